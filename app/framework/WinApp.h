@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/framework/CString.h"
+#include "app/framework/CmdTarget.h"
+
+class CWnd;
+
+// The application object. Exactly one exists, a static object of a derived
+// class; the framework's main() runs it: framework start-up,
+// InitApplication, InitInstance; when InitInstance returns FALSE no message
+// loop runs, ExitInstance runs and the process exits with its result.
+class CWinApp : public CCmdTarget
+{
+public:
+    CWinApp();
+    ~CWinApp() override;
+
+    virtual BOOL InitApplication();
+    virtual BOOL InitInstance();
+    virtual int ExitInstance();
+
+    // Nothing to do on this platform; kept so start-up reads as intended.
+    BOOL Enable3dControls();
+    // The icon resource nIDResource, or nullptr.
+    HICON LoadIcon(UINT nIDResource) const;
+
+    // Opens the application's help window (ID_HELP).
+    void OnHelp();
+    // Opens the help window, or closes it with HELP_QUIT.
+    void WinHelp(DWORD dwData, UINT nCmd = HELP_CONTEXT);
+
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+    static const MessageMap* GetThisMessageMap();
+
+    CWnd* m_pMainWnd = nullptr;
+    // The executable's file name without extension.
+    CString m_pszAppName;
+
+    // Framework entry point, called by main().
+    static int Run(int argc, char** argv);
+};
+
+// The single application object.
+CWinApp* AfxGetApp();
+// A modal message box captioned with the application name; returns the
+// button pressed (IDOK for MB_OK).
+int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+// System metrics: SM_CXICON and SM_CYICON.
+int GetSystemMetrics(int nIndex);

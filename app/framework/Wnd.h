@@ -1,0 +1,64 @@
+#pragma once
+
+#include <memory>
+
+#include "app/framework/CString.h"
+#include "app/framework/CmdTarget.h"
+
+class QWidget;
+class CMenu;
+
+// A window or control. A CWnd is attached to a Qt widget that the framework
+// created from a dialog template; the CWnd never owns that widget.
+class CWnd : public CCmdTarget
+{
+public:
+    CWnd();
+    ~CWnd() override;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    // The control with that id inside this window, or nullptr. The returned
+    // object is owned by this window and lives as long as the window.
+    CWnd* GetDlgItem(int nID) const;
+    int GetDlgCtrlID() const;
+
+    void GetWindowText(CString& rString) const;
+    CString GetWindowText() const;
+    void SetWindowText(LPCTSTR lpszString);
+
+    BOOL IsWindowEnabled() const;
+    BOOL EnableWindow(BOOL bEnable = TRUE);
+    BOOL IsWindowVisible() const;
+    BOOL IsIconic() const;
+    void GetClientRect(LPRECT lpRect) const;
+    CWnd* SetFocus();
+
+    // Sends a message straight to this window's handling (WM_SETICON and
+    // WM_ICONERASEBKGND are the ones the program sends).
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // The window menu: Move, Close, then whatever the program appended. With
+    // bRevert TRUE the menu is put back to its default items and nullptr is
+    // returned.
+    CMenu* GetSystemMenu(BOOL bRevert);
+
+    // Opens or (with HELP_QUIT) closes the application's help window.
+    void WinHelp(DWORD dwData, UINT nCmd = HELP_CONTEXT);
+
+    // Inside a message handler: the framework's own handling of the message
+    // being handled (default painting, moving, closing, destroying).
+    LRESULT Default();
+
+    // The Qt widget behind this window (framework and tests only).
+    QWidget* GetSafeHwnd() const { return m_pWidget; }
+    void Attach(QWidget* pWidget);
+    QWidget* Detach();
+
+protected:
+    QWidget* m_pWidget = nullptr;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds and runs the whole test suite:
+#   stage 1: the normal build and every test;
+#   stage 2: the same with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   stage 3: the directory-file fuzzer for FUZZ_SECONDS (default 60).
+# Usage: test.sh [all|plain|sanitize|fuzz]   (default: all)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+stage=${1:-all}
+
+"$root/scripts/setup.sh"
+
+run_suite() {
+  local dir=$1; shift
+  "$root/scripts/build.sh" "$dir" "$@"
+  (cd "$dir" && ctest --output-on-failure --timeout 300 -j "$(nproc)")
+}
+
+if [[ $stage == all || $stage == plain ]]; then
+  echo "== stage 1: build and test"
+  run_suite "$root/build"
+fi
+if [[ $stage == all || $stage == sanitize ]]; then
+  echo "== stage 2: AddressSanitizer and UndefinedBehaviorSanitizer"
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    run_suite "$root/build-asan" -DDIALSTACK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+fi
+if [[ $stage == all || $stage == fuzz ]]; then
+  echo "== stage 3: fuzzing the directory file reader"
+  "$root/fuzz/run.sh" "${FUZZ_SECONDS:-60}"
+fi
