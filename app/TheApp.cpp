@@ -1,0 +1,4 @@
+#include "app/DirectoryApp.h"
+
+// The one application object; the framework's main() runs it.
+CDirectoryApp theApp;

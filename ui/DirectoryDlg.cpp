@@ -1,0 +1,298 @@
+#include "ui/DirectoryDlg.h"
+
+#include <string>
+
+#include "app/AboutDlg.h"
+#include "app/framework/DataExchange.h"
+#include "app/framework/Menu.h"
+#include "app/framework/PaintDC.h"
+#include "app/framework/PrinterPort.h"
+#include "app/framework/WinApp.h"
+#include "res/resource.h"
+#include "ui/AddRecordDlg.h"
+#include "ui/EditItemDlg.h"
+
+namespace {
+
+constexpr LPCTSTR kDirectoryFileName = "Dialstack.dat";
+
+} // namespace
+
+CDirectoryDlg::CDirectoryDlg(CWnd* pParent)
+    : CDialog(IDD_MAIN, pParent)
+    , m_hIcon(AfxGetApp()->LoadIcon(IDI_MAIN))
+    , m_nEditFocusId(-1)
+{
+}
+
+CDirectoryDlg::~CDirectoryDlg() = default;
+
+const MessageMap* CDirectoryDlg::GetThisMessageMap()
+{
+    using T = CDirectoryDlg;
+    static const MessageEntry<T> entries[] = {
+        OnSysCommandEntry(&T::OnSysCommand),
+        OnDestroyEntry(&T::OnDestroy),
+        OnPaintEntry(&T::OnPaint),
+        OnQueryDragIconEntry(&T::OnQueryDragIcon),
+        OnBnClickedEntry(IDC_ADD_NAME, &T::OnAddName),
+        OnBnClickedEntry(IDC_DELETE_NAME, &T::OnDeleteName),
+        OnLbnSelChangeEntry(IDC_NAME_LIST, &T::OnSelChangeNameList),
+        OnBnClickedEntry(IDC_SAVE_NOW, &T::OnSaveNow),
+        OnBnClickedEntry(IDC_SAVE_QUIT, &T::OnSaveQuit),
+        OnBnClickedEntry(IDC_UNDO, &T::OnUndoChanges),
+        OnBnClickedEntry(IDC_EDIT_NAME, &T::OnEditName),
+        OnLbnDblClkEntry(IDC_NAME_LIST, &T::OnDblclkNameList),
+        OnLbnDblClkEntry(IDC_DETAIL_LIST, &T::OnDblclkDetailList),
+        OnBnClickedEntry(IDC_PRINT, &T::OnPrint),
+    };
+    static const TypedMessageMap<T> map(CDialog::GetThisMessageMap(), entries);
+    return &map;
+}
+
+void CDirectoryDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_DETAIL_LIST, m_detailList);
+    DDX_Control(pDX, IDC_NAME_LIST, m_nameList);
+}
+
+BOOL CDirectoryDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    CMenu* pSysMenu = GetSystemMenu(FALSE);
+    CString strAboutMenu;
+    strAboutMenu.LoadString(IDS_ABOUT_MENU);
+    if (pSysMenu && !strAboutMenu.IsEmpty()) {
+        pSysMenu->AppendMenu(MF_SEPARATOR);
+        pSysMenu->AppendMenu(MF_STRING, IDM_ABOUT, strAboutMenu);
+    }
+
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+
+    LoadAndWarn();
+    FillNameList();
+    m_nEditFocusId = -1;
+    return TRUE;
+}
+
+void CDirectoryDlg::FillNameList()
+{
+    m_records.SeekTo(0);
+    m_nameList.ResetContent();
+    if (m_records.GetName().IsEmpty())
+        return;   // the empty directory: nothing listed, nothing selected
+
+    for (int i = 0;; ++i) {
+        m_records.SeekTo(i);
+        m_nameList.InsertString(i, m_records.GetName());
+        if (m_records.IsAtLast())
+            break;
+    }
+    m_records.SeekTo(0);
+    m_nameList.SetCurSel(0);
+    ShowDetails();
+}
+
+void CDirectoryDlg::ShowDetails()
+{
+    m_detailList.ResetContent();
+    m_detailList.InsertString(0, m_records.GetPhone());
+    m_detailList.InsertString(1, m_records.GetPager());
+    m_detailList.InsertString(2, m_records.GetEmail());
+    m_detailList.InsertString(3, m_records.GetMisc());
+}
+
+void CDirectoryDlg::RefillKeepingSelection()
+{
+    const int nSelected = m_nameList.GetCurSel();
+    FillNameList();
+    m_nameList.SetCurSel(nSelected);
+    m_records.SeekTo(nSelected);
+    ShowDetails();
+}
+
+void CDirectoryDlg::OnSelChangeNameList()
+{
+    m_records.SeekTo(m_nameList.GetCurSel());
+    ShowDetails();
+}
+
+void CDirectoryDlg::OnDeleteName()
+{
+    const int nSelected = m_nameList.GetCurSel();
+    if (nSelected != LB_ERR) {
+        m_records.DeleteAt(nSelected);
+        m_nameList.DeleteString(static_cast<UINT>(nSelected));
+    }
+    m_detailList.ResetContent();
+}
+
+void CDirectoryDlg::OnSaveNow()
+{
+    SaveOrExplain("Your changes are still here; the file on disk is unchanged.");
+    RefillKeepingSelection();
+}
+
+void CDirectoryDlg::OnSaveQuit()
+{
+    if (!SaveOrExplain("Dialstack stays open so that your changes are not lost."))
+        return;
+    CDialog::OnOK();
+}
+
+void CDirectoryDlg::OnUndoChanges()
+{
+    LoadAndWarn();
+    FillNameList();
+}
+
+void CDirectoryDlg::LoadAndWarn()
+{
+    m_records.Load();
+    if (m_records.IsLoadComplete())
+        return;
+    const int nRead = m_records.GetLoadedRecordCount();
+    const std::string text = std::string("The directory file \"") + kDirectoryFileName +
+        "\" could not be read completely. " + std::to_string(nRead) +
+        (nRead == 1 ? " record was" : " records were") +
+        " read and are shown.\n\nSaving now would replace the file with what is shown.";
+    AfxMessageBox(text.c_str(), MB_OK, 0);
+}
+
+BOOL CDirectoryDlg::SaveOrExplain(LPCTSTR lpszConsequence)
+{
+    if (m_records.Save())
+        return TRUE;
+    CString reason = m_records.GetLastSaveError();
+    if (reason.IsEmpty())
+        reason = "unknown error";
+    const std::string text = std::string("The directory could not be saved to \"") + kDirectoryFileName +
+        "\": " + reason.GetString() + ".\n\n" + lpszConsequence;
+    AfxMessageBox(text.c_str(), MB_OK, 0);
+    return FALSE;
+}
+
+void CDirectoryDlg::OnSysCommand(UINT nID, LPARAM /*lParam*/)
+{
+    if ((nID & 0xFFF0) == IDM_ABOUT) {
+        CAboutDlg dlgAbout;
+        dlgAbout.DoModal();
+    } else {
+        Default();
+    }
+}
+
+void CDirectoryDlg::OnPaint()
+{
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    const int cxIcon = GetSystemMetrics(SM_CXICON);
+    const int cyIcon = GetSystemMetrics(SM_CYICON);
+    CRect rect;
+    GetClientRect(&rect);
+    const int x = (rect.Width() - cxIcon + 1) / 2;
+    const int y = (rect.Height() - cyIcon + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+}
+
+HCURSOR CDirectoryDlg::OnQueryDragIcon()
+{
+    return m_hIcon;
+}
+
+void CDirectoryDlg::OnDestroy()
+{
+    WinHelp(0L, HELP_QUIT);
+    Default();
+}
+
+void CDirectoryDlg::OnAddName()
+{
+    CAddRecordDlg dlg;
+    if (dlg.DoModal() != IDOK)
+        return;
+    m_records.Append(dlg.m_strName, dlg.m_strMisc, dlg.m_strPager, dlg.m_strPhone, dlg.m_strEmail);
+    FillNameList();
+}
+
+void CDirectoryDlg::OnEditName()
+{
+    CEditItemDlg dlg;
+    dlg.m_strName = m_records.GetName();
+    dlg.m_strEmail = m_records.GetEmail();
+    dlg.m_strPhone = m_records.GetPhone();
+    dlg.m_strPager = m_records.GetPager();
+    dlg.m_strMisc = m_records.GetMisc();
+    dlg.m_nFocusId = m_nEditFocusId == -1 ? IDC_NAME : m_nEditFocusId;
+
+    if (dlg.DoModal() == IDOK) {
+        m_records.SetName(dlg.m_strName);
+        m_records.SetMisc(dlg.m_strMisc);
+        m_records.SetPhone(dlg.m_strPhone);
+        m_records.SetPager(dlg.m_strPager);
+        m_records.SetEmail(dlg.m_strEmail);
+        RefillKeepingSelection();
+    }
+    m_nEditFocusId = -1;
+}
+
+void CDirectoryDlg::OnDblclkNameList()
+{
+    m_nEditFocusId = IDC_NAME;
+    OnEditName();
+}
+
+void CDirectoryDlg::OnDblclkDetailList()
+{
+    switch (m_detailList.GetCurSel()) {
+    case 0: m_nEditFocusId = IDC_PHONE; break;
+    case 1: m_nEditFocusId = IDC_PAGER; break;
+    case 2: m_nEditFocusId = IDC_EMAIL; break;
+    case 3: m_nEditFocusId = IDC_MISC; break;
+    default: break;   // no line: the name box, as for Edit Name
+    }
+    OnEditName();
+}
+
+void CDirectoryDlg::OnPrint()
+{
+    CPrinterPort port;
+    port << "\t\tQuillaven Dialstack\n";
+    port << "\t\t\"No Frills\" Record Listing\n\n";
+
+    int i = 0;
+    do {
+        m_records.SeekTo(i);
+        port << '\t' << m_records.GetName() << '\n';
+        const CString strPhone = m_records.GetPhone();
+        if (!strPhone.IsEmpty())
+            port << "\tPhone: " << strPhone << '\n';
+        const CString strPager = m_records.GetPager();
+        if (!strPager.IsEmpty())
+            port << "\tPager: " << strPager << '\n';
+        const CString strEmail = m_records.GetEmail();
+        if (!strEmail.IsEmpty())
+            port << "\tEmail: " << strEmail << '\n';
+        const CString strMisc = m_records.GetMisc();
+        if (!strMisc.IsEmpty())
+            port << "\t\t" << strMisc << '\n';
+        port << '\n';
+        ++i;
+    } while (!m_records.IsAtLast());
+    port << '\f';
+
+    const BOOL bPrinted = port.Close();
+    m_records.SeekTo(m_nameList.GetCurSel());
+    if (!bPrinted) {
+        const std::string text = std::string("The directory could not be printed: ") +
+            port.GetErrorText().GetString() + "\n\nNothing in the directory has changed.";
+        AfxMessageBox(text.c_str(), MB_OK, 0);
+    }
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/framework/Dialog.h"
+#include "app/framework/ListBox.h"
+#include "data/RecordList.h"
+
+// The main window: the name list in directory order, the selected record's
+// four details, and the commands that change, save, reload and print the
+// directory. Entry i of the name list is always record i of m_records, and
+// while a name is selected the record list's cursor stands on its record.
+class CDirectoryDlg : public CDialog
+{
+public:
+    explicit CDirectoryDlg(CWnd* pParent = nullptr);
+    ~CDirectoryDlg() override;
+
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+    static const MessageMap* GetThisMessageMap();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnDestroy();
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnAddName();
+    void OnDeleteName();
+    void OnSelChangeNameList();
+    void OnSaveNow();
+    void OnSaveQuit();
+    void OnUndoChanges();
+    void OnEditName();
+    void OnDblclkNameList();
+    void OnDblclkDetailList();
+    void OnPrint();
+
+private:
+    void FillNameList();
+    void ShowDetails();
+    void RefillKeepingSelection();
+
+    // Loads the directory file and, when it could not be read whole, says so
+    // once, so that nobody overwrites a damaged file without knowing.
+    void LoadAndWarn();
+    // Saves the directory; on failure tells the user why. TRUE when saved.
+    BOOL SaveOrExplain(LPCTSTR lpszConsequence);
+
+    CListBox m_detailList;
+    CListBox m_nameList;
+    HICON m_hIcon;
+    CRecordList m_records;
+    int m_nEditFocusId;
+};

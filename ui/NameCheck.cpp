@@ -1,0 +1,16 @@
+#include "ui/NameCheck.h"
+
+#include "app/framework/WinApp.h"
+#include "res/resource.h"
+
+BOOL CheckNameGiven(CDialog& dialog, CString& strName)
+{
+    dialog.GetDlgItem(IDC_NAME)->GetWindowText(strName);
+    strName.TrimLeft();
+    strName.TrimRight();
+    if (strName.IsEmpty()) {
+        AfxMessageBox("You must specify a name!", MB_OK, 0);
+        return FALSE;
+    }
+    return TRUE;
+}
