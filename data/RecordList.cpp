@@ -1,0 +1,230 @@
+#include "data/RecordList.h"
+
+#include "data/DirectoryFormat.h"
+#include "data/DirectoryReader.h"
+#include "data/DirectoryWriter.h"
+
+CRecordList::~CRecordList()
+{
+    FreeAllNodes();
+}
+
+void CRecordList::FreeAllNodes()
+{
+    CRecordNode* pNode = m_pHead;
+    while (pNode)
+    {
+        CRecordNode* pNext = pNode->m_pNext;
+        delete pNode;
+        pNode = pNext;
+    }
+    m_pHead = m_pCursor = m_pTail = nullptr;
+    m_nNodeCount = 0;
+    m_nCursorIndex = 0;
+}
+
+void CRecordList::Reset()
+{
+    FreeAllNodes();
+    CRecordNode* pBlank = new CRecordNode;
+    m_pHead = m_pCursor = m_pTail = pBlank;
+    m_nNodeCount = 1;
+    m_nCursorIndex = 0;
+}
+
+// Walks forward from the cursor when the target lies at or after it, so that
+// visiting positions 0, 1, 2, ... in turn costs one step each.
+void CRecordList::MoveCursorTo(int nIndex)
+{
+    if (nIndex <= 0)
+    {
+        m_pCursor = m_pHead;
+        m_nCursorIndex = 0;
+        return;
+    }
+    if (nIndex >= m_nNodeCount - 1)
+    {
+        m_pCursor = m_pTail;
+        m_nCursorIndex = m_nNodeCount - 1;
+        return;
+    }
+    if (nIndex < m_nCursorIndex)
+    {
+        m_pCursor = m_pHead;
+        m_nCursorIndex = 0;
+    }
+    while (m_nCursorIndex < nIndex)
+    {
+        m_pCursor = m_pCursor->m_pNext;
+        ++m_nCursorIndex;
+    }
+}
+
+void CRecordList::SeekTo(int nIndex)
+{
+    if (m_pHead)
+        MoveCursorTo(nIndex);
+}
+
+BOOL CRecordList::IsAtLast() const
+{
+    return m_pCursor->m_pNext == nullptr ? TRUE : FALSE;
+}
+
+void CRecordList::Append(CString strName, CString strMisc, CString strPager, CString strPhone, CString strEmail)
+{
+    if (!m_pHead)
+        Reset();
+    // A tail with an empty name (the blank node, or an unnamed record read
+    // from the file) takes the record instead of a new node.
+    if (!m_pTail->m_strName.IsEmpty())
+    {
+        CRecordNode* pNode = new CRecordNode;
+        pNode->m_pPrev = m_pTail;
+        m_pTail->m_pNext = pNode;
+        m_pTail = pNode;
+        ++m_nNodeCount;
+    }
+    m_pCursor = m_pTail;
+    m_nCursorIndex = m_nNodeCount - 1;
+
+    m_pTail->m_strName = std::move(strName);
+    m_pTail->m_strMisc = std::move(strMisc);
+    m_pTail->m_strPager = std::move(strPager);
+    m_pTail->m_strPhone = std::move(strPhone);
+    m_pTail->m_strEmail = std::move(strEmail);
+}
+
+void CRecordList::DeleteAt(int nIndex)
+{
+    if (!m_pHead)
+        return;
+    MoveCursorTo(nIndex);
+    if (nIndex < 0 || nIndex >= m_nNodeCount)
+        return;   // no node there: nothing to delete
+
+    CRecordNode* pDoomed = m_pCursor;
+    CRecordNode* pPrev = pDoomed->m_pPrev;
+    CRecordNode* pNext = pDoomed->m_pNext;
+    if (!pPrev && !pNext)
+    {
+        Reset();
+        return;
+    }
+
+    if (pPrev)
+        pPrev->m_pNext = pNext;
+    else
+        m_pHead = pNext;
+    if (pNext)
+        pNext->m_pPrev = pPrev;
+    else
+        m_pTail = pPrev;
+    delete pDoomed;
+    --m_nNodeCount;
+
+    // The cursor goes to the predecessor if there was one, else to the
+    // successor, which is then the new head.
+    m_pCursor = pPrev ? pPrev : pNext;
+    m_nCursorIndex = pPrev ? nIndex - 1 : 0;
+}
+
+CString CRecordList::ReadField(CDirectoryReader& file)
+{
+    CString strField;
+    file.ReadField(strField);
+    return strField;
+}
+
+namespace {
+
+void ReplaceInField(CString& strField, char chFrom, char chTo)
+{
+    for (int i = strField.Find(chFrom); i >= 0; i = strField.Find(chFrom, i + 1))
+        strField.SetAt(i, chTo);
+}
+
+} // namespace
+
+void CRecordList::StartLoad()
+{
+    Reset();
+    m_nReserved = 0;
+    m_bLoadComplete = TRUE;
+    m_nLoadedRecords = 0;
+}
+
+void CRecordList::FinishLoad(BOOL bComplete)
+{
+    m_bLoadComplete = bComplete;
+    m_nLoadedRecords = m_pHead->m_strName.IsEmpty() ? 0 : m_nNodeCount;
+}
+
+void CRecordList::LoadFromBytes(const std::string& bytes)
+{
+    StartLoad();
+    CDirectoryReader file(bytes);
+
+    int nReserved = 0;
+    if (!file.ReadInteger(nReserved))
+    {
+        FinishLoad(FALSE);
+        return;
+    }
+    m_nReserved = nReserved;
+
+    char chSeparator = 0;   // any byte is accepted here
+    int nCount = 0;
+    if (!file.ReadCharacter(chSeparator) || !file.ReadInteger(nCount) || nCount < 0)
+    {
+        FinishLoad(FALSE);
+        return;
+    }
+
+    // The count only bounds the loop: a count larger than the records
+    // present ends at the end of the bytes.
+    for (int k = 0; k < nCount; ++k)
+    {
+        CString strName = ReadField(file);
+        CString strMisc = ReadField(file);
+        CString strPhone = ReadField(file);
+        CString strPager = ReadField(file);
+        CString strEmail = ReadField(file);
+        if (file.HasFailed())
+            break;   // an incomplete record is dropped
+        for (CString* pField : {&strName, &strMisc, &strPhone, &strPager, &strEmail})
+            ReplaceInField(*pField, DirectoryFormat::kSpaceSubstitute, ' ');
+        Append(std::move(strName), std::move(strMisc), std::move(strPager), std::move(strPhone),
+               std::move(strEmail));
+    }
+    FinishLoad(file.HasFailed() ? FALSE : TRUE);
+}
+
+void CRecordList::ReplaceSpaceSubstitutes()
+{
+    for (CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
+    {
+        for (CString* pField : {&pNode->m_strName, &pNode->m_strMisc, &pNode->m_strPhone, &pNode->m_strPager,
+                                &pNode->m_strEmail})
+            ReplaceInField(*pField, DirectoryFormat::kSpaceSubstitute, ' ');
+    }
+}
+
+int CRecordList::SaveToBytes(std::string& bytes)
+{
+    if (!m_pHead)
+        return 0;
+
+    CDirectoryWriter writer(m_nReserved, m_nNodeCount);
+    for (const CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
+        writer.WriteRecord(pNode->m_strName, pNode->m_strMisc, pNode->m_strPhone, pNode->m_strPager,
+                           pNode->m_strEmail);
+    bytes = std::move(writer.Bytes());
+
+    // A 0xA5 byte already in a field was written as a space substitute, so
+    // it is a space from now on, in memory as in the file.
+    ReplaceSpaceSubstitutes();
+    m_pCursor = m_pTail;
+    m_nCursorIndex = m_nNodeCount - 1;
+    return 1;
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "app/framework/CString.h"
+#include "app/framework/Types.h"
+
+class CDirectoryReader;
+
+// One record of the directory, linked to its neighbours. Only CRecordList
+// creates, links and frees nodes.
+class CRecordNode
+{
+public:
+    CRecordNode() = default;
+
+    CRecordNode* m_pPrev = nullptr;
+    CString m_strName;
+    CString m_strMisc;
+    CString m_strPager;
+    CString m_strPhone;
+    CString m_strEmail;
+    CRecordNode* m_pNext = nullptr;
+};
+
+// The directory in memory: a doubly linked list of records with a cursor.
+//
+// Once reset the list always has at least one node; the empty directory is a
+// single blank node, recognised by the head's name being empty. Records are
+// reached by 0-based position (SeekTo) or through the cursor (the getters and
+// setters). Records stay in the order they were added and are never sorted.
+//
+// Positions that name no node never reach outside the list:
+//  - SeekTo with a position of zero or less goes to the head, and one at or
+//    beyond the number of nodes goes to the tail.
+//  - DeleteAt with a position that names no node (negative, or at or beyond
+//    the number of nodes) deletes nothing; the cursor goes where SeekTo
+//    would put it.
+//
+// The list also remembers the cursor's position and its node count, so a
+// walk SeekTo(0), SeekTo(1), ... moves one step at a time instead of
+// starting again from the head, and Append reaches the tail directly.
+//
+// Load and Save keep the list in "Dialstack.dat" in the current directory
+// (RecordListFile.cpp); LoadFromBytes and SaveToBytes are the same reading
+// and writing without the disk.
+class CRecordList
+{
+public:
+    CRecordList() = default;
+    ~CRecordList();
+    CRecordList(const CRecordList&) = delete;
+    CRecordList& operator=(const CRecordList&) = delete;
+
+    void Reset();
+    void SeekTo(int nIndex);
+    BOOL IsAtLast() const;
+    void Append(CString strName, CString strMisc, CString strPager, CString strPhone, CString strEmail);
+    void DeleteAt(int nIndex);
+
+    CString GetName() const { return m_pCursor->m_strName; }
+    CString GetMisc() const { return m_pCursor->m_strMisc; }
+    CString GetPager() const { return m_pCursor->m_strPager; }
+    CString GetPhone() const { return m_pCursor->m_strPhone; }
+    CString GetEmail() const { return m_pCursor->m_strEmail; }
+
+    void SetName(CString strName) { m_pCursor->m_strName = std::move(strName); }
+    void SetMisc(CString strMisc) { m_pCursor->m_strMisc = std::move(strMisc); }
+    void SetPager(CString strPager) { m_pCursor->m_strPager = std::move(strPager); }
+    void SetPhone(CString strPhone) { m_pCursor->m_strPhone = std::move(strPhone); }
+    void SetEmail(CString strEmail) { m_pCursor->m_strEmail = std::move(strEmail); }
+
+    // Replaces the list with the records of "Dialstack.dat". With no file
+    // the list is blank and m_nReserved is 0. A damaged, truncated or
+    // unreadable file keeps every complete record read and makes
+    // IsLoadComplete() FALSE. The cursor ends on the last node.
+    void Load();
+    void LoadFile(const char* pszFileName);
+    void LoadFromBytes(const std::string& bytes);
+
+    // Writes the whole list to "Dialstack.dat", replacing the old file in one
+    // step: 1 on success; 0 when the list has never been reset or the file
+    // could not be written, in which case the old file is unchanged and
+    // GetLastSaveError() says why. Either way, every 0xA5 byte in a field has
+    // become a space and the cursor is on the last node.
+    int Save();
+    int SaveFile(const char* pszFileName);
+    int SaveToBytes(std::string& bytes);
+
+    // Reads one field from the directory file: its bytes up to the next
+    // terminator, skipping white space, without the terminator.
+    static CString ReadField(CDirectoryReader& file);
+
+    // TRUE when the last Load read the whole file or found no file.
+    BOOL IsLoadComplete() const { return m_bLoadComplete; }
+    // Records the last Load put into the list; 0 when it left the directory empty.
+    int GetLoadedRecordCount() const { return m_nLoadedRecords; }
+    // Why the last Save failed; empty after a successful one.
+    CString GetLastSaveError() const { return m_strLastSaveError; }
+
+    int m_nReserved = 0;
+    CRecordNode* m_pHead = nullptr;
+    CRecordNode* m_pCursor = nullptr;
+    CRecordNode* m_pTail = nullptr;
+
+private:
+    void FreeAllNodes();
+    void MoveCursorTo(int nIndex);
+    void ReplaceSpaceSubstitutes();
+    void StartLoad();
+    void FinishLoad(BOOL bComplete);
+
+    int m_nNodeCount = 0;
+    int m_nCursorIndex = 0;
+    BOOL m_bLoadComplete = TRUE;
+    int m_nLoadedRecords = 0;
+    CString m_strLastSaveError;
+};
