@@ -20,7 +20,7 @@ const char kRefusedPrefix[] = "The printer refused the job: ";
 const char kNotSentPrefix[] = "The job could not be sent to the printer: ";
 
 // libcups reports "not running" as service-unavailable with no destinations
-// at all; anything else means the service answered but knows no default.
+// at all; any other outcome means the service answered.
 bool PrintServiceIsDown()
 {
     cups_dest_t* pDests = nullptr;

@@ -126,6 +126,8 @@ TEST_F(PrinterPortWithCups, JobArrivesByteForByte)
     std::optional<std::string> job = Cups().WaitForJobFile();
     ASSERT_TRUE(job) << Cups().Log();
     EXPECT_EQ(*job, kExampleAtPrinter);
+    // Raw, so that a printer with a driver gets the bytes unfiltered too.
+    EXPECT_EQ(Cups().LastJobFormat(), "application/vnd.cups-raw");
 }
 
 TEST_F(PrinterPortWithCups, TwoJobsArriveAsTwoIdenticalFiles)

@@ -133,13 +133,19 @@ public:
         auto deadline = std::chrono::steady_clock::now() + timeout;
         do {
             if (std::optional<std::filesystem::path> file = NextJobFile()) {
-                m_taken.insert(file->filename().string());
+                std::string name = file->filename().string();
+                m_taken.insert(name);
+                m_lastJobFormat = ReadFile(JobDirectory() / (".format-" + name.substr(4)));
                 return ReadFile(*file);
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         } while (std::chrono::steady_clock::now() < deadline);
         return std::nullopt;
     }
+
+    // The document format the scheduler gave the job WaitForJobFile()
+    // returned last, e.g. "application/vnd.cups-raw".
+    const std::string& LastJobFormat() const { return m_lastJobFormat; }
 
     // The scheduler's error log and the output of the admin tools, for the
     // message of a failed assertion.
@@ -216,7 +222,7 @@ private:
 
     // The scheduler runs a backend of mode 0700 as root. It writes each job
     // under a temporary name and renames it when complete, so a waiting test
-    // never reads half a job.
+    // never reads half a job; beside it, the job's document format.
     void InstallCaptureBackend() const
     {
         std::filesystem::path backend = m_dir / "bin" / "backend" / kBackendScheme;
@@ -227,6 +233,7 @@ private:
             << "dir=${DEVICE_URI#" << kBackendScheme << ":}\n"
             << "part=\"$dir/.job-$1.part\"\n"
             << "if [ -n \"$6\" ]; then cat \"$6\" >\"$part\"; else cat >\"$part\"; fi || exit 1\n"
+            << "printf '%s' \"$CONTENT_TYPE\" >\"$dir/.format-$1\"\n"
             << "mv \"$part\" \"$dir/job-$1\"\n";
         std::filesystem::permissions(backend, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::replace);
@@ -360,5 +367,6 @@ private:
     std::filesystem::path m_socket;
     pid_t m_pid = -1;
     std::set<std::string> m_taken;
+    std::string m_lastJobFormat;
     std::vector<std::optional<std::string>> m_savedEnvironment;
 };
