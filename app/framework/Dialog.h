@@ -33,9 +33,13 @@ public:
     // Message handling of the dialog: runs the map chain, then the default
     // handling (IDOK -> OnOK, IDCANCEL -> OnCancel, other commands to the
     // application's map).
-    LRESULT OnWndMsg(const Message& msg);
+    LRESULT OnWndMsg(const Message& msg) override;
 
 protected:
+    // Commands no map entry takes: IDOK runs OnOK, IDCANCEL OnCancel, any
+    // other goes to the application's map.
+    LRESULT DefWindowProc(const Message& msg) override;
+
     virtual void DoDataExchange(CDataExchange* pDX);
     // Base: runs the loading exchange and returns TRUE (focus to the first
     // tab stop). Return FALSE after moving the focus yourself.
@@ -46,6 +50,10 @@ protected:
     virtual void OnCancel();
 
 private:
+    QWidget* OwnerWidget() const;
+    void FocusFirstTabStop();
+    void DetachControls();
+
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -70,6 +70,7 @@ struct MessageEntry
 };
 
 // Entry makers, one per kind of message the program handles.
+template <class T> MessageEntry<T> OnCommandEntry(UINT nId, void (T::*pfn)()) { return {WM_COMMAND, BN_CLICKED, nId, pfn}; }
 template <class T> MessageEntry<T> OnBnClickedEntry(UINT nId, void (T::*pfn)()) { return {WM_COMMAND, BN_CLICKED, nId, pfn}; }
 template <class T> MessageEntry<T> OnLbnSelChangeEntry(UINT nId, void (T::*pfn)()) { return {WM_COMMAND, LBN_SELCHANGE, nId, pfn}; }
 template <class T> MessageEntry<T> OnLbnDblClkEntry(UINT nId, void (T::*pfn)()) { return {WM_COMMAND, LBN_DBLCLK, nId, pfn}; }

@@ -36,8 +36,14 @@ public:
     // The executable's file name without extension.
     CString m_pszAppName;
 
-    // Framework entry point, called by main().
+    // Framework entry point, called by main(): creates the QApplication,
+    // runs StartFramework, InitApplication, InitInstance (and a message loop
+    // only when it returns TRUE), then ExitInstance, whose result it returns.
     static int Run(int argc, char** argv);
+    // Framework start-up against the running QApplication: the application
+    // name becomes pszArgv0's file name without its extension. Tests call it
+    // instead of Run, to work without InitInstance.
+    static void StartFramework(const char* pszArgv0);
 };
 
 // The single application object.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "app/framework/CString.h"
@@ -35,8 +36,17 @@ public:
     CWnd* SetFocus();
 
     // Sends a message straight to this window's handling (WM_SETICON and
-    // WM_ICONERASEBKGND are the ones the program sends).
+    // WM_ICONERASEBKGND are the ones the program sends). For WM_COMMAND the
+    // low word of wParam is the id and the high word the notification.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // Routes msg through the map chain; a message no entry takes gets this
+    // window's default handling.
+    virtual LRESULT OnWndMsg(const Message& msg);
+    // The same with fallback as the default handling, both when no entry
+    // takes msg and when its handler calls Default() (framework only: the
+    // Qt side uses it to offer its own painting as the default).
+    LRESULT RouteMessage(const Message& msg, const std::function<LRESULT()>& fallback);
 
     // The window menu: Move, Close, then whatever the program appended. With
     // bRevert TRUE the menu is put back to its default items and nullptr is
@@ -56,6 +66,10 @@ public:
     QWidget* Detach();
 
 protected:
+    // What the window does with msg when no map entry handles it: system
+    // commands Close (as IDCANCEL) and Move, and WM_SETICON.
+    virtual LRESULT DefWindowProc(const Message& msg);
+
     QWidget* m_pWidget = nullptr;
 
 private:

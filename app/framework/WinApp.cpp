@@ -1,0 +1,121 @@
+#include "app/framework/WinApp.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "app/framework/FrameworkIcon.h"
+#include "app/framework/TextCodec.h"
+#include "app/framework/Wnd.h"
+#include "res/ResourceTable.h"
+#include "res/VersionRecord.h"
+#include "res/resource.h"
+
+namespace {
+
+CWinApp* g_pApp = nullptr;
+
+// A system icon is the classic 32 x 32, the size of the program's icon.
+constexpr int kIconSize = 32;
+
+} // namespace
+
+CWinApp::CWinApp()
+{
+    g_pApp = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_pApp;
+}
+
+const MessageMap* CWinApp::GetThisMessageMap()
+{
+    static const TypedMessageMap<CWinApp> map(CCmdTarget::GetThisMessageMap());
+    return &map;
+}
+
+BOOL CWinApp::InitApplication()
+{
+    return TRUE;
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+int CWinApp::ExitInstance()
+{
+    return 0;
+}
+
+BOOL CWinApp::Enable3dControls()
+{
+    return TRUE;
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const
+{
+    return FrameworkIcon::Load(nIDResource);
+}
+
+void CWinApp::OnHelp()
+{
+    WinHelp(0, HELP_CONTEXT);
+}
+
+void CWinApp::WinHelp(DWORD dwData, UINT nCmd)
+{
+    CWnd helper;
+    helper.WinHelp(dwData, nCmd);
+}
+
+void CWinApp::StartFramework(const char* pszArgv0)
+{
+    const QString baseName = QFileInfo(QString::fromLocal8Bit(pszArgv0 ? pszArgv0 : "")).completeBaseName();
+    if (g_pApp)
+        g_pApp->m_pszAppName = TextCodec::FromQString(baseName);
+    QApplication::setApplicationName(baseName);
+    QApplication::setApplicationVersion(QString::fromLatin1(ResourceTable::Version().pszProductVersion).remove(QLatin1Char(' ')).replace(QLatin1Char(','), QLatin1Char('.')));
+    if (FrameworkIcon* icon = FrameworkIcon::Load(IDI_MAIN))
+        QApplication::setWindowIcon(icon->ToQIcon());
+}
+
+int CWinApp::Run(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    StartFramework(argc > 0 ? argv[0] : nullptr);
+    CWinApp* app = AfxGetApp();
+    if (!app)
+        return 1;
+    if (app->InitApplication() && app->InitInstance())
+        QApplication::exec();
+    return app->ExitInstance();
+}
+
+int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
+{
+    Q_UNUSED(nType);
+    Q_UNUSED(nIDHelp);
+    QWidget* owner = QApplication::activeModalWidget();
+    CWinApp* app = AfxGetApp();
+    if (!owner && app && app->m_pMainWnd)
+        owner = app->m_pMainWnd->GetSafeHwnd();
+    QMessageBox box(QMessageBox::NoIcon, app ? TextCodec::ToQString(app->m_pszAppName) : QString(),
+        TextCodec::ToQString(lpszText), QMessageBox::Ok, owner);
+    box.exec();
+    return IDOK;
+}
+
+int GetSystemMetrics(int nIndex)
+{
+    return nIndex == SM_CXICON || nIndex == SM_CYICON ? kIconSize : 0;
+}

@@ -1,0 +1,89 @@
+#include "res/DialogTemplates.h"
+
+#include "app/framework/WindowStyles.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kPushButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr DWORD kDefPushButton = kChild | WS_TABSTOP | BS_DEFPUSHBUTTON;
+constexpr DWORD kLabel = kChild | SS_LEFT | WS_GROUP;
+constexpr DWORD kEntry = kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD kList = kChild | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT;
+
+DialogTemplate AboutBox()
+{
+    return {IDD_ABOUT_BOX, 0x80C800C0, 0, 0, 0, 251, 119, "About Quillaven Dialstack", "MS Sans Serif", 8,
+        {
+            {"STATIC", IDC_STATIC, "", 11, 17, 21, 20, 0x50000003, IDI_MAIN},
+            {"STATIC", IDC_STATIC, "Quillaven Dialstack Version 2.0", 40, 10, 119, 8, 0x50020080},
+            {"STATIC", IDC_STATIC, "Made in Quillaven for every desk.", 39, 78, 119, 8, 0x50020000},
+            {"BUTTON", IDOK, "OK", 212, 7, 32, 14, 0x50030001},
+            {"STATIC", IDC_STATIC,
+                "Dialstack keeps the names, phone and pager numbers, e-mail addresses and notes "
+                "of the people you call, in the file Dialstack.dat of the folder you start it from.",
+                40, 30, 149, 45, 0x50821000},
+            {"STATIC", IDC_STATIC, "Copyright (C) 2026 Quillaven", 39, 20, 114, 8, 0x50020000},
+        }};
+}
+
+DialogTemplate MainWindow()
+{
+    return {IDD_MAIN, DS_MODALFRAME | DS_3DLOOK | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU,
+        WS_EX_APPWINDOW, 0, 0, 308, 191, "Quillaven Dialstack", "MS Sans Serif", 8,
+        {
+            {"BUTTON", IDC_ADD_NAME, "Add Name", 5, 5, 55, 15, kPushButton},
+            {"BUTTON", IDC_SAVE_NOW, "Save Now", 5, 20, 55, 15, kPushButton},
+            {"BUTTON", IDC_DELETE_NAME, "Delete Name", 65, 5, 55, 15, kPushButton},
+            {"BUTTON", IDC_UNDO, "Undo Changes", 65, 20, 55, 15, kPushButton},
+            {"BUTTON", IDC_EDIT_NAME, "Edit Name", 125, 5, 55, 15, kDefPushButton},
+            {"BUTTON", IDC_PRINT, "Print", 125, 20, 55, 15, kPushButton},
+            {"BUTTON", IDC_SAVE_QUIT, "Save / Quit", 246, 5, 55, 14, kPushButton},
+            {"BUTTON", static_cast<int>(ID_HELP), "&Help", 246, 20, 55, 14, kPushButton},
+            {"LISTBOX", IDC_NAME_LIST, "", 7, 40, 294, 95, kList},
+            {"LISTBOX", IDC_DETAIL_LIST, "", 31, 144, 270, 40, kList},
+            {"STATIC", IDC_STATIC, "Email", 7, 161, 20, 8, kLabel},
+            {"STATIC", IDC_STATIC, "Pager", 7, 153, 20, 8, kLabel},
+            {"STATIC", IDC_STATIC, "Phone", 7, 145, 22, 8, kLabel},
+            {"STATIC", IDC_MISC_LABEL, "Misc.", 7, 169, 18, 8, kLabel},
+        }};
+}
+
+// "Add Record" and "Edit Item" share their layout; only "Edit Item" carries
+// the hidden box that takes the focus request through the data exchange,
+// and it has no system menu.
+DialogTemplate EntryDialog(UINT nId, const char* pszCaption, DWORD dwSysMenu)
+{
+    DialogTemplate t{nId, DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | dwSysMenu, 0, 0, 0, 317, 111,
+        pszCaption, "MS Sans Serif", 8,
+        {
+            {"EDIT", IDC_NAME, "", 60, 5, 190, 14, kEntry},
+            {"EDIT", IDC_PHONE, "", 60, 25, 190, 15, kEntry},
+            {"EDIT", IDC_PAGER, "", 60, 45, 190, 15, kEntry},
+            {"EDIT", IDC_EMAIL, "", 60, 65, 190, 15, kEntry},
+            {"EDIT", IDC_MISC, "", 60, 85, 190, 15, kEntry},
+            {"BUTTON", IDOK, "OK", 260, 5, 50, 14, kDefPushButton},
+            {"BUTTON", IDCANCEL, "Cancel", 260, 20, 50, 14, kPushButton},
+            {"STATIC", IDC_STATIC, "Name", 30, 10, 25, 10, kLabel},
+            {"STATIC", IDC_STATIC, "Misc.", 35, 90, 18, 8, kLabel},
+            {"STATIC", IDC_STATIC, "Phone Number", 5, 30, 48, 8, kLabel},
+            {"STATIC", IDC_STATIC, "Pager Number", 5, 50, 46, 8, kLabel},
+            {"STATIC", IDC_STATIC, "Email Address", 5, 70, 45, 8, kLabel},
+        }};
+    if (nId == IDD_EDIT_ITEM)
+        t.items.push_back({"EDIT", IDC_FOCUS_ID, "", 261, 44, 6, 12, WS_CHILD | WS_DISABLED | ES_AUTOHSCROLL});
+    return t;
+}
+
+} // namespace
+
+std::vector<DialogTemplate> ProgramDialogTemplates()
+{
+    return {
+        AboutBox(),
+        MainWindow(),
+        EntryDialog(IDD_ADD_RECORD, "Add Record", WS_SYSMENU),
+        EntryDialog(IDD_EDIT_ITEM, "Edit Item", 0),
+    };
+}

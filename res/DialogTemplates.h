@@ -1,0 +1,8 @@
+#pragma once
+
+#include <vector>
+
+#include "app/framework/DialogTemplate.h"
+
+// The dialog templates of the program, in resource-id order.
+std::vector<DialogTemplate> ProgramDialogTemplates();

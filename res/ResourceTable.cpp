@@ -1,0 +1,73 @@
+#include "res/ResourceTable.h"
+
+#include <map>
+
+#include "res/DialogTemplates.h"
+#include "res/HelpPage.h"
+#include "res/ProgramIcon.h"
+#include "res/VersionRecord.h"
+#include "res/resource.h"
+
+namespace {
+
+std::map<UINT, DialogTemplate>& Dialogs()
+{
+    static std::map<UINT, DialogTemplate> dialogs = [] {
+        std::map<UINT, DialogTemplate> byId;
+        for (DialogTemplate& t : ProgramDialogTemplates())
+            byId.emplace(t.nId, std::move(t));
+        return byId;
+    }();
+    return dialogs;
+}
+
+// The string table.
+const std::map<UINT, const char*> kStrings = {
+    {IDS_ABOUT_MENU, "&About Dialstack2..."},
+};
+
+const VersionRecord kVersion = {
+    {1, 0, 0, 1},
+    {1, 0, 0, 1},
+    "040904b0",
+    "1, 0, 0, 1",
+    "1, 0, 0, 1",
+    "Quillaven Dialstack",
+    "Quillaven Dialstack v 2.0",
+    "Quillaven",
+    "Copyright (C) 2026 Quillaven",
+};
+
+} // namespace
+
+const DialogTemplate* ResourceTable::FindDialog(UINT nId)
+{
+    auto it = Dialogs().find(nId);
+    return it == Dialogs().end() ? nullptr : &it->second;
+}
+
+const char* ResourceTable::FindString(UINT nId)
+{
+    auto it = kStrings.find(nId);
+    return it == kStrings.end() ? nullptr : it->second;
+}
+
+const char* const* ResourceTable::FindIcon(UINT nId)
+{
+    return nId == IDI_MAIN ? ProgramIconXpm() : nullptr;
+}
+
+const VersionRecord& ResourceTable::Version()
+{
+    return kVersion;
+}
+
+std::string_view ResourceTable::HelpPage()
+{
+    return HelpPageHtml();
+}
+
+void ResourceTable::AddDialog(const DialogTemplate& dialogTemplate)
+{
+    Dialogs().insert_or_assign(dialogTemplate.nId, dialogTemplate);
+}

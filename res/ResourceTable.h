@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string_view>
+
+#include "app/framework/DialogTemplate.h"
+
+struct VersionRecord;
+
+// The program's resources, looked up by id as the framework needs them:
+// dialog templates, the string table, icons, the version record and the
+// help page. Tests may add a template of their own.
+class ResourceTable
+{
+public:
+    // The template nId, or nullptr when there is none.
+    static const DialogTemplate* FindDialog(UINT nId);
+    // The string nId (Windows-1252 bytes), or nullptr when there is none.
+    static const char* FindString(UINT nId);
+    // The icon nId as XPM lines, or nullptr when there is none.
+    static const char* const* FindIcon(UINT nId);
+    static const VersionRecord& Version();
+    // The help page, HTML in UTF-8.
+    static std::string_view HelpPage();
+
+    // Adds (or replaces) a template; for tests, which bring dialogs of
+    // their own.
+    static void AddDialog(const DialogTemplate& dialogTemplate);
+};
