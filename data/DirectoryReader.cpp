@@ -1,5 +1,6 @@
 #include "data/DirectoryReader.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -72,13 +73,11 @@ BOOL CDirectoryReader::ReadField(CString& strField)
                                      static_cast<size_t>(m_pEnd - m_pNext));
     const char* pFieldEnd = pFound ? static_cast<const char*>(pFound) : m_pEnd;
 
-    std::string bytes;
-    bytes.reserve(static_cast<size_t>(pFieldEnd - m_pNext));
-    for (const char* p = m_pNext; p != pFieldEnd; ++p)
-    {
-        if (!IsWhiteSpace(*p))
-            bytes.push_back(*p);
-    }
+    // White space inside a field is rare: copy the field whole, and filter
+    // it byte by byte only when there is some.
+    std::string bytes(m_pNext, pFieldEnd);
+    if (std::any_of(bytes.begin(), bytes.end(), IsWhiteSpace))
+        bytes.erase(std::remove_if(bytes.begin(), bytes.end(), IsWhiteSpace), bytes.end());
     strField = CString(std::move(bytes));
 
     if (!pFound)

@@ -1,9 +1,13 @@
 #include "data/DirectoryWriter.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "data/DirectoryFormat.h"
 
-CDirectoryWriter::CDirectoryWriter(int nReserved, int nRecordCount)
+CDirectoryWriter::CDirectoryWriter(int nReserved, int nRecordCount, size_t nExpectedSize)
 {
+    m_bytes.reserve(nExpectedSize);
     m_bytes += std::to_string(nReserved);
     m_bytes += DirectoryFormat::kSpaceSubstitute;
     m_bytes += std::to_string(nRecordCount);
@@ -25,7 +29,9 @@ void CDirectoryWriter::WriteRecord(const CString& strName, const CString& strMis
 
 void CDirectoryWriter::WriteField(const CString& strField)
 {
-    for (char ch : strField.Bytes())
-        m_bytes += ch == ' ' ? DirectoryFormat::kSpaceSubstitute : ch;
+    const size_t nStart = m_bytes.size();
+    m_bytes += strField.Bytes();
+    std::replace(m_bytes.begin() + static_cast<std::ptrdiff_t>(nStart), m_bytes.end(), ' ',
+                 DirectoryFormat::kSpaceSubstitute);
     m_bytes += DirectoryFormat::kFieldTerminator;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "app/framework/CString.h"
@@ -15,7 +16,8 @@
 class CDirectoryWriter
 {
 public:
-    CDirectoryWriter(int nReserved, int nRecordCount);
+    // nExpectedSize, when known, saves regrowing the buffer as it fills.
+    CDirectoryWriter(int nReserved, int nRecordCount, size_t nExpectedSize = 0);
 
     // Fields in file order.
     void WriteRecord(const CString& strName, const CString& strMisc, const CString& strPhone,

@@ -200,30 +200,30 @@ void CRecordList::LoadFromBytes(const std::string& bytes)
     FinishLoad(file.HasFailed() ? FALSE : TRUE);
 }
 
-void CRecordList::ReplaceSpaceSubstitutes()
-{
-    for (CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
-    {
-        for (CString* pField : {&pNode->m_strName, &pNode->m_strMisc, &pNode->m_strPhone, &pNode->m_strPager,
-                                &pNode->m_strEmail})
-            ReplaceInField(*pField, DirectoryFormat::kSpaceSubstitute, ' ');
-    }
-}
-
 int CRecordList::SaveToBytes(std::string& bytes)
 {
     if (!m_pHead)
         return 0;
 
-    CDirectoryWriter writer(m_nReserved, m_nNodeCount);
+    size_t nFieldBytes = 0;
     for (const CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
+        nFieldBytes += pNode->m_strName.Bytes().size() + pNode->m_strMisc.Bytes().size() +
+                       pNode->m_strPhone.Bytes().size() + pNode->m_strPager.Bytes().size() +
+                       pNode->m_strEmail.Bytes().size();
+    // Header numbers, the separator, a possible space, five terminators a record.
+    const size_t nExpectedSize = 24 + nFieldBytes + 5 * static_cast<size_t>(m_nNodeCount);
+    CDirectoryWriter writer(m_nReserved, m_nNodeCount, nExpectedSize);
+    for (CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
+    {
         writer.WriteRecord(pNode->m_strName, pNode->m_strMisc, pNode->m_strPhone, pNode->m_strPager,
                            pNode->m_strEmail);
+        // A 0xA5 byte already in a field was written as a space substitute,
+        // so it is a space from now on, in memory as in the file.
+        for (CString* pField : {&pNode->m_strName, &pNode->m_strMisc, &pNode->m_strPhone, &pNode->m_strPager,
+                                &pNode->m_strEmail})
+            ReplaceInField(*pField, DirectoryFormat::kSpaceSubstitute, ' ');
+    }
     bytes = std::move(writer.Bytes());
-
-    // A 0xA5 byte already in a field was written as a space substitute, so
-    // it is a space from now on, in memory as in the file.
-    ReplaceSpaceSubstitutes();
     m_pCursor = m_pTail;
     m_nCursorIndex = m_nNodeCount - 1;
     return 1;

@@ -107,7 +107,6 @@ public:
 private:
     void FreeAllNodes();
     void MoveCursorTo(int nIndex);
-    void ReplaceSpaceSubstitutes();
     void StartLoad();
     void FinishLoad(BOOL bComplete);
 

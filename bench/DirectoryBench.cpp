@@ -1,0 +1,159 @@
+// How Load, Save and a full positional walk scale with the directory's size.
+// The baseline only reads the file's bytes into memory: Load should stay
+// within a small factor of it.
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <benchmark/benchmark.h>
+
+#include "data/RecordList.h"
+
+namespace {
+
+// Every benchmark works in one scratch directory, since the list keeps its
+// file in the current directory.
+class ScratchWorkingDirectory
+{
+public:
+    ScratchWorkingDirectory()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "dialstack-bench-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            std::abort();
+        m_path = pattern;
+        std::filesystem::current_path(m_path);
+    }
+    ~ScratchWorkingDirectory()
+    {
+        std::error_code ec;
+        std::filesystem::current_path("/", ec);
+        std::filesystem::remove_all(m_path, ec);
+    }
+
+private:
+    std::filesystem::path m_path;
+};
+
+ScratchWorkingDirectory& Scratch()
+{
+    static ScratchWorkingDirectory scratch;
+    return scratch;
+}
+
+void FillDirectory(CRecordList& list, int nRecords)
+{
+    list.Reset();
+    list.m_nReserved = 1;
+    for (int i = 0; i < nRecords; ++i)
+    {
+        const std::string n = std::to_string(i);
+        list.Append(CString("Person Number " + n), CString("Call after six " + n), CString(""),
+                    CString("555 01" + n), CString("person" + n + "@example.com"));
+    }
+}
+
+void WriteDirectoryFile(int nRecords)
+{
+    Scratch();
+    CRecordList list;
+    FillDirectory(list, nRecords);
+    if (list.Save() != 1)
+        std::abort();
+}
+
+std::string ReadBytes(const char* pszFileName)
+{
+    std::string bytes;
+    const int fd = open(pszFileName, O_RDONLY);
+    struct stat info {};
+    fstat(fd, &info);
+    bytes.resize(static_cast<size_t>(info.st_size));
+    size_t nDone = 0;
+    while (nDone < bytes.size())
+    {
+        const ssize_t n = read(fd, bytes.data() + nDone, bytes.size() - nDone);
+        if (n <= 0)
+            break;
+        nDone += static_cast<size_t>(n);
+    }
+    close(fd);
+    return bytes;
+}
+
+void BM_ReadFileBytesBaseline(benchmark::State& state)
+{
+    WriteDirectoryFile(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadBytes("Dialstack.dat"));
+}
+
+void BM_Load(benchmark::State& state)
+{
+    WriteDirectoryFile(static_cast<int>(state.range(0)));
+    CRecordList list;
+    for (auto _ : state)
+        list.Load();
+    if (list.GetLoadedRecordCount() != state.range(0))
+        state.SkipWithError("wrong record count");
+}
+
+void BM_Save(benchmark::State& state)
+{
+    Scratch();
+    CRecordList list;
+    FillDirectory(list, static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(list.Save());
+}
+
+// Save without the disk: building the bytes only.
+void BM_SaveToBytes(benchmark::State& state)
+{
+    CRecordList list;
+    FillDirectory(list, static_cast<int>(state.range(0)));
+    std::string bytes;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(list.SaveToBytes(bytes));
+}
+
+void BM_WalkAll(benchmark::State& state)
+{
+    CRecordList list;
+    FillDirectory(list, static_cast<int>(state.range(0)));
+    for (auto _ : state)
+    {
+        for (int i = 0;; ++i)
+        {
+            list.SeekTo(i);
+            if (list.IsAtLast())
+                break;
+        }
+        benchmark::DoNotOptimize(list.m_pCursor);
+    }
+}
+
+void BM_AppendAll(benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        CRecordList list;
+        FillDirectory(list, static_cast<int>(state.range(0)));
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_ReadFileBytesBaseline)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Load)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Save)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveToBytes)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WalkAll)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AppendAll)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
