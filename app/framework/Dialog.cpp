@@ -104,6 +104,10 @@ void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
     QWidget* control = pWndCtrl ? pWndCtrl->GetSafeHwnd() : nullptr;
     if (!control)
         return;
+    // A dialog coming back from a message box may not be active yet.
+    QWidget* window = control->window();
+    if (window->isVisible() && !window->isActiveWindow())
+        window->activateWindow();
     control->setFocus(Qt::TabFocusReason);
     // Arriving in an edit box selects its text, as tabbing there does.
     if (auto* edit = qobject_cast<QLineEdit*>(control))

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "app/framework/Dialog.h"
 #include "app/framework/DialogUnits.h"
@@ -49,6 +50,19 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
         m_controls.push_back(control);
     }
     SetMnemonicBuddies(dialogTemplate);
+    AddWindowShortcuts();
+}
+
+void DialogWindow::AddWindowShortcuts()
+{
+    // Shortcuts rather than key handling, so that an edit box with the
+    // focus cannot take the keys for itself.
+    auto* close = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
+    connect(close, &QShortcut::activated, this, [this] { SendSysCommand(SC_CLOSE); });
+    if (m_bSystemMenu) {
+        auto* menu = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+        connect(menu, &QShortcut::activated, this, [this] { OpenSystemMenu(mapToGlobal(QPoint(0, 0))); });
+    }
 }
 
 QFont DialogWindow::TemplateFont(const DialogTemplate& dialogTemplate) const
@@ -203,20 +217,6 @@ void DialogWindow::reject()
 {
     // Escape: the dialog manager's IDCANCEL command.
     SendCommand(IDCANCEL, BN_CLICKED);
-}
-
-void DialogWindow::keyPressEvent(QKeyEvent* pEvent)
-{
-    const bool alt = pEvent->modifiers() == Qt::AltModifier;
-    if (alt && pEvent->key() == Qt::Key_Space && m_bSystemMenu) {
-        OpenSystemMenu(mapToGlobal(QPoint(0, 0)));
-        return;
-    }
-    if (alt && pEvent->key() == Qt::Key_F4) {
-        SendSysCommand(SC_CLOSE);
-        return;
-    }
-    QDialog::keyPressEvent(pEvent);
 }
 
 void DialogWindow::closeEvent(QCloseEvent* pEvent)

@@ -33,7 +33,6 @@ public:
     void reject() override;
 
 protected:
-    void keyPressEvent(QKeyEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
@@ -48,6 +47,7 @@ private:
     QWidget* CreateStatic(const DialogItemTemplate& item);
     void ApplyCommonStyle(QWidget* pControl, const DialogItemTemplate& item);
     void SetMnemonicBuddies(const DialogTemplate& dialogTemplate);
+    void AddWindowShortcuts();
     void Send(const Message& msg);
     void SendCommand(int nId, UINT nCode);
     void SendSysCommand(UINT nCommand);

@@ -30,8 +30,12 @@ CString TextCodec::FromQString(const QString& text)
 
 bool TextCodec::CanHold(char32_t ch)
 {
-    QStringEncoder encoder(kCodePage);
+    // The converter's error flag is not reliable for a lone character, so
+    // the test is whether the character survives the trip there and back.
     const char32_t one[1] = {ch};
-    encoder.encode(QString::fromUcs4(one, 1));
-    return !encoder.hasError();
+    const QString original = QString::fromUcs4(one, 1);
+    QStringEncoder encoder(kCodePage);
+    QStringDecoder decoder(kCodePage);
+    const QByteArray bytes = encoder.encode(original);
+    return decoder.decode(bytes) == original;
 }

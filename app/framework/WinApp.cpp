@@ -112,6 +112,9 @@ int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
     QMessageBox box(QMessageBox::NoIcon, app ? TextCodec::ToQString(app->m_pszAppName) : QString(),
         TextCodec::ToQString(lpszText), QMessageBox::Ok, owner);
     box.exec();
+    // The owner takes the focus back, as it would from a window manager.
+    if (owner && owner->isVisible())
+        owner->activateWindow();
     return IDOK;
 }
 

@@ -1,0 +1,122 @@
+// List boxes: entries stay where the program puts them, program changes are
+// silent, every change by the user is reported, and double-clicks anywhere.
+
+#include <QListWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "tests/framework/TestDialog.h"
+#include "tests/support/GuiTest.h"
+
+using namespace GuiTest;
+
+namespace {
+
+class ListBoxTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        RegisterTestTemplates();
+        m_dlg.m_listItems = {"Zed", "Adam", "Mia"};
+    }
+
+    // Runs check inside the open dialog, then closes it.
+    void RunInDialog(std::function<void(QWidget*, CListBox&)> check)
+    {
+        RunWhenModal([this, check](QWidget* w) {
+            check(w, m_dlg.m_list);
+            PressKey(Qt::Key_Escape);
+        });
+        m_dlg.DoModal();
+    }
+
+    static CString Text(CListBox& list, int nIndex)
+    {
+        CString text;
+        list.GetText(nIndex, text);
+        return text;
+    }
+
+    CTestDialog m_dlg;
+};
+
+TEST_F(ListBoxTest, PositionInsertsAreNeverSortedDespiteTheSortStyle)
+{
+    RunInDialog([](QWidget*, CListBox& list) {
+        EXPECT_EQ(list.InsertString(1, "Bob"), 1);
+        EXPECT_EQ(list.InsertString(-1, "Aaron"), 4);
+        EXPECT_EQ(list.InsertString(9, "Nobody"), LB_ERR);
+        const char* expected[] = {"Zed", "Bob", "Adam", "Mia", "Aaron"};
+        ASSERT_EQ(list.GetCount(), 5);
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(Text(list, i), expected[i]);
+    });
+}
+
+TEST_F(ListBoxTest, SelectionByTheProgramRaisesNoNotification)
+{
+    RunInDialog([this](QWidget*, CListBox& list) {
+        EXPECT_EQ(list.GetCurSel(), -1);
+        EXPECT_EQ(list.SetCurSel(2), 2);
+        EXPECT_EQ(list.GetCurSel(), 2);
+        EXPECT_EQ(list.SetCurSel(-1), LB_ERR);
+        EXPECT_EQ(list.GetCurSel(), -1);
+        list.SetCurSel(1);
+        list.ResetContent();
+        EXPECT_EQ(list.GetCount(), 0);
+        EXPECT_EQ(list.GetCurSel(), -1);
+        EXPECT_EQ(m_dlg.m_nSelChanges, 0);
+    });
+}
+
+TEST_F(ListBoxTest, EverySelectionChangeByTheUserIsReported)
+{
+    m_dlg.m_nInitialSelection = 0;
+    RunInDialog([this](QWidget* w, CListBox& list) {
+        auto* view = static_cast<QListWidget*>(Control(w, IDC_T_LIST));
+        view->setFocus();
+        PressKey(Qt::Key_Down);
+        EXPECT_EQ(list.GetCurSel(), 1);
+        EXPECT_EQ(m_dlg.m_nSelChanges, 1);
+        PressKey(Qt::Key_End);
+        EXPECT_EQ(list.GetCurSel(), 2);
+        EXPECT_EQ(m_dlg.m_nSelChanges, 2);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualItemRect(view->item(0)).center());
+        EXPECT_EQ(list.GetCurSel(), 0);
+        EXPECT_EQ(m_dlg.m_nSelChanges, 3);
+    });
+}
+
+TEST_F(ListBoxTest, DoubleClickAnywhereIsReportedAndBelowTheEntriesKeepsTheSelection)
+{
+    m_dlg.m_nInitialSelection = 2;
+    RunInDialog([this](QWidget* w, CListBox& list) {
+        auto* view = static_cast<QListWidget*>(Control(w, IDC_T_LIST));
+        const QRect last = view->visualItemRect(view->item(2));
+        const QPoint below(last.center().x(), last.bottom() + last.height());
+        ASSERT_LT(below.y(), view->viewport()->height());
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, below);
+        EXPECT_EQ(m_dlg.m_nDblClicks, 1);
+        EXPECT_EQ(list.GetCurSel(), 2);
+        EXPECT_EQ(m_dlg.m_nSelChanges, 0);
+
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualItemRect(view->item(1)).center());
+        EXPECT_EQ(m_dlg.m_nDblClicks, 2);
+        EXPECT_EQ(list.GetCurSel(), 1);
+    });
+}
+
+TEST_F(ListBoxTest, DeletingLeavesNothingSelected)
+{
+    m_dlg.m_nInitialSelection = 1;
+    RunInDialog([this](QWidget*, CListBox& list) {
+        EXPECT_EQ(list.DeleteString(1), 2);
+        EXPECT_EQ(list.GetCurSel(), -1);
+        EXPECT_EQ(Text(list, 1), "Mia");
+        EXPECT_EQ(list.DeleteString(2), LB_ERR);
+        EXPECT_EQ(m_dlg.m_nSelChanges, 0);
+    });
+}
+
+} // namespace

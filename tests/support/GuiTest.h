@@ -1,0 +1,46 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+#include <Qt>
+
+class QWidget;
+
+// Helpers for GUI tests that drive real dialogs headless.
+//
+// A modal dialog blocks in its own event loop, so the steps that work in
+// it are queued before it starts: RunWhenModal(step) runs step as soon as a
+// new modal window (dialog or message box) is up, and step may queue the
+// next one before pressing the key that opens it. A watchdog installed by
+// the test main closes every modal window and fails the test when a test
+// runs longer than a few seconds, so a missed step never hangs the run.
+namespace GuiTest {
+
+using Step = std::function<void(QWidget* pModal)>;
+
+// Runs step once a modal window other than the current top one is up,
+// shown and (when the platform allows) active.
+void RunWhenModal(Step step);
+
+// The control with template id nId inside pDialog, or nullptr.
+QWidget* Control(QWidget* pDialog, int nId);
+// Mouse clicks on the control nId (its centre) or on a widget.
+void Click(QWidget* pDialog, int nId);
+void Click(QWidget* pWidget);
+// A key press (and release) sent to the widget that has the focus.
+void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Types text into the focused widget, one key event per character, any
+// characters (QTest's own helper only takes ASCII).
+void Type(const QString& text);
+// The widget that has the focus.
+QWidget* Focus();
+// Lets queued events run for up to nMilliseconds, or until done() holds.
+bool WaitFor(const std::function<bool()>& done, int nMilliseconds = 2000);
+
+// Closes every modal window and popup left open (the watchdog uses it).
+void CloseAllModal();
+// Cancels steps still waiting for a modal window.
+void CancelPendingSteps();
+
+} // namespace GuiTest

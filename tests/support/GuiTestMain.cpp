@@ -1,0 +1,70 @@
+// The main() of every GUI test: headless Qt, one application object, and a
+// watchdog so that a test stuck in a modal loop fails instead of hanging.
+
+#include <cstdlib>
+#include <memory>
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "app/framework/WinApp.h"
+#include "tests/support/GuiTest.h"
+#include "tests/support/TestApp.h"
+
+namespace {
+
+constexpr int kWatchdogMilliseconds = 8000;
+
+// Starts a timer with each test; when it fires, the test fails and every
+// modal window is closed, so the test's DoModal returns. At the end of each
+// test, pending steps are cancelled and left-over windows closed.
+class Watchdog : public testing::EmptyTestEventListener
+{
+public:
+    void OnTestStart(const testing::TestInfo&) override
+    {
+        m_timer = std::make_unique<QTimer>();
+        m_timer->setInterval(kWatchdogMilliseconds);
+        QObject::connect(m_timer.get(), &QTimer::timeout, [] {
+            ADD_FAILURE() << "watchdog: a modal window was still open after "
+                          << kWatchdogMilliseconds << " ms; closing it";
+            GuiTest::CloseAllModal();
+        });
+        m_timer->start();
+    }
+
+    void OnTestEnd(const testing::TestInfo&) override
+    {
+        m_timer.reset();
+        GuiTest::CancelPendingSteps();
+        GuiTest::CloseAllModal();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            window->close();
+        QCoreApplication::processEvents();
+    }
+
+private:
+    std::unique_ptr<QTimer> m_timer;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Test discovery runs the binary outside ctest's environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    testing::InitGoogleTest(&argc, argv);
+    QApplication application(argc, argv);
+
+    // A test may define a static application object of its own.
+    std::unique_ptr<CTestApp> testApp;
+    if (!AfxGetApp())
+        testApp = std::make_unique<CTestApp>();
+    CWinApp::StartFramework(argv[0]);
+
+    testing::UnitTest::GetInstance()->listeners().Append(new Watchdog);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,12 @@
+#include "tests/support/TestApp.h"
+
+const MessageMap* CTestApp::GetThisMessageMap()
+{
+    using T = CTestApp;
+    static const MessageEntry<T> entries[] = {
+        OnCommandEntry<T>(ID_HELP, &CWinApp::OnHelp),
+        OnCommandEntry<T>(kCommandId, &T::OnTestCommand),
+    };
+    static const TypedMessageMap<T> map(CWinApp::GetThisMessageMap(), entries);
+    return &map;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/framework/WinApp.h"
+
+// The application object of a GUI test that brings none of its own. Its
+// map sends ID_HELP to OnHelp, as the program's does, and counts the
+// command kCommandId, so tests can see commands reach the application.
+class CTestApp : public CWinApp
+{
+public:
+    static constexpr UINT kCommandId = 3900;
+
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+    static const MessageMap* GetThisMessageMap();
+
+    int m_nCommands = 0;
+
+private:
+    void OnTestCommand() { ++m_nCommands; }
+};
