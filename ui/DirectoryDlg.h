@@ -37,6 +37,10 @@ protected:
     void OnPrint();
 
 private:
+    // Tests read the record list to check that the screen and the cursor
+    // agree with it.
+    friend struct DirectoryDlgProbe;
+
     void FillNameList();
     void ShowDetails();
     void RefillKeepingSelection();

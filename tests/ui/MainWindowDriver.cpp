@@ -1,0 +1,35 @@
+#include "tests/ui/MainWindowDriver.h"
+
+#include <fstream>
+#include <iterator>
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace MainWindow {
+
+std::string ReadFileBytes(const char* pszPath)
+{
+    std::ifstream in(pszPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void ClickName(QWidget* w, int row)
+{
+    QListWidget* list = NameList(w);
+    const QRect rect = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+}
+
+void AnswerMessageBox(QString* pText)
+{
+    GuiTest::RunWhenModal([pText](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr) << "expected a message box";
+        if (pText)
+            *pText = box->text();
+        GuiTest::PressKey(Qt::Key_Return);
+    });
+}
+
+} // namespace MainWindow

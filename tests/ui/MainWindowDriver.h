@@ -1,0 +1,105 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QListWidget>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+#include "data/RecordList.h"
+#include "res/resource.h"
+#include "tests/support/GuiTest.h"
+#include "ui/DirectoryDlg.h"
+
+// One record as the tests spell it, in screen order.
+struct Entry
+{
+    std::string name, phone, pager, email, misc;
+    bool operator==(const Entry& o) const
+    {
+        return name == o.name && phone == o.phone && pager == o.pager && email == o.email && misc == o.misc;
+    }
+};
+
+// Reads the main window's record list for the checks of the tests.
+struct DirectoryDlgProbe
+{
+    static CRecordList& Records(CDirectoryDlg& dlg) { return dlg.m_records; }
+    static int EditFocusId(const CDirectoryDlg& dlg) { return dlg.m_nEditFocusId; }
+};
+
+namespace MainWindow {
+
+inline QListWidget* NameList(QWidget* w) { return qobject_cast<QListWidget*>(GuiTest::Control(w, IDC_NAME_LIST)); }
+inline QListWidget* DetailList(QWidget* w) { return qobject_cast<QListWidget*>(GuiTest::Control(w, IDC_DETAIL_LIST)); }
+
+inline QStringList Rows(QListWidget* list)
+{
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i)
+        rows << list->item(i)->text();
+    return rows;
+}
+
+inline QStringList Names(QWidget* w) { return Rows(NameList(w)); }
+inline QStringList Details(QWidget* w) { return Rows(DetailList(w)); }
+inline int Selected(QWidget* w) { return NameList(w)->currentRow() >= 0 && NameList(w)->currentItem()->isSelected() ? NameList(w)->currentRow() : -1; }
+
+inline QStringList DetailsOf(const Entry& e)
+{
+    return {QString::fromStdString(e.phone), QString::fromStdString(e.pager),
+            QString::fromStdString(e.email), QString::fromStdString(e.misc)};
+}
+
+inline QStringList NamesOf(const std::vector<Entry>& entries)
+{
+    QStringList names;
+    for (const Entry& e : entries)
+        names << QString::fromStdString(e.name);
+    return names;
+}
+
+// The record under the list's cursor.
+inline Entry CursorRecord(CDirectoryDlg& dlg)
+{
+    CRecordList& r = DirectoryDlgProbe::Records(dlg);
+    return {r.GetName().GetString(), r.GetPhone().GetString(), r.GetPager().GetString(),
+            r.GetEmail().GetString(), r.GetMisc().GetString()};
+}
+
+// Writes entries to "Dialstack.dat" in the working directory.
+inline void WriteDirectory(const std::vector<Entry>& entries, int nReserved = 0)
+{
+    CRecordList list;
+    list.Reset();
+    list.m_nReserved = nReserved;
+    for (const Entry& e : entries)
+        list.Append(e.name.c_str(), e.misc.c_str(), e.pager.c_str(), e.phone.c_str(), e.email.c_str());
+    list.Save();
+}
+
+// The bytes the directory file should hold for entries.
+inline std::string DirectoryBytes(const std::vector<Entry>& entries, int nReserved = 0)
+{
+    CRecordList list;
+    list.Reset();
+    list.m_nReserved = nReserved;
+    for (const Entry& e : entries)
+        list.Append(e.name.c_str(), e.misc.c_str(), e.pager.c_str(), e.phone.c_str(), e.email.c_str());
+    std::string bytes;
+    list.SaveToBytes(bytes);
+    return bytes;
+}
+
+std::string ReadFileBytes(const char* pszPath = "Dialstack.dat");
+
+// Clicks the name at row, as a user does.
+void ClickName(QWidget* w, int row);
+
+// Dismisses the message box that the next step of the test opens, after
+// keeping its text in *pText.
+void AnswerMessageBox(QString* pText);
+
+} // namespace MainWindow
