@@ -4,6 +4,10 @@
 #include <climits>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "data/DirectoryFormat.h"
 
 using DirectoryFormat::IsDigit;
@@ -63,21 +67,86 @@ BOOL CDirectoryReader::ReadCharacter(char& ch)
     return TRUE;
 }
 
-BOOL CDirectoryReader::ReadField(CString& strField)
-{
-    strField.Empty();
-    if (m_bFailed)
-        return FALSE;
-    // Find the terminator first, then copy the field in one pass.
-    const void* pFound = std::memchr(m_pNext, DirectoryFormat::kFieldTerminator,
-                                     static_cast<size_t>(m_pEnd - m_pNext));
-    const char* pFieldEnd = pFound ? static_cast<const char*>(pFound) : m_pEnd;
+namespace {
 
-    // White space inside a field is rare: copy the field whole, and filter
-    // it byte by byte only when there is some.
-    std::string bytes(m_pNext, pFieldEnd);
-    if (std::any_of(bytes.begin(), bytes.end(), IsWhiteSpace))
+bool IsWhiteSpaceByte(unsigned char ch)
+{
+    return ch == ' ' || static_cast<unsigned char>(ch - '\t') <= '\r' - '\t';
+}
+
+// Copies a field's bytes into bytes, turning every space substitute into a
+// space when bAsText. Returns whether the bytes hold white space, which the
+// copy then still contains. Sixteen bytes are tested and translated at a
+// time where the processor allows it.
+template <bool bAsText>
+bool CopyField(const char* pBegin, size_t nLength, std::string& bytes)
+{
+    bytes.assign(pBegin, nLength);
+    char* pOut = &bytes[0];
+    size_t i = 0;
+#ifdef __SSE2__
+    const __m128i kSubstitute = _mm_set1_epi8(DirectoryFormat::kSpaceSubstitute);
+    const __m128i kFlip = _mm_set1_epi8(static_cast<char>(DirectoryFormat::kSpaceSubstitute ^ ' '));
+    const __m128i kSpace = _mm_set1_epi8(' ');
+    const __m128i kTab = _mm_set1_epi8('\t');
+    const __m128i kControlSpan = _mm_set1_epi8('\r' - '\t');
+    __m128i white = _mm_setzero_si128();
+    for (; i + 16 <= nLength; i += 16)
+    {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pOut + i));
+        // A byte is in '\t'..'\r' when its distance from '\t' (unsigned) is
+        // at most the span: min(d, span) == d.
+        const __m128i fromTab = _mm_sub_epi8(chunk, kTab);
+        white = _mm_or_si128(white, _mm_cmpeq_epi8(_mm_min_epu8(fromTab, kControlSpan), fromTab));
+        white = _mm_or_si128(white, _mm_cmpeq_epi8(chunk, kSpace));
+        if (bAsText)
+        {
+            const __m128i isSubstitute = _mm_cmpeq_epi8(chunk, kSubstitute);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(pOut + i),
+                             _mm_xor_si128(chunk, _mm_and_si128(isSubstitute, kFlip)));
+        }
+    }
+    bool bWhiteSpace = _mm_movemask_epi8(white) != 0;
+#else
+    bool bWhiteSpace = false;
+#endif
+    for (; i < nLength; ++i)
+    {
+        const unsigned char ch = static_cast<unsigned char>(pOut[i]);
+        bWhiteSpace |= IsWhiteSpaceByte(ch);
+        if (bAsText && ch == static_cast<unsigned char>(DirectoryFormat::kSpaceSubstitute))
+            pOut[i] = ' ';
+    }
+    return bWhiteSpace;
+}
+
+} // namespace
+
+// Reads up to the next terminator. Fields written by the system hold no
+// white space, so the bytes are copied whole; only a field that turns out
+// to hold some is copied again, without it.
+template <bool bAsText>
+BOOL CDirectoryReader::ReadFieldBytes(CString& strField)
+{
+    if (m_bFailed)
+    {
+        strField.Empty();
+        return FALSE;
+    }
+    const size_t nAvailable = static_cast<size_t>(m_pEnd - m_pNext);
+    const void* pFound = std::memchr(m_pNext, DirectoryFormat::kFieldTerminator, nAvailable);
+    const size_t nLength = pFound ? static_cast<size_t>(static_cast<const char*>(pFound) - m_pNext) : nAvailable;
+
+    std::string bytes;
+    if (CopyField<bAsText>(m_pNext, nLength, bytes))
+    {
+        // The copy kept white space (spaces included, before any 0xA5 turned
+        // into one): drop it from the original bytes, then translate.
+        bytes.assign(m_pNext, nLength);
         bytes.erase(std::remove_if(bytes.begin(), bytes.end(), IsWhiteSpace), bytes.end());
+        if (bAsText)
+            std::replace(bytes.begin(), bytes.end(), DirectoryFormat::kSpaceSubstitute, ' ');
+    }
     strField = CString(std::move(bytes));
 
     if (!pFound)
@@ -85,6 +154,16 @@ BOOL CDirectoryReader::ReadField(CString& strField)
         m_pNext = m_pEnd;
         return Fail();
     }
-    m_pNext = pFieldEnd + 1;
+    m_pNext += nLength + 1;
     return TRUE;
+}
+
+BOOL CDirectoryReader::ReadField(CString& strField)
+{
+    return ReadFieldBytes<false>(strField);
+}
+
+BOOL CDirectoryReader::ReadTextField(CString& strField)
+{
+    return ReadFieldBytes<true>(strField);
 }

@@ -183,17 +183,18 @@ void CRecordList::LoadFromBytes(const std::string& bytes)
 
     // The count only bounds the loop: a count larger than the records
     // present ends at the end of the bytes.
+    // Each field is read with its space substitutes already turned into
+    // spaces and moved into its node, so no field is copied twice.
+    CString strName, strMisc, strPhone, strPager, strEmail;
     for (int k = 0; k < nCount; ++k)
     {
-        CString strName = ReadField(file);
-        CString strMisc = ReadField(file);
-        CString strPhone = ReadField(file);
-        CString strPager = ReadField(file);
-        CString strEmail = ReadField(file);
+        file.ReadTextField(strName);
+        file.ReadTextField(strMisc);
+        file.ReadTextField(strPhone);
+        file.ReadTextField(strPager);
+        file.ReadTextField(strEmail);
         if (file.HasFailed())
             break;   // an incomplete record is dropped
-        for (CString* pField : {&strName, &strMisc, &strPhone, &strPager, &strEmail})
-            ReplaceInField(*pField, DirectoryFormat::kSpaceSubstitute, ' ');
         Append(std::move(strName), std::move(strMisc), std::move(strPager), std::move(strPhone),
                std::move(strEmail));
     }

@@ -188,6 +188,41 @@ TEST(DirectoryFileLoad, WellFormedVariationsAreComplete)
     EXPECT_TRUE(loaded.bComplete);
 }
 
+// Fields are scanned many bytes at a time: every special byte must be
+// handled at every offset of fields short and long, including the offsets
+// where a block of bytes ends and the leftover bytes begin.
+TEST(DirectoryFileLoad, SpecialBytesAtEveryOffsetOfLongFields)
+{
+    const char kSpecials[] = {' ', '\t', '\n', '\x0B', '\x0C', '\r', '\xA5', '\x08', '\x0E', '\x1F', '\xA4', '\xA6'};
+    for (size_t nLength = 1; nLength <= 40; ++nLength)
+    {
+        for (size_t nOffset = 0; nOffset < nLength; ++nOffset)
+        {
+            for (char chSpecial : kSpecials)
+            {
+                std::string field(nLength, 'x');
+                field[nOffset] = chSpecial;
+                // What the reader makes of it, byte by byte: white space
+                // dropped, the space substitute turned into a space.
+                std::string expected;
+                for (char ch : field)
+                {
+                    if (ch == '\xA5')
+                        expected += ' ';
+                    else if (ch != ' ' && (ch < '\t' || ch > '\r'))
+                        expected += ch;
+                }
+                const std::string bytes = "7\xA5" "1N" + field + "\x16" + field + "\x16\x16" + field + "\x16\x16";
+                const Loaded loaded = LoadBytes(bytes);
+                const TestRecord want{"N" + expected, expected, "", expected, ""};
+                ASSERT_EQ(loaded.records, std::vector<TestRecord>{want})
+                    << "length " << nLength << ", offset " << nOffset << ", byte " << int(chSpecial);
+                ASSERT_TRUE(loaded.bComplete);
+            }
+        }
+    }
+}
+
 TEST(DirectoryFileLoad, UnnamedRecordsFollowAppendsRule)
 {
     // One unnamed record with a note: one node, and the directory counts as empty.
