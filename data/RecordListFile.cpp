@@ -33,15 +33,21 @@ EFileRead ReadWholeFile(const char* pszFileName, std::string& bytes)
     if (fd < 0)
         return errno == ENOENT ? EFileRead::kMissing : EFileRead::kFailed;
 
+    // The file's bytes go straight into bytes, sized from the file; a small
+    // buffer catches whatever lies beyond that size (a file that grew, or
+    // one whose size is not known) and proves the end has been reached.
     struct stat info {};
     if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
-        bytes.reserve(static_cast<size_t>(info.st_size));
+        bytes.resize(static_cast<size_t>(info.st_size));
 
     EFileRead result = EFileRead::kWhole;
-    char buffer[65536];
+    size_t nFilled = 0;
+    char overflow[4096];
     for (;;)
     {
-        const ssize_t nRead = read(fd, buffer, sizeof buffer);
+        const bool bIntoBytes = nFilled < bytes.size();
+        const ssize_t nRead = bIntoBytes ? read(fd, &bytes[nFilled], bytes.size() - nFilled)
+                                         : read(fd, overflow, sizeof overflow);
         if (nRead == 0)
             break;
         if (nRead < 0)
@@ -51,8 +57,17 @@ EFileRead ReadWholeFile(const char* pszFileName, std::string& bytes)
             result = EFileRead::kFailed;
             break;
         }
-        bytes.append(buffer, static_cast<size_t>(nRead));
+        if (bIntoBytes)
+        {
+            nFilled += static_cast<size_t>(nRead);
+        }
+        else
+        {
+            bytes.append(overflow, static_cast<size_t>(nRead));
+            nFilled = bytes.size();
+        }
     }
+    bytes.resize(nFilled);
     close(fd);
     return result;
 }
