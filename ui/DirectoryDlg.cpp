@@ -166,11 +166,13 @@ BOOL CDirectoryDlg::SaveOrExplain(LPCTSTR lpszConsequence)
 {
     if (m_records.Save())
         return TRUE;
-    CString reason = m_records.GetLastSaveError();
-    if (reason.IsEmpty())
+    std::string reason = m_records.GetLastSaveError().GetString();
+    if (reason.empty())
         reason = "unknown error";
+    if (reason.back() != '.')
+        reason += '.';
     const std::string text = std::string("The directory could not be saved to \"") + kDirectoryFileName +
-        "\": " + reason.GetString() + ".\n\n" + lpszConsequence;
+        "\": " + reason + "\n\n" + lpszConsequence;
     AfxMessageBox(text.c_str(), MB_OK, 0);
     return FALSE;
 }

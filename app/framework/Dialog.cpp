@@ -1,6 +1,7 @@
 #include "app/framework/Dialog.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QLineEdit>
 
 #include "app/framework/DataExchange.h"
@@ -51,7 +52,8 @@ int CDialog::DoModal()
     const DialogTemplate* dialogTemplate = ResourceTable::FindDialog(d->nTemplateId);
     if (!dialogTemplate || GetSafeHwnd())
         return -1;
-    auto window = std::make_unique<DialogWindow>(*this, *dialogTemplate, OwnerWidget());
+    QPointer<QWidget> owner = OwnerWidget();
+    auto window = std::make_unique<DialogWindow>(*this, *dialogTemplate, owner);
     d->pWindow = window.get();
     d->bEnded = false;
     d->nResult = 0;
@@ -67,6 +69,11 @@ int CDialog::DoModal()
     Detach();
     d->pWindow = nullptr;
     window.reset();
+    // Hand the activation back to the owner, and with it the focus to the
+    // control that had it, as a window manager does when a modal dialog
+    // closes; without a window manager nothing else would.
+    if (owner && owner->isVisible())
+        owner->activateWindow();
     return result;
 }
 

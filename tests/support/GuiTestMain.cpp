@@ -15,7 +15,12 @@
 
 namespace {
 
-constexpr int kWatchdogMilliseconds = 8000;
+// DIALSTACK_WATCHDOG_MS allows longer runs, such as a long random walk.
+int WatchdogMilliseconds()
+{
+    const int nFromEnvironment = qEnvironmentVariableIntValue("DIALSTACK_WATCHDOG_MS");
+    return nFromEnvironment > 0 ? nFromEnvironment : 8000;
+}
 
 // Starts a timer with each test; when it fires, the test fails and every
 // modal window is closed, so the test's DoModal returns. At the end of each
@@ -26,10 +31,10 @@ public:
     void OnTestStart(const testing::TestInfo&) override
     {
         m_timer = std::make_unique<QTimer>();
-        m_timer->setInterval(kWatchdogMilliseconds);
+        m_timer->setInterval(WatchdogMilliseconds());
         QObject::connect(m_timer.get(), &QTimer::timeout, [] {
             ADD_FAILURE() << "watchdog: a modal window was still open after "
-                          << kWatchdogMilliseconds << " ms; closing it";
+                          << WatchdogMilliseconds() << " ms; closing it";
             GuiTest::CloseAllModal();
         });
         m_timer->start();

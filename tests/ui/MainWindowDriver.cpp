@@ -17,6 +17,7 @@ std::string ReadFileBytes(const char* pszPath)
 void ClickName(QWidget* w, int row)
 {
     QListWidget* list = NameList(w);
+    list->scrollToItem(list->item(row));   // as the user scrolls to a name first
     const QRect rect = list->visualItemRect(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
 }

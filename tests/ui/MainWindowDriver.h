@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,13 @@
 #include "tests/support/GuiTest.h"
 #include "ui/DirectoryDlg.h"
 
+// Readable failure messages for the Qt texts the tests compare.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+// The tests spell texts in Windows-1252 bytes and use only characters that
+// Latin-1 holds in the same byte.
+inline QString Latin1(const std::string& bytes) { return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())); }
+
 // One record as the tests spell it, in screen order.
 struct Entry
 {
@@ -22,6 +30,11 @@ struct Entry
         return name == o.name && phone == o.phone && pager == o.pager && email == o.email && misc == o.misc;
     }
 };
+
+inline void PrintTo(const Entry& e, std::ostream* os)
+{
+    *os << '{' << e.name << " | " << e.phone << " | " << e.pager << " | " << e.email << " | " << e.misc << '}';
+}
 
 // Reads the main window's record list for the checks of the tests.
 struct DirectoryDlgProbe
@@ -49,15 +62,15 @@ inline int Selected(QWidget* w) { return NameList(w)->currentRow() >= 0 && NameL
 
 inline QStringList DetailsOf(const Entry& e)
 {
-    return {QString::fromStdString(e.phone), QString::fromStdString(e.pager),
-            QString::fromStdString(e.email), QString::fromStdString(e.misc)};
+    return {Latin1(e.phone), Latin1(e.pager),
+            Latin1(e.email), Latin1(e.misc)};
 }
 
 inline QStringList NamesOf(const std::vector<Entry>& entries)
 {
     QStringList names;
     for (const Entry& e : entries)
-        names << QString::fromStdString(e.name);
+        names << Latin1(e.name);
     return names;
 }
 
