@@ -7,7 +7,7 @@ out=${1:-$root/docs/main-window.png}
 mkdir -p "$(dirname "$out")"
 
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" "$root/build" -DDIALSTACK_BUILD_TESTS=OFF
+BUILD_TARGETS=dialstack "$root/scripts/build.sh" "$root/build"
 
 work=$(mktemp -d)
 trap 'kill "${app:-}" 2>/dev/null || true; rm -rf "$work"' EXIT

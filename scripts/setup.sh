@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-wayland
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libcups2-dev cups-daemon cups-client
   clang libclang-rt-14-dev

@@ -14,6 +14,16 @@ std::string ReadFileBytes(const char* pszPath)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+int RunMainWindow(CDirectoryDlg& dlg, const std::vector<Entry>& entries, const std::function<void(QWidget*)>& steps)
+{
+    WriteDirectory(entries);
+    GuiTest::RunWhenModal([&](QWidget* w) {
+        steps(w);
+        GuiTest::PressKey(Qt::Key_Escape);
+    });
+    return dlg.DoModal();
+}
+
 void ClickName(QWidget* w, int row)
 {
     QListWidget* list = NameList(w);

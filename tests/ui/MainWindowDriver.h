@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ostream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,10 @@ inline std::string DirectoryBytes(const std::vector<Entry>& entries, int nReserv
 }
 
 std::string ReadFileBytes(const char* pszPath = "Dialstack.dat");
+
+// Writes entries to the directory file, opens the main window on it, runs
+// steps in it and leaves by Escape. Returns DoModal's result.
+int RunMainWindow(CDirectoryDlg& dlg, const std::vector<Entry>& entries, const std::function<void(QWidget*)>& steps);
 
 // Clicks the name at row, as a user does.
 void ClickName(QWidget* w, int row);

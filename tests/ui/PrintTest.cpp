@@ -27,16 +27,10 @@ protected:
         ASSERT_TRUE(m_cups->StartWithDefaultPrinter()) << m_cups->Log();
     }
 
-    // Starts the window on entries, runs steps in it, leaves by Escape.
     void InWindow(const std::vector<Entry>& entries, const std::function<void(QWidget*)>& steps)
     {
-        WriteDirectory(entries);
-        RunWhenModal([&](QWidget* w) {
-            steps(w);
-            PressKey(Qt::Key_Escape);
-        });
         m_dlg = std::make_unique<CDirectoryDlg>();
-        m_dlg->DoModal();
+        RunMainWindow(*m_dlg, entries, steps);
     }
 
     std::string PrintedListing(const std::vector<Entry>& entries)
