@@ -29,15 +29,22 @@ enum class EFileRead
 EFileRead ReadWholeFile(const char* pszFileName, std::string& bytes)
 {
     bytes.clear();
-    const int fd = open(pszFileName, O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: a pipe or device standing at the file's path must not
+    // hang the program; only a regular file is read.
+    const int fd = open(pszFileName, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return errno == ENOENT ? EFileRead::kMissing : EFileRead::kFailed;
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+    {
+        close(fd);
+        return EFileRead::kFailed;
+    }
 
     // The file's bytes go straight into bytes, sized from the file; a small
-    // buffer catches whatever lies beyond that size (a file that grew, or
-    // one whose size is not known) and proves the end has been reached.
-    struct stat info {};
-    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+    // buffer catches whatever lies beyond that size (a file that grew) and
+    // proves the end has been reached.
+    if (info.st_size > 0)
         bytes.resize(static_cast<size_t>(info.st_size));
 
     EFileRead result = EFileRead::kWhole;

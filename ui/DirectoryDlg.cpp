@@ -16,6 +16,14 @@ namespace {
 
 constexpr LPCTSTR kDirectoryFileName = "Dialstack.dat";
 
+// One detail line of the listing; a field counts as empty only when it has
+// no characters at all, so a field of blanks is printed.
+void PrintLineUnlessEmpty(CPrinterPort& port, LPCTSTR lpszLead, const CString& strField)
+{
+    if (!strField.IsEmpty())
+        port << lpszLead << strField << '\n';
+}
+
 } // namespace
 
 CDirectoryDlg::CDirectoryDlg(CWnd* pParent)
@@ -273,18 +281,10 @@ void CDirectoryDlg::OnPrint()
     do {
         m_records.SeekTo(i);
         port << '\t' << m_records.GetName() << '\n';
-        const CString strPhone = m_records.GetPhone();
-        if (!strPhone.IsEmpty())
-            port << "\tPhone: " << strPhone << '\n';
-        const CString strPager = m_records.GetPager();
-        if (!strPager.IsEmpty())
-            port << "\tPager: " << strPager << '\n';
-        const CString strEmail = m_records.GetEmail();
-        if (!strEmail.IsEmpty())
-            port << "\tEmail: " << strEmail << '\n';
-        const CString strMisc = m_records.GetMisc();
-        if (!strMisc.IsEmpty())
-            port << "\t\t" << strMisc << '\n';
+        PrintLineUnlessEmpty(port, "\tPhone: ", m_records.GetPhone());
+        PrintLineUnlessEmpty(port, "\tPager: ", m_records.GetPager());
+        PrintLineUnlessEmpty(port, "\tEmail: ", m_records.GetEmail());
+        PrintLineUnlessEmpty(port, "\t\t", m_records.GetMisc());
         port << '\n';
         ++i;
     } while (!m_records.IsAtLast());

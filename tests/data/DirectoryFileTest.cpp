@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "tests/data/RecordListTestSupport.h"
 #include "tests/support/ScratchDirectory.h"
@@ -306,6 +307,16 @@ TEST(DirectoryFileDamage, ADirectoryAtTheFilesPlaceIsIncompleteAndCannotBeSavedO
     EXPECT_EQ(list.m_pCursor, list.m_pTail);
     list.SeekTo(0);
     EXPECT_EQ(list.GetName(), "Shop A");
+}
+
+TEST(DirectoryFileDamage, APipeAtTheFilesPlaceIsIncompleteAndDoesNotHang)
+{
+    ScratchDirectory scratch;
+    ASSERT_EQ(mkfifo(kFile, 0600), 0);
+    CRecordList list;
+    list.Load();   // no writer ever opens the pipe: a blocking read would hang here
+    EXPECT_FALSE(list.IsLoadComplete());
+    EXPECT_EQ(WalkRecords(list), std::vector<TestRecord>{TestRecord{}});
 }
 
 TEST(DirectoryFileSave, AListNeverResetWritesNothing)
