@@ -330,8 +330,7 @@ TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain
         menu->close();
 
         for (int round = 0; round < 3; ++round) {
-            const bool byEscape = round % 2 == 1;
-            RunWhenModal([&, byEscape](QWidget* about) {
+            RunWhenModal([&, round](QWidget* about) {
                 ++nAboutBoxes;
                 EXPECT_EQ(about->windowTitle(), "About Quillaven Dialstack");
                 EXPECT_FALSE(m_dlg.IsWindowEnabled()) << "the main window is disabled under the About box";
@@ -339,10 +338,12 @@ TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain
                 for (QWidget* child : about->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
                     nControls += child->isVisible() ? 1 : 0;
                 EXPECT_EQ(nControls, 6);
-                if (byEscape)
+                if (round == 0)
+                    Click(about, IDOK);
+                else if (round == 1)
                     PressKey(Qt::Key_Escape);
                 else
-                    Click(about, IDOK);
+                    about->close();   // the close box
             });
             ASSERT_TRUE(WaitFor([w] { return w->isActiveWindow(); })) << "the main window is active again";
             QMenu* again = OpenWindowMenu();
@@ -356,6 +357,21 @@ TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain
     });
     m_dlg.DoModal();
     EXPECT_EQ(nAboutBoxes, 3);
+}
+
+TEST_F(MainWindowTest, InitInstanceRunsTheMainWindowAndEndsTheProgramEitherWay)
+{
+    WriteDirectory(kThree);
+    for (bool saveQuit : {true, false}) {
+        RunWhenModal([saveQuit](QWidget* w) {
+            EXPECT_EQ(AfxGetApp()->m_pMainWnd->GetSafeHwnd(), w) << "the main window fills the application's slot";
+            if (saveQuit)
+                Click(w, IDC_SAVE_QUIT);
+            else
+                PressKey(Qt::Key_Escape);
+        });
+        EXPECT_EQ(theApp.InitInstance(), FALSE) << "no message loop follows";
+    }
 }
 
 TEST_F(MainWindowTest, HelpOpensTheHelpWindowWhichClosesWithTheMainWindow)
