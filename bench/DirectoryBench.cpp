@@ -13,36 +13,15 @@
 #include <benchmark/benchmark.h>
 
 #include "data/RecordList.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 
 // Every benchmark works in one scratch directory, since the list keeps its
 // file in the current directory.
-class ScratchWorkingDirectory
+ScratchDirectory& Scratch()
 {
-public:
-    ScratchWorkingDirectory()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "dialstack-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        m_path = pattern;
-        std::filesystem::current_path(m_path);
-    }
-    ~ScratchWorkingDirectory()
-    {
-        std::error_code ec;
-        std::filesystem::current_path("/", ec);
-        std::filesystem::remove_all(m_path, ec);
-    }
-
-private:
-    std::filesystem::path m_path;
-};
-
-ScratchWorkingDirectory& Scratch()
-{
-    static ScratchWorkingDirectory scratch;
+    static ScratchDirectory scratch;
     return scratch;
 }
 

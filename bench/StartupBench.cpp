@@ -2,11 +2,7 @@
 // shown: the directory is loaded, the name list filled and the first
 // record's details displayed. Runs headless on Qt's offscreen platform.
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
-
-#include <unistd.h>
 
 #include <QApplication>
 #include <QTimer>
@@ -14,6 +10,7 @@
 
 #include "app/DirectoryApp.h"
 #include "data/RecordList.h"
+#include "tests/support/ScratchDirectory.h"
 #include "ui/DirectoryDlg.h"
 
 namespace {
@@ -54,16 +51,9 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     CWinApp::StartFramework(argv[0]);
 
-    std::string pattern = (std::filesystem::temp_directory_path() / "dialstack-startup-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        return 1;
-    std::filesystem::current_path(pattern);
-
+    ScratchDirectory scratch;   // the main window reads "Dialstack.dat" here
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-
-    std::filesystem::current_path("/");
-    std::filesystem::remove_all(pattern);
     return 0;
 }
