@@ -29,11 +29,10 @@ void FillDirectory(CRecordList& list, int nRecords)
 {
     list.Reset();
     list.m_nReserved = 1;
-    for (int i = 0; i < nRecords; ++i)
-    {
+    for (int i = 0; i < nRecords; ++i) {
         const std::string n = std::to_string(i);
-        list.Append(CString("Person Number " + n), CString("Call after six " + n), CString(""),
-                    CString("555 01" + n), CString("person" + n + "@example.com"));
+        list.Append(CString("Person Number " + n), CString("Call after six " + n), CString(""), CString("555 01" + n),
+            CString("person" + n + "@example.com"));
     }
 }
 
@@ -50,12 +49,13 @@ std::string ReadBytes(const char* pszFileName)
 {
     std::string bytes;
     const int fd = open(pszFileName, O_RDONLY);
-    struct stat info {};
+    struct stat info
+    {
+    };
     fstat(fd, &info);
     bytes.resize(static_cast<size_t>(info.st_size));
     size_t nDone = 0;
-    while (nDone < bytes.size())
-    {
+    while (nDone < bytes.size()) {
         const ssize_t n = read(fd, bytes.data() + nDone, bytes.size() - nDone);
         if (n <= 0)
             break;
@@ -105,10 +105,8 @@ void BM_WalkAll(benchmark::State& state)
 {
     CRecordList list;
     FillDirectory(list, static_cast<int>(state.range(0)));
-    for (auto _ : state)
-    {
-        for (int i = 0;; ++i)
-        {
+    for (auto _ : state) {
+        for (int i = 0;; ++i) {
             list.SeekTo(i);
             if (list.IsAtLast())
                 break;
@@ -119,14 +117,13 @@ void BM_WalkAll(benchmark::State& state)
 
 void BM_AppendAll(benchmark::State& state)
 {
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         CRecordList list;
         FillDirectory(list, static_cast<int>(state.range(0)));
     }
 }
 
-} // namespace
+}   // namespace
 
 BENCHMARK(BM_ReadFileBytesBaseline)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Load)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -42,7 +42,7 @@ void BM_OpenMainWindow(benchmark::State& state)
 }
 BENCHMARK(BM_OpenMainWindow)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -20,4 +20,4 @@ inline bool IsDigit(char ch)
     return ch >= '0' && ch <= '9';
 }
 
-} // namespace DirectoryFormat
+}   // namespace DirectoryFormat

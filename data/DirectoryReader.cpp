@@ -44,8 +44,7 @@ BOOL CDirectoryReader::ReadInteger(int& nValue)
 
     // Accumulate as a negative number, whose range includes INT_MIN.
     long long nMagnitude = 0;
-    for (; m_pNext != m_pEnd && IsDigit(*m_pNext); ++m_pNext)
-    {
+    for (; m_pNext != m_pEnd && IsDigit(*m_pNext); ++m_pNext) {
         nMagnitude = nMagnitude * 10 + (*m_pNext - '0');
         if (nMagnitude > static_cast<long long>(INT_MAX) + 1)
             return Fail();
@@ -78,8 +77,7 @@ bool IsWhiteSpaceByte(unsigned char ch)
 // space when bAsText. Returns whether the bytes hold white space, which the
 // copy then still contains. Sixteen bytes are tested and translated at a
 // time where the processor allows it.
-template <bool bAsText>
-bool CopyField(const char* pBegin, size_t nLength, std::string& bytes)
+template <bool bAsText> bool CopyField(const char* pBegin, size_t nLength, std::string& bytes)
 {
     bytes.assign(pBegin, nLength);
     char* pOut = &bytes[0];
@@ -91,27 +89,24 @@ bool CopyField(const char* pBegin, size_t nLength, std::string& bytes)
     const __m128i kTab = _mm_set1_epi8('\t');
     const __m128i kControlSpan = _mm_set1_epi8('\r' - '\t');
     __m128i white = _mm_setzero_si128();
-    for (; i + 16 <= nLength; i += 16)
-    {
+    for (; i + 16 <= nLength; i += 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pOut + i));
         // A byte is in '\t'..'\r' when its distance from '\t' (unsigned) is
         // at most the span: min(d, span) == d.
         const __m128i fromTab = _mm_sub_epi8(chunk, kTab);
         white = _mm_or_si128(white, _mm_cmpeq_epi8(_mm_min_epu8(fromTab, kControlSpan), fromTab));
         white = _mm_or_si128(white, _mm_cmpeq_epi8(chunk, kSpace));
-        if (bAsText)
-        {
+        if (bAsText) {
             const __m128i isSubstitute = _mm_cmpeq_epi8(chunk, kSubstitute);
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(pOut + i),
-                             _mm_xor_si128(chunk, _mm_and_si128(isSubstitute, kFlip)));
+            _mm_storeu_si128(
+                reinterpret_cast<__m128i*>(pOut + i), _mm_xor_si128(chunk, _mm_and_si128(isSubstitute, kFlip)));
         }
     }
     bool bWhiteSpace = _mm_movemask_epi8(white) != 0;
 #else
     bool bWhiteSpace = false;
 #endif
-    for (; i < nLength; ++i)
-    {
+    for (; i < nLength; ++i) {
         const unsigned char ch = static_cast<unsigned char>(pOut[i]);
         bWhiteSpace |= IsWhiteSpaceByte(ch);
         if (bAsText && ch == static_cast<unsigned char>(DirectoryFormat::kSpaceSubstitute))
@@ -120,16 +115,14 @@ bool CopyField(const char* pBegin, size_t nLength, std::string& bytes)
     return bWhiteSpace;
 }
 
-} // namespace
+}   // namespace
 
 // Reads up to the next terminator. Fields written by the system hold no
 // white space, so the bytes are copied whole; only a field that turns out
 // to hold some is copied again, without it.
-template <bool bAsText>
-BOOL CDirectoryReader::ReadFieldBytes(CString& strField)
+template <bool bAsText> BOOL CDirectoryReader::ReadFieldBytes(CString& strField)
 {
-    if (m_bFailed)
-    {
+    if (m_bFailed) {
         strField.Empty();
         return FALSE;
     }
@@ -138,8 +131,7 @@ BOOL CDirectoryReader::ReadFieldBytes(CString& strField)
     const size_t nLength = pFound ? static_cast<size_t>(static_cast<const char*>(pFound) - m_pNext) : nAvailable;
 
     std::string bytes;
-    if (CopyField<bAsText>(m_pNext, nLength, bytes))
-    {
+    if (CopyField<bAsText>(m_pNext, nLength, bytes)) {
         // The copy kept white space (spaces included, before any 0xA5 turned
         // into one): drop it from the original bytes, then translate.
         bytes.assign(m_pNext, nLength);
@@ -149,8 +141,7 @@ BOOL CDirectoryReader::ReadFieldBytes(CString& strField)
     }
     strField = CString(std::move(bytes));
 
-    if (!pFound)
-    {
+    if (!pFound) {
         m_pNext = m_pEnd;
         return Fail();
     }

@@ -32,8 +32,7 @@ public:
 
 private:
     void SkipWhiteSpace();
-    template <bool bAsText>
-    BOOL ReadFieldBytes(CString& strField);
+    template <bool bAsText> BOOL ReadFieldBytes(CString& strField);
     BOOL Fail();
 
     const char* m_pNext;

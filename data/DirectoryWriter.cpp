@@ -14,7 +14,7 @@ CDirectoryWriter::CDirectoryWriter(int nReserved, int nRecordCount, size_t nExpe
 }
 
 void CDirectoryWriter::WriteRecord(const CString& strName, const CString& strMisc, const CString& strPhone,
-                                   const CString& strPager, const CString& strEmail)
+    const CString& strPager, const CString& strEmail)
 {
     if (m_bFirstRecord && !strName.IsEmpty() && DirectoryFormat::IsDigit(strName[0]))
         m_bytes += ' ';
@@ -31,7 +31,7 @@ void CDirectoryWriter::WriteField(const CString& strField)
 {
     const size_t nStart = m_bytes.size();
     m_bytes += strField.Bytes();
-    std::replace(m_bytes.begin() + static_cast<std::ptrdiff_t>(nStart), m_bytes.end(), ' ',
-                 DirectoryFormat::kSpaceSubstitute);
+    std::replace(
+        m_bytes.begin() + static_cast<std::ptrdiff_t>(nStart), m_bytes.end(), ' ', DirectoryFormat::kSpaceSubstitute);
     m_bytes += DirectoryFormat::kFieldTerminator;
 }

@@ -20,8 +20,8 @@ public:
     CDirectoryWriter(int nReserved, int nRecordCount, size_t nExpectedSize = 0);
 
     // Fields in file order.
-    void WriteRecord(const CString& strName, const CString& strMisc, const CString& strPhone,
-                     const CString& strPager, const CString& strEmail);
+    void WriteRecord(const CString& strName, const CString& strMisc, const CString& strPhone, const CString& strPager,
+        const CString& strEmail);
 
     std::string& Bytes() { return m_bytes; }
 

@@ -12,8 +12,7 @@ CRecordList::~CRecordList()
 void CRecordList::FreeAllNodes()
 {
     CRecordNode* pNode = m_pHead;
-    while (pNode)
-    {
+    while (pNode) {
         CRecordNode* pNext = pNode->m_pNext;
         delete pNode;
         pNode = pNext;
@@ -36,25 +35,21 @@ void CRecordList::Reset()
 // visiting positions 0, 1, 2, ... in turn costs one step each.
 void CRecordList::MoveCursorTo(int nIndex)
 {
-    if (nIndex <= 0)
-    {
+    if (nIndex <= 0) {
         m_pCursor = m_pHead;
         m_nCursorIndex = 0;
         return;
     }
-    if (nIndex >= m_nNodeCount - 1)
-    {
+    if (nIndex >= m_nNodeCount - 1) {
         m_pCursor = m_pTail;
         m_nCursorIndex = m_nNodeCount - 1;
         return;
     }
-    if (nIndex < m_nCursorIndex)
-    {
+    if (nIndex < m_nCursorIndex) {
         m_pCursor = m_pHead;
         m_nCursorIndex = 0;
     }
-    while (m_nCursorIndex < nIndex)
-    {
+    while (m_nCursorIndex < nIndex) {
         m_pCursor = m_pCursor->m_pNext;
         ++m_nCursorIndex;
     }
@@ -77,8 +72,7 @@ void CRecordList::Append(CString strName, CString strMisc, CString strPager, CSt
         Reset();
     // A tail with an empty name (the blank node, or an unnamed record read
     // from the file) takes the record instead of a new node.
-    if (!m_pTail->m_strName.IsEmpty())
-    {
+    if (!m_pTail->m_strName.IsEmpty()) {
         CRecordNode* pNode = new CRecordNode;
         pNode->m_pPrev = m_pTail;
         m_pTail->m_pNext = pNode;
@@ -106,8 +100,7 @@ void CRecordList::DeleteAt(int nIndex)
     CRecordNode* pDoomed = m_pCursor;
     CRecordNode* pPrev = pDoomed->m_pPrev;
     CRecordNode* pNext = pDoomed->m_pNext;
-    if (!pPrev && !pNext)
-    {
+    if (!pPrev && !pNext) {
         Reset();
         return;
     }
@@ -144,7 +137,7 @@ void ReplaceInField(CString& strField, char chFrom, char chTo)
         strField.SetAt(i, chTo);
 }
 
-} // namespace
+}   // namespace
 
 void CRecordList::StartLoad()
 {
@@ -166,8 +159,7 @@ void CRecordList::LoadFromBytes(const std::string& bytes)
     CDirectoryReader file(bytes);
 
     int nReserved = 0;
-    if (!file.ReadInteger(nReserved))
-    {
+    if (!file.ReadInteger(nReserved)) {
         FinishLoad(FALSE);
         return;
     }
@@ -175,8 +167,7 @@ void CRecordList::LoadFromBytes(const std::string& bytes)
 
     char chSeparator = 0;   // any byte is accepted here
     int nCount = 0;
-    if (!file.ReadCharacter(chSeparator) || !file.ReadInteger(nCount) || nCount < 0)
-    {
+    if (!file.ReadCharacter(chSeparator) || !file.ReadInteger(nCount) || nCount < 0) {
         FinishLoad(FALSE);
         return;
     }
@@ -186,8 +177,7 @@ void CRecordList::LoadFromBytes(const std::string& bytes)
     // Each field is read with its space substitutes already turned into
     // spaces and moved into its node, so no field is copied twice.
     CString strName, strMisc, strPhone, strPager, strEmail;
-    for (int k = 0; k < nCount; ++k)
-    {
+    for (int k = 0; k < nCount; ++k) {
         file.ReadTextField(strName);
         file.ReadTextField(strMisc);
         file.ReadTextField(strPhone);
@@ -195,8 +185,7 @@ void CRecordList::LoadFromBytes(const std::string& bytes)
         file.ReadTextField(strEmail);
         if (file.HasFailed())
             break;   // an incomplete record is dropped
-        Append(std::move(strName), std::move(strMisc), std::move(strPager), std::move(strPhone),
-               std::move(strEmail));
+        Append(std::move(strName), std::move(strMisc), std::move(strPager), std::move(strPhone), std::move(strEmail));
     }
     FinishLoad(file.HasFailed() ? FALSE : TRUE);
 }
@@ -208,20 +197,17 @@ int CRecordList::SaveToBytes(std::string& bytes)
 
     size_t nFieldBytes = 0;
     for (const CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
-        nFieldBytes += pNode->m_strName.Bytes().size() + pNode->m_strMisc.Bytes().size() +
-                       pNode->m_strPhone.Bytes().size() + pNode->m_strPager.Bytes().size() +
-                       pNode->m_strEmail.Bytes().size();
+        nFieldBytes += pNode->m_strName.Bytes().size() + pNode->m_strMisc.Bytes().size()
+            + pNode->m_strPhone.Bytes().size() + pNode->m_strPager.Bytes().size() + pNode->m_strEmail.Bytes().size();
     // Header numbers, the separator, a possible space, five terminators a record.
     const size_t nExpectedSize = 24 + nFieldBytes + 5 * static_cast<size_t>(m_nNodeCount);
     CDirectoryWriter writer(m_nReserved, m_nNodeCount, nExpectedSize);
-    for (CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
-    {
-        writer.WriteRecord(pNode->m_strName, pNode->m_strMisc, pNode->m_strPhone, pNode->m_strPager,
-                           pNode->m_strEmail);
+    for (CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext) {
+        writer.WriteRecord(pNode->m_strName, pNode->m_strMisc, pNode->m_strPhone, pNode->m_strPager, pNode->m_strEmail);
         // A 0xA5 byte already in a field was written as a space substitute,
         // so it is a space from now on, in memory as in the file.
-        for (CString* pField : {&pNode->m_strName, &pNode->m_strMisc, &pNode->m_strPhone, &pNode->m_strPager,
-                                &pNode->m_strEmail})
+        for (CString* pField :
+            {&pNode->m_strName, &pNode->m_strMisc, &pNode->m_strPhone, &pNode->m_strPager, &pNode->m_strEmail})
             ReplaceInField(*pField, DirectoryFormat::kSpaceSubstitute, ' ');
     }
     bytes = std::move(writer.Bytes());

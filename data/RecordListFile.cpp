@@ -19,9 +19,9 @@ const char kDirectoryFileName[] = "Dialstack.dat";
 
 enum class EFileRead
 {
-    kWhole,     // every byte of the file
+    kWhole,   // every byte of the file
     kMissing,   // there is no file
-    kFailed,    // the file exists but could not be read to its end
+    kFailed,   // the file exists but could not be read to its end
 };
 
 // Reads the whole file into bytes. On a failure part-way, bytes holds what
@@ -34,9 +34,10 @@ EFileRead ReadWholeFile(const char* pszFileName, std::string& bytes)
     const int fd = open(pszFileName, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return errno == ENOENT ? EFileRead::kMissing : EFileRead::kFailed;
-    struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+    struct stat info
     {
+    };
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         close(fd);
         return EFileRead::kFailed;
     }
@@ -50,26 +51,21 @@ EFileRead ReadWholeFile(const char* pszFileName, std::string& bytes)
     EFileRead result = EFileRead::kWhole;
     size_t nFilled = 0;
     char overflow[4096];
-    for (;;)
-    {
+    for (;;) {
         const bool bIntoBytes = nFilled < bytes.size();
-        const ssize_t nRead = bIntoBytes ? read(fd, &bytes[nFilled], bytes.size() - nFilled)
-                                         : read(fd, overflow, sizeof overflow);
+        const ssize_t nRead
+            = bIntoBytes ? read(fd, &bytes[nFilled], bytes.size() - nFilled) : read(fd, overflow, sizeof overflow);
         if (nRead == 0)
             break;
-        if (nRead < 0)
-        {
+        if (nRead < 0) {
             if (errno == EINTR)
                 continue;
             result = EFileRead::kFailed;
             break;
         }
-        if (bIntoBytes)
-        {
+        if (bIntoBytes) {
             nFilled += static_cast<size_t>(nRead);
-        }
-        else
-        {
+        } else {
             bytes.append(overflow, static_cast<size_t>(nRead));
             nFilled = bytes.size();
         }
@@ -105,31 +101,28 @@ bool ReplaceFile(const char* pszFileName, const std::string& bytes, CString& str
 {
     const QString fileName = QFile::decodeName(pszFileName);
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-    {
+    if (!file.open(QIODevice::WriteOnly)) {
         strError = ToCString(file.errorString());
         return false;
     }
     // A full disk can make write() come back short without reporting an
     // error, and commit() would then put a truncated file in place.
     const qint64 nWritten = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    if (nWritten != static_cast<qint64>(bytes.size()))
-    {
+    if (nWritten != static_cast<qint64>(bytes.size())) {
         strError = file.error() != QFileDevice::NoError
             ? ToCString(file.errorString())
             : CString("Only part of the file could be written (is the disk full?)");
         file.cancelWriting();
         return false;
     }
-    if (!file.commit())
-    {
+    if (!file.commit()) {
         strError = ToCString(file.errorString());
         return false;
     }
     return SyncDirectoryOf(fileName, strError);
 }
 
-} // namespace
+}   // namespace
 
 void CRecordList::Load()
 {
@@ -140,8 +133,7 @@ void CRecordList::LoadFile(const char* pszFileName)
 {
     std::string bytes;
     const EFileRead result = ReadWholeFile(pszFileName, bytes);
-    if (result == EFileRead::kMissing)
-    {
+    if (result == EFileRead::kMissing) {
         StartLoad();
         FinishLoad(TRUE);
         return;
@@ -161,14 +153,12 @@ int CRecordList::Save()
 int CRecordList::SaveFile(const char* pszFileName)
 {
     std::string bytes;
-    if (!SaveToBytes(bytes))
-    {
+    if (!SaveToBytes(bytes)) {
         m_strLastSaveError = "There is no directory to save.";
         return 0;
     }
     CString strError;
-    if (!ReplaceFile(pszFileName, bytes, strError))
-    {
+    if (!ReplaceFile(pszFileName, bytes, strError)) {
         m_strLastSaveError = strError.IsEmpty() ? CString("The file could not be written.") : strError;
         return 0;
     }

@@ -16,8 +16,7 @@ namespace {
 
 void Require(bool bCondition, const char* pszWhat)
 {
-    if (!bCondition)
-    {
+    if (!bCondition) {
         std::fprintf(stderr, "directory file round trip: %s\n", pszWhat);
         std::abort();
     }
@@ -27,16 +26,15 @@ bool SameRecords(const CRecordList& a, const CRecordList& b)
 {
     const CRecordNode* p = a.m_pHead;
     const CRecordNode* q = b.m_pHead;
-    for (; p && q; p = p->m_pNext, q = q->m_pNext)
-    {
-        if (p->m_strName != q->m_strName || p->m_strMisc != q->m_strMisc || p->m_strPhone != q->m_strPhone ||
-            p->m_strPager != q->m_strPager || p->m_strEmail != q->m_strEmail)
+    for (; p && q; p = p->m_pNext, q = q->m_pNext) {
+        if (p->m_strName != q->m_strName || p->m_strMisc != q->m_strMisc || p->m_strPhone != q->m_strPhone
+            || p->m_strPager != q->m_strPager || p->m_strEmail != q->m_strEmail)
             return false;
     }
     return !p && !q;
 }
 
-} // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {

@@ -18,7 +18,8 @@
 namespace {
 
 const char kFile[] = "Dialstack.dat";
-const std::string kOldBytes = "5\xA5" "1Old\x16\x16\x16\x16\x16";
+const std::string kOldBytes = "5\xA5"
+                              "1Old\x16\x16\x16\x16\x16";
 
 // A small tmpfs mounted on a directory inside the scratch directory, made
 // the working directory; unmounted again at the end. Mounting needs root
@@ -142,7 +143,9 @@ TEST(DirectoryFileSavePermissions, ExistingFileKeepsItsModeAndANewOneFollowsTheU
     const mode_t umaskValue = umask(0);
     umask(umaskValue);
     ASSERT_EQ(list.Save(), 1);
-    struct stat info {};
+    struct stat info
+    {
+    };
     ASSERT_EQ(stat(kFile, &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0666 & ~umaskValue);
 
@@ -152,4 +155,4 @@ TEST(DirectoryFileSavePermissions, ExistingFileKeepsItsModeAndANewOneFollowsTheU
     EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
-} // namespace
+}   // namespace

@@ -18,11 +18,23 @@ const std::vector<TestRecord> kTwoRecords{
     {"Corner Shop", "Open late", "555 0100", "", ""},
     {"Vet", "", "555 0199", "555 0142", ""},
 };
-const std::string kTwoRecordBytes =
-    "12\xA5" "2"
-    "Corner\xA5Shop\x16" "Open\xA5late\x16" "555\xA5" "0100\x16" "\x16" "\x16"
-    "Vet\x16" "\x16" "555\xA5" "0199\x16" "555\xA5" "0142\x16" "\x16";
-const std::string kBlankBytes = "0\xA5" "1\x16\x16\x16\x16\x16";
+const std::string kTwoRecordBytes = "12\xA5"
+                                    "2"
+                                    "Corner\xA5Shop\x16"
+                                    "Open\xA5late\x16"
+                                    "555\xA5"
+                                    "0100\x16"
+                                    "\x16"
+                                    "\x16"
+                                    "Vet\x16"
+                                    "\x16"
+                                    "555\xA5"
+                                    "0199\x16"
+                                    "555\xA5"
+                                    "0142\x16"
+                                    "\x16";
+const std::string kBlankBytes = "0\xA5"
+                                "1\x16\x16\x16\x16\x16";
 
 void Fill(CRecordList& list, const std::vector<TestRecord>& records, int nReserved)
 {
@@ -55,8 +67,8 @@ Loaded LoadBytes(const std::string& bytes)
     CRecordList list;
     list.LoadFromBytes(bytes);
     const bool bCursorOnTail = list.m_pCursor == list.m_pTail;
-    return {WalkRecords(list), list.m_nReserved, list.IsLoadComplete() == TRUE, list.GetLoadedRecordCount(),
-            bCursorOnTail};
+    return {
+        WalkRecords(list), list.m_nReserved, list.IsLoadComplete() == TRUE, list.GetLoadedRecordCount(), bCursorOnTail};
 }
 
 TEST(DirectoryFileFormat, WorkedExamplesAreWrittenAndReadByteForByte)
@@ -85,10 +97,9 @@ TEST(DirectoryFileFormat, WorkedExamplesAreWrittenAndReadByteForByte)
 TEST(DirectoryFileFormat, HeaderIntegerKeepsItsValueAndSign)
 {
     ScratchDirectory scratch;
-    const std::pair<int, std::string> cases[] = {
-        {-7, "-7"}, {0, "0"}, {2147483647, "2147483647"}, {INT_MIN, "-2147483648"}};
-    for (const auto& [nReserved, text] : cases)
-    {
+    const std::pair<int, std::string> cases[]
+        = {{-7, "-7"}, {0, "0"}, {2147483647, "2147483647"}, {INT_MIN, "-2147483648"}};
+    for (const auto& [nReserved, text] : cases) {
         const std::string bytes = SaveToFile(kTwoRecords, nReserved);
         EXPECT_EQ(bytes.substr(0, text.size() + 1), text + "\xA5");
         CRecordList list;
@@ -101,14 +112,22 @@ TEST(DirectoryFileFormat, FieldContentSurvivesExactly)
 {
     const std::vector<TestRecord> records{
         {" lead", "trail ", "dou  ble", "", "x"},   // empty pager between non-empty fields
-        {"mid\xA5" "dle", "", "", "", "e"},
+        {"mid\xA5"
+         "dle",
+            "", "", "", "e"},
     };
     CRecordList list;
     Fill(list, records, 3);
     std::string bytes;
     ASSERT_EQ(list.SaveToBytes(bytes), 1);
-    EXPECT_EQ(bytes, "3\xA5" "2\xA5lead\x16trail\xA5\x16" "dou\xA5\xA5" "ble\x16\x16x\x16"
-                     "mid\xA5" "dle\x16\x16\x16\x16" "e\x16");
+    EXPECT_EQ(bytes,
+        "3\xA5"
+        "2\xA5lead\x16trail\xA5\x16"
+        "dou\xA5\xA5"
+        "ble\x16\x16x\x16"
+        "mid\xA5"
+        "dle\x16\x16\x16\x16"
+        "e\x16");
 
     // A 0xA5 in a field is a space from the save on, in memory and on reading.
     std::vector<TestRecord> expected = records;
@@ -125,7 +144,11 @@ TEST(DirectoryFileFormat, FirstNameBeginningWithADigitGetsOneSpaceAndReadsBack)
     Fill(list, records, 1);
     std::string bytes;
     list.SaveToBytes(bytes);
-    EXPECT_EQ(bytes, "1\xA5" "2 7\xA5" "Eleven\x16\x16\x16\x16\x16" "9\xA5Lives\x16\x16\x16\x16\x16");
+    EXPECT_EQ(bytes,
+        "1\xA5"
+        "2 7\xA5"
+        "Eleven\x16\x16\x16\x16\x16"
+        "9\xA5Lives\x16\x16\x16\x16\x16");
     const Loaded loaded = LoadBytes(bytes);
     EXPECT_EQ(loaded.records, records);
     EXPECT_TRUE(loaded.bComplete);
@@ -143,7 +166,9 @@ TEST(DirectoryFileLoad, NoFileGivesTheBlankListAndTheNextSaveCreatesIt)
 
     list.m_nReserved = 9;
     EXPECT_EQ(list.Save(), 1);
-    EXPECT_EQ(ReadFileBytes(kFile), "9\xA5" "1\x16\x16\x16\x16\x16");
+    EXPECT_EQ(ReadFileBytes(kFile),
+        "9\xA5"
+        "1\x16\x16\x16\x16\x16");
 }
 
 TEST(DirectoryFileLoad, LoadDiscardsChangesAndLeavesTheCursorOnTheLastRecord)
@@ -176,14 +201,20 @@ TEST(DirectoryFileLoad, WellFormedVariationsAreComplete)
 
     // White space before numbers and inside fields is skipped; the
     // separator is not checked.
-    loaded = LoadBytes(" 12\n# 2\tCorner\xA5Shop\x16Open\xA5late\x16 555\xA5" "0100\x16\x16\x16"
-                       "V\ret\x16\x16" "555\xA5" "0199\x16" "555\xA5" "0142\x16\x16");
+    loaded = LoadBytes(" 12\n# 2\tCorner\xA5Shop\x16Open\xA5late\x16 555\xA5"
+                       "0100\x16\x16\x16"
+                       "V\ret\x16\x16"
+                       "555\xA5"
+                       "0199\x16"
+                       "555\xA5"
+                       "0142\x16\x16");
     EXPECT_EQ(loaded.records, kTwoRecords);
     EXPECT_EQ(loaded.nReserved, 12);
     EXPECT_TRUE(loaded.bComplete);
 
     // A count of zero is an empty directory.
-    loaded = LoadBytes("4\xA5" "0");
+    loaded = LoadBytes("4\xA5"
+                       "0");
     EXPECT_EQ(loaded.records, std::vector<TestRecord>{TestRecord{}});
     EXPECT_EQ(loaded.nReserved, 4);
     EXPECT_TRUE(loaded.bComplete);
@@ -195,25 +226,23 @@ TEST(DirectoryFileLoad, WellFormedVariationsAreComplete)
 TEST(DirectoryFileLoad, SpecialBytesAtEveryOffsetOfLongFields)
 {
     const char kSpecials[] = {' ', '\t', '\n', '\x0B', '\x0C', '\r', '\xA5', '\x08', '\x0E', '\x1F', '\xA4', '\xA6'};
-    for (size_t nLength = 1; nLength <= 40; ++nLength)
-    {
-        for (size_t nOffset = 0; nOffset < nLength; ++nOffset)
-        {
-            for (char chSpecial : kSpecials)
-            {
+    for (size_t nLength = 1; nLength <= 40; ++nLength) {
+        for (size_t nOffset = 0; nOffset < nLength; ++nOffset) {
+            for (char chSpecial : kSpecials) {
                 std::string field(nLength, 'x');
                 field[nOffset] = chSpecial;
                 // What the reader makes of it, byte by byte: white space
                 // dropped, the space substitute turned into a space.
                 std::string expected;
-                for (char ch : field)
-                {
+                for (char ch : field) {
                     if (ch == '\xA5')
                         expected += ' ';
                     else if (ch != ' ' && (ch < '\t' || ch > '\r'))
                         expected += ch;
                 }
-                const std::string bytes = "7\xA5" "1N" + field + "\x16" + field + "\x16\x16" + field + "\x16\x16";
+                const std::string bytes = "7\xA5"
+                                          "1N"
+                    + field + "\x16" + field + "\x16\x16" + field + "\x16\x16";
                 const Loaded loaded = LoadBytes(bytes);
                 const TestRecord want{"N" + expected, expected, "", expected, ""};
                 ASSERT_EQ(loaded.records, std::vector<TestRecord>{want})
@@ -227,12 +256,15 @@ TEST(DirectoryFileLoad, SpecialBytesAtEveryOffsetOfLongFields)
 TEST(DirectoryFileLoad, UnnamedRecordsFollowAppendsRule)
 {
     // One unnamed record with a note: one node, and the directory counts as empty.
-    Loaded loaded = LoadBytes("0\xA5" "1\x16note\x16\x16\x16\x16");
+    Loaded loaded = LoadBytes("0\xA5"
+                              "1\x16note\x16\x16\x16\x16");
     EXPECT_EQ(loaded.records, (std::vector<TestRecord>{{"", "note", "", "", ""}}));
     EXPECT_EQ(loaded.nLoadedRecords, 0);
 
     // A record after an unnamed tail is stored into that tail.
-    loaded = LoadBytes("0\xA5" "3A\x16\x16\x16\x16\x16\x16x\x16\x16\x16\x16" "B\x16\x16\x16\x16\x16");
+    loaded = LoadBytes("0\xA5"
+                       "3A\x16\x16\x16\x16\x16\x16x\x16\x16\x16\x16"
+                       "B\x16\x16\x16\x16\x16");
     EXPECT_EQ(loaded.records, (std::vector<TestRecord>{{"A", "", "", "", ""}, {"B", "", "", "", ""}}));
     EXPECT_EQ(loaded.nLoadedRecords, 2);
 }
@@ -242,8 +274,7 @@ TEST(DirectoryFileLoad, UnnamedRecordsFollowAppendsRule)
 TEST(DirectoryFileDamage, AFileCutAtAnyByteKeepsTheCompleteRecords)
 {
     const size_t nFirstRecordEnd = 37;
-    for (size_t nLength = 0; nLength <= kTwoRecordBytes.size(); ++nLength)
-    {
+    for (size_t nLength = 0; nLength <= kTwoRecordBytes.size(); ++nLength) {
         SCOPED_TRACE(nLength);
         const Loaded loaded = LoadBytes(kTwoRecordBytes.substr(0, nLength));
         std::vector<TestRecord> expected{TestRecord{}};
@@ -268,18 +299,37 @@ TEST(DirectoryFileDamage, BadNumbersAndCountsAreReportedAsIncomplete)
         size_t nRecordsKept;
     };
     const Case cases[] = {
-        {"count larger than the records", "12\xA5" "3" + kRecords, 2},
-        {"count far larger than the records", "12\xA5" "2147483647" + kRecords, 2},
-        {"count beyond an int", "12\xA5" "99999999999" + kRecords, 0},
+        {"count larger than the records",
+            "12\xA5"
+            "3" + kRecords,
+            2},
+        {"count far larger than the records",
+            "12\xA5"
+            "2147483647"
+                + kRecords,
+            2},
+        {"count beyond an int",
+            "12\xA5"
+            "99999999999"
+                + kRecords,
+            0},
         {"negative count", "12\xA5-2" + kRecords, 0},
         {"count not a number", "12\xA5x" + kRecords, 0},
-        {"header not a number", "abc\xA5" "2" + kRecords, 0},
-        {"header a lone sign", "-\xA5" "2" + kRecords, 0},
-        {"header beyond an int", "2147483648\xA5" "2" + kRecords, 0},
+        {"header not a number",
+            "abc\xA5"
+            "2" + kRecords,
+            0},
+        {"header a lone sign",
+            "-\xA5"
+            "2" + kRecords,
+            0},
+        {"header beyond an int",
+            "2147483648\xA5"
+            "2" + kRecords,
+            0},
         {"only white space", " \n\t", 0},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const Loaded loaded = LoadBytes(c.bytes);
         EXPECT_FALSE(loaded.bComplete);
@@ -298,7 +348,12 @@ TEST(DirectoryFileDamage, ADirectoryAtTheFilesPlaceIsIncompleteAndCannotBeSavedO
     EXPECT_FALSE(list.IsLoadComplete());
     EXPECT_EQ(WalkRecords(list), std::vector<TestRecord>{TestRecord{}});
 
-    Fill(list, {{"Shop\xA5" "A", "", "", "", ""}, kTwoRecords[1]}, 1);
+    Fill(list,
+        {{"Shop\xA5"
+          "A",
+             "", "", "", ""},
+            kTwoRecords[1]},
+        1);
     list.SeekTo(0);
     EXPECT_EQ(list.Save(), 0);
     EXPECT_FALSE(list.GetLastSaveError().IsEmpty());
@@ -335,8 +390,7 @@ TEST(DirectoryFileRoundTrip, RandomDirectoriesComeBackUnchanged)
     std::mt19937 random(1234567);
     auto randomText = [&](int nMaxLength) {
         std::string text(std::uniform_int_distribution<size_t>(0, nMaxLength)(random), ' ');
-        for (char& ch : text)
-        {
+        for (char& ch : text) {
             int nByte;
             do
                 nByte = std::uniform_int_distribution<int>(0x20, 0xFF)(random);
@@ -345,11 +399,9 @@ TEST(DirectoryFileRoundTrip, RandomDirectoriesComeBackUnchanged)
         }
         return text;
     };
-    for (int round = 0; round < 60; ++round)
-    {
+    for (int round = 0; round < 60; ++round) {
         std::vector<TestRecord> records(std::uniform_int_distribution<size_t>(1, 25)(random));
-        for (TestRecord& r : records)
-        {
+        for (TestRecord& r : records) {
             do
                 r.name = randomText(20);
             while (r.name.empty());
@@ -366,4 +418,4 @@ TEST(DirectoryFileRoundTrip, RandomDirectoriesComeBackUnchanged)
     }
 }
 
-} // namespace
+}   // namespace

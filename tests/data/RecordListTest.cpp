@@ -21,8 +21,7 @@ void ExpectSoundLinks(const CRecordList& list)
     EXPECT_EQ(list.m_pTail->m_pNext, nullptr);
     bool bCursorSeen = false;
     const CRecordNode* pLast = nullptr;
-    for (const CRecordNode* p = list.m_pHead; p; p = p->m_pNext)
-    {
+    for (const CRecordNode* p = list.m_pHead; p; p = p->m_pNext) {
         EXPECT_EQ(p->m_pPrev, pLast);
         bCursorSeen = bCursorSeen || p == list.m_pCursor;
         pLast = p;
@@ -115,8 +114,7 @@ TEST_F(RecordListTest, DeleteAtMovesTheCursorToThePredecessorElseTheSuccessor)
         {2, {kA, kB}, kB},   // tail: predecessor, the new tail
         {0, {kB, kC}, kB},   // head: successor, the new head
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.nIndex);
         list.Reset();
         MakeThree();
@@ -187,14 +185,11 @@ TEST_F(RecordListTest, RandomOperationsMatchASimpleModel)
     std::vector<TestRecord> model{kBlank};
     size_t nCursor = 0;
     int nNext = 0;
-    for (int step = 0; step < 5000; ++step)
-    {
+    for (int step = 0; step < 5000; ++step) {
         const int nSize = static_cast<int>(model.size());
         const int nIndex = std::uniform_int_distribution<int>(-2, nSize + 1)(random);
-        switch (std::uniform_int_distribution<int>(0, 3)(random))
-        {
-        case 0:
-        {
+        switch (std::uniform_int_distribution<int>(0, 3)(random)) {
+        case 0: {
             const TestRecord r{"n" + std::to_string(nNext++), "m", "p", "q", "e"};
             AppendRecord(list, r);
             if (model.back().name.empty())
@@ -228,4 +223,4 @@ TEST_F(RecordListTest, RandomOperationsMatchASimpleModel)
     EXPECT_EQ(WalkRecords(list), model);
 }
 
-} // namespace
+}   // namespace

@@ -16,8 +16,7 @@ struct TestRecord
 
     friend bool operator==(const TestRecord& a, const TestRecord& b)
     {
-        return a.name == b.name && a.misc == b.misc && a.phone == b.phone && a.pager == b.pager &&
-               a.email == b.email;
+        return a.name == b.name && a.misc == b.misc && a.phone == b.phone && a.pager == b.pager && a.email == b.email;
     }
     friend std::ostream& operator<<(std::ostream& out, const TestRecord& r)
     {
@@ -33,7 +32,7 @@ inline void AppendRecord(CRecordList& list, const TestRecord& r)
 inline TestRecord CursorRecord(const CRecordList& list)
 {
     return {list.GetName().Bytes(), list.GetMisc().Bytes(), list.GetPhone().Bytes(), list.GetPager().Bytes(),
-            list.GetEmail().Bytes()};
+        list.GetEmail().Bytes()};
 }
 
 // Visits the list the way its callers do: SeekTo(0), SeekTo(1), ... until
@@ -41,8 +40,7 @@ inline TestRecord CursorRecord(const CRecordList& list)
 inline std::vector<TestRecord> WalkRecords(CRecordList& list)
 {
     std::vector<TestRecord> records;
-    for (int i = 0;; ++i)
-    {
+    for (int i = 0;; ++i) {
         list.SeekTo(i);
         records.push_back(CursorRecord(list));
         if (list.IsAtLast())
