@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <QWindow>
 
 #include "app/framework/Dialog.h"
 #include "app/framework/DialogUnits.h"
@@ -87,8 +88,14 @@ void DialogWindow::ApplyWindowStyle(const DialogTemplate& dialogTemplate, QWidge
     setWindowTitle(TextCodec::ToQString(dialogTemplate.pszCaption));
     setSizeGripEnabled(false);
     // Without an owner the dialog is a window of its own with a taskbar
-    // entry; with one it stays above its owner.
-    Q_UNUSED(pOwner);
+    // entry; with one the window system keeps it above its owner. The owner
+    // is not made the Qt parent, so the dialog keeps its own font and
+    // lifetime.
+    QWidget* ownerWindow = pOwner ? pOwner->window() : nullptr;
+    if (ownerWindow && ownerWindow->windowHandle()) {
+        create();
+        windowHandle()->setTransientParent(ownerWindow->windowHandle());
+    }
 }
 
 QWidget* DialogWindow::CreateControl(const DialogItemTemplate& item)
