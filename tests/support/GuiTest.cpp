@@ -21,12 +21,15 @@ std::vector<QPointer<QTimer>>& PendingSteps()
     return steps;
 }
 
-bool IsReady(QWidget* modal, QWidget* before, int& nWaited)
+// How long a new modal window may take to become active before its step
+// runs anyway; generous, since a loaded machine can be slow to deliver it.
+constexpr qint64 kActivationWaitMilliseconds = 2000;
+
+bool IsReady(QWidget* modal, QWidget* before, const QElapsedTimer& sinceShown)
 {
     if (!modal || modal == before || !modal->isVisible())
         return false;
-    // Give activation a moment, but do not insist on it.
-    return modal->isActiveWindow() || ++nWaited > 50;
+    return modal->isActiveWindow() || sinceShown.elapsed() > kActivationWaitMilliseconds;
 }
 
 } // namespace
@@ -35,10 +38,12 @@ void RunWhenModal(Step step)
 {
     QPointer<QWidget> before = QApplication::activeModalWidget();
     auto* timer = new QTimer;
-    auto waited = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, before, step, waited] {
+    auto sinceShown = std::make_shared<QElapsedTimer>();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, before, step, sinceShown] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!IsReady(modal, before.data(), *waited))
+        if (modal && modal != before.data() && modal->isVisible() && !sinceShown->isValid())
+            sinceShown->start();
+        if (!sinceShown->isValid() || !IsReady(modal, before.data(), *sinceShown))
             return;
         timer->stop();
         timer->deleteLater();

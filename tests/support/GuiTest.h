@@ -14,7 +14,7 @@ class QWidget;
 // new modal window (dialog or message box) is up, and step may queue the
 // next one before pressing the key that opens it. A watchdog installed by
 // the test main closes every modal window and fails the test when a test
-// runs longer than a few seconds, so a missed step never hangs the run.
+// runs longer than half a minute, so a missed step never hangs the run.
 namespace GuiTest {
 
 using Step = std::function<void(QWidget* pModal)>;
@@ -36,7 +36,7 @@ void Type(const QString& text);
 // The widget that has the focus.
 QWidget* Focus();
 // Lets queued events run for up to nMilliseconds, or until done() holds.
-bool WaitFor(const std::function<bool()>& done, int nMilliseconds = 2000);
+bool WaitFor(const std::function<bool()>& done, int nMilliseconds = 10000);
 
 // Closes every modal window and popup left open (the watchdog uses it).
 void CloseAllModal();

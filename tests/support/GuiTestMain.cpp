@@ -19,7 +19,7 @@ namespace {
 int WatchdogMilliseconds()
 {
     const int nFromEnvironment = qEnvironmentVariableIntValue("DIALSTACK_WATCHDOG_MS");
-    return nFromEnvironment > 0 ? nFromEnvironment : 8000;
+    return nFromEnvironment > 0 ? nFromEnvironment : 30000;
 }
 
 // Starts a timer with each test; when it fires, the test fails and every
