@@ -146,8 +146,11 @@ void CDirectoryDlg::OnSaveNow()
 
 void CDirectoryDlg::OnSaveQuit()
 {
-    if (!SaveOrExplain("Dialstack stays open so that your changes are not lost."))
+    if (!SaveOrExplain("Dialstack stays open so that your changes are not lost.")) {
+        // Saving walked the cursor to the end: put it back on the selection.
+        RefillKeepingSelection();
         return;
+    }
     CDialog::OnOK();
 }
 
