@@ -11,6 +11,7 @@
 #include "app/DirectoryApp.h"
 #include "data/RecordList.h"
 #include "tests/support/ScratchDirectory.h"
+#include "tests/support/Headless.h"
 #include "ui/DirectoryDlg.h"
 
 namespace {
@@ -46,8 +47,7 @@ BENCHMARK(BM_OpenMainWindow)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenPlatformUnlessChosen();
     QApplication application(argc, argv);
     CWinApp::StartFramework(argv[0]);
 

@@ -78,11 +78,6 @@ CWnd* CWnd::GetDlgItem(int nID) const
     return d->temporaries.back().get();
 }
 
-int CWnd::GetDlgCtrlID() const
-{
-    return WidgetBinding::ControlId(m_pWidget);
-}
-
 CString CWnd::GetWindowText() const
 {
     if (!m_pWidget)
@@ -129,19 +124,6 @@ BOOL CWnd::IsWindowEnabled() const
     return TRUE;
 }
 
-BOOL CWnd::EnableWindow(BOOL bEnable)
-{
-    const BOOL wasDisabled = m_pWidget && !m_pWidget->isEnabled() ? TRUE : FALSE;
-    if (m_pWidget)
-        m_pWidget->setEnabled(bEnable != FALSE);
-    return wasDisabled;
-}
-
-BOOL CWnd::IsWindowVisible() const
-{
-    return m_pWidget && m_pWidget->isVisible() ? TRUE : FALSE;
-}
-
 BOOL CWnd::IsIconic() const
 {
     return m_pWidget && m_pWidget->window()->isMinimized() ? TRUE : FALSE;
@@ -156,14 +138,6 @@ void CWnd::GetClientRect(LPRECT lpRect) const
         lpRect->right = m_pWidget->width();
         lpRect->bottom = m_pWidget->height();
     }
-}
-
-CWnd* CWnd::SetFocus()
-{
-    CWnd* previous = WidgetBinding::Wnd(QApplication::focusWidget());
-    if (m_pWidget)
-        m_pWidget->setFocus(Qt::OtherFocusReason);
-    return previous;
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)

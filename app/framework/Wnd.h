@@ -22,18 +22,14 @@ public:
     // The control with that id inside this window, or nullptr. The returned
     // object is owned by this window and lives as long as the window.
     CWnd* GetDlgItem(int nID) const;
-    int GetDlgCtrlID() const;
 
     void GetWindowText(CString& rString) const;
     CString GetWindowText() const;
     void SetWindowText(LPCTSTR lpszString);
 
     BOOL IsWindowEnabled() const;
-    BOOL EnableWindow(BOOL bEnable = TRUE);
-    BOOL IsWindowVisible() const;
     BOOL IsIconic() const;
     void GetClientRect(LPRECT lpRect) const;
-    CWnd* SetFocus();
 
     // Sends a message straight to this window's handling (WM_SETICON and
     // WM_ICONERASEBKGND are the ones the program sends). For WM_COMMAND the

@@ -11,6 +11,7 @@
 
 #include "app/framework/WinApp.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/Headless.h"
 #include "tests/support/TestApp.h"
 
 namespace {
@@ -58,9 +59,7 @@ private:
 
 int main(int argc, char** argv)
 {
-    // Test discovery runs the binary outside ctest's environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenPlatformUnlessChosen();
     testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
 

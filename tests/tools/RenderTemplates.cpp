@@ -12,6 +12,7 @@
 #include "app/AboutDlg.h"
 #include "app/DirectoryApp.h"
 #include "res/resource.h"
+#include "tests/support/Headless.h"
 #include "ui/AddRecordDlg.h"
 #include "ui/DirectoryDlg.h"
 #include "ui/EditItemDlg.h"
@@ -39,8 +40,7 @@ void Render(CDialog& dlg, const QDir& dir, const char* pszName)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenPlatformUnlessChosen();
     QApplication application(argc, argv);
     CWinApp::StartFramework(argv[0]);
     if (argc != 2) {

@@ -83,14 +83,20 @@ inline Entry CursorRecord(CDirectoryDlg& dlg)
             r.GetEmail().GetString(), r.GetMisc().GetString()};
 }
 
-// Writes entries to "Dialstack.dat" in the working directory.
-inline void WriteDirectory(const std::vector<Entry>& entries, int nReserved = 0)
+// Fills list with entries, in order.
+inline void FillList(CRecordList& list, const std::vector<Entry>& entries, int nReserved)
 {
-    CRecordList list;
     list.Reset();
     list.m_nReserved = nReserved;
     for (const Entry& e : entries)
         list.Append(e.name.c_str(), e.misc.c_str(), e.pager.c_str(), e.phone.c_str(), e.email.c_str());
+}
+
+// Writes entries to "Dialstack.dat" in the working directory.
+inline void WriteDirectory(const std::vector<Entry>& entries, int nReserved = 0)
+{
+    CRecordList list;
+    FillList(list, entries, nReserved);
     list.Save();
 }
 
@@ -98,10 +104,7 @@ inline void WriteDirectory(const std::vector<Entry>& entries, int nReserved = 0)
 inline std::string DirectoryBytes(const std::vector<Entry>& entries, int nReserved = 0)
 {
     CRecordList list;
-    list.Reset();
-    list.m_nReserved = nReserved;
-    for (const Entry& e : entries)
-        list.Append(e.name.c_str(), e.misc.c_str(), e.pager.c_str(), e.phone.c_str(), e.email.c_str());
+    FillList(list, entries, nReserved);
     std::string bytes;
     list.SaveToBytes(bytes);
     return bytes;
