@@ -1,8 +1,12 @@
 #include "app/DirectoryApp.h"
 
+#include "res/ResourceTable.h"
 #include "ui/DirectoryDlg.h"
 
-CDirectoryApp::CDirectoryApp() = default;
+CDirectoryApp::CDirectoryApp()
+{
+    ResourceTable::HandTo(*this);
+}
 
 const MessageMap* CDirectoryApp::GetThisMessageMap()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/framework/WinApp.h"
+#include "framework/WinApp.h"
 
 // The application: runs the main window modally, then lets the process end.
 class CDirectoryApp : public CWinApp

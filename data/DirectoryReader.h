@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <string>
 
-#include "app/framework/CString.h"
-#include "app/framework/Types.h"
+#include "base/CString.h"
+#include "base/Types.h"
 
 // Reads the items of a directory file from its bytes, the way formatted
 // stream input reads them: every item first skips white space. Like a

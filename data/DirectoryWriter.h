@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "app/framework/CString.h"
+#include "base/CString.h"
 
 // Builds the bytes of a directory file: the header integer, the separator,
 // the record count, then five terminated fields per record, with every

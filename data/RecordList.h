@@ -3,8 +3,8 @@
 #include <string>
 #include <utility>
 
-#include "app/framework/CString.h"
-#include "app/framework/Types.h"
+#include "base/CString.h"
+#include "base/Types.h"
 
 class CDirectoryReader;
 

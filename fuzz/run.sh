@@ -17,7 +17,7 @@ mkdir -p "$build/corpus"
   "$root/data/RecordList.cpp" \
   "$root/data/DirectoryReader.cpp" \
   "$root/data/DirectoryWriter.cpp" \
-  "$root/app/framework/CString.cpp" \
+  "$root/base/CString.cpp" \
   -o "$build/directory_file_fuzzer"
 
 # The worked examples seed the corpus; what the fuzzer adds stays in the

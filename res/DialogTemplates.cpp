@@ -1,6 +1,6 @@
 #include "res/DialogTemplates.h"
 
-#include "app/framework/WindowStyles.h"
+#include "framework/WindowStyles.h"
 #include "res/resource.h"
 
 namespace {

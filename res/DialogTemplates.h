@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/framework/DialogTemplate.h"
+#include "framework/DialogTemplate.h"
 
 // The dialog templates of the program, in resource-id order.
 std::vector<DialogTemplate> ProgramDialogTemplates();

@@ -2,6 +2,9 @@
 
 #include <map>
 
+#include "framework/ResourceProvider.h"
+#include "framework/WinApp.h"
+
 #include "res/DialogTemplates.h"
 #include "res/HelpPage.h"
 #include "res/ProgramIcon.h"
@@ -38,6 +41,25 @@ const VersionRecord kVersion = {
     "Copyright (C) 2026 Quillaven",
 };
 
+class CProgramResources : public CResourceProvider
+{
+public:
+    const DialogTemplate* FindDialog(UINT nId) const override { return ResourceTable::FindDialog(nId); }
+    const char* FindString(UINT nId) const override { return ResourceTable::FindString(nId); }
+    const char* const* FindIcon(UINT nId) const override { return ResourceTable::FindIcon(nId); }
+};
+
+// "1, 0, 0, 1" as "1.0.0.1".
+CString DottedVersion(const char* pszVersion)
+{
+    CString dotted;
+    for (const char* p = pszVersion; *p; ++p) {
+        if (*p != ' ')
+            dotted += *p == ',' ? '.' : *p;
+    }
+    return dotted;
+}
+
 } // namespace
 
 const DialogTemplate* ResourceTable::FindDialog(UINT nId)
@@ -70,4 +92,19 @@ std::string_view ResourceTable::HelpPage()
 void ResourceTable::AddDialog(const DialogTemplate& dialogTemplate)
 {
     Dialogs().insert_or_assign(dialogTemplate.nId, dialogTemplate);
+}
+
+const CResourceProvider& ResourceTable::Provider()
+{
+    static const CProgramResources resources;
+    return resources;
+}
+
+void ResourceTable::HandTo(CWinApp& app)
+{
+    app.m_pResources = &Provider();
+    app.m_nIconId = IDI_MAIN;
+    app.m_strVersion = DottedVersion(kVersion.pszProductVersion);
+    app.m_helpPage = HelpPage();
+    app.m_strHelpTitle = "Dialstack Help";
 }

@@ -2,8 +2,10 @@
 
 #include <string_view>
 
-#include "app/framework/DialogTemplate.h"
+#include "framework/DialogTemplate.h"
 
+class CResourceProvider;
+class CWinApp;
 struct VersionRecord;
 
 // The program's resources, looked up by id as the framework needs them:
@@ -25,4 +27,11 @@ public:
     // Adds (or replaces) a template; for tests, which bring dialogs of
     // their own.
     static void AddDialog(const DialogTemplate& dialogTemplate);
+
+    // The table as the framework looks resources up.
+    static const CResourceProvider& Provider();
+    // Hands the application object what the framework needs of the
+    // program: the resources, the window icon, the version and the help
+    // page with its title.
+    static void HandTo(CWinApp& app);
 };

@@ -10,6 +10,7 @@ cd "$root"
 stage=${1:-all}
 
 "$root/scripts/setup.sh"
+"$root/scripts/check-layers.sh"
 
 run_suite() {
   local dir=$1; shift

@@ -1,6 +1,6 @@
 #include "ui/AddRecordDlg.h"
 
-#include "app/framework/DataExchange.h"
+#include "framework/DataExchange.h"
 #include "res/resource.h"
 #include "ui/NameCheck.h"
 

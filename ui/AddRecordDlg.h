@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/framework/Dialog.h"
+#include "framework/Dialog.h"
 
 // "Add Record": five empty boxes; OK only with a name that is not blank.
 class CAddRecordDlg : public CDialog

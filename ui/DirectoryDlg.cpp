@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "app/AboutDlg.h"
-#include "app/framework/DataExchange.h"
-#include "app/framework/Menu.h"
-#include "app/framework/PaintDC.h"
-#include "app/framework/PrinterPort.h"
-#include "app/framework/WinApp.h"
+#include "ui/AboutDlg.h"
+#include "framework/DataExchange.h"
+#include "framework/Menu.h"
+#include "framework/PaintDC.h"
+#include "printer/PrinterPort.h"
+#include "framework/WinApp.h"
 #include "res/resource.h"
 #include "ui/AddRecordDlg.h"
 #include "ui/EditItemDlg.h"

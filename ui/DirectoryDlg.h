@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/framework/Dialog.h"
-#include "app/framework/ListBox.h"
+#include "framework/Dialog.h"
+#include "framework/ListBox.h"
 #include "data/RecordList.h"
 
 // The main window: the name list in directory order, the selected record's

@@ -1,6 +1,6 @@
 #include "ui/EditItemDlg.h"
 
-#include "app/framework/DataExchange.h"
+#include "framework/DataExchange.h"
 #include "res/resource.h"
 #include "ui/NameCheck.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/framework/Dialog.h"
+#include "framework/Dialog.h"
 
 // "Edit Item": the five fields of one record, opened with the focus in the
 // box the caller asks for; OK only with a name that is not blank.

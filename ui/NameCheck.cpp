@@ -1,6 +1,6 @@
 #include "ui/NameCheck.h"
 
-#include "app/framework/WinApp.h"
+#include "framework/WinApp.h"
 #include "res/resource.h"
 
 BOOL CheckNameGiven(CDialog& dialog, CString& strName)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/framework/Dialog.h"
+#include "framework/Dialog.h"
 
 // The check both entry dialogs run on OK: reads the name box into strName,
 // trims the copy and, when nothing is left, tells the user that a name is

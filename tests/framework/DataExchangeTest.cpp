@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <gtest/gtest.h>
 
-#include "app/framework/WinApp.h"
+#include "framework/WinApp.h"
 #include "tests/framework/TestDialog.h"
 #include "tests/support/GuiTest.h"
 
@@ -77,7 +77,7 @@ TEST_F(DataExchangeTest, LongerTextIsKeptButRefusedOnSaving)
         ExpectRefusal(text, caption);
         EXPECT_FALSE(m_dlg.UpdateData(TRUE));
         EXPECT_TRUE(text.contains("5")) << text.toStdString();
-        EXPECT_EQ(caption, QString::fromStdString(AfxGetApp()->m_pszAppName.Bytes()));
+        EXPECT_EQ(caption, QString::fromStdString(AfxGetApp()->m_strAppName.Bytes()));
         EXPECT_TRUE(WaitFor([box] { return Focus() == box; }));
 
         Control(w, IDC_T_NUMBER)->setFocus();

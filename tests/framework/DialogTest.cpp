@@ -7,8 +7,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/framework/Menu.h"
-#include "app/framework/WinApp.h"
+#include "framework/Menu.h"
+#include "framework/WinApp.h"
 #include "tests/framework/TestDialog.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/TestApp.h"

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "app/framework/DialogUnits.h"
-#include "app/framework/Dialog.h"
-#include "app/framework/WinApp.h"
+#include "framework/DialogUnits.h"
+#include "framework/Dialog.h"
+#include "framework/WinApp.h"
 #include "res/ResourceTable.h"
 #include "res/VersionRecord.h"
 #include "res/resource.h"

@@ -1,8 +1,8 @@
 #include "tests/framework/TestDialog.h"
 
-#include "app/framework/Menu.h"
-#include "app/framework/WinApp.h"
-#include "app/framework/WindowStyles.h"
+#include "framework/Menu.h"
+#include "framework/WinApp.h"
+#include "framework/WindowStyles.h"
 #include "res/ResourceTable.h"
 #include "tests/support/TestApp.h"
 

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "app/framework/DataExchange.h"
-#include "app/framework/Dialog.h"
-#include "app/framework/ListBox.h"
+#include "framework/DataExchange.h"
+#include "framework/Dialog.h"
+#include "framework/ListBox.h"
 
 // Ids of the test-only templates and their controls.
 constexpr UINT IDD_TEST = 9001;

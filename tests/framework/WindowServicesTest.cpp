@@ -9,9 +9,9 @@
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
-#include "app/framework/FrameworkIcon.h"
-#include "app/framework/PaintDC.h"
-#include "app/framework/WinApp.h"
+#include "framework/FrameworkIcon.h"
+#include "framework/PaintDC.h"
+#include "framework/WinApp.h"
 #include "res/resource.h"
 #include "tests/framework/TestDialog.h"
 #include "tests/support/GuiTest.h"
@@ -65,9 +65,9 @@ QTextBrowser* OpenHelpWindow()
 
 TEST(WindowServicesTest, MessageBoxIsModalAndCaptionedWithTheApplicationName)
 {
-    const CString savedName = AfxGetApp()->m_pszAppName;
+    const CString savedName = AfxGetApp()->m_strAppName;
     CWinApp::StartFramework("/opt/quillaven/dialstack.bin");
-    EXPECT_EQ(AfxGetApp()->m_pszAppName, "dialstack");
+    EXPECT_EQ(AfxGetApp()->m_strAppName, "dialstack");
     QString caption, text;
     RunWhenModal([&](QWidget* box) {
         caption = box->windowTitle();
@@ -77,7 +77,7 @@ TEST(WindowServicesTest, MessageBoxIsModalAndCaptionedWithTheApplicationName)
     EXPECT_EQ(AfxMessageBox("You must specify a name!", MB_OK, 0), IDOK);
     EXPECT_EQ(caption, "dialstack");
     EXPECT_EQ(text, "You must specify a name!");
-    AfxGetApp()->m_pszAppName = savedName;
+    AfxGetApp()->m_strAppName = savedName;
 }
 
 TEST(WindowServicesTest, HelpCommandReachesTheApplicationAndHelpQuitClosesTheWindow)

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/framework/WidgetBinding.h"
+#include "framework/WidgetBinding.h"
 
 namespace GuiTest {
 

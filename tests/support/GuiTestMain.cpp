@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "app/framework/WinApp.h"
+#include "framework/WinApp.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/Headless.h"
 #include "tests/support/TestApp.h"

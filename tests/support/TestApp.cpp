@@ -1,5 +1,12 @@
 #include "tests/support/TestApp.h"
 
+#include "res/ResourceTable.h"
+
+CTestApp::CTestApp()
+{
+    ResourceTable::HandTo(*this);
+}
+
 const MessageMap* CTestApp::GetThisMessageMap()
 {
     using T = CTestApp;

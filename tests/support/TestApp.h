@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/framework/WinApp.h"
+#include "framework/WinApp.h"
 
 // The application object of a GUI test that brings none of its own. Its
 // map sends ID_HELP to OnHelp, as the program's does, and counts the
@@ -9,6 +9,8 @@ class CTestApp : public CWinApp
 {
 public:
     static constexpr UINT kCommandId = 3900;
+
+    CTestApp();
 
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
     static const MessageMap* GetThisMessageMap();

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/AboutDlg.h"
+#include "ui/AboutDlg.h"
 #include "app/DirectoryApp.h"
 #include "res/resource.h"
 #include "tests/support/Headless.h"

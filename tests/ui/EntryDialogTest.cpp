@@ -9,7 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/framework/WinApp.h"
+#include "framework/WinApp.h"
 #include "tests/support/ScratchDirectory.h"
 #include "tests/ui/MainWindowDriver.h"
 
@@ -117,7 +117,7 @@ TEST_F(EntryDialogTest, EmptyAndBlankNamesAreRefusedAndTheBoxesKeepWhatWasTyped)
                 Box(dialog, IDC_NAME)->setText(name);
                 RunWhenModal([&](QWidget* box) {
                     messages << qobject_cast<QMessageBox*>(box)->text();
-                    EXPECT_EQ(box->windowTitle().toStdString(), AfxGetApp()->m_pszAppName.GetString());
+                    EXPECT_EQ(box->windowTitle().toStdString(), AfxGetApp()->m_strAppName.GetString());
                     PressKey(Qt::Key_Return);
                 });
                 Click(Box(dialog, IDC_NAME));

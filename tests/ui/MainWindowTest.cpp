@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "app/DirectoryApp.h"
-#include "app/framework/HelpWindow.h"
+#include "framework/HelpWindow.h"
 #include "tests/support/ScratchDirectory.h"
 #include "tests/ui/MainWindowDriver.h"
 
@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, DamagedFileIsReportedOnceAndItsCompleteRecordsKept)
         ASSERT_NE(box, nullptr);
         ++nBoxes;
         text = box->text();
-        EXPECT_EQ(box->windowTitle().toStdString(), AfxGetApp()->m_pszAppName.GetString());
+        EXPECT_EQ(box->windowTitle().toStdString(), AfxGetApp()->m_strAppName.GetString());
         RunWhenModal([&](QWidget* w) {
             ExpectShows(m_dlg, w, {kThree[0], kThree[1]}, 0);
             PressKey(Qt::Key_Escape);

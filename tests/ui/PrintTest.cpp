@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
-#include "tests/printing/PrivateCupsServer.h"
+#include "tests/printer/PrivateCupsServer.h"
 #include "tests/support/ScratchDirectory.h"
 #include "tests/ui/MainWindowDriver.h"
 

@@ -1,0 +1,258 @@
+#include "framework/DialogWindow.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+#include <QWindow>
+
+#include "framework/Dialog.h"
+#include "framework/DialogUnits.h"
+#include "framework/EditValidator.h"
+#include "framework/FrameworkIcon.h"
+#include "framework/ListBoxWidget.h"
+#include "framework/Menu.h"
+#include "framework/TextCodec.h"
+#include "framework/WidgetBinding.h"
+#include "framework/WindowStyles.h"
+
+namespace {
+
+QWidget* g_pPaintingWidget = nullptr;
+
+bool IsClass(const DialogItemTemplate& item, const char* pszClass)
+{
+    return qstricmp(item.pszClass, pszClass) == 0;
+}
+
+bool Has(DWORD dwStyle, DWORD dwFlag)
+{
+    return (dwStyle & dwFlag) == dwFlag;
+}
+
+} // namespace
+
+DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate, QWidget* pOwner)
+    : QDialog(pOwner), m_dialog(dialog)
+{
+    setFont(TemplateFont(dialogTemplate));
+    ApplyWindowStyle(dialogTemplate, pOwner);
+    const DialogUnits units(font());
+    setFixedSize(units.ToPixelsX(dialogTemplate.cx), units.ToPixelsY(dialogTemplate.cy));
+    for (const DialogItemTemplate& item : dialogTemplate.items) {
+        QWidget* control = CreateControl(item);
+        WidgetBinding::SetControlId(control, item.nId);
+        control->setGeometry(units.ToPixels(item.x, item.y, item.cx, item.cy));
+        ApplyCommonStyle(control, item);
+        m_controls.push_back(control);
+    }
+    SetMnemonicBuddies(dialogTemplate);
+    AddWindowShortcuts();
+}
+
+void DialogWindow::AddWindowShortcuts()
+{
+    // Shortcuts rather than key handling, so that an edit box with the
+    // focus cannot take the keys for itself.
+    auto* close = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
+    connect(close, &QShortcut::activated, this, [this] { SendSysCommand(SC_CLOSE); });
+    if (m_bSystemMenu) {
+        auto* menu = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+        connect(menu, &QShortcut::activated, this, [this] { OpenSystemMenu(mapToGlobal(QPoint(0, 0))); });
+    }
+}
+
+QFont DialogWindow::TemplateFont(const DialogTemplate& dialogTemplate) const
+{
+    // The template names a Windows font; font matching falls back to the
+    // desktop's sans-serif family, the hint making sure it is a sans one.
+    QFont templateFont(QString::fromLatin1(dialogTemplate.pszFontName));
+    templateFont.setStyleHint(QFont::SansSerif);
+    templateFont.setPointSize(dialogTemplate.nPointSize > 0 ? dialogTemplate.nPointSize : 8);
+    return templateFont;
+}
+
+void DialogWindow::ApplyWindowStyle(const DialogTemplate& dialogTemplate, QWidget* pOwner)
+{
+    m_bSystemMenu = Has(dialogTemplate.dwStyle, WS_SYSMENU);
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
+    if (Has(dialogTemplate.dwStyle, WS_CAPTION))
+        flags |= Qt::WindowTitleHint;
+    if (m_bSystemMenu)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    setWindowFlags(flags);
+    setWindowTitle(TextCodec::ToQString(dialogTemplate.pszCaption));
+    setSizeGripEnabled(false);
+    // Without an owner the dialog is a window of its own with a taskbar
+    // entry; with one the window system keeps it above its owner. The owner
+    // is not made the Qt parent, so the dialog keeps its own font and
+    // lifetime.
+    QWidget* ownerWindow = pOwner ? pOwner->window() : nullptr;
+    if (ownerWindow && ownerWindow->windowHandle()) {
+        create();
+        windowHandle()->setTransientParent(ownerWindow->windowHandle());
+    }
+}
+
+QWidget* DialogWindow::CreateControl(const DialogItemTemplate& item)
+{
+    if (IsClass(item, "BUTTON"))
+        return CreateButton(item);
+    if (IsClass(item, "EDIT"))
+        return CreateEdit(item);
+    if (IsClass(item, "LISTBOX"))
+        return CreateListBox(item);
+    return CreateStatic(item);
+}
+
+QWidget* DialogWindow::CreateButton(const DialogItemTemplate& item)
+{
+    auto* button = new QPushButton(TextCodec::ToQString(item.pszText), this);
+    // Every push button becomes the default while it has the focus, as the
+    // dialog manager does; the template's default button otherwise.
+    button->setAutoDefault(true);
+    button->setDefault((item.dwStyle & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
+    const int nId = item.nId;
+    connect(button, &QPushButton::clicked, this, [this, nId] { SendCommand(nId, BN_CLICKED); });
+    return button;
+}
+
+QWidget* DialogWindow::CreateEdit(const DialogItemTemplate& item)
+{
+    auto* edit = new QLineEdit(this);
+    edit->setValidator(new EditValidator(edit));
+    edit->setFrame(Has(item.dwStyle, WS_BORDER));
+    EditValidator::SetText(edit, TextCodec::ToQString(item.pszText));
+    return edit;
+}
+
+QWidget* DialogWindow::CreateListBox(const DialogItemTemplate& item)
+{
+    const int nId = item.nId;
+    ListBoxWidget::Notify notify;
+    if (Has(item.dwStyle, LBS_NOTIFY))
+        notify = [this, nId](UINT nCode) { SendCommand(nId, nCode); };
+    auto* list = new ListBoxWidget(this, notify);
+    list->setFrameShape(Has(item.dwStyle, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+    list->setVerticalScrollBarPolicy(Has(item.dwStyle, WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    return list;
+}
+
+QWidget* DialogWindow::CreateStatic(const DialogItemTemplate& item)
+{
+    auto* label = new QLabel(this);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if ((item.dwStyle & SS_TYPEMASK) == SS_ICON) {
+        // An icon static takes the size of its icon.
+        if (FrameworkIcon* icon = FrameworkIcon::Load(item.nIconId)) {
+            label->setPixmap(QPixmap::fromImage(icon->image));
+            label->setProperty("dialstackIconSize", icon->image.size());
+        }
+        return label;
+    }
+    label->setWordWrap(true);
+    label->setText(TextCodec::ToQString(item.pszText));
+    if (Has(item.dwStyle, SS_SUNKEN) || Has(item.dwStyle, WS_BORDER))
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return label;
+}
+
+void DialogWindow::ApplyCommonStyle(QWidget* pControl, const DialogItemTemplate& item)
+{
+    const QSize iconSize = pControl->property("dialstackIconSize").toSize();
+    if (iconSize.isValid())
+        pControl->resize(iconSize);
+    if (qobject_cast<QLabel*>(pControl))
+        pControl->setFocusPolicy(Qt::NoFocus);
+    else
+        pControl->setFocusPolicy(Has(item.dwStyle, WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+    pControl->setEnabled(!Has(item.dwStyle, WS_DISABLED));
+    pControl->setHidden(!Has(item.dwStyle, WS_VISIBLE));
+}
+
+void DialogWindow::SetMnemonicBuddies(const DialogTemplate& dialogTemplate)
+{
+    // A static's mnemonic moves the focus to the control after it; with
+    // SS_NOPREFIX the static shows '&' as it is.
+    for (size_t i = 0; i + 1 < m_controls.size(); ++i) {
+        const DialogItemTemplate& item = dialogTemplate.items[i];
+        auto* label = qobject_cast<QLabel*>(m_controls[i]);
+        if (label && !Has(item.dwStyle, SS_NOPREFIX) && label->text().contains(QLatin1Char('&')))
+            label->setBuddy(m_controls[i + 1]);
+    }
+}
+
+void DialogWindow::Send(const Message& msg)
+{
+    m_dialog.OnWndMsg(msg);
+}
+
+void DialogWindow::SendCommand(int nId, UINT nCode)
+{
+    Message msg;
+    msg.nMessage = WM_COMMAND;
+    msg.nCode = nCode;
+    msg.nId = static_cast<UINT>(nId);
+    Send(msg);
+}
+
+void DialogWindow::SendSysCommand(UINT nCommand)
+{
+    Message msg;
+    msg.nMessage = WM_SYSCOMMAND;
+    msg.wParam = nCommand;
+    Send(msg);
+}
+
+void DialogWindow::OpenSystemMenu(const QPoint& globalPos)
+{
+    if (CMenu* menu = m_dialog.GetSystemMenu(FALSE))
+        menu->GetQMenu()->popup(globalPos);
+}
+
+QWidget* DialogWindow::PaintingWidget()
+{
+    return g_pPaintingWidget;
+}
+
+void DialogWindow::reject()
+{
+    // Escape: the dialog manager's IDCANCEL command.
+    SendCommand(IDCANCEL, BN_CLICKED);
+}
+
+void DialogWindow::closeEvent(QCloseEvent* pEvent)
+{
+    // The close box: the system command Close, which ends as IDCANCEL. The
+    // dialog only closes through EndDialog.
+    pEvent->ignore();
+    if (isVisible())
+        SendSysCommand(SC_CLOSE);
+}
+
+void DialogWindow::contextMenuEvent(QContextMenuEvent* pEvent)
+{
+    if (m_bSystemMenu && !childAt(pEvent->pos())) {
+        OpenSystemMenu(pEvent->globalPos());
+        return;
+    }
+    QDialog::contextMenuEvent(pEvent);
+}
+
+void DialogWindow::paintEvent(QPaintEvent* pEvent)
+{
+    QWidget* previous = g_pPaintingWidget;
+    g_pPaintingWidget = this;
+    Message msg;
+    msg.nMessage = WM_PAINT;
+    m_dialog.RouteMessage(msg, [this, pEvent] {
+        QDialog::paintEvent(pEvent);
+        return LRESULT(0);
+    });
+    g_pPaintingWidget = previous;
+}

@@ -1,0 +1,40 @@
+#include "framework/ListBoxWidget.h"
+
+#include <QMouseEvent>
+
+ListBoxWidget::ListBoxWidget(QWidget* pParent, Notify notify)
+    : QListWidget(pParent), m_notify(std::move(notify))
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(false);
+    setSortingEnabled(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setUniformItemSizes(true);
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] { OnSelectionChanged(); });
+}
+
+void ListBoxWidget::OnSelectionChanged()
+{
+    if (m_nProgramChanges == 0 && m_notify)
+        m_notify(LBN_SELCHANGE);
+}
+
+void ListBoxWidget::mousePressEvent(QMouseEvent* pEvent)
+{
+    // A click below the last entry takes the focus but keeps the selection,
+    // where Qt would clear it.
+    if (!indexAt(pEvent->position().toPoint()).isValid()) {
+        setFocus(Qt::MouseFocusReason);
+        pEvent->accept();
+        return;
+    }
+    QListWidget::mousePressEvent(pEvent);
+}
+
+void ListBoxWidget::mouseDoubleClickEvent(QMouseEvent* pEvent)
+{
+    QListWidget::mouseDoubleClickEvent(pEvent);
+    if (pEvent->button() == Qt::LeftButton && m_notify)
+        m_notify(LBN_DBLCLK);
+}

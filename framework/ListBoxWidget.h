@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+
+#include <QListWidget>
+
+#include "base/Types.h"
+
+// The Qt side of a list box. It never sorts (entries stay where the program
+// puts them), reports every selection change by the user as LBN_SELCHANGE
+// and every double-click anywhere in it as LBN_DBLCLK, and keeps changes
+// made by the program silent.
+class ListBoxWidget : public QListWidget
+{
+public:
+    using Notify = std::function<void(UINT nCode)>;
+
+    ListBoxWidget(QWidget* pParent, Notify notify);
+
+    // Runs change() as the program's own change: it raises no notification.
+    template <class F>
+    auto AsProgramChange(F change)
+    {
+        ProgramChange guard(m_nProgramChanges);
+        return change();
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* pEvent) override;
+    void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
+
+private:
+    struct ProgramChange
+    {
+        explicit ProgramChange(int& nDepth) : m_nDepth(nDepth) { ++m_nDepth; }
+        ~ProgramChange() { --m_nDepth; }
+        int& m_nDepth;
+    };
+
+    void OnSelectionChanged();
+
+    Notify m_notify;
+    int m_nProgramChanges = 0;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "framework/DialogTemplate.h"
+
+// What the framework looks up by id among the program's resources. The
+// framework holds no resources of its own: the application object hands it
+// an implementation (CWinApp::m_pResources) before the framework starts.
+class CResourceProvider
+{
+public:
+    virtual ~CResourceProvider() = default;
+
+    // The template nId, or nullptr when there is none.
+    virtual const DialogTemplate* FindDialog(UINT nId) const = 0;
+    // The string nId (Windows-1252 bytes), or nullptr when there is none.
+    virtual const char* FindString(UINT nId) const = 0;
+    // The icon nId as XPM lines, or nullptr when there is none.
+    virtual const char* const* FindIcon(UINT nId) const = 0;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include "base/CString.h"
+
+// The one place where text crosses between the program's CString bytes
+// (Windows-1252) and Qt's Unicode strings. Uses Qt's ICU-backed converter.
+class TextCodec
+{
+public:
+    static QString ToQString(const CString& text);
+    static QString ToQString(const char* psz);
+    // Characters Windows-1252 cannot hold become '?'; edit boxes never let
+    // such characters in.
+    static CString FromQString(const QString& text);
+    // Whether Windows-1252 has a byte for the code point ch.
+    static bool CanHold(char32_t ch);
+};

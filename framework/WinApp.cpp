@@ -1,0 +1,143 @@
+#include "framework/WinApp.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "framework/FrameworkIcon.h"
+#include "framework/ResourceProvider.h"
+#include "framework/TextCodec.h"
+#include "framework/Wnd.h"
+
+namespace {
+
+CWinApp* g_pApp = nullptr;
+
+// A system icon is the classic 32 x 32, the size of the program's icon.
+constexpr int kIconSize = 32;
+
+class CNoResources : public CResourceProvider
+{
+public:
+    const DialogTemplate* FindDialog(UINT) const override { return nullptr; }
+    const char* FindString(UINT) const override { return nullptr; }
+    const char* const* FindIcon(UINT) const override { return nullptr; }
+};
+
+const char* FindAppString(UINT nID)
+{
+    return AfxGetResources().FindString(nID);
+}
+
+} // namespace
+
+CWinApp::CWinApp()
+{
+    g_pApp = this;
+    CString::SetStringTable(&FindAppString);
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_pApp;
+}
+
+const CResourceProvider& AfxGetResources()
+{
+    static const CNoResources none;
+    return g_pApp && g_pApp->m_pResources ? *g_pApp->m_pResources : none;
+}
+
+const MessageMap* CWinApp::GetThisMessageMap()
+{
+    static const TypedMessageMap<CWinApp> map(CCmdTarget::GetThisMessageMap());
+    return &map;
+}
+
+BOOL CWinApp::InitApplication()
+{
+    return TRUE;
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+int CWinApp::ExitInstance()
+{
+    return 0;
+}
+
+BOOL CWinApp::Enable3dControls()
+{
+    return TRUE;
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const
+{
+    return FrameworkIcon::Load(nIDResource);
+}
+
+void CWinApp::OnHelp()
+{
+    WinHelp(0, HELP_CONTEXT);
+}
+
+void CWinApp::WinHelp(DWORD dwData, UINT nCmd)
+{
+    CWnd helper;
+    helper.WinHelp(dwData, nCmd);
+}
+
+void CWinApp::StartFramework(const char* pszArgv0)
+{
+    const QString baseName = QFileInfo(QString::fromLocal8Bit(pszArgv0 ? pszArgv0 : "")).completeBaseName();
+    QApplication::setApplicationName(baseName);
+    if (!g_pApp)
+        return;
+    g_pApp->m_strAppName = TextCodec::FromQString(baseName);
+    QApplication::setApplicationVersion(TextCodec::ToQString(g_pApp->m_strVersion));
+    if (FrameworkIcon* icon = FrameworkIcon::Load(g_pApp->m_nIconId))
+        QApplication::setWindowIcon(icon->ToQIcon());
+}
+
+int CWinApp::Run(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    StartFramework(argc > 0 ? argv[0] : nullptr);
+    CWinApp* app = AfxGetApp();
+    if (!app)
+        return 1;
+    if (app->InitApplication() && app->InitInstance())
+        QApplication::exec();
+    return app->ExitInstance();
+}
+
+int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
+{
+    Q_UNUSED(nType);
+    Q_UNUSED(nIDHelp);
+    QWidget* owner = QApplication::activeModalWidget();
+    CWinApp* app = AfxGetApp();
+    if (!owner && app && app->m_pMainWnd)
+        owner = app->m_pMainWnd->GetSafeHwnd();
+    QMessageBox box(QMessageBox::NoIcon, app ? TextCodec::ToQString(app->m_strAppName) : QString(),
+        TextCodec::ToQString(lpszText), QMessageBox::Ok, owner);
+    box.exec();
+    // The owner takes the focus back, as it would from a window manager.
+    if (owner && owner->isVisible())
+        owner->activateWindow();
+    return IDOK;
+}
+
+int GetSystemMetrics(int nIndex)
+{
+    return nIndex == SM_CXICON || nIndex == SM_CYICON ? kIconSize : 0;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string_view>
+
+#include "base/CString.h"
+#include "framework/CmdTarget.h"
+
+class CResourceProvider;
+class CWnd;
+
+// The application object. Exactly one exists, a static object of a derived
+// class; the framework's main() runs it: framework start-up,
+// InitApplication, InitInstance; when InitInstance returns FALSE no message
+// loop runs, ExitInstance runs and the process exits with its result.
+class CWinApp : public CCmdTarget
+{
+public:
+    CWinApp();
+    ~CWinApp() override;
+
+    virtual BOOL InitApplication();
+    virtual BOOL InitInstance();
+    virtual int ExitInstance();
+
+    // Nothing to do on this platform; kept so start-up reads as intended.
+    BOOL Enable3dControls();
+    // The icon resource nIDResource, or nullptr.
+    HICON LoadIcon(UINT nIDResource) const;
+
+    // Opens the application's help window (ID_HELP).
+    void OnHelp();
+    // Opens the help window, or closes it with HELP_QUIT.
+    void WinHelp(DWORD dwData, UINT nCmd = HELP_CONTEXT);
+
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+    static const MessageMap* GetThisMessageMap();
+
+    CWnd* m_pMainWnd = nullptr;
+    // The executable's file name without extension.
+    CString m_strAppName;
+
+    // What the program hands the framework before it starts: its resources,
+    // the icon every window carries, the version, and the help page (HTML in
+    // UTF-8) with its window title.
+    const CResourceProvider* m_pResources = nullptr;
+    UINT m_nIconId = 0;
+    CString m_strVersion;
+    std::string_view m_helpPage;
+    CString m_strHelpTitle;
+
+    // Framework entry point, called by main(): creates the QApplication,
+    // runs StartFramework, InitApplication, InitInstance (and a message loop
+    // only when it returns TRUE), then ExitInstance, whose result it returns.
+    static int Run(int argc, char** argv);
+    // Framework start-up against the running QApplication: the application
+    // name becomes pszArgv0's file name without its extension. Tests call it
+    // instead of Run, to work without InitInstance.
+    static void StartFramework(const char* pszArgv0);
+};
+
+// The single application object.
+CWinApp* AfxGetApp();
+// The resources the application object handed over; one that finds nothing
+// when there is no application object or it handed none.
+const CResourceProvider& AfxGetResources();
+// A modal message box captioned with the application name; returns the
+// button pressed (IDOK for MB_OK).
+int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+// System metrics: SM_CXICON and SM_CYICON.
+int GetSystemMetrics(int nIndex);

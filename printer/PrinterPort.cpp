@@ -1,0 +1,140 @@
+#include "printer/PrinterPort.h"
+
+#include <cups/cups.h>
+
+namespace
+{
+
+const char kJobTitle[] = "Dialstack listing";
+
+const char kNoDefaultPrinter[] =
+    "No default printer is configured. Choose one in the system's printer "
+    "settings or with \"lpoptions -d PRINTER\".";
+const char kServiceNotRunning[] = "The print service (CUPS) is not running.";
+const char kDefaultMissingPrefix[] = "The default printer is not available: ";
+// What libcups says when nothing at all names a default destination; any
+// other reason means a default is named (LPDEST, PRINTER, lpoptions) but
+// cannot be used, and libcups' own words say which setting is wrong.
+const char kCupsNoDefault[] = "No default destination.";
+const char kRefusedPrefix[] = "The printer refused the job: ";
+const char kNotSentPrefix[] = "The job could not be sent to the printer: ";
+
+// libcups reports "not running" as service-unavailable with no destinations
+// at all; any other outcome means the service answered.
+bool PrintServiceIsDown()
+{
+    cups_dest_t* pDests = nullptr;
+    int nDests = cupsGetDests2(CUPS_HTTP_DEFAULT, &pDests);
+    bool bDown = nDests == 0 && cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
+    cupsFreeDests(nDests, pDests);
+    return bDown;
+}
+
+CString DefaultLookupFailure()
+{
+    CString strReason = cupsLastErrorString();
+    if (PrintServiceIsDown())
+        return kServiceNotRunning;
+    if (strReason == kCupsNoDefault)
+        return kNoDefaultPrinter;
+    return kDefaultMissingPrefix + strReason;
+}
+
+bool IsIppSuccess(ipp_status_t status)
+{
+    return status < IPP_STATUS_REDIRECTION_OTHER_SITE;
+}
+
+// Owns a destination returned by libcups.
+class CDestination
+{
+public:
+    CDestination() : m_pDest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr)) {}
+    ~CDestination() { cupsFreeDests(m_pDest ? 1 : 0, m_pDest); }
+    CDestination(const CDestination&) = delete;
+    CDestination& operator=(const CDestination&) = delete;
+
+    bool Exists() const { return m_pDest != nullptr; }
+    const char* Name() const { return m_pDest->name; }
+
+private:
+    cups_dest_t* m_pDest;
+};
+
+} // namespace
+
+CPrinterPort& CPrinterPort::operator<<(const char* psz)
+{
+    for (const char* p = psz; *p != '\0'; ++p)
+        Put(*p);
+    return *this;
+}
+
+CPrinterPort& CPrinterPort::operator<<(const CString& str)
+{
+    // Every held byte goes out, an embedded zero included.
+    for (char ch : str.Bytes())
+        Put(ch);
+    return *this;
+}
+
+CPrinterPort& CPrinterPort::operator<<(char ch)
+{
+    Put(ch);
+    return *this;
+}
+
+// Text mode: a line feed becomes carriage return + line feed, since the
+// printer needs both to start the next line at its left margin.
+void CPrinterPort::Put(char ch)
+{
+    if (!m_bOpen)
+        return;
+    if (ch == '\n')
+        m_job += '\r';
+    m_job += ch;
+}
+
+BOOL CPrinterPort::Close()
+{
+    if (!m_bOpen)
+        return m_bClosedOk;
+    m_bOpen = false;
+    m_strError.Empty();
+    m_bClosedOk = Submit();
+    return m_bClosedOk;
+}
+
+BOOL CPrinterPort::Fail(const CString& strReason)
+{
+    m_strError = strReason;
+    return FALSE;
+}
+
+// Create-Job, then one document in raw format so no filter touches the
+// bytes: the printer receives the listing exactly as written.
+BOOL CPrinterPort::Submit()
+{
+    CDestination dest;
+    if (!dest.Exists())
+        return Fail(DefaultLookupFailure());
+
+    int nJobId = cupsCreateJob(CUPS_HTTP_DEFAULT, dest.Name(), kJobTitle, 0, nullptr);
+    if (nJobId == 0)
+        return Fail(kRefusedPrefix + CString(cupsLastErrorString()));
+
+    http_status_t sendStatus = cupsStartDocument(CUPS_HTTP_DEFAULT, dest.Name(), nJobId, kJobTitle,
+                                                 CUPS_FORMAT_RAW, 1);
+    if (sendStatus == HTTP_STATUS_CONTINUE && !m_job.empty())
+        sendStatus = cupsWriteRequestData(CUPS_HTTP_DEFAULT, m_job.data(), m_job.size());
+
+    ipp_status_t ippStatus = cupsFinishDocument(CUPS_HTTP_DEFAULT, dest.Name());
+    if (sendStatus == HTTP_STATUS_CONTINUE && IsIppSuccess(ippStatus))
+        return TRUE;
+
+    // Keep the reason before cancelling, which sets its own status.
+    CString strReason = kNotSentPrefix;
+    strReason += sendStatus != HTTP_STATUS_CONTINUE ? httpStatus(sendStatus) : cupsLastErrorString();
+    cupsCancelJob2(CUPS_HTTP_DEFAULT, dest.Name(), nJobId, 0);
+    return Fail(strReason);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+
+#include "base/CString.h"
+#include "base/Types.h"
+
+// The program's printer: a write-only text stream whose contents go to the
+// default CUPS destination as one raw job when the port is closed.
+//
+// It behaves like a character device opened in text mode: every line feed
+// written reaches the printer as carriage return + line feed, and every other
+// byte (tabs, form feed, bytes of 0x80 and above) passes unchanged, with no
+// character-set conversion. The job is collected in memory and handed to the
+// print service in one piece by Close(), so a listing is never split into
+// several jobs and nothing reaches the printer until it is complete.
+//
+// The default destination is the one every CUPS client uses: the LPDEST or
+// PRINTER environment variable, else the user's lpoptions default, else the
+// print service's default printer.
+class CPrinterPort
+{
+public:
+    // The port is open from construction: writes are collected for the job.
+    CPrinterPort() = default;
+    // A port destroyed without Close() discards its job: only an explicit
+    // Close() prints, so a half-written listing never reaches the printer.
+    ~CPrinterPort() = default;
+
+    CPrinterPort(const CPrinterPort&) = delete;
+    CPrinterPort& operator=(const CPrinterPort&) = delete;
+
+    // Writes are ignored once the port is closed.
+    CPrinterPort& operator<<(const char* psz);
+    CPrinterPort& operator<<(const CString& str);
+    CPrinterPort& operator<<(char ch);
+
+    // Sends everything written as one raw job to the default destination
+    // and closes the port. TRUE when the print service accepted the whole
+    // job; otherwise FALSE and GetErrorText() tells why. Closing a closed
+    // port does nothing and returns the first outcome again.
+    BOOL Close();
+
+    BOOL IsOpen() const { return m_bOpen ? TRUE : FALSE; }
+
+    // Why the last Close() failed, as a sentence for the user; empty after
+    // success or before closing.
+    const CString& GetErrorText() const { return m_strError; }
+
+    // The job exactly as it goes to the printer (line ends already
+    // translated). It stays available after Close().
+    const std::string& JobBytes() const { return m_job; }
+
+private:
+    void Put(char ch);
+    BOOL Submit();
+    BOOL Fail(const CString& strReason);
+
+    std::string m_job;
+    bool m_bOpen = true;
+    BOOL m_bClosedOk = FALSE;
+    CString m_strError;
+};

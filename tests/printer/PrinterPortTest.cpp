@@ -1,0 +1,211 @@
+#include <optional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "printer/PrinterPort.h"
+#include "tests/printer/PrivateCupsServer.h"
+
+namespace
+{
+
+// The two-record listing used as the worked example for printing, written
+// in the pieces a listing is made of: literal text, field strings and
+// single characters.
+void WriteExampleListing(CPrinterPort& port)
+{
+    port << "\t\tQuillaven Dialstack\n" << "\t\t\"No Frills\" Record Listing\n\n";
+    port << '\t' << CString("Ann Lee") << '\n';
+    port << "\tPhone: " << CString("555-0101") << '\n';
+    port << "\t\t" << CString("Sister") << '\n';
+    port << '\n';
+    port << '\t' << CString("Bob Hart") << '\n';
+    port << "\tPager: " << CString("555-0199") << '\n';
+    port << "\tEmail: " << CString("bhart-home") << '\n';
+    port << '\n';
+    port << '\f';
+}
+
+const std::string kExampleAsWritten =
+    "\t\tQuillaven Dialstack\n"
+    "\t\t\"No Frills\" Record Listing\n"
+    "\n"
+    "\tAnn Lee\n"
+    "\tPhone: 555-0101\n"
+    "\t\tSister\n"
+    "\n"
+    "\tBob Hart\n"
+    "\tPager: 555-0199\n"
+    "\tEmail: bhart-home\n"
+    "\n"
+    "\f";
+
+const std::string kExampleAtPrinter =
+    "\t\tQuillaven Dialstack\r\n"
+    "\t\t\"No Frills\" Record Listing\r\n"
+    "\r\n"
+    "\tAnn Lee\r\n"
+    "\tPhone: 555-0101\r\n"
+    "\t\tSister\r\n"
+    "\r\n"
+    "\tBob Hart\r\n"
+    "\tPager: 555-0199\r\n"
+    "\tEmail: bhart-home\r\n"
+    "\r\n"
+    "\f";
+
+const char kNoDefaultPrinter[] =
+    "No default printer is configured. Choose one in the system's printer "
+    "settings or with \"lpoptions -d PRINTER\".";
+const char kServiceNotRunning[] = "The print service (CUPS) is not running.";
+const std::string kRefusedPrefix = "The printer refused the job: ";
+const std::string kDefaultMissingPrefix = "The default printer is not available: ";
+
+// Closing is never called here: these cases must not reach a real printer.
+TEST(PrinterPortTranslation, WorkedExampleGrowsFrom136To147Bytes)
+{
+    ASSERT_EQ(kExampleAsWritten.size(), 136u);
+
+    CPrinterPort port;
+    WriteExampleListing(port);
+
+    EXPECT_EQ(port.JobBytes(), kExampleAtPrinter);
+    EXPECT_EQ(port.JobBytes().size(), 147u);
+}
+
+TEST(PrinterPortTranslation, OnlyLineFeedIsTranslated)
+{
+    CPrinterPort port;
+    port << "\t\f\r" << '\f' << '\t';
+    EXPECT_EQ(port.JobBytes(), "\t\f\r\f\t");
+
+    // A carriage return already in the text is kept, as a text-mode stream
+    // keeps it: the line feed after it still gets its own.
+    port << "a\r\n";
+    EXPECT_EQ(port.JobBytes(), "\t\f\r\f\ta\r\r\n");
+}
+
+TEST(PrinterPortTranslation, FieldBytesGoOutAsHeld)
+{
+    std::string high;
+    for (int byte = 0x80; byte <= 0xFF; ++byte)
+        high += static_cast<char>(byte);
+    const std::string withZero("Zo\xEB\0X", 5);
+
+    CPrinterPort port;
+    port << CString(high) << CString(withZero) << '\xA5' << "\xE9t\xE9";
+
+    EXPECT_EQ(port.JobBytes(), high + withZero + "\xA5\xE9t\xE9");
+}
+
+class PrinterPortWithCups : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (std::string reason = PrivateCupsServer::SkipReason(); !reason.empty())
+            GTEST_SKIP() << reason;
+        m_cups.emplace();
+    }
+
+    PrivateCupsServer& Cups() { return *m_cups; }
+
+private:
+    std::optional<PrivateCupsServer> m_cups;
+};
+
+TEST_F(PrinterPortWithCups, JobArrivesByteForByte)
+{
+    ASSERT_TRUE(Cups().StartWithDefaultPrinter()) << Cups().Log();
+
+    CPrinterPort port;
+    WriteExampleListing(port);
+    ASSERT_TRUE(port.Close()) << port.GetErrorText().GetString();
+    EXPECT_TRUE(port.GetErrorText().IsEmpty());
+
+    std::optional<std::string> job = Cups().WaitForJobFile();
+    ASSERT_TRUE(job) << Cups().Log();
+    EXPECT_EQ(*job, kExampleAtPrinter);
+    // Raw, so that a printer with a driver gets the bytes unfiltered too.
+    EXPECT_EQ(Cups().LastJobFormat(), "application/vnd.cups-raw");
+}
+
+TEST_F(PrinterPortWithCups, TwoJobsArriveAsTwoIdenticalFiles)
+{
+    ASSERT_TRUE(Cups().StartWithDefaultPrinter()) << Cups().Log();
+
+    // Bytes above 0x7F must survive the print service unconverted.
+    for (int copy = 0; copy < 2; ++copy) {
+        CPrinterPort port;
+        port << "\tZo\xEB M\xFCller\n" << '\f';
+        ASSERT_TRUE(port.Close()) << port.GetErrorText().GetString();
+    }
+
+    std::optional<std::string> first = Cups().WaitForJobFile();
+    std::optional<std::string> second = Cups().WaitForJobFile();
+    ASSERT_TRUE(first && second) << Cups().Log();
+    EXPECT_EQ(*first, "\tZo\xEB M\xFCller\r\n\f");
+    EXPECT_EQ(*second, *first);
+}
+
+TEST_F(PrinterPortWithCups, SchedulerWithoutPrintersHasNoDefault)
+{
+    ASSERT_TRUE(Cups().Start()) << Cups().Log();
+
+    CPrinterPort port;
+    WriteExampleListing(port);
+    EXPECT_FALSE(port.Close());
+    EXPECT_EQ(port.GetErrorText(), kNoDefaultPrinter);
+}
+
+// LPDEST overrides the scheduler's default, so naming a printer that does
+// not exist must fail with the setting's own reason, not print elsewhere.
+TEST_F(PrinterPortWithCups, DefaultNamedByLpdestThatDoesNotExist)
+{
+    ASSERT_TRUE(Cups().StartWithDefaultPrinter()) << Cups().Log();
+    setenv("LPDEST", "no-such-printer", 1);
+
+    CPrinterPort port;
+    WriteExampleListing(port);
+    EXPECT_FALSE(port.Close());
+
+    std::string text = port.GetErrorText().GetString();
+    EXPECT_EQ(text.rfind(kDefaultMissingPrefix, 0), 0u) << text;
+    EXPECT_NE(text.find("LPDEST"), std::string::npos) << text;
+    EXPECT_FALSE(Cups().WaitForJobFile(std::chrono::milliseconds(200)));
+}
+
+TEST_F(PrinterPortWithCups, SchedulerNotRunningIsReportedBeforeAndAfterItRuns)
+{
+    CPrinterPort beforeStart;
+    beforeStart << "x\n";
+    EXPECT_FALSE(beforeStart.Close());
+    EXPECT_EQ(beforeStart.GetErrorText(), kServiceNotRunning);
+
+    ASSERT_TRUE(Cups().StartWithDefaultPrinter()) << Cups().Log();
+    CPrinterPort whileRunning;
+    whileRunning << "x\n";
+    EXPECT_TRUE(whileRunning.Close()) << whileRunning.GetErrorText().GetString();
+
+    Cups().Stop();
+    CPrinterPort afterStop;
+    afterStop << "x\n";
+    EXPECT_FALSE(afterStop.Close());
+    EXPECT_EQ(afterStop.GetErrorText(), kServiceNotRunning);
+}
+
+TEST_F(PrinterPortWithCups, QueueThatRejectsJobsRefusesWithItsReason)
+{
+    ASSERT_TRUE(Cups().StartWithDefaultPrinter()) << Cups().Log();
+    ASSERT_TRUE(Cups().RejectJobs()) << Cups().Log();
+
+    CPrinterPort port;
+    WriteExampleListing(port);
+    EXPECT_FALSE(port.Close());
+
+    std::string text = port.GetErrorText().GetString();
+    ASSERT_EQ(text.rfind(kRefusedPrefix, 0), 0u) << text;
+    EXPECT_GT(text.size(), kRefusedPrefix.size()) << "the service's reason is missing";
+}
+
+} // namespace
