@@ -10,6 +10,12 @@ packages=(
   libcups2-dev cups-daemon cups-client
   clang libclang-rt-14-dev
   xvfb xauth x11-apps imagemagick fonts-dejavu-core
+  # under a real window manager: openbox, driven by xdotool, read by xprop
+  openbox xdotool x11-utils wmctrl dbus
+  # the Debian package and its desktop integration
+  dpkg-dev fakeroot file lintian appstream desktop-file-utils librsvg2-bin
+  # printing to queues with a driver, and reading back what they received
+  cups-filters poppler-utils
 )
 
 missing=()
