@@ -1,11 +1,13 @@
 #include "printer/PrinterPort.h"
 
+#include <cstring>
+
 #include <cups/cups.h>
+
+#include "printer/Windows1252.h"
 
 namespace
 {
-
-const char kJobTitle[] = "Dialstack listing";
 
 const char kNoDefaultPrinter[] =
     "No default printer is configured. Choose one in the system's printer "
@@ -18,6 +20,12 @@ const char kDefaultMissingPrefix[] = "The default printer is not available: ";
 const char kCupsNoDefault[] = "No default destination.";
 const char kRefusedPrefix[] = "The printer refused the job: ";
 const char kNotSentPrefix[] = "The job could not be sent to the printer: ";
+const char kNotConverted[] =
+    "The listing could not be converted to UTF-8 for the printer's driver.";
+
+// How the scheduler describes a queue without a driver, which hands every
+// job to the device untouched.
+const char kRawQueueModel[] = "Local Raw Printer";
 
 // libcups reports "not running" as service-unavailable with no destinations
 // at all; any other outcome means the service answered.
@@ -56,6 +64,13 @@ public:
 
     bool Exists() const { return m_pDest != nullptr; }
     const char* Name() const { return m_pDest->name; }
+
+    bool IsRawQueue() const
+    {
+        const char* pszModel =
+            cupsGetOption("printer-make-and-model", m_pDest->num_options, m_pDest->options);
+        return pszModel != nullptr && std::strcmp(pszModel, kRawQueueModel) == 0;
+    }
 
 private:
     cups_dest_t* m_pDest;
@@ -111,22 +126,31 @@ BOOL CPrinterPort::Fail(const CString& strReason)
     return FALSE;
 }
 
-// Create-Job, then one document in raw format so no filter touches the
-// bytes: the printer receives the listing exactly as written.
+// Create-Job, then one text/plain document, so the print service converts
+// it for the printer. Should the document not get through, the job is
+// cancelled: a job without its document would wait at the head of the
+// queue for good.
 BOOL CPrinterPort::Submit()
 {
     CDestination dest;
     if (!dest.Exists())
         return Fail(DefaultLookupFailure());
 
-    int nJobId = cupsCreateJob(CUPS_HTTP_DEFAULT, dest.Name(), kJobTitle, 0, nullptr);
+    std::optional<std::string> document = m_job;
+    if (!dest.IsRawQueue())
+        document = Windows1252ToUtf8(m_job);
+    if (!document)
+        return Fail(kNotConverted);
+
+    const char* pszTitle = m_strTitle.IsEmpty() ? nullptr : m_strTitle.GetString();
+    int nJobId = cupsCreateJob(CUPS_HTTP_DEFAULT, dest.Name(), pszTitle, 0, nullptr);
     if (nJobId == 0)
         return Fail(kRefusedPrefix + CString(cupsLastErrorString()));
 
-    http_status_t sendStatus = cupsStartDocument(CUPS_HTTP_DEFAULT, dest.Name(), nJobId, kJobTitle,
-                                                 CUPS_FORMAT_RAW, 1);
-    if (sendStatus == HTTP_STATUS_CONTINUE && !m_job.empty())
-        sendStatus = cupsWriteRequestData(CUPS_HTTP_DEFAULT, m_job.data(), m_job.size());
+    http_status_t sendStatus = cupsStartDocument(CUPS_HTTP_DEFAULT, dest.Name(), nJobId, pszTitle,
+                                                 CUPS_FORMAT_TEXT, 1);
+    if (sendStatus == HTTP_STATUS_CONTINUE && !document->empty())
+        sendStatus = cupsWriteRequestData(CUPS_HTTP_DEFAULT, document->data(), document->size());
 
     ipp_status_t ippStatus = cupsFinishDocument(CUPS_HTTP_DEFAULT, dest.Name());
     if (sendStatus == HTTP_STATUS_CONTINUE && IsIppSuccess(ippStatus))

@@ -6,14 +6,21 @@
 #include "base/Types.h"
 
 // The program's printer: a write-only text stream whose contents go to the
-// default CUPS destination as one raw job when the port is closed.
+// default CUPS destination as one plain-text job when the port is closed.
 //
 // It behaves like a character device opened in text mode: every line feed
 // written reaches the printer as carriage return + line feed, and every other
-// byte (tabs, form feed, bytes of 0x80 and above) passes unchanged, with no
-// character-set conversion. The job is collected in memory and handed to the
-// print service in one piece by Close(), so a listing is never split into
-// several jobs and nothing reaches the printer until it is complete.
+// byte (tabs, form feed, bytes of 0x80 and above) passes unchanged. The job is
+// collected in memory and handed to the print service in one piece by
+// Close(), so a listing is never split into several jobs and nothing reaches
+// the printer until it is complete.
+//
+// The job goes as text/plain, so the print service converts it for whatever
+// printer the destination is (PDF, PostScript, raster). The text is taken as
+// Windows-1252: a queue with a driver gets it in UTF-8, the only character
+// set its text filter reads, so accented letters print as written; a raw
+// queue, which hands the job to the device untouched, gets the bytes exactly
+// as written.
 //
 // The default destination is the one every CUPS client uses: the LPDEST or
 // PRINTER environment variable, else the user's lpoptions default, else the
@@ -22,7 +29,8 @@ class CPrinterPort
 {
 public:
     // The port is open from construction: writes are collected for the job.
-    CPrinterPort() = default;
+    // The title names the job in the printer's queue.
+    explicit CPrinterPort(const CString& strTitle = CString()) : m_strTitle(strTitle) {}
     // A port destroyed without Close() discards its job: only an explicit
     // Close() prints, so a half-written listing never reaches the printer.
     ~CPrinterPort() = default;
@@ -35,10 +43,11 @@ public:
     CPrinterPort& operator<<(const CString& str);
     CPrinterPort& operator<<(char ch);
 
-    // Sends everything written as one raw job to the default destination
-    // and closes the port. TRUE when the print service accepted the whole
-    // job; otherwise FALSE and GetErrorText() tells why. Closing a closed
-    // port does nothing and returns the first outcome again.
+    // Sends everything written as one job to the default destination and
+    // closes the port. TRUE when the print service accepted the whole job;
+    // otherwise FALSE, no job of this port is left in the queue, and
+    // GetErrorText() tells why. Closing a closed port does nothing and
+    // returns the first outcome again.
     BOOL Close();
 
     BOOL IsOpen() const { return m_bOpen ? TRUE : FALSE; }
@@ -47,8 +56,8 @@ public:
     // success or before closing.
     const CString& GetErrorText() const { return m_strError; }
 
-    // The job exactly as it goes to the printer (line ends already
-    // translated). It stays available after Close().
+    // The job as a raw queue receives it (line ends already translated). It
+    // stays available after Close().
     const std::string& JobBytes() const { return m_job; }
 
 private:
@@ -56,6 +65,7 @@ private:
     BOOL Submit();
     BOOL Fail(const CString& strReason);
 
+    CString m_strTitle;
     std::string m_job;
     bool m_bOpen = true;
     BOOL m_bClosedOk = FALSE;

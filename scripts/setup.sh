@@ -15,7 +15,7 @@ packages=(
   # the Debian package and its desktop integration
   dpkg-dev fakeroot file lintian appstream desktop-file-utils librsvg2-bin
   # printing to queues with a driver, and reading back what they received
-  cups-filters poppler-utils
+  cups-filters poppler-utils libfontconfig-dev libfreetype-dev
 )
 
 missing=()

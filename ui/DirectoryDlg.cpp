@@ -276,7 +276,7 @@ void CDirectoryDlg::OnDblclkDetailList()
 
 void CDirectoryDlg::OnPrint()
 {
-    CPrinterPort port;
+    CPrinterPort port("Dialstack listing");
     port << "\t\tQuillaven Dialstack\n";
     port << "\t\t\"No Frills\" Record Listing\n\n";
 

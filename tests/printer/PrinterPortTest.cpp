@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "printer/PrinterPort.h"
+#include "printer/Windows1252.h"
+#include "tests/printer/PdfText.h"
 #include "tests/printer/PrivateCupsServer.h"
 
 namespace
@@ -60,6 +62,7 @@ const char kNoDefaultPrinter[] =
 const char kServiceNotRunning[] = "The print service (CUPS) is not running.";
 const std::string kRefusedPrefix = "The printer refused the job: ";
 const std::string kDefaultMissingPrefix = "The default printer is not available: ";
+const std::string kNotSentPrefix = "The job could not be sent to the printer: ";
 
 // Closing is never called here: these cases must not reach a real printer.
 TEST(PrinterPortTranslation, WorkedExampleGrowsFrom136To147Bytes)
@@ -98,6 +101,29 @@ TEST(PrinterPortTranslation, FieldBytesGoOutAsHeld)
     EXPECT_EQ(port.JobBytes(), high + withZero + "\xA5\xE9t\xE9");
 }
 
+TEST(PrinterPortEncoding, Windows1252BecomesUtf8)
+{
+    const std::string kFffd = "\xEF\xBF\xBD";
+    struct Row
+    {
+        const char* what;
+        std::string text;
+        std::string utf8;
+    };
+    const Row rows[] = {
+        {"layout bytes and ASCII", "\t\"A-1\"\r\n\f", "\t\"A-1\"\r\n\f"},
+        {"an embedded zero", std::string("a\0b", 3), std::string("a\0b", 3)},
+        {"Latin-1 letters", "Ren\xE9" "e \xD8ye M\xFCller", "Ren\xC3\xA9" "e \xC3\x98ye M\xC3\xBCller"},
+        {"the code page's own 0x80-0x9F", "\x80 \x93x\x94 \x9F", "\xE2\x82\xAC \xE2\x80\x9Cx\xE2\x80\x9D \xC5\xB8"},
+        {"undefined bytes", "\x81\x8D\x8F\x90\x9D.", kFffd + kFffd + kFffd + kFffd + kFffd + "."},
+        {"a whole 0xA0-0xFF run", "\xA0\xFF", "\xC2\xA0\xC3\xBF"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(Windows1252ToUtf8(row.text), row.utf8);
+    }
+}
+
 class PrinterPortWithCups : public ::testing::Test
 {
 protected:
@@ -126,8 +152,8 @@ TEST_F(PrinterPortWithCups, JobArrivesByteForByte)
     std::optional<std::string> job = Cups().WaitForJobFile();
     ASSERT_TRUE(job) << Cups().Log();
     EXPECT_EQ(*job, kExampleAtPrinter);
-    // Raw, so that a printer with a driver gets the bytes unfiltered too.
-    EXPECT_EQ(Cups().LastJobFormat(), "application/vnd.cups-raw");
+    // Plain text, so that a printer with a driver gets it converted.
+    EXPECT_EQ(Cups().LastJobFormat(), "text/plain");
 }
 
 TEST_F(PrinterPortWithCups, TwoJobsArriveAsTwoIdenticalFiles)
@@ -206,6 +232,52 @@ TEST_F(PrinterPortWithCups, QueueThatRejectsJobsRefusesWithItsReason)
     std::string text = port.GetErrorText().GetString();
     ASSERT_EQ(text.rfind(kRefusedPrefix, 0), 0u) << text;
     EXPECT_GT(text.size(), kRefusedPrefix.size()) << "the service's reason is missing";
+}
+
+// A printer with a driver (the generic PDF printer of cups-filters) gets
+// pages, not the bare text, and they show the listing's accented letters.
+TEST_F(PrinterPortWithCups, PdfPrinterGetsPagesShowingTheListing)
+{
+    const char kPdfPrinterPpd[] = "/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd";
+    if (access(kPdfPrinterPpd, R_OK) != 0 || access("/usr/bin/pdftotext", X_OK) != 0)
+        GTEST_SKIP() << "needs cups-filters and poppler-utils";
+    ASSERT_TRUE(Cups().Start() && Cups().AddDefaultPrinter("pdf", kPdfPrinterPpd)) << Cups().Log();
+
+    CPrinterPort port;
+    port << "\t\tQuillaven Dialstack\n" << "\t\t\"No Frills\" Record Listing\n\n";
+    port << '\t' << CString("Ren\xE9" "e Fa\xE7" "ade") << '\n' << "\tPhone: " << CString("555-0101") << '\n';
+    port << "\t\t" << CString("Sister of Zo\xEB M\xFCller") << "\n\n";
+    port << '\t' << CString("Bob Hart") << '\n' << "\tPager: " << CString("555-0199") << '\n';
+    port << "\tEmail: " << CString("bhart-home") << "\n\n" << '\f';
+    ASSERT_TRUE(port.Close()) << port.GetErrorText().GetString();
+
+    std::optional<std::string> job = Cups().WaitForJobFile(std::chrono::seconds(60));
+    ASSERT_TRUE(job) << Cups().Log();
+    EXPECT_NE(*job, port.JobBytes());
+    std::optional<std::string> text = PdfText::Read(*job, Cups().Directory());
+    ASSERT_TRUE(text) << "no readable PDF in the job";
+    for (const char* expected : {"Quillaven Dialstack", "Ren\xC3\xA9" "e Fa\xC3\xA7" "ade", "Phone: 555-0101",
+                                 "Sister of Zo\xC3\xAB M\xC3\xBCller", "Bob Hart", "Pager: 555-0199",
+                                 "Email: bhart-home"})
+        EXPECT_NE(text->find(expected), std::string::npos) << expected << " is missing from:\n" << *text;
+}
+
+// A job whose document the service will not take must not stay behind
+// without it: it would wait at the head of the queue for good.
+TEST_F(PrinterPortWithCups, DocumentThatCannotBeSentLeavesNoJobBehind)
+{
+    Cups().LimitRequestSize(1024);
+    ASSERT_TRUE(Cups().StartWithDefaultPrinter()) << Cups().Log();
+
+    CPrinterPort port;
+    for (int i = 0; i < 100; ++i)
+        port << "\tA name long enough to pass the limit\n";
+    EXPECT_FALSE(port.Close());
+
+    std::string text = port.GetErrorText().GetString();
+    EXPECT_EQ(text.rfind(kNotSentPrefix, 0), 0u) << text;
+    EXPECT_GT(text.size(), kNotSentPrefix.size()) << "the service's reason is missing";
+    EXPECT_EQ(Cups().UnfinishedJobCount(), 0);
 }
 
 } // namespace

@@ -37,10 +37,11 @@
 // libcups reads HOME and CUPS_SERVERROOT once per thread, on its first call:
 // construct the server before anything in the test calls libcups.
 //
-// The printer it adds is a raw queue whose backend (a small shell script of
-// ours) copies every job to its own file, so a test can read back the exact
-// bytes the printer would have received. Each test case runs in its own
-// process and its own directory, so cases may run in parallel.
+// The printer it adds is a raw queue, or a queue with the driver a PPD file
+// names (the system's filters run for it), whose backend (a small shell
+// script of ours) copies every job to its own file, so a test can read back
+// the exact bytes the printer would have received. Each test case runs in its
+// own process and its own directory, so cases may run in parallel.
 //
 // Usage:
 //     if (std::string reason = PrivateCupsServer::SkipReason(); !reason.empty())
@@ -96,16 +97,36 @@ public:
         return m_pid > 0 && WaitUntilListening(std::chrono::seconds(10));
     }
 
-    // Adds a raw printer that captures its jobs, enables it, lets it accept
-    // jobs and makes it the scheduler's default destination.
-    bool AddDefaultPrinter(const std::string& name = "listing")
+    // Adds a printer that captures its jobs, enables it, lets it accept jobs
+    // and makes it the scheduler's default destination. Without a PPD file
+    // it is a raw queue.
+    bool AddDefaultPrinter(const std::string& name = "listing", const std::string& ppd = {})
     {
         std::string uri = std::string(kBackendScheme) + ":" + JobDirectory().string();
-        return Run({kLpadmin, "-p", name, "-v", uri}) && Run({kCupsenable, name}) &&
-               Run({kCupsaccept, name}) && Run({kLpadmin, "-d", name});
+        std::vector<std::string> add = {kLpadmin, "-p", name, "-v", uri};
+        if (!ppd.empty())
+            add.insert(add.end(), {"-P", ppd});
+        return Run(add) && Run({kCupsenable, name}) && Run({kCupsaccept, name}) &&
+               Run({kLpadmin, "-d", name});
     }
 
     bool StartWithDefaultPrinter() { return Start() && AddDefaultPrinter(); }
+
+    // Makes the scheduler refuse any request larger than this; call it
+    // before Start().
+    void LimitRequestSize(size_t bytes) const
+    {
+        std::ofstream(m_dir / "cupsd.conf", std::ios::app) << "MaxRequestSize " << bytes << "\n";
+    }
+
+    // Jobs waiting, held or printing on any of the scheduler's printers.
+    int UnfinishedJobCount() const
+    {
+        cups_job_t* jobs = nullptr;
+        int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_ACTIVE);
+        cupsFreeJobs(count, jobs);
+        return count;
+    }
 
     // The printer stays the default but refuses new jobs.
     bool RejectJobs(const std::string& name = "listing") { return Run({kCupsreject, name}); }
@@ -186,6 +207,9 @@ private:
         for (const char* sub : {"bin/backend", "spool/tmp", "state", "cache", "log", "ssl", "jobs", "home"})
             std::filesystem::create_directories(m_dir / sub);
         std::filesystem::create_directory_symlink("/usr/lib/cups/daemon", m_dir / "bin" / "daemon");
+        // The system's filters, for queues with a driver; the MIME types and
+        // conversions come from the scheduler's built-in data directory.
+        std::filesystem::create_directory_symlink("/usr/lib/cups/filter", m_dir / "bin" / "filter");
 
         const std::string dir = m_dir.string();
         std::ofstream(m_dir / "cups-files.conf")

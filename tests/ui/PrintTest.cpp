@@ -54,7 +54,7 @@ TEST_F(PrintTest, WorkedExampleReachesThePrinterAs147Bytes)
                    "\tAnn Lee\r\n\tPhone: 555-0101\r\n\t\tSister\r\n\r\n"
                    "\tBob Hart\r\n\tPager: 555-0199\r\n\tEmail: bhart-home\r\n\r\n\f");
     EXPECT_EQ(job.size(), 147u);
-    EXPECT_EQ(m_cups->LastJobFormat(), "application/vnd.cups-raw");
+    EXPECT_EQ(m_cups->LastJobFormat(), "text/plain");
 }
 
 TEST_F(PrintTest, ListingsOfSpecialDirectories)
