@@ -42,6 +42,7 @@ inline std::optional<std::string> MonospaceFontFile()
     if (match)
         FcPatternDestroy(match);
     FcPatternDestroy(pattern);
+    FcFini();   // frees the configuration the calls above loaded
     return file;
 }
 
