@@ -20,8 +20,7 @@ const char kDefaultMissingPrefix[] = "The default printer is not available: ";
 const char kCupsNoDefault[] = "No default destination.";
 const char kRefusedPrefix[] = "The printer refused the job: ";
 const char kNotSentPrefix[] = "The job could not be sent to the printer: ";
-const char kNotConverted[] =
-    "The listing could not be converted to UTF-8 for the printer's driver.";
+const char kNotConverted[] = "The listing could not be converted to UTF-8 for the printer's driver.";
 
 // How the scheduler describes a queue without a driver, which hands every
 // job to the device untouched.
@@ -67,8 +66,7 @@ public:
 
     bool IsRawQueue() const
     {
-        const char* pszModel =
-            cupsGetOption("printer-make-and-model", m_pDest->num_options, m_pDest->options);
+        const char* pszModel = cupsGetOption("printer-make-and-model", m_pDest->num_options, m_pDest->options);
         return pszModel != nullptr && std::strcmp(pszModel, kRawQueueModel) == 0;
     }
 
@@ -147,8 +145,7 @@ BOOL CPrinterPort::Submit()
     if (nJobId == 0)
         return Fail(kRefusedPrefix + CString(cupsLastErrorString()));
 
-    http_status_t sendStatus = cupsStartDocument(CUPS_HTTP_DEFAULT, dest.Name(), nJobId, pszTitle,
-                                                 CUPS_FORMAT_TEXT, 1);
+    http_status_t sendStatus = cupsStartDocument(CUPS_HTTP_DEFAULT, dest.Name(), nJobId, pszTitle, CUPS_FORMAT_TEXT, 1);
     if (sendStatus == HTTP_STATUS_CONTINUE && !document->empty())
         sendStatus = cupsWriteRequestData(CUPS_HTTP_DEFAULT, document->data(), document->size());
 

@@ -30,7 +30,10 @@ class CPrinterPort
 public:
     // The port is open from construction: writes are collected for the job.
     // The title names the job in the printer's queue.
-    explicit CPrinterPort(const CString& strTitle = CString()) : m_strTitle(strTitle) {}
+    explicit CPrinterPort(const CString& strTitle = CString())
+        : m_strTitle(strTitle)
+    {
+    }
     // A port destroyed without Close() discards its job: only an explicit
     // Close() prints, so a half-written listing never reaches the printer.
     ~CPrinterPort() = default;

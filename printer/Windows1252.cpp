@@ -3,8 +3,7 @@
 #include <cerrno>
 #include <iconv.h>
 
-namespace
-{
+namespace {
 
 const char kReplacementCharacter[] = "\xEF\xBF\xBD";   // U+FFFD in UTF-8
 // No character of Windows-1252 takes more than three bytes in UTF-8 (the
@@ -15,7 +14,10 @@ const size_t kMaxUtf8BytesPerByte = 3;
 class CConverter
 {
 public:
-    CConverter() : m_cd(iconv_open("UTF-8", "WINDOWS-1252")) {}
+    CConverter()
+        : m_cd(iconv_open("UTF-8", "WINDOWS-1252"))
+    {
+    }
     ~CConverter()
     {
         if (IsOpen())
@@ -31,7 +33,7 @@ private:
     iconv_t m_cd;
 };
 
-} // namespace
+}   // namespace
 
 std::optional<std::string> Windows1252ToUtf8(const std::string& text)
 {

@@ -24,8 +24,7 @@
 // gives for "monospace", as it does to the filter. The line breaks and the
 // spaces that pdftotext adds between words pass unchanged, so the glyphs
 // numbered like them (those of ' ) = in DejaVu Sans Mono) cannot be read.
-namespace PdfText
-{
+namespace PdfText {
 
 // The file of the font fontconfig picks for "monospace".
 inline std::optional<std::string> MonospaceFontFile()
@@ -104,4 +103,4 @@ inline std::optional<std::string> Read(const std::string& job, const std::filesy
     return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size())).toStdString();
 }
 
-} // namespace PdfText
+}   // namespace PdfText

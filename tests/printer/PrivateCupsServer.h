@@ -106,8 +106,7 @@ public:
         std::vector<std::string> add = {kLpadmin, "-p", name, "-v", uri};
         if (!ppd.empty())
             add.insert(add.end(), {"-P", ppd});
-        return Run(add) && Run({kCupsenable, name}) && Run({kCupsaccept, name}) &&
-               Run({kLpadmin, "-d", name});
+        return Run(add) && Run({kCupsenable, name}) && Run({kCupsaccept, name}) && Run({kLpadmin, "-d", name});
     }
 
     bool StartWithDefaultPrinter() { return Start() && AddDefaultPrinter(); }
