@@ -64,7 +64,7 @@ inline std::map<char32_t, char32_t> CharacterOfGlyph(const std::string& fontFile
 
 inline std::optional<std::string> RunPdftotext(const std::filesystem::path& pdfFile)
 {
-    std::string command = "pdftotext -enc UTF-8 '" + pdfFile.string() + "' - 2>&1";
+    std::string command = "pdftotext -enc UTF-8 '" + pdfFile.string() + "' -";
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
         return std::nullopt;
