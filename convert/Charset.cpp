@@ -24,7 +24,8 @@ bool IsWindows1252(const QByteArray& name)
 bool CCharset::IsValidUtf8(const std::string& bytes)
 {
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    (void)decoder.decode(View(bytes));
+    // decode() converts only when its result becomes a QString.
+    const QString text = decoder.decode(View(bytes));
     return !decoder.hasError();
 }
 

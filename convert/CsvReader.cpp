@@ -130,7 +130,6 @@ enum class EColumn
     kNote,
     kTypeOfNeighbour,   // "Phone 1 - Type" names the kind of "Phone 1 - Value"
     kBookkeeping,   // of no use in a directory: left out, named in the report
-    kDuplicate,   // repeats another column: dropped
     kOther,   // moved to misc under its name
 };
 
@@ -139,6 +138,7 @@ struct Column
     std::string strHeader;
     EColumn kind = EColumn::kOther;
     int nTypeColumn = -1;   // the column naming this one's kind, if any
+    int nFormattedColumn = -1;   // a column that repeats this one's part of an address, if any
     std::string strDefault;   // a value some programs fill in for "nothing"
 };
 
@@ -176,7 +176,7 @@ EColumn ClassifyHeader(const std::string& header)
         return EColumn::kNote;
     if (EndsWith(header, " - type"))
         return EColumn::kTypeOfNeighbour;
-    if (IsOneOf(header, {"group membership", "labels", "categories"}))
+    if (IsOneOf(header, {"group membership", "labels", "photo"}))
         return EColumn::kBookkeeping;
     if (MentionsEmail(header))
         return Contains(header, "type") || Contains(header, "display name") ? EColumn::kBookkeeping : EColumn::kEmail;
@@ -236,7 +236,7 @@ std::vector<Column> ClassifyColumns(const Row& header)
         if (typeColumns.count(group))
             columns[i].nTypeColumn = typeColumns[group];
         if (formattedColumns.count(group) && formattedColumns[group] != static_cast<int>(i))
-            columns[i].kind = EColumn::kDuplicate;
+            columns[i].nFormattedColumn = formattedColumns[group];
     }
     return columns;
 }
@@ -424,7 +424,7 @@ void RowReader::TakeRest()
             break;
         case EColumn::kCompany:
             if (!m_bCompanyIsName)
-                m_contact.MoveToMisc(column.strHeader, cell);
+                m_contact.MoveToMisc(Label(i), cell);
             break;
         case EColumn::kGiven:
         case EColumn::kMiddle:
@@ -438,7 +438,11 @@ void RowReader::TakeRest()
                 m_contact.MoveToMisc(column.strHeader, cell);
             break;
         case EColumn::kBookkeeping: m_contact.m_leftOut.push_back(column.strHeader); break;
-        case EColumn::kOther: m_contact.MoveToMisc(Label(i), cell); break;
+        case EColumn::kOther:
+            // Street, city, ... repeat the formatted address when there is one.
+            if (column.nFormattedColumn < 0 || Trimmed(Cell(static_cast<size_t>(column.nFormattedColumn))).empty())
+                m_contact.MoveToMisc(Label(i), cell);
+            break;
         default: break;
         }
     }
@@ -457,7 +461,7 @@ CContact RowReader::Read()
 
 bool IsBlank(const Row& row)
 {
-    return std::all_of(row.begin(), row.end(), [](const std::string& cell) { return Trimmed(cell).empty(); });
+    return std::all_of(row.begin(), row.end(), [](const std::string& cell) { return cell.empty(); });
 }
 
 }   // namespace

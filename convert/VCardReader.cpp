@@ -102,10 +102,14 @@ void AddParameter(Property& property, std::string_view parameter)
     for (std::string_view piece : SplitOutsideQuotes(parameter.substr(nEquals + 1), ',')) {
         const std::string value = Unquoted(piece);
         if (key == "TYPE") {
-            if (Lower(value) == "pref")
-                property.bPreferred = true;
-            else if (!value.empty())
-                property.types.push_back(Lower(value));
+            // A quoted list (TYPE="work,voice") is a list too.
+            for (std::string_view type : SplitOutsideQuotes(value, ',')) {
+                const std::string lower = Lower(Trimmed(type));
+                if (lower == "pref")
+                    property.bPreferred = true;
+                else if (!lower.empty())
+                    property.types.push_back(lower);
+            }
         } else if (key == "PREF") {
             property.bPreferred = true;
         } else if (key == "ENCODING") {
