@@ -62,6 +62,13 @@ bool TakeOption(const std::vector<std::string>& args, size_t& i, const std::stri
     return false;
 }
 
+bool IsSameFile(const std::string& a, const std::string& b)
+{
+    const QFileInfo first(QFile::decodeName(a.c_str()));
+    const QFileInfo second(QFile::decodeName(b.c_str()));
+    return !a.empty() && first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
+}
+
 Options ParseArguments(const std::vector<std::string>& args)
 {
     if (args.empty())
@@ -88,6 +95,8 @@ Options ParseArguments(const std::vector<std::string>& args)
                                                    : "unknown format '" + options.strFormat + "'");
     if (options.strDirectoryFile.empty())
         throw UsageError("--file needs a file name");
+    if (options.bExport && IsSameFile(options.strOutput, options.strDirectoryFile))
+        throw UsageError("--output names the directory file itself");
     if (options.bExport && !options.files.empty())
         throw UsageError("export takes no file arguments (use --output)");
     if (!options.bExport && options.files.empty())
@@ -116,6 +125,18 @@ bool IsBlankRecord(const CRecordNode& node)
         && node.m_strPager.IsEmpty() && node.m_strEmail.IsEmpty();
 }
 
+// A pipe or a terminal is written to as it is: replacing it with a new file
+// in one step, as is done for a regular file, would put a file in its place.
+bool WriteInPlace(const std::string& path, const std::string& bytes, std::ostream& err)
+{
+    std::ofstream file(path, std::ios::binary);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.flush();
+    if (!file)
+        Complain(err, path + ": could not be written");
+    return static_cast<bool>(file);
+}
+
 bool WriteOutput(const std::string& path, const std::string& bytes, std::ostream& out, std::ostream& err)
 {
     if (path.empty()) {
@@ -125,7 +146,10 @@ bool WriteOutput(const std::string& path, const std::string& bytes, std::ostream
             Complain(err, "could not write to standard output");
         return static_cast<bool>(out);
     }
-    QSaveFile file(QFile::decodeName(path.c_str()));
+    const QFileInfo target(QFile::decodeName(path.c_str()));
+    if (target.exists() && !target.isFile())
+        return WriteInPlace(path, bytes, err);
+    QSaveFile file(target.filePath());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         Complain(err, path + ": " + file.errorString().toStdString());
         return false;

@@ -481,12 +481,14 @@ public:
 
 private:
     void ProcessContentLine(const std::string& line);
+    void FinishCutOffCard();
 
     std::vector<CContact>& m_contacts;
     std::string m_current;
     bool m_bHaveCurrent = false;
     bool m_bCurrentIsQuotedPrintable = false;
     bool m_bVersion21 = false;
+    bool m_bAfterAgent = false;
     int m_nDepth = 0;   // vCards nested inside a property (2.1 AGENT) count too
     int m_nCards = 0;
     std::unique_ptr<CardBuilder> m_pCard;
@@ -523,13 +525,19 @@ void CardParser::ProcessContentLine(const std::string& line)
         return;
     const std::string value = Upper(Trimmed(property.strRawValue));
     if (property.strName == "BEGIN" && value == "VCARD") {
+        // Only vCard 2.1's AGENT holds a vCard inside another; anywhere else
+        // a new vCard means the one before it was cut off.
+        if (m_nDepth > 0 && !m_bAfterAgent)
+            FinishCutOffCard();
         if (m_nDepth++ == 0) {
             ++m_nCards;
             m_pCard = std::make_unique<CardBuilder>(m_nCards);
             m_bVersion21 = false;
         }
+        m_bAfterAgent = false;
         return;
     }
+    m_bAfterAgent = m_nDepth == 1 && property.strName == "AGENT" && Trimmed(property.strRawValue).empty();
     if (property.strName == "END" && value == "VCARD") {
         if (m_nDepth > 0 && --m_nDepth == 0) {
             m_contacts.push_back(m_pCard->Build());
@@ -549,13 +557,18 @@ void CardParser::Finish()
     if (m_bHaveCurrent)
         ProcessContentLine(m_current);
     m_bHaveCurrent = false;
-    if (m_pCard) {
-        // The file ended inside a vCard: what it holds so far is still a contact.
-        CContact contact = m_pCard->Build();
-        contact.m_leftOut.push_back("END (the vCard was cut off)");
-        m_contacts.push_back(std::move(contact));
-        m_pCard.reset();
-    }
+    if (m_pCard)
+        FinishCutOffCard();
+}
+
+// What a vCard without its end holds so far is still a contact.
+void CardParser::FinishCutOffCard()
+{
+    CContact contact = m_pCard->Build();
+    contact.m_leftOut.push_back("END (the vCard was cut off)");
+    m_contacts.push_back(std::move(contact));
+    m_pCard.reset();
+    m_nDepth = 0;
 }
 
 }   // namespace

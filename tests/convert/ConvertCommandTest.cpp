@@ -64,6 +64,9 @@ TEST(ConvertCommand, UnreadableInputChangesNothingAndExitsWithOne)
         EXPECT_EQ(ReadFileBytes("Dialstack.dat"), before);
     }
 
+    EXPECT_EQ(RunConvert({"export", "--format", "vcard", "--output", "./Dialstack.dat"}).nStatus, 2);
+    EXPECT_EQ(ReadFileBytes("Dialstack.dat"), before);
+
     const std::string damaged = before.substr(0, before.size() - 3);
     WriteFileBytes("Dialstack.dat", damaged);
     EXPECT_EQ(RunConvert({"import", "--format", "vcard", "good.vcf"}).nStatus, 1);
