@@ -6,6 +6,7 @@
 
 #include "convert/ConvertCommand.h"
 #include "convert/DirectoryText.h"
+#include "data/DirectoryWriter.h"
 #include "tests/data/RecordListTestSupport.h"
 
 // What one run of the command gave.
@@ -40,11 +41,18 @@ inline std::vector<TestRecord> DirectoryRecordsAsUtf8(const std::string& path)
     return records;
 }
 
+// Writes the records as a directory file byte for byte, so that a record
+// with an empty name stays one (Append would fill it with the next record).
 inline void SaveDirectory(const std::string& path, const std::vector<TestRecord>& records)
 {
-    CRecordList list;
-    list.Reset();
+    if (records.empty()) {
+        CRecordList blank;
+        blank.Reset();
+        blank.SaveFile(path.c_str());
+        return;
+    }
+    CDirectoryWriter writer(0, static_cast<int>(records.size()));
     for (const TestRecord& r : records)
-        AppendRecord(list, r);
-    list.SaveFile(path.c_str());
+        writer.WriteRecord(CString(r.name), CString(r.misc), CString(r.phone), CString(r.pager), CString(r.email));
+    WriteFileBytes(path, writer.Bytes());
 }

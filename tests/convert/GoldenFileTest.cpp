@@ -88,6 +88,29 @@ INSTANTIATE_TEST_SUITE_P(Files, GoldenFileTest,
         return name;
     });
 
+// The other way: the records of export.records give exactly the bytes of
+// export.vcf and export.csv. The record without a name is the last one, the
+// only place a directory file keeps such a record.
+TEST(GoldenExport, RecordsGiveTheFilesBesideThem)
+{
+    const std::string dir = DIALSTACK_GOLDEN_DIR;
+    std::vector<TestRecord> records;
+    for (const TestRecord& r : ReadExpected(dir + "/export.records").records) {
+        int nReplaced = 0;
+        const auto field = [&](const std::string& text) { return CDirectoryText::FromUtf8(text, nReplaced).Bytes(); };
+        records.push_back({field(r.name), field(r.misc), field(r.phone), field(r.pager), field(r.email)});
+        ASSERT_EQ(nReplaced, 0);
+    }
+    ScratchDirectory scratch;
+    SaveDirectory("Dialstack.dat", records);
+    for (const char* format : {"vcard", "csv"}) {
+        SCOPED_TRACE(format);
+        const RunResult result = RunConvert({"export", "--format", format});
+        ASSERT_EQ(result.nStatus, 0) << result.err;
+        EXPECT_EQ(result.out, ReadFileBytes(dir + (format == std::string("csv") ? "/export.csv" : "/export.vcf")));
+    }
+}
+
 // The details name what was moved, replaced and left out, so a user can
 // find it again.
 TEST(GoldenFileDetails, VerboseNamesWhatDidNotFit)
