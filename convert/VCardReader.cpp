@@ -443,6 +443,8 @@ void CardBuilder::TakeRest()
             const std::string organisation = JoinNonEmpty(Components(value), ", ");
             if (!organisation.empty())
                 m_contact.MoveToMisc("Organisation", organisation);
+        } else if (name == "AGENT" && Trimmed(value).empty()) {
+            LeaveOut(property, " (the vCard of another person inside this one)");
         } else if (const char* pszLabel = MovedLabel(name)) {
             const std::string text = Unescaped(value);
             if (!Trimmed(text).empty())
