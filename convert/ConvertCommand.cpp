@@ -38,7 +38,10 @@ struct Options
 class UsageError
 {
 public:
-    explicit UsageError(std::string strWhy) : m_strWhy(std::move(strWhy)) {}
+    explicit UsageError(std::string strWhy)
+        : m_strWhy(std::move(strWhy))
+    {
+    }
     const std::string& Why() const { return m_strWhy; }
 
 private:
@@ -86,7 +89,8 @@ Options ParseArguments(const std::vector<std::string>& args)
             bOptionsEnded = true;
         else if (arg == "--verbose")
             options.bVerbose = true;
-        else if (!TakeOption(args, i, "--format", options.strFormat) && !TakeOption(args, i, "--file", options.strDirectoryFile)
+        else if (!TakeOption(args, i, "--format", options.strFormat)
+            && !TakeOption(args, i, "--file", options.strDirectoryFile)
             && !(options.bExport && TakeOption(args, i, "--output", options.strOutput)))
             throw UsageError("unknown option '" + arg + "'");
     }
@@ -246,8 +250,9 @@ bool ReadAllFiles(const Options& options, std::istream& in, std::vector<ReadFile
         const bool bRead = options.strFormat == "vcard" ? CVCardReader::Read(bytes, file.contacts, strError)
                                                         : CCsvReader::Read(bytes, file.contacts, strError);
         if (!bRead) {
-            Complain(err, file.strName + ": cannot be read as " + (options.strFormat == "vcard" ? "vCard" : "CSV")
-                    + ": " + strError + "; nothing was imported");
+            Complain(err,
+                file.strName + ": cannot be read as " + (options.strFormat == "vcard" ? "vCard" : "CSV") + ": "
+                    + strError + "; nothing was imported");
             return false;
         }
         files.push_back(std::move(file));
@@ -273,7 +278,8 @@ int Import(const Options& options, std::istream& in, std::ostream& out, std::ost
     if (!LoadDirectory(list, options.strDirectoryFile, err))
         return CConvertCommand::kFailure;
     if (LastRecordWouldBeOverwritten(list)) {
-        Complain(err, options.strDirectoryFile
+        Complain(err,
+            options.strDirectoryFile
                 + ": its last record has no name, and adding records would overwrite it; give it a name in"
                   " Dialstack first. Nothing was imported");
         return CConvertCommand::kFailure;
@@ -286,7 +292,8 @@ int Import(const Options& options, std::istream& in, std::ostream& out, std::ost
             importer.Add(contact, file.strName);
 
     if (report.RecordsAdded() > 0 && !list.SaveFile(options.strDirectoryFile.c_str())) {
-        Complain(err, options.strDirectoryFile + ": could not be saved: " + list.GetLastSaveError().GetString()
+        Complain(err,
+            options.strDirectoryFile + ": could not be saved: " + list.GetLastSaveError().GetString()
                 + "; the directory file is unchanged");
         return CConvertCommand::kFailure;
     }

@@ -16,7 +16,7 @@ constexpr char16_t kYenSign = 0x00A5;
 struct CodePage
 {
     bool bValid = false;
-    std::array<char16_t, 256> characters {};
+    std::array<char16_t, 256> characters{};
     QHash<char16_t, unsigned char> bytes;
 };
 

@@ -26,8 +26,8 @@ void CImportReport::ValuesMoved(const std::string& strRecord, const std::vector<
 void CImportReport::CharactersReplaced(const std::string& strRecord, const std::string& strField, int nCount)
 {
     m_nCharactersReplaced += nCount;
-    m_details.push_back(strRecord + ": " + Counted(nCount, "character", "characters") + " of the " + strField
-        + " replaced by \"?\"");
+    m_details.push_back(
+        strRecord + ": " + Counted(nCount, "character", "characters") + " of the " + strField + " replaced by \"?\"");
 }
 
 void CImportReport::LeftOut(const std::string& strRecord, const std::vector<std::string>& what)
@@ -39,7 +39,6 @@ void CImportReport::LeftOut(const std::string& strRecord, const std::vector<std:
 std::string CImportReport::SummaryLine() const
 {
     return Counted(m_nRecordsAdded, "record", "records") + " added, "
-        + Counted(m_nContactsSkipped, "contact", "contacts") + " skipped, "
-        + Counted(m_nValuesMoved, "value", "values") + " moved to misc, "
-        + Counted(m_nCharactersReplaced, "character", "characters") + " replaced";
+        + Counted(m_nContactsSkipped, "contact", "contacts") + " skipped, " + Counted(m_nValuesMoved, "value", "values")
+        + " moved to misc, " + Counted(m_nCharactersReplaced, "character", "characters") + " replaced";
 }

@@ -60,7 +60,8 @@ void CRecordImporter::Add(const CContact& contact, const std::string& strSource)
         m_report.ContactSkipped(strSource + ", contact " + std::to_string(contact.m_nNumber));
         return;
     }
-    const std::string record = "\"" + name + "\" (" + strSource + ", contact " + std::to_string(contact.m_nNumber) + ")";
+    const std::string record
+        = "\"" + name + "\" (" + strSource + ", contact " + std::to_string(contact.m_nNumber) + ")";
     CString strName = Field(name, "name", record);
     CString strPhone = Field(contact.m_strPhone, "phone", record);
     CString strPager = Field(contact.m_strPager, "pager", record);
@@ -68,6 +69,7 @@ void CRecordImporter::Add(const CContact& contact, const std::string& strSource)
     CString strMisc = Field(Misc(contact), "misc", record);
     m_report.ValuesMoved(record, contact.m_movedValues);
     m_report.LeftOut(record, contact.m_leftOut);
-    m_list.Append(std::move(strName), std::move(strMisc), std::move(strPager), std::move(strPhone), std::move(strEmail));
+    m_list.Append(
+        std::move(strName), std::move(strMisc), std::move(strPager), std::move(strPhone), std::move(strEmail));
     m_report.RecordAdded();
 }

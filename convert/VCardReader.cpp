@@ -184,7 +184,7 @@ bool IsBinary(const Property& property)
 std::string DecodedValue(const Property& property)
 {
     const std::string bytes = property.strEncoding == "quoted-printable" ? DecodeQuotedPrintable(property.strRawValue)
-                                                                          : property.strRawValue;
+                                                                         : property.strRawValue;
     if (property.strCharset.empty())
         return CCharset::DecodeUndeclared(bytes);
     std::string utf8;
@@ -413,8 +413,8 @@ void CardBuilder::TakeEmails()
 
 void CardBuilder::TakeRest()
 {
-    const bool bHasAddress = std::any_of(
-        m_properties.begin(), m_properties.end(), [](const Property& p) { return p.strName == "ADR"; });
+    const bool bHasAddress
+        = std::any_of(m_properties.begin(), m_properties.end(), [](const Property& p) { return p.strName == "ADR"; });
     for (const Property& property : m_properties) {
         const std::string& name = property.strName;
         if (name == "FN" || name == "N" || name == "TEL" || name == "EMAIL" || IsCardDetail(name)
@@ -475,7 +475,10 @@ bool IsQuotedPrintableLine(std::string_view line)
 class CardParser
 {
 public:
-    explicit CardParser(std::vector<CContact>& contacts) : m_contacts(contacts) {}
+    explicit CardParser(std::vector<CContact>& contacts)
+        : m_contacts(contacts)
+    {
+    }
 
     void AddPhysicalLine(std::string_view line);
     void Finish();

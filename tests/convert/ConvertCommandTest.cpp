@@ -110,7 +110,8 @@ TEST(ConvertCommand, FailedSaveReportsWhyAndExitsWithOne)
 {
     ScratchDirectory scratch;
     WriteFileBytes("one.vcf", kCard);
-    const RunResult result = RunConvert({"import", "--format", "vcard", "--file", "no/such/dir/Dialstack.dat", "one.vcf"});
+    const RunResult result
+        = RunConvert({"import", "--format", "vcard", "--file", "no/such/dir/Dialstack.dat", "one.vcf"});
     EXPECT_EQ(result.nStatus, 1);
     EXPECT_NE(result.err.find("could not be saved"), std::string::npos) << result.err;
 }

@@ -45,8 +45,12 @@ Expected ReadExpected(const std::string& path)
             continue;
         }
         bInRecord = true;
-        (key == "name" ? record.name : key == "phone" ? record.phone : key == "pager" ? record.pager
-            : key == "email" ? record.email : record.misc) = value;
+        (key == "name"           ? record.name
+                : key == "phone" ? record.phone
+                : key == "pager" ? record.pager
+                : key == "email" ? record.email
+                                 : record.misc)
+            = value;
     }
     finish();
     return expected;
@@ -56,7 +60,8 @@ std::string LastLine(const std::string& text)
 {
     const size_t nEnd = text.find_last_not_of('\n');
     const size_t nStart = text.rfind('\n', nEnd);
-    return text.substr(nStart == std::string::npos ? 0 : nStart + 1, nEnd - (nStart == std::string::npos ? 0 : nStart + 1) + 1);
+    return text.substr(
+        nStart == std::string::npos ? 0 : nStart + 1, nEnd - (nStart == std::string::npos ? 0 : nStart + 1) + 1);
 }
 
 class GoldenFileTest : public testing::TestWithParam<const char*>
@@ -116,8 +121,8 @@ TEST(GoldenExport, RecordsGiveTheFilesBesideThem)
 TEST(GoldenFileDetails, VerboseNamesWhatDidNotFit)
 {
     ScratchDirectory scratch;
-    const RunResult result
-        = RunConvert({"import", "--verbose", "--format", "vcard", std::string(DIALSTACK_GOLDEN_DIR) + "/phone-2.1.vcf"});
+    const RunResult result = RunConvert(
+        {"import", "--verbose", "--format", "vcard", std::string(DIALSTACK_GOLDEN_DIR) + "/phone-2.1.vcf"});
     ASSERT_EQ(result.nStatus, 0);
     EXPECT_NE(result.out.find("\"Jürgen Müller\" (" DIALSTACK_GOLDEN_DIR "/phone-2.1.vcf, contact 1): left out: PHOTO"),
         std::string::npos)

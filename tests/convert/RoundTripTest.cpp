@@ -94,7 +94,8 @@ TEST_P(RoundTripTest, ExportThenImportGivesTheSameRecords)
 
         const RunResult imported = RunConvert({"import", "--format", format, "--file", "new.dat", "-"}, exported.out);
         ASSERT_EQ(imported.nStatus, 0) << imported.err;
-        EXPECT_EQ(imported.out, std::to_string(records.size()) + (records.size() == 1 ? " record" : " records")
+        EXPECT_EQ(imported.out,
+            std::to_string(records.size()) + (records.size() == 1 ? " record" : " records")
                 + " added, 0 contacts skipped, 0 values moved to misc, 0 characters replaced\n");
         EXPECT_EQ(DirectoryRecordsAsUtf8("new.dat"), AsUtf8(records));
 
