@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds the directory file fuzzer with clang and runs it.
+# Builds the directory file fuzzer and the vCard and CSV reader fuzzers with
+# clang and runs them: the first for SECONDS, the other two for
+# CONTACT_FUZZ_SECONDS each (default 30).
 # Usage: fuzz/run.sh SECONDS
-# Exits non-zero when the fuzzer finds a crash or a failed check; the input
+# Exits non-zero when a fuzzer finds a crash or a failed check; the input
 # that caused it is left in build-fuzz/ as crash-*.
 set -euo pipefail
 seconds=${1:?usage: fuzz/run.sh SECONDS}
@@ -26,3 +28,32 @@ cp "$root/fuzz/seeds/"* "$build/corpus/"
 "$build/directory_file_fuzzer" \
   -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
   -artifact_prefix="$build/" "$build/corpus"
+
+# The contact file readers use QtCore's character-set converters.
+contact_seconds=${CONTACT_FUZZ_SECONDS:-30}
+read -r -a qt_flags <<< "$(pkg-config --cflags --libs Qt6Core)"
+for format in vcard csv; do
+  is_csv=0; [[ $format == csv ]] && is_csv=1
+  "$cxx" -std=c++17 -O1 -g -Wall -Wextra -Werror -fPIC \
+    -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+    -DDIALSTACK_FUZZ_CSV=$is_csv -I"$root" \
+    "$root/fuzz/ContactFileFuzzer.cpp" \
+    "$root"/convert/{Charset,CsvReader,CsvWriter,DirectoryText,ImportReport,RecordImporter,VCardReader,VCardWriter}.cpp \
+    "$root/data/RecordList.cpp" \
+    "$root/data/DirectoryReader.cpp" \
+    "$root/data/DirectoryWriter.cpp" \
+    "$root/base/CString.cpp" \
+    "${qt_flags[@]}" \
+    -o "$build/${format}_fuzzer"
+
+  # The golden files of the tests seed the corpus.
+  mkdir -p "$build/corpus-$format"
+  if [[ $format == csv ]]; then
+    cp "$root"/tests/convert/golden/*.csv "$build/corpus-$format/"
+  else
+    cp "$root"/tests/convert/golden/*.vcf "$build/corpus-$format/"
+  fi
+  "$build/${format}_fuzzer" \
+    -max_total_time="$contact_seconds" -timeout=10 -print_final_stats=1 \
+    -artifact_prefix="$build/" "$build/corpus-$format"
+done

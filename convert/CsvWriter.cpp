@@ -1,0 +1,50 @@
+#include "convert/CsvWriter.h"
+
+#include "convert/DirectoryText.h"
+
+namespace {
+
+bool NeedsQuotes(const std::string& cell)
+{
+    if (cell.empty())
+        return false;
+    const auto isSpace = [](char ch) { return ch == ' ' || ch == '\t'; };
+    return cell.find_first_of(",\"\r\n;") != std::string::npos || isSpace(cell.front()) || isSpace(cell.back());
+}
+
+void AppendCell(std::string& out, const CString& field)
+{
+    const std::string cell = CDirectoryText::ToUtf8(field);
+    if (!NeedsQuotes(cell)) {
+        out += cell;
+        return;
+    }
+    out += '"';
+    for (const char ch : cell) {
+        if (ch == '"')
+            out += '"';
+        out += ch;
+    }
+    out += '"';
+}
+
+}   // namespace
+
+void CCsvWriter::WriteHeader(std::string& out)
+{
+    out += "Name,Phone,Pager,Email,Note\r\n";
+}
+
+void CCsvWriter::Write(const CRecordNode& record, std::string& out)
+{
+    AppendCell(out, record.m_strName);
+    out += ',';
+    AppendCell(out, record.m_strPhone);
+    out += ',';
+    AppendCell(out, record.m_strPager);
+    out += ',';
+    AppendCell(out, record.m_strEmail);
+    out += ',';
+    AppendCell(out, record.m_strMisc);
+    out += "\r\n";
+}

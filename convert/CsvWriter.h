@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "data/RecordList.h"
+
+// Writes records as CSV (RFC 4180): UTF-8, CRLF line ends, the header row
+// "Name,Phone,Pager,Email,Note", a cell quoted when it holds a comma, a
+// quote, a line break or white space at either end.
+class CCsvWriter
+{
+public:
+    static void WriteHeader(std::string& out);
+    static void Write(const CRecordNode& record, std::string& out);
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "convert/Contact.h"
+#include "convert/ImportReport.h"
+#include "data/RecordList.h"
+
+// Turns contacts into directory records and appends them to the list,
+// telling the report what did not fit as it was.
+//
+// Misc is one line in the window: it takes the note, then every moved value,
+// joined by "; ", and every line break inside a value becomes "; " too.
+class CRecordImporter
+{
+public:
+    CRecordImporter(CRecordList& list, CImportReport& report);
+
+    // strSource names the file in the report ("contacts.vcf").
+    void Add(const CContact& contact, const std::string& strSource);
+
+private:
+    CString Field(const std::string& text, const char* pszField, const std::string& strRecord);
+
+    CRecordList& m_list;
+    CImportReport& m_report;
+};

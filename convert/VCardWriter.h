@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "data/RecordList.h"
+
+// Writes records as vCard 4.0: UTF-8, CRLF line ends, lines folded at 75
+// octets without splitting a character, text values escaped. Each record
+// gives FN (its name), N, TEL;TYPE=voice (phone), TEL;TYPE=pager (pager),
+// EMAIL and NOTE (misc); empty fields are left out, except FN, which every
+// vCard must have.
+//
+// N is the name split only where that is safe: "Family, Given" (one comma)
+// gives the family and given names; any other name is the family name
+// alone, since a directory holds "Corner Shop" as often as "Ann Lee".
+class CVCardWriter
+{
+public:
+    static void Write(const CRecordNode& record, std::string& out);
+};
