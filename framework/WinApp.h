@@ -47,6 +47,9 @@ public:
     CString m_strVersion;
     std::string_view m_helpPage;
     CString m_strHelpTitle;
+    // Bytes the program's text must never hold although the code page has
+    // them: edit boxes refuse them when typed or pasted.
+    CString m_strRefusedInput;
 
     // Framework entry point, called by main(): creates the QApplication,
     // runs StartFramework, InitApplication, InitInstance (and a message loop
