@@ -2,6 +2,7 @@
 // the old file: another window's save, a file changed behind the window's
 // back, a full disk, and a file that cannot be opened at start-up.
 
+#include <cstdio>
 #include <fstream>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -136,6 +137,89 @@ TEST_F(SaveSafetyTest, AChangeThatKeepsSizeAndTimeIsStillSeenAndUndoTakesTheNewF
     });
     m_dlg.DoModal();
     EXPECT_FALSE(question.isEmpty());
+}
+
+TEST_F(SaveSafetyTest, AFileThatCannotBeOpenedOrHoldsNoRecordIsReportedWithZeroRecords)
+{
+    struct Row
+    {
+        const char* what;
+        std::function<void()> make;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"empty file", [] { std::ofstream("Dialstack.dat"); }, "could not be read completely. 0 records were read"},
+        {"garbage header", [] { std::ofstream("Dialstack.dat") << "garbage"; },
+            "could not be read completely. 0 records were read"},
+        {"symbolic link loop", [] { std::filesystem::create_symlink("Dialstack.dat", "Dialstack.dat"); },
+            "could not be opened: Too many levels of symbolic links. 0 records were read"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        std::filesystem::remove("Dialstack.dat");
+        row.make();
+        QString text;
+        CDirectoryDlg dlg;
+        RunWhenModal([&](QWidget* box) {
+            text = qobject_cast<QMessageBox*>(box) ? qobject_cast<QMessageBox*>(box)->text() : QString();
+            RunWhenModal([](QWidget* w) {
+                EXPECT_TRUE(Names(w).isEmpty());
+                PressKey(Qt::Key_Escape);
+            });
+            PressKey(Qt::Key_Return);
+        });
+        dlg.DoModal();
+        EXPECT_TRUE(text.contains(row.expected)) << text.toStdString();
+    }
+}
+
+// A directory on a 64 KB file system, filled to the last byte after the
+// directory file was written.
+class FullDiskTest : public SaveSafetyTest
+{
+protected:
+    void SetUp() override
+    {
+        if (geteuid() != 0 || mount("tmpfs", ".", "tmpfs", 0, "size=64k") != 0)
+            GTEST_SKIP() << "cannot mount a tmpfs here (needs root with mount rights)";
+        m_bMounted = true;
+        // The working directory still names the old inode; step out and back.
+        std::filesystem::current_path(m_dir.Path());
+        WriteDirectory(kRecords);
+        std::FILE* filler = std::fopen("filler", "wb");
+        ASSERT_NE(filler, nullptr);
+        std::setvbuf(filler, nullptr, _IONBF, 0);
+        const std::string page(4096, 'f');
+        while (std::fwrite(page.data(), 1, page.size(), filler) == page.size()) { }
+        std::fclose(filler);
+    }
+    void TearDown() override
+    {
+        if (m_bMounted) {
+            std::filesystem::current_path("/");
+            umount2(m_dir.Path().c_str(), MNT_DETACH);
+            std::filesystem::current_path(m_dir.Path());
+        }
+    }
+    bool m_bMounted = false;
+};
+
+TEST_F(FullDiskTest, SavingASmallDirectoryToAFullDiskSaysSoAndKeepsTheOldFile)
+{
+    const std::string before = ReadFileBytes();
+    QString text;
+    RunWhenModal([&](QWidget* w) {
+        ClickName(w, 0);
+        Click(w, IDC_DELETE_NAME);
+        AnswerMessageBox(&text);
+        Click(w, IDC_SAVE_NOW);
+        PressKey(Qt::Key_Escape);
+    });
+    m_dlg.DoModal();
+    EXPECT_TRUE(text.contains("could not be saved")) << text.toStdString();
+    EXPECT_TRUE(text.contains("No space left on device")) << text.toStdString();
+    EXPECT_TRUE(text.contains("The file on disk is unchanged")) << text.toStdString();
+    EXPECT_EQ(ReadFileBytes(), before);
 }
 
 } // namespace
