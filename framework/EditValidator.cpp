@@ -64,8 +64,7 @@ void FindInsertion(const QString& previous, const QString& input, qsizetype& nPr
     while (nPrefix < nCommon && previous[nPrefix] == input[nPrefix])
         ++nPrefix;
     nSuffix = 0;
-    while (nPrefix + nSuffix < nCommon
-        && previous[previous.size() - 1 - nSuffix] == input[input.size() - 1 - nSuffix])
+    while (nPrefix + nSuffix < nCommon && previous[previous.size() - 1 - nSuffix] == input[input.size() - 1 - nSuffix])
         ++nSuffix;
 }
 

@@ -179,9 +179,9 @@ void CDirectoryDlg::LoadAndWarn()
     const std::string opened = m_records.GetLoadError().GetString();
     const std::string what = opened.empty() ? std::string(" could not be read completely. ")
                                             : " could not be opened: " + AsSentence(opened) + ' ';
-    const std::string text = std::string("The directory file \"") + kDirectoryFileName + "\"" + what +
-        std::to_string(nRead) + (nRead == 1 ? " record was" : " records were") +
-        " read and are shown.\n\nSaving now would replace the file with what is shown.";
+    const std::string text = std::string("The directory file \"") + kDirectoryFileName + "\"" + what
+        + std::to_string(nRead) + (nRead == 1 ? " record was" : " records were")
+        + " read and are shown.\n\nSaving now would replace the file with what is shown.";
     AfxMessageBox(text.c_str(), MB_OK, 0);
 }
 
@@ -192,24 +192,24 @@ BOOL CDirectoryDlg::SaveOrExplain(LPCTSTR lpszConsequence)
     if (m_records.Save()) {
         const CString strWarning = m_records.GetLastSaveWarning();
         if (!strWarning.IsEmpty()) {
-            const std::string text = std::string("The directory was saved to \"") + kDirectoryFileName + "\". " +
-                strWarning.GetString();
+            const std::string text
+                = std::string("The directory was saved to \"") + kDirectoryFileName + "\". " + strWarning.GetString();
             AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
         }
         return TRUE;
     }
     const std::string state = m_records.IsOldFileIntact() ? " The file on disk is unchanged." : "";
-    const std::string text = std::string("The directory could not be saved to \"") + kDirectoryFileName +
-        "\": " + AsSentence(m_records.GetLastSaveError().GetString()) + "\n\n" + lpszConsequence + state;
+    const std::string text = std::string("The directory could not be saved to \"") + kDirectoryFileName
+        + "\": " + AsSentence(m_records.GetLastSaveError().GetString()) + "\n\n" + lpszConsequence + state;
     AfxMessageBox(text.c_str(), MB_OK, 0);
     return FALSE;
 }
 
 BOOL CDirectoryDlg::ConfirmReplacingChangedFile()
 {
-    const std::string text = std::string("The directory file \"") + kDirectoryFileName +
-        "\" has been changed by another program since Dialstack loaded or saved it.\n\n"
-        "Replace it with the directory shown here? The other program's changes would be lost.";
+    const std::string text = std::string("The directory file \"") + kDirectoryFileName
+        + "\" has been changed by another program since Dialstack loaded or saved it.\n\n"
+          "Replace it with the directory shown here? The other program's changes would be lost.";
     return AfxMessageBox(text.c_str(), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, 0) == IDYES;
 }
 

@@ -267,8 +267,8 @@ ChildSave SaveAsNobody(CRecordList& list, rlim_t nSizeLimit)
             setrlimit(RLIMIT_FSIZE, &limit);
         }
         const int nResult = list.Save();
-        const std::string report = std::to_string(nResult) + (list.IsOldFileIntact() ? "1" : "0")
-            + list.GetLastSaveError().GetString();
+        const std::string report
+            = std::to_string(nResult) + (list.IsOldFileIntact() ? "1" : "0") + list.GetLastSaveError().GetString();
         (void)!write(fds[1], report.data(), report.size());
         _exit(0);
     }

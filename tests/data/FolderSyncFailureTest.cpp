@@ -19,7 +19,7 @@ namespace {
 
 bool g_bFailFolderSync = false;
 
-} // namespace
+}   // namespace
 
 extern "C" int fsync(int fd)
 {
@@ -38,7 +38,9 @@ namespace {
 TEST(DirectoryFileSave, AFolderThatCannotBeSyncedAfterTheRenameIsASaveWithAWarning)
 {
     ScratchDirectory scratch;
-    WriteFileBytes("Dialstack.dat", "0\xA5" "1Old\x16\x16\x16\x16\x16");
+    WriteFileBytes("Dialstack.dat",
+        "0\xA5"
+        "1Old\x16\x16\x16\x16\x16");
     CRecordList list;
     list.Reset();
     AppendRecord(list, {"New", "", "", "", ""});
@@ -60,4 +62,4 @@ TEST(DirectoryFileSave, AFolderThatCannotBeSyncedAfterTheRenameIsASaveWithAWarni
     EXPECT_FALSE(list.HasFileChanged()) << "the new file is the one saved";
 }
 
-} // namespace
+}   // namespace

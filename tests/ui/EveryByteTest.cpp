@@ -38,7 +38,11 @@ std::vector<FileRecord> EveryByteRecords()
     const std::string all = FieldBytes();
     return {
         {"N" + all.substr(0, 60), all.substr(60, 60), all.substr(120, 60), all.substr(180, 60), all.substr(240)},
-        {"a\x81" "b\x01" "c\x9D" "d", "", "", "", ""},
+        {"a\x81"
+         "b\x01"
+         "c\x9D"
+         "d",
+            "", "", "", ""},
         {"Plain", "note", "555", "", "x@example.org"},
     };
 }
@@ -101,4 +105,4 @@ TEST_F(EveryByteTest, EditItemAndOkOnEveryRecordRewritesTheFileAsItWas)
     }
 }
 
-} // namespace
+}   // namespace

@@ -222,4 +222,4 @@ TEST_F(FullDiskTest, SavingASmallDirectoryToAFullDiskSaysSoAndKeepsTheOldFile)
     EXPECT_EQ(ReadFileBytes(), before);
 }
 
-} // namespace
+}   // namespace
