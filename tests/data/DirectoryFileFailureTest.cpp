@@ -311,9 +311,7 @@ TEST(DirectoryFileSaveInPlace, AWritableFileInALockedFolderIsRewrittenInPlaceOrL
         CRecordList list;
         FillLarge(list, row.nRecordBytes);
         std::string newBytes;
-        CRecordList copy;
-        FillLarge(copy, row.nRecordBytes);
-        copy.SaveToBytes(newBytes);
+        list.SaveToBytes(newBytes);
 
         const ChildSave saved = SaveAsNobody(list, row.nSizeLimit);
         EXPECT_EQ(saved.nResult, row.nExpected) << saved.strError;

@@ -45,10 +45,7 @@ TEST(DirectoryFileSave, AFolderThatCannotBeSyncedAfterTheRenameIsASaveWithAWarni
     list.Reset();
     AppendRecord(list, {"New", "", "", "", ""});
     std::string expected;
-    CRecordList copy;
-    copy.Reset();
-    AppendRecord(copy, {"New", "", "", "", ""});
-    copy.SaveToBytes(expected);
+    list.SaveToBytes(expected);
 
     g_bFailFolderSync = true;
     const int nResult = list.Save();
