@@ -192,6 +192,22 @@ bool WriteAllAt(int fd, const std::string& bytes)
     return true;
 }
 
+// Reads nSize bytes from offset 0 of fd into bytes; false when it cannot.
+bool ReadAllAt(int fd, std::string& bytes, size_t nSize)
+{
+    bytes.resize(nSize);
+    size_t nDone = 0;
+    while (nDone < nSize) {
+        const ssize_t n = pread(fd, &bytes[nDone], nSize - nDone, static_cast<off_t>(nDone));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        nDone += static_cast<size_t>(n);
+    }
+    return true;
+}
+
 bool ReplaceContents(int fd, const std::string& bytes)
 {
     return WriteAllAt(fd, bytes) && ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && fsync(fd) == 0;
@@ -210,12 +226,8 @@ bool TryWriteInPlace(const char* pszFileName, const std::string& bytes, SaveOutc
     {
     };
     std::string oldBytes;
-    bool bRead = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    if (bRead) {
-        oldBytes.resize(static_cast<size_t>(info.st_size));
-        bRead = pread(fd, oldBytes.data(), oldBytes.size(), 0) == static_cast<ssize_t>(oldBytes.size());
-    }
-    if (!bRead) {
+    const bool bRead = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (!bRead || !ReadAllAt(fd, oldBytes, static_cast<size_t>(info.st_size))) {
         close(fd);
         return false;
     }
