@@ -51,10 +51,16 @@ public:
 // Dialog results and standard command ids.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
 constexpr UINT ID_HELP = 0xE146;            // 57670
 
 // Message-box types.
 constexpr UINT MB_OK = 0x0000;
+constexpr UINT MB_YESNO = 0x0004;
+constexpr UINT MB_ICONQUESTION = 0x0020;
+constexpr UINT MB_ICONEXCLAMATION = 0x0030;
+constexpr UINT MB_DEFBUTTON2 = 0x0100;
 
 // Window messages the program handles or sends.
 constexpr UINT WM_DESTROY = 0x0002;

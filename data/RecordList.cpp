@@ -145,6 +145,7 @@ void CRecordList::StartLoad()
     m_nReserved = 0;
     m_bLoadComplete = TRUE;
     m_nLoadedRecords = 0;
+    m_strLoadError.Empty();
 }
 
 void CRecordList::FinishLoad(BOOL bComplete)

@@ -5,6 +5,7 @@
 
 #include "base/CString.h"
 #include "base/Types.h"
+#include "data/FileFingerprint.h"
 
 class CDirectoryReader;
 
@@ -74,19 +75,28 @@ public:
     // Replaces the list with the records of "Dialstack.dat". With no file
     // the list is blank and m_nReserved is 0. A damaged, truncated or
     // unreadable file keeps every complete record read and makes
-    // IsLoadComplete() FALSE. The cursor ends on the last node.
+    // IsLoadComplete() FALSE; a file that exists but cannot be opened also
+    // gives GetLoadError(). The cursor ends on the last node.
     void Load();
     void LoadFile(const char* pszFileName);
     void LoadFromBytes(const std::string& bytes);
 
     // Writes the whole list to "Dialstack.dat", replacing the old file in one
     // step: 1 on success; 0 when the list has never been reset or the file
-    // could not be written, in which case the old file is unchanged and
-    // GetLastSaveError() says why. Either way, every 0xA5 byte in a field has
+    // could not be written, in which case GetLastSaveError() says why and,
+    // unless IsOldFileIntact() is FALSE, the old file is unchanged. Only a
+    // regular file or a name with nothing behind it is written. Where the
+    // folder takes no new file but the file itself is writable, the file is
+    // rewritten in place instead. Either way, every 0xA5 byte in a field has
     // become a space and the cursor is on the last node.
     int Save();
     int SaveFile(const char* pszFileName);
     int SaveToBytes(std::string& bytes);
+
+    // Whether "Dialstack.dat" now holds other bytes than when this list last
+    // loaded or saved it (a file that has gone since does not count).
+    BOOL HasFileChanged() const;
+    BOOL HasFileChangedAt(const char* pszFileName) const;
 
     // Reads one field from the directory file: its bytes up to the next
     // terminator, skipping white space, without the terminator.
@@ -96,8 +106,16 @@ public:
     BOOL IsLoadComplete() const { return m_bLoadComplete; }
     // Records the last Load put into the list; 0 when it left the directory empty.
     int GetLoadedRecordCount() const { return m_nLoadedRecords; }
+    // Why the file exists but the last Load could not open it; empty
+    // otherwise.
+    CString GetLoadError() const { return m_strLoadError; }
     // Why the last Save failed; empty after a successful one.
     CString GetLastSaveError() const { return m_strLastSaveError; }
+    // After a failed Save: FALSE when the file on disk was left damaged.
+    BOOL IsOldFileIntact() const { return m_bOldFileIntact; }
+    // After a successful Save: what may still be wrong (the new file is in
+    // place but may not be on the disk yet); usually empty.
+    CString GetLastSaveWarning() const { return m_strLastSaveWarning; }
 
     int m_nReserved = 0;
     CRecordNode* m_pHead = nullptr;
@@ -114,5 +132,10 @@ private:
     int m_nCursorIndex = 0;
     BOOL m_bLoadComplete = TRUE;
     int m_nLoadedRecords = 0;
+    CString m_strLoadError;
     CString m_strLastSaveError;
+    BOOL m_bOldFileIntact = TRUE;
+    CString m_strLastSaveWarning;
+    // The file as this list last loaded or saved it.
+    CFileFingerprint m_fileOnDisk;
 };

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "framework/TextCodec.h"
+#include "framework/WinApp.h"
 
 namespace {
 
@@ -19,22 +20,28 @@ bool IsControl(char32_t ch)
     return ch < 0x20 || (ch >= 0x7F && ch <= 0x9F);
 }
 
+bool IsRefusedByTheApplication(char32_t ch)
+{
+    const CWinApp* app = AfxGetApp();
+    return app && ch <= 0xFFFF && TextCodec::ToQString(app->m_strRefusedInput).contains(QChar(char16_t(ch)));
+}
+
 bool IsAccepted(char32_t ch)
 {
-    return !IsControl(ch) && TextCodec::CanHold(ch);
+    return !IsControl(ch) && TextCodec::CanHold(ch) && !IsRefusedByTheApplication(ch);
 }
 
 // Turns tabs and line breaks into spaces and drops refused characters,
 // moving pos back over the ones dropped before it.
-QString Clean(const QString& input, int& pos)
+QString Clean(const QString& input, qsizetype& pos)
 {
     QString clean;
-    int newPos = pos;
+    qsizetype newPos = pos;
     const QList<uint> codePoints = input.toUcs4();
-    int unit = 0;
+    qsizetype unit = 0;
     for (uint cp : codePoints) {
         const char32_t ch = static_cast<char32_t>(cp);
-        const int width = ch > 0xFFFF ? 2 : 1;
+        const qsizetype width = ch > 0xFFFF ? 2 : 1;
         if (IsLineBreakOrTab(ch))
             clean += QLatin1Char(' ');
         else if (IsAccepted(ch))
@@ -47,6 +54,20 @@ QString Clean(const QString& input, int& pos)
     return clean;
 }
 
+// Splits input into what it shares with previous at its start and end and
+// what was put between them: the text the user typed or pasted (empty when
+// the user only deleted).
+void FindInsertion(const QString& previous, const QString& input, qsizetype& nPrefix, qsizetype& nSuffix)
+{
+    const qsizetype nCommon = std::min(previous.size(), input.size());
+    nPrefix = 0;
+    while (nPrefix < nCommon && previous[nPrefix] == input[nPrefix])
+        ++nPrefix;
+    nSuffix = 0;
+    while (nPrefix + nSuffix < nCommon && previous[previous.size() - 1 - nSuffix] == input[input.size() - 1 - nSuffix])
+        ++nSuffix;
+}
+
 } // namespace
 
 EditValidator::EditValidator(QObject* pParent)
@@ -56,20 +77,38 @@ EditValidator::EditValidator(QObject* pParent)
 
 QValidator::State EditValidator::validate(QString& input, int& pos) const
 {
-    QString clean = Clean(input, pos);
-    const int allowed = m_nLimit > 0 ? std::max(m_nLimit, m_nAcceptedLength) : INT_MAX;
-    if (clean.size() > allowed) {
-        // The characters just typed or pasted end at the cursor: cut the
-        // excess from there so the insertion stops at the limit.
-        const int excess = static_cast<int>(clean.size()) - allowed;
-        const int cut = std::min(excess, pos);
-        clean.remove(pos - cut, cut);
-        pos -= cut;
-        if (clean.size() > allowed)
-            return Invalid;
+    if (input == m_strAccepted || input == m_strProgramText) {
+        m_strAccepted = input;
+        return Acceptable;
     }
-    input = clean;
-    m_nAcceptedLength = static_cast<int>(input.size());
+    qsizetype nPrefix = 0;
+    qsizetype nSuffix = 0;
+    FindInsertion(m_strAccepted, input, nPrefix, nSuffix);
+    const qsizetype nInserted = input.size() - nPrefix - nSuffix;
+
+    // Only the inserted characters are filtered; the cursor follows them.
+    qsizetype posInInsertion = std::clamp<qsizetype>(pos - nPrefix, 0, nInserted);
+    QString inserted = Clean(input.mid(nPrefix, nInserted), posInInsertion);
+
+    // With a limit the insertion stops there; a longer text the box already
+    // held may stay, but not grow.
+    const qsizetype nAllowed = m_nLimit > 0 ? std::max<qsizetype>(m_nLimit, m_strAccepted.size()) : INT_MAX;
+    const qsizetype nLength = nPrefix + inserted.size() + nSuffix;
+    if (nLength > nAllowed) {
+        const qsizetype nExcess = nLength - nAllowed;
+        if (nExcess > inserted.size())
+            return Invalid;
+        inserted.chop(nExcess);
+        posInInsertion = std::min(posInInsertion, inserted.size());
+    }
+
+    const qsizetype nOldPos = pos;
+    if (nOldPos > nPrefix + nInserted)
+        pos = static_cast<int>(nOldPos - nInserted + inserted.size());
+    else if (nOldPos > nPrefix)
+        pos = static_cast<int>(nPrefix + posInInsertion);
+    input = input.left(nPrefix) + inserted + input.right(nSuffix);
+    m_strAccepted = input;
     return Acceptable;
 }
 
@@ -80,8 +119,10 @@ EditValidator* EditValidator::Of(const QLineEdit* pEdit)
 
 void EditValidator::SetText(QLineEdit* pEdit, const QString& text)
 {
-    if (EditValidator* validator = Of(pEdit))
-        validator->m_nAcceptedLength = static_cast<int>(text.size());
+    if (EditValidator* validator = Of(pEdit)) {
+        validator->m_strAccepted = text;
+        validator->m_strProgramText = text;
+    }
     pEdit->setText(text);
 }
 
@@ -89,7 +130,7 @@ void EditValidator::SetLimit(QLineEdit* pEdit, int nChars)
 {
     if (EditValidator* validator = Of(pEdit)) {
         validator->m_nLimit = std::max(nChars, 0);
-        validator->m_nAcceptedLength = static_cast<int>(pEdit->text().size());
+        validator->m_strAccepted = pEdit->text();
     }
 }
 

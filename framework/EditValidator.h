@@ -4,11 +4,15 @@
 
 class QLineEdit;
 
-// Filters what reaches an edit box: characters Windows-1252 cannot hold and
-// control characters are refused, tabs and line breaks become spaces, and
-// with a length limit typing or pasting stops at the limit. A text the
-// program put into the box is never cut, even when it is longer than the
-// limit; it may only shrink.
+// Filters what the user types or pastes into an edit box: characters
+// Windows-1252 cannot hold, characters the application refuses
+// (CWinApp::m_strRefusedInput) and control characters are dropped, tabs and
+// line breaks become spaces, and with a length limit typing or pasting
+// stops at the limit. Only the inserted characters are filtered: whatever
+// else the box holds stays as it was, so a text the program put into the
+// box (unusual bytes of a field included) is never altered. Such a text is
+// never cut either, even when it is longer than the limit; it may only
+// shrink.
 class EditValidator : public QValidator
 {
 public:
@@ -26,7 +30,9 @@ private:
     static EditValidator* Of(const QLineEdit* pEdit);
 
     int m_nLimit = 0;
-    // Length of the text last accepted: the box may keep a longer text it
-    // already holds, but never grow beyond the limit.
-    mutable int m_nAcceptedLength = 0;
+    // The text the box held after the last change: a new text is compared
+    // with it to find what the user inserted.
+    mutable QString m_strAccepted;
+    // The text the program put in; undoing back to it restores it whole.
+    QString m_strProgramText;
 };

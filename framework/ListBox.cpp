@@ -20,11 +20,16 @@ int CListBox::GetCount() const
 
 int CListBox::InsertString(int nIndex, LPCTSTR lpszItem)
 {
+    return InsertString(nIndex, CString(lpszItem));
+}
+
+int CListBox::InsertString(int nIndex, const CString& strItem)
+{
     ListBoxWidget* list = ListOf(m_pWidget);
     if (!list || nIndex < -1 || nIndex > list->count())
         return LB_ERR;
     const int position = nIndex == -1 ? list->count() : nIndex;
-    list->AsProgramChange([&] { list->insertItem(position, TextCodec::ToQString(lpszItem)); });
+    list->AsProgramChange([&] { list->insertItem(position, TextCodec::ToQString(strItem)); });
     return position;
 }
 

@@ -13,6 +13,8 @@ public:
     int GetCount() const;
     // Inserts at nIndex (-1: at the end); returns the position used, or LB_ERR.
     int InsertString(int nIndex, LPCTSTR lpszItem);
+    // The same for a text that may hold zero bytes, which it keeps.
+    int InsertString(int nIndex, const CString& strItem);
     void ResetContent();
     // Returns the remaining count, or LB_ERR for a bad index. Afterwards
     // nothing is selected.

@@ -122,19 +122,28 @@ int CWinApp::Run(int argc, char** argv)
 
 int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
 {
-    Q_UNUSED(nType);
     Q_UNUSED(nIDHelp);
     QWidget* owner = QApplication::activeModalWidget();
     CWinApp* app = AfxGetApp();
     if (!owner && app && app->m_pMainWnd)
         owner = app->m_pMainWnd->GetSafeHwnd();
-    QMessageBox box(QMessageBox::NoIcon, app ? TextCodec::ToQString(app->m_strAppName) : QString(),
-        TextCodec::ToQString(lpszText), QMessageBox::Ok, owner);
+    const bool bYesNo = (nType & 0x000F) == MB_YESNO;
+    const UINT nIcon = nType & 0x00F0;
+    const QMessageBox::Icon icon = nIcon == MB_ICONQUESTION ? QMessageBox::Question
+        : nIcon == MB_ICONEXCLAMATION                       ? QMessageBox::Warning
+                                                            : QMessageBox::NoIcon;
+    QMessageBox box(icon, app ? TextCodec::ToQString(app->m_strAppName) : QString(), TextCodec::ToQString(lpszText),
+        bYesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+    if (bYesNo)
+        box.setDefaultButton((nType & MB_DEFBUTTON2) ? QMessageBox::No : QMessageBox::Yes);
     box.exec();
     // The owner takes the focus back, as it would from a window manager.
     if (owner && owner->isVisible())
         owner->activateWindow();
-    return IDOK;
+    if (!bYesNo)
+        return IDOK;
+    // Escape and the close box answer No.
+    return box.clickedButton() == box.button(QMessageBox::Yes) ? IDYES : IDNO;
 }
 
 int GetSystemMetrics(int nIndex)

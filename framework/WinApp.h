@@ -47,6 +47,9 @@ public:
     CString m_strVersion;
     std::string_view m_helpPage;
     CString m_strHelpTitle;
+    // Bytes the program's text must never hold although the code page has
+    // them: edit boxes refuse them when typed or pasted.
+    CString m_strRefusedInput;
 
     // Framework entry point, called by main(): creates the QApplication,
     // runs StartFramework, InitApplication, InitInstance (and a message loop
@@ -63,8 +66,9 @@ CWinApp* AfxGetApp();
 // The resources the application object handed over; one that finds nothing
 // when there is no application object or it handed none.
 const CResourceProvider& AfxGetResources();
-// A modal message box captioned with the application name; returns the
-// button pressed (IDOK for MB_OK).
+// A modal message box captioned with the application name: MB_OK or
+// MB_YESNO, with MB_ICONQUESTION or MB_ICONEXCLAMATION and MB_DEFBUTTON2;
+// returns the button pressed (IDOK, IDYES or IDNO).
 int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 // System metrics: SM_CXICON and SM_CYICON.
 int GetSystemMetrics(int nIndex);

@@ -100,9 +100,14 @@ void CWnd::GetWindowText(CString& rString) const
 
 void CWnd::SetWindowText(LPCTSTR lpszString)
 {
+    SetWindowText(CString(lpszString));
+}
+
+void CWnd::SetWindowText(const CString& strText)
+{
     if (!m_pWidget)
         return;
-    const QString text = TextCodec::ToQString(lpszString);
+    const QString text = TextCodec::ToQString(strText);
     if (m_pWidget->isWindow())
         m_pWidget->setWindowTitle(text);
     else if (auto* edit = qobject_cast<QLineEdit*>(m_pWidget))

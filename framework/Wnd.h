@@ -26,6 +26,8 @@ public:
     void GetWindowText(CString& rString) const;
     CString GetWindowText() const;
     void SetWindowText(LPCTSTR lpszString);
+    // The same for a text that may hold zero bytes, which it keeps.
+    void SetWindowText(const CString& strText);
 
     BOOL IsWindowEnabled() const;
     BOOL IsIconic() const;

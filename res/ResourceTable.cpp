@@ -107,4 +107,7 @@ void ResourceTable::HandTo(CWinApp& app)
     app.m_strVersion = DottedVersion(kVersion.pszProductVersion);
     app.m_helpPage = HelpPage();
     app.m_strHelpTitle = "Dialstack Help";
+    // The directory file stores every space as byte 0xA5, so a yen sign
+    // typed into a field would come back as a space.
+    app.m_strRefusedInput = "\xA5";
 }

@@ -31,7 +31,7 @@ public:
     // The table as the framework looks resources up.
     static const CResourceProvider& Provider();
     // Hands the application object what the framework needs of the
-    // program: the resources, the window icon, the version and the help
-    // page with its title.
+    // program: the resources, the window icon, the version, the help page
+    // with its title, and the characters edit boxes refuse.
     static void HandTo(CWinApp& app);
 };

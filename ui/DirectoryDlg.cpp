@@ -16,6 +16,16 @@ namespace {
 
 constexpr LPCTSTR kDirectoryFileName = "Dialstack.dat";
 
+// A reason as a sentence of a message: never empty, ending in a full stop.
+std::string AsSentence(std::string reason)
+{
+    if (reason.empty())
+        reason = "unknown error";
+    if (reason.back() != '.')
+        reason += '.';
+    return reason;
+}
+
 // One detail line of the listing; a field counts as empty only when it has
 // no characters at all, so a field of blanks is printed.
 void PrintLineUnlessEmpty(CPrinterPort& port, LPCTSTR lpszLead, const CString& strField)
@@ -140,7 +150,7 @@ void CDirectoryDlg::OnDeleteName()
 
 void CDirectoryDlg::OnSaveNow()
 {
-    SaveOrExplain("Your changes are still here; the file on disk is unchanged.");
+    SaveOrExplain("Your changes are still here.");
     RefillKeepingSelection();
 }
 
@@ -166,26 +176,41 @@ void CDirectoryDlg::LoadAndWarn()
     if (m_records.IsLoadComplete())
         return;
     const int nRead = m_records.GetLoadedRecordCount();
-    const std::string text = std::string("The directory file \"") + kDirectoryFileName +
-        "\" could not be read completely. " + std::to_string(nRead) +
-        (nRead == 1 ? " record was" : " records were") +
-        " read and are shown.\n\nSaving now would replace the file with what is shown.";
+    const std::string opened = m_records.GetLoadError().GetString();
+    const std::string what = opened.empty() ? std::string(" could not be read completely. ")
+                                            : " could not be opened: " + AsSentence(opened) + ' ';
+    const std::string text = std::string("The directory file \"") + kDirectoryFileName + "\"" + what
+        + std::to_string(nRead) + (nRead == 1 ? " record was" : " records were")
+        + " read and are shown.\n\nSaving now would replace the file with what is shown.";
     AfxMessageBox(text.c_str(), MB_OK, 0);
 }
 
 BOOL CDirectoryDlg::SaveOrExplain(LPCTSTR lpszConsequence)
 {
-    if (m_records.Save())
+    if (m_records.HasFileChanged() && !ConfirmReplacingChangedFile())
+        return FALSE;
+    if (m_records.Save()) {
+        const CString strWarning = m_records.GetLastSaveWarning();
+        if (!strWarning.IsEmpty()) {
+            const std::string text
+                = std::string("The directory was saved to \"") + kDirectoryFileName + "\". " + strWarning.GetString();
+            AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
+        }
         return TRUE;
-    std::string reason = m_records.GetLastSaveError().GetString();
-    if (reason.empty())
-        reason = "unknown error";
-    if (reason.back() != '.')
-        reason += '.';
-    const std::string text = std::string("The directory could not be saved to \"") + kDirectoryFileName +
-        "\": " + reason + "\n\n" + lpszConsequence;
+    }
+    const std::string state = m_records.IsOldFileIntact() ? " The file on disk is unchanged." : "";
+    const std::string text = std::string("The directory could not be saved to \"") + kDirectoryFileName
+        + "\": " + AsSentence(m_records.GetLastSaveError().GetString()) + "\n\n" + lpszConsequence + state;
     AfxMessageBox(text.c_str(), MB_OK, 0);
     return FALSE;
+}
+
+BOOL CDirectoryDlg::ConfirmReplacingChangedFile()
+{
+    const std::string text = std::string("The directory file \"") + kDirectoryFileName
+        + "\" has been changed by another program since Dialstack loaded or saved it.\n\n"
+          "Replace it with the directory shown here? The other program's changes would be lost.";
+    return AfxMessageBox(text.c_str(), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, 0) == IDYES;
 }
 
 void CDirectoryDlg::OnSysCommand(UINT nID, LPARAM /*lParam*/)

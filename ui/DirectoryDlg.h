@@ -48,8 +48,11 @@ private:
     // Loads the directory file and, when it could not be read whole, says so
     // once, so that nobody overwrites a damaged file without knowing.
     void LoadAndWarn();
-    // Saves the directory; on failure tells the user why. TRUE when saved.
+    // Saves the directory; on failure tells the user why. When the file on
+    // disk changed since it was loaded or saved, asks first. TRUE when saved.
     BOOL SaveOrExplain(LPCTSTR lpszConsequence);
+    // Asks whether to replace a file another program changed; TRUE for Yes.
+    BOOL ConfirmReplacingChangedFile();
 
     CListBox m_detailList;
     CListBox m_nameList;

@@ -3,12 +3,16 @@
 // check that the old file is untouched and the failure is reported.
 
 #include <csignal>
+#include <cstdio>
 #include <string>
 #include <vector>
 
+#include <grp.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -153,6 +157,176 @@ TEST(DirectoryFileSavePermissions, ExistingFileKeepsItsModeAndANewOneFollowsTheU
     ASSERT_EQ(list.Save(), 1);
     ASSERT_EQ(stat(kFile, &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+}   // namespace
+
+namespace {
+
+// Fills the working directory's file system until nFree bytes are left.
+void FillDiskLeaving(size_t nFree)
+{
+    const std::string page(4096, 'f');
+    std::FILE* filler = std::fopen("filler", "wb");
+    ASSERT_NE(filler, nullptr);
+    std::setvbuf(filler, nullptr, _IONBF, 0);
+    while (std::fwrite(page.data(), 1, page.size(), filler) == page.size()) { }
+    std::fclose(filler);
+    const auto nSize = std::filesystem::file_size("filler");
+    std::filesystem::resize_file("filler", nSize > nFree ? nSize - nFree : 0);
+}
+
+TEST(DirectoryFileSaveFailure, FullDiskWithSmallDirectoriesKeepsTheOldFile)
+{
+    struct Row
+    {
+        const char* what;
+        size_t nRecordBytes;   // about the size of the new file
+        size_t nFree;
+    };
+    // Qt's write buffer holds 16 KB: files smaller than that reached the
+    // disk only in commit(), which did not report the failure.
+    const Row rows[] = {{"three records on a full disk", 3 * 220, 0}, {"12 KB with 8 KB left", 12 * 1024, 8 * 1024}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ScratchDirectory scratch;
+        MountedTmpfs tmpfs("size=64k");
+        if (!tmpfs.IsMounted())
+            GTEST_SKIP() << "cannot mount a tmpfs here (needs root with mount rights)";
+        WriteFileBytes(kFile, kOldBytes);
+        FillDiskLeaving(row.nFree);
+
+        CRecordList list;
+        FillLarge(list, row.nRecordBytes);
+        ExpectFailedSaveKeptOldFile(list);
+        EXPECT_TRUE(list.IsOldFileIntact());
+    }
+}
+
+TEST(DirectoryFileSaveTarget, ANamedPipeIsNeverReplacedDirectlyOrThroughALink)
+{
+    for (const bool bThroughLink : {false, true}) {
+        SCOPED_TRACE(bThroughLink ? "link to a pipe" : "pipe");
+        ScratchDirectory scratch;
+        const char* pszPipe = bThroughLink ? "pipe" : kFile;
+        ASSERT_EQ(mkfifo(pszPipe, 0600), 0);
+        if (bThroughLink)
+            std::filesystem::create_symlink(pszPipe, kFile);
+
+        CRecordList list;
+        FillLarge(list, 500);
+        EXPECT_EQ(list.Save(), 0);
+        EXPECT_NE(std::string(list.GetLastSaveError()).find("named pipe"), std::string::npos)
+            << list.GetLastSaveError().GetString();
+        EXPECT_TRUE(std::filesystem::is_fifo(pszPipe));
+        EXPECT_EQ(std::filesystem::is_symlink(kFile), bThroughLink);
+    }
+}
+
+TEST(DirectoryFileSavePermissions, ExistingFileKeepsItsOwnerAndGroup)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "giving the file another owner needs root";
+    ScratchDirectory scratch;
+    WriteFileBytes(kFile, kOldBytes);
+    ASSERT_EQ(chown(kFile, 65534, 65534), 0);
+    CRecordList list;
+    FillLarge(list, 500);
+    ASSERT_EQ(list.Save(), 1);
+    struct stat info
+    {
+    };
+    ASSERT_EQ(stat(kFile, &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(info.st_gid, 65534u);
+}
+
+// What Save did in a process running as an unprivileged user.
+struct ChildSave
+{
+    int nResult = -1;
+    bool bOldFileIntact = false;
+    std::string strError;
+};
+
+// Runs list.Save() in a child process as uid and gid 65534, with a file
+// size limit when nSizeLimit is not 0.
+ChildSave SaveAsNobody(CRecordList& list, rlim_t nSizeLimit)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return {};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(fds[0]);
+        if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)
+            _exit(2);
+        if (nSizeLimit) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{nSizeLimit, nSizeLimit};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        const int nResult = list.Save();
+        const std::string report
+            = std::to_string(nResult) + (list.IsOldFileIntact() ? "1" : "0") + list.GetLastSaveError().GetString();
+        (void)!write(fds[1], report.data(), report.size());
+        _exit(0);
+    }
+    close(fds[1]);
+    std::string report;
+    char buffer[512];
+    for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, static_cast<size_t>(n));
+    close(fds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (report.size() < 2)
+        return {};
+    return {report[0] - '0', report[1] == '1', report.substr(2)};
+}
+
+TEST(DirectoryFileSaveInPlace, AWritableFileInALockedFolderIsRewrittenInPlaceOrLeftAsItWas)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "the saving process must drop to an unprivileged user, which needs root";
+    struct Row
+    {
+        const char* what;
+        size_t nRecordBytes;
+        rlim_t nSizeLimit;
+        int nExpected;
+    };
+    const Row rows[] = {{"in place", 2000, 0, 1}, {"size limit hit part-way", 100 * 1024, 4096, 0}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ScratchDirectory scratch;
+        ASSERT_EQ(chmod(".", 0755), 0);   // the folder: root's, closed to others
+        WriteFileBytes(kFile, kOldBytes);
+        ASSERT_EQ(chown(kFile, 65534, 65534), 0);
+        struct stat before
+        {
+        };
+        ASSERT_EQ(stat(kFile, &before), 0);
+
+        CRecordList list;
+        FillLarge(list, row.nRecordBytes);
+        std::string newBytes;
+        list.SaveToBytes(newBytes);
+
+        const ChildSave saved = SaveAsNobody(list, row.nSizeLimit);
+        EXPECT_EQ(saved.nResult, row.nExpected) << saved.strError;
+        EXPECT_EQ(ReadFileBytes(kFile), row.nExpected ? newBytes : kOldBytes);
+        if (!row.nExpected) {
+            EXPECT_TRUE(saved.bOldFileIntact);
+            EXPECT_NE(saved.strError.find("written back"), std::string::npos) << saved.strError;
+        }
+        struct stat after
+        {
+        };
+        ASSERT_EQ(stat(kFile, &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino) << "the same file, written in place";
+        EXPECT_EQ(DirectoryEntries(), std::vector<std::string>{kFile});
+    }
 }
 
 }   // namespace
