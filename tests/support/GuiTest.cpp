@@ -1,5 +1,7 @@
 #include "tests/support/GuiTest.h"
 
+#include <map>
+
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -15,9 +17,18 @@ namespace GuiTest {
 
 namespace {
 
-std::vector<QPointer<QTimer>>& PendingSteps()
+// A queued step that has not run yet: its polling timer and where it was
+// queued.
+struct PendingStep
 {
-    static std::vector<QPointer<QTimer>> steps;
+    QPointer<QTimer> timer;
+    QueuedAt queuedAt;
+};
+
+// By a number given to each step, so that a step leaves the list when it runs.
+std::map<unsigned, PendingStep>& PendingSteps()
+{
+    static std::map<unsigned, PendingStep> steps;
     return steps;
 }
 
@@ -34,12 +45,14 @@ bool IsReady(QWidget* modal, QWidget* before, const QElapsedTimer& sinceShown)
 
 } // namespace
 
-void RunWhenModal(Step step)
+void RunWhenModal(Step step, const char* pszFile, int nLine)
 {
+    static unsigned nLastNumber = 0;
+    const unsigned nNumber = ++nLastNumber;
     QPointer<QWidget> before = QApplication::activeModalWidget();
     auto* timer = new QTimer;
     auto sinceShown = std::make_shared<QElapsedTimer>();
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, before, step, sinceShown] {
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, before, step, sinceShown, nNumber] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && modal != before.data() && modal->isVisible() && !sinceShown->isValid())
             sinceShown->start();
@@ -47,17 +60,22 @@ void RunWhenModal(Step step)
             return;
         timer->stop();
         timer->deleteLater();
+        PendingSteps().erase(nNumber);
         step(modal);
     });
     timer->start(1);
-    PendingSteps().push_back(timer);
+    PendingSteps().emplace(nNumber, PendingStep{timer, {pszFile, nLine}});
 }
 
-void CancelPendingSteps()
+std::vector<QueuedAt> CancelPendingSteps()
 {
-    for (QPointer<QTimer>& timer : PendingSteps())
-        delete timer.data();
+    std::vector<QueuedAt> cancelled;
+    for (auto& [nNumber, pending] : PendingSteps()) {
+        cancelled.push_back(pending.queuedAt);
+        delete pending.timer.data();
+    }
     PendingSteps().clear();
+    return cancelled;
 }
 
 QWidget* Control(QWidget* pDialog, int nId)
@@ -125,6 +143,40 @@ void CloseAllModal()
             modal->hide();
         QCoreApplication::processEvents();
     }
+}
+
+namespace {
+
+std::vector<QWidget*> VisibleTopLevelWidgets()
+{
+    std::vector<QWidget*> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            windows.push_back(window);
+    return windows;
+}
+
+} // namespace
+
+std::vector<std::string> OpenWindows()
+{
+    std::vector<std::string> open;
+    for (QWidget* window : VisibleTopLevelWidgets()) {
+        std::string description = window->metaObject()->className();
+        description += " \"" + window->windowTitle().toStdString() + '"';
+        if (window->isModal())
+            description += " (modal)";
+        open.push_back(description);
+    }
+    return open;
+}
+
+void CloseAllWindows()
+{
+    CloseAllModal();
+    for (QWidget* window : VisibleTopLevelWidgets())
+        window->close();
+    QCoreApplication::processEvents();
 }
 
 } // namespace GuiTest

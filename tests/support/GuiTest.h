@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include <QString>
 #include <Qt>
@@ -15,13 +17,17 @@ class QWidget;
 // next one before pressing the key that opens it. A watchdog installed by
 // the test main closes every modal window and fails the test when a test
 // runs longer than half a minute, so a missed step never hangs the run.
+// At the end of every test the test main fails the test for each step that
+// never ran (its window never opened, so its checks never ran either) and
+// for each window still open, then cleans up for the next test.
 namespace GuiTest {
 
 using Step = std::function<void(QWidget* pModal)>;
 
 // Runs step once a modal window other than the current top one is up,
-// shown and (when the platform allows) active.
-void RunWhenModal(Step step);
+// shown and (when the platform allows) active. The place of the call is
+// kept to name the step if it never runs.
+void RunWhenModal(Step step, const char* pszFile = __builtin_FILE(), int nLine = __builtin_LINE());
 
 // The control with template id nId inside pDialog, or nullptr.
 QWidget* Control(QWidget* pDialog, int nId);
@@ -40,7 +46,20 @@ bool WaitFor(const std::function<bool()>& done, int nMilliseconds = 10000);
 
 // Closes every modal window and popup left open (the watchdog uses it).
 void CloseAllModal();
-// Cancels steps still waiting for a modal window.
-void CancelPendingSteps();
+
+// Where a step that never ran was queued.
+struct QueuedAt
+{
+    const char* pszFile;
+    int nLine;
+};
+// Cancels the steps still waiting for a modal window and says where each
+// was queued.
+std::vector<QueuedAt> CancelPendingSteps();
+// The visible top-level windows (dialogs, message boxes, menus, the help
+// window), each described by its class, title and whether it is modal.
+std::vector<std::string> OpenWindows();
+// Closes every window OpenWindows() lists.
+void CloseAllWindows();
 
 } // namespace GuiTest
