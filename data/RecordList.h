@@ -6,8 +6,6 @@
 #include "base/CString.h"
 #include "base/Types.h"
 
-class CDirectoryReader;
-
 // One record of the directory, linked to its neighbours. Only CRecordList
 // creates, links and frees nodes.
 class CRecordNode
@@ -87,10 +85,6 @@ public:
     int Save();
     int SaveFile(const char* pszFileName);
     int SaveToBytes(std::string& bytes);
-
-    // Reads one field from the directory file: its bytes up to the next
-    // terminator, skipping white space, without the terminator.
-    static CString ReadField(CDirectoryReader& file);
 
     // TRUE when the last Load read the whole file or found no file.
     BOOL IsLoadComplete() const { return m_bLoadComplete; }

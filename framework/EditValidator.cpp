@@ -92,9 +92,3 @@ void EditValidator::SetLimit(QLineEdit* pEdit, int nChars)
         validator->m_nAcceptedLength = static_cast<int>(pEdit->text().size());
     }
 }
-
-int EditValidator::Limit(const QLineEdit* pEdit)
-{
-    const EditValidator* validator = Of(pEdit);
-    return validator ? validator->m_nLimit : 0;
-}

@@ -41,8 +41,6 @@ public:
     // port does nothing and returns the first outcome again.
     BOOL Close();
 
-    BOOL IsOpen() const { return m_bOpen ? TRUE : FALSE; }
-
     // Why the last Close() failed, as a sentence for the user; empty after
     // success or before closing.
     const CString& GetErrorText() const { return m_strError; }

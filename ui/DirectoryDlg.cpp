@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "data/DirectoryFormat.h"
 #include "ui/AboutDlg.h"
 #include "framework/DataExchange.h"
 #include "framework/Menu.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-constexpr LPCTSTR kDirectoryFileName = "Dialstack.dat";
+using DirectoryFormat::kDirectoryFileName;
 
 // One detail line of the listing; a field counts as empty only when it has
 // no characters at all, so a field of blanks is printed.
