@@ -36,27 +36,21 @@ std::map<unsigned, PendingStep>& PendingSteps()
 // runs anyway; generous, since a loaded machine can be slow to deliver it.
 constexpr qint64 kActivationWaitMilliseconds = 2000;
 
-bool IsReady(QWidget* modal, QWidget* before, const QElapsedTimer& sinceShown)
-{
-    if (!modal || modal == before || !modal->isVisible())
-        return false;
-    return modal->isActiveWindow() || sinceShown.elapsed() > kActivationWaitMilliseconds;
-}
-
-} // namespace
-
-void RunWhenModal(Step step, const char* pszFile, int nLine)
+// Runs step once the top modal window is one isTarget accepts, shown and
+// active (or shown for long enough).
+void Queue(const std::function<bool(QWidget* pModal)>& isTarget, Step step, QueuedAt queuedAt)
 {
     static unsigned nLastNumber = 0;
     const unsigned nNumber = ++nLastNumber;
-    QPointer<QWidget> before = QApplication::activeModalWidget();
     auto* timer = new QTimer;
     auto sinceShown = std::make_shared<QElapsedTimer>();
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, before, step, sinceShown, nNumber] {
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, isTarget, step, sinceShown, nNumber] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal != before.data() && modal->isVisible() && !sinceShown->isValid())
+        if (!modal || !modal->isVisible() || !isTarget(modal))
+            return;
+        if (!sinceShown->isValid())
             sinceShown->start();
-        if (!sinceShown->isValid() || !IsReady(modal, before.data(), *sinceShown))
+        if (!modal->isActiveWindow() && sinceShown->elapsed() <= kActivationWaitMilliseconds)
             return;
         timer->stop();
         timer->deleteLater();
@@ -64,7 +58,20 @@ void RunWhenModal(Step step, const char* pszFile, int nLine)
         step(modal);
     });
     timer->start(1);
-    PendingSteps().emplace(nNumber, PendingStep{timer, {pszFile, nLine}});
+    PendingSteps().emplace(nNumber, PendingStep{timer, queuedAt});
+}
+
+} // namespace
+
+void RunWhenModal(Step step, const char* pszFile, int nLine)
+{
+    QPointer<QWidget> before = QApplication::activeModalWidget();
+    Queue([before](QWidget* pModal) { return pModal != before.data(); }, std::move(step), {pszFile, nLine});
+}
+
+void RunWhenModalIs(std::function<QWidget*()> window, Step step, const char* pszFile, int nLine)
+{
+    Queue([window](QWidget* pModal) { return pModal == window(); }, std::move(step), {pszFile, nLine});
 }
 
 std::vector<QueuedAt> CancelPendingSteps()

@@ -28,6 +28,11 @@ using Step = std::function<void(QWidget* pModal)>;
 // shown and (when the platform allows) active. The place of the call is
 // kept to name the step if it never runs.
 void RunWhenModal(Step step, const char* pszFile = __builtin_FILE(), int nLine = __builtin_LINE());
+// Runs step once the window that window() names is the top modal window,
+// shown and active: for a dialog that other modal windows (a message box
+// from its start-up) may precede.
+void RunWhenModalIs(std::function<QWidget*()> window, Step step, const char* pszFile = __builtin_FILE(),
+    int nLine = __builtin_LINE());
 
 // The control with template id nId inside pDialog, or nullptr.
 QWidget* Control(QWidget* pDialog, int nId);
