@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 #include "app/DirectoryApp.h"
@@ -334,8 +335,10 @@ TEST_F(MainWindowTest, HelpOpensTheHelpWindowWhichClosesWithTheMainWindow)
     RunMainWindow(m_dlg, [](QWidget* w) {
         EXPECT_EQ(HelpWindow::Current(), nullptr);
         Click(w, ID_HELP);
-        ASSERT_NE(HelpWindow::Current(), nullptr);
-        EXPECT_TRUE(HelpWindow::Current()->isVisible());
+        auto* help = qobject_cast<QTextBrowser*>(HelpWindow::Current());
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_TRUE(help->toPlainText().contains("Undo Changes")) << "the program's help page";
     });
     EXPECT_EQ(HelpWindow::Current(), nullptr);
 }
