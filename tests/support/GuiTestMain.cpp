@@ -47,7 +47,9 @@ public:
     {
         m_timer.reset();
         for (const GuiTest::QueuedAt& step : GuiTest::CancelPendingSteps())
-            ADD_FAILURE_AT(step.pszFile, step.nLine) << "a step queued here never ran: no new modal window opened for it";
+            ADD_FAILURE_AT(step.pszFile, step.nLine)
+                << "a step queued here never ran: the modal window it waits for never came up, so none of its "
+                   "checks ran";
         for (const std::string& window : GuiTest::OpenWindows())
             ADD_FAILURE() << "still open at the end of the test: " << window;
         GuiTest::CloseAllWindows();
