@@ -54,10 +54,10 @@ inline QStringList DetailsOf(const TestRecord& e)
             Latin1(e.email), Latin1(e.misc)};
 }
 
-inline QStringList NamesOf(const std::vector<TestRecord>& entries)
+inline QStringList NamesOf(const std::vector<TestRecord>& records)
 {
     QStringList names;
-    for (const TestRecord& e : entries)
+    for (const TestRecord& e : records)
         names << Latin1(e.name);
     return names;
 }

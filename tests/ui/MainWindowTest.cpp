@@ -38,13 +38,13 @@ protected:
     CDirectoryDlg m_dlg;
 };
 
-void ExpectShows(CDirectoryDlg& dlg, QWidget* w, const std::vector<TestRecord>& entries, int nSelected)
+void ExpectShows(CDirectoryDlg& dlg, QWidget* w, const std::vector<TestRecord>& records, int nSelected)
 {
-    EXPECT_EQ(Names(w), NamesOf(entries));
+    EXPECT_EQ(Names(w), NamesOf(records));
     EXPECT_EQ(Selected(w), nSelected);
     if (nSelected >= 0) {
-        EXPECT_EQ(Details(w), DetailsOf(entries[static_cast<size_t>(nSelected)]));
-        EXPECT_EQ(CursorRecord(dlg), entries[static_cast<size_t>(nSelected)]) << "the cursor is on the selected record";
+        EXPECT_EQ(Details(w), DetailsOf(records[static_cast<size_t>(nSelected)]));
+        EXPECT_EQ(CursorRecord(dlg), records[static_cast<size_t>(nSelected)]) << "the cursor is on the selected record";
     }
 }
 

@@ -27,10 +27,10 @@ protected:
         ASSERT_TRUE(m_cups->StartWithDefaultPrinter()) << m_cups->Log();
     }
 
-    std::string PrintedListing(const std::vector<TestRecord>& entries)
+    std::string PrintedListing(const std::vector<TestRecord>& records)
     {
         CDirectoryDlg dlg;
-        RunMainWindow(dlg, entries, [](QWidget* w) { Click(w, IDC_PRINT); });
+        RunMainWindow(dlg, records, [](QWidget* w) { Click(w, IDC_PRINT); });
         std::optional<std::string> job = m_cups->WaitForJobFile();
         EXPECT_TRUE(job.has_value()) << m_cups->Log();
         return job.value_or("");
@@ -57,7 +57,7 @@ TEST_F(PrintTest, ListingsOfSpecialDirectories)
     struct Case
     {
         const char* what;
-        std::vector<TestRecord> entries;
+        std::vector<TestRecord> records;
         std::string body;
     };
     const Case cases[] = {
@@ -73,7 +73,7 @@ TEST_F(PrintTest, ListingsOfSpecialDirectories)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(PrintedListing(c.entries), kHeader + c.body + "\f");
+        EXPECT_EQ(PrintedListing(c.records), kHeader + c.body + "\f");
     }
 }
 
