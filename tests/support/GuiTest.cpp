@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -134,6 +135,13 @@ bool WaitFor(const std::function<bool()>& done, int nMilliseconds)
         QThread::usleep(200);
     }
     return true;
+}
+
+QMenu* OpenedMenu()
+{
+    QWidget* popup = nullptr;
+    WaitFor([&] { return (popup = QApplication::activePopupWidget()) != nullptr; });
+    return qobject_cast<QMenu*>(popup);
 }
 
 void CloseAllModal()

@@ -7,6 +7,7 @@
 #include <QString>
 #include <Qt>
 
+class QMenu;
 class QWidget;
 
 // Helpers for GUI tests that drive real dialogs headless.
@@ -48,6 +49,9 @@ void Type(const QString& text);
 QWidget* Focus();
 // Lets queued events run for up to nMilliseconds, or until done() holds.
 bool WaitFor(const std::function<bool()>& done, int nMilliseconds = 10000);
+// The popup menu that the last key or click opens, once it is up; nullptr
+// when none came.
+QMenu* OpenedMenu();
 
 // Closes every modal window and popup left open (the watchdog uses it).
 void CloseAllModal();

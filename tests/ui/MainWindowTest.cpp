@@ -270,9 +270,7 @@ TEST_F(ReadOnlyDirectoryTest, FailedSaveNowSaysWhyAndKeepsTheSelection)
 QMenu* OpenWindowMenu()
 {
     PressKey(Qt::Key_Space, Qt::AltModifier);
-    QWidget* popup = nullptr;
-    WaitFor([&] { return (popup = QApplication::activePopupWidget()) != nullptr; });
-    return qobject_cast<QMenu*>(popup);
+    return OpenedMenu();
 }
 
 TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain)
