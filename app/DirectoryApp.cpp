@@ -12,7 +12,7 @@ const MessageMap* CDirectoryApp::GetThisMessageMap()
 {
     using T = CDirectoryApp;
     static const MessageEntry<T> entries[] = {
-        OnBnClickedEntry<T>(ID_HELP, &CWinApp::OnHelp),
+        OnCommandEntry<T>(ID_HELP, &CWinApp::OnHelp),
     };
     static const TypedMessageMap<T> map(CWinApp::GetThisMessageMap(), entries);
     return &map;

@@ -12,6 +12,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "data/DirectoryFormat.h"
 #include "data/RecordList.h"
 #include "tests/support/ScratchDirectory.h"
 
@@ -69,7 +70,7 @@ void BM_ReadFileBytesBaseline(benchmark::State& state)
 {
     WriteDirectoryFile(static_cast<int>(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadBytes("Dialstack.dat"));
+        benchmark::DoNotOptimize(ReadBytes(DirectoryFormat::kDirectoryFileName));
 }
 
 void BM_Load(benchmark::State& state)

@@ -1,7 +1,10 @@
 #pragma once
 
-// The special bytes of the directory file.
+// The directory file's name and its special bytes.
 namespace DirectoryFormat {
+
+// The directory file, kept in the current directory.
+constexpr char kDirectoryFileName[] = "Dialstack.dat";
 
 // Ends every field, including empty ones; never part of a field.
 constexpr char kFieldTerminator = '\x16';

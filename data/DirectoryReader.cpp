@@ -74,10 +74,10 @@ bool IsWhiteSpaceByte(unsigned char ch)
 }
 
 // Copies a field's bytes into bytes, turning every space substitute into a
-// space when bAsText. Returns whether the bytes hold white space, which the
-// copy then still contains. Sixteen bytes are tested and translated at a
-// time where the processor allows it.
-template <bool bAsText> bool CopyField(const char* pBegin, size_t nLength, std::string& bytes)
+// space. Returns whether the bytes hold white space, which the copy then
+// still contains. Sixteen bytes are tested and translated at a time where
+// the processor allows it.
+bool CopyField(const char* pBegin, size_t nLength, std::string& bytes)
 {
     bytes.assign(pBegin, nLength);
     char* pOut = &bytes[0];
@@ -96,11 +96,9 @@ template <bool bAsText> bool CopyField(const char* pBegin, size_t nLength, std::
         const __m128i fromTab = _mm_sub_epi8(chunk, kTab);
         white = _mm_or_si128(white, _mm_cmpeq_epi8(_mm_min_epu8(fromTab, kControlSpan), fromTab));
         white = _mm_or_si128(white, _mm_cmpeq_epi8(chunk, kSpace));
-        if (bAsText) {
-            const __m128i isSubstitute = _mm_cmpeq_epi8(chunk, kSubstitute);
-            _mm_storeu_si128(
-                reinterpret_cast<__m128i*>(pOut + i), _mm_xor_si128(chunk, _mm_and_si128(isSubstitute, kFlip)));
-        }
+        const __m128i isSubstitute = _mm_cmpeq_epi8(chunk, kSubstitute);
+        _mm_storeu_si128(
+            reinterpret_cast<__m128i*>(pOut + i), _mm_xor_si128(chunk, _mm_and_si128(isSubstitute, kFlip)));
     }
     bool bWhiteSpace = _mm_movemask_epi8(white) != 0;
 #else
@@ -109,7 +107,7 @@ template <bool bAsText> bool CopyField(const char* pBegin, size_t nLength, std::
     for (; i < nLength; ++i) {
         const unsigned char ch = static_cast<unsigned char>(pOut[i]);
         bWhiteSpace |= IsWhiteSpaceByte(ch);
-        if (bAsText && ch == static_cast<unsigned char>(DirectoryFormat::kSpaceSubstitute))
+        if (ch == static_cast<unsigned char>(DirectoryFormat::kSpaceSubstitute))
             pOut[i] = ' ';
     }
     return bWhiteSpace;
@@ -120,7 +118,7 @@ template <bool bAsText> bool CopyField(const char* pBegin, size_t nLength, std::
 // Reads up to the next terminator. Fields written by the system hold no
 // white space, so the bytes are copied whole; only a field that turns out
 // to hold some is copied again, without it.
-template <bool bAsText> BOOL CDirectoryReader::ReadFieldBytes(CString& strField)
+BOOL CDirectoryReader::ReadField(CString& strField)
 {
     if (m_bFailed) {
         strField.Empty();
@@ -131,13 +129,12 @@ template <bool bAsText> BOOL CDirectoryReader::ReadFieldBytes(CString& strField)
     const size_t nLength = pFound ? static_cast<size_t>(static_cast<const char*>(pFound) - m_pNext) : nAvailable;
 
     std::string bytes;
-    if (CopyField<bAsText>(m_pNext, nLength, bytes)) {
+    if (CopyField(m_pNext, nLength, bytes)) {
         // The copy kept white space (spaces included, before any 0xA5 turned
         // into one): drop it from the original bytes, then translate.
         bytes.assign(m_pNext, nLength);
         bytes.erase(std::remove_if(bytes.begin(), bytes.end(), IsWhiteSpace), bytes.end());
-        if (bAsText)
-            std::replace(bytes.begin(), bytes.end(), DirectoryFormat::kSpaceSubstitute, ' ');
+        std::replace(bytes.begin(), bytes.end(), DirectoryFormat::kSpaceSubstitute, ' ');
     }
     strField = CString(std::move(bytes));
 
@@ -147,14 +144,4 @@ template <bool bAsText> BOOL CDirectoryReader::ReadFieldBytes(CString& strField)
     }
     m_pNext += nLength + 1;
     return TRUE;
-}
-
-BOOL CDirectoryReader::ReadField(CString& strField)
-{
-    return ReadFieldBytes<false>(strField);
-}
-
-BOOL CDirectoryReader::ReadTextField(CString& strField)
-{
-    return ReadFieldBytes<true>(strField);
 }

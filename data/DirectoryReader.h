@@ -20,19 +20,16 @@ public:
     BOOL ReadInteger(int& nValue);
     // One byte, whatever it is.
     BOOL ReadCharacter(char& ch);
-    // The bytes up to the next field terminator, without white space and
-    // without the terminator, which is consumed. When the bytes end first,
-    // strField holds what was found and the reader has failed.
+    // The text of the field up to the next field terminator: without white
+    // space, every space substitute (0xA5) turned into a space, and without
+    // the terminator, which is consumed. When the bytes end first, strField
+    // holds what was found and the reader has failed.
     BOOL ReadField(CString& strField);
-    // The same field as text: every space substitute (0xA5) in it has become
-    // a space. This is how Load reads fields.
-    BOOL ReadTextField(CString& strField);
 
     BOOL HasFailed() const { return m_bFailed; }
 
 private:
     void SkipWhiteSpace();
-    template <bool bAsText> BOOL ReadFieldBytes(CString& strField);
     BOOL Fail();
 
     const char* m_pNext;

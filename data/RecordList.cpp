@@ -122,13 +122,6 @@ void CRecordList::DeleteAt(int nIndex)
     m_nCursorIndex = pPrev ? nIndex - 1 : 0;
 }
 
-CString CRecordList::ReadField(CDirectoryReader& file)
-{
-    CString strField;
-    file.ReadField(strField);
-    return strField;
-}
-
 namespace {
 
 void ReplaceInField(CString& strField, char chFrom, char chTo)
@@ -179,11 +172,11 @@ void CRecordList::LoadFromBytes(const std::string& bytes)
     // spaces and moved into its node, so no field is copied twice.
     CString strName, strMisc, strPhone, strPager, strEmail;
     for (int k = 0; k < nCount; ++k) {
-        file.ReadTextField(strName);
-        file.ReadTextField(strMisc);
-        file.ReadTextField(strPhone);
-        file.ReadTextField(strPager);
-        file.ReadTextField(strEmail);
+        file.ReadField(strName);
+        file.ReadField(strMisc);
+        file.ReadField(strPhone);
+        file.ReadField(strPager);
+        file.ReadField(strEmail);
         if (file.HasFailed())
             break;   // an incomplete record is dropped
         Append(std::move(strName), std::move(strMisc), std::move(strPager), std::move(strPhone), std::move(strEmail));

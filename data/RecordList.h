@@ -7,8 +7,6 @@
 #include "base/Types.h"
 #include "data/FileFingerprint.h"
 
-class CDirectoryReader;
-
 // One record of the directory, linked to its neighbours. Only CRecordList
 // creates, links and frees nodes.
 class CRecordNode
@@ -97,10 +95,6 @@ public:
     // loaded or saved it (a file that has gone since does not count).
     BOOL HasFileChanged() const;
     BOOL HasFileChangedAt(const char* pszFileName) const;
-
-    // Reads one field from the directory file: its bytes up to the next
-    // terminator, skipping white space, without the terminator.
-    static CString ReadField(CDirectoryReader& file);
 
     // TRUE when the last Load read the whole file or found no file.
     BOOL IsLoadComplete() const { return m_bLoadComplete; }

@@ -2,6 +2,7 @@
 // disk and the reading and writing in RecordList.cpp.
 
 #include "data/RecordList.h"
+#include "data/DirectoryFormat.h"
 
 #include <cerrno>
 #include <cstring>
@@ -15,7 +16,7 @@
 
 namespace {
 
-const char kDirectoryFileName[] = "Dialstack.dat";
+using DirectoryFormat::kDirectoryFileName;
 
 enum class EFileRead
 {

@@ -134,11 +134,6 @@ void CDialog::FocusFirstTabStop()
     }
 }
 
-LRESULT CDialog::OnWndMsg(const Message& msg)
-{
-    return CWnd::OnWndMsg(msg);
-}
-
 LRESULT CDialog::DefWindowProc(const Message& msg)
 {
     if (msg.nMessage != WM_COMMAND)

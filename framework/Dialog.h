@@ -30,11 +30,6 @@ public:
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
     static const MessageMap* GetThisMessageMap();
 
-    // Message handling of the dialog: runs the map chain, then the default
-    // handling (IDOK -> OnOK, IDCANCEL -> OnCancel, other commands to the
-    // application's map).
-    LRESULT OnWndMsg(const Message& msg) override;
-
 protected:
     // Commands no map entry takes: IDOK runs OnOK, IDCANCEL OnCancel, any
     // other goes to the application's map.

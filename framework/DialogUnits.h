@@ -14,8 +14,6 @@ public:
     explicit DialogUnits(const QFont& font);
     DialogUnits(int nBaseX, int nBaseY) : m_nBaseX(nBaseX), m_nBaseY(nBaseY) {}
 
-    int BaseX() const { return m_nBaseX; }
-    int BaseY() const { return m_nBaseY; }
     int ToPixelsX(int nUnits) const;
     int ToPixelsY(int nUnits) const;
     QRect ToPixels(int x, int y, int cx, int cy) const;

@@ -29,7 +29,8 @@ bool IsClass(const DialogItemTemplate& item, const char* pszClass)
     return qstricmp(item.pszClass, pszClass) == 0;
 }
 
-bool Has(DWORD dwStyle, DWORD dwFlag)
+// Whether the style dwStyle holds every bit of dwFlag.
+bool StyleHas(DWORD dwStyle, DWORD dwFlag)
 {
     return (dwStyle & dwFlag) == dwFlag;
 }
@@ -78,9 +79,9 @@ QFont DialogWindow::TemplateFont(const DialogTemplate& dialogTemplate) const
 
 void DialogWindow::ApplyWindowStyle(const DialogTemplate& dialogTemplate, QWidget* pOwner)
 {
-    m_bSystemMenu = Has(dialogTemplate.dwStyle, WS_SYSMENU);
+    m_bSystemMenu = StyleHas(dialogTemplate.dwStyle, WS_SYSMENU);
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
-    if (Has(dialogTemplate.dwStyle, WS_CAPTION))
+    if (StyleHas(dialogTemplate.dwStyle, WS_CAPTION))
         flags |= Qt::WindowTitleHint;
     if (m_bSystemMenu)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -125,7 +126,7 @@ QWidget* DialogWindow::CreateEdit(const DialogItemTemplate& item)
 {
     auto* edit = new QLineEdit(this);
     edit->setValidator(new EditValidator(edit));
-    edit->setFrame(Has(item.dwStyle, WS_BORDER));
+    edit->setFrame(StyleHas(item.dwStyle, WS_BORDER));
     EditValidator::SetText(edit, TextCodec::ToQString(item.pszText));
     return edit;
 }
@@ -134,11 +135,11 @@ QWidget* DialogWindow::CreateListBox(const DialogItemTemplate& item)
 {
     const int nId = item.nId;
     ListBoxWidget::Notify notify;
-    if (Has(item.dwStyle, LBS_NOTIFY))
+    if (StyleHas(item.dwStyle, LBS_NOTIFY))
         notify = [this, nId](UINT nCode) { SendCommand(nId, nCode); };
     auto* list = new ListBoxWidget(this, notify);
-    list->setFrameShape(Has(item.dwStyle, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
-    list->setVerticalScrollBarPolicy(Has(item.dwStyle, WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    list->setFrameShape(StyleHas(item.dwStyle, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+    list->setVerticalScrollBarPolicy(StyleHas(item.dwStyle, WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     return list;
 }
 
@@ -157,7 +158,7 @@ QWidget* DialogWindow::CreateStatic(const DialogItemTemplate& item)
     }
     label->setWordWrap(true);
     label->setText(TextCodec::ToQString(item.pszText));
-    if (Has(item.dwStyle, SS_SUNKEN) || Has(item.dwStyle, WS_BORDER))
+    if (StyleHas(item.dwStyle, SS_SUNKEN) || StyleHas(item.dwStyle, WS_BORDER))
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return label;
 }
@@ -170,9 +171,9 @@ void DialogWindow::ApplyCommonStyle(QWidget* pControl, const DialogItemTemplate&
     if (qobject_cast<QLabel*>(pControl))
         pControl->setFocusPolicy(Qt::NoFocus);
     else
-        pControl->setFocusPolicy(Has(item.dwStyle, WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
-    pControl->setEnabled(!Has(item.dwStyle, WS_DISABLED));
-    pControl->setHidden(!Has(item.dwStyle, WS_VISIBLE));
+        pControl->setFocusPolicy(StyleHas(item.dwStyle, WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+    pControl->setEnabled(!StyleHas(item.dwStyle, WS_DISABLED));
+    pControl->setHidden(!StyleHas(item.dwStyle, WS_VISIBLE));
 }
 
 void DialogWindow::SetMnemonicBuddies(const DialogTemplate& dialogTemplate)
@@ -182,7 +183,7 @@ void DialogWindow::SetMnemonicBuddies(const DialogTemplate& dialogTemplate)
     for (size_t i = 0; i + 1 < m_controls.size(); ++i) {
         const DialogItemTemplate& item = dialogTemplate.items[i];
         auto* label = qobject_cast<QLabel*>(m_controls[i]);
-        if (label && !Has(item.dwStyle, SS_NOPREFIX) && label->text().contains(QLatin1Char('&')))
+        if (label && !StyleHas(item.dwStyle, SS_NOPREFIX) && label->text().contains(QLatin1Char('&')))
             label->setBuddy(m_controls[i + 1]);
     }
 }

@@ -22,7 +22,6 @@ public:
 
     // The controls in template order.
     const std::vector<QWidget*>& Controls() const { return m_controls; }
-    bool HasSystemMenu() const { return m_bSystemMenu; }
     // Opens the window menu at globalPos.
     void OpenSystemMenu(const QPoint& globalPos);
 

@@ -133,9 +133,3 @@ void EditValidator::SetLimit(QLineEdit* pEdit, int nChars)
         validator->m_strAccepted = pEdit->text();
     }
 }
-
-int EditValidator::Limit(const QLineEdit* pEdit)
-{
-    const EditValidator* validator = Of(pEdit);
-    return validator ? validator->m_nLimit : 0;
-}

@@ -24,7 +24,6 @@ public:
     static void SetText(QLineEdit* pEdit, const QString& text);
     // Limits the box to nChars characters (0: no limit).
     static void SetLimit(QLineEdit* pEdit, int nChars);
-    static int Limit(const QLineEdit* pEdit);
 
 private:
     static EditValidator* Of(const QLineEdit* pEdit);

@@ -22,9 +22,9 @@ mkdir -p "$build/corpus"
   "$root/base/CString.cpp" \
   -o "$build/directory_file_fuzzer"
 
-# The worked examples seed the corpus; what the fuzzer adds stays in the
-# build directory.
-cp "$root/fuzz/seeds/"* "$build/corpus/"
+# Small directory files seed the corpus, the two-record directory of the
+# tests among them; what the fuzzer adds stays in the build directory.
+cp "$root/fuzz/seeds/"* "$root/tests/data/two-records.dat" "$build/corpus/"
 "$build/directory_file_fuzzer" \
   -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
   -artifact_prefix="$build/" "$build/corpus"

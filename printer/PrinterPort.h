@@ -53,8 +53,6 @@ public:
     // returns the first outcome again.
     BOOL Close();
 
-    BOOL IsOpen() const { return m_bOpen ? TRUE : FALSE; }
-
     // Why the last Close() failed, as a sentence for the user; empty after
     // success or before closing.
     const CString& GetErrorText() const { return m_strError; }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "data/DirectoryFormat.h"
 #include "ui/AboutDlg.h"
 #include "framework/DataExchange.h"
 #include "framework/Menu.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-constexpr LPCTSTR kDirectoryFileName = "Dialstack.dat";
+using DirectoryFormat::kDirectoryFileName;
 
 // A reason as a sentence of a message: never empty, ending in a full stop.
 std::string AsSentence(std::string reason)

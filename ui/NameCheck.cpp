@@ -3,8 +3,9 @@
 #include "framework/WinApp.h"
 #include "res/resource.h"
 
-BOOL CheckNameGiven(CDialog& dialog, CString& strName)
+BOOL NameGivenOrTellUser(CDialog& dialog)
 {
+    CString strName;
     dialog.GetDlgItem(IDC_NAME)->GetWindowText(strName);
     strName.TrimLeft();
     strName.TrimRight();

@@ -11,8 +11,8 @@
 namespace {
 
 const std::vector<TestRecord> kTwoRecords{
-    {"Corner Shop", "Open late", "555 0100", "", ""},
-    {"Vet", "", "555 0199", "555 0142", ""},
+    {"Corner Shop", "555 0100", "", "", "Open late"},
+    {"Vet", "555 0199", "555 0142", "", ""},
 };
 const char kCard[] = "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ann\r\nTEL:555 0111\r\nEND:VCARD\r\n";
 
@@ -87,7 +87,7 @@ TEST(ConvertCommand, ImportAppendsAfterTheRecordsAndReadsStandardInput)
     const RunResult result = RunConvert({"import", "--format", "vcard", "one.vcf", "-"}, second);
     ASSERT_EQ(result.nStatus, 0) << result.err;
     std::vector<TestRecord> expected = kTwoRecords;
-    expected.push_back({"Ann", "", "555 0111", "", ""});
+    expected.push_back({"Ann", "555 0111", "", "", ""});
     expected.push_back({"Bob", "", "", "", ""});
     EXPECT_EQ(DirectoryRecordsAsUtf8("Dialstack.dat"), expected);
 }
@@ -97,7 +97,7 @@ TEST(ConvertCommand, ImportAppendsAfterTheRecordsAndReadsStandardInput)
 TEST(ConvertCommand, ImportRefusesToOverwriteAnUnnamedLastRecord)
 {
     ScratchDirectory scratch;
-    SaveDirectory("Dialstack.dat", {{"Corner Shop", "", "555 0100", "", ""}, {"", "kept", "555 0999", "", ""}});
+    SaveDirectory("Dialstack.dat", {{"Corner Shop", "555 0100", "", "", ""}, {"", "555 0999", "", "", "kept"}});
     const std::string before = ReadFileBytes("Dialstack.dat");
     WriteFileBytes("one.vcf", kCard);
     const RunResult result = RunConvert({"import", "--format", "vcard", "one.vcf"});
@@ -121,7 +121,7 @@ TEST(ConvertCommand, FailedSaveReportsWhyAndExitsWithOne)
 TEST(ConvertCommand, ExportWritesWindows1252AsUnicode)
 {
     ScratchDirectory scratch;
-    SaveDirectory("Dialstack.dat", {{"Caf\xE9 \x80", "\x81\x8D\x8F\x90\x9D", "", "", ""}});
+    SaveDirectory("Dialstack.dat", {{"Caf\xE9 \x80", "", "", "", "\x81\x8D\x8F\x90\x9D"}});
     const RunResult result = RunConvert({"export", "--format", "csv", "--output", "out.csv"});
     ASSERT_EQ(result.nStatus, 0) << result.err;
     EXPECT_EQ(ReadFileBytes("out.csv"),

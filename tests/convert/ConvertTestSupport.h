@@ -7,7 +7,7 @@
 #include "convert/ConvertCommand.h"
 #include "convert/DirectoryText.h"
 #include "data/DirectoryWriter.h"
-#include "tests/data/RecordListTestSupport.h"
+#include "tests/support/TestRecord.h"
 
 // What one run of the command gave.
 struct RunResult
@@ -34,9 +34,9 @@ inline std::vector<TestRecord> DirectoryRecordsAsUtf8(const std::string& path)
         return {};
     std::vector<TestRecord> records;
     for (TestRecord& r : WalkRecords(list)) {
-        records.push_back({CDirectoryText::ToUtf8(CString(r.name)), CDirectoryText::ToUtf8(CString(r.misc)),
-            CDirectoryText::ToUtf8(CString(r.phone)), CDirectoryText::ToUtf8(CString(r.pager)),
-            CDirectoryText::ToUtf8(CString(r.email))});
+        records.push_back({CDirectoryText::ToUtf8(CString(r.name)), CDirectoryText::ToUtf8(CString(r.phone)),
+            CDirectoryText::ToUtf8(CString(r.pager)), CDirectoryText::ToUtf8(CString(r.email)),
+            CDirectoryText::ToUtf8(CString(r.misc))});
     }
     return records;
 }

@@ -103,7 +103,7 @@ TEST(GoldenExport, RecordsGiveTheFilesBesideThem)
     for (const TestRecord& r : ReadExpected(dir + "/export.records").records) {
         int nReplaced = 0;
         const auto field = [&](const std::string& text) { return CDirectoryText::FromUtf8(text, nReplaced).Bytes(); };
-        records.push_back({field(r.name), field(r.misc), field(r.phone), field(r.pager), field(r.email)});
+        records.push_back({field(r.name), field(r.phone), field(r.pager), field(r.email), field(r.misc)});
         ASSERT_EQ(nReplaced, 0);
     }
     ScratchDirectory scratch;

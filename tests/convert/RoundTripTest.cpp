@@ -43,8 +43,8 @@ std::vector<TestRecord> RandomRecords(std::mt19937& random)
     std::uniform_int_distribution<int> count(1, 4);
     std::vector<TestRecord> records(static_cast<size_t>(count(random)));
     for (TestRecord& r : records)
-        r = {RandomField(random, 30, true), RandomField(random, 160, false), RandomField(random, 20, false),
-            RandomField(random, 20, false), RandomField(random, 30, false)};
+        r = {RandomField(random, 30, true), RandomField(random, 20, false), RandomField(random, 20, false),
+            RandomField(random, 30, false), RandomField(random, 160, false)};
     return records;
 }
 
@@ -52,9 +52,9 @@ std::vector<TestRecord> AsUtf8(const std::vector<TestRecord>& records)
 {
     std::vector<TestRecord> converted;
     for (const TestRecord& r : records)
-        converted.push_back({CDirectoryText::ToUtf8(CString(r.name)), CDirectoryText::ToUtf8(CString(r.misc)),
-            CDirectoryText::ToUtf8(CString(r.phone)), CDirectoryText::ToUtf8(CString(r.pager)),
-            CDirectoryText::ToUtf8(CString(r.email))});
+        converted.push_back({CDirectoryText::ToUtf8(CString(r.name)), CDirectoryText::ToUtf8(CString(r.phone)),
+            CDirectoryText::ToUtf8(CString(r.pager)), CDirectoryText::ToUtf8(CString(r.email)),
+            CDirectoryText::ToUtf8(CString(r.misc))});
     return converted;
 }
 

@@ -16,46 +16,15 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/data/RecordListTestSupport.h"
+#include "tests/support/MountedTmpfs.h"
 #include "tests/support/ScratchDirectory.h"
+#include "tests/support/TestRecord.h"
 
 namespace {
 
-const char kFile[] = "Dialstack.dat";
+constexpr const char* kFile = DirectoryFormat::kDirectoryFileName;
 const std::string kOldBytes = "5\xA5"
                               "1Old\x16\x16\x16\x16\x16";
-
-// A small tmpfs mounted on a directory inside the scratch directory, made
-// the working directory; unmounted again at the end. Mounting needs root
-// with the right to mount, so tests skip when it fails.
-class MountedTmpfs
-{
-public:
-    explicit MountedTmpfs(const std::string& options)
-        : m_path(std::filesystem::current_path() / "mnt")
-    {
-        std::filesystem::create_directory(m_path);
-        m_bMounted = mount("tmpfs", m_path.c_str(), "tmpfs", 0, options.c_str()) == 0;
-        if (m_bMounted)
-            std::filesystem::current_path(m_path);
-    }
-    ~MountedTmpfs()
-    {
-        if (!m_bMounted)
-            return;
-        std::filesystem::current_path(m_path.parent_path());
-        umount2(m_path.c_str(), MNT_DETACH);
-    }
-    MountedTmpfs(const MountedTmpfs&) = delete;
-    MountedTmpfs& operator=(const MountedTmpfs&) = delete;
-
-    bool IsMounted() const { return m_bMounted; }
-    bool MakeReadOnly() { return mount(nullptr, m_path.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0; }
-
-private:
-    std::filesystem::path m_path;
-    bool m_bMounted = false;
-};
 
 // A list whose file is about nBytes long.
 void FillLarge(CRecordList& list, size_t nBytes)
@@ -63,7 +32,7 @@ void FillLarge(CRecordList& list, size_t nBytes)
     list.Reset();
     const std::string note(200, 'n');
     for (size_t i = 0; i * 220 < nBytes; ++i)
-        AppendRecord(list, {"Name " + std::to_string(i), note, "555", "", ""});
+        AppendRecord(list, {"Name " + std::to_string(i), "555", "", "", note});
 }
 
 void ExpectFailedSaveKeptOldFile(CRecordList& list)

@@ -6,48 +6,22 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "tests/data/RecordListTestSupport.h"
 #include "tests/support/ScratchDirectory.h"
+#include "tests/support/TestRecord.h"
+#include "tests/support/TwoRecordDirectory.h"
 
 namespace {
 
-const char kFile[] = "Dialstack.dat";
+constexpr const char* kFile = DirectoryFormat::kDirectoryFileName;
 
-// The two-record directory with header integer 12, and its 61 bytes.
-const std::vector<TestRecord> kTwoRecords{
-    {"Corner Shop", "Open late", "555 0100", "", ""},
-    {"Vet", "", "555 0199", "555 0142", ""},
-};
-const std::string kTwoRecordBytes = "12\xA5"
-                                    "2"
-                                    "Corner\xA5Shop\x16"
-                                    "Open\xA5late\x16"
-                                    "555\xA5"
-                                    "0100\x16"
-                                    "\x16"
-                                    "\x16"
-                                    "Vet\x16"
-                                    "\x16"
-                                    "555\xA5"
-                                    "0199\x16"
-                                    "555\xA5"
-                                    "0142\x16"
-                                    "\x16";
+const std::string kTwoRecordBytes = TwoRecordDirectoryBytes();
 const std::string kBlankBytes = "0\xA5"
                                 "1\x16\x16\x16\x16\x16";
-
-void Fill(CRecordList& list, const std::vector<TestRecord>& records, int nReserved)
-{
-    list.Reset();
-    list.m_nReserved = nReserved;
-    for (const TestRecord& r : records)
-        AppendRecord(list, r);
-}
 
 std::string SaveToFile(const std::vector<TestRecord>& records, int nReserved)
 {
     CRecordList list;
-    Fill(list, records, nReserved);
+    FillList(list, records, nReserved);
     EXPECT_EQ(list.Save(), 1);
     EXPECT_TRUE(list.GetLastSaveError().IsEmpty());
     return ReadFileBytes(kFile);
@@ -71,10 +45,10 @@ Loaded LoadBytes(const std::string& bytes)
         WalkRecords(list), list.m_nReserved, list.IsLoadComplete() == TRUE, list.GetLoadedRecordCount(), bCursorOnTail};
 }
 
-TEST(DirectoryFileFormat, WorkedExamplesAreWrittenAndReadByteForByte)
+TEST(DirectoryFileFormat, TheTwoRecordAndTheEmptyDirectoryAreWrittenAndReadByteForByte)
 {
     ScratchDirectory scratch;
-    EXPECT_EQ(SaveToFile(kTwoRecords, 12), kTwoRecordBytes);
+    EXPECT_EQ(SaveToFile(kTwoRecords, kTwoRecordsHeader), kTwoRecordBytes);
     EXPECT_EQ(kTwoRecordBytes.size(), 61u);
     EXPECT_EQ(SaveToFile({}, 0), kBlankBytes);
 
@@ -82,7 +56,7 @@ TEST(DirectoryFileFormat, WorkedExamplesAreWrittenAndReadByteForByte)
     WriteFileBytes(kFile, kTwoRecordBytes);
     list.Load();
     EXPECT_EQ(WalkRecords(list), kTwoRecords);
-    EXPECT_EQ(list.m_nReserved, 12);
+    EXPECT_EQ(list.m_nReserved, kTwoRecordsHeader);
     EXPECT_TRUE(list.IsLoadComplete());
     EXPECT_EQ(list.GetLoadedRecordCount(), 2);
 
@@ -111,13 +85,13 @@ TEST(DirectoryFileFormat, HeaderIntegerKeepsItsValueAndSign)
 TEST(DirectoryFileFormat, FieldContentSurvivesExactly)
 {
     const std::vector<TestRecord> records{
-        {" lead", "trail ", "dou  ble", "", "x"},   // empty pager between non-empty fields
+        {" lead", "dou  ble", "", "x", "trail "},   // empty pager between non-empty fields
         {"mid\xA5"
          "dle",
-            "", "", "", "e"},
+            "", "", "e", ""},
     };
     CRecordList list;
-    Fill(list, records, 3);
+    FillList(list, records, 3);
     std::string bytes;
     ASSERT_EQ(list.SaveToBytes(bytes), 1);
     EXPECT_EQ(bytes,
@@ -141,7 +115,7 @@ TEST(DirectoryFileFormat, FirstNameBeginningWithADigitGetsOneSpaceAndReadsBack)
 {
     const std::vector<TestRecord> records{{"7 Eleven", "", "", "", ""}, {"9 Lives", "", "", "", ""}};
     CRecordList list;
-    Fill(list, records, 1);
+    FillList(list, records, 1);
     std::string bytes;
     list.SaveToBytes(bytes);
     EXPECT_EQ(bytes,
@@ -174,7 +148,7 @@ TEST(DirectoryFileLoad, NoFileGivesTheBlankListAndTheNextSaveCreatesIt)
 TEST(DirectoryFileLoad, LoadDiscardsChangesAndLeavesTheCursorOnTheLastRecord)
 {
     ScratchDirectory scratch;
-    SaveToFile(kTwoRecords, 12);
+    SaveToFile(kTwoRecords, kTwoRecordsHeader);
     CRecordList list;
     list.Load();
     list.SeekTo(0);
@@ -244,7 +218,7 @@ TEST(DirectoryFileLoad, SpecialBytesAtEveryOffsetOfLongFields)
                                           "1N"
                     + field + "\x16" + field + "\x16\x16" + field + "\x16\x16";
                 const Loaded loaded = LoadBytes(bytes);
-                const TestRecord want{"N" + expected, expected, "", expected, ""};
+                const TestRecord want{"N" + expected, "", expected, "", expected};
                 ASSERT_EQ(loaded.records, std::vector<TestRecord>{want})
                     << "length " << nLength << ", offset " << nOffset << ", byte " << int(chSpecial);
                 ASSERT_TRUE(loaded.bComplete);
@@ -258,7 +232,7 @@ TEST(DirectoryFileLoad, UnnamedRecordsFollowAppendsRule)
     // One unnamed record with a note: one node, and the directory counts as empty.
     Loaded loaded = LoadBytes("0\xA5"
                               "1\x16note\x16\x16\x16\x16");
-    EXPECT_EQ(loaded.records, (std::vector<TestRecord>{{"", "note", "", "", ""}}));
+    EXPECT_EQ(loaded.records, (std::vector<TestRecord>{{"", "", "", "", "note"}}));
     EXPECT_EQ(loaded.nLoadedRecords, 0);
 
     // A record after an unnamed tail is stored into that tail.
@@ -269,7 +243,7 @@ TEST(DirectoryFileLoad, UnnamedRecordsFollowAppendsRule)
     EXPECT_EQ(loaded.nLoadedRecords, 2);
 }
 
-// Every prefix of the worked example: complete records are kept, a record
+// Every prefix of the two-record directory: complete records are kept, a record
 // cut anywhere is dropped, and only the whole file counts as complete.
 TEST(DirectoryFileDamage, AFileCutAtAnyByteKeepsTheCompleteRecords)
 {
@@ -348,7 +322,7 @@ TEST(DirectoryFileDamage, ADirectoryAtTheFilesPlaceIsIncompleteAndCannotBeSavedO
     EXPECT_FALSE(list.IsLoadComplete());
     EXPECT_EQ(WalkRecords(list), std::vector<TestRecord>{TestRecord{}});
 
-    Fill(list,
+    FillList(list,
         {{"Shop\xA5"
           "A",
              "", "", "", ""},
@@ -405,7 +379,7 @@ TEST(DirectoryFileRoundTrip, RandomDirectoriesComeBackUnchanged)
             do
                 r.name = randomText(20);
             while (r.name.empty());
-            r = {r.name, randomText(40), randomText(12), randomText(12), randomText(30)};
+            r = {r.name, randomText(12), randomText(12), randomText(30), randomText(40)};
         }
         const int nReserved = static_cast<int>(random());
         SaveToFile(records, nReserved);

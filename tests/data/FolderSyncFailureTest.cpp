@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/data/RecordListTestSupport.h"
+#include "tests/support/TestRecord.h"
 #include "tests/support/ScratchDirectory.h"
 
 namespace {

@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/data/RecordListTestSupport.h"
+#include "tests/support/TestRecord.h"
 
 namespace {
 
-const TestRecord kA{"A", "a misc", "1", "2", "a@x"};
-const TestRecord kB{"B", "", "3", "", "b@x"};
-const TestRecord kC{"C", "c misc", "", "4", ""};
+const TestRecord kA{"A", "1", "2", "a@x", "a misc"};
+const TestRecord kB{"B", "3", "", "b@x", ""};
+const TestRecord kC{"C", "", "4", "", "c misc"};
 const TestRecord kBlank{};
 
 // The links must agree in both directions and the cursor must be one of the nodes.
@@ -76,8 +76,8 @@ TEST_F(RecordListTest, AppendFillsTheBlankNodeThenAddsInCallOrder)
 
 TEST_F(RecordListTest, AppendOfAnEmptyNameKeepsFillingTheSameNode)
 {
-    AppendRecord(list, {"", "first", "", "", ""});
-    AppendRecord(list, {"", "second", "", "", ""});
+    AppendRecord(list, {"", "", "", "", "first"});
+    AppendRecord(list, {"", "", "", "", "second"});
     EXPECT_EQ(list.m_pHead, list.m_pTail);
     EXPECT_TRUE(list.GetName().IsEmpty());
     EXPECT_EQ(list.GetMisc(), "second");
@@ -173,7 +173,7 @@ TEST_F(RecordListTest, SettersChangeOnlyTheCursorField)
     list.SetMisc("M");
     list.SetPager("P");
     list.SetEmail("E");
-    EXPECT_EQ(CursorRecord(list), (TestRecord{"N", "M", "", "P", "E"}));
+    EXPECT_EQ(CursorRecord(list), (TestRecord{"N", "", "P", "E", "M"}));
 }
 
 // The list remembers the cursor's position to walk quickly; random
@@ -190,7 +190,7 @@ TEST_F(RecordListTest, RandomOperationsMatchASimpleModel)
         const int nIndex = std::uniform_int_distribution<int>(-2, nSize + 1)(random);
         switch (std::uniform_int_distribution<int>(0, 3)(random)) {
         case 0: {
-            const TestRecord r{"n" + std::to_string(nNext++), "m", "p", "q", "e"};
+            const TestRecord r{"n" + std::to_string(nNext++), "p", "q", "e", "m"};
             AppendRecord(list, r);
             if (model.back().name.empty())
                 model.back() = r;

@@ -24,13 +24,6 @@ protected:
     CTestDialog m_dlg;
 };
 
-QMenu* OpenMenu()
-{
-    QWidget* popup = nullptr;
-    WaitFor([&] { return (popup = QApplication::activePopupWidget()) != nullptr; });
-    return qobject_cast<QMenu*>(popup);
-}
-
 TEST_F(DialogTest, MissingTemplateGivesMinusOne)
 {
     CTestDialog dlg(IDD_TEST_MISSING);
@@ -163,7 +156,7 @@ TEST_F(DialogTest, WindowMenuHoldsMoveCloseAndAppendedItems)
     m_dlg.m_bAppendMenuItem = true;
     RunWhenModal([this](QWidget* w) {
         PressKey(Qt::Key_Space, Qt::AltModifier);
-        QMenu* menu = OpenMenu();
+        QMenu* menu = OpenedMenu();
         ASSERT_NE(menu, nullptr);
         const QList<QAction*> actions = menu->actions();
         ASSERT_EQ(actions.size(), 4);
@@ -179,7 +172,7 @@ TEST_F(DialogTest, WindowMenuHoldsMoveCloseAndAppendedItems)
         ASSERT_EQ(w->childAt(free), nullptr);
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, free, w->mapToGlobal(free));
         QApplication::sendEvent(w, &rightClick);
-        menu = OpenMenu();
+        menu = OpenedMenu();
         ASSERT_NE(menu, nullptr);
         QTest::keyClick(menu, Qt::Key_C);
     });

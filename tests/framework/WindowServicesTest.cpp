@@ -1,12 +1,10 @@
-// Window services: message boxes, the help window reached through the
-// application's map, icons, painting with the default as fallback, and the
-// application's start-up naming.
+// Window services: message boxes, icons, painting with the default as
+// fallback, and the application's start-up naming.
 
 #include <set>
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 #include "framework/FrameworkIcon.h"
@@ -53,16 +51,6 @@ private:
     HCURSOR OnQueryDragIcon() { return m_hIcon; }
 };
 
-QTextBrowser* OpenHelpWindow()
-{
-    for (QWidget* widget : QApplication::allWidgets()) {
-        auto* browser = qobject_cast<QTextBrowser*>(widget);
-        if (browser && browser->isWindow() && browser->isVisible())
-            return browser;
-    }
-    return nullptr;
-}
-
 TEST(WindowServicesTest, MessageBoxIsModalAndCaptionedWithTheApplicationName)
 {
     const CString savedName = AfxGetApp()->m_strAppName;
@@ -78,22 +66,6 @@ TEST(WindowServicesTest, MessageBoxIsModalAndCaptionedWithTheApplicationName)
     EXPECT_EQ(caption, "dialstack");
     EXPECT_EQ(text, "You must specify a name!");
     AfxGetApp()->m_strAppName = savedName;
-}
-
-TEST(WindowServicesTest, HelpCommandReachesTheApplicationAndHelpQuitClosesTheWindow)
-{
-    RegisterTestTemplates();
-    CTestDialog dlg;
-    RunWhenModal([&dlg](QWidget*) {
-        dlg.SendMessage(WM_COMMAND, ID_HELP);
-        QTextBrowser* help = OpenHelpWindow();
-        ASSERT_NE(help, nullptr);
-        EXPECT_TRUE(help->toPlainText().contains("Undo Changes"));
-        dlg.WinHelp(0, HELP_QUIT);
-        EXPECT_EQ(OpenHelpWindow(), nullptr);
-        PressKey(Qt::Key_Escape);
-    });
-    dlg.DoModal();
 }
 
 TEST(WindowServicesTest, IconsSetThroughMessagesAndPaintedInPaintHandler)

@@ -11,9 +11,8 @@
 namespace
 {
 
-// The two-record listing used as the worked example for printing, written
-// in the pieces a listing is made of: literal text, field strings and
-// single characters.
+// The listing of a two-record directory, written in the pieces a listing is
+// made of: literal text, field strings and single characters.
 void WriteExampleListing(CPrinterPort& port)
 {
     port << "\t\tQuillaven Dialstack\n" << "\t\t\"No Frills\" Record Listing\n\n";
@@ -65,7 +64,7 @@ const std::string kDefaultMissingPrefix = "The default printer is not available:
 const std::string kNotSentPrefix = "The job could not be sent to the printer: ";
 
 // Closing is never called here: these cases must not reach a real printer.
-TEST(PrinterPortTranslation, WorkedExampleGrowsFrom136To147Bytes)
+TEST(PrinterPortTranslation, TheTwoRecordListingGrowsFrom136To147Bytes)
 {
     ASSERT_EQ(kExampleAsWritten.size(), 136u);
 

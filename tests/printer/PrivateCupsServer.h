@@ -6,7 +6,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <set>
 #include <signal.h>
@@ -22,6 +21,8 @@
 #include <vector>
 
 #include <cups/cups.h>
+
+#include "tests/support/FileBytes.h"
 
 // A CUPS scheduler of the test's own, so printing can be tested end to end
 // without touching /etc/cups or any scheduler of the machine.
@@ -155,8 +156,8 @@ public:
             if (std::optional<std::filesystem::path> file = NextJobFile()) {
                 std::string name = file->filename().string();
                 m_taken.insert(name);
-                m_lastJobFormat = ReadFile(JobDirectory() / (".format-" + name.substr(4)));
-                return ReadFile(*file);
+                m_lastJobFormat = ReadFileBytes(JobDirectory() / (".format-" + name.substr(4)));
+                return ReadFileBytes(*file);
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         } while (std::chrono::steady_clock::now() < deadline);
@@ -171,7 +172,7 @@ public:
     // message of a failed assertion.
     std::string Log() const
     {
-        return ReadFile(m_dir / "log" / "error_log") + ReadFile(m_dir / "log" / "tools.log");
+        return ReadFileBytes(m_dir / "log" / "error_log") + ReadFileBytes(m_dir / "log" / "tools.log");
     }
 
     const std::filesystem::path& Directory() const { return m_dir; }
@@ -378,12 +379,6 @@ private:
             }
         }
         return next;
-    }
-
-    static std::string ReadFile(const std::filesystem::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
     std::filesystem::path m_dir;

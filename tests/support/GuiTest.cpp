@@ -1,10 +1,13 @@
 #include "tests/support/GuiTest.h"
 
+#include <map>
+
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QThread>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -15,9 +18,18 @@ namespace GuiTest {
 
 namespace {
 
-std::vector<QPointer<QTimer>>& PendingSteps()
+// A queued step that has not run yet: its polling timer and where it was
+// queued.
+struct PendingStep
 {
-    static std::vector<QPointer<QTimer>> steps;
+    QPointer<QTimer> timer;
+    QueuedAt queuedAt;
+};
+
+// By a number given to each step, so that a step leaves the list when it runs.
+std::map<unsigned, PendingStep>& PendingSteps()
+{
+    static std::map<unsigned, PendingStep> steps;
     return steps;
 }
 
@@ -25,39 +37,53 @@ std::vector<QPointer<QTimer>>& PendingSteps()
 // runs anyway; generous, since a loaded machine can be slow to deliver it.
 constexpr qint64 kActivationWaitMilliseconds = 2000;
 
-bool IsReady(QWidget* modal, QWidget* before, const QElapsedTimer& sinceShown)
+// Runs step once the top modal window is one isTarget accepts, shown and
+// active (or shown for long enough).
+void Queue(const std::function<bool(QWidget* pModal)>& isTarget, Step step, QueuedAt queuedAt)
 {
-    if (!modal || modal == before || !modal->isVisible())
-        return false;
-    return modal->isActiveWindow() || sinceShown.elapsed() > kActivationWaitMilliseconds;
+    static unsigned nLastNumber = 0;
+    const unsigned nNumber = ++nLastNumber;
+    auto* timer = new QTimer;
+    auto sinceShown = std::make_shared<QElapsedTimer>();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, isTarget, step, sinceShown, nNumber] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || !isTarget(modal))
+            return;
+        if (!sinceShown->isValid())
+            sinceShown->start();
+        if (!modal->isActiveWindow() && sinceShown->elapsed() <= kActivationWaitMilliseconds)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        PendingSteps().erase(nNumber);
+        step(modal);
+    });
+    timer->start(1);
+    PendingSteps().emplace(nNumber, PendingStep{timer, queuedAt});
 }
 
 } // namespace
 
-void RunWhenModal(Step step)
+void RunWhenModal(Step step, const char* pszFile, int nLine)
 {
     QPointer<QWidget> before = QApplication::activeModalWidget();
-    auto* timer = new QTimer;
-    auto sinceShown = std::make_shared<QElapsedTimer>();
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, before, step, sinceShown] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal != before.data() && modal->isVisible() && !sinceShown->isValid())
-            sinceShown->start();
-        if (!sinceShown->isValid() || !IsReady(modal, before.data(), *sinceShown))
-            return;
-        timer->stop();
-        timer->deleteLater();
-        step(modal);
-    });
-    timer->start(1);
-    PendingSteps().push_back(timer);
+    Queue([before](QWidget* pModal) { return pModal != before.data(); }, std::move(step), {pszFile, nLine});
 }
 
-void CancelPendingSteps()
+void RunWhenModalIs(std::function<QWidget*()> window, Step step, const char* pszFile, int nLine)
 {
-    for (QPointer<QTimer>& timer : PendingSteps())
-        delete timer.data();
+    Queue([window](QWidget* pModal) { return pModal == window(); }, std::move(step), {pszFile, nLine});
+}
+
+std::vector<QueuedAt> CancelPendingSteps()
+{
+    std::vector<QueuedAt> cancelled;
+    for (auto& [nNumber, pending] : PendingSteps()) {
+        cancelled.push_back(pending.queuedAt);
+        delete pending.timer.data();
+    }
     PendingSteps().clear();
+    return cancelled;
 }
 
 QWidget* Control(QWidget* pDialog, int nId)
@@ -111,6 +137,13 @@ bool WaitFor(const std::function<bool()>& done, int nMilliseconds)
     return true;
 }
 
+QMenu* OpenedMenu()
+{
+    QWidget* popup = nullptr;
+    WaitFor([&] { return (popup = QApplication::activePopupWidget()) != nullptr; });
+    return qobject_cast<QMenu*>(popup);
+}
+
 void CloseAllModal()
 {
     for (int attempt = 0; attempt < 20; ++attempt) {
@@ -125,6 +158,40 @@ void CloseAllModal()
             modal->hide();
         QCoreApplication::processEvents();
     }
+}
+
+namespace {
+
+std::vector<QWidget*> VisibleTopLevelWidgets()
+{
+    std::vector<QWidget*> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            windows.push_back(window);
+    return windows;
+}
+
+} // namespace
+
+std::vector<std::string> OpenWindows()
+{
+    std::vector<std::string> open;
+    for (QWidget* window : VisibleTopLevelWidgets()) {
+        std::string description = window->metaObject()->className();
+        description += " \"" + window->windowTitle().toStdString() + '"';
+        if (window->isModal())
+            description += " (modal)";
+        open.push_back(description);
+    }
+    return open;
+}
+
+void CloseAllWindows()
+{
+    CloseAllModal();
+    for (QWidget* window : VisibleTopLevelWidgets())
+        window->close();
+    QCoreApplication::processEvents();
 }
 
 } // namespace GuiTest

@@ -25,7 +25,9 @@ int WatchdogMilliseconds()
 
 // Starts a timer with each test; when it fires, the test fails and every
 // modal window is closed, so the test's DoModal returns. At the end of each
-// test, pending steps are cancelled and left-over windows closed.
+// test, a step that never ran or a window left open fails the test (a step's
+// checks count only when they ran); either way they are cancelled and
+// closed, so the next test starts clean.
 class Watchdog : public testing::EmptyTestEventListener
 {
 public:
@@ -44,11 +46,13 @@ public:
     void OnTestEnd(const testing::TestInfo&) override
     {
         m_timer.reset();
-        GuiTest::CancelPendingSteps();
-        GuiTest::CloseAllModal();
-        for (QWidget* window : QApplication::topLevelWidgets())
-            window->close();
-        QCoreApplication::processEvents();
+        for (const GuiTest::QueuedAt& step : GuiTest::CancelPendingSteps())
+            ADD_FAILURE_AT(step.pszFile, step.nLine)
+                << "a step queued here never ran: the modal window it waits for never came up, so none of its "
+                   "checks ran";
+        for (const std::string& window : GuiTest::OpenWindows())
+            ADD_FAILURE() << "still open at the end of the test: " << window;
+        GuiTest::CloseAllWindows();
     }
 
 private:

@@ -11,7 +11,6 @@ const MessageMap* CTestApp::GetThisMessageMap()
 {
     using T = CTestApp;
     static const MessageEntry<T> entries[] = {
-        OnCommandEntry<T>(ID_HELP, &CWinApp::OnHelp),
         OnCommandEntry<T>(kCommandId, &T::OnTestCommand),
     };
     static const TypedMessageMap<T> map(CWinApp::GetThisMessageMap(), entries);

@@ -3,8 +3,8 @@
 #include "framework/WinApp.h"
 
 // The application object of a GUI test that brings none of its own. Its
-// map sends ID_HELP to OnHelp, as the program's does, and counts the
-// command kCommandId, so tests can see commands reach the application.
+// map counts the command kCommandId, so tests can see commands reach the
+// application.
 class CTestApp : public CWinApp
 {
 public:

@@ -18,7 +18,7 @@ using namespace MainWindow;
 
 namespace {
 
-const std::vector<Entry> kTwo = {{"Mia Park", "555 0101", "", "mia@example.org", ""},
+const std::vector<TestRecord> kTwo = {{"Mia Park", "555 0101", "", "mia@example.org", ""},
                                  {"Zoe Quinn", "", "555 0142", "", "Neighbour"}};
 
 QLineEdit* Box(QWidget* dialog, int nId) { return qobject_cast<QLineEdit*>(Control(dialog, nId)); }
@@ -31,7 +31,7 @@ void TypeInto(QWidget* dialog, int nId, const QString& text)
 }
 
 // Queues the filling of the next entry dialog, then the key that ends it.
-void AnswerEntryDialog(const Entry& e, Qt::Key endKey = Qt::Key_Return)
+void AnswerEntryDialog(const TestRecord& e, Qt::Key endKey = Qt::Key_Return)
 {
     RunWhenModal([e, endKey](QWidget* dialog) {
         const std::pair<int, const std::string*> fields[] = {
@@ -57,8 +57,8 @@ protected:
 
 TEST_F(EntryDialogTest, AddFillsTheEmptyDirectoryThenAppendsLastWhateverTheName)
 {
-    const Entry first = {"Mia Park", "555 0101", "", "", ""};
-    const Entry sortsFirst = {"Aaron", "", "", "", "call"};
+    const TestRecord first = {"Mia Park", "555 0101", "", "", ""};
+    const TestRecord sortsFirst = {"Aaron", "", "", "", "call"};
     RunMainWindow(m_dlg, {}, [&](QWidget* w) {
         AnswerEntryDialog(first);
         Click(w, IDC_ADD_NAME);
@@ -143,7 +143,7 @@ TEST_F(EntryDialogTest, EmptyAndBlankNamesAreRefusedAndTheBoxesKeepWhatWasTyped)
 
 TEST_F(EntryDialogTest, EditChangesTheSelectedRecordInPlaceAndCancelKeepsIt)
 {
-    const Entry changed = {"Anna", "1", "2", "3", "4"};
+    const TestRecord changed = {"Anna", "1", "2", "3", "4"};
     RunMainWindow(m_dlg, kTwo, [&](QWidget* w) {
         ClickName(w, 1);
         AnswerEntryDialog(changed, Qt::Key_Escape);
@@ -166,7 +166,7 @@ TEST_F(EntryDialogTest, EditChangesTheSelectedRecordInPlaceAndCancelKeepsIt)
 
 TEST_F(EntryDialogTest, EditOnTheEmptyDirectoryStoresIntoTheBlankRecord)
 {
-    const Entry e = {"First", "", "", "", "note"};
+    const TestRecord e = {"First", "", "", "", "note"};
     RunMainWindow(m_dlg, {}, [&](QWidget* w) {
         RunWhenModal([&](QWidget* dialog) {
             for (int nId : {IDC_NAME, IDC_PHONE, IDC_PAGER, IDC_EMAIL, IDC_MISC})
@@ -182,8 +182,8 @@ TEST_F(EntryDialogTest, EditOnTheEmptyDirectoryStoresIntoTheBlankRecord)
 
 TEST_F(EntryDialogTest, EditAfterDeleteEditsTheRecordTheDeleteLeftUnderTheCursor)
 {
-    const std::vector<Entry> three = {kTwo[0], kTwo[1], {"Third", "", "", "", ""}};
-    const Entry changed = {"Changed", "9", "", "", ""};
+    const std::vector<TestRecord> three = {kTwo[0], kTwo[1], {"Third", "", "", "", ""}};
+    const TestRecord changed = {"Changed", "9", "", "", ""};
     RunMainWindow(m_dlg, three, [&](QWidget* w) {
         ClickName(w, 2);
         Click(w, IDC_DELETE_NAME);

@@ -1,27 +1,37 @@
 #include "tests/ui/MainWindowDriver.h"
 
-#include <fstream>
-#include <iterator>
+#include <memory>
 
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace MainWindow {
 
-std::string ReadFileBytes(const char* pszPath)
+int RunMainWindow(CDirectoryDlg& dlg, const std::function<void(QWidget*)>& steps, const char* pszFile, int nLine)
 {
-    std::ifstream in(pszPath, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // The steps may run only while this call runs: dlg and steps may be gone
+    // afterwards.
+    auto bRunning = std::make_shared<bool>(true);
+    GuiTest::RunWhenModalIs(
+        [&dlg, bRunning]() -> QWidget* { return *bRunning ? dlg.GetSafeHwnd() : nullptr; },
+        [&steps](QWidget* w) {
+            steps(w);
+            if (!w->isVisible())
+                return;   // the steps ended it
+            QWidget* target = GuiTest::Focus() && GuiTest::Focus()->window() == w ? GuiTest::Focus() : w;
+            QTest::keyClick(target, Qt::Key_Escape);
+        },
+        pszFile, nLine);
+    const int nResult = dlg.DoModal();
+    *bRunning = false;
+    return nResult;
 }
 
-int RunMainWindow(CDirectoryDlg& dlg, const std::vector<Entry>& entries, const std::function<void(QWidget*)>& steps)
+int RunMainWindow(CDirectoryDlg& dlg, const std::vector<TestRecord>& records, const std::function<void(QWidget*)>& steps,
+    const char* pszFile, int nLine)
 {
-    WriteDirectory(entries);
-    GuiTest::RunWhenModal([&](QWidget* w) {
-        steps(w);
-        GuiTest::PressKey(Qt::Key_Escape);
-    });
-    return dlg.DoModal();
+    WriteDirectory(records);
+    return RunMainWindow(dlg, steps, pszFile, nLine);
 }
 
 void ClickName(QWidget* w, int row)

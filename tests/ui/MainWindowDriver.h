@@ -12,7 +12,9 @@
 
 #include "data/RecordList.h"
 #include "res/resource.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/TestRecord.h"
 #include "ui/DirectoryDlg.h"
 
 // Readable failure messages for the Qt texts the tests compare.
@@ -21,21 +23,6 @@ inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.
 // The tests spell texts in Windows-1252 bytes and use only characters that
 // Latin-1 holds in the same byte.
 inline QString Latin1(const std::string& bytes) { return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())); }
-
-// One record as the tests spell it, in screen order.
-struct Entry
-{
-    std::string name, phone, pager, email, misc;
-    bool operator==(const Entry& o) const
-    {
-        return name == o.name && phone == o.phone && pager == o.pager && email == o.email && misc == o.misc;
-    }
-};
-
-inline void PrintTo(const Entry& e, std::ostream* os)
-{
-    *os << '{' << e.name << " | " << e.phone << " | " << e.pager << " | " << e.email << " | " << e.misc << '}';
-}
 
 // Reads the main window's record list for the checks of the tests.
 struct DirectoryDlgProbe
@@ -61,60 +48,31 @@ inline QStringList Names(QWidget* w) { return Rows(NameList(w)); }
 inline QStringList Details(QWidget* w) { return Rows(DetailList(w)); }
 inline int Selected(QWidget* w) { return NameList(w)->currentRow() >= 0 && NameList(w)->currentItem()->isSelected() ? NameList(w)->currentRow() : -1; }
 
-inline QStringList DetailsOf(const Entry& e)
+inline QStringList DetailsOf(const TestRecord& e)
 {
     return {Latin1(e.phone), Latin1(e.pager),
             Latin1(e.email), Latin1(e.misc)};
 }
 
-inline QStringList NamesOf(const std::vector<Entry>& entries)
+inline QStringList NamesOf(const std::vector<TestRecord>& records)
 {
     QStringList names;
-    for (const Entry& e : entries)
+    for (const TestRecord& e : records)
         names << Latin1(e.name);
     return names;
 }
 
-// The record under the list's cursor.
-inline Entry CursorRecord(CDirectoryDlg& dlg)
-{
-    CRecordList& r = DirectoryDlgProbe::Records(dlg);
-    return {r.GetName().GetString(), r.GetPhone().GetString(), r.GetPager().GetString(),
-            r.GetEmail().GetString(), r.GetMisc().GetString()};
-}
+// The record under the main window's cursor.
+inline TestRecord CursorRecord(CDirectoryDlg& dlg) { return ::CursorRecord(DirectoryDlgProbe::Records(dlg)); }
 
-// Fills list with entries, in order.
-inline void FillList(CRecordList& list, const std::vector<Entry>& entries, int nReserved)
-{
-    list.Reset();
-    list.m_nReserved = nReserved;
-    for (const Entry& e : entries)
-        list.Append(e.name.c_str(), e.misc.c_str(), e.pager.c_str(), e.phone.c_str(), e.email.c_str());
-}
-
-// Writes entries to "Dialstack.dat" in the working directory.
-inline void WriteDirectory(const std::vector<Entry>& entries, int nReserved = 0)
-{
-    CRecordList list;
-    FillList(list, entries, nReserved);
-    list.Save();
-}
-
-// The bytes the directory file should hold for entries.
-inline std::string DirectoryBytes(const std::vector<Entry>& entries, int nReserved = 0)
-{
-    CRecordList list;
-    FillList(list, entries, nReserved);
-    std::string bytes;
-    list.SaveToBytes(bytes);
-    return bytes;
-}
-
-std::string ReadFileBytes(const char* pszPath = "Dialstack.dat");
-
-// Writes entries to the directory file, opens the main window on it, runs
-// steps in it and leaves by Escape. Returns DoModal's result.
-int RunMainWindow(CDirectoryDlg& dlg, const std::vector<Entry>& entries, const std::function<void(QWidget*)>& steps);
+// Opens the main window on the directory file in the working directory,
+// runs steps in it once it is up (after any message box of its start-up)
+// and, unless steps ended it, leaves by Escape. Returns DoModal's result.
+int RunMainWindow(CDirectoryDlg& dlg, const std::function<void(QWidget*)>& steps, const char* pszFile = __builtin_FILE(),
+    int nLine = __builtin_LINE());
+// The same on a directory file that holds records.
+int RunMainWindow(CDirectoryDlg& dlg, const std::vector<TestRecord>& records, const std::function<void(QWidget*)>& steps,
+    const char* pszFile = __builtin_FILE(), int nLine = __builtin_LINE());
 
 // Clicks the name at row, as a user does.
 void ClickName(QWidget* w, int row);

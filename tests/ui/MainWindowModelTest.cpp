@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/ScratchDirectory.h"
+#include "tests/support/TwoRecordDirectory.h"
 #include "tests/ui/MainWindowDriver.h"
 
 using namespace GuiTest;
@@ -33,13 +34,13 @@ unsigned EnvNumber(const char* pszName, unsigned nDefault)
 // What the window should show and hold, kept in the plainest terms.
 struct Model
 {
-    std::vector<Entry> saved;     // the file
-    std::vector<Entry> records;   // the list in memory
+    std::vector<TestRecord> saved;     // the file
+    std::vector<TestRecord> records;   // the list in memory
     int selected = -1;            // the name list's selection
     size_t cursor = 0;            // the record list's cursor (records empty: the blank node)
     QStringList details;          // the detail list's rows
 
-    Entry AtCursor() const { return records.empty() ? Entry{} : records[cursor]; }
+    TestRecord AtCursor() const { return records.empty() ? TestRecord{} : records[cursor]; }
     QStringList CursorDetails() const { return DetailsOf(AtCursor()); }
 
     // The main window's list rebuild: the first record selected and shown;
@@ -76,10 +77,9 @@ public:
         m_model.records = m_model.saved;
         m_model.Fill();
         m_model.details = m_model.records.empty() ? QStringList() : m_model.CursorDetails();
-        RunWhenModal([&](QWidget* w) {
+        RunMainWindow(dlg, [&](QWidget* w) {
             for (; nRun < nSteps && !testing::Test::HasFailure(); ++nRun) {
                 const std::string command = Step(dlg, w);
-                if (std::getenv("WALK_TRACE")) fprintf(stderr, "%u %s sel=%d n=%zu focus=%s\n", nRun, command.c_str(), m_model.selected, m_model.records.size(), Focus() ? Focus()->metaObject()->className() : "-");
                 Check(dlg, w, command, nRun);
             }
             if (Chance(2)) {
@@ -89,7 +89,6 @@ public:
                 PressKey(Qt::Key_Escape);
             }
         });
-        dlg.DoModal();
         EXPECT_EQ(ReadFileBytes(), DirectoryBytes(m_model.saved)) << "after the session";
         return nRun;
     }
@@ -169,7 +168,7 @@ private:
     // asynchronously; the user's next key needs it.
     static void WaitUntilActive(QWidget* w) { ASSERT_TRUE(WaitFor([w] { return w->isActiveWindow(); })); }
 
-    void FillBoxes(QWidget* entry, const Entry& e, bool bReplace)
+    void FillBoxes(QWidget* entry, const TestRecord& e, bool bReplace)
     {
         const int ids[] = {IDC_NAME, IDC_PHONE, IDC_PAGER, IDC_EMAIL, IDC_MISC};
         const std::string* values[] = {&e.name, &e.phone, &e.pager, &e.email, &e.misc};
@@ -184,7 +183,7 @@ private:
         }
     }
 
-    Entry RandomEntry()
+    TestRecord RandomTestRecord()
     {
         return {RandomText(true), Chance(3) ? "" : RandomText(false), Chance(2) ? "" : RandomText(false),
                 Chance(2) ? "" : RandomText(false), Chance(2) ? "" : RandomText(false)};
@@ -192,7 +191,7 @@ private:
 
     std::string Add(QWidget* w)
     {
-        const Entry e = RandomEntry();
+        const TestRecord e = RandomTestRecord();
         const bool bCancel = Chance(6);
         RunWhenModal([&](QWidget* entry) {
             FillBoxes(entry, e, false);
@@ -210,7 +209,7 @@ private:
     std::string Edit(CDirectoryDlg& dlg, QWidget* w)
     {
         Model& m = m_model;
-        const Entry e = RandomEntry();
+        const TestRecord e = RandomTestRecord();
         const bool bCancel = Chance(6);
         RunWhenModal([&](QWidget* entry) {
             FillBoxes(entry, e, true);
@@ -263,7 +262,7 @@ TEST(MainWindowModelTest, RandomCommandsKeepScreenCursorAndFileInStep)
     SCOPED_TRACE("seed " + std::to_string(seed));
 
     Walk walk(seed);
-    walk.m_model.saved = {{"Corner Shop", "555 0100", "", "", "Open late"}, {"Vet", "555 0199", "555 0142", "", ""}};
+    walk.m_model.saved = kTwoRecords;
     WriteDirectory(walk.m_model.saved);
 
     unsigned nDone = 0;

@@ -2,19 +2,17 @@
 // directory file, selection, Delete Name, Save Now, Undo Changes, the ways
 // out, the window menu with the About box, and help.
 
-#include <fstream>
-#include <sys/mount.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 #include "app/DirectoryApp.h"
 #include "framework/HelpWindow.h"
+#include "tests/support/MountedTmpfs.h"
 #include "tests/support/ScratchDirectory.h"
 #include "tests/ui/MainWindowDriver.h"
 
@@ -27,7 +25,7 @@ CDirectoryApp theApp;
 
 namespace {
 
-const std::vector<Entry> kThree = {
+const std::vector<TestRecord> kThree = {
     {"Zoe Quinn", "555 0300", "", "zoe@example.org", "Neighbour"},
     {"Adam Bell", "", "555 0142", "", ""},
     {"Mia Park", "555 0101", "555 0102", "", "  two  spaces  "},
@@ -40,34 +38,32 @@ protected:
     CDirectoryDlg m_dlg;
 };
 
-void ExpectShows(CDirectoryDlg& dlg, QWidget* w, const std::vector<Entry>& entries, int nSelected)
+void ExpectShows(CDirectoryDlg& dlg, QWidget* w, const std::vector<TestRecord>& records, int nSelected)
 {
-    EXPECT_EQ(Names(w), NamesOf(entries));
+    EXPECT_EQ(Names(w), NamesOf(records));
     EXPECT_EQ(Selected(w), nSelected);
     if (nSelected >= 0) {
-        EXPECT_EQ(Details(w), DetailsOf(entries[static_cast<size_t>(nSelected)]));
-        EXPECT_EQ(CursorRecord(dlg), entries[static_cast<size_t>(nSelected)]) << "the cursor is on the selected record";
+        EXPECT_EQ(Details(w), DetailsOf(records[static_cast<size_t>(nSelected)]));
+        EXPECT_EQ(CursorRecord(dlg), records[static_cast<size_t>(nSelected)]) << "the cursor is on the selected record";
     }
 }
 
 TEST_F(MainWindowTest, StartsEmptyWithoutAFileAndCreatesNone)
 {
-    RunWhenModal([](QWidget* w) {
+    const int nResult = RunMainWindow(m_dlg, [](QWidget* w) {
         EXPECT_TRUE(Names(w).isEmpty());
         EXPECT_EQ(Selected(w), -1);
         EXPECT_TRUE(Details(w).isEmpty());
         EXPECT_EQ(Focus(), Control(w, IDC_ADD_NAME));
         EXPECT_EQ(w->windowTitle(), "Quillaven Dialstack");
-        PressKey(Qt::Key_Escape);
     });
-    EXPECT_EQ(m_dlg.DoModal(), IDCANCEL);
-    EXPECT_FALSE(std::filesystem::exists("Dialstack.dat"));
+    EXPECT_EQ(nResult, IDCANCEL);
+    EXPECT_FALSE(std::filesystem::exists(DirectoryFormat::kDirectoryFileName));
 }
 
 TEST_F(MainWindowTest, StartsWithTheFileInFileOrderFirstSelectedDetailsBesideLabels)
 {
-    WriteDirectory(kThree);
-    RunWhenModal([this](QWidget* w) {
+    const int nResult = RunMainWindow(m_dlg, kThree, [this](QWidget* w) {
         ExpectShows(m_dlg, w, kThree, 0);
         // Each detail row sits beside its label: Phone, Pager, Email, Misc.
         QListWidget* details = DetailList(w);
@@ -83,33 +79,29 @@ TEST_F(MainWindowTest, StartsWithTheFileInFileOrderFirstSelectedDetailsBesideLab
             EXPECT_LE(std::abs(rowCentre - labelCentre), details->visualItemRect(details->item(row)).height() / 2)
                 << labels[row].toStdString() << " row is not beside its label";
         }
-        PressKey(Qt::Key_Escape);
     });
-    EXPECT_EQ(m_dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(nResult, IDCANCEL);
 }
 
 TEST_F(MainWindowTest, DamagedFileIsReportedOnceAndItsCompleteRecordsKept)
 {
     std::string bytes = DirectoryBytes(kThree);
     bytes.resize(bytes.size() - 5);   // cut inside the last record
-    std::ofstream("Dialstack.dat", std::ios::binary) << bytes;
+    WriteFileBytes(DirectoryFormat::kDirectoryFileName, bytes);
 
+    // The message comes before the window shows; a second message would
+    // keep the window's steps from running, and so fail the test.
     QString text;
-    int nBoxes = 0;
     RunWhenModal([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
-        ++nBoxes;
         text = box->text();
         EXPECT_EQ(box->windowTitle().toStdString(), AfxGetApp()->m_strAppName.GetString());
-        RunWhenModal([&](QWidget* w) {
-            ExpectShows(m_dlg, w, {kThree[0], kThree[1]}, 0);
-            PressKey(Qt::Key_Escape);
-        });
         PressKey(Qt::Key_Return);
     });
-    EXPECT_EQ(m_dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(nBoxes, 1);
+    const int nResult
+        = RunMainWindow(m_dlg, [this](QWidget* w) { ExpectShows(m_dlg, w, {kThree[0], kThree[1]}, 0); });
+    EXPECT_EQ(nResult, IDCANCEL);
     EXPECT_TRUE(text.contains("Dialstack.dat")) << text.toStdString();
     EXPECT_TRUE(text.contains("2 records")) << text.toStdString();
     EXPECT_EQ(ReadFileBytes(), bytes) << "leaving without saving keeps the damaged file as it was";
@@ -117,8 +109,7 @@ TEST_F(MainWindowTest, DamagedFileIsReportedOnceAndItsCompleteRecordsKept)
 
 TEST_F(MainWindowTest, SelectionByMouseAndArrowKeysMovesDetailsAndCursor)
 {
-    WriteDirectory(kThree);
-    RunWhenModal([this](QWidget* w) {
+    RunMainWindow(m_dlg, kThree, [this](QWidget* w) {
         ClickName(w, 2);
         ExpectShows(m_dlg, w, kThree, 2);
         PressKey(Qt::Key_Up);
@@ -128,15 +119,12 @@ TEST_F(MainWindowTest, SelectionByMouseAndArrowKeysMovesDetailsAndCursor)
         PressKey(Qt::Key_Down);
         PressKey(Qt::Key_Down);
         ExpectShows(m_dlg, w, kThree, 2);
-        PressKey(Qt::Key_Escape);
     });
-    m_dlg.DoModal();
 }
 
 TEST_F(MainWindowTest, DeleteNameTwiceRemovesOnlyTheSelectedRecord)
 {
-    WriteDirectory(kThree);
-    RunWhenModal([this](QWidget* w) {
+    RunMainWindow(m_dlg, kThree, [this](QWidget* w) {
         ClickName(w, 1);
         Click(w, IDC_DELETE_NAME);
         EXPECT_EQ(Names(w), NamesOf({kThree[0], kThree[2]}));
@@ -152,15 +140,12 @@ TEST_F(MainWindowTest, DeleteNameTwiceRemovesOnlyTheSelectedRecord)
         EXPECT_EQ(ReadFileBytes(), DirectoryBytes({kThree[0], kThree[2]}));
         EXPECT_EQ(Selected(w), -1);
         EXPECT_EQ(Details(w), DetailsOf(kThree[0])) << "with nothing selected, the first record is shown";
-        PressKey(Qt::Key_Escape);
     });
-    m_dlg.DoModal();
 }
 
 TEST_F(MainWindowTest, DeletingTheOnlyRecordLeavesTheEmptyDirectory)
 {
-    WriteDirectory({kThree[0]});
-    RunWhenModal([this](QWidget* w) {
+    RunMainWindow(m_dlg, {kThree[0]}, [this](QWidget* w) {
         Click(w, IDC_DELETE_NAME);
         EXPECT_TRUE(Names(w).isEmpty());
         EXPECT_TRUE(Details(w).isEmpty());
@@ -168,28 +153,23 @@ TEST_F(MainWindowTest, DeletingTheOnlyRecordLeavesTheEmptyDirectory)
         EXPECT_EQ(ReadFileBytes(), std::string("0\xA5" "1\x16\x16\x16\x16\x16"));
         EXPECT_EQ(Details(w), QStringList({"", "", "", ""})) << "four empty rows for the empty directory";
         EXPECT_TRUE(Names(w).isEmpty());
-        PressKey(Qt::Key_Escape);
     });
-    m_dlg.DoModal();
 }
 
 TEST_F(MainWindowTest, SaveNowKeepsTheSelectionAndWritesTheFile)
 {
     WriteDirectory(kThree, -7);
-    RunWhenModal([this](QWidget* w) {
+    RunMainWindow(m_dlg, [this](QWidget* w) {
         ClickName(w, 1);
         Click(w, IDC_SAVE_NOW);
         ExpectShows(m_dlg, w, kThree, 1);
         EXPECT_EQ(ReadFileBytes(), DirectoryBytes(kThree, -7)) << "the header integer is written back unchanged";
-        PressKey(Qt::Key_Escape);
     });
-    m_dlg.DoModal();
 }
 
 TEST_F(MainWindowTest, UndoChangesRestoresTheSavedDirectory)
 {
-    WriteDirectory(kThree);
-    RunWhenModal([this](QWidget* w) {
+    RunMainWindow(m_dlg, kThree, [this](QWidget* w) {
         ClickName(w, 2);
         Click(w, IDC_DELETE_NAME);
         ClickName(w, 0);
@@ -197,19 +177,15 @@ TEST_F(MainWindowTest, UndoChangesRestoresTheSavedDirectory)
         EXPECT_EQ(Names(w), NamesOf({kThree[1]}));
         Click(w, IDC_UNDO);
         ExpectShows(m_dlg, w, kThree, 0);
-        PressKey(Qt::Key_Escape);
     });
-    m_dlg.DoModal();
 }
 
 TEST_F(MainWindowTest, UndoWithoutAFileEmptiesTheNameList)
 {
-    RunWhenModal([](QWidget* w) {
+    RunMainWindow(m_dlg, [](QWidget* w) {
         Click(w, IDC_UNDO);
         EXPECT_TRUE(Names(w).isEmpty());
-        PressKey(Qt::Key_Escape);
     });
-    m_dlg.DoModal();
 }
 
 TEST_F(MainWindowTest, EscapeAndTheCloseBoxLeaveWithoutSaving)
@@ -218,26 +194,25 @@ TEST_F(MainWindowTest, EscapeAndTheCloseBoxLeaveWithoutSaving)
     const std::string before = ReadFileBytes();
     for (bool closeBox : {false, true}) {
         CDirectoryDlg dlg;
-        RunWhenModal([closeBox](QWidget* w) {
+        const int nResult = RunMainWindow(dlg, [closeBox](QWidget* w) {
             Click(w, IDC_DELETE_NAME);
             if (closeBox)
                 w->close();
             else
                 PressKey(Qt::Key_Escape);
         });
-        EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+        EXPECT_EQ(nResult, IDCANCEL);
         EXPECT_EQ(ReadFileBytes(), before);
     }
 }
 
 TEST_F(MainWindowTest, SaveQuitWritesTheFileThenEndsWithOk)
 {
-    WriteDirectory(kThree);
-    RunWhenModal([](QWidget* w) {
+    const int nResult = RunMainWindow(m_dlg, kThree, [](QWidget* w) {
         Click(w, IDC_DELETE_NAME);
         Click(w, IDC_SAVE_QUIT);
     });
-    EXPECT_EQ(m_dlg.DoModal(), IDOK);
+    EXPECT_EQ(nResult, IDOK);
     EXPECT_EQ(ReadFileBytes(), DirectoryBytes({kThree[1], kThree[2]}));
 }
 
@@ -248,36 +223,21 @@ class ReadOnlyDirectoryTest : public MainWindowTest
 protected:
     void SetUp() override
     {
-        if (geteuid() != 0)
-            GTEST_SKIP() << "making the directory read-only needs root (mount)";
-        if (mount("tmpfs", ".", "tmpfs", 0, "size=1m") != 0)
-            GTEST_SKIP() << "cannot mount a tmpfs here";
-        m_bMounted = true;
-        // The working directory still names the old inode; step out and back.
-        std::filesystem::current_path(m_dir.Path());
+        if (!m_tmpfs.IsMounted())
+            GTEST_SKIP() << "cannot mount a tmpfs here (needs root with mount rights)";
         WriteDirectory(kThree);
         m_before = ReadFileBytes();
     }
-    void TearDown() override
-    {
-        if (m_bMounted) {
-            std::filesystem::current_path("/");
-            umount2(m_dir.Path().c_str(), MNT_DETACH);
-            std::filesystem::current_path(m_dir.Path());
-        }
-    }
-    void MakeReadOnly()
-    {
-        ASSERT_EQ(mount("tmpfs", m_dir.Path().c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=1m"), 0);
-    }
-    bool m_bMounted = false;
+    void MakeReadOnly() { ASSERT_TRUE(m_tmpfs.MakeReadOnly()); }
+
+    MountedTmpfs m_tmpfs{"size=1m"};
     std::string m_before;
 };
 
 TEST_F(ReadOnlyDirectoryTest, FailedSaveQuitSaysWhyAndStaysOpen)
 {
     QString text;
-    RunWhenModal([&](QWidget* w) {
+    const int nResult = RunMainWindow(m_dlg, [&](QWidget* w) {
         MakeReadOnly();
         Click(w, IDC_DELETE_NAME);
         ClickName(w, 0);
@@ -285,9 +245,8 @@ TEST_F(ReadOnlyDirectoryTest, FailedSaveQuitSaysWhyAndStaysOpen)
         Click(w, IDC_SAVE_QUIT);
         EXPECT_EQ(QApplication::activeModalWidget(), w) << "the window stays open";
         ExpectShows(m_dlg, w, {kThree[1], kThree[2]}, 0);   // the changes, the selection and the cursor
-        PressKey(Qt::Key_Escape);
     });
-    EXPECT_EQ(m_dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(nResult, IDCANCEL);
     EXPECT_TRUE(text.contains("could not be saved")) << text.toStdString();
     EXPECT_TRUE(text.contains("not writable") || text.contains("Read-only", Qt::CaseInsensitive))
         << "the reason is given: " << text.toStdString();
@@ -297,15 +256,13 @@ TEST_F(ReadOnlyDirectoryTest, FailedSaveQuitSaysWhyAndStaysOpen)
 TEST_F(ReadOnlyDirectoryTest, FailedSaveNowSaysWhyAndKeepsTheSelection)
 {
     QString text;
-    RunWhenModal([&](QWidget* w) {
+    RunMainWindow(m_dlg, [&](QWidget* w) {
         MakeReadOnly();
         ClickName(w, 2);
         AnswerMessageBox(&text);
         Click(w, IDC_SAVE_NOW);
         ExpectShows(m_dlg, w, kThree, 2);
-        PressKey(Qt::Key_Escape);
     });
-    m_dlg.DoModal();
     EXPECT_TRUE(text.contains("Dialstack.dat")) << text.toStdString();
     EXPECT_EQ(ReadFileBytes(), m_before);
 }
@@ -313,15 +270,13 @@ TEST_F(ReadOnlyDirectoryTest, FailedSaveNowSaysWhyAndKeepsTheSelection)
 QMenu* OpenWindowMenu()
 {
     PressKey(Qt::Key_Space, Qt::AltModifier);
-    QWidget* popup = nullptr;
-    WaitFor([&] { return (popup = QApplication::activePopupWidget()) != nullptr; });
-    return qobject_cast<QMenu*>(popup);
+    return OpenedMenu();
 }
 
 TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain)
 {
     int nAboutBoxes = 0;
-    RunWhenModal([&](QWidget* w) {
+    RunMainWindow(m_dlg, [&](QWidget* w) {
         QMenu* menu = OpenWindowMenu();
         ASSERT_NE(menu, nullptr);
         const QList<QAction*> actions = menu->actions();
@@ -354,9 +309,7 @@ TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain
             EXPECT_EQ(QApplication::activeModalWidget(), w);
             EXPECT_TRUE(w->isEnabled());
         }
-        PressKey(Qt::Key_Escape);
     });
-    m_dlg.DoModal();
     EXPECT_EQ(nAboutBoxes, 3);
 }
 
@@ -377,16 +330,14 @@ TEST_F(MainWindowTest, InitInstanceRunsTheMainWindowAndEndsTheProgramEitherWay)
 
 TEST_F(MainWindowTest, HelpOpensTheHelpWindowWhichClosesWithTheMainWindow)
 {
-    RunWhenModal([](QWidget* w) {
+    RunMainWindow(m_dlg, [](QWidget* w) {
         EXPECT_EQ(HelpWindow::Current(), nullptr);
         Click(w, ID_HELP);
-        ASSERT_NE(HelpWindow::Current(), nullptr);
-        EXPECT_TRUE(HelpWindow::Current()->isVisible());
-        w->activateWindow();
-        w->setFocus();
-        PressKey(Qt::Key_Escape);
+        auto* help = qobject_cast<QTextBrowser*>(HelpWindow::Current());
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_TRUE(help->toPlainText().contains("Undo Changes")) << "the program's help page";
     });
-    m_dlg.DoModal();
     EXPECT_EQ(HelpWindow::Current(), nullptr);
 }
 

@@ -27,15 +27,10 @@ protected:
         ASSERT_TRUE(m_cups->StartWithDefaultPrinter()) << m_cups->Log();
     }
 
-    void InWindow(const std::vector<Entry>& entries, const std::function<void(QWidget*)>& steps)
+    std::string PrintedListing(const std::vector<TestRecord>& records)
     {
-        m_dlg = std::make_unique<CDirectoryDlg>();
-        RunMainWindow(*m_dlg, entries, steps);
-    }
-
-    std::string PrintedListing(const std::vector<Entry>& entries)
-    {
-        InWindow(entries, [](QWidget* w) { Click(w, IDC_PRINT); });
+        CDirectoryDlg dlg;
+        RunMainWindow(dlg, records, [](QWidget* w) { Click(w, IDC_PRINT); });
         std::optional<std::string> job = m_cups->WaitForJobFile();
         EXPECT_TRUE(job.has_value()) << m_cups->Log();
         return job.value_or("");
@@ -43,10 +38,10 @@ protected:
 
     ScratchDirectory m_dir;
     std::unique_ptr<PrivateCupsServer> m_cups;
-    std::unique_ptr<CDirectoryDlg> m_dlg;
+    CDirectoryDlg m_dlg;
 };
 
-TEST_F(PrintTest, WorkedExampleReachesThePrinterAs147Bytes)
+TEST_F(PrintTest, TheTwoRecordListingReachesThePrinterAs147Bytes)
 {
     const std::string job = PrintedListing({{"Ann Lee", "555-0101", "", "", "Sister"},
                                             {"Bob Hart", "", "555-0199", "bhart-home", ""}});
@@ -62,7 +57,7 @@ TEST_F(PrintTest, ListingsOfSpecialDirectories)
     struct Case
     {
         const char* what;
-        std::vector<Entry> entries;
+        std::vector<TestRecord> records;
         std::string body;
     };
     const Case cases[] = {
@@ -78,13 +73,13 @@ TEST_F(PrintTest, ListingsOfSpecialDirectories)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(PrintedListing(c.entries), kHeader + c.body + "\f");
+        EXPECT_EQ(PrintedListing(c.records), kHeader + c.body + "\f");
     }
 }
 
 TEST_F(PrintTest, PrintingTwiceSendsTwoIdenticalJobs)
 {
-    InWindow({{"Ann Lee", "1", "", "", ""}, {"Bob", "", "", "", ""}}, [](QWidget* w) {
+    RunMainWindow(m_dlg, {{"Ann Lee", "1", "", "", ""}, {"Bob", "", "", "", ""}}, [](QWidget* w) {
         Click(w, IDC_PRINT);
         Click(w, IDC_PRINT);
     });
@@ -97,13 +92,13 @@ TEST_F(PrintTest, PrintingTwiceSendsTwoIdenticalJobs)
 
 TEST_F(PrintTest, PrintingKeepsTheSelectionAndEditNameEditsThatRecord)
 {
-    const std::vector<Entry> three = {{"A", "1", "", "", ""}, {"B", "2", "", "", ""}, {"C", "3", "", "", ""}};
-    InWindow(three, [&](QWidget* w) {
+    const std::vector<TestRecord> three = {{"A", "1", "", "", ""}, {"B", "2", "", "", ""}, {"C", "3", "", "", ""}};
+    RunMainWindow(m_dlg, three, [&](QWidget* w) {
         ClickName(w, 1);
         Click(w, IDC_PRINT);
         EXPECT_EQ(Selected(w), 1);
         EXPECT_EQ(Details(w), DetailsOf(three[1]));
-        EXPECT_EQ(CursorRecord(*m_dlg), three[1]);
+        EXPECT_EQ(CursorRecord(m_dlg), three[1]);
 
         RunWhenModal([](QWidget* edit) {
             EXPECT_EQ(qobject_cast<QLineEdit*>(Control(edit, IDC_NAME))->text(), "B");
@@ -119,28 +114,28 @@ TEST_F(PrintTest, PrintingKeepsTheSelectionAndEditNameEditsThatRecord)
 
 TEST_F(PrintTest, WithNothingSelectedTheCursorEndsOnTheFirstRecord)
 {
-    const std::vector<Entry> three = {{"A", "1", "", "", ""}, {"B", "2", "", "", ""}, {"C", "3", "", "", ""}};
-    InWindow(three, [&](QWidget* w) {
+    const std::vector<TestRecord> three = {{"A", "1", "", "", ""}, {"B", "2", "", "", ""}, {"C", "3", "", "", ""}};
+    RunMainWindow(m_dlg, three, [&](QWidget* w) {
         ClickName(w, 2);
         Click(w, IDC_DELETE_NAME);   // leaves nothing selected, the cursor on B
         Click(w, IDC_PRINT);
         EXPECT_EQ(Selected(w), -1);
-        EXPECT_EQ(CursorRecord(*m_dlg), three[0]);
+        EXPECT_EQ(CursorRecord(m_dlg), three[0]);
     });
 }
 
 TEST_F(PrintTest, WithThePrintServiceStoppedTheUserIsToldAndNothingChanges)
 {
-    const std::vector<Entry> two = {{"A", "1", "", "", ""}, {"B", "2", "", "", ""}};
+    const std::vector<TestRecord> two = {{"A", "1", "", "", ""}, {"B", "2", "", "", ""}};
     m_cups->Stop();
     QString text;
-    InWindow(two, [&](QWidget* w) {
+    RunMainWindow(m_dlg, two, [&](QWidget* w) {
         ClickName(w, 1);
         AnswerMessageBox(&text);
         Click(w, IDC_PRINT);
         EXPECT_EQ(Names(w), NamesOf(two));
         EXPECT_EQ(Selected(w), 1);
-        EXPECT_EQ(CursorRecord(*m_dlg), two[1]);
+        EXPECT_EQ(CursorRecord(m_dlg), two[1]);
     });
     EXPECT_TRUE(text.contains("could not be printed")) << text.toStdString();
     EXPECT_TRUE(text.contains("not running")) << text.toStdString();

@@ -19,7 +19,7 @@ using namespace MainWindow;
 
 namespace {
 
-const std::vector<Entry> kRecords = {
+const std::vector<TestRecord> kRecords = {
     {"Zoe Quinn", "555 0300", "", "zoe@example.org", "Neighbour"},
     {"Adam Bell", "", "555 0142", "", ""},
     {"Mia Park", "555 0101", "555 0102", "", "note"},
