@@ -47,6 +47,10 @@ public:
     const DialogTemplate* FindDialog(UINT nId) const override { return ResourceTable::FindDialog(nId); }
     const char* FindString(UINT nId) const override { return ResourceTable::FindString(nId); }
     const char* const* FindIcon(UINT nId) const override { return ResourceTable::FindIcon(nId); }
+    std::vector<std::string_view> FindIconImages(UINT nId) const override
+    {
+        return nId == IDI_MAIN ? ProgramIconPngs() : std::vector<std::string_view>{};
+    }
 };
 
 // "1, 0, 0, 1" as "1.0.0.1".
