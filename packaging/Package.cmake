@@ -21,17 +21,15 @@ set(CPACK_PACKAGE_VENDOR Quillaven)
 set(CPACK_PACKAGE_CONTACT "Quillaven <dialstack@quillaven.invalid>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small telephone directory for the desktop")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Dialstack keeps the names, phone and pager numbers, e-mail addresses and a\n"
-  "note of the people you call, in the file Dialstack.dat of the folder it is\n"
-  "started from. One window lists the names in the order they were entered\n"
-  "and shows the selected person's details; you add, edit and delete people,\n"
-  "save, undo everything since the last save, and print a plain listing to\n"
-  "the default CUPS printer.\n"
-  "\n"
-  "It reads and writes the directory files Dialstack users already have, and\n"
-  "every window can be used from the keyboard and with a screen reader.")
-string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION [=[Dialstack keeps the names, phone and pager numbers, e-mail addresses and a
+note of the people you call, in the file Dialstack.dat of the folder it is
+started from. One window lists the names in the order they were entered
+and shows the selected person's details; you add, edit and delete people,
+save, undo everything since the last save, and print a plain listing to
+the default CUPS printer.
+
+It reads and writes the directory files Dialstack users already have, and
+every window can be used from the keyboard and with a screen reader.]=])
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)

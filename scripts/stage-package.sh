@@ -21,10 +21,16 @@ fi
 debs=("$dir"/dialstack_*_amd64.deb)
 deb=${debs[0]}
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+installed=0
+# A stage that fails half-way leaves no package behind on the machine.
+cleanup() {
+  rm -rf "$work"
+  if ((installed)); then dpkg --purge dialstack >/dev/null || true; fi
+}
+trap cleanup EXIT
 
 echo "== lintian"
-# Warnings are shown and kept (the README of this stage lists why); errors fail.
+# Errors fail the stage; any other tag is printed with its explanation.
 lintian --fail-on error --info "$deb"
 
 echo "== desktop entry and AppStream data, as packaged"
@@ -41,6 +47,7 @@ fi
 
 echo "== apt-get install"
 # apt takes a local package by a path with a slash in it.
+installed=1
 apt-get install -y -q "$(realpath "$deb")"
 
 # Runs inside Xvfb: starts the installed program in an empty folder, waits
@@ -59,7 +66,8 @@ check_main_window() {
   fi
   xwininfo -id "$win" | grep -E 'Map State|Width|Height'
   local sizes
-  sizes=$(xprop -notype -id "$win" _NET_WM_ICON | grep -o 'Icon ([0-9]* x' | grep -o '[0-9]*' | sort -n | xargs)
+  # -len: the property is larger than xprop shows by default.
+  sizes=$(xprop -len 1000000 -notype -id "$win" _NET_WM_ICON | grep -o 'Icon ([0-9]* x' | grep -o '[0-9]*' | sort -n | xargs)
   echo "window icon sizes: $sizes"
   kill "$pid"
   wait "$pid" || true
@@ -76,7 +84,9 @@ echo "== apt-get remove, purge"
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print substr($6, 2)}')
 apt-get remove -y -q dialstack
 [[ ! -e /usr/bin/dialstack ]] || { echo "stage-package: /usr/bin/dialstack left after remove" >&2; exit 1; }
-apt-get purge -y -q dialstack
+# apt forgets a local package once it is removed; dpkg purges what is left.
+dpkg --purge dialstack
+installed=0
 if dpkg-query -W -f='${Status}\n' dialstack 2>/dev/null | grep -q installed; then
   echo "stage-package: dialstack still known to dpkg after purge" >&2
   exit 1
