@@ -47,6 +47,9 @@ public:
     CString m_strVersion;
     std::string_view m_helpPage;
     CString m_strHelpTitle;
+    // The name of the program's desktop entry (without ".desktop"), by which
+    // the desktop matches its windows to the menu entry and the icon.
+    CString m_strDesktopEntry;
 
     // Framework entry point, called by main(): creates the QApplication,
     // runs StartFramework, InitApplication, InitInstance (and a message loop

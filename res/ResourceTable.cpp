@@ -111,4 +111,5 @@ void ResourceTable::HandTo(CWinApp& app)
     app.m_strVersion = DottedVersion(kVersion.pszProductVersion);
     app.m_helpPage = HelpPage();
     app.m_strHelpTitle = "Dialstack Help";
+    app.m_strDesktopEntry = DIALSTACK_APP_ID;
 }
