@@ -58,12 +58,13 @@ check_main_window() {
   XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb /usr/bin/dialstack 2>"$work/stderr" &
   local pid=$!
   local win
-  if ! win=$(timeout 60 xdotool search --sync --onlyvisible --name "^$main_title\$" | head -n 1); then
+  if ! win=$(timeout 60 xdotool search --sync --onlyvisible --name "^$main_title\$"); then
     echo "stage-package: no main window within a minute; the program said:" >&2
     cat "$work/stderr" >&2
     kill "$pid" 2>/dev/null || true
     return 1
   fi
+  win=${win%%$'\n'*}
   xwininfo -id "$win" | grep -E 'Map State|Width|Height'
   local sizes
   # -len: the property is larger than xprop shows by default.
