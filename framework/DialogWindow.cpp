@@ -218,8 +218,8 @@ void DialogWindow::SetAccessibleNames(const DialogTemplate& dialogTemplate)
         const DialogItemTemplate& item = dialogTemplate.items[i];
         if (item.pszAccessibleName)
             m_controls[i]->setAccessibleName(TextCodec::ToQString(item.pszAccessibleName));
-        else if (i > 0 && !IsClass(item, "BUTTON") && !IsClass(item, "STATIC") && Has(item.dwStyle, WS_VISIBLE) &&
-                 IsTextLabel(dialogTemplate.items[i - 1]))
+        else if (i > 0 && !IsClass(item, "BUTTON") && !IsClass(item, "STATIC") && Has(item.dwStyle, WS_VISIBLE)
+            && IsTextLabel(dialogTemplate.items[i - 1]))
             m_controls[i]->setAccessibleName(WithoutMnemonic(dialogTemplate.items[i - 1]));
     }
 }

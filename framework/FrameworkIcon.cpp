@@ -22,7 +22,7 @@ QIcon IconOfAllSizes(unsigned int nId, const QImage& image)
     return icon;
 }
 
-} // namespace
+}   // namespace
 
 FrameworkIcon* FrameworkIcon::Load(unsigned int nId)
 {

@@ -13,8 +13,10 @@ ListBoxWidget::ListBoxWidget(QWidget* pParent, Notify notify)
     setUniformItemSizes(true);
     connect(this, &QListWidget::itemSelectionChanged, this, [this] { OnSelectionChanged(); });
     // An insertion or removal moves the rows after it under other labels.
-    connect(model(), &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int) { LabelRowsFrom(first); });
-    connect(model(), &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int) { LabelRowsFrom(first); });
+    connect(model(), &QAbstractItemModel::rowsInserted, this,
+        [this](const QModelIndex&, int first, int) { LabelRowsFrom(first); });
+    connect(model(), &QAbstractItemModel::rowsRemoved, this,
+        [this](const QModelIndex&, int first, int) { LabelRowsFrom(first); });
     connect(model(), &QAbstractItemModel::dataChanged, this,
         [this](const QModelIndex& topLeft, const QModelIndex&, const QList<int>& roles) {
             if (roles.isEmpty() || roles.contains(Qt::DisplayRole))

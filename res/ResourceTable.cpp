@@ -56,8 +56,8 @@ constexpr bool SameVersion(std::string_view record, std::string_view dotted)
 }
 
 // The About box, the window system and the package show one version.
-static_assert(SameVersion(kVersion.pszProductVersion, DIALSTACK_VERSION) &&
-        SameVersion(kVersion.pszFileVersion, DIALSTACK_VERSION),
+static_assert(SameVersion(kVersion.pszProductVersion, DIALSTACK_VERSION)
+        && SameVersion(kVersion.pszFileVersion, DIALSTACK_VERSION),
     "the version record differs from the project's version in CMakeLists.txt");
 
 class CProgramResources : public CResourceProvider

@@ -34,8 +34,8 @@ void Walk(QAccessibleInterface* node, int nDepth, QStringList& lines)
     if (!node || node->state().invisible)
         return;
     const char* role = QMetaEnum::fromType<QAccessible::Role>().valueToKey(node->role());
-    lines << QString(nDepth * 2, QLatin1Char(' ')) + QLatin1String(role) + QStringLiteral(": ") +
-            node->text(QAccessible::Name);
+    lines << QString(nDepth * 2, QLatin1Char(' ')) + QLatin1String(role) + QStringLiteral(": ")
+            + node->text(QAccessible::Name);
     for (int i = 0; i < node->childCount(); ++i)
         Walk(node->child(i), nDepth + 1, lines);
 }
@@ -66,17 +66,17 @@ constexpr UINT IDD_LABELLED = 9400;
 void AddLabelledTemplate()
 {
     constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-    ResourceTable::AddDialog({IDD_LABELLED, DS_MODALFRAME | WS_POPUP | WS_CAPTION, 0, 0, 0, 160, 90, "Labelled",
-        "MS Sans Serif", 8,
-        {
-            {"STATIC", -1, "&Surname", 5, 5, 40, 8, kChild},
-            {"EDIT", 1, "", 50, 5, 100, 12, kChild | WS_BORDER | WS_TABSTOP},
-            {"STATIC", -1, "Fish && Chips", 5, 20, 40, 8, kChild},
-            {"EDIT", 2, "", 50, 20, 100, 12, kChild | WS_BORDER | WS_TABSTOP},
-            {"STATIC", -1, "R&ecent calls", 5, 35, 40, 8, kChild},
-            {"LISTBOX", 3, "", 50, 35, 100, 30, kChild | WS_BORDER | WS_TABSTOP},
-            {"BUTTON", IDOK, "&Done", 50, 70, 40, 14, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
-        }});
+    ResourceTable::AddDialog(
+        {IDD_LABELLED, DS_MODALFRAME | WS_POPUP | WS_CAPTION, 0, 0, 0, 160, 90, "Labelled", "MS Sans Serif", 8,
+            {
+                {"STATIC", -1, "&Surname", 5, 5, 40, 8, kChild},
+                {"EDIT", 1, "", 50, 5, 100, 12, kChild | WS_BORDER | WS_TABSTOP},
+                {"STATIC", -1, "Fish && Chips", 5, 20, 40, 8, kChild},
+                {"EDIT", 2, "", 50, 20, 100, 12, kChild | WS_BORDER | WS_TABSTOP},
+                {"STATIC", -1, "R&ecent calls", 5, 35, 40, 8, kChild},
+                {"LISTBOX", 3, "", 50, 35, 100, 30, kChild | WS_BORDER | WS_TABSTOP},
+                {"BUTTON", IDOK, "&Done", 50, 70, 40, 14, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
+            }});
 }
 
 struct WindowCase
@@ -90,8 +90,8 @@ TEST(AccessibilityTest, EveryControlOfEveryWindowHasTheNameAReaderSpeaks)
 {
     ScratchDirectory dir;
     AddLabelledTemplate();
-    const std::vector<Entry> kDirectory = {{"Corner Shop", "555 0100", "", "", "Open late"},
-                                           {"Vet", "555 0199", "555 0142", "vet@example.org", ""}};
+    const std::vector<Entry> kDirectory
+        = {{"Corner Shop", "555 0100", "", "", "Open late"}, {"Vet", "555 0199", "555 0142", "vet@example.org", ""}};
     const WindowCase cases[] = {
         {"main window",
             [&] {
@@ -215,4 +215,4 @@ TEST(AccessibilityTest, EveryControlOfEveryWindowHasTheNameAReaderSpeaks)
     }
 }
 
-} // namespace
+}   // namespace
