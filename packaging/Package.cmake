@@ -14,6 +14,7 @@ add_custom_command(OUTPUT ${changelog_gz}
   DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog
   COMMENT "Compressing the package's changelog")
 add_custom_target(dialstack-changelog ALL DEPENDS ${changelog_gz})
+add_dependencies(dialstack dialstack-changelog)
 install(FILES ${changelog_gz} DESTINATION ${dialstack_docdir})
 
 set(CPACK_PACKAGE_NAME dialstack)
