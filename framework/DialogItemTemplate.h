@@ -5,7 +5,9 @@
 // One control of a dialog template: its window class ("BUTTON", "EDIT",
 // "LISTBOX" or "STATIC"), id, text (Windows-1252 bytes), place and size in
 // dialog units, and style. A static with SS_ICON shows the icon resource
-// nIconId instead of a text.
+// nIconId instead of a text. pszAccessibleName is what a screen reader
+// speaks for a control that no label precedes in template order (see
+// DialogWindow), or for an icon.
 struct DialogItemTemplate
 {
     const char* pszClass;
@@ -17,4 +19,5 @@ struct DialogItemTemplate
     int cy;
     DWORD dwStyle;
     UINT nIconId = 0;
+    const char* pszAccessibleName = nullptr;
 };

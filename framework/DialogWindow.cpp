@@ -35,6 +35,26 @@ bool StyleHas(DWORD dwStyle, DWORD dwFlag)
     return (dwStyle & dwFlag) == dwFlag;
 }
 
+bool IsTextLabel(const DialogItemTemplate& item)
+{
+    return IsClass(item, "STATIC") && (item.dwStyle & SS_TYPEMASK) != SS_ICON;
+}
+
+// A label's text as spoken: "&Name" is read "Name", "&&" is one '&'.
+QString WithoutMnemonic(const DialogItemTemplate& label)
+{
+    const QString text = TextCodec::ToQString(label.pszText);
+    if (StyleHas(label.dwStyle, SS_NOPREFIX))
+        return text;
+    QString spoken;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        spoken += text[i];
+    }
+    return spoken;
+}
+
 } // namespace
 
 DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate, QWidget* pOwner)
@@ -52,6 +72,7 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
         m_controls.push_back(control);
     }
     SetMnemonicBuddies(dialogTemplate);
+    SetAccessibleNames(dialogTemplate);
     AddWindowShortcuts();
 }
 
@@ -185,6 +206,22 @@ void DialogWindow::SetMnemonicBuddies(const DialogTemplate& dialogTemplate)
         auto* label = qobject_cast<QLabel*>(m_controls[i]);
         if (label && !StyleHas(item.dwStyle, SS_NOPREFIX) && label->text().contains(QLatin1Char('&')))
             label->setBuddy(m_controls[i + 1]);
+    }
+}
+
+void DialogWindow::SetAccessibleNames(const DialogTemplate& dialogTemplate)
+{
+    // Buttons and labels speak their own text. Any other visible control is
+    // named by the label just before it in template order, the order a
+    // screen reader walks the dialog; the template names those that no
+    // label precedes.
+    for (size_t i = 0; i < m_controls.size(); ++i) {
+        const DialogItemTemplate& item = dialogTemplate.items[i];
+        if (item.pszAccessibleName)
+            m_controls[i]->setAccessibleName(TextCodec::ToQString(item.pszAccessibleName));
+        else if (i > 0 && !IsClass(item, "BUTTON") && !IsClass(item, "STATIC") && StyleHas(item.dwStyle, WS_VISIBLE)
+            && IsTextLabel(dialogTemplate.items[i - 1]))
+            m_controls[i]->setAccessibleName(WithoutMnemonic(dialogTemplate.items[i - 1]));
     }
 }
 

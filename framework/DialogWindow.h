@@ -46,6 +46,7 @@ private:
     QWidget* CreateStatic(const DialogItemTemplate& item);
     void ApplyCommonStyle(QWidget* pControl, const DialogItemTemplate& item);
     void SetMnemonicBuddies(const DialogTemplate& dialogTemplate);
+    void SetAccessibleNames(const DialogTemplate& dialogTemplate);
     void AddWindowShortcuts();
     void Send(const Message& msg);
     void SendCommand(int nId, UINT nCode);

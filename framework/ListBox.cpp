@@ -74,6 +74,17 @@ int CListBox::SetCurSel(int nSelect)
     return nSelect;
 }
 
+void CListBox::SetRowLabels(const std::vector<CString>& labels)
+{
+    ListBoxWidget* list = ListOf(m_pWidget);
+    if (!list)
+        return;
+    QStringList spoken;
+    for (const CString& label : labels)
+        spoken << TextCodec::ToQString(label);
+    list->SetRowLabels(spoken);
+}
+
 void CListBox::GetText(int nIndex, CString& rString) const
 {
     ListBoxWidget* list = ListOf(m_pWidget);

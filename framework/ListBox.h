@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "framework/Wnd.h"
 
 // A list box control. Entries are only ever placed at explicit positions and
@@ -25,4 +27,8 @@ public:
     // position does not exist or on -1.
     int SetCurSel(int nSelect);
     void GetText(int nIndex, CString& rString) const;
+
+    // Has a screen reader read entry i as "labels[i]: its text", for a box
+    // whose rows each show one kind of thing.
+    void SetRowLabels(const std::vector<CString>& labels);
 };

@@ -12,6 +12,30 @@ ListBoxWidget::ListBoxWidget(QWidget* pParent, Notify notify)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
     connect(this, &QListWidget::itemSelectionChanged, this, [this] { OnSelectionChanged(); });
+    // An insertion or removal moves the rows after it under other labels.
+    connect(model(), &QAbstractItemModel::rowsInserted, this,
+        [this](const QModelIndex&, int first, int) { LabelRowsFrom(first); });
+    connect(model(), &QAbstractItemModel::rowsRemoved, this,
+        [this](const QModelIndex&, int first, int) { LabelRowsFrom(first); });
+    connect(model(), &QAbstractItemModel::dataChanged, this,
+        [this](const QModelIndex& topLeft, const QModelIndex&, const QList<int>& roles) {
+            if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
+                LabelRowsFrom(topLeft.row());
+        });
+}
+
+void ListBoxWidget::SetRowLabels(const QStringList& labels)
+{
+    m_rowLabels = labels;
+    LabelRowsFrom(0);
+}
+
+void ListBoxWidget::LabelRowsFrom(int first)
+{
+    for (int row = first; row < m_rowLabels.size() && row < count(); ++row) {
+        QListWidgetItem* entry = item(row);
+        entry->setData(Qt::AccessibleTextRole, m_rowLabels[row] + QStringLiteral(": ") + entry->text());
+    }
 }
 
 void ListBoxWidget::OnSelectionChanged()

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include <QListWidget>
+#include <QStringList>
 
 #include "base/Types.h"
 
@@ -16,6 +17,11 @@ public:
     using Notify = std::function<void(UINT nCode)>;
 
     ListBoxWidget(QWidget* pParent, Notify notify);
+
+    // Row i is read to a screen reader as "labels[i]: its text" (its
+    // Qt::AccessibleTextRole), whatever text the program puts there later;
+    // rows beyond the labels are read as they show.
+    void SetRowLabels(const QStringList& labels);
 
     // Runs change() as the program's own change: it raises no notification.
     template <class F>
@@ -38,7 +44,10 @@ private:
     };
 
     void OnSelectionChanged();
+    // Gives the rows from first on the spoken text of their label.
+    void LabelRowsFrom(int first);
 
     Notify m_notify;
     int m_nProgramChanges = 0;
+    QStringList m_rowLabels;
 };

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string_view>
+#include <vector>
+
 #include "framework/DialogTemplate.h"
 
 // What the framework looks up by id among the program's resources. The
@@ -16,4 +19,11 @@ public:
     virtual const char* FindString(UINT nId) const = 0;
     // The icon nId as XPM lines, or nullptr when there is none.
     virtual const char* const* FindIcon(UINT nId) const = 0;
+    // The icon nId drawn at more sizes, each an image file (PNG), for window
+    // icons; none when the icon has only its XPM image.
+    virtual std::vector<std::string_view> FindIconImages(UINT nId) const
+    {
+        (void)nId;
+        return {};
+    }
 };

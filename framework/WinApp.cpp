@@ -104,6 +104,7 @@ void CWinApp::StartFramework(const char* pszArgv0)
         return;
     g_pApp->m_strAppName = TextCodec::FromQString(baseName);
     QApplication::setApplicationVersion(TextCodec::ToQString(g_pApp->m_strVersion));
+    QApplication::setDesktopFileName(TextCodec::ToQString(g_pApp->m_strDesktopEntry));
     if (FrameworkIcon* icon = FrameworkIcon::Load(g_pApp->m_nIconId))
         QApplication::setWindowIcon(icon->ToQIcon());
 }

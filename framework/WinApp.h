@@ -50,6 +50,9 @@ public:
     // Bytes the program's text must never hold although the code page has
     // them: edit boxes refuse them when typed or pasted.
     CString m_strRefusedInput;
+    // The name of the program's desktop entry (without ".desktop"), by which
+    // the desktop matches its windows to the menu entry and the icon.
+    CString m_strDesktopEntry;
 
     // Framework entry point, called by main(): creates the QApplication,
     // runs StartFramework, InitApplication, InitInstance (and a message loop

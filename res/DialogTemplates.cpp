@@ -16,7 +16,7 @@ DialogTemplate AboutBox()
 {
     return {IDD_ABOUT_BOX, 0x80C800C0, 0, 0, 0, 251, 119, "About Quillaven Dialstack", "MS Sans Serif", 8,
         {
-            {"STATIC", IDC_STATIC, "", 11, 17, 21, 20, 0x50000003, IDI_MAIN},
+            {"STATIC", IDC_STATIC, "", 11, 17, 21, 20, 0x50000003, IDI_MAIN, "Dialstack icon"},
             {"STATIC", IDC_STATIC, "Quillaven Dialstack Version 2.0", 40, 10, 119, 8, 0x50020080},
             {"STATIC", IDC_STATIC, "Made in Quillaven for every desk.", 39, 78, 119, 8, 0x50020000},
             {"BUTTON", IDOK, "OK", 212, 7, 32, 14, 0x50030001},
@@ -41,8 +41,9 @@ DialogTemplate MainWindow()
             {"BUTTON", IDC_PRINT, "Print", 125, 20, 55, 15, kPushButton},
             {"BUTTON", IDC_SAVE_QUIT, "Save / Quit", 246, 5, 55, 14, kPushButton},
             {"BUTTON", static_cast<int>(ID_HELP), "&Help", 246, 20, 55, 14, kPushButton},
-            {"LISTBOX", IDC_NAME_LIST, "", 7, 40, 294, 95, kList},
-            {"LISTBOX", IDC_DETAIL_LIST, "", 31, 144, 270, 40, kList},
+            // No label precedes the lists: the names a screen reader speaks.
+            {"LISTBOX", IDC_NAME_LIST, "", 7, 40, 294, 95, kList, 0, "Names"},
+            {"LISTBOX", IDC_DETAIL_LIST, "", 31, 144, 270, 40, kList, 0, "Details"},
             {"STATIC", IDC_STATIC, "Email", 7, 161, 20, 8, kLabel},
             {"STATIC", IDC_STATIC, "Pager", 7, 153, 20, 8, kLabel},
             {"STATIC", IDC_STATIC, "Phone", 7, 145, 22, 8, kLabel},
@@ -52,24 +53,30 @@ DialogTemplate MainWindow()
 
 // "Add Record" and "Edit Item" share their layout; only "Edit Item" carries
 // the hidden box that takes the focus request through the data exchange,
-// and it has no system menu.
+// and it has no system menu. The labels follow the boxes in template order,
+// so each box carries its label's text as its name for screen readers.
 DialogTemplate EntryDialog(UINT nId, const char* pszCaption, DWORD dwSysMenu)
 {
+    const char* const kName = "Name";
+    const char* const kPhone = "Phone Number";
+    const char* const kPager = "Pager Number";
+    const char* const kEmail = "Email Address";
+    const char* const kMisc = "Misc.";
     DialogTemplate t{nId, DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | dwSysMenu, 0, 0, 0, 317, 111,
         pszCaption, "MS Sans Serif", 8,
         {
-            {"EDIT", IDC_NAME, "", 60, 5, 190, 14, kEntry},
-            {"EDIT", IDC_PHONE, "", 60, 25, 190, 15, kEntry},
-            {"EDIT", IDC_PAGER, "", 60, 45, 190, 15, kEntry},
-            {"EDIT", IDC_EMAIL, "", 60, 65, 190, 15, kEntry},
-            {"EDIT", IDC_MISC, "", 60, 85, 190, 15, kEntry},
+            {"EDIT", IDC_NAME, "", 60, 5, 190, 14, kEntry, 0, kName},
+            {"EDIT", IDC_PHONE, "", 60, 25, 190, 15, kEntry, 0, kPhone},
+            {"EDIT", IDC_PAGER, "", 60, 45, 190, 15, kEntry, 0, kPager},
+            {"EDIT", IDC_EMAIL, "", 60, 65, 190, 15, kEntry, 0, kEmail},
+            {"EDIT", IDC_MISC, "", 60, 85, 190, 15, kEntry, 0, kMisc},
             {"BUTTON", IDOK, "OK", 260, 5, 50, 14, kDefPushButton},
             {"BUTTON", IDCANCEL, "Cancel", 260, 20, 50, 14, kPushButton},
-            {"STATIC", IDC_STATIC, "Name", 30, 10, 25, 10, kLabel},
-            {"STATIC", IDC_STATIC, "Misc.", 35, 90, 18, 8, kLabel},
-            {"STATIC", IDC_STATIC, "Phone Number", 5, 30, 48, 8, kLabel},
-            {"STATIC", IDC_STATIC, "Pager Number", 5, 50, 46, 8, kLabel},
-            {"STATIC", IDC_STATIC, "Email Address", 5, 70, 45, 8, kLabel},
+            {"STATIC", IDC_STATIC, kName, 30, 10, 25, 10, kLabel},
+            {"STATIC", IDC_STATIC, kMisc, 35, 90, 18, 8, kLabel},
+            {"STATIC", IDC_STATIC, kPhone, 5, 30, 48, 8, kLabel},
+            {"STATIC", IDC_STATIC, kPager, 5, 50, 46, 8, kLabel},
+            {"STATIC", IDC_STATIC, kEmail, 5, 70, 45, 8, kLabel},
         }};
     if (nId == IDD_EDIT_ITEM)
         t.items.push_back({"EDIT", IDC_FOCUS_ID, "", 261, 44, 6, 12, WS_CHILD | WS_DISABLED | ES_AUTOHSCROLL});

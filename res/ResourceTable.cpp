@@ -29,7 +29,7 @@ const std::map<UINT, const char*> kStrings = {
     {IDS_ABOUT_MENU, "&About Dialstack2..."},
 };
 
-const VersionRecord kVersion = {
+constexpr VersionRecord kVersion = {
     {1, 0, 0, 1},
     {1, 0, 0, 1},
     "040904b0",
@@ -41,12 +41,35 @@ const VersionRecord kVersion = {
     "Copyright (C) 2026 Quillaven",
 };
 
+// Whether the record's "1, 0, 0, 1" and the dotted "1.0.0.1" are one version.
+constexpr bool SameVersion(std::string_view record, std::string_view dotted)
+{
+    size_t matched = 0;
+    for (char ch : record) {
+        if (ch == ' ')
+            continue;
+        if (matched == dotted.size() || (ch == ',' ? '.' : ch) != dotted[matched])
+            return false;
+        ++matched;
+    }
+    return matched == dotted.size();
+}
+
+// The About box, the window system and the package show one version.
+static_assert(SameVersion(kVersion.pszProductVersion, DIALSTACK_VERSION)
+        && SameVersion(kVersion.pszFileVersion, DIALSTACK_VERSION),
+    "the version record differs from the project's version in CMakeLists.txt");
+
 class CProgramResources : public CResourceProvider
 {
 public:
     const DialogTemplate* FindDialog(UINT nId) const override { return ResourceTable::FindDialog(nId); }
     const char* FindString(UINT nId) const override { return ResourceTable::FindString(nId); }
     const char* const* FindIcon(UINT nId) const override { return ResourceTable::FindIcon(nId); }
+    std::vector<std::string_view> FindIconImages(UINT nId) const override
+    {
+        return nId == IDI_MAIN ? ProgramIconPngs() : std::vector<std::string_view>{};
+    }
 };
 
 // "1, 0, 0, 1" as "1.0.0.1".
@@ -110,4 +133,5 @@ void ResourceTable::HandTo(CWinApp& app)
     // The directory file stores every space as byte 0xA5, so a yen sign
     // typed into a field would come back as a space.
     app.m_strRefusedInput = "\xA5";
+    app.m_strDesktopEntry = DIALSTACK_APP_ID;
 }

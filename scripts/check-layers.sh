@@ -8,7 +8,7 @@
 #   res       base, framework
 #   convert   base, data (QtCore only inside its .cpp files)
 #   ui        base, data, framework, printer, res
-#   app       everything above, and Qt (the icon export)
+#   app       everything above, and Qt
 # Qt stays out of ui/: the dialogs speak the framework's terms.
 # Usage: check-layers.sh [ROOT]   (default: the project's root)
 set -euo pipefail

@@ -6,7 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 here=$(pwd)
 
 "$root/scripts/setup.sh"
-BUILD_TARGETS="dialstack dialstack-icon" "$root/scripts/build.sh" "$root/build"
+BUILD_TARGETS="dialstack" "$root/scripts/build.sh" "$root/build"
 
 # Says plainly when there is no desktop to show the window on, rather than
 # leaving it to the toolkit's own start-up errors.

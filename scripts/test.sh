@@ -2,8 +2,9 @@
 # Sets up the machine, builds and runs the whole test suite:
 #   stage 1: the normal build and every test;
 #   stage 2: the same with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   stage 3: the directory-file fuzzer for FUZZ_SECONDS (default 60).
-# Usage: test.sh [all|plain|sanitize|fuzz]   (default: all)
+#   stage 3: the directory-file fuzzer for FUZZ_SECONDS (default 60);
+#   stage 4: the Debian package built, installed, started and removed.
+# Usage: test.sh [all|plain|sanitize|fuzz|package]   (default: all)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -32,3 +33,4 @@ if [[ $stage == all || $stage == fuzz ]]; then
   echo "== stage 3: fuzzing the directory file reader"
   "$root/fuzz/run.sh" "${FUZZ_SECONDS:-60}"
 fi
+if [[ $stage == all || $stage == package ]]; then echo "== stage 4: the Debian package"; "$root/scripts/stage-package.sh"; fi

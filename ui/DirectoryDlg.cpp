@@ -91,6 +91,10 @@ BOOL CDirectoryDlg::OnInitDialog()
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
+    // Read to a screen reader with their labels ("Phone: 555 0100"), in the
+    // order ShowDetails fills them.
+    m_detailList.SetRowLabels({"Phone", "Pager", "Email", "Misc."});
+
     LoadAndWarn();
     FillNameList();
     m_nEditFocusId = -1;
