@@ -7,7 +7,8 @@ class QFont;
 // Converts dialog units to pixels from the dialog font's metrics: one
 // horizontal unit is a quarter of the font's average character width (the
 // mean advance of the 52 ASCII letters, rounded), one vertical unit an
-// eighth of its height. Conversions round, so layouts scale with the font.
+// eighth of its height. Conversions round, so layouts scale with the font;
+// a rectangle's edges are converted, so touching controls stay touching.
 class DialogUnits
 {
 public:

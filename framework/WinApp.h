@@ -48,10 +48,13 @@ public:
     std::string_view m_helpPage;
     CString m_strHelpTitle;
 
-    // Framework entry point, called by main(): creates the QApplication,
-    // runs StartFramework, InitApplication, InitInstance (and a message loop
-    // only when it returns TRUE), then ExitInstance, whose result it returns.
+    // Framework entry point, called by main(): creates the QApplication
+    // from the program's name alone, then RunApplication.
     static int Run(int argc, char** argv);
+    // Against the running QApplication: StartFramework, InitApplication,
+    // InitInstance (and a message loop only when it returns TRUE), then
+    // ExitInstance, whose result it returns.
+    static int RunApplication(const char* pszArgv0);
     // Framework start-up against the running QApplication: the application
     // name becomes pszArgv0's file name without its extension. Tests call it
     // instead of Run, to work without InitInstance.

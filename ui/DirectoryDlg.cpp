@@ -168,8 +168,8 @@ void CDirectoryDlg::LoadAndWarn()
     const int nRead = m_records.GetLoadedRecordCount();
     const std::string text = std::string("The directory file \"") + kDirectoryFileName +
         "\" could not be read completely. " + std::to_string(nRead) +
-        (nRead == 1 ? " record was" : " records were") +
-        " read and are shown.\n\nSaving now would replace the file with what is shown.";
+        (nRead == 1 ? " record was read and is shown." : " records were read and are shown.") +
+        "\n\nSaving now would replace the file with what is shown.";
     AfxMessageBox(text.c_str(), MB_OK, 0);
 }
 

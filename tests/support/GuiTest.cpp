@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "framework/DialogWindow.h"
 #include "framework/WidgetBinding.h"
 
 namespace GuiTest {
@@ -34,13 +35,21 @@ bool IsReady(QWidget* modal, QWidget* before, const QElapsedTimer& sinceShown)
 
 } // namespace
 
+QWidget* TopWindow()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    DialogWindow* innermost = DialogWindow::Innermost();
+    return innermost && innermost->isVisible() ? innermost : nullptr;
+}
+
 void RunWhenModal(Step step)
 {
-    QPointer<QWidget> before = QApplication::activeModalWidget();
+    QPointer<QWidget> before = TopWindow();
     auto* timer = new QTimer;
     auto sinceShown = std::make_shared<QElapsedTimer>();
     QObject::connect(timer, &QTimer::timeout, timer, [timer, before, step, sinceShown] {
-        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* modal = TopWindow();
         if (modal && modal != before.data() && modal->isVisible() && !sinceShown->isValid())
             sinceShown->start();
         if (!sinceShown->isValid() || !IsReady(modal, before.data(), *sinceShown))
@@ -83,7 +92,7 @@ QWidget* Focus()
 
 void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    QWidget* target = Focus() ? Focus() : QApplication::activeModalWidget();
+    QWidget* target = Focus() ? Focus() : TopWindow();
     if (target)
         QTest::keyClick(target, key, modifiers);
 }
@@ -116,7 +125,7 @@ void CloseAllModal()
     for (int attempt = 0; attempt < 20; ++attempt) {
         if (QWidget* popup = QApplication::activePopupWidget())
             popup->close();
-        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* modal = TopWindow();
         if (!modal)
             return;
         if (auto* dialog = qobject_cast<QDialog*>(modal))

@@ -9,8 +9,8 @@ class QWidget;
 
 // Helpers for GUI tests that drive real dialogs headless.
 //
-// A modal dialog blocks in its own event loop, so the steps that work in
-// it are queued before it starts: RunWhenModal(step) runs step as soon as a
+// A dialog blocks in its own event loop, so the steps that work in it are
+// queued before it starts: RunWhenModal(step) runs step as soon as a
 // new modal window (dialog or message box) is up, and step may queue the
 // next one before pressing the key that opens it. A watchdog installed by
 // the test main closes every modal window and fails the test when a test
@@ -22,6 +22,11 @@ using Step = std::function<void(QWidget* pModal)>;
 // Runs step once a modal window other than the current top one is up,
 // shown and (when the platform allows) active.
 void RunWhenModal(Step step);
+
+// The window on top: the active modal window (a dialog with an owner, a
+// message box), else the dialog opened last (the program's main window is
+// an ordinary window, not a modal one), or nullptr.
+QWidget* TopWindow();
 
 // The control with template id nId inside pDialog, or nullptr.
 QWidget* Control(QWidget* pDialog, int nId);

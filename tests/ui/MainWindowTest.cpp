@@ -283,7 +283,7 @@ TEST_F(ReadOnlyDirectoryTest, FailedSaveQuitSaysWhyAndStaysOpen)
         ClickName(w, 0);
         AnswerMessageBox(&text);
         Click(w, IDC_SAVE_QUIT);
-        EXPECT_EQ(QApplication::activeModalWidget(), w) << "the window stays open";
+        EXPECT_EQ(TopWindow(), w) << "the window stays open";
         ExpectShows(m_dlg, w, {kThree[1], kThree[2]}, 0);   // the changes, the selection and the cursor
         PressKey(Qt::Key_Escape);
     });
@@ -350,8 +350,8 @@ TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain
             QMenu* again = OpenWindowMenu();
             ASSERT_NE(again, nullptr);
             QTest::keyClick(again, Qt::Key_A);   // its mnemonic
-            EXPECT_TRUE(WaitFor([&] { return nAboutBoxes == round + 1 && QApplication::activeModalWidget() == w; }));
-            EXPECT_EQ(QApplication::activeModalWidget(), w);
+            EXPECT_TRUE(WaitFor([&] { return nAboutBoxes == round + 1 && TopWindow() == w; }));
+            EXPECT_EQ(TopWindow(), w);
             EXPECT_TRUE(w->isEnabled());
         }
         PressKey(Qt::Key_Escape);
