@@ -25,19 +25,16 @@ QScreen* WorkingScreen()
     return active ? active->screen() : QGuiApplication::primaryScreen();
 }
 
-// About 75 characters by 32 lines of the help font, centred on the screen's
-// available area and never larger than nine tenths of it, so that its frame
-// and every edge stay on the screen at any scale.
-void PlaceOnScreen(QTextBrowser* window)
+// About 75 characters by 32 lines of the help font, but never more than
+// nine tenths of the screen's available area, so that its frame and every
+// edge fit on the screen at any scale. Where it goes is the window
+// manager's choice, as for any new window.
+QSize SizeOnScreen(const QTextBrowser* window)
 {
     const QFontMetrics metrics(window->font());
-    QRect place(QPoint(0, 0), QSize(75 * metrics.averageCharWidth(), 32 * metrics.lineSpacing()));
-    if (QScreen* screen = WorkingScreen()) {
-        const QRect available = screen->availableGeometry();
-        place.setSize(place.size().boundedTo(available.size() * 0.9));
-        place.moveCenter(available.center());
-    }
-    window->setGeometry(place);
+    const QSize wanted(75 * metrics.averageCharWidth(), 32 * metrics.lineSpacing());
+    QScreen* screen = WorkingScreen();
+    return screen ? wanted.boundedTo(screen->availableGeometry().size() * 0.9) : wanted;
 }
 
 QTextBrowser* CreateWindow()
@@ -55,7 +52,7 @@ QTextBrowser* CreateWindow()
         auto* close = new QShortcut(keys, window);
         QObject::connect(close, &QShortcut::activated, window, &QWidget::close);
     }
-    PlaceOnScreen(window);
+    window->resize(SizeOnScreen(window));
     return window;
 }
 

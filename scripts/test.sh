@@ -2,8 +2,9 @@
 # Sets up the machine, builds and runs the whole test suite:
 #   stage 1: the normal build and every test;
 #   stage 2: the same with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   stage 3: the directory-file fuzzer for FUZZ_SECONDS (default 60).
-# Usage: test.sh [all|plain|sanitize|fuzz]   (default: all)
+#   stage 3: the directory-file fuzzer for FUZZ_SECONDS (default 60);
+#   stage 4: the real program under a window manager (scripts/stage-wm.sh).
+# Usage: test.sh [all|plain|sanitize|fuzz|wm]   (default: all)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -31,4 +32,8 @@ fi
 if [[ $stage == all || $stage == fuzz ]]; then
   echo "== stage 3: fuzzing the directory file reader"
   "$root/fuzz/run.sh" "${FUZZ_SECONDS:-60}"
+fi
+if [[ $stage == all || $stage == wm ]]; then
+  echo "== stage 4: under a window manager"
+  DIALSTACK_WM_REQUIRED=1 "$root/scripts/stage-wm.sh"
 fi

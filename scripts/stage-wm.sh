@@ -1,0 +1,241 @@
+#!/usr/bin/env bash
+# Runs the real program under Xvfb with the openbox window manager and
+# drives it with keys and clicks, as a user would:
+#   - the main window is an ordinary window; the command line is Qt's no more
+#     (it is started with "-platform offscreen -reverse" and still shows);
+#   - "&Help" opens help above the main window, and a click on either window
+#     raises it; help closes with Escape and Ctrl+W; F1 opens it too;
+#   - Shift+F10 opens the window menu, whose About item opens the About box
+#     above the main window; Move moves the window from the keyboard and the
+#     next click still reaches the program;
+#   - the close box leaves without saving; "Save / Quit" saves.
+# Usage: stage-wm.sh [DIALSTACK_EXECUTABLE]   (default: builds build/dialstack)
+# Exits 77 (skipped) where a tool is missing, unless DIALSTACK_WM_REQUIRED=1.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+for tool in Xvfb openbox xdotool xprop wmctrl python3; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"
+    [[ ${DIALSTACK_WM_REQUIRED:-0} == 1 ]] && exit 1
+    exit 77
+  fi
+done
+
+if [[ $# -ge 1 ]]; then
+  exe=$(realpath "$1")
+else
+  BUILD_TARGETS=dialstack "$root/scripts/build.sh" "$root/build"
+  exe=$root/build/dialstack
+fi
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  local pid
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  xprop -root _NET_CLIENT_LIST_STACKING _NET_ACTIVE_WINDOW >&2 || true
+  exit 1
+}
+
+# Polls "$@" until it succeeds, for up to $deadline seconds.
+deadline=10
+wait_until() {
+  local description=$1; shift
+  local end=$((SECONDS + deadline))
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS < end)) || fail "timed out waiting until $description"
+    sleep 0.05
+  done
+}
+
+# --- an X server of our own, and openbox on it -----------------------------
+# Xvfb picks a free display itself and writes its number to fd 3.
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+display_written() { [[ -s $work/display ]]; }
+wait_until "Xvfb is up" display_written
+export DISPLAY=:$(head -n1 "$work/display")
+export HOME=$work XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wait_until "openbox manages the display" wm_running
+
+# --- a directory of three records, and what saving it less the first gives ---
+mkdir "$work/dir"
+python3 - "$work/dir/Dialstack.dat" "$work/expected.dat" <<'PY'
+import sys
+records = [
+    ("Ann Lee", "Sister", "555 0101", "", "ann@example.org"),
+    ("Bob Hart", "", "", "555 0199", "bhart-home"),
+    ("Corner Shop", "Open late", "555 0100", "", ""),
+]
+def directory(recs):
+    out = b"0\xa5" + str(len(recs)).encode()
+    for rec in recs:
+        for field in rec:
+            out += field.encode("cp1252").replace(b" ", b"\xa5") + b"\x16"
+    return out
+open(sys.argv[1], "wb").write(directory(records))
+open(sys.argv[2], "wb").write(directory(records[1:]))
+PY
+cp "$work/dir/Dialstack.dat" "$work/original.dat"
+
+# --- helpers over the windows ------------------------------------------------
+window_named() { xdotool search --onlyvisible --name "^$1\$" | head -n1; }
+has_window() { [[ -n $(window_named "$1") ]]; }
+has_no_window() { [[ -z $(window_named "$1") ]]; }
+hex() { printf '0x%x' "$1"; }
+# Position of a window in the window manager's stacking order (bottom first).
+stack_position() {
+  xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //' | tr ',' '\n' | tr -d ' ' \
+    | grep -nx "$(hex "$1")" | cut -d: -f1
+}
+is_above() {
+  local upper lower
+  upper=$(stack_position "$1") && lower=$(stack_position "$2") && [[ -n $upper && -n $lower ]] && ((upper > lower))
+}
+is_active() { xprop -root _NET_ACTIVE_WINDOW | grep -q "$(hex "$1")\$"; }
+process_ended() { ! kill -0 "$1" 2>/dev/null; }
+
+# Clicks the centre of a control given in the main window's dialog units:
+# the layout scales every unit alike, so proportions of the window hold.
+click_control() {
+  local window=$1 x=$2 y=$3 cx=$4 cy=$5
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove --window "$window" $(((x * 2 + cx) * WIDTH / 616)) $(((y * 2 + cy) * HEIGHT / 382)) click 1
+}
+click_help() { click_control "$1" 246 20 55 14; }
+click_delete_name() { click_control "$1" 65 5 55 15; }
+click_save_quit() { click_control "$1" 246 5 55 14; }
+click_name_list() { click_control "$1" 7 40 294 95; }
+# Clicks a free part of the name list (below its names) that the window
+# $2 does not cover.
+click_main_beside() {
+  local main=$1 other=$2 x
+  eval "$(xdotool getwindowgeometry --shell "$other")"
+  local ox=$X oy=$Y ow=$WIDTH oh=$HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  local py=$((Y + 125 * HEIGHT / 191))
+  for ((x = 12; x < 300; x += 8)); do
+    local px=$((X + x * WIDTH / 308))
+    if ((px < ox || px >= ox + ow || py < oy || py >= oy + oh)); then
+      xdotool mousemove "$px" "$py" click 1
+      return
+    fi
+  done
+  fail "the window $other covers the name list"
+}
+# Clicks a corner of window $1's content that window $2 does not cover.
+click_corner_beside() {
+  local window=$1 other=$2 px py
+  eval "$(xdotool getwindowgeometry --shell "$other")"
+  local ox=$X oy=$Y ow=$WIDTH oh=$HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  for px in $((X + WIDTH - 30)) $((X + 30)); do
+    for py in $((Y + HEIGHT - 30)) $((Y + 30)); do
+      if ((px < ox || px >= ox + ow || py < oy || py >= oy + oh)); then
+        xdotool mousemove "$px" "$py" click 1
+        return
+      fi
+    done
+  done
+  fail "the window $other covers every corner of $window"
+}
+
+start_program() {
+  # Qt must not take these: the window still appears on this display.
+  (cd "$work/dir" && exec "$exe" -platform offscreen -reverse) &
+  app=$!
+  pids+=("$app")
+  wait_until "the main window appears" has_window "Quillaven Dialstack"
+  main=$(window_named "Quillaven Dialstack")
+  wait_until "the main window is active" is_active "$main"
+}
+
+# --- first run: the windows, help, the window menu, the close box -----------
+echo "== window manager: main window, help and About box"
+start_program
+props=$(xprop -id "$main" _NET_WM_WINDOW_TYPE _NET_WM_STATE WM_TRANSIENT_FOR)
+grep -q '_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_NORMAL' <<<"$props" || fail "the main window is not a normal window: $props"
+grep -q '_NET_WM_STATE_MODAL' <<<"$props" && fail "the main window is announced as modal: $props"
+grep -q 'WM_TRANSIENT_FOR(WINDOW)' <<<"$props" && fail "the main window has an owner: $props"
+
+# Aside, as a user would put it, so that help has room beside it.
+xdotool windowmove "$main" 0 0
+click_help "$main"
+wait_until "\"&Help\" opens help" has_window "Dialstack Help"
+help=$(window_named "Dialstack Help")
+wait_until "help opens above the main window" is_above "$help" "$main"
+eval "$(xdotool getwindowgeometry --shell "$help")"
+((X >= 0 && Y >= 0 && X + WIDTH <= 1280 && Y + HEIGHT <= 900)) || fail "help is not on the screen: ${WIDTH}x$HEIGHT at $X,$Y"
+click_main_beside "$main" "$help"
+wait_until "a click raises the main window above help" is_above "$main" "$help"
+click_corner_beside "$help" "$main"
+wait_until "a click raises help above the main window again" is_above "$help" "$main"
+wait_until "help is active" is_active "$help"
+xdotool key Escape
+wait_until "Escape closes help" has_no_window "Dialstack Help"
+
+click_name_list "$main"
+wait_until "the main window is active" is_active "$main"
+xdotool key F1
+wait_until "F1 opens help" has_window "Dialstack Help"
+help=$(window_named "Dialstack Help")
+wait_until "help is active" is_active "$help"
+xdotool key ctrl+w
+wait_until "Ctrl+W closes help" has_no_window "Dialstack Help"
+
+click_name_list "$main"
+wait_until "the main window is active" is_active "$main"
+xdotool key shift+F10
+menu_is_open() { xdotool search --onlyvisible --class dialstack | grep -qvx "$main"; }
+wait_until "Shift+F10 opens the window menu" menu_is_open
+xdotool key a
+wait_until "the About item opens the About box" has_window "About Quillaven Dialstack"
+about=$(window_named "About Quillaven Dialstack")
+wait_until "the About box is above the main window" is_above "$about" "$main"
+xprop -id "$about" WM_TRANSIENT_FOR | grep -q "$(hex "$main")\$" || fail "the About box is not owned by the main window"
+wait_until "the About box is active" is_active "$about"
+xdotool key Escape
+wait_until "Escape closes the About box" has_no_window "About Quillaven Dialstack"
+
+echo "== window manager: the close box leaves without saving"
+wait_until "the main window is active" is_active "$main"
+click_delete_name "$main"
+wmctrl -i -c "$(hex "$main")"
+wait_until "the close box ends the program" process_ended "$app"
+wait "$app" || fail "the program ended with status $?"
+cmp -s "$work/original.dat" "$work/dir/Dialstack.dat" || fail "the close box saved the directory"
+
+# --- second run: Move from the keyboard, then "Save / Quit" ------------------
+echo "== window manager: Move, then Save / Quit"
+start_program
+eval "$(xdotool getwindowgeometry --shell "$main")"
+x_before=$X
+xdotool key shift+F10
+wait_until "Shift+F10 opens the window menu" menu_is_open
+xdotool key m
+moved_right() {
+  xdotool key Right
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  ((X > x_before))
+}
+wait_until "the arrow keys move the window" moved_right
+xdotool key Return
+# The click after the move reaches the program: Delete Name, then Save / Quit.
+click_delete_name "$main"
+click_save_quit "$main"
+wait_until "\"Save / Quit\" ends the program" process_ended "$app"
+wait "$app" || fail "the program ended with status $?"
+cmp -s "$work/expected.dat" "$work/dir/Dialstack.dat" || fail "\"Save / Quit\" did not save the directory less the deleted record"
+echo "window manager: all checks passed"
