@@ -80,6 +80,14 @@ struct TextNeed
     int nInset = 0;   // frame or margins around the text, per side
 };
 
+// The width text takes on one line as drawn, which can be a pixel or two
+// more than its advance; any less and a word-wrapped text breaks.
+int OneLineWidth(const QFont& font, const QString& text)
+{
+    constexpr int kUnbounded = 1 << 20;
+    return QFontMetrics(font).boundingRect(QRect(0, 0, kUnbounded, kUnbounded), 0, text).width();
+}
+
 TextNeed NeedOf(const QWidget* control, int nWidth)
 {
     TextNeed need;
@@ -88,12 +96,12 @@ TextNeed NeedOf(const QWidget* control, int nWidth)
         const QStyle* style = button->style();
         need.nInset = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button)
             + (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) + 1) / 2;
-        need.nWidth = metrics.horizontalAdvance(ShownText(button->text(), true)) + 2 * need.nInset;
+        need.nWidth = OneLineWidth(button->font(), ShownText(button->text(), true)) + 2 * need.nInset;
         need.nWrappedHeight = metrics.height() + 2 * need.nInset;
     } else if (auto* label = qobject_cast<const QLabel*>(control); label && !label->text().isEmpty()) {
         const QString text = ShownText(label->text(), label->buddy() != nullptr);
         need.nInset = label->frameWidth();
-        need.nWidth = metrics.horizontalAdvance(text) + 2 * need.nInset;
+        need.nWidth = OneLineWidth(label->font(), text) + 2 * need.nInset;
         const QRect wrapped = metrics.boundingRect(
             QRect(0, 0, std::max(1, nWidth - 2 * need.nInset), 1 << 20), Qt::TextWordWrap, text);
         need.nWrappedHeight = wrapped.height() + 2 * need.nInset;

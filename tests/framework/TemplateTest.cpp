@@ -246,7 +246,8 @@ TEST(ResourceTest, HelpPageExplainsEveryCommand)
 {
     const std::string page(ResourceTable::HelpPage());
     for (const char* topic : {"Add Name", "Delete Name", "Edit Name", "Save Now", "Undo Changes", "Print",
-             "Save / Quit", "Help", "Double-click", "About Dialstack2", "Escape", "Dialstack.dat", "CUPS"})
+             "Save / Quit", "Help", "Double-click", "About Dialstack2", "Escape", "Dialstack.dat", "CUPS", "F1",
+             "Shift+F10", "Menu key", "Ctrl+W"})
         EXPECT_NE(page.find(topic), std::string::npos) << topic;
 }
 

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "app/DirectoryApp.h"
@@ -90,29 +91,39 @@ TEST_F(MainWindowTest, StartsWithTheFileInFileOrderFirstSelectedDetailsBesideLab
 
 TEST_F(MainWindowTest, DamagedFileIsReportedOnceAndItsCompleteRecordsKept)
 {
-    std::string bytes = DirectoryBytes(kThree);
-    bytes.resize(bytes.size() - 5);   // cut inside the last record
-    std::ofstream("Dialstack.dat", std::ios::binary) << bytes;
+    struct Case
+    {
+        std::vector<Entry> entries;
+        const char* pszCount;
+    };
+    for (const Case& c : {Case{kThree, "2 records were read and are shown."},
+             Case{{kThree[0], kThree[1]}, "1 record was read and is shown."}}) {
+        std::string bytes = DirectoryBytes(c.entries);
+        bytes.resize(bytes.size() - 5);   // cut inside the last record
+        std::ofstream("Dialstack.dat", std::ios::binary) << bytes;
+        const std::vector<Entry> complete(c.entries.begin(), c.entries.end() - 1);
 
-    QString text;
-    int nBoxes = 0;
-    RunWhenModal([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        ++nBoxes;
-        text = box->text();
-        EXPECT_EQ(box->windowTitle().toStdString(), AfxGetApp()->m_strAppName.GetString());
-        RunWhenModal([&](QWidget* w) {
-            ExpectShows(m_dlg, w, {kThree[0], kThree[1]}, 0);
-            PressKey(Qt::Key_Escape);
+        CDirectoryDlg dlg;
+        QString text;
+        int nBoxes = 0;
+        RunWhenModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            ++nBoxes;
+            text = box->text();
+            EXPECT_EQ(box->windowTitle().toStdString(), AfxGetApp()->m_strAppName.GetString());
+            RunWhenModal([&](QWidget* w) {
+                ExpectShows(dlg, w, complete, 0);
+                PressKey(Qt::Key_Escape);
+            });
+            PressKey(Qt::Key_Return);
         });
-        PressKey(Qt::Key_Return);
-    });
-    EXPECT_EQ(m_dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(nBoxes, 1);
-    EXPECT_TRUE(text.contains("Dialstack.dat")) << text.toStdString();
-    EXPECT_TRUE(text.contains("2 records")) << text.toStdString();
-    EXPECT_EQ(ReadFileBytes(), bytes) << "leaving without saving keeps the damaged file as it was";
+        EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+        EXPECT_EQ(nBoxes, 1);
+        EXPECT_TRUE(text.contains("Dialstack.dat")) << text.toStdString();
+        EXPECT_TRUE(text.contains(c.pszCount)) << text.toStdString();
+        EXPECT_EQ(ReadFileBytes(), bytes) << "leaving without saving keeps the damaged file as it was";
+    }
 }
 
 TEST_F(MainWindowTest, SelectionByMouseAndArrowKeysMovesDetailsAndCursor)
@@ -310,9 +321,10 @@ TEST_F(ReadOnlyDirectoryTest, FailedSaveNowSaysWhyAndKeepsTheSelection)
     EXPECT_EQ(ReadFileBytes(), m_before);
 }
 
-QMenu* OpenWindowMenu()
+// Opens the window menu with the keys given (Alt+Space by default).
+QMenu* OpenWindowMenu(Qt::Key key = Qt::Key_Space, Qt::KeyboardModifiers modifiers = Qt::AltModifier)
 {
-    PressKey(Qt::Key_Space, Qt::AltModifier);
+    PressKey(key, modifiers);
     QWidget* popup = nullptr;
     WaitFor([&] { return (popup = QApplication::activePopupWidget()) != nullptr; });
     return qobject_cast<QMenu*>(popup);
@@ -320,8 +332,14 @@ QMenu* OpenWindowMenu()
 
 TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain)
 {
+    // Alt+Space, and where a window manager takes that, Shift+F10 or the
+    // Menu key.
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> menuKeys[] = {
+        {Qt::Key_Space, Qt::AltModifier}, {Qt::Key_F10, Qt::ShiftModifier}, {Qt::Key_Menu, Qt::NoModifier}};
     int nAboutBoxes = 0;
     RunWhenModal([&](QWidget* w) {
+        EXPECT_EQ(w->windowType(), Qt::Window) << "the main window is an ordinary window";
+        EXPECT_EQ(w->windowModality(), Qt::NonModal);
         QMenu* menu = OpenWindowMenu();
         ASSERT_NE(menu, nullptr);
         const QList<QAction*> actions = menu->actions();
@@ -334,6 +352,8 @@ TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain
             RunWhenModal([&, round](QWidget* about) {
                 ++nAboutBoxes;
                 EXPECT_EQ(about->windowTitle(), "About Quillaven Dialstack");
+                EXPECT_EQ(about->windowType(), Qt::Dialog);
+                EXPECT_EQ(about->windowHandle()->transientParent(), w->windowHandle()) << "it stays above its owner";
                 EXPECT_FALSE(m_dlg.IsWindowEnabled()) << "the main window is disabled under the About box";
                 int nControls = 0;
                 for (QWidget* child : about->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
@@ -347,7 +367,7 @@ TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain
                     about->close();   // the close box
             });
             ASSERT_TRUE(WaitFor([w] { return w->isActiveWindow(); })) << "the main window is active again";
-            QMenu* again = OpenWindowMenu();
+            QMenu* again = OpenWindowMenu(menuKeys[round].first, menuKeys[round].second);
             ASSERT_NE(again, nullptr);
             QTest::keyClick(again, Qt::Key_A);   // its mnemonic
             EXPECT_TRUE(WaitFor([&] { return nAboutBoxes == round + 1 && TopWindow() == w; }));
@@ -375,9 +395,29 @@ TEST_F(MainWindowTest, InitInstanceRunsTheMainWindowAndEndsTheProgramEitherWay)
     }
 }
 
+// Opens help with the key given in the main window, and checks that it is
+// an independent window and that closeKey closes it.
+void OpenAndCloseHelp(QWidget* w, Qt::Key key, Qt::Key closeKey, Qt::KeyboardModifiers closeModifiers)
+{
+    w->activateWindow();
+    ASSERT_TRUE(WaitFor([w] { return w->isActiveWindow(); }));
+    PressKey(key);
+    QWidget* help = HelpWindow::Current();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isWindow());
+    EXPECT_EQ(help->parentWidget(), nullptr) << "no dialog owns help";
+    ASSERT_TRUE(WaitFor([help] { return help->isActiveWindow(); }));
+    QTest::keyClick(help, closeKey, closeModifiers);
+    EXPECT_TRUE(WaitFor([] { return HelpWindow::Current() == nullptr; }));
+}
+
 TEST_F(MainWindowTest, HelpOpensTheHelpWindowWhichClosesWithTheMainWindow)
 {
     RunWhenModal([](QWidget* w) {
+        OpenAndCloseHelp(w, Qt::Key_F1, Qt::Key_Escape, Qt::NoModifier);
+        Control(w, IDC_NAME_LIST)->setFocus();
+        OpenAndCloseHelp(w, Qt::Key_F1, Qt::Key_W, Qt::ControlModifier);
+
         EXPECT_EQ(HelpWindow::Current(), nullptr);
         Click(w, ID_HELP);
         ASSERT_NE(HelpWindow::Current(), nullptr);
