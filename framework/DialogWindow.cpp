@@ -169,8 +169,10 @@ void DialogWindow::ApplyLayout()
             place.setSize(iconSize);
         // A static text runs on into the free room to its right rather than
         // being cut, as a left-aligned text would on the old platform.
-        if (qobject_cast<QLabel*>(m_controls[i]))
-            place.setWidth(std::max(place.width(), std::min(NeedOf(m_controls[i], place.width()).nWidth, RoomForText(i, m_units))));
+        if (qobject_cast<QLabel*>(m_controls[i])) {
+            const int nNeeded = std::min(NeedOf(m_controls[i], place.width()).nWidth, RoomForText(i, m_units));
+            place.setWidth(std::max(place.width(), nNeeded));
+        }
         m_controls[i]->setGeometry(place);
     }
 }

@@ -26,12 +26,12 @@ bool WindowMove::Start(QWindow* pWindow)
 
 namespace {
 
-template <class T>
-using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
+template <class T> using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
 
 xcb_atom_t Atom(xcb_connection_t* connection, const char* pszName)
 {
-    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(strlen(pszName)), pszName);
+    const xcb_intern_atom_cookie_t cookie
+        = xcb_intern_atom(connection, 0, static_cast<uint16_t>(strlen(pszName)), pszName);
     XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
     return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
@@ -39,8 +39,8 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* pszName)
 // Whether the window manager lists the atom in _NET_SUPPORTED.
 bool Supports(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t feature)
 {
-    const xcb_get_property_cookie_t cookie = xcb_get_property(
-        connection, 0, root, Atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096);
+    const xcb_get_property_cookie_t cookie
+        = xcb_get_property(connection, 0, root, Atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096);
     XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection, cookie, nullptr), &std::free);
     if (!reply || reply->format != 32)
         return false;
@@ -53,7 +53,7 @@ bool Supports(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t featur
     return false;
 }
 
-} // namespace
+}   // namespace
 
 bool WindowMove::StartFromKeyboardOnX11(QWindow* pWindow)
 {
@@ -76,8 +76,7 @@ bool WindowMove::StartFromKeyboardOnX11(QWindow* pWindow)
     message.type = moveResize;
     message.data.data32[2] = kMoveFromKeyboard;
     message.data.data32[4] = kFromApplication;
-    xcb_send_event(connection, 0, root,
-        XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+    xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
         reinterpret_cast<const char*>(&message));
     xcb_flush(connection);
     return true;

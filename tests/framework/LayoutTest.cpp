@@ -26,7 +26,9 @@ namespace {
 
 QString WithoutMnemonic(QString text)
 {
-    return text.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&')).replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text.replace(QLatin1String("&&"), QLatin1String("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QLatin1Char('\x01'), QLatin1Char('&'));
 }
 
 void ExpectTextFits(QWidget* control)
@@ -155,4 +157,4 @@ TEST(TextFitTest, TextsWiderThanTheirPlaceWidenTheDialogUnits)
     });
 }
 
-} // namespace
+}   // namespace
