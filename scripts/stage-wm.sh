@@ -31,70 +31,21 @@ fi
 
 work=$(mktemp -d)
 pids=()
-cleanup() {
-  local pid
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  xprop -root _NET_CLIENT_LIST_STACKING _NET_ACTIVE_WINDOW >&2 || true
-  exit 1
-}
-
-# Polls "$@" until it succeeds, for up to $deadline seconds.
-deadline=10
-wait_until() {
-  local description=$1; shift
-  local end=$((SECONDS + deadline))
-  until "$@" >/dev/null 2>&1; do
-    ((SECONDS < end)) || fail "timed out waiting until $description"
-    sleep 0.05
-  done
-}
-
-# --- an X server of our own, and openbox on it -----------------------------
-# Xvfb picks a free display itself and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-display_written() { [[ -s $work/display ]]; }
-wait_until "Xvfb is up" display_written
-export DISPLAY=:$(head -n1 "$work/display")
-export HOME=$work XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-wait_until "openbox manages the display" wm_running
+# shellcheck source=scripts/wm-session.sh
+source "$root/scripts/wm-session.sh"
+trap end_wm_session EXIT
+start_wm_session 1280x900
 
 # --- a directory of three records, and what saving it less the first gives ---
 mkdir "$work/dir"
-python3 - "$work/dir/Dialstack.dat" "$work/expected.dat" <<'PY'
-import sys
-records = [
-    ("Ann Lee", "Sister", "555 0101", "", "ann@example.org"),
-    ("Bob Hart", "", "", "555 0199", "bhart-home"),
-    ("Corner Shop", "Open late", "555 0100", "", ""),
-]
-def directory(recs):
-    out = b"0\xa5" + str(len(recs)).encode()
-    for rec in recs:
-        for field in rec:
-            out += field.encode("cp1252").replace(b" ", b"\xa5") + b"\x16"
-    return out
-open(sys.argv[1], "wb").write(directory(records))
-open(sys.argv[2], "wb").write(directory(records[1:]))
-PY
+ann='("Ann Lee", "Sister", "555 0101", "", "ann@example.org")'
+bob='("Bob Hart", "", "", "555 0199", "bhart-home")'
+shop='("Corner Shop", "Open late", "555 0100", "", "")'
+write_directory "$work/dir/Dialstack.dat" "$ann" "$bob" "$shop"
+write_directory "$work/expected.dat" "$bob" "$shop"
 cp "$work/dir/Dialstack.dat" "$work/original.dat"
 
 # --- helpers over the windows ------------------------------------------------
-window_named() { xdotool search --onlyvisible --name "^$1\$" | head -n1; }
-has_window() { [[ -n $(window_named "$1") ]]; }
-has_no_window() { [[ -z $(window_named "$1") ]]; }
-hex() { printf '0x%x' "$1"; }
 # Position of a window in the window manager's stacking order (bottom first).
 stack_position() {
   xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //' | tr ',' '\n' | tr -d ' ' \
@@ -104,7 +55,6 @@ is_above() {
   local upper lower
   upper=$(stack_position "$1") && lower=$(stack_position "$2") && [[ -n $upper && -n $lower ]] && ((upper > lower))
 }
-is_active() { xprop -root _NET_ACTIVE_WINDOW | grep -q "$(hex "$1")\$"; }
 process_ended() { ! kill -0 "$1" 2>/dev/null; }
 
 # Clicks the centre of a control given in the main window's dialog units:
