@@ -30,10 +30,15 @@ start_wm_session() {
   export DISPLAY=:$(head -n1 "$work/display")
   export HOME=$work XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
   mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  # DIALSTACK_WM=xfwm4 tries another window manager by hand.
+  if [[ ${DIALSTACK_WM:-openbox} == xfwm4 ]]; then
+    dbus-run-session -- xfwm4 --compositor=off --sm-client-disable >"$work/wm.log" 2>&1 &
+  else
+    openbox --sm-disable >"$work/wm.log" 2>&1 &
+  fi
   pids+=($!)
   wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-  wait_until "openbox manages the display" wm_running
+  wait_until "the window manager runs" wm_running
 }
 
 # Ends the processes started, newest first, and removes $work.
@@ -48,7 +53,7 @@ window_named() { xdotool search --onlyvisible --name "^$1\$" | head -n1; }
 has_window() { [[ -n $(window_named "$1") ]]; }
 has_no_window() { [[ -z $(window_named "$1") ]]; }
 hex() { printf '0x%x' "$1"; }
-is_active() { xprop -root _NET_ACTIVE_WINDOW | grep -q "$(hex "$1")\$"; }
+is_active() { xprop -root _NET_ACTIVE_WINDOW | grep -Eq "# $(hex "$1")(,|$)"; }
 
 # Writes a directory file of the records given as Python tuples (name, misc,
 # phone, pager, email), one argument each, to the file $1.
