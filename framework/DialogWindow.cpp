@@ -77,7 +77,6 @@ struct TextNeed
 {
     int nWidth = 0;
     int nWrappedHeight = 0;
-    int nInset = 0;   // frame or margins around the text, per side
 };
 
 // The width text takes on one line as drawn, which can be a pixel or two
@@ -91,20 +90,20 @@ int OneLineWidth(const QFont& font, const QString& text)
 TextNeed NeedOf(const QWidget* control, int nWidth)
 {
     TextNeed need;
-    const QFontMetrics metrics(control->font());
     if (auto* button = qobject_cast<const QPushButton*>(control)) {
+        // The frame and half the style's margin on either side.
         const QStyle* style = button->style();
-        need.nInset = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button)
+        const int nInset = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button)
             + (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) + 1) / 2;
-        need.nWidth = OneLineWidth(button->font(), ShownText(button->text(), true)) + 2 * need.nInset;
-        need.nWrappedHeight = metrics.height() + 2 * need.nInset;
+        need.nWidth = OneLineWidth(button->font(), ShownText(button->text(), true)) + 2 * nInset;
     } else if (auto* label = qobject_cast<const QLabel*>(control); label && !label->text().isEmpty()) {
         const QString text = ShownText(label->text(), label->buddy() != nullptr);
-        need.nInset = label->frameWidth();
-        need.nWidth = OneLineWidth(label->font(), text) + 2 * need.nInset;
-        const QRect wrapped = metrics.boundingRect(
-            QRect(0, 0, std::max(1, nWidth - 2 * need.nInset), 1 << 20), Qt::TextWordWrap, text);
-        need.nWrappedHeight = wrapped.height() + 2 * need.nInset;
+        const int nInset = label->frameWidth();
+        need.nWidth = OneLineWidth(label->font(), text) + 2 * nInset;
+        const QRect wrapped = QFontMetrics(label->font())
+                                  .boundingRect(QRect(0, 0, std::max(1, nWidth - 2 * nInset), 1 << 20),
+                                      Qt::TextWordWrap, text);
+        need.nWrappedHeight = wrapped.height() + 2 * nInset;
     }
     return need;
 }
@@ -167,8 +166,9 @@ void DialogWindow::ApplyLayout()
         const QSize iconSize = m_controls[i]->property("dialstackIconSize").toSize();
         if (iconSize.isValid())
             place.setSize(iconSize);
-        // A static text runs on into the free room to its right rather than
-        // being cut, as a left-aligned text would on the old platform.
+        // A static text is left-aligned: where the desktop font runs wider
+        // than the template foresaw, it runs on into the free room to its
+        // right rather than being cut.
         if (qobject_cast<QLabel*>(m_controls[i])) {
             const int nNeeded = std::min(NeedOf(m_controls[i], place.width()).nWidth, RoomForText(i, m_units));
             place.setWidth(std::max(place.width(), nNeeded));
