@@ -72,39 +72,29 @@ click_help() { click_control "$1" 246 20 55 14; }
 click_delete_name() { click_control "$1" 65 5 55 15; }
 click_save_quit() { click_control "$1" 246 5 55 14; }
 click_name_list() { click_control "$1" 7 40 294 95; }
-# Clicks a free part of the name list (below its names) that the window
-# $2 does not cover.
-click_main_beside() {
-  local main=$1 other=$2 x
-  eval "$(xdotool getwindowgeometry --shell "$other")"
-  local ox=$X oy=$Y ow=$WIDTH oh=$HEIGHT
-  eval "$(xdotool getwindowgeometry --shell "$main")"
-  local py=$((Y + 125 * HEIGHT / 191))
-  for ((x = 12; x < 300; x += 8)); do
-    local px=$((X + x * WIDTH / 308))
-    if ((px < ox || px >= ox + ow || py < oy || py >= oy + oh)); then
-      xdotool mousemove "$px" "$py" click 1
-      return
-    fi
-  done
-  fail "the window $other covers the name list"
-}
-# Clicks a corner of window $1's content that window $2 does not cover.
-click_corner_beside() {
+# Clicks the first of the points given (per mille of window $1's width and
+# height) that window $2 does not cover.
+click_uncovered() {
   local window=$1 other=$2 px py
+  shift 2
   eval "$(xdotool getwindowgeometry --shell "$other")"
   local ox=$X oy=$Y ow=$WIDTH oh=$HEIGHT
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  for px in $((X + WIDTH - 30)) $((X + 30)); do
-    for py in $((Y + HEIGHT - 30)) $((Y + 30)); do
-      if ((px < ox || px >= ox + ow || py < oy || py >= oy + oh)); then
-        xdotool mousemove "$px" "$py" click 1
-        return
-      fi
-    done
+  # Positions may be off by a frame's title bar, but both alike: compare
+  # them, and click relative to the window.
+  while (($# >= 2)); do
+    px=$(($1 * WIDTH / 1000)) py=$(($2 * HEIGHT / 1000))
+    shift 2
+    if ((X + px < ox || X + px >= ox + ow || Y + py < oy || Y + py >= oy + oh)); then
+      xdotool mousemove --window "$window" "$px" "$py" click 1
+      return
+    fi
   done
-  fail "the window $other covers every corner of $window"
+  fail "window $other covers the points of window $window"
 }
+# The free part of the name list, below the names; the corners of a window.
+name_list_points=(40 650 250 650 500 650 750 650 960 650)
+corner_points=(950 950 50 950 950 50 50 50)
 
 # Opens the window menu with Shift+F10 and waits for it ($menu).
 open_window_menu() {
@@ -160,9 +150,9 @@ help=$(window_named "Dialstack Help")
 wait_until "help opens above the main window" is_above "$help" "$main"
 eval "$(xdotool getwindowgeometry --shell "$help")"
 ((X >= 0 && Y >= 0 && X + WIDTH <= 1280 && Y + HEIGHT <= 900)) || fail "help is not on the screen: ${WIDTH}x$HEIGHT at $X,$Y"
-click_main_beside "$main" "$help"
+click_uncovered "$main" "$help" "${name_list_points[@]}"
 wait_until "a click raises the main window above help" is_above "$main" "$help"
-click_corner_beside "$help" "$main"
+click_uncovered "$help" "$main" "${corner_points[@]}"
 wait_until "a click raises help above the main window again" is_above "$help" "$main"
 wait_until "help is active" is_active "$help"
 xdotool key Escape
