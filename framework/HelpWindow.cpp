@@ -26,15 +26,19 @@ QScreen* WorkingScreen()
 }
 
 // About 75 characters by 32 lines of the help font, but never more than
-// nine tenths of the screen's available area, so that its frame and every
-// edge fit on the screen at any scale. Where it goes is the window
-// manager's choice, as for any new window.
-QSize SizeOnScreen(const QTextBrowser* window)
+// nine tenths of the screen's available area, and centred on it, so that
+// its frame and every edge stay on the screen at any scale (a window
+// manager left to place it may let its bottom run off the screen).
+void PlaceOnScreen(QTextBrowser* window)
 {
     const QFontMetrics metrics(window->font());
-    const QSize wanted(75 * metrics.averageCharWidth(), 32 * metrics.lineSpacing());
-    QScreen* screen = WorkingScreen();
-    return screen ? wanted.boundedTo(screen->availableGeometry().size() * 0.9) : wanted;
+    QRect place(QPoint(0, 0), QSize(75 * metrics.averageCharWidth(), 32 * metrics.lineSpacing()));
+    if (QScreen* screen = WorkingScreen()) {
+        const QRect available = screen->availableGeometry();
+        place.setSize(place.size().boundedTo(available.size() * 0.9));
+        place.moveCenter(available.center());
+    }
+    window->setGeometry(place);
 }
 
 QTextBrowser* CreateWindow()
@@ -52,7 +56,7 @@ QTextBrowser* CreateWindow()
         auto* close = new QShortcut(keys, window);
         QObject::connect(close, &QShortcut::activated, window, &QWidget::close);
     }
-    window->resize(SizeOnScreen(window));
+    PlaceOnScreen(window);
     return window;
 }
 

@@ -137,6 +137,8 @@ start_program() {
 # --- first run: the windows, help, the window menu, the close box -----------
 echo "== window manager: main window, help and About box"
 start_program
+eval "$(xdotool getwindowgeometry --shell "$main")"
+width_at_scale_1=$WIDTH
 props=$(xprop -id "$main" _NET_WM_WINDOW_TYPE _NET_WM_STATE WM_TRANSIENT_FOR)
 grep -q '_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_NORMAL' <<<"$props" || fail "the main window is not a normal window: $props"
 grep -q '_NET_WM_STATE_MODAL' <<<"$props" && fail "the main window is announced as modal: $props"
@@ -186,8 +188,21 @@ wait "$app" || fail "the program ended with status $?"
 cmp -s "$work/original.dat" "$work/dir/Dialstack.dat" || fail "the close box saved the directory"
 
 # --- second run: Move from the keyboard, then "Save / Quit" ------------------
-echo "== window manager: Move, then Save / Quit"
-start_program
+echo "== window manager: at scale factor 2, help, Move, then Save / Quit"
+# Qt's environment still counts: the window doubles in size, and help still
+# fits the screen.
+QT_SCALE_FACTOR=2 start_program
+eval "$(xdotool getwindowgeometry --shell "$main")"
+((WIDTH >= 2 * width_at_scale_1 - 2)) || fail "QT_SCALE_FACTOR=2 did not double the window: $WIDTH, $width_at_scale_1"
+xdotool key F1
+wait_until "F1 opens help" has_window "Dialstack Help"
+help=$(window_named "Dialstack Help")
+eval "$(xdotool getwindowgeometry --shell "$help")"
+((Y + HEIGHT <= 900)) || fail "at scale factor 2 help is not on the screen: ${WIDTH}x$HEIGHT at $X,$Y"
+wait_until "help is active" is_active "$help"
+xdotool key Escape
+wait_until "Escape closes help" has_no_window "Dialstack Help"
+wait_until "a click activates the main window" click_until_active "$main"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 x_before=$X
 open_window_menu
