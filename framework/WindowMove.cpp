@@ -5,9 +5,8 @@
 
 #ifdef DIALSTACK_HAVE_XCB
 #include <cstdlib>
-#include <memory>
-
 #include <cstring>
+#include <memory>
 
 #include <xcb/xcb.h>
 #endif
