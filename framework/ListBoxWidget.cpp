@@ -23,7 +23,7 @@ void ListBoxWidget::OnSelectionChanged()
 QItemSelectionModel::SelectionFlags ListBoxWidget::selectionCommand(
     const QModelIndex& index, const QEvent* pEvent) const
 {
-    QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, pEvent);
+    QItemSelectionModel::SelectionFlags command = QAbstractItemView::selectionCommand(index, pEvent);
     if (command.testFlag(QItemSelectionModel::Deselect) || command.testFlag(QItemSelectionModel::Toggle))
         command = QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
     return command;

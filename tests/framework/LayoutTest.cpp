@@ -3,10 +3,10 @@
 // the desktop's font, and every control lies inside its dialog, overlaps no
 // other and shows its whole text. The help window fits the screen.
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -15,6 +15,7 @@
 #include "framework/Dialog.h"
 #include "framework/DialogUnits.h"
 #include "framework/HelpWindow.h"
+#include "framework/ListBox.h"
 #include "res/ResourceTable.h"
 #include "res/resource.h"
 #include "tests/support/GuiTest.h"
@@ -41,11 +42,15 @@ void ExpectTextFits(QWidget* control)
         const QRect needed = metrics.boundingRect(inside, Qt::TextWordWrap, WithoutMnemonic(label->text()));
         EXPECT_LE(needed.width(), inside.width()) << "\"" << label->text().toStdString() << "\" is cut";
         EXPECT_LE(needed.height(), inside.height()) << "\"" << label->text().toStdString() << "\" is cut";
-    } else if (auto* list = qobject_cast<QListWidget*>(control)) {
+    } else if (auto* view = qobject_cast<QAbstractItemView*>(control)) {
         // The detail list shows its four rows beside four labels.
-        list->addItems({"1", "2", "3", "4"});
-        EXPECT_LE(list->visualItemRect(list->item(3)).bottom(), list->viewport()->height());
-        list->clear();
+        CListBox list;
+        list.Attach(view);
+        for (const char* pszRow : {"1", "2", "3", "4"})
+            list.InsertString(-1, pszRow);
+        EXPECT_LE(view->visualRect(view->model()->index(3, 0)).bottom(), view->viewport()->height());
+        list.ResetContent();
+        list.Detach();
     }
 }
 
