@@ -41,6 +41,8 @@ QWidget* CDialog::OwnerWidget() const
         return d->pParent->GetSafeHwnd()->window();
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
+    if (QWidget* innermost = DialogWindow::Innermost())
+        return innermost;
     CWinApp* app = AfxGetApp();
     if (app && app->m_pMainWnd && app->m_pMainWnd != this && app->m_pMainWnd->GetSafeHwnd())
         return app->m_pMainWnd->GetSafeHwnd()->window();
@@ -60,7 +62,7 @@ int CDialog::DoModal()
     Attach(window.get());
     if (OnInitDialog())
         FocusFirstTabStop();
-    const int result = d->bEnded ? d->nResult : window->exec();
+    const int result = d->bEnded ? d->nResult : window->Run();
 
     Message destroy;
     destroy.nMessage = WM_DESTROY;

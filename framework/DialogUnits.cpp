@@ -30,5 +30,9 @@ int DialogUnits::ToPixelsY(int nUnits) const
 
 QRect DialogUnits::ToPixels(int x, int y, int cx, int cy) const
 {
-    return QRect(ToPixelsX(x), ToPixelsY(y), ToPixelsX(cx), ToPixelsY(cy));
+    // The edges are converted, not the sizes, so controls that touch in the
+    // template touch on the screen and never overlap by a rounding pixel.
+    const int left = ToPixelsX(x);
+    const int top = ToPixelsY(y);
+    return QRect(left, top, ToPixelsX(x + cx) - left, ToPixelsY(y + cy) - top);
 }

@@ -7,12 +7,16 @@ class QFont;
 // Converts dialog units to pixels from the dialog font's metrics: one
 // horizontal unit is a quarter of the font's average character width (the
 // mean advance of the 52 ASCII letters, rounded), one vertical unit an
-// eighth of its height. Conversions round, so layouts scale with the font.
+// eighth of its height. Conversions round, so layouts scale with the font;
+// a rectangle's edges are converted, so touching controls stay touching.
 class DialogUnits
 {
 public:
     explicit DialogUnits(const QFont& font);
     DialogUnits(int nBaseX, int nBaseY) : m_nBaseX(nBaseX), m_nBaseY(nBaseY) {}
+
+    int BaseX() const { return m_nBaseX; }
+    int BaseY() const { return m_nBaseY; }
 
     int ToPixelsX(int nUnits) const;
     int ToPixelsY(int nUnits) const;

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include "framework/DialogTemplate.h"
+#include "framework/DialogUnits.h"
 #include "base/Types.h"
 
 class CDialog;
@@ -13,12 +14,25 @@ struct Message;
 // The Qt dialog behind a CDialog, built from its template: every control at
 // its place in dialog units of the template's font, in template order (so
 // tab order), with its id, text and styles. Clicks, list notifications,
-// Escape, the close box, Alt+F4, the window menu and painting all reach the
-// CDialog as messages through its map.
+// Escape, the close box, Alt+F4, F1, the window menu and painting all reach
+// the CDialog as messages through its map.
+//
+// A dialog with an owner is a dialog for the window manager too: it stays
+// above its owner and blocks it (and only it) while it runs. A dialog without
+// one is the application's own window: an ordinary top-level window that
+// blocks nothing, so other windows of the program (help) can come above it.
 class DialogWindow : public QDialog
 {
 public:
     DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate, QWidget* pOwner);
+    ~DialogWindow() override;
+
+    // Shows the window and runs it until done(); returns the result.
+    int Run();
+    // The dialog window opened last of those still open, or nullptr.
+    static DialogWindow* Innermost();
+    // The dialog units the controls were placed in.
+    const DialogUnits& Units() const { return m_units; }
 
     // The controls in template order.
     const std::vector<QWidget*>& Controls() const { return m_controls; }
@@ -32,13 +46,18 @@ public:
     void reject() override;
 
 protected:
+    bool event(QEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
 
 private:
-    QFont TemplateFont(const DialogTemplate& dialogTemplate) const;
+    static QFont TemplateFont(const DialogTemplate& dialogTemplate);
     void ApplyWindowStyle(const DialogTemplate& dialogTemplate, QWidget* pOwner);
+    void ApplyLayout();
+    DialogUnits UnitsFittingEveryText() const;
+    bool TextsFit(const DialogUnits& units) const;
+    int RoomForText(size_t nControl, const DialogUnits& units) const;
     QWidget* CreateControl(const DialogItemTemplate& item);
     QWidget* CreateButton(const DialogItemTemplate& item);
     QWidget* CreateEdit(const DialogItemTemplate& item);
@@ -53,6 +72,9 @@ private:
     void SendSysCommand(UINT nCommand);
 
     CDialog& m_dialog;
+    const DialogTemplate m_template;
+    DialogUnits m_units{0, 0};
     std::vector<QWidget*> m_controls;
     bool m_bSystemMenu = false;
+    bool m_bOwned = false;
 };

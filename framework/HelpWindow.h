@@ -2,8 +2,9 @@
 
 class QWidget;
 
-// The application's help window: a window of its own, beside the dialogs,
-// that shows the program's help page. At most one exists.
+// The application's help window: a top-level window of its own, beside the
+// dialogs, that shows the program's help page and closes with its close box,
+// Escape or Ctrl+W. At most one exists.
 class HelpWindow
 {
 public:

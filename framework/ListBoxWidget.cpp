@@ -44,6 +44,15 @@ void ListBoxWidget::OnSelectionChanged()
         m_notify(LBN_SELCHANGE);
 }
 
+QItemSelectionModel::SelectionFlags ListBoxWidget::selectionCommand(
+    const QModelIndex& index, const QEvent* pEvent) const
+{
+    QItemSelectionModel::SelectionFlags command = QAbstractItemView::selectionCommand(index, pEvent);
+    if (command.testFlag(QItemSelectionModel::Deselect) || command.testFlag(QItemSelectionModel::Toggle))
+        command = QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    return command;
+}
+
 void ListBoxWidget::mousePressEvent(QMouseEvent* pEvent)
 {
     // A click below the last entry takes the focus but keeps the selection,

@@ -32,6 +32,11 @@ public:
     }
 
 protected:
+    // Selects the entry under the pointer or the cursor, where Qt's single
+    // selection would clear it on Ctrl+click or Ctrl+Space: in a list box
+    // only the program leaves nothing selected.
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex& index, const QEvent* pEvent = nullptr) const override;
     void mousePressEvent(QMouseEvent* pEvent) override;
     void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
 

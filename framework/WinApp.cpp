@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "framework/DialogWindow.h"
 #include "framework/FrameworkIcon.h"
 #include "framework/ResourceProvider.h"
 #include "framework/TextCodec.h"
@@ -111,8 +112,19 @@ void CWinApp::StartFramework(const char* pszArgv0)
 
 int CWinApp::Run(int argc, char** argv)
 {
-    QApplication application(argc, argv);
-    StartFramework(argc > 0 ? argv[0] : nullptr);
+    // The program takes no command line, and Qt gets none either: only the
+    // program's name, so that options such as -reverse or -style change
+    // nothing. Qt's environment variables still apply.
+    char* pszArgv0 = argc > 0 ? argv[0] : nullptr;
+    char* qtArgv[] = {pszArgv0, nullptr};
+    int qtArgc = pszArgv0 ? 1 : 0;
+    QApplication application(qtArgc, qtArgv);
+    return RunApplication(pszArgv0);
+}
+
+int CWinApp::RunApplication(const char* pszArgv0)
+{
+    StartFramework(pszArgv0);
     CWinApp* app = AfxGetApp();
     if (!app)
         return 1;
@@ -125,6 +137,8 @@ int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
 {
     Q_UNUSED(nIDHelp);
     QWidget* owner = QApplication::activeModalWidget();
+    if (!owner)
+        owner = DialogWindow::Innermost();
     CWinApp* app = AfxGetApp();
     if (!owner && app && app->m_pMainWnd)
         owner = app->m_pMainWnd->GetSafeHwnd();
@@ -137,6 +151,9 @@ int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
         bYesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
     if (bYesNo)
         box.setDefaultButton((nType & MB_DEFBUTTON2) ? QMessageBox::No : QMessageBox::Yes);
+    // Modal to its owner only, like the dialogs, so help stays usable.
+    if (owner)
+        box.setWindowModality(Qt::WindowModal);
     box.exec();
     // The owner takes the focus back, as it would from a window manager.
     if (owner && owner->isVisible())

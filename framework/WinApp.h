@@ -54,10 +54,13 @@ public:
     // the desktop matches its windows to the menu entry and the icon.
     CString m_strDesktopEntry;
 
-    // Framework entry point, called by main(): creates the QApplication,
-    // runs StartFramework, InitApplication, InitInstance (and a message loop
-    // only when it returns TRUE), then ExitInstance, whose result it returns.
+    // Framework entry point, called by main(): creates the QApplication
+    // from the program's name alone, then RunApplication.
     static int Run(int argc, char** argv);
+    // Against the running QApplication: StartFramework, InitApplication,
+    // InitInstance (and a message loop only when it returns TRUE), then
+    // ExitInstance, whose result it returns.
+    static int RunApplication(const char* pszArgv0);
     // Framework start-up against the running QApplication: the application
     // name becomes pszArgv0's file name without its extension. Tests call it
     // instead of Run, to work without InitInstance.

@@ -16,6 +16,7 @@
 #include "framework/Menu.h"
 #include "framework/TextCodec.h"
 #include "framework/WidgetBinding.h"
+#include "framework/WindowMove.h"
 
 struct CWnd::Private
 {
@@ -199,8 +200,8 @@ LRESULT CWnd::DefWindowProc(const Message& msg)
             cancel.nId = IDCANCEL;
             return OnWndMsg(cancel);
         }
-        if (command == SC_MOVE && m_pWidget && m_pWidget->windowHandle())
-            m_pWidget->windowHandle()->startSystemMove();
+        if (command == SC_MOVE && m_pWidget)
+            WindowMove::Start(m_pWidget->window()->windowHandle());
     }
     return 0;
 }

@@ -3,8 +3,9 @@
 #   stage 1: the normal build and every test;
 #   stage 2: the same with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   stage 3: the directory-file fuzzer for FUZZ_SECONDS (default 60);
-#   stage 4: the Debian package built, installed, started and removed.
-# Usage: test.sh [all|plain|sanitize|fuzz|package]   (default: all)
+#   stage 4: the real program under a window manager (scripts/stage-wm.sh);
+#   stage 5: the Debian package built, installed, started and removed.
+# Usage: test.sh [all|plain|sanitize|fuzz|wm|package]   (default: all)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -33,4 +34,11 @@ if [[ $stage == all || $stage == fuzz ]]; then
   echo "== stage 3: fuzzing the directory file reader"
   "$root/fuzz/run.sh" "${FUZZ_SECONDS:-60}"
 fi
-if [[ $stage == all || $stage == package ]]; then echo "== stage 4: the Debian package"; "$root/scripts/stage-package.sh"; fi
+if [[ $stage == all || $stage == wm ]]; then
+  echo "== stage 4: under a window manager"
+  DIALSTACK_WM_REQUIRED=1 "$root/scripts/stage-wm.sh"
+fi
+if [[ $stage == all || $stage == package ]]; then
+  echo "== stage 5: the Debian package"
+  "$root/scripts/stage-package.sh"
+fi

@@ -185,8 +185,8 @@ void CDirectoryDlg::LoadAndWarn()
     const std::string what = opened.empty() ? std::string(" could not be read completely. ")
                                             : " could not be opened: " + AsSentence(opened) + ' ';
     const std::string text = std::string("The directory file \"") + kDirectoryFileName + "\"" + what
-        + std::to_string(nRead) + (nRead == 1 ? " record was" : " records were")
-        + " read and are shown.\n\nSaving now would replace the file with what is shown.";
+        + std::to_string(nRead) + (nRead == 1 ? " record was read and is shown." : " records were read and are shown.")
+        + "\n\nSaving now would replace the file with what is shown.";
     AfxMessageBox(text.c_str(), MB_OK, 0);
 }
 

@@ -83,7 +83,7 @@ TEST_F(DataExchangeTest, LongerTextIsKeptButRefusedOnSaving)
         Control(w, IDC_T_NUMBER)->setFocus();
         ExpectRefusal(text, caption);
         PressKey(Qt::Key_Return);
-        EXPECT_EQ(QApplication::activeModalWidget(), w) << "OK was refused";
+        EXPECT_EQ(TopWindow(), w) << "OK was refused";
         EXPECT_TRUE(WaitFor([box] { return Focus() == box; }));
         PressKey(Qt::Key_Escape);
     });
@@ -101,7 +101,7 @@ TEST_F(DataExchangeTest, IntegersTravelAsDecimalText)
         QString text, caption;
         ExpectRefusal(text, caption);
         PressKey(Qt::Key_Return);
-        EXPECT_EQ(QApplication::activeModalWidget(), w) << "12x is not a number";
+        EXPECT_EQ(TopWindow(), w) << "12x is not a number";
         ASSERT_TRUE(WaitFor([w] { return Focus() == Control(w, IDC_T_NUMBER); }));
         PressKey(Qt::Key_A, Qt::ControlModifier);
         Type("1017");

@@ -46,7 +46,7 @@ TEST_F(DialogTest, EnterOnAFocusedPushButtonPressesThatButton)
         Control(w, IDC_T_PUSH)->setFocus();
         PressKey(Qt::Key_Return);
         EXPECT_EQ(m_dlg.m_nBasePushes, 1);
-        EXPECT_EQ(QApplication::activeModalWidget(), w) << "the default button was pressed too";
+        EXPECT_EQ(TopWindow(), w) << "the default button was pressed too";
         PressKey(Qt::Key_Escape);
     });
     EXPECT_EQ(m_dlg.DoModal(), IDCANCEL);
@@ -165,7 +165,7 @@ TEST_F(DialogTest, WindowMenuHoldsMoveCloseAndAppendedItems)
         EXPECT_EQ(actions[3]->text(), "&Test Item");
         QTest::keyClick(menu, Qt::Key_T);
         ASSERT_TRUE(WaitFor([this] { return !m_dlg.m_sysCommands.empty(); }));
-        EXPECT_EQ(QApplication::activeModalWidget(), w);
+        EXPECT_EQ(TopWindow(), w);
 
         // A right-click on the dialog's free area opens it too; Close closes.
         const QPoint free(w->width() - 3, w->height() - 3);

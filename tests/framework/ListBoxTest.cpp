@@ -88,6 +88,23 @@ TEST_F(ListBoxTest, EverySelectionChangeByTheUserIsReported)
     });
 }
 
+TEST_F(ListBoxTest, CtrlClickAndCtrlSpaceSelectAndNeverClearTheSelection)
+{
+    m_dlg.m_nInitialSelection = 0;
+    RunInDialog([this](QWidget* w, CListBox& list) {
+        auto* view = static_cast<QAbstractItemView*>(Control(w, IDC_T_LIST));
+        const auto rowCentre = [view](int nRow) { return view->visualRect(view->model()->index(nRow, 0)).center(); };
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(0));
+        EXPECT_EQ(list.GetCurSel(), 0) << "Ctrl+click on the selected entry keeps it selected";
+        PressKey(Qt::Key_Space, Qt::ControlModifier);
+        EXPECT_EQ(list.GetCurSel(), 0) << "so does Ctrl+Space";
+        EXPECT_EQ(m_dlg.m_nSelChanges, 0);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(2));
+        EXPECT_EQ(list.GetCurSel(), 2) << "Ctrl+click on another entry selects it";
+        EXPECT_EQ(m_dlg.m_nSelChanges, 1);
+    });
+}
+
 TEST_F(ListBoxTest, DoubleClickAnywhereIsReportedAndBelowTheEntriesKeepsTheSelection)
 {
     m_dlg.m_nInitialSelection = 2;

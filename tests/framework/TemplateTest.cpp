@@ -10,6 +10,7 @@
 
 #include "framework/DialogUnits.h"
 #include "framework/Dialog.h"
+#include "framework/DialogWindow.h"
 #include "framework/WinApp.h"
 #include "res/ResourceTable.h"
 #include "res/VersionRecord.h"
@@ -47,15 +48,33 @@ QString TextOf(QWidget* control)
     return QString();
 }
 
+// The dialog units the dialog placed its controls in.
+const DialogUnits& UnitsOf(QWidget* w)
+{
+    return static_cast<DialogWindow*>(w)->Units();
+}
+
+// A static text may run on to the right of its place, where there is room.
+bool IsAt(QWidget* control, const QRect& place)
+{
+    const QRect geometry = control->geometry();
+    if (!qobject_cast<QLabel*>(control))
+        return geometry == place;
+    return geometry.topLeft() == place.topLeft() && geometry.height() == place.height()
+        && geometry.width() >= place.width();
+}
+
 void ExpectLayout(QWidget* w, int cx, int cy, const std::vector<Expected>& controls)
 {
-    const DialogUnits units(w->font());
+    const DialogUnits& units = UnitsOf(w);
+    EXPECT_GE(units.BaseX(), DialogUnits(w->font()).BaseX());
+    EXPECT_EQ(units.BaseY(), DialogUnits(w->font()).BaseY());
     EXPECT_EQ(w->size(), QSize(units.ToPixelsX(cx), units.ToPixelsY(cy)));
     const auto children = w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (const Expected& e : controls) {
         QWidget* control = nullptr;
         for (QWidget* child : children) {
-            if (child->geometry() == units.ToPixels(e.x, e.y, e.cx, e.cy) && TextOf(child) == e.pszText)
+            if (IsAt(child, units.ToPixels(e.x, e.y, e.cx, e.cy)) && TextOf(child) == e.pszText)
                 control = child;
         }
         ASSERT_NE(control, nullptr) << "no control \"" << e.pszText << "\" at " << e.x << "," << e.y;
@@ -154,7 +173,7 @@ TEST(TemplateTest, EditItemHasNoCloseBoxAndAHiddenDisabledFocusBox)
         ExpectLayout(w, 317, 111, EntryControls());
         QWidget* focusBox = Control(w, IDC_FOCUS_ID);
         ASSERT_NE(focusBox, nullptr);
-        EXPECT_EQ(focusBox->geometry(), DialogUnits(w->font()).ToPixels(261, 44, 6, 12));
+        EXPECT_EQ(focusBox->geometry(), UnitsOf(w).ToPixels(261, 44, 6, 12));
         EXPECT_TRUE(focusBox->isHidden());
         EXPECT_FALSE(focusBox->isEnabled());
         EXPECT_EQ(TabOrder(w, IDC_NAME, 8), kEntryTabOrder);
@@ -170,7 +189,7 @@ TEST(TemplateTest, AboutBoxShowsTheIconAndKeepsAmpersandsOfNoPrefixText)
             {IDC_STATIC, 40, 10, 119, 8, "Quillaven Dialstack Version 2.0"},
             {IDOK, 212, 7, 32, 14, "OK"},
         });
-        const DialogUnits units(w->font());
+        const DialogUnits& units = UnitsOf(w);
         QLabel* icon = nullptr;
         for (QLabel* label : w->findChildren<QLabel*>()) {
             if (label->pos() == QPoint(units.ToPixelsX(11), units.ToPixelsY(17)))
@@ -227,7 +246,8 @@ TEST(ResourceTest, HelpPageExplainsEveryCommand)
 {
     const std::string page(ResourceTable::HelpPage());
     for (const char* topic : {"Add Name", "Delete Name", "Edit Name", "Save Now", "Undo Changes", "Print",
-             "Save / Quit", "Help", "Double-click", "About Dialstack2", "Escape", "Dialstack.dat", "CUPS"})
+             "Save / Quit", "Help", "Double-click", "About Dialstack2", "Escape", "Dialstack.dat", "CUPS", "F1",
+             "Shift+F10", "Menu key", "Ctrl+W"})
         EXPECT_NE(page.find(topic), std::string::npos) << topic;
 }
 

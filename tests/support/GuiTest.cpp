@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "framework/DialogWindow.h"
 #include "framework/WidgetBinding.h"
 
 namespace GuiTest {
@@ -46,7 +47,7 @@ void Queue(const std::function<bool(QWidget* pModal)>& isTarget, Step step, Queu
     auto* timer = new QTimer;
     auto sinceShown = std::make_shared<QElapsedTimer>();
     QObject::connect(timer, &QTimer::timeout, timer, [timer, isTarget, step, sinceShown, nNumber] {
-        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* modal = TopWindow();
         if (!modal || !modal->isVisible() || !isTarget(modal))
             return;
         if (!sinceShown->isValid())
@@ -64,9 +65,17 @@ void Queue(const std::function<bool(QWidget* pModal)>& isTarget, Step step, Queu
 
 } // namespace
 
+QWidget* TopWindow()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    DialogWindow* innermost = DialogWindow::Innermost();
+    return innermost && innermost->isVisible() ? innermost : nullptr;
+}
+
 void RunWhenModal(Step step, const char* pszFile, int nLine)
 {
-    QPointer<QWidget> before = QApplication::activeModalWidget();
+    QPointer<QWidget> before = TopWindow();
     Queue([before](QWidget* pModal) { return pModal != before.data(); }, std::move(step), {pszFile, nLine});
 }
 
@@ -109,7 +118,7 @@ QWidget* Focus()
 
 void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    QWidget* target = Focus() ? Focus() : QApplication::activeModalWidget();
+    QWidget* target = Focus() ? Focus() : TopWindow();
     if (target)
         QTest::keyClick(target, key, modifiers);
 }
@@ -149,7 +158,7 @@ void CloseAllModal()
     for (int attempt = 0; attempt < 20; ++attempt) {
         if (QWidget* popup = QApplication::activePopupWidget())
             popup->close();
-        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* modal = TopWindow();
         if (!modal)
             return;
         if (auto* dialog = qobject_cast<QDialog*>(modal))

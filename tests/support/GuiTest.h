@@ -12,8 +12,8 @@ class QWidget;
 
 // Helpers for GUI tests that drive real dialogs headless.
 //
-// A modal dialog blocks in its own event loop, so the steps that work in
-// it are queued before it starts: RunWhenModal(step) runs step as soon as a
+// A dialog blocks in its own event loop, so the steps that work in it are
+// queued before it starts: RunWhenModal(step) runs step as soon as a
 // new modal window (dialog or message box) is up, and step may queue the
 // next one before pressing the key that opens it. A watchdog installed by
 // the test main closes every modal window and fails the test when a test
@@ -34,6 +34,11 @@ void RunWhenModal(Step step, const char* pszFile = __builtin_FILE(), int nLine =
 // from its start-up) may precede.
 void RunWhenModalIs(std::function<QWidget*()> window, Step step, const char* pszFile = __builtin_FILE(),
     int nLine = __builtin_LINE());
+
+// The window on top: the active modal window (a dialog with an owner, a
+// message box), else the dialog opened last (the program's main window is
+// an ordinary window, not a modal one), or nullptr.
+QWidget* TopWindow();
 
 // The control with template id nId inside pDialog, or nullptr.
 QWidget* Control(QWidget* pDialog, int nId);

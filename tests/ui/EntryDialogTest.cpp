@@ -94,7 +94,7 @@ TEST_F(EntryDialogTest, CancelEscapeAndCloseBoxOfAddAddNothingEvenAfterTheNameMe
                     if (afterMessage) {
                         RunWhenModal([](QWidget*) { PressKey(Qt::Key_Return); });
                         Click(dialog, IDOK);   // no name: refused with the message
-                        ASSERT_EQ(QApplication::activeModalWidget(), dialog);
+                        ASSERT_EQ(TopWindow(), dialog);
                         ASSERT_TRUE(WaitFor([dialog] { return dialog->isActiveWindow(); }));
                     }
                     waysOut[i](dialog);
@@ -122,7 +122,7 @@ TEST_F(EntryDialogTest, EmptyAndBlankNamesAreRefusedAndTheBoxesKeepWhatWasTyped)
                 });
                 Click(Box(dialog, IDC_NAME));
                 PressKey(Qt::Key_Return);
-                ASSERT_EQ(QApplication::activeModalWidget(), dialog) << "the dialog stays open";
+                ASSERT_EQ(TopWindow(), dialog) << "the dialog stays open";
                 ASSERT_TRUE(WaitFor([dialog] { return dialog->isActiveWindow(); }));
                 EXPECT_EQ(Box(dialog, IDC_NAME)->text(), name);
                 EXPECT_EQ(Box(dialog, IDC_PHONE)->text(), "555 0100");
@@ -306,7 +306,7 @@ TEST_F(EntryDialogTest, ALongerNameFromTheFileIsShownWholeAndRefusedUntilShorten
                 PressKey(Qt::Key_Return);
             });
             PressKey(Qt::Key_Return);
-            ASSERT_EQ(QApplication::activeModalWidget(), dialog) << "refused";
+            ASSERT_EQ(TopWindow(), dialog) << "refused";
             ASSERT_TRUE(WaitFor([dialog] { return Focus() == Control(dialog, IDC_NAME); }));
             PressKey(Qt::Key_End);
             Type("more");

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "app/DirectoryApp.h"
@@ -85,26 +86,35 @@ TEST_F(MainWindowTest, StartsWithTheFileInFileOrderFirstSelectedDetailsBesideLab
 
 TEST_F(MainWindowTest, DamagedFileIsReportedOnceAndItsCompleteRecordsKept)
 {
-    std::string bytes = DirectoryBytes(kThree);
-    bytes.resize(bytes.size() - 5);   // cut inside the last record
-    WriteFileBytes(DirectoryFormat::kDirectoryFileName, bytes);
+    struct Case
+    {
+        std::vector<TestRecord> records;
+        const char* pszCount;
+    };
+    for (const Case& c : {Case{kThree, "2 records were read and are shown."},
+             Case{{kThree[0], kThree[1]}, "1 record was read and is shown."}}) {
+        std::string bytes = DirectoryBytes(c.records);
+        bytes.resize(bytes.size() - 5);   // cut inside the last record
+        WriteFileBytes(DirectoryFormat::kDirectoryFileName, bytes);
+        const std::vector<TestRecord> complete(c.records.begin(), c.records.end() - 1);
 
-    // The message comes before the window shows; a second message would
-    // keep the window's steps from running, and so fail the test.
-    QString text;
-    RunWhenModal([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        text = box->text();
-        EXPECT_EQ(box->windowTitle().toStdString(), AfxGetApp()->m_strAppName.GetString());
-        PressKey(Qt::Key_Return);
-    });
-    const int nResult
-        = RunMainWindow(m_dlg, [this](QWidget* w) { ExpectShows(m_dlg, w, {kThree[0], kThree[1]}, 0); });
-    EXPECT_EQ(nResult, IDCANCEL);
-    EXPECT_TRUE(text.contains("Dialstack.dat")) << text.toStdString();
-    EXPECT_TRUE(text.contains("2 records")) << text.toStdString();
-    EXPECT_EQ(ReadFileBytes(), bytes) << "leaving without saving keeps the damaged file as it was";
+        // The message comes before the window shows; a second message would
+        // keep the window's steps from running, and so fail the test.
+        CDirectoryDlg dlg;
+        QString text;
+        RunWhenModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            text = box->text();
+            EXPECT_EQ(box->windowTitle().toStdString(), AfxGetApp()->m_strAppName.GetString());
+            PressKey(Qt::Key_Return);
+        });
+        const int nResult = RunMainWindow(dlg, [&](QWidget* w) { ExpectShows(dlg, w, complete, 0); });
+        EXPECT_EQ(nResult, IDCANCEL);
+        EXPECT_TRUE(text.contains("Dialstack.dat")) << text.toStdString();
+        EXPECT_TRUE(text.contains(c.pszCount)) << text.toStdString();
+        EXPECT_EQ(ReadFileBytes(), bytes) << "leaving without saving keeps the damaged file as it was";
+    }
 }
 
 TEST_F(MainWindowTest, SelectionByMouseAndArrowKeysMovesDetailsAndCursor)
@@ -243,7 +253,7 @@ TEST_F(ReadOnlyDirectoryTest, FailedSaveQuitSaysWhyAndStaysOpen)
         ClickName(w, 0);
         AnswerMessageBox(&text);
         Click(w, IDC_SAVE_QUIT);
-        EXPECT_EQ(QApplication::activeModalWidget(), w) << "the window stays open";
+        EXPECT_EQ(TopWindow(), w) << "the window stays open";
         ExpectShows(m_dlg, w, {kThree[1], kThree[2]}, 0);   // the changes, the selection and the cursor
     });
     EXPECT_EQ(nResult, IDCANCEL);
@@ -267,16 +277,23 @@ TEST_F(ReadOnlyDirectoryTest, FailedSaveNowSaysWhyAndKeepsTheSelection)
     EXPECT_EQ(ReadFileBytes(), m_before);
 }
 
-QMenu* OpenWindowMenu()
+// Opens the window menu with the keys given (Alt+Space by default).
+QMenu* OpenWindowMenu(Qt::Key key = Qt::Key_Space, Qt::KeyboardModifiers modifiers = Qt::AltModifier)
 {
-    PressKey(Qt::Key_Space, Qt::AltModifier);
+    PressKey(key, modifiers);
     return OpenedMenu();
 }
 
 TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain)
 {
+    // Alt+Space, and where a window manager takes that, Shift+F10 or the
+    // Menu key.
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> menuKeys[] = {
+        {Qt::Key_Space, Qt::AltModifier}, {Qt::Key_F10, Qt::ShiftModifier}, {Qt::Key_Menu, Qt::NoModifier}};
     int nAboutBoxes = 0;
     RunMainWindow(m_dlg, [&](QWidget* w) {
+        EXPECT_EQ(w->windowType(), Qt::Window) << "the main window is an ordinary window";
+        EXPECT_EQ(w->windowModality(), Qt::NonModal);
         QMenu* menu = OpenWindowMenu();
         ASSERT_NE(menu, nullptr);
         const QList<QAction*> actions = menu->actions();
@@ -289,6 +306,8 @@ TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain
             RunWhenModal([&, round](QWidget* about) {
                 ++nAboutBoxes;
                 EXPECT_EQ(about->windowTitle(), "About Quillaven Dialstack");
+                EXPECT_EQ(about->windowType(), Qt::Dialog);
+                EXPECT_EQ(about->windowHandle()->transientParent(), w->windowHandle()) << "it stays above its owner";
                 EXPECT_FALSE(m_dlg.IsWindowEnabled()) << "the main window is disabled under the About box";
                 int nControls = 0;
                 for (QWidget* child : about->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
@@ -302,11 +321,11 @@ TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain
                     about->close();   // the close box
             });
             ASSERT_TRUE(WaitFor([w] { return w->isActiveWindow(); })) << "the main window is active again";
-            QMenu* again = OpenWindowMenu();
+            QMenu* again = OpenWindowMenu(menuKeys[round].first, menuKeys[round].second);
             ASSERT_NE(again, nullptr);
             QTest::keyClick(again, Qt::Key_A);   // its mnemonic
-            EXPECT_TRUE(WaitFor([&] { return nAboutBoxes == round + 1 && QApplication::activeModalWidget() == w; }));
-            EXPECT_EQ(QApplication::activeModalWidget(), w);
+            EXPECT_TRUE(WaitFor([&] { return nAboutBoxes == round + 1 && TopWindow() == w; }));
+            EXPECT_EQ(TopWindow(), w);
             EXPECT_TRUE(w->isEnabled());
         }
     });
@@ -328,9 +347,29 @@ TEST_F(MainWindowTest, InitInstanceRunsTheMainWindowAndEndsTheProgramEitherWay)
     }
 }
 
+// Opens help with the key given in the main window, and checks that it is
+// an independent window and that closeKey closes it.
+void OpenAndCloseHelp(QWidget* w, Qt::Key key, Qt::Key closeKey, Qt::KeyboardModifiers closeModifiers)
+{
+    w->activateWindow();
+    ASSERT_TRUE(WaitFor([w] { return w->isActiveWindow(); }));
+    PressKey(key);
+    QWidget* help = HelpWindow::Current();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isWindow());
+    EXPECT_EQ(help->parentWidget(), nullptr) << "no dialog owns help";
+    ASSERT_TRUE(WaitFor([help] { return help->isActiveWindow(); }));
+    QTest::keyClick(help, closeKey, closeModifiers);
+    EXPECT_TRUE(WaitFor([] { return HelpWindow::Current() == nullptr; }));
+}
+
 TEST_F(MainWindowTest, HelpOpensTheHelpWindowWhichClosesWithTheMainWindow)
 {
     RunMainWindow(m_dlg, [](QWidget* w) {
+        OpenAndCloseHelp(w, Qt::Key_F1, Qt::Key_Escape, Qt::NoModifier);
+        Control(w, IDC_NAME_LIST)->setFocus();
+        OpenAndCloseHelp(w, Qt::Key_F1, Qt::Key_W, Qt::ControlModifier);
+
         EXPECT_EQ(HelpWindow::Current(), nullptr);
         Click(w, ID_HELP);
         auto* help = qobject_cast<QTextBrowser*>(HelpWindow::Current());

@@ -64,7 +64,7 @@ TEST_F(SaveSafetyTest, TwoWindowsOnOneFileAskBeforeTheSecondSaveReplacesTheFirst
     WriteDirectory(kRecords);
     std::string othersFile;
     QString question;
-    RunWhenModal([&](QWidget* w) {
+    const int nResult = RunMainWindow(m_dlg, [&](QWidget* w) {
         ClickName(w, 1);
         Click(w, IDC_DELETE_NAME);
         ClickName(w, 1);
@@ -72,13 +72,11 @@ TEST_F(SaveSafetyTest, TwoWindowsOnOneFileAskBeforeTheSecondSaveReplacesTheFirst
         // A second window on the same file changes it and saves: its file is
         // as it loaded it, so it saves without a question.
         CDirectoryDlg other;
-        RunWhenModal([&](QWidget* w2) {
+        RunMainWindow(other, [&](QWidget* w2) {
             ClickName(w2, 0);
             Click(w2, IDC_DELETE_NAME);
             EXPECT_FALSE(AsksAnything([w2] { Click(w2, IDC_SAVE_NOW); }));
-            PressKey(Qt::Key_Escape);
         });
-        other.DoModal();
         othersFile = ReadFileBytes();
         ASSERT_EQ(othersFile, DirectoryBytes({kRecords[1], kRecords[2]}));
 
@@ -89,7 +87,7 @@ TEST_F(SaveSafetyTest, TwoWindowsOnOneFileAskBeforeTheSecondSaveReplacesTheFirst
         EXPECT_EQ(Selected(w), 1);
         AnswerQuestion(QMessageBox::No, &question);
         Click(w, IDC_SAVE_QUIT);
-        EXPECT_EQ(QApplication::activeModalWidget(), w) << "Save / Quit answered No stays open";
+        EXPECT_EQ(TopWindow(), w) << "Save / Quit answered No stays open";
         EXPECT_EQ(ReadFileBytes(), othersFile);
         EXPECT_EQ(Names(w), NamesOf({kRecords[0], kRecords[2]}));
         EXPECT_EQ(Selected(w), 1);
@@ -97,7 +95,7 @@ TEST_F(SaveSafetyTest, TwoWindowsOnOneFileAskBeforeTheSecondSaveReplacesTheFirst
         AnswerQuestion(QMessageBox::Yes, &question);
         Click(w, IDC_SAVE_QUIT);
     });
-    EXPECT_EQ(m_dlg.DoModal(), IDOK);
+    EXPECT_EQ(nResult, IDOK);
     EXPECT_EQ(ReadFileBytes(), DirectoryBytes({kRecords[0], kRecords[2]}));
     EXPECT_TRUE(question.contains("changed by another program")) << question.toStdString();
 }
@@ -114,7 +112,7 @@ TEST_F(SaveSafetyTest, AChangeThatKeepsSizeAndTimeIsStillSeenAndUndoTakesTheNewF
     std::swap(changed[changed.find("Zoe")], changed[changed.find("Zoe") + 1]);
 
     QString question;
-    RunWhenModal([&](QWidget* w) {
+    RunMainWindow(m_dlg, [&](QWidget* w) {
         EXPECT_FALSE(AsksAnything([w] { Click(w, IDC_SAVE_NOW); })) << "an unchanged file is saved without a question";
         std::ofstream("Dialstack.dat", std::ios::binary | std::ios::trunc) << changed;
         struct stat saved
@@ -131,9 +129,7 @@ TEST_F(SaveSafetyTest, AChangeThatKeepsSizeAndTimeIsStillSeenAndUndoTakesTheNewF
         Click(w, IDC_UNDO);
         EXPECT_EQ(Names(w)[0], "oZe Quinn");
         EXPECT_FALSE(AsksAnything([w] { Click(w, IDC_SAVE_NOW); })) << "the reloaded file is the one loaded";
-        PressKey(Qt::Key_Escape);
     });
-    m_dlg.DoModal();
     EXPECT_FALSE(question.isEmpty());
 }
 
@@ -158,15 +154,8 @@ TEST_F(SaveSafetyTest, AFileThatCannotBeOpenedOrHoldsNoRecordIsReportedWithZeroR
         row.make();
         QString text;
         CDirectoryDlg dlg;
-        RunWhenModal([&](QWidget* box) {
-            text = qobject_cast<QMessageBox*>(box) ? qobject_cast<QMessageBox*>(box)->text() : QString();
-            RunWhenModal([](QWidget* w) {
-                EXPECT_TRUE(Names(w).isEmpty());
-                PressKey(Qt::Key_Escape);
-            });
-            PressKey(Qt::Key_Return);
-        });
-        dlg.DoModal();
+        AnswerMessageBox(&text);
+        RunMainWindow(dlg, [](QWidget* w) { EXPECT_TRUE(Names(w).isEmpty()); });
         EXPECT_TRUE(text.contains(row.expected)) << text.toStdString();
     }
 }
