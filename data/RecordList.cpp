@@ -31,27 +31,37 @@ void CRecordList::Reset()
     m_nCursorIndex = 0;
 }
 
-// Walks forward from the cursor when the target lies at or after it, so that
-// visiting positions 0, 1, 2, ... in turn costs one step each.
+// Starts from whichever of the head, the cursor and the tail lies nearest
+// to the target and walks from there, so that visiting positions 0, 1, 2,
+// ... in turn costs one step each, and so does a step back from the end.
 void CRecordList::MoveCursorTo(int nIndex)
 {
+    const int nLast = m_nNodeCount - 1;
     if (nIndex <= 0) {
         m_pCursor = m_pHead;
         m_nCursorIndex = 0;
         return;
     }
-    if (nIndex >= m_nNodeCount - 1) {
+    if (nIndex >= nLast) {
         m_pCursor = m_pTail;
-        m_nCursorIndex = m_nNodeCount - 1;
+        m_nCursorIndex = nLast;
         return;
     }
-    if (nIndex < m_nCursorIndex) {
+    const int nFromCursor = nIndex > m_nCursorIndex ? nIndex - m_nCursorIndex : m_nCursorIndex - nIndex;
+    if (nIndex < nFromCursor) {
         m_pCursor = m_pHead;
         m_nCursorIndex = 0;
+    } else if (nLast - nIndex < nFromCursor) {
+        m_pCursor = m_pTail;
+        m_nCursorIndex = nLast;
     }
     while (m_nCursorIndex < nIndex) {
         m_pCursor = m_pCursor->m_pNext;
         ++m_nCursorIndex;
+    }
+    while (m_nCursorIndex > nIndex) {
+        m_pCursor = m_pCursor->m_pPrev;
+        --m_nCursorIndex;
     }
 }
 

@@ -38,9 +38,10 @@ public:
 //    the number of nodes) deletes nothing; the cursor goes where SeekTo
 //    would put it.
 //
-// The list also remembers the cursor's position and its node count, so a
-// walk SeekTo(0), SeekTo(1), ... moves one step at a time instead of
-// starting again from the head, and Append reaches the tail directly.
+// The list also remembers the cursor's position and its node count, so
+// SeekTo walks from the head, the cursor or the tail, whichever is nearest:
+// a walk SeekTo(0), SeekTo(1), ... moves one step at a time, a step back
+// from the end costs one step, and Append reaches the tail directly.
 //
 // Load and Save keep the list in "Dialstack.dat" in the current directory
 // (RecordListFile.cpp); LoadFromBytes and SaveToBytes are the same reading

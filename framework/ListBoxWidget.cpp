@@ -2,16 +2,25 @@
 
 #include <QMouseEvent>
 
+#include "framework/ListBoxModel.h"
+
 ListBoxWidget::ListBoxWidget(QWidget* pParent, Notify notify)
-    : QListWidget(pParent), m_notify(std::move(notify))
+    : QListView(pParent), m_pEntries(new ListBoxModel(this)), m_notify(std::move(notify))
 {
+    setModel(m_pEntries);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
-    setSortingEnabled(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Every row is one line of text: the view lays out a million rows
+    // without asking each one for its size.
     setUniformItemSizes(true);
-    connect(this, &QListWidget::itemSelectionChanged, this, [this] { OnSelectionChanged(); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { OnSelectionChanged(); });
+}
+
+void ListBoxWidget::SetRowLabels(const QStringList& labels)
+{
+    m_pEntries->SetRowLabels(labels);
 }
 
 void ListBoxWidget::OnSelectionChanged()
@@ -29,12 +38,12 @@ void ListBoxWidget::mousePressEvent(QMouseEvent* pEvent)
         pEvent->accept();
         return;
     }
-    QListWidget::mousePressEvent(pEvent);
+    QListView::mousePressEvent(pEvent);
 }
 
 void ListBoxWidget::mouseDoubleClickEvent(QMouseEvent* pEvent)
 {
-    QListWidget::mouseDoubleClickEvent(pEvent);
+    QListView::mouseDoubleClickEvent(pEvent);
     if (pEvent->button() == Qt::LeftButton && m_notify)
         m_notify(LBN_DBLCLK);
 }

@@ -2,20 +2,30 @@
 
 #include <functional>
 
-#include <QListWidget>
+#include <QListView>
+#include <QStringList>
 
 #include "base/Types.h"
 
-// The Qt side of a list box. It never sorts (entries stay where the program
-// puts them), reports every selection change by the user as LBN_SELCHANGE
-// and every double-click anywhere in it as LBN_DBLCLK, and keeps changes
-// made by the program silent.
-class ListBoxWidget : public QListWidget
+class ListBoxModel;
+
+// The Qt side of a list box: a list view over a model of its own
+// (ListBoxModel) whose rows all have the same height. It never sorts
+// (entries stay where the program puts them), reports every selection
+// change by the user as LBN_SELCHANGE and every double-click anywhere in it
+// as LBN_DBLCLK, and keeps changes made by the program silent.
+class ListBoxWidget : public QListView
 {
 public:
     using Notify = std::function<void(UINT nCode)>;
 
     ListBoxWidget(QWidget* pParent, Notify notify);
+
+    ListBoxModel& Entries() const { return *m_pEntries; }
+
+    // Labels that assistive technology speaks before each row's text
+    // ("label: text"); a row without a label is spoken as its text.
+    void SetRowLabels(const QStringList& labels);
 
     // Runs change() as the program's own change: it raises no notification.
     template <class F>
@@ -39,6 +49,7 @@ private:
 
     void OnSelectionChanged();
 
+    ListBoxModel* m_pEntries;
     Notify m_notify;
     int m_nProgramChanges = 0;
 };

@@ -1,7 +1,10 @@
 // List boxes: entries stay where the program puts them, program changes are
 // silent, every change by the user is reported, and double-clicks anywhere.
 
-#include <QListWidget>
+#include <string>
+
+#include <QCoreApplication>
+#include <QListView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -74,7 +77,7 @@ TEST_F(ListBoxTest, EverySelectionChangeByTheUserIsReported)
 {
     m_dlg.m_nInitialSelection = 0;
     RunInDialog([this](QWidget* w, CListBox& list) {
-        auto* view = static_cast<QListWidget*>(Control(w, IDC_T_LIST));
+        auto* view = static_cast<QListView*>(Control(w, IDC_T_LIST));
         view->setFocus();
         PressKey(Qt::Key_Down);
         EXPECT_EQ(list.GetCurSel(), 1);
@@ -82,7 +85,7 @@ TEST_F(ListBoxTest, EverySelectionChangeByTheUserIsReported)
         PressKey(Qt::Key_End);
         EXPECT_EQ(list.GetCurSel(), 2);
         EXPECT_EQ(m_dlg.m_nSelChanges, 2);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualItemRect(view->item(0)).center());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(view->model()->index(0, 0)).center());
         EXPECT_EQ(list.GetCurSel(), 0);
         EXPECT_EQ(m_dlg.m_nSelChanges, 3);
     });
@@ -92,8 +95,8 @@ TEST_F(ListBoxTest, DoubleClickAnywhereIsReportedAndBelowTheEntriesKeepsTheSelec
 {
     m_dlg.m_nInitialSelection = 2;
     RunInDialog([this](QWidget* w, CListBox& list) {
-        auto* view = static_cast<QListWidget*>(Control(w, IDC_T_LIST));
-        const QRect last = view->visualItemRect(view->item(2));
+        auto* view = static_cast<QListView*>(Control(w, IDC_T_LIST));
+        const QRect last = view->visualRect(view->model()->index(2, 0));
         const QPoint below(last.center().x(), last.bottom() + last.height());
         ASSERT_LT(below.y(), view->viewport()->height());
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, below);
@@ -101,7 +104,7 @@ TEST_F(ListBoxTest, DoubleClickAnywhereIsReportedAndBelowTheEntriesKeepsTheSelec
         EXPECT_EQ(list.GetCurSel(), 2);
         EXPECT_EQ(m_dlg.m_nSelChanges, 0);
 
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualItemRect(view->item(1)).center());
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(view->model()->index(1, 0)).center());
         EXPECT_EQ(m_dlg.m_nDblClicks, 2);
         EXPECT_EQ(list.GetCurSel(), 1);
     });
@@ -115,6 +118,38 @@ TEST_F(ListBoxTest, DeletingLeavesNothingSelected)
         EXPECT_EQ(list.GetCurSel(), -1);
         EXPECT_EQ(Text(list, 1), "Mia");
         EXPECT_EQ(list.DeleteString(2), LB_ERR);
+        EXPECT_EQ(m_dlg.m_nSelChanges, 0);
+    });
+}
+
+// A long fill is announced to the view in one go: it must still raise no
+// notification, leave the selection where it was, keep every entry at its
+// position, and reach the view both when the program next uses the box and
+// when control returns to the event loop.
+TEST_F(ListBoxTest, ALargeFillIsSilentAndKeepsPositions)
+{
+    m_dlg.m_nInitialSelection = 1;
+    RunInDialog([this](QWidget* w, CListBox& list) {
+        auto* view = static_cast<QListView*>(Control(w, IDC_T_LIST));
+        const int nAdded = 50000;
+        for (int i = 0; i < nAdded; ++i)
+            ASSERT_EQ(list.InsertString(3 + i, ("Entry " + std::to_string(i)).c_str()), 3 + i);
+        ASSERT_EQ(list.GetCount(), 3 + nAdded);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(view->model()->rowCount(), 3 + nAdded) << "the view learns of the fill from the event loop";
+        EXPECT_EQ(view->model()->index(3 + nAdded - 1, 0).data().toString(), "Entry 49999");
+
+        for (int i = 0; i < nAdded; ++i)
+            list.InsertString(-1, "More");
+        EXPECT_EQ(list.InsertString(1, "Middle"), 1);
+        EXPECT_EQ(view->model()->rowCount(), 4 + 2 * nAdded) << "or when the program next uses the box";
+        EXPECT_EQ(Text(list, 0), "Zed");
+        EXPECT_EQ(Text(list, 1), "Middle");
+        EXPECT_EQ(Text(list, 2), "Adam");
+        EXPECT_EQ(Text(list, 4 + 12345), "Entry 12345");
+        EXPECT_EQ(Text(list, 3 + 2 * nAdded), "More");
+        EXPECT_EQ(list.GetCurSel(), 2) << "the selected entry moved down with the insert above it";
+        EXPECT_EQ(list.SetCurSel(3 + 2 * nAdded), 3 + 2 * nAdded);
         EXPECT_EQ(m_dlg.m_nSelChanges, 0);
     });
 }

@@ -1,0 +1,148 @@
+#include "framework/ListBoxModel.h"
+
+#include <QMetaObject>
+
+#include "framework/TextCodec.h"
+
+namespace {
+
+// Appends in a run up to this many are announced one by one, so that a
+// short fill is visible to the views at once; past it they are gathered.
+constexpr int kAnnouncedOneByOne = 64;
+
+// Removed entries' bytes are dropped once they outweigh the live ones.
+constexpr size_t kGarbageWorthCompacting = 4096;
+
+}   // namespace
+
+ListBoxModel::ListBoxModel(QObject* pParent)
+    : QAbstractListModel(pParent)
+{
+}
+
+std::string_view ListBoxModel::Text(int nRow) const
+{
+    const Row& row = m_rows.at(static_cast<size_t>(nRow));
+    return std::string_view(m_bytes.data() + row.nOffset, row.nLength);
+}
+
+void ListBoxModel::Insert(int nRow, std::string_view text)
+{
+    if (nRow == Count()) {
+        Append(text);
+        return;
+    }
+    Flush();
+    beginInsertRows(QModelIndex(), nRow, nRow);
+    m_rows.insert(m_rows.begin() + nRow, Row{m_bytes.size(), text.size()});
+    m_bytes.append(text);
+    ++m_nShown;
+    endInsertRows();
+}
+
+void ListBoxModel::Append(std::string_view text)
+{
+    m_rows.push_back(Row{m_bytes.size(), text.size()});
+    m_bytes.append(text);
+    if (++m_nRun <= kAnnouncedOneByOne && m_nShown == Count() - 1) {
+        beginInsertRows(QModelIndex(), m_nShown, m_nShown);
+        ++m_nShown;
+        endInsertRows();
+        return;
+    }
+    if (!m_bFlushPosted) {
+        m_bFlushPosted = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_bFlushPosted = false;
+                Flush();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void ListBoxModel::Flush()
+{
+    m_nRun = 0;
+    if (m_nShown == Count())
+        return;
+    beginInsertRows(QModelIndex(), m_nShown, Count() - 1);
+    m_nShown = Count();
+    endInsertRows();
+}
+
+void ListBoxModel::Remove(int nRow)
+{
+    Flush();
+    beginRemoveRows(QModelIndex(), nRow, nRow);
+    m_nGarbage += m_rows[static_cast<size_t>(nRow)].nLength;
+    m_rows.erase(m_rows.begin() + nRow);
+    --m_nShown;
+    endRemoveRows();
+    CompactIfMostlyGarbage();
+}
+
+void ListBoxModel::Clear()
+{
+    // The buffers keep their capacity: a list box is usually emptied to be
+    // filled again with about as many entries.
+    beginResetModel();
+    m_rows.clear();
+    m_bytes.clear();
+    m_nGarbage = 0;
+    m_nShown = 0;
+    m_nRun = 0;
+    endResetModel();
+}
+
+void ListBoxModel::CompactIfMostlyGarbage()
+{
+    if (m_nGarbage < kGarbageWorthCompacting || m_nGarbage < m_bytes.size() / 2)
+        return;
+    std::string compact;
+    compact.reserve(m_bytes.size() - m_nGarbage);
+    for (Row& row : m_rows) {
+        const size_t nOffset = compact.size();
+        compact.append(m_bytes, row.nOffset, row.nLength);
+        row.nOffset = nOffset;
+    }
+    m_bytes.swap(compact);
+    m_nGarbage = 0;
+}
+
+void ListBoxModel::SetRowLabels(const QStringList& labels)
+{
+    Flush();
+    m_rowLabels = labels;
+    if (m_nShown > 0)
+        emit dataChanged(index(0), index(m_nShown - 1), {Qt::AccessibleTextRole});
+}
+
+int ListBoxModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_nShown;
+}
+
+QString ListBoxModel::DisplayText(int nRow) const
+{
+    const std::string_view text = Text(nRow);
+    return TextCodec::ToQString(CString(text.data(), static_cast<int>(text.size())));
+}
+
+QVariant ListBoxModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_nShown)
+        return QVariant();
+    const int nRow = index.row();
+    switch (role) {
+    case Qt::DisplayRole:
+        return DisplayText(nRow);
+    case Qt::AccessibleTextRole:
+        if (nRow < m_rowLabels.size() && !m_rowLabels[nRow].isEmpty())
+            return m_rowLabels[nRow] + QStringLiteral(": ") + DisplayText(nRow);
+        return DisplayText(nRow);
+    default:
+        return QVariant();
+    }
+}
