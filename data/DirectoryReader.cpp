@@ -73,14 +73,12 @@ bool IsWhiteSpaceByte(unsigned char ch)
     return ch == ' ' || static_cast<unsigned char>(ch - '\t') <= '\r' - '\t';
 }
 
-// Copies a field's bytes into bytes, turning every space substitute into a
-// space when bAsText. Returns whether the bytes hold white space, which the
-// copy then still contains. Sixteen bytes are tested and translated at a
-// time where the processor allows it.
-template <bool bAsText> bool CopyField(const char* pBegin, size_t nLength, std::string& bytes)
+// Translates a field's bytes in place, turning every space substitute into
+// a space when bAsText. Returns whether the bytes hold white space (before
+// the translation). Sixteen bytes are tested and translated at a time where
+// the processor allows it.
+template <bool bAsText> bool TranslateField(char* pOut, size_t nLength)
 {
-    bytes.assign(pBegin, nLength);
-    char* pOut = &bytes[0];
     size_t i = 0;
 #ifdef __SSE2__
     const __m128i kSubstitute = _mm_set1_epi8(DirectoryFormat::kSpaceSubstitute);
@@ -118,8 +116,8 @@ template <bool bAsText> bool CopyField(const char* pBegin, size_t nLength, std::
 }   // namespace
 
 // Reads up to the next terminator. Fields written by the system hold no
-// white space, so the bytes are copied whole; only a field that turns out
-// to hold some is copied again, without it.
+// white space, so the bytes are copied whole, straight into the field;
+// only a field that turns out to hold some is copied again, without it.
 template <bool bAsText> BOOL CDirectoryReader::ReadFieldBytes(CString& strField)
 {
     if (m_bFailed) {
@@ -130,16 +128,17 @@ template <bool bAsText> BOOL CDirectoryReader::ReadFieldBytes(CString& strField)
     const void* pFound = std::memchr(m_pNext, DirectoryFormat::kFieldTerminator, nAvailable);
     const size_t nLength = pFound ? static_cast<size_t>(static_cast<const char*>(pFound) - m_pNext) : nAvailable;
 
-    std::string bytes;
-    if (CopyField<bAsText>(m_pNext, nLength, bytes)) {
+    strField = CString(std::string_view(m_pNext, nLength));
+    if (TranslateField<bAsText>(strField.GetBuffer(0), nLength)) {
         // The copy kept white space (spaces included, before any 0xA5 turned
-        // into one): drop it from the original bytes, then translate.
-        bytes.assign(m_pNext, nLength);
-        bytes.erase(std::remove_if(bytes.begin(), bytes.end(), IsWhiteSpace), bytes.end());
+        // into one): copy the original bytes again without it, then translate.
+        char* pOut = strField.GetBuffer(0);
+        const char* const pEnd = std::remove_copy_if(m_pNext, m_pNext + nLength, pOut, IsWhiteSpace);
+        const size_t nKept = static_cast<size_t>(pEnd - pOut);
         if (bAsText)
-            std::replace(bytes.begin(), bytes.end(), DirectoryFormat::kSpaceSubstitute, ' ');
+            std::replace(pOut, pOut + nKept, DirectoryFormat::kSpaceSubstitute, ' ');
+        strField.ReleaseBuffer(static_cast<int>(nKept));
     }
-    strField = CString(std::move(bytes));
 
     if (!pFound) {
         m_pNext = m_pEnd;

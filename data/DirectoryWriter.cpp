@@ -30,7 +30,7 @@ void CDirectoryWriter::WriteRecord(const CString& strName, const CString& strMis
 void CDirectoryWriter::WriteField(const CString& strField)
 {
     const size_t nStart = m_bytes.size();
-    m_bytes += strField.Bytes();
+    m_bytes += strField.View();
     std::replace(
         m_bytes.begin() + static_cast<std::ptrdiff_t>(nStart), m_bytes.end(), ' ', DirectoryFormat::kSpaceSubstitute);
     m_bytes += DirectoryFormat::kFieldTerminator;

@@ -11,12 +11,7 @@ CRecordList::~CRecordList()
 
 void CRecordList::FreeAllNodes()
 {
-    CRecordNode* pNode = m_pHead;
-    while (pNode) {
-        CRecordNode* pNext = pNode->m_pNext;
-        delete pNode;
-        pNode = pNext;
-    }
+    m_nodes.Release();
     m_pHead = m_pCursor = m_pTail = nullptr;
     m_nNodeCount = 0;
     m_nCursorIndex = 0;
@@ -25,7 +20,7 @@ void CRecordList::FreeAllNodes()
 void CRecordList::Reset()
 {
     FreeAllNodes();
-    CRecordNode* pBlank = new CRecordNode;
+    CRecordNode* pBlank = m_nodes.New();
     m_pHead = m_pCursor = m_pTail = pBlank;
     m_nNodeCount = 1;
     m_nCursorIndex = 0;
@@ -83,7 +78,7 @@ void CRecordList::Append(CString strName, CString strMisc, CString strPager, CSt
     // A tail with an empty name (the blank node, or an unnamed record read
     // from the file) takes the record instead of a new node.
     if (!m_pTail->m_strName.IsEmpty()) {
-        CRecordNode* pNode = new CRecordNode;
+        CRecordNode* pNode = m_nodes.New();
         pNode->m_pPrev = m_pTail;
         m_pTail->m_pNext = pNode;
         m_pTail = pNode;
@@ -123,7 +118,7 @@ void CRecordList::DeleteAt(int nIndex)
         pNext->m_pPrev = pPrev;
     else
         m_pTail = pPrev;
-    delete pDoomed;
+    m_nodes.Delete(pDoomed);
     --m_nNodeCount;
 
     // The cursor goes to the predecessor if there was one, else to the
@@ -207,8 +202,8 @@ int CRecordList::SaveToBytes(std::string& bytes)
 
     size_t nFieldBytes = 0;
     for (const CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
-        nFieldBytes += pNode->m_strName.Bytes().size() + pNode->m_strMisc.Bytes().size()
-            + pNode->m_strPhone.Bytes().size() + pNode->m_strPager.Bytes().size() + pNode->m_strEmail.Bytes().size();
+        nFieldBytes += static_cast<size_t>(pNode->m_strName.GetLength()) + pNode->m_strMisc.GetLength()
+            + pNode->m_strPhone.GetLength() + pNode->m_strPager.GetLength() + pNode->m_strEmail.GetLength();
     // Header numbers, the separator, a possible space, five terminators a record.
     const size_t nExpectedSize = 24 + nFieldBytes + 5 * static_cast<size_t>(m_nNodeCount);
     CDirectoryWriter writer(m_nReserved, m_nNodeCount, nExpectedSize);

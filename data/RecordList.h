@@ -5,6 +5,7 @@
 
 #include "base/CString.h"
 #include "base/Types.h"
+#include "data/RecordNodePool.h"
 
 class CDirectoryReader;
 
@@ -111,6 +112,7 @@ private:
     void StartLoad();
     void FinishLoad(BOOL bComplete);
 
+    CRecordNodePool m_nodes;
     int m_nNodeCount = 0;
     int m_nCursorIndex = 0;
     BOOL m_bLoadComplete = TRUE;

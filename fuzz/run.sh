@@ -15,6 +15,7 @@ mkdir -p "$build/corpus"
   -I"$root" \
   "$root/fuzz/DirectoryFileFuzzer.cpp" \
   "$root/data/RecordList.cpp" \
+  "$root/data/RecordNodePool.cpp" \
   "$root/data/DirectoryReader.cpp" \
   "$root/data/DirectoryWriter.cpp" \
   "$root/base/CString.cpp" \

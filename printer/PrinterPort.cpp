@@ -73,7 +73,7 @@ CPrinterPort& CPrinterPort::operator<<(const char* psz)
 CPrinterPort& CPrinterPort::operator<<(const CString& str)
 {
     // Every held byte goes out, an embedded zero included.
-    for (char ch : str.Bytes())
+    for (char ch : str.View())
         Put(ch);
     return *this;
 }
