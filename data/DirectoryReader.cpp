@@ -13,15 +13,53 @@
 using DirectoryFormat::IsDigit;
 using DirectoryFormat::IsWhiteSpace;
 
+namespace {
+
+// How much a reader with a source asks of it at a time.
+constexpr size_t kChunkSize = 256 * 1024;
+
+}   // namespace
+
 CDirectoryReader::CDirectoryReader(const std::string& bytes)
     : m_pNext(bytes.data())
     , m_pEnd(bytes.data() + bytes.size())
 {
 }
 
+CDirectoryReader::CDirectoryReader(Source source)
+    : m_source(std::move(source))
+    , m_pNext(m_window.data())
+    , m_pEnd(m_window.data())
+{
+}
+
+// Keeps the bytes not yet read at the front of the window, grows the window
+// when they fill it (a field longer than a chunk), and appends what the
+// source gives.
+bool CDirectoryReader::ReadMore()
+{
+    if (!m_source)
+        return false;
+    const size_t nKept = static_cast<size_t>(m_pEnd - m_pNext);
+    std::memmove(&m_window[0], m_pNext, nKept);
+    if (m_window.size() < nKept + kChunkSize)
+        m_window.resize(std::max(nKept + kChunkSize, 2 * m_window.size()));
+    const size_t nRead = m_source(&m_window[nKept], m_window.size() - nKept);
+    m_pNext = m_window.data();
+    m_pEnd = m_pNext + nKept + nRead;
+    if (nRead == 0)
+        m_source = nullptr;   // the end of the bytes
+    return nRead > 0;
+}
+
+bool CDirectoryReader::HasByte()
+{
+    return m_pNext != m_pEnd || ReadMore();
+}
+
 void CDirectoryReader::SkipWhiteSpace()
 {
-    while (m_pNext != m_pEnd && IsWhiteSpace(*m_pNext))
+    while (HasByte() && IsWhiteSpace(*m_pNext))
         ++m_pNext;
 }
 
@@ -37,14 +75,14 @@ BOOL CDirectoryReader::ReadInteger(int& nValue)
         return FALSE;
     SkipWhiteSpace();
     bool bNegative = false;
-    if (m_pNext != m_pEnd && (*m_pNext == '-' || *m_pNext == '+'))
+    if (HasByte() && (*m_pNext == '-' || *m_pNext == '+'))
         bNegative = *m_pNext++ == '-';
-    if (m_pNext == m_pEnd || !IsDigit(*m_pNext))
+    if (!HasByte() || !IsDigit(*m_pNext))
         return Fail();
 
     // Accumulate as a negative number, whose range includes INT_MIN.
     long long nMagnitude = 0;
-    for (; m_pNext != m_pEnd && IsDigit(*m_pNext); ++m_pNext) {
+    for (; HasByte() && IsDigit(*m_pNext); ++m_pNext) {
         nMagnitude = nMagnitude * 10 + (*m_pNext - '0');
         if (nMagnitude > static_cast<long long>(INT_MAX) + 1)
             return Fail();
@@ -60,7 +98,7 @@ BOOL CDirectoryReader::ReadCharacter(char& ch)
     if (m_bFailed)
         return FALSE;
     SkipWhiteSpace();
-    if (m_pNext == m_pEnd)
+    if (!HasByte())
         return Fail();
     ch = *m_pNext++;
     return TRUE;
@@ -124,9 +162,20 @@ template <bool bAsText> BOOL CDirectoryReader::ReadFieldBytes(CString& strField)
         strField.Empty();
         return FALSE;
     }
-    const size_t nAvailable = static_cast<size_t>(m_pEnd - m_pNext);
-    const void* pFound = std::memchr(m_pNext, DirectoryFormat::kFieldTerminator, nAvailable);
-    const size_t nLength = pFound ? static_cast<size_t>(static_cast<const char*>(pFound) - m_pNext) : nAvailable;
+    // The search goes on where it stopped when more bytes come.
+    size_t nSearched = 0;
+    const void* pFound = nullptr;
+    for (;;) {
+        const size_t nAvailable = static_cast<size_t>(m_pEnd - m_pNext);
+        pFound = std::memchr(m_pNext + nSearched, DirectoryFormat::kFieldTerminator, nAvailable - nSearched);
+        if (pFound)
+            break;
+        nSearched = nAvailable;
+        if (!ReadMore())
+            break;
+    }
+    const size_t nLength
+        = pFound ? static_cast<size_t>(static_cast<const char*>(pFound) - m_pNext) : static_cast<size_t>(m_pEnd - m_pNext);
 
     strField = CString(std::string_view(m_pNext, nLength));
     if (TranslateField<bAsText>(strField.GetBuffer(0), nLength)) {

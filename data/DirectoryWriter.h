@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 #include "base/CString.h"
@@ -13,21 +14,39 @@
 // first name that begins with a digit would merge into it. Such a name gets
 // one space byte in front, which the reader skips; every other file is
 // exactly the bytes above.
+//
+// The bytes are either all collected (Bytes()) or handed to a sink a chunk
+// at a time as they are made, so that writing a large directory to a file
+// never holds the whole file in memory.
 class CDirectoryWriter
 {
 public:
-    // nExpectedSize, when known, saves regrowing the buffer as it fills.
+    // Takes the next nLength bytes; false when they could not all be taken.
+    using Sink = std::function<bool(const char* pBytes, size_t nLength)>;
+
+    // Collects every byte; nExpectedSize, when known, saves regrowing the
+    // buffer as it fills.
     CDirectoryWriter(int nReserved, int nRecordCount, size_t nExpectedSize = 0);
+    // Hands the bytes to sink. Once the sink has refused some, nothing more
+    // is handed on.
+    CDirectoryWriter(int nReserved, int nRecordCount, Sink sink);
 
     // Fields in file order.
     void WriteRecord(const CString& strName, const CString& strMisc, const CString& strPhone, const CString& strPager,
         const CString& strEmail);
 
+    // Hands the last bytes to the sink; true when it took every byte.
+    bool Finish();
+
     std::string& Bytes() { return m_bytes; }
 
 private:
+    void WriteHeader(int nReserved, int nRecordCount);
     void WriteField(const CString& strField);
+    void HandOn();
 
     std::string m_bytes;
+    Sink m_sink;
+    bool m_bSinkFailed = false;
     bool m_bFirstRecord = true;
 };

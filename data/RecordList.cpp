@@ -160,8 +160,13 @@ void CRecordList::FinishLoad(BOOL bComplete)
 
 void CRecordList::LoadFromBytes(const std::string& bytes)
 {
-    StartLoad();
     CDirectoryReader file(bytes);
+    LoadFrom(file);
+}
+
+void CRecordList::LoadFrom(CDirectoryReader& file)
+{
+    StartLoad();
 
     int nReserved = 0;
     if (!file.ReadInteger(nReserved)) {
@@ -207,6 +212,16 @@ int CRecordList::SaveToBytes(std::string& bytes)
     // Header numbers, the separator, a possible space, five terminators a record.
     const size_t nExpectedSize = 24 + nFieldBytes + 5 * static_cast<size_t>(m_nNodeCount);
     CDirectoryWriter writer(m_nReserved, m_nNodeCount, nExpectedSize);
+    WriteRecords(writer);
+    bytes = std::move(writer.Bytes());
+    return 1;
+}
+
+// Writes every record in list order. Goes through the whole list even when
+// the writer has stopped taking bytes, so that the list ends the same way
+// whether or not the file could be written.
+void CRecordList::WriteRecords(CDirectoryWriter& writer)
+{
     for (CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext) {
         writer.WriteRecord(pNode->m_strName, pNode->m_strMisc, pNode->m_strPhone, pNode->m_strPager, pNode->m_strEmail);
         // A 0xA5 byte already in a field was written as a space substitute,
@@ -215,8 +230,6 @@ int CRecordList::SaveToBytes(std::string& bytes)
             {&pNode->m_strName, &pNode->m_strMisc, &pNode->m_strPhone, &pNode->m_strPager, &pNode->m_strEmail})
             ReplaceInField(*pField, DirectoryFormat::kSpaceSubstitute, ' ');
     }
-    bytes = std::move(writer.Bytes());
     m_pCursor = m_pTail;
     m_nCursorIndex = m_nNodeCount - 1;
-    return 1;
 }

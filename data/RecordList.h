@@ -8,6 +8,7 @@
 #include "data/RecordNodePool.h"
 
 class CDirectoryReader;
+class CDirectoryWriter;
 
 // One record of the directory, linked to its neighbours. Only CRecordList
 // creates, links and frees nodes.
@@ -109,6 +110,8 @@ public:
 private:
     void FreeAllNodes();
     void MoveCursorTo(int nIndex);
+    void LoadFrom(CDirectoryReader& file);
+    void WriteRecords(CDirectoryWriter& writer);
     void StartLoad();
     void FinishLoad(BOOL bComplete);
 

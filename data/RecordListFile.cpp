@@ -3,6 +3,9 @@
 
 #include "data/RecordList.h"
 
+#include "data/DirectoryReader.h"
+#include "data/DirectoryWriter.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -17,63 +20,32 @@ namespace {
 
 const char kDirectoryFileName[] = "Dialstack.dat";
 
-enum class EFileRead
+// An open directory file, read a chunk at a time. It remembers whether
+// reading failed before the end of the file.
+class CFileSource
 {
-    kWhole,   // every byte of the file
-    kMissing,   // there is no file
-    kFailed,   // the file exists but could not be read to its end
-};
+public:
+    explicit CFileSource(int fd) : m_fd(fd) {}
 
-// Reads the whole file into bytes. On a failure part-way, bytes holds what
-// was read before it.
-EFileRead ReadWholeFile(const char* pszFileName, std::string& bytes)
-{
-    bytes.clear();
-    // O_NONBLOCK: a pipe or device standing at the file's path must not
-    // hang the program; only a regular file is read.
-    const int fd = open(pszFileName, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return errno == ENOENT ? EFileRead::kMissing : EFileRead::kFailed;
-    struct stat info
+    size_t Read(char* pBuffer, size_t nRoom)
     {
-    };
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        close(fd);
-        return EFileRead::kFailed;
-    }
-
-    // The file's bytes go straight into bytes, sized from the file; a small
-    // buffer catches whatever lies beyond that size (a file that grew) and
-    // proves the end has been reached.
-    if (info.st_size > 0)
-        bytes.resize(static_cast<size_t>(info.st_size));
-
-    EFileRead result = EFileRead::kWhole;
-    size_t nFilled = 0;
-    char overflow[4096];
-    for (;;) {
-        const bool bIntoBytes = nFilled < bytes.size();
-        const ssize_t nRead
-            = bIntoBytes ? read(fd, &bytes[nFilled], bytes.size() - nFilled) : read(fd, overflow, sizeof overflow);
-        if (nRead == 0)
-            break;
-        if (nRead < 0) {
-            if (errno == EINTR)
-                continue;
-            result = EFileRead::kFailed;
-            break;
-        }
-        if (bIntoBytes) {
-            nFilled += static_cast<size_t>(nRead);
-        } else {
-            bytes.append(overflow, static_cast<size_t>(nRead));
-            nFilled = bytes.size();
+        for (;;) {
+            const ssize_t nRead = read(m_fd, pBuffer, nRoom);
+            if (nRead >= 0)
+                return static_cast<size_t>(nRead);
+            if (errno != EINTR) {
+                m_bFailed = true;
+                return 0;
+            }
         }
     }
-    bytes.resize(nFilled);
-    close(fd);
-    return result;
-}
+
+    bool HasFailed() const { return m_bFailed; }
+
+private:
+    int m_fd;
+    bool m_bFailed = false;
+};
 
 CString ToCString(const QString& text)
 {
@@ -95,20 +67,30 @@ bool SyncDirectoryOf(const QString& fileName, CString& strError)
     return bSynced;
 }
 
-// Writes bytes beside the old file, then renames over it: on any failure the
-// old file is left exactly as it was.
-bool ReplaceFile(const char* pszFileName, const std::string& bytes, CString& strError)
+// Writes the file beside the old one, then renames it over it: on any
+// failure the old file is left exactly as it was. writeAll hands every byte
+// to the sink it is given and returns whether all were taken.
+template <class WriteAll>
+bool ReplaceFile(const char* pszFileName, WriteAll writeAll, CString& strError)
 {
     const QString fileName = QFile::decodeName(pszFileName);
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: every write reaches the file at once and reports its own
+    // failure; a buffered one could leave the last bytes to a flush inside
+    // commit(), whose failure (a full disk) Qt does not report.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         strError = ToCString(file.errorString());
+        // The list still goes through the writing, which leaves it as a
+        // save leaves it whatever the outcome.
+        writeAll([](const char*, size_t) { return false; });
         return false;
     }
     // A full disk can make write() come back short without reporting an
     // error, and commit() would then put a truncated file in place.
-    const qint64 nWritten = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    if (nWritten != static_cast<qint64>(bytes.size())) {
+    const CDirectoryWriter::Sink sink = [&file](const char* pBytes, size_t nLength) {
+        return file.write(pBytes, static_cast<qint64>(nLength)) == static_cast<qint64>(nLength);
+    };
+    if (!writeAll(sink)) {
         strError = file.error() != QFileDevice::NoError
             ? ToCString(file.errorString())
             : CString("Only part of the file could be written (is the disk full?)");
@@ -129,19 +111,35 @@ void CRecordList::Load()
     LoadFile(kDirectoryFileName);
 }
 
+// The file is read a chunk at a time as the records are parsed, so its
+// bytes are never all in memory beside the records made from them.
 void CRecordList::LoadFile(const char* pszFileName)
 {
-    std::string bytes;
-    const EFileRead result = ReadWholeFile(pszFileName, bytes);
-    if (result == EFileRead::kMissing) {
+    // O_NONBLOCK: a pipe or device standing at the file's path must not
+    // hang the program; only a regular file is read.
+    const int fd = open(pszFileName, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0 && errno == ENOENT) {
         StartLoad();
         FinishLoad(TRUE);
         return;
     }
-    LoadFromBytes(bytes);
+    struct stat info
+    {
+    };
+    if (fd < 0 || fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        if (fd >= 0)
+            close(fd);
+        LoadFromBytes(std::string());
+        return;
+    }
+
+    CFileSource source(fd);
+    CDirectoryReader file([&source](char* pBuffer, size_t nRoom) { return source.Read(pBuffer, nRoom); });
+    LoadFrom(file);
+    close(fd);
     // A file that could not be read to its end counts as damaged even when
     // the bytes read so far happen to form a whole directory.
-    if (result == EFileRead::kFailed)
+    if (source.HasFailed())
         m_bLoadComplete = FALSE;
 }
 
@@ -150,15 +148,21 @@ int CRecordList::Save()
     return SaveFile(kDirectoryFileName);
 }
 
+// The bytes go to the file a chunk at a time as they are made, so the
+// directory is never held a second time as the file's bytes.
 int CRecordList::SaveFile(const char* pszFileName)
 {
-    std::string bytes;
-    if (!SaveToBytes(bytes)) {
+    if (!m_pHead) {
         m_strLastSaveError = "There is no directory to save.";
         return 0;
     }
+    const auto writeAll = [this](const CDirectoryWriter::Sink& sink) {
+        CDirectoryWriter writer(m_nReserved, m_nNodeCount, sink);
+        WriteRecords(writer);
+        return writer.Finish();
+    };
     CString strError;
-    if (!ReplaceFile(pszFileName, bytes, strError)) {
+    if (!ReplaceFile(pszFileName, writeAll, strError)) {
         m_strLastSaveError = strError.IsEmpty() ? CString("The file could not be written.") : strError;
         return 0;
     }
