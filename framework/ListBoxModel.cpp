@@ -22,8 +22,7 @@ ListBoxModel::ListBoxModel(QObject* pParent)
 
 std::string_view ListBoxModel::Text(int nRow) const
 {
-    const Row& row = m_rows.at(static_cast<size_t>(nRow));
-    return std::string_view(m_bytes.data() + row.nOffset, row.nLength);
+    return std::string_view(m_bytes.data() + m_rows.at(static_cast<size_t>(nRow)));
 }
 
 void ListBoxModel::Insert(int nRow, std::string_view text)
@@ -34,16 +33,16 @@ void ListBoxModel::Insert(int nRow, std::string_view text)
     }
     Flush();
     beginInsertRows(QModelIndex(), nRow, nRow);
-    m_rows.insert(m_rows.begin() + nRow, Row{m_bytes.size(), text.size()});
-    m_bytes.append(text);
+    m_rows.insert(m_rows.begin() + nRow, m_bytes.size());
+    AppendBytes(text);
     ++m_nShown;
     endInsertRows();
 }
 
 void ListBoxModel::Append(std::string_view text)
 {
-    m_rows.push_back(Row{m_bytes.size(), text.size()});
-    m_bytes.append(text);
+    m_rows.push_back(m_bytes.size());
+    AppendBytes(text);
     if (++m_nRun <= kAnnouncedOneByOne && m_nShown == Count() - 1) {
         beginInsertRows(QModelIndex(), m_nShown, m_nShown);
         ++m_nShown;
@@ -62,6 +61,12 @@ void ListBoxModel::Append(std::string_view text)
     }
 }
 
+void ListBoxModel::AppendBytes(std::string_view text)
+{
+    m_bytes.append(text.data(), text.size());
+    m_bytes += '\0';
+}
+
 void ListBoxModel::Flush()
 {
     m_nRun = 0;
@@ -76,7 +81,7 @@ void ListBoxModel::Remove(int nRow)
 {
     Flush();
     beginRemoveRows(QModelIndex(), nRow, nRow);
-    m_nGarbage += m_rows[static_cast<size_t>(nRow)].nLength;
+    m_nGarbage += Text(nRow).size() + 1;
     m_rows.erase(m_rows.begin() + nRow);
     --m_nShown;
     endRemoveRows();
@@ -102,10 +107,11 @@ void ListBoxModel::CompactIfMostlyGarbage()
         return;
     std::string compact;
     compact.reserve(m_bytes.size() - m_nGarbage);
-    for (Row& row : m_rows) {
-        const size_t nOffset = compact.size();
-        compact.append(m_bytes, row.nOffset, row.nLength);
-        row.nOffset = nOffset;
+    for (size_t& nOffset : m_rows) {
+        const size_t nCompactOffset = compact.size();
+        compact.append(m_bytes.c_str() + nOffset);
+        compact += '\0';
+        nOffset = nCompactOffset;
     }
     m_bytes.swap(compact);
     m_nGarbage = 0;

@@ -9,7 +9,8 @@
 #include <QStringList>
 
 // The entries of one list box, held compactly: the bytes of every entry in
-// one buffer and, per row, where its bytes lie. Text is converted for the
+// one buffer, each ended by a zero byte (entries come as C strings), and per
+// row only where its bytes begin. Text is converted for the
 // screen only when a view asks for a row, which with uniform item sizes
 // means only the rows on screen.
 //
@@ -28,7 +29,7 @@ public:
     int Count() const { return static_cast<int>(m_rows.size()); }
     std::string_view Text(int nRow) const;
 
-    // nRow from 0 to Count(); Count() appends.
+    // nRow from 0 to Count(); Count() appends. Text ends at a zero byte.
     void Insert(int nRow, std::string_view text);
     void Remove(int nRow);
     void Clear();
@@ -42,19 +43,14 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    struct Row
-    {
-        size_t nOffset;
-        size_t nLength;
-    };
-
     void Append(std::string_view text);
+    void AppendBytes(std::string_view text);
     void CompactIfMostlyGarbage();
     QString DisplayText(int nRow) const;
 
     std::string m_bytes;   // every entry's bytes, in the order they came
     size_t m_nGarbage = 0;   // bytes of removed entries still in m_bytes
-    std::vector<Row> m_rows;
+    std::vector<size_t> m_rows;   // where each row's bytes begin in m_bytes
     int m_nShown = 0;   // rows the views have been told about
     int m_nRun = 0;   // entries appended in a row without another operation
     bool m_bFlushPosted = false;
