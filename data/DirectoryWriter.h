@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "base/CString.h"
 
@@ -31,21 +32,27 @@ public:
     // is handed on.
     CDirectoryWriter(int nReserved, int nRecordCount, Sink sink);
 
-    // Fields in file order.
-    void WriteRecord(const CString& strName, const CString& strMisc, const CString& strPhone, const CString& strPager,
+    // Fields in file order. Returns whether a field holds the space
+    // substitute itself: it is written as it is, and so reads back as a
+    // space.
+    bool WriteRecord(const CString& strName, const CString& strMisc, const CString& strPhone, const CString& strPager,
         const CString& strEmail);
 
     // Hands the last bytes to the sink; true when it took every byte.
     bool Finish();
 
-    std::string& Bytes() { return m_bytes; }
+    // Every byte written (without a sink); the writer is done with them.
+    std::string& Bytes();
 
 private:
     void WriteHeader(int nReserved, int nRecordCount);
-    void WriteField(const CString& strField);
+    bool WriteField(const CString& strField);
     void HandOn();
+    char* MakeRoom(size_t nLength);
+    void Write(std::string_view text);
 
     std::string m_bytes;
+    size_t m_nUsed = 0;
     Sink m_sink;
     bool m_bSinkFailed = false;
     bool m_bFirstRecord = true;

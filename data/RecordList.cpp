@@ -223,12 +223,13 @@ int CRecordList::SaveToBytes(std::string& bytes)
 void CRecordList::WriteRecords(CDirectoryWriter& writer)
 {
     for (CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext) {
-        writer.WriteRecord(pNode->m_strName, pNode->m_strMisc, pNode->m_strPhone, pNode->m_strPager, pNode->m_strEmail);
         // A 0xA5 byte already in a field was written as a space substitute,
         // so it is a space from now on, in memory as in the file.
-        for (CString* pField :
-            {&pNode->m_strName, &pNode->m_strMisc, &pNode->m_strPhone, &pNode->m_strPager, &pNode->m_strEmail})
-            ReplaceInField(*pField, DirectoryFormat::kSpaceSubstitute, ' ');
+        if (writer.WriteRecord(
+                pNode->m_strName, pNode->m_strMisc, pNode->m_strPhone, pNode->m_strPager, pNode->m_strEmail))
+            for (CString* pField :
+                 {&pNode->m_strName, &pNode->m_strMisc, &pNode->m_strPhone, &pNode->m_strPager, &pNode->m_strEmail})
+                ReplaceInField(*pField, DirectoryFormat::kSpaceSubstitute, ' ');
     }
     m_pCursor = m_pTail;
     m_nCursorIndex = m_nNodeCount - 1;
