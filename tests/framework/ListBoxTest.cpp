@@ -8,6 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "framework/ListBoxWidget.h"
 #include "tests/framework/TestDialog.h"
 #include "tests/support/GuiTest.h"
 
@@ -119,6 +120,21 @@ TEST_F(ListBoxTest, DeletingLeavesNothingSelected)
         EXPECT_EQ(Text(list, 1), "Mia");
         EXPECT_EQ(list.DeleteString(2), LB_ERR);
         EXPECT_EQ(m_dlg.m_nSelChanges, 0);
+    });
+}
+
+// Assistive technology hears "label: text" for a labelled row; the screen
+// shows the text alone.
+TEST_F(ListBoxTest, RowLabelsPrefixOnlyTheSpokenText)
+{
+    RunInDialog([](QWidget* w, CListBox&) {
+        auto* view = static_cast<ListBoxWidget*>(Control(w, IDC_T_LIST));
+        view->SetRowLabels({"First", ""});
+        const auto row = [view](int i) { return view->model()->index(i, 0); };
+        EXPECT_EQ(row(0).data(Qt::AccessibleTextRole).toString(), "First: Zed");
+        EXPECT_EQ(row(1).data(Qt::AccessibleTextRole).toString(), "Adam");
+        EXPECT_EQ(row(2).data(Qt::AccessibleTextRole).toString(), "Mia");
+        EXPECT_EQ(row(0).data(Qt::DisplayRole).toString(), "Zed");
     });
 }
 
