@@ -63,8 +63,7 @@ void BM_Load(benchmark::State& state)
 }
 
 // Runs steps inside the open main window, then closes it.
-template <class Steps>
-void RunInMainWindow(Steps steps)
+template <class Steps> void RunInMainWindow(Steps steps)
 {
     CDirectoryDlg dlg;
     // The first event the dialog's own loop handles comes once the window

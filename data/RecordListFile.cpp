@@ -25,7 +25,10 @@ const char kDirectoryFileName[] = "Dialstack.dat";
 class CFileSource
 {
 public:
-    explicit CFileSource(int fd) : m_fd(fd) {}
+    explicit CFileSource(int fd)
+        : m_fd(fd)
+    {
+    }
 
     size_t Read(char* pBuffer, size_t nRoom)
     {
@@ -70,8 +73,7 @@ bool SyncDirectoryOf(const QString& fileName, CString& strError)
 // Writes the file beside the old one, then renames it over it: on any
 // failure the old file is left exactly as it was. writeAll hands every byte
 // to the sink it is given and returns whether all were taken.
-template <class WriteAll>
-bool ReplaceFile(const char* pszFileName, WriteAll writeAll, CString& strError)
+template <class WriteAll> bool ReplaceFile(const char* pszFileName, WriteAll writeAll, CString& strError)
 {
     const QString fileName = QFile::decodeName(pszFileName);
     QSaveFile file(fileName);

@@ -22,7 +22,7 @@ ListBoxWidget* TouchedListOf(QWidget* pWidget)
     return list;
 }
 
-} // namespace
+}   // namespace
 
 int CListBox::GetCount() const
 {

@@ -142,13 +142,11 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const
         return QVariant();
     const int nRow = index.row();
     switch (role) {
-    case Qt::DisplayRole:
-        return DisplayText(nRow);
+    case Qt::DisplayRole: return DisplayText(nRow);
     case Qt::AccessibleTextRole:
         if (nRow < m_rowLabels.size() && !m_rowLabels[nRow].isEmpty())
             return m_rowLabels[nRow] + QStringLiteral(": ") + DisplayText(nRow);
         return DisplayText(nRow);
-    default:
-        return QVariant();
+    default: return QVariant();
     }
 }

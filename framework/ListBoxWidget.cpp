@@ -5,7 +5,9 @@
 #include "framework/ListBoxModel.h"
 
 ListBoxWidget::ListBoxWidget(QWidget* pParent, Notify notify)
-    : QListView(pParent), m_pEntries(new ListBoxModel(this)), m_notify(std::move(notify))
+    : QListView(pParent)
+    , m_pEntries(new ListBoxModel(this))
+    , m_notify(std::move(notify))
 {
     setModel(m_pEntries);
     setSelectionMode(QAbstractItemView::SingleSelection);

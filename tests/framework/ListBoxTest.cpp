@@ -86,7 +86,8 @@ TEST_F(ListBoxTest, EverySelectionChangeByTheUserIsReported)
         PressKey(Qt::Key_End);
         EXPECT_EQ(list.GetCurSel(), 2);
         EXPECT_EQ(m_dlg.m_nSelChanges, 2);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(view->model()->index(0, 0)).center());
+        QTest::mouseClick(
+            view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(view->model()->index(0, 0)).center());
         EXPECT_EQ(list.GetCurSel(), 0);
         EXPECT_EQ(m_dlg.m_nSelChanges, 3);
     });
@@ -105,7 +106,8 @@ TEST_F(ListBoxTest, DoubleClickAnywhereIsReportedAndBelowTheEntriesKeepsTheSelec
         EXPECT_EQ(list.GetCurSel(), 2);
         EXPECT_EQ(m_dlg.m_nSelChanges, 0);
 
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(view->model()->index(1, 0)).center());
+        QTest::mouseDClick(
+            view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(view->model()->index(1, 0)).center());
         EXPECT_EQ(m_dlg.m_nDblClicks, 2);
         EXPECT_EQ(list.GetCurSel(), 1);
     });
