@@ -7,7 +7,7 @@
 //
 // Also times a click on the last name, and then on the one above it, in a
 // long list: each click moves the record list's cursor and shows the
-// record's details.
+// record's details; and a letter typed that no name begins with.
 //
 // peak_rss_MB is the process's peak resident memory so far (getrusage);
 // run one benchmark alone to read it for that benchmark, for example
@@ -128,12 +128,31 @@ void BM_ClickNameAboveLast(benchmark::State& state)
     TimeSecondClick(state, 0, 1);
 }
 
+// Typing a letter no name begins with: the list looks at every entry for
+// one that does.
+void BM_TypeAheadWithoutMatch(benchmark::State& state)
+{
+    WriteDirectory(static_cast<int>(state.range(0)));
+    RunInMainWindow([&](QWidget* pWindow) {
+        QAbstractItemView* list = NameList(pWindow);
+        list->setFocus();
+        for (auto _ : state) {
+            QTest::keyClick(list, Qt::Key_Z);
+            state.PauseTiming();
+            list->keyboardSearch(QString());   // forget the typed text
+            QTest::qWait(0);
+            state.ResumeTiming();
+        }
+    });
+}
+
 }   // namespace
 
 BENCHMARK(BM_Load)->Arg(0)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenMainWindow)->Arg(0)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClickLastName)->Arg(1000000)->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClickNameAboveLast)->Arg(1000000)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypeAheadWithoutMatch)->Arg(1000000)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -136,6 +136,52 @@ QString ListBoxModel::DisplayText(int nRow) const
     return TextCodec::ToQString(CString(text.data(), static_cast<int>(text.size())));
 }
 
+namespace {
+
+// The bytes whose text begins with the same character as prefix, ignoring
+// case. Each byte is one character of the directory's code page, so an
+// entry can begin with prefix only if its first byte is one of these.
+std::array<bool, 256> FirstBytesOf(const QString& prefix)
+{
+    std::array<bool, 256> firstBytes{};
+    const QString first = prefix.left(1);
+    for (int nByte = 1; nByte < 256; ++nByte) {
+        const char ch = static_cast<char>(nByte);
+        const QString text = TextCodec::ToQString(CString(&ch, 1));
+        firstBytes[static_cast<size_t>(nByte)] = text.isEmpty() || text.startsWith(first, Qt::CaseInsensitive);
+    }
+    return firstBytes;
+}
+
+}   // namespace
+
+bool ListBoxModel::StartsWith(int nRow, const QString& prefix, const std::array<bool, 256>& firstBytes) const
+{
+    const unsigned char chFirst = static_cast<unsigned char>(m_bytes[m_rows[static_cast<size_t>(nRow)]]);
+    return chFirst != 0 && firstBytes[chFirst] && DisplayText(nRow).startsWith(prefix, Qt::CaseInsensitive);
+}
+
+QModelIndexList ListBoxModel::match(
+    const QModelIndex& start, int role, const QVariant& value, int hits, Qt::MatchFlags flags) const
+{
+    const QString prefix = value.toString();
+    const bool bTypeAhead = role == Qt::DisplayRole && (flags & Qt::MatchTypeMask) == Qt::MatchStartsWith
+        && !(flags & Qt::MatchCaseSensitive) && !prefix.isEmpty() && start.isValid() && start.row() < m_nShown;
+    if (!bTypeAhead)
+        return QAbstractListModel::match(start, role, value, hits, flags);
+
+    const std::array<bool, 256> firstBytes = FirstBytesOf(prefix);
+    QModelIndexList found;
+    const int nStart = start.row();
+    const int nRows = flags & Qt::MatchWrap ? m_nShown : m_nShown - nStart;
+    for (int i = 0; i < nRows && (hits < 0 || found.size() < hits); ++i) {
+        const int nRow = (nStart + i) % m_nShown;
+        if (StartsWith(nRow, prefix, firstBytes))
+            found << index(nRow);
+    }
+    return found;
+}
+
 QVariant ListBoxModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= m_nShown)

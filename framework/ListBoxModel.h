@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -41,12 +42,19 @@ public:
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // Typing in the list looks for the next entry that begins with the
+    // typed text. Rows whose first byte cannot begin it are passed over
+    // without converting their text, so a letter no entry begins with does
+    // not convert a million entries.
+    QModelIndexList match(const QModelIndex& start, int role, const QVariant& value, int hits = 1,
+        Qt::MatchFlags flags = Qt::MatchFlags(Qt::MatchStartsWith | Qt::MatchWrap)) const override;
 
 private:
     void Append(std::string_view text);
     void AppendBytes(std::string_view text);
     void CompactIfMostlyGarbage();
     QString DisplayText(int nRow) const;
+    bool StartsWith(int nRow, const QString& prefix, const std::array<bool, 256>& firstBytes) const;
 
     std::string m_bytes;   // every entry's bytes, in the order they came
     size_t m_nGarbage = 0;   // bytes of removed entries still in m_bytes

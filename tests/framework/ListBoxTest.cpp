@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QListView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -137,6 +137,36 @@ TEST_F(ListBoxTest, RowLabelsPrefixOnlyTheSpokenText)
         EXPECT_EQ(row(1).data(Qt::AccessibleTextRole).toString(), "Adam");
         EXPECT_EQ(row(2).data(Qt::AccessibleTextRole).toString(), "Mia");
         EXPECT_EQ(row(0).data(Qt::DisplayRole).toString(), "Zed");
+    });
+}
+
+// Typing a letter selects the next entry that begins with it, whatever its
+// case, accented letters too, wrapping round at the end; the user's choice
+// is reported.
+TEST_F(ListBoxTest, TypingSelectsTheNextEntryBeginningWithTheLetter)
+{
+    m_dlg.m_listItems = {"Zed", "adam", "\xC9mile", "Mia", "Abe"};
+    m_dlg.m_nInitialSelection = 0;
+    RunInDialog([this](QWidget* w, CListBox& list) {
+        auto* view = static_cast<QListView*>(Control(w, IDC_T_LIST));
+        view->setFocus();
+        // Every letter starts a new search instead of continuing the last.
+        const int nInterval = QApplication::keyboardInputInterval();
+        QApplication::setKeyboardInputInterval(1);
+        const auto type = [view](QChar ch) {
+            QTest::qWait(5);
+            QTest::sendKeyEvent(QTest::Click, view, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        };
+        type('a');
+        EXPECT_EQ(list.GetCurSel(), 1);
+        type(QChar(0xE9));   // e acute
+        EXPECT_EQ(list.GetCurSel(), 2);
+        type('a');
+        EXPECT_EQ(list.GetCurSel(), 4);
+        type('z');
+        EXPECT_EQ(list.GetCurSel(), 0);
+        EXPECT_EQ(m_dlg.m_nSelChanges, 4);
+        QApplication::setKeyboardInputInterval(nInterval);
     });
 }
 
