@@ -53,6 +53,8 @@ constexpr size_t kLengthAt = 8;
 constexpr size_t kCapacityAt = 12;
 constexpr unsigned int kCapacityFlagBit = 0x80000000u;
 
+static_assert(sizeof(CString) == 16, "five strings a record decide a directory's size");
+
 } // namespace
 
 void CString::SetStringTable(StringLookup lookup)

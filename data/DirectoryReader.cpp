@@ -174,8 +174,8 @@ template <bool bAsText> BOOL CDirectoryReader::ReadFieldBytes(CString& strField)
         if (!ReadMore())
             break;
     }
-    const size_t nLength
-        = pFound ? static_cast<size_t>(static_cast<const char*>(pFound) - m_pNext) : static_cast<size_t>(m_pEnd - m_pNext);
+    const size_t nLength = pFound ? static_cast<size_t>(static_cast<const char*>(pFound) - m_pNext)
+                                  : static_cast<size_t>(m_pEnd - m_pNext);
 
     strField = CString(std::string_view(m_pNext, nLength));
     if (TranslateField<bAsText>(strField.GetBuffer(0), nLength)) {

@@ -126,10 +126,8 @@ TEST(DirectoryFileSaveFailure, FullDiskWithASmallDirectoryKeepsTheOldFile)
         ASSERT_NE(filler, nullptr);
         std::setvbuf(filler, nullptr, _IONBF, 0);
         const std::string block(4096, 'f');
-        while (std::fwrite(block.data(), 1, block.size(), filler) == block.size()) {
-        }
-        while (std::fputc('f', filler) != EOF) {
-        }
+        while (std::fwrite(block.data(), 1, block.size(), filler) == block.size()) { }
+        while (std::fputc('f', filler) != EOF) { }
         std::fclose(filler);
     }
 
