@@ -1,6 +1,7 @@
 // How Load, Save and a full positional walk scale with the directory's size.
-// The baseline only reads the file's bytes into memory: Load should stay
-// within a small factor of it.
+// The baselines only read the file's bytes into memory, or write and sync
+// the bytes Save writes: Load and Save should stay within a small factor of
+// them.
 
 #include <cstdlib>
 #include <filesystem>
@@ -93,6 +94,30 @@ void BM_Save(benchmark::State& state)
 }
 
 // Save without the disk: building the bytes only.
+// Writing and syncing the bytes Save would write, without building them.
+void BM_WriteAndSyncBaseline(benchmark::State& state)
+{
+    Scratch();
+    std::string bytes;
+    {
+        CRecordList list;
+        FillDirectory(list, static_cast<int>(state.range(0)));
+        list.SaveToBytes(bytes);
+    }
+    for (auto _ : state) {
+        const int fd = open("Baseline.dat", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        size_t nDone = 0;
+        while (nDone < bytes.size()) {
+            const ssize_t n = write(fd, bytes.data() + nDone, bytes.size() - nDone);
+            if (n <= 0)
+                std::abort();
+            nDone += static_cast<size_t>(n);
+        }
+        if (fsync(fd) != 0 || close(fd) != 0)
+            std::abort();
+    }
+}
+
 void BM_SaveToBytes(benchmark::State& state)
 {
     CRecordList list;
@@ -116,6 +141,20 @@ void BM_WalkAll(benchmark::State& state)
     }
 }
 
+// A click on the last name and then on the one above it: the second
+// position lies just before the cursor.
+void BM_SeekLastThenPrevious(benchmark::State& state)
+{
+    CRecordList list;
+    const int nRecords = static_cast<int>(state.range(0));
+    FillDirectory(list, nRecords);
+    for (auto _ : state) {
+        list.SeekTo(nRecords - 1);
+        list.SeekTo(nRecords - 2);
+        benchmark::DoNotOptimize(list.m_pCursor);
+    }
+}
+
 void BM_AppendAll(benchmark::State& state)
 {
     for (auto _ : state) {
@@ -126,11 +165,13 @@ void BM_AppendAll(benchmark::State& state)
 
 }   // namespace
 
-BENCHMARK(BM_ReadFileBytesBaseline)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Load)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Save)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SaveToBytes)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WalkAll)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AppendAll)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadFileBytesBaseline)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Load)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteAndSyncBaseline)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Save)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveToBytes)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WalkAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SeekLastThenPrevious)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AppendAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

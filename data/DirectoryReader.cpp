@@ -13,15 +13,53 @@
 using DirectoryFormat::IsDigit;
 using DirectoryFormat::IsWhiteSpace;
 
+namespace {
+
+// How much a reader with a source asks of it at a time.
+constexpr size_t kChunkSize = 256 * 1024;
+
+}   // namespace
+
 CDirectoryReader::CDirectoryReader(const std::string& bytes)
     : m_pNext(bytes.data())
     , m_pEnd(bytes.data() + bytes.size())
 {
 }
 
+CDirectoryReader::CDirectoryReader(Source source)
+    : m_source(std::move(source))
+    , m_pNext(m_window.data())
+    , m_pEnd(m_window.data())
+{
+}
+
+// Keeps the bytes not yet read at the front of the window, grows the window
+// when they fill it (a field longer than a chunk), and appends what the
+// source gives.
+bool CDirectoryReader::ReadMore()
+{
+    if (!m_source)
+        return false;
+    const size_t nKept = static_cast<size_t>(m_pEnd - m_pNext);
+    std::memmove(&m_window[0], m_pNext, nKept);
+    if (m_window.size() < nKept + kChunkSize)
+        m_window.resize(std::max(nKept + kChunkSize, 2 * m_window.size()));
+    const size_t nRead = m_source(&m_window[nKept], m_window.size() - nKept);
+    m_pNext = m_window.data();
+    m_pEnd = m_pNext + nKept + nRead;
+    if (nRead == 0)
+        m_source = nullptr;   // the end of the bytes
+    return nRead > 0;
+}
+
+bool CDirectoryReader::HasByte()
+{
+    return m_pNext != m_pEnd || ReadMore();
+}
+
 void CDirectoryReader::SkipWhiteSpace()
 {
-    while (m_pNext != m_pEnd && IsWhiteSpace(*m_pNext))
+    while (HasByte() && IsWhiteSpace(*m_pNext))
         ++m_pNext;
 }
 
@@ -37,14 +75,14 @@ BOOL CDirectoryReader::ReadInteger(int& nValue)
         return FALSE;
     SkipWhiteSpace();
     bool bNegative = false;
-    if (m_pNext != m_pEnd && (*m_pNext == '-' || *m_pNext == '+'))
+    if (HasByte() && (*m_pNext == '-' || *m_pNext == '+'))
         bNegative = *m_pNext++ == '-';
-    if (m_pNext == m_pEnd || !IsDigit(*m_pNext))
+    if (!HasByte() || !IsDigit(*m_pNext))
         return Fail();
 
     // Accumulate as a negative number, whose range includes INT_MIN.
     long long nMagnitude = 0;
-    for (; m_pNext != m_pEnd && IsDigit(*m_pNext); ++m_pNext) {
+    for (; HasByte() && IsDigit(*m_pNext); ++m_pNext) {
         nMagnitude = nMagnitude * 10 + (*m_pNext - '0');
         if (nMagnitude > static_cast<long long>(INT_MAX) + 1)
             return Fail();
@@ -60,7 +98,7 @@ BOOL CDirectoryReader::ReadCharacter(char& ch)
     if (m_bFailed)
         return FALSE;
     SkipWhiteSpace();
-    if (m_pNext == m_pEnd)
+    if (!HasByte())
         return Fail();
     ch = *m_pNext++;
     return TRUE;
@@ -73,14 +111,12 @@ bool IsWhiteSpaceByte(unsigned char ch)
     return ch == ' ' || static_cast<unsigned char>(ch - '\t') <= '\r' - '\t';
 }
 
-// Copies a field's bytes into bytes, turning every space substitute into a
-// space. Returns whether the bytes hold white space, which the copy then
-// still contains. Sixteen bytes are tested and translated at a time where
-// the processor allows it.
-bool CopyField(const char* pBegin, size_t nLength, std::string& bytes)
+// Translates a field's bytes in place, turning every space substitute into
+// a space. Returns whether the bytes hold white space (before the
+// translation). Sixteen bytes are tested and translated at a time where the
+// processor allows it.
+bool TranslateField(char* pOut, size_t nLength)
 {
-    bytes.assign(pBegin, nLength);
-    char* pOut = &bytes[0];
     size_t i = 0;
 #ifdef __SSE2__
     const __m128i kSubstitute = _mm_set1_epi8(DirectoryFormat::kSpaceSubstitute);
@@ -116,27 +152,39 @@ bool CopyField(const char* pBegin, size_t nLength, std::string& bytes)
 }   // namespace
 
 // Reads up to the next terminator. Fields written by the system hold no
-// white space, so the bytes are copied whole; only a field that turns out
-// to hold some is copied again, without it.
+// white space, so the bytes are copied whole, straight into the field;
+// only a field that turns out to hold some is copied again, without it.
 BOOL CDirectoryReader::ReadField(CString& strField)
 {
     if (m_bFailed) {
         strField.Empty();
         return FALSE;
     }
-    const size_t nAvailable = static_cast<size_t>(m_pEnd - m_pNext);
-    const void* pFound = std::memchr(m_pNext, DirectoryFormat::kFieldTerminator, nAvailable);
-    const size_t nLength = pFound ? static_cast<size_t>(static_cast<const char*>(pFound) - m_pNext) : nAvailable;
-
-    std::string bytes;
-    if (CopyField(m_pNext, nLength, bytes)) {
-        // The copy kept white space (spaces included, before any 0xA5 turned
-        // into one): drop it from the original bytes, then translate.
-        bytes.assign(m_pNext, nLength);
-        bytes.erase(std::remove_if(bytes.begin(), bytes.end(), IsWhiteSpace), bytes.end());
-        std::replace(bytes.begin(), bytes.end(), DirectoryFormat::kSpaceSubstitute, ' ');
+    // The search goes on where it stopped when more bytes come.
+    size_t nSearched = 0;
+    const void* pFound = nullptr;
+    for (;;) {
+        const size_t nAvailable = static_cast<size_t>(m_pEnd - m_pNext);
+        pFound = std::memchr(m_pNext + nSearched, DirectoryFormat::kFieldTerminator, nAvailable - nSearched);
+        if (pFound)
+            break;
+        nSearched = nAvailable;
+        if (!ReadMore())
+            break;
     }
-    strField = CString(std::move(bytes));
+    const size_t nLength = pFound ? static_cast<size_t>(static_cast<const char*>(pFound) - m_pNext)
+                                  : static_cast<size_t>(m_pEnd - m_pNext);
+
+    strField = CString(std::string_view(m_pNext, nLength));
+    if (TranslateField(strField.GetBuffer(0), nLength)) {
+        // The copy kept white space (spaces included, before any 0xA5 turned
+        // into one): copy the original bytes again without it, then translate.
+        char* pOut = strField.GetBuffer(0);
+        const char* const pEnd = std::remove_copy_if(m_pNext, m_pNext + nLength, pOut, IsWhiteSpace);
+        const size_t nKept = static_cast<size_t>(pEnd - pOut);
+        std::replace(pOut, pOut + nKept, DirectoryFormat::kSpaceSubstitute, ' ');
+        strField.ReleaseBuffer(static_cast<int>(nKept));
+    }
 
     if (!pFound) {
         m_pNext = m_pEnd;

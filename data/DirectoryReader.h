@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 #include "base/CString.h"
@@ -11,10 +12,18 @@
 // stream, the reader fails once an item cannot be read (the bytes end, or a
 // number is not a decimal number that fits an int), and every later read
 // fails too. It never reads past the bytes it was given.
+//
+// The bytes come either all at once or from a source, a chunk at a time, so
+// that a large file is never held whole: only the bytes of the item being
+// read are kept.
 class CDirectoryReader
 {
 public:
+    // Fills the buffer with up to nRoom bytes; returns how many, 0 at the end.
+    using Source = std::function<size_t(char* pBuffer, size_t nRoom)>;
+
     explicit CDirectoryReader(const std::string& bytes);
+    explicit CDirectoryReader(Source source);
 
     // An optionally signed decimal integer.
     BOOL ReadInteger(int& nValue);
@@ -29,9 +38,13 @@ public:
     BOOL HasFailed() const { return m_bFailed; }
 
 private:
+    bool ReadMore();
+    bool HasByte();
     void SkipWhiteSpace();
     BOOL Fail();
 
+    Source m_source;
+    std::string m_window;   // with a source: the bytes not yet read
     const char* m_pNext;
     const char* m_pEnd;
     BOOL m_bFailed = FALSE;

@@ -2,36 +2,104 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
+#include <string>
+#include <utility>
 
 #include "data/DirectoryFormat.h"
 
+namespace {
+
+// A sink gets the bytes in runs of about this size.
+constexpr size_t kChunkSize = 256 * 1024;
+
+}   // namespace
+
 CDirectoryWriter::CDirectoryWriter(int nReserved, int nRecordCount, size_t nExpectedSize)
 {
-    m_bytes.reserve(nExpectedSize);
-    m_bytes += std::to_string(nReserved);
-    m_bytes += DirectoryFormat::kSpaceSubstitute;
-    m_bytes += std::to_string(nRecordCount);
+    m_bytes.resize(nExpectedSize);
+    WriteHeader(nReserved, nRecordCount);
 }
 
-void CDirectoryWriter::WriteRecord(const CString& strName, const CString& strMisc, const CString& strPhone,
+CDirectoryWriter::CDirectoryWriter(int nReserved, int nRecordCount, Sink sink)
+    : m_sink(std::move(sink))
+{
+    m_bytes.resize(kChunkSize + kChunkSize / 4);
+    WriteHeader(nReserved, nRecordCount);
+}
+
+void CDirectoryWriter::WriteHeader(int nReserved, int nRecordCount)
+{
+    Write(std::to_string(nReserved));
+    Write(std::string_view(&DirectoryFormat::kSpaceSubstitute, 1));
+    Write(std::to_string(nRecordCount));
+}
+
+void CDirectoryWriter::HandOn()
+{
+    if (!m_bSinkFailed && m_nUsed > 0 && !m_sink(m_bytes.data(), m_nUsed))
+        m_bSinkFailed = true;
+    m_nUsed = 0;
+}
+
+std::string& CDirectoryWriter::Bytes()
+{
+    m_bytes.resize(m_nUsed);
+    return m_bytes;
+}
+
+bool CDirectoryWriter::Finish()
+{
+    if (m_sink)
+        HandOn();
+    return !m_bSinkFailed;
+}
+
+bool CDirectoryWriter::WriteRecord(const CString& strName, const CString& strMisc, const CString& strPhone,
     const CString& strPager, const CString& strEmail)
 {
     if (m_bFirstRecord && !strName.IsEmpty() && DirectoryFormat::IsDigit(strName[0]))
-        m_bytes += ' ';
+        Write(" ");
     m_bFirstRecord = false;
 
-    WriteField(strName);
-    WriteField(strMisc);
-    WriteField(strPhone);
-    WriteField(strPager);
-    WriteField(strEmail);
+    bool bSubstitute = WriteField(strName);
+    bSubstitute |= WriteField(strMisc);
+    bSubstitute |= WriteField(strPhone);
+    bSubstitute |= WriteField(strPager);
+    bSubstitute |= WriteField(strEmail);
+    if (m_sink && m_nUsed >= kChunkSize)
+        HandOn();
+    return bSubstitute;
 }
 
-void CDirectoryWriter::WriteField(const CString& strField)
+// The buffer's size is its capacity; m_nUsed bytes of it are written.
+char* CDirectoryWriter::MakeRoom(size_t nLength)
 {
-    const size_t nStart = m_bytes.size();
-    m_bytes += strField.Bytes();
-    std::replace(
-        m_bytes.begin() + static_cast<std::ptrdiff_t>(nStart), m_bytes.end(), ' ', DirectoryFormat::kSpaceSubstitute);
-    m_bytes += DirectoryFormat::kFieldTerminator;
+    if (m_bytes.size() - m_nUsed < nLength)
+        m_bytes.resize(std::max(m_nUsed + nLength, 2 * m_bytes.size()));
+    char* pOut = &m_bytes[m_nUsed];
+    m_nUsed += nLength;
+    return pOut;
+}
+
+void CDirectoryWriter::Write(std::string_view text)
+{
+    std::memcpy(MakeRoom(text.size()), text.data(), text.size());
+}
+
+bool CDirectoryWriter::WriteField(const CString& strField)
+{
+    const char* const pIn = strField.GetString();
+    const size_t nLength = static_cast<size_t>(strField.GetLength());
+    char* const pOut = MakeRoom(nLength + 1);
+    // Selects and an or, no branches: the compiler can then do many bytes
+    // at a time.
+    unsigned char nSubstitutes = 0;
+    for (size_t i = 0; i < nLength; ++i) {
+        const char ch = pIn[i];
+        nSubstitutes |= static_cast<unsigned char>(ch == DirectoryFormat::kSpaceSubstitute);
+        pOut[i] = ch == ' ' ? DirectoryFormat::kSpaceSubstitute : ch;
+    }
+    pOut[nLength] = DirectoryFormat::kFieldTerminator;
+    return nSubstitutes != 0;
 }

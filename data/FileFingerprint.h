@@ -15,6 +15,8 @@ public:
     // No file at all.
     CFileFingerprint() = default;
     static CFileFingerprint OfBytes(const std::string& bytes);
+    // A file of nSize bytes whose SHA-256 is sha256.
+    static CFileFingerprint OfDigest(size_t nSize, std::string sha256);
     // A file that exists but whose bytes could not be read.
     static CFileFingerprint Unreadable();
 

@@ -11,12 +11,7 @@ CRecordList::~CRecordList()
 
 void CRecordList::FreeAllNodes()
 {
-    CRecordNode* pNode = m_pHead;
-    while (pNode) {
-        CRecordNode* pNext = pNode->m_pNext;
-        delete pNode;
-        pNode = pNext;
-    }
+    m_nodes.Release();
     m_pHead = m_pCursor = m_pTail = nullptr;
     m_nNodeCount = 0;
     m_nCursorIndex = 0;
@@ -25,33 +20,43 @@ void CRecordList::FreeAllNodes()
 void CRecordList::Reset()
 {
     FreeAllNodes();
-    CRecordNode* pBlank = new CRecordNode;
+    CRecordNode* pBlank = m_nodes.New();
     m_pHead = m_pCursor = m_pTail = pBlank;
     m_nNodeCount = 1;
     m_nCursorIndex = 0;
 }
 
-// Walks forward from the cursor when the target lies at or after it, so that
-// visiting positions 0, 1, 2, ... in turn costs one step each.
+// Starts from whichever of the head, the cursor and the tail lies nearest
+// to the target and walks from there, so that visiting positions 0, 1, 2,
+// ... in turn costs one step each, and so does a step back from the end.
 void CRecordList::MoveCursorTo(int nIndex)
 {
+    const int nLast = m_nNodeCount - 1;
     if (nIndex <= 0) {
         m_pCursor = m_pHead;
         m_nCursorIndex = 0;
         return;
     }
-    if (nIndex >= m_nNodeCount - 1) {
+    if (nIndex >= nLast) {
         m_pCursor = m_pTail;
-        m_nCursorIndex = m_nNodeCount - 1;
+        m_nCursorIndex = nLast;
         return;
     }
-    if (nIndex < m_nCursorIndex) {
+    const int nFromCursor = nIndex > m_nCursorIndex ? nIndex - m_nCursorIndex : m_nCursorIndex - nIndex;
+    if (nIndex < nFromCursor) {
         m_pCursor = m_pHead;
         m_nCursorIndex = 0;
+    } else if (nLast - nIndex < nFromCursor) {
+        m_pCursor = m_pTail;
+        m_nCursorIndex = nLast;
     }
     while (m_nCursorIndex < nIndex) {
         m_pCursor = m_pCursor->m_pNext;
         ++m_nCursorIndex;
+    }
+    while (m_nCursorIndex > nIndex) {
+        m_pCursor = m_pCursor->m_pPrev;
+        --m_nCursorIndex;
     }
 }
 
@@ -73,7 +78,7 @@ void CRecordList::Append(CString strName, CString strMisc, CString strPager, CSt
     // A tail with an empty name (the blank node, or an unnamed record read
     // from the file) takes the record instead of a new node.
     if (!m_pTail->m_strName.IsEmpty()) {
-        CRecordNode* pNode = new CRecordNode;
+        CRecordNode* pNode = m_nodes.New();
         pNode->m_pPrev = m_pTail;
         m_pTail->m_pNext = pNode;
         m_pTail = pNode;
@@ -113,7 +118,7 @@ void CRecordList::DeleteAt(int nIndex)
         pNext->m_pPrev = pPrev;
     else
         m_pTail = pPrev;
-    delete pDoomed;
+    m_nodes.Delete(pDoomed);
     --m_nNodeCount;
 
     // The cursor goes to the predecessor if there was one, else to the
@@ -149,8 +154,13 @@ void CRecordList::FinishLoad(BOOL bComplete)
 
 void CRecordList::LoadFromBytes(const std::string& bytes)
 {
-    StartLoad();
     CDirectoryReader file(bytes);
+    LoadFrom(file);
+}
+
+void CRecordList::LoadFrom(CDirectoryReader& file)
+{
+    StartLoad();
 
     int nReserved = 0;
     if (!file.ReadInteger(nReserved)) {
@@ -191,21 +201,30 @@ int CRecordList::SaveToBytes(std::string& bytes)
 
     size_t nFieldBytes = 0;
     for (const CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
-        nFieldBytes += pNode->m_strName.Bytes().size() + pNode->m_strMisc.Bytes().size()
-            + pNode->m_strPhone.Bytes().size() + pNode->m_strPager.Bytes().size() + pNode->m_strEmail.Bytes().size();
+        nFieldBytes += static_cast<size_t>(pNode->m_strName.GetLength()) + pNode->m_strMisc.GetLength()
+            + pNode->m_strPhone.GetLength() + pNode->m_strPager.GetLength() + pNode->m_strEmail.GetLength();
     // Header numbers, the separator, a possible space, five terminators a record.
     const size_t nExpectedSize = 24 + nFieldBytes + 5 * static_cast<size_t>(m_nNodeCount);
     CDirectoryWriter writer(m_nReserved, m_nNodeCount, nExpectedSize);
+    WriteRecords(writer);
+    bytes = std::move(writer.Bytes());
+    return 1;
+}
+
+// Writes every record in list order. Goes through the whole list even when
+// the writer has stopped taking bytes, so that the list ends the same way
+// whether or not the file could be written.
+void CRecordList::WriteRecords(CDirectoryWriter& writer)
+{
     for (CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext) {
-        writer.WriteRecord(pNode->m_strName, pNode->m_strMisc, pNode->m_strPhone, pNode->m_strPager, pNode->m_strEmail);
         // A 0xA5 byte already in a field was written as a space substitute,
         // so it is a space from now on, in memory as in the file.
-        for (CString* pField :
-            {&pNode->m_strName, &pNode->m_strMisc, &pNode->m_strPhone, &pNode->m_strPager, &pNode->m_strEmail})
-            ReplaceInField(*pField, DirectoryFormat::kSpaceSubstitute, ' ');
+        if (writer.WriteRecord(
+                pNode->m_strName, pNode->m_strMisc, pNode->m_strPhone, pNode->m_strPager, pNode->m_strEmail))
+            for (CString* pField :
+                 {&pNode->m_strName, &pNode->m_strMisc, &pNode->m_strPhone, &pNode->m_strPager, &pNode->m_strEmail})
+                ReplaceInField(*pField, DirectoryFormat::kSpaceSubstitute, ' ');
     }
-    bytes = std::move(writer.Bytes());
     m_pCursor = m_pTail;
     m_nCursorIndex = m_nNodeCount - 1;
-    return 1;
 }

@@ -6,6 +6,10 @@
 #include "base/CString.h"
 #include "base/Types.h"
 #include "data/FileFingerprint.h"
+#include "data/RecordNodePool.h"
+
+class CDirectoryReader;
+class CDirectoryWriter;
 
 // One record of the directory, linked to its neighbours. Only CRecordList
 // creates, links and frees nodes.
@@ -37,9 +41,10 @@ public:
 //    the number of nodes) deletes nothing; the cursor goes where SeekTo
 //    would put it.
 //
-// The list also remembers the cursor's position and its node count, so a
-// walk SeekTo(0), SeekTo(1), ... moves one step at a time instead of
-// starting again from the head, and Append reaches the tail directly.
+// The list also remembers the cursor's position and its node count, so
+// SeekTo walks from the head, the cursor or the tail, whichever is nearest:
+// a walk SeekTo(0), SeekTo(1), ... moves one step at a time, a step back
+// from the end costs one step, and Append reaches the tail directly.
 //
 // Load and Save keep the list in "Dialstack.dat" in the current directory
 // (RecordListFile.cpp); LoadFromBytes and SaveToBytes are the same reading
@@ -119,9 +124,12 @@ public:
 private:
     void FreeAllNodes();
     void MoveCursorTo(int nIndex);
+    void LoadFrom(CDirectoryReader& file);
+    void WriteRecords(CDirectoryWriter& writer);
     void StartLoad();
     void FinishLoad(BOOL bComplete);
 
+    CRecordNodePool m_nodes;
     int m_nNodeCount = 0;
     int m_nCursorIndex = 0;
     BOOL m_bLoadComplete = TRUE;

@@ -2,7 +2,10 @@
 // disk and the reading and writing in RecordList.cpp.
 
 #include "data/RecordList.h"
+
 #include "data/DirectoryFormat.h"
+#include "data/DirectoryReader.h"
+#include "data/DirectoryWriter.h"
 
 #include <cerrno>
 #include <cstring>
@@ -10,6 +13,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QByteArrayView>
+#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
@@ -17,14 +22,6 @@
 namespace {
 
 using DirectoryFormat::kDirectoryFileName;
-
-enum class EFileRead
-{
-    kWhole,   // every byte of the file
-    kMissing,   // there is no file
-    kNotOpened,   // something stands at the name but could not be opened as a file
-    kFailed,   // the file was opened but could not be read to its end
-};
 
 CString ErrorText(int nError)
 {
@@ -44,20 +41,19 @@ const char* KindOf(mode_t mode)
         return "a socket";
     return "not a regular file";
 }
-
-// Reads the whole file into bytes. On a failure part-way, bytes holds what
-// was read before it; strError says why the file could not be opened or read.
-EFileRead ReadWholeFile(const char* pszFileName, std::string& bytes, CString& strError)
+// Opens the file at a name for reading; only a regular file is opened.
+// Returns its descriptor, or -1 with bMissing telling whether nothing stands
+// at the name and strError why it could not be opened otherwise.
+int OpenDirectoryFile(const char* pszFileName, bool& bMissing, CString& strError)
 {
-    bytes.clear();
+    bMissing = false;
     // O_NONBLOCK: a pipe or device standing at the file's path must not
-    // hang the program; only a regular file is read.
+    // hang the program.
     const int fd = open(pszFileName, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        if (errno == ENOENT)
-            return EFileRead::kMissing;
+        bMissing = errno == ENOENT;
         strError = ErrorText(errno);
-        return EFileRead::kNotOpened;
+        return -1;
     }
     struct stat info
     {
@@ -65,52 +61,81 @@ EFileRead ReadWholeFile(const char* pszFileName, std::string& bytes, CString& st
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         strError = CString("it is ") + KindOf(info.st_mode) + ", not a directory file";
         close(fd);
-        return EFileRead::kNotOpened;
+        return -1;
     }
-
-    // The file's bytes go straight into bytes, sized from the file; a small
-    // buffer catches whatever lies beyond that size (a file that grew) and
-    // proves the end has been reached.
-    if (info.st_size > 0)
-        bytes.resize(static_cast<size_t>(info.st_size));
-
-    EFileRead result = EFileRead::kWhole;
-    size_t nFilled = 0;
-    char overflow[4096];
-    for (;;) {
-        const bool bIntoBytes = nFilled < bytes.size();
-        const ssize_t nRead
-            = bIntoBytes ? read(fd, &bytes[nFilled], bytes.size() - nFilled) : read(fd, overflow, sizeof overflow);
-        if (nRead == 0)
-            break;
-        if (nRead < 0) {
-            if (errno == EINTR)
-                continue;
-            strError = ErrorText(errno);
-            result = EFileRead::kFailed;
-            break;
-        }
-        if (bIntoBytes) {
-            nFilled += static_cast<size_t>(nRead);
-        } else {
-            bytes.append(overflow, static_cast<size_t>(nRead));
-            nFilled = bytes.size();
-        }
-    }
-    bytes.resize(nFilled);
-    close(fd);
-    return result;
+    return fd;
 }
+
+// Hashes bytes as they pass, for the fingerprint of what was read or written.
+class CByteTally
+{
+public:
+    void Add(const char* pBytes, size_t nLength)
+    {
+        m_hash.addData(QByteArrayView(pBytes, static_cast<qsizetype>(nLength)));
+        m_nSize += nLength;
+    }
+    CFileFingerprint Fingerprint() const { return CFileFingerprint::OfDigest(m_nSize, m_hash.result().toStdString()); }
+
+private:
+    QCryptographicHash m_hash{QCryptographicHash::Sha256};
+    size_t m_nSize = 0;
+};
+
+// An open directory file, read a chunk at a time. It remembers whether
+// reading failed before the end of the file, and tallies every byte read.
+class CFileSource
+{
+public:
+    explicit CFileSource(int fd)
+        : m_fd(fd)
+    {
+    }
+
+    size_t Read(char* pBuffer, size_t nRoom)
+    {
+        for (;;) {
+            const ssize_t nRead = read(m_fd, pBuffer, nRoom);
+            if (nRead >= 0) {
+                m_tally.Add(pBuffer, static_cast<size_t>(nRead));
+                return static_cast<size_t>(nRead);
+            }
+            if (errno != EINTR) {
+                m_bFailed = true;
+                return 0;
+            }
+        }
+    }
+
+    // Reads whatever the directory did not need, so that the fingerprint
+    // covers the whole file.
+    void ReadToEnd()
+    {
+        char buffer[64 * 1024];
+        while (Read(buffer, sizeof buffer) > 0) {
+        }
+    }
+
+    bool HasFailed() const { return m_bFailed; }
+    CFileFingerprint Fingerprint() const { return m_bFailed ? CFileFingerprint::Unreadable() : m_tally.Fingerprint(); }
+
+private:
+    int m_fd;
+    bool m_bFailed = false;
+    CByteTally m_tally;
+};
 
 CFileFingerprint FingerprintOf(const char* pszFileName)
 {
-    std::string bytes;
+    bool bMissing = false;
     CString strError;
-    switch (ReadWholeFile(pszFileName, bytes, strError)) {
-    case EFileRead::kWhole: return CFileFingerprint::OfBytes(bytes);
-    case EFileRead::kMissing: return CFileFingerprint();
-    default: return CFileFingerprint::Unreadable();
-    }
+    const int fd = OpenDirectoryFile(pszFileName, bMissing, strError);
+    if (fd < 0)
+        return bMissing ? CFileFingerprint() : CFileFingerprint::Unreadable();
+    CFileSource source(fd);
+    source.ReadToEnd();
+    close(fd);
+    return source.Fingerprint();
 }
 
 CString ToCString(const QString& text)
@@ -125,6 +150,8 @@ struct SaveOutcome
     CString strError;
     bool bOldFileIntact = true;
     CString strWarning;
+    // What the file holds after a save that succeeded.
+    CFileFingerprint written;
 
     void Fail(const CString& strWhy)
     {
@@ -251,31 +278,51 @@ void KeepOwner(int fd, const struct stat& old)
     if (fchown(fd, old.st_uid, old.st_gid) != 0)
         (void)fchown(fd, static_cast<uid_t>(-1), old.st_gid);
 }
-
-// Writes bytes beside the old file, then renames over it: on any failure the
-// old file is left exactly as it was.
-void ReplaceFile(const char* pszFileName, const std::string& bytes, SaveOutcome& outcome)
+// Writes the file beside the old one, then renames it over it: on any
+// failure the old file is left exactly as it was. writeAll hands every byte
+// to the sink it is given and returns whether all were taken; it runs once
+// whatever happens, since writing also leaves the list as a save leaves it.
+template <class WriteAll> void ReplaceFile(const char* pszFileName, WriteAll writeAll, SaveOutcome& outcome)
 {
+    const auto discard = [](const char*, size_t) { return false; };
     struct stat old
     {
     };
     bool bExists = false;
-    if (!CheckTarget(pszFileName, old, bExists, outcome))
+    if (!CheckTarget(pszFileName, old, bExists, outcome)) {
+        writeAll(discard);
         return;
+    }
 
     const QString fileName = QFile::decodeName(pszFileName);
     QSaveFile file(fileName);
-    // Unbuffered, so that a full disk shows in write() instead of in the
-    // flush inside commit(), which does not report it.
+    // Unbuffered: every write reaches the file at once and reports its own
+    // failure; a buffered one could leave the last bytes to a flush inside
+    // commit(), whose failure (a full disk) Qt does not report.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        // A folder that takes no new file may still hold a writable file:
+        // only then are the bytes gathered, to rewrite it in place.
+        std::string bytes;
+        writeAll([&bytes](const char* pBytes, size_t nLength) {
+            bytes.append(pBytes, nLength);
+            return true;
+        });
         if (!bExists || !TryWriteInPlace(pszFileName, bytes, outcome))
             outcome.Fail(ToCString(file.errorString()));
+        else if (!outcome.bFailed)
+            outcome.written = CFileFingerprint::OfBytes(bytes);
         return;
     }
     if (bExists)
         KeepOwner(file.handle(), old);
-    const qint64 nWritten = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    if (nWritten != static_cast<qint64>(bytes.size())) {
+    // A full disk can make write() come back short without reporting an
+    // error, and commit() would then put a truncated file in place.
+    CByteTally tally;
+    const CDirectoryWriter::Sink sink = [&file, &tally](const char* pBytes, size_t nLength) {
+        tally.Add(pBytes, nLength);
+        return file.write(pBytes, static_cast<qint64>(nLength)) == static_cast<qint64>(nLength);
+    };
+    if (!writeAll(sink)) {
         outcome.Fail(file.error() != QFileDevice::NoError
                 ? ToCString(file.errorString())
                 : CString("Only part of the file could be written (is the disk full?)"));
@@ -286,6 +333,7 @@ void ReplaceFile(const char* pszFileName, const std::string& bytes, SaveOutcome&
         outcome.Fail(ToCString(file.errorString()));
         return;
     }
+    outcome.written = tally.Fingerprint();
     SyncDirectoryOf(fileName, outcome);
 }
 
@@ -296,25 +344,37 @@ void CRecordList::Load()
     LoadFile(kDirectoryFileName);
 }
 
+// The file is read a chunk at a time as the records are parsed, so its
+// bytes are never all in memory beside the records made from them.
 void CRecordList::LoadFile(const char* pszFileName)
 {
-    std::string bytes;
+    bool bMissing = false;
     CString strError;
-    const EFileRead result = ReadWholeFile(pszFileName, bytes, strError);
-    if (result == EFileRead::kMissing) {
+    const int fd = OpenDirectoryFile(pszFileName, bMissing, strError);
+    if (fd < 0 && bMissing) {
         StartLoad();
         FinishLoad(TRUE);
         m_fileOnDisk = CFileFingerprint();
         return;
     }
-    LoadFromBytes(bytes);
+    if (fd < 0) {
+        // Something stands at the name that cannot be read as a file.
+        LoadFromBytes(std::string());
+        m_strLoadError = strError;
+        m_fileOnDisk = CFileFingerprint::Unreadable();
+        return;
+    }
+
+    CFileSource source(fd);
+    CDirectoryReader file([&source](char* pBuffer, size_t nRoom) { return source.Read(pBuffer, nRoom); });
+    LoadFrom(file);
+    source.ReadToEnd();
+    close(fd);
     // A file that could not be read to its end counts as damaged even when
     // the bytes read so far happen to form a whole directory.
-    if (result != EFileRead::kWhole)
+    if (source.HasFailed())
         m_bLoadComplete = FALSE;
-    if (result == EFileRead::kNotOpened)
-        m_strLoadError = strError;
-    m_fileOnDisk = result == EFileRead::kWhole ? CFileFingerprint::OfBytes(bytes) : CFileFingerprint::Unreadable();
+    m_fileOnDisk = source.Fingerprint();
 }
 
 int CRecordList::Save()
@@ -322,17 +382,23 @@ int CRecordList::Save()
     return SaveFile(kDirectoryFileName);
 }
 
+// The bytes go to the file a chunk at a time as they are made, so the
+// directory is never held a second time as the file's bytes.
 int CRecordList::SaveFile(const char* pszFileName)
 {
     m_strLastSaveWarning.Empty();
     m_bOldFileIntact = TRUE;
-    std::string bytes;
-    if (!SaveToBytes(bytes)) {
+    if (!m_pHead) {
         m_strLastSaveError = "There is no directory to save.";
         return 0;
     }
+    const auto writeAll = [this](const CDirectoryWriter::Sink& sink) {
+        CDirectoryWriter writer(m_nReserved, m_nNodeCount, sink);
+        WriteRecords(writer);
+        return writer.Finish();
+    };
     SaveOutcome outcome;
-    ReplaceFile(pszFileName, bytes, outcome);
+    ReplaceFile(pszFileName, writeAll, outcome);
     if (outcome.bFailed) {
         m_strLastSaveError = outcome.strError;
         m_bOldFileIntact = outcome.bOldFileIntact ? TRUE : FALSE;
@@ -343,7 +409,7 @@ int CRecordList::SaveFile(const char* pszFileName)
     }
     m_strLastSaveError.Empty();
     m_strLastSaveWarning = outcome.strWarning;
-    m_fileOnDisk = CFileFingerprint::OfBytes(bytes);
+    m_fileOnDisk = outcome.written;
     return 1;
 }
 

@@ -2,40 +2,27 @@
 
 #include <QMouseEvent>
 
+#include "framework/ListBoxModel.h"
+
 ListBoxWidget::ListBoxWidget(QWidget* pParent, Notify notify)
-    : QListWidget(pParent), m_notify(std::move(notify))
+    : QListView(pParent)
+    , m_pEntries(new ListBoxModel(this))
+    , m_notify(std::move(notify))
 {
+    setModel(m_pEntries);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
-    setSortingEnabled(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Every row is one line of text: the view lays out a million rows
+    // without asking each one for its size.
     setUniformItemSizes(true);
-    connect(this, &QListWidget::itemSelectionChanged, this, [this] { OnSelectionChanged(); });
-    // An insertion or removal moves the rows after it under other labels.
-    connect(model(), &QAbstractItemModel::rowsInserted, this,
-        [this](const QModelIndex&, int first, int) { LabelRowsFrom(first); });
-    connect(model(), &QAbstractItemModel::rowsRemoved, this,
-        [this](const QModelIndex&, int first, int) { LabelRowsFrom(first); });
-    connect(model(), &QAbstractItemModel::dataChanged, this,
-        [this](const QModelIndex& topLeft, const QModelIndex&, const QList<int>& roles) {
-            if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
-                LabelRowsFrom(topLeft.row());
-        });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { OnSelectionChanged(); });
 }
 
 void ListBoxWidget::SetRowLabels(const QStringList& labels)
 {
-    m_rowLabels = labels;
-    LabelRowsFrom(0);
-}
-
-void ListBoxWidget::LabelRowsFrom(int first)
-{
-    for (int row = first; row < m_rowLabels.size() && row < count(); ++row) {
-        QListWidgetItem* entry = item(row);
-        entry->setData(Qt::AccessibleTextRole, m_rowLabels[row] + QStringLiteral(": ") + entry->text());
-    }
+    m_pEntries->SetRowLabels(labels);
 }
 
 void ListBoxWidget::OnSelectionChanged()
@@ -62,12 +49,12 @@ void ListBoxWidget::mousePressEvent(QMouseEvent* pEvent)
         pEvent->accept();
         return;
     }
-    QListWidget::mousePressEvent(pEvent);
+    QListView::mousePressEvent(pEvent);
 }
 
 void ListBoxWidget::mouseDoubleClickEvent(QMouseEvent* pEvent)
 {
-    QListWidget::mouseDoubleClickEvent(pEvent);
+    QListView::mouseDoubleClickEvent(pEvent);
     if (pEvent->button() == Qt::LeftButton && m_notify)
         m_notify(LBN_DBLCLK);
 }

@@ -2,25 +2,29 @@
 
 #include <functional>
 
-#include <QListWidget>
+#include <QListView>
 #include <QStringList>
 
 #include "base/Types.h"
 
-// The Qt side of a list box. It never sorts (entries stay where the program
-// puts them), reports every selection change by the user as LBN_SELCHANGE
-// and every double-click anywhere in it as LBN_DBLCLK, and keeps changes
-// made by the program silent.
-class ListBoxWidget : public QListWidget
+class ListBoxModel;
+
+// The Qt side of a list box: a list view over a model of its own
+// (ListBoxModel) whose rows all have the same height. It never sorts
+// (entries stay where the program puts them), reports every selection
+// change by the user as LBN_SELCHANGE and every double-click anywhere in it
+// as LBN_DBLCLK, and keeps changes made by the program silent.
+class ListBoxWidget : public QListView
 {
 public:
     using Notify = std::function<void(UINT nCode)>;
 
     ListBoxWidget(QWidget* pParent, Notify notify);
 
-    // Row i is read to a screen reader as "labels[i]: its text" (its
-    // Qt::AccessibleTextRole), whatever text the program puts there later;
-    // rows beyond the labels are read as they show.
+    ListBoxModel& Entries() const { return *m_pEntries; }
+
+    // Labels that assistive technology speaks before each row's text
+    // ("label: text"); a row without a label is spoken as its text.
     void SetRowLabels(const QStringList& labels);
 
     // Runs change() as the program's own change: it raises no notification.
@@ -49,10 +53,8 @@ private:
     };
 
     void OnSelectionChanged();
-    // Gives the rows from first on the spoken text of their label.
-    void LabelRowsFrom(int first);
 
+    ListBoxModel* m_pEntries;
     Notify m_notify;
     int m_nProgramChanges = 0;
-    QStringList m_rowLabels;
 };

@@ -11,15 +11,15 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
 cxx=${FUZZ_CXX:-clang++}
 
+# The record list and the directory file's reader and writer, without the
+# parts that touch the disk.
+data_sources=("$root"/data/{RecordList,RecordNodePool,DirectoryReader,DirectoryWriter}.cpp "$root/base/CString.cpp")
+
 mkdir -p "$build/corpus"
 "$cxx" -std=c++17 -O1 -g -Wall -Wextra -Werror \
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
   -I"$root" \
-  "$root/fuzz/DirectoryFileFuzzer.cpp" \
-  "$root/data/RecordList.cpp" \
-  "$root/data/DirectoryReader.cpp" \
-  "$root/data/DirectoryWriter.cpp" \
-  "$root/base/CString.cpp" \
+  "$root/fuzz/DirectoryFileFuzzer.cpp" "${data_sources[@]}" \
   -o "$build/directory_file_fuzzer"
 
 # Small directory files seed the corpus, the two-record directory of the
@@ -39,11 +39,7 @@ for format in vcard csv; do
     -DDIALSTACK_FUZZ_CSV=$is_csv -I"$root" \
     "$root/fuzz/ContactFileFuzzer.cpp" \
     "$root"/convert/{Charset,CsvReader,CsvWriter,DirectoryText,ImportReport,RecordImporter,VCardReader,VCardWriter}.cpp \
-    "$root/data/RecordList.cpp" \
-    "$root/data/DirectoryReader.cpp" \
-    "$root/data/DirectoryWriter.cpp" \
-    "$root/base/CString.cpp" \
-    "${qt_flags[@]}" \
+    "${data_sources[@]}" "${qt_flags[@]}" \
     -o "$build/${format}_fuzzer"
 
   # The golden files of the tests seed the corpus.

@@ -78,34 +78,36 @@ private:
 
 CPrinterPort& CPrinterPort::operator<<(const char* psz)
 {
-    for (const char* p = psz; *p != '\0'; ++p)
-        Put(*p);
+    Write(psz ? std::string_view(psz) : std::string_view());
     return *this;
 }
 
 CPrinterPort& CPrinterPort::operator<<(const CString& str)
 {
     // Every held byte goes out, an embedded zero included.
-    for (char ch : str.Bytes())
-        Put(ch);
+    Write(str.View());
     return *this;
 }
 
 CPrinterPort& CPrinterPort::operator<<(char ch)
 {
-    Put(ch);
+    Write(std::string_view(&ch, 1));
     return *this;
 }
 
 // Text mode: a line feed becomes carriage return + line feed, since the
-// printer needs both to start the next line at its left margin.
-void CPrinterPort::Put(char ch)
+// printer needs both to start the next line at its left margin. The bytes
+// between line feeds go into the job in one piece.
+void CPrinterPort::Write(std::string_view text)
 {
     if (!m_bOpen)
         return;
-    if (ch == '\n')
-        m_job += '\r';
-    m_job += ch;
+    for (size_t nLineFeed = text.find('\n'); nLineFeed != std::string_view::npos; nLineFeed = text.find('\n')) {
+        m_job.append(text.data(), nLineFeed);
+        m_job += "\r\n";
+        text.remove_prefix(nLineFeed + 1);
+    }
+    m_job.append(text.data(), text.size());
 }
 
 BOOL CPrinterPort::Close()

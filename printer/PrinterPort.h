@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "base/CString.h"
 #include "base/Types.h"
@@ -62,7 +63,7 @@ public:
     const std::string& JobBytes() const { return m_job; }
 
 private:
-    void Put(char ch);
+    void Write(std::string_view text);
     BOOL Submit();
     BOOL Fail(const CString& strReason);
 

@@ -84,6 +84,32 @@ TEST(DirectoryFileSaveFailure, FullDiskKeepsTheOldFileAndLeavesNoDebris)
     EXPECT_EQ(DirectoryEntries(), std::vector<std::string>{kFile});
 }
 
+// A small directory on a disk that is already full: its few bytes must not
+// wait in a buffer for a flush whose failure would go unseen.
+TEST(DirectoryFileSaveFailure, FullDiskWithASmallDirectoryKeepsTheOldFile)
+{
+    ScratchDirectory scratch;
+    MountedTmpfs tmpfs("size=64k");
+    if (!tmpfs.IsMounted())
+        GTEST_SKIP() << "cannot mount a tmpfs here (needs root with mount rights)";
+    WriteFileBytes(kFile, kOldBytes);
+    {
+        std::FILE* filler = std::fopen("filler", "wb");
+        ASSERT_NE(filler, nullptr);
+        std::setvbuf(filler, nullptr, _IONBF, 0);
+        const std::string block(4096, 'f');
+        while (std::fwrite(block.data(), 1, block.size(), filler) == block.size()) { }
+        while (std::fputc('f', filler) != EOF) { }
+        std::fclose(filler);
+    }
+
+    CRecordList list;
+    list.Reset();
+    for (const char* name : {"Ann", "Bob", "Cy"})
+        AppendRecord(list, {name, "", "555", "", ""});
+    ExpectFailedSaveKeptOldFile(list);
+}
+
 TEST(DirectoryFileSaveFailure, FileSizeLimitKeepsTheOldFile)
 {
     ScratchDirectory scratch;

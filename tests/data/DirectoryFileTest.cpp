@@ -392,4 +392,38 @@ TEST(DirectoryFileRoundTrip, RandomDirectoriesComeBackUnchanged)
     }
 }
 
+// Files are read and written a chunk at a time (256 KiB): items cut by a
+// chunk's end, and a field longer than a chunk, read and write exactly as
+// from and to memory.
+TEST(DirectoryFileRoundTrip, LargeFilesAreReadAndWrittenInChunksExactly)
+{
+    ScratchDirectory scratch;
+    std::vector<TestRecord> records;
+    for (int i = 0; i < 20000; ++i)
+        records.push_back({"Name " + std::to_string(i), "555 " + std::to_string(i), "", "x@example.org", "note"});
+    records[7000].misc = std::string(600 * 1024, 'm') + " end";
+    const std::string written = SaveToFile(records, -5);
+    CRecordList inMemory;
+    FillList(inMemory, records, -5);
+    std::string expected;
+    inMemory.SaveToBytes(expected);
+    ASSERT_EQ(written, expected);
+
+    CRecordList list;
+    list.Load();
+    EXPECT_TRUE(list.IsLoadComplete());
+    EXPECT_EQ(list.m_nReserved, -5);
+    EXPECT_EQ(WalkRecords(list), records);
+
+    const size_t nChunk = 256 * 1024;
+    for (size_t nPadding = nChunk - 6; nPadding <= nChunk + 1; ++nPadding) {
+        SCOPED_TRACE(nPadding);
+        WriteFileBytes(kFile, std::string(nPadding, '\n') + kTwoRecordBytes);
+        list.Load();
+        EXPECT_TRUE(list.IsLoadComplete());
+        EXPECT_EQ(list.m_nReserved, 12);
+        EXPECT_EQ(WalkRecords(list), kTwoRecords);
+    }
+}
+
 }   // namespace

@@ -176,9 +176,11 @@ TEST_F(RecordListTest, SettersChangeOnlyTheCursorField)
     EXPECT_EQ(CursorRecord(list), (TestRecord{"N", "", "P", "E", "M"}));
 }
 
-// The list remembers the cursor's position to walk quickly; random
-// operations checked against a plain vector catch any slip in that
-// bookkeeping.
+// The list remembers the cursor's position and walks from the head, the
+// cursor or the tail, whichever is nearest; random operations checked
+// against a plain vector catch any slip in that bookkeeping. Appends come
+// twice as often as deletes, so the list grows long enough for the three
+// starting points to differ, and walks back from the end come from the tail.
 TEST_F(RecordListTest, RandomOperationsMatchASimpleModel)
 {
     std::mt19937 random(20240611);
@@ -188,8 +190,9 @@ TEST_F(RecordListTest, RandomOperationsMatchASimpleModel)
     for (int step = 0; step < 5000; ++step) {
         const int nSize = static_cast<int>(model.size());
         const int nIndex = std::uniform_int_distribution<int>(-2, nSize + 1)(random);
-        switch (std::uniform_int_distribution<int>(0, 3)(random)) {
-        case 0: {
+        switch (std::uniform_int_distribution<int>(0, 5)(random)) {
+        case 0:
+        case 1: {
             const TestRecord r{"n" + std::to_string(nNext++), "p", "q", "e", "m"};
             AppendRecord(list, r);
             if (model.back().name.empty())
@@ -199,7 +202,7 @@ TEST_F(RecordListTest, RandomOperationsMatchASimpleModel)
             nCursor = model.size() - 1;
             break;
         }
-        case 1:
+        case 2:
             list.DeleteAt(nIndex);
             if (nIndex < 0 || nIndex >= nSize)
                 nCursor = nIndex < 0 ? 0 : model.size() - 1;
@@ -208,9 +211,18 @@ TEST_F(RecordListTest, RandomOperationsMatchASimpleModel)
             else
                 model.erase(model.begin() + nIndex), nCursor = nIndex > 0 ? nIndex - 1 : 0;
             break;
-        case 2:
+        case 3:
             list.SeekTo(nIndex);
             nCursor = static_cast<size_t>(std::clamp(nIndex, 0, nSize - 1));
+            break;
+        case 4:
+            // A walk back from the end, as clicking the last name and then
+            // the ones above it does.
+            for (int i = nSize - 1; i >= std::max(0, nSize - 4); --i) {
+                list.SeekTo(i);
+                ASSERT_EQ(CursorRecord(list), model[static_cast<size_t>(i)]) << "step " << step << ", back to " << i;
+            }
+            nCursor = static_cast<size_t>(std::max(0, nSize - 4));
             break;
         default:
             list.SetEmail(CString(std::to_string(step)));

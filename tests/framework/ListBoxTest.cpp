@@ -1,10 +1,14 @@
 // List boxes: entries stay where the program puts them, program changes are
 // silent, every change by the user is reported, and double-clicks anywhere.
 
-#include <QListWidget>
+#include <string>
+
+#include <QApplication>
+#include <QListView>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "framework/ListBoxWidget.h"
 #include "tests/framework/TestDialog.h"
 #include "tests/support/GuiTest.h"
 
@@ -54,6 +58,25 @@ TEST_F(ListBoxTest, PositionInsertsAreNeverSortedDespiteTheSortStyle)
     });
 }
 
+// A damaged or foreign file can put a zero byte inside a name: the entry is
+// shown and read back whole, also after removals have compacted the box.
+TEST_F(ListBoxTest, AnEntryHoldingAZeroByteIsKeptWhole)
+{
+    RunInDialog([](QWidget*, CListBox& list) {
+        const CString withZero("a\0b\x81", 4);
+        list.ResetContent();
+        ASSERT_EQ(list.InsertString(0, withZero), 0);
+        for (int i = 0; i < 3000; ++i)
+            list.InsertString(-1, "padding to be removed");
+        while (list.GetCount() > 1)
+            list.DeleteString(static_cast<UINT>(list.GetCount() - 1));
+        EXPECT_EQ(Text(list, 0), withZero);
+        auto* view = qobject_cast<QAbstractItemView*>(list.GetSafeHwnd());
+        ASSERT_NE(view, nullptr);
+        EXPECT_EQ(view->model()->index(0, 0).data().toString(), QString::fromUtf16(u"a\u0000b\u0081", 4));
+    });
+}
+
 TEST_F(ListBoxTest, SelectionByTheProgramRaisesNoNotification)
 {
     RunInDialog([this](QWidget*, CListBox& list) {
@@ -74,7 +97,7 @@ TEST_F(ListBoxTest, EverySelectionChangeByTheUserIsReported)
 {
     m_dlg.m_nInitialSelection = 0;
     RunInDialog([this](QWidget* w, CListBox& list) {
-        auto* view = static_cast<QListWidget*>(Control(w, IDC_T_LIST));
+        auto* view = static_cast<QListView*>(Control(w, IDC_T_LIST));
         view->setFocus();
         PressKey(Qt::Key_Down);
         EXPECT_EQ(list.GetCurSel(), 1);
@@ -82,7 +105,8 @@ TEST_F(ListBoxTest, EverySelectionChangeByTheUserIsReported)
         PressKey(Qt::Key_End);
         EXPECT_EQ(list.GetCurSel(), 2);
         EXPECT_EQ(m_dlg.m_nSelChanges, 2);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualItemRect(view->item(0)).center());
+        QTest::mouseClick(
+            view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(view->model()->index(0, 0)).center());
         EXPECT_EQ(list.GetCurSel(), 0);
         EXPECT_EQ(m_dlg.m_nSelChanges, 3);
     });
@@ -109,8 +133,8 @@ TEST_F(ListBoxTest, DoubleClickAnywhereIsReportedAndBelowTheEntriesKeepsTheSelec
 {
     m_dlg.m_nInitialSelection = 2;
     RunInDialog([this](QWidget* w, CListBox& list) {
-        auto* view = static_cast<QListWidget*>(Control(w, IDC_T_LIST));
-        const QRect last = view->visualItemRect(view->item(2));
+        auto* view = static_cast<QListView*>(Control(w, IDC_T_LIST));
+        const QRect last = view->visualRect(view->model()->index(2, 0));
         const QPoint below(last.center().x(), last.bottom() + last.height());
         ASSERT_LT(below.y(), view->viewport()->height());
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, below);
@@ -118,7 +142,8 @@ TEST_F(ListBoxTest, DoubleClickAnywhereIsReportedAndBelowTheEntriesKeepsTheSelec
         EXPECT_EQ(list.GetCurSel(), 2);
         EXPECT_EQ(m_dlg.m_nSelChanges, 0);
 
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualItemRect(view->item(1)).center());
+        QTest::mouseDClick(
+            view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(view->model()->index(1, 0)).center());
         EXPECT_EQ(m_dlg.m_nDblClicks, 2);
         EXPECT_EQ(list.GetCurSel(), 1);
     });
@@ -132,6 +157,83 @@ TEST_F(ListBoxTest, DeletingLeavesNothingSelected)
         EXPECT_EQ(list.GetCurSel(), -1);
         EXPECT_EQ(Text(list, 1), "Mia");
         EXPECT_EQ(list.DeleteString(2), LB_ERR);
+        EXPECT_EQ(m_dlg.m_nSelChanges, 0);
+    });
+}
+
+// Assistive technology hears "label: text" for a labelled row; the screen
+// shows the text alone.
+TEST_F(ListBoxTest, RowLabelsPrefixOnlyTheSpokenText)
+{
+    RunInDialog([](QWidget* w, CListBox&) {
+        auto* view = static_cast<ListBoxWidget*>(Control(w, IDC_T_LIST));
+        view->SetRowLabels({"First", ""});
+        const auto row = [view](int i) { return view->model()->index(i, 0); };
+        EXPECT_EQ(row(0).data(Qt::AccessibleTextRole).toString(), "First: Zed");
+        EXPECT_EQ(row(1).data(Qt::AccessibleTextRole).toString(), "Adam");
+        EXPECT_EQ(row(2).data(Qt::AccessibleTextRole).toString(), "Mia");
+        EXPECT_EQ(row(0).data(Qt::DisplayRole).toString(), "Zed");
+    });
+}
+
+// Typing a letter selects the next entry that begins with it, whatever its
+// case, accented letters too, wrapping round at the end; the user's choice
+// is reported.
+TEST_F(ListBoxTest, TypingSelectsTheNextEntryBeginningWithTheLetter)
+{
+    m_dlg.m_listItems = {"Zed", "adam", "\xC9mile", "Mia", "Abe"};
+    m_dlg.m_nInitialSelection = 0;
+    RunInDialog([this](QWidget* w, CListBox& list) {
+        auto* view = static_cast<QListView*>(Control(w, IDC_T_LIST));
+        view->setFocus();
+        // Every letter starts a new search instead of continuing the last.
+        const int nInterval = QApplication::keyboardInputInterval();
+        QApplication::setKeyboardInputInterval(1);
+        const auto type = [view](QChar ch) {
+            QTest::qWait(5);
+            QTest::sendKeyEvent(QTest::Click, view, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        };
+        type('a');
+        EXPECT_EQ(list.GetCurSel(), 1);
+        type(QChar(0xE9));   // e acute
+        EXPECT_EQ(list.GetCurSel(), 2);
+        type('a');
+        EXPECT_EQ(list.GetCurSel(), 4);
+        type('z');
+        EXPECT_EQ(list.GetCurSel(), 0);
+        EXPECT_EQ(m_dlg.m_nSelChanges, 4);
+        QApplication::setKeyboardInputInterval(nInterval);
+    });
+}
+
+// A long fill is announced to the view in one go: it must still raise no
+// notification, leave the selection where it was, keep every entry at its
+// position, and reach the view both when the program next uses the box and
+// when control returns to the event loop.
+TEST_F(ListBoxTest, ALargeFillIsSilentAndKeepsPositions)
+{
+    m_dlg.m_nInitialSelection = 1;
+    RunInDialog([this](QWidget* w, CListBox& list) {
+        auto* view = static_cast<QListView*>(Control(w, IDC_T_LIST));
+        const int nAdded = 50000;
+        for (int i = 0; i < nAdded; ++i)
+            ASSERT_EQ(list.InsertString(3 + i, ("Entry " + std::to_string(i)).c_str()), 3 + i);
+        ASSERT_EQ(list.GetCount(), 3 + nAdded);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(view->model()->rowCount(), 3 + nAdded) << "the view learns of the fill from the event loop";
+        EXPECT_EQ(view->model()->index(3 + nAdded - 1, 0).data().toString(), "Entry 49999");
+
+        for (int i = 0; i < nAdded; ++i)
+            list.InsertString(-1, "More");
+        EXPECT_EQ(list.InsertString(1, "Middle"), 1);
+        EXPECT_EQ(view->model()->rowCount(), 4 + 2 * nAdded) << "or when the program next uses the box";
+        EXPECT_EQ(Text(list, 0), "Zed");
+        EXPECT_EQ(Text(list, 1), "Middle");
+        EXPECT_EQ(Text(list, 2), "Adam");
+        EXPECT_EQ(Text(list, 4 + 12345), "Entry 12345");
+        EXPECT_EQ(Text(list, 3 + 2 * nAdded), "More");
+        EXPECT_EQ(list.GetCurSel(), 2) << "the selected entry moved down with the insert above it";
+        EXPECT_EQ(list.SetCurSel(3 + 2 * nAdded), 3 + 2 * nAdded);
         EXPECT_EQ(m_dlg.m_nSelChanges, 0);
     });
 }

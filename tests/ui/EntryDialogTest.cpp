@@ -214,17 +214,17 @@ TEST_F(EntryDialogTest, DoubleClickOnADetailLineFocusesItsBoxAndTheNextEditTheNa
     struct Expectation { int nLine; int nBox; };
     const Expectation cases[] = {{0, IDC_PHONE}, {1, IDC_PAGER}, {2, IDC_EMAIL}, {3, IDC_MISC}, {-1, IDC_NAME}};
     RunMainWindow(m_dlg, kTwo, [&](QWidget* w) {
-        QListWidget* details = DetailList(w);
+        QListView* details = DetailList(w);
         for (const Expectation& c : cases) {
             SCOPED_TRACE(c.nLine);
             ClickName(w, 1);
             ClickName(w, 0);   // a new selection refills the details: no line selected
             QPoint where;
             if (c.nLine >= 0) {
-                where = details->visualItemRect(details->item(c.nLine)).center();
+                where = RowRect(details, c.nLine).center();
             } else {
                 where = QPoint(details->viewport()->width() / 2, details->viewport()->height() - 2);
-                ASSERT_EQ(details->itemAt(where), nullptr) << "no room below the last line";
+                ASSERT_FALSE(details->indexAt(where).isValid()) << "no room below the last line";
             }
             int nFocused = 0;
             RunWhenModal([&](QWidget* dialog) {
@@ -258,13 +258,13 @@ TEST_F(EntryDialogTest, DoubleClickOnANameAndEnterInEitherListOpenEdit)
             EXPECT_EQ(Focus(), Control(dialog, IDC_NAME));
             PressKey(Qt::Key_Escape);
         };
-        QListWidget* names = NameList(w);
+        QListView* names = NameList(w);
         RunWhenModal(expectNameFocused);
         QTest::mouseDClick(names->viewport(), Qt::LeftButton, Qt::NoModifier,
-                           names->visualItemRect(names->item(1)).center());
+                           RowRect(names, 1).center());
         ASSERT_TRUE(WaitFor([w] { return w->isActiveWindow(); }));
 
-        for (QListWidget* list : {names, DetailList(w)}) {
+        for (QListView* list : {names, DetailList(w)}) {
             list->setFocus();
             RunWhenModal(expectNameFocused);
             PressKey(Qt::Key_Return);

@@ -36,9 +36,9 @@ int RunMainWindow(CDirectoryDlg& dlg, const std::vector<TestRecord>& records, co
 
 void ClickName(QWidget* w, int row)
 {
-    QListWidget* list = NameList(w);
-    list->scrollToItem(list->item(row));   // as the user scrolls to a name first
-    const QRect rect = list->visualItemRect(list->item(row));
+    QListView* list = NameList(w);
+    list->scrollTo(Row(list, row));   // as the user scrolls to a name first
+    const QRect rect = RowRect(list, row);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -33,20 +33,27 @@ struct DirectoryDlgProbe
 
 namespace MainWindow {
 
-inline QListWidget* NameList(QWidget* w) { return qobject_cast<QListWidget*>(GuiTest::Control(w, IDC_NAME_LIST)); }
-inline QListWidget* DetailList(QWidget* w) { return qobject_cast<QListWidget*>(GuiTest::Control(w, IDC_DETAIL_LIST)); }
+inline QListView* NameList(QWidget* w) { return qobject_cast<QListView*>(GuiTest::Control(w, IDC_NAME_LIST)); }
+inline QListView* DetailList(QWidget* w) { return qobject_cast<QListView*>(GuiTest::Control(w, IDC_DETAIL_LIST)); }
 
-inline QStringList Rows(QListWidget* list)
+inline QModelIndex Row(QListView* list, int row) { return list->model()->index(row, 0); }
+inline QRect RowRect(QListView* list, int row) { return list->visualRect(Row(list, row)); }
+
+inline QStringList Rows(QListView* list)
 {
     QStringList rows;
-    for (int i = 0; i < list->count(); ++i)
-        rows << list->item(i)->text();
+    for (int i = 0; i < list->model()->rowCount(); ++i)
+        rows << Row(list, i).data().toString();
     return rows;
 }
 
 inline QStringList Names(QWidget* w) { return Rows(NameList(w)); }
 inline QStringList Details(QWidget* w) { return Rows(DetailList(w)); }
-inline int Selected(QWidget* w) { return NameList(w)->currentRow() >= 0 && NameList(w)->currentItem()->isSelected() ? NameList(w)->currentRow() : -1; }
+inline int Selected(QWidget* w)
+{
+    const QModelIndex current = NameList(w)->currentIndex();
+    return current.isValid() && NameList(w)->selectionModel()->isSelected(current) ? current.row() : -1;
+}
 
 inline QStringList DetailsOf(const TestRecord& e)
 {

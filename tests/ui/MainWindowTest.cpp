@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, StartsWithTheFileInFileOrderFirstSelectedDetailsBesideLab
     const int nResult = RunMainWindow(m_dlg, kThree, [this](QWidget* w) {
         ExpectShows(m_dlg, w, kThree, 0);
         // Each detail row sits beside its label: Phone, Pager, Email, Misc.
-        QListWidget* details = DetailList(w);
+        QListView* details = DetailList(w);
         const QStringList labels = {"Phone", "Pager", "Email", "Misc."};
         for (int row = 0; row < 4; ++row) {
             QLabel* label = nullptr;
@@ -75,9 +75,9 @@ TEST_F(MainWindowTest, StartsWithTheFileInFileOrderFirstSelectedDetailsBesideLab
                 if (candidate->text() == labels[row])
                     label = candidate;
             ASSERT_NE(label, nullptr) << labels[row].toStdString();
-            const int rowCentre = details->viewport()->mapTo(w, details->visualItemRect(details->item(row)).center()).y();
+            const int rowCentre = details->viewport()->mapTo(w, RowRect(details, row).center()).y();
             const int labelCentre = label->geometry().center().y();
-            EXPECT_LE(std::abs(rowCentre - labelCentre), details->visualItemRect(details->item(row)).height() / 2)
+            EXPECT_LE(std::abs(rowCentre - labelCentre), RowRect(details, row).height() / 2)
                 << labels[row].toStdString() << " row is not beside its label";
         }
     });
