@@ -8,13 +8,12 @@
 #include "data/DirectoryWriter.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QByteArrayView>
-#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
@@ -66,19 +65,20 @@ int OpenDirectoryFile(const char* pszFileName, bool& bMissing, CString& strError
     return fd;
 }
 
-// Hashes bytes as they pass, for the fingerprint of what was read or written.
+// Counts and checksums bytes as they pass, for the fingerprint of what was
+// read or written.
 class CByteTally
 {
 public:
     void Add(const char* pBytes, size_t nLength)
     {
-        m_hash.addData(QByteArrayView(pBytes, static_cast<qsizetype>(nLength)));
+        m_nChecksum = CFileFingerprint::Checksum(m_nChecksum, pBytes, nLength);
         m_nSize += nLength;
     }
-    CFileFingerprint Fingerprint() const { return CFileFingerprint::OfDigest(m_nSize, m_hash.result().toStdString()); }
+    CFileFingerprint Fingerprint() const { return CFileFingerprint::OfChecksum(m_nSize, m_nChecksum); }
 
 private:
-    QCryptographicHash m_hash{QCryptographicHash::Sha256};
+    uint32_t m_nChecksum = CFileFingerprint::Checksum(0, nullptr, 0);
     size_t m_nSize = 0;
 };
 
@@ -275,9 +275,14 @@ bool TryWriteInPlace(const char* pszFileName, const std::string& bytes, SaveOutc
 // Gives the new file the old one's owner and group, where the user may.
 void KeepOwner(int fd, const struct stat& old)
 {
-    if (fchown(fd, old.st_uid, old.st_gid) != 0)
-        (void)fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    if (fchown(fd, old.st_uid, old.st_gid) == 0)
+        return;
+    // Only root may give a file away; the group is kept where the user is
+    // one of its members, and otherwise the new file stays in the user's own.
+    if (fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0)
+        return;
 }
+
 // Writes the file beside the old one, then renames it over it: on any
 // failure the old file is left exactly as it was. writeAll hands every byte
 // to the sink it is given and returns whether all were taken; it runs once

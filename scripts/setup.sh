@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config zlib1g-dev
   qt6-base-dev libgl-dev qt6-wayland
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libcups2-dev cups-daemon cups-client
