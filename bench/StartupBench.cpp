@@ -69,7 +69,7 @@ template <class Steps> void RunInMainWindow(Steps steps)
     // The first event the dialog's own loop handles comes once the window
     // is up.
     QTimer::singleShot(0, [&dlg, &steps] {
-        steps(QApplication::activeModalWidget());
+        steps(dlg.GetSafeHwnd());
         dlg.EndDialog(IDCANCEL);
     });
     dlg.DoModal();
