@@ -55,7 +55,7 @@ constexpr unsigned int kCapacityFlagBit = 0x80000000u;
 
 static_assert(sizeof(CString) == 16, "five strings a record decide a directory's size");
 
-} // namespace
+}   // namespace
 
 void CString::SetStringTable(StringLookup lookup)
 {

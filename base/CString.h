@@ -18,7 +18,7 @@ class CString
 {
 public:
     CString() noexcept { MakeEmpty(); }
-    CString(const char* psz);                 // NOLINT: implicit like the text literals it stands for
+    CString(const char* psz);   // NOLINT: implicit like the text literals it stands for
     CString(const char* pch, int nLength);
     explicit CString(const std::string& bytes);
     explicit CString(std::string_view bytes);
@@ -76,8 +76,16 @@ public:
     friend bool operator!=(const CString& a, const CString& b) { return !(a == b); }
     friend bool operator==(const CString& a, const char* b) { return a.View() == std::string_view(b ? b : ""); }
     friend bool operator!=(const CString& a, const char* b) { return !(a == b); }
-    friend CString operator+(CString a, const CString& b) { a += b; return a; }
-    friend CString operator+(CString a, const char* b) { a += b; return a; }
+    friend CString operator+(CString a, const CString& b)
+    {
+        a += b;
+        return a;
+    }
+    friend CString operator+(CString a, const char* b)
+    {
+        a += b;
+        return a;
+    }
 
 private:
     // Inline: the text, a zero byte after it, and in the last byte the room

@@ -42,7 +42,10 @@ class CRect : public RECT
 {
 public:
     CRect() = default;
-    CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
+    CRect(int l, int t, int r, int b)
+        : RECT{l, t, r, b}
+    {
+    }
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     operator LPRECT() { return this; }
@@ -53,7 +56,7 @@ constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
-constexpr UINT ID_HELP = 0xE146;            // 57670
+constexpr UINT ID_HELP = 0xE146;   // 57670
 
 // Message-box types.
 constexpr UINT MB_OK = 0x0000;

@@ -222,7 +222,7 @@ void CRecordList::WriteRecords(CDirectoryWriter& writer)
         if (writer.WriteRecord(
                 pNode->m_strName, pNode->m_strMisc, pNode->m_strPhone, pNode->m_strPager, pNode->m_strEmail))
             for (CString* pField :
-                 {&pNode->m_strName, &pNode->m_strMisc, &pNode->m_strPhone, &pNode->m_strPager, &pNode->m_strEmail})
+                {&pNode->m_strName, &pNode->m_strMisc, &pNode->m_strPhone, &pNode->m_strPager, &pNode->m_strEmail})
                 ReplaceInField(*pField, DirectoryFormat::kSpaceSubstitute, ' ');
     }
     m_pCursor = m_pTail;

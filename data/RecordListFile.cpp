@@ -112,8 +112,7 @@ public:
     void ReadToEnd()
     {
         char buffer[64 * 1024];
-        while (Read(buffer, sizeof buffer) > 0) {
-        }
+        while (Read(buffer, sizeof buffer) > 0) { }
     }
 
     bool HasFailed() const { return m_bFailed; }

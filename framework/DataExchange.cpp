@@ -41,10 +41,11 @@ bool ParseInt(const std::string& text, int& value)
     pDX->Fail();
 }
 
-} // namespace
+}   // namespace
 
 CDataExchange::CDataExchange(CDialog* pDlgWnd, BOOL bSaveAndValidate)
-    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd)
+    : m_bSaveAndValidate(bSaveAndValidate)
+    , m_pDlgWnd(pDlgWnd)
 {
 }
 

@@ -13,7 +13,11 @@ class DialogUnits
 {
 public:
     explicit DialogUnits(const QFont& font);
-    DialogUnits(int nBaseX, int nBaseY) : m_nBaseX(nBaseX), m_nBaseY(nBaseY) {}
+    DialogUnits(int nBaseX, int nBaseY)
+        : m_nBaseX(nBaseX)
+        , m_nBaseY(nBaseY)
+    {
+    }
 
     int BaseX() const { return m_nBaseX; }
     int BaseY() const { return m_nBaseY; }

@@ -101,9 +101,9 @@ TextNeed NeedOf(const QWidget* control, int nWidth)
         const QString text = ShownText(label->text(), label->buddy() != nullptr);
         const int nInset = label->frameWidth();
         need.nWidth = OneLineWidth(label->font(), text) + 2 * nInset;
-        const QRect wrapped = QFontMetrics(label->font())
-                                  .boundingRect(QRect(0, 0, std::max(1, nWidth - 2 * nInset), 1 << 20),
-                                      Qt::TextWordWrap, text);
+        const QRect wrapped
+            = QFontMetrics(label->font())
+                  .boundingRect(QRect(0, 0, std::max(1, nWidth - 2 * nInset), 1 << 20), Qt::TextWordWrap, text);
         need.nWrappedHeight = wrapped.height() + 2 * nInset;
     }
     return need;
@@ -120,10 +120,12 @@ QString WithoutMnemonic(const DialogItemTemplate& label)
     return ShownText(TextCodec::ToQString(label.pszText), !StyleHas(label.dwStyle, SS_NOPREFIX));
 }
 
-} // namespace
+}   // namespace
 
 DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate, QWidget* pOwner)
-    : QDialog(pOwner), m_dialog(dialog), m_template(dialogTemplate)
+    : QDialog(pOwner)
+    , m_dialog(dialog)
+    , m_template(dialogTemplate)
 {
     OpenWindows().push_back(this);
     setFont(TemplateFont(dialogTemplate));
@@ -252,8 +254,8 @@ void DialogWindow::AddWindowShortcuts()
         return;
     // Window managers keep Alt+Space for their own window menu; Shift+F10
     // and the Menu key reach this one on any desktop.
-    for (const QKeySequence& keys : {QKeySequence(Qt::ALT | Qt::Key_Space), QKeySequence(Qt::SHIFT | Qt::Key_F10),
-             QKeySequence(Qt::Key_Menu)}) {
+    for (const QKeySequence& keys :
+        {QKeySequence(Qt::ALT | Qt::Key_Space), QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
         auto* menu = new QShortcut(keys, this);
         connect(menu, &QShortcut::activated, this, [this] { OpenSystemMenu(mapToGlobal(QPoint(0, 0))); });
     }
@@ -342,7 +344,8 @@ QWidget* DialogWindow::CreateListBox(const DialogItemTemplate& item)
         notify = [this, nId](UINT nCode) { SendCommand(nId, nCode); };
     auto* list = new ListBoxWidget(this, notify);
     list->setFrameShape(StyleHas(item.dwStyle, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
-    list->setVerticalScrollBarPolicy(StyleHas(item.dwStyle, WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollBarPolicy(
+        StyleHas(item.dwStyle, WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     return list;
 }
 

@@ -68,7 +68,7 @@ void FindInsertion(const QString& previous, const QString& input, qsizetype& nPr
         ++nSuffix;
 }
 
-} // namespace
+}   // namespace
 
 EditValidator::EditValidator(QObject* pParent)
     : QValidator(pParent)

@@ -60,7 +60,7 @@ QTextBrowser* CreateWindow()
     return window;
 }
 
-} // namespace
+}   // namespace
 
 void HelpWindow::Open()
 {

@@ -28,8 +28,7 @@ public:
     void SetRowLabels(const QStringList& labels);
 
     // Runs change() as the program's own change: it raises no notification.
-    template <class F>
-    auto AsProgramChange(F change)
+    template <class F> auto AsProgramChange(F change)
     {
         ProgramChange guard(m_nProgramChanges);
         return change();
@@ -47,7 +46,11 @@ protected:
 private:
     struct ProgramChange
     {
-        explicit ProgramChange(int& nDepth) : m_nDepth(nDepth) { ++m_nDepth; }
+        explicit ProgramChange(int& nDepth)
+            : m_nDepth(nDepth)
+        {
+            ++m_nDepth;
+        }
         ~ProgramChange() { --m_nDepth; }
         int& m_nDepth;
     };

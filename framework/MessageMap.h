@@ -24,7 +24,10 @@ struct Message
 class MessageMap
 {
 public:
-    constexpr explicit MessageMap(const MessageMap* pBase) : m_pBase(pBase) {}
+    constexpr explicit MessageMap(const MessageMap* pBase)
+        : m_pBase(pBase)
+    {
+    }
     virtual ~MessageMap() = default;
 
     const MessageMap* Base() const { return m_pBase; }
@@ -36,8 +39,7 @@ private:
 };
 
 // One typed entry of class T's map.
-template <class T>
-struct MessageEntry
+template <class T> struct MessageEntry
 {
     using VoidHandler = void (T::*)();
     using SysCommandHandler = void (T::*)(UINT, LPARAM);
@@ -70,24 +72,56 @@ struct MessageEntry
 };
 
 // Entry makers, one per kind of message the program handles.
-template <class T> MessageEntry<T> OnCommandEntry(UINT nId, void (T::*pfn)()) { return {WM_COMMAND, BN_CLICKED, nId, pfn}; }
-template <class T> MessageEntry<T> OnBnClickedEntry(UINT nId, void (T::*pfn)()) { return {WM_COMMAND, BN_CLICKED, nId, pfn}; }
-template <class T> MessageEntry<T> OnLbnSelChangeEntry(UINT nId, void (T::*pfn)()) { return {WM_COMMAND, LBN_SELCHANGE, nId, pfn}; }
-template <class T> MessageEntry<T> OnLbnDblClkEntry(UINT nId, void (T::*pfn)()) { return {WM_COMMAND, LBN_DBLCLK, nId, pfn}; }
-template <class T> MessageEntry<T> OnSysCommandEntry(void (T::*pfn)(UINT, LPARAM)) { return {WM_SYSCOMMAND, 0, 0, pfn}; }
-template <class T> MessageEntry<T> OnPaintEntry(void (T::*pfn)()) { return {WM_PAINT, 0, 0, pfn}; }
-template <class T> MessageEntry<T> OnDestroyEntry(void (T::*pfn)()) { return {WM_DESTROY, 0, 0, pfn}; }
-template <class T> MessageEntry<T> OnQueryDragIconEntry(HCURSOR (T::*pfn)()) { return {WM_QUERYDRAGICON, 0, 0, pfn}; }
+template <class T> MessageEntry<T> OnCommandEntry(UINT nId, void (T::*pfn)())
+{
+    return {WM_COMMAND, BN_CLICKED, nId, pfn};
+}
+template <class T> MessageEntry<T> OnBnClickedEntry(UINT nId, void (T::*pfn)())
+{
+    return {WM_COMMAND, BN_CLICKED, nId, pfn};
+}
+template <class T> MessageEntry<T> OnLbnSelChangeEntry(UINT nId, void (T::*pfn)())
+{
+    return {WM_COMMAND, LBN_SELCHANGE, nId, pfn};
+}
+template <class T> MessageEntry<T> OnLbnDblClkEntry(UINT nId, void (T::*pfn)())
+{
+    return {WM_COMMAND, LBN_DBLCLK, nId, pfn};
+}
+template <class T> MessageEntry<T> OnSysCommandEntry(void (T::*pfn)(UINT, LPARAM))
+{
+    return {WM_SYSCOMMAND, 0, 0, pfn};
+}
+template <class T> MessageEntry<T> OnPaintEntry(void (T::*pfn)())
+{
+    return {WM_PAINT, 0, 0, pfn};
+}
+template <class T> MessageEntry<T> OnDestroyEntry(void (T::*pfn)())
+{
+    return {WM_DESTROY, 0, 0, pfn};
+}
+template <class T> MessageEntry<T> OnQueryDragIconEntry(HCURSOR (T::*pfn)())
+{
+    return {WM_QUERYDRAGICON, 0, 0, pfn};
+}
 
 // The map of class T over a static array of its entries.
-template <class T>
-class TypedMessageMap final : public MessageMap
+template <class T> class TypedMessageMap final : public MessageMap
 {
 public:
     template <std::size_t N>
     TypedMessageMap(const MessageMap* pBase, const MessageEntry<T> (&entries)[N])
-        : MessageMap(pBase), m_pEntries(entries), m_nEntries(N) {}
-    TypedMessageMap(const MessageMap* pBase) : MessageMap(pBase), m_pEntries(nullptr), m_nEntries(0) {}
+        : MessageMap(pBase)
+        , m_pEntries(entries)
+        , m_nEntries(N)
+    {
+    }
+    TypedMessageMap(const MessageMap* pBase)
+        : MessageMap(pBase)
+        , m_pEntries(nullptr)
+        , m_nEntries(0)
+    {
+    }
 
     bool DispatchOwn(CCmdTarget& target, const Message& msg, LRESULT& result) const override
     {

@@ -35,7 +35,7 @@ int ByteOf(char32_t ch)
     return -1;
 }
 
-} // namespace
+}   // namespace
 
 QString TextCodec::ToQString(const CString& text)
 {

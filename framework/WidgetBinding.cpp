@@ -8,7 +8,7 @@ namespace {
 constexpr const char* kIdProperty = "dialstackControlId";
 constexpr const char* kWndProperty = "dialstackWnd";
 
-} // namespace
+}   // namespace
 
 void WidgetBinding::SetControlId(QWidget* pWidget, int nId)
 {

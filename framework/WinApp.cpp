@@ -30,7 +30,7 @@ const char* FindAppString(UINT nID)
     return AfxGetResources().FindString(nID);
 }
 
-} // namespace
+}   // namespace
 
 CWinApp::CWinApp()
 {

@@ -31,10 +31,16 @@ struct CWnd::Private
 
 namespace {
 
-constexpr UINT LoWord(WPARAM w) { return static_cast<UINT>(w & 0xFFFF); }
-constexpr UINT HiWord(WPARAM w) { return static_cast<UINT>((w >> 16) & 0xFFFF); }
+constexpr UINT LoWord(WPARAM w)
+{
+    return static_cast<UINT>(w & 0xFFFF);
+}
+constexpr UINT HiWord(WPARAM w)
+{
+    return static_cast<UINT>((w >> 16) & 0xFFFF);
+}
 
-} // namespace
+}   // namespace
 
 CWnd::CWnd()
     : d(std::make_unique<Private>())

@@ -6,12 +6,10 @@
 
 #include "printer/Windows1252.h"
 
-namespace
-{
+namespace {
 
-const char kNoDefaultPrinter[] =
-    "No default printer is configured. Choose one in the system's printer "
-    "settings or with \"lpoptions -d PRINTER\".";
+const char kNoDefaultPrinter[] = "No default printer is configured. Choose one in the system's printer "
+                                 "settings or with \"lpoptions -d PRINTER\".";
 const char kServiceNotRunning[] = "The print service (CUPS) is not running.";
 const char kDefaultMissingPrefix[] = "The default printer is not available: ";
 // What libcups says when nothing at all names a default destination; any
@@ -56,7 +54,10 @@ bool IsIppSuccess(ipp_status_t status)
 class CDestination
 {
 public:
-    CDestination() : m_pDest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr)) {}
+    CDestination()
+        : m_pDest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr))
+    {
+    }
     ~CDestination() { cupsFreeDests(m_pDest ? 1 : 0, m_pDest); }
     CDestination(const CDestination&) = delete;
     CDestination& operator=(const CDestination&) = delete;
@@ -74,7 +75,7 @@ private:
     cups_dest_t* m_pDest;
 };
 
-} // namespace
+}   // namespace
 
 CPrinterPort& CPrinterPort::operator<<(const char* psz)
 {

@@ -62,8 +62,8 @@ DialogTemplate EntryDialog(UINT nId, const char* pszCaption, DWORD dwSysMenu)
     const char* const kPager = "Pager Number";
     const char* const kEmail = "Email Address";
     const char* const kMisc = "Misc.";
-    DialogTemplate t{nId, DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | dwSysMenu, 0, 0, 0, 317, 111,
-        pszCaption, "MS Sans Serif", 8,
+    DialogTemplate t{nId, DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | dwSysMenu, 0, 0, 0, 317, 111, pszCaption,
+        "MS Sans Serif", 8,
         {
             {"EDIT", IDC_NAME, "", 60, 5, 190, 14, kEntry, 0, kName},
             {"EDIT", IDC_PHONE, "", 60, 25, 190, 15, kEntry, 0, kPhone},
@@ -83,7 +83,7 @@ DialogTemplate EntryDialog(UINT nId, const char* pszCaption, DWORD dwSysMenu)
     return t;
 }
 
-} // namespace
+}   // namespace
 
 std::vector<DialogTemplate> ProgramDialogTemplates()
 {

@@ -48,6 +48,9 @@ static const char* const kProgramIconXpm[] = {
     "................................",
 };
 
-} // namespace
+}   // namespace
 
-const char* const* ProgramIconXpm() { return kProgramIconXpm; }
+const char* const* ProgramIconXpm()
+{
+    return kProgramIconXpm;
+}

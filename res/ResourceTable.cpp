@@ -83,7 +83,7 @@ CString DottedVersion(const char* pszVersion)
     return dotted;
 }
 
-} // namespace
+}   // namespace
 
 const DialogTemplate* ResourceTable::FindDialog(UINT nId)
 {

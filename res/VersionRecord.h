@@ -5,7 +5,7 @@ struct VersionRecord
 {
     unsigned short fileVersion[4];
     unsigned short productVersion[4];
-    const char* pszLanguageBlock;      // language and code page of the strings
+    const char* pszLanguageBlock;   // language and code page of the strings
     const char* pszFileVersion;
     const char* pszProductVersion;
     const char* pszFileDescription;

@@ -35,7 +35,7 @@ void PrintLineUnlessEmpty(CPrinterPort& port, LPCTSTR lpszLead, const CString& s
         port << lpszLead << strField << '\n';
 }
 
-} // namespace
+}   // namespace
 
 CDirectoryDlg::CDirectoryDlg(CWnd* pParent)
     : CDialog(IDD_MAIN, pParent)
@@ -326,8 +326,8 @@ void CDirectoryDlg::OnPrint()
     const BOOL bPrinted = port.Close();
     m_records.SeekTo(m_nameList.GetCurSel());
     if (!bPrinted) {
-        const std::string text = std::string("The directory could not be printed: ") +
-            port.GetErrorText().GetString() + "\n\nNothing in the directory has changed.";
+        const std::string text = std::string("The directory could not be printed: ") + port.GetErrorText().GetString()
+            + "\n\nNothing in the directory has changed.";
         AfxMessageBox(text.c_str(), MB_OK, 0);
     }
 }

@@ -122,7 +122,9 @@ TEST_F(DataExchangeTest, Windows1252TextRoundTripsThroughAnEditBox)
         PressKey(Qt::Key_Return);
     });
     EXPECT_EQ(m_dlg.DoModal(), IDOK);
-    EXPECT_EQ(m_dlg.m_strText, "H\xE5kan \xD8" "berg, 12 \x80");
+    EXPECT_EQ(m_dlg.m_strText,
+        "H\xE5kan \xD8"
+        "berg, 12 \x80");
 }
 
 TEST_F(DataExchangeTest, EditBoxesRefuseWhatWindows1252CannotHoldAndFlattenLines)
@@ -139,4 +141,4 @@ TEST_F(DataExchangeTest, EditBoxesRefuseWhatWindows1252CannotHoldAndFlattenLines
     EXPECT_EQ(m_dlg.m_strText, "ab c d  e");
 }
 
-} // namespace
+}   // namespace

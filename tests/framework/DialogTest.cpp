@@ -129,7 +129,7 @@ TEST_F(DialogTest, CommandsWalkTheMapChainThenReachTheApplication)
     auto* app = static_cast<CTestApp*>(AfxGetApp());
     const int appCommandsBefore = app->m_nCommands;
     RunWhenModal([this](QWidget* w) {
-        Click(w, IDC_T_PUSH);         // only the base map has it
+        Click(w, IDC_T_PUSH);   // only the base map has it
         Click(w, IDC_T_OTHER_PUSH);   // both have it: the derived map wins
         Click(w, static_cast<int>(CTestApp::kCommandId));   // neither: the application's
         PressKey(Qt::Key_Escape);
@@ -180,4 +180,4 @@ TEST_F(DialogTest, WindowMenuHoldsMoveCloseAndAppendedItems)
     EXPECT_EQ(m_dlg.m_sysCommands, (std::vector<UINT>{IDM_T_ITEM, SC_CLOSE}));
 }
 
-} // namespace
+}   // namespace

@@ -238,4 +238,4 @@ TEST_F(ListBoxTest, ALargeFillIsSilentAndKeepsPositions)
     });
 }
 
-} // namespace
+}   // namespace

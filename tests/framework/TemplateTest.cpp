@@ -106,9 +106,9 @@ bool HasCloseBox(QWidget* w)
 TEST(DialogUnitsTest, RoundsWhereTruncationWouldShrinkTheLayout)
 {
     const DialogUnits units(6, 13);
-    EXPECT_EQ(units.ToPixelsX(3), 5);    // 4.5
-    EXPECT_EQ(units.ToPixelsX(5), 8);    // 7.5
-    EXPECT_EQ(units.ToPixelsY(5), 8);    // 8.125
+    EXPECT_EQ(units.ToPixelsX(3), 5);   // 4.5
+    EXPECT_EQ(units.ToPixelsX(5), 8);   // 7.5
+    EXPECT_EQ(units.ToPixelsY(5), 8);   // 8.125
     EXPECT_EQ(units.ToPixelsY(7), 11);   // 11.375
     EXPECT_EQ(DialogUnits::MulDiv(-3, 6, 4), -5);
 }
@@ -119,34 +119,48 @@ TEST(TemplateTest, MainWindow)
         EXPECT_EQ(w->windowTitle(), "Quillaven Dialstack");
         EXPECT_TRUE(HasCloseBox(w));
         EXPECT_FALSE(w->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-        ExpectLayout(w, 308, 191, {
-            {IDC_ADD_NAME, 5, 5, 55, 15, "Add Name"}, {IDC_SAVE_NOW, 5, 20, 55, 15, "Save Now"},
-            {IDC_DELETE_NAME, 65, 5, 55, 15, "Delete Name"}, {IDC_UNDO, 65, 20, 55, 15, "Undo Changes"},
-            {IDC_EDIT_NAME, 125, 5, 55, 15, "Edit Name"}, {IDC_PRINT, 125, 20, 55, 15, "Print"},
-            {IDC_SAVE_QUIT, 246, 5, 55, 14, "Save / Quit"}, {static_cast<int>(ID_HELP), 246, 20, 55, 14, "&Help"},
-            {IDC_NAME_LIST, 7, 40, 294, 95, ""}, {IDC_DETAIL_LIST, 31, 144, 270, 40, ""},
-            {IDC_STATIC, 7, 161, 20, 8, "Email"}, {IDC_STATIC, 7, 153, 20, 8, "Pager"},
-            {IDC_STATIC, 7, 145, 22, 8, "Phone"}, {IDC_MISC_LABEL, 7, 169, 18, 8, "Misc."},
-        });
+        ExpectLayout(w, 308, 191,
+            {
+                {IDC_ADD_NAME, 5, 5, 55, 15, "Add Name"},
+                {IDC_SAVE_NOW, 5, 20, 55, 15, "Save Now"},
+                {IDC_DELETE_NAME, 65, 5, 55, 15, "Delete Name"},
+                {IDC_UNDO, 65, 20, 55, 15, "Undo Changes"},
+                {IDC_EDIT_NAME, 125, 5, 55, 15, "Edit Name"},
+                {IDC_PRINT, 125, 20, 55, 15, "Print"},
+                {IDC_SAVE_QUIT, 246, 5, 55, 14, "Save / Quit"},
+                {static_cast<int>(ID_HELP), 246, 20, 55, 14, "&Help"},
+                {IDC_NAME_LIST, 7, 40, 294, 95, ""},
+                {IDC_DETAIL_LIST, 31, 144, 270, 40, ""},
+                {IDC_STATIC, 7, 161, 20, 8, "Email"},
+                {IDC_STATIC, 7, 153, 20, 8, "Pager"},
+                {IDC_STATIC, 7, 145, 22, 8, "Phone"},
+                {IDC_MISC_LABEL, 7, 169, 18, 8, "Misc."},
+            });
         EXPECT_EQ(Focus(), Control(w, IDC_ADD_NAME));
         // Away from the push buttons, Edit Name is the default again.
         Control(w, IDC_NAME_LIST)->setFocus();
         EXPECT_TRUE(static_cast<QPushButton*>(Control(w, IDC_EDIT_NAME))->isDefault());
         EXPECT_FALSE(static_cast<QPushButton*>(Control(w, IDC_ADD_NAME))->isDefault());
-        EXPECT_EQ(TabOrder(w, IDC_ADD_NAME, 11), (std::vector<int>{IDC_ADD_NAME, IDC_SAVE_NOW, IDC_DELETE_NAME,
-            IDC_UNDO, IDC_EDIT_NAME, IDC_PRINT, IDC_SAVE_QUIT, static_cast<int>(ID_HELP), IDC_NAME_LIST,
-            IDC_DETAIL_LIST, IDC_ADD_NAME}));
+        EXPECT_EQ(TabOrder(w, IDC_ADD_NAME, 11),
+            (std::vector<int>{IDC_ADD_NAME, IDC_SAVE_NOW, IDC_DELETE_NAME, IDC_UNDO, IDC_EDIT_NAME, IDC_PRINT,
+                IDC_SAVE_QUIT, static_cast<int>(ID_HELP), IDC_NAME_LIST, IDC_DETAIL_LIST, IDC_ADD_NAME}));
     });
 }
 
 std::vector<Expected> EntryControls()
 {
     return {
-        {IDC_NAME, 60, 5, 190, 14, ""}, {IDC_PHONE, 60, 25, 190, 15, ""}, {IDC_PAGER, 60, 45, 190, 15, ""},
-        {IDC_EMAIL, 60, 65, 190, 15, ""}, {IDC_MISC, 60, 85, 190, 15, ""},
-        {IDOK, 260, 5, 50, 14, "OK"}, {IDCANCEL, 260, 20, 50, 14, "Cancel"},
-        {IDC_STATIC, 30, 10, 25, 10, "Name"}, {IDC_STATIC, 35, 90, 18, 8, "Misc."},
-        {IDC_STATIC, 5, 30, 48, 8, "Phone Number"}, {IDC_STATIC, 5, 50, 46, 8, "Pager Number"},
+        {IDC_NAME, 60, 5, 190, 14, ""},
+        {IDC_PHONE, 60, 25, 190, 15, ""},
+        {IDC_PAGER, 60, 45, 190, 15, ""},
+        {IDC_EMAIL, 60, 65, 190, 15, ""},
+        {IDC_MISC, 60, 85, 190, 15, ""},
+        {IDOK, 260, 5, 50, 14, "OK"},
+        {IDCANCEL, 260, 20, 50, 14, "Cancel"},
+        {IDC_STATIC, 30, 10, 25, 10, "Name"},
+        {IDC_STATIC, 35, 90, 18, 8, "Misc."},
+        {IDC_STATIC, 5, 30, 48, 8, "Phone Number"},
+        {IDC_STATIC, 5, 50, 46, 8, "Pager Number"},
         {IDC_STATIC, 5, 70, 45, 8, "Email Address"},
     };
 }
@@ -185,10 +199,11 @@ TEST(TemplateTest, AboutBoxShowsTheIconAndKeepsAmpersandsOfNoPrefixText)
     InDialog(IDD_ABOUT_BOX, [](QWidget* w) {
         EXPECT_EQ(w->windowTitle(), "About Quillaven Dialstack");
         EXPECT_TRUE(HasCloseBox(w));
-        ExpectLayout(w, 251, 119, {
-            {IDC_STATIC, 40, 10, 119, 8, "Quillaven Dialstack Version 2.0"},
-            {IDOK, 212, 7, 32, 14, "OK"},
-        });
+        ExpectLayout(w, 251, 119,
+            {
+                {IDC_STATIC, 40, 10, 119, 8, "Quillaven Dialstack Version 2.0"},
+                {IDOK, 212, 7, 32, 14, "OK"},
+            });
         const DialogUnits& units = UnitsOf(w);
         QLabel* icon = nullptr;
         for (QLabel* label : w->findChildren<QLabel*>()) {
@@ -251,4 +266,4 @@ TEST(ResourceTest, HelpPageExplainsEveryCommand)
         EXPECT_NE(page.find(topic), std::string::npos) << topic;
 }
 
-} // namespace
+}   // namespace

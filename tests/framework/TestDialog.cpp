@@ -40,7 +40,7 @@ DialogTemplate NestedTemplate()
         }};
 }
 
-} // namespace
+}   // namespace
 
 void RegisterTestTemplates()
 {

@@ -47,7 +47,10 @@ protected:
 class CTestDialog : public CTestDialogBase
 {
 public:
-    explicit CTestDialog(UINT nTemplate = IDD_TEST, CWnd* pParent = nullptr) : CTestDialogBase(nTemplate, pParent) {}
+    explicit CTestDialog(UINT nTemplate = IDD_TEST, CWnd* pParent = nullptr)
+        : CTestDialogBase(nTemplate, pParent)
+    {
+    }
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
     static const MessageMap* GetThisMessageMap();
 
@@ -57,11 +60,11 @@ public:
     int m_nNumber = 0;
     int m_nTextLimit = 5;
     CListBox m_list;
-    std::vector<CString> m_listItems;       // put into the list on opening
+    std::vector<CString> m_listItems;   // put into the list on opening
     int m_nInitialSelection = -1;
 
     BOOL m_bInitResult = TRUE;
-    int m_nFocusOnInit = 0;                 // control to focus in OnInitDialog
+    int m_nFocusOnInit = 0;   // control to focus in OnInitDialog
     bool m_bAppendMenuItem = false;
 
     int m_nOtherPushes = 0;

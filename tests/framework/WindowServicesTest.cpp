@@ -23,7 +23,11 @@ namespace {
 class CPaintingDialog : public CDialog
 {
 public:
-    CPaintingDialog() : CDialog(IDD_TEST_NESTED), m_hIcon(AfxGetApp()->LoadIcon(IDI_MAIN)) {}
+    CPaintingDialog()
+        : CDialog(IDD_TEST_NESTED)
+        , m_hIcon(AfxGetApp()->LoadIcon(IDI_MAIN))
+    {
+    }
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
     static const MessageMap* GetThisMessageMap()
     {
@@ -110,4 +114,4 @@ TEST(WindowServicesTest, ProgramIconIs32By32InSixteenColours)
     EXPECT_GT(colours.size(), 3u);
 }
 
-} // namespace
+}   // namespace

@@ -8,14 +8,14 @@
 #include "tests/printer/PdfText.h"
 #include "tests/printer/PrivateCupsServer.h"
 
-namespace
-{
+namespace {
 
 // The listing of a two-record directory, written in the pieces a listing is
 // made of: literal text, field strings and single characters.
 void WriteExampleListing(CPrinterPort& port)
 {
-    port << "\t\tQuillaven Dialstack\n" << "\t\t\"No Frills\" Record Listing\n\n";
+    port << "\t\tQuillaven Dialstack\n"
+         << "\t\t\"No Frills\" Record Listing\n\n";
     port << '\t' << CString("Ann Lee") << '\n';
     port << "\tPhone: " << CString("555-0101") << '\n';
     port << "\t\t" << CString("Sister") << '\n';
@@ -27,37 +27,34 @@ void WriteExampleListing(CPrinterPort& port)
     port << '\f';
 }
 
-const std::string kExampleAsWritten =
-    "\t\tQuillaven Dialstack\n"
-    "\t\t\"No Frills\" Record Listing\n"
-    "\n"
-    "\tAnn Lee\n"
-    "\tPhone: 555-0101\n"
-    "\t\tSister\n"
-    "\n"
-    "\tBob Hart\n"
-    "\tPager: 555-0199\n"
-    "\tEmail: bhart-home\n"
-    "\n"
-    "\f";
+const std::string kExampleAsWritten = "\t\tQuillaven Dialstack\n"
+                                      "\t\t\"No Frills\" Record Listing\n"
+                                      "\n"
+                                      "\tAnn Lee\n"
+                                      "\tPhone: 555-0101\n"
+                                      "\t\tSister\n"
+                                      "\n"
+                                      "\tBob Hart\n"
+                                      "\tPager: 555-0199\n"
+                                      "\tEmail: bhart-home\n"
+                                      "\n"
+                                      "\f";
 
-const std::string kExampleAtPrinter =
-    "\t\tQuillaven Dialstack\r\n"
-    "\t\t\"No Frills\" Record Listing\r\n"
-    "\r\n"
-    "\tAnn Lee\r\n"
-    "\tPhone: 555-0101\r\n"
-    "\t\tSister\r\n"
-    "\r\n"
-    "\tBob Hart\r\n"
-    "\tPager: 555-0199\r\n"
-    "\tEmail: bhart-home\r\n"
-    "\r\n"
-    "\f";
+const std::string kExampleAtPrinter = "\t\tQuillaven Dialstack\r\n"
+                                      "\t\t\"No Frills\" Record Listing\r\n"
+                                      "\r\n"
+                                      "\tAnn Lee\r\n"
+                                      "\tPhone: 555-0101\r\n"
+                                      "\t\tSister\r\n"
+                                      "\r\n"
+                                      "\tBob Hart\r\n"
+                                      "\tPager: 555-0199\r\n"
+                                      "\tEmail: bhart-home\r\n"
+                                      "\r\n"
+                                      "\f";
 
-const char kNoDefaultPrinter[] =
-    "No default printer is configured. Choose one in the system's printer "
-    "settings or with \"lpoptions -d PRINTER\".";
+const char kNoDefaultPrinter[] = "No default printer is configured. Choose one in the system's printer "
+                                 "settings or with \"lpoptions -d PRINTER\".";
 const char kServiceNotRunning[] = "The print service (CUPS) is not running.";
 const std::string kRefusedPrefix = "The printer refused the job: ";
 const std::string kDefaultMissingPrefix = "The default printer is not available: ";
@@ -279,4 +276,4 @@ TEST_F(PrinterPortWithCups, DocumentThatCannotBeSentLeavesNoJobBehind)
     EXPECT_EQ(Cups().UnfinishedJobCount(), 0);
 }
 
-} // namespace
+}   // namespace

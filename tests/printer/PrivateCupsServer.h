@@ -92,8 +92,8 @@ public:
     {
         if (m_pid > 0)
             return true;
-        std::vector<std::string> args = {kCupsd, "-f", "-c", (m_dir / "cupsd.conf").string(),
-                                         "-s", (m_dir / "cups-files.conf").string()};
+        std::vector<std::string> args
+            = {kCupsd, "-f", "-c", (m_dir / "cupsd.conf").string(), "-s", (m_dir / "cups-files.conf").string()};
         m_pid = Spawn(args);
         return m_pid > 0 && WaitUntilListening(std::chrono::seconds(10));
     }
@@ -212,36 +212,34 @@ private:
         std::filesystem::create_directory_symlink("/usr/lib/cups/filter", m_dir / "bin" / "filter");
 
         const std::string dir = m_dir.string();
-        std::ofstream(m_dir / "cups-files.conf")
-            << "ServerRoot " << dir << "\n"
-            << "ServerBin " << dir << "/bin\n"
-            << "RequestRoot " << dir << "/spool\n"
-            << "TempDir " << dir << "/spool/tmp\n"
-            << "StateDir " << dir << "/state\n"
-            << "CacheDir " << dir << "/cache\n"
-            << "ServerKeychain " << dir << "/ssl\n"
-            << "CreateSelfSignedCerts no\n"
-            << "AccessLog " << dir << "/log/access_log\n"
-            << "ErrorLog " << dir << "/log/error_log\n"
-            << "PageLog " << dir << "/log/page_log\n"
-            << "Printcap " << dir << "/printcap\n"
-            << "SystemGroup root\n";
+        std::ofstream(m_dir / "cups-files.conf") << "ServerRoot " << dir << "\n"
+                                                 << "ServerBin " << dir << "/bin\n"
+                                                 << "RequestRoot " << dir << "/spool\n"
+                                                 << "TempDir " << dir << "/spool/tmp\n"
+                                                 << "StateDir " << dir << "/state\n"
+                                                 << "CacheDir " << dir << "/cache\n"
+                                                 << "ServerKeychain " << dir << "/ssl\n"
+                                                 << "CreateSelfSignedCerts no\n"
+                                                 << "AccessLog " << dir << "/log/access_log\n"
+                                                 << "ErrorLog " << dir << "/log/error_log\n"
+                                                 << "PageLog " << dir << "/log/page_log\n"
+                                                 << "Printcap " << dir << "/printcap\n"
+                                                 << "SystemGroup root\n";
         // Only the private socket; no network port, no browsing. The policy
         // lets every operation through, which is all a test needs.
-        std::ofstream(m_dir / "cupsd.conf")
-            << "LogLevel warn\n"
-            << "Listen " << m_socket.string() << "\n"
-            << "Browsing No\n"
-            << "WebInterface No\n"
-            << "<Policy default>\n"
-            << "  JobPrivateAccess default\n"
-            << "  JobPrivateValues default\n"
-            << "  SubscriptionPrivateAccess default\n"
-            << "  SubscriptionPrivateValues default\n"
-            << "  <Limit All>\n"
-            << "    Order deny,allow\n"
-            << "  </Limit>\n"
-            << "</Policy>\n";
+        std::ofstream(m_dir / "cupsd.conf") << "LogLevel warn\n"
+                                            << "Listen " << m_socket.string() << "\n"
+                                            << "Browsing No\n"
+                                            << "WebInterface No\n"
+                                            << "<Policy default>\n"
+                                            << "  JobPrivateAccess default\n"
+                                            << "  JobPrivateValues default\n"
+                                            << "  SubscriptionPrivateAccess default\n"
+                                            << "  SubscriptionPrivateValues default\n"
+                                            << "  <Limit All>\n"
+                                            << "    Order deny,allow\n"
+                                            << "  </Limit>\n"
+                                            << "</Policy>\n";
     }
 
     // The scheduler runs a backend of mode 0700 as root. It writes each job
@@ -250,17 +248,16 @@ private:
     void InstallCaptureBackend() const
     {
         std::filesystem::path backend = m_dir / "bin" / "backend" / kBackendScheme;
-        std::ofstream(backend)
-            << "#!/bin/sh\n"
-            << "# Called as: job-id user title copies options [file]; no arguments lists devices.\n"
-            << "[ $# -eq 0 ] && exit 0\n"
-            << "dir=${DEVICE_URI#" << kBackendScheme << ":}\n"
-            << "part=\"$dir/.job-$1.part\"\n"
-            << "if [ -n \"$6\" ]; then cat \"$6\" >\"$part\"; else cat >\"$part\"; fi || exit 1\n"
-            << "printf '%s' \"$CONTENT_TYPE\" >\"$dir/.format-$1\"\n"
-            << "mv \"$part\" \"$dir/job-$1\"\n";
-        std::filesystem::permissions(backend, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::replace);
+        std::ofstream(backend) << "#!/bin/sh\n"
+                               << "# Called as: job-id user title copies options [file]; no arguments lists devices.\n"
+                               << "[ $# -eq 0 ] && exit 0\n"
+                               << "dir=${DEVICE_URI#" << kBackendScheme << ":}\n"
+                               << "part=\"$dir/.job-$1.part\"\n"
+                               << "if [ -n \"$6\" ]; then cat \"$6\" >\"$part\"; else cat >\"$part\"; fi || exit 1\n"
+                               << "printf '%s' \"$CONTENT_TYPE\" >\"$dir/.format-$1\"\n"
+                               << "mv \"$part\" \"$dir/job-$1\"\n";
+        std::filesystem::permissions(
+            backend, std::filesystem::perms::owner_all, std::filesystem::perm_options::replace);
     }
 
     void PointProcessAtServer()

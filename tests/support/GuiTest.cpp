@@ -63,7 +63,7 @@ void Queue(const std::function<bool(QWidget* pModal)>& isTarget, Step step, Queu
     PendingSteps().emplace(nNumber, PendingStep{timer, queuedAt});
 }
 
-} // namespace
+}   // namespace
 
 QWidget* TopWindow()
 {
@@ -180,7 +180,7 @@ std::vector<QWidget*> VisibleTopLevelWidgets()
     return windows;
 }
 
-} // namespace
+}   // namespace
 
 std::vector<std::string> OpenWindows()
 {
@@ -203,4 +203,4 @@ void CloseAllWindows()
     QCoreApplication::processEvents();
 }
 
-} // namespace GuiTest
+}   // namespace GuiTest

@@ -32,8 +32,8 @@ void RunWhenModal(Step step, const char* pszFile = __builtin_FILE(), int nLine =
 // Runs step once the window that window() names is the top modal window,
 // shown and active: for a dialog that other modal windows (a message box
 // from its start-up) may precede.
-void RunWhenModalIs(std::function<QWidget*()> window, Step step, const char* pszFile = __builtin_FILE(),
-    int nLine = __builtin_LINE());
+void RunWhenModalIs(
+    std::function<QWidget*()> window, Step step, const char* pszFile = __builtin_FILE(), int nLine = __builtin_LINE());
 
 // The window on top: the active modal window (a dialog with an owner, a
 // message box), else the dialog opened last (the program's main window is
@@ -76,4 +76,4 @@ std::vector<std::string> OpenWindows();
 // Closes every window OpenWindows() lists.
 void CloseAllWindows();
 
-} // namespace GuiTest
+}   // namespace GuiTest

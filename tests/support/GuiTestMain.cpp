@@ -36,8 +36,8 @@ public:
         m_timer = std::make_unique<QTimer>();
         m_timer->setInterval(WatchdogMilliseconds());
         QObject::connect(m_timer.get(), &QTimer::timeout, [] {
-            ADD_FAILURE() << "watchdog: a modal window was still open after "
-                          << WatchdogMilliseconds() << " ms; closing it";
+            ADD_FAILURE() << "watchdog: a modal window was still open after " << WatchdogMilliseconds()
+                          << " ms; closing it";
             GuiTest::CloseAllModal();
         });
         m_timer->start();
@@ -59,7 +59,7 @@ private:
     std::unique_ptr<QTimer> m_timer;
 };
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -21,7 +21,8 @@ struct TestRecord
     }
     friend std::ostream& operator<<(std::ostream& out, const TestRecord& r)
     {
-        return out << '{' << r.name << " | " << r.phone << " | " << r.pager << " | " << r.email << " | " << r.misc << '}';
+        return out << '{' << r.name << " | " << r.phone << " | " << r.pager << " | " << r.email << " | " << r.misc
+                   << '}';
     }
 };
 

@@ -36,7 +36,7 @@ void Render(CDialog& dlg, const QDir& dir, const char* pszName)
     dlg.DoModal();
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

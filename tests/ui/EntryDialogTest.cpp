@@ -18,10 +18,13 @@ using namespace MainWindow;
 
 namespace {
 
-const std::vector<TestRecord> kTwo = {{"Mia Park", "555 0101", "", "mia@example.org", ""},
-                                 {"Zoe Quinn", "", "555 0142", "", "Neighbour"}};
+const std::vector<TestRecord> kTwo
+    = {{"Mia Park", "555 0101", "", "mia@example.org", ""}, {"Zoe Quinn", "", "555 0142", "", "Neighbour"}};
 
-QLineEdit* Box(QWidget* dialog, int nId) { return qobject_cast<QLineEdit*>(Control(dialog, nId)); }
+QLineEdit* Box(QWidget* dialog, int nId)
+{
+    return qobject_cast<QLineEdit*>(Control(dialog, nId));
+}
 
 // Types into the boxes of an entry dialog, each box reached by a click.
 void TypeInto(QWidget* dialog, int nId, const QString& text)
@@ -34,8 +37,8 @@ void TypeInto(QWidget* dialog, int nId, const QString& text)
 void AnswerEntryDialog(const TestRecord& e, Qt::Key endKey = Qt::Key_Return)
 {
     RunWhenModal([e, endKey](QWidget* dialog) {
-        const std::pair<int, const std::string*> fields[] = {
-            {IDC_NAME, &e.name}, {IDC_PHONE, &e.phone}, {IDC_PAGER, &e.pager}, {IDC_EMAIL, &e.email}, {IDC_MISC, &e.misc}};
+        const std::pair<int, const std::string*> fields[] = {{IDC_NAME, &e.name}, {IDC_PHONE, &e.phone},
+            {IDC_PAGER, &e.pager}, {IDC_EMAIL, &e.email}, {IDC_MISC, &e.misc}};
         for (const auto& [nId, pText] : fields) {
             Box(dialog, nId)->selectAll();
             Box(dialog, nId)->setFocus();
@@ -138,7 +141,11 @@ TEST_F(EntryDialogTest, EmptyAndBlankNamesAreRefusedAndTheBoxesKeepWhatWasTyped)
         EXPECT_EQ(Names(w), QStringList({"  Lead "})) << "kept through saving and loading";
     });
     EXPECT_EQ(messages, QStringList({"You must specify a name!", "You must specify a name!"}));
-    EXPECT_EQ(ReadFileBytes(), std::string("0\xA5" "1\xA5\xA5Lead\xA5\x16\x16" "555\xA5" "0100\x16\x16\x16"));
+    EXPECT_EQ(ReadFileBytes(),
+        std::string("0\xA5"
+                    "1\xA5\xA5Lead\xA5\x16\x16"
+                    "555\xA5"
+                    "0100\x16\x16\x16"));
 }
 
 TEST_F(EntryDialogTest, EditChangesTheSelectedRecordInPlaceAndCancelKeepsIt)
@@ -211,7 +218,11 @@ TEST_F(EntryDialogTest, EditAfterSaveNowEditsTheStillSelectedRecord)
 
 TEST_F(EntryDialogTest, DoubleClickOnADetailLineFocusesItsBoxAndTheNextEditTheName)
 {
-    struct Expectation { int nLine; int nBox; };
+    struct Expectation
+    {
+        int nLine;
+        int nBox;
+    };
     const Expectation cases[] = {{0, IDC_PHONE}, {1, IDC_PAGER}, {2, IDC_EMAIL}, {3, IDC_MISC}, {-1, IDC_NAME}};
     RunMainWindow(m_dlg, kTwo, [&](QWidget* w) {
         QListView* details = DetailList(w);
@@ -260,8 +271,7 @@ TEST_F(EntryDialogTest, DoubleClickOnANameAndEnterInEitherListOpenEdit)
         };
         QListView* names = NameList(w);
         RunWhenModal(expectNameFocused);
-        QTest::mouseDClick(names->viewport(), Qt::LeftButton, Qt::NoModifier,
-                           RowRect(names, 1).center());
+        QTest::mouseDClick(names->viewport(), Qt::LeftButton, Qt::NoModifier, RowRect(names, 1).center());
         ASSERT_TRUE(WaitFor([w] { return w->isActiveWindow(); }));
 
         for (QListView* list : {names, DetailList(w)}) {
@@ -288,8 +298,9 @@ TEST_F(EntryDialogTest, TypingStopsAtTheLimitsOfTheBoxes)
         Click(w, IDC_ADD_NAME);
         Click(w, IDC_SAVE_NOW);
     });
-    EXPECT_EQ(ReadFileBytes(), DirectoryBytes({{std::string(70, 'x'), std::string(70, 'x'), std::string(70, 'x'),
-                                                std::string(70, 'x'), std::string(65, 'x')}}));
+    EXPECT_EQ(ReadFileBytes(),
+        DirectoryBytes({{std::string(70, 'x'), std::string(70, 'x'), std::string(70, 'x'), std::string(70, 'x'),
+            std::string(65, 'x')}}));
 }
 
 TEST_F(EntryDialogTest, ALongerNameFromTheFileIsShownWholeAndRefusedUntilShortened)
@@ -337,7 +348,14 @@ TEST_F(EntryDialogTest, OnlyWindows1252TextCanBeEnteredAndPastedTabsBecomeSpaces
         Click(w, IDC_ADD_NAME);
         Click(w, IDC_SAVE_NOW);
     });
-    EXPECT_EQ(ReadFileBytes(), std::string("0\xA5" "1H\xE5kan\xA5\xD8" "berg\xA5" "12\xA5\x80\x16" "a\xA5" "b\xA5" "c\x16\x16\x16\x16"));
+    EXPECT_EQ(ReadFileBytes(),
+        std::string("0\xA5"
+                    "1H\xE5kan\xA5\xD8"
+                    "berg\xA5"
+                    "12\xA5\x80\x16"
+                    "a\xA5"
+                    "b\xA5"
+                    "c\x16\x16\x16\x16"));
 }
 
-} // namespace
+}   // namespace

@@ -12,8 +12,7 @@ int RunMainWindow(CDirectoryDlg& dlg, const std::function<void(QWidget*)>& steps
     // The steps may run only while this call runs: dlg and steps may be gone
     // afterwards.
     auto bRunning = std::make_shared<bool>(true);
-    GuiTest::RunWhenModalIs(
-        [&dlg, bRunning]() -> QWidget* { return *bRunning ? dlg.GetSafeHwnd() : nullptr; },
+    GuiTest::RunWhenModalIs([&dlg, bRunning]() -> QWidget* { return *bRunning ? dlg.GetSafeHwnd() : nullptr; },
         [&steps](QWidget* w) {
             steps(w);
             if (!w->isVisible())
@@ -27,8 +26,8 @@ int RunMainWindow(CDirectoryDlg& dlg, const std::function<void(QWidget*)>& steps
     return nResult;
 }
 
-int RunMainWindow(CDirectoryDlg& dlg, const std::vector<TestRecord>& records, const std::function<void(QWidget*)>& steps,
-    const char* pszFile, int nLine)
+int RunMainWindow(CDirectoryDlg& dlg, const std::vector<TestRecord>& records,
+    const std::function<void(QWidget*)>& steps, const char* pszFile, int nLine)
 {
     WriteDirectory(records);
     return RunMainWindow(dlg, steps, pszFile, nLine);
@@ -53,4 +52,4 @@ void AnswerMessageBox(QString* pText)
     });
 }
 
-} // namespace MainWindow
+}   // namespace MainWindow

@@ -18,11 +18,17 @@
 #include "ui/DirectoryDlg.h"
 
 // Readable failure messages for the Qt texts the tests compare.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 // The tests spell texts in Windows-1252 bytes and use only characters that
 // Latin-1 holds in the same byte.
-inline QString Latin1(const std::string& bytes) { return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())); }
+inline QString Latin1(const std::string& bytes)
+{
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
 
 // Reads the main window's record list for the checks of the tests.
 struct DirectoryDlgProbe
@@ -33,11 +39,23 @@ struct DirectoryDlgProbe
 
 namespace MainWindow {
 
-inline QListView* NameList(QWidget* w) { return qobject_cast<QListView*>(GuiTest::Control(w, IDC_NAME_LIST)); }
-inline QListView* DetailList(QWidget* w) { return qobject_cast<QListView*>(GuiTest::Control(w, IDC_DETAIL_LIST)); }
+inline QListView* NameList(QWidget* w)
+{
+    return qobject_cast<QListView*>(GuiTest::Control(w, IDC_NAME_LIST));
+}
+inline QListView* DetailList(QWidget* w)
+{
+    return qobject_cast<QListView*>(GuiTest::Control(w, IDC_DETAIL_LIST));
+}
 
-inline QModelIndex Row(QListView* list, int row) { return list->model()->index(row, 0); }
-inline QRect RowRect(QListView* list, int row) { return list->visualRect(Row(list, row)); }
+inline QModelIndex Row(QListView* list, int row)
+{
+    return list->model()->index(row, 0);
+}
+inline QRect RowRect(QListView* list, int row)
+{
+    return list->visualRect(Row(list, row));
+}
 
 inline QStringList Rows(QListView* list)
 {
@@ -47,8 +65,14 @@ inline QStringList Rows(QListView* list)
     return rows;
 }
 
-inline QStringList Names(QWidget* w) { return Rows(NameList(w)); }
-inline QStringList Details(QWidget* w) { return Rows(DetailList(w)); }
+inline QStringList Names(QWidget* w)
+{
+    return Rows(NameList(w));
+}
+inline QStringList Details(QWidget* w)
+{
+    return Rows(DetailList(w));
+}
 inline int Selected(QWidget* w)
 {
     const QModelIndex current = NameList(w)->currentIndex();
@@ -57,8 +81,7 @@ inline int Selected(QWidget* w)
 
 inline QStringList DetailsOf(const TestRecord& e)
 {
-    return {Latin1(e.phone), Latin1(e.pager),
-            Latin1(e.email), Latin1(e.misc)};
+    return {Latin1(e.phone), Latin1(e.pager), Latin1(e.email), Latin1(e.misc)};
 }
 
 inline QStringList NamesOf(const std::vector<TestRecord>& records)
@@ -70,16 +93,19 @@ inline QStringList NamesOf(const std::vector<TestRecord>& records)
 }
 
 // The record under the main window's cursor.
-inline TestRecord CursorRecord(CDirectoryDlg& dlg) { return ::CursorRecord(DirectoryDlgProbe::Records(dlg)); }
+inline TestRecord CursorRecord(CDirectoryDlg& dlg)
+{
+    return ::CursorRecord(DirectoryDlgProbe::Records(dlg));
+}
 
 // Opens the main window on the directory file in the working directory,
 // runs steps in it once it is up (after any message box of its start-up)
 // and, unless steps ended it, leaves by Escape. Returns DoModal's result.
-int RunMainWindow(CDirectoryDlg& dlg, const std::function<void(QWidget*)>& steps, const char* pszFile = __builtin_FILE(),
-    int nLine = __builtin_LINE());
-// The same on a directory file that holds records.
-int RunMainWindow(CDirectoryDlg& dlg, const std::vector<TestRecord>& records, const std::function<void(QWidget*)>& steps,
+int RunMainWindow(CDirectoryDlg& dlg, const std::function<void(QWidget*)>& steps,
     const char* pszFile = __builtin_FILE(), int nLine = __builtin_LINE());
+// The same on a directory file that holds records.
+int RunMainWindow(CDirectoryDlg& dlg, const std::vector<TestRecord>& records,
+    const std::function<void(QWidget*)>& steps, const char* pszFile = __builtin_FILE(), int nLine = __builtin_LINE());
 
 // Clicks the name at row, as a user does.
 void ClickName(QWidget* w, int row);
@@ -88,4 +114,4 @@ void ClickName(QWidget* w, int row);
 // keeping its text in *pText.
 void AnswerMessageBox(QString* pText);
 
-} // namespace MainWindow
+}   // namespace MainWindow

@@ -34,11 +34,11 @@ unsigned EnvNumber(const char* pszName, unsigned nDefault)
 // What the window should show and hold, kept in the plainest terms.
 struct Model
 {
-    std::vector<TestRecord> saved;     // the file
+    std::vector<TestRecord> saved;   // the file
     std::vector<TestRecord> records;   // the list in memory
-    int selected = -1;            // the name list's selection
-    size_t cursor = 0;            // the record list's cursor (records empty: the blank node)
-    QStringList details;          // the detail list's rows
+    int selected = -1;   // the name list's selection
+    size_t cursor = 0;   // the record list's cursor (records empty: the blank node)
+    QStringList details;   // the detail list's rows
 
     TestRecord AtCursor() const { return records.empty() ? TestRecord{} : records[cursor]; }
     QStringList CursorDetails() const { return DetailsOf(AtCursor()); }
@@ -64,7 +64,10 @@ struct Model
 class Walk
 {
 public:
-    explicit Walk(unsigned seed) : m_random(seed) {}
+    explicit Walk(unsigned seed)
+        : m_random(seed)
+    {
+    }
 
     Model m_model;
 
@@ -157,16 +160,17 @@ private:
             m.Fill();
             return "undo";
         case 5:
-        case 6:
-            return Add(w);
-        default:
-            return Edit(dlg, w);
+        case 6: return Add(w);
+        default: return Edit(dlg, w);
         }
     }
 
     // A closed entry dialog hands the activation back to the main window
     // asynchronously; the user's next key needs it.
-    static void WaitUntilActive(QWidget* w) { ASSERT_TRUE(WaitFor([w] { return w->isActiveWindow(); })); }
+    static void WaitUntilActive(QWidget* w)
+    {
+        ASSERT_TRUE(WaitFor([w] { return w->isActiveWindow(); }));
+    }
 
     void FillBoxes(QWidget* entry, const TestRecord& e, bool bReplace)
     {
@@ -186,7 +190,7 @@ private:
     TestRecord RandomTestRecord()
     {
         return {RandomText(true), Chance(3) ? "" : RandomText(false), Chance(2) ? "" : RandomText(false),
-                Chance(2) ? "" : RandomText(false), Chance(2) ? "" : RandomText(false)};
+            Chance(2) ? "" : RandomText(false), Chance(2) ? "" : RandomText(false)};
     }
 
     std::string Add(QWidget* w)
@@ -271,4 +275,4 @@ TEST(MainWindowModelTest, RandomCommandsKeepScreenCursorAndFileInStep)
         nDone += walk.RunSession(std::min<unsigned>(nSteps - nDone, 50 + sessionLengths() % 400));
 }
 
-} // namespace
+}   // namespace

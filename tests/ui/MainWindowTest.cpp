@@ -160,7 +160,9 @@ TEST_F(MainWindowTest, DeletingTheOnlyRecordLeavesTheEmptyDirectory)
         EXPECT_TRUE(Names(w).isEmpty());
         EXPECT_TRUE(Details(w).isEmpty());
         Click(w, IDC_SAVE_NOW);
-        EXPECT_EQ(ReadFileBytes(), std::string("0\xA5" "1\x16\x16\x16\x16\x16"));
+        EXPECT_EQ(ReadFileBytes(),
+            std::string("0\xA5"
+                        "1\x16\x16\x16\x16\x16"));
         EXPECT_EQ(Details(w), QStringList({"", "", "", ""})) << "four empty rows for the empty directory";
         EXPECT_TRUE(Names(w).isEmpty());
     });
@@ -288,8 +290,8 @@ TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain
 {
     // Alt+Space, and where a window manager takes that, Shift+F10 or the
     // Menu key.
-    const std::pair<Qt::Key, Qt::KeyboardModifiers> menuKeys[] = {
-        {Qt::Key_Space, Qt::AltModifier}, {Qt::Key_F10, Qt::ShiftModifier}, {Qt::Key_Menu, Qt::NoModifier}};
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> menuKeys[]
+        = {{Qt::Key_Space, Qt::AltModifier}, {Qt::Key_F10, Qt::ShiftModifier}, {Qt::Key_Menu, Qt::NoModifier}};
     int nAboutBoxes = 0;
     RunMainWindow(m_dlg, [&](QWidget* w) {
         EXPECT_EQ(w->windowType(), Qt::Window) << "the main window is an ordinary window";
@@ -380,4 +382,4 @@ TEST_F(MainWindowTest, HelpOpensTheHelpWindowWhichClosesWithTheMainWindow)
     EXPECT_EQ(HelpWindow::Current(), nullptr);
 }
 
-} // namespace
+}   // namespace

@@ -43,11 +43,12 @@ protected:
 
 TEST_F(PrintTest, TheTwoRecordListingReachesThePrinterAs147Bytes)
 {
-    const std::string job = PrintedListing({{"Ann Lee", "555-0101", "", "", "Sister"},
-                                            {"Bob Hart", "", "555-0199", "bhart-home", ""}});
-    EXPECT_EQ(job, kHeader +
-                   "\tAnn Lee\r\n\tPhone: 555-0101\r\n\t\tSister\r\n\r\n"
-                   "\tBob Hart\r\n\tPager: 555-0199\r\n\tEmail: bhart-home\r\n\r\n\f");
+    const std::string job
+        = PrintedListing({{"Ann Lee", "555-0101", "", "", "Sister"}, {"Bob Hart", "", "555-0199", "bhart-home", ""}});
+    EXPECT_EQ(job,
+        kHeader
+            + "\tAnn Lee\r\n\tPhone: 555-0101\r\n\t\tSister\r\n\r\n"
+              "\tBob Hart\r\n\tPager: 555-0199\r\n\tEmail: bhart-home\r\n\r\n\f");
     EXPECT_EQ(job.size(), 147u);
     EXPECT_EQ(m_cups->LastJobFormat(), "text/plain");
 }
@@ -65,11 +66,14 @@ TEST_F(PrintTest, ListingsOfSpecialDirectories)
         {"only a name", {{"Solo", "", "", "", ""}}, "\tSolo\r\n\r\n"},
         {"misc only", {{"Note", "", "", "", "call back"}}, "\tNote\r\n\t\tcall back\r\n\r\n"},
         {"a field of blanks", {{"Blank", "   ", "", "", ""}}, "\tBlank\r\n\tPhone:    \r\n\r\n"},
-        {"a later record with an empty name",
-         {{"First", "", "", "", ""}, {"", "555", "", "", ""}},
-         "\tFirst\r\n\r\n\t\r\n\tPhone: 555\r\n\r\n"},
-        {"bytes above 0x7F go out as held", {{"H\xE5kan \xD8" "berg", "", "", "", "12 \x80"}},
-         "\tH\xE5kan \xD8" "berg\r\n\t\t12 \x80\r\n\r\n"},
+        {"a later record with an empty name", {{"First", "", "", "", ""}, {"", "555", "", "", ""}},
+            "\tFirst\r\n\r\n\t\r\n\tPhone: 555\r\n\r\n"},
+        {"bytes above 0x7F go out as held",
+            {{"H\xE5kan \xD8"
+              "berg",
+                "", "", "", "12 \x80"}},
+            "\tH\xE5kan \xD8"
+            "berg\r\n\t\t12 \x80\r\n\r\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -142,4 +146,4 @@ TEST_F(PrintTest, WithThePrintServiceStoppedTheUserIsToldAndNothingChanges)
     EXPECT_EQ(ReadFileBytes(), DirectoryBytes(two));
 }
 
-} // namespace
+}   // namespace
