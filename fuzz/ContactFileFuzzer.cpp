@@ -18,6 +18,7 @@
 #include "convert/VCardReader.h"
 #include "convert/VCardWriter.h"
 #include "data/RecordList.h"
+#include "fuzz/SameRecords.h"
 
 #ifndef DIALSTACK_FUZZ_CSV
 #define DIALSTACK_FUZZ_CSV 0
@@ -58,18 +59,6 @@ std::string Export(const CRecordList& list)
     for (const CRecordNode* pNode = list.m_pHead; pNode; pNode = pNode->m_pNext)
         DIALSTACK_FUZZ_CSV ? CCsvWriter::Write(*pNode, bytes) : CVCardWriter::Write(*pNode, bytes);
     return bytes;
-}
-
-bool SameRecords(const CRecordList& a, const CRecordList& b)
-{
-    const CRecordNode* p = a.m_pHead;
-    const CRecordNode* q = b.m_pHead;
-    for (; p && q; p = p->m_pNext, q = q->m_pNext) {
-        if (p->m_strName != q->m_strName || p->m_strMisc != q->m_strMisc || p->m_strPhone != q->m_strPhone
-            || p->m_strPager != q->m_strPager || p->m_strEmail != q->m_strEmail)
-            return false;
-    }
-    return !p && !q;
 }
 
 }   // namespace

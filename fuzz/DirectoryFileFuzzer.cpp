@@ -14,6 +14,7 @@
 
 #include "data/DirectoryReader.h"
 #include "data/RecordList.h"
+#include "fuzz/SameRecords.h"
 
 namespace {
 
@@ -23,18 +24,6 @@ void Require(bool bCondition, const char* pszWhat)
         std::fprintf(stderr, "directory file round trip: %s\n", pszWhat);
         std::abort();
     }
-}
-
-bool SameRecords(const CRecordList& a, const CRecordList& b)
-{
-    const CRecordNode* p = a.m_pHead;
-    const CRecordNode* q = b.m_pHead;
-    for (; p && q; p = p->m_pNext, q = q->m_pNext) {
-        if (p->m_strName != q->m_strName || p->m_strMisc != q->m_strMisc || p->m_strPhone != q->m_strPhone
-            || p->m_strPager != q->m_strPager || p->m_strEmail != q->m_strEmail)
-            return false;
-    }
-    return !p && !q;
 }
 
 // Everything a reader reads from the start: the two header numbers, the

@@ -39,6 +39,14 @@ struct DirectoryDlgProbe
 
 namespace MainWindow {
 
+// Three records most window tests start from: fields empty and filled, and
+// a note whose spaces must be kept.
+inline const std::vector<TestRecord> kThree = {
+    {"Zoe Quinn", "555 0300", "", "zoe@example.org", "Neighbour"},
+    {"Adam Bell", "", "555 0142", "", ""},
+    {"Mia Park", "555 0101", "555 0102", "", "  two  spaces  "},
+};
+
 inline QListView* NameList(QWidget* w)
 {
     return qobject_cast<QListView*>(GuiTest::Control(w, IDC_NAME_LIST));

@@ -26,12 +26,6 @@ CDirectoryApp theApp;
 
 namespace {
 
-const std::vector<TestRecord> kThree = {
-    {"Zoe Quinn", "555 0300", "", "zoe@example.org", "Neighbour"},
-    {"Adam Bell", "", "555 0142", "", ""},
-    {"Mia Park", "555 0101", "555 0102", "", "  two  spaces  "},
-};
-
 class MainWindowTest : public testing::Test
 {
 protected:

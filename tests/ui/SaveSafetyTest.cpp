@@ -19,12 +19,6 @@ using namespace MainWindow;
 
 namespace {
 
-const std::vector<TestRecord> kRecords = {
-    {"Zoe Quinn", "555 0300", "", "zoe@example.org", "Neighbour"},
-    {"Adam Bell", "", "555 0142", "", ""},
-    {"Mia Park", "555 0101", "555 0102", "", "note"},
-};
-
 class SaveSafetyTest : public testing::Test
 {
 protected:
@@ -61,7 +55,7 @@ bool AsksAnything(const std::function<void()>& action)
 
 TEST_F(SaveSafetyTest, TwoWindowsOnOneFileAskBeforeTheSecondSaveReplacesTheFirst)
 {
-    WriteDirectory(kRecords);
+    WriteDirectory(kThree);
     std::string othersFile;
     QString question;
     const int nResult = RunMainWindow(m_dlg, [&](QWidget* w) {
@@ -78,7 +72,7 @@ TEST_F(SaveSafetyTest, TwoWindowsOnOneFileAskBeforeTheSecondSaveReplacesTheFirst
             EXPECT_FALSE(AsksAnything([w2] { Click(w2, IDC_SAVE_NOW); }));
         });
         othersFile = ReadFileBytes();
-        ASSERT_EQ(othersFile, DirectoryBytes({kRecords[1], kRecords[2]}));
+        ASSERT_EQ(othersFile, DirectoryBytes({kThree[1], kThree[2]}));
 
         // "No" writes nothing; the window stays open with its selection.
         AnswerQuestion(QMessageBox::No, &question);
@@ -89,20 +83,20 @@ TEST_F(SaveSafetyTest, TwoWindowsOnOneFileAskBeforeTheSecondSaveReplacesTheFirst
         Click(w, IDC_SAVE_QUIT);
         EXPECT_EQ(TopWindow(), w) << "Save / Quit answered No stays open";
         EXPECT_EQ(ReadFileBytes(), othersFile);
-        EXPECT_EQ(Names(w), NamesOf({kRecords[0], kRecords[2]}));
+        EXPECT_EQ(Names(w), NamesOf({kThree[0], kThree[2]}));
         EXPECT_EQ(Selected(w), 1);
 
         AnswerQuestion(QMessageBox::Yes, &question);
         Click(w, IDC_SAVE_QUIT);
     });
     EXPECT_EQ(nResult, IDOK);
-    EXPECT_EQ(ReadFileBytes(), DirectoryBytes({kRecords[0], kRecords[2]}));
+    EXPECT_EQ(ReadFileBytes(), DirectoryBytes({kThree[0], kThree[2]}));
     EXPECT_TRUE(question.contains("changed by another program")) << question.toStdString();
 }
 
 TEST_F(SaveSafetyTest, AChangeThatKeepsSizeAndTimeIsStillSeenAndUndoTakesTheNewFile)
 {
-    WriteDirectory(kRecords);
+    WriteDirectory(kThree);
     struct stat before
     {
     };
