@@ -320,9 +320,5 @@ int CConvertCommand::Run(const std::vector<std::string>& args, std::istream& in,
         err << kUsage;
         return kBadUsage;
     }
-    if (!CDirectoryText::IsAvailable()) {
-        Complain(err, "this system's Qt cannot convert Windows-1252 text");
-        return kFailure;
-    }
     return options.bExport ? Export(options, out, err) : Import(options, in, out, err);
 }

@@ -20,8 +20,4 @@ public:
     // becomes a space, since reading the file skips white space before a
     // field. Line breaks are the caller's to have removed.
     static CString FromUtf8(const std::string& text, int& nReplaced);
-
-    // Whether the character set is known to Qt's converters on this system;
-    // FromUtf8 and ToUtf8 need Windows-1252.
-    static bool IsAvailable();
 };

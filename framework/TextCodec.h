@@ -5,11 +5,8 @@
 #include "base/CString.h"
 
 // The one place where text crosses between the program's CString bytes
-// (Windows-1252) and Qt's Unicode strings. Each of the 256 byte values is
-// one character and comes back as the same byte: the five bytes the code
-// page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the C1
-// control characters of the same value, as Windows maps them, and control
-// bytes, the zero byte included, stand for their own code points.
+// (Windows-1252, see base/Windows1252.h) and Qt's Unicode strings. Each of
+// the 256 byte values is one character and comes back as the same byte.
 class TextCodec
 {
 public:

@@ -13,7 +13,7 @@ cxx=${FUZZ_CXX:-clang++}
 
 # The record list and the directory file's reader and writer, without the
 # parts that touch the disk.
-data_sources=("$root"/data/{RecordList,RecordNodePool,DirectoryReader,DirectoryWriter}.cpp "$root/base/CString.cpp")
+data_sources=("$root"/data/{RecordList,RecordNodePool,DirectoryReader,DirectoryWriter}.cpp "$root"/base/{CString,Windows1252}.cpp)
 
 mkdir -p "$build/corpus"
 "$cxx" -std=c++17 -O1 -g -Wall -Wextra -Werror \
