@@ -5,28 +5,12 @@
 #include <map>
 #include <string_view>
 
+#include "convert/AsciiText.h"
 #include "convert/Charset.h"
 
 namespace {
 
 using Row = std::vector<std::string>;
-
-std::string Lower(std::string_view text)
-{
-    std::string result(text);
-    for (char& ch : result)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return result;
-}
-
-std::string Trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return std::string(text);
-}
 
 bool Contains(const std::string& text, std::string_view part)
 {
@@ -263,7 +247,7 @@ std::vector<std::string> ValuesOf(const std::string& cell, bool bGrouped)
     size_t nStart = 0;
     for (;;) {
         const size_t nSplit = cell.find(" ::: ", nStart);
-        const std::string value = Trimmed(std::string_view(cell).substr(nStart, nSplit - nStart));
+        const std::string value(Trimmed(std::string_view(cell).substr(nStart, nSplit - nStart)));
         if (!value.empty())
             values.push_back(value);
         if (nSplit == std::string::npos)
@@ -324,7 +308,7 @@ const std::string& RowReader::Cell(size_t nColumn) const
 std::string RowReader::Label(size_t nColumn) const
 {
     const Column& column = m_columns[nColumn];
-    std::string type = column.nTypeColumn >= 0 ? Trimmed(Cell(static_cast<size_t>(column.nTypeColumn))) : "";
+    std::string type(column.nTypeColumn >= 0 ? Trimmed(Cell(static_cast<size_t>(column.nTypeColumn))) : "");
     if (type.rfind("* ", 0) == 0)
         type.erase(0, 2);
     if (type.empty())
@@ -349,7 +333,7 @@ void RowReader::TakeName()
     m_bNameColumnUsed = !m_contact.m_strName.empty();
     if (m_contact.m_strName.empty()) {
         for (EColumn kind : {EColumn::kPrefix, EColumn::kGiven, EColumn::kMiddle, EColumn::kFamily, EColumn::kSuffix}) {
-            const std::string part = Trimmed(FirstOf(kind));
+            const std::string part(Trimmed(FirstOf(kind)));
             if (part.empty())
                 continue;
             if (!m_contact.m_strName.empty())

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string_view>
 
+#include "convert/AsciiText.h"
 #include "convert/Charset.h"
 
 namespace {
@@ -15,23 +16,6 @@ std::string Upper(std::string_view text)
     for (char& ch : result)
         ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
     return result;
-}
-
-std::string Lower(std::string_view text)
-{
-    std::string result(text);
-    for (char& ch : result)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return result;
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix)
