@@ -18,7 +18,6 @@ const char kDefaultMissingPrefix[] = "The default printer is not available: ";
 const char kCupsNoDefault[] = "No default destination.";
 const char kRefusedPrefix[] = "The printer refused the job: ";
 const char kNotSentPrefix[] = "The job could not be sent to the printer: ";
-const char kNotConverted[] = "The listing could not be converted to UTF-8 for the printer's driver.";
 
 // How the scheduler describes a queue without a driver, which hands every
 // job to the device untouched.
@@ -137,11 +136,13 @@ BOOL CPrinterPort::Submit()
     if (!dest.Exists())
         return Fail(DefaultLookupFailure());
 
-    std::optional<std::string> document = m_job;
-    if (!dest.IsRawQueue())
-        document = Windows1252ToUtf8(m_job);
-    if (!document)
-        return Fail(kNotConverted);
+    // A raw queue gets the listing's own bytes; only a queue with a driver
+    // needs them converted.
+    const bool bRawQueue = dest.IsRawQueue();
+    std::string converted;
+    if (!bRawQueue)
+        converted = Windows1252ToUtf8(m_job);
+    const std::string& document = bRawQueue ? m_job : converted;
 
     const char* pszTitle = m_strTitle.IsEmpty() ? nullptr : m_strTitle.GetString();
     int nJobId = cupsCreateJob(CUPS_HTTP_DEFAULT, dest.Name(), pszTitle, 0, nullptr);
@@ -149,8 +150,8 @@ BOOL CPrinterPort::Submit()
         return Fail(kRefusedPrefix + CString(cupsLastErrorString()));
 
     http_status_t sendStatus = cupsStartDocument(CUPS_HTTP_DEFAULT, dest.Name(), nJobId, pszTitle, CUPS_FORMAT_TEXT, 1);
-    if (sendStatus == HTTP_STATUS_CONTINUE && !document->empty())
-        sendStatus = cupsWriteRequestData(CUPS_HTTP_DEFAULT, document->data(), document->size());
+    if (sendStatus == HTTP_STATUS_CONTINUE && !document.empty())
+        sendStatus = cupsWriteRequestData(CUPS_HTTP_DEFAULT, document.data(), document.size());
 
     ipp_status_t ippStatus = cupsFinishDocument(CUPS_HTTP_DEFAULT, dest.Name());
     if (sendStatus == HTTP_STATUS_CONTINUE && IsIppSuccess(ippStatus))

@@ -1,60 +1,41 @@
 #include "printer/Windows1252.h"
 
-#include <cerrno>
-#include <iconv.h>
+#include "base/Windows1252.h"
 
 namespace {
 
-const char kReplacementCharacter[] = "\xEF\xBF\xBD";   // U+FFFD in UTF-8
-// No character of Windows-1252 takes more than three bytes in UTF-8 (the
-// euro sign U+20AC is the widest), and neither does the replacement.
-const size_t kMaxUtf8BytesPerByte = 3;
+constexpr char16_t kReplacementCharacter = 0xFFFD;
 
-// Owns a conversion descriptor of iconv.
-class CConverter
+// The code page maps its undefined bytes to the control characters of the
+// same value, which a printout would not show.
+bool IsUndefinedByte(char16_t ch)
 {
-public:
-    CConverter()
-        : m_cd(iconv_open("UTF-8", "WINDOWS-1252"))
-    {
-    }
-    ~CConverter()
-    {
-        if (IsOpen())
-            iconv_close(m_cd);
-    }
-    CConverter(const CConverter&) = delete;
-    CConverter& operator=(const CConverter&) = delete;
+    return ch >= 0x80 && ch <= 0x9F;
+}
 
-    bool IsOpen() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
-    iconv_t Get() const { return m_cd; }
-
-private:
-    iconv_t m_cd;
-};
+void AppendUtf8(std::string& utf8, char16_t ch)
+{
+    if (ch < 0x80) {
+        utf8 += static_cast<char>(ch);
+    } else if (ch < 0x800) {
+        utf8 += static_cast<char>(0xC0 | (ch >> 6));
+        utf8 += static_cast<char>(0x80 | (ch & 0x3F));
+    } else {
+        utf8 += static_cast<char>(0xE0 | (ch >> 12));
+        utf8 += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        utf8 += static_cast<char>(0x80 | (ch & 0x3F));
+    }
+}
 
 }   // namespace
 
-std::optional<std::string> Windows1252ToUtf8(const std::string& text)
+std::string Windows1252ToUtf8(const std::string& text)
 {
-    CConverter converter;
-    if (!converter.IsOpen())
-        return std::nullopt;
-
-    std::string utf8(text.size() * kMaxUtf8BytesPerByte, '\0');
-    char* pIn = const_cast<char*>(text.data());   // iconv's signature; it only reads
-    size_t nInLeft = text.size();
-    char* pOut = utf8.data();
-    size_t nOutLeft = utf8.size();
-    while (iconv(converter.Get(), &pIn, &nInLeft, &pOut, &nOutLeft) == static_cast<size_t>(-1)) {
-        if (errno != EILSEQ)
-            return std::nullopt;
-        // A byte the code page leaves undefined: its room is still free.
-        ++pIn;
-        --nInLeft;
-        for (const char* p = kReplacementCharacter; *p != '\0'; ++p, --nOutLeft)
-            *pOut++ = *p;
+    std::string utf8;
+    utf8.reserve(text.size());
+    for (const char byte : text) {
+        const char16_t ch = CWindows1252::ToUnicode(static_cast<unsigned char>(byte));
+        AppendUtf8(utf8, IsUndefinedByte(ch) ? kReplacementCharacter : ch);
     }
-    utf8.resize(utf8.size() - nOutLeft);
     return utf8;
 }
