@@ -1,6 +1,5 @@
 #include "framework/Dialog.h"
 
-#include <QApplication>
 #include <QPointer>
 #include <QLineEdit>
 
@@ -39,10 +38,8 @@ QWidget* CDialog::OwnerWidget() const
     // another one stays above it), else the application's main window.
     if (d->pParent && d->pParent->GetSafeHwnd())
         return d->pParent->GetSafeHwnd()->window();
-    if (QWidget* modal = QApplication::activeModalWidget())
-        return modal;
-    if (QWidget* innermost = DialogWindow::Innermost())
-        return innermost;
+    if (QWidget* topmost = DialogWindow::Topmost())
+        return topmost;
     CWinApp* app = AfxGetApp();
     if (app && app->m_pMainWnd && app->m_pMainWnd != this && app->m_pMainWnd->GetSafeHwnd())
         return app->m_pMainWnd->GetSafeHwnd()->window();

@@ -148,8 +148,10 @@ DialogWindow::~DialogWindow()
     windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
 }
 
-DialogWindow* DialogWindow::Innermost()
+QWidget* DialogWindow::Topmost()
 {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
     return OpenWindows().empty() ? nullptr : OpenWindows().back();
 }
 

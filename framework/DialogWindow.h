@@ -29,8 +29,10 @@ public:
 
     // Shows the window and runs it until done(); returns the result.
     int Run();
-    // The dialog window opened last of those still open, or nullptr.
-    static DialogWindow* Innermost();
+    // The window on top: the active modal window (a dialog with an owner, a
+    // message box), else the dialog window opened last of those still open
+    // (the application's window is not a modal one); nullptr when none is.
+    static QWidget* Topmost();
     // The dialog units the controls were placed in.
     const DialogUnits& Units() const { return m_units; }
 

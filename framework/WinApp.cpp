@@ -136,9 +136,7 @@ int CWinApp::RunApplication(const char* pszArgv0)
 int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
 {
     Q_UNUSED(nIDHelp);
-    QWidget* owner = QApplication::activeModalWidget();
-    if (!owner)
-        owner = DialogWindow::Innermost();
+    QWidget* owner = DialogWindow::Topmost();
     CWinApp* app = AfxGetApp();
     if (!owner && app && app->m_pMainWnd)
         owner = app->m_pMainWnd->GetSafeHwnd();

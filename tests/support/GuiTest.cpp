@@ -67,10 +67,8 @@ void Queue(const std::function<bool(QWidget* pModal)>& isTarget, Step step, Queu
 
 QWidget* TopWindow()
 {
-    if (QWidget* modal = QApplication::activeModalWidget())
-        return modal;
-    DialogWindow* innermost = DialogWindow::Innermost();
-    return innermost && innermost->isVisible() ? innermost : nullptr;
+    QWidget* topmost = DialogWindow::Topmost();
+    return topmost && topmost->isVisible() ? topmost : nullptr;
 }
 
 void RunWhenModal(Step step, const char* pszFile, int nLine)
