@@ -1,6 +1,7 @@
 #include "convert/DirectoryText.h"
 
 #include <QString>
+#include <QStringDecoder>
 
 #include "base/Windows1252.h"
 
@@ -29,7 +30,11 @@ std::string CDirectoryText::ToUtf8(const CString& field)
 
 CString CDirectoryText::FromUtf8(const std::string& utf8, int& nReplaced)
 {
-    const QString text = QString::fromStdString(utf8);
+    // Every character is kept, a byte-order mark at the start included:
+    // dropping it would turn a name of only that mark into no name at all.
+    QStringDecoder decoder(
+        QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    const QString text = decoder.decode(QByteArrayView(utf8.data(), static_cast<qsizetype>(utf8.size())));
     std::string field;
     field.reserve(static_cast<size_t>(text.size()));
     for (qsizetype i = 0; i < text.size(); ++i) {

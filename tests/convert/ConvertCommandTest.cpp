@@ -129,6 +129,17 @@ TEST(ConvertCommand, ExportWritesWindows1252AsUnicode)
         "Caf\u00E9 \u20AC,,,,\u0081\u008D\u008F\u0090\u009D\r\n");
 }
 
+// A name that is only a byte-order mark is a name the directory cannot
+// hold, not a missing one: it becomes "?" instead of a record without a name.
+TEST(ConvertCommand, ANameOfOnlyAByteOrderMarkIsReplacedNotLost)
+{
+    ScratchDirectory scratch;
+    WriteFileBytes("in.csv", "Name,Phone\r\nAnn,1\r\n\xEF\xBB\xBF,2\r\n");
+    ASSERT_EQ(RunConvert({"import", "--format", "csv", "in.csv"}).nStatus, 0);
+    EXPECT_EQ(DirectoryRecordsAsUtf8("Dialstack.dat"),
+        (std::vector<TestRecord>{{"Ann", "1", "", "", ""}, {"?", "2", "", "", ""}}));
+}
+
 TEST(ConvertCommand, EmptyDirectoryExportsNoRecord)
 {
     ScratchDirectory scratch;
