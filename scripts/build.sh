@@ -4,7 +4,13 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 dir=$1; shift
-cmake -S "$root" -B "$dir" "$@" >/dev/null
+launcher=()
+# ccache keeps the second and later builds of an unchanged file quick.
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+fi
+cmake -S "$root" -B "$dir" "${launcher[@]}" "$@" >/dev/null
 targets=()
 for target in ${BUILD_TARGETS:-}; do targets+=(--target "$target"); done
 cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"

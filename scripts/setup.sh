@@ -16,6 +16,16 @@ packages=(
   dpkg-dev fakeroot file lintian appstream desktop-file-utils librsvg2-bin
   # printing to queues with a driver, and reading back what they received
   cups-filters poppler-utils libfontconfig-dev libfreetype-dev
+  # compiler cache: the suite builds the tree twice
+  ccache
+  # dialstack-sync: the keyring, and two real CardDAV servers to test against
+  libsecret-1-dev radicale xandikos apache2-utils
+  # what a screen reader hears, through AT-SPI
+  at-spi2-core python3-pyatspi
+  # a Wayland compositor for the keyboard-move checks
+  sway wtype
+  # the desktop's style and font under GNOME and Xfce
+  qt6-gtk-platformtheme
 )
 
 missing=()
