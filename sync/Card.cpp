@@ -1,0 +1,514 @@
+#include "sync/Card.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "convert/Charset.h"
+#include "convert/DirectoryText.h"
+#include "convert/VCardWriter.h"
+#include "data/RecordList.h"
+
+namespace {
+
+constexpr size_t kMaxLineOctets = 75;
+
+std::string Upper(std::string text)
+{
+    for (char& ch : text)
+        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    return text;
+}
+
+bool StartsWithNoCase(const std::string& text, const char* pszPrefix)
+{
+    const std::string prefix(pszPrefix);
+    return text.size() >= prefix.size() && Upper(text.substr(0, prefix.size())) == prefix;
+}
+
+// The line with its folds taken out and its line end dropped.
+std::string Unfolded(const std::string& raw)
+{
+    std::string text;
+    text.reserve(raw.size());
+    for (size_t i = 0; i < raw.size(); ++i) {
+        const char ch = raw[i];
+        if (ch == '\r' || ch == '\n') {
+            size_t nNext = i + 1;
+            if (ch == '\r' && nNext < raw.size() && raw[nNext] == '\n')
+                ++nNext;
+            if (nNext < raw.size() && (raw[nNext] == ' ' || raw[nNext] == '\t'))
+                i = nNext;   // the fold's line break and its one white-space byte
+            else if (nNext < raw.size())
+                text.append(raw, i, nNext - i);   // a soft line break of quoted-printable
+            else
+                break;
+            continue;
+        }
+        text += ch;
+    }
+    return text;
+}
+
+std::string QuotedPrintableDecoded(const std::string& text)
+{
+    auto hex = [](char ch) -> int {
+        if (ch >= '0' && ch <= '9')
+            return ch - '0';
+        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        return ch >= 'A' && ch <= 'F' ? ch - 'A' + 10 : -1;
+    };
+    std::string bytes;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '=') {
+            bytes += text[i];
+            continue;
+        }
+        if (i + 1 < text.size() && (text[i + 1] == '\r' || text[i + 1] == '\n')) {
+            i += (text[i + 1] == '\r' && i + 2 < text.size() && text[i + 2] == '\n') ? 2 : 1;
+            continue;
+        }
+        const int nHigh = i + 1 < text.size() ? hex(text[i + 1]) : -1;
+        const int nLow = i + 2 < text.size() ? hex(text[i + 2]) : -1;
+        if (nHigh < 0 || nLow < 0) {
+            bytes += '=';
+            continue;
+        }
+        bytes += static_cast<char>(nHigh * 16 + nLow);
+        i += 2;
+    }
+    return bytes;
+}
+
+std::string Unescaped(const std::string& text)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            result += text[i];
+            continue;
+        }
+        const char next = text[++i];
+        result += (next == 'n' || next == 'N') ? '\n' : next;
+    }
+    return result;
+}
+
+std::string Escaped(const std::string& text)
+{
+    std::string result;
+    for (const char ch : text) {
+        switch (ch) {
+        case '\\': result += "\\\\"; break;
+        case ',': result += "\\,"; break;
+        case ';': result += "\\;"; break;
+        case '\r': break;
+        case '\n': result += "\\n"; break;
+        default: result += ch;
+        }
+    }
+    return result;
+}
+
+// The components of a structured value (N, ORG), split at every semicolon
+// that is not escaped, each unescaped.
+std::vector<std::string> Components(const std::string& text)
+{
+    std::vector<std::string> components;
+    size_t nStart = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\')
+            ++i;
+        else if (text[i] == ';') {
+            components.push_back(Unescaped(text.substr(nStart, i - nStart)));
+            nStart = i + 1;
+        }
+    }
+    components.push_back(Unescaped(text.substr(std::min(nStart, text.size()))));
+    return components;
+}
+
+std::string Trimmed(const std::string& text)
+{
+    const size_t nFirst = text.find_first_not_of(" \t");
+    if (nFirst == std::string::npos)
+        return std::string();
+    return text.substr(nFirst, text.find_last_not_of(" \t") - nFirst + 1);
+}
+
+std::string JoinNonEmpty(const std::vector<std::string>& parts, const char* pszSeparator)
+{
+    std::string joined;
+    for (const std::string& part : parts) {
+        const std::string trimmed = Trimmed(part);
+        if (trimmed.empty())
+            continue;
+        if (!joined.empty())
+            joined += pszSeparator;
+        joined += trimmed;
+    }
+    return joined;
+}
+
+// Every run of line breaks inside the text becomes "; ", as importing does;
+// breaks at the start or end are dropped.
+std::string OneLine(const std::string& text)
+{
+    std::string line;
+    bool bBreakPending = false;
+    for (const char ch : text) {
+        if (ch == '\r' || ch == '\n') {
+            bBreakPending = !line.empty();
+            continue;
+        }
+        if (bBreakPending)
+            line += "; ";
+        bBreakPending = false;
+        line += ch;
+    }
+    return line;
+}
+
+bool IsContinuationByte(char ch)
+{
+    return (static_cast<unsigned char>(ch) & 0xC0) == 0x80;
+}
+
+// One content line folded at 75 octets without splitting a character.
+std::string Folded(std::string line, const std::string& lineEnd)
+{
+    std::string out;
+    size_t nRoom = kMaxLineOctets;
+    std::string_view rest(line);
+    while (rest.size() > nRoom) {
+        size_t nCut = nRoom;
+        while (nCut > 1 && IsContinuationByte(rest[nCut]))
+            --nCut;
+        out.append(rest.substr(0, nCut));
+        out += lineEnd + " ";
+        rest.remove_prefix(nCut);
+        nRoom = kMaxLineOctets - 1;
+    }
+    out.append(rest);
+    out += lineEnd;
+    return out;
+}
+
+// Splits "a;b=c;\"d;e\"" at the separators outside double quotes.
+std::vector<std::string> SplitOutsideQuotes(const std::string& text, char separator)
+{
+    std::vector<std::string> parts(1);
+    bool bQuoted = false;
+    for (const char ch : text) {
+        if (ch == '"')
+            bQuoted = !bQuoted;
+        if (ch == separator && !bQuoted)
+            parts.emplace_back();
+        else
+            parts.back() += ch;
+    }
+    return parts;
+}
+
+}   // namespace
+
+CCard::Line CCard::ParseLine(std::string raw, bool bInCard)
+{
+    Line line;
+    line.bInCard = bInCard;
+    const std::string text = Unfolded(raw);
+    line.raw = std::move(raw);
+    size_t nColon = std::string::npos;
+    bool bQuoted = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '"')
+            bQuoted = !bQuoted;
+        else if (text[i] == ':' && !bQuoted) {
+            nColon = i;
+            break;
+        }
+    }
+    if (nColon == std::string::npos)
+        return line;
+    line.prefix = text.substr(0, nColon);
+    line.value = text.substr(nColon + 1);
+    const std::vector<std::string> parts = SplitOutsideQuotes(line.prefix, ';');
+    const size_t nDot = parts.front().rfind('.');
+    line.name = Upper(nDot == std::string::npos ? parts.front() : parts.front().substr(nDot + 1));
+    for (size_t i = 1; i < parts.size(); ++i) {
+        const size_t nEquals = parts[i].find('=');
+        std::string key = nEquals == std::string::npos ? std::string() : Upper(parts[i].substr(0, nEquals));
+        std::string value = nEquals == std::string::npos ? parts[i] : parts[i].substr(nEquals + 1);
+        value.erase(std::remove(value.begin(), value.end(), '"'), value.end());
+        line.params.emplace_back(std::move(key), std::move(value));
+    }
+    return line;
+}
+
+CCard::CCard(const std::string& text)
+{
+    // Physical lines, each with its line end; a line that begins with white
+    // space continues the one before, and so does the line after a
+    // quoted-printable value ending in a soft line break ("=").
+    size_t nPos = 0;
+    bool bInCard = false;
+    bool bCardDone = false;
+    while (nPos < text.size()) {
+        const size_t nHeaderEnd = text.find(':', nPos);
+        const bool bQuotedPrintable = nHeaderEnd != std::string::npos
+            && Upper(text.substr(nPos, std::min<size_t>(nHeaderEnd - nPos, 200))).find("QUOTED-PRINTABLE")
+                != std::string::npos;
+        size_t nEnd = text.find('\n', nPos);
+        nEnd = nEnd == std::string::npos ? text.size() : nEnd + 1;
+        while (nEnd < text.size()) {
+            const bool bFold = text[nEnd] == ' ' || text[nEnd] == '\t';
+            size_t nLast = nEnd;   // the last byte before this physical line's end
+            while (nLast > nPos && (text[nLast - 1] == '\r' || text[nLast - 1] == '\n'))
+                --nLast;
+            const bool bSoftBreak = bQuotedPrintable && nLast > nPos && text[nLast - 1] == '=';
+            if (!bFold && !bSoftBreak)
+                break;
+            const size_t nNext = text.find('\n', nEnd);
+            nEnd = nNext == std::string::npos ? text.size() : nNext + 1;
+        }
+        Line line = ParseLine(text.substr(nPos, nEnd - nPos), bInCard && !bCardDone);
+        nPos = nEnd;
+        if (!bCardDone && line.name == "BEGIN" && Upper(line.value) == "VCARD")
+            bInCard = true;
+        else if (bInCard && line.name == "END" && Upper(line.value) == "VCARD")
+            bCardDone = true;
+        m_lines.push_back(std::move(line));
+    }
+}
+
+std::string CCard::Text() const
+{
+    std::string text;
+    for (const Line& line : m_lines)
+        text += line.raw;
+    return text;
+}
+
+bool CCard::HasType(const Line& line, const char* pszType) const
+{
+    const std::string wanted = Upper(pszType);
+    for (const auto& [key, value] : line.params) {
+        if (!key.empty() && key != "TYPE")
+            continue;
+        for (const std::string& type : SplitOutsideQuotes(value, ','))
+            if (Upper(Trimmed(type)) == wanted)
+                return true;
+    }
+    return false;
+}
+
+bool CCard::IsPreferred(const Line& line) const
+{
+    for (const auto& [key, value] : line.params)
+        if (key == "PREF")
+            return true;
+    return HasType(line, "pref");
+}
+
+std::string CCard::Decoded(const Line& line) const
+{
+    std::string bytes = line.value;
+    std::string charset;
+    for (const auto& [key, value] : line.params) {
+        const std::string upper = Upper(value);
+        if ((key == "ENCODING" || key.empty()) && upper == "QUOTED-PRINTABLE")
+            bytes = QuotedPrintableDecoded(bytes);
+        else if ((key == "ENCODING" && (upper == "B" || upper == "BASE64")) || (key.empty() && upper == "BASE64"))
+            return std::string();
+        else if (key == "CHARSET")
+            charset = value;
+    }
+    std::string utf8;
+    if (charset.empty())
+        utf8 = CCharset::DecodeUndeclared(bytes);
+    else
+        CCharset::Decode(bytes, charset, utf8);
+    return utf8;
+}
+
+int CCard::FindFirst(const char* pszName) const
+{
+    for (size_t i = 0; i < m_lines.size(); ++i)
+        if (m_lines[i].bInCard && m_lines[i].name == pszName)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int CCard::FindName() const
+{
+    for (const char* pszName : {"FN", "N", "ORG"}) {
+        for (size_t i = 0; i < m_lines.size(); ++i) {
+            if (!m_lines[i].bInCard || m_lines[i].name != pszName)
+                continue;
+            if (!FieldOf(static_cast<int>(i)).IsEmpty())
+                return static_cast<int>(i);
+        }
+    }
+    return FindFirst("FN");
+}
+
+int CCard::FindPager() const
+{
+    for (size_t i = 0; i < m_lines.size(); ++i)
+        if (m_lines[i].bInCard && m_lines[i].name == "TEL" && HasType(m_lines[i], "pager"))
+            return static_cast<int>(i);
+    return -1;
+}
+
+int CCard::FindPhone() const
+{
+    int nFirst = -1;
+    for (size_t i = 0; i < m_lines.size(); ++i) {
+        const Line& line = m_lines[i];
+        if (!line.bInCard || line.name != "TEL" || HasType(line, "pager"))
+            continue;
+        if (IsPreferred(line))
+            return static_cast<int>(i);
+        if (nFirst < 0)
+            nFirst = static_cast<int>(i);
+    }
+    return nFirst;
+}
+
+int CCard::FindEmail() const
+{
+    int nFirst = -1;
+    for (size_t i = 0; i < m_lines.size(); ++i) {
+        const Line& line = m_lines[i];
+        if (!line.bInCard || line.name != "EMAIL")
+            continue;
+        if (IsPreferred(line))
+            return static_cast<int>(i);
+        if (nFirst < 0)
+            nFirst = static_cast<int>(i);
+    }
+    return nFirst;
+}
+
+CString CCard::FieldOf(int nLine) const
+{
+    if (nLine < 0)
+        return CString();
+    const Line& line = m_lines[static_cast<size_t>(nLine)];
+    const std::string decoded = Decoded(line);
+    std::string text;
+    if (line.name == "N") {
+        const std::vector<std::string> parts = Components(decoded);
+        auto part = [&](size_t n) { return n < parts.size() ? parts[n] : std::string(); };
+        // family; given; additional; prefixes; suffixes, read in the order people say them
+        text = JoinNonEmpty({part(3), part(1), part(2), part(0), part(4)}, " ");
+    } else if (line.name == "ORG") {
+        text = JoinNonEmpty(Components(decoded), ", ");
+    } else if (line.name == "TEL" && StartsWithNoCase(decoded, "TEL:")) {
+        // A tel: URI (tel:+1-555-0100;ext=7) in the form people write it.
+        text = decoded.substr(4);
+        const size_t nExtension = Upper(text).find(";EXT=");
+        if (nExtension != std::string::npos)
+            text = text.substr(0, nExtension) + " ext. " + text.substr(nExtension + 5);
+    } else {
+        text = Unescaped(decoded);
+    }
+    int nReplaced = 0;
+    return CDirectoryText::FromUtf8(OneLine(text), nReplaced);
+}
+
+CRecordFields CCard::Fields() const
+{
+    CRecordFields fields;
+    fields.strName = FieldOf(FindName());
+    fields.strPhone = FieldOf(FindPhone());
+    fields.strPager = FieldOf(FindPager());
+    fields.strEmail = FieldOf(FindEmail());
+    fields.strMisc = FieldOf(FindFirst("NOTE"));
+    return fields;
+}
+
+std::string CCard::Uid() const
+{
+    const int nLine = FindFirst("UID");
+    return nLine < 0 ? std::string() : Trimmed(Unescaped(m_lines[static_cast<size_t>(nLine)].value));
+}
+
+std::string CCard::LineEnd() const
+{
+    for (const Line& line : m_lines)
+        if (line.raw.size() >= 2 && line.raw.compare(line.raw.size() - 2, 2, "\r\n") == 0)
+            return "\r\n";
+    return m_lines.empty() ? "\r\n" : "\n";
+}
+
+// Rewrites the line at nLine with the field's value (nLine < 0: adds a new
+// pszNewProperty line before END:VCARD; an empty value removes the line).
+// The group, name and parameters stay, except the encoding, character set
+// and value type, which described the old value: the new one is plain UTF-8
+// text.
+void CCard::Rewrite(int nLine, const char* pszNewProperty, const CString& value)
+{
+    if (value.IsEmpty()) {
+        if (nLine >= 0)
+            m_lines.erase(m_lines.begin() + nLine);
+        return;
+    }
+    std::string prefix;
+    if (nLine < 0) {
+        prefix = pszNewProperty;
+    } else {
+        const std::vector<std::string> parts = SplitOutsideQuotes(m_lines[static_cast<size_t>(nLine)].prefix, ';');
+        prefix = parts.front();
+        for (size_t i = 1; i < parts.size(); ++i) {
+            const std::string upper = Upper(parts[i]);
+            if (StartsWithNoCase(upper, "ENCODING=") || StartsWithNoCase(upper, "CHARSET=")
+                || StartsWithNoCase(upper, "VALUE=") || upper == "QUOTED-PRINTABLE" || upper == "BASE64")
+                continue;
+            prefix += ';' + parts[i];
+        }
+    }
+    const std::string content = prefix + ':' + Escaped(CDirectoryText::ToUtf8(value));
+    Line line = ParseLine(Folded(content, LineEnd()), true);
+    if (nLine >= 0) {
+        m_lines[static_cast<size_t>(nLine)] = std::move(line);
+        return;
+    }
+    int nEnd = FindFirst("END");
+    if (nEnd < 0)
+        nEnd = static_cast<int>(m_lines.size());
+    m_lines.insert(m_lines.begin() + nEnd, std::move(line));
+}
+
+void CCard::Apply(const CRecordFields& target)
+{
+    // Each field is compared afresh, since rewriting one line can move the
+    // others.
+    if (FieldOf(FindName()) != target.strName)
+        Rewrite(FindFirst("FN"), "FN", target.strName);
+    if (FieldOf(FindPhone()) != target.strPhone)
+        Rewrite(FindPhone(), "TEL;TYPE=voice", target.strPhone);
+    if (FieldOf(FindPager()) != target.strPager)
+        Rewrite(FindPager(), "TEL;TYPE=pager", target.strPager);
+    if (FieldOf(FindEmail()) != target.strEmail)
+        Rewrite(FindEmail(), "EMAIL", target.strEmail);
+    if (FieldOf(FindFirst("NOTE")) != target.strMisc)
+        Rewrite(FindFirst("NOTE"), "NOTE", target.strMisc);
+}
+
+std::string CCard::Create(const CRecordFields& fields, const std::string& strUid)
+{
+    CRecordNode node;
+    node.m_strName = fields.strName;
+    node.m_strPhone = fields.strPhone;
+    node.m_strPager = fields.strPager;
+    node.m_strEmail = fields.strEmail;
+    node.m_strMisc = fields.strMisc;
+    std::string card;
+    CVCardWriter::Write(node, card);
+    // The writer leaves out the UID, which every card on a server needs.
+    const std::string version = "VERSION:4.0\r\n";
+    const size_t nVersion = card.find(version);
+    card.insert(nVersion == std::string::npos ? 0 : nVersion + version.size(), "UID:" + strUid + "\r\n");
+    return card;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "data/RecordFields.h"
+
+// A vCard as the server holds it, kept content line by content line, each
+// with its bytes exactly as they came (folds and line ends included), so
+// that a change rewrites only the lines behind the fields that changed and
+// leaves photos, addresses, other numbers and unknown properties byte for
+// byte as they were.
+//
+// Its record: the name from FN, else N, else ORG; the pager from the first
+// TEL typed pager; the phone from the preferred other TEL, else the first;
+// the preferred EMAIL, else the first; misc from the first NOTE. Other
+// values have no field and stay on the server. What the directory cannot
+// hold comes down as "?".
+class CCard
+{
+public:
+    explicit CCard(const std::string& text);
+
+    std::string Text() const;
+    CRecordFields Fields() const;
+    std::string Uid() const;
+
+    // Makes Fields() give target where it does not already: the property
+    // behind each such field is rewritten (or added, or removed when the
+    // field became empty); every other line stays as it was.
+    void Apply(const CRecordFields& target);
+
+    // A new vCard 4.0 card for the record.
+    static std::string Create(const CRecordFields& fields, const std::string& strUid);
+
+private:
+    struct Line
+    {
+        std::string raw;
+        // Upper case, without its group.
+        std::string name;
+        std::string prefix;   // group, name and parameters as written
+        std::vector<std::pair<std::string, std::string>> params;   // key upper case ("" for a bare value)
+        std::string value;   // unfolded, still encoded
+        bool bInCard = false;
+    };
+
+    static Line ParseLine(std::string raw, bool bInCard);
+    bool HasType(const Line& line, const char* pszType) const;
+    bool IsPreferred(const Line& line) const;
+    std::string Decoded(const Line& line) const;
+    int FindName() const;
+    int FindPager() const;
+    int FindPhone() const;
+    int FindEmail() const;
+    int FindFirst(const char* pszName) const;
+    CString FieldOf(int nLine) const;
+    void Rewrite(int nLine, const char* pszNewProperty, const CString& value);
+    std::string LineEnd() const;
+
+    std::vector<Line> m_lines;
+};

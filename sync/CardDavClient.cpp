@@ -1,0 +1,308 @@
+#include "sync/CardDavClient.h"
+
+#include <QByteArray>
+#include <QXmlStreamWriter>
+
+#include "sync/DavMultiStatus.h"
+
+namespace {
+
+const QString kDav = QStringLiteral("DAV:");
+const QString kCardDav = QStringLiteral("urn:ietf:params:xml:ns:carddav");
+// Hrefs per addressbook-multiget: large enough to need few requests, small
+// enough that no reply grows without bound.
+constexpr size_t kFetchBatch = 250;
+
+// An XML request body: the root element in its namespace, and a callback
+// that writes what goes inside.
+template <class Fill> std::string XmlBody(const QString& rootNs, const char* pszRoot, Fill fill)
+{
+    QByteArray bytes;
+    QXmlStreamWriter writer(&bytes);
+    writer.writeStartDocument();
+    writer.writeNamespace(kDav, QStringLiteral("D"));
+    writer.writeNamespace(kCardDav, QStringLiteral("C"));
+    writer.writeStartElement(rootNs, QLatin1String(pszRoot));
+    fill(writer);
+    writer.writeEndElement();
+    writer.writeEndDocument();
+    return bytes.toStdString();
+}
+
+void WriteProps(QXmlStreamWriter& writer, std::initializer_list<std::pair<const QString*, const char*>> props)
+{
+    writer.writeStartElement(kDav, QStringLiteral("prop"));
+    for (const auto& [pNs, pszName] : props)
+        writer.writeEmptyElement(*pNs, QLatin1String(pszName));
+    writer.writeEndElement();
+}
+
+std::string PropfindBody(std::initializer_list<std::pair<const QString*, const char*>> props)
+{
+    return XmlBody(kDav, "propfind", [&](QXmlStreamWriter& writer) { WriteProps(writer, props); });
+}
+
+std::string StatusMessage(const CHttpReply& reply, const QUrl& url)
+{
+    if (reply.nStatus == 0)
+        return reply.strError;
+    const std::string where = url.toDisplayString(QUrl::RemoveUserInfo).toStdString();
+    switch (reply.nStatus) {
+    case 401: return url.host().toStdString() + " refused the user name or password";
+    case 403: return where + ": the server does not allow this (403 Forbidden)";
+    case 404: return where + ": not found on the server (404)";
+    default: return where + ": the server answered " + std::to_string(reply.nStatus);
+    }
+}
+
+QUrl Resolve(const QUrl& base, const std::string& strHref)
+{
+    return base.resolved(QUrl(QString::fromStdString(strHref)));
+}
+
+bool IsCollectionHref(const std::string& strHref, const std::string& strCollectionPath)
+{
+    return strHref == strCollectionPath || (!strHref.empty() && strHref.back() == '/');
+}
+
+std::string WithSlash(std::string path)
+{
+    if (path.empty() || path.back() != '/')
+        path += '/';
+    return path;
+}
+
+}   // namespace
+
+CCardDavClient::CCardDavClient(CHttpSession& session)
+    : m_session(session)
+{
+}
+
+std::string CCardDavClient::CanonicalHref(const QUrl& collection, const std::string& strHref)
+{
+    return Resolve(collection, strHref).path(QUrl::FullyEncoded).toStdString();
+}
+
+std::string CCardDavClient::NewHref(const QUrl& collection, const std::string& strUid)
+{
+    return WithSlash(collection.path(QUrl::FullyEncoded).toStdString())
+        + QString::fromStdString(strUid).toUtf8().toPercentEncoding("-_.").toStdString() + ".vcf";
+}
+
+bool CCardDavClient::Propfind(const QUrl& url, int nDepth, const std::string& strBody,
+    std::vector<CDavResponse>& responses, std::string& strError)
+{
+    const CHttpReply reply = m_session.Send("PROPFIND", url, strBody, {{"Depth", QByteArray::number(nDepth)}});
+    if (reply.nStatus != 207) {
+        strError = StatusMessage(reply, url);
+        return false;
+    }
+    CDavMultiStatus status;
+    if (!CDavMultiStatus::Parse(reply.strBody, status, strError)) {
+        strError = url.host().toStdString() + " sent a reply that could not be read: " + strError;
+        return false;
+    }
+    responses = std::move(status.m_responses);
+    return true;
+}
+
+bool CCardDavClient::FindAddressBooks(const QUrl& home, std::vector<AddressBook>& books, std::string& strError)
+{
+    std::vector<CDavResponse> responses;
+    if (!Propfind(home, 1, PropfindBody({{&kDav, "resourcetype"}, {&kDav, "displayname"}}), responses, strError))
+        return false;
+    for (const CDavResponse& response : responses)
+        if (response.bAddressBook)
+            books.push_back({Resolve(home, response.strHref), response.strDisplayName});
+    return true;
+}
+
+bool CCardDavClient::Discover(const QUrl& start, std::vector<AddressBook>& books, std::string& strError)
+{
+    books.clear();
+    QUrl url = start;
+    for (int nAttempt = 0; nAttempt < 2; ++nAttempt) {
+        std::vector<CDavResponse> responses;
+        const std::string body = PropfindBody({{&kDav, "resourcetype"}, {&kDav, "displayname"},
+            {&kDav, "current-user-principal"}, {&kCardDav, "addressbook-home-set"}});
+        std::string strPropfindError;
+        if (Propfind(url, 0, body, responses, strPropfindError) && !responses.empty()) {
+            const CDavResponse& self = responses.front();
+            if (self.bAddressBook) {
+                books.push_back({url, self.strDisplayName});
+                return true;
+            }
+            std::string home = self.strAddressBookHome;
+            if (home.empty() && !self.strPrincipal.empty()) {
+                std::vector<CDavResponse> principal;
+                if (!Propfind(Resolve(url, self.strPrincipal), 0, PropfindBody({{&kCardDav, "addressbook-home-set"}}),
+                        principal, strError))
+                    return false;
+                if (!principal.empty())
+                    home = principal.front().strAddressBookHome;
+            }
+            if (!FindAddressBooks(home.empty() ? url : Resolve(url, home), books, strError))
+                return false;
+            if (!books.empty())
+                return true;
+        } else if (strPropfindError.find("refused the user name") != std::string::npos || nAttempt > 0) {
+            strError = strPropfindError;
+            return false;
+        }
+        // Nothing found where the user pointed: ask the server where its
+        // address books live.
+        url = start.resolved(QUrl(QStringLiteral("/.well-known/carddav")));
+    }
+    return true;
+}
+
+bool CCardDavClient::SyncCollection(
+    const QUrl& collection, const std::string& strSyncToken, Changes& changes, int& nStatus, std::string& strError)
+{
+    const std::string collectionPath = collection.path(QUrl::FullyEncoded).toStdString();
+    std::string token = strSyncToken;
+    changes = Changes();
+    changes.bComplete = token.empty();
+    // A server may hand out the changes in parts: a 507 for the collection
+    // itself means "ask again from the token that came with this part".
+    for (int nPart = 0; nPart < 100000; ++nPart) {
+        const std::string body = XmlBody(kDav, "sync-collection", [&](QXmlStreamWriter& writer) {
+            writer.writeTextElement(kDav, QStringLiteral("sync-token"), QString::fromStdString(token));
+            writer.writeTextElement(kDav, QStringLiteral("sync-level"), QStringLiteral("1"));
+            WriteProps(writer, {{&kDav, "getetag"}});
+        });
+        const CHttpReply reply = m_session.Send("REPORT", collection, body, {{"Depth", "0"}});
+        nStatus = reply.nStatus;
+        if (reply.nStatus != 207) {
+            strError = StatusMessage(reply, collection);
+            return false;
+        }
+        CDavMultiStatus status;
+        if (!CDavMultiStatus::Parse(reply.strBody, status, strError)) {
+            strError = collection.host().toStdString() + " sent a reply that could not be read: " + strError;
+            return false;
+        }
+        bool bTruncated = false;
+        for (const CDavResponse& response : status.m_responses) {
+            const std::string href = CanonicalHref(collection, response.strHref);
+            if (IsCollectionHref(href, WithSlash(collectionPath)) || href == collectionPath) {
+                bTruncated |= response.nStatus == 507;
+                continue;
+            }
+            if (response.nStatus == 404)
+                changes.removed.push_back(href);
+            else if (!response.strEtag.empty())
+                changes.changed.push_back({href, response.strEtag});
+        }
+        changes.strSyncToken = status.m_strSyncToken;
+        if (!bTruncated || status.m_strSyncToken.empty() || status.m_strSyncToken == token)
+            return true;
+        token = status.m_strSyncToken;
+    }
+    return true;
+}
+
+bool CCardDavClient::ListEtags(const QUrl& collection, Changes& changes, std::string& strError)
+{
+    std::vector<CDavResponse> responses;
+    if (!Propfind(collection, 1, PropfindBody({{&kDav, "getetag"}, {&kDav, "resourcetype"}}), responses, strError))
+        return false;
+    const std::string collectionPath = WithSlash(collection.path(QUrl::FullyEncoded).toStdString());
+    changes = Changes();
+    changes.bComplete = true;
+    for (const CDavResponse& response : responses) {
+        const std::string href = CanonicalHref(collection, response.strHref);
+        if (!response.bCollection && !IsCollectionHref(href, collectionPath) && !response.strEtag.empty())
+            changes.changed.push_back({href, response.strEtag});
+    }
+    return true;
+}
+
+bool CCardDavClient::ListChanges(
+    const QUrl& collection, const std::string& strSyncToken, Changes& changes, std::string& strError)
+{
+    int nStatus = 0;
+    if (SyncCollection(collection, strSyncToken, changes, nStatus, strError))
+        return true;
+    if (nStatus == 0 || nStatus == 401)
+        return false;
+    // The server no longer knows the token: start over from nothing.
+    if (!strSyncToken.empty() && SyncCollection(collection, std::string(), changes, nStatus, strError))
+        return true;
+    if (nStatus == 0 || nStatus == 401)
+        return false;
+    // No sync-collection at all: compare every card's ETag.
+    return ListEtags(collection, changes, strError);
+}
+
+bool CCardDavClient::Fetch(
+    const QUrl& collection, const std::vector<std::string>& hrefs, std::vector<Card>& cards, std::string& strError)
+{
+    for (size_t nFirst = 0; nFirst < hrefs.size(); nFirst += kFetchBatch) {
+        const size_t nEnd = std::min(hrefs.size(), nFirst + kFetchBatch);
+        const std::string body = XmlBody(kCardDav, "addressbook-multiget", [&](QXmlStreamWriter& writer) {
+            WriteProps(writer, {{&kDav, "getetag"}, {&kCardDav, "address-data"}});
+            for (size_t i = nFirst; i < nEnd; ++i)
+                writer.writeTextElement(kDav, QStringLiteral("href"), QString::fromStdString(hrefs[i]));
+        });
+        const CHttpReply reply = m_session.Send("REPORT", collection, body, {{"Depth", "1"}});
+        if (reply.nStatus != 207) {
+            strError = StatusMessage(reply, collection);
+            return false;
+        }
+        CDavMultiStatus status;
+        if (!CDavMultiStatus::Parse(reply.strBody, status, strError)) {
+            strError = collection.host().toStdString() + " sent a reply that could not be read: " + strError;
+            return false;
+        }
+        for (CDavResponse& response : status.m_responses)
+            if (response.bHasAddressData)
+                cards.push_back({CanonicalHref(collection, response.strHref), std::move(response.strEtag),
+                    std::move(response.strAddressData)});
+    }
+    return true;
+}
+
+CCardDavClient::WriteResult CCardDavClient::Put(const QUrl& collection, const std::string& strHref,
+    const std::string& strData, const std::string& strIfMatch, std::string& strNewEtag, std::string& strError)
+{
+    const QUrl url = Resolve(collection, strHref);
+    CHttpSession::Headers headers{{"Content-Type", "text/vcard; charset=utf-8"}};
+    if (strIfMatch.empty())
+        headers.push_back({"If-None-Match", "*"});
+    else
+        headers.push_back({"If-Match", QByteArray::fromStdString(strIfMatch)});
+    const CHttpReply reply = m_session.Send("PUT", url, strData, headers);
+    if (reply.nStatus == 412)
+        return WriteResult::kConflict;
+    if (!reply.IsSuccess()) {
+        strError = StatusMessage(reply, url);
+        return WriteResult::kFailed;
+    }
+    strNewEtag = reply.strEtag;
+    if (strNewEtag.empty()) {
+        // The server kept the new ETag to itself: ask for it.
+        std::vector<CDavResponse> responses;
+        if (Propfind(url, 0, PropfindBody({{&kDav, "getetag"}}), responses, strError) && !responses.empty())
+            strNewEtag = responses.front().strEtag;
+    }
+    return WriteResult::kDone;
+}
+
+CCardDavClient::WriteResult CCardDavClient::Delete(
+    const QUrl& collection, const std::string& strHref, const std::string& strIfMatch, std::string& strError)
+{
+    const QUrl url = Resolve(collection, strHref);
+    const CHttpReply reply
+        = m_session.Send("DELETE", url, std::string(), {{"If-Match", QByteArray::fromStdString(strIfMatch)}});
+    if (reply.nStatus == 412)
+        return WriteResult::kConflict;
+    if (reply.nStatus == 404 || reply.nStatus == 410)
+        return WriteResult::kGone;
+    if (!reply.IsSuccess()) {
+        strError = StatusMessage(reply, url);
+        return WriteResult::kFailed;
+    }
+    return WriteResult::kDone;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "data/RecordFields.h"
+
+// A card as the server holds it now, seen from the last sync.
+struct CRemoteCard
+{
+    enum class EStatus
+    {
+        kSame,   // the ETag the state knows
+        kChanged,   // another ETag: someone wrote it since
+        kGone,
+    };
+    EStatus status = EStatus::kSame;
+    std::string strHref;
+    std::string strEtag;
+    // The card's text, when it was fetched, and the record it maps to.
+    bool bFetched = false;
+    std::string strData;
+    std::string strUid;
+    CRecordFields fields;
+};

@@ -1,0 +1,336 @@
+#include "sync/SyncEngine.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include <QUuid>
+
+#include "convert/DirectoryText.h"
+#include "data/RecordList.h"
+#include "sync/Card.h"
+
+namespace {
+
+// Rounds of "fetch and merge again" after a write someone else beat.
+constexpr int kMaxRounds = 3;
+
+bool IsBlank(const CRecordFields& fields)
+{
+    return fields == CRecordFields();
+}
+
+// More than half of what a side holds, and more than five.
+bool TooMany(int nDeleted, int nTotal)
+{
+    return nDeleted > 5 && nDeleted * 2 > nTotal;
+}
+
+std::string Names(const std::vector<CString>& names)
+{
+    std::string text;
+    for (const CString& name : names)
+        text += (text.empty() ? "\"" : ", \"") + CDirectoryText::ToUtf8(name) + '"';
+    return text;
+}
+
+}   // namespace
+
+CSyncEngine::CSyncEngine(CCardDavClient& client, const QUrl& collection, CSyncState& state, CRecordList& list,
+    std::string strDirectoryFile, Options options)
+    : m_client(client)
+    , m_collection(collection)
+    , m_state(state)
+    , m_list(list)
+    , m_strDirectoryFile(std::move(strDirectoryFile))
+    , m_options(options)
+{
+}
+
+CSyncEngine::EResult CSyncEngine::Run(CSyncReport& report, std::string& strMessage)
+{
+    for (int nRound = 0; nRound < kMaxRounds; ++nRound) {
+        switch (Round(report, strMessage)) {
+        case ERound::kDone: return EResult::kInStep;
+        case ERound::kFailed: return EResult::kFailed;
+        case ERound::kRefused: return EResult::kRefused;
+        case ERound::kAgain: break;
+        }
+    }
+    strMessage = "the address book kept changing while this sync wrote to it; nothing was lost, run the sync again";
+    return EResult::kFailed;
+}
+
+CSyncEngine::Local CSyncEngine::NamedRecords() const
+{
+    // A record without a name (the blank record of an empty directory
+    // among them) is never synced.
+    Local local;
+    local.records.reserve(static_cast<size_t>(m_list.GetCount()));
+    int nIndex = 0;
+    m_list.ForEachRecord([&](const CRecordFields& fields) {
+        if (!fields.strName.IsEmpty()) {
+            local.records.push_back(fields);
+            local.listIndex.push_back(nIndex);
+        }
+        ++nIndex;
+    });
+    return local;
+}
+
+CSyncEngine::ERound CSyncEngine::Round(CSyncReport& report, std::string& strMessage)
+{
+    CCardDavClient::Changes changes;
+    if (!m_client.ListChanges(m_collection, m_state.m_strSyncToken, changes, strMessage))
+        return ERound::kFailed;
+    const Local local = NamedRecords();
+    std::vector<CRemoteCard> remote;
+    std::vector<CRemoteCard> newCards;
+    if (!GatherRemote(changes, local, remote, newCards, strMessage))
+        return ERound::kFailed;
+    const CSyncMerge::Plan plan = CSyncMerge::Merge(m_state.m_entries, local.records, remote, newCards);
+    if (!m_options.bForce && !Guard(plan, local, strMessage))
+        return ERound::kRefused;
+
+    if (m_options.bDryRun) {
+        for (const CSyncItem& item : plan.items) {
+            report.Here(item, item.nLocal >= 0 ? local.records[static_cast<size_t>(item.nLocal)] : item.fields);
+            report.There(item);
+        }
+        return ERound::kDone;
+    }
+    if (!ApplyHere(plan, local, strMessage))
+        return ERound::kFailed;
+    for (const CSyncItem& item : plan.items)
+        report.Here(item, item.nLocal >= 0 ? local.records[static_cast<size_t>(item.nLocal)] : item.fields);
+
+    // The state that goes with the directory just saved: every change the
+    // server listed is in it, so its token can move on.
+    m_state.m_entries.clear();
+    for (const CSyncItem& item : plan.items)
+        if (item.bHasEntry)
+            m_state.m_entries.push_back(item.entry);
+    m_state.m_strSyncToken = changes.strSyncToken;
+    if (!m_state.Save(strMessage))
+        return ERound::kFailed;
+
+    const ERound result = ApplyThere(plan, report, strMessage);
+    std::string strSaveError;
+    if (!m_state.Save(strSaveError) && result != ERound::kFailed) {
+        strMessage = strSaveError;
+        return ERound::kFailed;
+    }
+    return result;
+}
+
+bool CSyncEngine::GatherRemote(const CCardDavClient::Changes& changes, const Local& local,
+    std::vector<CRemoteCard>& remote, std::vector<CRemoteCard>& newCards, std::string& strMessage)
+{
+    using EStatus = CRemoteCard::EStatus;
+    const std::vector<CSyncEntry>& entries = m_state.m_entries;
+    std::map<std::string, size_t> byHref;
+    remote.resize(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        byHref.emplace(entries[i].strHref, i);
+        remote[i].strHref = entries[i].strHref;
+        remote[i].strEtag = entries[i].strEtag;
+        remote[i].strUid = entries[i].strUid;
+        // A complete listing names every card there is.
+        remote[i].status = changes.bComplete ? EStatus::kGone : EStatus::kSame;
+    }
+    for (const CCardDavClient::Member& member : changes.changed) {
+        const auto found = byHref.find(member.strHref);
+        if (found == byHref.end()) {
+            CRemoteCard card;
+            card.status = EStatus::kChanged;
+            card.strHref = member.strHref;
+            card.strEtag = member.strEtag;
+            newCards.push_back(std::move(card));
+            continue;
+        }
+        CRemoteCard& card = remote[found->second];
+        // The server lists the cards this program wrote last time too; the
+        // ETag tells them apart.
+        card.status = member.strEtag == card.strEtag ? EStatus::kSame : EStatus::kChanged;
+        card.strEtag = member.strEtag;
+    }
+    for (const std::string& href : changes.removed) {
+        const auto found = byHref.find(href);
+        if (found != byHref.end())
+            remote[found->second].status = EStatus::kGone;
+    }
+
+    std::vector<std::string> wanted;
+    for (const CRemoteCard& card : remote)
+        if (card.status == EStatus::kChanged)
+            wanted.push_back(card.strHref);
+    for (const size_t nEntry : CSyncMerge::ChangedHere(entries, local.records))
+        if (remote[nEntry].status == EStatus::kSame)
+            wanted.push_back(remote[nEntry].strHref);
+    for (const CRemoteCard& card : newCards)
+        wanted.push_back(card.strHref);
+    std::vector<CCardDavClient::Card> fetched;
+    if (!wanted.empty() && !m_client.Fetch(m_collection, wanted, fetched, strMessage))
+        return false;
+
+    std::map<std::string, CRemoteCard*> byFetchedHref;
+    for (CRemoteCard& card : remote)
+        byFetchedHref.emplace(card.strHref, &card);
+    for (CRemoteCard& card : newCards)
+        byFetchedHref.emplace(card.strHref, &card);
+    for (CCardDavClient::Card& data : fetched) {
+        const auto found = byFetchedHref.find(data.strHref);
+        if (found == byFetchedHref.end())
+            continue;
+        CRemoteCard& card = *found->second;
+        const CCard parsed(data.strData);
+        card.bFetched = true;
+        card.fields = parsed.Fields();
+        card.strUid = parsed.Uid();
+        // Written again since it was listed: the newer version counts.
+        if (!data.strEtag.empty() && data.strEtag != card.strEtag) {
+            card.strEtag = data.strEtag;
+            if (card.status == EStatus::kSame)
+                card.status = EStatus::kChanged;
+        }
+        card.strData = std::move(data.strData);
+    }
+    newCards.erase(
+        std::remove_if(newCards.begin(), newCards.end(), [](const CRemoteCard& card) { return !card.bFetched; }),
+        newCards.end());
+    std::sort(newCards.begin(), newCards.end(),
+        [](const CRemoteCard& a, const CRemoteCard& b) { return a.strHref < b.strHref; });
+    return true;
+}
+
+bool CSyncEngine::Guard(const CSyncMerge::Plan& plan, const Local& local, std::string& strMessage) const
+{
+    std::vector<CString> deletedHere;
+    std::vector<CString> deletedThere;
+    for (const CSyncItem& item : plan.items) {
+        if (item.local == CSyncItem::ELocal::kDelete)
+            deletedHere.push_back(local.records[static_cast<size_t>(item.nLocal)].strName);
+        if (item.remote == CSyncItem::ERemote::kDelete)
+            deletedThere.push_back(item.fields.strName);
+    }
+    const bool bHere = TooMany(static_cast<int>(deletedHere.size()), plan.nLocalRecords);
+    const bool bThere = TooMany(static_cast<int>(deletedThere.size()), plan.nRemoteCards);
+    if (!bHere && !bThere)
+        return true;
+    strMessage = "this sync would delete";
+    if (bHere)
+        strMessage += " " + std::to_string(deletedHere.size()) + " of the " + std::to_string(plan.nLocalRecords)
+            + " records here (" + Names(deletedHere) + ")";
+    if (bHere && bThere)
+        strMessage += " and";
+    if (bThere)
+        strMessage += " " + std::to_string(deletedThere.size()) + " of the " + std::to_string(plan.nRemoteCards)
+            + " cards on the server (" + Names(deletedThere) + ")";
+    strMessage += "; nothing was changed. If that is what you want, run it again with --force";
+    return false;
+}
+
+bool CSyncEngine::ApplyHere(const CSyncMerge::Plan& plan, const Local& local, std::string& strMessage)
+{
+    using L = CSyncItem::ELocal;
+    const bool bAnything = std::any_of(plan.items.begin(), plan.items.end(),
+        [](const CSyncItem& item) { return item.local != L::kKeep && item.local != L::kNone; });
+    if (!bAnything)
+        return true;
+    if (m_list.HasFileChangedAt(m_strDirectoryFile.c_str())) {
+        strMessage = m_strDirectoryFile
+            + ": the directory file changed on disk while syncing; nothing was changed"
+              " here, run the sync again";
+        return false;
+    }
+    std::vector<int> deletions;
+    for (const CSyncItem& item : plan.items) {
+        const int nIndex = item.nLocal >= 0 ? local.listIndex[static_cast<size_t>(item.nLocal)] : -1;
+        if (item.local == L::kUpdate) {
+            m_list.SeekTo(nIndex);
+            m_list.SetFields(item.fields);
+        } else if (item.local == L::kDelete) {
+            deletions.push_back(nIndex);
+        }
+    }
+    std::sort(deletions.rbegin(), deletions.rend());
+    for (const int nIndex : deletions)
+        m_list.DeleteAt(nIndex);
+    // Adding onto a last record without a name would overwrite it.
+    m_list.SeekTo(m_list.GetCount() - 1);
+    const CRecordFields tail = m_list.GetFields();
+    const bool bAdds = std::any_of(
+        plan.items.begin(), plan.items.end(), [](const CSyncItem& item) { return item.local == L::kAdd; });
+    if (bAdds && tail.strName.IsEmpty() && !IsBlank(tail)) {
+        strMessage = m_strDirectoryFile
+            + ": its last record has no name, and adding records would overwrite it; give it a name in Dialstack"
+              " first. Nothing was changed";
+        return false;
+    }
+    for (const CSyncItem& item : plan.items)
+        if (item.local == L::kAdd)
+            m_list.Append(item.fields);
+    if (!m_list.SaveFile(m_strDirectoryFile.c_str())) {
+        strMessage = m_strDirectoryFile + ": could not be saved: " + m_list.GetLastSaveError().GetString()
+            + (m_list.IsOldFileIntact() ? "; the directory file is unchanged" : "");
+        return false;
+    }
+    return true;
+}
+
+CSyncEngine::ERound CSyncEngine::ApplyThere(const CSyncMerge::Plan& plan, CSyncReport& report, std::string& strMessage)
+{
+    using R = CSyncItem::ERemote;
+    using W = CCardDavClient::WriteResult;
+    std::vector<bool> hasEntry(plan.items.size());
+    for (size_t i = 0; i < plan.items.size(); ++i)
+        hasEntry[i] = plan.items[i].bHasEntry;
+    // The state lists the entries in directory order.
+    auto position = [&](size_t nItem) {
+        return static_cast<size_t>(
+            std::count(hasEntry.begin(), hasEntry.begin() + static_cast<std::ptrdiff_t>(nItem), true));
+    };
+    bool bAgain = false;
+    for (size_t i = 0; i < plan.items.size(); ++i) {
+        const CSyncItem& item = plan.items[i];
+        if (item.remote == R::kKeep)
+            continue;
+        std::string strEtag;
+        W result = W::kFailed;
+        CSyncEntry entry = item.entry;
+        if (item.remote == R::kCreate) {
+            entry.strUid = QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
+            entry.strHref = CCardDavClient::NewHref(m_collection, entry.strUid);
+            result = m_client.Put(m_collection, entry.strHref, CCard::Create(item.fields, entry.strUid), std::string(),
+                strEtag, strMessage);
+        } else if (item.remote == R::kUpdate) {
+            CCard card(item.strCardData);
+            card.Apply(item.fields);
+            result = m_client.Put(m_collection, entry.strHref, card.Text(), entry.strEtag, strEtag, strMessage);
+        } else {
+            result = m_client.Delete(m_collection, entry.strHref, entry.strEtag, strMessage);
+        }
+        if (result == W::kFailed)
+            return ERound::kFailed;
+        if (result == W::kConflict || (result == W::kGone && item.remote != R::kDelete)) {
+            bAgain = true;
+            continue;
+        }
+        entry.strEtag = strEtag;
+        entry.fields = item.fields;
+        bool bJournalled = true;
+        if (item.remote == R::kCreate) {
+            bJournalled = m_state.Insert(position(i), entry, strMessage);
+            hasEntry[i] = true;
+        } else if (item.remote == R::kUpdate) {
+            bJournalled = m_state.Replace(position(i), entry, strMessage);
+        } else {
+            bJournalled = m_state.Remove(position(i), strMessage);
+            hasEntry[i] = false;
+        }
+        report.There(item);
+        if (!bJournalled)
+            return ERound::kFailed;
+    }
+    return bAgain ? ERound::kAgain : ERound::kDone;
+}

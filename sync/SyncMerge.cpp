@@ -1,0 +1,221 @@
+#include "sync/SyncMerge.h"
+
+#include <map>
+
+#include "sync/RecordAlignment.h"
+
+namespace {
+
+using Pairs = std::vector<std::pair<int, int>>;
+
+Pairs AlignWithState(const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local)
+{
+    std::vector<const CRecordFields*> oldRecords;
+    oldRecords.reserve(state.size());
+    for (const CSyncEntry& entry : state)
+        oldRecords.push_back(&entry.fields);
+    std::vector<const CRecordFields*> newRecords;
+    newRecords.reserve(local.size());
+    for (const CRecordFields& fields : local)
+        newRecords.push_back(&fields);
+    return CRecordAlignment::Align(oldRecords, newRecords);
+}
+
+// Each field from the side that changed it; FALSE when one field was
+// changed to different values on both sides.
+bool MergeFields(
+    const CRecordFields& base, const CRecordFields& here, const CRecordFields& there, CRecordFields& merged)
+{
+    bool bClean = true;
+    auto pick = [&](const CString& b, const CString& h, const CString& t) {
+        if (h == b || h == t)
+            return t;
+        if (t != b)
+            bClean = false;
+        return h;
+    };
+    merged.strName = pick(base.strName, here.strName, there.strName);
+    merged.strPhone = pick(base.strPhone, here.strPhone, there.strPhone);
+    merged.strPager = pick(base.strPager, here.strPager, there.strPager);
+    merged.strEmail = pick(base.strEmail, here.strEmail, there.strEmail);
+    merged.strMisc = pick(base.strMisc, here.strMisc, there.strMisc);
+    return bClean;
+}
+
+class Merger
+{
+public:
+    Merger(const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local,
+        const std::vector<CRemoteCard>& remote, const std::vector<CRemoteCard>& newCards)
+        : m_state(state)
+        , m_local(local)
+        , m_remote(remote)
+        , m_newCards(newCards)
+        , m_bNewCardTaken(newCards.size(), false)
+    {
+        for (size_t i = 0; i < newCards.size(); ++i)
+            if (!newCards[i].fields.strName.IsEmpty())
+                m_newCardsByName.emplace(newCards[i].fields.strName.Bytes(), i);
+    }
+
+    CSyncMerge::Plan Run()
+    {
+        for (const auto& [nOld, nNew] : AlignWithState(m_state, m_local)) {
+            if (nOld < 0)
+                NewHere(nNew);
+            else
+                Known(static_cast<size_t>(nOld), nNew);
+        }
+        for (size_t i = 0; i < m_newCards.size(); ++i)
+            if (!m_bNewCardTaken[i] && !m_newCards[i].fields.strName.IsEmpty())
+                NewThere(m_newCards[i]);
+        m_plan.items.insert(m_plan.items.end(), m_appended.begin(), m_appended.end());
+        m_plan.nLocalRecords = static_cast<int>(m_local.size());
+        for (const CRemoteCard& card : m_remote)
+            m_plan.nRemoteCards += card.status == CRemoteCard::EStatus::kGone ? 0 : 1;
+        m_plan.nRemoteCards += static_cast<int>(m_newCards.size());
+        return std::move(m_plan);
+    }
+
+private:
+    // A record the server does not have yet, unless a new card there holds
+    // the very same fields.
+    void NewHere(int nLocal)
+    {
+        const CRecordFields& fields = m_local[static_cast<size_t>(nLocal)];
+        CSyncItem item;
+        item.nLocal = nLocal;
+        item.fields = fields;
+        auto [first, last] = m_newCardsByName.equal_range(fields.strName.Bytes());
+        for (auto it = first; it != last; ++it) {
+            const CRemoteCard& card = m_newCards[it->second];
+            if (!m_bNewCardTaken[it->second] && card.fields == fields) {
+                m_bNewCardTaken[it->second] = true;
+                item.bHasEntry = true;
+                item.entry.strUid = card.strUid;
+                item.entry.strHref = card.strHref;
+                item.entry.strEtag = card.strEtag;
+                item.entry.fields = fields;
+                m_plan.items.push_back(std::move(item));
+                return;
+            }
+        }
+        item.remote = CSyncItem::ERemote::kCreate;
+        m_plan.items.push_back(std::move(item));
+    }
+
+    void NewThere(const CRemoteCard& card)
+    {
+        CSyncItem item;
+        item.local = CSyncItem::ELocal::kAdd;
+        item.fields = card.fields;
+        item.bHasEntry = true;
+        item.entry.strUid = card.strUid;
+        item.entry.strHref = card.strHref;
+        item.entry.strEtag = card.strEtag;
+        item.entry.fields = card.fields;
+        m_appended.push_back(std::move(item));
+    }
+
+    void Known(size_t nEntry, int nLocal)
+    {
+        const CSyncEntry& base = m_state[nEntry];
+        const CRemoteCard& card = m_remote[nEntry];
+        const bool bDeletedHere = nLocal < 0;
+        const bool bChangedHere = !bDeletedHere && m_local[static_cast<size_t>(nLocal)] != base.fields;
+        // A card that could not be fetched when it was needed went meanwhile.
+        const bool bGoneThere = card.status == CRemoteCard::EStatus::kGone
+            || (!card.bFetched && (bChangedHere || card.status == CRemoteCard::EStatus::kChanged));
+        const bool bChangedThere
+            = card.status == CRemoteCard::EStatus::kChanged && card.bFetched && card.fields != base.fields;
+        // What the server holds now: the state's record unless it changed.
+        const CRecordFields& there = bChangedThere ? card.fields : base.fields;
+        const std::string& etag = card.status == CRemoteCard::EStatus::kChanged ? card.strEtag : base.strEtag;
+
+        CSyncItem item;
+        item.nLocal = nLocal;
+        item.bHasEntry = true;
+        item.entry = base;
+        item.entry.strEtag = etag;
+        item.entry.fields = there;
+        item.strCardData = card.strData;
+
+        if (bGoneThere) {
+            if (bDeletedHere)
+                return;   // gone on both sides
+            item.bHasEntry = false;
+            item.fields = m_local[static_cast<size_t>(nLocal)];
+            if (bChangedHere) {
+                // Changed here, deleted there: the change wins, as a new card.
+                item.remote = CSyncItem::ERemote::kCreate;
+            } else {
+                item.local = CSyncItem::ELocal::kDelete;
+            }
+            m_plan.items.push_back(std::move(item));
+            return;
+        }
+        if (bDeletedHere) {
+            if (bChangedThere) {
+                // Deleted here, changed there: the record comes back, at the end.
+                item.local = CSyncItem::ELocal::kAdd;
+                item.fields = there;
+                m_appended.push_back(std::move(item));
+            } else {
+                item.local = CSyncItem::ELocal::kNone;
+                item.remote = CSyncItem::ERemote::kDelete;
+                item.fields = base.fields;
+                m_plan.items.push_back(std::move(item));
+            }
+            return;
+        }
+        const CRecordFields& here = m_local[static_cast<size_t>(nLocal)];
+        CRecordFields merged;
+        if (!MergeFields(base.fields, here, there, merged)) {
+            // The same field changed to different values on both sides: the
+            // record takes the server's version, and the local one is kept
+            // beside it as a copy that goes to the server too.
+            ++m_plan.nConflicts;
+            CSyncItem copy;
+            copy.local = CSyncItem::ELocal::kAdd;
+            copy.remote = CSyncItem::ERemote::kCreate;
+            copy.fields = here;
+            copy.fields.strName += CSyncMerge::ConflictSuffix();
+            copy.bConflictCopy = true;
+            m_appended.push_back(std::move(copy));
+            merged = there;
+        }
+        item.fields = merged;
+        if (merged != here)
+            item.local = CSyncItem::ELocal::kUpdate;
+        if (merged != there)
+            item.remote = CSyncItem::ERemote::kUpdate;
+        m_plan.items.push_back(std::move(item));
+    }
+
+    const std::vector<CSyncEntry>& m_state;
+    const std::vector<CRecordFields>& m_local;
+    const std::vector<CRemoteCard>& m_remote;
+    const std::vector<CRemoteCard>& m_newCards;
+    std::vector<bool> m_bNewCardTaken;
+    std::multimap<std::string, size_t> m_newCardsByName;
+    std::vector<CSyncItem> m_appended;
+    CSyncMerge::Plan m_plan;
+};
+
+}   // namespace
+
+CSyncMerge::Plan CSyncMerge::Merge(const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local,
+    const std::vector<CRemoteCard>& remote, const std::vector<CRemoteCard>& newCards)
+{
+    return Merger(state, local, remote, newCards).Run();
+}
+
+std::vector<size_t> CSyncMerge::ChangedHere(
+    const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local)
+{
+    std::vector<size_t> changed;
+    for (const auto& [nOld, nNew] : AlignWithState(state, local))
+        if (nOld >= 0 && nNew >= 0 && local[static_cast<size_t>(nNew)] != state[static_cast<size_t>(nOld)].fields)
+            changed.push_back(static_cast<size_t>(nOld));
+    return changed;
+}

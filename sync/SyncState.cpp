@@ -1,0 +1,270 @@
+#include "sync/SyncState.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+namespace {
+
+// Fields and ETags are bytes; Latin-1 carries every byte value into JSON
+// and back unchanged.
+QString Text(const std::string& bytes)
+{
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QString Text(const CString& bytes)
+{
+    return QString::fromLatin1(bytes.GetString(), bytes.GetLength());
+}
+
+std::string Bytes(const QJsonValue& value)
+{
+    return value.toString().toLatin1().toStdString();
+}
+
+CString Field(const QJsonValue& value)
+{
+    return CString(Bytes(value));
+}
+
+QJsonObject ToJson(const CSyncEntry& entry)
+{
+    QJsonObject object;
+    object["uid"] = Text(entry.strUid);
+    object["href"] = Text(entry.strHref);
+    object["etag"] = Text(entry.strEtag);
+    object["name"] = Text(entry.fields.strName);
+    object["phone"] = Text(entry.fields.strPhone);
+    object["pager"] = Text(entry.fields.strPager);
+    object["email"] = Text(entry.fields.strEmail);
+    object["misc"] = Text(entry.fields.strMisc);
+    return object;
+}
+
+CSyncEntry FromJson(const QJsonObject& object)
+{
+    CSyncEntry entry;
+    entry.strUid = Bytes(object["uid"]);
+    entry.strHref = Bytes(object["href"]);
+    entry.strEtag = Bytes(object["etag"]);
+    entry.fields.strName = Field(object["name"]);
+    entry.fields.strPhone = Field(object["phone"]);
+    entry.fields.strPager = Field(object["pager"]);
+    entry.fields.strEmail = Field(object["email"]);
+    entry.fields.strMisc = Field(object["misc"]);
+    return entry;
+}
+
+std::string JournalPath(const std::string& strPath)
+{
+    return strPath + ".journal";
+}
+
+std::string Line(const QJsonObject& object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString() + '\n';
+}
+
+}   // namespace
+
+CSyncState::~CSyncState()
+{
+    CloseJournal();
+}
+
+std::string CSyncState::PathFor(const std::string& strDirectoryFile)
+{
+    QString stateHome = qEnvironmentVariable("XDG_STATE_HOME");
+    if (stateHome.isEmpty() || !QDir::isAbsolutePath(stateHome))
+        stateHome = QDir::homePath() + QStringLiteral("/.local/state");
+    const QFileInfo info(QString::fromStdString(strDirectoryFile));
+    const QString fullPath = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    const QByteArray hash = QCryptographicHash::hash(fullPath.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+    return (stateHome + QStringLiteral("/dialstack/sync-") + QString::fromLatin1(hash) + QStringLiteral(".json"))
+        .toStdString();
+}
+
+bool CSyncState::Load(const std::string& strPath, std::string& strError)
+{
+    CloseJournal();
+    m_strPath = strPath;
+    QFile file(QString::fromStdString(strPath));
+    if (!file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly)) {
+        strError = strPath + ": " + file.errorString().toStdString();
+        return false;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (!document.isObject()) {
+        strError = strPath + ": the sync state is damaged (" + parseError.errorString().toStdString() + ")";
+        return false;
+    }
+    const QJsonObject root = document.object();
+    m_strDirectoryFile = root["directory"].toString().toStdString();
+    m_strServerUrl = root["server"].toString().toStdString();
+    m_strCollectionUrl = root["url"].toString().toStdString();
+    m_strUser = root["user"].toString().toStdString();
+    m_strSyncToken = root["syncToken"].toString().toStdString();
+    m_nGeneration = root["generation"].toInteger();
+    m_entries.clear();
+    for (const QJsonValue& value : root["entries"].toArray())
+        m_entries.push_back(FromJson(value.toObject()));
+    ReplayJournal();
+    return true;
+}
+
+void CSyncState::ReplayJournal()
+{
+    m_nJournalLength = -1;
+    QFile journal(QString::fromStdString(JournalPath(m_strPath)));
+    if (!journal.open(QIODevice::ReadOnly))
+        return;
+    bool bFirst = true;
+    while (!journal.atEnd()) {
+        const QByteArray line = journal.readLine();
+        // A line cut short by a killed process ends the journal.
+        if (!line.endsWith('\n'))
+            return;
+        const QJsonObject op = QJsonDocument::fromJson(line).object();
+        if (bFirst) {
+            if (op["base"].toInteger(-1) != m_nGeneration)
+                return;
+            bFirst = false;
+            m_nJournalLength = journal.pos();
+            continue;
+        }
+        const QString kind = op["op"].toString();
+        const qint64 nAt = op["at"].toInteger(-1);
+        if (nAt < 0 || nAt > static_cast<qint64>(m_entries.size()))
+            return;
+        const auto at = m_entries.begin() + nAt;
+        if (kind == QLatin1String("insert"))
+            m_entries.insert(at, FromJson(op["entry"].toObject()));
+        else if (kind == QLatin1String("replace") && at != m_entries.end())
+            *at = FromJson(op["entry"].toObject());
+        else if (kind == QLatin1String("remove") && at != m_entries.end())
+            m_entries.erase(at);
+        else
+            return;
+        m_nJournalLength = journal.pos();
+    }
+}
+
+bool CSyncState::Save(std::string& strError)
+{
+    CloseJournal();
+    const QFileInfo info(QString::fromStdString(m_strPath));
+    if (!QDir().mkpath(info.absolutePath())) {
+        strError = info.absolutePath().toStdString() + ": the folder could not be made";
+        return false;
+    }
+    QJsonObject root;
+    root["directory"] = QString::fromStdString(m_strDirectoryFile);
+    root["server"] = QString::fromStdString(m_strServerUrl);
+    root["url"] = QString::fromStdString(m_strCollectionUrl);
+    root["user"] = QString::fromStdString(m_strUser);
+    root["syncToken"] = QString::fromStdString(m_strSyncToken);
+    root["generation"] = m_nGeneration + 1;
+    QJsonArray entries;
+    for (const CSyncEntry& entry : m_entries)
+        entries.append(ToJson(entry));
+    root["entries"] = entries;
+
+    QSaveFile file(info.absoluteFilePath());
+    if (!file.open(QIODevice::WriteOnly)) {
+        strError = m_strPath + ": " + file.errorString().toStdString();
+        return false;
+    }
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
+    if (!file.commit()) {
+        strError = m_strPath + ": " + file.errorString().toStdString();
+        return false;
+    }
+    ++m_nGeneration;
+    m_nJournalLength = -1;
+    // The old journal is part of the file just written.
+    std::remove(JournalPath(m_strPath).c_str());
+    return true;
+}
+
+bool CSyncState::Journal(const std::string& strLine, std::string& strError)
+{
+    if (m_pJournal == nullptr) {
+        // A journal that continues this state goes on after its last whole
+        // line; any other is started afresh.
+        const std::string path = JournalPath(m_strPath);
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        const off_t nKeep = m_nJournalLength > 0 ? static_cast<off_t>(m_nJournalLength) : 0;
+        m_pJournal
+            = fd < 0 || ::ftruncate(fd, nKeep) != 0 || ::lseek(fd, nKeep, SEEK_SET) < 0 ? nullptr : ::fdopen(fd, "w");
+        if (m_pJournal == nullptr) {
+            if (fd >= 0)
+                ::close(fd);
+            strError = path + ": the sync journal could not be written";
+            return false;
+        }
+        if (nKeep == 0) {
+            QJsonObject header;
+            header["base"] = m_nGeneration;
+            std::fputs(Line(header).c_str(), m_pJournal);
+        }
+        m_nJournalLength = -1;
+    }
+    // Flushed to the system at once: a killed process loses nothing written
+    // here (a power failure may; the next sync then finds the card on the
+    // server and pairs it with its record, since both hold the same fields).
+    if (std::fputs(strLine.c_str(), m_pJournal) < 0 || std::fflush(m_pJournal) != 0) {
+        strError = JournalPath(m_strPath) + ": the sync journal could not be written";
+        return false;
+    }
+    return true;
+}
+
+void CSyncState::CloseJournal()
+{
+    if (m_pJournal != nullptr)
+        std::fclose(m_pJournal);
+    m_pJournal = nullptr;
+}
+
+bool CSyncState::Insert(size_t nAt, const CSyncEntry& entry, std::string& strError)
+{
+    m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(nAt), entry);
+    QJsonObject op;
+    op["op"] = "insert";
+    op["at"] = static_cast<qint64>(nAt);
+    op["entry"] = ToJson(entry);
+    return Journal(Line(op), strError);
+}
+
+bool CSyncState::Replace(size_t nAt, const CSyncEntry& entry, std::string& strError)
+{
+    m_entries[nAt] = entry;
+    QJsonObject op;
+    op["op"] = "replace";
+    op["at"] = static_cast<qint64>(nAt);
+    op["entry"] = ToJson(entry);
+    return Journal(Line(op), strError);
+}
+
+bool CSyncState::Remove(size_t nAt, std::string& strError)
+{
+    m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(nAt));
+    QJsonObject op;
+    op["op"] = "remove";
+    op["at"] = static_cast<qint64>(nAt);
+    return Journal(Line(op), strError);
+}
