@@ -38,9 +38,10 @@ std::string Unfolded(const std::string& raw)
                 ++nNext;
             if (nNext < raw.size() && (raw[nNext] == ' ' || raw[nNext] == '\t'))
                 i = nNext;   // the fold's line break and its one white-space byte
-            else if (nNext < raw.size())
+            else if (nNext < raw.size()) {
                 text.append(raw, i, nNext - i);   // a soft line break of quoted-printable
-            else
+                i = nNext - 1;
+            } else
                 break;
             continue;
         }

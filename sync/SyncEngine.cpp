@@ -114,13 +114,45 @@ CSyncEngine::ERound CSyncEngine::Round(CSyncReport& report, std::string& strMess
     if (!m_state.Save(strMessage))
         return ERound::kFailed;
 
-    const ERound result = ApplyThere(plan, report, strMessage);
+    ERound result = ApplyThere(plan, report, strMessage);
+    if (result == ERound::kDone)
+        CatchUpWithOwnWrites(plan);
     std::string strSaveError;
     if (!m_state.Save(strSaveError) && result != ERound::kFailed) {
         strMessage = strSaveError;
         return ERound::kFailed;
     }
     return result;
+}
+
+// The token was taken before this round wrote to the server. A server may
+// leave out of the next listing a card that was created and deleted since a
+// token, so a token older than our own writes could hide a deletion made by
+// someone else: when the server lists nothing but these writes since, the
+// newer token is taken.
+void CSyncEngine::CatchUpWithOwnWrites(const CSyncMerge::Plan& plan)
+{
+    const bool bWrote = std::any_of(plan.items.begin(), plan.items.end(),
+        [](const CSyncItem& item) { return item.remote != CSyncItem::ERemote::kKeep; });
+    if (!bWrote || m_state.m_strSyncToken.empty())
+        return;
+    CCardDavClient::Changes changes;
+    std::string strError;
+    if (!m_client.ListChanges(m_collection, m_state.m_strSyncToken, changes, strError) || changes.bComplete
+        || changes.strSyncToken.empty())
+        return;
+    std::map<std::string, const std::string*> etags;
+    for (const CSyncEntry& entry : m_state.m_entries)
+        etags.emplace(entry.strHref, &entry.strEtag);
+    for (const CCardDavClient::Member& member : changes.changed) {
+        const auto found = etags.find(member.strHref);
+        if (found == etags.end() || *found->second != member.strEtag)
+            return;
+    }
+    for (const std::string& href : changes.removed)
+        if (etags.count(href) != 0)
+            return;
+    m_state.m_strSyncToken = changes.strSyncToken;
 }
 
 bool CSyncEngine::GatherRemote(const CCardDavClient::Changes& changes, const Local& local,

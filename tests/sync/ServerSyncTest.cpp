@@ -1,0 +1,363 @@
+// The sync against real CardDAV servers: every scenario runs on radicale
+// (with a password) and on xandikos (without), each in an address book of
+// its own. A second machine is a second directory file and state folder
+// syncing with the same address book.
+#include <signal.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <sstream>
+#include <thread>
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QProcess>
+
+#include "data/DirectoryLock.h"
+#include "sync/Card.h"
+#include "sync/SyncCommand.h"
+#include "sync/SyncState.h"
+#include "tests/support/ScratchDirectory.h"
+#include "tests/support/TestRecord.h"
+#include "tests/sync/CardDavTestServer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// One machine: its directory file and its own state folder.
+class Machine
+{
+public:
+    Machine(const fs::path& folder, CardDavTestServer& server)
+        : m_folder(folder)
+        , m_server(server)
+    {
+        fs::create_directories(m_folder / "state");
+        m_passwordFile = (m_folder / "password").string();
+        WriteFileBytes(m_passwordFile, "secret\n");
+        ::chmod(m_passwordFile.c_str(), 0600);
+    }
+
+    std::string File() const { return (m_folder / "Dialstack.dat").string(); }
+    std::string StateHome() const { return (m_folder / "state").string(); }
+
+    void Write(const std::vector<TestRecord>& records) const { WriteFileBytes(File(), DirectoryBytes(records)); }
+
+    std::vector<TestRecord> Records() const
+    {
+        CRecordList list;
+        list.LoadFile(File().c_str());
+        std::vector<TestRecord> records = VisitRecords(list);
+        records.erase(
+            std::remove_if(records.begin(), records.end(), [](const TestRecord& r) { return r.name.empty(); }),
+            records.end());
+        return records;
+    }
+
+    std::vector<std::string> Args(std::vector<std::string> extra = {}) const
+    {
+        std::vector<std::string> args{"--file", File(), "--url", m_server.Book()};
+        if (m_server.IsRadicale())
+            args.insert(args.end(), {"--user", "user", "--password-file", m_passwordFile});
+        args.insert(args.end(), extra.begin(), extra.end());
+        return args;
+    }
+
+    int Sync(std::vector<std::string> extra = {}, std::string* pOut = nullptr)
+    {
+        ::setenv("XDG_STATE_HOME", StateHome().c_str(), 1);
+        std::ostringstream out;
+        std::ostringstream err;
+        const int nExit = CSyncCommand::Run(Args(std::move(extra)), out, err);
+        if (pOut != nullptr)
+            *pOut = out.str() + err.str();
+        return nExit;
+    }
+
+    const std::string& PasswordFile() const { return m_passwordFile; }
+
+private:
+    fs::path m_folder;
+    CardDavTestServer& m_server;
+    std::string m_passwordFile;
+};
+
+std::vector<TestRecord> ServerRecords(CardDavTestServer& server)
+{
+    std::vector<TestRecord> records;
+    for (const auto& [href, text] : server.Cards())
+        records.push_back(ToTestRecord(CCard(text).Fields()));
+    std::sort(records.begin(), records.end(), [](const TestRecord& a, const TestRecord& b) { return a.name < b.name; });
+    return records;
+}
+
+std::vector<TestRecord> Sorted(std::vector<TestRecord> records)
+{
+    std::sort(records.begin(), records.end(), [](const TestRecord& a, const TestRecord& b) { return a.name < b.name; });
+    return records;
+}
+
+// The content lines of a card, unfolded, as a sorted list: servers
+// re-serialise cards, so their order and folding are not compared.
+std::vector<std::string> ContentLines(const std::string& card)
+{
+    std::string unfolded;
+    for (size_t i = 0; i < card.size(); ++i) {
+        if (card[i] == '\r')
+            continue;
+        if (card[i] == '\n' && i + 1 < card.size() && (card[i + 1] == ' ' || card[i + 1] == '\t')) {
+            ++i;
+            continue;
+        }
+        unfolded += card[i];
+    }
+    std::vector<std::string> lines;
+    std::istringstream in(unfolded);
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty())
+            lines.push_back(line);
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+const std::vector<TestRecord> kThree = {
+    {"Corner Shop", "555 0100", "", "", "Open late"},
+    {"Vet", "555 0199", "555 0142", "vet@example.org", ""},
+    {"Zo\xEB Bront\xEB", "+44 7700 900001", "", "", ""},
+};
+
+std::vector<TestRecord> Numbered(int nCount)
+{
+    std::vector<TestRecord> records;
+    for (int i = 0; i < nCount; ++i)
+        records.push_back({"Person " + std::to_string(i), "555 " + std::to_string(1000 + i), "", "", ""});
+    return records;
+}
+
+class ServerSyncTest : public ::testing::TestWithParam<std::string>
+{
+protected:
+    void SetUp() override
+    {
+        if (!m_server.IsRunning())
+            GTEST_SKIP() << GetParam() << " is not installed";
+        ASSERT_FALSE(m_server.MakeAddressBook().empty());
+    }
+
+    CardDavTestServer m_server{GetParam()};
+    ScratchDirectory m_scratch;
+    Machine m_here{m_scratch.Path() / "here", m_server};
+    Machine m_there{m_scratch.Path() / "there", m_server};
+};
+
+TEST_P(ServerSyncTest, FirstSyncThenDeletionsOnEachSideAndASecondMachine)
+{
+    m_here.Write(kThree);
+    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync());
+    EXPECT_EQ(Sorted(kThree), ServerRecords(m_server));
+
+    // A second machine with a copy of the same file pairs its records with
+    // the cards instead of adding them again.
+    m_there.Write(kThree);
+    ASSERT_EQ(CSyncCommand::kInStep, m_there.Sync());
+    EXPECT_EQ(3u, m_server.Cards().size());
+
+    // Deleted here: the card goes; deleted on the server: the record goes.
+    m_here.Write({kThree[0], kThree[1]});
+    for (const auto& [href, text] : m_server.Cards())
+        if (CCard(text).Fields().strName == "Vet") {
+            ASSERT_EQ(2, m_server.Delete(href) / 100);
+        }
+    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync());
+    EXPECT_EQ(std::vector<TestRecord>{kThree[0]}, m_here.Records());
+    EXPECT_EQ(std::vector<TestRecord>{kThree[0]}, ServerRecords(m_server));
+
+    // The other machine follows; an edit there comes back here.
+    ASSERT_EQ(CSyncCommand::kInStep, m_there.Sync());
+    std::vector<TestRecord> edited = m_there.Records();
+    ASSERT_EQ(std::vector<TestRecord>{kThree[0]}, edited);
+    edited[0].email = "shop@example.org";
+    m_there.Write(edited);
+    ASSERT_EQ(CSyncCommand::kInStep, m_there.Sync());
+    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync());
+    EXPECT_EQ(edited, m_here.Records());
+}
+
+TEST_P(ServerSyncTest, PhoneEditedHereRewritesOnlyThatNumberOfACardFromTheServer)
+{
+    const std::string card = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:card-with-everything\r\nFN:Ann Lee\r\n"
+                             "N:Lee;Ann;;;\r\nTEL;TYPE=CELL:+44 7700 900001\r\nTEL;TYPE=WORK,VOICE,PREF:555 0100\r\n"
+                             "TEL;TYPE=PAGER:555 0142\r\nADR;TYPE=HOME:;;1 High St;Town;;AB1 2CD;UK\r\n"
+                             "PHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQSkZJRgABAQAAAQABAAD/2wBDAAgGBgcGBQgHBwcJCQgKDBQN\r\n"
+                             "X-UNKNOWN;X-PARAM=1:kept as it is\r\nEND:VCARD\r\n";
+    ASSERT_EQ(201, m_server.Put("card-with-everything.vcf", card));
+    m_here.Write({kThree[0]});
+    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync());
+    const TestRecord ann{"Ann Lee", "555 0100", "555 0142", "", ""};
+    ASSERT_EQ((std::vector<TestRecord>{kThree[0], ann}), m_here.Records());
+
+    std::string before;
+    for (const auto& [href, text] : m_server.Cards())
+        if (href.find("card-with-everything") != std::string::npos)
+            before = text;
+    TestRecord changed = ann;
+    changed.phone = "555 0200";
+    m_here.Write({kThree[0], changed});
+    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync());
+
+    std::string after;
+    for (const auto& [href, text] : m_server.Cards())
+        if (href.find("card-with-everything") != std::string::npos)
+            after = text;
+    std::vector<std::string> expected = ContentLines(before);
+    std::replace(expected.begin(), expected.end(), std::string("TEL;TYPE=WORK,VOICE,PREF:555 0100"),
+        std::string("TEL;TYPE=WORK,VOICE,PREF:555 0200"));
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(expected, ContentLines(after));
+}
+
+TEST_P(ServerSyncTest, ConflictKeepsTheServersVersionAndACopyOfThisOne)
+{
+    m_here.Write(kThree);
+    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync());
+    for (const auto& [href, text] : m_server.Cards()) {
+        CCard card(text);
+        if (card.Fields().strName != "Vet")
+            continue;
+        CRecordFields fields = card.Fields();
+        fields.strPhone = "555 0300";
+        card.Apply(fields);
+        ASSERT_EQ(2, m_server.Put(href, card.Text()) / 100);
+    }
+    std::vector<TestRecord> records = kThree;
+    records[1].phone = "555 0400";
+    m_here.Write(records);
+
+    std::string output;
+    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync({}, &output));
+    EXPECT_NE(std::string::npos, output.find("1 conflict kept")) << output;
+    TestRecord theirs = kThree[1];
+    theirs.phone = "555 0300";
+    TestRecord copy = records[1];
+    copy.name = "Vet (conflict copy)";
+    EXPECT_EQ((std::vector<TestRecord>{kThree[0], theirs, kThree[2], copy}), m_here.Records());
+    EXPECT_EQ(Sorted(m_here.Records()), ServerRecords(m_server));
+    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync({}, &output));
+    EXPECT_NE(std::string::npos, output.find("Here: 0 added, 0 changed, 0 deleted; on the server: 0 added, 0 changed"))
+        << output;
+}
+
+TEST_P(ServerSyncTest, MassDeletionIsRefusedUnlessForced)
+{
+    const std::vector<TestRecord> ten = Numbered(10);
+    m_here.Write(ten);
+    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync());
+    m_here.Write({ten[0], ten[1], ten[2]});
+
+    std::string output;
+    EXPECT_EQ(CSyncCommand::kRefused, m_here.Sync({}, &output));
+    EXPECT_NE(std::string::npos, output.find("\"Person 9\"")) << output;
+    EXPECT_EQ(10u, m_server.Cards().size());
+    EXPECT_EQ(CSyncCommand::kRefused, m_here.Sync({"--dry-run"}));
+
+    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync({"--force"}));
+    EXPECT_EQ(3u, m_server.Cards().size());
+}
+
+TEST_P(ServerSyncTest, RefusedWhileAWindowHasTheDirectoryOpen)
+{
+    m_here.Write(kThree);
+    CDirectoryLock window;
+    CString strWhy;
+    ASSERT_TRUE(window.TryAcquire(m_here.File().c_str(), CDirectoryLock::Kind::Shared, strWhy));
+    EXPECT_EQ(CSyncCommand::kRefused, m_here.Sync());
+    EXPECT_TRUE(m_server.Cards().empty());
+    window.Release();
+    EXPECT_EQ(CSyncCommand::kInStep, m_here.Sync());
+}
+
+TEST_P(ServerSyncTest, DryRunNamesEachRecordAndChangesNothing)
+{
+    m_here.Write(kThree);
+    std::string output;
+    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync({"--dry-run"}, &output));
+    EXPECT_NE(std::string::npos, output.find("would add on the server: \"Vet\"")) << output;
+    EXPECT_TRUE(m_server.Cards().empty());
+    EXPECT_FALSE(fs::exists(CSyncState::PathFor(m_here.File())));
+}
+
+TEST_P(ServerSyncTest, KilledPartWayThroughThenCompletedWithoutDuplicates)
+{
+    const std::vector<TestRecord> records = Numbered(60);
+    m_here.Write(records);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_STATE_HOME", QString::fromStdString(m_here.StateHome()));
+    environment.remove("DBUS_SESSION_BUS_ADDRESS");
+    process.setProcessEnvironment(environment);
+    QStringList arguments;
+    for (const std::string& arg : m_here.Args())
+        arguments << QString::fromStdString(arg);
+    process.start(DIALSTACK_SYNC_BINARY, arguments);
+    ASSERT_TRUE(process.waitForStarted());
+
+    // Killed once a few cards are on the server.
+    ::setenv("XDG_STATE_HOME", m_here.StateHome().c_str(), 1);
+    const std::string journal = CSyncState::PathFor(m_here.File()) + ".journal";
+    for (int i = 0; i < 3000; ++i) {
+        std::ifstream in(journal);
+        const auto lines = std::count(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>(), '\n');
+        if (lines > 5 || process.state() == QProcess::NotRunning)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
+    process.waitForFinished();
+    const size_t nWritten = m_server.Cards().size();
+    EXPECT_GT(nWritten, 0u);
+    EXPECT_LT(nWritten, records.size());
+
+    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync());
+    EXPECT_EQ(Sorted(records), ServerRecords(m_server));
+    EXPECT_EQ(records, m_here.Records());
+}
+
+INSTANTIATE_TEST_SUITE_P(Servers, ServerSyncTest, ::testing::Values("radicale", "xandikos"));
+
+// Authentication, where radicale asks for it.
+TEST(RadicalePasswordTest, WrongOrExposedPasswordChangesNothing)
+{
+    CardDavTestServer server("radicale");
+    if (!server.IsRunning())
+        GTEST_SKIP() << "radicale is not installed";
+    ASSERT_FALSE(server.MakeAddressBook().empty());
+    ScratchDirectory scratch;
+    Machine here(scratch.Path() / "here", server);
+    here.Write(kThree);
+
+    ::chmod(here.PasswordFile().c_str(), 0640);
+    EXPECT_EQ(CSyncCommand::kUsage, here.Sync());
+    ::chmod(here.PasswordFile().c_str(), 0600);
+
+    WriteFileBytes(here.PasswordFile(), "wrong\n");
+    std::string output;
+    EXPECT_EQ(CSyncCommand::kFailure, here.Sync({}, &output));
+    EXPECT_NE(std::string::npos, output.find("refused the user name or password")) << output;
+    EXPECT_EQ(std::string::npos, output.find("wrong")) << output;
+    EXPECT_EQ(kThree, here.Records());
+    EXPECT_TRUE(server.Cards().empty());
+}
+
+}   // namespace
+
+int main(int argc, char** argv)
+{
+    // The keyring stays out of the tests.
+    ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
