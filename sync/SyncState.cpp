@@ -11,7 +11,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+
+#include "data/SafeFileReplace.h"
 
 namespace {
 
@@ -166,7 +167,10 @@ bool CSyncState::Save(std::string& strError)
 {
     CloseJournal();
     const QFileInfo info(QString::fromStdString(m_strPath));
-    if (!QDir().mkpath(info.absolutePath())) {
+    // The folder is the user's alone: it names their servers.
+    if (!QDir().mkpath(info.absolutePath())
+        || !QFile::setPermissions(
+            info.absolutePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)) {
         strError = info.absolutePath().toStdString() + ": the folder could not be made";
         return false;
     }
@@ -182,15 +186,11 @@ bool CSyncState::Save(std::string& strError)
         entries.append(ToJson(entry));
     root["entries"] = entries;
 
-    QSaveFile file(info.absoluteFilePath());
-    if (!file.open(QIODevice::WriteOnly)) {
-        strError = m_strPath + ": " + file.errorString().toStdString();
-        return false;
-    }
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
-    if (!file.commit()) {
-        strError = m_strPath + ": " + file.errorString().toStdString();
+    const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    const CReplaceResult result = ReplaceFileSafely(m_strPath.c_str(),
+        [&bytes](CByteSink& sink) { return sink.Write(bytes.constData(), static_cast<size_t>(bytes.size())); });
+    if (!result.bOk) {
+        strError = m_strPath + ": the sync state could not be saved: " + result.strReason.GetString();
         return false;
     }
     ++m_nGeneration;
