@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the directory file fuzzer and the vCard and CSV reader fuzzers with
-# clang and runs them: the first for SECONDS, the other two for
-# CONTACT_FUZZ_SECONDS each (default 30).
+# Builds the directory file fuzzer, the vCard and CSV reader fuzzers and the
+# CardDAV reply fuzzer with clang and runs them: the first for SECONDS, the
+# contact file readers for CONTACT_FUZZ_SECONDS each (default 30), the
+# CardDAV replies for DAV_FUZZ_SECONDS (default 30).
 # Usage: fuzz/run.sh SECONDS
 # Exits non-zero when a fuzzer finds a crash or a failed check; the input
 # that caused it is left in build-fuzz/ as crash-*.
@@ -53,3 +54,19 @@ for format in vcard csv; do
     -max_total_time="$contact_seconds" -timeout=10 -print_final_stats=1 \
     -artifact_prefix="$build/" "$build/corpus-$format"
 done
+
+# The reader of a CardDAV server's replies and the card model of the sync,
+# with QtCore's XML reader and character-set converters.
+dav_seconds=${DAV_FUZZ_SECONDS:-30}
+"$cxx" -std=c++17 -O1 -g -Wall -Wextra -Werror -fPIC \
+  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+  -I"$root" \
+  "$root/fuzz/DavReplyFuzzer.cpp" "$root"/sync/{Card,DavMultiStatus}.cpp \
+  "$root"/convert/{Charset,DirectoryText,VCardWriter}.cpp \
+  "${data_sources[@]}" "${qt_flags[@]}" \
+  -o "$build/dav_reply_fuzzer"
+mkdir -p "$build/corpus-dav"
+cp "$root"/fuzz/dav-seeds/* "$build/corpus-dav/"
+"$build/dav_reply_fuzzer" \
+  -max_total_time="$dav_seconds" -timeout=10 -print_final_stats=1 \
+  -artifact_prefix="$build/" "$build/corpus-dav"

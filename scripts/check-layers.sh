@@ -7,6 +7,7 @@
 #   printer   base, libcups
 #   res       base, framework
 #   convert   base, data (QtCore only inside its .cpp files)
+#   sync      base, data, convert, Qt (QtCore and QtNetwork)
 #   ui        base, data, framework, printer, res
 #   app       everything above, and Qt
 # Qt stays out of ui/: the dialogs speak the framework's terms.
@@ -22,11 +23,12 @@ declare -A allowed=(
   [printer]="base printer"
   [res]="base framework res"
   [convert]="base data convert"
+  [sync]="base data convert sync"
   [ui]="base data framework printer res ui"
   [app]="base data framework printer res ui app"
 )
 # Which system headers a layer may use, beyond the standard library's.
-declare -A qt_allowed=([framework]=all [res]=none [ui]=none [app]=all [base]=none [printer]=none [data]=cpp [convert]=cpp)
+declare -A qt_allowed=([framework]=all [res]=none [ui]=none [app]=all [base]=none [printer]=none [data]=cpp [convert]=cpp [sync]=all)
 declare -A cups_allowed=([printer]=1)
 
 failures=0
