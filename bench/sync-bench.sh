@@ -1,0 +1,154 @@
+#!/usr/bin/env bash
+# Times dialstack-sync against a local Radicale beside vdirsyncer (skipped
+# where it is not installed) and beside a bare loop of the same PUTs on one
+# kept-alive connection, the server's own limit:
+#   - a first sync of 300 and of 2,000 records into an empty address book;
+#   - a sync with nothing to do, for 2,000 records: requests sent, and the
+#     client's own CPU time;
+#   - the client's peak memory.
+# Usage: bench/sync-bench.sh [BUILD]   (default build/, with dialstack-sync)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+sync_bin=$(realpath "${1:-$root/build}")/dialstack-sync
+[[ -x $sync_bin ]] || { echo "no $sync_bin: build the dialstack-sync target first" >&2; exit 1; }
+work=$(mktemp -d)
+server_pid=
+cleanup() {
+  [[ -n $server_pid ]] && kill "$server_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+[[ -n ${KEEP_LOG:-} ]] && trap 'cp "$work/radicale.log" "$KEEP_LOG"; cleanup' EXIT
+
+port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+base=http://127.0.0.1:$port
+cat > "$work/radicale.conf" <<CONFIG
+[server]
+hosts = 127.0.0.1:$port
+[auth]
+type = none
+[storage]
+filesystem_folder = $work/collections
+[logging]
+level = info
+CONFIG
+radicale --config "$work/radicale.conf" < /dev/null > "$work/radicale.log" 2>&1 &
+server_pid=$!
+for _ in $(seq 100); do
+  python3 -c "import socket; socket.create_connection(('127.0.0.1', $port), 0.2)" 2> /dev/null && break
+  sleep 0.1
+done
+
+# A new, empty address book; prints its URL.
+make_book() {
+  python3 - "$base" "$1" <<'PY'
+import http.client, sys, urllib.parse
+base, name = sys.argv[1], sys.argv[2]
+u = urllib.parse.urlparse(base)
+c = http.client.HTTPConnection(u.hostname, u.port)
+body = ('<?xml version="1.0"?><D:mkcol xmlns:D="DAV:" xmlns:C="urn:ietf:params:xml:ns:carddav"><D:set><D:prop>'
+        '<D:resourcetype><D:collection/><C:addressbook/></D:resourcetype></D:prop></D:set></D:mkcol>')
+c.request("MKCOL", f"/bench/{name}/", body, {"Authorization": "Basic YmVuY2g6eA==", "Content-Type": "application/xml"})
+assert c.getresponse().status == 201
+print(f"{base}/bench/{name}/")
+PY
+}
+
+# N records as a directory file, and the same records as N .vcf files.
+make_records() {
+  python3 - "$1" "$2" "$3" <<'PY'
+import os, sys, uuid
+n, dat, vcf_dir = int(sys.argv[1]), sys.argv[2], sys.argv[3]
+os.makedirs(vcf_dir, exist_ok=True)
+fields = []
+for i in range(n):
+    name, phone = f"Person {i:05d}", f"555 {i:04d}"
+    email = f"person{i}@example.org"
+    fields.append((name, "", phone, "", email))   # name, misc, phone, pager, email
+    uid = str(uuid.uuid4())
+    with open(os.path.join(vcf_dir, uid + ".vcf"), "w", newline="") as f:
+        f.write(f"BEGIN:VCARD\r\nVERSION:4.0\r\nUID:{uid}\r\nFN:{name}\r\nN:{name};;;;\r\n"
+                f"TEL;TYPE=voice:{phone}\r\nEMAIL:{email}\r\nEND:VCARD\r\n")
+out = bytearray(b"0\xa5" + str(n).encode())
+for record in fields:
+    for field in record:
+        out += field.encode("cp1252").replace(b" ", b"\xa5") + b"\x16"
+open(dat, "wb").write(out)
+PY
+}
+
+# The bare loop: every .vcf PUT in turn on one kept-alive connection.
+bare_loop() {
+  python3 - "$1" "$2" <<'PY'
+import http.client, os, sys, time, urllib.parse
+url, vcf_dir = sys.argv[1], sys.argv[2]
+u = urllib.parse.urlparse(url)
+c = http.client.HTTPConnection(u.hostname, u.port)
+start = time.monotonic()
+for name in sorted(os.listdir(vcf_dir)):
+    c.request("PUT", u.path + name, open(os.path.join(vcf_dir, name), "rb").read(),
+              {"Content-Type": "text/vcard; charset=utf-8", "If-None-Match": "*",
+               "Authorization": "Basic YmVuY2g6eA=="})
+    r = c.getresponse(); r.read()
+    assert r.status == 201, r.status
+print(f"{time.monotonic() - start:.2f}")
+PY
+}
+
+requests_since() {
+  tail -c +"$(( $1 + 1 ))" "$work/radicale.log" | grep -c " request for " || true
+}
+
+# Runs dialstack-sync; prints "wall user+sys peak_kB".
+run_sync() {
+  local dat=$1 url=$2
+  printf 'x\n' > "$work/password"; chmod 600 "$work/password"
+  XDG_STATE_HOME=$work/state DBUS_SESSION_BUS_ADDRESS= /usr/bin/time -f "%e %U %S %M" -o "$work/time" \
+    "$sync_bin" --file "$dat" --url "$url" --user bench --password-file "$work/password" > /dev/null
+  awk '{ printf "%.2f %.3f %d\n", $1, $2 + $3, $4 }' "$work/time"
+}
+
+vdirsyncer_first_sync() {
+  local url=$1 vcf_dir=$2 n=$3
+  command -v vdirsyncer > /dev/null || { echo "-"; return; }
+  mkdir -p "$work/vdir-status-$n"
+  cat > "$work/vdir-$n.conf" <<CONF
+[general]
+status_path = "$work/vdir-status-$n"
+[pair bench]
+a = "local"
+b = "remote"
+collections = null
+[storage local]
+type = "filesystem"
+path = "$vcf_dir"
+fileext = ".vcf"
+[storage remote]
+type = "carddav"
+url = "$url"
+username = "bench"
+password = "x"
+CONF
+  export VDIRSYNCER_CONFIG=$work/vdir-$n.conf
+  yes | vdirsyncer discover > /dev/null 2>&1
+  /usr/bin/time -f "%e" -o "$work/vtime" vdirsyncer sync > /dev/null 2>&1
+  cat "$work/vtime"
+}
+
+printf '%-34s %10s %10s %12s\n' "" "dialstack" "vdirsyncer" "bare loop"
+for n in 300 2000; do
+  make_records "$n" "$work/Dialstack-$n.dat" "$work/vcf-$n"
+  book=$(make_book "ds-$n")
+  read -r wall cpu peak < <(run_sync "$work/Dialstack-$n.dat" "$book")
+  vdir=$(vdirsyncer_first_sync "$(make_book "vdir-$n")" "$work/vcf-$n" "$n")
+  bare=$(bare_loop "$(make_book "bare-$n")" "$work/vcf-$n")
+  printf '%-34s %9ss %9ss %11ss\n' "first sync, $n records" "$wall" "$vdir" "$bare"
+  printf '%-34s %9sMB\n' "  client peak memory" "$((peak / 1024))"
+  if [[ $n == 2000 ]]; then
+    offset=$(stat -c %s "$work/radicale.log")
+    read -r wall cpu peak < <(run_sync "$work/Dialstack-$n.dat" "$book")
+    printf '%-34s %9ss  requests %s, client CPU %ss, peak %sMB\n' "nothing to do, $n records" "$wall" \
+      "$(requests_since "$offset")" "$cpu" "$((peak / 1024))"
+  fi
+done
+printf '%-34s %9sKB\n' "directory file, 2000 records" "$(( $(stat -c %s "$work/Dialstack-2000.dat") / 1024 ))"
