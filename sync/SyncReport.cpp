@@ -72,6 +72,7 @@ std::string CSyncReport::SummaryLine() const
 {
     std::string line = m_bDryRun ? "Dry run, nothing changed. Would do here: " : "Here: ";
     line += Counts(m_nLocal) + "; on the server: " + Counts(m_nRemote);
-    line += "; " + std::to_string(m_nConflicts) + (m_nConflicts == 1 ? " conflict" : " conflicts") + " kept as copies";
+    line += "; " + std::to_string(m_nConflicts)
+        + (m_nConflicts == 1 ? " conflict kept as a copy" : " conflicts kept as copies");
     return line;
 }
