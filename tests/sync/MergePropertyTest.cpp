@@ -122,11 +122,15 @@ private:
         std::vector<CRecordFields> edited;
         for (const CRecordFields& record : m_local) {
             const int nWhat = std::uniform_int_distribution<int>(0, 5)(m_random);
-            if (nWhat == 0)
+            if (nWhat == 0) {
+                m_editedHere.insert(record.strName.Bytes());
                 continue;   // deleted
+            }
             edited.push_back(record);
-            if (nWhat == 1)
+            if (nWhat == 1) {
+                m_editedHere.insert(record.strName.Bytes());
                 Edit(m_random, edited.back(), m_nNames);
+            }
         }
         for (int n = std::uniform_int_distribution<int>(0, 2)(m_random); n > 0; --n)
             edited.push_back(RandomRecord(m_random, m_nNames));
@@ -143,6 +147,7 @@ private:
                 continue;
             }
             if (nWhat == 1) {
+                m_editedThere.insert(it->second.strName.Bytes());
                 Edit(m_random, it->second, m_nNames);
                 m_etags[it->first] = "e1";
             }
@@ -229,6 +234,13 @@ private:
         std::vector<CRemoteCard> newCards;
         const std::vector<CRemoteCard> remote = RemoteView(newCards);
         const CSyncMerge::Plan plan = CSyncMerge::Merge(m_state, m_local, remote, newCards);
+        // A conflict needs edits on both sides. (Which records they were is
+        // not checked: the ordered diff may pair a deleted record with an
+        // edited neighbour that kept none of its fields, which costs a
+        // conflict copy but loses nothing.)
+        if (m_editedHere.empty() || m_editedThere.empty()) {
+            EXPECT_EQ(0, plan.nConflicts);
+        }
         std::vector<CRecordFields> local;
         std::vector<CSyncEntry> state;
         int nCreated = 0;
@@ -274,6 +286,8 @@ private:
     std::vector<CRecordFields> m_localBefore;
     Server m_server;
     std::map<std::string, std::string> m_etags;
+    std::set<std::string> m_editedHere;
+    std::set<std::string> m_editedThere;
 };
 
 TEST(MergePropertyTest, RandomEditsOnBothSidesEndInStepWithNothingLost)

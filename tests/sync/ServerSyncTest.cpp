@@ -319,6 +319,12 @@ TEST_P(ServerSyncTest, KilledPartWayThroughThenCompletedWithoutDuplicates)
     const size_t nWritten = m_server.Cards().size();
     EXPECT_GT(nWritten, 0u);
     EXPECT_LT(nWritten, records.size());
+    // Every card confirmed was recorded at once (the kill may fall between
+    // one card's confirmation and its record).
+    CSyncState state;
+    std::string error;
+    ASSERT_TRUE(state.Load(CSyncState::PathFor(m_here.File()), error)) << error;
+    EXPECT_GE(state.m_entries.size() + 1, nWritten);
 
     ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync());
     EXPECT_EQ(Sorted(records), ServerRecords(m_server));
