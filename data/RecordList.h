@@ -108,6 +108,10 @@ public:
     void Load();
     void LoadFile(const char* pszFileName);
     void LoadFromBytes(const std::string& bytes);
+    // The same from any reader. Whatever the list cannot hold (a field of
+    // 2 GiB or more, memory running out) ends the load as a damaged file
+    // does: the records read before it stay and IsLoadComplete() is FALSE.
+    void LoadFrom(CDirectoryReader& file);
 
     // Writes the whole list to "Dialstack.dat", replacing the old file in one
     // step: 1 on success; 0 when the list has never been reset or the file
@@ -141,6 +145,10 @@ public:
     // place but may not be on the disk yet); usually empty.
     CString GetLastSaveWarning() const { return m_strLastSaveWarning; }
 
+    // How many steps from node to node positioning the cursor has taken
+    // since the list was made; it only grows.
+    unsigned long long GetStepCount() const { return m_nSteps; }
+
     int m_nReserved = 0;
     CRecordNode* m_pHead = nullptr;
     CRecordNode* m_pCursor = nullptr;
@@ -169,7 +177,9 @@ private:
     CRecordNode& NodeForAppend();
     void FreeAllNodes();
     void MoveCursorTo(int nIndex);
-    void LoadFrom(CDirectoryReader& file);
+    BOOL ReadRecords(CDirectoryReader& file);
+    int FailForMemory();
+    void WriteRecordsNowhere();
     void WriteRecords(CDirectoryWriter& writer);
     void StartLoad();
     void FinishLoad(BOOL bComplete);
@@ -177,6 +187,7 @@ private:
     CRecordNodePool m_nodes;
     int m_nNodeCount = 0;
     int m_nCursorIndex = 0;
+    unsigned long long m_nSteps = 0;
     BOOL m_bLoadComplete = TRUE;
     int m_nLoadedRecords = 0;
     CString m_strLoadError;

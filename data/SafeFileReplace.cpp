@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
+#include <stdexcept>
 #include <ctime>
 #include <random>
 #include <string>
@@ -240,6 +242,22 @@ private:
     std::string m_bytes;
 };
 
+// Runs the writer; false when it could not produce its content, or ran out
+// of memory trying (strWhy then says so).
+bool RunWriter(const std::function<bool(CByteSink&)>& writeContent, CByteSink& sink, CReplaceResult& result)
+{
+    try {
+        if (writeContent(sink))
+            return true;
+        result.strReason = "the new contents could not be made; nothing was replaced";
+    } catch (const std::bad_alloc&) {
+        result.strReason = "there is not enough memory to make the new contents; nothing was replaced";
+    } catch (const std::length_error&) {
+        result.strReason = "there is not enough memory to make the new contents; nothing was replaced";
+    }
+    return false;
+}
+
 // Writes all of bytes at offset 0 of fd; false (errno set) when any write
 // fails or comes back short.
 bool WriteAllAt(int fd, const std::string& bytes)
@@ -280,6 +298,35 @@ bool ReplaceContents(int fd, const std::string& bytes)
     return WriteAllAt(fd, bytes) && ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && fsync(fd) == 0;
 }
 
+// Whether the file at fd holds exactly bytes.
+bool Holds(int fd, const std::string& bytes)
+{
+    struct stat info
+    {
+    };
+    std::string now;
+    return fstat(fd, &info) == 0 && static_cast<size_t>(info.st_size) == bytes.size()
+        && ReadAllAt(fd, now, bytes.size()) && now == bytes;
+}
+
+// The old bytes of a file to be rewritten in place; false when it is no
+// regular file or they cannot all be read (or held).
+bool ReadOldBytes(int fd, std::string& bytes)
+{
+    struct stat info
+    {
+    };
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    try {
+        return ReadAllAt(fd, bytes, static_cast<size_t>(info.st_size));
+    } catch (const std::bad_alloc&) {
+        return false;
+    } catch (const std::length_error&) {
+        return false;
+    }
+}
+
 // Rewrites the file itself, for a folder that takes no new file. Every
 // write is checked; on a failure the old bytes are written back. false when
 // the file cannot even be opened for it (the caller then reports its own
@@ -289,25 +336,23 @@ bool TryWriteInPlace(const Target& target, const std::function<bool(CByteSink&)>
     const int fd = open(target.strPath.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return false;
-    struct stat info
-    {
-    };
     std::string oldBytes;
-    const bool bRegular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    if (!bRegular || !ReadAllAt(fd, oldBytes, static_cast<size_t>(info.st_size))) {
+    if (!ReadOldBytes(fd, oldBytes)) {
         close(fd);
         return false;
     }
 
     StringSink sink;
-    if (!writeContent(sink)) {
-        result.strReason = "the new contents could not be made; nothing was replaced";
+    if (!RunWriter(writeContent, sink, result)) {
+        // nothing was written; the reason is set
     } else if (ReplaceContents(fd, sink.Bytes())) {
         result.bOk = true;
         result.written = CFileFingerprint::OfBytes(sink.Bytes());
     } else {
         const int nError = errno;
-        result.bOldFileIntact = ReplaceContents(fd, oldBytes);
+        // A write-back that fails part-way may still leave the old bytes
+        // (the new ones stopped at the same place): the file tells.
+        result.bOldFileIntact = ReplaceContents(fd, oldBytes) || Holds(fd, oldBytes);
         result.strReason = "the folder takes no new file, so the file itself was rewritten, which failed ("
             + ReasonForError(nError)
             + (result.bOldFileIntact ? "); its old contents were written back, so it is as it was"
@@ -383,15 +428,13 @@ void WriteNewFile(const Target& target, const std::function<bool(CByteSink&)>& w
         KeepModeAndOwner(file.Descriptor(), target.old);
 
     FileSink sink(file.Descriptor());
-    const bool bWritten = writeContent(sink);
+    const bool bWritten = RunWriter(writeContent, sink, result);
     if (sink.Error()) {
         result.strReason = ReasonForError(sink.Error());
         return;
     }
-    if (!bWritten) {
-        result.strReason = "the new contents could not be made; nothing was replaced";
+    if (!bWritten)
         return;
-    }
     if (fsync(file.Descriptor()) != 0 || !file.Publish(target)) {
         if (errno == ENOENT)
             FailToCreate(target, errno, result);
