@@ -1,5 +1,6 @@
 #include "data/SafeFileReplace.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -71,28 +72,42 @@ bool CheckTarget(const char* pszFileName, Target& target, CReplaceResult& result
     return true;
 }
 
-// The six characters that make a new file's name unique.
-constexpr char kNameCharacters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-constexpr size_t kNameCharacterCount = sizeof kNameCharacters - 1;
+// A new file is named "<name>.XXXXXX", where the six characters are two
+// capital letters, two small letters and two digits in a random order. A
+// name a person gives ("Dialstack.dat.backup", ".Old123") hardly ever has
+// that mix, so a file of this pattern is taken for one of ours.
 constexpr size_t kUniqueLength = 6;
+constexpr const char* kCharacterClasses[] = {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", "abcdefghijklmnopqrstuvwxyz", "0123456789"};
 
 std::string UniqueName(const Target& target)
 {
     static std::mt19937 random(std::random_device{}());
-    std::string name = target.strFolder + '/' + target.strName + '.';
-    for (size_t i = 0; i < kUniqueLength; ++i)
-        name += kNameCharacters[std::uniform_int_distribution<size_t>(0, kNameCharacterCount - 1)(random)];
-    return name;
+    std::string unique;
+    for (const char* pszClass : kCharacterClasses)
+        for (int i = 0; i < 2; ++i)
+            unique += pszClass[std::uniform_int_distribution<size_t>(0, std::strlen(pszClass) - 1)(random)];
+    std::shuffle(unique.begin(), unique.end(), random);
+    return target.strFolder + '/' + target.strName + '.' + unique;
+}
+
+bool IsInClass(char ch, const char* pszClass)
+{
+    return ch != '\0' && std::strchr(pszClass, ch) != nullptr;
 }
 
 // Whether a folder entry is a new file of a replace of the target that was
-// never renamed into place: "<name>.XXXXXX", six characters of ours.
+// never renamed into place.
 bool IsLeftoverName(const std::string& entry, const std::string& targetName)
 {
     if (entry.size() != targetName.size() + 1 + kUniqueLength || entry.compare(0, targetName.size(), targetName) != 0
         || entry[targetName.size()] != '.')
         return false;
-    return entry.find_first_not_of(kNameCharacters, targetName.size() + 1) == std::string::npos;
+    const std::string unique = entry.substr(targetName.size() + 1);
+    for (const char* pszClass : kCharacterClasses) {
+        if (std::count_if(unique.begin(), unique.end(), [pszClass](char ch) { return IsInClass(ch, pszClass); }) != 2)
+            return false;
+    }
+    return true;
 }
 
 // A crash between writing the new file and renaming it leaves it behind.
