@@ -11,6 +11,7 @@
 #include <ctime>
 #include <random>
 #include <string>
+#include <string_view>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -97,12 +98,12 @@ bool IsInClass(char ch, const char* pszClass)
 
 // Whether a folder entry is a new file of a replace of the target that was
 // never renamed into place.
-bool IsLeftoverName(const std::string& entry, const std::string& targetName)
+bool IsLeftoverName(std::string_view entry, std::string_view targetName)
 {
-    if (entry.size() != targetName.size() + 1 + kUniqueLength || entry.compare(0, targetName.size(), targetName) != 0
+    if (entry.size() != targetName.size() + 1 + kUniqueLength || entry.substr(0, targetName.size()) != targetName
         || entry[targetName.size()] != '.')
         return false;
-    const std::string unique = entry.substr(targetName.size() + 1);
+    const std::string_view unique = entry.substr(targetName.size() + 1);
     for (const char* pszClass : kCharacterClasses) {
         if (std::count_if(unique.begin(), unique.end(), [pszClass](char ch) { return IsInClass(ch, pszClass); }) != 2)
             return false;
@@ -467,12 +468,23 @@ CReplaceResult ReplaceFileSafely(const char* pszFileName, const std::function<bo
 {
     CReplaceResult result;
     Target target;
-    if (CheckTarget(pszFileName, target, result))
-        WriteNewFile(target, writeContent, result);
+    try {
+        if (CheckTarget(pszFileName, target, result))
+            WriteNewFile(target, writeContent, result);
+    } catch (const std::bad_alloc&) {
+        // Before the rename: the old file is as it was, and a new file made
+        // so far is removed as the exception passes.
+        result.bOk = false;
+        result.strReason = "there is not enough memory to replace the file; nothing was replaced";
+    }
     if (!result.bOk)
         return result;
-    SyncFolder(target, result);
-    RemoveLeftovers(target);
+    try {
+        SyncFolder(target, result);
+        RemoveLeftovers(target);
+    } catch (const std::bad_alloc&) {
+        // The new file is in place; what is left undone is only tidying.
+    }
     return result;
 }
 
