@@ -35,6 +35,20 @@ struct Target
     };
 };
 
+// What stands at a name that is not a regular file, for the reasons.
+CString KindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a named pipe (FIFO)";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    return "something other than a file";
+}
+
 void SplitPath(Target& target)
 {
     const size_t nSlash = target.strPath.rfind('/');
@@ -47,24 +61,28 @@ void SplitPath(Target& target)
 bool CheckTarget(const char* pszFileName, Target& target, CReplaceResult& result)
 {
     target.strPath = pszFileName;
+    struct stat link
+    {
+    };
+    const bool bLink = lstat(pszFileName, &link) == 0 && S_ISLNK(link.st_mode);
     if (stat(pszFileName, &target.old) != 0) {
-        if (errno != ENOENT) {
-            result.strReason = ReasonForError(errno);
+        const int nError = errno;
+        // A link that leads nowhere would be replaced itself, not followed.
+        if (nError == ENOENT && bLink)
+            result.strReason = "it is a symbolic link to nothing; nothing was replaced";
+        else if (nError != ENOENT)
+            result.strReason = ReasonForError(nError);
+        if (!result.strReason.IsEmpty())
             return false;
-        }
     } else if (!S_ISREG(target.old.st_mode)) {
-        struct stat link
-        {
-        };
-        const bool bLink = lstat(pszFileName, &link) == 0 && S_ISLNK(link.st_mode);
-        result.strReason = (bLink ? CString("it is a symbolic link, and ") : CString())
-            + ReasonForNotAFile(target.old.st_mode) + "; nothing was replaced";
+        result.strReason = (bLink ? "it is a symbolic link to " + KindOf(target.old.st_mode) + ", not to a file"
+                                  : ReasonForNotAFile(target.old.st_mode))
+            + "; nothing was replaced";
         return false;
     } else {
         target.bExists = true;
         // A link to the file: the file it leads to is replaced, not the link.
-        char* pszReal = realpath(pszFileName, nullptr);
-        if (pszReal) {
+        if (char* pszReal = bLink ? realpath(pszFileName, nullptr) : nullptr) {
             target.strPath = pszReal;
             std::free(pszReal);
         }
@@ -401,10 +419,11 @@ void SyncFolder(const Target& target, CReplaceResult& result)
     const int fd = open(target.strFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;   // the file is in place; nothing more can be done for it
-    if (fsync(fd) != 0 && errno != EINVAL) {   // EINVAL: the file system cannot sync folders
+    const int nError = fsync(fd) == 0 ? 0 : errno;
+    if (nError != 0 && nError != EINVAL) {   // EINVAL: the file system cannot sync folders
         result.strWarning = "the new file is in place, but it may not be on the disk yet: the folder could not be "
                             "synced ("
-            + ReasonForError(errno) + ")";
+            + ReasonForError(nError) + ")";
     }
     close(fd);
 }
@@ -452,10 +471,11 @@ void WriteNewFile(const Target& target, const std::function<bool(CByteSink&)>& w
     if (!bWritten)
         return;
     if (fsync(file.Descriptor()) != 0 || !file.Publish(target)) {
-        if (errno == ENOENT)
-            FailToCreate(target, errno, result);
+        const int nError = errno;
+        if (nError == ENOENT)
+            FailToCreate(target, nError, result);
         else
-            result.strReason = ReasonForError(errno);
+            result.strReason = ReasonForError(nError);
         return;
     }
     result.bOk = true;
@@ -507,14 +527,5 @@ CString ReasonForError(int nError)
 
 CString ReasonForNotAFile(mode_t mode)
 {
-    const char* pszWhat = "not a regular file";
-    if (S_ISDIR(mode))
-        pszWhat = "a folder";
-    else if (S_ISFIFO(mode))
-        pszWhat = "a named pipe (FIFO)";
-    else if (S_ISCHR(mode) || S_ISBLK(mode))
-        pszWhat = "a device";
-    else if (S_ISSOCK(mode))
-        pszWhat = "a socket";
-    return CString("it is ") + pszWhat + ", not a file";
+    return "it is " + KindOf(mode) + ", not a file";
 }

@@ -48,7 +48,8 @@ extern "C" int fsync(int fd)
 extern "C" int open(const char* pszPath, int nFlags, ...)
 {
     mode_t mode = 0;
-    if (nFlags & (O_CREAT | O_TMPFILE)) {
+    // O_TMPFILE includes O_DIRECTORY: only all of its bits make one.
+    if ((nFlags & O_CREAT) || (nFlags & O_TMPFILE) == O_TMPFILE) {
         va_list args;
         va_start(args, nFlags);
         mode = static_cast<mode_t>(va_arg(args, int));
