@@ -8,13 +8,6 @@
 
 namespace {
 
-// White space as the C locale knows it, tested on the byte itself so that
-// bytes above 0x7F are never taken for white space.
-bool IsWhiteSpace(char ch)
-{
-    return ch == ' ' || (ch >= '\t' && ch <= '\r');
-}
-
 CString::StringLookup g_stringTable = nullptr;
 
 // Lengths are ints, as GetLength() reports them.

@@ -4,6 +4,9 @@
 #include "data/DirectoryReader.h"
 #include "data/DirectoryWriter.h"
 
+#include <new>
+#include <stdexcept>
+
 CRecordList::~CRecordList()
 {
     FreeAllNodes();
@@ -50,6 +53,8 @@ void CRecordList::MoveCursorTo(int nIndex)
         m_pCursor = m_pTail;
         m_nCursorIndex = nLast;
     }
+    m_nSteps
+        += static_cast<unsigned long long>(nIndex > m_nCursorIndex ? nIndex - m_nCursorIndex : m_nCursorIndex - nIndex);
     while (m_nCursorIndex < nIndex) {
         m_pCursor = m_pCursor->m_pNext;
         ++m_nCursorIndex;
@@ -71,12 +76,13 @@ BOOL CRecordList::IsAtLast() const
     return m_pCursor->m_pNext == nullptr ? TRUE : FALSE;
 }
 
-void CRecordList::Append(CString strName, CString strMisc, CString strPager, CString strPhone, CString strEmail)
+// Moves the cursor to the node that takes an appended record: the tail when
+// its name is empty (the blank node, or an unnamed record read from the
+// file), else a new node after it.
+CRecordNode& CRecordList::NodeForAppend()
 {
     if (!m_pHead)
         Reset();
-    // A tail with an empty name (the blank node, or an unnamed record read
-    // from the file) takes the record instead of a new node.
     if (!m_pTail->m_strName.IsEmpty()) {
         CRecordNode* pNode = m_nodes.New();
         pNode->m_pPrev = m_pTail;
@@ -86,12 +92,78 @@ void CRecordList::Append(CString strName, CString strMisc, CString strPager, CSt
     }
     m_pCursor = m_pTail;
     m_nCursorIndex = m_nNodeCount - 1;
+    return *m_pTail;
+}
 
-    m_pTail->m_strName = std::move(strName);
-    m_pTail->m_strMisc = std::move(strMisc);
-    m_pTail->m_strPager = std::move(strPager);
-    m_pTail->m_strPhone = std::move(strPhone);
-    m_pTail->m_strEmail = std::move(strEmail);
+void CRecordList::Append(const CRecordFields& fields)
+{
+    CRecordFields copy = fields;
+    Append(std::move(copy));
+}
+
+void CRecordList::Append(CRecordFields&& fields)
+{
+    MoveFields(fields, NodeForAppend());
+}
+
+void CRecordList::Append(CString strName, CString strMisc, CString strPager, CString strPhone, CString strEmail)
+{
+    Append(CRecordFields{
+        std::move(strName), std::move(strPhone), std::move(strPager), std::move(strEmail), std::move(strMisc)});
+}
+
+CRecordList::FieldsOnLoan::FieldsOnLoan(CRecordNode& node)
+    : m_node(node)
+{
+    MoveFields(node, m_fields);
+}
+
+CRecordList::FieldsOnLoan::~FieldsOnLoan()
+{
+    MoveFields(m_fields, m_node);
+}
+
+void CRecordList::MoveFields(CRecordNode& node, CRecordFields& fields)
+{
+    fields.strName = std::move(node.m_strName);
+    fields.strPhone = std::move(node.m_strPhone);
+    fields.strPager = std::move(node.m_strPager);
+    fields.strEmail = std::move(node.m_strEmail);
+    fields.strMisc = std::move(node.m_strMisc);
+}
+
+void CRecordList::MoveFields(CRecordFields& fields, CRecordNode& node)
+{
+    node.m_strName = std::move(fields.strName);
+    node.m_strPhone = std::move(fields.strPhone);
+    node.m_strPager = std::move(fields.strPager);
+    node.m_strEmail = std::move(fields.strEmail);
+    node.m_strMisc = std::move(fields.strMisc);
+}
+
+void CRecordList::CopyFields(const CRecordNode& node, CRecordFields& fields)
+{
+    fields.strName = node.m_strName;
+    fields.strPhone = node.m_strPhone;
+    fields.strPager = node.m_strPager;
+    fields.strEmail = node.m_strEmail;
+    fields.strMisc = node.m_strMisc;
+}
+
+CRecordFields CRecordList::GetFields() const
+{
+    CRecordFields fields;
+    CopyFields(*m_pCursor, fields);
+    return fields;
+}
+
+void CRecordList::SetFields(const CRecordFields& fields)
+{
+    m_pCursor->m_strName = fields.strName;
+    m_pCursor->m_strPhone = fields.strPhone;
+    m_pCursor->m_strPager = fields.strPager;
+    m_pCursor->m_strEmail = fields.strEmail;
+    m_pCursor->m_strMisc = fields.strMisc;
 }
 
 void CRecordList::DeleteAt(int nIndex)
@@ -161,37 +233,41 @@ void CRecordList::LoadFromBytes(const std::string& bytes)
 void CRecordList::LoadFrom(CDirectoryReader& file)
 {
     StartLoad();
-
-    int nReserved = 0;
-    if (!file.ReadInteger(nReserved)) {
+    try {
+        FinishLoad(ReadRecords(file));
+    } catch (const std::bad_alloc&) {
+        // What the list cannot hold (a field of 2 GiB or more, more records
+        // than memory takes) makes the file as damaged as a cut one: the
+        // records read before it stay.
         FinishLoad(FALSE);
-        return;
+    } catch (const std::length_error&) {
+        FinishLoad(FALSE);
     }
+}
+
+BOOL CRecordList::ReadRecords(CDirectoryReader& file)
+{
+    int nReserved = 0;
+    if (!file.ReadInteger(nReserved))
+        return FALSE;
     m_nReserved = nReserved;
 
     char chSeparator = 0;   // any byte is accepted here
     int nCount = 0;
-    if (!file.ReadCharacter(chSeparator) || !file.ReadInteger(nCount) || nCount < 0) {
-        FinishLoad(FALSE);
-        return;
-    }
+    if (!file.ReadCharacter(chSeparator) || !file.ReadInteger(nCount) || nCount < 0)
+        return FALSE;
 
     // The count only bounds the loop: a count larger than the records
-    // present ends at the end of the bytes.
-    // Each field is read with its space substitutes already turned into
-    // spaces and moved into its node, so no field is copied twice.
-    CString strName, strMisc, strPhone, strPager, strEmail;
+    // present ends at the end of the bytes. Each field is read with its
+    // space substitutes already turned into spaces and moved into its node,
+    // so no field is copied twice.
+    CRecordFields fields;
     for (int k = 0; k < nCount; ++k) {
-        file.ReadField(strName);
-        file.ReadField(strMisc);
-        file.ReadField(strPhone);
-        file.ReadField(strPager);
-        file.ReadField(strEmail);
-        if (file.HasFailed())
-            break;   // an incomplete record is dropped
-        Append(std::move(strName), std::move(strMisc), std::move(strPager), std::move(strPhone), std::move(strEmail));
+        if (!file.ReadRecord(fields))
+            return FALSE;   // an incomplete record is dropped
+        Append(std::move(fields));
     }
-    FinishLoad(file.HasFailed() ? FALSE : TRUE);
+    return TRUE;
 }
 
 int CRecordList::SaveToBytes(std::string& bytes)
@@ -205,10 +281,24 @@ int CRecordList::SaveToBytes(std::string& bytes)
             + pNode->m_strPhone.GetLength() + pNode->m_strPager.GetLength() + pNode->m_strEmail.GetLength();
     // Header numbers, the separator, a possible space, five terminators a record.
     const size_t nExpectedSize = 24 + nFieldBytes + 5 * static_cast<size_t>(m_nNodeCount);
-    CDirectoryWriter writer(m_nReserved, m_nNodeCount, nExpectedSize);
-    WriteRecords(writer);
-    bytes = std::move(writer.Bytes());
+    try {
+        CDirectoryWriter writer(m_nReserved, m_nNodeCount, nExpectedSize);
+        WriteRecords(writer);
+        bytes = std::move(writer.Bytes());
+    } catch (const std::bad_alloc&) {
+        return FailForMemory();
+    } catch (const std::length_error&) {
+        return FailForMemory();
+    }
     return 1;
+}
+
+int CRecordList::FailForMemory()
+{
+    m_strLastSaveError = "there is not enough memory to make the file";
+    m_pCursor = m_pTail;
+    m_nCursorIndex = m_nNodeCount - 1;
+    return 0;
 }
 
 // Writes every record in list order. Goes through the whole list even when
@@ -217,12 +307,15 @@ int CRecordList::SaveToBytes(std::string& bytes)
 void CRecordList::WriteRecords(CDirectoryWriter& writer)
 {
     for (CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext) {
+        // The fields are lent to the writer and given back, even when
+        // writing throws: moves, not copies.
+        FieldsOnLoan loan(*pNode);
+        CRecordFields& fields = loan.Fields();
         // A 0xA5 byte already in a field was written as a space substitute,
         // so it is a space from now on, in memory as in the file.
-        if (writer.WriteRecord(
-                pNode->m_strName, pNode->m_strMisc, pNode->m_strPhone, pNode->m_strPager, pNode->m_strEmail))
+        if (writer.WriteRecord(fields))
             for (CString* pField :
-                {&pNode->m_strName, &pNode->m_strMisc, &pNode->m_strPhone, &pNode->m_strPager, &pNode->m_strEmail})
+                {&fields.strName, &fields.strMisc, &fields.strPhone, &fields.strPager, &fields.strEmail})
                 ReplaceInField(*pField, DirectoryFormat::kSpaceSubstitute, ' ');
     }
     m_pCursor = m_pTail;

@@ -6,6 +6,7 @@
 #include "base/CString.h"
 #include "base/Types.h"
 #include "data/FileFingerprint.h"
+#include "data/RecordFields.h"
 #include "data/RecordNodePool.h"
 
 class CDirectoryReader;
@@ -60,8 +61,32 @@ public:
     void Reset();
     void SeekTo(int nIndex);
     BOOL IsAtLast() const;
+    // Adds a record at the end, or fills a last node whose name is empty.
+    void Append(const CRecordFields& fields);
+    void Append(CRecordFields&& fields);
+    // The same, with the fields as the window's entry dialogs hand them over.
     void Append(CString strName, CString strMisc, CString strPager, CString strPhone, CString strEmail);
     void DeleteAt(int nIndex);
+
+    // Nodes in the list, the blank one of an empty directory included; 0
+    // before the first Reset.
+    int GetCount() const { return m_nNodeCount; }
+
+    // Calls visit(const CRecordFields&) for each node in directory order,
+    // the blank one of an empty directory included, without moving the
+    // cursor.
+    template <class Visit> void ForEachRecord(Visit visit) const
+    {
+        CRecordFields fields;
+        for (const CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext) {
+            CopyFields(*pNode, fields);
+            visit(static_cast<const CRecordFields&>(fields));
+        }
+    }
+
+    // The record under the cursor, all five fields at once.
+    CRecordFields GetFields() const;
+    void SetFields(const CRecordFields& fields);
 
     CString GetName() const { return m_pCursor->m_strName; }
     CString GetMisc() const { return m_pCursor->m_strMisc; }
@@ -83,14 +108,16 @@ public:
     void Load();
     void LoadFile(const char* pszFileName);
     void LoadFromBytes(const std::string& bytes);
+    // The same from any reader. Whatever the list cannot hold (a field of
+    // 2 GiB or more, memory running out) ends the load as a damaged file
+    // does: the records read before it stay and IsLoadComplete() is FALSE.
+    void LoadFrom(CDirectoryReader& file);
 
     // Writes the whole list to "Dialstack.dat", replacing the old file in one
-    // step: 1 on success; 0 when the list has never been reset or the file
-    // could not be written, in which case GetLastSaveError() says why and,
-    // unless IsOldFileIntact() is FALSE, the old file is unchanged. Only a
-    // regular file or a name with nothing behind it is written. Where the
-    // folder takes no new file but the file itself is writable, the file is
-    // rewritten in place instead. Either way, every 0xA5 byte in a field has
+    // step (ReplaceFileSafely): 1 on success; 0 when the list has never been
+    // reset or the file could not be written, in which case
+    // GetLastSaveError() says why and, unless IsOldFileIntact() is FALSE,
+    // the old file is unchanged. Either way, every 0xA5 byte in a field has
     // become a space and the cursor is on the last node.
     int Save();
     int SaveFile(const char* pszFileName);
@@ -105,16 +132,22 @@ public:
     BOOL IsLoadComplete() const { return m_bLoadComplete; }
     // Records the last Load put into the list; 0 when it left the directory empty.
     int GetLoadedRecordCount() const { return m_nLoadedRecords; }
-    // Why the file exists but the last Load could not open it; empty
-    // otherwise.
+    // Why the file exists but the last Load could not open it, as a
+    // lower-case clause without a final period (like every reason and
+    // warning here, for the caller to frame); empty otherwise.
     CString GetLoadError() const { return m_strLoadError; }
     // Why the last Save failed; empty after a successful one.
     CString GetLastSaveError() const { return m_strLastSaveError; }
-    // After a failed Save: FALSE when the file on disk was left damaged.
+    // After a failed Save: FALSE when the file on disk is no longer the old
+    // file as it was (left damaged, or gone with its folder).
     BOOL IsOldFileIntact() const { return m_bOldFileIntact; }
     // After a successful Save: what may still be wrong (the new file is in
     // place but may not be on the disk yet); usually empty.
     CString GetLastSaveWarning() const { return m_strLastSaveWarning; }
+
+    // How many steps from node to node positioning the cursor has taken
+    // since the list was made; it only grows.
+    unsigned long long GetStepCount() const { return m_nSteps; }
 
     int m_nReserved = 0;
     CRecordNode* m_pHead = nullptr;
@@ -122,9 +155,31 @@ public:
     CRecordNode* m_pTail = nullptr;
 
 private:
+    // A node's fields moved out into a CRecordFields for as long as this
+    // lives, and moved back when it ends.
+    class FieldsOnLoan
+    {
+    public:
+        explicit FieldsOnLoan(CRecordNode& node);
+        ~FieldsOnLoan();
+        FieldsOnLoan(const FieldsOnLoan&) = delete;
+        FieldsOnLoan& operator=(const FieldsOnLoan&) = delete;
+        CRecordFields& Fields() { return m_fields; }
+
+    private:
+        CRecordNode& m_node;
+        CRecordFields m_fields;
+    };
+
+    static void CopyFields(const CRecordNode& node, CRecordFields& fields);
+    static void MoveFields(CRecordNode& node, CRecordFields& fields);
+    static void MoveFields(CRecordFields& fields, CRecordNode& node);
+    CRecordNode& NodeForAppend();
     void FreeAllNodes();
     void MoveCursorTo(int nIndex);
-    void LoadFrom(CDirectoryReader& file);
+    BOOL ReadRecords(CDirectoryReader& file);
+    int FailForMemory();
+    void WriteRecordsNowhere();
     void WriteRecords(CDirectoryWriter& writer);
     void StartLoad();
     void FinishLoad(BOOL bComplete);
@@ -132,6 +187,7 @@ private:
     CRecordNodePool m_nodes;
     int m_nNodeCount = 0;
     int m_nCursorIndex = 0;
+    unsigned long long m_nSteps = 0;
     BOOL m_bLoadComplete = TRUE;
     int m_nLoadedRecords = 0;
     CString m_strLoadError;
