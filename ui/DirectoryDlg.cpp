@@ -261,26 +261,18 @@ void CDirectoryDlg::OnAddName()
     CAddRecordDlg dlg;
     if (dlg.DoModal() != IDOK)
         return;
-    m_records.Append(dlg.m_strName, dlg.m_strMisc, dlg.m_strPager, dlg.m_strPhone, dlg.m_strEmail);
+    m_records.Append(dlg.m_fields);
     FillNameList();
 }
 
 void CDirectoryDlg::OnEditName()
 {
     CEditItemDlg dlg;
-    dlg.m_strName = m_records.GetName();
-    dlg.m_strEmail = m_records.GetEmail();
-    dlg.m_strPhone = m_records.GetPhone();
-    dlg.m_strPager = m_records.GetPager();
-    dlg.m_strMisc = m_records.GetMisc();
+    dlg.m_fields = m_records.GetFields();
     dlg.m_nFocusId = m_nEditFocusId == -1 ? IDC_NAME : m_nEditFocusId;
 
     if (dlg.DoModal() == IDOK) {
-        m_records.SetName(dlg.m_strName);
-        m_records.SetMisc(dlg.m_strMisc);
-        m_records.SetPhone(dlg.m_strPhone);
-        m_records.SetPager(dlg.m_strPager);
-        m_records.SetEmail(dlg.m_strEmail);
+        m_records.SetFields(dlg.m_fields);
         RefillKeepingSelection();
     }
     m_nEditFocusId = -1;
