@@ -231,6 +231,25 @@ TEST_F(ListBoxTest, TypingSelectsTheNextEntryBeginningWithTheLetter)
     });
 }
 
+// The last byte of the code page, y with diaeresis, begins names too; its
+// capital is byte 0x9F.
+TEST_F(ListBoxTest, TypingFindsNamesBeginningWithTheLastByte)
+{
+    m_dlg.m_listItems = {"Zed", "\xFFvette", "Yves", "\xFFsolde"};
+    m_dlg.m_nInitialSelection = 0;
+    RunInDialog([](QWidget* w, CListBox& list) {
+        auto* view = static_cast<QListView*>(Control(w, IDC_T_LIST));
+        view->setFocus();
+        LetterTyper typer(view);
+        typer.Type(QChar(0xFF));
+        EXPECT_EQ(list.GetCurSel(), 1);
+        typer.Type(QChar(0xFF));
+        EXPECT_EQ(list.GetCurSel(), 3);
+        typer.Type(QChar(0x178));   // capital Y with diaeresis
+        EXPECT_EQ(list.GetCurSel(), 1);
+    });
+}
+
 // A long fill is announced to the view in one go: it must still raise no
 // notification, leave the selection where it was, keep every entry at its
 // position, and reach the view both when the program next uses the box and
