@@ -13,12 +13,7 @@
 using DirectoryFormat::IsDigit;
 using DirectoryFormat::IsWhiteSpace;
 
-namespace {
-
-// How much a reader with a source asks of it at a time.
-constexpr size_t kChunkSize = 256 * 1024;
-
-}   // namespace
+using DirectoryFormat::kChunkSize;
 
 CDirectoryReader::CDirectoryReader(const std::string& bytes)
     : m_pNext(bytes.data())
@@ -106,11 +101,6 @@ BOOL CDirectoryReader::ReadCharacter(char& ch)
 
 namespace {
 
-bool IsWhiteSpaceByte(unsigned char ch)
-{
-    return ch == ' ' || static_cast<unsigned char>(ch - '\t') <= '\r' - '\t';
-}
-
 // Translates a field's bytes in place, turning every space substitute into
 // a space. Returns whether the bytes hold white space (before the
 // translation). Sixteen bytes are tested and translated at a time where the
@@ -142,7 +132,7 @@ bool TranslateField(char* pOut, size_t nLength)
 #endif
     for (; i < nLength; ++i) {
         const unsigned char ch = static_cast<unsigned char>(pOut[i]);
-        bWhiteSpace |= IsWhiteSpaceByte(ch);
+        bWhiteSpace |= IsWhiteSpace(pOut[i]);
         if (ch == static_cast<unsigned char>(DirectoryFormat::kSpaceSubstitute))
             pOut[i] = ' ';
     }

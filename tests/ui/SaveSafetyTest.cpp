@@ -161,7 +161,7 @@ TEST_F(SaveSafetyTest, AFileThatCannotBeOpenedOrHoldsNoRecordIsReportedWithZeroR
         {"garbage header", [] { std::ofstream("Dialstack.dat") << "garbage"; },
             "could not be read completely. 0 records were read"},
         {"symbolic link loop", [] { std::filesystem::create_symlink("Dialstack.dat", "Dialstack.dat"); },
-            "could not be opened: Too many levels of symbolic links. 0 records were read"},
+            "could not be opened: too many levels of symbolic links. 0 records were read"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
