@@ -191,8 +191,27 @@ void CDirectoryDlg::OnUndoChanges()
     FillNameList();
 }
 
+void CDirectoryDlg::LockOrWarn()
+{
+    if (m_lock.IsHeld())
+        return;
+    // A folder that takes no lock file is given the hold without one: it
+    // takes no writer's new file either, and the window opens regardless.
+    CString strWhy;
+    if (m_lock.TryAcquire(kDirectoryFileName, CDirectoryLock::Kind::Shared, strWhy))
+        return;
+    const std::string text
+        = std::string("While this window is open, Dialstack keeps command-line programs (dialstack-sync, "
+                      "dialstack-convert import) from changing the directory file \"")
+        + kDirectoryFileName + "\". It cannot do so now: " + AsSentence(strWhy.GetString())
+        + "\n\nThe directory shown may not hold that program's changes yet. When it has finished, choose Undo "
+          "Changes to load them before you change anything here.";
+    AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
+}
+
 void CDirectoryDlg::LoadAndWarn()
 {
+    LockOrWarn();
     m_records.Load();
     if (m_records.IsLoadComplete())
         return;
@@ -208,6 +227,13 @@ void CDirectoryDlg::LoadAndWarn()
 
 BOOL CDirectoryDlg::SaveOrExplain(LPCTSTR lpszConsequence)
 {
+    // Where a writer held the file when the window loaded it, the window
+    // takes its hold as soon as the writer is done; the changed-file
+    // question below protects what it wrote.
+    if (!m_lock.IsHeld()) {
+        CString strWhy;
+        m_lock.TryAcquire(kDirectoryFileName, CDirectoryLock::Kind::Shared, strWhy);
+    }
     if (m_records.HasFileChanged() && !ConfirmReplacingChangedFile())
         return FALSE;
     if (m_records.Save()) {
@@ -269,6 +295,7 @@ HCURSOR CDirectoryDlg::OnQueryDragIcon()
 void CDirectoryDlg::OnDestroy()
 {
     WinHelp(0L, HELP_QUIT);
+    m_lock.Release();
     Default();
 }
 
