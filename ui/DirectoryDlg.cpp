@@ -191,14 +191,18 @@ void CDirectoryDlg::OnUndoChanges()
     FillNameList();
 }
 
-void CDirectoryDlg::LockOrWarn()
+BOOL CDirectoryDlg::HoldDirectoryFile(CString& strWhy)
 {
-    if (m_lock.IsHeld())
-        return;
     // A folder that takes no lock file is given the hold without one: it
     // takes no writer's new file either, and the window opens regardless.
+    strWhy.Empty();
+    return m_lock.IsHeld() || m_lock.TryAcquire(kDirectoryFileName, CDirectoryLock::Kind::Shared, strWhy);
+}
+
+void CDirectoryDlg::LockOrWarn()
+{
     CString strWhy;
-    if (m_lock.TryAcquire(kDirectoryFileName, CDirectoryLock::Kind::Shared, strWhy))
+    if (HoldDirectoryFile(strWhy))
         return;
     const std::string text
         = std::string("While this window is open, Dialstack keeps command-line programs (dialstack-sync, "
@@ -230,10 +234,8 @@ BOOL CDirectoryDlg::SaveOrExplain(LPCTSTR lpszConsequence)
     // Where a writer held the file when the window loaded it, the window
     // takes its hold as soon as the writer is done; the changed-file
     // question below protects what it wrote.
-    if (!m_lock.IsHeld()) {
-        CString strWhy;
-        m_lock.TryAcquire(kDirectoryFileName, CDirectoryLock::Kind::Shared, strWhy);
-    }
+    CString strWhy;
+    HoldDirectoryFile(strWhy);
     if (m_records.HasFileChanged() && !ConfirmReplacingChangedFile())
         return FALSE;
     if (m_records.Save()) {

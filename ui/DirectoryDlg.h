@@ -48,7 +48,9 @@ private:
 
     // Takes the window's shared hold on the directory file unless it has it,
     // so that no command-line writer changes the file while the window is
-    // open; tells the user when one is changing it right now.
+    // open. FALSE, with the reason, while a writer holds the file.
+    BOOL HoldDirectoryFile(CString& strWhy);
+    // The same, telling the user when a writer is changing the file now.
     void LockOrWarn();
     // Loads the directory file and, when it could not be read whole, says so
     // once, so that nobody overwrites a damaged file without knowing.
