@@ -241,8 +241,8 @@ BOOL CDirectoryDlg::SaveOrExplain(LPCTSTR lpszConsequence)
     if (m_records.Save()) {
         const CString strWarning = m_records.GetLastSaveWarning();
         if (!strWarning.IsEmpty()) {
-            const std::string text
-                = std::string("The directory was saved to \"") + kDirectoryFileName + "\". " + strWarning.GetString();
+            const std::string text = std::string("The directory was saved to \"") + kDirectoryFileName + "\"; "
+                + AsSentence(strWarning.GetString());
             AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
         }
         return TRUE;
