@@ -357,8 +357,8 @@ void CDirectoryDlg::OnPrint()
     const BOOL bPrinted = port.Close();
     m_records.SeekTo(m_nameList.GetCurSel());
     if (!bPrinted) {
-        const std::string text = std::string("The directory could not be printed: ") + port.GetErrorText().GetString()
-            + "\n\nNothing in the directory has changed.";
+        const std::string text = std::string("The directory could not be printed: ")
+            + AsSentence(port.GetErrorText().GetString()) + "\n\nNothing in the directory has changed.";
         AfxMessageBox(text.c_str(), MB_OK, 0);
     }
 }
