@@ -128,7 +128,8 @@ QUrl UserUrl(const std::string& text)
 {
     const QUrl url = QUrl::fromUserInput(QString::fromStdString(text));
     if (!url.isValid() || (url.scheme() != "http" && url.scheme() != "https") || url.host().isEmpty())
-        throw UsageError("--url needs an http:// or https:// address: " + text);
+        throw UsageError("--url needs an http:// or https:// address, not "
+            + url.toDisplayString(QUrl::RemoveUserInfo).toStdString());
     if (!url.userInfo().isEmpty())
         throw UsageError("give the user name with --user, not inside the URL");
     return url;
