@@ -388,6 +388,39 @@ TEST(SyncCommandTest, PasswordNeverOnTheCommandLineNorOverPlainHttpToAnotherMach
     }
 }
 
+TEST(SyncCommandTest, UntrustedCertificateIsRefusedNamingTheServer)
+{
+    ScratchDirectory scratch;
+    ::setenv("XDG_STATE_HOME", (scratch.Path() / "state").c_str(), 1);
+    QProcess openssl;
+    openssl.start("openssl",
+        {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=localhost", "-days", "1", "-keyout", "key.pem",
+            "-out", "cert.pem"});
+    if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0)
+        GTEST_SKIP() << "openssl is not installed";
+    // A TLS server with a certificate nobody signed; it only shakes hands.
+    QProcess server;
+    server.start("python3",
+        {"-c",
+            "import socket, ssl\n"
+            "ctx = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)\n"
+            "ctx.load_cert_chain('cert.pem', 'key.pem')\n"
+            "s = socket.socket(); s.bind(('127.0.0.1', 0)); s.listen()\n"
+            "print(s.getsockname()[1], flush=True)\n"
+            "while True:\n"
+            "    c, _ = s.accept()\n"
+            "    try: ctx.wrap_socket(c, server_side=True).close()\n"
+            "    except Exception: pass\n"});
+    ASSERT_TRUE(server.waitForReadyRead(10000));
+    const std::string port = server.readLine().trimmed().toStdString();
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(CSyncCommand::kFailure, CSyncCommand::Run({"--url", "https://127.0.0.1:" + port + "/"}, out, err));
+    EXPECT_NE(std::string::npos, err.str().find("the certificate of 127.0.0.1 is not trusted")) << err.str();
+    server.kill();
+    server.waitForFinished();
+}
+
 }   // namespace
 
 int main(int argc, char** argv)
