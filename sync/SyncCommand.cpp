@@ -179,6 +179,9 @@ public:
                 return nFound;
         }
         const QUrl collection(QString::fromStdString(m_state.m_strCollectionUrl));
+        if (!m_state.m_strUser.empty() && !CHttpSession::MaySendPassword(collection))
+            return Fail("the address book is at " + collection.toDisplayString(QUrl::RemoveUserInfo).toStdString()
+                + ", over plain http:// to another machine; a password is never sent that way");
         CSyncReport report(m_options.bDryRun);
         CSyncEngine engine(
             client, collection, m_state, m_list, m_options.strFile, {m_options.bDryRun, m_options.bForce});

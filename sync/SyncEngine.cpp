@@ -227,6 +227,12 @@ bool CSyncEngine::GatherRemote(const CCardDavClient::Changes& changes, const Loc
         }
         card.strData = std::move(data.strData);
     }
+    // A card whose name went is still the record it was: a record without
+    // a name would no longer be synced, and the next sync would take it for
+    // deleted here and delete the card with everything else on it.
+    for (size_t i = 0; i < remote.size(); ++i)
+        if (remote[i].bFetched && remote[i].fields.strName.IsEmpty())
+            remote[i].fields.strName = entries[i].fields.strName;
     newCards.erase(
         std::remove_if(newCards.begin(), newCards.end(), [](const CRemoteCard& card) { return !card.bFetched; }),
         newCards.end());
