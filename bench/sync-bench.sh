@@ -143,6 +143,7 @@ for n in 300 2000; do
   vdir=$(vdirsyncer_first_sync "$(make_book "vdir-$n")" "$work/vcf-$n" "$n")
   bare=$(bare_loop "$(make_book "bare-$n")" "$work/vcf-$n")
   printf '%-34s %9ss %9ss %11ss\n' "first sync, $n records" "$wall" "$vdir" "$bare"
+  printf '%-34s %9ss\n' "  client CPU" "$cpu"
   printf '%-34s %9sMB\n' "  client peak memory" "$((peak / 1024))"
   if [[ $n == 2000 ]]; then
     offset=$(stat -c %s "$work/radicale.log")
