@@ -331,6 +331,29 @@ TEST_P(ServerSyncTest, KilledPartWayThroughThenCompletedWithoutDuplicates)
     EXPECT_EQ(records, m_here.Records());
 }
 
+TEST_P(ServerSyncTest, WritesNeverOverwriteWhatSomeoneElseWroteFirst)
+{
+    CHttpSession session;
+    if (m_server.IsRadicale())
+        session.SetCredentials("user", "secret");
+    CCardDavClient client(session);
+    const QUrl book(QString::fromStdString(m_server.Book()));
+    const std::string href = CCardDavClient::NewHref(book, "uid-1");
+    const std::string card = CCard::Create(ToFields(kThree[0]), "uid-1");
+    std::string etag;
+    std::string error;
+    using W = CCardDavClient::WriteResult;
+    ASSERT_EQ(W::kDone, client.Put(book, href, card, std::string(), etag, error)) << error;
+    ASSERT_FALSE(etag.empty());
+    std::string ignored;
+    EXPECT_EQ(W::kConflict, client.Put(book, href, card, std::string(), ignored, error));   // created meanwhile
+    EXPECT_EQ(W::kConflict, client.Put(book, href, card, "\"stale\"", ignored, error));   // changed meanwhile
+    EXPECT_EQ(W::kConflict, client.Delete(book, href, "\"stale\"", error));
+    EXPECT_EQ(1u, m_server.Cards().size());
+    EXPECT_EQ(W::kDone, client.Delete(book, href, etag, error)) << error;
+    EXPECT_TRUE(m_server.Cards().empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Servers, ServerSyncTest, ::testing::Values("radicale", "xandikos"));
 
 // Authentication, where radicale asks for it.
