@@ -11,73 +11,14 @@ namespace {
 // ligature or sharp s its two letters; every other byte stands for itself.
 const char* FoldedByte(unsigned char byte)
 {
-    static const char* const kUpper[64] = {
-        // 0xC0..0xFF
-        "a",
-        "a",
-        "a",
-        "a",
-        "a",
-        "a",
-        "ae",
-        "c",
-        "e",
-        "e",
-        "e",
-        "e",
-        "i",
-        "i",
-        "i",
-        "i",   //
-        "d",
-        "n",
-        "o",
-        "o",
-        "o",
-        "o",
-        "o",
-        nullptr,
-        "o",
-        "u",
-        "u",
-        "u",
-        "u",
-        "y",
-        "th",
-        "ss",   //
-        "a",
-        "a",
-        "a",
-        "a",
-        "a",
-        "a",
-        "ae",
-        "c",
-        "e",
-        "e",
-        "e",
-        "e",
-        "i",
-        "i",
-        "i",
-        "i",   //
-        "d",
-        "n",
-        "o",
-        "o",
-        "o",
-        "o",
-        "o",
-        nullptr,
-        "o",
-        "u",
-        "u",
-        "u",
-        "u",
-        "y",
-        "th",
-        "y",
+    // clang-format off
+    static const char* const kFrom0xC0[64] = {
+        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
+        "d", "n", "o", "o", "o", "o", "o", nullptr, "o", "u", "u", "u", "u", "y", "th", "ss",
+        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
+        "d", "n", "o", "o", "o", "o", "o", nullptr, "o", "u", "u", "u", "u", "y", "th", "y",
     };
+    // clang-format on
     switch (byte) {
     case 0x83: return "f";
     case 0x8A:
@@ -90,7 +31,7 @@ const char* FoldedByte(unsigned char byte)
     default: break;
     }
     if (byte >= 0xC0)
-        return kUpper[byte - 0xC0];
+        return kFrom0xC0[byte - 0xC0];
     return nullptr;
 }
 
