@@ -6,14 +6,9 @@
 #include <new>
 #include <stdexcept>
 
-namespace {
+#include "base/AsciiSpace.h"
 
-// White space as the C locale knows it, tested on the byte itself so that
-// bytes above 0x7F are never taken for white space.
-bool IsWhiteSpace(char ch)
-{
-    return ch == ' ' || (ch >= '\t' && ch <= '\r');
-}
+namespace {
 
 CString::StringLookup g_stringTable = nullptr;
 
@@ -262,7 +257,7 @@ void CString::TrimLeft()
     const int nLength = GetLength();
     char* pText = MutableData();
     int nFirst = 0;
-    while (nFirst < nLength && IsWhiteSpace(pText[nFirst]))
+    while (nFirst < nLength && IsAsciiSpace(pText[nFirst]))
         ++nFirst;
     if (nFirst == 0)
         return;
@@ -274,7 +269,7 @@ void CString::TrimRight()
 {
     int nEnd = GetLength();
     const char* pText = Data();
-    while (nEnd > 0 && IsWhiteSpace(pText[nEnd - 1]))
+    while (nEnd > 0 && IsAsciiSpace(pText[nEnd - 1]))
         --nEnd;
     SetLength(nEnd);
 }

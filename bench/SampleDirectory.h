@@ -8,24 +8,16 @@
 #include <cstdlib>
 #include <string>
 
+#include "data/DirectoryWriter.h"
+#include "data/RecordFields.h"
+
 namespace SampleDirectory {
 
-inline void AppendField(std::string& bytes, const std::string& field)
-{
-    for (char ch : field)
-        bytes += ch == ' ' ? '\xA5' : ch;
-    bytes += '\x16';
-}
-
-// Record i in file order: name, misc, phone, pager, email.
-inline void AppendRecord(std::string& bytes, int i)
+inline CRecordFields Record(int i)
 {
     const std::string n = std::to_string(i);
-    AppendField(bytes, "Name " + n);
-    AppendField(bytes, "a note");
-    AppendField(bytes, "555 " + n);
-    AppendField(bytes, "");
-    AppendField(bytes, "person" + n + "@example.org");
+    return {CString("Name " + n), CString("555 " + n), CString(""), CString("person" + n + "@example.org"),
+        CString("a note")};
 }
 
 // Writes nRecords records (none: the empty directory) to pszFileName.
@@ -34,18 +26,13 @@ inline void Write(const char* pszFileName, int nRecords)
     std::FILE* file = std::fopen(pszFileName, "wb");
     if (!file)
         std::abort();
-    std::string bytes = "0\xA5" + std::to_string(nRecords == 0 ? 1 : nRecords);
+    CDirectoryWriter writer(0, nRecords == 0 ? 1 : nRecords,
+        [file](const char* pBytes, size_t nLength) { return std::fwrite(pBytes, 1, nLength, file) == nLength; });
     if (nRecords == 0)
-        bytes += "\x16\x16\x16\x16\x16";
-    for (int i = 0; i < nRecords; ++i) {
-        AppendRecord(bytes, i);
-        if (bytes.size() >= 1 << 16) {
-            std::fwrite(bytes.data(), 1, bytes.size(), file);
-            bytes.clear();
-        }
-    }
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    if (std::fclose(file) != 0)
+        writer.WriteRecord(CRecordFields());
+    for (int i = 0; i < nRecords; ++i)
+        writer.WriteRecord(Record(i));
+    if (!writer.Finish() || std::fclose(file) != 0)
         std::abort();
 }
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringDecoder>
 
-#include "base/Windows1252.h"
+#include "base/Windows1252Map.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ std::string CDirectoryText::ToUtf8(const CString& field)
     QString text;
     text.reserve(field.GetLength());
     for (const char byte : field.View())
-        text.append(QChar(CWindows1252::ToUnicode(static_cast<unsigned char>(byte))));
+        text.append(QChar(CWindows1252Map::ToUnicode(static_cast<unsigned char>(byte))));
     return text.toStdString();
 }
 
@@ -41,7 +41,7 @@ CString CDirectoryText::FromUtf8(const std::string& utf8, int& nReplaced)
         const QChar ch = text.at(i);
         if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i;   // a character beyond the 16-bit plane: one character, one '?'
-        const int byte = ch.isSurrogate() ? -1 : CWindows1252::FromUnicode(ch.unicode());
+        const int byte = ch.isSurrogate() ? -1 : CWindows1252Map::FromUnicode(ch.unicode());
         if (byte < 0 || !IsHoldable(ch.unicode())) {
             field += kReplacement;
             ++nReplaced;

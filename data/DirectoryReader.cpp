@@ -193,3 +193,13 @@ BOOL CDirectoryReader::ReadField(CString& strField)
     m_pNext += nLength + 1;
     return TRUE;
 }
+
+BOOL CDirectoryReader::ReadRecord(CRecordFields& fields)
+{
+    ReadField(fields.strName);
+    ReadField(fields.strMisc);
+    ReadField(fields.strPhone);
+    ReadField(fields.strPager);
+    ReadField(fields.strEmail);
+    return m_bFailed ? FALSE : TRUE;
+}

@@ -6,6 +6,7 @@
 
 #include "base/CString.h"
 #include "base/Types.h"
+#include "data/RecordFields.h"
 
 // Reads the items of a directory file from its bytes, the way formatted
 // stream input reads them: every item first skips white space. Like a
@@ -34,6 +35,9 @@ public:
     // the terminator, which is consumed. When the bytes end first, strField
     // holds what was found and the reader has failed.
     BOOL ReadField(CString& strField);
+    // The five fields of one record, in the file's order (name, misc,
+    // phone, pager, email). FALSE when the bytes end before the last one.
+    BOOL ReadRecord(CRecordFields& fields);
 
     BOOL HasFailed() const { return m_bFailed; }
 

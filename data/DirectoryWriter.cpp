@@ -55,18 +55,17 @@ bool CDirectoryWriter::Finish()
     return !m_bSinkFailed;
 }
 
-bool CDirectoryWriter::WriteRecord(const CString& strName, const CString& strMisc, const CString& strPhone,
-    const CString& strPager, const CString& strEmail)
+bool CDirectoryWriter::WriteRecord(const CRecordFields& fields)
 {
-    if (m_bFirstRecord && !strName.IsEmpty() && DirectoryFormat::IsDigit(strName[0]))
+    if (m_bFirstRecord && !fields.strName.IsEmpty() && DirectoryFormat::IsDigit(fields.strName[0]))
         Write(" ");
     m_bFirstRecord = false;
 
-    bool bSubstitute = WriteField(strName);
-    bSubstitute |= WriteField(strMisc);
-    bSubstitute |= WriteField(strPhone);
-    bSubstitute |= WriteField(strPager);
-    bSubstitute |= WriteField(strEmail);
+    bool bSubstitute = WriteField(fields.strName);
+    bSubstitute |= WriteField(fields.strMisc);
+    bSubstitute |= WriteField(fields.strPhone);
+    bSubstitute |= WriteField(fields.strPager);
+    bSubstitute |= WriteField(fields.strEmail);
     if (m_sink && m_nUsed >= kChunkSize)
         HandOn();
     return bSubstitute;

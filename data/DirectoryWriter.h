@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/CString.h"
+#include "data/RecordFields.h"
 
 // Builds the bytes of a directory file: the header integer, the separator,
 // the record count, then five terminated fields per record, with every
@@ -32,11 +33,10 @@ public:
     // is handed on.
     CDirectoryWriter(int nReserved, int nRecordCount, Sink sink);
 
-    // Fields in file order. Returns whether a field holds the space
-    // substitute itself: it is written as it is, and so reads back as a
-    // space.
-    bool WriteRecord(const CString& strName, const CString& strMisc, const CString& strPhone, const CString& strPager,
-        const CString& strEmail);
+    // Writes the fields in the file's order (name, misc, phone, pager,
+    // email). Returns whether a field holds the space substitute itself: it
+    // is written as it is, and so reads back as a space.
+    bool WriteRecord(const CRecordFields& fields);
 
     // Hands the last bytes to the sink; true when it took every byte.
     bool Finish();

@@ -71,12 +71,13 @@ BOOL CRecordList::IsAtLast() const
     return m_pCursor->m_pNext == nullptr ? TRUE : FALSE;
 }
 
-void CRecordList::Append(CString strName, CString strMisc, CString strPager, CString strPhone, CString strEmail)
+// Moves the cursor to the node that takes an appended record: the tail when
+// its name is empty (the blank node, or an unnamed record read from the
+// file), else a new node after it.
+CRecordNode& CRecordList::NodeForAppend()
 {
     if (!m_pHead)
         Reset();
-    // A tail with an empty name (the blank node, or an unnamed record read
-    // from the file) takes the record instead of a new node.
     if (!m_pTail->m_strName.IsEmpty()) {
         CRecordNode* pNode = m_nodes.New();
         pNode->m_pPrev = m_pTail;
@@ -86,12 +87,78 @@ void CRecordList::Append(CString strName, CString strMisc, CString strPager, CSt
     }
     m_pCursor = m_pTail;
     m_nCursorIndex = m_nNodeCount - 1;
+    return *m_pTail;
+}
 
-    m_pTail->m_strName = std::move(strName);
-    m_pTail->m_strMisc = std::move(strMisc);
-    m_pTail->m_strPager = std::move(strPager);
-    m_pTail->m_strPhone = std::move(strPhone);
-    m_pTail->m_strEmail = std::move(strEmail);
+void CRecordList::Append(const CRecordFields& fields)
+{
+    CRecordFields copy = fields;
+    Append(std::move(copy));
+}
+
+void CRecordList::Append(CRecordFields&& fields)
+{
+    MoveFields(fields, NodeForAppend());
+}
+
+void CRecordList::Append(CString strName, CString strMisc, CString strPager, CString strPhone, CString strEmail)
+{
+    Append(CRecordFields{
+        std::move(strName), std::move(strPhone), std::move(strPager), std::move(strEmail), std::move(strMisc)});
+}
+
+CRecordList::FieldsOnLoan::FieldsOnLoan(CRecordNode& node)
+    : m_node(node)
+{
+    MoveFields(node, m_fields);
+}
+
+CRecordList::FieldsOnLoan::~FieldsOnLoan()
+{
+    MoveFields(m_fields, m_node);
+}
+
+void CRecordList::MoveFields(CRecordNode& node, CRecordFields& fields)
+{
+    fields.strName = std::move(node.m_strName);
+    fields.strPhone = std::move(node.m_strPhone);
+    fields.strPager = std::move(node.m_strPager);
+    fields.strEmail = std::move(node.m_strEmail);
+    fields.strMisc = std::move(node.m_strMisc);
+}
+
+void CRecordList::MoveFields(CRecordFields& fields, CRecordNode& node)
+{
+    node.m_strName = std::move(fields.strName);
+    node.m_strPhone = std::move(fields.strPhone);
+    node.m_strPager = std::move(fields.strPager);
+    node.m_strEmail = std::move(fields.strEmail);
+    node.m_strMisc = std::move(fields.strMisc);
+}
+
+void CRecordList::CopyFields(const CRecordNode& node, CRecordFields& fields)
+{
+    fields.strName = node.m_strName;
+    fields.strPhone = node.m_strPhone;
+    fields.strPager = node.m_strPager;
+    fields.strEmail = node.m_strEmail;
+    fields.strMisc = node.m_strMisc;
+}
+
+CRecordFields CRecordList::GetFields() const
+{
+    CRecordFields fields;
+    CopyFields(*m_pCursor, fields);
+    return fields;
+}
+
+void CRecordList::SetFields(const CRecordFields& fields)
+{
+    m_pCursor->m_strName = fields.strName;
+    m_pCursor->m_strPhone = fields.strPhone;
+    m_pCursor->m_strPager = fields.strPager;
+    m_pCursor->m_strEmail = fields.strEmail;
+    m_pCursor->m_strMisc = fields.strMisc;
 }
 
 void CRecordList::DeleteAt(int nIndex)
@@ -177,19 +244,14 @@ void CRecordList::LoadFrom(CDirectoryReader& file)
     }
 
     // The count only bounds the loop: a count larger than the records
-    // present ends at the end of the bytes.
-    // Each field is read with its space substitutes already turned into
-    // spaces and moved into its node, so no field is copied twice.
-    CString strName, strMisc, strPhone, strPager, strEmail;
+    // present ends at the end of the bytes. Each field is read with its
+    // space substitutes already turned into spaces and moved into its node,
+    // so no field is copied twice.
+    CRecordFields fields;
     for (int k = 0; k < nCount; ++k) {
-        file.ReadField(strName);
-        file.ReadField(strMisc);
-        file.ReadField(strPhone);
-        file.ReadField(strPager);
-        file.ReadField(strEmail);
-        if (file.HasFailed())
+        if (!file.ReadRecord(fields))
             break;   // an incomplete record is dropped
-        Append(std::move(strName), std::move(strMisc), std::move(strPager), std::move(strPhone), std::move(strEmail));
+        Append(std::move(fields));
     }
     FinishLoad(file.HasFailed() ? FALSE : TRUE);
 }
@@ -217,12 +279,15 @@ int CRecordList::SaveToBytes(std::string& bytes)
 void CRecordList::WriteRecords(CDirectoryWriter& writer)
 {
     for (CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext) {
+        // The fields are lent to the writer and given back, even when
+        // writing throws: moves, not copies.
+        FieldsOnLoan loan(*pNode);
+        CRecordFields& fields = loan.Fields();
         // A 0xA5 byte already in a field was written as a space substitute,
         // so it is a space from now on, in memory as in the file.
-        if (writer.WriteRecord(
-                pNode->m_strName, pNode->m_strMisc, pNode->m_strPhone, pNode->m_strPager, pNode->m_strEmail))
+        if (writer.WriteRecord(fields))
             for (CString* pField :
-                {&pNode->m_strName, &pNode->m_strMisc, &pNode->m_strPhone, &pNode->m_strPager, &pNode->m_strEmail})
+                {&fields.strName, &fields.strMisc, &fields.strPhone, &fields.strPager, &fields.strEmail})
                 ReplaceInField(*pField, DirectoryFormat::kSpaceSubstitute, ' ');
     }
     m_pCursor = m_pTail;

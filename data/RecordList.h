@@ -6,6 +6,7 @@
 #include "base/CString.h"
 #include "base/Types.h"
 #include "data/FileFingerprint.h"
+#include "data/RecordFields.h"
 #include "data/RecordNodePool.h"
 
 class CDirectoryReader;
@@ -60,8 +61,32 @@ public:
     void Reset();
     void SeekTo(int nIndex);
     BOOL IsAtLast() const;
+    // Adds a record at the end, or fills a last node whose name is empty.
+    void Append(const CRecordFields& fields);
+    void Append(CRecordFields&& fields);
+    // The same, with the fields as the window's entry dialogs hand them over.
     void Append(CString strName, CString strMisc, CString strPager, CString strPhone, CString strEmail);
     void DeleteAt(int nIndex);
+
+    // Nodes in the list, the blank one of an empty directory included; 0
+    // before the first Reset.
+    int GetCount() const { return m_nNodeCount; }
+
+    // Calls visit(const CRecordFields&) for each node in directory order,
+    // the blank one of an empty directory included, without moving the
+    // cursor.
+    template <class Visit> void ForEachRecord(Visit visit) const
+    {
+        CRecordFields fields;
+        for (const CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext) {
+            CopyFields(*pNode, fields);
+            visit(static_cast<const CRecordFields&>(fields));
+        }
+    }
+
+    // The record under the cursor, all five fields at once.
+    CRecordFields GetFields() const;
+    void SetFields(const CRecordFields& fields);
 
     CString GetName() const { return m_pCursor->m_strName; }
     CString GetMisc() const { return m_pCursor->m_strMisc; }
@@ -122,6 +147,26 @@ public:
     CRecordNode* m_pTail = nullptr;
 
 private:
+    // A node's fields moved out into a CRecordFields for as long as this
+    // lives, and moved back when it ends.
+    class FieldsOnLoan
+    {
+    public:
+        explicit FieldsOnLoan(CRecordNode& node);
+        ~FieldsOnLoan();
+        FieldsOnLoan(const FieldsOnLoan&) = delete;
+        FieldsOnLoan& operator=(const FieldsOnLoan&) = delete;
+        CRecordFields& Fields() { return m_fields; }
+
+    private:
+        CRecordNode& m_node;
+        CRecordFields m_fields;
+    };
+
+    static void CopyFields(const CRecordNode& node, CRecordFields& fields);
+    static void MoveFields(CRecordNode& node, CRecordFields& fields);
+    static void MoveFields(CRecordFields& fields, CRecordNode& node);
+    CRecordNode& NodeForAppend();
     void FreeAllNodes();
     void MoveCursorTo(int nIndex);
     void LoadFrom(CDirectoryReader& file);

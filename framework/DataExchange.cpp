@@ -1,6 +1,5 @@
 #include "framework/DataExchange.h"
 
-#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -8,6 +7,7 @@
 
 #include <QLineEdit>
 
+#include "base/AsciiSpace.h"
 #include "framework/DataExchangeFailure.h"
 #include "framework/Dialog.h"
 #include "framework/EditValidator.h"
@@ -24,7 +24,7 @@ bool ParseInt(const std::string& text, int& value)
     const long parsed = std::strtol(begin, &end, 10);
     if (end == begin || errno == ERANGE || parsed < INT_MIN || parsed > INT_MAX)
         return false;
-    while (*end && std::isspace(static_cast<unsigned char>(*end)))
+    while (*end && IsAsciiSpace(*end))
         ++end;
     if (*end)
         return false;

@@ -4,7 +4,7 @@
 
 #include <cups/cups.h>
 
-#include "printer/Windows1252.h"
+#include "printer/Windows1252ToUtf8.h"
 
 namespace {
 

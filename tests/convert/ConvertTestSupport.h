@@ -53,6 +53,6 @@ inline void SaveDirectory(const std::string& path, const std::vector<TestRecord>
     }
     CDirectoryWriter writer(0, static_cast<int>(records.size()));
     for (const TestRecord& r : records)
-        writer.WriteRecord(CString(r.name), CString(r.misc), CString(r.phone), CString(r.pager), CString(r.email));
+        writer.WriteRecord(ToFields(r));
     WriteFileBytes(path, writer.Bytes());
 }

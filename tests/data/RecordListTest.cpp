@@ -232,7 +232,25 @@ TEST_F(RecordListTest, RandomOperationsMatchASimpleModel)
         ASSERT_EQ(CursorRecord(list), model[nCursor]) << "step " << step;
     }
     ExpectSoundLinks(list);
+    EXPECT_EQ(list.GetCount(), static_cast<int>(model.size()));
+    list.SeekTo(1);
+    EXPECT_EQ(VisitRecords(list), model);
+    EXPECT_EQ(CursorRecord(list), model[1]) << "visiting moved the cursor";
     EXPECT_EQ(WalkRecords(list), model);
+}
+
+TEST_F(RecordListTest, WholeRecordsKeepEachFieldInItsPlace)
+{
+    const TestRecord five{"name", "phone", "pager", "email", "misc"};
+    list.Append(ToFields(kA));
+    list.Append(ToFields(five));
+    EXPECT_EQ(CursorRecord(list), five);
+
+    list.SeekTo(0);
+    EXPECT_EQ(ToTestRecord(list.GetFields()), kA);
+    list.SetFields(ToFields(five));
+    EXPECT_EQ(CursorRecord(list), five);
+    EXPECT_EQ(VisitRecords(list), (std::vector<TestRecord>{five, five}));
 }
 
 }   // namespace

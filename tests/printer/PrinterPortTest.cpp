@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "printer/PrinterPort.h"
-#include "printer/Windows1252.h"
+#include "printer/Windows1252ToUtf8.h"
 #include "tests/printer/PdfText.h"
 #include "tests/printer/PrivateCupsServer.h"
 

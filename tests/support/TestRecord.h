@@ -26,6 +26,18 @@ struct TestRecord
     }
 };
 
+inline CRecordFields ToFields(const TestRecord& r)
+{
+    return {CString(r.name), CString(r.phone), CString(r.pager), CString(r.email), CString(r.misc)};
+}
+
+inline TestRecord ToTestRecord(const CRecordFields& fields)
+{
+    return {fields.strName.Bytes(), fields.strPhone.Bytes(), fields.strPager.Bytes(), fields.strEmail.Bytes(),
+        fields.strMisc.Bytes()};
+}
+
+// Through Append's five arguments, as the window's entry dialogs add a record.
 inline void AppendRecord(CRecordList& list, const TestRecord& r)
 {
     list.Append(CString(r.name), CString(r.misc), CString(r.pager), CString(r.phone), CString(r.email));
@@ -58,6 +70,14 @@ inline std::vector<TestRecord> WalkRecords(CRecordList& list)
         if (list.IsAtLast())
             return records;
     }
+}
+
+// Every node's record through ForEachRecord.
+inline std::vector<TestRecord> VisitRecords(const CRecordList& list)
+{
+    std::vector<TestRecord> records;
+    list.ForEachRecord([&records](const CRecordFields& fields) { records.push_back(ToTestRecord(fields)); });
+    return records;
 }
 
 // The bytes of the directory file that holds records.

@@ -94,6 +94,27 @@ TEST_F(SaveSafetyTest, TwoWindowsOnOneFileAskBeforeTheSecondSaveReplacesTheFirst
     EXPECT_TRUE(question.contains("changed by another program")) << question.toStdString();
 }
 
+// Return and Escape both answer the question No: a user who presses either
+// without reading keeps the other program's file.
+TEST_F(SaveSafetyTest, ReturnAndEscapeAnswerTheChangedFileQuestionNo)
+{
+    WriteDirectory(kThree);
+    RunMainWindow(m_dlg, [](QWidget* w) {
+        WriteDirectory({kThree[1]});
+        const std::string othersFile = ReadFileBytes();
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            SCOPED_TRACE(key == Qt::Key_Return ? "Return" : "Escape");
+            RunWhenModal([key](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                ASSERT_TRUE(box && box->button(QMessageBox::Yes)) << "expected the question";
+                PressKey(key);
+            });
+            Click(w, IDC_SAVE_NOW);
+            EXPECT_EQ(ReadFileBytes(), othersFile);
+        }
+    });
+}
+
 TEST_F(SaveSafetyTest, AChangeThatKeepsSizeAndTimeIsStillSeenAndUndoTakesTheNewFile)
 {
     WriteDirectory(kThree);
