@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "data/DirectoryFormat.h"
+#include "data/RecordMatcher.h"
+#include "framework/Accelerators.h"
 #include "ui/AboutDlg.h"
 #include "framework/DataExchange.h"
 #include "framework/Menu.h"
@@ -14,6 +16,7 @@
 #include "res/resource.h"
 #include "ui/AddRecordDlg.h"
 #include "ui/EditItemDlg.h"
+#include "ui/FindDlg.h"
 
 namespace {
 
@@ -84,6 +87,8 @@ const MessageMap* CDirectoryDlg::GetThisMessageMap()
         OnLbnDblClkEntry(IDC_NAME_LIST, &T::OnDblclkNameList),
         OnLbnDblClkEntry(IDC_DETAIL_LIST, &T::OnDblclkDetailList),
         OnBnClickedEntry(IDC_PRINT, &T::OnPrint),
+        OnCommandEntry(ID_EDIT_FIND, &T::OnFind),
+        OnCommandEntry(ID_EDIT_REPEAT, &T::OnFindNext),
     };
     static const TypedMessageMap<T> map(CDialog::GetThisMessageMap(), entries);
     return &map;
@@ -101,12 +106,18 @@ BOOL CDirectoryDlg::OnInitDialog()
     CDialog::OnInitDialog();
 
     CMenu* pSysMenu = GetSystemMenu(FALSE);
+    CString strFindMenu;
     CString strAboutMenu;
+    strFindMenu.LoadString(IDS_FIND_MENU);
     strAboutMenu.LoadString(IDS_ABOUT_MENU);
-    if (pSysMenu && !strAboutMenu.IsEmpty()) {
+    if (pSysMenu && (!strFindMenu.IsEmpty() || !strAboutMenu.IsEmpty())) {
         pSysMenu->AppendMenu(MF_SEPARATOR);
-        pSysMenu->AppendMenu(MF_STRING, IDM_ABOUT, strAboutMenu);
+        if (!strFindMenu.IsEmpty())
+            pSysMenu->AppendMenu(MF_STRING, IDM_FIND, strFindMenu);
+        if (!strAboutMenu.IsEmpty())
+            pSysMenu->AppendMenu(MF_STRING, IDM_ABOUT, strAboutMenu);
     }
+    CAccelerators::Attach(this, {{"Ctrl+F", ID_EDIT_FIND}, {"F3", ID_EDIT_REPEAT}});
 
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
@@ -239,6 +250,8 @@ void CDirectoryDlg::OnSysCommand(UINT nID, LPARAM /*lParam*/)
     if ((nID & 0xFFF0) == IDM_ABOUT) {
         CAboutDlg dlgAbout;
         dlgAbout.DoModal();
+    } else if ((nID & 0xFFF0) == IDM_FIND) {
+        OnFind();
     } else {
         Default();
     }
@@ -332,4 +345,47 @@ void CDirectoryDlg::OnPrint()
             + "\n\nNothing in the directory has changed.";
         AfxMessageBox(text.c_str(), MB_OK, 0);
     }
+}
+
+void CDirectoryDlg::OnFind()
+{
+    CFindDlg dlg;
+    dlg.m_strFind = m_strLastFind;
+    if (dlg.DoModal() != IDOK)
+        return;
+    m_strLastFind = dlg.m_strFind;
+    SelectNextMatch();
+}
+
+void CDirectoryDlg::OnFindNext()
+{
+    if (m_strLastFind.IsEmpty())
+        OnFind();
+    else
+        SelectNextMatch();
+}
+
+void CDirectoryDlg::SelectNextMatch()
+{
+    const CRecordMatcher matcher(m_strLastFind);
+    // Only listed records: the blank record of an empty directory is none.
+    const int nListed = m_nameList.GetCount();
+    const int nSelected = m_nameList.GetCurSel();
+    int nAfter = -1;   // the first match after the selection
+    int nUpTo = -1;   // the first match up to and including it
+    int i = 0;
+    m_records.ForEachRecord([&](const CRecordFields& record) {
+        int& nFound = i > nSelected ? nAfter : nUpTo;
+        if (i < nListed && nFound == -1 && nAfter == -1 && matcher.Matches(record))
+            nFound = i;
+        ++i;
+    });
+    const int nMatch = nAfter != -1 ? nAfter : nUpTo;
+    if (nMatch == -1) {
+        const std::string text = std::string("Nothing in the directory matches \"") + m_strLastFind.GetString() + "\".";
+        AfxMessageBox(text.c_str(), MB_OK, 0);
+        return;
+    }
+    m_nameList.SetCurSel(nMatch);
+    OnSelChangeNameList();
 }

@@ -35,6 +35,11 @@ protected:
     void OnDblclkNameList();
     void OnDblclkDetailList();
     void OnPrint();
+    // Ctrl+F and the window menu's "Find...": asks what to look for, then
+    // selects the next record that matches it. F3: the next match of the
+    // last search (asks first when there has been none).
+    void OnFind();
+    void OnFindNext();
 
 private:
     // Tests read the record list to check that the screen and the cursor
@@ -44,6 +49,10 @@ private:
     void FillNameList();
     void ShowDetails();
     void RefillKeepingSelection();
+    // Selects, as a click would, the first record after the selected one
+    // that matches m_strLastFind, going round once from the top and ending
+    // with the selected record itself; says so when none does.
+    void SelectNextMatch();
 
     // Loads the directory file and, when it could not be read whole, says so
     // once, so that nobody overwrites a damaged file without knowing.
@@ -59,4 +68,5 @@ private:
     HICON m_hIcon;
     CRecordList m_records;
     int m_nEditFocusId;
+    CString m_strLastFind;   // what the last search looked for
 };

@@ -19,6 +19,7 @@
 #include "ui/AboutDlg.h"
 #include "ui/AddRecordDlg.h"
 #include "ui/EditItemDlg.h"
+#include "ui/FindDlg.h"
 
 // The program's own application object: its resources, icon and help page.
 CDirectoryApp theApp;
@@ -147,6 +148,18 @@ TEST(AccessibilityTest, EveryControlOfEveryWindowHasTheNameAReaderSpeaks)
                 return TreeOfModal(dlg);
             },
             EntryDialogTree("Edit Item")},
+        {"Find (the box named without the label's colon)",
+            [] {
+                CFindDlg dlg;
+                return TreeOfModal(dlg);
+            },
+            {
+                "Dialog: Find",
+                "  StaticText: Find what:",
+                "  EditableText: Find what",
+                "  Button: Find Next",
+                "  Button: Cancel",
+            }},
         {"About box",
             [] {
                 CAboutDlg dlg;

@@ -293,8 +293,9 @@ TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain
         QMenu* menu = OpenWindowMenu();
         ASSERT_NE(menu, nullptr);
         const QList<QAction*> actions = menu->actions();
-        ASSERT_GE(actions.size(), 2);
-        EXPECT_TRUE(actions[actions.size() - 2]->isSeparator());
+        ASSERT_GE(actions.size(), 3);
+        EXPECT_TRUE(actions[actions.size() - 3]->isSeparator());
+        EXPECT_EQ(actions[actions.size() - 2]->text(), QString::fromUtf8("&Find\u2026")) << "Find above About";
         EXPECT_EQ(actions.last()->text(), "&About Dialstack2...");
         menu->close();
 
