@@ -11,6 +11,7 @@
 
 #include "framework/TextCodec.h"
 #include "framework/WinApp.h"
+#include "framework/Wnd.h"
 
 namespace {
 
@@ -88,18 +89,19 @@ QWidget* CreateWindow()
     return window;
 }
 
-// On Wayland help belongs to the window the user works in: a tiling
+// On Wayland help belongs to the application's main window: a tiling
 // compositor then floats it over that window, where it would otherwise
-// tile it behind a floating main window, and any compositor places it
-// over the window instead of anywhere.
-void BelongToWorkingWindow(QWidget* window)
+// tile it behind the floating main window, and any compositor places it
+// over the main window instead of anywhere. The main window, not a dialog
+// help was asked from, since help outlives the dialog.
+void BelongToMainWindow(QWidget* window)
 {
-    QWidget* working = QApplication::activeWindow();
-    if (!working || working == window)
+    const CWinApp* app = AfxGetApp();
+    QWidget* main = app && app->m_pMainWnd ? app->m_pMainWnd->GetSafeHwnd() : nullptr;
+    if (!main || !main->windowHandle())
         return;
     window->winId();
-    if (window->windowHandle() && working->windowHandle())
-        window->windowHandle()->setTransientParent(working->windowHandle());
+    window->windowHandle()->setTransientParent(main->windowHandle());
 }
 
 }   // namespace
@@ -111,7 +113,7 @@ void HelpWindow::Open()
     if (bNew)
         window = CreateWindow();
     if (OnWayland()) {
-        BelongToWorkingWindow(window);
+        BelongToMainWindow(window);
         // A compositor gives the focus to a window as it appears but only
         // marks a shown one as wanting attention: show it anew.
         if (!bNew)
