@@ -6,8 +6,6 @@
 #include <new>
 #include <stdexcept>
 
-#include "base/AsciiSpace.h"
-
 namespace {
 
 CString::StringLookup g_stringTable = nullptr;
@@ -257,7 +255,7 @@ void CString::TrimLeft()
     const int nLength = GetLength();
     char* pText = MutableData();
     int nFirst = 0;
-    while (nFirst < nLength && IsAsciiSpace(pText[nFirst]))
+    while (nFirst < nLength && IsWhiteSpace(pText[nFirst]))
         ++nFirst;
     if (nFirst == 0)
         return;
@@ -269,7 +267,7 @@ void CString::TrimRight()
 {
     int nEnd = GetLength();
     const char* pText = Data();
-    while (nEnd > 0 && IsAsciiSpace(pText[nEnd - 1]))
+    while (nEnd > 0 && IsWhiteSpace(pText[nEnd - 1]))
         --nEnd;
     SetLength(nEnd);
 }

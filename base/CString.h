@@ -42,10 +42,14 @@ public:
     // Position of the first ch at or after nStart, or -1.
     int Find(char ch, int nStart = 0) const;
 
-    // Remove leading or trailing white space (space, tab, line feed,
-    // vertical tab, form feed, carriage return).
+    // Remove leading or trailing white space (IsWhiteSpace).
     void TrimLeft();
     void TrimRight();
+
+    // White space as the C locale knows it (space, tab, line feed, vertical
+    // tab, form feed, carriage return), tested on the byte itself, so that
+    // no byte above 0x7F is ever taken for white space whatever the locale.
+    static bool IsWhiteSpace(char ch) { return ch == ' ' || (ch >= '\t' && ch <= '\r'); }
 
     CString& operator+=(char ch);
     CString& operator+=(const CString& str);

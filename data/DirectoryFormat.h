@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstddef>
+
+#include "base/CString.h"
+
 // The directory file's name and its special bytes.
 namespace DirectoryFormat {
 
@@ -12,10 +16,15 @@ constexpr char kFieldTerminator = '\x16';
 // from the record count.
 constexpr char kSpaceSubstitute = '\xA5';
 
-// The white space the reader skips before every number and every byte.
+// How many bytes the reader asks of a file at a time, and about how many the
+// writer hands to a file at a time.
+constexpr size_t kChunkSize = 256 * 1024;
+
+// The white space the reader skips before every number and every byte:
+// the bytes CString trims, whatever the locale.
 inline bool IsWhiteSpace(char ch)
 {
-    return ch == ' ' || (ch >= '\t' && ch <= '\r');
+    return CString::IsWhiteSpace(ch);
 }
 
 inline bool IsDigit(char ch)

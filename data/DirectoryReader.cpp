@@ -13,21 +13,15 @@
 using DirectoryFormat::IsDigit;
 using DirectoryFormat::IsWhiteSpace;
 
-namespace {
-
-// How much a reader with a source asks of it at a time.
-constexpr size_t kChunkSize = 256 * 1024;
-
-}   // namespace
-
 CDirectoryReader::CDirectoryReader(const std::string& bytes)
     : m_pNext(bytes.data())
     , m_pEnd(bytes.data() + bytes.size())
 {
 }
 
-CDirectoryReader::CDirectoryReader(Source source)
+CDirectoryReader::CDirectoryReader(Source source, size_t nChunkSize)
     : m_source(std::move(source))
+    , m_nChunkSize(nChunkSize > 0 ? nChunkSize : 1)
     , m_pNext(m_window.data())
     , m_pEnd(m_window.data())
 {
@@ -42,8 +36,8 @@ bool CDirectoryReader::ReadMore()
         return false;
     const size_t nKept = static_cast<size_t>(m_pEnd - m_pNext);
     std::memmove(&m_window[0], m_pNext, nKept);
-    if (m_window.size() < nKept + kChunkSize)
-        m_window.resize(std::max(nKept + kChunkSize, 2 * m_window.size()));
+    if (m_window.size() < nKept + m_nChunkSize)
+        m_window.resize(std::max(nKept + m_nChunkSize, 2 * m_window.size()));
     const size_t nRead = m_source(&m_window[nKept], m_window.size() - nKept);
     m_pNext = m_window.data();
     m_pEnd = m_pNext + nKept + nRead;
@@ -106,11 +100,6 @@ BOOL CDirectoryReader::ReadCharacter(char& ch)
 
 namespace {
 
-bool IsWhiteSpaceByte(unsigned char ch)
-{
-    return ch == ' ' || static_cast<unsigned char>(ch - '\t') <= '\r' - '\t';
-}
-
 // Translates a field's bytes in place, turning every space substitute into
 // a space. Returns whether the bytes hold white space (before the
 // translation). Sixteen bytes are tested and translated at a time where the
@@ -142,7 +131,7 @@ bool TranslateField(char* pOut, size_t nLength)
 #endif
     for (; i < nLength; ++i) {
         const unsigned char ch = static_cast<unsigned char>(pOut[i]);
-        bWhiteSpace |= IsWhiteSpaceByte(ch);
+        bWhiteSpace |= IsWhiteSpace(pOut[i]);
         if (ch == static_cast<unsigned char>(DirectoryFormat::kSpaceSubstitute))
             pOut[i] = ' ';
     }

@@ -8,12 +8,7 @@
 
 #include "data/DirectoryFormat.h"
 
-namespace {
-
-// A sink gets the bytes in runs of about this size.
-constexpr size_t kChunkSize = 256 * 1024;
-
-}   // namespace
+using DirectoryFormat::kChunkSize;
 
 CDirectoryWriter::CDirectoryWriter(int nReserved, int nRecordCount, size_t nExpectedSize)
 {

@@ -7,7 +7,6 @@
 
 #include <QLineEdit>
 
-#include "base/AsciiSpace.h"
 #include "framework/DataExchangeFailure.h"
 #include "framework/Dialog.h"
 #include "framework/EditValidator.h"
@@ -24,7 +23,7 @@ bool ParseInt(const std::string& text, int& value)
     const long parsed = std::strtol(begin, &end, 10);
     if (end == begin || errno == ERANGE || parsed < INT_MIN || parsed > INT_MAX)
         return false;
-    while (*end && IsAsciiSpace(*end))
+    while (*end && CString::IsWhiteSpace(*end))
         ++end;
     if (*end)
         return false;

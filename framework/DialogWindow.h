@@ -13,9 +13,9 @@ struct Message;
 
 // The Qt dialog behind a CDialog, built from its template: its controls
 // made by ControlFactory and placed by DialogLayout in the template's font
-// (DialogFont), its window flags from the template's styles. Clicks, list notifications,
-// Escape, the close box, Alt+F4, F1, the window menu and painting all reach
-// the CDialog as messages through its map.
+// (DialogFont), its window flags from the template's styles. Clicks, list
+// notifications, Escape, the close box, Alt+F4, F1, the window menu and
+// painting all reach the CDialog as messages through its map.
 //
 // A dialog with an owner is a dialog for the window manager too: it stays
 // above its owner and blocks it (and only it) while it runs. A dialog without

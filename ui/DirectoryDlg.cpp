@@ -202,8 +202,31 @@ void CDirectoryDlg::OnUndoChanges()
     FillNameList();
 }
 
+BOOL CDirectoryDlg::HoldDirectoryFile(CString& strWhy)
+{
+    // A folder that takes no lock file is given the hold without one: it
+    // takes no writer's new file either, and the window opens regardless.
+    strWhy.Empty();
+    return m_lock.IsHeld() || m_lock.TryAcquire(kDirectoryFileName, CDirectoryLock::Kind::Shared, strWhy);
+}
+
+void CDirectoryDlg::LockOrWarn()
+{
+    CString strWhy;
+    if (HoldDirectoryFile(strWhy))
+        return;
+    const std::string text
+        = std::string("While this window is open, Dialstack keeps command-line programs (dialstack-sync, "
+                      "dialstack-convert import) from changing the directory file \"")
+        + kDirectoryFileName + "\". It cannot do so now: " + AsSentence(strWhy.GetString())
+        + "\n\nThe directory shown may not hold that program's changes yet. When it has finished, choose Undo "
+          "Changes to load them before you change anything here.";
+    AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
+}
+
 void CDirectoryDlg::LoadAndWarn()
 {
+    LockOrWarn();
     m_records.Load();
     if (m_records.IsLoadComplete())
         return;
@@ -219,13 +242,18 @@ void CDirectoryDlg::LoadAndWarn()
 
 BOOL CDirectoryDlg::SaveOrExplain(LPCTSTR lpszConsequence)
 {
+    // Where a writer held the file when the window loaded it, the window
+    // takes its hold as soon as the writer is done; the changed-file
+    // question below protects what it wrote.
+    CString strWhy;
+    HoldDirectoryFile(strWhy);
     if (m_records.HasFileChanged() && !ConfirmReplacingChangedFile())
         return FALSE;
     if (m_records.Save()) {
         const CString strWarning = m_records.GetLastSaveWarning();
         if (!strWarning.IsEmpty()) {
-            const std::string text
-                = std::string("The directory was saved to \"") + kDirectoryFileName + "\". " + strWarning.GetString();
+            const std::string text = std::string("The directory was saved to \"") + kDirectoryFileName + "\"; "
+                + AsSentence(strWarning.GetString());
             AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
         }
         return TRUE;
@@ -282,6 +310,7 @@ HCURSOR CDirectoryDlg::OnQueryDragIcon()
 void CDirectoryDlg::OnDestroy()
 {
     WinHelp(0L, HELP_QUIT);
+    m_lock.Release();
     Default();
 }
 
@@ -341,8 +370,8 @@ void CDirectoryDlg::OnPrint()
     const BOOL bPrinted = port.Close();
     m_records.SeekTo(m_nameList.GetCurSel());
     if (!bPrinted) {
-        const std::string text = std::string("The directory could not be printed: ") + port.GetErrorText().GetString()
-            + "\n\nNothing in the directory has changed.";
+        const std::string text = std::string("The directory could not be printed: ")
+            + AsSentence(port.GetErrorText().GetString()) + "\n\nNothing in the directory has changed.";
         AfxMessageBox(text.c_str(), MB_OK, 0);
     }
 }

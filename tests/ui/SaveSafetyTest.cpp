@@ -3,6 +3,7 @@
 // file that cannot be opened at start-up is not taken for a missing one.
 
 #include <fstream>
+#include <memory>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -10,6 +11,8 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "data/DirectoryFormat.h"
+#include "data/DirectoryLock.h"
 #include "framework/WinApp.h"
 #include "tests/support/ScratchDirectory.h"
 #include "tests/ui/MainWindowDriver.h"
@@ -115,6 +118,32 @@ TEST_F(SaveSafetyTest, ReturnAndEscapeAnswerTheChangedFileQuestionNo)
     });
 }
 
+// A window opened while a command-line writer holds the directory says so
+// and opens; it takes the directory as soon as it loads again after the
+// writer, keeps writers out while open, and lets them in once closed.
+TEST_F(SaveSafetyTest, WritersAreKeptOutFromTheFirstLoadUntilTheWindowCloses)
+{
+    WriteDirectory(kThree);
+    const auto writerGetsIn = [] {
+        CDirectoryLock writer;
+        CString strWhy;
+        return writer.TryAcquire(DirectoryFormat::kDirectoryFileName, CDirectoryLock::Kind::Exclusive, strWhy);
+    };
+    auto writer = std::make_unique<CDirectoryLock>();
+    CString strWhy;
+    ASSERT_TRUE(writer->TryAcquire(DirectoryFormat::kDirectoryFileName, CDirectoryLock::Kind::Exclusive, strWhy));
+    QString message;
+    AnswerMessageBox(&message);
+    RunMainWindow(m_dlg, [&](QWidget* w) {
+        EXPECT_EQ(Names(w), NamesOf(kThree));
+        writer.reset();
+        Click(w, IDC_UNDO);
+        EXPECT_FALSE(writerGetsIn());
+    });
+    EXPECT_TRUE(message.contains("another program is changing the directory")) << message.toStdString();
+    EXPECT_TRUE(writerGetsIn()) << "the closed window still holds the directory";
+}
+
 TEST_F(SaveSafetyTest, AChangeThatKeepsSizeAndTimeIsStillSeenAndUndoTakesTheNewFile)
 {
     WriteDirectory(kThree);
@@ -161,7 +190,7 @@ TEST_F(SaveSafetyTest, AFileThatCannotBeOpenedOrHoldsNoRecordIsReportedWithZeroR
         {"garbage header", [] { std::ofstream("Dialstack.dat") << "garbage"; },
             "could not be read completely. 0 records were read"},
         {"symbolic link loop", [] { std::filesystem::create_symlink("Dialstack.dat", "Dialstack.dat"); },
-            "could not be opened: Too many levels of symbolic links. 0 records were read"},
+            "could not be opened: too many levels of symbolic links. 0 records were read"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
