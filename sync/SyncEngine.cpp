@@ -114,9 +114,14 @@ CSyncEngine::ERound CSyncEngine::Round(CSyncReport& report, std::string& strMess
     if (!m_state.Save(strMessage))
         return ERound::kFailed;
 
+    const bool bWritesThere = std::any_of(plan.items.begin(), plan.items.end(),
+        [](const CSyncItem& item) { return item.remote != CSyncItem::ERemote::kKeep; });
+    if (!bWritesThere)
+        return ERound::kDone;
     ERound result = ApplyThere(plan, report, strMessage);
     if (result == ERound::kDone)
-        CatchUpWithOwnWrites(plan);
+        CatchUpWithOwnWrites();
+    // The journal of this round's writes goes into the state itself.
     std::string strSaveError;
     if (!m_state.Save(strSaveError) && result != ERound::kFailed) {
         strMessage = strSaveError;
@@ -130,11 +135,9 @@ CSyncEngine::ERound CSyncEngine::Round(CSyncReport& report, std::string& strMess
 // token, so a token older than our own writes could hide a deletion made by
 // someone else: when the server lists nothing but these writes since, the
 // newer token is taken.
-void CSyncEngine::CatchUpWithOwnWrites(const CSyncMerge::Plan& plan)
+void CSyncEngine::CatchUpWithOwnWrites()
 {
-    const bool bWrote = std::any_of(plan.items.begin(), plan.items.end(),
-        [](const CSyncItem& item) { return item.remote != CSyncItem::ERemote::kKeep; });
-    if (!bWrote || m_state.m_strSyncToken.empty())
+    if (m_state.m_strSyncToken.empty())
         return;
     CCardDavClient::Changes changes;
     std::string strError;

@@ -58,7 +58,7 @@ private:
         std::vector<CRemoteCard>& newCards, std::string& strMessage);
     bool Guard(const CSyncMerge::Plan& plan, const Local& local, std::string& strMessage) const;
     bool ApplyHere(const CSyncMerge::Plan& plan, const Local& local, std::string& strMessage);
-    void CatchUpWithOwnWrites(const CSyncMerge::Plan& plan);
+    void CatchUpWithOwnWrites();
     ERound ApplyThere(const CSyncMerge::Plan& plan, CSyncReport& report, std::string& strMessage);
 
     CCardDavClient& m_client;

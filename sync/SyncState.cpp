@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -106,13 +105,13 @@ bool CSyncState::Load(const std::string& strPath, std::string& strError)
         strError = strPath + ": " + file.errorString().toStdString();
         return false;
     }
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
-    if (!document.isObject()) {
-        strError = strPath + ": the sync state is damaged (" + parseError.errorString().toStdString() + ")";
+    // One JSON object a line: the header, then one entry per synced record.
+    // Read line by line, so that a large state never sits in memory twice.
+    const QJsonObject root = QJsonDocument::fromJson(file.readLine()).object();
+    if (root.isEmpty() || !root["entries"].isDouble()) {
+        strError = strPath + ": the sync state is damaged; remove it to sync this directory afresh";
         return false;
     }
-    const QJsonObject root = document.object();
     m_strDirectoryFile = root["directory"].toString().toStdString();
     m_strServerUrl = root["server"].toString().toStdString();
     m_strCollectionUrl = root["url"].toString().toStdString();
@@ -120,8 +119,13 @@ bool CSyncState::Load(const std::string& strPath, std::string& strError)
     m_strSyncToken = root["syncToken"].toString().toStdString();
     m_nGeneration = root["generation"].toInteger();
     m_entries.clear();
-    for (const QJsonValue& value : root["entries"].toArray())
-        m_entries.push_back(FromJson(value.toObject()));
+    const qint64 nEntries = root["entries"].toInteger();
+    while (!file.atEnd() && static_cast<qint64>(m_entries.size()) < nEntries)
+        m_entries.push_back(FromJson(QJsonDocument::fromJson(file.readLine()).object()));
+    if (static_cast<qint64>(m_entries.size()) != nEntries) {
+        strError = strPath + ": the sync state is damaged; remove it to sync this directory afresh";
+        return false;
+    }
     ReplayJournal();
     return true;
 }
@@ -181,14 +185,18 @@ bool CSyncState::Save(std::string& strError)
     root["user"] = QString::fromStdString(m_strUser);
     root["syncToken"] = QString::fromStdString(m_strSyncToken);
     root["generation"] = m_nGeneration + 1;
-    QJsonArray entries;
-    for (const CSyncEntry& entry : m_entries)
-        entries.append(ToJson(entry));
-    root["entries"] = entries;
-
-    const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
-    const CReplaceResult result = ReplaceFileSafely(m_strPath.c_str(),
-        [&bytes](CByteSink& sink) { return sink.Write(bytes.constData(), static_cast<size_t>(bytes.size())); });
+    root["entries"] = static_cast<qint64>(m_entries.size());
+    const CReplaceResult result = ReplaceFileSafely(m_strPath.c_str(), [&](CByteSink& sink) {
+        std::string line = Line(root);
+        if (!sink.Write(line.data(), line.size()))
+            return false;
+        for (const CSyncEntry& entry : m_entries) {
+            line = Line(ToJson(entry));
+            if (!sink.Write(line.data(), line.size()))
+                return false;
+        }
+        return true;
+    });
     if (!result.bOk) {
         strError = m_strPath + ": the sync state could not be saved: " + result.strReason.GetString();
         return false;
