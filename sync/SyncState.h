@@ -10,7 +10,8 @@
 // server, the user, the collection's sync token, and one entry for each
 // synced record, in directory order.
 //
-// The file is replaced in one step when saved. Between saves, every
+// The file holds one JSON object a line (a header, then the entries) and is
+// replaced in one step when saved. Between saves, every
 // confirmed write to the server is appended to a journal beside it and
 // flushed at once, so a process killed part-way through never forgets a
 // card it created; loading replays the journal. Each journal names the
