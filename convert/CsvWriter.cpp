@@ -35,16 +35,16 @@ void CCsvWriter::WriteHeader(std::string& out)
     out += "Name,Phone,Pager,Email,Note\r\n";
 }
 
-void CCsvWriter::Write(const CRecordNode& record, std::string& out)
+void CCsvWriter::Write(const CRecordFields& record, std::string& out)
 {
-    AppendCell(out, record.m_strName);
+    AppendCell(out, record.strName);
     out += ',';
-    AppendCell(out, record.m_strPhone);
+    AppendCell(out, record.strPhone);
     out += ',';
-    AppendCell(out, record.m_strPager);
+    AppendCell(out, record.strPager);
     out += ',';
-    AppendCell(out, record.m_strEmail);
+    AppendCell(out, record.strEmail);
     out += ',';
-    AppendCell(out, record.m_strMisc);
+    AppendCell(out, record.strMisc);
     out += "\r\n";
 }

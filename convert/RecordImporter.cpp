@@ -1,40 +1,23 @@
 #include "convert/RecordImporter.h"
 
+#include "convert/AsciiText.h"
 #include "convert/DirectoryText.h"
+#include "convert/PrintableText.h"
 
 namespace {
-
-// Every run of line breaks (CR, LF, or both) inside the text becomes one
-// "; "; breaks at its start or end are dropped.
-std::string OneLine(const std::string& text)
-{
-    std::string line;
-    line.reserve(text.size());
-    bool bBreakPending = false;
-    for (const char ch : text) {
-        if (ch == '\r' || ch == '\n') {
-            bBreakPending = !line.empty();
-            continue;
-        }
-        if (bBreakPending)
-            line += "; ";
-        bBreakPending = false;
-        line += ch;
-    }
-    return line;
-}
 
 std::string Misc(const CContact& contact)
 {
     std::string misc = OneLine(contact.m_strNote);
     for (const std::string& value : contact.m_movedValues) {
-        const std::string moved = OneLine(value);
         if (!misc.empty())
             misc += "; ";
-        misc += moved;
+        misc += OneLine(value);
     }
     return misc;
 }
+
+const char kTooLong[] = "it holds more than 64 KiB of text";
 
 }   // namespace
 
@@ -55,18 +38,28 @@ CString CRecordImporter::Field(const std::string& text, const char* pszField, co
 
 void CRecordImporter::Add(const CContact& contact, const std::string& strSource)
 {
-    const std::string name = OneLine(contact.m_strName);
-    if (name.empty()) {
-        m_report.ContactSkipped(strSource + ", contact " + std::to_string(contact.m_nNumber));
+    const std::string where = Printable(strSource) + ", contact " + std::to_string(contact.m_nNumber);
+    if (contact.m_bTooLong) {
+        m_report.ContactSkipped(where, kTooLong);
         return;
     }
-    const std::string record
-        = "\"" + name + "\" (" + strSource + ", contact " + std::to_string(contact.m_nNumber) + ")";
+    const std::string name = OneLine(contact.m_strName);
+    if (name.empty()) {
+        m_report.ContactSkipped(where, "it has no name");
+        return;
+    }
+    const std::string misc = Misc(contact);
+    if (name.size() + contact.m_strPhone.size() + contact.m_strPager.size() + contact.m_strEmail.size() + misc.size()
+        > CContact::kMaxRecordText) {
+        m_report.ContactSkipped(where, kTooLong);
+        return;
+    }
+    const std::string record = "\"" + Printable(name) + "\" (" + where + ")";
     CString strName = Field(name, "name", record);
     CString strPhone = Field(contact.m_strPhone, "phone", record);
     CString strPager = Field(contact.m_strPager, "pager", record);
     CString strEmail = Field(contact.m_strEmail, "e-mail", record);
-    CString strMisc = Field(Misc(contact), "misc", record);
+    CString strMisc = Field(misc, "misc", record);
     m_report.ValuesMoved(record, contact.m_movedValues);
     m_report.LeftOut(record, contact.m_leftOut);
     m_list.Append(

@@ -7,7 +7,9 @@
 #include "data/RecordList.h"
 
 // Turns contacts into directory records and appends them to the list,
-// telling the report what did not fit as it was.
+// telling the report what did not fit as it was. A contact without a name,
+// or one whose record would hold more than CContact::kMaxRecordText, is
+// skipped and reported.
 //
 // Misc is one line in the window: it takes the note, then every moved value,
 // joined by "; ", and every line break inside a value becomes "; " too.
