@@ -207,13 +207,13 @@ void CCsvReader::TakeName()
 {
     static const ECsvColumn kParts[]
         = {ECsvColumn::kPrefix, ECsvColumn::kGiven, ECsvColumn::kMiddle, ECsvColumn::kFamily, ECsvColumn::kSuffix};
-    std::vector<std::string> parts;
+    std::string parts;   // separated by ';'
     std::string joined;
     for (const ECsvColumn kind : kParts) {
         const std::string_view part = Trimmed(FirstOf(kind));
         if (part.empty())
             continue;
-        parts.emplace_back(part);
+        parts.append(part).append(";");
         if (!joined.empty())
             joined += ' ';
         joined += part;

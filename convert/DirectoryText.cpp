@@ -39,9 +39,13 @@ CString CDirectoryText::FromUtf8(std::string_view text, int& nReplaced)
 {
     // Every character is kept, a byte-order mark at the start included:
     // dropping it would turn a name of only that mark into no name at all.
-    std::string field;
-    field.reserve(text.size());
     size_t i = 0;
+    while (i < text.size() && text[i] >= 0x20 && text[i] < 0x7F)
+        ++i;
+    if (i == text.size())
+        return CString(text);   // plain ASCII, most fields
+    std::string field(text.substr(0, i));
+    field.reserve(text.size());
     while (i < text.size()) {
         const char byte = text[i];
         if (byte >= 0x20 && byte < 0x7F) {

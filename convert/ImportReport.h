@@ -13,6 +13,8 @@ class CImportReport
 public:
     explicit CImportReport(std::ostream* pDetails = nullptr);
 
+    // Whether details are written: only then are they worth making.
+    bool WantsDetails() const { return m_pDetails != nullptr; }
     void RecordAdded() { ++m_nRecordsAdded; }
     // strWhere names the contact ("contacts.vcf, contact 3"); strWhy says why.
     void ContactSkipped(const std::string& strWhere, const std::string& strWhy);

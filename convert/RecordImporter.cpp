@@ -1,5 +1,7 @@
 #include "convert/RecordImporter.h"
 
+#include <algorithm>
+
 #include "convert/AsciiText.h"
 #include "convert/DirectoryText.h"
 #include "convert/PrintableText.h"
@@ -27,10 +29,15 @@ CRecordImporter::CRecordImporter(CRecordList& list, CImportReport& report)
 {
 }
 
-CString CRecordImporter::Field(const std::string& text, const char* pszField, const std::string& strRecord)
+CString CRecordImporter::Field(std::string_view text, const char* pszField, const std::string& strRecord)
 {
+    std::string joined;
+    if (std::any_of(text.begin(), text.end(), [](char ch) { return ch == '\r' || ch == '\n'; })) {
+        joined = OneLine(text);
+        text = joined;
+    }
     int nReplaced = 0;
-    CString field = CDirectoryText::FromUtf8(OneLine(text), nReplaced);
+    CString field = CDirectoryText::FromUtf8(text, nReplaced);
     if (nReplaced > 0)
         m_report.CharactersReplaced(strRecord, pszField, nReplaced);
     return field;
@@ -38,28 +45,32 @@ CString CRecordImporter::Field(const std::string& text, const char* pszField, co
 
 void CRecordImporter::Add(const CContact& contact, const std::string& strSource)
 {
-    const std::string where = Printable(strSource) + ", contact " + std::to_string(contact.m_nNumber);
+    const auto where = [&] { return Printable(strSource) + ", contact " + std::to_string(contact.m_nNumber); };
     if (contact.m_bTooLong) {
-        m_report.ContactSkipped(where, kTooLong);
+        m_report.ContactSkipped(where(), kTooLong);
         return;
     }
     const std::string name = OneLine(contact.m_strName);
     if (name.empty()) {
-        m_report.ContactSkipped(where, "it has no name");
+        m_report.ContactSkipped(where(), "it has no name");
         return;
     }
-    const std::string misc = Misc(contact);
-    if (name.size() + contact.m_strPhone.size() + contact.m_strPager.size() + contact.m_strEmail.size() + misc.size()
+    const std::string misc = contact.m_movedValues.empty() ? std::string() : Misc(contact);
+    const std::string_view miscText = contact.m_movedValues.empty() ? std::string_view(contact.m_strNote) : misc;
+    if (name.size() + contact.m_strPhone.size() + contact.m_strPager.size() + contact.m_strEmail.size()
+            + miscText.size()
         > CContact::kMaxRecordText) {
-        m_report.ContactSkipped(where, kTooLong);
+        m_report.ContactSkipped(where(), kTooLong);
         return;
     }
-    const std::string record = "\"" + Printable(name) + "\" (" + where + ")";
+    // Named only for details someone will read.
+    const std::string record
+        = m_report.WantsDetails() ? "\"" + Printable(name) + "\" (" + where() + ")" : std::string();
     CString strName = Field(name, "name", record);
     CString strPhone = Field(contact.m_strPhone, "phone", record);
     CString strPager = Field(contact.m_strPager, "pager", record);
     CString strEmail = Field(contact.m_strEmail, "e-mail", record);
-    CString strMisc = Field(misc, "misc", record);
+    CString strMisc = Field(miscText, "misc", record);
     m_report.ValuesMoved(record, contact.m_movedValues);
     m_report.LeftOut(record, contact.m_leftOut);
     m_list.Append(

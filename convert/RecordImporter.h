@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "convert/Contact.h"
 #include "convert/ImportReport.h"
@@ -22,7 +23,7 @@ public:
     void Add(const CContact& contact, const std::string& strSource);
 
 private:
-    CString Field(const std::string& text, const char* pszField, const std::string& strRecord);
+    CString Field(std::string_view text, const char* pszField, const std::string& strRecord);
 
     CRecordList& m_list;
     CImportReport& m_report;

@@ -9,6 +9,7 @@
 #include "convert/NumberChoice.h"
 #include "convert/VCardLexer.h"
 #include "convert/VCardParameters.h"
+#include "convert/Utf8.h"
 #include "convert/VCardValue.h"
 
 using VCardValue::Components;
@@ -19,7 +20,7 @@ namespace {
 
 struct KindName
 {
-    const char* pszName;
+    std::string_view name;
     const char* pszMovedLabel;
 };
 
@@ -102,7 +103,7 @@ void CVCardMapper::Add(const CVCardLexer& line, bool bCut)
     const bool bBinary = parameters.bBinary;
     const std::string_view charset = parameters.charset;
     const std::string_view name = line.Name();
-    static const std::pair<const char*, EKind> kKinds[] = {
+    static const std::pair<std::string_view, EKind> kKinds[] = {
         {"FN", EKind::kFormattedName},
         {"N", EKind::kName},
         {"ORG", EKind::kOrganisation},
@@ -114,11 +115,11 @@ void CVCardMapper::Add(const CVCardLexer& line, bool bCut)
         {"AGENT", EKind::kAgent},
         {"VERSION", EKind::kVersion},
     };
-    for (const auto& [pszName, kind] : kKinds)
-        if (EqualsNoCase(name, pszName))
+    for (const auto& [kindName, kind] : kKinds)
+        if (EqualsNoCase(name, kindName))
             property.kind = kind;
     for (const KindName& moved : kMovedLabels)
-        if (EqualsNoCase(name, moved.pszName)) {
+        if (EqualsNoCase(name, moved.name)) {
             property.kind = EKind::kMoved;
             property.pszMovedLabel = moved.pszMovedLabel;
         }
@@ -131,9 +132,8 @@ void CVCardMapper::Add(const CVCardLexer& line, bool bCut)
     if (property.kind == EKind::kVersion || value.empty()
         || (bBlank && (property.kind == EKind::kOther || property.kind == EKind::kAgent)))
         return;
-    const std::string upperName = Upper(name);
     if (bBinary || StartsWithNoCase(value, "data:")) {
-        LeaveOut(upperName + " (binary data, " + std::to_string(value.size()) + (bCut ? "+" : "") + " bytes)");
+        LeaveOut(Upper(name) + " (binary data, " + std::to_string(value.size()) + (bCut ? "+" : "") + " bytes)");
         return;
     }
     if (property.kind == EKind::kOther || property.kind == EKind::kAgent) {
@@ -141,11 +141,11 @@ void CVCardMapper::Add(const CVCardLexer& line, bool bCut)
         constexpr size_t kShown = 240;
         property.value = Keep(value.substr(0, kShown));
         property.charset = Keep(charset);
-        std::string shown = Unescaped(Decoded(property));
+        std::string shown = TextOf(property);
         m_text.resize(property.value.nStart);
         if (value.size() > kShown || bCut)
             shown += "... (" + std::to_string(value.size()) + (bCut ? "+" : "") + " bytes in all)";
-        LeaveOut(upperName + " = " + shown);
+        LeaveOut(Upper(name) + " = " + shown);
         return;
     }
     if (bCut) {
@@ -162,6 +162,8 @@ void CVCardMapper::Add(const CVCardLexer& line, bool bCut)
 std::string CVCardMapper::Decoded(const Property& property) const
 {
     const std::string_view raw = Text(property.value);
+    if (!property.bQuotedPrintable && property.charset.nLength == 0 && Utf8::IsValid(raw))
+        return std::string(raw);   // most values: no copy but the one returned
     const std::string bytes = property.bQuotedPrintable ? VCardValue::DecodeQuotedPrintable(raw) : std::string(raw);
     std::string utf8;
     if (property.charset.nLength == 0)
@@ -171,13 +173,23 @@ std::string CVCardMapper::Decoded(const Property& property) const
     return utf8;
 }
 
+// The value as text: decoded, its escapes undone.
+std::string CVCardMapper::TextOf(const Property& property) const
+{
+    const std::string_view raw = Text(property.value);
+    if (!property.bQuotedPrintable && property.charset.nLength == 0 && raw.find('\\') == std::string_view::npos
+        && Utf8::IsValid(raw))
+        return std::string(raw);
+    return Unescaped(Decoded(property));
+}
+
 // A telephone number written as a tel: URI (tel:+1-555-0100;ext=7) in the
 // form people write it (+1-555-0100 ext. 7).
 std::string CVCardMapper::TelephoneNumber(const Property& property) const
 {
+    if (!property.bUri || !StartsWithNoCase(Text(property.value), "TEL:"))
+        return TextOf(property);
     std::string value = Decoded(property);
-    if (!property.bUri || !StartsWithNoCase(value, "TEL:"))
-        return Unescaped(value);
     value.erase(0, 4);
     const size_t nExtension = Lower(value).find(";ext=");
     if (nExtension != std::string::npos)
@@ -190,7 +202,7 @@ void CVCardMapper::TakeName(CContact& contact)
     for (const Property& property : m_properties) {
         if (property.kind != EKind::kFormattedName)
             continue;
-        const std::string name = Unescaped(Decoded(property));
+        const std::string name = TextOf(property);
         if (contact.m_strName.empty())
             contact.m_strName = name;
         else if (name != contact.m_strName)
@@ -200,15 +212,22 @@ void CVCardMapper::TakeName(CContact& contact)
     for (const Property& property : m_properties) {
         if (property.kind != EKind::kName)
             continue;
+        const std::string decoded = Decoded(property);
+        // Most cards: FN holds every part of N, and N needs no more work.
+        if (bFirstName && !contact.m_strName.empty() && decoded.find('\\') == std::string::npos
+            && NameHoldsEveryPart(contact.m_strName, decoded)) {
+            bFirstName = false;
+            continue;
+        }
         // family; given; additional; prefixes; suffixes, read in the order people say them
-        std::vector<std::string> parts = Components(Decoded(property));
+        std::vector<std::string> parts = Components(decoded);
         parts.resize(5);
         const std::string spoken = JoinNonEmpty({parts[3], parts[1], parts[2], parts[0], parts[4]}, " ");
         if (!bFirstName)
             contact.LeaveOut("N = " + spoken);
         else if (contact.m_strName.empty())
             contact.m_strName = spoken;
-        else if (!NameHoldsEveryPart(contact.m_strName, parts))
+        else if (!NameHoldsEveryPart(contact.m_strName, JoinNonEmpty(parts, ";")))
             contact.MoveToMisc("Name", spoken);
         bFirstName = false;
     }
@@ -259,7 +278,7 @@ void CVCardMapper::TakeEmails(CContact& contact)
     for (const Property& property : m_properties) {
         if (property.kind != EKind::kEmail)
             continue;
-        const std::string address = Unescaped(Decoded(property));
+        const std::string address = TextOf(property);
         if (&property == pChosen)
             contact.m_strEmail = address;
         else
@@ -273,7 +292,7 @@ void CVCardMapper::TakeTheOthers(CContact& contact)
     for (const Property& property : m_properties) {
         switch (property.kind) {
         case EKind::kNote: {
-            const std::string note = Unescaped(Decoded(property));
+            const std::string note = TextOf(property);
             if (contact.m_strNote.empty())
                 contact.m_strNote = note;
             else
@@ -300,7 +319,7 @@ void CVCardMapper::TakeTheOthers(CContact& contact)
             break;
         }
         case EKind::kMoved: {
-            const std::string text = Unescaped(Decoded(property));
+            const std::string text = TextOf(property);
             if (!Trimmed(text).empty())
                 contact.MoveToMisc(property.pszMovedLabel, text);
             break;
@@ -317,7 +336,7 @@ void CVCardMapper::TakeTheOthers(CContact& contact)
 // it repeats one, named with its value when it differs.
 void CVCardMapper::MoveAddressLabel(const Property& property, CContact& contact)
 {
-    const std::string label = Unescaped(Decoded(property));
+    const std::string label = TextOf(property);
     if (Trimmed(label).empty())
         return;
     if (m_addresses.empty())

@@ -71,6 +71,7 @@ private:
     std::string_view Text(Span span) const { return std::string_view(m_text).substr(span.nStart, span.nLength); }
     bool Hold(size_t nBytes);
     std::string Decoded(const Property& property) const;
+    std::string TextOf(const Property& property) const;
     std::string TelephoneNumber(const Property& property) const;
 
     void TakeName(CContact& contact);

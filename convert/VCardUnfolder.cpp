@@ -25,7 +25,13 @@ bool BeginsAsProperty(std::string_view line)
 
 bool IsQuotedPrintableLine(std::string_view line)
 {
-    return ContainsNoCase(line.substr(0, line.find(':')), "QUOTED-PRINTABLE");
+    // Only a parameter can say so, and most lines have none.
+    size_t nEnd = 0;
+    while (nEnd < line.size() && line[nEnd] != ';' && line[nEnd] != ':')
+        ++nEnd;
+    if (nEnd == line.size() || line[nEnd] == ':')
+        return false;
+    return ContainsNoCase(line.substr(0, line.find(':', nEnd)), "QUOTED-PRINTABLE");
 }
 
 }   // namespace
@@ -47,12 +53,18 @@ void CVCardUnfolder::Feed(std::string_view text)
         while (nEnd < text.size() && text[nEnd] != '\r' && text[nEnd] != '\n')
             ++nEnd;
         const std::string_view part = text.substr(nStart, nEnd - nStart);
-        const size_t nRoom = m_nMaxLine - m_physical.size();
-        m_physical.append(part.substr(0, nRoom));
-        m_bPhysicalCut |= part.size() > nRoom;
-        if (nEnd == text.size())
-            return;   // the line goes on in the next piece
-        EndPhysicalLine();
+        if (nEnd < text.size() && m_physical.empty() && !m_bPhysicalCut) {
+            // The whole line is in this piece: no copy of it is needed.
+            TakePhysicalLine(part.substr(0, m_nMaxLine));
+            m_bCurrentCut |= part.size() > m_nMaxLine;
+        } else {
+            const size_t nRoom = m_nMaxLine - m_physical.size();
+            m_physical.append(part.substr(0, nRoom));
+            m_bPhysicalCut |= part.size() > nRoom;
+            if (nEnd == text.size())
+                return;   // the line goes on in the next piece
+            EndPhysicalLine();
+        }
         nStart = nEnd + 1;
         if (text[nEnd] == '\r') {
             if (nStart < text.size() && text[nStart] == '\n')

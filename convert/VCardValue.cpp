@@ -58,6 +58,7 @@ std::string VCardValue::Unescaped(std::string_view text)
 std::vector<std::string> VCardValue::Components(std::string_view text)
 {
     std::vector<std::string> components;
+    components.reserve(5);
     size_t nStart = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\\')
