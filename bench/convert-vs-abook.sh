@@ -51,6 +51,28 @@ for converter in "${converters[@]}"; do
   echo "  (directory file $directory_mb MB; import's memory target: 2 x $input_mb + $directory_mb MB)"
 done
 
+# Shapes that once took time or memory growing faster than the input: a
+# wide header over many one-cell rows, a row of millions of empty cells,
+# many rows of many cells, one card of millions of properties. Time and
+# memory must stay in proportion to the file.
+if [[ ${SHAPES:-1} == 1 ]]; then
+  awk 'BEGIN { n = 60000; printf "Name"; for (i = 0; i < n; ++i) printf ",c%d", i; print "";
+               for (i = 0; i < n; ++i) print "p" i }' > "$work/wide.csv"
+  awk 'BEGIN { printf "Name,Phone\nAnn"; for (i = 0; i < 2000000; ++i) printf ",,,,,,,,,,"; print "" }' > "$work/commas.csv"
+  awk 'BEGIN { printf "Name"; for (i = 1; i < 50; ++i) printf ",c%d", i; print "";
+               for (r = 0; r < 200000; ++r) { printf "a"; for (i = 1; i < 50; ++i) printf ",a"; print "" } }' > "$work/rows.csv"
+  awk 'BEGIN { print "BEGIN:VCARD\nVERSION:3.0\nFN:Big"; for (i = 0; i < 3000000; ++i) print "TEL:1";
+               print "END:VCARD" }' > "$work/card.vcf"
+  for converter in "${converters[@]}"; do
+    name=$(basename "$(dirname "$converter")")/$(basename "$converter")
+    for shape in wide.csv commas.csv rows.csv card.vcf; do
+      size=$(du -m "$work/$shape" | cut -f1)
+      measure "$name $shape ($size MB)" bash -c "rm -f '$work/shape.dat' && exec '$converter' import \
+        --file '$work/shape.dat' '$work/$shape'"
+    done
+  done
+fi
+
 if command -v abook > /dev/null; then
   export HOME="$work"   # abook reads its settings from the home folder
   # abook will not write over a file: each run starts without one.

@@ -49,6 +49,15 @@ std::string Normalized(std::string_view text)
     return result;
 }
 
+// Whether N only repeats the name, as this program's export writes it: the
+// whole name as the family name, or "Family, Given" split in two.
+bool RepeatsName(const std::string& name, const std::vector<std::string>& parts)
+{
+    const bool bOnlyFamilyAndGiven = parts[2].empty() && parts[3].empty() && parts[4].empty();
+    return bOnlyFamilyAndGiven
+        && ((parts[1].empty() && parts[0] == name) || (!parts[1].empty() && parts[0] + ", " + parts[1] == name));
+}
+
 }   // namespace
 
 void CVCardMapper::Start(int nNumber)
@@ -227,7 +236,8 @@ void CVCardMapper::TakeName(CContact& contact)
             contact.LeaveOut("N = " + spoken);
         else if (contact.m_strName.empty())
             contact.m_strName = spoken;
-        else if (!NameHoldsEveryPart(contact.m_strName, JoinNonEmpty(parts, ";")))
+        else if (!RepeatsName(contact.m_strName, parts)
+            && !NameHoldsEveryPart(contact.m_strName, JoinNonEmpty(parts, ";")))
             contact.MoveToMisc("Name", spoken);
         bFirstName = false;
     }

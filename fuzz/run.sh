@@ -29,27 +29,30 @@ cp "$root/fuzz/seeds/"* "$root/tests/data/two-records.dat" "$build/corpus/"
   -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
   -artifact_prefix="$build/" "$build/corpus"
 
-# The contact file readers use QtCore's character-set converters.
+# The contact file readers use QtCore for character sets beyond UTF-8 and
+# Windows-1252. Each input has a time and a memory limit, so that a path
+# whose time or memory grows faster than its input fails the run.
 contact_seconds=${CONTACT_FUZZ_SECONDS:-30}
 read -r -a qt_flags <<< "$(pkg-config --cflags --libs Qt6Core)"
+contact_sources=("$root"/convert/{Charset,ContactReader,CsvColumns,CsvReader,CsvTokenizer,CsvWriter,DirectoryText,ImportReport,InputText,NameParts,NumberChoice,PrintableText,RecordImporter,VCardLexer,VCardMapper,VCardParameters,VCardReader,VCardUnfolder,VCardValue,VCardWriter}.cpp)
 for format in vcard csv; do
   is_csv=0; [[ $format == csv ]] && is_csv=1
   "$cxx" -std=c++17 -O1 -g -Wall -Wextra -Werror -fPIC \
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
     -DDIALSTACK_FUZZ_CSV=$is_csv -I"$root" \
-    "$root/fuzz/ContactFileFuzzer.cpp" \
-    "$root"/convert/{Charset,CsvReader,CsvWriter,DirectoryText,ImportReport,RecordImporter,VCardReader,VCardWriter}.cpp \
+    "$root/fuzz/ContactFileFuzzer.cpp" "${contact_sources[@]}" \
     "${data_sources[@]}" "${qt_flags[@]}" \
     -o "$build/${format}_fuzzer"
 
-  # The golden files of the tests seed the corpus.
+  # The golden files of the tests and the hostile shapes (wide rows, a
+  # card of many properties, control characters) seed the corpus.
   mkdir -p "$build/corpus-$format"
   if [[ $format == csv ]]; then
-    cp "$root"/tests/convert/golden/*.csv "$build/corpus-$format/"
+    cp "$root"/tests/convert/golden/*.csv "$root"/fuzz/contact-seeds/*.csv "$build/corpus-$format/"
   else
-    cp "$root"/tests/convert/golden/*.vcf "$build/corpus-$format/"
+    cp "$root"/tests/convert/golden/*.vcf "$root"/fuzz/contact-seeds/*.vcf "$build/corpus-$format/"
   fi
   "$build/${format}_fuzzer" \
-    -max_total_time="$contact_seconds" -timeout=10 -print_final_stats=1 \
+    -max_total_time="$contact_seconds" -max_len=200000 -timeout=5 -rss_limit_mb=512 -print_final_stats=1 \
     -artifact_prefix="$build/" "$build/corpus-$format"
 done
