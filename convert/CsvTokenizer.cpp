@@ -43,11 +43,6 @@ void CCsvTokenizer::Feed(std::string_view text)
 {
     for (size_t i = 0; i < text.size(); ++i) {
         const char ch = text[i];
-        if (m_bAfterCarriageReturn) {
-            m_bAfterCarriageReturn = false;
-            if (ch == '\n')
-                continue;   // the LF of a CRLF
-        }
         if (m_state == EState::kQuoteInQuoted) {
             if (ch == '"') {
                 Add('"');
@@ -67,8 +62,7 @@ void CCsvTokenizer::Feed(std::string_view text)
         if (ch == m_separator) {
             EndCell();
         } else if (ch == '\r' || ch == '\n') {
-            EndRow();
-            m_bAfterCarriageReturn = ch == '\r';
+            EndRow();   // the LF of a CRLF ends a blank row, which is passed over
         } else if (ch == '"' && m_state == EState::kCellStart) {
             m_state = EState::kQuoted;
         } else {

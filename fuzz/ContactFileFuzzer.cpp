@@ -174,9 +174,12 @@ void RequireNothingLostSilently(const std::string& bytes, const Reading& reading
         return;
     std::string all;
     for (const std::string& contact : reading.contacts)
-        all += contact;
-    for (const std::string& value : DIALSTACK_FUZZ_CSV ? PlainCsvValues(bytes) : PlainVCardValues(bytes))
-        Require(ContainsNoCase(all, value), "a value went in and came out nowhere");
+        all += Lower(contact);
+    // A sample of the values, so that the check stays quick on large inputs.
+    const std::vector<std::string> values = DIALSTACK_FUZZ_CSV ? PlainCsvValues(bytes) : PlainVCardValues(bytes);
+    const size_t nStep = values.size() / 256 + 1;
+    for (size_t i = 0; i < values.size(); i += nStep)
+        Require(all.find(Lower(values[i])) != std::string::npos, "a value went in and came out nowhere");
 }
 
 std::string Export(const CRecordList& list)

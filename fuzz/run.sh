@@ -52,7 +52,11 @@ for format in vcard csv; do
   else
     cp "$root"/tests/convert/golden/*.vcf "$root"/fuzz/contact-seeds/*.vcf "$build/corpus-$format/"
   fi
-  "$build/${format}_fuzzer" \
-    -max_total_time="$contact_seconds" -max_len=200000 -timeout=5 -rss_limit_mb=512 -print_final_stats=1 \
+  # Inputs are at most 200 KB: a reader whose memory follows its input needs
+  # a few MB for one, so no single allocation may pass 64 MB; the process
+  # limit leaves room for the sanitizer's own quarantine.
+  ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=64} "$build/${format}_fuzzer" \
+    -max_total_time="$contact_seconds" -max_len=200000 -timeout=5 -malloc_limit_mb=64 -rss_limit_mb=1024 \
+    -print_final_stats=1 \
     -artifact_prefix="$build/" "$build/corpus-$format"
 done

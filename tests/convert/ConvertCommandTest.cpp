@@ -171,7 +171,9 @@ TEST(ConvertCommand, VerboseShowsControlCharactersOfTheFileEscaped)
 {
     ScratchDirectory scratch;
     WriteFileBytes("bell.vcf", "BEGIN:VCARD\r\nFN:Ann\x1B]0;owned\x07\r\nTEL:1\r\nTEL:2\r\nEND:VCARD\r\n");
-    WriteFileBytes("bell.csv", "Name,Phone,Fax\r\nBob\x1B[2J,1,\xC2\x9B" "2\r\n");
+    WriteFileBytes("bell.csv",
+        "Name,Phone,Fax\r\nBob\x1B[2J,1,\xC2\x9B"
+        "2\r\n");
     for (const char* file : {"bell.vcf", "bell.csv"}) {
         const RunResult result = RunConvert({"import", "--verbose", file});
         ASSERT_EQ(result.nStatus, 0) << result.err;

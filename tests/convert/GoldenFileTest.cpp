@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "convert/ContactReader.h"
 #include "tests/convert/ConvertTestSupport.h"
 #include "tests/support/ScratchDirectory.h"
 
@@ -83,6 +84,36 @@ TEST_P(GoldenFileTest, ImportGivesTheRecordsBesideIt)
     for (const std::string& detail : expected.details)
         EXPECT_NE(result.out.find(detail), std::string::npos) << detail << "\n" << result.out;
     EXPECT_EQ(DirectoryRecordsAsUtf8("Dialstack.dat"), expected.records);
+}
+
+// The readers take a file a piece at a time; wherever a piece ends (inside
+// a CRLF, a quoted cell, a folded line, the header), they read the same.
+TEST_P(GoldenFileTest, ReadingByteByByteGivesTheSameContacts)
+{
+    const std::string path = std::string(DIALSTACK_GOLDEN_DIR) + "/" + GetParam();
+    std::string bytes = ReadFileBytes(path);
+    if (bytes.rfind("\xFF\xFE", 0) == 0)
+        return;   // UTF-16 is turned into UTF-8 before the readers see it
+    EContactFormat format = EContactFormat::kVCard;
+    ASSERT_TRUE(FormatFromFileName(path, format));
+    const auto read = [&](size_t nPiece) {
+        std::vector<std::string> contacts;
+        const auto reader = CContactReader::Create(format, [&](const CContact& c) {
+            std::string text
+                = c.m_strName + '|' + c.m_strPhone + '|' + c.m_strPager + '|' + c.m_strEmail + '|' + c.m_strNote;
+            for (const std::string& value : c.m_movedValues)
+                text += '|' + value;
+            for (const std::string& item : c.m_leftOut)
+                text += '|' + item;
+            contacts.push_back(text);
+        });
+        for (size_t i = 0; i < bytes.size(); i += nPiece)
+            reader->Feed(std::string_view(bytes).substr(i, nPiece));
+        std::string strError;
+        EXPECT_TRUE(reader->Finish(strError)) << strError;
+        return contacts;
+    };
+    EXPECT_EQ(read(1), read(bytes.size()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, GoldenFileTest,
