@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "convert/AsciiText.h"
 
@@ -101,6 +102,7 @@ void CCsvColumns::Classify(const std::vector<std::pair<size_t, std::string>>& he
     // "Address 1 - Type"): the type labels the group's values, and a
     // formatted address makes the separate parts repeat it.
     std::map<std::string, int> typeColumns, formattedColumns;
+    std::set<int> usedTypeColumns;
     for (size_t i = 0; i < m_columns.size(); ++i) {
         if (m_columns[i].kind == ECsvColumn::kTypeOfNeighbour)
             typeColumns[GroupOf(lowerHeaders[i])] = static_cast<int>(m_columns[i].nIndex);
@@ -112,12 +114,18 @@ void CCsvColumns::Classify(const std::vector<std::pair<size_t, std::string>>& he
         if (!column.bGrouped || column.kind == ECsvColumn::kTypeOfNeighbour)
             continue;
         const std::string group = GroupOf(lowerHeaders[i]);
-        if (const auto type = typeColumns.find(group); type != typeColumns.end())
+        if (const auto type = typeColumns.find(group); type != typeColumns.end()) {
             column.nTypeColumn = type->second;
+            usedTypeColumns.insert(type->second);
+        }
         if (const auto formatted = formattedColumns.find(group);
             formatted != formattedColumns.end() && formatted->second != static_cast<int>(column.nIndex))
             column.nFormattedColumn = formatted->second;
     }
+    // A type column that labels no value is a value of its own.
+    for (CCsvColumn& column : m_columns)
+        if (column.kind == ECsvColumn::kTypeOfNeighbour && !usedTypeColumns.count(static_cast<int>(column.nIndex)))
+            column.kind = ECsvColumn::kOther;
 }
 
 const CCsvColumn* CCsvColumns::Find(size_t nIndex) const

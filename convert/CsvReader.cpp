@@ -248,6 +248,7 @@ void CCsvReader::TakeNumbers()
 
 void CCsvReader::TakeTheOthers()
 {
+    unsigned kindsSeen = 0;   // the first cell of each kind went into a field or the name
     for (const Cell& cell : m_cells) {
         const std::string_view text = Text(cell);
         const CCsvColumn* pColumn = cell.pColumn;
@@ -256,6 +257,9 @@ void CCsvReader::TakeTheOthers()
                 m_contact.MoveToMisc("Column " + std::to_string(cell.nColumn + 1), std::string(text));
             continue;
         }
+        const unsigned kindBit = 1u << static_cast<unsigned>(pColumn->kind);
+        const bool bFirstOfKind = (kindsSeen & kindBit) == 0;
+        kindsSeen |= kindBit;
         // The five fields keep a value exactly as written; anything moved to
         // misc is worth a place only when it says something.
         const ECsvColumn kind = pColumn->kind;
@@ -278,7 +282,16 @@ void CCsvReader::TakeTheOthers()
                 m_contact.MoveToMisc(pColumn->strHeader, std::string(text));
             break;
         case ECsvColumn::kCompany:
-            if (!m_bCompanyIsName)
+            if (!m_bCompanyIsName || !bFirstOfKind)
+                m_contact.MoveToMisc(Label(*pColumn), std::string(text));
+            break;
+        case ECsvColumn::kGiven:
+        case ECsvColumn::kMiddle:
+        case ECsvColumn::kFamily:
+        case ECsvColumn::kPrefix:
+        case ECsvColumn::kSuffix:
+            // The first of each kind made the name or was compared with it.
+            if (!bFirstOfKind)
                 m_contact.MoveToMisc(Label(*pColumn), std::string(text));
             break;
         case ECsvColumn::kName:
@@ -291,7 +304,7 @@ void CCsvReader::TakeTheOthers()
             if (pColumn->nFormattedColumn < 0 || Trimmed(TextAt(pColumn->nFormattedColumn)).empty())
                 m_contact.MoveToMisc(Label(*pColumn), std::string(text));
             break;
-        default: break;   // the numbers, and the parts of the name, are taken already
+        default: break;   // the numbers are taken already
         }
     }
 }
