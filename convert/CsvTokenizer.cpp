@@ -43,6 +43,11 @@ void CCsvTokenizer::Feed(std::string_view text)
 {
     for (size_t i = 0; i < text.size(); ++i) {
         const char ch = text[i];
+        if (m_bAfterCarriageReturn) {
+            m_bAfterCarriageReturn = false;
+            if (ch == '\n')
+                continue;   // the LF of a CRLF, perhaps in the next piece
+        }
         if (m_state == EState::kQuoteInQuoted) {
             if (ch == '"') {
                 Add('"');
@@ -62,7 +67,8 @@ void CCsvTokenizer::Feed(std::string_view text)
         if (ch == m_separator) {
             EndCell();
         } else if (ch == '\r' || ch == '\n') {
-            EndRow();   // the LF of a CRLF ends a blank row, which is passed over
+            EndRow();
+            m_bAfterCarriageReturn = ch == '\r';
         } else if (ch == '"' && m_state == EState::kCellStart) {
             m_state = EState::kQuoted;
         } else {

@@ -50,4 +50,5 @@ private:
     size_t m_nColumn = 0;
     bool m_bRowStarted = false;
     bool m_bRowBlank = true;
+    bool m_bAfterCarriageReturn = false;
 };
