@@ -5,7 +5,7 @@
 
 CDirectoryApp::CDirectoryApp()
 {
-    ResourceTable::HandTo(*this);
+    ResourceTable::ConfigureApplication(*this);
 }
 
 const MessageMap* CDirectoryApp::GetThisMessageMap()

@@ -1,6 +1,6 @@
 #include "convert/DirectoryText.h"
 
-#include "base/Windows1252.h"
+#include "base/Windows1252Map.h"
 #include "convert/Utf8.h"
 
 namespace {
@@ -23,7 +23,7 @@ void CDirectoryText::AppendUtf8(std::string_view field, std::string& out)
         if (value < 0x80)
             out += byte;
         else
-            Utf8::Append(out, CWindows1252::ToUnicode(value));
+            Utf8::Append(out, CWindows1252Map::ToUnicode(value));
     }
 }
 
@@ -56,7 +56,7 @@ CString CDirectoryText::FromUtf8(std::string_view text, int& nReplaced)
         char32_t code = 0;
         const size_t nLength = Utf8::Decode(text, i, code);
         i += nLength == 0 ? 1 : nLength;
-        const int converted = nLength == 0 ? -1 : CWindows1252::FromUnicode(code);
+        const int converted = nLength == 0 ? -1 : CWindows1252Map::FromUnicode(code);
         if (nLength != 0 && code == U'\t')
             field += ' ';
         else if (converted < 0 || !IsKeptByTheFile(code)) {

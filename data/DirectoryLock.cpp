@@ -44,8 +44,10 @@ bool CDirectoryLock::TryAcquire(const char* pszDirectoryFile, Kind kind, CString
     strWhy.Empty();
     const std::string lockName = LockFileName(pszDirectoryFile);
     // Every holder opens the file itself: flock belongs to the open file
-    // description, so two opens in one process exclude each other too.
-    const int fd = open(lockName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
+    // description, so two opens in one process exclude each other too. Read
+    // only: flock needs no more, and a file open for writing would keep its
+    // filesystem from being made read-only while a window is open.
+    const int fd = open(lockName.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
     if (fd < 0) {
         strWhy = "the lock file \"" + CString(lockName) + "\" could not be opened: " + ReasonForError(errno);
         return kind == Kind::Shared;

@@ -13,16 +13,15 @@
 using DirectoryFormat::IsDigit;
 using DirectoryFormat::IsWhiteSpace;
 
-using DirectoryFormat::kChunkSize;
-
 CDirectoryReader::CDirectoryReader(const std::string& bytes)
     : m_pNext(bytes.data())
     , m_pEnd(bytes.data() + bytes.size())
 {
 }
 
-CDirectoryReader::CDirectoryReader(Source source)
+CDirectoryReader::CDirectoryReader(Source source, size_t nChunkSize)
     : m_source(std::move(source))
+    , m_nChunkSize(nChunkSize > 0 ? nChunkSize : 1)
     , m_pNext(m_window.data())
     , m_pEnd(m_window.data())
 {
@@ -37,8 +36,8 @@ bool CDirectoryReader::ReadMore()
         return false;
     const size_t nKept = static_cast<size_t>(m_pEnd - m_pNext);
     std::memmove(&m_window[0], m_pNext, nKept);
-    if (m_window.size() < nKept + kChunkSize)
-        m_window.resize(std::max(nKept + kChunkSize, 2 * m_window.size()));
+    if (m_window.size() < nKept + m_nChunkSize)
+        m_window.resize(std::max(nKept + m_nChunkSize, 2 * m_window.size()));
     const size_t nRead = m_source(&m_window[nKept], m_window.size() - nKept);
     m_pNext = m_window.data();
     m_pEnd = m_pNext + nKept + nRead;

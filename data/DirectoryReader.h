@@ -6,6 +6,7 @@
 
 #include "base/CString.h"
 #include "base/Types.h"
+#include "data/DirectoryFormat.h"
 #include "data/RecordFields.h"
 
 // Reads the items of a directory file from its bytes, the way formatted
@@ -24,7 +25,10 @@ public:
     using Source = std::function<size_t(char* pBuffer, size_t nRoom)>;
 
     explicit CDirectoryReader(const std::string& bytes);
-    explicit CDirectoryReader(Source source);
+    // nChunkSize: how much to ask of the source at a time. Large chunks make
+    // few calls on a large file; a small one keeps a reader of small inputs
+    // cheap to make (its buffer is that large at least).
+    explicit CDirectoryReader(Source source, size_t nChunkSize = DirectoryFormat::kChunkSize);
 
     // An optionally signed decimal integer.
     BOOL ReadInteger(int& nValue);
@@ -48,6 +52,7 @@ private:
     BOOL Fail();
 
     Source m_source;
+    size_t m_nChunkSize = DirectoryFormat::kChunkSize;
     std::string m_window;   // with a source: the bytes not yet read
     const char* m_pNext;
     const char* m_pEnd;

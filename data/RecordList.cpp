@@ -4,6 +4,9 @@
 #include "data/DirectoryReader.h"
 #include "data/DirectoryWriter.h"
 
+#include <new>
+#include <stdexcept>
+
 CRecordList::~CRecordList()
 {
     FreeAllNodes();
@@ -50,6 +53,8 @@ void CRecordList::MoveCursorTo(int nIndex)
         m_pCursor = m_pTail;
         m_nCursorIndex = nLast;
     }
+    m_nSteps
+        += static_cast<unsigned long long>(nIndex > m_nCursorIndex ? nIndex - m_nCursorIndex : m_nCursorIndex - nIndex);
     while (m_nCursorIndex < nIndex) {
         m_pCursor = m_pCursor->m_pNext;
         ++m_nCursorIndex;
@@ -228,20 +233,29 @@ void CRecordList::LoadFromBytes(const std::string& bytes)
 void CRecordList::LoadFrom(CDirectoryReader& file)
 {
     StartLoad();
-
-    int nReserved = 0;
-    if (!file.ReadInteger(nReserved)) {
+    try {
+        FinishLoad(ReadRecords(file));
+    } catch (const std::bad_alloc&) {
+        // What the list cannot hold (a field of 2 GiB or more, more records
+        // than memory takes) makes the file as damaged as a cut one: the
+        // records read before it stay.
         FinishLoad(FALSE);
-        return;
+    } catch (const std::length_error&) {
+        FinishLoad(FALSE);
     }
+}
+
+BOOL CRecordList::ReadRecords(CDirectoryReader& file)
+{
+    int nReserved = 0;
+    if (!file.ReadInteger(nReserved))
+        return FALSE;
     m_nReserved = nReserved;
 
     char chSeparator = 0;   // any byte is accepted here
     int nCount = 0;
-    if (!file.ReadCharacter(chSeparator) || !file.ReadInteger(nCount) || nCount < 0) {
-        FinishLoad(FALSE);
-        return;
-    }
+    if (!file.ReadCharacter(chSeparator) || !file.ReadInteger(nCount) || nCount < 0)
+        return FALSE;
 
     // The count only bounds the loop: a count larger than the records
     // present ends at the end of the bytes. Each field is read with its
@@ -250,10 +264,10 @@ void CRecordList::LoadFrom(CDirectoryReader& file)
     CRecordFields fields;
     for (int k = 0; k < nCount; ++k) {
         if (!file.ReadRecord(fields))
-            break;   // an incomplete record is dropped
+            return FALSE;   // an incomplete record is dropped
         Append(std::move(fields));
     }
-    FinishLoad(file.HasFailed() ? FALSE : TRUE);
+    return TRUE;
 }
 
 int CRecordList::SaveToBytes(std::string& bytes)
@@ -267,10 +281,24 @@ int CRecordList::SaveToBytes(std::string& bytes)
             + pNode->m_strPhone.GetLength() + pNode->m_strPager.GetLength() + pNode->m_strEmail.GetLength();
     // Header numbers, the separator, a possible space, five terminators a record.
     const size_t nExpectedSize = 24 + nFieldBytes + 5 * static_cast<size_t>(m_nNodeCount);
-    CDirectoryWriter writer(m_nReserved, m_nNodeCount, nExpectedSize);
-    WriteRecords(writer);
-    bytes = std::move(writer.Bytes());
+    try {
+        CDirectoryWriter writer(m_nReserved, m_nNodeCount, nExpectedSize);
+        WriteRecords(writer);
+        bytes = std::move(writer.Bytes());
+    } catch (const std::bad_alloc&) {
+        return FailForMemory();
+    } catch (const std::length_error&) {
+        return FailForMemory();
+    }
     return 1;
+}
+
+int CRecordList::FailForMemory()
+{
+    m_strLastSaveError = "there is not enough memory to make the file";
+    m_pCursor = m_pTail;
+    m_nCursorIndex = m_nNodeCount - 1;
+    return 0;
 }
 
 // Writes every record in list order. Goes through the whole list even when

@@ -108,14 +108,16 @@ public:
     void Load();
     void LoadFile(const char* pszFileName);
     void LoadFromBytes(const std::string& bytes);
+    // The same from any reader. Whatever the list cannot hold (a field of
+    // 2 GiB or more, memory running out) ends the load as a damaged file
+    // does: the records read before it stay and IsLoadComplete() is FALSE.
+    void LoadFrom(CDirectoryReader& file);
 
     // Writes the whole list to "Dialstack.dat", replacing the old file in one
-    // step: 1 on success; 0 when the list has never been reset or the file
-    // could not be written, in which case GetLastSaveError() says why and,
-    // unless IsOldFileIntact() is FALSE, the old file is unchanged. Only a
-    // regular file or a name with nothing behind it is written. Where the
-    // folder takes no new file but the file itself is writable, the file is
-    // rewritten in place instead. Either way, every 0xA5 byte in a field has
+    // step (ReplaceFileSafely): 1 on success; 0 when the list has never been
+    // reset or the file could not be written, in which case
+    // GetLastSaveError() says why and, unless IsOldFileIntact() is FALSE,
+    // the old file is unchanged. Either way, every 0xA5 byte in a field has
     // become a space and the cursor is on the last node.
     int Save();
     int SaveFile(const char* pszFileName);
@@ -130,16 +132,22 @@ public:
     BOOL IsLoadComplete() const { return m_bLoadComplete; }
     // Records the last Load put into the list; 0 when it left the directory empty.
     int GetLoadedRecordCount() const { return m_nLoadedRecords; }
-    // Why the file exists but the last Load could not open it; empty
-    // otherwise.
+    // Why the file exists but the last Load could not open it, as a
+    // lower-case clause without a final period (like every reason and
+    // warning here, for the caller to frame); empty otherwise.
     CString GetLoadError() const { return m_strLoadError; }
     // Why the last Save failed; empty after a successful one.
     CString GetLastSaveError() const { return m_strLastSaveError; }
-    // After a failed Save: FALSE when the file on disk was left damaged.
+    // After a failed Save: FALSE when the file on disk is no longer the old
+    // file as it was (left damaged, or gone with its folder).
     BOOL IsOldFileIntact() const { return m_bOldFileIntact; }
     // After a successful Save: what may still be wrong (the new file is in
     // place but may not be on the disk yet); usually empty.
     CString GetLastSaveWarning() const { return m_strLastSaveWarning; }
+
+    // How many steps from node to node positioning the cursor has taken
+    // since the list was made; it only grows.
+    unsigned long long GetStepCount() const { return m_nSteps; }
 
     int m_nReserved = 0;
     CRecordNode* m_pHead = nullptr;
@@ -169,7 +177,9 @@ private:
     CRecordNode& NodeForAppend();
     void FreeAllNodes();
     void MoveCursorTo(int nIndex);
-    void LoadFrom(CDirectoryReader& file);
+    BOOL ReadRecords(CDirectoryReader& file);
+    int FailForMemory();
+    void WriteRecordsNowhere();
     void WriteRecords(CDirectoryWriter& writer);
     void StartLoad();
     void FinishLoad(BOOL bComplete);
@@ -177,6 +187,7 @@ private:
     CRecordNodePool m_nodes;
     int m_nNodeCount = 0;
     int m_nCursorIndex = 0;
+    unsigned long long m_nSteps = 0;
     BOOL m_bLoadComplete = TRUE;
     int m_nLoadedRecords = 0;
     CString m_strLoadError;

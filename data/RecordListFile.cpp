@@ -10,6 +10,7 @@
 #include "data/SafeFileReplace.h"
 
 #include <cerrno>
+#include <new>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -138,6 +139,16 @@ void CRecordList::LoadFile(const char* pszFileName)
     m_fileOnDisk = source.Fingerprint();
 }
 
+void CRecordList::WriteRecordsNowhere()
+{
+    try {
+        CDirectoryWriter writer(m_nReserved, m_nNodeCount, [](const char*, size_t) { return false; });
+        WriteRecords(writer);
+    } catch (const std::bad_alloc&) {
+        // Only the writer's buffer is missing; the list is whole.
+    }
+}
+
 int CRecordList::Save()
 {
     return SaveFile(kDirectoryFileName);
@@ -163,10 +174,10 @@ int CRecordList::SaveFile(const char* pszFileName)
     });
     // Writing also leaves the list as a save leaves it, so it happens even
     // when nothing could be written.
-    if (!bWritten) {
-        CDirectoryWriter writer(m_nReserved, m_nNodeCount, [](const char*, size_t) { return false; });
-        WriteRecords(writer);
-    }
+    if (!bWritten)
+        WriteRecordsNowhere();
+    m_pCursor = m_pTail;   // also where writing ran out of memory part-way
+    m_nCursorIndex = m_nNodeCount - 1;
     if (!result.bOk) {
         m_strLastSaveError = result.strReason;
         m_bOldFileIntact = result.bOldFileIntact ? TRUE : FALSE;

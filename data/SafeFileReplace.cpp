@@ -1,20 +1,19 @@
 #include "data/SafeFileReplace.h"
 
 #include <cerrno>
-#include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <ctime>
-#include <random>
+#include <new>
+#include <stdexcept>
 #include <string>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "data/ByteTally.h"
+#include "data/FileReasons.h"
+#include "data/InPlaceRewrite.h"
+#include "data/TempFileNames.h"
 
 namespace {
 
@@ -43,77 +42,34 @@ void SplitPath(Target& target)
 bool CheckTarget(const char* pszFileName, Target& target, CReplaceResult& result)
 {
     target.strPath = pszFileName;
+    struct stat link
+    {
+    };
+    const bool bLink = lstat(pszFileName, &link) == 0 && S_ISLNK(link.st_mode);
     if (stat(pszFileName, &target.old) != 0) {
-        if (errno != ENOENT) {
-            result.strReason = ReasonForError(errno);
+        const int nError = errno;
+        // A link that leads nowhere would be replaced itself, not followed.
+        if (nError == ENOENT && bLink)
+            result.strReason = "it is a symbolic link to nothing; nothing was replaced";
+        else if (nError != ENOENT)
+            result.strReason = ReasonForError(nError);
+        if (!result.strReason.IsEmpty())
             return false;
-        }
     } else if (!S_ISREG(target.old.st_mode)) {
-        struct stat link
-        {
-        };
-        const bool bLink = lstat(pszFileName, &link) == 0 && S_ISLNK(link.st_mode);
-        result.strReason = (bLink ? CString("it is a symbolic link, and ") : CString())
-            + ReasonForNotAFile(target.old.st_mode) + "; nothing was replaced";
+        result.strReason = (bLink ? "it is a symbolic link to " + KindOfFile(target.old.st_mode) + ", not to a file"
+                                  : ReasonForNotAFile(target.old.st_mode))
+            + "; nothing was replaced";
         return false;
     } else {
         target.bExists = true;
         // A link to the file: the file it leads to is replaced, not the link.
-        char* pszReal = realpath(pszFileName, nullptr);
-        if (pszReal) {
+        if (char* pszReal = bLink ? realpath(pszFileName, nullptr) : nullptr) {
             target.strPath = pszReal;
             std::free(pszReal);
         }
     }
     SplitPath(target);
     return true;
-}
-
-// The six characters that make a new file's name unique.
-constexpr char kNameCharacters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-constexpr size_t kNameCharacterCount = sizeof kNameCharacters - 1;
-constexpr size_t kUniqueLength = 6;
-
-std::string UniqueName(const Target& target)
-{
-    static std::mt19937 random(std::random_device{}());
-    std::string name = target.strFolder + '/' + target.strName + '.';
-    for (size_t i = 0; i < kUniqueLength; ++i)
-        name += kNameCharacters[std::uniform_int_distribution<size_t>(0, kNameCharacterCount - 1)(random)];
-    return name;
-}
-
-// Whether a folder entry is a new file of a replace of the target that was
-// never renamed into place: "<name>.XXXXXX", six characters of ours.
-bool IsLeftoverName(const std::string& entry, const std::string& targetName)
-{
-    if (entry.size() != targetName.size() + 1 + kUniqueLength || entry.compare(0, targetName.size(), targetName) != 0
-        || entry[targetName.size()] != '.')
-        return false;
-    return entry.find_first_not_of(kNameCharacters, targetName.size() + 1) == std::string::npos;
-}
-
-// A crash between writing the new file and renaming it leaves it behind.
-// One older than this belongs to no replace still in progress.
-constexpr time_t kLeftoverAgeSeconds = 10 * 60;
-
-void RemoveLeftovers(const Target& target)
-{
-    DIR* folder = opendir(target.strFolder.c_str());
-    if (!folder)
-        return;
-    const time_t now = time(nullptr);
-    while (const dirent* entry = readdir(folder)) {
-        if (!IsLeftoverName(entry->d_name, target.strName))
-            continue;
-        struct stat info
-        {
-        };
-        if (fstatat(dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode)
-            && info.st_uid == geteuid() && now - info.st_mtime > kLeftoverAgeSeconds)
-            unlinkat(dirfd(folder), entry->d_name, 0);
-    }
-    closedir(folder);
 }
 
 // The new file, unnamed until it is complete where the file system allows
@@ -140,7 +96,7 @@ public:
         if (errno != EISDIR && errno != EOPNOTSUPP && errno != EINVAL)
             return false;
         for (int nTry = 0; nTry < 100; ++nTry) {
-            const std::string name = UniqueName(target);
+            const std::string name = NewTempFileName(target.strFolder, target.strName);
             m_fd = open(name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
             if (m_fd >= 0) {
                 m_strName = name;
@@ -172,7 +128,7 @@ private:
     {
         const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
         for (int nTry = 0; nTry < 100; ++nTry) {
-            const std::string name = UniqueName(target);
+            const std::string name = NewTempFileName(target.strFolder, target.strName);
             if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
                 m_strName = name;
                 return true;
@@ -225,98 +181,6 @@ private:
     CByteTally m_tally;
 };
 
-// Collects the bytes, for a rewrite in place.
-class StringSink : public CByteSink
-{
-public:
-    bool Write(const char* pBytes, size_t nLength) override
-    {
-        m_bytes.append(pBytes, nLength);
-        return true;
-    }
-    const std::string& Bytes() const { return m_bytes; }
-
-private:
-    std::string m_bytes;
-};
-
-// Writes all of bytes at offset 0 of fd; false (errno set) when any write
-// fails or comes back short.
-bool WriteAllAt(int fd, const std::string& bytes)
-{
-    size_t nDone = 0;
-    while (nDone < bytes.size()) {
-        const ssize_t n = pwrite(fd, bytes.data() + nDone, bytes.size() - nDone, static_cast<off_t>(nDone));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        nDone += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-// Reads nSize bytes from offset 0 of fd into bytes; false when it cannot.
-bool ReadAllAt(int fd, std::string& bytes, size_t nSize)
-{
-    bytes.resize(nSize);
-    size_t nDone = 0;
-    while (nDone < nSize) {
-        const ssize_t n = pread(fd, &bytes[nDone], nSize - nDone, static_cast<off_t>(nDone));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        nDone += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-bool ReplaceContents(int fd, const std::string& bytes)
-{
-    return WriteAllAt(fd, bytes) && ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && fsync(fd) == 0;
-}
-
-// Rewrites the file itself, for a folder that takes no new file. Every
-// write is checked; on a failure the old bytes are written back. false when
-// the file cannot even be opened for it (the caller then reports its own
-// reason).
-bool TryWriteInPlace(const Target& target, const std::function<bool(CByteSink&)>& writeContent, CReplaceResult& result)
-{
-    const int fd = open(target.strPath.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return false;
-    struct stat info
-    {
-    };
-    std::string oldBytes;
-    const bool bRegular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    if (!bRegular || !ReadAllAt(fd, oldBytes, static_cast<size_t>(info.st_size))) {
-        close(fd);
-        return false;
-    }
-
-    StringSink sink;
-    if (!writeContent(sink)) {
-        result.strReason = "the new contents could not be made; nothing was replaced";
-    } else if (ReplaceContents(fd, sink.Bytes())) {
-        result.bOk = true;
-        result.written = CFileFingerprint::OfBytes(sink.Bytes());
-    } else {
-        const int nError = errno;
-        result.bOldFileIntact = ReplaceContents(fd, oldBytes);
-        result.strReason = "the folder takes no new file, so the file itself was rewritten, which failed ("
-            + ReasonForError(nError)
-            + (result.bOldFileIntact ? "); its old contents were written back, so it is as it was"
-                                     : "); its old contents could not be written back, so the file is damaged");
-    }
-    close(fd);
-    return true;
-}
-
 // Gives the new file the old one's mode and, where the user may, its owner
 // and group.
 void KeepModeAndOwner(int fd, const struct stat& old)
@@ -340,10 +204,11 @@ void SyncFolder(const Target& target, CReplaceResult& result)
     const int fd = open(target.strFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;   // the file is in place; nothing more can be done for it
-    if (fsync(fd) != 0 && errno != EINVAL) {   // EINVAL: the file system cannot sync folders
+    const int nError = fsync(fd) == 0 ? 0 : errno;
+    if (nError != 0 && nError != EINVAL) {   // EINVAL: the file system cannot sync folders
         result.strWarning = "the new file is in place, but it may not be on the disk yet: the folder could not be "
                             "synced ("
-            + ReasonForError(errno) + ")";
+            + ReasonForError(nError) + ")";
     }
     close(fd);
 }
@@ -374,7 +239,7 @@ void WriteNewFile(const Target& target, const std::function<bool(CByteSink&)>& w
     if (!file.Create(target)) {
         const int nError = errno;
         // A folder that takes no new file may still hold a writable file.
-        if (target.bExists && nError != ENOENT && TryWriteInPlace(target, writeContent, result))
+        if (target.bExists && nError != ENOENT && RewriteInPlace(target.strPath, writeContent, result))
             return;
         FailToCreate(target, nError, result);
         return;
@@ -383,20 +248,19 @@ void WriteNewFile(const Target& target, const std::function<bool(CByteSink&)>& w
         KeepModeAndOwner(file.Descriptor(), target.old);
 
     FileSink sink(file.Descriptor());
-    const bool bWritten = writeContent(sink);
+    const bool bWritten = RunContentWriter(writeContent, sink, result);
     if (sink.Error()) {
         result.strReason = ReasonForError(sink.Error());
         return;
     }
-    if (!bWritten) {
-        result.strReason = "the new contents could not be made; nothing was replaced";
+    if (!bWritten)
         return;
-    }
     if (fsync(file.Descriptor()) != 0 || !file.Publish(target)) {
-        if (errno == ENOENT)
-            FailToCreate(target, errno, result);
+        const int nError = errno;
+        if (nError == ENOENT)
+            FailToCreate(target, nError, result);
         else
-            result.strReason = ReasonForError(errno);
+            result.strReason = ReasonForError(nError);
         return;
     }
     result.bOk = true;
@@ -409,42 +273,22 @@ CReplaceResult ReplaceFileSafely(const char* pszFileName, const std::function<bo
 {
     CReplaceResult result;
     Target target;
-    if (CheckTarget(pszFileName, target, result))
-        WriteNewFile(target, writeContent, result);
+    try {
+        if (CheckTarget(pszFileName, target, result))
+            WriteNewFile(target, writeContent, result);
+    } catch (const std::bad_alloc&) {
+        // Before the rename: the old file is as it was, and a new file made
+        // so far is removed as the exception passes.
+        result.bOk = false;
+        result.strReason = "there is not enough memory to replace the file; nothing was replaced";
+    }
     if (!result.bOk)
         return result;
-    SyncFolder(target, result);
-    RemoveLeftovers(target);
-    return result;
-}
-
-CString ReasonForError(int nError)
-{
-    switch (nError) {
-    case EROFS: return "the disk is read-only";
-    case ENOSPC: return "the disk is full";
-    case EDQUOT: return "the disk quota is used up";
-    case EFBIG: return "the file would be larger than this process may write";
-    default: break;
+    try {
+        SyncFolder(target, result);
+        RemoveOldTempFiles(target.strFolder, target.strName);
+    } catch (const std::bad_alloc&) {
+        // The new file is in place; what is left undone is only tidying.
     }
-    CString strReason(std::strerror(nError));
-    // The system's texts are sentences of their own; here they are clauses.
-    if (!strReason.IsEmpty() && strReason[0] >= 'A' && strReason[0] <= 'Z'
-        && (strReason.GetLength() < 2 || !(strReason[1] >= 'A' && strReason[1] <= 'Z')))
-        strReason.SetAt(0, static_cast<char>(strReason[0] - 'A' + 'a'));
-    return strReason;
-}
-
-CString ReasonForNotAFile(mode_t mode)
-{
-    const char* pszWhat = "not a regular file";
-    if (S_ISDIR(mode))
-        pszWhat = "a folder";
-    else if (S_ISFIFO(mode))
-        pszWhat = "a named pipe (FIFO)";
-    else if (S_ISCHR(mode) || S_ISBLK(mode))
-        pszWhat = "a device";
-    else if (S_ISSOCK(mode))
-        pszWhat = "a socket";
-    return CString("it is ") + pszWhat + ", not a file";
+    return result;
 }

@@ -7,6 +7,7 @@
 
 #include "base/CString.h"
 #include "data/FileFingerprint.h"
+#include "data/FileReasons.h"
 
 // Takes the bytes of a new file as they are made.
 class CByteSink
@@ -53,8 +54,3 @@ struct CReplaceResult
 // writeContent is called at most once; not at all when the name cannot be
 // replaced.
 CReplaceResult ReplaceFileSafely(const char* pszFileName, const std::function<bool(CByteSink&)>& writeContent);
-
-// The reason, as a clause like those above, for a system error number.
-CString ReasonForError(int nError);
-// "it is a folder, not a file", and so on, for what stands at a name.
-CString ReasonForNotAFile(mode_t mode);

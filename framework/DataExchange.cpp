@@ -1,6 +1,5 @@
 #include "framework/DataExchange.h"
 
-#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -24,7 +23,7 @@ bool ParseInt(const std::string& text, int& value)
     const long parsed = std::strtol(begin, &end, 10);
     if (end == begin || errno == ERANGE || parsed < INT_MIN || parsed > INT_MAX)
         return false;
-    while (*end && std::isspace(static_cast<unsigned char>(*end)))
+    while (*end && CString::IsWhiteSpace(*end))
         ++end;
     if (*end)
         return false;

@@ -7,7 +7,7 @@
 // dialog units, and style. A static with SS_ICON shows the icon resource
 // nIconId instead of a text. pszAccessibleName is what a screen reader
 // speaks for a control that no label precedes in template order (see
-// DialogWindow), or for an icon.
+// ControlFactory), or for an icon.
 struct DialogItemTemplate
 {
     const char* pszClass;

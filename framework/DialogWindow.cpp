@@ -6,23 +6,16 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QEventLoop>
-#include <QFontMetrics>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QShortcut>
-#include <QStyle>
 #include <QWindow>
 
+#include "framework/ControlFactory.h"
 #include "framework/Dialog.h"
-#include "framework/EditValidator.h"
-#include "framework/FrameworkIcon.h"
-#include "framework/ListBoxWidget.h"
+#include "framework/DialogFont.h"
+#include "framework/DialogLayout.h"
 #include "framework/Menu.h"
 #include "framework/TextCodec.h"
-#include "framework/WidgetBinding.h"
 #include "framework/WindowStyles.h"
 
 namespace {
@@ -36,88 +29,10 @@ std::vector<DialogWindow*>& OpenWindows()
     return windows;
 }
 
-bool IsClass(const DialogItemTemplate& item, const char* pszClass)
-{
-    return qstricmp(item.pszClass, pszClass) == 0;
-}
-
 // Whether the style dwStyle holds every bit of dwFlag.
 bool StyleHas(DWORD dwStyle, DWORD dwFlag)
 {
     return (dwStyle & dwFlag) == dwFlag;
-}
-
-// The old platform's dialog font, which followed the user's settings.
-bool IsSystemDialogFont(const char* pszName)
-{
-    for (const char* pszSystem : {"MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2"}) {
-        if (qstricmp(pszName, pszSystem) == 0)
-            return true;
-    }
-    return false;
-}
-
-// A text as a control shows it: "&&" is one '&', a single '&' marks the
-// mnemonic and is not drawn.
-QString ShownText(const QString& text, bool bMnemonic)
-{
-    if (!bMnemonic)
-        return text;
-    QString shown;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
-            ++i;
-        shown += text[i];
-    }
-    return shown;
-}
-
-// What a static text or a push button needs to show its whole text: the
-// width of its text on one line, and its height when wrapped to nWidth.
-struct TextNeed
-{
-    int nWidth = 0;
-    int nWrappedHeight = 0;
-};
-
-// The width text takes on one line as drawn, which can be a pixel or two
-// more than its advance; any less and a word-wrapped text breaks.
-int OneLineWidth(const QFont& font, const QString& text)
-{
-    constexpr int kUnbounded = 1 << 20;
-    return QFontMetrics(font).boundingRect(QRect(0, 0, kUnbounded, kUnbounded), 0, text).width();
-}
-
-TextNeed NeedOf(const QWidget* control, int nWidth)
-{
-    TextNeed need;
-    if (auto* button = qobject_cast<const QPushButton*>(control)) {
-        // The frame and half the style's margin on either side.
-        const QStyle* style = button->style();
-        const int nInset = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button)
-            + (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) + 1) / 2;
-        need.nWidth = OneLineWidth(button->font(), ShownText(button->text(), true)) + 2 * nInset;
-    } else if (auto* label = qobject_cast<const QLabel*>(control); label && !label->text().isEmpty()) {
-        const QString text = ShownText(label->text(), label->buddy() != nullptr);
-        const int nInset = label->frameWidth();
-        need.nWidth = OneLineWidth(label->font(), text) + 2 * nInset;
-        const QRect wrapped
-            = QFontMetrics(label->font())
-                  .boundingRect(QRect(0, 0, std::max(1, nWidth - 2 * nInset), 1 << 20), Qt::TextWordWrap, text);
-        need.nWrappedHeight = wrapped.height() + 2 * nInset;
-    }
-    return need;
-}
-
-bool IsTextLabel(const DialogItemTemplate& item)
-{
-    return IsClass(item, "STATIC") && (item.dwStyle & SS_TYPEMASK) != SS_ICON;
-}
-
-// A label's text as spoken: "&Name" is read "Name", "&&" is one '&'.
-QString WithoutMnemonic(const DialogItemTemplate& label)
-{
-    return ShownText(TextCodec::ToQString(label.pszText), !StyleHas(label.dwStyle, SS_NOPREFIX));
 }
 
 }   // namespace
@@ -128,16 +43,9 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
     , m_template(dialogTemplate)
 {
     OpenWindows().push_back(this);
-    setFont(TemplateFont(dialogTemplate));
+    setFont(DialogFont::ForTemplate(dialogTemplate));
     ApplyWindowStyle(dialogTemplate, pOwner);
-    for (const DialogItemTemplate& item : dialogTemplate.items) {
-        QWidget* control = CreateControl(item);
-        WidgetBinding::SetControlId(control, item.nId);
-        ApplyCommonStyle(control, item);
-        m_controls.push_back(control);
-    }
-    SetMnemonicBuddies(dialogTemplate);
-    SetAccessibleNames(dialogTemplate);
+    m_controls = ControlFactory::Create(dialogTemplate, this, [this](int nId, UINT nCode) { SendCommand(nId, nCode); });
     ApplyLayout();
     AddWindowShortcuts();
 }
@@ -174,72 +82,9 @@ int DialogWindow::Run()
 
 void DialogWindow::ApplyLayout()
 {
-    m_units = UnitsFittingEveryText();
-    setFixedSize(m_units.ToPixelsX(m_template.cx), m_units.ToPixelsY(m_template.cy));
-    for (size_t i = 0; i < m_controls.size(); ++i) {
-        const DialogItemTemplate& item = m_template.items[i];
-        QRect place = m_units.ToPixels(item.x, item.y, item.cx, item.cy);
-        // An icon static takes the size of its icon.
-        const QSize iconSize = m_controls[i]->property("dialstackIconSize").toSize();
-        if (iconSize.isValid())
-            place.setSize(iconSize);
-        // A static text is left-aligned: where the desktop font runs wider
-        // than the template foresaw, it runs on into the free room to its
-        // right rather than being cut.
-        if (qobject_cast<QLabel*>(m_controls[i])) {
-            const int nNeeded = std::min(NeedOf(m_controls[i], place.width()).nWidth, RoomForText(i, m_units));
-            place.setWidth(std::max(place.width(), nNeeded));
-        }
-        m_controls[i]->setGeometry(place);
-    }
-}
-
-DialogUnits DialogWindow::UnitsFittingEveryText() const
-{
-    // Dialog units follow the font's average character; a font whose words
-    // run wider than its average widens them until every text fits.
-    DialogUnits units(font());
-    const int nWidest = 2 * units.BaseX();
-    while (!TextsFit(units) && units.BaseX() < nWidest)
-        units = DialogUnits(units.BaseX() + 1, units.BaseY());
-    return units;
-}
-
-bool DialogWindow::TextsFit(const DialogUnits& units) const
-{
-    const QFontMetrics metrics(font());
-    for (size_t i = 0; i < m_controls.size(); ++i) {
-        const DialogItemTemplate& item = m_template.items[i];
-        if (m_controls[i]->isHidden())
-            continue;
-        const QRect place = units.ToPixels(item.x, item.y, item.cx, item.cy);
-        const TextNeed need = NeedOf(m_controls[i], place.width());
-        const bool bOneLine = place.height() < 2 * metrics.height();
-        if (bOneLine && need.nWidth > RoomForText(i, units))
-            return false;
-        if (!bOneLine && need.nWrappedHeight > place.height())
-            return false;
-    }
-    return true;
-}
-
-int DialogWindow::RoomForText(size_t nControl, const DialogUnits& units) const
-{
-    const DialogItemTemplate& item = m_template.items[nControl];
-    const QRect place = units.ToPixels(item.x, item.y, item.cx, item.cy);
-    if (!qobject_cast<QLabel*>(m_controls[nControl]))
-        return place.width();
-    // Up to one dialog unit before the next control on its line, or before
-    // the dialog's edge.
-    int nRight = units.ToPixelsX(m_template.cx - 1);
-    for (size_t j = 0; j < m_controls.size(); ++j) {
-        const DialogItemTemplate& other = m_template.items[j];
-        const QRect otherPlace = units.ToPixels(other.x, other.y, other.cx, other.cy);
-        const bool bSameLine = otherPlace.top() <= place.bottom() && otherPlace.bottom() >= place.top();
-        if (j != nControl && !m_controls[j]->isHidden() && bSameLine && otherPlace.left() > place.right())
-            nRight = std::min(nRight, otherPlace.left() - units.ToPixelsX(1));
-    }
-    return std::max(place.width(), nRight - place.left());
+    const DialogLayout layout(m_template, m_controls, font());
+    m_units = layout.FittingUnits();
+    setFixedSize(layout.Place(m_units));
 }
 
 void DialogWindow::AddWindowShortcuts()
@@ -263,28 +108,6 @@ void DialogWindow::AddWindowShortcuts()
     }
 }
 
-QFont DialogWindow::TemplateFont(const DialogTemplate& dialogTemplate)
-{
-    const int nPointSize = dialogTemplate.nPointSize > 0 ? dialogTemplate.nPointSize : 8;
-    if (IsSystemDialogFont(dialogTemplate.pszFontName)) {
-        // The desktop's interface font, family and size; a template asking
-        // for more or less than the 8 points of the old dialog font gets it
-        // in proportion.
-        QFont desktopFont = QApplication::font();
-        if (nPointSize != 8 && desktopFont.pointSizeF() > 0)
-            desktopFont.setPointSizeF(desktopFont.pointSizeF() * nPointSize / 8);
-        else if (nPointSize != 8)
-            desktopFont.setPixelSize(desktopFont.pixelSize() * nPointSize / 8);
-        return desktopFont;
-    }
-    // Any other font as named; font matching falls back to the desktop's
-    // sans-serif family, the hint making sure it is a sans one.
-    QFont templateFont(QString::fromLatin1(dialogTemplate.pszFontName));
-    templateFont.setStyleHint(QFont::SansSerif);
-    templateFont.setPointSize(nPointSize);
-    return templateFont;
-}
-
 void DialogWindow::ApplyWindowStyle(const DialogTemplate& dialogTemplate, QWidget* pOwner)
 {
     m_bSystemMenu = StyleHas(dialogTemplate.dwStyle, WS_SYSMENU);
@@ -303,109 +126,6 @@ void DialogWindow::ApplyWindowStyle(const DialogTemplate& dialogTemplate, QWidge
     if (ownerWindow && ownerWindow->windowHandle()) {
         create();
         windowHandle()->setTransientParent(ownerWindow->windowHandle());
-    }
-}
-
-QWidget* DialogWindow::CreateControl(const DialogItemTemplate& item)
-{
-    if (IsClass(item, "BUTTON"))
-        return CreateButton(item);
-    if (IsClass(item, "EDIT"))
-        return CreateEdit(item);
-    if (IsClass(item, "LISTBOX"))
-        return CreateListBox(item);
-    return CreateStatic(item);
-}
-
-QWidget* DialogWindow::CreateButton(const DialogItemTemplate& item)
-{
-    auto* button = new QPushButton(TextCodec::ToQString(item.pszText), this);
-    // Every push button becomes the default while it has the focus, as the
-    // dialog manager does; the template's default button otherwise.
-    button->setAutoDefault(true);
-    button->setDefault((item.dwStyle & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
-    const int nId = item.nId;
-    connect(button, &QPushButton::clicked, this, [this, nId] { SendCommand(nId, BN_CLICKED); });
-    return button;
-}
-
-QWidget* DialogWindow::CreateEdit(const DialogItemTemplate& item)
-{
-    auto* edit = new QLineEdit(this);
-    edit->setValidator(new EditValidator(edit));
-    edit->setFrame(StyleHas(item.dwStyle, WS_BORDER));
-    EditValidator::SetText(edit, TextCodec::ToQString(item.pszText));
-    return edit;
-}
-
-QWidget* DialogWindow::CreateListBox(const DialogItemTemplate& item)
-{
-    const int nId = item.nId;
-    ListBoxWidget::Notify notify;
-    if (StyleHas(item.dwStyle, LBS_NOTIFY))
-        notify = [this, nId](UINT nCode) { SendCommand(nId, nCode); };
-    auto* list = new ListBoxWidget(this, notify);
-    list->setFrameShape(StyleHas(item.dwStyle, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
-    list->setVerticalScrollBarPolicy(
-        StyleHas(item.dwStyle, WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    return list;
-}
-
-QWidget* DialogWindow::CreateStatic(const DialogItemTemplate& item)
-{
-    auto* label = new QLabel(this);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if ((item.dwStyle & SS_TYPEMASK) == SS_ICON) {
-        // An icon static takes the size of its icon.
-        if (FrameworkIcon* icon = FrameworkIcon::Load(item.nIconId)) {
-            label->setPixmap(QPixmap::fromImage(icon->image));
-            label->setProperty("dialstackIconSize", icon->image.size());
-        }
-        return label;
-    }
-    label->setWordWrap(true);
-    label->setText(TextCodec::ToQString(item.pszText));
-    if (StyleHas(item.dwStyle, SS_SUNKEN) || StyleHas(item.dwStyle, WS_BORDER))
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    return label;
-}
-
-void DialogWindow::ApplyCommonStyle(QWidget* pControl, const DialogItemTemplate& item)
-{
-    if (qobject_cast<QLabel*>(pControl))
-        pControl->setFocusPolicy(Qt::NoFocus);
-    else
-        pControl->setFocusPolicy(StyleHas(item.dwStyle, WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
-    pControl->setEnabled(!StyleHas(item.dwStyle, WS_DISABLED));
-    pControl->setHidden(!StyleHas(item.dwStyle, WS_VISIBLE));
-}
-
-void DialogWindow::SetMnemonicBuddies(const DialogTemplate& dialogTemplate)
-{
-    // A static's mnemonic moves the focus to the control after it; with
-    // SS_NOPREFIX the static shows '&' as it is.
-    for (size_t i = 0; i + 1 < m_controls.size(); ++i) {
-        const DialogItemTemplate& item = dialogTemplate.items[i];
-        auto* label = qobject_cast<QLabel*>(m_controls[i]);
-        if (label && !StyleHas(item.dwStyle, SS_NOPREFIX) && label->text().contains(QLatin1Char('&')))
-            label->setBuddy(m_controls[i + 1]);
-    }
-}
-
-void DialogWindow::SetAccessibleNames(const DialogTemplate& dialogTemplate)
-{
-    // Buttons and labels speak their own text. Any other visible control is
-    // named by the label just before it in template order, the order a
-    // screen reader walks the dialog; the template names those that no
-    // label precedes.
-    for (size_t i = 0; i < m_controls.size(); ++i) {
-        const DialogItemTemplate& item = dialogTemplate.items[i];
-        if (item.pszAccessibleName)
-            m_controls[i]->setAccessibleName(TextCodec::ToQString(item.pszAccessibleName));
-        else if (i > 0 && !IsClass(item, "BUTTON") && !IsClass(item, "STATIC") && StyleHas(item.dwStyle, WS_VISIBLE)
-            && IsTextLabel(dialogTemplate.items[i - 1]))
-            m_controls[i]->setAccessibleName(WithoutMnemonic(dialogTemplate.items[i - 1]));
     }
 }
 
@@ -452,8 +172,8 @@ bool DialogWindow::event(QEvent* pEvent)
 {
     const bool bHandled = QDialog::event(pEvent);
     // The desktop's font changed: the dialog units change with it.
-    if (pEvent->type() == QEvent::ApplicationFontChange && IsSystemDialogFont(m_template.pszFontName)) {
-        setFont(TemplateFont(m_template));
+    if (pEvent->type() == QEvent::ApplicationFontChange && DialogFont::FollowsDesktop(m_template.pszFontName)) {
+        setFont(DialogFont::ForTemplate(m_template));
         ApplyLayout();
     }
     return bHandled;

@@ -11,11 +11,11 @@
 class CDialog;
 struct Message;
 
-// The Qt dialog behind a CDialog, built from its template: every control at
-// its place in dialog units of the template's font, in template order (so
-// tab order), with its id, text and styles. Clicks, list notifications,
-// Escape, the close box, Alt+F4, F1, the window menu and painting all reach
-// the CDialog as messages through its map.
+// The Qt dialog behind a CDialog, built from its template: its controls
+// made by ControlFactory and placed by DialogLayout in the template's font
+// (DialogFont), its window flags from the template's styles. Clicks, list
+// notifications, Escape, the close box, Alt+F4, F1, the window menu and
+// painting all reach the CDialog as messages through its map.
 //
 // A dialog with an owner is a dialog for the window manager too: it stays
 // above its owner and blocks it (and only it) while it runs. A dialog without
@@ -54,20 +54,8 @@ protected:
     void paintEvent(QPaintEvent* pEvent) override;
 
 private:
-    static QFont TemplateFont(const DialogTemplate& dialogTemplate);
     void ApplyWindowStyle(const DialogTemplate& dialogTemplate, QWidget* pOwner);
     void ApplyLayout();
-    DialogUnits UnitsFittingEveryText() const;
-    bool TextsFit(const DialogUnits& units) const;
-    int RoomForText(size_t nControl, const DialogUnits& units) const;
-    QWidget* CreateControl(const DialogItemTemplate& item);
-    QWidget* CreateButton(const DialogItemTemplate& item);
-    QWidget* CreateEdit(const DialogItemTemplate& item);
-    QWidget* CreateListBox(const DialogItemTemplate& item);
-    QWidget* CreateStatic(const DialogItemTemplate& item);
-    void ApplyCommonStyle(QWidget* pControl, const DialogItemTemplate& item);
-    void SetMnemonicBuddies(const DialogTemplate& dialogTemplate);
-    void SetAccessibleNames(const DialogTemplate& dialogTemplate);
     void AddWindowShortcuts();
     void Send(const Message& msg);
     void SendCommand(int nId, UINT nCode);

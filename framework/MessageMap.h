@@ -72,13 +72,14 @@ template <class T> struct MessageEntry
 };
 
 // Entry makers, one per kind of message the program handles.
-template <class T> MessageEntry<T> OnCommandEntry(UINT nId, void (T::*pfn)())
-{
-    return {WM_COMMAND, BN_CLICKED, nId, pfn};
-}
 template <class T> MessageEntry<T> OnBnClickedEntry(UINT nId, void (T::*pfn)())
 {
     return {WM_COMMAND, BN_CLICKED, nId, pfn};
+}
+// A command (a menu item, the Help button) arrives as a button's click.
+template <class T> MessageEntry<T> OnCommandEntry(UINT nId, void (T::*pfn)())
+{
+    return OnBnClickedEntry(nId, pfn);
 }
 template <class T> MessageEntry<T> OnLbnSelChangeEntry(UINT nId, void (T::*pfn)())
 {

@@ -5,7 +5,7 @@
 
 #include <QList>
 
-#include "base/Windows1252.h"
+#include "base/Windows1252Map.h"
 
 QString TextCodec::ToQString(const CString& text)
 {
@@ -13,7 +13,7 @@ QString TextCodec::ToQString(const CString& text)
     QString result(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar* out = result.data();
     for (char byte : bytes)
-        *out++ = QChar(CWindows1252::ToUnicode(static_cast<unsigned char>(byte)));
+        *out++ = QChar(CWindows1252Map::ToUnicode(static_cast<unsigned char>(byte)));
     return result;
 }
 
@@ -27,7 +27,7 @@ CString TextCodec::FromQString(const QString& text)
     std::string bytes;
     bytes.reserve(static_cast<size_t>(text.size()));
     for (char32_t ch : text.toUcs4()) {
-        const int byte = CWindows1252::FromUnicode(ch);
+        const int byte = CWindows1252Map::FromUnicode(ch);
         bytes += byte < 0 ? '?' : static_cast<char>(byte);
     }
     return CString(std::move(bytes));
@@ -35,5 +35,5 @@ CString TextCodec::FromQString(const QString& text)
 
 bool TextCodec::CanHold(char32_t ch)
 {
-    return CWindows1252::FromUnicode(ch) >= 0;
+    return CWindows1252Map::FromUnicode(ch) >= 0;
 }

@@ -5,7 +5,7 @@
 #include "base/CString.h"
 
 // The one place where text crosses between the program's CString bytes
-// (Windows-1252, see base/Windows1252.h) and Qt's Unicode strings. Each of
+// (Windows-1252, see base/Windows1252Map.h) and Qt's Unicode strings. Each of
 // the 256 byte values is one character and comes back as the same byte.
 class TextCodec
 {

@@ -1,5 +1,6 @@
 #include "framework/WidgetBinding.h"
 
+#include <QSize>
 #include <QVariant>
 #include <QWidget>
 
@@ -7,6 +8,7 @@ namespace {
 
 constexpr const char* kIdProperty = "dialstackControlId";
 constexpr const char* kWndProperty = "dialstackWnd";
+constexpr const char* kIconSizeProperty = "dialstackIconSize";
 
 }   // namespace
 
@@ -28,6 +30,16 @@ void WidgetBinding::SetWnd(QWidget* pWidget, CWnd* pWnd)
 CWnd* WidgetBinding::Wnd(const QWidget* pWidget)
 {
     return pWidget ? static_cast<CWnd*>(pWidget->property(kWndProperty).value<void*>()) : nullptr;
+}
+
+void WidgetBinding::SetIconSize(QWidget* pWidget, const QSize& size)
+{
+    pWidget->setProperty(kIconSizeProperty, size);
+}
+
+QSize WidgetBinding::IconSize(const QWidget* pWidget)
+{
+    return pWidget->property(kIconSizeProperty).toSize();
 }
 
 QWidget* WidgetBinding::FindControl(const QWidget* pParent, int nId)

@@ -1,10 +1,12 @@
 #pragma once
 
+class QSize;
 class QWidget;
 class CWnd;
 
 // What the framework remembers on a Qt widget: the control id it was given
-// by its template and the CWnd attached to it.
+// by its template, the CWnd attached to it, and the size of the icon an
+// icon static shows.
 class WidgetBinding
 {
 public:
@@ -14,6 +16,10 @@ public:
 
     static void SetWnd(QWidget* pWidget, CWnd* pWnd);
     static CWnd* Wnd(const QWidget* pWidget);
+
+    static void SetIconSize(QWidget* pWidget, const QSize& size);
+    // The icon's size, invalid for a widget that shows no icon.
+    static QSize IconSize(const QWidget* pWidget);
 
     // The direct child of pParent with control id nId, or nullptr.
     static QWidget* FindControl(const QWidget* pParent, int nId);

@@ -51,13 +51,20 @@ void RequireSameReadingInPieces(const std::string& input)
 {
     CDirectoryReader whole(input);
     size_t nGiven = 0;
-    CDirectoryReader pieces([&](char* pBuffer, size_t nRoom) {
-        // 1 to 7 bytes at a time, varied by the position.
-        const size_t n = std::min({nRoom, input.size() - nGiven, 1 + nGiven % 7});
-        std::copy_n(input.data() + nGiven, n, pBuffer);
-        nGiven += n;
-        return n;
-    });
+    // A small chunk: a reader's buffer is at least a chunk, and one of the
+    // size a file is read with would be made and cleared for every input.
+    // A field longer than the chunk also makes the buffer grow, which is
+    // worth trying as often as possible.
+    constexpr size_t kChunkSize = 64;
+    CDirectoryReader pieces(
+        [&](char* pBuffer, size_t nRoom) {
+            // 1 to 7 bytes at a time, varied by the position.
+            const size_t n = std::min({nRoom, input.size() - nGiven, 1 + nGiven % 7});
+            std::copy_n(input.data() + nGiven, n, pBuffer);
+            nGiven += n;
+            return n;
+        },
+        kChunkSize);
     Require(Transcript(whole) == Transcript(pieces), "reading in pieces differs from reading at once");
 }
 

@@ -13,7 +13,7 @@ cxx=${FUZZ_CXX:-clang++}
 
 # The record list and the directory file's reader and writer, without the
 # parts that touch the disk.
-data_sources=("$root"/data/{RecordList,RecordNodePool,DirectoryReader,DirectoryWriter}.cpp "$root"/base/{CString,Windows1252}.cpp)
+data_sources=("$root"/data/{RecordList,RecordNodePool,DirectoryReader,DirectoryWriter}.cpp "$root"/base/{CString,Windows1252Map}.cpp)
 
 mkdir -p "$build/corpus"
 "$cxx" -std=c++17 -O1 -g -Wall -Wextra -Werror \
@@ -24,9 +24,13 @@ mkdir -p "$build/corpus"
 
 # Small directory files seed the corpus, the two-record directory of the
 # tests among them; what the fuzzer adds stays in the build directory.
+# Inputs are a few kilobytes at most, so reading one takes microseconds and
+# little memory: an input that takes seconds, a single allocation of 64 MB,
+# or a process grown past 1 GB (ASan's own bookkeeping included) is a path
+# whose time or memory grows faster than its input, and fails the run.
 cp "$root/fuzz/seeds/"* "$root/tests/data/two-records.dat" "$build/corpus/"
 "$build/directory_file_fuzzer" \
-  -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+  -max_total_time="$seconds" -timeout=2 -rss_limit_mb=1024 -malloc_limit_mb=64 -print_final_stats=1 \
   -artifact_prefix="$build/" "$build/corpus"
 
 # The contact file readers use QtCore for character sets beyond UTF-8 and

@@ -1,27 +1,40 @@
 #include "printer/PrinterPort.h"
 
 #include <cstring>
+#include <string>
 
 #include <cups/cups.h>
 
-#include "printer/Windows1252.h"
+#include "printer/Windows1252ToUtf8.h"
 
 namespace {
 
-const char kNoDefaultPrinter[] = "No default printer is configured. Choose one in the system's printer "
-                                 "settings or with \"lpoptions -d PRINTER\".";
-const char kServiceNotRunning[] = "The print service (CUPS) is not running.";
-const char kDefaultMissingPrefix[] = "The default printer is not available: ";
+const char kNoDefaultPrinter[] = "no default printer is configured; choose one in the system's printer "
+                                 "settings or with \"lpoptions -d PRINTER\"";
+const char kServiceNotRunning[] = "the print service (CUPS) is not running";
+const char kDefaultMissingPrefix[] = "the default printer is not available: ";
 // What libcups says when nothing at all names a default destination; any
 // other reason means a default is named (LPDEST, PRINTER, lpoptions) but
 // cannot be used, and libcups' own words say which setting is wrong.
 const char kCupsNoDefault[] = "No default destination.";
-const char kRefusedPrefix[] = "The printer refused the job: ";
-const char kNotSentPrefix[] = "The job could not be sent to the printer: ";
+const char kRefusedPrefix[] = "the printer refused the job: ";
+const char kNotSentPrefix[] = "the job could not be sent to the printer: ";
 
 // How the scheduler describes a queue without a driver, which hands every
 // job to the device untouched.
 const char kRawQueueModel[] = "Local Raw Printer";
+
+// The printer's reasons are clauses the caller frames, like the data
+// layer's: CUPS's own sentences lose their capital and final full stop.
+CString AsClause(const char* pszCupsText)
+{
+    std::string text = pszCupsText ? pszCupsText : "";
+    if (!text.empty() && text.back() == '.')
+        text.pop_back();
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z' && !(text.size() > 1 && text[1] >= 'A' && text[1] <= 'Z'))
+        text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return CString(text);
+}
 
 // libcups reports "not running" as service-unavailable with no destinations
 // at all; any other outcome means the service answered.
@@ -36,12 +49,12 @@ bool PrintServiceIsDown()
 
 CString DefaultLookupFailure()
 {
-    CString strReason = cupsLastErrorString();
+    const CString strCupsText = cupsLastErrorString();
     if (PrintServiceIsDown())
         return kServiceNotRunning;
-    if (strReason == kCupsNoDefault)
+    if (strCupsText == kCupsNoDefault)
         return kNoDefaultPrinter;
-    return kDefaultMissingPrefix + strReason;
+    return kDefaultMissingPrefix + AsClause(strCupsText);
 }
 
 bool IsIppSuccess(ipp_status_t status)
@@ -147,7 +160,7 @@ BOOL CPrinterPort::Submit()
     const char* pszTitle = m_strTitle.IsEmpty() ? nullptr : m_strTitle.GetString();
     int nJobId = cupsCreateJob(CUPS_HTTP_DEFAULT, dest.Name(), pszTitle, 0, nullptr);
     if (nJobId == 0)
-        return Fail(kRefusedPrefix + CString(cupsLastErrorString()));
+        return Fail(kRefusedPrefix + AsClause(cupsLastErrorString()));
 
     http_status_t sendStatus = cupsStartDocument(CUPS_HTTP_DEFAULT, dest.Name(), nJobId, pszTitle, CUPS_FORMAT_TEXT, 1);
     if (sendStatus == HTTP_STATUS_CONTINUE && !document.empty())
@@ -159,7 +172,7 @@ BOOL CPrinterPort::Submit()
 
     // Keep the reason before cancelling, which sets its own status.
     CString strReason = kNotSentPrefix;
-    strReason += sendStatus != HTTP_STATUS_CONTINUE ? httpStatus(sendStatus) : cupsLastErrorString();
+    strReason += AsClause(sendStatus != HTTP_STATUS_CONTINUE ? httpStatus(sendStatus) : cupsLastErrorString());
     cupsCancelJob2(CUPS_HTTP_DEFAULT, dest.Name(), nJobId, 0);
     return Fail(strReason);
 }

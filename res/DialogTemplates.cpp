@@ -1,5 +1,6 @@
 #include "res/DialogTemplates.h"
 
+#include "framework/DialogFont.h"
 #include "framework/WindowStyles.h"
 #include "res/resource.h"
 
@@ -14,7 +15,8 @@ constexpr DWORD kList = kChild | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIF
 
 DialogTemplate AboutBox()
 {
-    return {IDD_ABOUT_BOX, 0x80C800C0, 0, 0, 0, 251, 119, "About Quillaven Dialstack", "MS Sans Serif", 8,
+    return {IDD_ABOUT_BOX, 0x80C800C0, 0, 0, 0, 251, 119, "About Quillaven Dialstack", DialogFont::kClassicName,
+        DialogFont::kClassicPointSize,
         {
             {"STATIC", IDC_STATIC, "", 11, 17, 21, 20, 0x50000003, IDI_MAIN, "Dialstack icon"},
             {"STATIC", IDC_STATIC, "Quillaven Dialstack Version 2.0", 40, 10, 119, 8, 0x50020080},
@@ -31,7 +33,7 @@ DialogTemplate AboutBox()
 DialogTemplate MainWindow()
 {
     return {IDD_MAIN, DS_MODALFRAME | DS_3DLOOK | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU,
-        WS_EX_APPWINDOW, 0, 0, 308, 191, "Quillaven Dialstack", "MS Sans Serif", 8,
+        WS_EX_APPWINDOW, 0, 0, 308, 191, "Quillaven Dialstack", DialogFont::kClassicName, DialogFont::kClassicPointSize,
         {
             {"BUTTON", IDC_ADD_NAME, "Add Name", 5, 5, 55, 15, kPushButton},
             {"BUTTON", IDC_SAVE_NOW, "Save Now", 5, 20, 55, 15, kPushButton},
@@ -63,7 +65,7 @@ DialogTemplate EntryDialog(UINT nId, const char* pszCaption, DWORD dwSysMenu)
     const char* const kEmail = "Email Address";
     const char* const kMisc = "Misc.";
     DialogTemplate t{nId, DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | dwSysMenu, 0, 0, 0, 317, 111, pszCaption,
-        "MS Sans Serif", 8,
+        DialogFont::kClassicName, DialogFont::kClassicPointSize,
         {
             {"EDIT", IDC_NAME, "", 60, 5, 190, 14, kEntry, 0, kName},
             {"EDIT", IDC_PHONE, "", 60, 25, 190, 15, kEntry, 0, kPhone},

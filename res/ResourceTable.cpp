@@ -123,7 +123,7 @@ const CResourceProvider& ResourceTable::Provider()
     return resources;
 }
 
-void ResourceTable::HandTo(CWinApp& app)
+void ResourceTable::ConfigureApplication(CWinApp& app)
 {
     app.m_pResources = &Provider();
     app.m_nIconId = IDI_MAIN;

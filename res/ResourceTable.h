@@ -33,5 +33,5 @@ public:
     // Hands the application object what the framework needs of the
     // program: the resources, the window icon, the version, the help page
     // with its title, and the characters edit boxes refuse.
-    static void HandTo(CWinApp& app);
+    static void ConfigureApplication(CWinApp& app);
 };

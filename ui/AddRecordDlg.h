@@ -1,20 +1,10 @@
 #pragma once
 
-#include "framework/Dialog.h"
+#include "ui/RecordEntryDlg.h"
 
-// "Add Record": five empty boxes; OK only with a name that is not blank.
-class CAddRecordDlg : public CDialog
+// "Add Record": five empty boxes for a new record.
+class CAddRecordDlg : public CRecordEntryDlg
 {
 public:
     explicit CAddRecordDlg(CWnd* pParent = nullptr);
-
-    CString m_strEmail;
-    CString m_strMisc;
-    CString m_strName;
-    CString m_strPager;
-    CString m_strPhone;
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-    void OnOK() override;
 };

@@ -1,6 +1,8 @@
 #include "ui/DirectoryDlg.h"
 
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "data/DirectoryFormat.h"
 #include "ui/AboutDlg.h"
@@ -16,6 +18,24 @@
 namespace {
 
 using DirectoryFormat::kDirectoryFileName;
+
+// The rows of the detail list, top to bottom: the label shown beside each
+// row (and spoken with it), the field it shows, and the entry box that a
+// double-click on it focuses in "Edit Item".
+struct DetailRow
+{
+    const char* pszLabel;
+    CString CRecordFields::*pField;
+    int nEditBoxId;
+};
+
+constexpr DetailRow kDetailRows[] = {
+    {"Phone", &CRecordFields::strPhone, IDC_PHONE},
+    {"Pager", &CRecordFields::strPager, IDC_PAGER},
+    {"Email", &CRecordFields::strEmail, IDC_EMAIL},
+    {"Misc.", &CRecordFields::strMisc, IDC_MISC},
+};
+constexpr int kDetailRowCount = static_cast<int>(std::size(kDetailRows));
 
 // A reason as a sentence of a message: never empty, ending in a full stop.
 std::string AsSentence(std::string reason)
@@ -91,9 +111,11 @@ BOOL CDirectoryDlg::OnInitDialog()
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
-    // Read to a screen reader with their labels ("Phone: 555 0100"), in the
-    // order ShowDetails fills them.
-    m_detailList.SetRowLabels({"Phone", "Pager", "Email", "Misc."});
+    // Read to a screen reader with their labels ("Phone: 555 0100").
+    std::vector<CString> labels;
+    for (const DetailRow& row : kDetailRows)
+        labels.emplace_back(row.pszLabel);
+    m_detailList.SetRowLabels(labels);
 
     LoadAndWarn();
     FillNameList();
@@ -108,13 +130,8 @@ void CDirectoryDlg::FillNameList()
     if (m_records.GetName().IsEmpty())
         return;   // the empty directory: nothing listed, nothing selected
 
-    for (int i = 0;; ++i) {
-        m_records.SeekTo(i);
-        m_nameList.InsertString(i, m_records.GetName());
-        if (m_records.IsAtLast())
-            break;
-    }
-    m_records.SeekTo(0);
+    int i = 0;
+    m_records.ForEachRecord([this, &i](const CRecordFields& record) { m_nameList.InsertString(i++, record.strName); });
     m_nameList.SetCurSel(0);
     ShowDetails();
 }
@@ -122,10 +139,9 @@ void CDirectoryDlg::FillNameList()
 void CDirectoryDlg::ShowDetails()
 {
     m_detailList.ResetContent();
-    m_detailList.InsertString(0, m_records.GetPhone());
-    m_detailList.InsertString(1, m_records.GetPager());
-    m_detailList.InsertString(2, m_records.GetEmail());
-    m_detailList.InsertString(3, m_records.GetMisc());
+    const CRecordFields record = m_records.GetFields();
+    for (int i = 0; i < kDetailRowCount; ++i)
+        m_detailList.InsertString(i, record.*kDetailRows[i].pField);
 }
 
 void CDirectoryDlg::RefillKeepingSelection()
@@ -175,8 +191,31 @@ void CDirectoryDlg::OnUndoChanges()
     FillNameList();
 }
 
+BOOL CDirectoryDlg::HoldDirectoryFile(CString& strWhy)
+{
+    // A folder that takes no lock file is given the hold without one: it
+    // takes no writer's new file either, and the window opens regardless.
+    strWhy.Empty();
+    return m_lock.IsHeld() || m_lock.TryAcquire(kDirectoryFileName, CDirectoryLock::Kind::Shared, strWhy);
+}
+
+void CDirectoryDlg::LockOrWarn()
+{
+    CString strWhy;
+    if (HoldDirectoryFile(strWhy))
+        return;
+    const std::string text
+        = std::string("While this window is open, Dialstack keeps command-line programs (dialstack-sync, "
+                      "dialstack-convert import) from changing the directory file \"")
+        + kDirectoryFileName + "\". It cannot do so now: " + AsSentence(strWhy.GetString())
+        + "\n\nThe directory shown may not hold that program's changes yet. When it has finished, choose Undo "
+          "Changes to load them before you change anything here.";
+    AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
+}
+
 void CDirectoryDlg::LoadAndWarn()
 {
+    LockOrWarn();
     m_records.Load();
     if (m_records.IsLoadComplete())
         return;
@@ -192,13 +231,18 @@ void CDirectoryDlg::LoadAndWarn()
 
 BOOL CDirectoryDlg::SaveOrExplain(LPCTSTR lpszConsequence)
 {
+    // Where a writer held the file when the window loaded it, the window
+    // takes its hold as soon as the writer is done; the changed-file
+    // question below protects what it wrote.
+    CString strWhy;
+    HoldDirectoryFile(strWhy);
     if (m_records.HasFileChanged() && !ConfirmReplacingChangedFile())
         return FALSE;
     if (m_records.Save()) {
         const CString strWarning = m_records.GetLastSaveWarning();
         if (!strWarning.IsEmpty()) {
-            const std::string text
-                = std::string("The directory was saved to \"") + kDirectoryFileName + "\". " + strWarning.GetString();
+            const std::string text = std::string("The directory was saved to \"") + kDirectoryFileName + "\"; "
+                + AsSentence(strWarning.GetString());
             AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
         }
         return TRUE;
@@ -253,6 +297,7 @@ HCURSOR CDirectoryDlg::OnQueryDragIcon()
 void CDirectoryDlg::OnDestroy()
 {
     WinHelp(0L, HELP_QUIT);
+    m_lock.Release();
     Default();
 }
 
@@ -261,26 +306,18 @@ void CDirectoryDlg::OnAddName()
     CAddRecordDlg dlg;
     if (dlg.DoModal() != IDOK)
         return;
-    m_records.Append(dlg.m_strName, dlg.m_strMisc, dlg.m_strPager, dlg.m_strPhone, dlg.m_strEmail);
+    m_records.Append(dlg.m_fields);
     FillNameList();
 }
 
 void CDirectoryDlg::OnEditName()
 {
     CEditItemDlg dlg;
-    dlg.m_strName = m_records.GetName();
-    dlg.m_strEmail = m_records.GetEmail();
-    dlg.m_strPhone = m_records.GetPhone();
-    dlg.m_strPager = m_records.GetPager();
-    dlg.m_strMisc = m_records.GetMisc();
+    dlg.m_fields = m_records.GetFields();
     dlg.m_nFocusId = m_nEditFocusId == -1 ? IDC_NAME : m_nEditFocusId;
 
     if (dlg.DoModal() == IDOK) {
-        m_records.SetName(dlg.m_strName);
-        m_records.SetMisc(dlg.m_strMisc);
-        m_records.SetPhone(dlg.m_strPhone);
-        m_records.SetPager(dlg.m_strPager);
-        m_records.SetEmail(dlg.m_strEmail);
+        m_records.SetFields(dlg.m_fields);
         RefillKeepingSelection();
     }
     m_nEditFocusId = -1;
@@ -294,13 +331,10 @@ void CDirectoryDlg::OnDblclkNameList()
 
 void CDirectoryDlg::OnDblclkDetailList()
 {
-    switch (m_detailList.GetCurSel()) {
-    case 0: m_nEditFocusId = IDC_PHONE; break;
-    case 1: m_nEditFocusId = IDC_PAGER; break;
-    case 2: m_nEditFocusId = IDC_EMAIL; break;
-    case 3: m_nEditFocusId = IDC_MISC; break;
-    default: break;   // no line: the name box, as for Edit Name
-    }
+    // No line selected: the name box, as for Edit Name.
+    const int nRow = m_detailList.GetCurSel();
+    if (nRow >= 0 && nRow < kDetailRowCount)
+        m_nEditFocusId = kDetailRows[nRow].nEditBoxId;
     OnEditName();
 }
 
@@ -310,24 +344,21 @@ void CDirectoryDlg::OnPrint()
     port << "\t\tQuillaven Dialstack\n";
     port << "\t\t\"No Frills\" Record Listing\n\n";
 
-    int i = 0;
-    do {
-        m_records.SeekTo(i);
-        port << '\t' << m_records.GetName() << '\n';
-        PrintLineUnlessEmpty(port, "\tPhone: ", m_records.GetPhone());
-        PrintLineUnlessEmpty(port, "\tPager: ", m_records.GetPager());
-        PrintLineUnlessEmpty(port, "\tEmail: ", m_records.GetEmail());
-        PrintLineUnlessEmpty(port, "\t\t", m_records.GetMisc());
+    m_records.ForEachRecord([&port](const CRecordFields& record) {
+        port << '\t' << record.strName << '\n';
+        PrintLineUnlessEmpty(port, "\tPhone: ", record.strPhone);
+        PrintLineUnlessEmpty(port, "\tPager: ", record.strPager);
+        PrintLineUnlessEmpty(port, "\tEmail: ", record.strEmail);
+        PrintLineUnlessEmpty(port, "\t\t", record.strMisc);
         port << '\n';
-        ++i;
-    } while (!m_records.IsAtLast());
+    });
     port << '\f';
 
     const BOOL bPrinted = port.Close();
     m_records.SeekTo(m_nameList.GetCurSel());
     if (!bPrinted) {
-        const std::string text = std::string("The directory could not be printed: ") + port.GetErrorText().GetString()
-            + "\n\nNothing in the directory has changed.";
+        const std::string text = std::string("The directory could not be printed: ")
+            + AsSentence(port.GetErrorText().GetString()) + "\n\nNothing in the directory has changed.";
         AfxMessageBox(text.c_str(), MB_OK, 0);
     }
 }

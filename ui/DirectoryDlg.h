@@ -2,6 +2,7 @@
 
 #include "framework/Dialog.h"
 #include "framework/ListBox.h"
+#include "data/DirectoryLock.h"
 #include "data/RecordList.h"
 
 // The main window: the name list in directory order, the selected record's
@@ -45,6 +46,12 @@ private:
     void ShowDetails();
     void RefillKeepingSelection();
 
+    // Takes the window's shared hold on the directory file unless it has it,
+    // so that no command-line writer changes the file while the window is
+    // open. FALSE, with the reason, while a writer holds the file.
+    BOOL HoldDirectoryFile(CString& strWhy);
+    // The same, telling the user when a writer is changing the file now.
+    void LockOrWarn();
     // Loads the directory file and, when it could not be read whole, says so
     // once, so that nobody overwrites a damaged file without knowing.
     void LoadAndWarn();
@@ -59,4 +66,6 @@ private:
     HICON m_hIcon;
     CRecordList m_records;
     int m_nEditFocusId;
+    // Held from the first load until the window closes.
+    CDirectoryLock m_lock;
 };

@@ -51,85 +51,126 @@ std::vector<std::string> DirectoryEntries()
     return names;
 }
 
-TEST(DirectoryFileSaveFailure, ReadOnlyDirectoryKeepsTheOldFile)
+// A scratch folder with a small tmpfs mounted in it as the working folder,
+// holding the old directory file. Mounting needs root with the right to
+// mount; without it the cases are skipped.
+class DirectoryFileSaveOnTmpfs : public ::testing::Test
 {
-    ScratchDirectory scratch;
-    MountedTmpfs tmpfs("size=1m");
-    if (!tmpfs.IsMounted())
-        GTEST_SKIP() << "cannot mount a tmpfs here (needs root with mount rights)";
-    WriteFileBytes(kFile, kOldBytes);
-    ASSERT_TRUE(tmpfs.MakeReadOnly());
+protected:
+    void SetUp() override
+    {
+        if (!m_tmpfs.IsMounted())
+            GTEST_SKIP() << "cannot mount a tmpfs here (needs root with mount rights)";
+        WriteFileBytes(kFile, kOldBytes);
+    }
+
+    ScratchDirectory m_scratch;
+    MountedTmpfs m_tmpfs{"size=64k"};
+};
+
+TEST_F(DirectoryFileSaveOnTmpfs, ReadOnlyDirectoryKeepsTheOldFile)
+{
+    ASSERT_TRUE(m_tmpfs.MakeReadOnly());
 
     CRecordList list;
     FillLarge(list, 1000);
     ExpectFailedSaveKeptOldFile(list);
+    EXPECT_EQ(std::string(list.GetLastSaveError()), "the disk is read-only");
 
     // A successful save afterwards clears the reason.
-    std::filesystem::current_path(scratch.Path());
+    std::filesystem::current_path(m_scratch.Path());
     EXPECT_EQ(list.Save(), 1);
     EXPECT_TRUE(list.GetLastSaveError().IsEmpty());
 }
 
-TEST(DirectoryFileSaveFailure, FullDiskKeepsTheOldFileAndLeavesNoDebris)
+TEST_F(DirectoryFileSaveOnTmpfs, FullDiskKeepsTheOldFileAndLeavesNoDebris)
 {
-    ScratchDirectory scratch;
-    MountedTmpfs tmpfs("size=64k");
-    if (!tmpfs.IsMounted())
-        GTEST_SKIP() << "cannot mount a tmpfs here (needs root with mount rights)";
-    WriteFileBytes(kFile, kOldBytes);
-
     CRecordList list;
     FillLarge(list, 300 * 1024);
     ExpectFailedSaveKeptOldFile(list);
     EXPECT_EQ(DirectoryEntries(), std::vector<std::string>{kFile});
 }
 
-// A small directory on a disk that is already full: its few bytes must not
-// wait in a buffer for a flush whose failure would go unseen.
-TEST(DirectoryFileSaveFailure, FullDiskWithASmallDirectoryKeepsTheOldFile)
+// Fills the working directory's file system until nFree bytes are left.
+void FillDiskLeaving(size_t nFree)
 {
-    ScratchDirectory scratch;
-    MountedTmpfs tmpfs("size=64k");
-    if (!tmpfs.IsMounted())
-        GTEST_SKIP() << "cannot mount a tmpfs here (needs root with mount rights)";
-    WriteFileBytes(kFile, kOldBytes);
-    {
-        std::FILE* filler = std::fopen("filler", "wb");
-        ASSERT_NE(filler, nullptr);
-        std::setvbuf(filler, nullptr, _IONBF, 0);
-        const std::string block(4096, 'f');
-        while (std::fwrite(block.data(), 1, block.size(), filler) == block.size()) { }
-        while (std::fputc('f', filler) != EOF) { }
-        std::fclose(filler);
-    }
-
-    CRecordList list;
-    list.Reset();
-    for (const char* name : {"Ann", "Bob", "Cy"})
-        AppendRecord(list, {name, "", "555", "", ""});
-    ExpectFailedSaveKeptOldFile(list);
+    const std::string page(4096, 'f');
+    std::FILE* filler = std::fopen("filler", "wb");
+    ASSERT_NE(filler, nullptr);
+    std::setvbuf(filler, nullptr, _IONBF, 0);
+    while (std::fwrite(page.data(), 1, page.size(), filler) == page.size()) { }
+    while (std::fputc('f', filler) != EOF) { }
+    std::fclose(filler);
+    const auto nSize = std::filesystem::file_size("filler");
+    std::filesystem::resize_file("filler", nSize > nFree ? nSize - nFree : 0);
 }
+
+TEST_F(DirectoryFileSaveOnTmpfs, FullDiskWithSmallDirectoriesKeepsTheOldFile)
+{
+    struct Row
+    {
+        const char* what;
+        size_t nRecordBytes;   // about the size of the new file
+        size_t nFree;
+    };
+    // A small directory's few bytes, on a disk already full or with less
+    // room than they need, must never wait in a buffer for a flush whose
+    // failure would go unseen.
+    const Row rows[] = {{"three records on a full disk", 3 * 220, 0}, {"12 KB with 8 KB left", 12 * 1024, 8 * 1024}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        std::filesystem::remove("filler");
+        FillDiskLeaving(row.nFree);
+
+        CRecordList list;
+        FillLarge(list, row.nRecordBytes);
+        ExpectFailedSaveKeptOldFile(list);
+        EXPECT_TRUE(list.IsOldFileIntact());
+    }
+}
+
+// Lowers the limit on the size of files this process writes for as long as
+// it lives; over the limit write() comes back short or fails with EFBIG,
+// and the signal it would also raise is ignored meanwhile.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t nBytes)
+    {
+        m_bSet = getrlimit(RLIMIT_FSIZE, &m_original) == 0;
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = m_original;
+        limited.rlim_cur = nBytes;
+        m_bSet = m_bSet && setrlimit(RLIMIT_FSIZE, &limited) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        if (m_bSet)
+            setrlimit(RLIMIT_FSIZE, &m_original);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+    bool IsSet() const { return m_bSet; }
+
+private:
+    rlimit m_original{};
+    void (*m_previousHandler)(int) = SIG_DFL;
+    bool m_bSet = false;
+};
 
 TEST(DirectoryFileSaveFailure, FileSizeLimitKeepsTheOldFile)
 {
     ScratchDirectory scratch;
     WriteFileBytes(kFile, kOldBytes);
-
-    // Over the limit write() comes back short or fails with EFBIG; the
-    // signal it would also raise is ignored for the test.
-    rlimit original{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &original), 0);
-    rlimit limited = original;
-    limited.rlim_cur = 4096;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-
     CRecordList list;
     FillLarge(list, 100 * 1024);
-    ExpectFailedSaveKeptOldFile(list);
-
-    setrlimit(RLIMIT_FSIZE, &original);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.IsSet());
+        ExpectFailedSaveKeptOldFile(list);
+    }
     EXPECT_EQ(DirectoryEntries(), std::vector<std::string>{kFile});
 }
 
@@ -157,46 +198,6 @@ TEST(DirectoryFileSavePermissions, ExistingFileKeepsItsModeAndANewOneFollowsTheU
 }   // namespace
 
 namespace {
-
-// Fills the working directory's file system until nFree bytes are left.
-void FillDiskLeaving(size_t nFree)
-{
-    const std::string page(4096, 'f');
-    std::FILE* filler = std::fopen("filler", "wb");
-    ASSERT_NE(filler, nullptr);
-    std::setvbuf(filler, nullptr, _IONBF, 0);
-    while (std::fwrite(page.data(), 1, page.size(), filler) == page.size()) { }
-    std::fclose(filler);
-    const auto nSize = std::filesystem::file_size("filler");
-    std::filesystem::resize_file("filler", nSize > nFree ? nSize - nFree : 0);
-}
-
-TEST(DirectoryFileSaveFailure, FullDiskWithSmallDirectoriesKeepsTheOldFile)
-{
-    struct Row
-    {
-        const char* what;
-        size_t nRecordBytes;   // about the size of the new file
-        size_t nFree;
-    };
-    // Qt's write buffer holds 16 KB: files smaller than that reached the
-    // disk only in commit(), which did not report the failure.
-    const Row rows[] = {{"three records on a full disk", 3 * 220, 0}, {"12 KB with 8 KB left", 12 * 1024, 8 * 1024}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        ScratchDirectory scratch;
-        MountedTmpfs tmpfs("size=64k");
-        if (!tmpfs.IsMounted())
-            GTEST_SKIP() << "cannot mount a tmpfs here (needs root with mount rights)";
-        WriteFileBytes(kFile, kOldBytes);
-        FillDiskLeaving(row.nFree);
-
-        CRecordList list;
-        FillLarge(list, row.nRecordBytes);
-        ExpectFailedSaveKeptOldFile(list);
-        EXPECT_TRUE(list.IsOldFileIntact());
-    }
-}
 
 TEST(DirectoryFileSaveTarget, ANamedPipeIsNeverReplacedDirectlyOrThroughALink)
 {

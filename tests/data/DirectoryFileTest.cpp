@@ -1,4 +1,7 @@
+#include <algorithm>
 #include <climits>
+#include <new>
+#include <stdexcept>
 #include <random>
 #include <string>
 #include <vector>
@@ -6,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "data/DirectoryReader.h"
 #include "tests/support/ScratchDirectory.h"
 #include "tests/support/TestRecord.h"
 #include "tests/support/TwoRecordDirectory.h"
@@ -260,6 +264,34 @@ TEST(DirectoryFileDamage, AFileCutAtAnyByteKeepsTheCompleteRecords)
         EXPECT_EQ(loaded.bComplete, nLength == kTwoRecordBytes.size());
         EXPECT_EQ(loaded.nLoadedRecords, nLength == kTwoRecordBytes.size() ? 2 : nLength >= nFirstRecordEnd ? 1 : 0);
         EXPECT_TRUE(loaded.bCursorOnTail);
+    }
+}
+
+// A field of 2 GiB or more is more than a CString holds (std::length_error),
+// and memory can run out (std::bad_alloc) part-way through any file: either
+// is a damaged file, never an exception out of Load.
+TEST(DirectoryFileDamage, WhatTheListCannotHoldEndsTheLoadLikeACut)
+{
+    const size_t nFirstRecordEnd = 37;
+    for (const bool bLengthError : {true, false}) {
+        SCOPED_TRACE(bLengthError ? "length error" : "out of memory");
+        bool bGiven = false;
+        CDirectoryReader reader([&](char* pBuffer, size_t nRoom) -> size_t {
+            if (bGiven) {
+                if (bLengthError)
+                    throw std::length_error("too long");
+                throw std::bad_alloc();
+            }
+            bGiven = true;
+            const size_t n = std::min(nRoom, nFirstRecordEnd + 3);
+            std::copy_n(kTwoRecordBytes.data(), n, pBuffer);
+            return n;
+        });
+        CRecordList list;
+        EXPECT_NO_THROW(list.LoadFrom(reader));
+        EXPECT_FALSE(list.IsLoadComplete());
+        EXPECT_EQ(WalkRecords(list), std::vector<TestRecord>{kTwoRecords[0]});
+        EXPECT_EQ(list.m_pCursor, list.m_pTail);
     }
 }
 

@@ -176,6 +176,40 @@ TEST_F(RecordListTest, SettersChangeOnlyTheCursorField)
     EXPECT_EQ(CursorRecord(list), (TestRecord{"N", "", "P", "E", "M"}));
 }
 
+// Opening a large directory walks SeekTo(0), SeekTo(1), ... and a click
+// moves between neighbours: each must cost a step, never a walk from the
+// far end.
+TEST_F(RecordListTest, SeekToWalksFromTheNearestOfHeadCursorAndTail)
+{
+    const int nRecords = 1000;
+    for (int i = 0; i < nRecords; ++i)
+        AppendRecord(list, {"n" + std::to_string(i), "", "", "", ""});
+    struct Walk
+    {
+        const char* what;
+        std::vector<int> positions;
+        unsigned long long nMaxSteps;
+    };
+    std::vector<int> forward(nRecords);
+    for (int i = 0; i < nRecords; ++i)
+        forward[static_cast<size_t>(i)] = i;
+    const Walk walks[] = {
+        {"every position in turn", forward, nRecords},
+        {"the last, then the one above it", {nRecords - 1, nRecords - 2}, 1},
+        {"near the head after the tail", {nRecords - 1, 3}, 3},
+        {"near the tail after the head", {0, nRecords - 4}, 3},
+    };
+    for (const Walk& walk : walks) {
+        SCOPED_TRACE(walk.what);
+        list.SeekTo(walk.positions.front());
+        const unsigned long long nBefore = list.GetStepCount();
+        for (size_t i = 1; i < walk.positions.size(); ++i)
+            list.SeekTo(walk.positions[i]);
+        EXPECT_LE(list.GetStepCount() - nBefore, walk.nMaxSteps);
+        EXPECT_EQ(list.GetName().Bytes(), "n" + std::to_string(walk.positions.back()));
+    }
+}
+
 // The list remembers the cursor's position and walks from the head, the
 // cursor or the tail, whichever is nearest; random operations checked
 // against a plain vector catch any slip in that bookkeeping. Appends come

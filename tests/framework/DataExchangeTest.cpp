@@ -133,6 +133,10 @@ TEST_F(DataExchangeTest, EditBoxesRefuseWhatWindows1252CannotHoldAndFlattenLines
     RunWhenModal([](QWidget* w) {
         Type(QString::fromUtf8("a✓b"));
         EXPECT_EQ(TextOf(w, IDC_T_TEXT), "ab");
+        // DEL is a control character like the others.
+        Type(QStringLiteral("\x7F"));
+        Paste(QStringLiteral("\x7F"));
+        EXPECT_EQ(TextOf(w, IDC_T_TEXT), "ab");
         Paste(QString::fromUtf8("\tc\nd\r\ne\x01"));
         EXPECT_EQ(TextOf(w, IDC_T_TEXT), "ab c d  e");
         PressKey(Qt::Key_Return);

@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/Dialog.h"
+#include "framework/ControlFactory.h"
+#include "framework/DialogLayout.h"
 #include "framework/DialogUnits.h"
 #include "framework/HelpWindow.h"
 #include "framework/ListBox.h"
@@ -155,6 +157,29 @@ TEST(TextFitTest, TextsWiderThanTheirPlaceWidenTheDialogUnits)
         EXPECT_GT(w->width(), DialogUnits(w->font()).ToPixelsX(100));
         ExpectNothingClippedOrOverlapping(w);
     });
+}
+
+TEST(TextFitTest, StaticTextRunsOnPastHiddenControlsUpToTheNextVisibleOne)
+{
+    // Laid out without a window: a label far too narrow for its text, a
+    // hidden edit box right after it and a visible one further on.
+    DialogTemplate t{9061, 0x80C800C0, 0, 0, 0, 200, 30, "Run on", "MS Sans Serif", 8,
+        {
+            {"STATIC", 1, "Phone Number Phone Number", 5, 5, 10, 8, 0x50000000},
+            {"EDIT", 2, "", 20, 5, 10, 12, 0x40000000},
+            {"EDIT", 3, "", 150, 5, 45, 12, 0x50810000},
+        }};
+    QWidget parent;
+    const std::vector<QWidget*> controls = ControlFactory::Create(t, &parent, [](int, UINT) {});
+    const DialogLayout layout(t, controls, parent.font());
+    const DialogUnits units = layout.FittingUnits();
+    layout.Place(units);
+
+    const QRect label = controls[0]->geometry();
+    EXPECT_GE(
+        label.width(), QFontMetrics(parent.font()).horizontalAdvance(QStringLiteral("Phone Number Phone Number")));
+    EXPECT_TRUE(label.intersects(controls[1]->geometry())) << "stopped at a hidden control";
+    EXPECT_LE(label.right(), controls[2]->geometry().left() - units.ToPixelsX(1));
 }
 
 }   // namespace

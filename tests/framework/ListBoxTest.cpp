@@ -4,8 +4,10 @@
 #include <string>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QListView>
 #include <QTest>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include "framework/ListBoxWidget.h"
@@ -15,6 +17,35 @@
 using namespace GuiTest;
 
 namespace {
+
+// Types letters into a list box, each starting a new type-ahead search
+// instead of continuing the last: while it lives the search interval is
+// nothing, so a letter begins afresh once the view's millisecond clock has
+// moved on from the letter before.
+class LetterTyper
+{
+public:
+    explicit LetterTyper(QWidget* pView)
+        : m_pView(pView)
+        , m_nSavedInterval(QApplication::keyboardInputInterval())
+    {
+        QApplication::setKeyboardInputInterval(0);
+    }
+    ~LetterTyper() { QApplication::setKeyboardInputInterval(m_nSavedInterval); }
+
+    void Type(QChar ch)
+    {
+        while (m_sinceLast.isValid() && m_sinceLast.elapsed() <= QApplication::keyboardInputInterval())
+            QThread::usleep(100);
+        QTest::sendKeyEvent(QTest::Click, m_pView, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        m_sinceLast.start();
+    }
+
+private:
+    QWidget* m_pView;
+    const int m_nSavedInterval;
+    QElapsedTimer m_sinceLast;
+};
 
 class ListBoxTest : public testing::Test
 {
@@ -186,13 +217,8 @@ TEST_F(ListBoxTest, TypingSelectsTheNextEntryBeginningWithTheLetter)
     RunInDialog([this](QWidget* w, CListBox& list) {
         auto* view = static_cast<QListView*>(Control(w, IDC_T_LIST));
         view->setFocus();
-        // Every letter starts a new search instead of continuing the last.
-        const int nInterval = QApplication::keyboardInputInterval();
-        QApplication::setKeyboardInputInterval(1);
-        const auto type = [view](QChar ch) {
-            QTest::qWait(5);
-            QTest::sendKeyEvent(QTest::Click, view, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-        };
+        LetterTyper typer(view);
+        const auto type = [&typer](QChar ch) { typer.Type(ch); };
         type('a');
         EXPECT_EQ(list.GetCurSel(), 1);
         type(QChar(0xE9));   // e acute
@@ -202,7 +228,25 @@ TEST_F(ListBoxTest, TypingSelectsTheNextEntryBeginningWithTheLetter)
         type('z');
         EXPECT_EQ(list.GetCurSel(), 0);
         EXPECT_EQ(m_dlg.m_nSelChanges, 4);
-        QApplication::setKeyboardInputInterval(nInterval);
+    });
+}
+
+// The last byte of the code page, y with diaeresis, begins names too; its
+// capital is byte 0x9F.
+TEST_F(ListBoxTest, TypingFindsNamesBeginningWithTheLastByte)
+{
+    m_dlg.m_listItems = {"Zed", "\xFFvette", "Yves", "\xFFsolde"};
+    m_dlg.m_nInitialSelection = 0;
+    RunInDialog([](QWidget* w, CListBox& list) {
+        auto* view = static_cast<QListView*>(Control(w, IDC_T_LIST));
+        view->setFocus();
+        LetterTyper typer(view);
+        typer.Type(QChar(0xFF));
+        EXPECT_EQ(list.GetCurSel(), 1);
+        typer.Type(QChar(0xFF));
+        EXPECT_EQ(list.GetCurSel(), 3);
+        typer.Type(QChar(0x178));   // capital Y with diaeresis
+        EXPECT_EQ(list.GetCurSel(), 1);
     });
 }
 

@@ -11,6 +11,7 @@
 #include "framework/DialogUnits.h"
 #include "framework/Dialog.h"
 #include "framework/DialogWindow.h"
+#include "framework/WidgetBinding.h"
 #include "framework/WinApp.h"
 #include "res/ResourceTable.h"
 #include "res/VersionRecord.h"
@@ -91,7 +92,7 @@ std::vector<int> TabOrder(QWidget* w, int nFirst, size_t nCount)
     QWidget* current = Control(w, nFirst);
     current->setFocus();
     for (size_t i = 0; i < nCount; ++i) {
-        order.push_back(current->property("dialstackControlId").toInt());
+        order.push_back(WidgetBinding::ControlId(current));
         PressKey(Qt::Key_Tab);
         current = Focus();
     }

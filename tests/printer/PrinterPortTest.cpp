@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "printer/PrinterPort.h"
-#include "printer/Windows1252.h"
+#include "printer/Windows1252ToUtf8.h"
 #include "tests/printer/PdfText.h"
 #include "tests/printer/PrivateCupsServer.h"
 
@@ -53,12 +53,12 @@ const std::string kExampleAtPrinter = "\t\tQuillaven Dialstack\r\n"
                                       "\r\n"
                                       "\f";
 
-const char kNoDefaultPrinter[] = "No default printer is configured. Choose one in the system's printer "
-                                 "settings or with \"lpoptions -d PRINTER\".";
-const char kServiceNotRunning[] = "The print service (CUPS) is not running.";
-const std::string kRefusedPrefix = "The printer refused the job: ";
-const std::string kDefaultMissingPrefix = "The default printer is not available: ";
-const std::string kNotSentPrefix = "The job could not be sent to the printer: ";
+const char kNoDefaultPrinter[] = "no default printer is configured; choose one in the system's printer "
+                                 "settings or with \"lpoptions -d PRINTER\"";
+const char kServiceNotRunning[] = "the print service (CUPS) is not running";
+const std::string kRefusedPrefix = "the printer refused the job: ";
+const std::string kDefaultMissingPrefix = "the default printer is not available: ";
+const std::string kNotSentPrefix = "the job could not be sent to the printer: ";
 
 // Closing is never called here: these cases must not reach a real printer.
 TEST(PrinterPortTranslation, TheTwoRecordListingGrowsFrom136To147Bytes)

@@ -4,7 +4,7 @@
 
 CTestApp::CTestApp()
 {
-    ResourceTable::HandTo(*this);
+    ResourceTable::ConfigureApplication(*this);
 }
 
 const MessageMap* CTestApp::GetThisMessageMap()

@@ -142,7 +142,7 @@ TEST(AccessibilityTest, EveryControlOfEveryWindowHasTheNameAReaderSpeaks)
         {"Edit Item (its hidden focus box unreachable)",
             [] {
                 CEditItemDlg dlg;
-                dlg.m_strName = "Vet";
+                dlg.m_fields.strName = "Vet";
                 dlg.m_nFocusId = IDC_NAME;
                 return TreeOfModal(dlg);
             },

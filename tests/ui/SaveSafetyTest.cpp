@@ -3,6 +3,7 @@
 // file that cannot be opened at start-up is not taken for a missing one.
 
 #include <fstream>
+#include <memory>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -10,6 +11,8 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "data/DirectoryFormat.h"
+#include "data/DirectoryLock.h"
 #include "framework/WinApp.h"
 #include "tests/support/ScratchDirectory.h"
 #include "tests/ui/MainWindowDriver.h"
@@ -92,6 +95,53 @@ TEST_F(SaveSafetyTest, TwoWindowsOnOneFileAskBeforeTheSecondSaveReplacesTheFirst
     EXPECT_EQ(nResult, IDOK);
     EXPECT_EQ(ReadFileBytes(), DirectoryBytes({kThree[0], kThree[2]}));
     EXPECT_TRUE(question.contains("changed by another program")) << question.toStdString();
+}
+
+// Return and Escape both answer the question No: a user who presses either
+// without reading keeps the other program's file.
+TEST_F(SaveSafetyTest, ReturnAndEscapeAnswerTheChangedFileQuestionNo)
+{
+    WriteDirectory(kThree);
+    RunMainWindow(m_dlg, [](QWidget* w) {
+        WriteDirectory({kThree[1]});
+        const std::string othersFile = ReadFileBytes();
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            SCOPED_TRACE(key == Qt::Key_Return ? "Return" : "Escape");
+            RunWhenModal([key](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                ASSERT_TRUE(box && box->button(QMessageBox::Yes)) << "expected the question";
+                PressKey(key);
+            });
+            Click(w, IDC_SAVE_NOW);
+            EXPECT_EQ(ReadFileBytes(), othersFile);
+        }
+    });
+}
+
+// A window opened while a command-line writer holds the directory says so
+// and opens; it takes the directory as soon as it loads again after the
+// writer, keeps writers out while open, and lets them in once closed.
+TEST_F(SaveSafetyTest, WritersAreKeptOutFromTheFirstLoadUntilTheWindowCloses)
+{
+    WriteDirectory(kThree);
+    const auto writerGetsIn = [] {
+        CDirectoryLock writer;
+        CString strWhy;
+        return writer.TryAcquire(DirectoryFormat::kDirectoryFileName, CDirectoryLock::Kind::Exclusive, strWhy);
+    };
+    auto writer = std::make_unique<CDirectoryLock>();
+    CString strWhy;
+    ASSERT_TRUE(writer->TryAcquire(DirectoryFormat::kDirectoryFileName, CDirectoryLock::Kind::Exclusive, strWhy));
+    QString message;
+    AnswerMessageBox(&message);
+    RunMainWindow(m_dlg, [&](QWidget* w) {
+        EXPECT_EQ(Names(w), NamesOf(kThree));
+        writer.reset();
+        Click(w, IDC_UNDO);
+        EXPECT_FALSE(writerGetsIn());
+    });
+    EXPECT_TRUE(message.contains("another program is changing the directory")) << message.toStdString();
+    EXPECT_TRUE(writerGetsIn()) << "the closed window still holds the directory";
 }
 
 TEST_F(SaveSafetyTest, AChangeThatKeepsSizeAndTimeIsStillSeenAndUndoTakesTheNewFile)

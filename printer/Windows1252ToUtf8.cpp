@@ -1,6 +1,6 @@
-#include "printer/Windows1252.h"
+#include "printer/Windows1252ToUtf8.h"
 
-#include "base/Windows1252.h"
+#include "base/Windows1252Map.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ std::string Windows1252ToUtf8(const std::string& text)
     std::string utf8;
     utf8.reserve(text.size());
     for (const char byte : text) {
-        const char16_t ch = CWindows1252::ToUnicode(static_cast<unsigned char>(byte));
+        const char16_t ch = CWindows1252Map::ToUnicode(static_cast<unsigned char>(byte));
         AppendUtf8(utf8, IsUndefinedByte(ch) ? kReplacementCharacter : ch);
     }
     return utf8;

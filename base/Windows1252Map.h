@@ -8,7 +8,7 @@
 // the zero byte included, stand for their own code points. The table is
 // kept here, once, so that the window layer and the converter map a field
 // the same way, whatever character sets the toolkit was built with.
-class CWindows1252
+class CWindows1252Map
 {
 public:
     static char16_t ToUnicode(unsigned char byte);
