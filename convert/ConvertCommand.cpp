@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <new>
+#include <stdexcept>
 #include <ostream>
 
 #include "convert/CommandLine.h"
@@ -41,6 +42,9 @@ int CConvertCommand::Run(const std::vector<std::string>& args, std::istream& in,
         }
     } catch (const std::bad_alloc&) {
         Complain(err, "ran out of memory; nothing was changed");
+    } catch (const std::length_error& error) {
+        Complain(
+            err, std::string("a file holds a field too long to be held (") + error.what() + "); nothing was changed");
     } catch (const std::exception& error) {
         Complain(err, std::string("stopped: ") + error.what() + "; nothing was changed");
     }
