@@ -12,7 +12,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 converters=("${1:-$root/build-bench/dialstack-convert}")
 [[ $# -ge 2 ]] && converters+=("$2")
 cards=${CARDS:-100000}
-runs=${RUNS:-3}
+runs=${RUNS:-5}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -26,20 +26,21 @@ awk -v n="$cards" 'BEGIN {
 }' > "$work/cards.vcf"
 input_mb=$(du -m "$work/cards.vcf" | cut -f1)
 echo "$cards cards, $input_mb MB of vCard 4.0; best of $runs runs"
-printf '%-44s %10s %14s\n' "run" "seconds" "peak RSS (MB)"
+printf '%-56s %8s %8s %14s\n' "run" "seconds" "CPU s" "peak RSS (MB)"
 
-# Runs the command RUNS times; prints its best time and peak memory.
+# Runs the command RUNS times; prints its best time, the processor time of
+# that run (less disturbed by a busy machine) and its peak memory.
 measure() {
   local label=$1; shift
-  local best_time="" best_rss=""
+  local best_time="" best_cpu="" best_rss=""
   for ((r = 0; r < runs; ++r)); do
-    /usr/bin/time -f '%e %M' -o "$work/time" "$@" > /dev/null 2> "$work/err" || { cat "$work/err"; return 1; }
-    read -r t rss < "$work/time"
+    /usr/bin/time -f '%e %U %S %M' -o "$work/time" "$@" > /dev/null 2> "$work/err" || { cat "$work/err"; return 1; }
+    read -r t user sys rss < "$work/time"
     if [[ -z $best_time ]] || awk -v a="$t" -v b="$best_time" 'BEGIN { exit !(a < b) }'; then
-      best_time=$t; best_rss=$rss
+      best_time=$t; best_cpu=$(awk -v u="$user" -v s="$sys" 'BEGIN { printf "%.2f", u + s }'); best_rss=$rss
     fi
   done
-  printf '%-44s %10s %14s\n' "$label" "$best_time" "$((best_rss / 1024))"
+  printf '%-56s %8s %8s %14s\n' "$label" "$best_time" "$best_cpu" "$((best_rss / 1024))"
 }
 
 for converter in "${converters[@]}"; do
@@ -67,8 +68,9 @@ if [[ ${SHAPES:-1} == 1 ]]; then
     name=$(basename "$(dirname "$converter")")/$(basename "$converter")
     for shape in wide.csv commas.csv rows.csv card.vcf; do
       size=$(du -m "$work/$shape" | cut -f1)
+      format=csv; [[ $shape == *.vcf ]] && format=vcard
       measure "$name $shape ($size MB)" bash -c "rm -f '$work/shape.dat' && exec '$converter' import \
-        --file '$work/shape.dat' '$work/$shape'"
+        --format $format --file '$work/shape.dat' '$work/$shape'"
     done
   done
 fi
