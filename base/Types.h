@@ -91,6 +91,9 @@ constexpr UINT SC_CLOSE = 0xF060;
 // Menu item flags.
 constexpr UINT MF_STRING = 0x0000;
 constexpr UINT MF_SEPARATOR = 0x0800;
+constexpr UINT MF_BYCOMMAND = 0x0000;
+constexpr UINT MF_ENABLED = 0x0000;
+constexpr UINT MF_GRAYED = 0x0001;
 
 // System metrics.
 constexpr int SM_CXICON = 11;

@@ -2,20 +2,30 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
 #include <QShortcut>
-#include <QTextBrowser>
+#include <QTextEdit>
+#include <QWindow>
 
 #include "framework/TextCodec.h"
 #include "framework/WinApp.h"
+#include "framework/Wnd.h"
 
 namespace {
 
-QPointer<QTextBrowser>& Window()
+QPointer<QWidget>& Window()
 {
-    static QPointer<QTextBrowser> window;
+    static QPointer<QWidget> window;
     return window;
+}
+
+// A Wayland compositor places and raises windows itself: a program can
+// neither put a window at a place nor bring one to the front of others.
+bool OnWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 // The screen of the window the user works in.
@@ -29,7 +39,7 @@ QScreen* WorkingScreen()
 // nine tenths of the screen's available area, and centred on it, so that
 // its frame and every edge stay on the screen at any scale (a window
 // manager left to place it may let its bottom run off the screen).
-void PlaceOnScreen(QTextBrowser* window)
+void PlaceOnScreen(QWidget* window)
 {
     const QFontMetrics metrics(window->font());
     QRect place(QPoint(0, 0), QSize(75 * metrics.averageCharWidth(), 32 * metrics.lineSpacing()));
@@ -41,17 +51,36 @@ void PlaceOnScreen(QTextBrowser* window)
     window->setGeometry(place);
 }
 
-QTextBrowser* CreateWindow()
+// The page: a text view rather than a browser widget, since only a text
+// view offers assistive technology the text and its caret; keyboard
+// selection gives it the caret.
+QTextEdit* CreatePage(QWidget* window, const QString& title)
+{
+    auto* page = new QTextEdit(window);
+    page->setReadOnly(true);
+    page->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse
+        | Qt::LinksAccessibleByKeyboard | Qt::LinksAccessibleByMouse);
+    page->setAccessibleName(title);
+    const CWinApp* app = AfxGetApp();
+    const std::string_view html = app ? app->m_helpPage : std::string_view();
+    page->setHtml(QString::fromUtf8(html.data(), static_cast<qsizetype>(html.size())));
+    page->moveCursor(QTextCursor::Start);
+    return page;
+}
+
+QWidget* CreateWindow()
 {
     // A top-level window of its own, owned by no dialog, so that the window
-    // manager raises it like any other window of the program.
-    auto* window = new QTextBrowser;
-    window->setWindowFlags(Qt::Window);
+    // manager raises it like any other window of the program; a main window
+    // of Qt's, which assistive technology announces as a frame.
+    auto* window = new QMainWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
     const CWinApp* app = AfxGetApp();
-    const std::string_view page = app ? app->m_helpPage : std::string_view();
-    window->setWindowTitle(app ? TextCodec::ToQString(app->m_strHelpTitle) : QString());
-    window->setHtml(QString::fromUtf8(page.data(), static_cast<qsizetype>(page.size())));
+    const QString title = app ? TextCodec::ToQString(app->m_strHelpTitle) : QString();
+    window->setWindowTitle(title);
+    QTextEdit* page = CreatePage(window, title);
+    window->setCentralWidget(page);
+    window->setFocusProxy(page);
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
         auto* close = new QShortcut(keys, window);
         QObject::connect(close, &QShortcut::activated, window, &QWidget::close);
@@ -60,16 +89,40 @@ QTextBrowser* CreateWindow()
     return window;
 }
 
+// On Wayland help belongs to the application's main window: a tiling
+// compositor then floats it over that window, where it would otherwise
+// tile it behind the floating main window, and any compositor places it
+// over the main window instead of anywhere. The main window, not a dialog
+// help was asked from, since help outlives the dialog.
+void BelongToMainWindow(QWidget* window)
+{
+    const CWinApp* app = AfxGetApp();
+    QWidget* main = app && app->m_pMainWnd ? app->m_pMainWnd->GetSafeHwnd() : nullptr;
+    if (!main || !main->windowHandle())
+        return;
+    window->winId();
+    window->windowHandle()->setTransientParent(main->windowHandle());
+}
+
 }   // namespace
 
 void HelpWindow::Open()
 {
-    QPointer<QTextBrowser>& window = Window();
-    if (!window)
+    QPointer<QWidget>& window = Window();
+    const bool bNew = !window;
+    if (bNew)
         window = CreateWindow();
+    if (OnWayland()) {
+        BelongToMainWindow(window);
+        // A compositor gives the focus to a window as it appears but only
+        // marks a shown one as wanting attention: show it anew.
+        if (!bNew)
+            window->hide();
+    }
     window->show();
     window->raise();
     window->activateWindow();
+    window->setFocus(Qt::OtherFocusReason);
 }
 
 void HelpWindow::Close()

@@ -1,6 +1,8 @@
 #include "framework/ListBoxWidget.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "framework/ListBoxModel.h"
 
@@ -57,4 +59,22 @@ void ListBoxWidget::mouseDoubleClickEvent(QMouseEvent* pEvent)
     QListView::mouseDoubleClickEvent(pEvent);
     if (pEvent->button() == Qt::LeftButton && m_notify)
         m_notify(LBN_DBLCLK);
+}
+
+void ListBoxWidget::focusInEvent(QFocusEvent* pEvent)
+{
+    QListView::focusInEvent(pEvent);
+    // After the focus event Qt sends for the box itself, once this one is
+    // done, so that the entry is what is spoken last.
+    QTimer::singleShot(0, this, [this] { AnnounceCurrentEntry(); });
+}
+
+void ListBoxWidget::AnnounceCurrentEntry()
+{
+    const QModelIndex current = currentIndex();
+    if (!QAccessible::isActive() || !hasFocus() || !current.isValid())
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(current.row());
+    QAccessible::updateAccessibility(&event);
 }

@@ -42,6 +42,9 @@ protected:
         const QModelIndex& index, const QEvent* pEvent = nullptr) const override;
     void mousePressEvent(QMouseEvent* pEvent) override;
     void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
+    // Gaining the focus, the box has assistive technology speak its current
+    // entry, as a changed selection does: "Ann Lee", not only "Names, list".
+    void focusInEvent(QFocusEvent* pEvent) override;
 
 private:
     struct ProgramChange
@@ -56,6 +59,7 @@ private:
     };
 
     void OnSelectionChanged();
+    void AnnounceCurrentEntry();
 
     ListBoxModel* m_pEntries;
     Notify m_notify;

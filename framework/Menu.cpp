@@ -1,13 +1,88 @@
 #include "framework/Menu.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMenu>
+#include <QPointer>
+#include <QProxyStyle>
 
 #include "framework/TextCodec.h"
+
+namespace {
+
+// The desktop's style, except that a greyed item can be the current one,
+// as in the window menus of other desktops: its letter makes it current
+// (and a screen reader says it is unavailable), and Return on it does
+// nothing, where Qt would pass over it and leave another item current.
+class GreyedItemsCanBeCurrent : public QProxyStyle
+{
+public:
+    int styleHint(
+        StyleHint hint, const QStyleOption* pOption, const QWidget* pWidget, QStyleHintReturn* pReturn) const override
+    {
+        if (hint == SH_Menu_AllowActiveAndDisabled)
+            return 1;
+        return QProxyStyle::styleHint(hint, pOption, pWidget, pReturn);
+    }
+};
+
+// One for every menu, kept by the application: a widget's style must
+// outlive the widget.
+QStyle* MenuStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new GreyedItemsCanBeCurrent;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
+}   // namespace
+
+// Makes the first enabled item current whenever the menu shows; a child
+// of the menu.
+class CMenu::OpeningGuard : public QObject
+{
+public:
+    explicit OpeningGuard(QMenu* pMenu)
+        : QObject(pMenu)
+        , m_pMenu(pMenu)
+    {
+        pMenu->setStyle(MenuStyle());
+        pMenu->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
+    {
+        if (pWatched != m_pMenu)
+            return false;
+        if (pEvent->type() == QEvent::Show)
+            MakeFirstEnabledItemCurrent();
+        return false;
+    }
+
+private:
+    void MakeFirstEnabledItemCurrent()
+    {
+        for (QAction* action : m_pMenu->actions()) {
+            if (!action->isSeparator() && action->isEnabled() && action->isVisible()) {
+                m_pMenu->setActiveAction(action);
+                return;
+            }
+        }
+    }
+
+    QMenu* m_pMenu;
+};
 
 CMenu::CMenu(QMenu* pMenu)
     : m_pMenu(pMenu)
 {
+    if (m_pMenu)
+        new OpeningGuard(m_pMenu);
 }
 
 BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem)
@@ -21,4 +96,25 @@ BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem)
     QAction* action = m_pMenu->addAction(TextCodec::ToQString(lpszNewItem));
     action->setData(QVariant::fromValue(static_cast<qulonglong>(nIDNewItem)));
     return TRUE;
+}
+
+UINT CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable)
+{
+    QAction* action = FindItem(nIDEnableItem);
+    if (!action)
+        return static_cast<UINT>(-1);
+    const UINT nPrevious = action->isEnabled() ? MF_ENABLED : MF_GRAYED;
+    action->setEnabled((nEnable & MF_GRAYED) == 0);
+    return nPrevious;
+}
+
+QAction* CMenu::FindItem(UINT nID) const
+{
+    if (!m_pMenu)
+        return nullptr;
+    for (QAction* action : m_pMenu->actions()) {
+        if (!action->isSeparator() && action->data().toULongLong() == nID)
+            return action;
+    }
+    return nullptr;
 }

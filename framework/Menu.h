@@ -1,20 +1,32 @@
 #pragma once
 
-#include <memory>
-
 #include "base/CString.h"
 
+class QAction;
 class QMenu;
 
 // A window's system menu. Items appended with MF_STRING send their id to the
 // window's OnSysCommand handling (WM_SYSCOMMAND) when chosen.
+//
+// Whenever it opens, its first enabled item is the current one, so that
+// Return chooses it and a screen reader speaks it at once. A greyed item
+// never acts: its letter makes it current and Return on it does nothing,
+// so that the keys meant for it (Move, then the arrow keys and Return)
+// neither choose another item nor reach the window below.
 class CMenu
 {
 public:
     explicit CMenu(QMenu* pMenu);
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr);
+    // MF_BYCOMMAND with MF_ENABLED or MF_GRAYED; returns the previous state
+    // (MF_ENABLED or MF_GRAYED), or -1 when no item has that id.
+    UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable);
     QMenu* GetQMenu() const { return m_pMenu; }
 
 private:
+    class OpeningGuard;
+
+    QAction* FindItem(UINT nID) const;
+
     QMenu* m_pMenu;
 };

@@ -11,9 +11,19 @@
 #include <xcb/xcb.h>
 #endif
 
+bool WindowMove::IsAvailable()
+{
+    return IsAvailableOn(QGuiApplication::platformName());
+}
+
+bool WindowMove::IsAvailableOn(QStringView platformName)
+{
+    return platformName == u"xcb";
+}
+
 bool WindowMove::Start(QWindow* pWindow)
 {
-    if (!pWindow)
+    if (!pWindow || !IsAvailable())
         return false;
     // Qt's own system move is meant for a drag with the mouse button held:
     // started from a menu it would follow the pointer until the next click.

@@ -226,6 +226,10 @@ CMenu* CWnd::GetSystemMenu(BOOL bRevert)
         d->pSystemMenu = new QMenu(m_pWidget);
         d->systemMenu = std::make_unique<CMenu>(d->pSystemMenu);
         d->systemMenu->AppendMenu(MF_STRING, SC_MOVE, "&Move");
+        // Greyed where the platform cannot move a window from the keyboard,
+        // as Size is for a window of fixed size.
+        if (!WindowMove::IsAvailable())
+            d->systemMenu->EnableMenuItem(SC_MOVE, MF_BYCOMMAND | MF_GRAYED);
         d->systemMenu->AppendMenu(MF_STRING, SC_CLOSE, "&Close\tAlt+F4");
         // A chosen item arrives as a system command once the menu is closed.
         QWidget* widget = m_pWidget;

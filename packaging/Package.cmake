@@ -40,9 +40,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE "")
 # The libraries the program links decide the dependencies (dpkg-shlibdeps).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The Qt platform plugins that draw on X11 and Wayland are loaded at run
-# time, so no linked library names them.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# The Qt platform plugins that draw on X11 and Wayland, and the platform
+# theme that gives the windows the GNOME or Xfce desktop's light or dark
+# style and font, are loaded at run time, so no linked library names them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-gtk-platformtheme")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -85,6 +85,20 @@ DialogTemplate EntryDialog(UINT nId, const char* pszCaption, DWORD dwSysMenu)
     return t;
 }
 
+// "Find": what to look for, Find Next (the default) and Cancel. The box
+// carries its label's text, without the colon, as its name.
+DialogTemplate FindDialog()
+{
+    return {IDD_FIND, DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 236, 42, "Find",
+        DialogFont::kClassicName, DialogFont::kClassicPointSize,
+        {
+            {"STATIC", IDC_STATIC, "Fi&nd what:", 6, 9, 40, 8, kLabel},
+            {"EDIT", IDC_FIND_TEXT, "", 48, 7, 120, 14, kEntry, 0, "Find what"},
+            {"BUTTON", IDOK, "Find Next", 176, 6, 54, 14, kDefPushButton},
+            {"BUTTON", IDCANCEL, "Cancel", 176, 23, 54, 14, kPushButton},
+        }};
+}
+
 }   // namespace
 
 std::vector<DialogTemplate> ProgramDialogTemplates()
@@ -94,5 +108,6 @@ std::vector<DialogTemplate> ProgramDialogTemplates()
         MainWindow(),
         EntryDialog(IDD_ADD_RECORD, "Add Record", WS_SYSMENU),
         EntryDialog(IDD_EDIT_ITEM, "Edit Item", 0),
+        FindDialog(),
     };
 }

@@ -27,6 +27,8 @@ std::map<UINT, DialogTemplate>& Dialogs()
 // The string table.
 const std::map<UINT, const char*> kStrings = {
     {IDS_ABOUT_MENU, "&About Dialstack2..."},
+    // "Find" and an ellipsis, one character in the code page.
+    {IDS_FIND_MENU, "&Find\x85"},
 };
 
 constexpr VersionRecord kVersion = {

@@ -8,15 +8,22 @@
 #define IDD_MAIN 102
 #define IDD_ADD_RECORD 129
 #define IDD_EDIT_ITEM 131
+#define IDD_FIND 132
 
 // Strings.
 #define IDS_ABOUT_MENU 101
+#define IDS_FIND_MENU 103
 
 // Icons.
 #define IDI_MAIN 130
 
 // System-menu commands (the low four bits are the system's own).
 #define IDM_ABOUT 0x0010
+#define IDM_FIND 0x0020
+
+// Commands of the main window's keys: Ctrl+F finds, F3 finds the next match.
+#define ID_EDIT_FIND 0xE123
+#define ID_EDIT_REPEAT 0xE128
 
 // Controls. IDC_STATIC marks controls that no code addresses.
 #define IDC_STATIC (-1)
@@ -36,3 +43,4 @@
 #define IDC_EDIT_NAME 1018
 #define IDC_FOCUS_ID 1019
 #define IDC_PRINT 1020
+#define IDC_FIND_TEXT 1021

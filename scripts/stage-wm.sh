@@ -4,23 +4,33 @@
 #   - the main window is an ordinary window; the command line is Qt's no more
 #     (it is started with "-platform offscreen -reverse" and still shows);
 #   - "&Help" opens help above the main window, and a click on either window
-#     raises it; help closes with Escape and Ctrl+W; F1 opens it too;
+#     raises it; F1 brings help, open behind the main window, to the front
+#     with the focus; help closes with Escape and Ctrl+W; F1 opens it too;
 #   - Shift+F10 opens the window menu, whose About item opens the About box
 #     above the main window; Move moves the window from the keyboard and the
 #     next click still reaches the program;
-#   - the close box leaves without saving; "Save / Quit" saves.
+#   - the close box leaves without saving; "Save / Quit" saves;
+#   - what a screen reader speaks, read through AT-SPI (scripts/atspi-speech.py):
+#     the selected name when Tab reaches the name list, the window menu's
+#     first item on Shift+F10, help as a read-only text whose lines the
+#     arrow keys read.
 # Usage: stage-wm.sh [DIALSTACK_EXECUTABLE]   (default: builds build/dialstack)
 # Exits 77 (skipped) where a tool is missing, unless DIALSTACK_WM_REQUIRED=1.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-for tool in Xvfb openbox xdotool xprop wmctrl python3; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"
-    [[ ${DIALSTACK_WM_REQUIRED:-0} == 1 ]] && exit 1
-    exit 77
-  fi
+skip() {
+  echo "SKIP: $1 (scripts/setup.sh installs it)"
+  [[ ${DIALSTACK_WM_REQUIRED:-0} == 1 ]] && exit 1
+  exit 77
+}
+for tool in Xvfb openbox xdotool xprop wmctrl python3 dbus-run-session busctl; do
+  command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
+# The accessibility check runs on the system's Python, which has the AT-SPI
+# bindings (python3-pyatspi) and the accessibility bus (at-spi2-core).
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
+[[ -x /usr/libexec/at-spi-bus-launcher ]] || skip "at-spi2-core is not installed"
 
 if [[ $# -ge 1 ]]; then
   exe=$(realpath "$1")
@@ -154,6 +164,12 @@ eval "$(xdotool getwindowgeometry --shell "$help")"
 ((X >= 0 && Y >= 0 && X + WIDTH <= 1280 && Y + HEIGHT <= 900)) || fail "help is not on the screen: ${WIDTH}x$HEIGHT at $X,$Y"
 click_uncovered "$main" "$help" "${name_list_points[@]}"
 wait_until "a click raises the main window above help" is_above "$main" "$help"
+xdotool key F1
+wait_until "F1 brings help above the main window again" is_above "$help" "$main"
+wait_until "F1 gives help the focus" is_active "$help"
+# A corner this time: two clicks on the name list would be a double-click.
+click_uncovered "$main" "$help" "${corner_points[@]}"
+wait_until "a click raises the main window above help" is_above "$main" "$help"
 click_uncovered "$help" "$main" "${corner_points[@]}"
 wait_until "a click raises help above the main window again" is_above "$help" "$main"
 wait_until "help is active" is_active "$help"
@@ -220,4 +236,9 @@ click_save_quit "$main"
 wait_until "\"Save / Quit\" ends the program" process_ended "$app"
 wait "$app" || fail "the program ended with status $?"
 cmp -s "$work/expected.dat" "$work/dir/Dialstack.dat" || fail "\"Save / Quit\" did not save the directory less the deleted record"
+# --- third run: what a screen reader speaks ------------------------------------
+echo "== window manager: what a screen reader speaks, through AT-SPI"
+write_directory "$work/dir/Dialstack.dat" "$ann" "$bob" "$shop"
+dbus-run-session -- /usr/bin/python3 "$root/scripts/atspi-speech.py" "$exe" "$work/dir" "$work/speech.txt" \
+  2>"$work/atspi.log" || { cat "$work/atspi.log" >&2; fail "a screen reader would not speak what it should"; }
 echo "window manager: all checks passed"

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "data/DirectoryFormat.h"
+#include "framework/Accelerators.h"
 #include "ui/AboutDlg.h"
 #include "framework/DataExchange.h"
 #include "framework/Menu.h"
@@ -84,6 +85,8 @@ const MessageMap* CDirectoryDlg::GetThisMessageMap()
         OnLbnDblClkEntry(IDC_NAME_LIST, &T::OnDblclkNameList),
         OnLbnDblClkEntry(IDC_DETAIL_LIST, &T::OnDblclkDetailList),
         OnBnClickedEntry(IDC_PRINT, &T::OnPrint),
+        OnCommandEntry(ID_EDIT_FIND, &T::OnFind),
+        OnCommandEntry(ID_EDIT_REPEAT, &T::OnFindNext),
     };
     static const TypedMessageMap<T> map(CDialog::GetThisMessageMap(), entries);
     return &map;
@@ -101,12 +104,18 @@ BOOL CDirectoryDlg::OnInitDialog()
     CDialog::OnInitDialog();
 
     CMenu* pSysMenu = GetSystemMenu(FALSE);
+    CString strFindMenu;
     CString strAboutMenu;
+    strFindMenu.LoadString(IDS_FIND_MENU);
     strAboutMenu.LoadString(IDS_ABOUT_MENU);
-    if (pSysMenu && !strAboutMenu.IsEmpty()) {
+    if (pSysMenu && (!strFindMenu.IsEmpty() || !strAboutMenu.IsEmpty())) {
         pSysMenu->AppendMenu(MF_SEPARATOR);
-        pSysMenu->AppendMenu(MF_STRING, IDM_ABOUT, strAboutMenu);
+        if (!strFindMenu.IsEmpty())
+            pSysMenu->AppendMenu(MF_STRING, IDM_FIND, strFindMenu);
+        if (!strAboutMenu.IsEmpty())
+            pSysMenu->AppendMenu(MF_STRING, IDM_ABOUT, strAboutMenu);
     }
+    CAccelerators::Attach(this, {{"Ctrl+F", ID_EDIT_FIND}, {"F3", ID_EDIT_REPEAT}});
 
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
@@ -267,6 +276,8 @@ void CDirectoryDlg::OnSysCommand(UINT nID, LPARAM /*lParam*/)
     if ((nID & 0xFFF0) == IDM_ABOUT) {
         CAboutDlg dlgAbout;
         dlgAbout.DoModal();
+    } else if ((nID & 0xFFF0) == IDM_FIND) {
+        OnFind();
     } else {
         Default();
     }

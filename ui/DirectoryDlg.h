@@ -36,6 +36,11 @@ protected:
     void OnDblclkNameList();
     void OnDblclkDetailList();
     void OnPrint();
+    // Ctrl+F and the window menu's "Find...": asks what to look for, then
+    // selects the next record that matches it. F3: the next match of the
+    // last search (asks first when there has been none).
+    void OnFind();
+    void OnFindNext();
 
 private:
     // Tests read the record list to check that the screen and the cursor
@@ -45,6 +50,10 @@ private:
     void FillNameList();
     void ShowDetails();
     void RefillKeepingSelection();
+    // Selects, as a click would, the first record after the selected one
+    // that matches m_strLastFind, going round once from the top and ending
+    // with the selected record itself; says so when none does.
+    void SelectNextMatch();
 
     // Takes the window's shared hold on the directory file unless it has it,
     // so that no command-line writer changes the file while the window is
@@ -68,4 +77,5 @@ private:
     int m_nEditFocusId;
     // Held from the first load until the window closes.
     CDirectoryLock m_lock;
+    CString m_strLastFind;   // what the last search looked for
 };

@@ -263,7 +263,7 @@ TEST(ResourceTest, HelpPageExplainsEveryCommand)
     const std::string page(ResourceTable::HelpPage());
     for (const char* topic : {"Add Name", "Delete Name", "Edit Name", "Save Now", "Undo Changes", "Print",
              "Save / Quit", "Help", "Double-click", "About Dialstack2", "Escape", "Dialstack.dat", "CUPS", "F1",
-             "Shift+F10", "Menu key", "Ctrl+W"})
+             "Shift+F10", "Menu key", "Ctrl+W", "Ctrl+F", "F3", "Alt+F7"})
         EXPECT_NE(page.find(topic), std::string::npos) << topic;
 }
 

@@ -16,6 +16,7 @@
 #include "ui/AddRecordDlg.h"
 #include "ui/DirectoryDlg.h"
 #include "ui/EditItemDlg.h"
+#include "ui/FindDlg.h"
 
 namespace {
 
@@ -61,5 +62,7 @@ int main(int argc, char** argv)
     Render(editItem, dir, "IDD_EDIT_ITEM");
     CAboutDlg about;
     Render(about, dir, "IDD_ABOUT_BOX");
+    CFindDlg find;
+    Render(find, dir, "IDD_FIND");
     return 0;
 }

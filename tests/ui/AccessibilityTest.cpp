@@ -19,6 +19,7 @@
 #include "ui/AboutDlg.h"
 #include "ui/AddRecordDlg.h"
 #include "ui/EditItemDlg.h"
+#include "ui/FindDlg.h"
 
 // The program's own application object: its resources, icon and help page.
 CDirectoryApp theApp;
@@ -147,6 +148,18 @@ TEST(AccessibilityTest, EveryControlOfEveryWindowHasTheNameAReaderSpeaks)
                 return TreeOfModal(dlg);
             },
             EntryDialogTree("Edit Item")},
+        {"Find (the box named without the label's colon)",
+            [] {
+                CFindDlg dlg;
+                return TreeOfModal(dlg);
+            },
+            {
+                "Dialog: Find",
+                "  StaticText: Find what:",
+                "  EditableText: Find what",
+                "  Button: Find Next",
+                "  Button: Cancel",
+            }},
         {"About box",
             [] {
                 CAboutDlg dlg;
@@ -162,7 +175,7 @@ TEST(AccessibilityTest, EveryControlOfEveryWindowHasTheNameAReaderSpeaks)
                 "of the people you call, in the file Dialstack.dat of the folder you start it from.",
                 "  StaticText: Copyright (C) 2026 Quillaven",
             }},
-        {"help window (the page its text; the rest Qt's scroll area)",
+        {"help window (a frame, the page a text with a caret; the rest Qt's scroll area)",
             [] {
                 HelpWindow::Open();
                 const QStringList tree = AccessibleTree(HelpWindow::Current());
@@ -170,10 +183,11 @@ TEST(AccessibilityTest, EveryControlOfEveryWindowHasTheNameAReaderSpeaks)
                 return tree;
             },
             {
-                "StaticText: Dialstack Help",
-                "  Client: ",
-                "  Client: ",
-                "    ScrollBar: ",
+                "Window: Dialstack Help",
+                "  EditableText: Dialstack Help",
+                "    Client: ",
+                "    Client: ",
+                "      ScrollBar: ",
             }},
         {"a dialog whose labels come before their boxes",
             [] {
