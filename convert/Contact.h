@@ -13,8 +13,13 @@ public:
     // The most text one record may take. A record is one line in the
     // window's boxes, and the longest real contact (long notes, several
     // addresses) takes a few KiB; 64 KiB is ten times that, and keeps what
-    // a hostile file can make the converter hold for one contact small.
+    // a hostile file can make the converter hold for one contact small. The
+    // fuzzers build with a smaller limit, so that small inputs reach it.
+#ifdef DIALSTACK_CONTACT_LIMIT
+    static constexpr size_t kMaxRecordText = DIALSTACK_CONTACT_LIMIT;
+#else
     static constexpr size_t kMaxRecordText = 64 * 1024;
+#endif
     // The most of one contact's file text a reader holds: twice the record,
     // since escapes, encodings and labels take room the record does not.
     static constexpr size_t kMaxHeldText = 2 * kMaxRecordText;
@@ -39,7 +44,10 @@ public:
     {
         m_movedValues.push_back(strLabel + ": " + strValue);
     }
-    void LeaveOut(std::string what) { m_leftOut.push_back(std::move(what)); }
+    void LeaveOut(std::string what)
+    {
+        m_leftOut.push_back(std::move(what));
+    }
 
     void Clear()
     {

@@ -153,7 +153,7 @@ void CCsvReader::EndRow(bool bBlank)
 bool CCsvReader::Finish(std::string& strError)
 {
     if (m_bHeaderTooLong) {
-        strError = "its header row is longer than 1 MiB";
+        strError = "its header row is longer than " + std::to_string(kMaxHeader / 1024) + " KiB";
         return false;
     }
     if (!m_pTokenizer && !m_header.empty())

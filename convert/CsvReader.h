@@ -33,8 +33,8 @@ public:
     void Feed(std::string_view text) override;
     bool Finish(std::string& strError) override;
 
-    // The most a header row may take.
-    static constexpr size_t kMaxHeader = 1024 * 1024;
+    // The most a header row may take: 1 MiB, sixteen contacts' worth.
+    static constexpr size_t kMaxHeader = 16 * CContact::kMaxRecordText;
 
 private:
     struct Cell

@@ -19,7 +19,7 @@ std::string Misc(const CContact& contact)
     return misc;
 }
 
-const char kTooLong[] = "it holds more than 64 KiB of text";
+const std::string kTooLong = "it holds more than " + std::to_string(CContact::kMaxRecordText / 1024) + " KiB of text";
 
 }   // namespace
 
