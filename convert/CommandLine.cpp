@@ -91,49 +91,50 @@ bool CCommandLine::Parse(const std::vector<std::string>& args, std::string& strE
         strError = "--output is for export";
         return false;
     }
-    if (command == ECommand::kQuery) {
-        if (files.size() != 1) {
-            strError = "query needs one TEXT to look for";
-            return false;
-        }
-        if (format || bVerbose) {
-            strError = "query takes no --format or --verbose";
-            return false;
-        }
-        return true;
+    switch (command) {
+    case ECommand::kQuery: strError = QueryProblem(); break;
+    case ECommand::kExport: strError = ExportProblem(); break;
+    default: strError = ImportProblem(); break;
     }
-    if (command == ECommand::kExport) {
-        if (!files.empty()) {
-            strError = "export takes no file arguments (use --output)";
-            return false;
-        }
-        if (IsSameFile(strOutput, strDirectoryFile)) {
-            strError = "--output names the directory file itself";
-            return false;
-        }
-        EContactFormat fromName;
-        if (!format && FormatFromFileName(strOutput, fromName))
-            format = fromName;
-        if (!format) {
-            strError = "--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)";
-            return false;
-        }
-        return true;
-    }
-    if (files.empty()) {
-        strError = "import needs at least one file ('-' for standard input)";
-        return false;
-    }
+    return strError.empty();
+}
+
+std::string CCommandLine::QueryProblem() const
+{
+    if (files.size() != 1)
+        return "query needs one TEXT to look for";
+    if (format || bVerbose)
+        return "query takes no --format or --verbose";
+    return "";
+}
+
+std::string CCommandLine::ExportProblem()
+{
+    if (!files.empty())
+        return "export takes no file arguments (use --output)";
+    if (IsSameFile(strOutput, strDirectoryFile))
+        return "--output names the directory file itself";
+    EContactFormat fromName;
+    if (!format && FormatFromFileName(strOutput, fromName))
+        format = fromName;
+    if (!format)
+        return "--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)";
+    return "";
+}
+
+// Each file in --format, or in the format its name ends in.
+std::string CCommandLine::ImportProblem()
+{
+    if (files.empty())
+        return "import needs at least one file ('-' for standard input)";
     for (const std::string& file : files) {
         EContactFormat fromName;
         if (format)
             fileFormats.push_back(*format);
         else if (FormatFromFileName(file, fromName))
             fileFormats.push_back(fromName);
-        else {
-            strError = "--format vcard or --format csv is needed ('" + file + "' does not end in .vcf or .csv)";
-            return false;
-        }
+        else
+            return "--format vcard or --format csv is needed ('" + file + "' does not end in .vcf or .csv)";
     }
-    return true;
+    return "";
 }

@@ -39,4 +39,10 @@ struct CCommandLine
     bool Parse(const std::vector<std::string>& args, std::string& strError);
 
     static const char kUsage[];
+
+private:
+    // What is wrong with the command's arguments; empty when nothing is.
+    std::string QueryProblem() const;
+    std::string ExportProblem();
+    std::string ImportProblem();
 };

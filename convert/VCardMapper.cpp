@@ -99,19 +99,9 @@ void CVCardMapper::LeaveOut(const std::string& what)
         m_leftOut.push_back(what);
 }
 
-void CVCardMapper::Add(const CVCardLexer& line, bool bCut)
+// What a property becomes, by its name.
+void CVCardMapper::Classify(std::string_view name, Property& property)
 {
-    if (m_bTooLong)
-        return;
-    const CVCardParameters parameters = CVCardParameters::Read(line.Parameters());
-    Property property;
-    property.types = parameters.types;
-    property.bPreferred = parameters.bPreferred;
-    property.bQuotedPrintable = parameters.bQuotedPrintable;
-    property.bUri = parameters.bUri;
-    const bool bBinary = parameters.bBinary;
-    const std::string_view charset = parameters.charset;
-    const std::string_view name = line.Name();
     static const std::pair<std::string_view, EKind> kKinds[] = {
         {"FN", EKind::kFormattedName},
         {"N", EKind::kName},
@@ -132,40 +122,54 @@ void CVCardMapper::Add(const CVCardLexer& line, bool bCut)
             property.kind = EKind::kMoved;
             property.pszMovedLabel = moved.pszMovedLabel;
         }
+}
+
+// Names a property that is not kept with its value; a long value by its start.
+void CVCardMapper::LeaveOutWithValue(
+    std::string_view name, Property& property, std::string_view value, std::string_view charset, bool bCut)
+{
+    constexpr size_t kShown = 240;
+    property.value = Keep(value.substr(0, kShown));
+    property.charset = Keep(charset);
+    std::string shown = TextOf(property);
+    m_text.resize(property.value.nStart);
+    if (value.size() > kShown || bCut)
+        shown += "... (" + std::to_string(value.size()) + (bCut ? "+" : "") + " bytes in all)";
+    LeaveOut(Upper(name) + " = " + shown);
+}
+
+void CVCardMapper::Add(const CVCardLexer& line, bool bCut)
+{
+    if (m_bTooLong)
+        return;
+    const CVCardParameters parameters = CVCardParameters::Read(line.Parameters());
+    Property property;
+    property.types = parameters.types;
+    property.bPreferred = parameters.bPreferred;
+    property.bQuotedPrintable = parameters.bQuotedPrintable;
+    property.bUri = parameters.bUri;
+    const std::string_view name = line.Name();
+    Classify(name, property);
     const std::string_view value = line.Value();
     const bool bBlank = Trimmed(value).empty();
+    const bool bKept = property.kind != EKind::kOther && property.kind != EKind::kAgent;
     if (property.kind == EKind::kAgent && bBlank)
         LeaveOut("AGENT (the vCard of another person inside this one)");
     // The five fields keep a value of only spaces as it is; elsewhere it
     // says nothing.
-    if (property.kind == EKind::kVersion || value.empty()
-        || (bBlank && (property.kind == EKind::kOther || property.kind == EKind::kAgent)))
+    if (property.kind == EKind::kVersion || value.empty() || (bBlank && !bKept))
         return;
-    if (bBinary || StartsWithNoCase(value, "data:")) {
+    if (parameters.bBinary || StartsWithNoCase(value, "data:"))
         LeaveOut(Upper(name) + " (binary data, " + std::to_string(value.size()) + (bCut ? "+" : "") + " bytes)");
-        return;
-    }
-    if (property.kind == EKind::kOther || property.kind == EKind::kAgent) {
-        // Named with its value; a long value is named by its start.
-        constexpr size_t kShown = 240;
-        property.value = Keep(value.substr(0, kShown));
-        property.charset = Keep(charset);
-        std::string shown = TextOf(property);
-        m_text.resize(property.value.nStart);
-        if (value.size() > kShown || bCut)
-            shown += "... (" + std::to_string(value.size()) + (bCut ? "+" : "") + " bytes in all)";
-        LeaveOut(Upper(name) + " = " + shown);
-        return;
-    }
-    if (bCut) {
+    else if (!bKept)
+        LeaveOutWithValue(name, property, value, parameters.charset, bCut);
+    else if (bCut)
         Hold(CContact::kMaxHeldText);   // a value longer than a line may be
-        return;
+    else if (Hold(value.size() + parameters.charset.size())) {
+        property.charset = Keep(parameters.charset);
+        property.value = Keep(value);
+        m_properties.push_back(property);
     }
-    if (!Hold(value.size() + charset.size()))
-        return;
-    property.charset = Keep(charset);
-    property.value = Keep(value);
-    m_properties.push_back(property);
 }
 
 std::string CVCardMapper::Decoded(const Property& property) const

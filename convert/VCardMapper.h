@@ -67,6 +67,9 @@ private:
         bool Has(unsigned type) const { return (types & type) != 0; }
     };
 
+    static void Classify(std::string_view name, Property& property);
+    void LeaveOutWithValue(
+        std::string_view name, Property& property, std::string_view value, std::string_view charset, bool bCut);
     Span Keep(std::string_view text);
     std::string_view Text(Span span) const { return std::string_view(m_text).substr(span.nStart, span.nLength); }
     bool Hold(size_t nBytes);
