@@ -20,9 +20,11 @@ public:
 #else
     static constexpr size_t kMaxRecordText = 64 * 1024;
 #endif
-    // The most of one contact's file text a reader holds: twice the record,
-    // since escapes, encodings and labels take room the record does not.
-    static constexpr size_t kMaxHeldText = 2 * kMaxRecordText;
+    // The most of one contact's file text a reader holds. A character may
+    // take three bytes in UTF-8 and one in the record, escapes and quotes
+    // double others, and a vCard repeats the name in N: eight times the
+    // record leaves room for any record this program exports.
+    static constexpr size_t kMaxHeldText = 8 * kMaxRecordText;
 
     std::string m_strName;
     std::string m_strPhone;

@@ -29,18 +29,16 @@ CRecordImporter::CRecordImporter(CRecordList& list, CImportReport& report)
 {
 }
 
-CString CRecordImporter::Field(std::string_view text, const char* pszField, const std::string& strRecord)
+// The text as a field: on one line, in the directory's code page; nReplaced
+// counts the characters it could not hold.
+CString CRecordImporter::Field(std::string_view text, int& nReplaced)
 {
     std::string joined;
     if (std::any_of(text.begin(), text.end(), [](char ch) { return ch == '\r' || ch == '\n'; })) {
         joined = OneLine(text);
         text = joined;
     }
-    int nReplaced = 0;
-    CString field = CDirectoryText::FromUtf8(text, nReplaced);
-    if (nReplaced > 0)
-        m_report.CharactersReplaced(strRecord, pszField, nReplaced);
-    return field;
+    return CDirectoryText::FromUtf8(text, nReplaced);
 }
 
 void CRecordImporter::Add(const CContact& contact, const std::string& strSource)
@@ -57,8 +55,17 @@ void CRecordImporter::Add(const CContact& contact, const std::string& strSource)
     }
     const std::string misc = contact.m_movedValues.empty() ? std::string() : Misc(contact);
     const std::string_view miscText = contact.m_movedValues.empty() ? std::string_view(contact.m_strNote) : misc;
-    if (name.size() + contact.m_strPhone.size() + contact.m_strPager.size() + contact.m_strEmail.size()
-            + miscText.size()
+    int nReplaced[5] = {};
+    CRecordFields fields;
+    fields.strName = Field(name, nReplaced[0]);
+    fields.strPhone = Field(contact.m_strPhone, nReplaced[1]);
+    fields.strPager = Field(contact.m_strPager, nReplaced[2]);
+    fields.strEmail = Field(contact.m_strEmail, nReplaced[3]);
+    fields.strMisc = Field(miscText, nReplaced[4]);
+    // The limit is on the record as the directory holds it, so that a
+    // record read back from this program's export is never over it.
+    if (static_cast<size_t>(fields.strName.GetLength()) + fields.strPhone.GetLength() + fields.strPager.GetLength()
+            + fields.strEmail.GetLength() + fields.strMisc.GetLength()
         > CContact::kMaxRecordText) {
         m_report.ContactSkipped(where(), kTooLong);
         return;
@@ -66,14 +73,12 @@ void CRecordImporter::Add(const CContact& contact, const std::string& strSource)
     // Named only for details someone will read.
     const std::string record
         = m_report.WantsDetails() ? "\"" + Printable(name) + "\" (" + where() + ")" : std::string();
-    CString strName = Field(name, "name", record);
-    CString strPhone = Field(contact.m_strPhone, "phone", record);
-    CString strPager = Field(contact.m_strPager, "pager", record);
-    CString strEmail = Field(contact.m_strEmail, "e-mail", record);
-    CString strMisc = Field(miscText, "misc", record);
+    static const char* const kFieldNames[] = {"name", "phone", "pager", "e-mail", "misc"};
+    for (int i = 0; i < 5; ++i)
+        if (nReplaced[i] > 0)
+            m_report.CharactersReplaced(record, kFieldNames[i], nReplaced[i]);
     m_report.ValuesMoved(record, contact.m_movedValues);
     m_report.LeftOut(record, contact.m_leftOut);
-    m_list.Append(
-        std::move(strName), std::move(strMisc), std::move(strPager), std::move(strPhone), std::move(strEmail));
+    m_list.Append(std::move(fields));
     m_report.RecordAdded();
 }

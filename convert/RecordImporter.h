@@ -23,7 +23,7 @@ public:
     void Add(const CContact& contact, const std::string& strSource);
 
 private:
-    CString Field(std::string_view text, const char* pszField, const std::string& strRecord);
+    static CString Field(std::string_view text, int& nReplaced);
 
     CRecordList& m_list;
     CImportReport& m_report;
