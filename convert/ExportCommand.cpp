@@ -49,42 +49,39 @@ bool WriteRecords(const CRecordList& list, EContactFormat format, const Sink& si
     return bOk && (bytes.empty() || sink(bytes.data(), bytes.size()));
 }
 
+// Writes the records to a stream as they come and flushes it; complains with
+// strFailure when the stream could not take all of them.
+bool WriteToStream(std::ostream& stream, const CRecordList& list, EContactFormat format, int& nExported,
+    const std::string& strFailure, std::ostream& err)
+{
+    const bool bOk = stream
+        && WriteRecords(
+            list, format,
+            [&](const char* p, size_t n) {
+                stream.write(p, static_cast<std::streamsize>(n));
+                return static_cast<bool>(stream);
+            },
+            nExported)
+        && stream.flush();
+    if (!bOk)
+        CConvertCommand::Complain(err, strFailure);
+    return bOk;
+}
+
 // A pipe or a terminal is written to as it is: replacing it with a new file
 // in one step, as is done for a regular file, would put a file in its place.
 bool WriteInPlace(
     const std::string& path, const CRecordList& list, EContactFormat format, int& nExported, std::ostream& err)
 {
     std::ofstream file(path, std::ios::binary);
-    const bool bOk = file
-        && WriteRecords(
-            list, format,
-            [&](const char* p, size_t n) {
-                file.write(p, static_cast<std::streamsize>(n));
-                return static_cast<bool>(file);
-            },
-            nExported)
-        && file.flush();
-    if (!bOk)
-        CConvertCommand::Complain(err, path + ": could not be written");
-    return bOk;
+    return WriteToStream(file, list, format, nExported, path + ": could not be written", err);
 }
 
 bool WriteOutput(const std::string& path, const CRecordList& list, EContactFormat format, std::ostream& out,
     int& nExported, std::ostream& err)
 {
-    if (path.empty()) {
-        const bool bOk = WriteRecords(
-                             list, format,
-                             [&](const char* p, size_t n) {
-                                 out.write(p, static_cast<std::streamsize>(n));
-                                 return static_cast<bool>(out);
-                             },
-                             nExported)
-            && out.flush();
-        if (!bOk)
-            CConvertCommand::Complain(err, "could not write to standard output");
-        return bOk;
-    }
+    if (path.empty())
+        return WriteToStream(out, list, format, nExported, "could not write to standard output", err);
     const QFileInfo target(QFile::decodeName(path.c_str()));
     if (target.exists() && !target.isFile() && !target.isDir())
         return WriteInPlace(path, list, format, nExported, err);
