@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the directory file fuzzer and the vCard and CSV reader fuzzers with
+# Builds the fuzzers of everything read from outside (the directory file, vCard and CSV files) with
 # clang and runs them: the first for SECONDS, the other two for
 # CONTACT_FUZZ_SECONDS each (default 30).
 # Usage: fuzz/run.sh SECONDS
