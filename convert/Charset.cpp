@@ -4,53 +4,57 @@
 #include <QString>
 #include <QStringDecoder>
 
+#include "convert/AsciiText.h"
 #include "convert/DirectoryText.h"
+#include "convert/Utf8.h"
 
 namespace {
 
-QByteArrayView View(const std::string& bytes)
+bool IsWindows1252(std::string_view name)
 {
-    return QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-bool IsWindows1252(const QByteArray& name)
-{
-    const QByteArray lower = name.toLower();
-    return lower == "windows-1252" || lower == "cp1252" || lower == "x-cp1252";
+    return EqualsNoCase(name, "windows-1252") || EqualsNoCase(name, "cp1252") || EqualsNoCase(name, "x-cp1252");
 }
 
 }   // namespace
 
-bool CCharset::IsValidUtf8(const std::string& bytes)
+void CCharset::DecodeUndeclared(std::string_view bytes, std::string& utf8)
 {
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    // decode() converts only when its result becomes a QString.
-    const QString text = decoder.decode(View(bytes));
-    return !decoder.hasError();
+    if (Utf8::IsValid(bytes))
+        utf8.assign(bytes);
+    else {
+        utf8.clear();
+        CDirectoryText::AppendUtf8(bytes, utf8);
+    }
 }
 
-std::string CCharset::DecodeUndeclared(const std::string& bytes)
+std::string CCharset::DecodeUndeclared(std::string_view bytes)
 {
-    if (IsValidUtf8(bytes))
-        return bytes;
-    return CDirectoryText::ToUtf8(CString(bytes));
+    std::string utf8;
+    DecodeUndeclared(bytes, utf8);
+    return utf8;
 }
 
-bool CCharset::Decode(const std::string& bytes, const std::string& strCharset, std::string& utf8)
+bool CCharset::Decode(std::string_view bytes, std::string_view charset, std::string& utf8)
 {
-    const QByteArray name = QByteArray::fromStdString(strCharset).trimmed();
+    charset = Trimmed(charset);
     // The directory's own mapping, so that the five undefined bytes are read
     // the same way everywhere.
-    if (IsWindows1252(name)) {
-        utf8 = CDirectoryText::ToUtf8(CString(bytes));
+    if (IsWindows1252(charset)) {
+        utf8.clear();
+        CDirectoryText::AppendUtf8(bytes, utf8);
         return true;
     }
+    if (EqualsNoCase(charset, "utf-8")) {
+        DecodeUndeclared(bytes, utf8);
+        return true;
+    }
+    const QByteArray name(charset.data(), static_cast<qsizetype>(charset.size()));
     QStringDecoder decoder(name.constData(), QStringConverter::Flag::Stateless);
     if (!decoder.isValid()) {
-        utf8 = DecodeUndeclared(bytes);
+        DecodeUndeclared(bytes, utf8);
         return false;
     }
-    const QString text = decoder.decode(View(bytes));
+    const QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     utf8 = text.toStdString();
     return true;
 }

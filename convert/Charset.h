@@ -1,21 +1,20 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
-// Decodes the bytes of an imported value into Unicode (UTF-8) with Qt's
-// converters.
+// Decodes the bytes of an imported value into Unicode (UTF-8).
 class CCharset
 {
 public:
     // Bytes in the named character set (any name Qt knows: UTF-8,
     // ISO-8859-1, Windows-1252, ...). FALSE when the name is unknown; utf8
     // then holds the bytes decoded as DecodeUndeclared would.
-    static bool Decode(const std::string& bytes, const std::string& strCharset, std::string& utf8);
+    static bool Decode(std::string_view bytes, std::string_view charset, std::string& utf8);
 
     // Bytes whose character set nobody declared: UTF-8 when they are valid
     // UTF-8, else Windows-1252, which is what older programs on Western
     // systems write.
-    static std::string DecodeUndeclared(const std::string& bytes);
-
-    static bool IsValidUtf8(const std::string& bytes);
+    static void DecodeUndeclared(std::string_view bytes, std::string& utf8);
+    static std::string DecodeUndeclared(std::string_view bytes);
 };

@@ -4,21 +4,25 @@
 #include <string>
 #include <vector>
 
-// dialstack-convert: the directory to and from vCard and CSV.
+// dialstack-convert: the directory to and from vCard and CSV, and looking
+// records up for a mail program (see CCommandLine for the usage).
 //
-//   export --format vcard|csv [--file DIR/Dialstack.dat] [--output FILE]
-//   import --format vcard|csv [--file DIR/Dialstack.dat] [--verbose] FILE...
-//
-// Run returns the exit status: 0 on success, 1 when a file cannot be read or
-// parsed, or the directory cannot be read whole or saved (an import then
-// saves nothing), 2 on bad usage.
+// Run returns the exit status: 0 on success (query: something matched);
+// 1 when a file cannot be read or parsed, or the directory cannot be read
+// whole or saved (an import then saves nothing), or query found nothing;
+// 2 on bad usage; 3 when the directory is locked by a window or another
+// import.
 class CConvertCommand
 {
 public:
     static constexpr int kSuccess = 0;
     static constexpr int kFailure = 1;
     static constexpr int kBadUsage = 2;
+    static constexpr int kLocked = 3;
 
     // args without the program's name; in is what "-" reads.
     static int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+
+    // "dialstack-convert: message", file text in it shown safely.
+    static void Complain(std::ostream& err, const std::string& message);
 };

@@ -1,37 +1,22 @@
 #include "convert/CsvReader.h"
 
 #include <algorithm>
-#include <cctype>
-#include <map>
-#include <string_view>
 
 #include "convert/AsciiText.h"
 #include "convert/Charset.h"
+#include "convert/NameParts.h"
+#include "convert/NumberChoice.h"
 
 namespace {
 
-using Row = std::vector<std::string>;
-
-bool Contains(const std::string& text, std::string_view part)
-{
-    return text.find(part) != std::string::npos;
-}
-
-bool EndsWith(const std::string& text, std::string_view suffix)
-{
-    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
 // The separator the header row uses most: comma, semicolon or tab.
-char FindSeparator(std::string_view text)
+char FindSeparator(std::string_view header)
 {
     int nComma = 0, nSemicolon = 0, nTab = 0;
     bool bQuoted = false;
-    for (const char ch : text) {
+    for (const char ch : header) {
         if (ch == '"')
             bQuoted = !bQuoted;
-        else if (!bQuoted && (ch == '\n' || ch == '\r'))
-            break;
         else if (!bQuoted && ch == ',')
             ++nComma;
         else if (!bQuoted && ch == ';')
@@ -46,432 +31,288 @@ char FindSeparator(std::string_view text)
     return ',';
 }
 
-// Splits CSV text into rows of cells. A quote at the start of a cell opens a
-// quoted stretch, in which "" is one quote; a quote elsewhere is itself, and
-// text after a closing quote is kept. A quoted stretch left open runs to the
-// end of the text.
-std::vector<Row> ParseRows(std::string_view text, char separator)
-{
-    std::vector<Row> rows;
-    Row row;
-    std::string cell;
-    bool bQuoted = false;
-    bool bRowStarted = false;
-    bool bAtCellStart = true;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char ch = text[i];
-        const bool bCellStart = bAtCellStart;
-        bAtCellStart = false;
-        bRowStarted = true;
-        if (bQuoted) {
-            if (ch == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                cell += '"';
-                ++i;
-            } else if (ch == '"') {
-                bQuoted = false;
-            } else {
-                cell += ch;
-            }
-        } else if (ch == '"' && bCellStart) {
-            bQuoted = true;
-        } else if (ch == separator) {
-            row.push_back(std::move(cell));
-            cell.clear();
-            bAtCellStart = true;
-        } else if (ch == '\r' || ch == '\n') {
-            if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            row.push_back(std::move(cell));
-            cell.clear();
-            rows.push_back(std::move(row));
-            row.clear();
-            bRowStarted = false;
-            bAtCellStart = true;
-        } else {
-            cell += ch;
-        }
-    }
-    if (bRowStarted) {
-        row.push_back(std::move(cell));
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
-
-enum class EColumn
-{
-    kName,
-    kGiven,
-    kMiddle,
-    kFamily,
-    kPrefix,
-    kSuffix,
-    kCompany,
-    kMainPhone,   // this program's phone column, or a primary phone
-    kPhone,
-    kPager,
-    kEmail,
-    kNote,
-    kTypeOfNeighbour,   // "Phone 1 - Type" names the kind of "Phone 1 - Value"
-    kBookkeeping,   // of no use in a directory: left out, named in the report
-    kOther,   // moved to misc under its name
-};
-
-struct Column
-{
-    std::string strHeader;
-    EColumn kind = EColumn::kOther;
-    int nTypeColumn = -1;   // the column naming this one's kind, if any
-    int nFormattedColumn = -1;   // a column that repeats this one's part of an address, if any
-    std::string strDefault;   // a value some programs fill in for "nothing"
-};
-
-bool IsOneOf(const std::string& header, std::initializer_list<const char*> names)
-{
-    return std::any_of(names.begin(), names.end(), [&](const char* name) { return header == name; });
-}
-
-bool MentionsEmail(const std::string& header)
-{
-    return Contains(header, "e-mail") || Contains(header, "email");
-}
-
-EColumn ClassifyHeader(const std::string& header)
-{
-    if (IsOneOf(header, {"name", "full name", "display name"}))
-        return EColumn::kName;
-    if (IsOneOf(header, {"first name", "given name"}))
-        return EColumn::kGiven;
-    if (IsOneOf(header, {"middle name", "additional name"}))
-        return EColumn::kMiddle;
-    if (IsOneOf(header, {"last name", "family name", "surname"}))
-        return EColumn::kFamily;
-    if (IsOneOf(header, {"name prefix"}))
-        return EColumn::kPrefix;
-    if (IsOneOf(header, {"suffix", "name suffix"}))
-        return EColumn::kSuffix;
-    if (IsOneOf(header, {"company", "organization", "organisation", "organization name", "organization 1 - name"}))
-        return EColumn::kCompany;
-    if (IsOneOf(header, {"phone", "primary phone", "telephone"}))
-        return EColumn::kMainPhone;
-    if (IsOneOf(header, {"pager", "pager number"}))
-        return EColumn::kPager;
-    if (IsOneOf(header, {"note", "notes"}))
-        return EColumn::kNote;
-    if (EndsWith(header, " - type"))
-        return EColumn::kTypeOfNeighbour;
-    if (IsOneOf(header, {"group membership", "labels", "photo"}))
-        return EColumn::kBookkeeping;
-    if (MentionsEmail(header))
-        return Contains(header, "type") || Contains(header, "display name") ? EColumn::kBookkeeping : EColumn::kEmail;
-    if ((Contains(header, "phone") || Contains(header, "mobile")) && !Contains(header, "fax"))
-        return EColumn::kPhone;
-    return EColumn::kOther;
-}
-
-const char* DefaultValueOf(const std::string& header)
-{
-    static const std::map<std::string, const char*> kDefaults = {
-        {"gender", "Unspecified"},
-        {"priority", "Normal"},
-        {"sensitivity", "Normal"},
-        {"private", "False"},
-        {"birthday", "0/0/00"},
-        {"anniversary", "0/0/00"},
-    };
-    const auto found = kDefaults.find(header);
-    return found == kDefaults.end() ? "" : found->second;
-}
-
-// The part of "Phone 1 - Value" before " - ", or the whole header.
-std::string GroupOf(const std::string& header)
-{
-    const size_t nDash = header.rfind(" - ");
-    return nDash == std::string::npos ? header : header.substr(0, nDash);
-}
-
-std::vector<Column> ClassifyColumns(const Row& header)
-{
-    std::vector<Column> columns;
-    for (const std::string& cell : header) {
-        Column column;
-        column.strHeader = Trimmed(cell);
-        const std::string lower = Lower(column.strHeader);
-        column.kind = ClassifyHeader(lower);
-        column.strDefault = DefaultValueOf(lower);
-        columns.push_back(std::move(column));
-    }
-    // Grouped columns ("Address 1 - Formatted", "Address 1 - Street", ...,
-    // "Address 1 - Type"): the type labels the group's values, and a
-    // formatted address makes the separate parts repeat it.
-    std::map<std::string, int> typeColumns, formattedColumns;
-    for (size_t i = 0; i < columns.size(); ++i) {
-        const std::string lower = Lower(columns[i].strHeader);
-        if (columns[i].kind == EColumn::kTypeOfNeighbour)
-            typeColumns[GroupOf(lower)] = static_cast<int>(i);
-        else if (EndsWith(lower, " - formatted"))
-            formattedColumns[GroupOf(lower)] = static_cast<int>(i);
-    }
-    for (size_t i = 0; i < columns.size(); ++i) {
-        const std::string lower = Lower(columns[i].strHeader);
-        if (!Contains(lower, " - ") || columns[i].kind == EColumn::kTypeOfNeighbour)
-            continue;
-        const std::string group = GroupOf(lower);
-        if (typeColumns.count(group))
-            columns[i].nTypeColumn = typeColumns[group];
-        if (formattedColumns.count(group) && formattedColumns[group] != static_cast<int>(i))
-            columns[i].nFormattedColumn = formattedColumns[group];
-    }
-    return columns;
-}
-
-bool CanGiveName(const Column& column)
-{
-    switch (column.kind) {
-    case EColumn::kName:
-    case EColumn::kGiven:
-    case EColumn::kMiddle:
-    case EColumn::kFamily:
-    case EColumn::kCompany: return true;
-    default: return false;
-    }
-}
-
 // The values of a cell. Grouped columns ("Phone 1 - Value") may hold several,
 // split by " ::: "; any other cell is one value, exactly as written.
-std::vector<std::string> ValuesOf(const std::string& cell, bool bGrouped)
+std::vector<std::string> ValuesOf(std::string_view cell, bool bGrouped)
 {
     if (!bGrouped)
-        return cell.empty() ? std::vector<std::string>{} : std::vector<std::string>{cell};
+        return {std::string(cell)};
     std::vector<std::string> values;
     size_t nStart = 0;
     for (;;) {
         const size_t nSplit = cell.find(" ::: ", nStart);
-        const std::string value(Trimmed(std::string_view(cell).substr(nStart, nSplit - nStart)));
+        const std::string_view value = Trimmed(cell.substr(nStart, nSplit - nStart));
         if (!value.empty())
-            values.push_back(value);
-        if (nSplit == std::string::npos)
+            values.emplace_back(value);
+        if (nSplit == std::string_view::npos)
             return values;
         nStart = nSplit + 5;
     }
 }
 
-bool IsGrouped(const Column& column)
+}   // namespace
+
+CCsvReader::CCsvReader(ContactHandler onContact)
+    : m_onContact(std::move(onContact))
 {
-    return column.strHeader.find(" - ") != std::string::npos;
 }
 
-struct Number
+CCsvReader::~CCsvReader() = default;
+
+// Where the header row ends in text (the row's text so far in m_header):
+// at the first line break outside quotes.
+bool CCsvReader::FindHeaderEnd(std::string_view text, size_t& nEnd)
 {
-    std::string strValue;
-    std::string strLabel;
-    bool bMain = false;
-    bool bPager = false;
-};
-
-class RowReader
-{
-public:
-    RowReader(const std::vector<Column>& columns, const Row& row, int nNumber);
-    CContact Read();
-
-private:
-    const std::string& Cell(size_t nColumn) const;
-    std::string Label(size_t nColumn) const;
-    std::string FirstOf(EColumn kind) const;
-    void TakeName();
-    void TakeNumbers();
-    void TakeRest();
-
-    const std::vector<Column>& m_columns;
-    const Row& m_row;
-    CContact m_contact;
-    bool m_bCompanyIsName = false;
-    bool m_bNameColumnUsed = false;
-};
-
-RowReader::RowReader(const std::vector<Column>& columns, const Row& row, int nNumber)
-    : m_columns(columns)
-    , m_row(row)
-{
-    m_contact.m_nNumber = nNumber;
+    for (nEnd = 0; nEnd < text.size(); ++nEnd) {
+        const char ch = text[nEnd];
+        if (ch == '"')
+            m_bHeaderQuoted = !m_bHeaderQuoted;
+        else if (!m_bHeaderQuoted && (ch == '\r' || ch == '\n'))
+            return true;
+    }
+    return false;
 }
 
-const std::string& RowReader::Cell(size_t nColumn) const
+void CCsvReader::StartRows()
 {
-    static const std::string kEmpty;
-    return nColumn < m_row.size() ? m_row[nColumn] : kEmpty;
+    m_pTokenizer = std::make_unique<CCsvTokenizer>(
+        FindSeparator(m_header), CContact::kMaxHeldText,
+        [this](size_t nColumn, std::string_view cell, bool bCut) { TakeCell(nColumn, cell, bCut); },
+        [this](bool bBlank) { EndRow(bBlank); });
+    m_pTokenizer->Feed(m_header);
+    m_header.clear();
+    m_header.shrink_to_fit();
+}
+
+void CCsvReader::Feed(std::string_view text)
+{
+    if (m_bHeaderTooLong)
+        return;
+    if (!m_pTokenizer) {
+        // The separator is the header's: the header row is gathered first.
+        size_t nEnd = 0;
+        const bool bEnded = FindHeaderEnd(text, nEnd);
+        if (m_header.size() + nEnd > kMaxHeader) {
+            m_bHeaderTooLong = true;
+            return;
+        }
+        m_header.append(text.substr(0, nEnd));
+        if (!bEnded)
+            return;
+        StartRows();
+        text.remove_prefix(nEnd);
+    }
+    m_pTokenizer->Feed(text);
+}
+
+void CCsvReader::TakeCell(size_t nColumn, std::string_view cell, bool bCut)
+{
+    if (m_bInHeaderRow) {
+        m_headerCells.emplace_back(nColumn, CCharset::DecodeUndeclared(cell));
+        return;
+    }
+    if (m_bTooLong)
+        return;
+    m_nHeld += cell.size() + 32;
+    if (bCut || m_nHeld > CContact::kMaxHeldText) {
+        m_bTooLong = true;
+        m_cells.clear();
+        m_text.clear();
+        return;
+    }
+    const size_t nStart = m_text.size();
+    std::string decoded;
+    CCharset::DecodeUndeclared(cell, decoded);
+    m_text += decoded;
+    m_cells.push_back({m_columns.Find(nColumn), nColumn, nStart, decoded.size()});
+}
+
+void CCsvReader::EndRow(bool bBlank)
+{
+    if (m_bInHeaderRow) {
+        m_bInHeaderRow = false;
+        m_columns.Classify(m_headerCells);
+        m_headerCells.clear();
+        m_headerCells.shrink_to_fit();
+        return;
+    }
+    if (!bBlank) {
+        m_contact.Clear();
+        m_contact.m_nNumber = ++m_nRows;
+        m_contact.m_bTooLong = m_bTooLong;
+        if (!m_bTooLong)
+            MapRow();
+        m_onContact(m_contact);
+    }
+    m_cells.clear();
+    m_text.clear();
+    m_nHeld = 0;
+    m_bTooLong = false;
+}
+
+bool CCsvReader::Finish(std::string& strError)
+{
+    if (m_bHeaderTooLong) {
+        strError = "its header row is longer than " + std::to_string(kMaxHeader / 1024) + " KiB";
+        return false;
+    }
+    if (!m_pTokenizer && !m_header.empty())
+        StartRows();
+    if (m_pTokenizer)
+        m_pTokenizer->Finish();
+    if (m_bInHeaderRow || !m_headerCells.empty() || !m_columns.HasAny()) {
+        strError = "it has no header row";
+        return false;
+    }
+    return true;
+}
+
+std::string_view CCsvReader::Text(const Cell& cell) const
+{
+    return std::string_view(m_text).substr(cell.nStart, cell.nLength);
+}
+
+// The text of the cell in column nColumn of the row; empty when it has none.
+std::string_view CCsvReader::TextAt(int nColumn) const
+{
+    const auto found = std::lower_bound(m_cells.begin(), m_cells.end(), static_cast<size_t>(nColumn),
+        [](const Cell& cell, size_t n) { return cell.nColumn < n; });
+    return found != m_cells.end() && found->nColumn == static_cast<size_t>(nColumn) ? Text(*found) : std::string_view();
+}
+
+std::string_view CCsvReader::FirstOf(ECsvColumn kind) const
+{
+    for (const Cell& cell : m_cells)
+        if (cell.pColumn && cell.pColumn->kind == kind)
+            return Text(cell);
+    return {};
 }
 
 // The name a moved value goes under: its column's, with the kind the
 // neighbouring type column gives ("Phone 1 - Value" typed Mobile: "Phone (Mobile)").
-std::string RowReader::Label(size_t nColumn) const
+std::string CCsvReader::Label(const CCsvColumn& column) const
 {
-    const Column& column = m_columns[nColumn];
-    std::string type(column.nTypeColumn >= 0 ? Trimmed(Cell(static_cast<size_t>(column.nTypeColumn))) : "");
-    if (type.rfind("* ", 0) == 0)
-        type.erase(0, 2);
+    std::string_view type = column.nTypeColumn >= 0 ? Trimmed(TextAt(column.nTypeColumn)) : std::string_view();
+    if (type.substr(0, 2) == "* ")
+        type.remove_prefix(2);
     if (type.empty())
         return column.strHeader;
     std::string group = column.strHeader.substr(0, column.strHeader.rfind(" - "));
-    while (!group.empty() && (std::isdigit(static_cast<unsigned char>(group.back())) || group.back() == ' '))
+    while (!group.empty() && ((group.back() >= '0' && group.back() <= '9') || group.back() == ' '))
         group.pop_back();
-    return group + " (" + type + ")";
+    return group + " (" + std::string(type) + ")";
 }
 
-std::string RowReader::FirstOf(EColumn kind) const
+void CCsvReader::TakeName()
 {
-    for (size_t i = 0; i < m_columns.size(); ++i)
-        if (m_columns[i].kind == kind && !Cell(i).empty())
-            return Cell(i);
-    return "";
-}
-
-void RowReader::TakeName()
-{
-    m_contact.m_strName = FirstOf(EColumn::kName);
-    m_bNameColumnUsed = !m_contact.m_strName.empty();
-    if (m_contact.m_strName.empty()) {
-        for (EColumn kind : {EColumn::kPrefix, EColumn::kGiven, EColumn::kMiddle, EColumn::kFamily, EColumn::kSuffix}) {
-            const std::string part(Trimmed(FirstOf(kind)));
-            if (part.empty())
-                continue;
-            if (!m_contact.m_strName.empty())
-                m_contact.m_strName += ' ';
-            m_contact.m_strName += part;
-        }
+    static const ECsvColumn kParts[]
+        = {ECsvColumn::kPrefix, ECsvColumn::kGiven, ECsvColumn::kMiddle, ECsvColumn::kFamily, ECsvColumn::kSuffix};
+    std::string parts;   // separated by ';'
+    std::string joined;
+    for (const ECsvColumn kind : kParts) {
+        const std::string_view part = Trimmed(FirstOf(kind));
+        if (part.empty())
+            continue;
+        parts.append(part).append(";");
+        if (!joined.empty())
+            joined += ' ';
+        joined += part;
     }
+    m_contact.m_strName = FirstOf(ECsvColumn::kName);
+    if (m_contact.m_strName.empty())
+        m_contact.m_strName = joined;
+    else if (!NameHoldsEveryPart(m_contact.m_strName, parts))
+        m_contact.MoveToMisc("Name", joined);
     if (m_contact.m_strName.empty()) {
-        m_contact.m_strName = FirstOf(EColumn::kCompany);
+        m_contact.m_strName = FirstOf(ECsvColumn::kCompany);
         m_bCompanyIsName = !m_contact.m_strName.empty();
     }
 }
 
-void RowReader::TakeNumbers()
+void CCsvReader::TakeNumbers()
 {
-    std::vector<Number> numbers;
-    for (size_t i = 0; i < m_columns.size(); ++i) {
-        const EColumn kind = m_columns[i].kind;
-        if (kind != EColumn::kMainPhone && kind != EColumn::kPhone && kind != EColumn::kPager)
+    std::vector<CNumber> numbers;
+    for (const Cell& cell : m_cells) {
+        const CCsvColumn* pColumn = cell.pColumn;
+        if (!pColumn
+            || (pColumn->kind != ECsvColumn::kMainPhone && pColumn->kind != ECsvColumn::kPhone
+                && pColumn->kind != ECsvColumn::kPager))
             continue;
-        const std::string label = Label(i);
-        for (std::string& value : ValuesOf(Cell(i), IsGrouped(m_columns[i])))
-            numbers.push_back({std::move(value), label, kind == EColumn::kMainPhone,
-                kind == EColumn::kPager || Lower(label).find("(pager)") != std::string::npos});
+        const std::string label = Label(*pColumn);
+        const bool bPager = pColumn->bPagerByHeader || Lower(label).find("(pager)") != std::string::npos;
+        for (std::string& value : ValuesOf(Text(cell), pColumn->bGrouped))
+            numbers.push_back({std::move(value), label, pColumn->kind == ECsvColumn::kMainPhone, bPager});
     }
-    const Number* pPager = nullptr;
-    const Number* pPhone = nullptr;
-    for (const Number& number : numbers) {
-        if (number.bPager && !pPager)
-            pPager = &number;
-        else if (!number.bPager && number.bMain && (!pPhone || !pPhone->bMain))
-            pPhone = &number;
-        else if (!number.bPager && !pPhone)
-            pPhone = &number;
-    }
-    for (const Number& number : numbers) {
-        if (&number == pPager)
-            m_contact.m_strPager = number.strValue;
-        else if (&number == pPhone)
-            m_contact.m_strPhone = number.strValue;
-        else
-            m_contact.MoveToMisc(number.strLabel, number.strValue);
-    }
+    ChooseNumbers(numbers, m_contact);
 }
 
-void RowReader::TakeRest()
+void CCsvReader::TakeTheOthers()
 {
-    for (size_t i = 0; i < m_columns.size(); ++i) {
-        const Column& column = m_columns[i];
-        const std::string& cell = Cell(i);
-        if (cell.empty())
+    unsigned kindsSeen = 0;   // the first cell of each kind went into a field or the name
+    for (const Cell& cell : m_cells) {
+        const std::string_view text = Text(cell);
+        const CCsvColumn* pColumn = cell.pColumn;
+        if (!pColumn) {
+            if (!Trimmed(text).empty())
+                m_contact.MoveToMisc("Column " + std::to_string(cell.nColumn + 1), std::string(text));
             continue;
+        }
+        const unsigned kindBit = 1u << static_cast<unsigned>(pColumn->kind);
+        const bool bFirstOfKind = (kindsSeen & kindBit) == 0;
+        kindsSeen |= kindBit;
         // The five fields keep a value exactly as written; anything moved to
         // misc is worth a place only when it says something.
-        const bool bOwnField = column.kind == EColumn::kEmail || column.kind == EColumn::kNote;
-        if (!bOwnField && (Trimmed(cell).empty() || Trimmed(cell) == column.strDefault))
+        const ECsvColumn kind = pColumn->kind;
+        const bool bOwnField = kind == ECsvColumn::kEmail || kind == ECsvColumn::kNote;
+        if (!bOwnField && (Trimmed(text).empty() || Trimmed(text) == pColumn->strDefault))
             continue;
-        switch (column.kind) {
-        case EColumn::kEmail:
-            for (const std::string& address : ValuesOf(cell, IsGrouped(column))) {
+        switch (kind) {
+        case ECsvColumn::kEmail:
+            for (std::string& address : ValuesOf(text, pColumn->bGrouped)) {
                 if (m_contact.m_strEmail.empty())
-                    m_contact.m_strEmail = address;
+                    m_contact.m_strEmail = std::move(address);
                 else
-                    m_contact.MoveToMisc(Label(i), address);
+                    m_contact.MoveToMisc(Label(*pColumn), address);
             }
             break;
-        case EColumn::kNote:
+        case ECsvColumn::kNote:
             if (m_contact.m_strNote.empty())
-                m_contact.m_strNote = cell;
+                m_contact.m_strNote = text;
             else
-                m_contact.MoveToMisc(column.strHeader, cell);
+                m_contact.MoveToMisc(pColumn->strHeader, std::string(text));
             break;
-        case EColumn::kCompany:
-            if (!m_bCompanyIsName)
-                m_contact.MoveToMisc(Label(i), cell);
+        case ECsvColumn::kCompany:
+            if (!m_bCompanyIsName || !bFirstOfKind)
+                m_contact.MoveToMisc(Label(*pColumn), std::string(text));
             break;
-        case EColumn::kGiven:
-        case EColumn::kMiddle:
-        case EColumn::kFamily:
-        case EColumn::kPrefix:
-        case EColumn::kSuffix:
-            // Parts of the name repeat it when a name column gave it; else they made it.
+        case ECsvColumn::kGiven:
+        case ECsvColumn::kMiddle:
+        case ECsvColumn::kFamily:
+        case ECsvColumn::kPrefix:
+        case ECsvColumn::kSuffix:
+            // The first of each kind made the name or was compared with it.
+            if (!bFirstOfKind)
+                m_contact.MoveToMisc(Label(*pColumn), std::string(text));
             break;
-        case EColumn::kName:
-            if (cell != m_contact.m_strName)
-                m_contact.MoveToMisc(column.strHeader, cell);
+        case ECsvColumn::kName:
+            if (text != m_contact.m_strName)
+                m_contact.MoveToMisc(pColumn->strHeader, std::string(text));
             break;
-        case EColumn::kBookkeeping: m_contact.m_leftOut.push_back(column.strHeader); break;
-        case EColumn::kOther:
+        case ECsvColumn::kBookkeeping: m_contact.LeaveOut(pColumn->strHeader + " = " + std::string(text)); break;
+        case ECsvColumn::kOther:
             // Street, city, ... repeat the formatted address when there is one.
-            if (column.nFormattedColumn < 0 || Trimmed(Cell(static_cast<size_t>(column.nFormattedColumn))).empty())
-                m_contact.MoveToMisc(Label(i), cell);
+            if (pColumn->nFormattedColumn < 0 || Trimmed(TextAt(pColumn->nFormattedColumn)).empty())
+                m_contact.MoveToMisc(Label(*pColumn), std::string(text));
             break;
-        default: break;
+        default: break;   // the numbers are taken already
         }
     }
-    for (size_t i = m_columns.size(); i < m_row.size(); ++i)
-        if (!Trimmed(m_row[i]).empty())
-            m_contact.MoveToMisc("Column " + std::to_string(i + 1), m_row[i]);
 }
 
-CContact RowReader::Read()
+void CCsvReader::MapRow()
 {
+    m_bCompanyIsName = false;
     TakeName();
     TakeNumbers();
-    TakeRest();
-    return std::move(m_contact);
-}
-
-bool IsBlank(const Row& row)
-{
-    return std::all_of(row.begin(), row.end(), [](const std::string& cell) { return cell.empty(); });
-}
-
-}   // namespace
-
-bool CCsvReader::Read(const std::string& bytes, std::vector<CContact>& contacts, std::string& strError)
-{
-    std::string_view raw(bytes);
-    if (raw.substr(0, 3) == "\xEF\xBB\xBF")
-        raw.remove_prefix(3);
-    const std::string text = CCharset::DecodeUndeclared(std::string(raw));
-
-    const std::vector<Row> rows = ParseRows(text, FindSeparator(text));
-    if (rows.empty() || IsBlank(rows.front())) {
-        strError = "it has no header row";
-        return false;
-    }
-    const std::vector<Column> columns = ClassifyColumns(rows.front());
-    if (std::none_of(columns.begin(), columns.end(), CanGiveName)) {
-        strError = "no column of its header gives a name (see the README for the headers understood)";
-        return false;
-    }
-    int nNumber = 0;
-    for (size_t i = 1; i < rows.size(); ++i) {
-        if (IsBlank(rows[i]))
-            continue;
-        contacts.push_back(RowReader(columns, rows[i], ++nNumber).Read());
-    }
-    return true;
+    TakeTheOthers();
 }

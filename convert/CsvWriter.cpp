@@ -1,5 +1,7 @@
 #include "convert/CsvWriter.h"
 
+#include <algorithm>
+
 #include "convert/DirectoryText.h"
 
 namespace {
@@ -9,7 +11,8 @@ bool NeedsQuotes(const std::string& cell)
     if (cell.empty())
         return false;
     const auto isSpace = [](char ch) { return ch == ' ' || ch == '\t'; };
-    return cell.find_first_of(",\"\r\n;") != std::string::npos || isSpace(cell.front()) || isSpace(cell.back());
+    const auto isSpecial = [](char ch) { return ch == ',' || ch == '"' || ch == '\r' || ch == '\n' || ch == ';'; };
+    return std::any_of(cell.begin(), cell.end(), isSpecial) || isSpace(cell.front()) || isSpace(cell.back());
 }
 
 void AppendCell(std::string& out, const CString& field)
@@ -35,16 +38,16 @@ void CCsvWriter::WriteHeader(std::string& out)
     out += "Name,Phone,Pager,Email,Note\r\n";
 }
 
-void CCsvWriter::Write(const CRecordNode& record, std::string& out)
+void CCsvWriter::Write(const CRecordFields& record, std::string& out)
 {
-    AppendCell(out, record.m_strName);
+    AppendCell(out, record.strName);
     out += ',';
-    AppendCell(out, record.m_strPhone);
+    AppendCell(out, record.strPhone);
     out += ',';
-    AppendCell(out, record.m_strPager);
+    AppendCell(out, record.strPager);
     out += ',';
-    AppendCell(out, record.m_strEmail);
+    AppendCell(out, record.strEmail);
     out += ',';
-    AppendCell(out, record.m_strMisc);
+    AppendCell(out, record.strMisc);
     out += "\r\n";
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "data/RecordList.h"
+#include "data/RecordFields.h"
 
 // Writes records as CSV (RFC 4180): UTF-8, CRLF line ends, the header row
 // "Name,Phone,Pager,Email,Note", a cell quoted when it holds a comma, a
@@ -11,5 +11,5 @@ class CCsvWriter
 {
 public:
     static void WriteHeader(std::string& out);
-    static void Write(const CRecordNode& record, std::string& out);
+    static void Write(const CRecordFields& record, std::string& out);
 };

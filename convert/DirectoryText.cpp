@@ -1,55 +1,70 @@
 #include "convert/DirectoryText.h"
 
-#include <QString>
-#include <QStringDecoder>
-
 #include "base/Windows1252Map.h"
+#include "convert/Utf8.h"
 
 namespace {
 
 constexpr char kReplacement = '?';
-constexpr char16_t kYenSign = 0x00A5;
+constexpr char32_t kYenSign = 0x00A5;
 
-bool IsHoldable(char16_t ch)
+// Whether reading the directory file gives the character back as it is.
+bool IsKeptByTheFile(char32_t ch)
 {
-    if (ch == u'\t')
-        return true;
     return ch >= 0x20 && ch != 0x7F && ch != kYenSign;
 }
 
 }   // namespace
 
-std::string CDirectoryText::ToUtf8(const CString& field)
+void CDirectoryText::AppendUtf8(std::string_view field, std::string& out)
 {
-    QString text;
-    text.reserve(field.GetLength());
-    for (const char byte : field.View())
-        text.append(QChar(CWindows1252Map::ToUnicode(static_cast<unsigned char>(byte))));
-    return text.toStdString();
+    for (const char byte : field) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (value < 0x80)
+            out += byte;
+        else
+            Utf8::Append(out, CWindows1252Map::ToUnicode(value));
+    }
 }
 
-CString CDirectoryText::FromUtf8(const std::string& utf8, int& nReplaced)
+std::string CDirectoryText::ToUtf8(const CString& field)
+{
+    std::string text;
+    text.reserve(static_cast<size_t>(field.GetLength()));
+    AppendUtf8(field.View(), text);
+    return text;
+}
+
+CString CDirectoryText::FromUtf8(std::string_view text, int& nReplaced)
 {
     // Every character is kept, a byte-order mark at the start included:
     // dropping it would turn a name of only that mark into no name at all.
-    QStringDecoder decoder(
-        QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    const QString text = decoder.decode(QByteArrayView(utf8.data(), static_cast<qsizetype>(utf8.size())));
-    std::string field;
-    field.reserve(static_cast<size_t>(text.size()));
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
-        if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;   // a character beyond the 16-bit plane: one character, one '?'
-        const int byte = ch.isSurrogate() ? -1 : CWindows1252Map::FromUnicode(ch.unicode());
-        if (byte < 0 || !IsHoldable(ch.unicode())) {
+    size_t i = 0;
+    while (i < text.size() && text[i] >= 0x20 && text[i] < 0x7F)
+        ++i;
+    if (i == text.size())
+        return CString(text);   // plain ASCII, most fields
+    std::string field(text.substr(0, i));
+    field.reserve(text.size());
+    while (i < text.size()) {
+        const char byte = text[i];
+        if (byte >= 0x20 && byte < 0x7F) {
+            field += byte;
+            ++i;
+            continue;
+        }
+        char32_t code = 0;
+        const size_t nLength = Utf8::Decode(text, i, code);
+        i += nLength == 0 ? 1 : nLength;
+        const int converted = nLength == 0 ? -1 : CWindows1252Map::FromUnicode(code);
+        if (nLength != 0 && code == U'\t')
+            field += ' ';
+        else if (converted < 0 || !IsKeptByTheFile(code)) {
             field += kReplacement;
             ++nReplaced;
         } else {
-            field += static_cast<char>(byte);
+            field += static_cast<char>(converted);
         }
     }
-    if (!field.empty() && field[0] == '\t')
-        field[0] = ' ';
     return CString(std::move(field));
 }

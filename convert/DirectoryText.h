@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "base/CString.h"
 
@@ -12,12 +13,14 @@ class CDirectoryText
 {
 public:
     static std::string ToUtf8(const CString& field);
+    static void AppendUtf8(std::string_view field, std::string& out);
 
-    // Text for a field. What the directory cannot hold becomes '?' and is
-    // counted in nReplaced: characters outside Windows-1252, control
-    // characters other than tab (the field terminator among them), and the
-    // yen sign, whose byte stands for a space in the file. A leading tab
-    // becomes a space, since reading the file skips white space before a
-    // field. Line breaks are the caller's to have removed.
-    static CString FromUtf8(const std::string& text, int& nReplaced);
+    // Text for a field, holding only what reading the directory file gives
+    // back. What it cannot hold becomes '?' and is counted in nReplaced:
+    // characters outside Windows-1252, bytes that are not UTF-8, control
+    // characters (the field terminator among them), and the yen sign, whose
+    // byte stands for a space in the file. A tab becomes a space, as in the
+    // entry boxes, since reading the file drops white space other than
+    // spaces. Line breaks are the caller's to have removed.
+    static CString FromUtf8(std::string_view text, int& nReplaced);
 };

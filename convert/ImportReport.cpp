@@ -1,5 +1,10 @@
 #include "convert/ImportReport.h"
 
+#include <ostream>
+
+#include "convert/AsciiText.h"
+#include "convert/PrintableText.h"
+
 namespace {
 
 std::string Counted(int nCount, const char* pszOne, const char* pszMany)
@@ -9,31 +14,46 @@ std::string Counted(int nCount, const char* pszOne, const char* pszMany)
 
 }   // namespace
 
-void CImportReport::ContactSkipped(const std::string& strWhere)
+CImportReport::CImportReport(std::ostream* pDetails)
+    : m_pDetails(pDetails)
+{
+}
+
+void CImportReport::Detail(const std::string& line)
+{
+    if (m_pDetails)
+        *m_pDetails << line << '\n';
+}
+
+void CImportReport::ContactSkipped(const std::string& strWhere, const std::string& strWhy)
 {
     ++m_nContactsSkipped;
-    m_details.push_back(strWhere + ": skipped, it has no name");
+    Detail(strWhere + ": skipped, " + strWhy);
 }
 
 void CImportReport::ValuesMoved(const std::string& strRecord, const std::vector<std::string>& values)
 {
     for (const std::string& value : values) {
         ++m_nValuesMoved;
-        m_details.push_back(strRecord + ": moved to misc: " + value);
+        if (m_pDetails)
+            Detail(strRecord + ": moved to misc: " + Printable(OneLine(value)));
     }
 }
 
 void CImportReport::CharactersReplaced(const std::string& strRecord, const std::string& strField, int nCount)
 {
     m_nCharactersReplaced += nCount;
-    m_details.push_back(
+    Detail(
         strRecord + ": " + Counted(nCount, "character", "characters") + " of the " + strField + " replaced by \"?\"");
 }
 
 void CImportReport::LeftOut(const std::string& strRecord, const std::vector<std::string>& what)
 {
-    for (const std::string& item : what)
-        m_details.push_back(strRecord + ": left out: " + item);
+    for (const std::string& item : what) {
+        ++m_nLeftOut;
+        if (m_pDetails)
+            Detail(strRecord + ": left out: " + Printable(OneLine(item)));
+    }
 }
 
 std::string CImportReport::SummaryLine() const

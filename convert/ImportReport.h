@@ -1,14 +1,23 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
-// What an import did, for the summary line and the --verbose details.
+// What an import did: the counts for the summary line and, when a stream is
+// given for them, one line of detail for each thing that did not fit, written
+// as it happens so that none is held. Every piece of file text in a detail
+// goes through Printable.
 class CImportReport
 {
 public:
+    explicit CImportReport(std::ostream* pDetails = nullptr);
+
+    // Whether details are written: only then are they worth making.
+    bool WantsDetails() const { return m_pDetails != nullptr; }
     void RecordAdded() { ++m_nRecordsAdded; }
-    void ContactSkipped(const std::string& strWhere);
+    // strWhere names the contact ("contacts.vcf, contact 3"); strWhy says why.
+    void ContactSkipped(const std::string& strWhere, const std::string& strWhy);
     void ValuesMoved(const std::string& strRecord, const std::vector<std::string>& values);
     void CharactersReplaced(const std::string& strRecord, const std::string& strField, int nCount);
     void LeftOut(const std::string& strRecord, const std::vector<std::string>& what);
@@ -17,16 +26,18 @@ public:
     int ContactsSkipped() const { return m_nContactsSkipped; }
     int ValuesMovedToMisc() const { return m_nValuesMoved; }
     int CharactersReplacedCount() const { return m_nCharactersReplaced; }
+    int ThingsLeftOut() const { return m_nLeftOut; }
 
     // "3 records added, 1 contact skipped, 2 values moved to misc, 0 characters replaced"
     std::string SummaryLine() const;
-    // One line each, in the order they happened.
-    const std::vector<std::string>& Details() const { return m_details; }
 
 private:
+    void Detail(const std::string& line);
+
+    std::ostream* m_pDetails;
     int m_nRecordsAdded = 0;
     int m_nContactsSkipped = 0;
     int m_nValuesMoved = 0;
     int m_nCharactersReplaced = 0;
-    std::vector<std::string> m_details;
+    int m_nLeftOut = 0;
 };

@@ -1,40 +1,25 @@
 #include "convert/RecordImporter.h"
 
+#include <algorithm>
+
+#include "convert/AsciiText.h"
 #include "convert/DirectoryText.h"
+#include "convert/PrintableText.h"
 
 namespace {
-
-// Every run of line breaks (CR, LF, or both) inside the text becomes one
-// "; "; breaks at its start or end are dropped.
-std::string OneLine(const std::string& text)
-{
-    std::string line;
-    line.reserve(text.size());
-    bool bBreakPending = false;
-    for (const char ch : text) {
-        if (ch == '\r' || ch == '\n') {
-            bBreakPending = !line.empty();
-            continue;
-        }
-        if (bBreakPending)
-            line += "; ";
-        bBreakPending = false;
-        line += ch;
-    }
-    return line;
-}
 
 std::string Misc(const CContact& contact)
 {
     std::string misc = OneLine(contact.m_strNote);
     for (const std::string& value : contact.m_movedValues) {
-        const std::string moved = OneLine(value);
         if (!misc.empty())
             misc += "; ";
-        misc += moved;
+        misc += OneLine(value);
     }
     return misc;
 }
+
+const std::string kTooLong = "it holds more than " + std::to_string(CContact::kMaxRecordText / 1024) + " KiB of text";
 
 }   // namespace
 
@@ -44,32 +29,56 @@ CRecordImporter::CRecordImporter(CRecordList& list, CImportReport& report)
 {
 }
 
-CString CRecordImporter::Field(const std::string& text, const char* pszField, const std::string& strRecord)
+// The text as a field: on one line, in the directory's code page; nReplaced
+// counts the characters it could not hold.
+CString CRecordImporter::Field(std::string_view text, int& nReplaced)
 {
-    int nReplaced = 0;
-    CString field = CDirectoryText::FromUtf8(OneLine(text), nReplaced);
-    if (nReplaced > 0)
-        m_report.CharactersReplaced(strRecord, pszField, nReplaced);
-    return field;
+    std::string joined;
+    if (std::any_of(text.begin(), text.end(), [](char ch) { return ch == '\r' || ch == '\n'; })) {
+        joined = OneLine(text);
+        text = joined;
+    }
+    return CDirectoryText::FromUtf8(text, nReplaced);
 }
 
 void CRecordImporter::Add(const CContact& contact, const std::string& strSource)
 {
-    const std::string name = OneLine(contact.m_strName);
-    if (name.empty()) {
-        m_report.ContactSkipped(strSource + ", contact " + std::to_string(contact.m_nNumber));
+    const auto where = [&] { return Printable(strSource) + ", contact " + std::to_string(contact.m_nNumber); };
+    if (contact.m_bTooLong) {
+        m_report.ContactSkipped(where(), kTooLong);
         return;
     }
+    const std::string name = OneLine(contact.m_strName);
+    if (name.empty()) {
+        m_report.ContactSkipped(where(), "it has no name");
+        return;
+    }
+    const std::string misc = contact.m_movedValues.empty() ? std::string() : Misc(contact);
+    const std::string_view miscText = contact.m_movedValues.empty() ? std::string_view(contact.m_strNote) : misc;
+    int nReplaced[5] = {};
+    CRecordFields fields;
+    fields.strName = Field(name, nReplaced[0]);
+    fields.strPhone = Field(contact.m_strPhone, nReplaced[1]);
+    fields.strPager = Field(contact.m_strPager, nReplaced[2]);
+    fields.strEmail = Field(contact.m_strEmail, nReplaced[3]);
+    fields.strMisc = Field(miscText, nReplaced[4]);
+    // The limit is on the record as the directory holds it, so that a
+    // record read back from this program's export is never over it.
+    if (static_cast<size_t>(fields.strName.GetLength()) + fields.strPhone.GetLength() + fields.strPager.GetLength()
+            + fields.strEmail.GetLength() + fields.strMisc.GetLength()
+        > CContact::kMaxRecordText) {
+        m_report.ContactSkipped(where(), kTooLong);
+        return;
+    }
+    // Named only for details someone will read.
     const std::string record
-        = "\"" + name + "\" (" + strSource + ", contact " + std::to_string(contact.m_nNumber) + ")";
-    CString strName = Field(name, "name", record);
-    CString strPhone = Field(contact.m_strPhone, "phone", record);
-    CString strPager = Field(contact.m_strPager, "pager", record);
-    CString strEmail = Field(contact.m_strEmail, "e-mail", record);
-    CString strMisc = Field(Misc(contact), "misc", record);
+        = m_report.WantsDetails() ? "\"" + Printable(name) + "\" (" + where() + ")" : std::string();
+    static const char* const kFieldNames[] = {"name", "phone", "pager", "e-mail", "misc"};
+    for (int i = 0; i < 5; ++i)
+        if (nReplaced[i] > 0)
+            m_report.CharactersReplaced(record, kFieldNames[i], nReplaced[i]);
     m_report.ValuesMoved(record, contact.m_movedValues);
     m_report.LeftOut(record, contact.m_leftOut);
-    m_list.Append(
-        std::move(strName), std::move(strMisc), std::move(strPager), std::move(strPhone), std::move(strEmail));
+    m_list.Append(std::move(fields));
     m_report.RecordAdded();
 }

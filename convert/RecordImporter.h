@@ -1,13 +1,16 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "convert/Contact.h"
 #include "convert/ImportReport.h"
 #include "data/RecordList.h"
 
 // Turns contacts into directory records and appends them to the list,
-// telling the report what did not fit as it was.
+// telling the report what did not fit as it was. A contact without a name,
+// or one whose record would hold more than CContact::kMaxRecordText, is
+// skipped and reported.
 //
 // Misc is one line in the window: it takes the note, then every moved value,
 // joined by "; ", and every line break inside a value becomes "; " too.
@@ -20,7 +23,7 @@ public:
     void Add(const CContact& contact, const std::string& strSource);
 
 private:
-    CString Field(const std::string& text, const char* pszField, const std::string& strRecord);
+    static CString Field(std::string_view text, int& nReplaced);
 
     CRecordList& m_list;
     CImportReport& m_report;

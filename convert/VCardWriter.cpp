@@ -71,17 +71,17 @@ std::string StructuredName(const std::string& name)
 
 }   // namespace
 
-void CVCardWriter::Write(const CRecordNode& record, std::string& out)
+void CVCardWriter::Write(const CRecordFields& record, std::string& out)
 {
-    const std::string name = CDirectoryText::ToUtf8(record.m_strName);
+    const std::string name = CDirectoryText::ToUtf8(record.strName);
     AppendLine(out, "BEGIN:VCARD");
     AppendLine(out, "VERSION:4.0");
     AppendLine(out, "FN:" + Escaped(name));
     if (!name.empty())
         AppendLine(out, "N:" + StructuredName(name));
-    AppendProperty(out, "TEL;TYPE=voice", record.m_strPhone);
-    AppendProperty(out, "TEL;TYPE=pager", record.m_strPager);
-    AppendProperty(out, "EMAIL", record.m_strEmail);
-    AppendProperty(out, "NOTE", record.m_strMisc);
+    AppendProperty(out, "TEL;TYPE=voice", record.strPhone);
+    AppendProperty(out, "TEL;TYPE=pager", record.strPager);
+    AppendProperty(out, "EMAIL", record.strEmail);
+    AppendProperty(out, "NOTE", record.strMisc);
     AppendLine(out, "END:VCARD");
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "data/RecordList.h"
+#include "data/RecordFields.h"
 
 // Writes records as vCard 4.0: UTF-8, CRLF line ends, lines folded at 75
 // octets without splitting a character, text values escaped. Each record
@@ -16,5 +16,5 @@
 class CVCardWriter
 {
 public:
-    static void Write(const CRecordNode& record, std::string& out);
+    static void Write(const CRecordFields& record, std::string& out);
 };

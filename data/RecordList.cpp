@@ -83,7 +83,7 @@ CRecordNode& CRecordList::NodeForAppend()
 {
     if (!m_pHead)
         Reset();
-    if (!m_pTail->m_strName.IsEmpty()) {
+    if (!m_pTail->m_fields.strName.IsEmpty()) {
         CRecordNode* pNode = m_nodes.New();
         pNode->m_pPrev = m_pTail;
         m_pTail->m_pNext = pNode;
@@ -103,67 +103,13 @@ void CRecordList::Append(const CRecordFields& fields)
 
 void CRecordList::Append(CRecordFields&& fields)
 {
-    MoveFields(fields, NodeForAppend());
+    NodeForAppend().m_fields = std::move(fields);
 }
 
 void CRecordList::Append(CString strName, CString strMisc, CString strPager, CString strPhone, CString strEmail)
 {
     Append(CRecordFields{
         std::move(strName), std::move(strPhone), std::move(strPager), std::move(strEmail), std::move(strMisc)});
-}
-
-CRecordList::FieldsOnLoan::FieldsOnLoan(CRecordNode& node)
-    : m_node(node)
-{
-    MoveFields(node, m_fields);
-}
-
-CRecordList::FieldsOnLoan::~FieldsOnLoan()
-{
-    MoveFields(m_fields, m_node);
-}
-
-void CRecordList::MoveFields(CRecordNode& node, CRecordFields& fields)
-{
-    fields.strName = std::move(node.m_strName);
-    fields.strPhone = std::move(node.m_strPhone);
-    fields.strPager = std::move(node.m_strPager);
-    fields.strEmail = std::move(node.m_strEmail);
-    fields.strMisc = std::move(node.m_strMisc);
-}
-
-void CRecordList::MoveFields(CRecordFields& fields, CRecordNode& node)
-{
-    node.m_strName = std::move(fields.strName);
-    node.m_strPhone = std::move(fields.strPhone);
-    node.m_strPager = std::move(fields.strPager);
-    node.m_strEmail = std::move(fields.strEmail);
-    node.m_strMisc = std::move(fields.strMisc);
-}
-
-void CRecordList::CopyFields(const CRecordNode& node, CRecordFields& fields)
-{
-    fields.strName = node.m_strName;
-    fields.strPhone = node.m_strPhone;
-    fields.strPager = node.m_strPager;
-    fields.strEmail = node.m_strEmail;
-    fields.strMisc = node.m_strMisc;
-}
-
-CRecordFields CRecordList::GetFields() const
-{
-    CRecordFields fields;
-    CopyFields(*m_pCursor, fields);
-    return fields;
-}
-
-void CRecordList::SetFields(const CRecordFields& fields)
-{
-    m_pCursor->m_strName = fields.strName;
-    m_pCursor->m_strPhone = fields.strPhone;
-    m_pCursor->m_strPager = fields.strPager;
-    m_pCursor->m_strEmail = fields.strEmail;
-    m_pCursor->m_strMisc = fields.strMisc;
 }
 
 void CRecordList::DeleteAt(int nIndex)
@@ -221,7 +167,7 @@ void CRecordList::StartLoad()
 void CRecordList::FinishLoad(BOOL bComplete)
 {
     m_bLoadComplete = bComplete;
-    m_nLoadedRecords = m_pHead->m_strName.IsEmpty() ? 0 : m_nNodeCount;
+    m_nLoadedRecords = m_pHead->m_fields.strName.IsEmpty() ? 0 : m_nNodeCount;
 }
 
 void CRecordList::LoadFromBytes(const std::string& bytes)
@@ -276,9 +222,10 @@ int CRecordList::SaveToBytes(std::string& bytes)
         return 0;
 
     size_t nFieldBytes = 0;
-    for (const CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
-        nFieldBytes += static_cast<size_t>(pNode->m_strName.GetLength()) + pNode->m_strMisc.GetLength()
-            + pNode->m_strPhone.GetLength() + pNode->m_strPager.GetLength() + pNode->m_strEmail.GetLength();
+    ForEachRecord([&](const CRecordFields& fields) {
+        nFieldBytes += static_cast<size_t>(fields.strName.GetLength()) + fields.strMisc.GetLength()
+            + fields.strPhone.GetLength() + fields.strPager.GetLength() + fields.strEmail.GetLength();
+    });
     // Header numbers, the separator, a possible space, five terminators a record.
     const size_t nExpectedSize = 24 + nFieldBytes + 5 * static_cast<size_t>(m_nNodeCount);
     try {
@@ -307,10 +254,7 @@ int CRecordList::FailForMemory()
 void CRecordList::WriteRecords(CDirectoryWriter& writer)
 {
     for (CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext) {
-        // The fields are lent to the writer and given back, even when
-        // writing throws: moves, not copies.
-        FieldsOnLoan loan(*pNode);
-        CRecordFields& fields = loan.Fields();
+        CRecordFields& fields = pNode->m_fields;
         // A 0xA5 byte already in a field was written as a space substitute,
         // so it is a space from now on, in memory as in the file.
         if (writer.WriteRecord(fields))

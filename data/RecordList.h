@@ -20,11 +20,7 @@ public:
     CRecordNode() = default;
 
     CRecordNode* m_pPrev = nullptr;
-    CString m_strName;
-    CString m_strMisc;
-    CString m_strPager;
-    CString m_strPhone;
-    CString m_strEmail;
+    CRecordFields m_fields;
     CRecordNode* m_pNext = nullptr;
 };
 
@@ -74,31 +70,28 @@ public:
 
     // Calls visit(const CRecordFields&) for each node in directory order,
     // the blank one of an empty directory included, without moving the
-    // cursor.
+    // cursor or copying a field.
     template <class Visit> void ForEachRecord(Visit visit) const
     {
-        CRecordFields fields;
-        for (const CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext) {
-            CopyFields(*pNode, fields);
-            visit(static_cast<const CRecordFields&>(fields));
-        }
+        for (const CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
+            visit(pNode->m_fields);
     }
 
     // The record under the cursor, all five fields at once.
-    CRecordFields GetFields() const;
-    void SetFields(const CRecordFields& fields);
+    CRecordFields GetFields() const { return m_pCursor->m_fields; }
+    void SetFields(const CRecordFields& fields) { m_pCursor->m_fields = fields; }
 
-    CString GetName() const { return m_pCursor->m_strName; }
-    CString GetMisc() const { return m_pCursor->m_strMisc; }
-    CString GetPager() const { return m_pCursor->m_strPager; }
-    CString GetPhone() const { return m_pCursor->m_strPhone; }
-    CString GetEmail() const { return m_pCursor->m_strEmail; }
+    CString GetName() const { return m_pCursor->m_fields.strName; }
+    CString GetMisc() const { return m_pCursor->m_fields.strMisc; }
+    CString GetPager() const { return m_pCursor->m_fields.strPager; }
+    CString GetPhone() const { return m_pCursor->m_fields.strPhone; }
+    CString GetEmail() const { return m_pCursor->m_fields.strEmail; }
 
-    void SetName(CString strName) { m_pCursor->m_strName = std::move(strName); }
-    void SetMisc(CString strMisc) { m_pCursor->m_strMisc = std::move(strMisc); }
-    void SetPager(CString strPager) { m_pCursor->m_strPager = std::move(strPager); }
-    void SetPhone(CString strPhone) { m_pCursor->m_strPhone = std::move(strPhone); }
-    void SetEmail(CString strEmail) { m_pCursor->m_strEmail = std::move(strEmail); }
+    void SetName(CString strName) { m_pCursor->m_fields.strName = std::move(strName); }
+    void SetMisc(CString strMisc) { m_pCursor->m_fields.strMisc = std::move(strMisc); }
+    void SetPager(CString strPager) { m_pCursor->m_fields.strPager = std::move(strPager); }
+    void SetPhone(CString strPhone) { m_pCursor->m_fields.strPhone = std::move(strPhone); }
+    void SetEmail(CString strEmail) { m_pCursor->m_fields.strEmail = std::move(strEmail); }
 
     // Replaces the list with the records of "Dialstack.dat". With no file
     // the list is blank and m_nReserved is 0. A damaged, truncated or
@@ -155,25 +148,6 @@ public:
     CRecordNode* m_pTail = nullptr;
 
 private:
-    // A node's fields moved out into a CRecordFields for as long as this
-    // lives, and moved back when it ends.
-    class FieldsOnLoan
-    {
-    public:
-        explicit FieldsOnLoan(CRecordNode& node);
-        ~FieldsOnLoan();
-        FieldsOnLoan(const FieldsOnLoan&) = delete;
-        FieldsOnLoan& operator=(const FieldsOnLoan&) = delete;
-        CRecordFields& Fields() { return m_fields; }
-
-    private:
-        CRecordNode& m_node;
-        CRecordFields m_fields;
-    };
-
-    static void CopyFields(const CRecordNode& node, CRecordFields& fields);
-    static void MoveFields(CRecordNode& node, CRecordFields& fields);
-    static void MoveFields(CRecordFields& fields, CRecordNode& node);
     CRecordNode& NodeForAppend();
     void FreeAllNodes();
     void MoveCursorTo(int nIndex);

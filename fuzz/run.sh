@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the directory file fuzzer, the vCard and CSV reader fuzzers and the
-# CardDAV reply fuzzer with clang and runs them: the first for SECONDS, the
-# contact file readers for CONTACT_FUZZ_SECONDS each (default 30), the
-# CardDAV replies for DAV_FUZZ_SECONDS (default 30).
+# Builds the fuzzers of everything read from outside (the directory file,
+# vCard and CSV files, a CardDAV server's replies) with clang and runs them:
+# the first for SECONDS, the contact file readers for CONTACT_FUZZ_SECONDS
+# each (default 30), the CardDAV replies for DAV_FUZZ_SECONDS (default 30).
 # Usage: fuzz/run.sh SECONDS
 # Exits non-zero when a fuzzer finds a crash or a failed check; the input
 # that caused it is left in build-fuzz/ as crash-*.
@@ -14,7 +14,7 @@ cxx=${FUZZ_CXX:-clang++}
 
 # The record list and the directory file's reader and writer, without the
 # parts that touch the disk.
-data_sources=("$root"/data/{RecordList,RecordNodePool,DirectoryReader,DirectoryWriter}.cpp "$root"/base/{CString,Windows1252}.cpp)
+data_sources=("$root"/data/{RecordList,RecordNodePool,DirectoryReader,DirectoryWriter}.cpp "$root"/base/{CString,Windows1252Map}.cpp)
 
 mkdir -p "$build/corpus"
 "$cxx" -std=c++17 -O1 -g -Wall -Wextra -Werror \
@@ -34,28 +34,36 @@ cp "$root/fuzz/seeds/"* "$root/tests/data/two-records.dat" "$build/corpus/"
   -max_total_time="$seconds" -timeout=2 -rss_limit_mb=1024 -malloc_limit_mb=64 -print_final_stats=1 \
   -artifact_prefix="$build/" "$build/corpus"
 
-# The contact file readers use QtCore's character-set converters.
+# The contact file readers use QtCore for character sets beyond UTF-8 and
+# Windows-1252. Each input has a time and a memory limit, so that a path
+# whose time or memory grows faster than its input fails the run.
 contact_seconds=${CONTACT_FUZZ_SECONDS:-30}
 read -r -a qt_flags <<< "$(pkg-config --cflags --libs Qt6Core)"
+contact_sources=("$root"/convert/{Charset,ContactReader,CsvColumns,CsvReader,CsvTokenizer,CsvWriter,DirectoryText,ImportReport,InputText,NameParts,NumberChoice,PrintableText,RecordImporter,VCardLexer,VCardMapper,VCardParameters,VCardReader,VCardUnfolder,VCardValue,VCardWriter}.cpp)
 for format in vcard csv; do
   is_csv=0; [[ $format == csv ]] && is_csv=1
   "$cxx" -std=c++17 -O1 -g -Wall -Wextra -Werror -fPIC \
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -DDIALSTACK_FUZZ_CSV=$is_csv -I"$root" \
-    "$root/fuzz/ContactFileFuzzer.cpp" \
-    "$root"/convert/{Charset,CsvReader,CsvWriter,DirectoryText,ImportReport,RecordImporter,VCardReader,VCardWriter}.cpp \
+    -DDIALSTACK_FUZZ_CSV=$is_csv -DDIALSTACK_CONTACT_LIMIT=1024 -I"$root" \
+    "$root/fuzz/ContactFileFuzzer.cpp" "${contact_sources[@]}" \
     "${data_sources[@]}" "${qt_flags[@]}" \
     -o "$build/${format}_fuzzer"
 
-  # The golden files of the tests seed the corpus.
+  # The golden files of the tests and the hostile shapes (wide rows, a
+  # card of many properties, control characters) seed the corpus.
   mkdir -p "$build/corpus-$format"
   if [[ $format == csv ]]; then
-    cp "$root"/tests/convert/golden/*.csv "$build/corpus-$format/"
+    cp "$root"/tests/convert/golden/*.csv "$root"/fuzz/contact-seeds/*.csv "$build/corpus-$format/"
   else
-    cp "$root"/tests/convert/golden/*.vcf "$build/corpus-$format/"
+    cp "$root"/tests/convert/golden/*.vcf "$root"/fuzz/contact-seeds/*.vcf "$build/corpus-$format/"
   fi
-  "$build/${format}_fuzzer" \
-    -max_total_time="$contact_seconds" -timeout=10 -print_final_stats=1 \
+  # One contact may hold 1 KiB under the fuzzer, so inputs of 24 KB reach
+  # every limit. A reader whose memory follows its input needs little for
+  # one: no single allocation may pass 64 MB, and the process limit leaves
+  # room for the sanitizer's own quarantine.
+  ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=64} "$build/${format}_fuzzer" \
+    -max_total_time="$contact_seconds" -max_len=24576 -timeout=2 -malloc_limit_mb=64 -rss_limit_mb=1024 \
+    -print_final_stats=1 \
     -artifact_prefix="$build/" "$build/corpus-$format"
 done
 

@@ -2,7 +2,7 @@
 # Sets up the machine, builds and runs the whole test suite:
 #   stage 1: the normal build and every test;
 #   stage 2: the same with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   stage 3: the directory-file fuzzer for FUZZ_SECONDS (default 60);
+#   stage 3: the fuzzers (directory file, vCard, CSV, server replies), FUZZ_SECONDS for the first;
 #   stage 4: the real program under a window manager (scripts/stage-wm.sh);
 #   stage 5: the Debian package built, installed, started and removed.
 # Usage: test.sh [all|plain|sanitize|fuzz|wm|package]   (default: all)
@@ -31,7 +31,7 @@ if [[ $stage == all || $stage == sanitize ]]; then
     run_suite "$root/build-asan" -DDIALSTACK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 fi
 if [[ $stage == all || $stage == fuzz ]]; then
-  echo "== stage 3: fuzzing the directory file reader"
+  echo "== stage 3: fuzzing the readers of untrusted input"
   "$root/fuzz/run.sh" "${FUZZ_SECONDS:-60}"
 fi
 if [[ $stage == all || $stage == wm ]]; then

@@ -6,7 +6,6 @@
 #include "convert/Charset.h"
 #include "convert/DirectoryText.h"
 #include "convert/VCardWriter.h"
-#include "data/RecordList.h"
 
 namespace {
 
@@ -499,14 +498,8 @@ void CCard::Apply(const CRecordFields& target)
 
 std::string CCard::Create(const CRecordFields& fields, const std::string& strUid)
 {
-    CRecordNode node;
-    node.m_strName = fields.strName;
-    node.m_strPhone = fields.strPhone;
-    node.m_strPager = fields.strPager;
-    node.m_strEmail = fields.strEmail;
-    node.m_strMisc = fields.strMisc;
     std::string card;
-    CVCardWriter::Write(node, card);
+    CVCardWriter::Write(fields, card);
     // The writer leaves out the UID, which every card on a server needs.
     const std::string version = "VERSION:4.0\r\n";
     const size_t nVersion = card.find(version);

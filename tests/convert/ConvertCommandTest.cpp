@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "data/DirectoryLock.h"
 #include "tests/convert/ConvertTestSupport.h"
 #include "tests/support/ScratchDirectory.h"
 
@@ -28,6 +29,8 @@ TEST(ConvertCommand, BadUsageExitsWithTwo)
         {"import without files", {"import", "--format", "csv"}},
         {"output is for export", {"import", "--format", "csv", "--output", "o", "x.csv"}},
         {"unknown option", {"import", "--format", "csv", "--force", "x.csv"}},
+        {"no format, and a file not ending in .vcf or .csv", {"import", "x.vcf", "y.txt"}},
+        {"query without its text", {"query"}},
     };
     for (const auto& [why, args] : cases) {
         SCOPED_TRACE(why);
@@ -46,21 +49,30 @@ TEST(ConvertCommand, UnreadableInputChangesNothingAndExitsWithOne)
     const std::string before = ReadFileBytes("Dialstack.dat");
     WriteFileBytes("good.vcf", kCard);
     WriteFileBytes("notes.txt", "just some text\r\n");
-    WriteFileBytes("numbers.csv", "Phone,Email\r\n555,a@b\r\n");
     WriteFileBytes("empty.csv", "");
+    WriteFileBytes("wide.vcf", std::string("\xFF\xFE\0\0B\0\0\0", 8));
+    std::filesystem::create_directory("folder");
 
-    const std::vector<std::pair<const char*, std::vector<std::string>>> cases{
-        {"no vCard in it", {"import", "--format", "vcard", "good.vcf", "notes.txt"}},
-        {"missing file", {"import", "--format", "vcard", "good.vcf", "absent.vcf"}},
-        {"a directory", {"import", "--format", "vcard", "."}},
-        {"no header column gives a name", {"import", "--format", "csv", "numbers.csv"}},
-        {"no header", {"import", "--format", "csv", "empty.csv"}},
+    struct Case
+    {
+        const char* pszWhy;
+        std::vector<std::string> args;
+        const char* pszSays;
     };
-    for (const auto& [why, args] : cases) {
-        SCOPED_TRACE(why);
-        const RunResult result = RunConvert(args);
+    const std::vector<Case> cases{
+        {"no vCard in it", {"import", "--format", "vcard", "good.vcf", "notes.txt"}, "no BEGIN:VCARD"},
+        {"missing file", {"import", "good.vcf", "absent.vcf"}, "absent.vcf: there is no such file"},
+        {"a folder to import", {"import", "--format", "vcard", "."}, "is a folder"},
+        {"no header", {"import", "empty.csv"}, "no header row"},
+        {"an encoding not read", {"import", "wide.vcf"}, "UTF-32, which is not read"},
+        {"a folder at the directory file's name", {"import", "--file", "folder", "good.vcf"},
+            "folder: is a folder, not a directory file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszWhy);
+        const RunResult result = RunConvert(c.args);
         EXPECT_EQ(result.nStatus, 1);
-        EXPECT_FALSE(result.err.empty());
+        EXPECT_NE(result.err.find(c.pszSays), std::string::npos) << result.err;
         EXPECT_EQ(ReadFileBytes("Dialstack.dat"), before);
     }
 
@@ -93,17 +105,100 @@ TEST(ConvertCommand, ImportAppendsAfterTheRecordsAndReadsStandardInput)
 }
 
 // Appending fills a last record whose name is empty; one that holds
-// something must not be overwritten.
+// something, if only a note, must not be overwritten.
 TEST(ConvertCommand, ImportRefusesToOverwriteAnUnnamedLastRecord)
 {
+    for (const TestRecord& last : {TestRecord{"", "555 0999", "", "", "kept"}, TestRecord{"", "", "", "", "a note"}}) {
+        SCOPED_TRACE(last);
+        ScratchDirectory scratch;
+        SaveDirectory("Dialstack.dat", {{"Corner Shop", "555 0100", "", "", ""}, last});
+        const std::string before = ReadFileBytes("Dialstack.dat");
+        WriteFileBytes("one.vcf", kCard);
+        const RunResult result = RunConvert({"import", "--format", "vcard", "one.vcf"});
+        EXPECT_EQ(result.nStatus, 1);
+        EXPECT_NE(result.err.find("no name"), std::string::npos);
+        EXPECT_EQ(ReadFileBytes("Dialstack.dat"), before);
+    }
+}
+
+// A window holds a shared lock on its directory; import, which replaces
+// the file under it, must not run then, and says why.
+TEST(ConvertCommand, ImportRefusesWhileAWindowHoldsTheDirectory)
+{
     ScratchDirectory scratch;
-    SaveDirectory("Dialstack.dat", {{"Corner Shop", "555 0100", "", "", ""}, {"", "555 0999", "", "", "kept"}});
+    SaveDirectory("Dialstack.dat", kTwoRecords);
     const std::string before = ReadFileBytes("Dialstack.dat");
     WriteFileBytes("one.vcf", kCard);
-    const RunResult result = RunConvert({"import", "--format", "vcard", "one.vcf"});
-    EXPECT_EQ(result.nStatus, 1);
-    EXPECT_NE(result.err.find("no name"), std::string::npos);
+    CDirectoryLock window;
+    CString strWhy;
+    ASSERT_TRUE(window.TryAcquire("Dialstack.dat", CDirectoryLock::Kind::Shared, strWhy));
+    const RunResult result = RunConvert({"import", "one.vcf"});
+    EXPECT_EQ(result.nStatus, 3);
+    EXPECT_NE(result.err.find("Dialstack.dat"), std::string::npos) << result.err;
     EXPECT_EQ(ReadFileBytes("Dialstack.dat"), before);
+    EXPECT_EQ(RunConvert({"export", "--format", "csv"}).nStatus, 0);
+}
+
+// One contact beyond the limit is skipped and named, whatever holds the
+// text (one value, or many properties), and the contacts around it are read.
+TEST(ConvertCommand, AContactBeyondTheLimitIsSkippedAndReported)
+{
+    ScratchDirectory scratch;
+    std::string manyLines;
+    for (int i = 0; i < 20000; ++i)
+        manyLines += "X-NOTE:" + std::to_string(i) + "\r\n";
+    const std::vector<std::pair<std::string, std::string>> files{
+        {"long-note.vcf",
+            std::string(kCard) + "BEGIN:VCARD\r\nFN:Long\r\nNOTE:" + std::string(200000, 'x') + "\r\nEND:VCARD\r\n"
+                + kCard},
+        {"many.vcf", std::string(kCard) + "BEGIN:VCARD\r\nFN:Many\r\n" + manyLines + "END:VCARD\r\n" + kCard},
+        {"long-cell.csv", "Name,Note\r\nAnn,1\r\nLong," + std::string(200000, 'x') + "\r\nAnn,2\r\n"},
+    };
+    for (const auto& [name, bytes] : files) {
+        SCOPED_TRACE(name);
+        WriteFileBytes(name, bytes);
+        const RunResult result = RunConvert({"import", "--verbose", "--file", name + ".dat", name});
+        ASSERT_EQ(result.nStatus, 0) << result.err;
+        EXPECT_NE(result.out.find(name + ", contact 2: skipped, it holds more than 64 KiB of text"), std::string::npos)
+            << result.out.substr(0, 2000);
+        EXPECT_EQ(DirectoryRecordsAsUtf8(name + ".dat").size(), 2u);
+    }
+}
+
+// Text from a file reaches the terminal only with its control characters
+// shown as escapes: a name cannot set the window title or clear the screen.
+TEST(ConvertCommand, VerboseShowsControlCharactersOfTheFileEscaped)
+{
+    ScratchDirectory scratch;
+    WriteFileBytes("bell.vcf", "BEGIN:VCARD\r\nFN:Ann\x1B]0;owned\x07\r\nTEL:1\r\nTEL:2\r\nEND:VCARD\r\n");
+    WriteFileBytes("bell.csv",
+        "Name,Phone,Fax\r\nBob\x1B[2J,1,\xC2\x9B"
+        "2\r\n");
+    for (const char* file : {"bell.vcf", "bell.csv"}) {
+        const RunResult result = RunConvert({"import", "--verbose", file});
+        ASSERT_EQ(result.nStatus, 0) << result.err;
+        for (const char* pszRaw : {"\x1B", "\x07", "\xC2\x9B"})
+            EXPECT_EQ(result.out.find(pszRaw), std::string::npos) << result.out;
+        EXPECT_NE(result.out.find("\\x1B"), std::string::npos) << result.out;
+    }
+}
+
+// The query format of terminal mail programs: a line of text, then
+// "e-mail TAB name TAB phone" a match; the exit status says whether any did.
+TEST(ConvertCommand, QueryPrintsTheMatchesForAMailProgram)
+{
+    ScratchDirectory scratch;
+    SaveDirectory("Dialstack.dat",
+        {{"Zo\xEB Bront\xEB", "+44 1535 000002", "", "zoe@example.co.uk", ""}, {"Corner Shop", "555 0100", "", "", ""},
+            {"Zoe's Vet", "555-0199", "", "", ""}});
+    const RunResult result = RunConvert({"query", "zoe"});
+    EXPECT_EQ(result.nStatus, 0);
+    EXPECT_EQ(result.out,
+        "dialstack-convert: 2 records match\n"
+        "zoe@example.co.uk\tZo\u00EB Bront\u00EB\t+44 1535 000002\n"
+        "\tZoe's Vet\t555-0199\n");
+    EXPECT_EQ(RunConvert({"query", "5550199"}).out, "dialstack-convert: 1 record matches\n\tZoe's Vet\t555-0199\n");
+    EXPECT_EQ(RunConvert({"query", "nobody"}).nStatus, 1);
 }
 
 TEST(ConvertCommand, FailedSaveReportsWhyAndExitsWithOne)
@@ -138,6 +233,16 @@ TEST(ConvertCommand, ANameOfOnlyAByteOrderMarkIsReplacedNotLost)
     ASSERT_EQ(RunConvert({"import", "--format", "csv", "in.csv"}).nStatus, 0);
     EXPECT_EQ(DirectoryRecordsAsUtf8("Dialstack.dat"),
         (std::vector<TestRecord>{{"Ann", "1", "", "", ""}, {"?", "2", "", "", ""}}));
+}
+
+TEST(ConvertCommand, HelpAndVersionGoToStandardOutput)
+{
+    const RunResult help = RunConvert({"--help"});
+    EXPECT_EQ(help.nStatus, 0);
+    EXPECT_NE(help.out.find("usage:"), std::string::npos);
+    const RunResult version = RunConvert({"--version"});
+    EXPECT_EQ(version.nStatus, 0);
+    EXPECT_EQ(version.out.rfind("dialstack-convert 1.", 0), 0u) << version.out;
 }
 
 TEST(ConvertCommand, EmptyDirectoryExportsNoRecord)

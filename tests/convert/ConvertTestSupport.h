@@ -30,7 +30,7 @@ inline std::vector<TestRecord> DirectoryRecordsAsUtf8(const std::string& path)
 {
     CRecordList list;
     list.LoadFile(path.c_str());
-    if (list.m_pHead->m_strName.IsEmpty() && list.IsAtLast())
+    if (list.m_pHead->m_fields.strName.IsEmpty() && list.IsAtLast())
         return {};
     std::vector<TestRecord> records;
     for (TestRecord& r : WalkRecords(list)) {

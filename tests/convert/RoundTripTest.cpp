@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "convert/Charset.h"
+#include "convert/Utf8.h"
 #include "tests/convert/ConvertTestSupport.h"
 #include "tests/support/ScratchDirectory.h"
 
@@ -68,7 +68,7 @@ void ExpectFoldedLines(const std::string& vcard)
         ASSERT_NE(nEnd, std::string::npos) << "every line ends with CRLF";
         const std::string line = vcard.substr(nStart, nEnd - nStart);
         EXPECT_LE(line.size(), 75u) << line;
-        EXPECT_TRUE(CCharset::IsValidUtf8(line)) << line;
+        EXPECT_TRUE(Utf8::IsValid(line)) << line;
         nStart = nEnd + 2;
     }
 }

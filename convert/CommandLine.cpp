@@ -1,0 +1,140 @@
+#include "convert/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+const char CCommandLine::kUsage[]
+    = "usage: dialstack-convert export [--format vcard|csv] [--file DIR/Dialstack.dat] [--output FILE] [--verbose]\n"
+      "       dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...\n"
+      "       dialstack-convert query [--file DIR/Dialstack.dat] TEXT\n"
+      "       dialstack-convert --help | --version\n"
+      "('-' as FILE reads standard input; --format may be left out when every\n"
+      "file ends in .vcf or .csv)\n";
+
+namespace {
+
+std::string Local(const QString& text)
+{
+    return QFile::encodeName(text).toStdString();
+}
+
+bool IsSameFile(const std::string& a, const std::string& b)
+{
+    const QFileInfo first(QFile::decodeName(a.c_str()));
+    const QFileInfo second(QFile::decodeName(b.c_str()));
+    return !a.empty() && first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
+}
+
+}   // namespace
+
+bool CCommandLine::Parse(const std::vector<std::string>& args, std::string& strError)
+{
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption help(QStringList{"h", "help"});
+    const QCommandLineOption version("version");
+    const QCommandLineOption formatOption("format", "", "format");
+    const QCommandLineOption fileOption("file", "", "file");
+    const QCommandLineOption outputOption("output", "", "file");
+    const QCommandLineOption verbose("verbose");
+    parser.addOptions({help, version, formatOption, fileOption, outputOption, verbose});
+    QStringList arguments{"dialstack-convert"};
+    for (const std::string& arg : args)
+        arguments << QFile::decodeName(arg.c_str());
+    if (!parser.parse(arguments)) {
+        strError = Local(parser.errorText());
+        return false;
+    }
+    if (parser.isSet(help) || parser.isSet(version)) {
+        command = parser.isSet(help) ? ECommand::kHelp : ECommand::kVersion;
+        return true;
+    }
+    QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) {
+        strError = "say export, import or query";
+        return false;
+    }
+    const QString name = positional.takeFirst();
+    if (name == "export")
+        command = ECommand::kExport;
+    else if (name == "import")
+        command = ECommand::kImport;
+    else if (name == "query")
+        command = ECommand::kQuery;
+    else {
+        strError = "unknown command '" + Local(name) + "'";
+        return false;
+    }
+    for (const QString& arg : positional)
+        files.push_back(Local(arg));
+    if (parser.isSet(formatOption)) {
+        EContactFormat given;
+        const std::string formatName = Local(parser.value(formatOption));
+        if (!FormatFromName(formatName, given)) {
+            strError = "unknown format '" + formatName + "'";
+            return false;
+        }
+        format = given;
+    }
+    if (parser.isSet(fileOption))
+        strDirectoryFile = Local(parser.value(fileOption));
+    if (parser.isSet(outputOption))
+        strOutput = Local(parser.value(outputOption));
+    bVerbose = parser.isSet(verbose);
+    if (strDirectoryFile.empty()) {
+        strError = "--file needs a file name";
+        return false;
+    }
+    if (command != ECommand::kExport && parser.isSet(outputOption)) {
+        strError = "--output is for export";
+        return false;
+    }
+    switch (command) {
+    case ECommand::kQuery: strError = QueryProblem(); break;
+    case ECommand::kExport: strError = ExportProblem(); break;
+    default: strError = ImportProblem(); break;
+    }
+    return strError.empty();
+}
+
+std::string CCommandLine::QueryProblem() const
+{
+    if (files.size() != 1)
+        return "query needs one TEXT to look for";
+    if (format || bVerbose)
+        return "query takes no --format or --verbose";
+    return "";
+}
+
+std::string CCommandLine::ExportProblem()
+{
+    if (!files.empty())
+        return "export takes no file arguments (use --output)";
+    if (IsSameFile(strOutput, strDirectoryFile))
+        return "--output names the directory file itself";
+    EContactFormat fromName;
+    if (!format && FormatFromFileName(strOutput, fromName))
+        format = fromName;
+    if (!format)
+        return "--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)";
+    return "";
+}
+
+// Each file in --format, or in the format its name ends in.
+std::string CCommandLine::ImportProblem()
+{
+    if (files.empty())
+        return "import needs at least one file ('-' for standard input)";
+    for (const std::string& file : files) {
+        EContactFormat fromName;
+        if (format)
+            fileFormats.push_back(*format);
+        else if (FormatFromFileName(file, fromName))
+            fileFormats.push_back(fromName);
+        else
+            return "--format vcard or --format csv is needed ('" + file + "' does not end in .vcf or .csv)";
+    }
+    return "";
+}

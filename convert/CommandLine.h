@@ -1,0 +1,48 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "convert/ContactFormat.h"
+
+// What the command line asks for, parsed with QCommandLineParser:
+//
+//   export [--format vcard|csv] [--file DIR/Dialstack.dat] [--output FILE] [--verbose]
+//   import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
+//   query [--file DIR/Dialstack.dat] TEXT
+//   --help, --version
+//
+// --format may be left out when every file named (import's files, export's
+// --output) ends in .vcf or .csv; each is then read in its own.
+struct CCommandLine
+{
+    enum class ECommand
+    {
+        kHelp,
+        kVersion,
+        kExport,
+        kImport,
+        kQuery,
+    };
+
+    ECommand command = ECommand::kHelp;
+    std::optional<EContactFormat> format;   // --format, when given
+    std::string strDirectoryFile = "Dialstack.dat";
+    std::string strOutput;
+    bool bVerbose = false;
+    std::vector<std::string> files;   // import's files, or query's text
+    std::vector<EContactFormat> fileFormats;   // import: the format of each file
+
+    // Parses args (without the program's name). FALSE, with the reason in
+    // strError, for bad usage.
+    bool Parse(const std::vector<std::string>& args, std::string& strError);
+
+    static const char kUsage[];
+
+private:
+    // What is wrong with the command's arguments; empty when nothing is.
+    std::string QueryProblem() const;
+    std::string ExportProblem();
+    std::string ImportProblem();
+};

@@ -1,0 +1,47 @@
+#include "convert/DirectoryAccess.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "convert/ConvertCommand.h"
+
+int CDirectoryAccess::Load(const std::string& path, bool bMustExist, CRecordList& list, std::ostream& err)
+{
+    const QFileInfo info(QFile::decodeName(path.c_str()));
+    if (info.isDir()) {
+        CConvertCommand::Complain(err, path + ": is a folder, not a directory file; nothing was converted");
+        return CConvertCommand::kFailure;
+    }
+    if (bMustExist && !info.exists()) {
+        CConvertCommand::Complain(err, path + ": there is no directory file");
+        return CConvertCommand::kFailure;
+    }
+    list.LoadFile(path.c_str());
+    if (list.IsLoadComplete())
+        return -1;
+    if (!list.GetLoadError().IsEmpty())
+        CConvertCommand::Complain(err,
+            path + ": the directory file could not be opened: " + std::string(list.GetLoadError().View())
+                + "; nothing was converted");
+    else
+        CConvertCommand::Complain(
+            err, path + ": the directory file could not be read completely; nothing was converted");
+    return CConvertCommand::kFailure;
+}
+
+int CDirectoryAccess::Lock(const std::string& path, CDirectoryLock::Kind kind, CDirectoryLock& lock, std::ostream& err)
+{
+    CString strWhy;
+    if (lock.TryAcquire(path.c_str(), kind, strWhy))
+        return -1;
+    // A shared lock given without a file means no lock file can be made
+    // there: nobody else can hold one either.
+    CDirectoryLock probe;
+    CString strProbeWhy;
+    if (probe.TryAcquire(path.c_str(), CDirectoryLock::Kind::Shared, strProbeWhy) && !probe.IsHeld())
+        return -1;
+    CConvertCommand::Complain(err,
+        path + ": " + std::string(strWhy.View())
+            + " (close Dialstack's window on it, or wait for the other import); nothing was changed");
+    return CConvertCommand::kLocked;
+}

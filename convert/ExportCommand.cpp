@@ -1,0 +1,120 @@
+#include "convert/ExportCommand.h"
+
+#include <fstream>
+#include <functional>
+#include <ostream>
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "convert/ConvertCommand.h"
+#include "convert/CsvWriter.h"
+#include "convert/DirectoryAccess.h"
+#include "convert/VCardWriter.h"
+#include "data/SafeFileReplace.h"
+
+namespace {
+
+using Sink = std::function<bool(const char* pBytes, size_t nLength)>;
+
+bool IsBlank(const CRecordFields& record)
+{
+    return record.strName.IsEmpty() && record.strMisc.IsEmpty() && record.strPhone.IsEmpty()
+        && record.strPager.IsEmpty() && record.strEmail.IsEmpty();
+}
+
+// Writes the records to the sink a block at a time; FALSE when the sink
+// failed. nExported counts the records written.
+bool WriteRecords(const CRecordList& list, EContactFormat format, const Sink& sink, int& nExported)
+{
+    constexpr size_t kBlock = 64 * 1024;
+    std::string bytes;
+    bytes.reserve(2 * kBlock);
+    if (format == EContactFormat::kCsv)
+        CCsvWriter::WriteHeader(bytes);
+    // The one blank node of an empty directory is no record.
+    const bool bEmpty = list.GetCount() == 1 && IsBlank(list.GetFields());
+    bool bOk = true;
+    nExported = 0;
+    list.ForEachRecord([&](const CRecordFields& record) {
+        if (bEmpty || !bOk)
+            return;
+        format == EContactFormat::kVCard ? CVCardWriter::Write(record, bytes) : CCsvWriter::Write(record, bytes);
+        ++nExported;
+        if (bytes.size() >= kBlock) {
+            bOk = sink(bytes.data(), bytes.size());
+            bytes.clear();
+        }
+    });
+    return bOk && (bytes.empty() || sink(bytes.data(), bytes.size()));
+}
+
+// Writes the records to a stream as they come and flushes it; complains with
+// strFailure when the stream could not take all of them.
+bool WriteToStream(std::ostream& stream, const CRecordList& list, EContactFormat format, int& nExported,
+    const std::string& strFailure, std::ostream& err)
+{
+    const bool bOk = stream
+        && WriteRecords(
+            list, format,
+            [&](const char* p, size_t n) {
+                stream.write(p, static_cast<std::streamsize>(n));
+                return static_cast<bool>(stream);
+            },
+            nExported)
+        && stream.flush();
+    if (!bOk)
+        CConvertCommand::Complain(err, strFailure);
+    return bOk;
+}
+
+// A pipe or a terminal is written to as it is: replacing it with a new file
+// in one step, as is done for a regular file, would put a file in its place.
+bool WriteInPlace(
+    const std::string& path, const CRecordList& list, EContactFormat format, int& nExported, std::ostream& err)
+{
+    std::ofstream file(path, std::ios::binary);
+    return WriteToStream(file, list, format, nExported, path + ": could not be written", err);
+}
+
+bool WriteOutput(const std::string& path, const CRecordList& list, EContactFormat format, std::ostream& out,
+    int& nExported, std::ostream& err)
+{
+    if (path.empty())
+        return WriteToStream(out, list, format, nExported, "could not write to standard output", err);
+    const QFileInfo target(QFile::decodeName(path.c_str()));
+    if (target.exists() && !target.isFile() && !target.isDir())
+        return WriteInPlace(path, list, format, nExported, err);
+    const CReplaceResult result = ReplaceFileSafely(path.c_str(), [&](CByteSink& sink) {
+        return WriteRecords(
+            list, format, [&](const char* p, size_t n) { return sink.Write(p, n); }, nExported);
+    });
+    if (!result.bOk) {
+        CConvertCommand::Complain(err,
+            path + ": could not be written: " + std::string(result.strReason.View())
+                + (result.bOldFileIntact ? "" : "; the file that was there is no longer as it was"));
+        return false;
+    }
+    if (!result.strWarning.IsEmpty())
+        CConvertCommand::Complain(err, path + ": written, but " + std::string(result.strWarning.View()));
+    return true;
+}
+
+}   // namespace
+
+int CExportCommand::Run(const CCommandLine& commandLine, std::ostream& out, std::ostream& err)
+{
+    CDirectoryLock lock;
+    const std::string& path = commandLine.strDirectoryFile;
+    if (const int nStatus = CDirectoryAccess::Lock(path, CDirectoryLock::Kind::Shared, lock, err); nStatus >= 0)
+        return nStatus;
+    CRecordList list;
+    if (const int nStatus = CDirectoryAccess::Load(path, true, list, err); nStatus >= 0)
+        return nStatus;
+    int nExported = 0;
+    if (!WriteOutput(commandLine.strOutput, list, *commandLine.format, out, nExported, err))
+        return CConvertCommand::kFailure;
+    if (commandLine.bVerbose)
+        err << nExported << (nExported == 1 ? " record" : " records") << " exported\n";
+    return CConvertCommand::kSuccess;
+}

@@ -1,0 +1,104 @@
+#include "convert/ImportCommand.h"
+
+#include <fstream>
+#include <istream>
+#include <ostream>
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "convert/ContactReader.h"
+#include "convert/ConvertCommand.h"
+#include "convert/DirectoryAccess.h"
+#include "convert/ImportReport.h"
+#include "convert/InputText.h"
+#include "convert/RecordImporter.h"
+
+namespace {
+
+// Append fills a last record whose name is empty instead of adding after it;
+// such a record that holds anything would be overwritten.
+bool LastRecordWouldBeOverwritten(CRecordList& list)
+{
+    list.SeekTo(list.GetCount() - 1);
+    const CRecordFields last = list.GetFields();
+    return last.strName.IsEmpty()
+        && !(last.strPhone.IsEmpty() && last.strPager.IsEmpty() && last.strEmail.IsEmpty() && last.strMisc.IsEmpty());
+}
+
+// Reads one file into the importer; FALSE, with a message, when it cannot
+// be read or holds nothing in its format.
+bool ImportFile(
+    const std::string& name, EContactFormat format, std::istream& in, CRecordImporter& importer, std::ostream& err)
+{
+    const std::string source = name == "-" ? "standard input" : name;
+    const auto fail = [&](const std::string& why) {
+        CConvertCommand::Complain(err, source + ": " + why + "; nothing was imported");
+        return false;
+    };
+    std::ifstream file;
+    if (name != "-") {
+        const QFileInfo info(QFile::decodeName(name.c_str()));
+        if (info.isDir())
+            return fail("is a folder, not a contact file");
+        file.open(name, std::ios::binary);
+        if (!file)
+            return fail(info.exists() ? "cannot be opened" : "there is no such file");
+    }
+    CInputText text(name == "-" ? in : file);
+    const std::unique_ptr<CContactReader> reader
+        = CContactReader::Create(format, [&](const CContact& contact) { importer.Add(contact, source); });
+    std::string_view piece;
+    while (text.Next(piece))
+        reader->Feed(piece);
+    if (!text.Error().empty())
+        return fail("cannot be read as " + std::string(FormatTitle(format)) + ": " + text.Error());
+    std::string strError;
+    if (!reader->Finish(strError))
+        return fail("cannot be read as " + std::string(FormatTitle(format)) + ": " + strError);
+    return true;
+}
+
+int Save(CRecordList& list, const std::string& path, std::ostream& err)
+{
+    if (list.SaveFile(path.c_str()))
+        return -1;
+    const std::string why(list.GetLastSaveError().View());
+    CConvertCommand::Complain(err,
+        path + ": could not be saved: " + why
+            + (list.IsOldFileIntact() ? "; the directory file is unchanged"
+                                      : "; the directory file may be damaged: check it, and import again"));
+    return CConvertCommand::kFailure;
+}
+
+}   // namespace
+
+int CImportCommand::Run(const CCommandLine& commandLine, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    const std::string& path = commandLine.strDirectoryFile;
+    CDirectoryLock lock;
+    if (const int nStatus = CDirectoryAccess::Lock(path, CDirectoryLock::Kind::Exclusive, lock, err); nStatus >= 0)
+        return nStatus;
+    CRecordList list;
+    if (const int nStatus = CDirectoryAccess::Load(path, false, list, err); nStatus >= 0)
+        return nStatus;
+    if (LastRecordWouldBeOverwritten(list)) {
+        CConvertCommand::Complain(err,
+            path
+                + ": its last record has no name, and adding records would overwrite it; give it a name in"
+                  " Dialstack first. Nothing was imported");
+        return CConvertCommand::kFailure;
+    }
+
+    CImportReport report(commandLine.bVerbose ? &out : nullptr);
+    CRecordImporter importer(list, report);
+    for (size_t i = 0; i < commandLine.files.size(); ++i)
+        if (!ImportFile(commandLine.files[i], commandLine.fileFormats[i], in, importer, err))
+            return CConvertCommand::kFailure;
+
+    if (report.RecordsAdded() > 0)
+        if (const int nStatus = Save(list, path, err); nStatus >= 0)
+            return nStatus;
+    out << report.SummaryLine() << '\n';
+    return CConvertCommand::kSuccess;
+}

@@ -1,0 +1,57 @@
+#include "convert/NameParts.h"
+
+#include <string>
+#include <vector>
+
+#include "convert/AsciiText.h"
+
+namespace {
+
+// Whether lowerText holds lowerPart, in time linear in both (Knuth, Morris
+// and Pratt): a file may hold names and parts of any length.
+bool Holds(std::string_view lowerText, std::string_view lowerPart, std::vector<size_t>& border)
+{
+    border.assign(lowerPart.size() + 1, 0);
+    for (size_t i = 1, k = 0; i < lowerPart.size(); ++i) {
+        while (k > 0 && lowerPart[i] != lowerPart[k])
+            k = border[k];
+        if (lowerPart[i] == lowerPart[k])
+            ++k;
+        border[i + 1] = k;
+    }
+    for (size_t i = 0, k = 0; i < lowerText.size(); ++i) {
+        while (k > 0 && lowerText[i] != lowerPart[k])
+            k = border[k];
+        if (lowerText[i] == lowerPart[k] && ++k == lowerPart.size())
+            return true;
+    }
+    return false;
+}
+
+}   // namespace
+
+bool NameHoldsEveryPart(std::string_view name, std::string_view parts)
+{
+    const std::string lowerName = Lower(name);
+    std::vector<size_t> border;
+    // Many parts against a long name would cost their product: past this
+    // much work the parts are kept in misc instead of compared.
+    constexpr size_t kMostWork = 16 * 1024 * 1024;
+    size_t nWork = 0;
+    size_t nStart = 0;
+    while (nStart <= parts.size()) {
+        size_t nEnd = nStart;
+        while (nEnd < parts.size() && parts[nEnd] != ';' && parts[nEnd] != ',')
+            ++nEnd;
+        const std::string_view part = Trimmed(parts.substr(nStart, nEnd - nStart));
+        if (part.empty()) {
+            nStart = nEnd + 1;
+            continue;
+        }
+        nWork += lowerName.size() + part.size();
+        if (nWork > kMostWork || !Holds(lowerName, Lower(part), border))
+            return false;
+        nStart = nEnd + 1;
+    }
+    return true;
+}

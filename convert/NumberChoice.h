@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "convert/Contact.h"
+
+// One telephone number of a contact, as either reader found it.
+struct CNumber
+{
+    std::string strValue;
+    std::string strLabel;   // what it goes under in misc ("Mobile", "Home Phone")
+    bool bPreferred = false;   // marked preferred, or in the file's main phone column
+    bool bPager = false;
+};
+
+// Puts the numbers on the contact the same way for every format: the first
+// pager number is the pager; the first preferred other number, else the
+// first other, is the phone; the rest move to misc in file order.
+void ChooseNumbers(const std::vector<CNumber>& numbers, CContact& contact);
