@@ -74,7 +74,7 @@ dav_seconds=${DAV_FUZZ_SECONDS:-30}
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
   -I"$root" \
   "$root/fuzz/DavReplyFuzzer.cpp" "$root"/sync/{Card,DavMultiStatus}.cpp \
-  "$root"/convert/{Charset,DirectoryText,VCardWriter}.cpp \
+  "$root"/convert/{Charset,DirectoryText,VCardLexer,VCardParameters,VCardValue,VCardWriter}.cpp \
   "${data_sources[@]}" "${qt_flags[@]}" \
   -o "$build/dav_reply_fuzzer"
 mkdir -p "$build/corpus-dav"

@@ -5,6 +5,9 @@
 
 #include "convert/Charset.h"
 #include "convert/DirectoryText.h"
+#include "convert/VCardLexer.h"
+#include "convert/VCardParameters.h"
+#include "convert/VCardValue.h"
 #include "convert/VCardWriter.h"
 
 namespace {
@@ -38,7 +41,9 @@ std::string Unfolded(const std::string& raw)
             if (nNext < raw.size() && (raw[nNext] == ' ' || raw[nNext] == '\t'))
                 i = nNext;   // the fold's line break and its one white-space byte
             else if (nNext < raw.size()) {
-                text.append(raw, i, nNext - i);   // a soft line break of quoted-printable
+                // A soft line break of quoted-printable: "=" and the break go.
+                if (!text.empty() && text.back() == '=')
+                    text.pop_back();
                 i = nNext - 1;
             } else
                 break;
@@ -47,51 +52,6 @@ std::string Unfolded(const std::string& raw)
         text += ch;
     }
     return text;
-}
-
-std::string QuotedPrintableDecoded(const std::string& text)
-{
-    auto hex = [](char ch) -> int {
-        if (ch >= '0' && ch <= '9')
-            return ch - '0';
-        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-        return ch >= 'A' && ch <= 'F' ? ch - 'A' + 10 : -1;
-    };
-    std::string bytes;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '=') {
-            bytes += text[i];
-            continue;
-        }
-        if (i + 1 < text.size() && (text[i + 1] == '\r' || text[i + 1] == '\n')) {
-            i += (text[i + 1] == '\r' && i + 2 < text.size() && text[i + 2] == '\n') ? 2 : 1;
-            continue;
-        }
-        const int nHigh = i + 1 < text.size() ? hex(text[i + 1]) : -1;
-        const int nLow = i + 2 < text.size() ? hex(text[i + 2]) : -1;
-        if (nHigh < 0 || nLow < 0) {
-            bytes += '=';
-            continue;
-        }
-        bytes += static_cast<char>(nHigh * 16 + nLow);
-        i += 2;
-    }
-    return bytes;
-}
-
-std::string Unescaped(const std::string& text)
-{
-    std::string result;
-    result.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            result += text[i];
-            continue;
-        }
-        const char next = text[++i];
-        result += (next == 'n' || next == 'N') ? '\n' : next;
-    }
-    return result;
 }
 
 std::string Escaped(const std::string& text)
@@ -108,46 +68,6 @@ std::string Escaped(const std::string& text)
         }
     }
     return result;
-}
-
-// The components of a structured value (N, ORG), split at every semicolon
-// that is not escaped, each unescaped.
-std::vector<std::string> Components(const std::string& text)
-{
-    std::vector<std::string> components;
-    size_t nStart = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\')
-            ++i;
-        else if (text[i] == ';') {
-            components.push_back(Unescaped(text.substr(nStart, i - nStart)));
-            nStart = i + 1;
-        }
-    }
-    components.push_back(Unescaped(text.substr(std::min(nStart, text.size()))));
-    return components;
-}
-
-std::string Trimmed(const std::string& text)
-{
-    const size_t nFirst = text.find_first_not_of(" \t");
-    if (nFirst == std::string::npos)
-        return std::string();
-    return text.substr(nFirst, text.find_last_not_of(" \t") - nFirst + 1);
-}
-
-std::string JoinNonEmpty(const std::vector<std::string>& parts, const char* pszSeparator)
-{
-    std::string joined;
-    for (const std::string& part : parts) {
-        const std::string trimmed = Trimmed(part);
-        if (trimmed.empty())
-            continue;
-        if (!joined.empty())
-            joined += pszSeparator;
-        joined += trimmed;
-    }
-    return joined;
 }
 
 // Every run of line breaks inside the text becomes "; ", as importing does;
@@ -194,6 +114,14 @@ std::string Folded(std::string line, const std::string& lineEnd)
     return out;
 }
 
+std::string Trimmed(const std::string& text)
+{
+    const size_t nFirst = text.find_first_not_of(" \t");
+    if (nFirst == std::string::npos)
+        return std::string();
+    return text.substr(nFirst, text.find_last_not_of(" \t") - nFirst + 1);
+}
+
 // Splits "a;b=c;\"d;e\"" at the separators outside double quotes.
 std::vector<std::string> SplitOutsideQuotes(const std::string& text, char separator)
 {
@@ -218,30 +146,19 @@ CCard::Line CCard::ParseLine(std::string raw, bool bInCard)
     line.bInCard = bInCard;
     const std::string text = Unfolded(raw);
     line.raw = std::move(raw);
-    size_t nColon = std::string::npos;
-    bool bQuoted = false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '"')
-            bQuoted = !bQuoted;
-        else if (text[i] == ':' && !bQuoted) {
-            nColon = i;
-            break;
-        }
-    }
-    if (nColon == std::string::npos)
+    CVCardLexer lexer;
+    if (!lexer.Split(text))
         return line;
-    line.prefix = text.substr(0, nColon);
-    line.value = text.substr(nColon + 1);
-    const std::vector<std::string> parts = SplitOutsideQuotes(line.prefix, ';');
-    const size_t nDot = parts.front().rfind('.');
-    line.name = Upper(nDot == std::string::npos ? parts.front() : parts.front().substr(nDot + 1));
-    for (size_t i = 1; i < parts.size(); ++i) {
-        const size_t nEquals = parts[i].find('=');
-        std::string key = nEquals == std::string::npos ? std::string() : Upper(parts[i].substr(0, nEquals));
-        std::string value = nEquals == std::string::npos ? parts[i] : parts[i].substr(nEquals + 1);
-        value.erase(std::remove(value.begin(), value.end(), '"'), value.end());
-        line.params.emplace_back(std::move(key), std::move(value));
-    }
+    line.name = Upper(std::string(lexer.Name()));
+    line.value = std::string(lexer.Value());
+    // The value is the rest of the line after the colon.
+    line.prefix = text.substr(0, text.size() - line.value.size() - 1);
+    const CVCardParameters parameters = CVCardParameters::Read(lexer.Parameters());
+    line.nTypes = parameters.types;
+    line.bPreferred = parameters.bPreferred;
+    line.bQuotedPrintable = parameters.bQuotedPrintable;
+    line.bBinary = parameters.bBinary;
+    line.charset = std::string(parameters.charset);
     return line;
 }
 
@@ -289,45 +206,21 @@ std::string CCard::Text() const
     return text;
 }
 
-bool CCard::HasType(const Line& line, const char* pszType) const
+bool CCard::IsPager(const Line& line)
 {
-    const std::string wanted = Upper(pszType);
-    for (const auto& [key, value] : line.params) {
-        if (!key.empty() && key != "TYPE")
-            continue;
-        for (const std::string& type : SplitOutsideQuotes(value, ','))
-            if (Upper(Trimmed(type)) == wanted)
-                return true;
-    }
-    return false;
-}
-
-bool CCard::IsPreferred(const Line& line) const
-{
-    for (const auto& [key, value] : line.params)
-        if (key == "PREF")
-            return true;
-    return HasType(line, "pref");
+    return (line.nTypes & CVCardParameters::kPager) != 0;
 }
 
 std::string CCard::Decoded(const Line& line) const
 {
-    std::string bytes = line.value;
-    std::string charset;
-    for (const auto& [key, value] : line.params) {
-        const std::string upper = Upper(value);
-        if ((key == "ENCODING" || key.empty()) && upper == "QUOTED-PRINTABLE")
-            bytes = QuotedPrintableDecoded(bytes);
-        else if ((key == "ENCODING" && (upper == "B" || upper == "BASE64")) || (key.empty() && upper == "BASE64"))
-            return std::string();
-        else if (key == "CHARSET")
-            charset = value;
-    }
+    if (line.bBinary)
+        return std::string();
+    const std::string bytes = line.bQuotedPrintable ? VCardValue::DecodeQuotedPrintable(line.value) : line.value;
     std::string utf8;
-    if (charset.empty())
-        utf8 = CCharset::DecodeUndeclared(bytes);
+    if (line.charset.empty())
+        CCharset::DecodeUndeclared(bytes, utf8);
     else
-        CCharset::Decode(bytes, charset, utf8);
+        CCharset::Decode(bytes, line.charset, utf8);
     return utf8;
 }
 
@@ -355,7 +248,7 @@ int CCard::FindName() const
 int CCard::FindPager() const
 {
     for (size_t i = 0; i < m_lines.size(); ++i)
-        if (m_lines[i].bInCard && m_lines[i].name == "TEL" && HasType(m_lines[i], "pager"))
+        if (m_lines[i].bInCard && m_lines[i].name == "TEL" && IsPager(m_lines[i]))
             return static_cast<int>(i);
     return -1;
 }
@@ -365,9 +258,9 @@ int CCard::FindPhone() const
     int nFirst = -1;
     for (size_t i = 0; i < m_lines.size(); ++i) {
         const Line& line = m_lines[i];
-        if (!line.bInCard || line.name != "TEL" || HasType(line, "pager"))
+        if (!line.bInCard || line.name != "TEL" || IsPager(line))
             continue;
-        if (IsPreferred(line))
+        if (line.bPreferred)
             return static_cast<int>(i);
         if (nFirst < 0)
             nFirst = static_cast<int>(i);
@@ -382,7 +275,7 @@ int CCard::FindEmail() const
         const Line& line = m_lines[i];
         if (!line.bInCard || line.name != "EMAIL")
             continue;
-        if (IsPreferred(line))
+        if (line.bPreferred)
             return static_cast<int>(i);
         if (nFirst < 0)
             nFirst = static_cast<int>(i);
@@ -398,12 +291,12 @@ CString CCard::FieldOf(int nLine) const
     const std::string decoded = Decoded(line);
     std::string text;
     if (line.name == "N") {
-        const std::vector<std::string> parts = Components(decoded);
+        const std::vector<std::string> parts = VCardValue::Components(decoded);
         auto part = [&](size_t n) { return n < parts.size() ? parts[n] : std::string(); };
         // family; given; additional; prefixes; suffixes, read in the order people say them
-        text = JoinNonEmpty({part(3), part(1), part(2), part(0), part(4)}, " ");
+        text = VCardValue::JoinNonEmpty({part(3), part(1), part(2), part(0), part(4)}, " ");
     } else if (line.name == "ORG") {
-        text = JoinNonEmpty(Components(decoded), ", ");
+        text = VCardValue::JoinNonEmpty(VCardValue::Components(decoded), ", ");
     } else if (line.name == "TEL" && StartsWithNoCase(decoded, "TEL:")) {
         // A tel: URI (tel:+1-555-0100;ext=7) in the form people write it.
         text = decoded.substr(4);
@@ -411,7 +304,7 @@ CString CCard::FieldOf(int nLine) const
         if (nExtension != std::string::npos)
             text = text.substr(0, nExtension) + " ext. " + text.substr(nExtension + 5);
     } else {
-        text = Unescaped(decoded);
+        text = VCardValue::Unescaped(decoded);
     }
     int nReplaced = 0;
     return CDirectoryText::FromUtf8(OneLine(text), nReplaced);
@@ -431,7 +324,7 @@ CRecordFields CCard::Fields() const
 std::string CCard::Uid() const
 {
     const int nLine = FindFirst("UID");
-    return nLine < 0 ? std::string() : Trimmed(Unescaped(m_lines[static_cast<size_t>(nLine)].value));
+    return nLine < 0 ? std::string() : Trimmed(VCardValue::Unescaped(m_lines[static_cast<size_t>(nLine)].value));
 }
 
 std::string CCard::LineEnd() const

@@ -40,14 +40,18 @@ private:
         // Upper case, without its group.
         std::string name;
         std::string prefix;   // group, name and parameters as written
-        std::vector<std::pair<std::string, std::string>> params;   // key upper case ("" for a bare value)
         std::string value;   // unfolded, still encoded
+        // What the parameters say (CVCardParameters' types).
+        unsigned nTypes = 0;
+        bool bPreferred = false;
+        bool bQuotedPrintable = false;
+        bool bBinary = false;
+        std::string charset;
         bool bInCard = false;
     };
 
     static Line ParseLine(std::string raw, bool bInCard);
-    bool HasType(const Line& line, const char* pszType) const;
-    bool IsPreferred(const Line& line) const;
+    static bool IsPager(const Line& line);
     std::string Decoded(const Line& line) const;
     int FindName() const;
     int FindPager() const;
