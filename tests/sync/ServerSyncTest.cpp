@@ -380,6 +380,25 @@ TEST(RadicalePasswordTest, WrongOrExposedPasswordChangesNothing)
     EXPECT_TRUE(server.Cards().empty());
 }
 
+// From the server's own URL the address books are found; xandikos always
+// has its default one beside the test's, so the user is asked to choose.
+TEST(DiscoveryTest, SeveralAddressBooksAreListedToChooseFrom)
+{
+    CardDavTestServer server("xandikos");
+    if (!server.IsRunning())
+        GTEST_SKIP() << "xandikos is not installed";
+    const std::string book = server.MakeAddressBook();
+    ASSERT_FALSE(book.empty());
+    ScratchDirectory scratch;
+    ::setenv("XDG_STATE_HOME", (scratch.Path() / "state").c_str(), 1);
+    const std::string root = book.substr(0, book.find("/user/") + 1);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(CSyncCommand::kUsage, CSyncCommand::Run({"--url", root}, out, err));
+    EXPECT_NE(std::string::npos, err.str().find(book)) << err.str();
+    EXPECT_TRUE(server.Cards().empty());
+}
+
 // What is refused before anything goes over the network.
 TEST(SyncCommandTest, PasswordNeverOnTheCommandLineNorOverPlainHttpToAnotherMachine)
 {
