@@ -30,7 +30,12 @@ save, undo everything since the last save, and print a plain listing to
 the default CUPS printer.
 
 It reads and writes the directory files Dialstack users already have, and
-every window can be used from the keyboard and with a screen reader.]=])
+every window can be used from the keyboard and with a screen reader.
+
+Two commands stand beside the window: dialstack-convert brings contacts in
+from vCard and CSV files, takes the directory out to them and answers a
+mail program's address queries; dialstack-sync keeps the directory in step
+with a CardDAV address book, the one a phone uses.]=])
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
