@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "convert/AsciiText.h"
 #include "convert/Charset.h"
 #include "convert/DirectoryText.h"
 #include "convert/VCardLexer.h"
@@ -68,25 +69,6 @@ std::string Escaped(const std::string& text)
         }
     }
     return result;
-}
-
-// Every run of line breaks inside the text becomes "; ", as importing does;
-// breaks at the start or end are dropped.
-std::string OneLine(const std::string& text)
-{
-    std::string line;
-    bool bBreakPending = false;
-    for (const char ch : text) {
-        if (ch == '\r' || ch == '\n') {
-            bBreakPending = !line.empty();
-            continue;
-        }
-        if (bBreakPending)
-            line += "; ";
-        bBreakPending = false;
-        line += ch;
-    }
-    return line;
 }
 
 bool IsContinuationByte(char ch)
@@ -253,12 +235,13 @@ int CCard::FindPager() const
     return -1;
 }
 
-int CCard::FindPhone() const
+// The preferred line of the card that the test accepts, else the first one.
+template <class Accept> int CCard::FindPreferred(Accept accept) const
 {
     int nFirst = -1;
     for (size_t i = 0; i < m_lines.size(); ++i) {
         const Line& line = m_lines[i];
-        if (!line.bInCard || line.name != "TEL" || IsPager(line))
+        if (!line.bInCard || !accept(line))
             continue;
         if (line.bPreferred)
             return static_cast<int>(i);
@@ -268,19 +251,14 @@ int CCard::FindPhone() const
     return nFirst;
 }
 
+int CCard::FindPhone() const
+{
+    return FindPreferred([](const Line& line) { return line.name == "TEL" && !IsPager(line); });
+}
+
 int CCard::FindEmail() const
 {
-    int nFirst = -1;
-    for (size_t i = 0; i < m_lines.size(); ++i) {
-        const Line& line = m_lines[i];
-        if (!line.bInCard || line.name != "EMAIL")
-            continue;
-        if (line.bPreferred)
-            return static_cast<int>(i);
-        if (nFirst < 0)
-            nFirst = static_cast<int>(i);
-    }
-    return nFirst;
+    return FindPreferred([](const Line& line) { return line.name == "EMAIL"; });
 }
 
 CString CCard::FieldOf(int nLine) const

@@ -57,6 +57,7 @@ private:
     int FindPager() const;
     int FindPhone() const;
     int FindEmail() const;
+    template <class Accept> int FindPreferred(Accept accept) const;
     int FindFirst(const char* pszName) const;
     CString FieldOf(int nLine) const;
     void Rewrite(int nLine, const char* pszNewProperty, const CString& value);

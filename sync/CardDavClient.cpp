@@ -55,6 +55,21 @@ std::string StatusMessage(const CHttpReply& reply, const QUrl& url)
     }
 }
 
+// A multi-status reply, read; false with the reason when the server answered
+// otherwise or sent what cannot be read.
+bool ReadMultiStatus(const CHttpReply& reply, const QUrl& url, CDavMultiStatus& status, std::string& strError)
+{
+    if (reply.nStatus != 207) {
+        strError = StatusMessage(reply, url);
+        return false;
+    }
+    if (!CDavMultiStatus::Parse(reply.strBody, status, strError)) {
+        strError = url.host().toStdString() + " sent a reply that could not be read: " + strError;
+        return false;
+    }
+    return true;
+}
+
 QUrl Resolve(const QUrl& base, const std::string& strHref)
 {
     return base.resolved(QUrl(QString::fromStdString(strHref)));
@@ -94,15 +109,9 @@ bool CCardDavClient::Propfind(const QUrl& url, int nDepth, const std::string& st
     std::vector<CDavResponse>& responses, std::string& strError)
 {
     const CHttpReply reply = m_session.Send("PROPFIND", url, strBody, {{"Depth", QByteArray::number(nDepth)}});
-    if (reply.nStatus != 207) {
-        strError = StatusMessage(reply, url);
-        return false;
-    }
     CDavMultiStatus status;
-    if (!CDavMultiStatus::Parse(reply.strBody, status, strError)) {
-        strError = url.host().toStdString() + " sent a reply that could not be read: " + strError;
+    if (!ReadMultiStatus(reply, url, status, strError))
         return false;
-    }
     responses = std::move(status.m_responses);
     return true;
 }
@@ -174,15 +183,9 @@ bool CCardDavClient::SyncCollection(
         });
         const CHttpReply reply = m_session.Send("REPORT", collection, body, {{"Depth", "0"}});
         nStatus = reply.nStatus;
-        if (reply.nStatus != 207) {
-            strError = StatusMessage(reply, collection);
-            return false;
-        }
         CDavMultiStatus status;
-        if (!CDavMultiStatus::Parse(reply.strBody, status, strError)) {
-            strError = collection.host().toStdString() + " sent a reply that could not be read: " + strError;
+        if (!ReadMultiStatus(reply, collection, status, strError))
             return false;
-        }
         bool bTruncated = false;
         for (const CDavResponse& response : status.m_responses) {
             const std::string href = CanonicalHref(collection, response.strHref);
@@ -247,15 +250,9 @@ bool CCardDavClient::Fetch(
                 writer.writeTextElement(kDav, QStringLiteral("href"), QString::fromStdString(hrefs[i]));
         });
         const CHttpReply reply = m_session.Send("REPORT", collection, body, {{"Depth", "1"}});
-        if (reply.nStatus != 207) {
-            strError = StatusMessage(reply, collection);
-            return false;
-        }
         CDavMultiStatus status;
-        if (!CDavMultiStatus::Parse(reply.strBody, status, strError)) {
-            strError = collection.host().toStdString() + " sent a reply that could not be read: " + strError;
+        if (!ReadMultiStatus(reply, collection, status, strError))
             return false;
-        }
         for (CDavResponse& response : status.m_responses)
             if (response.bHasAddressData)
                 cards.push_back({CanonicalHref(collection, response.strHref), std::move(response.strEtag),
