@@ -9,7 +9,6 @@
 #include "convert/NumberChoice.h"
 #include "convert/VCardLexer.h"
 #include "convert/VCardParameters.h"
-#include "convert/Utf8.h"
 #include "convert/VCardValue.h"
 
 using VCardValue::Components;
@@ -174,13 +173,15 @@ void CVCardMapper::Add(const CVCardLexer& line, bool bCut)
 
 std::string CVCardMapper::Decoded(const Property& property) const
 {
-    const std::string_view raw = Text(property.value);
-    if (!property.bQuotedPrintable && property.charset.nLength == 0 && Utf8::IsValid(raw))
-        return std::string(raw);   // most values: no copy but the one returned
-    const std::string bytes = property.bQuotedPrintable ? VCardValue::DecodeQuotedPrintable(raw) : std::string(raw);
+    std::string_view bytes = Text(property.value);
+    std::string unquoted;
+    if (property.bQuotedPrintable) {
+        unquoted = VCardValue::DecodeQuotedPrintable(bytes);
+        bytes = unquoted;
+    }
     std::string utf8;
     if (property.charset.nLength == 0)
-        CCharset::DecodeUndeclared(bytes, utf8);
+        CCharset::DecodeUndeclared(bytes, utf8);   // most values: valid UTF-8, one copy
     else
         CCharset::Decode(bytes, Text(property.charset), utf8);
     return utf8;
@@ -189,11 +190,10 @@ std::string CVCardMapper::Decoded(const Property& property) const
 // The value as text: decoded, its escapes undone.
 std::string CVCardMapper::TextOf(const Property& property) const
 {
-    const std::string_view raw = Text(property.value);
-    if (!property.bQuotedPrintable && property.charset.nLength == 0 && raw.find('\\') == std::string_view::npos
-        && Utf8::IsValid(raw))
-        return std::string(raw);
-    return Unescaped(Decoded(property));
+    std::string text = Decoded(property);
+    if (text.find('\\') == std::string::npos)
+        return text;
+    return Unescaped(text);
 }
 
 // A telephone number written as a tel: URI (tel:+1-555-0100;ext=7) in the
