@@ -17,14 +17,18 @@ bool IsWindows1252(std::string_view name)
 
 }   // namespace
 
-void CCharset::DecodeUndeclared(std::string_view bytes, std::string& utf8)
+void CCharset::AppendUndeclared(std::string_view bytes, std::string& utf8)
 {
     if (Utf8::IsValid(bytes))
-        utf8.assign(bytes);
-    else {
-        utf8.clear();
+        utf8.append(bytes);
+    else
         CDirectoryText::AppendUtf8(bytes, utf8);
-    }
+}
+
+void CCharset::DecodeUndeclared(std::string_view bytes, std::string& utf8)
+{
+    utf8.clear();
+    AppendUndeclared(bytes, utf8);
 }
 
 std::string CCharset::DecodeUndeclared(std::string_view bytes)

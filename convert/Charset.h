@@ -16,5 +16,7 @@ public:
     // UTF-8, else Windows-1252, which is what older programs on Western
     // systems write.
     static void DecodeUndeclared(std::string_view bytes, std::string& utf8);
+    // The same, added to the end of utf8.
+    static void AppendUndeclared(std::string_view bytes, std::string& utf8);
     static std::string DecodeUndeclared(std::string_view bytes);
 };

@@ -121,10 +121,8 @@ void CCsvReader::TakeCell(size_t nColumn, std::string_view cell, bool bCut)
         return;
     }
     const size_t nStart = m_text.size();
-    std::string decoded;
-    CCharset::DecodeUndeclared(cell, decoded);
-    m_text += decoded;
-    m_cells.push_back({m_columns.Find(nColumn), nColumn, nStart, decoded.size()});
+    CCharset::AppendUndeclared(cell, m_text);
+    m_cells.push_back({m_columns.Find(nColumn), nColumn, nStart, m_text.size() - nStart});
 }
 
 void CCsvReader::EndRow(bool bBlank)
