@@ -95,7 +95,6 @@ void CCsvColumns::Classify(const std::vector<std::pair<size_t, std::string>>& he
         column.kind = ClassifyHeader(lower);
         column.strDefault = DefaultValueOf(lower);
         column.bGrouped = Contains(lower, " - ");
-        column.bPagerByHeader = column.kind == ECsvColumn::kPager;
         m_columns.push_back(std::move(column));
     }
     // Grouped columns ("Address 1 - Formatted", "Address 1 - Street", ...,

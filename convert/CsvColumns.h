@@ -31,7 +31,6 @@ struct CCsvColumn
     std::string strHeader;   // trimmed, as written
     ECsvColumn kind = ECsvColumn::kOther;
     bool bGrouped = false;   // "Phone 1 - Value": several values split by " ::: "
-    bool bPagerByHeader = false;
     int nTypeColumn = -1;   // the column naming this one's kind, if any
     int nFormattedColumn = -1;   // a column that repeats this one's part of an address, if any
     std::string strDefault;   // a value some programs fill in for "nothing"

@@ -237,7 +237,7 @@ void CCsvReader::TakeNumbers()
                 && pColumn->kind != ECsvColumn::kPager))
             continue;
         const std::string label = Label(*pColumn);
-        const bool bPager = pColumn->bPagerByHeader || Lower(label).find("(pager)") != std::string::npos;
+        const bool bPager = pColumn->kind == ECsvColumn::kPager || ContainsNoCase(label, "(pager)");
         for (std::string& value : ValuesOf(Text(cell), pColumn->bGrouped))
             numbers.push_back({std::move(value), label, pColumn->kind == ECsvColumn::kMainPhone, bPager});
     }
