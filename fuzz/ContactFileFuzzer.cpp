@@ -67,10 +67,10 @@ std::string AllText(const CContact& contact)
 }
 
 // Reads the bytes as the converter does, in pieces of at most nPiece bytes.
-Reading Read(const std::string& bytes, size_t nPiece, CRecordList* pList, CImportReport* pReport)
+Reading Read(const std::string& bytes, size_t nPiece, CRecordList& list, CImportReport& report)
 {
     Reading reading;
-    CRecordImporter importer(*pList, *pReport);
+    CRecordImporter importer(list, report);
     const auto reader = CContactReader::Create(kFormat, [&](const CContact& contact) {
         reading.contacts.push_back(AllText(contact));
         reading.bAnySkipped |= contact.m_bTooLong || OneLine(contact.m_strName).empty();
@@ -202,8 +202,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     first.Reset();
     inPieces.Reset();
     CImportReport firstReport, piecesReport;
-    const Reading reading = Read(bytes, bytes.size() + 1, &first, &firstReport);
-    const Reading pieces = Read(bytes, 7, &inPieces, &piecesReport);
+    const Reading reading = Read(bytes, bytes.size() + 1, first, firstReport);
+    const Reading pieces = Read(bytes, 7, inPieces, piecesReport);
     Require(
         pieces.bRead == reading.bRead && pieces.contacts == reading.contacts, "reading in pieces gives other contacts");
     RequireNothingLostSilently(bytes, reading);
@@ -214,7 +214,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     CRecordList second;
     second.Reset();
     CImportReport secondReport;
-    Require(Read(exported, exported.size() + 1, &second, &secondReport).bRead, "the export cannot be read");
+    Require(Read(exported, exported.size() + 1, second, secondReport).bRead, "the export cannot be read");
     Require(secondReport.RecordsAdded() == firstReport.RecordsAdded(), "record count changed");
     Require(secondReport.ContactsSkipped() == 0, "an exported record was skipped");
     Require(secondReport.ValuesMovedToMisc() == 0, "an exported value was moved to misc");
