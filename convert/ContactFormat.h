@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "convert/AsciiText.h"
+
 // The contact file formats the converter reads and writes.
 enum class EContactFormat
 {
@@ -25,17 +27,8 @@ inline bool FormatFromName(std::string_view name, EContactFormat& format)
 // for any other name.
 inline bool FormatFromFileName(std::string_view name, EContactFormat& format)
 {
-    const auto endsWith = [&](std::string_view lowerEnding) {
-        if (name.size() < lowerEnding.size())
-            return false;
-        for (size_t i = 0; i < lowerEnding.size(); ++i) {
-            char ch = name[name.size() - lowerEnding.size() + i];
-            if (ch >= 'A' && ch <= 'Z')
-                ch = static_cast<char>(ch - 'A' + 'a');
-            if (ch != lowerEnding[i])
-                return false;
-        }
-        return true;
+    const auto endsWith = [&](std::string_view ending) {
+        return name.size() >= ending.size() && EqualsNoCase(name.substr(name.size() - ending.size()), ending);
     };
     if (endsWith(".vcf"))
         format = EContactFormat::kVCard;
