@@ -109,7 +109,8 @@ public:
             EXPECT_TRUE(after.count(value)) << "lost field " << value.first << " = " << value.second;
 
         // Nothing left to do.
-        const CSyncMerge::Plan again = CSyncMerge::Merge(m_state, m_local, Unchanged(), {});
+        const CSyncMerge::Plan again
+            = CSyncMerge::Merge(m_state, m_local, CSyncMerge::Align(m_state, m_local), Unchanged(), {});
         for (const CSyncItem& item : again.items) {
             EXPECT_EQ(CSyncItem::ELocal::kKeep, item.local);
             EXPECT_EQ(CSyncItem::ERemote::kKeep, item.remote);
@@ -233,7 +234,8 @@ private:
     {
         std::vector<CRemoteCard> newCards;
         const std::vector<CRemoteCard> remote = RemoteView(newCards);
-        const CSyncMerge::Plan plan = CSyncMerge::Merge(m_state, m_local, remote, newCards);
+        const CSyncMerge::Plan plan
+            = CSyncMerge::Merge(m_state, m_local, CSyncMerge::Align(m_state, m_local), remote, newCards);
         // A conflict needs edits on both sides. (Which records they were is
         // not checked: the ordered diff may pair a deleted record with an
         // edited neighbour that kept none of its fields, which costs a
