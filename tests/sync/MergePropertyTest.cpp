@@ -89,14 +89,16 @@ public:
         Sync();
 
         // In step: the same records on both sides.
+        auto key = [](const CRecordFields& f) {
+            const TestRecord r = ToTestRecord(f);
+            return r.name + "|" + r.phone + "|" + r.email + "|" + r.misc + "|" + r.pager;
+        };
         std::multiset<std::string> here;
         std::multiset<std::string> there;
         for (const CRecordFields& f : m_local)
-            here.insert(ToTestRecord(f).name + "|" + ToTestRecord(f).phone + "|" + ToTestRecord(f).email + "|"
-                + ToTestRecord(f).misc + "|" + ToTestRecord(f).pager);
+            here.insert(key(f));
         for (const auto& [href, f] : m_server)
-            there.insert(ToTestRecord(f).name + "|" + ToTestRecord(f).phone + "|" + ToTestRecord(f).email + "|"
-                + ToTestRecord(f).misc + "|" + ToTestRecord(f).pager);
+            there.insert(key(f));
         EXPECT_EQ(here, there);
 
         std::set<std::pair<int, std::string>> after;
