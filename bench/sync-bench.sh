@@ -13,32 +13,19 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 sync_bin=$(realpath "${1:-$root/build}")/dialstack-sync
 [[ -x $sync_bin ]] || { echo "no $sync_bin: build the dialstack-sync target first" >&2; exit 1; }
 work=$(mktemp -d)
-server_pid=
+server=$work/radicale
 cleanup() {
-  [[ -n $server_pid ]] && kill "$server_pid" 2>/dev/null
+  "$root/tests/sync/carddav-server.sh" stop "$server"
   rm -rf "$work"
 }
 trap cleanup EXIT
-[[ -n ${KEEP_LOG:-} ]] && trap 'cp "$work/radicale.log" "$KEEP_LOG"; cleanup' EXIT
+[[ -n ${KEEP_LOG:-} ]] && trap 'cp "$server/log" "$KEEP_LOG"; cleanup' EXIT
 
-port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-base=http://127.0.0.1:$port
-cat > "$work/radicale.conf" <<CONFIG
-[server]
-hosts = 127.0.0.1:$port
-[auth]
-type = none
-[storage]
-filesystem_folder = $work/collections
-[logging]
-level = info
-CONFIG
-radicale --config "$work/radicale.conf" < /dev/null > "$work/radicale.log" 2>&1 &
-server_pid=$!
-for _ in $(seq 100); do
-  python3 -c "import socket; socket.create_connection(('127.0.0.1', $port), 0.2)" 2> /dev/null && break
-  sleep 0.1
-done
+# The test suite's Radicale (user "user", password "secret"), logging every
+# request.
+RADICALE_LOG_LEVEL=info "$root/tests/sync/carddav-server.sh" start radicale "$server"
+[[ -f $server/url ]] || { echo "radicale is not installed" >&2; exit 1; }
+base=$(cat "$server/url")
 
 # A new, empty address book; prints its URL.
 make_book() {
@@ -49,9 +36,9 @@ u = urllib.parse.urlparse(base)
 c = http.client.HTTPConnection(u.hostname, u.port)
 body = ('<?xml version="1.0"?><D:mkcol xmlns:D="DAV:" xmlns:C="urn:ietf:params:xml:ns:carddav"><D:set><D:prop>'
         '<D:resourcetype><D:collection/><C:addressbook/></D:resourcetype></D:prop></D:set></D:mkcol>')
-c.request("MKCOL", f"/bench/{name}/", body, {"Authorization": "Basic YmVuY2g6eA==", "Content-Type": "application/xml"})
+c.request("MKCOL", f"/user/{name}/", body, {"Authorization": "Basic dXNlcjpzZWNyZXQ=", "Content-Type": "application/xml"})
 assert c.getresponse().status == 201
-print(f"{base}/bench/{name}/")
+print(f"{base}/user/{name}/")
 PY
 }
 
@@ -89,7 +76,7 @@ start = time.monotonic()
 for name in sorted(os.listdir(vcf_dir)):
     c.request("PUT", u.path + name, open(os.path.join(vcf_dir, name), "rb").read(),
               {"Content-Type": "text/vcard; charset=utf-8", "If-None-Match": "*",
-               "Authorization": "Basic YmVuY2g6eA=="})
+               "Authorization": "Basic dXNlcjpzZWNyZXQ="})
     r = c.getresponse(); r.read()
     assert r.status == 201, r.status
 print(f"{time.monotonic() - start:.2f}")
@@ -97,15 +84,15 @@ PY
 }
 
 requests_since() {
-  tail -c +"$(( $1 + 1 ))" "$work/radicale.log" | grep -c " request for " || true
+  tail -c +"$(( $1 + 1 ))" "$server/log" | grep -c " request for " || true
 }
 
 # Runs dialstack-sync; prints "wall user+sys peak_kB".
 run_sync() {
   local dat=$1 url=$2
-  printf 'x\n' > "$work/password"; chmod 600 "$work/password"
+  printf 'secret\n' > "$work/password"; chmod 600 "$work/password"
   XDG_STATE_HOME=$work/state DBUS_SESSION_BUS_ADDRESS= /usr/bin/time -f "%e %U %S %M" -o "$work/time" \
-    "$sync_bin" --file "$dat" --url "$url" --user bench --password-file "$work/password" > /dev/null
+    "$sync_bin" --file "$dat" --url "$url" --user user --password-file "$work/password" > /dev/null
   awk '{ printf "%.2f %.3f %d\n", $1, $2 + $3, $4 }' "$work/time"
 }
 
@@ -127,8 +114,8 @@ fileext = ".vcf"
 [storage remote]
 type = "carddav"
 url = "$url"
-username = "bench"
-password = "x"
+username = "user"
+password = "secret"
 CONF
   export VDIRSYNCER_CONFIG=$work/vdir-$n.conf
   yes | vdirsyncer discover > /dev/null 2>&1
@@ -168,7 +155,7 @@ for n in "${sizes[@]}"; do
   printf '%-34s %9ss\n' "  client CPU" "$cpu"
   printf '%-34s %9sMB\n' "  client peak memory" "$((peak / 1024))"
   if [[ $n == "$largest" ]]; then
-    offset=$(stat -c %s "$work/radicale.log")
+    offset=$(stat -c %s "$server/log")
     read -r w c p < <(run_sync "$dat" "$book")
     printf '%-34s %9ss  requests %s, client CPU %ss, peak %sMB\n' "nothing to do, $n records" "$w" \
       "$(requests_since "$offset")" "$c" "$((p / 1024))"

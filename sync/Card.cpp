@@ -1,7 +1,6 @@
 #include "sync/Card.h"
 
-#include <algorithm>
-#include <cctype>
+#include <string_view>
 
 #include "convert/AsciiText.h"
 #include "convert/Charset.h"
@@ -14,19 +13,6 @@
 namespace {
 
 constexpr size_t kMaxLineOctets = 75;
-
-std::string Upper(std::string text)
-{
-    for (char& ch : text)
-        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    return text;
-}
-
-bool StartsWithNoCase(const std::string& text, const char* pszPrefix)
-{
-    const std::string prefix(pszPrefix);
-    return text.size() >= prefix.size() && Upper(text.substr(0, prefix.size())) == prefix;
-}
 
 // The line with its folds taken out and its line end dropped.
 std::string Unfolded(const std::string& raw)
@@ -96,14 +82,6 @@ std::string Folded(std::string line, const std::string& lineEnd)
     return out;
 }
 
-std::string Trimmed(const std::string& text)
-{
-    const size_t nFirst = text.find_first_not_of(" \t");
-    if (nFirst == std::string::npos)
-        return std::string();
-    return text.substr(nFirst, text.find_last_not_of(" \t") - nFirst + 1);
-}
-
 // Splits "a;b=c;\"d;e\"" at the separators outside double quotes.
 std::vector<std::string> SplitOutsideQuotes(const std::string& text, char separator)
 {
@@ -131,7 +109,7 @@ CCard::Line CCard::ParseLine(std::string raw, bool bInCard)
     CVCardLexer lexer;
     if (!lexer.Split(text))
         return line;
-    line.name = Upper(std::string(lexer.Name()));
+    line.name = Upper(lexer.Name());
     line.value = std::string(lexer.Value());
     // The value is the rest of the line after the colon.
     line.prefix = text.substr(0, text.size() - line.value.size() - 1);
@@ -152,11 +130,15 @@ CCard::CCard(const std::string& text)
     size_t nPos = 0;
     bool bInCard = false;
     bool bCardDone = false;
+    // Found once: searching for the next colon from every line would take
+    // time growing with the square of a card without colons.
+    const size_t nLastColon = text.rfind(':');
     while (nPos < text.size()) {
-        const size_t nHeaderEnd = text.find(':', nPos);
-        const bool bQuotedPrintable = nHeaderEnd != std::string::npos
-            && Upper(text.substr(nPos, std::min<size_t>(nHeaderEnd - nPos, 200))).find("QUOTED-PRINTABLE")
-                != std::string::npos;
+        // The line's name and parameters: up to its colon, at most 200 bytes.
+        std::string_view header = std::string_view(text).substr(nPos, 200);
+        header = header.substr(0, header.find(':'));
+        const bool bQuotedPrintable
+            = nLastColon != std::string::npos && nLastColon >= nPos && ContainsNoCase(header, "QUOTED-PRINTABLE");
         size_t nEnd = text.find('\n', nPos);
         nEnd = nEnd == std::string::npos ? text.size() : nEnd + 1;
         while (nEnd < text.size()) {
@@ -172,9 +154,9 @@ CCard::CCard(const std::string& text)
         }
         Line line = ParseLine(text.substr(nPos, nEnd - nPos), bInCard && !bCardDone);
         nPos = nEnd;
-        if (!bCardDone && line.name == "BEGIN" && Upper(line.value) == "VCARD")
+        if (!bCardDone && line.name == "BEGIN" && EqualsNoCase(line.value, "VCARD"))
             bInCard = true;
-        else if (bInCard && line.name == "END" && Upper(line.value) == "VCARD")
+        else if (bInCard && line.name == "END" && EqualsNoCase(line.value, "VCARD"))
             bCardDone = true;
         m_lines.push_back(std::move(line));
     }
@@ -302,7 +284,8 @@ CRecordFields CCard::Fields() const
 std::string CCard::Uid() const
 {
     const int nLine = FindFirst("UID");
-    return nLine < 0 ? std::string() : Trimmed(VCardValue::Unescaped(m_lines[static_cast<size_t>(nLine)].value));
+    return nLine < 0 ? std::string()
+                     : std::string(Trimmed(VCardValue::Unescaped(m_lines[static_cast<size_t>(nLine)].value)));
 }
 
 std::string CCard::LineEnd() const
@@ -332,9 +315,10 @@ void CCard::Rewrite(int nLine, const char* pszNewProperty, const CString& value)
         const std::vector<std::string> parts = SplitOutsideQuotes(m_lines[static_cast<size_t>(nLine)].prefix, ';');
         prefix = parts.front();
         for (size_t i = 1; i < parts.size(); ++i) {
-            const std::string upper = Upper(parts[i]);
-            if (StartsWithNoCase(upper, "ENCODING=") || StartsWithNoCase(upper, "CHARSET=")
-                || StartsWithNoCase(upper, "VALUE=") || upper == "QUOTED-PRINTABLE" || upper == "BASE64")
+            const std::string& part = parts[i];
+            if (StartsWithNoCase(part, "ENCODING=") || StartsWithNoCase(part, "CHARSET=")
+                || StartsWithNoCase(part, "VALUE=") || EqualsNoCase(part, "QUOTED-PRINTABLE")
+                || EqualsNoCase(part, "BASE64"))
                 continue;
             prefix += ';' + parts[i];
         }

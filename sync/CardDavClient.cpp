@@ -75,9 +75,10 @@ QUrl Resolve(const QUrl& base, const std::string& strHref)
     return base.resolved(QUrl(QString::fromStdString(strHref)));
 }
 
-bool IsCollectionHref(const std::string& strHref, const std::string& strCollectionPath)
+// A member that ends in a slash is a collection, not a card.
+bool IsCollectionHref(const std::string& strHref)
 {
-    return strHref == strCollectionPath || (!strHref.empty() && strHref.back() == '/');
+    return !strHref.empty() && strHref.back() == '/';
 }
 
 std::string WithSlash(std::string path)
@@ -189,7 +190,7 @@ bool CCardDavClient::SyncCollection(
         bool bTruncated = false;
         for (const CDavResponse& response : status.m_responses) {
             const std::string href = CanonicalHref(collection, response.strHref);
-            if (IsCollectionHref(href, WithSlash(collectionPath)) || href == collectionPath) {
+            if (IsCollectionHref(href) || href == collectionPath) {
                 bTruncated |= response.nStatus == 507;
                 continue;
             }
@@ -211,12 +212,11 @@ bool CCardDavClient::ListEtags(const QUrl& collection, Changes& changes, std::st
     std::vector<CDavResponse> responses;
     if (!Propfind(collection, 1, PropfindBody({{&kDav, "getetag"}, {&kDav, "resourcetype"}}), responses, strError))
         return false;
-    const std::string collectionPath = WithSlash(collection.path(QUrl::FullyEncoded).toStdString());
     changes = Changes();
     changes.bComplete = true;
     for (const CDavResponse& response : responses) {
         const std::string href = CanonicalHref(collection, response.strHref);
-        if (!response.bCollection && !IsCollectionHref(href, collectionPath) && !response.strEtag.empty())
+        if (!response.bCollection && !IsCollectionHref(href) && !response.strEtag.empty())
             changes.changed.push_back({href, response.strEtag});
     }
     return true;

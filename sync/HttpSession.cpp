@@ -51,8 +51,7 @@ bool CHttpSession::MaySendPassword(const QUrl& url)
     if (host == QLatin1String("localhost"))
         return true;
     const QHostAddress address(host);
-    return !address.isNull() && address.isLoopback()
-        && (address == QHostAddress(QHostAddress::LocalHost) || address == QHostAddress(QHostAddress::LocalHostIPv6));
+    return address == QHostAddress(QHostAddress::LocalHost) || address == QHostAddress(QHostAddress::LocalHostIPv6);
 }
 
 CHttpReply CHttpSession::Send(
@@ -86,7 +85,6 @@ CHttpReply CHttpSession::SendOnce(
     if (!strBody.empty() && !request.hasRawHeader("Content-Type"))
         request.setRawHeader("Content-Type", "application/xml; charset=utf-8");
 
-    ++m_nRequests;
     QNetworkReply* pReply = m_pNetwork->sendCustomRequest(request, verb, QByteArray::fromStdString(strBody));
     std::string strSslError;
     QObject::connect(pReply, &QNetworkReply::sslErrors, pReply, [&](const QList<QSslError>& errors) {

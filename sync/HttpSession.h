@@ -31,8 +31,6 @@ public:
     // Sends the request and waits for the whole reply. Reading requests
     // (PROPFIND, REPORT, GET) follow up to five redirects; writes never do.
     CHttpReply Send(const QByteArray& verb, const QUrl& url, const std::string& strBody, const Headers& headers);
-    // How many requests went out, for the tests and --verbose.
-    int RequestCount() const { return m_nRequests; }
 
     // Whether Basic credentials may go to this URL: over https, or plain
     // http only to this machine.
@@ -43,5 +41,4 @@ private:
 
     std::unique_ptr<QNetworkAccessManager> m_pNetwork;
     QByteArray m_authorization;
-    int m_nRequests = 0;
 };

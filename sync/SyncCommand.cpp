@@ -150,9 +150,7 @@ public:
         std::string strError;
         if (!m_state.Load(CSyncState::PathFor(m_options.strFile), strError))
             return Fail(strError);
-        const int nConfig = Configure();
-        if (nConfig != CSyncCommand::kInStep)
-            return nConfig;
+        Configure();
 
         CDirectoryLock lock;
         CString strWhy;
@@ -166,10 +164,7 @@ public:
         if (!m_list.IsLoadComplete())
             return Fail(m_options.strFile + ": the directory file could not be read completely; nothing was synced");
 
-        std::string password;
-        const int nPassword = Password(password);
-        if (nPassword != CSyncCommand::kInStep)
-            return nPassword;
+        const std::string password = Password();
         m_session.SetCredentials(m_state.m_strUser, password);
 
         CCardDavClient client(m_session);
@@ -218,8 +213,9 @@ private:
         m_out << report.SummaryLine() << '\n';
     }
 
-    // Where to sync, from the options or from the last sync of this file.
-    int Configure()
+    // Where to sync, from the options or from the last sync of this file;
+    // throws a UsageError when that cannot be.
+    void Configure()
     {
         if (!m_options.strUrl.empty()) {
             const QUrl url = UserUrl(m_options.strUrl);
@@ -241,25 +237,27 @@ private:
         if (!m_state.m_strUser.empty() && !CHttpSession::MaySendPassword(server))
             throw UsageError("a password is never sent over plain http:// except to this machine; use https:// for "
                 + server.host().toStdString());
-        return CSyncCommand::kInStep;
     }
 
-    int Password(std::string& password)
+    // The user's password (none without a user name) from the password
+    // file, the keyring or the terminal; throws a UsageError when there is
+    // none.
+    std::string Password()
     {
+        std::string password;
         if (m_state.m_strUser.empty())
-            return CSyncCommand::kInStep;
+            return password;
         const std::string& url
             = m_state.m_strCollectionUrl.empty() ? m_state.m_strServerUrl : m_state.m_strCollectionUrl;
         if (!m_options.strPasswordFile.empty()) {
-            password = ReadPasswordFile(m_options.strPasswordFile);
             m_bPasswordTyped = CKeyring::IsAvailable();
-            return CSyncCommand::kInStep;
+            return ReadPasswordFile(m_options.strPasswordFile);
         }
         if (CKeyring::Lookup(url, m_state.m_strUser, password))
-            return CSyncCommand::kInStep;
+            return password;
         if (PromptPassword(m_state.m_strUser, QUrl(QString::fromStdString(url)), password, m_out)) {
             m_bPasswordTyped = true;
-            return CSyncCommand::kInStep;
+            return password;
         }
         throw UsageError("no password for " + m_state.m_strUser + ": the keyring has none; give --password-file FILE");
     }

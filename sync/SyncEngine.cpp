@@ -84,11 +84,12 @@ CSyncEngine::ERound CSyncEngine::Round(CSyncReport& report, std::string& strMess
     if (!m_client.ListChanges(m_collection, m_state.m_strSyncToken, changes, strMessage))
         return ERound::kFailed;
     const Local local = NamedRecords();
+    const CSyncMerge::Alignment alignment = CSyncMerge::Align(m_state.m_entries, local.records);
     std::vector<CRemoteCard> remote;
     std::vector<CRemoteCard> newCards;
-    if (!GatherRemote(changes, local, remote, newCards, strMessage))
+    if (!GatherRemote(changes, local, alignment, remote, newCards, strMessage))
         return ERound::kFailed;
-    const CSyncMerge::Plan plan = CSyncMerge::Merge(m_state.m_entries, local.records, remote, newCards);
+    const CSyncMerge::Plan plan = CSyncMerge::Merge(m_state.m_entries, local.records, alignment, remote, newCards);
     if (!m_options.bForce && !Guard(plan, local, strMessage))
         return ERound::kRefused;
 
@@ -159,7 +160,8 @@ void CSyncEngine::CatchUpWithOwnWrites()
 }
 
 bool CSyncEngine::GatherRemote(const CCardDavClient::Changes& changes, const Local& local,
-    std::vector<CRemoteCard>& remote, std::vector<CRemoteCard>& newCards, std::string& strMessage)
+    const CSyncMerge::Alignment& alignment, std::vector<CRemoteCard>& remote, std::vector<CRemoteCard>& newCards,
+    std::string& strMessage)
 {
     using EStatus = CRemoteCard::EStatus;
     const std::vector<CSyncEntry>& entries = m_state.m_entries;
@@ -199,7 +201,7 @@ bool CSyncEngine::GatherRemote(const CCardDavClient::Changes& changes, const Loc
     for (const CRemoteCard& card : remote)
         if (card.status == EStatus::kChanged)
             wanted.push_back(card.strHref);
-    for (const size_t nEntry : CSyncMerge::ChangedHere(entries, local.records))
+    for (const size_t nEntry : CSyncMerge::ChangedHere(entries, local.records, alignment))
         if (remote[nEntry].status == EStatus::kSame)
             wanted.push_back(remote[nEntry].strHref);
     for (const CRemoteCard& card : newCards)

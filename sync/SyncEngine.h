@@ -54,8 +54,9 @@ private:
 
     ERound Round(CSyncReport& report, std::string& strMessage);
     Local NamedRecords() const;
-    bool GatherRemote(const CCardDavClient::Changes& changes, const Local& local, std::vector<CRemoteCard>& remote,
-        std::vector<CRemoteCard>& newCards, std::string& strMessage);
+    bool GatherRemote(const CCardDavClient::Changes& changes, const Local& local,
+        const CSyncMerge::Alignment& alignment, std::vector<CRemoteCard>& remote, std::vector<CRemoteCard>& newCards,
+        std::string& strMessage);
     bool Guard(const CSyncMerge::Plan& plan, const Local& local, std::string& strMessage) const;
     bool ApplyHere(const CSyncMerge::Plan& plan, const Local& local, std::string& strMessage);
     void CatchUpWithOwnWrites();

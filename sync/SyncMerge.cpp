@@ -6,21 +6,6 @@
 
 namespace {
 
-using Pairs = std::vector<std::pair<int, int>>;
-
-Pairs AlignWithState(const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local)
-{
-    std::vector<const CRecordFields*> oldRecords;
-    oldRecords.reserve(state.size());
-    for (const CSyncEntry& entry : state)
-        oldRecords.push_back(&entry.fields);
-    std::vector<const CRecordFields*> newRecords;
-    newRecords.reserve(local.size());
-    for (const CRecordFields& fields : local)
-        newRecords.push_back(&fields);
-    return CRecordAlignment::Align(oldRecords, newRecords);
-}
-
 // Each field from the side that changed it; FALSE when one field was
 // changed to different values on both sides.
 bool MergeFields(
@@ -46,9 +31,11 @@ class Merger
 {
 public:
     Merger(const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local,
-        const std::vector<CRemoteCard>& remote, const std::vector<CRemoteCard>& newCards)
+        const CSyncMerge::Alignment& alignment, const std::vector<CRemoteCard>& remote,
+        const std::vector<CRemoteCard>& newCards)
         : m_state(state)
         , m_local(local)
+        , m_alignment(alignment)
         , m_remote(remote)
         , m_newCards(newCards)
         , m_bNewCardTaken(newCards.size(), false)
@@ -60,7 +47,7 @@ public:
 
     CSyncMerge::Plan Run()
     {
-        for (const auto& [nOld, nNew] : AlignWithState(m_state, m_local)) {
+        for (const auto& [nOld, nNew] : m_alignment) {
             if (nOld < 0)
                 NewHere(nNew);
             else
@@ -194,6 +181,7 @@ private:
 
     const std::vector<CSyncEntry>& m_state;
     const std::vector<CRecordFields>& m_local;
+    const CSyncMerge::Alignment& m_alignment;
     const std::vector<CRemoteCard>& m_remote;
     const std::vector<CRemoteCard>& m_newCards;
     std::vector<bool> m_bNewCardTaken;
@@ -204,17 +192,30 @@ private:
 
 }   // namespace
 
-CSyncMerge::Plan CSyncMerge::Merge(const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local,
-    const std::vector<CRemoteCard>& remote, const std::vector<CRemoteCard>& newCards)
+CSyncMerge::Alignment CSyncMerge::Align(const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local)
 {
-    return Merger(state, local, remote, newCards).Run();
+    std::vector<const CRecordFields*> oldRecords;
+    oldRecords.reserve(state.size());
+    for (const CSyncEntry& entry : state)
+        oldRecords.push_back(&entry.fields);
+    std::vector<const CRecordFields*> newRecords;
+    newRecords.reserve(local.size());
+    for (const CRecordFields& fields : local)
+        newRecords.push_back(&fields);
+    return CRecordAlignment::Align(oldRecords, newRecords);
+}
+
+CSyncMerge::Plan CSyncMerge::Merge(const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local,
+    const Alignment& alignment, const std::vector<CRemoteCard>& remote, const std::vector<CRemoteCard>& newCards)
+{
+    return Merger(state, local, alignment, remote, newCards).Run();
 }
 
 std::vector<size_t> CSyncMerge::ChangedHere(
-    const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local)
+    const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local, const Alignment& alignment)
 {
     std::vector<size_t> changed;
-    for (const auto& [nOld, nNew] : AlignWithState(state, local))
+    for (const auto& [nOld, nNew] : alignment)
         if (nOld >= 0 && nNew >= 0 && local[static_cast<size_t>(nNew)] != state[static_cast<size_t>(nOld)].fields)
             changed.push_back(static_cast<size_t>(nOld));
     return changed;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sync/RemoteCard.h"
@@ -32,16 +33,23 @@ public:
         int nRemoteCards = 0;
     };
 
+    // Pairs (entry of the state, record of the directory), as
+    // CRecordAlignment gives them; made once and used by both calls below.
+    using Alignment = std::vector<std::pair<int, int>>;
+
     // state: the entries of the last sync; local: the directory's named
-    // records in order; remote: for each entry, its card now; newCards:
-    // cards the state does not know, in the server's href order.
+    // records in order.
+    static Alignment Align(const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local);
+
+    // alignment: Align(state, local); remote: for each entry, its card now;
+    // newCards: cards the state does not know, in the server's href order.
     static Plan Merge(const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local,
-        const std::vector<CRemoteCard>& remote, const std::vector<CRemoteCard>& newCards);
+        const Alignment& alignment, const std::vector<CRemoteCard>& remote, const std::vector<CRemoteCard>& newCards);
 
     // The entries whose record was changed here (not deleted): their cards
     // are needed to write the change.
     static std::vector<size_t> ChangedHere(
-        const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local);
+        const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local, const Alignment& alignment);
 
     static const char* ConflictSuffix() { return " (conflict copy)"; }
 };

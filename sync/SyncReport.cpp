@@ -17,9 +17,14 @@ std::string Counts(const int (&counts)[3])
 
 }   // namespace
 
-void CSyncReport::Line(const char* pszVerb, const char* pszWhere, const CString& name)
+void CSyncReport::Count(int (&counts)[3], EKind kind, const char* pszWhere, const CString& name)
 {
-    m_details.push_back(std::string(m_bDryRun ? "would " : "") + pszVerb + ' ' + pszWhere + ": " + Quoted(name));
+    static const char* const kDone[] = {"added", "changed", "deleted"};
+    static const char* const kWould[] = {"add", "change", "delete"};
+    const int nKind = static_cast<int>(kind);
+    ++counts[nKind];
+    m_details.push_back(std::string(m_bDryRun ? "would " : "") + (m_bDryRun ? kWould : kDone)[nKind] + ' ' + pszWhere
+        + ": " + Quoted(name));
 }
 
 void CSyncReport::Here(const CSyncItem& item, const CRecordFields& before)
@@ -31,18 +36,9 @@ void CSyncReport::Here(const CSyncItem& item, const CRecordFields& before)
             + " both sides: the server's, and this machine's as " + Quoted(item.fields.strName));
     }
     switch (item.local) {
-    case L::kAdd:
-        ++m_nLocal[0];
-        Line(m_bDryRun ? "add" : "added", "here", item.fields.strName);
-        break;
-    case L::kUpdate:
-        ++m_nLocal[1];
-        Line(m_bDryRun ? "change" : "changed", "here", item.fields.strName);
-        break;
-    case L::kDelete:
-        ++m_nLocal[2];
-        Line(m_bDryRun ? "delete" : "deleted", "here", before.strName);
-        break;
+    case L::kAdd: Count(m_nLocal, EKind::kAdded, "here", item.fields.strName); break;
+    case L::kUpdate: Count(m_nLocal, EKind::kChanged, "here", item.fields.strName); break;
+    case L::kDelete: Count(m_nLocal, EKind::kDeleted, "here", before.strName); break;
     case L::kKeep:
     case L::kNone: break;
     }
@@ -52,18 +48,9 @@ void CSyncReport::There(const CSyncItem& item)
 {
     using R = CSyncItem::ERemote;
     switch (item.remote) {
-    case R::kCreate:
-        ++m_nRemote[0];
-        Line(m_bDryRun ? "add" : "added", "on the server", item.fields.strName);
-        break;
-    case R::kUpdate:
-        ++m_nRemote[1];
-        Line(m_bDryRun ? "change" : "changed", "on the server", item.fields.strName);
-        break;
-    case R::kDelete:
-        ++m_nRemote[2];
-        Line(m_bDryRun ? "delete" : "deleted", "on the server", item.fields.strName);
-        break;
+    case R::kCreate: Count(m_nRemote, EKind::kAdded, "on the server", item.fields.strName); break;
+    case R::kUpdate: Count(m_nRemote, EKind::kChanged, "on the server", item.fields.strName); break;
+    case R::kDelete: Count(m_nRemote, EKind::kDeleted, "on the server", item.fields.strName); break;
     case R::kKeep: break;
     }
 }

@@ -32,7 +32,15 @@ public:
     int Conflicts() const { return m_nConflicts; }
 
 private:
-    void Line(const char* pszVerb, const char* pszWhere, const CString& name);
+    // The index into m_nLocal and m_nRemote.
+    enum class EKind
+    {
+        kAdded,
+        kChanged,
+        kDeleted,
+    };
+    // Counts one record added, changed or deleted and names it.
+    void Count(int (&counts)[3], EKind kind, const char* pszWhere, const CString& name);
 
     bool m_bDryRun;
     int m_nLocal[3] = {0, 0, 0};

@@ -89,14 +89,16 @@ public:
         Sync();
 
         // In step: the same records on both sides.
+        auto key = [](const CRecordFields& f) {
+            const TestRecord r = ToTestRecord(f);
+            return r.name + "|" + r.phone + "|" + r.email + "|" + r.misc + "|" + r.pager;
+        };
         std::multiset<std::string> here;
         std::multiset<std::string> there;
         for (const CRecordFields& f : m_local)
-            here.insert(ToTestRecord(f).name + "|" + ToTestRecord(f).phone + "|" + ToTestRecord(f).email + "|"
-                + ToTestRecord(f).misc + "|" + ToTestRecord(f).pager);
+            here.insert(key(f));
         for (const auto& [href, f] : m_server)
-            there.insert(ToTestRecord(f).name + "|" + ToTestRecord(f).phone + "|" + ToTestRecord(f).email + "|"
-                + ToTestRecord(f).misc + "|" + ToTestRecord(f).pager);
+            there.insert(key(f));
         EXPECT_EQ(here, there);
 
         std::set<std::pair<int, std::string>> after;
@@ -109,7 +111,8 @@ public:
             EXPECT_TRUE(after.count(value)) << "lost field " << value.first << " = " << value.second;
 
         // Nothing left to do.
-        const CSyncMerge::Plan again = CSyncMerge::Merge(m_state, m_local, Unchanged(), {});
+        const CSyncMerge::Plan again
+            = CSyncMerge::Merge(m_state, m_local, CSyncMerge::Align(m_state, m_local), Unchanged(), {});
         for (const CSyncItem& item : again.items) {
             EXPECT_EQ(CSyncItem::ELocal::kKeep, item.local);
             EXPECT_EQ(CSyncItem::ERemote::kKeep, item.remote);
@@ -233,7 +236,8 @@ private:
     {
         std::vector<CRemoteCard> newCards;
         const std::vector<CRemoteCard> remote = RemoteView(newCards);
-        const CSyncMerge::Plan plan = CSyncMerge::Merge(m_state, m_local, remote, newCards);
+        const CSyncMerge::Plan plan
+            = CSyncMerge::Merge(m_state, m_local, CSyncMerge::Align(m_state, m_local), remote, newCards);
         // A conflict needs edits on both sides. (Which records they were is
         // not checked: the ordered diff may pair a deleted record with an
         // edited neighbour that kept none of its fields, which costs a

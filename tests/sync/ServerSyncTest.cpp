@@ -85,19 +85,18 @@ private:
     std::string m_passwordFile;
 };
 
+std::vector<TestRecord> Sorted(std::vector<TestRecord> records)
+{
+    std::sort(records.begin(), records.end(), [](const TestRecord& a, const TestRecord& b) { return a.name < b.name; });
+    return records;
+}
+
 std::vector<TestRecord> ServerRecords(CardDavTestServer& server)
 {
     std::vector<TestRecord> records;
     for (const auto& [href, text] : server.Cards())
         records.push_back(ToTestRecord(CCard(text).Fields()));
-    std::sort(records.begin(), records.end(), [](const TestRecord& a, const TestRecord& b) { return a.name < b.name; });
-    return records;
-}
-
-std::vector<TestRecord> Sorted(std::vector<TestRecord> records)
-{
-    std::sort(records.begin(), records.end(), [](const TestRecord& a, const TestRecord& b) { return a.name < b.name; });
-    return records;
+    return Sorted(std::move(records));
 }
 
 // The content lines of a card, unfolded, as a sorted list: servers

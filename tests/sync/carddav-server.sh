@@ -5,7 +5,8 @@
 #   carddav-server.sh start radicale|xandikos DIR   writes DIR/url, DIR/pid
 #   carddav-server.sh stop DIR
 # Exits 0 without starting anything (and without DIR/url) where the server is
-# not installed: the tests then skip themselves.
+# not installed: the tests then skip themselves. RADICALE_LOG_LEVEL=info logs
+# every request to DIR/log (the benchmark counts them).
 set -euo pipefail
 action=$1
 if [[ $action == stop ]]; then
@@ -36,7 +37,7 @@ htpasswd_encryption = plain
 [storage]
 filesystem_folder = $dir/collections
 [logging]
-level = warning
+level = ${RADICALE_LOG_LEVEL:-warning}
 CONFIG
     radicale --config "$dir/config" < /dev/null > "$dir/log" 2>&1 &
     ;;
