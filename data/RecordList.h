@@ -77,6 +77,17 @@ public:
             visit(pNode->m_fields);
     }
 
+    // Calls match(const CRecordFields&) for each node in directory order
+    // until it returns true; the position of that node, or -1 when none did.
+    template <class Match> int FindRecord(Match match) const
+    {
+        int nIndex = 0;
+        for (const CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext, ++nIndex)
+            if (match(pNode->m_fields))
+                return nIndex;
+        return -1;
+    }
+
     // The record under the cursor, all five fields at once.
     CRecordFields GetFields() const { return m_pCursor->m_fields; }
     void SetFields(const CRecordFields& fields) { m_pCursor->m_fields = fields; }
