@@ -4,6 +4,7 @@
 #include "data/DirectoryReader.h"
 #include "data/DirectoryWriter.h"
 
+#include <cstdlib>
 #include <new>
 #include <stdexcept>
 
@@ -53,8 +54,7 @@ void CRecordList::MoveCursorTo(int nIndex)
         m_pCursor = m_pTail;
         m_nCursorIndex = nLast;
     }
-    m_nSteps
-        += static_cast<unsigned long long>(nIndex > m_nCursorIndex ? nIndex - m_nCursorIndex : m_nCursorIndex - nIndex);
+    m_nSteps += static_cast<unsigned long long>(std::abs(nIndex - m_nCursorIndex));
     while (m_nCursorIndex < nIndex) {
         m_pCursor = m_pCursor->m_pNext;
         ++m_nCursorIndex;
