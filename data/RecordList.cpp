@@ -221,24 +221,24 @@ int CRecordList::SaveToBytes(std::string& bytes)
     });
     // Header numbers, the separator, a possible space, five terminators a record.
     const size_t nExpectedSize = 24 + nFieldBytes + 5 * static_cast<size_t>(m_nNodeCount);
+    bool bMade = false;
     try {
         CDirectoryWriter writer(m_nReserved, m_nNodeCount, nExpectedSize);
         WriteRecords(writer);
         bytes = std::move(writer.Bytes());
+        bMade = true;
     } catch (const std::bad_alloc&) {
-        return FailForMemory();
+        // reported below
     } catch (const std::length_error&) {
-        return FailForMemory();
+        // reported below
+    }
+    m_pCursor = m_pTail;   // also where writing ran out of memory part-way
+    m_nCursorIndex = m_nNodeCount - 1;
+    if (!bMade) {
+        m_strLastSaveError = "there is not enough memory to make the file";
+        return 0;
     }
     return 1;
-}
-
-int CRecordList::FailForMemory()
-{
-    m_strLastSaveError = "there is not enough memory to make the file";
-    m_pCursor = m_pTail;
-    m_nCursorIndex = m_nNodeCount - 1;
-    return 0;
 }
 
 // Writes every record in list order. Goes through the whole list even when
@@ -255,6 +255,4 @@ void CRecordList::WriteRecords(CDirectoryWriter& writer)
                 {&fields.strName, &fields.strMisc, &fields.strPhone, &fields.strPager, &fields.strEmail})
                 ReplaceInField(*pField, DirectoryFormat::kSpaceSubstitute, ' ');
     }
-    m_pCursor = m_pTail;
-    m_nCursorIndex = m_nNodeCount - 1;
 }

@@ -161,7 +161,6 @@ private:
     void FreeAllNodes();
     void MoveCursorTo(int nIndex);
     BOOL ReadRecords(CDirectoryReader& file);
-    int FailForMemory();
     void WriteRecordsNowhere();
     void WriteRecords(CDirectoryWriter& writer);
     void StartLoad();
