@@ -8,7 +8,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include "data/SafeFileReplace.h"
+#include "data/FileReasons.h"
 
 namespace {
 

@@ -5,6 +5,8 @@
 
 #include <sys/stat.h>
 
+#include "base/ClauseText.h"
+
 CString KindOfFile(mode_t mode)
 {
     if (S_ISDIR(mode))
@@ -27,12 +29,8 @@ CString ReasonForError(int nError)
     case EFBIG: return "the file would be larger than this process may write";
     default: break;
     }
-    CString strReason(std::strerror(nError));
     // The system's texts are sentences of their own; here they are clauses.
-    if (!strReason.IsEmpty() && strReason[0] >= 'A' && strReason[0] <= 'Z'
-        && (strReason.GetLength() < 2 || !(strReason[1] >= 'A' && strReason[1] <= 'Z')))
-        strReason.SetAt(0, static_cast<char>(strReason[0] - 'A' + 'a'));
-    return strReason;
+    return AsClause(std::strerror(nError));
 }
 
 CString ReasonForNotAFile(mode_t mode)

@@ -4,6 +4,7 @@
 #include "data/DirectoryReader.h"
 #include "data/DirectoryWriter.h"
 
+#include <cstdlib>
 #include <new>
 #include <stdexcept>
 
@@ -53,8 +54,7 @@ void CRecordList::MoveCursorTo(int nIndex)
         m_pCursor = m_pTail;
         m_nCursorIndex = nLast;
     }
-    m_nSteps
-        += static_cast<unsigned long long>(nIndex > m_nCursorIndex ? nIndex - m_nCursorIndex : m_nCursorIndex - nIndex);
+    m_nSteps += static_cast<unsigned long long>(std::abs(nIndex - m_nCursorIndex));
     while (m_nCursorIndex < nIndex) {
         m_pCursor = m_pCursor->m_pNext;
         ++m_nCursorIndex;
@@ -97,19 +97,12 @@ CRecordNode& CRecordList::NodeForAppend()
 
 void CRecordList::Append(const CRecordFields& fields)
 {
-    CRecordFields copy = fields;
-    Append(std::move(copy));
+    NodeForAppend().m_fields = fields;
 }
 
 void CRecordList::Append(CRecordFields&& fields)
 {
     NodeForAppend().m_fields = std::move(fields);
-}
-
-void CRecordList::Append(CString strName, CString strMisc, CString strPager, CString strPhone, CString strEmail)
-{
-    Append(CRecordFields{
-        std::move(strName), std::move(strPhone), std::move(strPager), std::move(strEmail), std::move(strMisc)});
 }
 
 void CRecordList::DeleteAt(int nIndex)
@@ -228,24 +221,24 @@ int CRecordList::SaveToBytes(std::string& bytes)
     });
     // Header numbers, the separator, a possible space, five terminators a record.
     const size_t nExpectedSize = 24 + nFieldBytes + 5 * static_cast<size_t>(m_nNodeCount);
+    bool bMade = false;
     try {
         CDirectoryWriter writer(m_nReserved, m_nNodeCount, nExpectedSize);
         WriteRecords(writer);
         bytes = std::move(writer.Bytes());
+        bMade = true;
     } catch (const std::bad_alloc&) {
-        return FailForMemory();
+        // reported below
     } catch (const std::length_error&) {
-        return FailForMemory();
+        // reported below
+    }
+    m_pCursor = m_pTail;   // also where writing ran out of memory part-way
+    m_nCursorIndex = m_nNodeCount - 1;
+    if (!bMade) {
+        m_strLastSaveError = "there is not enough memory to make the file";
+        return 0;
     }
     return 1;
-}
-
-int CRecordList::FailForMemory()
-{
-    m_strLastSaveError = "there is not enough memory to make the file";
-    m_pCursor = m_pTail;
-    m_nCursorIndex = m_nNodeCount - 1;
-    return 0;
 }
 
 // Writes every record in list order. Goes through the whole list even when
@@ -262,6 +255,4 @@ void CRecordList::WriteRecords(CDirectoryWriter& writer)
                 {&fields.strName, &fields.strMisc, &fields.strPhone, &fields.strPager, &fields.strEmail})
                 ReplaceInField(*pField, DirectoryFormat::kSpaceSubstitute, ' ');
     }
-    m_pCursor = m_pTail;
-    m_nCursorIndex = m_nNodeCount - 1;
 }

@@ -60,8 +60,6 @@ public:
     // Adds a record at the end, or fills a last node whose name is empty.
     void Append(const CRecordFields& fields);
     void Append(CRecordFields&& fields);
-    // The same, with the fields as the window's entry dialogs hand them over.
-    void Append(CString strName, CString strMisc, CString strPager, CString strPhone, CString strEmail);
     void DeleteAt(int nIndex);
 
     // Nodes in the list, the blank one of an empty directory included; 0
@@ -75,6 +73,17 @@ public:
     {
         for (const CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
             visit(pNode->m_fields);
+    }
+
+    // Calls match(const CRecordFields&) for each node in directory order
+    // until it returns true; the position of that node, or -1 when none did.
+    template <class Match> int FindRecord(Match match) const
+    {
+        int nIndex = 0;
+        for (const CRecordNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext, ++nIndex)
+            if (match(pNode->m_fields))
+                return nIndex;
+        return -1;
     }
 
     // The record under the cursor, all five fields at once.
@@ -152,7 +161,6 @@ private:
     void FreeAllNodes();
     void MoveCursorTo(int nIndex);
     BOOL ReadRecords(CDirectoryReader& file);
-    int FailForMemory();
     void WriteRecordsNowhere();
     void WriteRecords(CDirectoryWriter& writer);
     void StartLoad();

@@ -7,6 +7,7 @@
 #include "data/DirectoryReader.h"
 #include "data/DirectoryWriter.h"
 #include "data/ByteTally.h"
+#include "data/FileReasons.h"
 #include "data/SafeFileReplace.h"
 
 #include <cerrno>

@@ -95,17 +95,10 @@ public:
         // EISDIR, EOPNOTSUPP, EINVAL: the file system makes no unnamed files.
         if (errno != EISDIR && errno != EOPNOTSUPP && errno != EINVAL)
             return false;
-        for (int nTry = 0; nTry < 100; ++nTry) {
-            const std::string name = NewTempFileName(target.strFolder, target.strName);
+        return TakeFreshName(target, [this](const std::string& name) {
             m_fd = open(name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
-            if (m_fd >= 0) {
-                m_strName = name;
-                return true;
-            }
-            if (errno != EEXIST)
-                return false;
-        }
-        return false;
+            return m_fd >= 0;
+        });
     }
 
     int Descriptor() const { return m_fd; }
@@ -127,9 +120,19 @@ private:
     bool GiveName(const Target& target)
     {
         const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
+        return TakeFreshName(target, [&self](const std::string& name) {
+            return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+        });
+    }
+
+    // Calls makeAt with fresh names of the pattern beside the target until
+    // one is made there, which becomes the file's name; false with errno set
+    // when making fails for another reason than the name being taken.
+    template <class MakeAt> bool TakeFreshName(const Target& target, MakeAt makeAt)
+    {
         for (int nTry = 0; nTry < 100; ++nTry) {
             const std::string name = NewTempFileName(target.strFolder, target.strName);
-            if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            if (makeAt(name)) {
                 m_strName = name;
                 return true;
             }

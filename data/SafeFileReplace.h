@@ -7,7 +7,6 @@
 
 #include "base/CString.h"
 #include "data/FileFingerprint.h"
-#include "data/FileReasons.h"
 
 // Takes the bytes of a new file as they are made.
 class CByteSink

@@ -22,12 +22,6 @@ bool IsClass(const DialogItemTemplate& item, const char* pszClass)
     return qstricmp(item.pszClass, pszClass) == 0;
 }
 
-// Whether the style dwStyle holds every bit of dwFlag.
-bool StyleHas(DWORD dwStyle, DWORD dwFlag)
-{
-    return (dwStyle & dwFlag) == dwFlag;
-}
-
 bool IsTextLabel(const DialogItemTemplate& item)
 {
     return IsClass(item, "STATIC") && (item.dwStyle & SS_TYPEMASK) != SS_ICON;

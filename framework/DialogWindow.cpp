@@ -29,12 +29,6 @@ std::vector<DialogWindow*>& OpenWindows()
     return windows;
 }
 
-// Whether the style dwStyle holds every bit of dwFlag.
-bool StyleHas(DWORD dwStyle, DWORD dwFlag)
-{
-    return (dwStyle & dwFlag) == dwFlag;
-}
-
 }   // namespace
 
 DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate, QWidget* pOwner)

@@ -5,6 +5,12 @@
 // Window, dialog and control style bits as dialog templates write them. The
 // values are the classic ones so that a template reads like any other.
 
+// Whether the style dwStyle holds every bit of dwFlag.
+constexpr bool StyleHas(DWORD dwStyle, DWORD dwFlag)
+{
+    return (dwStyle & dwFlag) == dwFlag;
+}
+
 // Window styles.
 constexpr DWORD WS_POPUP = 0x80000000;
 constexpr DWORD WS_CHILD = 0x40000000;

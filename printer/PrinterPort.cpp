@@ -5,6 +5,7 @@
 
 #include <cups/cups.h>
 
+#include "base/ClauseText.h"
 #include "printer/Windows1252ToUtf8.h"
 
 namespace {
@@ -23,18 +24,6 @@ const char kNotSentPrefix[] = "the job could not be sent to the printer: ";
 // How the scheduler describes a queue without a driver, which hands every
 // job to the device untouched.
 const char kRawQueueModel[] = "Local Raw Printer";
-
-// The printer's reasons are clauses the caller frames, like the data
-// layer's: CUPS's own sentences lose their capital and final full stop.
-CString AsClause(const char* pszCupsText)
-{
-    std::string text = pszCupsText ? pszCupsText : "";
-    if (!text.empty() && text.back() == '.')
-        text.pop_back();
-    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z' && !(text.size() > 1 && text[1] >= 'A' && text[1] <= 'Z'))
-        text[0] = static_cast<char>(text[0] - 'A' + 'a');
-    return CString(text);
-}
 
 // libcups reports "not running" as service-unavailable with no destinations
 // at all; any other outcome means the service answered.

@@ -204,7 +204,6 @@ BOOL CDirectoryDlg::HoldDirectoryFile(CString& strWhy)
 {
     // A folder that takes no lock file is given the hold without one: it
     // takes no writer's new file either, and the window opens regardless.
-    strWhy.Empty();
     return m_lock.IsHeld() || m_lock.TryAcquire(kDirectoryFileName, CDirectoryLock::Kind::Shared, strWhy);
 }
 

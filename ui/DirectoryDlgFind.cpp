@@ -33,14 +33,18 @@ void CDirectoryDlg::SelectNextMatch()
     // Only listed records: the blank record of an empty directory is none.
     const int nListed = m_nameList.GetCount();
     const int nSelected = m_nameList.GetCurSel();
-    int nAfter = -1;   // the first match after the selection
-    int nUpTo = -1;   // the first match up to and including it
-    int i = 0;
-    m_records.ForEachRecord([&](const CRecordFields& record) {
-        int& nFound = i > nSelected ? nAfter : nUpTo;
-        if (i < nListed && nFound == -1 && nAfter == -1 && matcher.Matches(record))
-            nFound = i;
+    int nUpTo = -1;   // the first match up to and including the selection
+    int i = -1;
+    // The first match after the selection ends the walk.
+    const int nAfter = m_records.FindRecord([&](const CRecordFields& record) {
         ++i;
+        if (i >= nListed)
+            return false;
+        if (i > nSelected)
+            return matcher.Matches(record);
+        if (nUpTo == -1 && matcher.Matches(record))
+            nUpTo = i;
+        return false;
     });
     const int nMatch = nAfter != -1 ? nAfter : nUpTo;
     if (nMatch == -1) {
