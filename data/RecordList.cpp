@@ -97,12 +97,19 @@ CRecordNode& CRecordList::NodeForAppend()
 
 void CRecordList::Append(const CRecordFields& fields)
 {
-    NodeForAppend().m_fields = fields;
+    CRecordFields copy = fields;
+    Append(std::move(copy));
 }
 
 void CRecordList::Append(CRecordFields&& fields)
 {
     NodeForAppend().m_fields = std::move(fields);
+}
+
+void CRecordList::Append(CString strName, CString strMisc, CString strPager, CString strPhone, CString strEmail)
+{
+    Append(CRecordFields{
+        std::move(strName), std::move(strPhone), std::move(strPager), std::move(strEmail), std::move(strMisc)});
 }
 
 void CRecordList::DeleteAt(int nIndex)

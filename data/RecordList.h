@@ -60,6 +60,8 @@ public:
     // Adds a record at the end, or fills a last node whose name is empty.
     void Append(const CRecordFields& fields);
     void Append(CRecordFields&& fields);
+    // The same, with the fields as the window's entry dialogs hand them over.
+    void Append(CString strName, CString strMisc, CString strPager, CString strPhone, CString strEmail);
     void DeleteAt(int nIndex);
 
     // Nodes in the list, the blank one of an empty directory included; 0
