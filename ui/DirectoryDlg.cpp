@@ -48,6 +48,16 @@ std::string AsSentence(std::string reason)
     return reason;
 }
 
+// Why a save failed, what that means for the user, and whether the file on
+// disk is as it was.
+void TellSaveFailed(const CString& strWhy, LPCTSTR lpszConsequence, BOOL bFileUnchanged)
+{
+    const std::string text = std::string("The directory could not be saved to \"") + kDirectoryFileName
+        + "\": " + AsSentence(strWhy.GetString()) + "\n\n" + lpszConsequence
+        + (bFileUnchanged ? " The file on disk is unchanged." : "");
+    AfxMessageBox(text.c_str(), MB_OK, 0);
+}
+
 // One detail line of the listing; a field counts as empty only when it has
 // no characters at all, so a field of blanks is printed.
 void PrintLineUnlessEmpty(CPrinterPort& port, LPCTSTR lpszLead, const CString& strField)
@@ -242,8 +252,13 @@ BOOL CDirectoryDlg::SaveOrExplain(LPCTSTR lpszConsequence)
     // Where a writer held the file when the window loaded it, the window
     // takes its hold as soon as the writer is done; the changed-file
     // question below protects what it wrote.
+    // A command-line writer at work would have its new file replaced by
+    // this one, so the window waits until it has finished.
     CString strWhy;
-    HoldDirectoryFile(strWhy);
+    if (!HoldDirectoryFile(strWhy)) {
+        TellSaveFailed(strWhy, lpszConsequence, TRUE);
+        return FALSE;
+    }
     if (m_records.HasFileChanged() && !ConfirmReplacingChangedFile())
         return FALSE;
     if (m_records.Save()) {
@@ -255,10 +270,7 @@ BOOL CDirectoryDlg::SaveOrExplain(LPCTSTR lpszConsequence)
         }
         return TRUE;
     }
-    const std::string state = m_records.IsOldFileIntact() ? " The file on disk is unchanged." : "";
-    const std::string text = std::string("The directory could not be saved to \"") + kDirectoryFileName
-        + "\": " + AsSentence(m_records.GetLastSaveError().GetString()) + "\n\n" + lpszConsequence + state;
-    AfxMessageBox(text.c_str(), MB_OK, 0);
+    TellSaveFailed(m_records.GetLastSaveError(), lpszConsequence, m_records.IsOldFileIntact());
     return FALSE;
 }
 

@@ -119,8 +119,9 @@ TEST_F(SaveSafetyTest, ReturnAndEscapeAnswerTheChangedFileQuestionNo)
 }
 
 // A window opened while a command-line writer holds the directory says so
-// and opens; it takes the directory as soon as it loads again after the
-// writer, keeps writers out while open, and lets them in once closed.
+// and opens; it saves nothing while the writer is at work, takes the
+// directory as soon as it loads again after the writer, keeps writers out
+// while open, and lets them in once closed.
 TEST_F(SaveSafetyTest, WritersAreKeptOutFromTheFirstLoadUntilTheWindowCloses)
 {
     WriteDirectory(kThree);
@@ -136,6 +137,12 @@ TEST_F(SaveSafetyTest, WritersAreKeptOutFromTheFirstLoadUntilTheWindowCloses)
     AnswerMessageBox(&message);
     RunMainWindow(m_dlg, [&](QWidget* w) {
         EXPECT_EQ(Names(w), NamesOf(kThree));
+        QString refusal;
+        AnswerMessageBox(&refusal);
+        Click(w, IDC_DELETE_NAME);
+        Click(w, IDC_SAVE_NOW);
+        EXPECT_TRUE(refusal.contains("could not be saved")) << refusal.toStdString();
+        EXPECT_EQ(ReadFileBytes(), DirectoryBytes(kThree)) << "saved over the writer's work";
         writer.reset();
         Click(w, IDC_UNDO);
         EXPECT_FALSE(writerGetsIn());
