@@ -71,17 +71,18 @@ std::string StructuredName(const std::string& name)
 
 }   // namespace
 
-void CVCardWriter::Write(const CRecordFields& record, std::string& out)
+void CVCardWriter::Write(const CRecordFields& record, std::string& out, int nVersion)
 {
+    const bool bVersion3 = nVersion == 3;
     const std::string name = CDirectoryText::ToUtf8(record.strName);
     AppendLine(out, "BEGIN:VCARD");
-    AppendLine(out, "VERSION:4.0");
+    AppendLine(out, bVersion3 ? "VERSION:3.0" : "VERSION:4.0");
     AppendLine(out, "FN:" + Escaped(name));
-    if (!name.empty())
+    if (!name.empty() || bVersion3)
         AppendLine(out, "N:" + StructuredName(name));
-    AppendProperty(out, "TEL;TYPE=voice", record.strPhone);
-    AppendProperty(out, "TEL;TYPE=pager", record.strPager);
-    AppendProperty(out, "EMAIL", record.strEmail);
+    AppendProperty(out, bVersion3 ? "TEL;TYPE=VOICE" : "TEL;TYPE=voice", record.strPhone);
+    AppendProperty(out, bVersion3 ? "TEL;TYPE=PAGER" : "TEL;TYPE=pager", record.strPager);
+    AppendProperty(out, bVersion3 ? "EMAIL;TYPE=INTERNET" : "EMAIL", record.strEmail);
     AppendProperty(out, "NOTE", record.strMisc);
     AppendLine(out, "END:VCARD");
 }

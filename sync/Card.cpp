@@ -1,5 +1,6 @@
 #include "sync/Card.h"
 
+#include <ctime>
 #include <string_view>
 
 #include "convert/AsciiText.h"
@@ -337,6 +338,7 @@ void CCard::Rewrite(int nLine, const char* pszNewProperty, const CString& value)
 
 void CCard::Apply(const CRecordFields& target)
 {
+    const std::string before = Text();
     // Each field is compared afresh, since rewriting one line can move the
     // others.
     if (FieldOf(FindName()) != target.strName)
@@ -349,15 +351,60 @@ void CCard::Apply(const CRecordFields& target)
         Rewrite(FindEmail(), "EMAIL", target.strEmail);
     if (FieldOf(FindFirst("NOTE")) != target.strMisc)
         Rewrite(FindFirst("NOTE"), "NOTE", target.strMisc);
+    if (Text() != before)
+        StampRevision();
 }
 
-std::string CCard::Create(const CRecordFields& fields, const std::string& strUid)
+// Sets the line at nLine (nLine < 0: a new pszNewProperty line before
+// END:VCARD) to value as it is, for values that are no text to escape.
+void CCard::SetRaw(int nLine, const char* pszNewProperty, const std::string& value)
+{
+    std::string prefix = pszNewProperty;
+    if (nLine >= 0) {
+        // The old parameters described the old value (a date, say): only
+        // the group and name stay.
+        prefix = SplitOutsideQuotes(m_lines[static_cast<size_t>(nLine)].prefix, ';').front();
+    }
+    Line line = ParseLine(Folded(prefix + ':' + value, LineEnd()), true);
+    if (nLine >= 0) {
+        m_lines[static_cast<size_t>(nLine)] = std::move(line);
+        return;
+    }
+    int nEnd = FindFirst("END");
+    if (nEnd < 0)
+        nEnd = static_cast<int>(m_lines.size());
+    m_lines.insert(m_lines.begin() + nEnd, std::move(line));
+}
+
+// REV as a UTC time stamp in the form of the card's version: 3.0 readers
+// expect the extended form (2026-12-07T19:45:00Z), 2.1 and 4.0 the basic
+// one (20261207T194500Z).
+void CCard::StampRevision()
+{
+    const int nVersion = FindFirst("VERSION");
+    const bool bVersion3 = nVersion >= 0 && Trimmed(m_lines[static_cast<size_t>(nVersion)].value) == "3.0";
+    const std::time_t now = std::time(nullptr);
+    std::tm utc {};
+    gmtime_r(&now, &utc);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, bVersion3 ? "%Y-%m-%dT%H:%M:%SZ" : "%Y%m%dT%H%M%SZ", &utc);
+    SetRaw(FindFirst("REV"), "REV", stamp);
+}
+
+void CCard::EnsureUid(const std::string& strUid)
+{
+    const int nLine = FindFirst("UID");
+    if (nLine < 0 || Uid().empty())
+        SetRaw(nLine, "UID", strUid);
+}
+
+std::string CCard::Create(const CRecordFields& fields, const std::string& strUid, int nVersion)
 {
     std::string card;
-    CVCardWriter::Write(fields, card);
+    CVCardWriter::Write(fields, card, nVersion);
     // The writer leaves out the UID, which every card on a server needs.
-    const std::string version = "VERSION:4.0\r\n";
-    const size_t nVersion = card.find(version);
-    card.insert(nVersion == std::string::npos ? 0 : nVersion + version.size(), "UID:" + strUid + "\r\n");
+    const size_t nVersionLine = card.find("\r\nVERSION:");
+    const size_t nAfter = nVersionLine == std::string::npos ? 0 : card.find("\r\n", nVersionLine + 2) + 2;
+    card.insert(nAfter, "UID:" + strUid + "\r\n");
     return card;
 }

@@ -27,11 +27,18 @@ public:
 
     // Makes Fields() give target where it does not already: the property
     // behind each such field is rewritten (or added, or removed when the
-    // field became empty); every other line stays as it was.
+    // field became empty); every other line stays as it was. A card that
+    // changed gets the current time in REV (rewritten or added), so that
+    // other clients see it changed.
     void Apply(const CRecordFields& target);
 
-    // A new vCard 4.0 card for the record.
-    static std::string Create(const CRecordFields& fields, const std::string& strUid);
+    // Adds a UID line holding strUid when the card has none (or a blank
+    // one): a server refuses a card without one.
+    void EnsureUid(const std::string& strUid);
+
+    // A new card for the record, vCard 4.0 or (nVersion 3) 3.0, for servers
+    // that take nothing newer.
+    static std::string Create(const CRecordFields& fields, const std::string& strUid, int nVersion = 4);
 
 private:
     struct Line
@@ -62,6 +69,8 @@ private:
     CString FieldOf(int nLine) const;
     void Rewrite(int nLine, const char* pszNewProperty, const CString& value);
     std::string LineEnd() const;
+    void SetRaw(int nLine, const char* pszNewProperty, const std::string& value);
+    void StampRevision();
 
     std::vector<Line> m_lines;
 };

@@ -3,6 +3,8 @@
 // tells an edited record from a deleted one.
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "sync/Card.h"
 #include "sync/RecordAlignment.h"
 #include "tests/support/TestRecord.h"
@@ -13,6 +15,21 @@ std::string Card(const std::string& lines)
 {
     return "BEGIN:VCARD\r\nVERSION:3.0\r\n" + lines + "END:VCARD\r\n";
 }
+
+// The card's text with the time stamp of its REV line as "<time>", after
+// checking that it has the form pattern and lies in this century.
+std::string WithoutTime(const std::string& text, const char* pszPattern)
+{
+    std::smatch match;
+    const std::regex rev(std::string("REV:(") + pszPattern + ")(\r?\n)");
+    if (!std::regex_search(text, match, rev))
+        return text;
+    EXPECT_EQ("20", match.str(1).substr(0, 2));
+    return match.prefix().str() + "REV:<time>" + match.str(2) + match.suffix().str();
+}
+
+const char* const kBasicTime = "\\d{8}T\\d{6}Z";
+const char* const kExtendedTime = "\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ";
 
 TEST(CardTest, RecordComesFromThePropertiesImportUses)
 {
@@ -67,8 +84,8 @@ TEST(CardTest, ChangeRewritesOnlyTheLinesBehindChangedFields)
     fields.strEmail = "jan@x";   // added before END
     card.Apply(fields);
     EXPECT_EQ(Card("FN:Jan \xC5\x81ukasz\r\nTEL;TYPE=cell:1\r\nTEL;TYPE=HOME,PREF:555 0200\r\n" + photo + rest
-                  + "NOTE:n\r\nEMAIL:jan@x\r\n"),
-        card.Text());
+                  + "NOTE:n\r\nEMAIL:jan@x\r\nREV:<time>\r\n"),
+        WithoutTime(card.Text(), kExtendedTime));
     EXPECT_EQ(ToTestRecord(fields), ToTestRecord(card.Fields()));
 
     // A changed name goes up as UTF-8, the old encoding dropped.
@@ -76,15 +93,65 @@ TEST(CardTest, ChangeRewritesOnlyTheLinesBehindChangedFields)
     CRecordFields renamed = old.Fields();
     renamed.strName = "Zo\xEB; B";
     old.Apply(renamed);
-    EXPECT_EQ(Card("FN:Zo\xC3\xAB\\; B\r\n"), old.Text());
+    EXPECT_EQ(Card("FN:Zo\xC3\xAB\\; B\r\nREV:<time>\r\n"), WithoutTime(old.Text(), kExtendedTime));
+}
+
+TEST(CardTest, ChangeStampsTheRevisionInTheFormOfTheCardsVersion)
+{
+    struct Row
+    {
+        const char* why;
+        std::string text, expected;
+        const char* pszTime;
+    };
+    const Row rows[] = {
+        {"4.0: the old REV rewritten in place, its date-only type dropped, the basic form",
+            "BEGIN:VCARD\nVERSION:4.0\nFN:A\nREV;VALUE=date:20010101\nNOTE:x\nEND:VCARD\n",
+            "BEGIN:VCARD\nVERSION:4.0\nFN:B\nREV:<time>\nNOTE:x\nEND:VCARD\n", kBasicTime},
+        {"3.0: the extended form", Card("FN:A\r\n"), Card("FN:B\r\nREV:<time>\r\n"), kExtendedTime},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.why);
+        CCard card(row.text);
+        CRecordFields fields = card.Fields();
+        fields.strName = "B";
+        card.Apply(fields);
+        EXPECT_EQ(row.expected, WithoutTime(card.Text(), row.pszTime));
+    }
+}
+
+TEST(CardTest, MissingUidIsAddedAndAPresentOneKept)
+{
+    CCard bare(Card("FN:A\r\n"));
+    bare.EnsureUid("urn:uuid:1");
+    EXPECT_EQ(Card("FN:A\r\nUID:urn:uuid:1\r\n"), bare.Text());
+    CCard blank(Card("UID: \r\nFN:A\r\n"));
+    blank.EnsureUid("u2");
+    EXPECT_EQ(Card("UID:u2\r\nFN:A\r\n"), blank.Text());
+    CCard kept(Card("UID:old\r\nFN:A\r\n"));
+    kept.EnsureUid("new");
+    EXPECT_EQ(Card("UID:old\r\nFN:A\r\n"), kept.Text());
 }
 
 TEST(CardTest, NewCardMapsBackToItsRecord)
 {
     const TestRecord record{"Lee, Ann", "555 0100", "555 0142", "ann@example.org", "Zo\xEB; two"};
-    CCard card(CCard::Create(ToFields(record), "uid-1"));
-    EXPECT_EQ(record, ToTestRecord(card.Fields()));
-    EXPECT_EQ("uid-1", card.Uid());
+    for (const int nVersion : {3, 4}) {
+        SCOPED_TRACE(nVersion);
+        CCard card(CCard::Create(ToFields(record), "uid-1", nVersion));
+        EXPECT_EQ(record, ToTestRecord(card.Fields()));
+        EXPECT_EQ("uid-1", card.Uid());
+    }
+    // 3.0 as its readers expect it: capital types, an INTERNET e-mail, N
+    // even for a record without a name.
+    EXPECT_EQ("BEGIN:VCARD\r\nVERSION:3.0\r\nUID:u\r\nFN:Lee\\, Ann\r\nN:Lee;Ann;;;\r\nTEL;TYPE=VOICE:555 0100\r\n"
+              "TEL;TYPE=PAGER:555 0142\r\nEMAIL;TYPE=INTERNET:ann@example.org\r\nNOTE:Zo\xC3\xAB\\; two\r\n"
+              "END:VCARD\r\n",
+        CCard::Create(ToFields(record), "u", 3));
+    EXPECT_EQ("BEGIN:VCARD\r\nVERSION:3.0\r\nUID:u\r\nFN:\r\nN:;;;;\r\nEND:VCARD\r\n",
+        CCard::Create(CRecordFields(), "u", 3));
+    EXPECT_EQ("BEGIN:VCARD\r\nVERSION:4.0\r\nUID:u\r\nFN:A\r\nN:A;;;;\r\nTEL;TYPE=voice:1\r\nEND:VCARD\r\n",
+        CCard::Create(CRecordFields{"A", "1", "", "", ""}, "u"));
 }
 
 TEST(RecordAlignmentTest, PairsEditsAndTellsThemFromDeletionsAndAdditions)
