@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "convert/AsciiText.h"
+#include "vcard/AsciiText.h"
 
 // The contact file formats the converter reads and writes.
 enum class EContactFormat

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "convert/Contact.h"
+#include "vcard/Contact.h"
 #include "convert/ContactFormat.h"
 
 // A contact file reader: given the file's text a piece at a time, it hands

@@ -4,7 +4,7 @@
 #include <map>
 #include <set>
 
-#include "convert/AsciiText.h"
+#include "vcard/AsciiText.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "convert/AsciiText.h"
-#include "convert/Charset.h"
-#include "convert/NameParts.h"
-#include "convert/NumberChoice.h"
+#include "vcard/AsciiText.h"
+#include "vcard/Charset.h"
+#include "vcard/NameParts.h"
+#include "vcard/NumberChoice.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "convert/ConvertCommand.h"
 #include "convert/CsvWriter.h"
 #include "convert/DirectoryAccess.h"
-#include "convert/VCardWriter.h"
+#include "vcard/VCardWriter.h"
 #include "data/SafeFileReplace.h"
 
 namespace {

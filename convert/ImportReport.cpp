@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "convert/AsciiText.h"
+#include "vcard/AsciiText.h"
 #include "convert/PrintableText.h"
 
 namespace {

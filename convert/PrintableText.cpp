@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "convert/Utf8.h"
+#include "vcard/Utf8.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "convert/ConvertCommand.h"
 #include "convert/DirectoryAccess.h"
-#include "convert/DirectoryText.h"
+#include "vcard/DirectoryText.h"
 #include "convert/PrintableText.h"
 #include "data/RecordMatcher.h"
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "convert/AsciiText.h"
-#include "convert/DirectoryText.h"
+#include "vcard/AsciiText.h"
+#include "vcard/DirectoryText.h"
 #include "convert/PrintableText.h"
 
 namespace {

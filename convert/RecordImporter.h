@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "convert/Contact.h"
+#include "vcard/Contact.h"
 #include "convert/ImportReport.h"
 #include "data/RecordList.h"
 

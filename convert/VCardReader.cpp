@@ -1,6 +1,6 @@
 #include "convert/VCardReader.h"
 
-#include "convert/AsciiText.h"
+#include "vcard/AsciiText.h"
 
 namespace {
 

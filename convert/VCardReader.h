@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "convert/ContactReader.h"
-#include "convert/VCardLexer.h"
-#include "convert/VCardMapper.h"
-#include "convert/VCardUnfolder.h"
+#include "vcard/VCardLexer.h"
+#include "vcard/VCardMapper.h"
+#include "vcard/VCardUnfolder.h"
 
 // Reads vCards 2.1, 3.0 and 4.0 as address books write them (folded lines,
 // property groups, parameters in every form, quoted-printable values with

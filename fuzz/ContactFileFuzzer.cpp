@@ -17,17 +17,17 @@
 #include <string>
 #include <vector>
 
-#include "convert/AsciiText.h"
+#include "vcard/AsciiText.h"
 #include "convert/ContactReader.h"
 #include "convert/CsvTokenizer.h"
 #include "convert/CsvWriter.h"
 #include "convert/ImportReport.h"
 #include "convert/InputText.h"
 #include "convert/RecordImporter.h"
-#include "convert/VCardLexer.h"
+#include "vcard/VCardLexer.h"
 #include "convert/VCardReader.h"
-#include "convert/VCardUnfolder.h"
-#include "convert/VCardWriter.h"
+#include "vcard/VCardUnfolder.h"
+#include "vcard/VCardWriter.h"
 #include "data/RecordList.h"
 #include "fuzz/SameRecords.h"
 

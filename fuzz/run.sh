@@ -39,7 +39,8 @@ cp "$root/fuzz/seeds/"* "$root/tests/data/two-records.dat" "$build/corpus/"
 # whose time or memory grows faster than its input fails the run.
 contact_seconds=${CONTACT_FUZZ_SECONDS:-30}
 read -r -a qt_flags <<< "$(pkg-config --cflags --libs Qt6Core)"
-contact_sources=("$root"/convert/{Charset,ContactReader,CsvColumns,CsvReader,CsvTokenizer,CsvWriter,DirectoryText,ImportReport,InputText,NameParts,NumberChoice,PrintableText,RecordImporter,VCardLexer,VCardMapper,VCardParameters,VCardReader,VCardUnfolder,VCardValue,VCardWriter}.cpp)
+contact_sources=("$root"/convert/{ContactReader,CsvColumns,CsvReader,CsvTokenizer,CsvWriter,ImportReport,InputText,PrintableText,RecordImporter,VCardReader}.cpp
+  "$root"/vcard/{Charset,DirectoryText,NameParts,NumberChoice,VCardLexer,VCardMapper,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp)
 for format in vcard csv; do
   is_csv=0; [[ $format == csv ]] && is_csv=1
   "$cxx" -std=c++17 -O1 -g -Wall -Wextra -Werror -fPIC \
@@ -74,7 +75,7 @@ dav_seconds=${DAV_FUZZ_SECONDS:-30}
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
   -I"$root" \
   "$root/fuzz/DavReplyFuzzer.cpp" "$root"/sync/{Card,DavMultiStatus}.cpp \
-  "$root"/convert/{Charset,DirectoryText,VCardLexer,VCardParameters,VCardValue,VCardWriter}.cpp \
+  "$root"/vcard/{Charset,DirectoryText,VCardLexer,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp \
   "${data_sources[@]}" "${qt_flags[@]}" \
   -o "$build/dav_reply_fuzzer"
 mkdir -p "$build/corpus-dav"

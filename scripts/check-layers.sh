@@ -6,8 +6,9 @@
 #   framework base, Qt
 #   printer   base, libcups
 #   res       base, framework
-#   convert   base, data (QtCore only inside its .cpp files)
-#   sync      base, data, convert, Qt (QtCore and QtNetwork)
+#   vcard     base, data (QtCore only inside its .cpp files)
+#   convert   base, data, vcard (QtCore only inside its .cpp files)
+#   sync      base, data, vcard, convert, Qt (QtCore and QtNetwork)
 #   ui        base, data, framework, printer, res
 #   app       everything above, and Qt
 # Qt stays out of ui/: the dialogs speak the framework's terms.
@@ -22,13 +23,14 @@ declare -A allowed=(
   [framework]="base framework"
   [printer]="base printer"
   [res]="base framework res"
-  [convert]="base data convert"
-  [sync]="base data convert sync"
+  [vcard]="base data vcard"
+  [convert]="base data vcard convert"
+  [sync]="base data vcard convert sync"
   [ui]="base data framework printer res ui"
   [app]="base data framework printer res ui app"
 )
 # Which system headers a layer may use, beyond the standard library's.
-declare -A qt_allowed=([framework]=all [res]=none [ui]=none [app]=all [base]=none [printer]=none [data]=cpp [convert]=cpp [sync]=all)
+declare -A qt_allowed=([framework]=all [res]=none [ui]=none [app]=all [base]=none [printer]=none [data]=cpp [vcard]=cpp [convert]=cpp [sync]=all)
 declare -A cups_allowed=([printer]=1)
 
 failures=0

@@ -3,83 +3,22 @@
 #include <ctime>
 #include <string_view>
 
-#include "convert/AsciiText.h"
-#include "convert/Charset.h"
-#include "convert/DirectoryText.h"
-#include "convert/VCardLexer.h"
-#include "convert/VCardParameters.h"
-#include "convert/VCardValue.h"
-#include "convert/VCardWriter.h"
+#include "vcard/AsciiText.h"
+#include "vcard/Charset.h"
+#include "vcard/DirectoryText.h"
+#include "vcard/VCardLexer.h"
+#include "vcard/VCardParameters.h"
+#include "vcard/VCardUnfolder.h"
+#include "vcard/VCardValue.h"
+#include "vcard/VCardWriter.h"
 
 namespace {
 
-constexpr size_t kMaxLineOctets = 75;
-
-// The line with its folds taken out and its line end dropped.
-std::string Unfolded(const std::string& raw)
-{
-    std::string text;
-    text.reserve(raw.size());
-    for (size_t i = 0; i < raw.size(); ++i) {
-        const char ch = raw[i];
-        if (ch == '\r' || ch == '\n') {
-            size_t nNext = i + 1;
-            if (ch == '\r' && nNext < raw.size() && raw[nNext] == '\n')
-                ++nNext;
-            if (nNext < raw.size() && (raw[nNext] == ' ' || raw[nNext] == '\t'))
-                i = nNext;   // the fold's line break and its one white-space byte
-            else if (nNext < raw.size()) {
-                // A soft line break of quoted-printable: "=" and the break go.
-                if (!text.empty() && text.back() == '=')
-                    text.pop_back();
-                i = nNext - 1;
-            } else
-                break;
-            continue;
-        }
-        text += ch;
-    }
-    return text;
-}
-
-std::string Escaped(const std::string& text)
-{
-    std::string result;
-    for (const char ch : text) {
-        switch (ch) {
-        case '\\': result += "\\\\"; break;
-        case ',': result += "\\,"; break;
-        case ';': result += "\\;"; break;
-        case '\r': break;
-        case '\n': result += "\\n"; break;
-        default: result += ch;
-        }
-    }
-    return result;
-}
-
-bool IsContinuationByte(char ch)
-{
-    return (static_cast<unsigned char>(ch) & 0xC0) == 0x80;
-}
-
 // One content line folded at 75 octets without splitting a character.
-std::string Folded(std::string line, const std::string& lineEnd)
+std::string Folded(const std::string& line, const std::string& lineEnd)
 {
     std::string out;
-    size_t nRoom = kMaxLineOctets;
-    std::string_view rest(line);
-    while (rest.size() > nRoom) {
-        size_t nCut = nRoom;
-        while (nCut > 1 && IsContinuationByte(rest[nCut]))
-            --nCut;
-        out.append(rest.substr(0, nCut));
-        out += lineEnd + " ";
-        rest.remove_prefix(nCut);
-        nRoom = kMaxLineOctets - 1;
-    }
-    out.append(rest);
-    out += lineEnd;
+    VCardValue::AppendFolded(line, lineEnd, out);
     return out;
 }
 
@@ -101,11 +40,12 @@ std::vector<std::string> SplitOutsideQuotes(const std::string& text, char separa
 
 }   // namespace
 
-CCard::Line CCard::ParseLine(std::string raw, bool bInCard)
+// The line from its bytes as they came (raw) and as the unfolder joined
+// them (text).
+CCard::Line CCard::ParseLine(std::string raw, std::string_view text, bool bInCard)
 {
     Line line;
     line.bInCard = bInCard;
-    const std::string text = Unfolded(raw);
     line.raw = std::move(raw);
     CVCardLexer lexer;
     if (!lexer.Split(text))
@@ -113,54 +53,37 @@ CCard::Line CCard::ParseLine(std::string raw, bool bInCard)
     line.name = Upper(lexer.Name());
     line.value = std::string(lexer.Value());
     // The value is the rest of the line after the colon.
-    line.prefix = text.substr(0, text.size() - line.value.size() - 1);
+    line.prefix = std::string(text.substr(0, text.size() - line.value.size() - 1));
     const CVCardParameters parameters = CVCardParameters::Read(lexer.Parameters());
     line.nTypes = parameters.types;
     line.bPreferred = parameters.bPreferred;
     line.bQuotedPrintable = parameters.bQuotedPrintable;
-    line.bBinary = parameters.bBinary;
+    line.bBinary = parameters.bBinary || StartsWithNoCase(line.value, "data:");
     line.charset = std::string(parameters.charset);
     return line;
 }
 
 CCard::CCard(const std::string& text)
 {
-    // Physical lines, each with its line end; a line that begins with white
-    // space continues the one before, and so does the line after a
-    // quoted-printable value ending in a soft line break ("=").
-    size_t nPos = 0;
+    // The content lines as import reads them, each keeping its bytes as
+    // they came: the unfolder says where each one lies in the text.
     bool bInCard = false;
     bool bCardDone = false;
-    // Found once: searching for the next colon from every line would take
-    // time growing with the square of a card without colons.
-    const size_t nLastColon = text.rfind(':');
-    while (nPos < text.size()) {
-        // The line's name and parameters: up to its colon, at most 200 bytes.
-        std::string_view header = std::string_view(text).substr(nPos, 200);
-        header = header.substr(0, header.find(':'));
-        const bool bQuotedPrintable
-            = nLastColon != std::string::npos && nLastColon >= nPos && ContainsNoCase(header, "QUOTED-PRINTABLE");
-        size_t nEnd = text.find('\n', nPos);
-        nEnd = nEnd == std::string::npos ? text.size() : nEnd + 1;
-        while (nEnd < text.size()) {
-            const bool bFold = text[nEnd] == ' ' || text[nEnd] == '\t';
-            size_t nLast = nEnd;   // the last byte before this physical line's end
-            while (nLast > nPos && (text[nLast - 1] == '\r' || text[nLast - 1] == '\n'))
-                --nLast;
-            const bool bSoftBreak = bQuotedPrintable && nLast > nPos && text[nLast - 1] == '=';
-            if (!bFold && !bSoftBreak)
-                break;
-            const size_t nNext = text.find('\n', nEnd);
-            nEnd = nNext == std::string::npos ? text.size() : nNext + 1;
-        }
-        Line line = ParseLine(text.substr(nPos, nEnd - nPos), bInCard && !bCardDone);
-        nPos = nEnd;
-        if (!bCardDone && line.name == "BEGIN" && EqualsNoCase(line.value, "VCARD"))
+    CVCardUnfolder* pUnfolder = nullptr;
+    CVCardUnfolder unfolder(text.size() + 1, [&](std::string_view content, bool) {
+        std::string raw = text.substr(pUnfolder->LineStart(), pUnfolder->LineEnd() - pUnfolder->LineStart());
+        Line line = ParseLine(std::move(raw), content, bInCard && !bCardDone);
+        if (!bCardDone && line.name == "BEGIN" && EqualsNoCase(Trimmed(line.value), "VCARD"))
             bInCard = true;
-        else if (bInCard && line.name == "END" && EqualsNoCase(line.value, "VCARD"))
+        else if (bInCard && line.name == "END" && EqualsNoCase(Trimmed(line.value), "VCARD"))
             bCardDone = true;
+        else if (line.name == "VERSION")
+            pUnfolder->SetKeepFoldWhiteSpace(Trimmed(line.value) == "2.1");
         m_lines.push_back(std::move(line));
-    }
+    });
+    pUnfolder = &unfolder;
+    unfolder.Feed(text);
+    unfolder.Finish();
 }
 
 std::string CCard::Text() const
@@ -189,6 +112,12 @@ std::string CCard::Decoded(const Line& line) const
     return utf8;
 }
 
+// Whether the line can give a field: import reads no empty or binary value.
+bool CCard::HoldsText(const Line& line)
+{
+    return line.bInCard && !line.value.empty() && !line.bBinary;
+}
+
 int CCard::FindFirst(const char* pszName) const
 {
     for (size_t i = 0; i < m_lines.size(); ++i)
@@ -197,23 +126,25 @@ int CCard::FindFirst(const char* pszName) const
     return -1;
 }
 
+// The first FN with a name, else the first N, else the first ORG with one.
 int CCard::FindName() const
 {
-    for (const char* pszName : {"FN", "N", "ORG"}) {
-        for (size_t i = 0; i < m_lines.size(); ++i) {
-            if (!m_lines[i].bInCard || m_lines[i].name != pszName)
-                continue;
-            if (!FieldOf(static_cast<int>(i)).IsEmpty())
-                return static_cast<int>(i);
-        }
-    }
+    for (size_t i = 0; i < m_lines.size(); ++i)
+        if (m_lines[i].name == "FN" && HoldsText(m_lines[i]) && !FieldOf(static_cast<int>(i)).IsEmpty())
+            return static_cast<int>(i);
+    const int nName = FindFirst("N");
+    if (nName >= 0 && HoldsText(m_lines[static_cast<size_t>(nName)]) && !FieldOf(nName).IsEmpty())
+        return nName;
+    for (size_t i = 0; i < m_lines.size(); ++i)
+        if (m_lines[i].name == "ORG" && HoldsText(m_lines[i]) && !FieldOf(static_cast<int>(i)).IsEmpty())
+            return static_cast<int>(i);
     return FindFirst("FN");
 }
 
 int CCard::FindPager() const
 {
     for (size_t i = 0; i < m_lines.size(); ++i)
-        if (m_lines[i].bInCard && m_lines[i].name == "TEL" && IsPager(m_lines[i]))
+        if (m_lines[i].name == "TEL" && HoldsText(m_lines[i]) && IsPager(m_lines[i]))
             return static_cast<int>(i);
     return -1;
 }
@@ -224,7 +155,7 @@ template <class Accept> int CCard::FindPreferred(Accept accept) const
     int nFirst = -1;
     for (size_t i = 0; i < m_lines.size(); ++i) {
         const Line& line = m_lines[i];
-        if (!line.bInCard || !accept(line))
+        if (!HoldsText(line) || !accept(line))
             continue;
         if (line.bPreferred)
             return static_cast<int>(i);
@@ -251,22 +182,14 @@ CString CCard::FieldOf(int nLine) const
     const Line& line = m_lines[static_cast<size_t>(nLine)];
     const std::string decoded = Decoded(line);
     std::string text;
-    if (line.name == "N") {
-        const std::vector<std::string> parts = VCardValue::Components(decoded);
-        auto part = [&](size_t n) { return n < parts.size() ? parts[n] : std::string(); };
-        // family; given; additional; prefixes; suffixes, read in the order people say them
-        text = VCardValue::JoinNonEmpty({part(3), part(1), part(2), part(0), part(4)}, " ");
-    } else if (line.name == "ORG") {
-        text = VCardValue::JoinNonEmpty(VCardValue::Components(decoded), ", ");
-    } else if (line.name == "TEL" && StartsWithNoCase(decoded, "TEL:")) {
-        // A tel: URI (tel:+1-555-0100;ext=7) in the form people write it.
-        text = decoded.substr(4);
-        const size_t nExtension = Upper(text).find(";EXT=");
-        if (nExtension != std::string::npos)
-            text = text.substr(0, nExtension) + " ext. " + text.substr(nExtension + 5);
-    } else {
+    if (line.name == "N")
+        text = VCardValue::SpokenName(decoded);
+    else if (line.name == "ORG")
+        text = VCardValue::Organisation(decoded);
+    else if (line.name == "TEL")
+        text = VCardValue::TelephoneNumber(VCardValue::Unescaped(decoded));
+    else
         text = VCardValue::Unescaped(decoded);
-    }
     int nReplaced = 0;
     return CDirectoryText::FromUtf8(OneLine(text), nReplaced);
 }
@@ -324,8 +247,8 @@ void CCard::Rewrite(int nLine, const char* pszNewProperty, const CString& value)
             prefix += ';' + parts[i];
         }
     }
-    const std::string content = prefix + ':' + Escaped(CDirectoryText::ToUtf8(value));
-    Line line = ParseLine(Folded(content, LineEnd()), true);
+    const std::string content = prefix + ':' + VCardValue::Escaped(CDirectoryText::ToUtf8(value));
+    Line line = ParseLine(Folded(content, LineEnd()), content, true);
     if (nLine >= 0) {
         m_lines[static_cast<size_t>(nLine)] = std::move(line);
         return;
@@ -365,7 +288,8 @@ void CCard::SetRaw(int nLine, const char* pszNewProperty, const std::string& val
         // the group and name stay.
         prefix = SplitOutsideQuotes(m_lines[static_cast<size_t>(nLine)].prefix, ';').front();
     }
-    Line line = ParseLine(Folded(prefix + ':' + value, LineEnd()), true);
+    const std::string content = prefix + ':' + value;
+    Line line = ParseLine(Folded(content, LineEnd()), content, true);
     if (nLine >= 0) {
         m_lines[static_cast<size_t>(nLine)] = std::move(line);
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/RecordFields.h"
@@ -57,8 +58,9 @@ private:
         bool bInCard = false;
     };
 
-    static Line ParseLine(std::string raw, bool bInCard);
+    static Line ParseLine(std::string raw, std::string_view text, bool bInCard);
     static bool IsPager(const Line& line);
+    static bool HoldsText(const Line& line);
     std::string Decoded(const Line& line) const;
     int FindName() const;
     int FindPager() const;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "convert/ConvertCommand.h"
-#include "convert/DirectoryText.h"
+#include "vcard/DirectoryText.h"
 #include "data/DirectoryWriter.h"
 #include "tests/support/TestRecord.h"
 

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "convert/Utf8.h"
+#include "vcard/Utf8.h"
 #include "tests/convert/ConvertTestSupport.h"
 #include "tests/support/ScratchDirectory.h"
 

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "convert/CsvTokenizer.h"
-#include "convert/DirectoryText.h"
+#include "vcard/DirectoryText.h"
 #include "convert/PrintableText.h"
-#include "convert/VCardLexer.h"
+#include "vcard/VCardLexer.h"
 
 namespace {
 

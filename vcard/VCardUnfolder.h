@@ -27,6 +27,12 @@ public:
     // Whether a folded line keeps the white space it begins with (vCard 2.1).
     void SetKeepFoldWhiteSpace(bool bKeep) { m_bKeepFoldWhiteSpace = bKeep; }
 
+    // Inside the line handler: where the content line given lies among the
+    // bytes fed so far, its line ends and any blank line it took included,
+    // so that a caller can keep every line's bytes as they came.
+    size_t LineStart() const { return m_nContentStart; }
+    size_t LineEnd() const { return m_nContentEnd; }
+
 private:
     void EndPhysicalLine();
     void TakePhysicalLine(std::string_view line);
@@ -48,4 +54,10 @@ private:
     bool m_bCurrentIsQuotedPrintable = false;
     char m_lastByte = 0;   // of the content line, whether or not it was kept
     size_t m_nTrailingBackslashes = 0;
+
+    size_t m_nFed = 0;   // bytes fed before the piece being read
+    size_t m_nPhysicalStart = 0;   // where the physical line being read begins
+    bool m_bPhysicalOpen = false;   // it goes on in the next piece
+    size_t m_nContentStart = 0;
+    size_t m_nContentEnd = 0;
 };

@@ -1,8 +1,8 @@
-#include "convert/VCardUnfolder.h"
+#include "vcard/VCardUnfolder.h"
 
 #include <algorithm>
 
-#include "convert/AsciiText.h"
+#include "vcard/AsciiText.h"
 
 namespace {
 
@@ -49,11 +49,13 @@ void CVCardUnfolder::Feed(std::string_view text)
         nStart = 1;   // the LF of a CRLF split between two pieces
     m_bAfterCarriageReturn = false;
     while (nStart < text.size()) {
+        if (!m_bPhysicalOpen)
+            m_nPhysicalStart = m_nFed + nStart;
         size_t nEnd = nStart;
         while (nEnd < text.size() && text[nEnd] != '\r' && text[nEnd] != '\n')
             ++nEnd;
         const std::string_view part = text.substr(nStart, nEnd - nStart);
-        if (nEnd < text.size() && m_physical.empty() && !m_bPhysicalCut) {
+        if (nEnd < text.size() && !m_bPhysicalOpen) {
             // The whole line is in this piece: no copy of it is needed.
             TakePhysicalLine(part.substr(0, m_nMaxLine));
             m_bCurrentCut |= part.size() > m_nMaxLine;
@@ -61,8 +63,10 @@ void CVCardUnfolder::Feed(std::string_view text)
             const size_t nRoom = m_nMaxLine - m_physical.size();
             m_physical.append(part.substr(0, nRoom));
             m_bPhysicalCut |= part.size() > nRoom;
-            if (nEnd == text.size())
-                return;   // the line goes on in the next piece
+            if (nEnd == text.size()) {
+                m_bPhysicalOpen = true;
+                break;   // the line goes on in the next piece
+            }
             EndPhysicalLine();
         }
         nStart = nEnd + 1;
@@ -73,6 +77,7 @@ void CVCardUnfolder::Feed(std::string_view text)
                 m_bAfterCarriageReturn = true;
         }
     }
+    m_nFed += text.size();
 }
 
 void CVCardUnfolder::EndPhysicalLine()
@@ -81,6 +86,7 @@ void CVCardUnfolder::EndPhysicalLine()
     m_bCurrentCut |= m_bPhysicalCut;
     m_physical.clear();
     m_bPhysicalCut = false;
+    m_bPhysicalOpen = false;
 }
 
 void CVCardUnfolder::TakePhysicalLine(std::string_view line)
@@ -91,6 +97,8 @@ void CVCardUnfolder::TakePhysicalLine(std::string_view line)
         if (!m_current.empty() && m_current.size() < m_nMaxLine)
             m_current.pop_back();
         Append(line);
+        if (line.empty())
+            m_lastByte = 0;   // an empty line after it ends the value
     } else if (m_bHaveCurrent && !line.empty() && (line.front() == ' ' || line.front() == '\t')) {
         Append(m_bKeepFoldWhiteSpace ? line : line.substr(1));
     } else if (m_bHaveCurrent && !m_bCurrentIsQuotedPrintable && m_nTrailingBackslashes % 2 == 1 && !line.empty()
@@ -104,8 +112,11 @@ void CVCardUnfolder::TakePhysicalLine(std::string_view line)
 
 void CVCardUnfolder::StartContentLine(std::string_view line)
 {
-    if (m_bHaveCurrent)
+    if (m_bHaveCurrent) {
+        m_nContentEnd = m_nPhysicalStart;
         EmitContentLine();
+    }
+    m_nContentStart = m_nPhysicalStart;
     m_bHaveCurrent = true;
     m_bCurrentIsQuotedPrintable = IsQuotedPrintableLine(line);
     Append(line);
@@ -137,8 +148,10 @@ void CVCardUnfolder::EmitContentLine()
 
 void CVCardUnfolder::Finish()
 {
-    if (!m_physical.empty() || m_bPhysicalCut)
+    if (m_bPhysicalOpen)
         EndPhysicalLine();
-    if (m_bHaveCurrent)
+    if (m_bHaveCurrent) {
+        m_nContentEnd = m_nFed;
         EmitContentLine();
+    }
 }

@@ -1,9 +1,9 @@
-#include "convert/NameParts.h"
+#include "vcard/NameParts.h"
 
 #include <string>
 #include <vector>
 
-#include "convert/AsciiText.h"
+#include "vcard/AsciiText.h"
 
 namespace {
 

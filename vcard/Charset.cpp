@@ -1,12 +1,12 @@
-#include "convert/Charset.h"
+#include "vcard/Charset.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringDecoder>
 
-#include "convert/AsciiText.h"
-#include "convert/DirectoryText.h"
-#include "convert/Utf8.h"
+#include "vcard/AsciiText.h"
+#include "vcard/DirectoryText.h"
+#include "vcard/Utf8.h"
 
 namespace {
 

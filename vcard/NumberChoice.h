@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/Contact.h"
+#include "vcard/Contact.h"
 
 // One telephone number of a contact, as either reader found it.
 struct CNumber

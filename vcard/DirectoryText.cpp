@@ -1,7 +1,7 @@
-#include "convert/DirectoryText.h"
+#include "vcard/DirectoryText.h"
 
 #include "base/Windows1252Map.h"
-#include "convert/Utf8.h"
+#include "vcard/Utf8.h"
 
 namespace {
 

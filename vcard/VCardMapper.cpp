@@ -1,15 +1,15 @@
-#include "convert/VCardMapper.h"
+#include "vcard/VCardMapper.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "convert/AsciiText.h"
-#include "convert/Charset.h"
-#include "convert/NameParts.h"
-#include "convert/NumberChoice.h"
-#include "convert/VCardLexer.h"
-#include "convert/VCardParameters.h"
-#include "convert/VCardValue.h"
+#include "vcard/AsciiText.h"
+#include "vcard/Charset.h"
+#include "vcard/NameParts.h"
+#include "vcard/NumberChoice.h"
+#include "vcard/VCardLexer.h"
+#include "vcard/VCardParameters.h"
+#include "vcard/VCardValue.h"
 
 using VCardValue::Components;
 using VCardValue::JoinNonEmpty;
@@ -146,7 +146,6 @@ void CVCardMapper::Add(const CVCardLexer& line, bool bCut)
     property.types = parameters.types;
     property.bPreferred = parameters.bPreferred;
     property.bQuotedPrintable = parameters.bQuotedPrintable;
-    property.bUri = parameters.bUri;
     const std::string_view name = line.Name();
     Classify(name, property);
     const std::string_view value = line.Value();
@@ -196,20 +195,6 @@ std::string CVCardMapper::TextOf(const Property& property) const
     return Unescaped(text);
 }
 
-// A telephone number written as a tel: URI (tel:+1-555-0100;ext=7) in the
-// form people write it (+1-555-0100 ext. 7).
-std::string CVCardMapper::TelephoneNumber(const Property& property) const
-{
-    if (!property.bUri || !StartsWithNoCase(Text(property.value), "TEL:"))
-        return TextOf(property);
-    std::string value = Decoded(property);
-    value.erase(0, 4);
-    const size_t nExtension = Lower(value).find(";ext=");
-    if (nExtension != std::string::npos)
-        value = value.substr(0, nExtension) + " ext. " + value.substr(nExtension + 5);
-    return value;
-}
-
 void CVCardMapper::TakeName(CContact& contact)
 {
     for (const Property& property : m_properties) {
@@ -232,10 +217,9 @@ void CVCardMapper::TakeName(CContact& contact)
             bFirstName = false;
             continue;
         }
-        // family; given; additional; prefixes; suffixes, read in the order people say them
         std::vector<std::string> parts = Components(decoded);
         parts.resize(5);
-        const std::string spoken = JoinNonEmpty({parts[3], parts[1], parts[2], parts[0], parts[4]}, " ");
+        const std::string spoken = VCardValue::SpokenName(decoded);
         if (!bFirstName)
             contact.LeaveOut("N = " + spoken);
         else if (contact.m_strName.empty())
@@ -248,7 +232,7 @@ void CVCardMapper::TakeName(CContact& contact)
     for (const Property& property : m_properties) {
         if (property.kind != EKind::kOrganisation || !contact.m_strName.empty())
             continue;
-        contact.m_strName = JoinNonEmpty(Components(Decoded(property)), ", ");
+        contact.m_strName = VCardValue::Organisation(Decoded(property));
         m_bOrganisationIsName = true;
     }
 }
@@ -267,7 +251,7 @@ void CVCardMapper::TakeTelephones(CContact& contact)
         if (property.kind != EKind::kTelephone)
             continue;
         CNumber number;
-        number.strValue = TelephoneNumber(property);
+        number.strValue = VCardValue::TelephoneNumber(TextOf(property));
         if (number.strValue.empty())
             continue;
         number.strLabel = "Phone";
@@ -327,7 +311,7 @@ void CVCardMapper::TakeTheOthers(CContact& contact)
         case EKind::kOrganisation: {
             const bool bIsName = m_bOrganisationIsName && !bOrganisationSeen;
             bOrganisationSeen = true;
-            const std::string organisation = JoinNonEmpty(Components(Decoded(property)), ", ");
+            const std::string organisation = VCardValue::Organisation(Decoded(property));
             if (!bIsName && !organisation.empty())
                 contact.MoveToMisc("Organisation", organisation);
             break;

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "convert/Contact.h"
+#include "vcard/Contact.h"
 
 class CVCardLexer;
 
@@ -60,7 +60,6 @@ private:
         unsigned types = 0;
         bool bPreferred = false;
         bool bQuotedPrintable = false;
-        bool bUri = false;
         Span charset;
         Span value;
 
@@ -75,7 +74,6 @@ private:
     bool Hold(size_t nBytes);
     std::string Decoded(const Property& property) const;
     std::string TextOf(const Property& property) const;
-    std::string TelephoneNumber(const Property& property) const;
 
     void TakeName(CContact& contact);
     void TakeTelephones(CContact& contact);

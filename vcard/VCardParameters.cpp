@@ -1,8 +1,8 @@
-#include "convert/VCardParameters.h"
+#include "vcard/VCardParameters.h"
 
 #include <algorithm>
 
-#include "convert/AsciiText.h"
+#include "vcard/AsciiText.h"
 
 namespace {
 

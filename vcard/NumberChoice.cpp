@@ -1,4 +1,4 @@
-#include "convert/NumberChoice.h"
+#include "vcard/NumberChoice.h"
 
 void ChooseNumbers(const std::vector<CNumber>& numbers, CContact& contact)
 {

@@ -1,6 +1,6 @@
-#include "convert/VCardLexer.h"
+#include "vcard/VCardLexer.h"
 
-#include "convert/AsciiText.h"
+#include "vcard/AsciiText.h"
 
 void CVCardLexer::EndName(std::string_view text)
 {

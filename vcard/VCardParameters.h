@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "convert/VCardLexer.h"
+#include "vcard/VCardLexer.h"
 
 // What the parameters of a content line say, in every form address books
 // write them: TYPE=cell,voice; TYPE=cell;TYPE=voice; TYPE="work,voice";
