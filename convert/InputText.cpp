@@ -6,9 +6,12 @@
 #include <QString>
 #include <QStringDecoder>
 
+#include "vcard/AsciiText.h"
+
 namespace {
 
-const char kEncodingsRead[] = "UTF-8, Windows-1252 and UTF-16 with a byte-order mark are read";
+const char kEncodingsRead[]
+    = "UTF-8, Windows-1252, UTF-16 with a byte-order mark and vCards in UTF-16 without one are read";
 
 bool StartsWith(std::string_view bytes, std::string_view prefix)
 {
@@ -22,6 +25,25 @@ bool LooksLikeWideTextWithoutMark(std::string_view bytes)
     bytes = bytes.substr(0, 256);
     const auto nZeros = std::count(bytes.begin(), bytes.end(), '\0');
     return bytes.size() >= 2 && static_cast<size_t>(nZeros) * 4 >= bytes.size();
+}
+
+// Whether the bytes begin, after any white space, with BEGIN:VCARD in
+// UTF-16 of the given byte order (nZeroFirst 1: little endian, 0: big):
+// no other text begins that way, so a vCard file needs no mark to be read.
+bool BeginsAsUtf16VCard(std::string_view bytes, size_t nZeroFirst)
+{
+    const size_t nLow = 1 - nZeroFirst;   // the byte that holds the ASCII character
+    size_t i = 0;
+    auto unit = [&](size_t n) { return bytes[n + nLow]; };
+    while (i + 1 < bytes.size() && bytes[i + nZeroFirst] == '\0'
+        && (unit(i) == ' ' || unit(i) == '\t' || unit(i) == '\r' || unit(i) == '\n'))
+        i += 2;
+    for (const char ch : std::string_view("BEGIN:VCARD")) {
+        if (i + 1 >= bytes.size() || bytes[i + nZeroFirst] != '\0' || UpperAscii(unit(i)) != ch)
+            return false;
+        i += 2;
+    }
+    return true;
 }
 
 }   // namespace
@@ -57,6 +79,9 @@ bool CInputText::DecideEncoding(size_t& nSkip)
         m_pUtf16 = std::make_unique<QStringDecoder>(
             start[0] == '\xFF' ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
         nSkip = 2;
+    } else if (BeginsAsUtf16VCard(start, 1) || BeginsAsUtf16VCard(start, 0)) {
+        m_pUtf16 = std::make_unique<QStringDecoder>(
+            BeginsAsUtf16VCard(start, 1) ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
     } else if (LooksLikeWideTextWithoutMark(start)) {
         m_strError = std::string("it holds zero bytes, as UTF-16 or UTF-32 without a byte-order mark would; that is "
                                  "not read (")

@@ -10,9 +10,10 @@ class QStringDecoder;
 
 // A contact file read a piece at a time, so that no file is ever held whole.
 // The encoding is decided once, at the start: a UTF-8 byte-order mark is
-// dropped; UTF-16 (little or big endian) with a byte-order mark is turned
-// into UTF-8; any other text is given as it is (UTF-8, or Windows-1252 that
-// the readers recognise per value). UTF-32, and UTF-16 without its mark,
+// dropped; UTF-16 (little or big endian) with a byte-order mark, or a vCard
+// file in UTF-16 without one (it begins with BEGIN:VCARD), is turned into
+// UTF-8; any other text is given as it is (UTF-8, or Windows-1252 that the
+// readers recognise per value). UTF-32, and other UTF-16 without its mark,
 // are refused with a message that says so.
 class CInputText
 {
