@@ -6,12 +6,15 @@
 #include <QStringList>
 
 const char CCommandLine::kUsage[]
-    = "usage: dialstack-convert export [--format vcard|csv] [--file DIR/Dialstack.dat] [--output FILE] [--verbose]\n"
+    = "usage: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DIR/Dialstack.dat]\n"
+      "                                [--output FILE] [--verbose]\n"
       "       dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...\n"
       "       dialstack-convert query [--file DIR/Dialstack.dat] TEXT\n"
       "       dialstack-convert --help | --version\n"
       "('-' as FILE reads standard input; --format may be left out when every\n"
-      "file ends in .vcf or .csv)\n";
+      "file ends in .vcf or .csv; --spreadsheet writes CSV with ';' between\n"
+      "the cells and a byte-order mark, as spreadsheet programs in Germany,\n"
+      "France and other countries that write a decimal comma open it)\n";
 
 namespace {
 
@@ -39,7 +42,8 @@ bool CCommandLine::Parse(const std::vector<std::string>& args, std::string& strE
     const QCommandLineOption fileOption("file", "", "file");
     const QCommandLineOption outputOption("output", "", "file");
     const QCommandLineOption verbose("verbose");
-    parser.addOptions({help, version, formatOption, fileOption, outputOption, verbose});
+    const QCommandLineOption spreadsheet("spreadsheet");
+    parser.addOptions({help, version, formatOption, fileOption, outputOption, verbose, spreadsheet});
     QStringList arguments{"dialstack-convert"};
     for (const std::string& arg : args)
         arguments << QFile::decodeName(arg.c_str());
@@ -83,12 +87,13 @@ bool CCommandLine::Parse(const std::vector<std::string>& args, std::string& strE
     if (parser.isSet(outputOption))
         strOutput = Local(parser.value(outputOption));
     bVerbose = parser.isSet(verbose);
+    bSpreadsheet = parser.isSet(spreadsheet);
     if (strDirectoryFile.empty()) {
         strError = "--file needs a file name";
         return false;
     }
-    if (command != ECommand::kExport && parser.isSet(outputOption)) {
-        strError = "--output is for export";
+    if (command != ECommand::kExport && (parser.isSet(outputOption) || bSpreadsheet)) {
+        strError = bSpreadsheet ? "--spreadsheet is for export" : "--output is for export";
         return false;
     }
     switch (command) {
@@ -114,6 +119,11 @@ std::string CCommandLine::ExportProblem()
         return "export takes no file arguments (use --output)";
     if (IsSameFile(strOutput, strDirectoryFile))
         return "--output names the directory file itself";
+    if (bSpreadsheet) {
+        if (format && *format != EContactFormat::kCsv)
+            return "--spreadsheet writes CSV, not --format vcard";
+        format = EContactFormat::kCsv;
+    }
     EContactFormat fromName;
     if (!format && FormatFromFileName(strOutput, fromName))
         format = fromName;

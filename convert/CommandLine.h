@@ -8,7 +8,7 @@
 
 // What the command line asks for, parsed with QCommandLineParser:
 //
-//   export [--format vcard|csv] [--file DIR/Dialstack.dat] [--output FILE] [--verbose]
+//   export [--format vcard|csv | --spreadsheet] [--file DIR/Dialstack.dat] [--output FILE] [--verbose]
 //   import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
 //   query [--file DIR/Dialstack.dat] TEXT
 //   --help, --version
@@ -31,6 +31,9 @@ struct CCommandLine
     std::string strDirectoryFile = "Dialstack.dat";
     std::string strOutput;
     bool bVerbose = false;
+    // export: CSV for spreadsheet programs that take ';' as the list
+    // separator and need a byte-order mark to read UTF-8.
+    bool bSpreadsheet = false;
     std::vector<std::string> files;   // import's files, or query's text
     std::vector<EContactFormat> fileFormats;   // import: the format of each file
 

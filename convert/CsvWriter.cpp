@@ -33,21 +33,25 @@ void AppendCell(std::string& out, const CString& field)
 
 }   // namespace
 
-void CCsvWriter::WriteHeader(std::string& out)
+void CCsvWriter::WriteHeader(std::string& out, char separator)
 {
-    out += "Name,Phone,Pager,Email,Note\r\n";
+    for (const char* pszColumn : {"Name", "Phone", "Pager", "Email"}) {
+        out += pszColumn;
+        out += separator;
+    }
+    out += "Note\r\n";
 }
 
-void CCsvWriter::Write(const CRecordFields& record, std::string& out)
+void CCsvWriter::Write(const CRecordFields& record, std::string& out, char separator)
 {
     AppendCell(out, record.strName);
-    out += ',';
+    out += separator;
     AppendCell(out, record.strPhone);
-    out += ',';
+    out += separator;
     AppendCell(out, record.strPager);
-    out += ',';
+    out += separator;
     AppendCell(out, record.strEmail);
-    out += ',';
+    out += separator;
     AppendCell(out, record.strMisc);
     out += "\r\n";
 }

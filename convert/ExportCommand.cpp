@@ -17,6 +17,13 @@ namespace {
 
 using Sink = std::function<bool(const char* pBytes, size_t nLength)>;
 
+// What the output is written as.
+struct Shape
+{
+    EContactFormat format;
+    bool bSpreadsheet;   // CSV with ';' and a byte-order mark
+};
+
 bool IsBlank(const CRecordFields& record)
 {
     return record.strName.IsEmpty() && record.strMisc.IsEmpty() && record.strPhone.IsEmpty()
@@ -25,13 +32,16 @@ bool IsBlank(const CRecordFields& record)
 
 // Writes the records to the sink a block at a time; FALSE when the sink
 // failed. nExported counts the records written.
-bool WriteRecords(const CRecordList& list, EContactFormat format, const Sink& sink, int& nExported)
+bool WriteRecords(const CRecordList& list, const Shape& shape, const Sink& sink, int& nExported)
 {
     constexpr size_t kBlock = 64 * 1024;
     std::string bytes;
     bytes.reserve(2 * kBlock);
-    if (format == EContactFormat::kCsv)
-        CCsvWriter::WriteHeader(bytes);
+    const char separator = shape.bSpreadsheet ? ';' : ',';
+    if (shape.bSpreadsheet)
+        bytes += "\xEF\xBB\xBF";
+    if (shape.format == EContactFormat::kCsv)
+        CCsvWriter::WriteHeader(bytes, separator);
     // The one blank node of an empty directory is no record.
     const bool bEmpty = list.GetCount() == 1 && IsBlank(list.GetFields());
     bool bOk = true;
@@ -39,7 +49,10 @@ bool WriteRecords(const CRecordList& list, EContactFormat format, const Sink& si
     list.ForEachRecord([&](const CRecordFields& record) {
         if (bEmpty || !bOk)
             return;
-        format == EContactFormat::kVCard ? CVCardWriter::Write(record, bytes) : CCsvWriter::Write(record, bytes);
+        if (shape.format == EContactFormat::kVCard)
+            CVCardWriter::Write(record, bytes);
+        else
+            CCsvWriter::Write(record, bytes, separator);
         ++nExported;
         if (bytes.size() >= kBlock) {
             bOk = sink(bytes.data(), bytes.size());
@@ -51,12 +64,12 @@ bool WriteRecords(const CRecordList& list, EContactFormat format, const Sink& si
 
 // Writes the records to a stream as they come and flushes it; complains with
 // strFailure when the stream could not take all of them.
-bool WriteToStream(std::ostream& stream, const CRecordList& list, EContactFormat format, int& nExported,
+bool WriteToStream(std::ostream& stream, const CRecordList& list, const Shape& shape, int& nExported,
     const std::string& strFailure, std::ostream& err)
 {
     const bool bOk = stream
         && WriteRecords(
-            list, format,
+            list, shape,
             [&](const char* p, size_t n) {
                 stream.write(p, static_cast<std::streamsize>(n));
                 return static_cast<bool>(stream);
@@ -71,23 +84,23 @@ bool WriteToStream(std::ostream& stream, const CRecordList& list, EContactFormat
 // A pipe or a terminal is written to as it is: replacing it with a new file
 // in one step, as is done for a regular file, would put a file in its place.
 bool WriteInPlace(
-    const std::string& path, const CRecordList& list, EContactFormat format, int& nExported, std::ostream& err)
+    const std::string& path, const CRecordList& list, const Shape& shape, int& nExported, std::ostream& err)
 {
     std::ofstream file(path, std::ios::binary);
-    return WriteToStream(file, list, format, nExported, path + ": could not be written", err);
+    return WriteToStream(file, list, shape, nExported, path + ": could not be written", err);
 }
 
-bool WriteOutput(const std::string& path, const CRecordList& list, EContactFormat format, std::ostream& out,
+bool WriteOutput(const std::string& path, const CRecordList& list, const Shape& shape, std::ostream& out,
     int& nExported, std::ostream& err)
 {
     if (path.empty())
-        return WriteToStream(out, list, format, nExported, "could not write to standard output", err);
+        return WriteToStream(out, list, shape, nExported, "could not write to standard output", err);
     const QFileInfo target(QFile::decodeName(path.c_str()));
     if (target.exists() && !target.isFile() && !target.isDir())
-        return WriteInPlace(path, list, format, nExported, err);
+        return WriteInPlace(path, list, shape, nExported, err);
     const CReplaceResult result = ReplaceFileSafely(path.c_str(), [&](CByteSink& sink) {
         return WriteRecords(
-            list, format, [&](const char* p, size_t n) { return sink.Write(p, n); }, nExported);
+            list, shape, [&](const char* p, size_t n) { return sink.Write(p, n); }, nExported);
     });
     if (!result.bOk) {
         CConvertCommand::Complain(err,
@@ -112,7 +125,8 @@ int CExportCommand::Run(const CCommandLine& commandLine, std::ostream& out, std:
     if (const int nStatus = CDirectoryAccess::Load(path, true, list, err); nStatus >= 0)
         return nStatus;
     int nExported = 0;
-    if (!WriteOutput(commandLine.strOutput, list, *commandLine.format, out, nExported, err))
+    const Shape shape{*commandLine.format, commandLine.bSpreadsheet};
+    if (!WriteOutput(commandLine.strOutput, list, shape, out, nExported, err))
         return CConvertCommand::kFailure;
     if (commandLine.bVerbose)
         err << nExported << (nExported == 1 ? " record" : " records") << " exported\n";

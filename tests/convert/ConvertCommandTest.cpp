@@ -31,6 +31,8 @@ TEST(ConvertCommand, BadUsageExitsWithTwo)
         {"unknown option", {"import", "--format", "csv", "--force", "x.csv"}},
         {"no format, and a file not ending in .vcf or .csv", {"import", "x.vcf", "y.txt"}},
         {"query without its text", {"query"}},
+        {"a spreadsheet is CSV", {"export", "--spreadsheet", "--format", "vcard"}},
+        {"a spreadsheet is written, not read", {"import", "--spreadsheet", "x.csv"}},
     };
     for (const auto& [why, args] : cases) {
         SCOPED_TRACE(why);
@@ -243,6 +245,52 @@ TEST(ConvertCommand, HelpAndVersionGoToStandardOutput)
     const RunResult version = RunConvert({"--version"});
     EXPECT_EQ(version.nStatus, 0);
     EXPECT_EQ(version.out.rfind("dialstack-convert 1.", 0), 0u) << version.out;
+}
+
+// What a user relies on without asking for details: a file's ending in any
+// case picks its format, CSV columns by their usual names, and the summary
+// counts what moved to misc.
+TEST(ConvertCommand, ImportReadsFilesAsTheirNamesAndColumnsSay)
+{
+    struct Row
+    {
+        const char* why;
+        const char* pszFile;
+        std::string text;
+        TestRecord expected;
+        const char* pszSummary;
+    };
+    const Row rows[] = {
+        {"an ending in capitals, and a second number counted as moved", "CONTACTS.VCF",
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nTEL:1\r\nTEL;TYPE=HOME:2\r\nEND:VCARD\r\n",
+            {"Ann", "1", "", "", "Home phone: 2"}, "1 record added, 0 contacts skipped, 1 value moved to misc"},
+        {"a pager number column", "Phones.Csv", "Name,Mobile Phone,Pager Number\r\nBob,1,77\r\n",
+            {"Bob", "1", "77", "", ""}, "1 record added, 0 contacts skipped, 0 values moved to misc"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.why);
+        ScratchDirectory scratch;
+        WriteFileBytes(row.pszFile, row.text);
+        const RunResult result = RunConvert({"import", row.pszFile});
+        ASSERT_EQ(result.nStatus, 0) << result.err;
+        EXPECT_EQ(result.out.rfind(row.pszSummary, 0), 0u) << result.out;
+        EXPECT_EQ(DirectoryRecordsAsUtf8("Dialstack.dat"), std::vector<TestRecord>{row.expected});
+    }
+}
+
+// A spreadsheet program in a country of decimal commas opens the file by a
+// double click: ';' between the cells, a mark that says UTF-8; import
+// reads it back.
+TEST(ConvertCommand, SpreadsheetExportIsReadBack)
+{
+    ScratchDirectory scratch;
+    SaveDirectory("Dialstack.dat", {{"Caf\xE9; Bar", "030 123456", "", "a@x", "1,5 kg"}});
+    ASSERT_EQ(RunConvert({"export", "--spreadsheet", "--output", "out.txt"}).nStatus, 0);
+    EXPECT_EQ(ReadFileBytes("out.txt"),
+        "\xEF\xBB\xBFName;Phone;Pager;Email;Note\r\n"
+        "\"Caf\u00E9; Bar\";030 123456;;a@x;\"1,5 kg\"\r\n");
+    ASSERT_EQ(RunConvert({"import", "--format", "csv", "--file", "back.dat", "out.txt"}).nStatus, 0);
+    EXPECT_EQ(DirectoryRecordsAsUtf8("back.dat"), DirectoryRecordsAsUtf8("Dialstack.dat"));
 }
 
 TEST(ConvertCommand, EmptyDirectoryExportsNoRecord)
