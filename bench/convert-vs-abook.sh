@@ -16,16 +16,32 @@ runs=${RUNS:-5}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# vCard 4.0 cards of the shape an address book exports: name in FN and N,
-# a number, an e-mail address and a note.
-awk -v n="$cards" 'BEGIN {
-  for (i = 1; i <= n; ++i)
-    printf "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Person %06d Example\r\nN:Example;Person %06d;;;\r\n" \
-           "TEL;TYPE=cell:+1 555 %07d\r\nEMAIL:person%06d@example.com\r\nNOTE:Table %d\r\nEND:VCARD\r\n", \
-           i, i, i, i, i % 97
-}' > "$work/cards.vcf"
-input_mb=$(du -m "$work/cards.vcf" | cut -f1)
-echo "$cards cards, $input_mb MB of vCard 4.0; best of $runs runs"
+# vCard 4.0 cards of the shapes an address book exports: "plain", a name
+# in FN and N, a number, an e-mail address and a note; "richer", two
+# numbers and a note with escapes (a comma, a semicolon, a line break);
+# "accented", the same with accented names and notes.
+make_cards() {
+  awk -v n="$cards" -v shape="$1" 'BEGIN {
+    for (i = 1; i <= n; ++i) {
+      if (shape == "plain") {
+        printf "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Person %06d Example\r\nN:Example;Person %06d;;;\r\n" \
+               "TEL;TYPE=cell:+1 555 %07d\r\nEMAIL:person%06d@example.com\r\nNOTE:Table %d\r\nEND:VCARD\r\n", \
+               i, i, i, i, i % 97
+        continue
+      }
+      given = shape == "accented" ? "Zo\303\253 %06d" : "Zoe %06d"
+      family = shape == "accented" ? "Bront\303\253" : "Bronte"
+      note = shape == "accented" ? "Caf\303\251 au coin\\, table %d\\; clef \303\240 gauche\\ndeuxi\303\250me ligne" \
+                                 : "Corner cafe\\, table %d\\; key on the left\\nsecond line"
+      printf "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:" given " " family "\r\nN:" family ";" given ";;;\r\n" \
+             "TEL;TYPE=cell:+49 170 %07d\r\nTEL;TYPE=home:+49 30 %07d\r\nEMAIL:zoe%06d@example.com\r\n" \
+             "NOTE:" note "\r\nEND:VCARD\r\n", i, i, i, i, i, i % 97
+    }
+  }'
+}
+shapes=(${CARD_SHAPES:-plain richer accented})
+for shape in "${shapes[@]}"; do make_cards "$shape" > "$work/cards-$shape.vcf"; done
+echo "$cards cards of each shape (${shapes[*]}), vCard 4.0; best of $runs runs"
 printf '%-56s %8s %8s %14s\n' "run" "seconds" "CPU s" "peak RSS (MB)"
 
 # Runs the command RUNS times; prints its best time, the processor time of
@@ -43,14 +59,26 @@ measure() {
   printf '%-56s %8s %8s %14s\n' "$label" "$best_time" "$best_cpu" "$((best_rss / 1024))"
 }
 
-for converter in "${converters[@]}"; do
-  name=$(basename "$(dirname "$converter")")/$(basename "$converter")
-  # Each import starts from no directory; the last one's is exported.
-  measure "$name import" bash -c "rm -f '$work/Dialstack.dat' && exec '$converter' import --format vcard --file '$work/Dialstack.dat' '$work/cards.vcf'"
-  directory_mb=$(du -m "$work/Dialstack.dat" | cut -f1)
-  measure "$name export" "$converter" export --format vcard --file "$work/Dialstack.dat" --output "$work/out.vcf"
-  echo "  (directory file $directory_mb MB; import's memory target: 2 x $input_mb + $directory_mb MB)"
+for shape in "${shapes[@]}"; do
+  input_mb=$(du -m "$work/cards-$shape.vcf" | cut -f1)
+  for converter in "${converters[@]}"; do
+    name=$converter
+    # Each import starts from no directory; the last one's is exported.
+    measure "$name import $shape" bash -c "rm -f '$work/Dialstack.dat' && exec '$converter' import --format vcard --file '$work/Dialstack.dat' '$work/cards-$shape.vcf'"
+    directory_mb=$(du -m "$work/Dialstack.dat" | cut -f1)
+    measure "$name export $shape" "$converter" export --format vcard --file "$work/Dialstack.dat" --output "$work/out.vcf"
+    echo "  (directory file $directory_mb MB; import's memory target: 2 x $input_mb + $directory_mb MB)"
+  done
+  if command -v abook > /dev/null; then
+    export HOME="$work"   # abook reads its settings from the home folder
+    # abook will not write over a file: each run starts without one.
+    measure "abook vcard -> abook $shape" bash -c "rm -f '$work/cards.abook' && exec abook --convert --informat vcard \
+      --infile '$work/cards-$shape.vcf' --outformat abook --outfile '$work/cards.abook'"
+    measure "abook abook -> vcard $shape" bash -c "rm -f '$work/abook-out.vcf' && exec abook --convert --informat abook \
+      --infile '$work/cards.abook' --outformat vcard --outfile '$work/abook-out.vcf'"
+  fi
 done
+command -v abook > /dev/null || echo "abook is not installed: no comparison"
 
 # Shapes that once took time or memory growing faster than the input: a
 # wide header over many one-cell rows, a row of millions of empty cells,
@@ -65,7 +93,7 @@ if [[ ${SHAPES:-1} == 1 ]]; then
   awk 'BEGIN { print "BEGIN:VCARD\nVERSION:3.0\nFN:Big"; for (i = 0; i < 3000000; ++i) print "TEL:1";
                print "END:VCARD" }' > "$work/card.vcf"
   for converter in "${converters[@]}"; do
-    name=$(basename "$(dirname "$converter")")/$(basename "$converter")
+    name=$converter
     for shape in wide.csv commas.csv rows.csv card.vcf; do
       size=$(du -m "$work/$shape" | cut -f1)
       format=csv; [[ $shape == *.vcf ]] && format=vcard
@@ -73,15 +101,4 @@ if [[ ${SHAPES:-1} == 1 ]]; then
         --format $format --file '$work/shape.dat' '$work/$shape'"
     done
   done
-fi
-
-if command -v abook > /dev/null; then
-  export HOME="$work"   # abook reads its settings from the home folder
-  # abook will not write over a file: each run starts without one.
-  measure "abook vcard -> abook" bash -c "rm -f '$work/cards.abook' && exec abook --convert --informat vcard \
-    --infile '$work/cards.vcf' --outformat abook --outfile '$work/cards.abook'"
-  measure "abook abook -> vcard" bash -c "rm -f '$work/abook-out.vcf' && exec abook --convert --informat abook \
-    --infile '$work/cards.abook' --outformat vcard --outfile '$work/abook-out.vcf'"
-else
-  echo "abook is not installed: no comparison"
 fi

@@ -18,13 +18,17 @@ bool IsKeptByTheFile(char32_t ch)
 
 void CDirectoryText::AppendUtf8(std::string_view field, std::string& out)
 {
-    for (const char byte : field) {
-        const auto value = static_cast<unsigned char>(byte);
+    // ASCII goes across in runs; only the bytes above it take a look-up.
+    size_t nRun = 0;
+    for (size_t i = 0; i < field.size(); ++i) {
+        const auto value = static_cast<unsigned char>(field[i]);
         if (value < 0x80)
-            out += byte;
-        else
-            Utf8::Append(out, CWindows1252Map::ToUnicode(value));
+            continue;
+        out.append(field.substr(nRun, i - nRun));
+        Utf8::Append(out, CWindows1252Map::ToUnicode(value));
+        nRun = i + 1;
     }
+    out.append(field.substr(nRun));
 }
 
 std::string CDirectoryText::ToUtf8(const CString& field)

@@ -9,13 +9,21 @@ namespace {
 
 using VCardValue::AppendEscaped;
 
-// One scratch line per thread, reused from property to property, so that
+// Scratch text per thread, reused from property to property, so that
 // writing many records costs no allocation per line.
 std::string& Scratch()
 {
     thread_local std::string line;
     line.clear();
     return line;
+}
+
+std::string_view Utf8Of(const CString& field)
+{
+    thread_local std::string utf8;
+    utf8.clear();
+    CDirectoryText::AppendUtf8(field.View(), utf8);
+    return utf8;
 }
 
 void AppendLine(std::string& out, std::string_view line)
@@ -30,7 +38,7 @@ void AppendProperty(std::string& out, const char* pszName, const CString& field)
     std::string& line = Scratch();
     line += pszName;
     line += ':';
-    AppendEscaped(CDirectoryText::ToUtf8(field), line);
+    AppendEscaped(Utf8Of(field), line);
     AppendLine(out, line);
 }
 
@@ -56,7 +64,7 @@ void AppendStructuredName(std::string& line, std::string_view name)
 void CVCardWriter::Write(const CRecordFields& record, std::string& out, int nVersion)
 {
     const bool bVersion3 = nVersion == 3;
-    const std::string name = CDirectoryText::ToUtf8(record.strName);
+    const std::string_view name = Utf8Of(record.strName);   // valid until the next Utf8Of
     out += bVersion3 ? "BEGIN:VCARD\r\nVERSION:3.0\r\n" : "BEGIN:VCARD\r\nVERSION:4.0\r\n";
     std::string& line = Scratch();
     line += "FN:";
