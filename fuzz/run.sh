@@ -40,7 +40,8 @@ cp "$root/fuzz/seeds/"* "$root/tests/data/two-records.dat" "$build/corpus/"
 contact_seconds=${CONTACT_FUZZ_SECONDS:-30}
 read -r -a qt_flags <<< "$(pkg-config --cflags --libs Qt6Core)"
 contact_sources=("$root"/convert/{ContactReader,CsvColumns,CsvReader,CsvTokenizer,CsvWriter,ImportReport,InputText,PrintableText,RecordImporter,VCardReader}.cpp
-  "$root"/vcard/{Charset,DirectoryText,NameParts,NumberChoice,VCardLexer,VCardMapper,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp)
+  "$root"/vcard/{Charset,DirectoryText,NameParts,NumberChoice,VCardLexer,VCardMapper,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp
+  "$root"/sync/Card.cpp)
 for format in vcard csv; do
   is_csv=0; [[ $format == csv ]] && is_csv=1
   "$cxx" -std=c++17 -O1 -g -Wall -Wextra -Werror -fPIC \
