@@ -308,7 +308,7 @@ void CCard::StampRevision()
     const int nVersion = FindFirst("VERSION");
     const bool bVersion3 = nVersion >= 0 && Trimmed(m_lines[static_cast<size_t>(nVersion)].value) == "3.0";
     const std::time_t now = std::time(nullptr);
-    std::tm utc {};
+    std::tm utc{};
     gmtime_r(&now, &utc);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, bVersion3 ? "%Y-%m-%dT%H:%M:%SZ" : "%Y%m%dT%H%M%SZ", &utc);

@@ -73,8 +73,8 @@ TestRecord Imported(const std::string& text)
     CRecordList list;
     CImportReport report;
     CRecordImporter importer(list, report);
-    const auto reader
-        = CContactReader::Create(EContactFormat::kVCard, [&](const CContact& contact) { importer.Add(contact, "card"); });
+    const auto reader = CContactReader::Create(
+        EContactFormat::kVCard, [&](const CContact& contact) { importer.Add(contact, "card"); });
     reader->Feed(text);
     std::string strError;
     EXPECT_TRUE(reader->Finish(strError)) << strError;
