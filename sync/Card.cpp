@@ -14,14 +14,6 @@
 
 namespace {
 
-// One content line folded at 75 octets without splitting a character.
-std::string Folded(const std::string& line, const std::string& lineEnd)
-{
-    std::string out;
-    VCardValue::AppendFolded(line, lineEnd, out);
-    return out;
-}
-
 // Splits "a;b=c;\"d;e\"" at the separators outside double quotes.
 std::vector<std::string> SplitOutsideQuotes(const std::string& text, char separator)
 {
@@ -212,6 +204,20 @@ std::string CCard::Uid() const
                      : std::string(Trimmed(VCardValue::Unescaped(m_lines[static_cast<size_t>(nLine)].value)));
 }
 
+// The content line as the card's bytes: folded at 75 octets without
+// splitting a character, except in a 2.1 card, where a fold keeps its
+// white space and would add a space to the value.
+std::string CCard::Physical(const std::string& content) const
+{
+    const int nVersion = FindFirst("VERSION");
+    std::string out;
+    if (nVersion >= 0 && Trimmed(m_lines[static_cast<size_t>(nVersion)].value) == "2.1")
+        out = content + LineEnd();
+    else
+        VCardValue::AppendFolded(content, LineEnd(), out);
+    return out;
+}
+
 std::string CCard::LineEnd() const
 {
     for (const Line& line : m_lines)
@@ -248,7 +254,7 @@ void CCard::Rewrite(int nLine, const char* pszNewProperty, const CString& value)
         }
     }
     const std::string content = prefix + ':' + VCardValue::Escaped(CDirectoryText::ToUtf8(value));
-    Line line = ParseLine(Folded(content, LineEnd()), content, true);
+    Line line = ParseLine(Physical(content), content, true);
     if (nLine >= 0) {
         m_lines[static_cast<size_t>(nLine)] = std::move(line);
         return;
@@ -289,7 +295,7 @@ void CCard::SetRaw(int nLine, const char* pszNewProperty, const std::string& val
         prefix = SplitOutsideQuotes(m_lines[static_cast<size_t>(nLine)].prefix, ';').front();
     }
     const std::string content = prefix + ':' + value;
-    Line line = ParseLine(Folded(content, LineEnd()), content, true);
+    Line line = ParseLine(Physical(content), content, true);
     if (nLine >= 0) {
         m_lines[static_cast<size_t>(nLine)] = std::move(line);
         return;

@@ -71,6 +71,7 @@ private:
     CString FieldOf(int nLine) const;
     void Rewrite(int nLine, const char* pszNewProperty, const CString& value);
     std::string LineEnd() const;
+    std::string Physical(const std::string& content) const;
     void SetRaw(int nLine, const char* pszNewProperty, const std::string& value);
     void StampRevision();
 

@@ -154,6 +154,13 @@ TEST(CardTest, ChangeRewritesOnlyTheLinesBehindChangedFields)
         WithoutTime(card.Text(), kExtendedTime));
     EXPECT_EQ(ToTestRecord(fields), ToTestRecord(card.Fields()));
 
+    // A long name in a 2.1 card, where a fold would add a space, is not
+    // folded.
+    const std::string longName(80, 'x');
+    CCard card21("BEGIN:VCARD\r\nVERSION:2.1\r\nFN:A\r\nEND:VCARD\r\n");
+    card21.Apply(CRecordFields{CString(longName), "", "", "", ""});
+    EXPECT_EQ(longName, card21.Fields().strName.Bytes());
+
     // A changed name goes up as UTF-8, the old encoding dropped.
     CCard old(Card("FN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:Zo=EB\r\n"));
     CRecordFields renamed = old.Fields();
