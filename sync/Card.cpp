@@ -6,6 +6,7 @@
 #include "vcard/AsciiText.h"
 #include "vcard/Charset.h"
 #include "vcard/DirectoryText.h"
+#include "vcard/NumberChoice.h"
 #include "vcard/VCardLexer.h"
 #include "vcard/VCardParameters.h"
 #include "vcard/VCardUnfolder.h"
@@ -133,12 +134,36 @@ int CCard::FindName() const
     return FindFirst("FN");
 }
 
+// The TEL lines with a number, as the shared choice takes them, and the
+// line each comes from.
+CNumberChoice CCard::ChooseNumbers(std::vector<int>& lineOf) const
+{
+    std::vector<CNumber> numbers;
+    for (size_t i = 0; i < m_lines.size(); ++i) {
+        const Line& line = m_lines[i];
+        if (line.name != "TEL" || !HoldsText(line) || FieldOf(static_cast<int>(i)).IsEmpty())
+            continue;
+        CNumber number;
+        number.bPreferred = line.bPreferred;
+        number.bPager = IsPager(line);
+        numbers.push_back(number);
+        lineOf.push_back(static_cast<int>(i));
+    }
+    return ChoosePhoneAndPager(numbers);
+}
+
 int CCard::FindPager() const
 {
-    for (size_t i = 0; i < m_lines.size(); ++i)
-        if (m_lines[i].name == "TEL" && HoldsText(m_lines[i]) && IsPager(m_lines[i]))
-            return static_cast<int>(i);
-    return -1;
+    std::vector<int> lineOf;
+    const int nPager = ChooseNumbers(lineOf).nPager;
+    return nPager < 0 ? -1 : lineOf[static_cast<size_t>(nPager)];
+}
+
+int CCard::FindPhone() const
+{
+    std::vector<int> lineOf;
+    const int nPhone = ChooseNumbers(lineOf).nPhone;
+    return nPhone < 0 ? -1 : lineOf[static_cast<size_t>(nPhone)];
 }
 
 // The preferred line of the card that the test accepts, else the first one.
@@ -155,11 +180,6 @@ template <class Accept> int CCard::FindPreferred(Accept accept) const
             nFirst = static_cast<int>(i);
     }
     return nFirst;
-}
-
-int CCard::FindPhone() const
-{
-    return FindPreferred([](const Line& line) { return line.name == "TEL" && !IsPager(line); });
 }
 
 int CCard::FindEmail() const

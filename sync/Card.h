@@ -6,6 +6,8 @@
 
 #include "data/RecordFields.h"
 
+struct CNumberChoice;
+
 // A vCard as the server holds it, kept content line by content line, each
 // with its bytes exactly as they came (folds and line ends included), so
 // that a change rewrites only the lines behind the fields that changed and
@@ -65,6 +67,7 @@ private:
     int FindName() const;
     int FindPager() const;
     int FindPhone() const;
+    CNumberChoice ChooseNumbers(std::vector<int>& lineOf) const;
     int FindEmail() const;
     template <class Accept> int FindPreferred(Accept accept) const;
     int FindFirst(const char* pszName) const;

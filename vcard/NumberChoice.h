@@ -14,7 +14,17 @@ struct CNumber
     bool bPager = false;
 };
 
-// Puts the numbers on the contact the same way for every format: the first
-// pager number is the pager; the first preferred other number, else the
-// first other, is the phone; the rest move to misc in file order.
+// Which numbers a record takes, the same for every format and for import
+// and the sync alike: the first pager number is the pager; the first
+// preferred other number, else the first other, is the phone. Indexes into
+// the numbers; -1 for none.
+struct CNumberChoice
+{
+    int nPhone = -1;
+    int nPager = -1;
+};
+CNumberChoice ChoosePhoneAndPager(const std::vector<CNumber>& numbers);
+
+// Puts the numbers on the contact as ChoosePhoneAndPager says; the rest
+// move to misc in file order.
 void ChooseNumbers(const std::vector<CNumber>& numbers, CContact& contact);
