@@ -118,6 +118,8 @@ TEST(CardTest, CardGivesTheRecordImportGives)
             "EMAIL;TYPE=INTERNET,PREF:b@x\nEND:VCARD\n",
             {"Caf\xE9", "4", "", "b@x", ""}},
         {"the name from ORG", Card("ORG:Corner Shop;Sales\r\n"), {"Corner Shop, Sales", "", "", "", ""}},
+        {"without VERSION a fold drops its white space, as 3.0 and 4.0 do",
+            "BEGIN:VCARD\r\nFN:Zo\r\n e\r\nEND:VCARD\r\n", {"Zoe", "", "", "", ""}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.why);
