@@ -14,11 +14,14 @@ struct CNumberChoice;
 // leaves photos, addresses, other numbers and unknown properties byte for
 // byte as they were.
 //
-// Its record: the name from FN, else N, else ORG; the pager from the first
-// TEL typed pager; the phone from the preferred other TEL, else the first;
-// the preferred EMAIL, else the first; misc from the first NOTE. Other
-// values have no field and stay on the server. What the directory cannot
-// hold comes down as "?".
+// Its lines are read through the same vCard layer as import reads a file
+// (unfolding, parameters, character sets, tel: numbers, the choice of
+// numbers), so that a card gives the same record both ways. Its record:
+// the name from FN, else N, else ORG; the pager from the first TEL typed
+// pager; the phone from the preferred other TEL, else the first; the
+// preferred EMAIL, else the first; misc from the first NOTE. Other values
+// have no field and stay on the server. What the directory cannot hold
+// comes down as "?".
 class CCard
 {
 public:
