@@ -205,6 +205,19 @@ TEST(SyncRunTest, NothingGoesToAnotherServer)
     }
 }
 
+// The configured server itself gets the credentials, and learns who asks.
+TEST(SyncRunTest, TheServerGivenGetsThePasswordAndTheProgramsName)
+{
+    ScratchDirectory scratch;
+    FakeServer server("record", "127.0.0.1");
+    const Outcome outcome = Sync(scratch.Path(),
+        {"--url", server.Url(), "--user", "user", "--password-file", PasswordFile(scratch.Path(), "secret")});
+    EXPECT_EQ(CSyncCommand::kFailure, outcome.nStatus) << outcome.text;
+    const std::string requests = server.Requests();
+    EXPECT_NE(std::string::npos, requests.find("Authorization: Basic dXNlcjpzZWNyZXQ=")) << requests;
+    EXPECT_NE(std::string::npos, requests.find("User-Agent: dialstack-sync/")) << requests;
+}
+
 TEST(SyncRunTest, NoAddressBookSaysToCreateOne)
 {
     ScratchDirectory scratch;
