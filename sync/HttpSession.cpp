@@ -97,13 +97,10 @@ CHttpReply CHttpSession::Send(
     QUrl target = url;
     for (int nHop = 0;; ++nHop) {
         CHttpReply reply = SendOnce(verb, target, strBody, headers);
-        if (!IsRedirect(reply.nStatus) || !IsReading(verb) || reply.strLocation.empty() || nHop == kMaxRedirects) {
-            if (!reply.IsSuccess()) {
-                m_nLastFailedStatus = reply.nStatus;
-                m_lastFailedUrl = target;
-            }
+        m_lastUrl = target;
+        m_nLastStatus = reply.nStatus;
+        if (!IsRedirect(reply.nStatus) || !IsReading(verb) || reply.strLocation.empty() || nHop == kMaxRedirects)
             return reply;
-        }
         const QUrl next = target.resolved(QUrl(QString::fromStdString(reply.strLocation)));
         // A redirect elsewhere (another host, port or scheme) is not
         // followed: what the user configured is the one server spoken to.
@@ -113,8 +110,7 @@ CHttpReply CHttpSession::Send(
                 + next.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery).toStdString()
                 + ", another server; it only talks to the server it was given. If that one is right, give it "
                   "with --url";
-            m_nLastFailedStatus = 0;
-            m_lastFailedUrl = target;
+            m_nLastStatus = 0;
             return reply;
         }
         target = next;

@@ -51,10 +51,11 @@ public:
     void Stop(const std::string& strReason);
     bool IsStopped() const { return m_bStopped; }
 
-    // The status of the last reply that was not a success, and its URL: the
-    // caller tells a refused password or a vanished address book by it.
-    int LastFailedStatus() const { return m_nLastFailedStatus; }
-    const QUrl& LastFailedUrl() const { return m_lastFailedUrl; }
+    // The status of the last reply (0 for none) and its URL: the caller
+    // tells a failure from a refused password or a vanished address book by
+    // it.
+    int LastStatus() const { return m_nLastStatus; }
+    const QUrl& LastUrl() const { return m_lastUrl; }
 
     // Whether Basic credentials may go to this URL: over https, or plain
     // http only to this machine.
@@ -72,6 +73,6 @@ private:
     QNetworkReply* m_pCurrent = nullptr;
     bool m_bStopped = false;
     std::string m_strStopReason;
-    int m_nLastFailedStatus = 0;
-    QUrl m_lastFailedUrl;
+    int m_nLastStatus = 0;
+    QUrl m_lastUrl;
 };

@@ -61,3 +61,10 @@ void CStopSignals::Drain()
             m_onStop(byte);
     }
 }
+
+int CStopSignals::Received()
+{
+    if (m_pNotifier)
+        Drain();
+    return m_nReceived;
+}

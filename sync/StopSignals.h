@@ -17,8 +17,9 @@ public:
     CStopSignals(const CStopSignals&) = delete;
     CStopSignals& operator=(const CStopSignals&) = delete;
 
-    // The signal that came, 0 for none.
-    int Received() const { return m_nReceived; }
+    // The signal that came, 0 for none; also one that came while no event
+    // loop ran.
+    int Received();
 
 private:
     void Drain();

@@ -314,7 +314,7 @@ private:
         return CSyncCommand::kFailure;
     }
 
-    int Stopped(const CStopSignals& stops, int nStatus)
+    int Stopped(CStopSignals& stops, int nStatus)
     {
         if (stops.Received() == 0)
             return nStatus;
@@ -326,11 +326,11 @@ private:
     // the user.
     int Failed(const QUrl& collection, const std::string& strError)
     {
-        const int nStatus = m_session.LastFailedStatus();
+        const int nStatus = m_session.LastStatus();
         if (nStatus == 401 && !m_state.m_strUser.empty())
             throw NeedsYouError(strError, Command() + " --password-file FILE   (FILE: the new password, chmod 600)");
         if ((nStatus == 404 || nStatus == 410)
-            && m_session.LastFailedUrl().path(QUrl::FullyEncoded) == collection.path(QUrl::FullyEncoded))
+            && m_session.LastUrl().path(QUrl::FullyEncoded) == collection.path(QUrl::FullyEncoded))
             throw NeedsYouError("the address book " + DisplayUrl(collection)
                     + " is gone from the server; nothing was changed here",
                 "rm " + ShellWord(StatePath()) + "; " + Command() + " --url URL-OF-THE-ADDRESS-BOOK");
@@ -481,7 +481,7 @@ private:
         std::string strError;
         const QUrl server(QString::fromStdString(m_state.m_strServerUrl));
         if (!client.Discover(server, books, strError)) {
-            if (m_session.LastFailedStatus() == 401 && !m_state.m_strUser.empty())
+            if (m_session.LastStatus() == 401 && !m_state.m_strUser.empty())
                 throw NeedsYouError(strError, Command() + " --password-file FILE");
             return Fail(strError);
         }
