@@ -322,13 +322,18 @@ private:
             + "; what was synced is kept, and the next sync goes on from there");
     }
 
+    [[noreturn]] void PasswordRefused(const std::string& strError) const
+    {
+        throw NeedsYouError(strError, Command() + " --password-file FILE   (FILE: the new password, chmod 600)");
+    }
+
     // A failed sync; a refused password or a vanished address book needs
     // the user.
     int Failed(const QUrl& collection, const std::string& strError)
     {
         const int nStatus = m_session.LastStatus();
         if (nStatus == 401 && !m_state.m_strUser.empty())
-            throw NeedsYouError(strError, Command() + " --password-file FILE   (FILE: the new password, chmod 600)");
+            PasswordRefused(strError);
         if ((nStatus == 404 || nStatus == 410)
             && m_session.LastUrl().path(QUrl::FullyEncoded) == collection.path(QUrl::FullyEncoded))
             throw NeedsYouError("the address book " + DisplayUrl(collection)
@@ -482,7 +487,7 @@ private:
         const QUrl server(QString::fromStdString(m_state.m_strServerUrl));
         if (!client.Discover(server, books, strError)) {
             if (m_session.LastStatus() == 401 && !m_state.m_strUser.empty())
-                throw NeedsYouError(strError, Command() + " --password-file FILE");
+                PasswordRefused(strError);
             return Fail(strError);
         }
         if (books.empty())

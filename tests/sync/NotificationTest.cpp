@@ -75,10 +75,14 @@ TEST(NotificationTest, AnUnattendedRunThatNeedsYouTellsTheDesktopOncePerProblem)
         return RunUnattended(scratch.Path(), arguments);
     };
 
+    // The address book found and remembered first: the password is then
+    // refused by the sync itself, not by the search for the address book.
+    ASSERT_EQ(CSyncCommand::kInStep, syncWith("secret\n"));
     EXPECT_EQ(CSyncCommand::kNeedsYou, syncWith("wrong\n"));
     ASSERT_EQ(1u, service.bodies.size());
     EXPECT_NE(std::string::npos, service.bodies[0].find("refused the user name or password")) << service.bodies[0];
-    EXPECT_NE(std::string::npos, service.bodies[0].find("--password-file")) << service.bodies[0];
+    EXPECT_NE(std::string::npos, service.bodies[0].find("--password-file FILE   (FILE: the new password, chmod 600)"))
+        << service.bodies[0];
     EXPECT_EQ(CSyncCommand::kNeedsYou, syncWith("wrong\n"));
     EXPECT_EQ(1u, service.bodies.size());
 
