@@ -126,10 +126,10 @@ TEST(SyncRunTest, CommandLineAndFolderStatuses)
         {{"--version"}, CSyncCommand::kInStep, "dialstack-sync "},
         {{"--url"}, CSyncCommand::kUsage, "Missing value"},
         {{"--file", " ", "--url", url}, CSyncCommand::kUsage, "--file needs a file name"},
-        {{"--url", url, "--timeout", "0"}, CSyncCommand::kUsage, "--timeout needs a number"},
+        {{"--url", url, "--timeout", "0"}, CSyncCommand::kUsage, "--timeout needs a number of seconds from 1 to"},
         {{"--url", url, "--certificate", "not-a-certificate.pem"}, CSyncCommand::kUsage, "holds no certificate"},
         {{"--file", "gone/Dialstack.dat", "--url", url}, CSyncCommand::kFailure, "gone does not exist"},
-        {{"--url", url}, CSyncCommand::kFailure, "127.0.0.1: Connection refused"},
+        {{"--url", url, "--timeout", "1"}, CSyncCommand::kFailure, "127.0.0.1: Connection refused"},
     };
     for (const Row& row : rows) {
         const Outcome outcome = Sync(scratch.Path(), row.args);
@@ -306,8 +306,11 @@ TEST(SyncRunTest, AnAddressBookGoneNeedsYou)
         GTEST_SKIP() << "radicale is not installed";
     ASSERT_FALSE(server.MakeAddressBook().empty());
     ScratchDirectory scratch;
-    WriteDirectory({{"Vet", "555 0199", "", "", ""}});
-    const std::vector<std::string> args{
+    // A folder whose name the shell would split: the command given quotes it.
+    fs::create_directory("phone book");
+    const std::string file = (scratch.Path() / "phone book" / "Dialstack.dat").string();
+    WriteFileBytes(file, DirectoryBytes({{"Vet", "555 0199", "", "", ""}}));
+    const std::vector<std::string> args{"--file", file,
         "--url", server.Book(), "--user", "user", "--password-file", PasswordFile(scratch.Path(), "secret")};
     ASSERT_EQ(CSyncCommand::kInStep, Sync(scratch.Path(), args).nStatus);
     const int nDeleted = server.Delete(server.Book());
@@ -316,6 +319,7 @@ TEST(SyncRunTest, AnAddressBookGoneNeedsYou)
     EXPECT_EQ(CSyncCommand::kNeedsYou, outcome.nStatus) << outcome.text;
     EXPECT_NE(std::string::npos, outcome.text.find("is gone from the server")) << outcome.text;
     EXPECT_NE(std::string::npos, outcome.text.find("To settle it, run: rm ")) << outcome.text;
+    EXPECT_NE(std::string::npos, outcome.text.find("; dialstack-sync --file '" + file + "' --url ")) << outcome.text;
 }
 
 // Radicale over https with a certificate made for the test: trusted once
