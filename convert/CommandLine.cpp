@@ -1,9 +1,19 @@
 #include "convert/CommandLine.h"
 
+#include <new>
+#include <ostream>
+#include <stdexcept>
+
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+
+#include "convert/PrintableText.h"
+
+#ifndef DIALSTACK_VERSION
+#define DIALSTACK_VERSION "unknown"
+#endif
 
 const char CCommandLine::kUsage[]
     = "usage: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DIR/Dialstack.dat]\n"
@@ -88,10 +98,9 @@ bool CCommandLine::Parse(const std::vector<std::string>& args, std::string& strE
         strOutput = Local(parser.value(outputOption));
     bVerbose = parser.isSet(verbose);
     bSpreadsheet = parser.isSet(spreadsheet);
-    if (strDirectoryFile.empty()) {
-        strError = "--file needs a file name";
+    strError = DirectoryFileProblem(strDirectoryFile);
+    if (!strError.empty())
         return false;
-    }
     if (command != ECommand::kExport && (parser.isSet(outputOption) || bSpreadsheet)) {
         strError = bSpreadsheet ? "--spreadsheet is for export" : "--output is for export";
         return false;
@@ -147,4 +156,36 @@ std::string CCommandLine::ImportProblem()
             return "--format vcard or --format csv is needed ('" + file + "' does not end in .vcf or .csv)";
     }
     return "";
+}
+
+void CCommandLine::Complain(const char* pszProgram, std::ostream& err, const std::string& message)
+{
+    err << pszProgram << ": " << Printable(message, 4096) << '\n';
+}
+
+int CCommandLine::Guarded(const char* pszProgram, std::ostream& err, const std::function<int()>& run)
+{
+    try {
+        return run();
+    } catch (const std::bad_alloc&) {
+        Complain(pszProgram, err, "ran out of memory; nothing was changed");
+    } catch (const std::length_error& error) {
+        Complain(pszProgram, err,
+            std::string("a file holds a field too long to be held (") + error.what() + "); nothing was changed");
+    } catch (const std::exception& error) {
+        Complain(pszProgram, err, std::string("stopped: ") + error.what() + "; nothing was changed");
+    }
+    return kFailure;
+}
+
+std::string CCommandLine::DirectoryFileProblem(const std::string& path)
+{
+    if (path.find_first_not_of(" \t") == std::string::npos)
+        return "--file needs a file name";
+    return "";
+}
+
+std::string CCommandLine::VersionLine(const char* pszProgram)
+{
+    return std::string(pszProgram) + " " DIALSTACK_VERSION;
 }

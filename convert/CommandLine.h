@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,6 +44,27 @@ struct CCommandLine
     bool Parse(const std::vector<std::string>& args, std::string& strError);
 
     static const char kUsage[];
+
+    // The shell both command-line programs (dialstack-convert and
+    // dialstack-sync) share: their exit statuses, how they complain, and
+    // how they stop on what cannot be held.
+    static constexpr int kSuccess = 0;
+    static constexpr int kFailure = 1;
+    static constexpr int kBadUsage = 2;
+    // A window or another writer has the directory; try again later.
+    static constexpr int kBusy = 3;
+
+    // "program: message", with any text from a file or a server in it shown
+    // safely.
+    static void Complain(const char* pszProgram, std::ostream& err, const std::string& message);
+    // Runs the command. Whatever cannot be held (a field beyond what a
+    // string takes, memory running out) or otherwise stops it is said,
+    // with kFailure: nothing is saved at that point.
+    static int Guarded(const char* pszProgram, std::ostream& err, const std::function<int()>& run);
+    // What is wrong with --file's value; empty when nothing is.
+    static std::string DirectoryFileProblem(const std::string& path);
+    // "program VERSION", what --version prints.
+    static std::string VersionLine(const char* pszProgram);
 
 private:
     // What is wrong with the command's arguments; empty when nothing is.

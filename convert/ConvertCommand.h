@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "convert/CommandLine.h"
+
 // dialstack-convert: the directory to and from vCard and CSV, and looking
 // records up for a mail program (see CCommandLine for the usage).
 //
@@ -15,10 +17,10 @@
 class CConvertCommand
 {
 public:
-    static constexpr int kSuccess = 0;
-    static constexpr int kFailure = 1;
-    static constexpr int kBadUsage = 2;
-    static constexpr int kLocked = 3;
+    static constexpr int kSuccess = CCommandLine::kSuccess;
+    static constexpr int kFailure = CCommandLine::kFailure;
+    static constexpr int kBadUsage = CCommandLine::kBadUsage;
+    static constexpr int kLocked = CCommandLine::kBusy;
 
     // args without the program's name; in is what "-" reads.
     static int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);

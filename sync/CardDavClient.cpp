@@ -81,6 +81,18 @@ bool IsCollectionHref(const std::string& strHref)
     return !strHref.empty() && strHref.back() == '/';
 }
 
+// Discovery never leaves the server the user named: the password goes to
+// it alone, and another host named in its answers may be anybody's.
+bool IsOnServer(const QUrl& url, const QUrl& server, std::string& strError)
+{
+    if (CHttpSession::IsSameOrigin(url, server))
+        return true;
+    strError = server.host().toStdString() + " points to another server, "
+        + url.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery).toStdString()
+        + ", for the address books; nothing was sent there. If that server is right, give its address book with --url";
+    return false;
+}
+
 std::string WithSlash(std::string path)
 {
     if (path.empty() || path.back() != '/')
@@ -145,14 +157,18 @@ bool CCardDavClient::Discover(const QUrl& start, std::vector<AddressBook>& books
             }
             std::string home = self.strAddressBookHome;
             if (home.empty() && !self.strPrincipal.empty()) {
+                const QUrl principalUrl = Resolve(url, self.strPrincipal);
+                if (!IsOnServer(principalUrl, start, strError))
+                    return false;
                 std::vector<CDavResponse> principal;
-                if (!Propfind(Resolve(url, self.strPrincipal), 0, PropfindBody({{&kCardDav, "addressbook-home-set"}}),
-                        principal, strError))
+                if (!Propfind(principalUrl, 0, PropfindBody({{&kCardDav, "addressbook-home-set"}}), principal,
+                        strError))
                     return false;
                 if (!principal.empty())
-                    home = principal.front().strAddressBookHome;
+                    home = Resolve(principalUrl, principal.front().strAddressBookHome).toString().toStdString();
             }
-            if (!FindAddressBooks(home.empty() ? url : Resolve(url, home), books, strError))
+            const QUrl homeUrl = home.empty() ? url : Resolve(url, home);
+            if (!IsOnServer(homeUrl, start, strError) || !FindAddressBooks(homeUrl, books, strError))
                 return false;
             if (!books.empty())
                 return true;

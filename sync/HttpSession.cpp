@@ -5,17 +5,26 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSslConfiguration>
 #include <QSslError>
+#include <QTimer>
+
+#ifndef DIALSTACK_VERSION
+#define DIALSTACK_VERSION "unknown"
+#endif
 
 namespace {
 
 constexpr int kMaxRedirects = 5;
-// A request that gets no byte for this long counts as a lost connection.
-constexpr int kTransferTimeoutMs = 60000;
 
 bool IsReading(const QByteArray& verb)
 {
     return verb == "PROPFIND" || verb == "REPORT" || verb == "GET";
+}
+
+bool IsRedirect(int nStatus)
+{
+    return nStatus == 301 || nStatus == 302 || nStatus == 303 || nStatus == 307 || nStatus == 308;
 }
 
 std::string ServerName(const QUrl& url)
@@ -43,6 +52,16 @@ void CHttpSession::SetCredentials(const std::string& strUser, const std::string&
     m_authorization = "Basic " + pair.toBase64();
 }
 
+void CHttpSession::SetOrigin(const QUrl& url)
+{
+    m_origin = url;
+}
+
+void CHttpSession::SetTrustedCertificates(const QList<QSslCertificate>& certificates)
+{
+    m_trusted = certificates;
+}
+
 bool CHttpSession::MaySendPassword(const QUrl& url)
 {
     if (url.scheme() == QLatin1String("https"))
@@ -54,21 +73,46 @@ bool CHttpSession::MaySendPassword(const QUrl& url)
     return address == QHostAddress(QHostAddress::LocalHost) || address == QHostAddress(QHostAddress::LocalHostIPv6);
 }
 
+bool CHttpSession::IsSameOrigin(const QUrl& a, const QUrl& b)
+{
+    const int nDefaultA = a.scheme() == QLatin1String("https") ? 443 : 80;
+    const int nDefaultB = b.scheme() == QLatin1String("https") ? 443 : 80;
+    return a.scheme() == b.scheme() && a.host().compare(b.host(), Qt::CaseInsensitive) == 0
+        && a.port(nDefaultA) == b.port(nDefaultB);
+}
+
+void CHttpSession::Stop(const std::string& strReason)
+{
+    m_bStopped = true;
+    m_strStopReason = strReason;
+    if (m_pCurrent != nullptr)
+        m_pCurrent->abort();
+}
+
 CHttpReply CHttpSession::Send(
     const QByteArray& verb, const QUrl& url, const std::string& strBody, const Headers& headers)
 {
+    if (m_origin.isEmpty())
+        m_origin = url;
     QUrl target = url;
     for (int nHop = 0;; ++nHop) {
         CHttpReply reply = SendOnce(verb, target, strBody, headers);
-        const bool bRedirect = reply.nStatus == 301 || reply.nStatus == 302 || reply.nStatus == 303
-            || reply.nStatus == 307 || reply.nStatus == 308;
-        if (!bRedirect || !IsReading(verb) || reply.strLocation.empty() || nHop == kMaxRedirects)
+        m_lastUrl = target;
+        m_nLastStatus = reply.nStatus;
+        if (!IsRedirect(reply.nStatus) || !IsReading(verb) || reply.strLocation.empty() || nHop == kMaxRedirects)
             return reply;
         const QUrl next = target.resolved(QUrl(QString::fromStdString(reply.strLocation)));
-        // Credentials never follow a redirect to another server or down to
-        // plain http.
-        if (next.host() != target.host() || (target.scheme() == "https" && next.scheme() != "https"))
+        // A redirect elsewhere (another host, port or scheme) is not
+        // followed: what the user configured is the one server spoken to.
+        if (!IsSameOrigin(next, target)) {
+            reply.nStatus = 0;
+            reply.strError = ServerName(target) + " sent this program to "
+                + next.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery).toStdString()
+                + ", another server; it only talks to the server it was given. If that one is right, give it "
+                  "with --url";
+            m_nLastStatus = 0;
             return reply;
+        }
         target = next;
     }
 }
@@ -76,36 +120,65 @@ CHttpReply CHttpSession::Send(
 CHttpReply CHttpSession::SendOnce(
     const QByteArray& verb, const QUrl& url, const std::string& strBody, const Headers& headers)
 {
+    CHttpReply reply;
+    if (m_bStopped) {
+        reply.strError = m_strStopReason;
+        return reply;
+    }
     QNetworkRequest request(url);
-    request.setTransferTimeout(kTransferTimeoutMs);
-    if (!m_authorization.isEmpty())
+    request.setRawHeader("User-Agent", "dialstack-sync/" DIALSTACK_VERSION);
+    if (!m_authorization.isEmpty() && IsSameOrigin(url, m_origin) && MaySendPassword(url))
         request.setRawHeader("Authorization", m_authorization);
     for (const auto& [name, value] : headers)
         request.setRawHeader(name, value);
     if (!strBody.empty() && !request.hasRawHeader("Content-Type"))
         request.setRawHeader("Content-Type", "application/xml; charset=utf-8");
+    if (!m_trusted.isEmpty() && url.scheme() == QLatin1String("https")) {
+        QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
+        ssl.addCaCertificates(m_trusted);
+        request.setSslConfiguration(ssl);
+    }
 
     QNetworkReply* pReply = m_pNetwork->sendCustomRequest(request, verb, QByteArray::fromStdString(strBody));
+    m_pCurrent = pReply;
     std::string strSslError;
     QObject::connect(pReply, &QNetworkReply::sslErrors, pReply, [&](const QList<QSslError>& errors) {
         if (!errors.isEmpty())
             strSslError = errors.first().errorString().toStdString();
     });
+    // The deadline covers the whole request: a server that trickles its
+    // reply a byte at a time is as stuck as one that sends nothing.
+    bool bLate = false;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, pReply, [&] {
+        bLate = true;
+        pReply->abort();
+    });
+    deadline.start(m_nDeadlineSeconds * 1000);
     QEventLoop loop;
     QObject::connect(pReply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     if (!pReply->isFinished())
         loop.exec();
+    deadline.stop();
+    m_pCurrent = nullptr;
 
-    CHttpReply reply;
     reply.nStatus = pReply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    reply.strBody = pReply->readAll().toStdString();
-    reply.strEtag = pReply->rawHeader("ETag").toStdString();
-    reply.strLocation = pReply->rawHeader("Location").toStdString();
-    if (reply.nStatus == 0) {
-        if (!strSslError.empty())
-            reply.strError = "the certificate of " + ServerName(url) + " is not trusted (" + strSslError + ")";
-        else
-            reply.strError = ServerName(url) + ": " + pReply->errorString().toStdString();
+    if (bLate || m_bStopped)
+        reply.nStatus = 0;
+    if (reply.nStatus != 0) {
+        reply.strBody = pReply->readAll().toStdString();
+        reply.strEtag = pReply->rawHeader("ETag").toStdString();
+        reply.strLocation = pReply->rawHeader("Location").toStdString();
+    } else if (m_bStopped) {
+        reply.strError = m_strStopReason;
+    } else if (bLate) {
+        reply.strError = ServerName(url) + " did not answer within " + std::to_string(m_nDeadlineSeconds) + " s";
+    } else if (!strSslError.empty()) {
+        reply.strError = "the certificate of " + ServerName(url) + " is not trusted (" + strSslError
+            + "); if it is your own server's, give its certificate with --certificate FILE";
+    } else {
+        reply.strError = ServerName(url) + ": " + pReply->errorString().toStdString();
     }
     delete pReply;
     return reply;

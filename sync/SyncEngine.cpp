@@ -28,10 +28,7 @@ bool TooMany(int nDeleted, int nTotal)
 
 std::string Names(const std::vector<CString>& names)
 {
-    std::string text;
-    for (const CString& name : names)
-        text += (text.empty() ? "\"" : ", \"") + CDirectoryText::ToUtf8(name) + '"';
-    return text;
+    return CSyncReport::NameList(names);
 }
 
 }   // namespace

@@ -1,12 +1,16 @@
 #include "sync/SyncReport.h"
 
+#include <algorithm>
+
 #include "convert/DirectoryText.h"
+#include "convert/PrintableText.h"
 
 namespace {
 
+// A name that came from the server or the directory, safe on a terminal.
 std::string Quoted(const CString& name)
 {
-    return '"' + CDirectoryText::ToUtf8(name) + '"';
+    return '"' + Printable(CDirectoryText::ToUtf8(name)) + '"';
 }
 
 std::string Counts(const int (&counts)[3])
@@ -62,4 +66,15 @@ std::string CSyncReport::SummaryLine() const
     line += "; " + std::to_string(m_nConflicts)
         + (m_nConflicts == 1 ? " conflict kept as a copy" : " conflicts kept as copies");
     return line;
+}
+
+std::string CSyncReport::NameList(const std::vector<CString>& names)
+{
+    std::string text;
+    const size_t nShown = std::min(names.size(), kMaxNamesListed);
+    for (size_t i = 0; i < nShown; ++i)
+        text += (i == 0 ? "" : ", ") + Quoted(names[i]);
+    if (names.size() > nShown)
+        text += " and " + std::to_string(names.size() - nShown) + " more";
+    return text;
 }

@@ -23,6 +23,11 @@ public:
     const std::vector<std::string>& Details() const { return m_details; }
     std::string SummaryLine() const;
 
+    // Names for a message, quoted and safe on a terminal: at most a
+    // screenful of them, then how many more there are.
+    static std::string NameList(const std::vector<CString>& names);
+    static constexpr size_t kMaxNamesListed = 20;
+
     int LocalAdded() const { return m_nLocal[0]; }
     int LocalChanged() const { return m_nLocal[1]; }
     int LocalDeleted() const { return m_nLocal[2]; }

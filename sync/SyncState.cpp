@@ -116,6 +116,8 @@ bool CSyncState::Load(const std::string& strPath, std::string& strError)
     m_strServerUrl = root["server"].toString().toStdString();
     m_strCollectionUrl = root["url"].toString().toStdString();
     m_strUser = root["user"].toString().toStdString();
+    m_strPasswordFile = root["passwordFile"].toString().toStdString();
+    m_strCertificateFile = root["certificate"].toString().toStdString();
     m_strSyncToken = root["syncToken"].toString().toStdString();
     m_nGeneration = root["generation"].toInteger();
     m_entries.clear();
@@ -183,6 +185,10 @@ bool CSyncState::Save(std::string& strError)
     root["server"] = QString::fromStdString(m_strServerUrl);
     root["url"] = QString::fromStdString(m_strCollectionUrl);
     root["user"] = QString::fromStdString(m_strUser);
+    if (!m_strPasswordFile.empty())
+        root["passwordFile"] = QString::fromStdString(m_strPasswordFile);
+    if (!m_strCertificateFile.empty())
+        root["certificate"] = QString::fromStdString(m_strCertificateFile);
     root["syncToken"] = QString::fromStdString(m_strSyncToken);
     root["generation"] = m_nGeneration + 1;
     root["entries"] = static_cast<qint64>(m_entries.size());

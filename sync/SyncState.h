@@ -45,6 +45,11 @@ public:
     std::string m_strServerUrl;
     std::string m_strCollectionUrl;
     std::string m_strUser;
+    // Where the password is read from when the keyring cannot keep it (the
+    // file's absolute path, never its contents), and a certificate trusted
+    // for the server; empty when none.
+    std::string m_strPasswordFile;
+    std::string m_strCertificateFile;
     std::string m_strSyncToken;
     std::vector<CSyncEntry> m_entries;
 

@@ -263,10 +263,10 @@ TEST_P(ServerSyncTest, MassDeletionIsRefusedUnlessForced)
     m_here.Write({ten[0], ten[1], ten[2]});
 
     std::string output;
-    EXPECT_EQ(CSyncCommand::kRefused, m_here.Sync({}, &output));
+    EXPECT_EQ(CSyncCommand::kNeedsYou, m_here.Sync({}, &output));
     EXPECT_NE(std::string::npos, output.find("\"Person 9\"")) << output;
     EXPECT_EQ(10u, m_server.Cards().size());
-    EXPECT_EQ(CSyncCommand::kRefused, m_here.Sync({"--dry-run"}));
+    EXPECT_EQ(CSyncCommand::kNeedsYou, m_here.Sync({"--dry-run"}));
 
     ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync({"--force"}));
     EXPECT_EQ(3u, m_server.Cards().size());
@@ -278,7 +278,7 @@ TEST_P(ServerSyncTest, RefusedWhileAWindowHasTheDirectoryOpen)
     CDirectoryLock window;
     CString strWhy;
     ASSERT_TRUE(window.TryAcquire(m_here.File().c_str(), CDirectoryLock::Kind::Shared, strWhy));
-    EXPECT_EQ(CSyncCommand::kRefused, m_here.Sync());
+    EXPECT_EQ(CSyncCommand::kBusy, m_here.Sync());
     EXPECT_TRUE(m_server.Cards().empty());
     window.Release();
     EXPECT_EQ(CSyncCommand::kInStep, m_here.Sync());
@@ -378,7 +378,7 @@ TEST(RadicalePasswordTest, WrongOrExposedPasswordChangesNothing)
 
     WriteFileBytes(here.PasswordFile(), "wrong\n");
     std::string output;
-    EXPECT_EQ(CSyncCommand::kFailure, here.Sync({}, &output));
+    EXPECT_EQ(CSyncCommand::kNeedsYou, here.Sync({}, &output));
     EXPECT_NE(std::string::npos, output.find("refused the user name or password")) << output;
     EXPECT_EQ(std::string::npos, output.find("wrong")) << output;
     EXPECT_EQ(kThree, here.Records());

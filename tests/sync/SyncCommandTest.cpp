@@ -1,0 +1,379 @@
+// The sync's command line as a timer and a user meet it: exit statuses and
+// their messages, the password kept without a keyring, discovery and
+// redirects that point elsewhere, a server too slow, a stop by signal, and
+// https with a certificate of the user's own.
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <sstream>
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSslCertificate>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QThread>
+
+#include "data/DirectoryLock.h"
+#include "sync/SyncCommand.h"
+#include "sync/SyncReport.h"
+#include "sync/SyncState.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScratchDirectory.h"
+#include "tests/support/TestRecord.h"
+#include "tests/sync/CardDavTestServer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string FreePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return std::to_string(probe.serverPort());
+}
+
+struct Outcome
+{
+    int nStatus = -1;
+    std::string text;   // standard output, then standard error
+};
+
+// dialstack-sync run in this process, with its state in the scratch folder.
+Outcome Sync(const fs::path& scratch, const std::vector<std::string>& args)
+{
+    ::setenv("XDG_STATE_HOME", (scratch / "state").c_str(), 1);
+    std::ostringstream out;
+    std::ostringstream err;
+    Outcome outcome;
+    outcome.nStatus = CSyncCommand::Run(args, out, err);
+    outcome.text = out.str() + err.str();
+    return outcome;
+}
+
+std::string PasswordFile(const fs::path& scratch, const std::string& password)
+{
+    const std::string path = (scratch / "password").string();
+    WriteFileBytes(path, password + "\n");
+    ::chmod(path.c_str(), 0600);
+    return path;
+}
+
+// A program started for the test, ended with it.
+class Child
+{
+public:
+    Child(const QString& program, const QStringList& arguments, const fs::path& folder = fs::current_path())
+    {
+        m_process.setWorkingDirectory(QString::fromStdString(folder.string()));
+        m_process.start(program, arguments);
+    }
+    ~Child()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+    QProcess& Process() { return m_process; }
+
+private:
+    QProcess m_process;
+};
+
+// tests/sync/fake-dav-server.py in one of its modes, on a free port.
+class FakeServer : public Child
+{
+public:
+    FakeServer(const std::string& mode, const std::string& host, const std::string& target = "")
+        : Child("python3",
+            {DIALSTACK_SYNC_FAKE_SERVER, QString::fromStdString(mode), QString::fromStdString(host),
+                QString::fromStdString(target)})
+    {
+        if (Process().waitForReadyRead(10000))
+            m_port = Process().readLine().trimmed().toStdString();
+    }
+    std::string Url() const { return "http://" + Host() + ":" + m_port + "/"; }
+    std::string Host() const { return Process().arguments().at(2).toStdString(); }
+    // What reached a recording server so far.
+    std::string Requests()
+    {
+        QThread::msleep(200);
+        return Process().readAllStandardError().toStdString();
+    }
+
+private:
+    QProcess& Process() const { return const_cast<FakeServer*>(this)->Child::Process(); }
+    std::string m_port;
+};
+
+TEST(SyncRunTest, CommandLineAndFolderStatuses)
+{
+    ScratchDirectory scratch;
+    WriteFileBytes("not-a-certificate.pem", "hello\n");
+    const std::string url = "http://127.0.0.1:9/";
+    struct Row
+    {
+        std::vector<std::string> args;
+        int nStatus;
+        std::string text;
+    } rows[] = {
+        {{"--help"}, CSyncCommand::kInStep, "4 needs you"},
+        {{"--version"}, CSyncCommand::kInStep, "dialstack-sync "},
+        {{"--url"}, CSyncCommand::kUsage, "Missing value"},
+        {{"--file", " ", "--url", url}, CSyncCommand::kUsage, "--file needs a file name"},
+        {{"--url", url, "--timeout", "0"}, CSyncCommand::kUsage, "--timeout needs a number of seconds from 1 to"},
+        {{"--url", url, "--certificate", "not-a-certificate.pem"}, CSyncCommand::kUsage, "holds no certificate"},
+        {{"--file", "gone/Dialstack.dat", "--url", url}, CSyncCommand::kFailure, "gone does not exist"},
+        {{"--url", url, "--timeout", "1"}, CSyncCommand::kFailure, "127.0.0.1: Connection refused"},
+    };
+    for (const Row& row : rows) {
+        const Outcome outcome = Sync(scratch.Path(), row.args);
+        EXPECT_EQ(row.nStatus, outcome.nStatus) << row.args.front() << ": " << outcome.text;
+        EXPECT_NE(std::string::npos, outcome.text.find(row.text)) << row.args.front() << ": " << outcome.text;
+    }
+}
+
+TEST(SyncRunTest, ABusyOrReadOnlyFolderSaysWhichItIs)
+{
+    ScratchDirectory scratch;
+    WriteDirectory({{"Vet", "555 0199", "", "", ""}});
+    CDirectoryLock window;
+    CString strWhy;
+    ASSERT_TRUE(window.TryAcquire("Dialstack.dat", CDirectoryLock::Kind::Shared, strWhy));
+    Outcome outcome = Sync(scratch.Path(), {"--url", "http://127.0.0.1:9/"});
+    EXPECT_EQ(CSyncCommand::kBusy, outcome.nStatus);
+    EXPECT_NE(std::string::npos, outcome.text.find("has unsaved changes")) << outcome.text;
+    EXPECT_NE(std::string::npos, outcome.text.find("the next sync after you save")) << outcome.text;
+    window.Release();
+
+    // A folder that takes no new file: one of this test's own where the
+    // user may not write, else (for root) one of the system's.
+    fs::create_directory("locked");
+    ::chmod("locked", 0555);
+    std::string folder = "locked";
+    if (::access("locked", W_OK) == 0)
+        folder = "/proc/sys";
+    if (::access(folder.c_str(), W_OK) == 0)
+        GTEST_SKIP() << "no read-only folder here";
+    outcome = Sync(scratch.Path(), {"--file", folder + "/Dialstack.dat", "--url", "http://127.0.0.1:9/"});
+    EXPECT_EQ(CSyncCommand::kFailure, outcome.nStatus);
+    EXPECT_NE(std::string::npos, outcome.text.find("is read-only")) << outcome.text;
+    ::chmod("locked", 0755);
+}
+
+TEST(SyncRunTest, DeletionMessageListsAScreenfulOfNamesSafely)
+{
+    std::vector<CString> names;
+    for (int i = 0; i < 23; ++i)
+        names.push_back(CString(("N" + std::to_string(i)).c_str()));
+    names[0] = CString("Evil\x1B[2J");
+    const std::string text = CSyncReport::NameList(names);
+    EXPECT_NE(std::string::npos, text.find("\"Evil\\x1B[2J\", \"N1\"")) << text;
+    EXPECT_NE(std::string::npos, text.find("\"N19\" and 3 more")) << text;
+    EXPECT_EQ(std::string::npos, text.find("N20")) << text;
+}
+
+// Discovery, or a redirect, that points to another host or port: nothing
+// is sent there (so neither is the password), and the message names it.
+TEST(SyncRunTest, NothingGoesToAnotherServer)
+{
+    struct Row
+    {
+        const char* pszMode;
+        const char* pszOtherHost;
+        const char* pszPath;
+    } rows[] = {
+        {"principal", "127.0.0.2", "principals/user/"},
+        {"home", "127.0.0.2", "user/"},
+        {"redirect", "127.0.0.1", ""},
+    };
+    for (const Row& row : rows) {
+        ScratchDirectory scratch;
+        FakeServer other("record", row.pszOtherHost);
+        FakeServer server(row.pszMode, "127.0.0.1", other.Url() + row.pszPath);
+        const Outcome outcome = Sync(scratch.Path(),
+            {"--url", server.Url(), "--user", "user", "--password-file", PasswordFile(scratch.Path(), "secret")});
+        EXPECT_EQ(CSyncCommand::kFailure, outcome.nStatus) << row.pszMode << ": " << outcome.text;
+        EXPECT_NE(std::string::npos, outcome.text.find(other.Url().substr(0, other.Url().size() - 1) + ", "))
+            << row.pszMode << ": " << outcome.text;
+        EXPECT_EQ("", other.Requests()) << row.pszMode;
+    }
+}
+
+// The configured server itself gets the credentials, and learns who asks.
+TEST(SyncRunTest, TheServerGivenGetsThePasswordAndTheProgramsName)
+{
+    ScratchDirectory scratch;
+    FakeServer server("record", "127.0.0.1");
+    const Outcome outcome = Sync(scratch.Path(),
+        {"--url", server.Url(), "--user", "user", "--password-file", PasswordFile(scratch.Path(), "secret")});
+    EXPECT_EQ(CSyncCommand::kFailure, outcome.nStatus) << outcome.text;
+    const std::string requests = server.Requests();
+    EXPECT_NE(std::string::npos, requests.find("Authorization: Basic dXNlcjpzZWNyZXQ=")) << requests;
+    EXPECT_NE(std::string::npos, requests.find("User-Agent: dialstack-sync/")) << requests;
+}
+
+TEST(SyncRunTest, NoAddressBookSaysToCreateOne)
+{
+    ScratchDirectory scratch;
+    FakeServer server("home", "127.0.0.1", "/");
+    const Outcome outcome = Sync(scratch.Path(), {"--url", server.Url()});
+    EXPECT_EQ(CSyncCommand::kFailure, outcome.nStatus);
+    EXPECT_NE(std::string::npos, outcome.text.find("no address book found")) << outcome.text;
+    EXPECT_NE(std::string::npos, outcome.text.find("create one on the server")) << outcome.text;
+}
+
+// The program itself against a server that trickles its reply: the
+// deadline ends it, or a signal does, each with exit 1 and its own words,
+// and no Qt text.
+TEST(SyncRunTest, ATricklingServerMeetsTheDeadlineOrASignal)
+{
+    struct Row
+    {
+        const char* pszTimeout;
+        int nSignalAfterMs;
+        std::string text;
+    } rows[] = {
+        {"2", 0, "127.0.0.1 did not answer within 2 s"},
+        {"60", 1500, "stopped by SIGTERM"},
+    };
+    for (const Row& row : rows) {
+        ScratchDirectory scratch;
+        FakeServer server("trickle", "127.0.0.1");
+        QProcess sync;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_STATE_HOME", QString::fromStdString((scratch.Path() / "state").string()));
+        sync.setProcessEnvironment(environment);
+        QElapsedTimer clock;
+        clock.start();
+        sync.start(DIALSTACK_SYNC_BINARY,
+            {"--url", QString::fromStdString(server.Url()), "--timeout", row.pszTimeout});
+        ASSERT_TRUE(sync.waitForStarted());
+        if (row.nSignalAfterMs > 0) {
+            QThread::msleep(static_cast<unsigned long>(row.nSignalAfterMs));
+            ::kill(static_cast<pid_t>(sync.processId()), SIGTERM);
+        }
+        ASSERT_TRUE(sync.waitForFinished(20000)) << row.text;
+        EXPECT_LT(clock.elapsed(), 10000) << row.text;
+        const std::string err = sync.readAllStandardError().toStdString();
+        EXPECT_EQ(QProcess::NormalExit, sync.exitStatus()) << row.text;
+        EXPECT_EQ(CSyncCommand::kFailure, sync.exitCode()) << err;
+        EXPECT_NE(std::string::npos, err.find(row.text)) << err;
+        EXPECT_EQ(std::string::npos, err.find("QIODevice")) << err;
+        EXPECT_EQ(std::string::npos, err.find("Operation canceled")) << err;
+    }
+}
+
+// Without a keyring, the first sync remembers where the password file is;
+// the timer's plain run then reads it, as long as only its owner may.
+TEST(SyncRunTest, WithoutAKeyringThePasswordFileIsRemembered)
+{
+    CardDavTestServer server("radicale");
+    if (!server.IsRunning())
+        GTEST_SKIP() << "radicale is not installed";
+    ASSERT_FALSE(server.MakeAddressBook().empty());
+    ScratchDirectory scratch;
+    WriteDirectory({{"Vet", "555 0199", "", "", ""}});
+    const std::string password = PasswordFile(scratch.Path(), "secret");
+    Outcome outcome
+        = Sync(scratch.Path(), {"--url", server.Book(), "--user", "user", "--password-file", password});
+    ASSERT_EQ(CSyncCommand::kInStep, outcome.nStatus) << outcome.text;
+    EXPECT_NE(std::string::npos, outcome.text.find("could not be kept in the keyring")) << outcome.text;
+    EXPECT_NE(std::string::npos, outcome.text.find("the file " + password + " is read")) << outcome.text;
+    const std::string state = ReadFileBytes(CSyncState::PathFor("Dialstack.dat"));
+    EXPECT_NE(std::string::npos, state.find(password)) << state;
+    EXPECT_EQ(std::string::npos, state.find("secret\"")) << state;
+
+    outcome = Sync(scratch.Path(), {});
+    EXPECT_EQ(CSyncCommand::kInStep, outcome.nStatus) << outcome.text;
+    EXPECT_EQ(std::string::npos, outcome.text.find("keyring")) << outcome.text;
+
+    ::chmod(password.c_str(), 0644);
+    outcome = Sync(scratch.Path(), {});
+    EXPECT_EQ(CSyncCommand::kNeedsYou, outcome.nStatus) << outcome.text;
+    EXPECT_NE(std::string::npos, outcome.text.find("others can read")) << outcome.text;
+}
+
+TEST(SyncRunTest, AnAddressBookGoneNeedsYou)
+{
+    CardDavTestServer server("radicale");
+    if (!server.IsRunning())
+        GTEST_SKIP() << "radicale is not installed";
+    ASSERT_FALSE(server.MakeAddressBook().empty());
+    ScratchDirectory scratch;
+    // A folder whose name the shell would split: the command given quotes it.
+    fs::create_directory("phone book");
+    const std::string file = (scratch.Path() / "phone book" / "Dialstack.dat").string();
+    WriteFileBytes(file, DirectoryBytes({{"Vet", "555 0199", "", "", ""}}));
+    const std::vector<std::string> args{"--file", file,
+        "--url", server.Book(), "--user", "user", "--password-file", PasswordFile(scratch.Path(), "secret")};
+    ASSERT_EQ(CSyncCommand::kInStep, Sync(scratch.Path(), args).nStatus);
+    const int nDeleted = server.Delete(server.Book());
+    ASSERT_TRUE(nDeleted >= 200 && nDeleted < 300) << nDeleted;
+    const Outcome outcome = Sync(scratch.Path(), args);
+    EXPECT_EQ(CSyncCommand::kNeedsYou, outcome.nStatus) << outcome.text;
+    EXPECT_NE(std::string::npos, outcome.text.find("is gone from the server")) << outcome.text;
+    EXPECT_NE(std::string::npos, outcome.text.find("To settle it, run: rm ")) << outcome.text;
+    EXPECT_NE(std::string::npos, outcome.text.find("; dialstack-sync --file '" + file + "' --url ")) << outcome.text;
+}
+
+// Radicale over https with a certificate made for the test: trusted once
+// given, and remembered for the directory file.
+TEST(SyncRunTest, HttpsWithTheServersOwnCertificate)
+{
+    if (QStandardPaths::findExecutable("radicale").isEmpty() || QStandardPaths::findExecutable("openssl").isEmpty())
+        GTEST_SKIP() << "radicale or openssl is not installed";
+    ScratchDirectory scratch;
+    const fs::path dir = scratch.Path();
+    QProcess openssl;
+    openssl.setWorkingDirectory(QString::fromStdString(dir.string()));
+    openssl.start("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", "key.pem", "-out",
+                                 "cert.pem", "-days", "2", "-subj", "/CN=127.0.0.1", "-addext",
+                                 "subjectAltName=IP:127.0.0.1"});
+    ASSERT_TRUE(openssl.waitForFinished(30000) && openssl.exitCode() == 0);
+    const std::string port = FreePort();
+    WriteFileBytes((dir / "users").string(), "user:secret\n");
+    WriteFileBytes((dir / "config").string(),
+        "[server]\nhosts = 127.0.0.1:" + port + "\nssl = True\ncertificate = " + (dir / "cert.pem").string()
+            + "\nkey = " + (dir / "key.pem").string() + "\n[auth]\ntype = htpasswd\nhtpasswd_filename = "
+            + (dir / "users").string() + "\nhtpasswd_encryption = plain\n[storage]\nfilesystem_folder = "
+            + (dir / "collections").string() + "\n");
+    Child radicale("radicale", {"--config", QString::fromStdString((dir / "config").string())});
+    const std::string base = "https://127.0.0.1:" + port + "/";
+    CHttpSession session;
+    session.SetCredentials("user", "secret");
+    session.SetTrustedCertificates(QSslCertificate::fromPath(QString::fromStdString((dir / "cert.pem").string())));
+    const QUrl book(QString::fromStdString(base + "user/book/"));
+    const std::string mkcol = "<?xml version=\"1.0\"?><D:mkcol xmlns:D=\"DAV:\" "
+                              "xmlns:C=\"urn:ietf:params:xml:ns:carddav\"><D:set><D:prop><D:resourcetype>"
+                              "<D:collection/><C:addressbook/></D:resourcetype></D:prop></D:set></D:mkcol>";
+    int nStatus = 0;
+    for (int i = 0; i < 100 && nStatus != 201; ++i, QThread::msleep(100))
+        nStatus = session.Send("MKCOL", book, mkcol, {}).nStatus;
+    ASSERT_EQ(201, nStatus);
+
+    WriteDirectory({{"Vet", "555 0199", "", "", ""}});
+    const std::string password = PasswordFile(dir, "secret");
+    Outcome outcome = Sync(dir, {"--url", book.toString().toStdString(), "--user", "user", "--password-file",
+                                    password, "--certificate", "cert.pem"});
+    ASSERT_EQ(CSyncCommand::kInStep, outcome.nStatus) << outcome.text;
+    EXPECT_NE(std::string::npos, outcome.text.find("on the server: 1 added")) << outcome.text;
+    outcome = Sync(dir, {"--password-file", password});
+    EXPECT_EQ(CSyncCommand::kInStep, outcome.nStatus) << outcome.text;
+}
+
+}   // namespace
+
+int main(int argc, char** argv)
+{
+    // The keyring and the desktop stay out of these tests.
+    ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
