@@ -1,6 +1,7 @@
 #include "convert/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -12,6 +13,11 @@ const char CCommandLine::kUsage[]
       "       dialstack-convert --help | --version\n"
       "('-' as FILE reads standard input; --format may be left out when every\n"
       "file ends in .vcf or .csv)\n";
+
+std::string CCommandLine::Usage()
+{
+    return QCoreApplication::translate("dialstack-convert", kUsage).toStdString();
+}
 
 namespace {
 

@@ -39,6 +39,8 @@ struct CCommandLine
     bool Parse(const std::vector<std::string>& args, std::string& strError);
 
     static const char kUsage[];
+    // kUsage in the user's language.
+    static std::string Usage();
 
 private:
     // What is wrong with the command's arguments; empty when nothing is.

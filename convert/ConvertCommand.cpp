@@ -26,7 +26,7 @@ int CConvertCommand::Run(const std::vector<std::string>& args, std::istream& in,
     std::string strError;
     if (!commandLine.Parse(args, strError)) {
         Complain(err, strError);
-        err << CCommandLine::kUsage;
+        err << CCommandLine::Usage();
         return kBadUsage;
     }
     // Whatever cannot be held (a field beyond what a string takes, memory
@@ -34,7 +34,7 @@ int CConvertCommand::Run(const std::vector<std::string>& args, std::istream& in,
     // been saved at that point, so the directory file is as it was.
     try {
         switch (commandLine.command) {
-        case CCommandLine::ECommand::kHelp: out << CCommandLine::kUsage; return kSuccess;
+        case CCommandLine::ECommand::kHelp: out << CCommandLine::Usage(); return kSuccess;
         case CCommandLine::ECommand::kVersion: out << "dialstack-convert " DIALSTACK_VERSION "\n"; return kSuccess;
         case CCommandLine::ECommand::kExport: return CExportCommand::Run(commandLine, out, err);
         case CCommandLine::ECommand::kImport: return CImportCommand::Run(commandLine, in, out, err);

@@ -3,11 +3,12 @@
 # Each folder is a layer; includes go only down:
 #   base      the standard library only
 #   data      base (QtCore only inside its .cpp files)
-#   framework base, Qt
+#   l10n      base (QtCore only inside its .cpp files)
+#   framework base, l10n, Qt
 #   printer   base, libcups
 #   res       base, framework
-#   convert   base, data (QtCore only inside its .cpp files)
-#   sync      base, data, convert, Qt (QtCore and QtNetwork)
+#   convert   base, data, l10n (QtCore only inside its .cpp files)
+#   sync      base, data, l10n, convert, Qt (QtCore and QtNetwork)
 #   ui        base, data, framework, printer, res
 #   app       everything above, and Qt
 # Qt stays out of ui/: the dialogs speak the framework's terms.
@@ -19,16 +20,17 @@ cd "$root"
 declare -A allowed=(
   [base]="base"
   [data]="base data"
-  [framework]="base framework"
+  [l10n]="base l10n"
+  [framework]="base l10n framework"
   [printer]="base printer"
   [res]="base framework res"
-  [convert]="base data convert"
-  [sync]="base data convert sync"
+  [convert]="base data l10n convert"
+  [sync]="base data l10n convert sync"
   [ui]="base data framework printer res ui"
   [app]="base data framework printer res ui app"
 )
 # Which system headers a layer may use, beyond the standard library's.
-declare -A qt_allowed=([framework]=all [res]=none [ui]=none [app]=all [base]=none [printer]=none [data]=cpp [convert]=cpp [sync]=all)
+declare -A qt_allowed=([framework]=all [res]=none [ui]=none [app]=all [base]=none [printer]=none [data]=cpp [l10n]=cpp [convert]=cpp [sync]=all)
 declare -A cups_allowed=([printer]=1)
 
 failures=0

@@ -299,9 +299,10 @@ int CSyncCommand::Run(const std::vector<std::string>& args, std::ostream& out, s
         return Sync(ParseOptions(args), out, err).Run();
     } catch (const UsageError& error) {
         Complain(err, error.what());
-        err << "usage: " << kProgram
-            << " [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE] [--dry-run] [--force]"
-               " [--verbose]\n";
+        err << QCoreApplication::translate("dialstack-sync",
+                   "usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]"
+                   " [--dry-run] [--force] [--verbose]\n")
+                   .toStdString();
         return kUsage;
     }
 }
