@@ -42,8 +42,7 @@ const char* FindAppString(UINT nID)
     return it->second.GetString();
 }
 
-// The user's language for the program's texts, Qt's own, the help page and
-// its title.
+// The user's language for the program's texts, Qt's own and the help page.
 void InstallTranslation(CWinApp& app)
 {
     if (app.m_strCatalogue.IsEmpty())
@@ -52,7 +51,6 @@ void InstallTranslation(CWinApp& app)
     auto page = app.m_translatedHelpPages.find(language);
     if (page != app.m_translatedHelpPages.end())
         app.m_helpPage = page->second;
-    app.m_strHelpTitle = Translation::Text1252(app.m_strHelpTitle.GetString());
 }
 
 }   // namespace
