@@ -77,6 +77,11 @@ const NumberRow kNumberRows[] = {
     {"FR", "01 23 45 67 89", "+33123456789", true},
     {"FR", "+33 (0)1 23 45 67 89", "01.23.45.67.89", true},
     {"IT", "06 1234 5678", "+39 06 12345678", true},   // Italy keeps its 0 after +39
+    {"IT", "06 1234 5678", "+390612345678", true},
+    {"ES", "912 34 56 78", "+34912345678", true},   // Spain has no trunk prefix
+    {"NL", "020 123 4567", "+31201234567", true},
+    {"NL", "+31 (0)20 123 4567", "+31201234567", true},
+    {"PT", "21 234 5678", "+351212345678", true},
     // Another area or another country is another number.
     {"DE", "040 123456", "+4930123456", false},
     {"DE", "+33 30 123456", "030 123456", false},
