@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Save / Quit</source>
-        <translation>Speichern/Ende</translation>
+        <translation>Sichern/Ende</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Phone</source>
-        <translation>Telefon</translation>
+        <translation>Tel.</translation>
     </message>
     <message>
         <source>Misc.</source>

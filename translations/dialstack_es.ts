@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Email Address</source>
-        <translation>Correo electrónico</translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <source>Cancel</source>

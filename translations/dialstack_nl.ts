@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Undo Changes</source>
-        <translation>Ongedaan maken</translation>
+        <translation>Herstellen</translation>
     </message>
     <message>
         <source>Edit Name</source>

@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Email Address</source>
-        <translation>Endereço de email</translation>
+        <translation>Email</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -213,8 +213,8 @@ TEST(LanguageTest, TheWindowStartedUnderGermanOrFrenchSpeaksThatLanguage)
     CTranslators::AddSearchFolder(DIALSTACK_TRANSLATIONS_FOLDER);
     const WindowInLanguage cases[] = {
         {"de_DE.UTF-8",
-            {"Hinzufügen", "Speichern", "Löschen", "Rückgängig", "Bearbeiten", "Drucken", "Speichern/Ende", "Hilfe",
-                "Namen", "Einzelheiten", "E-Mail", "Pager", "Telefon", "Notiz"},
+            {"Hinzufügen", "Speichern", "Löschen", "Rückgängig", "Bearbeiten", "Drucken", "Sichern/Ende", "Hilfe",
+                "Namen", "Einzelheiten", "E-Mail", "Pager", "Tel.", "Notiz"},
             {"&Verschieben", "S&chließen\tAlt+F4", "&Suchen…", "Ü&ber Dialstack2..."}, "Eintrag hinzufügen",
             {"Name", "Telefon", "Pager", "E-Mail-Adresse", "Notiz"}, "Dialstack-Hilfe", "Wo Ihr Verzeichnis liegt",
             "&Ja"},
