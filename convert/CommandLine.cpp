@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -25,6 +26,11 @@ const char CCommandLine::kUsage[]
       "file ends in .vcf or .csv; --spreadsheet writes CSV with ';' between\n"
       "the cells and a byte-order mark, as spreadsheet programs in Germany,\n"
       "France and other countries that write a decimal comma open it)\n";
+
+std::string CCommandLine::Usage()
+{
+    return QCoreApplication::translate("dialstack-convert", kUsage).toStdString();
+}
 
 namespace {
 

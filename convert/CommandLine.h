@@ -44,6 +44,8 @@ struct CCommandLine
     bool Parse(const std::vector<std::string>& args, std::string& strError);
 
     static const char kUsage[];
+    // kUsage in the user's language.
+    static std::string Usage();
 
     // The shell both command-line programs (dialstack-convert and
     // dialstack-sync) share: their exit statuses, how they complain, and

@@ -18,14 +18,14 @@ int CConvertCommand::Run(const std::vector<std::string>& args, std::istream& in,
     std::string strError;
     if (!commandLine.Parse(args, strError)) {
         Complain(err, strError);
-        err << CCommandLine::kUsage;
+        err << CCommandLine::Usage();
         return kBadUsage;
     }
     // Nothing has been saved when the shell stops a command, so the
     // directory file is as it was.
     return CCommandLine::Guarded("dialstack-convert", err, [&] {
         switch (commandLine.command) {
-        case CCommandLine::ECommand::kHelp: out << CCommandLine::kUsage; return kSuccess;
+        case CCommandLine::ECommand::kHelp: out << CCommandLine::Usage(); return kSuccess;
         case CCommandLine::ECommand::kVersion: out << CCommandLine::VersionLine("dialstack-convert") << '\n'; return kSuccess;
         case CCommandLine::ECommand::kExport: return CExportCommand::Run(commandLine, out, err);
         case CCommandLine::ECommand::kImport: return CImportCommand::Run(commandLine, in, out, err);

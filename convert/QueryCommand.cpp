@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include <QCoreApplication>
+
 #include "convert/ConvertCommand.h"
 #include "convert/DirectoryAccess.h"
 #include "vcard/DirectoryText.h"
@@ -33,7 +35,10 @@ int CQueryCommand::Run(const CCommandLine& commandLine, std::ostream& out, std::
         ++nMatches;
         lines += Column(record.strEmail) + '\t' + Column(record.strName) + '\t' + Column(record.strPhone) + '\n';
     });
-    out << "dialstack-convert: " << nMatches << (nMatches == 1 ? " record matches" : " records match") << '\n' << lines;
+    // The English form chosen here is the source of every language's forms.
+    const char* pszCount = nMatches == 1 ? "%n record matches" : "%n records match";
+    out << "dialstack-convert: " << QCoreApplication::translate("dialstack-convert", pszCount, nullptr, nMatches).toStdString()
+        << '\n' << lines;
     out.flush();
     return nMatches > 0 ? CConvertCommand::kSuccess : CConvertCommand::kFailure;
 }

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <string_view>
+
+#include <phonenumbers/phonenumber.pb.h>
+#include <phonenumbers/phonenumberutil.h>
 
 namespace {
 
@@ -35,13 +39,45 @@ const char* FoldedByte(unsigned char byte)
     return nullptr;
 }
 
-std::string Fold(std::string_view text)
+// The German way of writing an umlaut without its dots: "ä" is "ae".
+const char* SpelledUmlaut(unsigned char byte)
+{
+    switch (byte) {
+    case 0xC4:
+    case 0xE4: return "ae";
+    case 0xD6:
+    case 0xF6: return "oe";
+    case 0xDC:
+    case 0xFC: return "ue";
+    default: return nullptr;
+    }
+}
+
+bool HasUmlaut(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char ch) { return SpelledUmlaut(static_cast<unsigned char>(ch)); });
+}
+
+bool HasSpelledUmlaut(std::string_view folded)
+{
+    for (std::string_view pair : {"ae", "oe", "ue"}) {
+        if (folded.find(pair) != std::string_view::npos)
+            return true;
+    }
+    return false;
+}
+
+// text without case and accents; with bSpellUmlauts, "ä", "ö" and "ü" are
+// spelled "ae", "oe" and "ue" instead of losing their dots.
+std::string Fold(std::string_view text, bool bSpellUmlauts = false)
 {
     std::string folded;
     folded.reserve(text.size());
     for (char ch : text) {
         const auto byte = static_cast<unsigned char>(ch);
-        if (const char* letters = FoldedByte(byte))
+        if (const char* spelled = bSpellUmlauts ? SpelledUmlaut(byte) : nullptr)
+            folded += spelled;
+        else if (const char* letters = FoldedByte(byte))
             folded += letters;
         else
             folded += static_cast<char>(byte < 0x80 ? std::tolower(byte) : byte);
@@ -72,10 +108,10 @@ std::string DigitsOf(std::string_view text)
     return digits;
 }
 
-// Whether digits occur in one number written in text, a run of number
-// characters; digits of separate numbers ("Room 12, fax 34") are not
-// joined.
-bool NumberContains(std::string_view text, std::string_view digits)
+// Whether one of forms, as digits, occurs in one number written in text, a
+// run of number characters; digits of separate numbers ("Room 12, fax 34")
+// are not joined.
+bool NumberContains(std::string_view text, const std::vector<std::string>& forms)
 {
     size_t pos = 0;
     while (pos < text.size()) {
@@ -84,22 +120,103 @@ bool NumberContains(std::string_view text, std::string_view digits)
             continue;
         }
         const size_t end = std::find_if_not(text.begin() + pos, text.end(), IsNumberChar) - text.begin();
-        if (DigitsOf(text.substr(pos, end - pos)).find(digits) != std::string::npos)
-            return true;
+        const std::string digits = DigitsOf(text.substr(pos, end - pos));
+        for (const std::string& form : forms) {
+            if (digits.find(form) != std::string::npos)
+                return true;
+        }
         pos = end;
     }
     return false;
 }
 
+// "de_DE.UTF-8" as "DE"; empty for a locale that names no country.
+std::string RegionOf(std::string_view locale)
+{
+    const size_t underscore = locale.find('_');
+    if (underscore == std::string_view::npos)
+        return {};
+    std::string region(locale.substr(underscore + 1, 2));
+    if (region.size() != 2 || !std::all_of(region.begin(), region.end(), [](char ch) { return std::isalpha(static_cast<unsigned char>(ch)); }))
+        return {};
+    std::transform(region.begin(), region.end(), region.begin(), [](char ch) { return static_cast<char>(std::toupper(static_cast<unsigned char>(ch))); });
+    return region;
+}
+
+// The digits of the ways other than query's own that the whole number
+// query is written in region: international ("+49 30 123456"), with the
+// trunk prefix after the country code ("+49 (0)30 123456") and, for a
+// number of that country, national ("030 123456"). None when query is no
+// whole number libphonenumber can read, or gives neither its country code
+// nor the trunk prefix: such a part of a number is found by its digits.
+std::vector<std::string> OtherWrittenForms(std::string_view query, const std::string& region)
+{
+    using i18n::phonenumbers::PhoneNumber;
+    using i18n::phonenumbers::PhoneNumberUtil;
+    const PhoneNumberUtil& util = *PhoneNumberUtil::GetInstance();
+    const int nRegionCode = region.empty() ? 0 : util.GetCountryCodeForRegion(region);
+    PhoneNumber number;
+    if (nRegionCode == 0 || util.ParseAndKeepRawInput(std::string(query), region, &number) != PhoneNumberUtil::NO_PARSING_ERROR
+        || !util.IsPossibleNumber(number))
+        return {};
+    std::string regionTrunk;
+    util.GetNddPrefixForRegion(region, true, &regionTrunk);
+    if (number.country_code_source() == PhoneNumber::FROM_DEFAULT_COUNTRY
+        && (regionTrunk.empty() || DigitsOf(query).rfind(regionTrunk, 0) != 0))
+        return {};
+
+    std::string international;
+    std::string national;
+    std::string significant;
+    std::string numberRegion;
+    std::string trunk;
+    util.Format(number, PhoneNumberUtil::E164, &international);
+    util.Format(number, PhoneNumberUtil::NATIONAL, &national);
+    util.GetNationalSignificantNumber(number, &significant);
+    util.GetRegionCodeForCountryCode(number.country_code(), &numberRegion);
+    util.GetNddPrefixForRegion(numberRegion, true, &trunk);
+    std::vector<std::string> forms{DigitsOf(international)};
+    if (!trunk.empty())
+        forms.push_back(std::to_string(number.country_code()) + trunk + significant);
+    if (number.country_code() == nRegionCode)
+        forms.push_back(DigitsOf(national));
+    return forms;
+}
+
 }   // namespace
 
 CRecordMatcher::CRecordMatcher(const CString& strQuery)
+    : CRecordMatcher(strQuery, DefaultRegion())
+{
+}
+
+CRecordMatcher::CRecordMatcher(const CString& strQuery, const std::string& strRegion)
 {
     const std::string_view query = strQuery.View();
     m_bEmpty = std::all_of(query.begin(), query.end(), IsBlank);
-    m_digits = DigitsOf(query);
-    m_bNumber = !m_digits.empty() && std::all_of(query.begin(), query.end(), IsNumberChar);
+    const std::string digits = DigitsOf(query);
+    m_bNumber = !digits.empty() && std::all_of(query.begin(), query.end(), IsNumberChar);
+    if (m_bNumber) {
+        m_numberForms = {digits};
+        for (std::string& form : OtherWrittenForms(query, strRegion)) {
+            if (std::find(m_numberForms.begin(), m_numberForms.end(), form) == m_numberForms.end())
+                m_numberForms.push_back(std::move(form));
+        }
+    }
     m_folded = Fold(query);
+    m_spelled = Fold(query, true);
+    m_bSpelledOut = HasSpelledUmlaut(m_spelled);
+    m_bQueryHasUmlaut = HasUmlaut(query);
+}
+
+std::string CRecordMatcher::DefaultRegion()
+{
+    for (const char* name : {"LC_ALL", "LC_TELEPHONE", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value && *value)
+            return RegionOf(value);
+    }
+    return {};
 }
 
 bool CRecordMatcher::Matches(const CRecordFields& fields) const
@@ -113,6 +230,17 @@ bool CRecordMatcher::Matches(const CRecordFields& fields) const
 bool CRecordMatcher::FieldMatches(const CString& strField) const
 {
     if (m_bNumber)
-        return NumberContains(strField.View(), m_digits);
-    return Fold(strField.View()).find(m_folded) != std::string::npos;
+        return NumberContains(strField.View(), m_numberForms);
+    return TextMatches(strField);
+}
+
+bool CRecordMatcher::TextMatches(const CString& strField) const
+{
+    const std::string_view field = strField.View();
+    if (Fold(field).find(m_folded) != std::string::npos)
+        return true;
+    // "ae" may stand for "ä" only where the field has an umlaut, or the
+    // query one that the field spells out.
+    return m_bSpelledOut && (m_bQueryHasUmlaut || HasUmlaut(field))
+        && Fold(field, true).find(m_spelled) != std::string::npos;
 }

@@ -10,6 +10,7 @@
 #include "framework/ListBoxWidget.h"
 #include "framework/MnemonicText.h"
 #include "framework/TextCodec.h"
+#include "framework/Translation.h"
 #include "framework/WidgetBinding.h"
 #include "framework/WindowStyles.h"
 
@@ -30,12 +31,12 @@ bool IsTextLabel(const DialogItemTemplate& item)
 // A label's text as spoken: "&Name" is read "Name", "&&" is one '&'.
 QString WithoutMnemonic(const DialogItemTemplate& label)
 {
-    return MnemonicText::Shown(TextCodec::ToQString(label.pszText), !StyleHas(label.dwStyle, SS_NOPREFIX));
+    return MnemonicText::Shown(Translation::Text(label.pszText), !StyleHas(label.dwStyle, SS_NOPREFIX));
 }
 
 QWidget* CreateButton(const DialogItemTemplate& item, QWidget* pParent, const Notify& notify)
 {
-    auto* button = new QPushButton(TextCodec::ToQString(item.pszText), pParent);
+    auto* button = new QPushButton(Translation::Text(item.pszText), pParent);
     // Every push button becomes the default while it has the focus, as the
     // dialog manager does; the template's default button otherwise.
     button->setAutoDefault(true);
@@ -81,7 +82,7 @@ QWidget* CreateStatic(const DialogItemTemplate& item, QWidget* pParent)
         return label;
     }
     label->setWordWrap(true);
-    label->setText(TextCodec::ToQString(item.pszText));
+    label->setText(Translation::Text(item.pszText));
     if (StyleHas(item.dwStyle, SS_SUNKEN) || StyleHas(item.dwStyle, WS_BORDER))
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return label;
@@ -129,7 +130,7 @@ void SetAccessibleNames(const DialogTemplate& dialogTemplate, const std::vector<
     for (size_t i = 0; i < controls.size(); ++i) {
         const DialogItemTemplate& item = dialogTemplate.items[i];
         if (item.pszAccessibleName)
-            controls[i]->setAccessibleName(TextCodec::ToQString(item.pszAccessibleName));
+            controls[i]->setAccessibleName(Translation::Text(item.pszAccessibleName));
         else if (i > 0 && !IsClass(item, "BUTTON") && !IsClass(item, "STATIC") && StyleHas(item.dwStyle, WS_VISIBLE)
             && IsTextLabel(dialogTemplate.items[i - 1]))
             controls[i]->setAccessibleName(WithoutMnemonic(dialogTemplate.items[i - 1]));

@@ -15,7 +15,7 @@
 #include "framework/DialogFont.h"
 #include "framework/DialogLayout.h"
 #include "framework/Menu.h"
-#include "framework/TextCodec.h"
+#include "framework/Translation.h"
 #include "framework/WindowStyles.h"
 
 namespace {
@@ -113,7 +113,7 @@ void DialogWindow::ApplyWindowStyle(const DialogTemplate& dialogTemplate, QWidge
     if (m_bSystemMenu)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     setWindowFlags(flags);
-    setWindowTitle(TextCodec::ToQString(dialogTemplate.pszCaption));
+    setWindowTitle(Translation::Text(dialogTemplate.pszCaption));
     setSizeGripEnabled(false);
     // Without an owner the dialog is a window of its own with a taskbar
     // entry; with one the window system keeps it above its owner.

@@ -26,13 +26,28 @@ bool IsRefusedByTheApplication(char32_t ch)
     return app && ch <= 0xFFFF && TextCodec::ToQString(app->m_strRefusedInput).contains(QChar(char16_t(ch)));
 }
 
-bool IsAccepted(char32_t ch)
+bool IsStorable(char32_t ch)
 {
-    return !IsControl(ch) && TextCodec::CanHold(ch) && !IsRefusedByTheApplication(ch);
+    return TextCodec::CanHold(ch) && !IsRefusedByTheApplication(ch);
 }
 
-// Turns tabs and line breaks into spaces and drops refused characters,
-// moving pos back over the ones dropped before it.
+// What the box shows for ch, as it will be stored: tabs and line breaks
+// become spaces, a character the text cannot hold becomes '?' (never
+// dropped unseen), and a control character, which shows nothing, is
+// dropped.
+QString Stored(char32_t ch)
+{
+    if (IsLineBreakOrTab(ch))
+        return QStringLiteral(" ");
+    if (IsControl(ch))
+        return QString();
+    if (!IsStorable(ch))
+        return QStringLiteral("?");
+    return QString::fromUcs4(&ch, 1);
+}
+
+// The input as it will be stored, moving pos with the characters before it
+// that shrink or vanish.
 QString Clean(const QString& input, qsizetype& pos)
 {
     QString clean;
@@ -42,12 +57,10 @@ QString Clean(const QString& input, qsizetype& pos)
     for (uint cp : codePoints) {
         const char32_t ch = static_cast<char32_t>(cp);
         const qsizetype width = ch > 0xFFFF ? 2 : 1;
-        if (IsLineBreakOrTab(ch))
-            clean += QLatin1Char(' ');
-        else if (IsAccepted(ch))
-            clean += QString::fromUcs4(&ch, 1);
-        else if (unit < pos)
-            newPos -= std::min(width, pos - unit);
+        const QString stored = Stored(ch);
+        if (unit < pos)
+            newPos -= std::min(width, pos - unit) - std::min(stored.size(), pos - unit);
+        clean += stored;
         unit += width;
     }
     pos = newPos;

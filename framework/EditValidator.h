@@ -4,11 +4,11 @@
 
 class QLineEdit;
 
-// Filters what the user types or pastes into an edit box: characters
-// Windows-1252 cannot hold, characters the application refuses
-// (CWinApp::m_strRefusedInput) and control characters are dropped, tabs and
-// line breaks become spaces, and with a length limit typing or pasting
-// stops at the limit. Only the inserted characters are filtered: whatever
+// Filters what the user types or pastes into an edit box so that the box
+// shows the text as it will be stored: characters Windows-1252 cannot hold
+// and characters the application refuses (CWinApp::m_strRefusedInput)
+// become '?', tabs and line breaks become spaces, control characters are
+// dropped, and with a length limit typing or pasting stops at the limit. Only the inserted characters are filtered: whatever
 // else the box holds stays as it was, so a text the program put into the
 // box (unusual bytes of a field included) is never altered. Such a text is
 // never cut either, even when it is longer than the limit; it may only

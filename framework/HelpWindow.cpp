@@ -9,7 +9,7 @@
 #include <QTextEdit>
 #include <QWindow>
 
-#include "framework/TextCodec.h"
+#include "framework/Translation.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
 
@@ -76,7 +76,7 @@ QWidget* CreateWindow()
     auto* window = new QMainWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
     const CWinApp* app = AfxGetApp();
-    const QString title = app ? TextCodec::ToQString(app->m_strHelpTitle) : QString();
+    const QString title = app ? Translation::Text(app->m_strHelpTitle.GetString()) : QString();
     window->setWindowTitle(title);
     QTextEdit* page = CreatePage(window, title);
     window->setCentralWidget(page);

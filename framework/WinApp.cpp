@@ -4,10 +4,13 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "l10n/Translators.h"
+
 #include "framework/DialogWindow.h"
 #include "framework/FrameworkIcon.h"
 #include "framework/ResourceProvider.h"
 #include "framework/TextCodec.h"
+#include "framework/Translation.h"
 #include "framework/Wnd.h"
 
 namespace {
@@ -25,9 +28,29 @@ public:
     const char* const* FindIcon(UINT) const override { return nullptr; }
 };
 
+// A string-table entry in the user's language; each is translated once per
+// language and kept, since callers hold on to the text.
 const char* FindAppString(UINT nID)
 {
-    return AfxGetResources().FindString(nID);
+    static std::map<std::pair<std::string, UINT>, CString> translated;
+    const char* pszEnglish = AfxGetResources().FindString(nID);
+    if (!pszEnglish)
+        return nullptr;
+    auto [it, bNew] = translated.try_emplace({CTranslators::Language(), nID});
+    if (bNew)
+        it->second = Translation::Text1252(pszEnglish);
+    return it->second.GetString();
+}
+
+// The user's language for the program's texts, Qt's own and the help page.
+void InstallTranslation(CWinApp& app)
+{
+    if (app.m_strCatalogue.IsEmpty())
+        return;
+    const std::string language = CTranslators::Install(app.m_strCatalogue.GetString());
+    auto page = app.m_translatedHelpPages.find(language);
+    if (page != app.m_translatedHelpPages.end())
+        app.m_helpPage = page->second;
 }
 
 }   // namespace
@@ -103,6 +126,7 @@ void CWinApp::StartFramework(const char* pszArgv0)
     QApplication::setApplicationName(baseName);
     if (!g_pApp)
         return;
+    InstallTranslation(*g_pApp);
     g_pApp->m_strAppName = TextCodec::FromQString(baseName);
     QApplication::setApplicationVersion(TextCodec::ToQString(g_pApp->m_strVersion));
     QApplication::setDesktopFileName(TextCodec::ToQString(g_pApp->m_strDesktopEntry));

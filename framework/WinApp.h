@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+#include <string>
 #include <string_view>
 
 #include "base/CString.h"
@@ -48,11 +50,17 @@ public:
     std::string_view m_helpPage;
     CString m_strHelpTitle;
     // Bytes the program's text must never hold although the code page has
-    // them: edit boxes refuse them when typed or pasted.
+    // them: edit boxes show them as '?' when typed or pasted, as they show
+    // every character the code page cannot hold.
     CString m_strRefusedInput;
     // The name of the program's desktop entry (without ".desktop"), by which
     // the desktop matches its windows to the menu entry and the icon.
     CString m_strDesktopEntry;
+    // The program's translation catalogue ("dialstack" for
+    // dialstack_de.qm), and its help page in each language it is written in
+    // ("de"); the framework chooses the user's language at start-up.
+    CString m_strCatalogue;
+    std::map<std::string, std::string_view> m_translatedHelpPages;
 
     // Framework entry point, called by main(): creates the QApplication
     // from the program's name alone, then RunApplication.
@@ -61,8 +69,9 @@ public:
     // InitInstance (and a message loop only when it returns TRUE), then
     // ExitInstance, whose result it returns.
     static int RunApplication(const char* pszArgv0);
-    // Framework start-up against the running QApplication: the application
-    // name becomes pszArgv0's file name without its extension. Tests call it
+    // Framework start-up against the running QApplication: the user's
+    // language is installed and the application name becomes pszArgv0's
+    // file name without its extension. Tests call it
     // instead of Run, to work without InitInstance.
     static void StartFramework(const char* pszArgv0);
 };

@@ -15,6 +15,7 @@
 #include "framework/HelpWindow.h"
 #include "framework/Menu.h"
 #include "framework/TextCodec.h"
+#include "framework/Translation.h"
 #include "framework/WidgetBinding.h"
 #include "framework/WindowMove.h"
 
@@ -225,12 +226,12 @@ CMenu* CWnd::GetSystemMenu(BOOL bRevert)
     if (!d->pSystemMenu) {
         d->pSystemMenu = new QMenu(m_pWidget);
         d->systemMenu = std::make_unique<CMenu>(d->pSystemMenu);
-        d->systemMenu->AppendMenu(MF_STRING, SC_MOVE, "&Move");
+        d->systemMenu->AppendMenu(MF_STRING, SC_MOVE, Translation::Text1252("&Move", Translation::kFramework));
         // Greyed where the platform cannot move a window from the keyboard,
         // as Size is for a window of fixed size.
         if (!WindowMove::IsAvailable())
             d->systemMenu->EnableMenuItem(SC_MOVE, MF_BYCOMMAND | MF_GRAYED);
-        d->systemMenu->AppendMenu(MF_STRING, SC_CLOSE, "&Close\tAlt+F4");
+        d->systemMenu->AppendMenu(MF_STRING, SC_CLOSE, Translation::Text1252("&Close\tAlt+F4", Translation::kFramework));
         // A chosen item arrives as a system command once the menu is closed.
         QWidget* widget = m_pWidget;
         QObject::connect(d->pSystemMenu, &QMenu::triggered, widget, [this, widget](QAction* action) {

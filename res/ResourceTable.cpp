@@ -131,6 +131,9 @@ void ResourceTable::ConfigureApplication(CWinApp& app)
     app.m_nIconId = IDI_MAIN;
     app.m_strVersion = DottedVersion(kVersion.pszProductVersion);
     app.m_helpPage = HelpPage();
+    app.m_translatedHelpPages = {{"", HelpPage()}, {"de", HelpPageHtml_de()}, {"fr", HelpPageHtml_fr()},
+        {"es", HelpPageHtml_es()}, {"it", HelpPageHtml_it()}, {"nl", HelpPageHtml_nl()}, {"pt", HelpPageHtml_pt()}};
+    app.m_strCatalogue = "dialstack";
     app.m_strHelpTitle = "Dialstack Help";
     // The directory file stores every space as byte 0xA5, so a yen sign
     // typed into a field would come back as a space.

@@ -32,6 +32,7 @@ public:
     static const CResourceProvider& Provider();
     // Hands the application object what the framework needs of the
     // program: the resources, the window icon, the version, the help page
-    // with its title, and the characters edit boxes refuse.
+    // (in every language it is written in) with its title, the translation
+    // catalogue, and the characters edit boxes refuse.
     static void ConfigureApplication(CWinApp& app);
 };

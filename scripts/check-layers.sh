@@ -3,12 +3,13 @@
 # Each folder is a layer; includes go only down:
 #   base      the standard library only
 #   data      base (QtCore only inside its .cpp files)
-#   framework base, Qt
+#   l10n      base (QtCore only inside its .cpp files)
+#   framework base, l10n, Qt
 #   printer   base, libcups
 #   res       base, framework
 #   vcard     base, data (QtCore only inside its .cpp files)
-#   convert   base, data, vcard (QtCore only inside its .cpp files)
-#   sync      base, data, vcard, convert, Qt (QtCore and QtNetwork)
+#   convert   base, data, l10n, vcard (QtCore only inside its .cpp files)
+#   sync      base, data, l10n, vcard, convert, Qt (QtCore and QtNetwork)
 #   ui        base, data, framework, printer, res
 #   app       everything above, and Qt
 # Qt stays out of ui/: the dialogs speak the framework's terms.
@@ -20,17 +21,18 @@ cd "$root"
 declare -A allowed=(
   [base]="base"
   [data]="base data"
-  [framework]="base framework"
+  [l10n]="base l10n"
+  [framework]="base l10n framework"
   [printer]="base printer"
   [res]="base framework res"
   [vcard]="base data vcard"
-  [convert]="base data vcard convert"
-  [sync]="base data vcard convert sync"
+  [convert]="base data l10n vcard convert"
+  [sync]="base data l10n vcard convert sync"
   [ui]="base data framework printer res ui"
   [app]="base data framework printer res ui app"
 )
 # Which system headers a layer may use, beyond the standard library's.
-declare -A qt_allowed=([framework]=all [res]=none [ui]=none [app]=all [base]=none [printer]=none [data]=cpp [vcard]=cpp [convert]=cpp [sync]=all)
+declare -A qt_allowed=([framework]=all [res]=none [ui]=none [app]=all [base]=none [printer]=none [data]=cpp [l10n]=cpp [vcard]=cpp [convert]=cpp [sync]=all)
 declare -A cups_allowed=([printer]=1)
 
 failures=0

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Takes screenshots of the main window with a few records, framed by the
 # openbox window manager under Xvfb: docs/main-window.png at the default
-# desktop font and docs/main-window-16pt.png at a 16-point desktop font (or
-# into the folder given).
+# desktop font, docs/main-window-16pt.png at a 16-point desktop font, and
+# docs/main-window-de.png and docs/main-window-fr.png in German and French
+# (or into the folder given).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/docs}
@@ -54,3 +55,5 @@ shoot() {
 
 shoot "$out/main-window.png" "$root/build/dialstack"
 shoot "$out/main-window-16pt.png" "$root/build/tests/dialstack_with_font" 16
+shoot "$out/main-window-de.png" env LANGUAGE= LC_ALL=de_DE.UTF-8 "$root/build/dialstack"
+shoot "$out/main-window-fr.png" env LANGUAGE= LC_ALL=fr_FR.UTF-8 "$root/build/dialstack"

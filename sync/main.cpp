@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "l10n/Translators.h"
 #include "sync/SyncCommand.h"
 
 namespace {
@@ -21,6 +22,7 @@ int main(int argc, char* argv[])
 {
     qInstallMessageHandler(QuietQtMessages);
     QCoreApplication app(argc, argv);
+    CTranslators::Install("dialstack");
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
         args.emplace_back(argv[i]);

@@ -53,3 +53,105 @@ TEST(RecordMatcherTest, TextWithoutCaseOrAccentsAndNumbersByTheirDigits)
 }
 
 }   // namespace
+
+namespace {
+
+// The country the user is in, how a record writes a number, what a phone
+// shows (or the user types), and whether it is found.
+struct NumberRow
+{
+    const char* region;
+    const char* written;
+    const char* shown;
+    bool matches;
+};
+
+const NumberRow kNumberRows[] = {
+    // International with the "(0)" trunk prefix, national, and its own form.
+    {"DE", "+49 (0)30 123456", "+4930123456", true},
+    {"DE", "030 123456", "+4930123456", true},
+    {"DE", "030/123456", "+49 30 123456", false},   // "/" ends the number: two numbers
+    {"DE", "0049 30 123456", "+4930123456", true},
+    {"DE", "+49 30 123456", "030-123456", true},
+    {"DE", "+49 (0)30 123456", "030 123456", true},
+    {"FR", "01 23 45 67 89", "+33123456789", true},
+    {"FR", "+33 (0)1 23 45 67 89", "01.23.45.67.89", true},
+    {"IT", "06 1234 5678", "+39 06 12345678", true},   // Italy keeps its 0 after +39
+    {"IT", "06 1234 5678", "+390612345678", true},
+    {"ES", "912 34 56 78", "+34912345678", true},   // Spain has no trunk prefix
+    {"NL", "020 123 4567", "+31201234567", true},
+    {"NL", "+31 (0)20 123 4567", "+31201234567", true},
+    {"PT", "21 234 5678", "+351212345678", true},
+    // Another area or another country is another number.
+    {"DE", "040 123456", "+4930123456", false},
+    {"DE", "+33 30 123456", "030 123456", false},
+    // A national number is read for the user's country only.
+    {"FR", "030 123456", "+4930123456", false},
+    {"", "030 123456", "+4930123456", false},
+    // Not a whole number: the digits rule as before.
+    {"DE", "Pager 4711", "4711", true},
+    {"DE", "+49 30 123456 ext. 12", "30 123456", true},
+    {"DE", "+49 30 123456", "030 654321", false},
+    {"ZZ", "030 123456", "030 123456", true},
+};
+
+TEST(RecordMatcherTest, AWholeNumberIsFoundHoweverItIsWrittenInTheUsersCountry)
+{
+    for (const NumberRow& row : kNumberRows)
+        EXPECT_EQ(CRecordMatcher(row.shown, row.region).Matches({"Ann", row.written, "", "", ""}), row.matches)
+            << row.region << ": \"" << row.shown << "\" in \"" << row.written << "\"";
+}
+
+TEST(RecordMatcherTest, SpelledOutUmlautsFindUmlautsBesideTheAccentRule)
+{
+    // \xE4 a, \xF6 o, \xFC u with diaeresis, \xC4 capital A with diaeresis.
+    const MatchRow rows[] = {
+        {"baeckerei", {"B\xE4"
+                       "ckerei",
+                          "", "", "", ""},
+            true},
+        {"backerei", {"B\xE4"
+                      "ckerei",
+                         "", "", "", ""},
+            true},
+        {"oelmuehle", {"\xD6lm\xFChle", "", "", "", ""}, true},
+        {"AERZTE", {"\xC4rzte", "", "", "", ""}, true},
+        {"m\xFCller", {"Hans Mueller", "", "", "", ""}, true},
+        {"michael", {"Michael", "", "", "", ""}, true},
+        {"michal", {"Michael", "", "", "", ""}, false},
+        {"baeckerei", {"Backerei", "", "", "", ""}, false},
+    };
+    for (const MatchRow& row : rows)
+        EXPECT_EQ(CRecordMatcher(row.query, "").Matches(row.fields), row.matches)
+            << "\"" << row.query << "\" in \"" << row.fields.strName.GetString() << "\"";
+}
+
+TEST(RecordMatcherTest, TheUsersCountryComesFromTheLocale)
+{
+    const struct
+    {
+        const char* lcAll;
+        const char* lcTelephone;
+        const char* lang;
+        const char* region;
+    } rows[] = {
+        {nullptr, "de_DE.UTF-8", "fr_FR.UTF-8", "DE"},
+        {nullptr, nullptr, "fr_FR.UTF-8", "FR"},
+        {"nl_BE.UTF-8@euro", "de_DE.UTF-8", "fr_FR.UTF-8", "BE"},
+        {nullptr, nullptr, "C.UTF-8", ""},
+        {nullptr, nullptr, nullptr, ""},
+        {nullptr, "", "pt_PT", "PT"},
+    };
+    for (const auto& row : rows) {
+        for (const auto& [name, value] :
+            {std::pair{"LC_ALL", row.lcAll}, {"LC_TELEPHONE", row.lcTelephone}, {"LANG", row.lang}}) {
+            if (value)
+                setenv(name, value, 1);
+            else
+                unsetenv(name);
+        }
+        EXPECT_EQ(CRecordMatcher::DefaultRegion(), row.region) << (row.lang ? row.lang : "(no LANG)");
+    }
+}
+
+}   // namespace

@@ -127,22 +127,25 @@ TEST_F(DataExchangeTest, Windows1252TextRoundTripsThroughAnEditBox)
         "berg, 12 \x80");
 }
 
-TEST_F(DataExchangeTest, EditBoxesRefuseWhatWindows1252CannotHoldAndFlattenLines)
+TEST_F(DataExchangeTest, EditBoxesShowWhatWindows1252CannotHoldAsStoredDropControlsAndFlattenLines)
 {
     m_dlg.m_nTextLimit = 70;
     RunWhenModal([](QWidget* w) {
         Type(QString::fromUtf8("a✓b"));
-        EXPECT_EQ(TextOf(w, IDC_T_TEXT), "ab");
+        EXPECT_EQ(TextOf(w, IDC_T_TEXT), "a?b");
         // DEL is a control character like the others.
         Type(QStringLiteral("\x7F"));
         Paste(QStringLiteral("\x7F"));
-        EXPECT_EQ(TextOf(w, IDC_T_TEXT), "ab");
-        Paste(QString::fromUtf8("\tc\nd\r\ne\x01"));
-        EXPECT_EQ(TextOf(w, IDC_T_TEXT), "ab c d  e");
+        EXPECT_EQ(TextOf(w, IDC_T_TEXT), "a?b");
+        // A character beyond the basic plane is one '?', and the cursor
+        // stays after what was pasted.
+        Paste(QString::fromUtf8("\tc\nd\r\ne\x01\U0001F600"));
+        Type(QStringLiteral("f"));
+        EXPECT_EQ(TextOf(w, IDC_T_TEXT), "a?b c d  e?f");
         PressKey(Qt::Key_Return);
     });
     EXPECT_EQ(m_dlg.DoModal(), IDOK);
-    EXPECT_EQ(m_dlg.m_strText, "ab c d  e");
+    EXPECT_EQ(m_dlg.m_strText, "a?b c d  e?f");
 }
 
 }   // namespace

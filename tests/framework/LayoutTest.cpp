@@ -1,7 +1,8 @@
 // The program's dialogs at the desktop fonts users choose (8, 11 and 16
-// points; CTest runs this program at scale factors 1, 1.5 and 2): each takes
-// the desktop's font, and every control lies inside its dialog, overlaps no
-// other and shows its whole text. The help window fits the screen.
+// points; CTest runs this program at scale factors 1, 1.5 and 2), in English
+// and in every language shipped: each takes the desktop's font, and every
+// control lies inside its dialog, overlaps no other and shows its whole
+// text. The help window fits the screen.
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include "framework/DialogUnits.h"
 #include "framework/HelpWindow.h"
 #include "framework/ListBox.h"
+#include "l10n/Translators.h"
 #include "res/ResourceTable.h"
 #include "res/resource.h"
 #include "tests/support/GuiTest.h"
@@ -124,6 +126,65 @@ TEST_P(DesktopFontTest, HelpWindowFitsTheScreensAvailableArea)
 }
 
 INSTANTIATE_TEST_SUITE_P(Points, DesktopFontTest, testing::Values(8, 11, 16));
+
+// The program in a language at a desktop font size.
+class LanguageFitTest : public testing::TestWithParam<std::tuple<const char*, int>>
+{
+protected:
+    void SetUp() override
+    {
+        CTranslators::AddSearchFolder(DIALSTACK_TRANSLATIONS_FOLDER);
+        QFont font = m_saved;
+        font.setPointSize(std::get<1>(GetParam()));
+        QApplication::setFont(font);
+    }
+    void TearDown() override
+    {
+        QApplication::setFont(m_saved);
+        Speak("C");
+    }
+    static void Speak(const char* pszLocale)
+    {
+        setenv("LANGUAGE", "", 1);
+        setenv("LC_ALL", pszLocale, 1);
+        CTranslators::Install("dialstack");
+    }
+    // Where each control of the main window sits, and the size of each but
+    // the labels, which may run on to the right as far as their text needs.
+    static QStringList MainWindowPlaces()
+    {
+        QStringList places;
+        InDialog(IDD_MAIN, [&places](QWidget* w) {
+            for (QWidget* child : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                const QRect place = child->geometry();
+                places << (qobject_cast<QLabel*>(child)
+                        ? QStringLiteral("%1,%2").arg(place.x()).arg(place.y())
+                        : QStringLiteral("%1,%2 %3x%4").arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height()));
+            }
+        });
+        return places;
+    }
+
+    const QFont m_saved = QApplication::font();
+};
+
+TEST_P(LanguageFitTest, EveryDialogShowsEveryTextWholeAndTheMainWindowKeepsTheEnglishPlaces)
+{
+    Speak("C");
+    const QStringList english = MainWindowPlaces();
+    Speak(std::get<0>(GetParam()));
+    ASSERT_FALSE(CTranslators::Language().empty());
+    for (UINT nId : {IDD_MAIN, IDD_ADD_RECORD, IDD_EDIT_ITEM, IDD_ABOUT_BOX, IDD_FIND}) {
+        SCOPED_TRACE(nId);
+        InDialog(nId, [](QWidget* w) { ExpectNothingClippedOrOverlapping(w); });
+    }
+    EXPECT_EQ(MainWindowPlaces(), english);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageFitTest,
+    testing::Combine(testing::Values("de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8", "it_IT.UTF-8", "nl_NL.UTF-8",
+                         "pt_PT.UTF-8"),
+        testing::Values(8, 11, 16)));
 
 TEST(DesktopFontChangeTest, AnOpenDialogFollowsTheDesktopFont)
 {

@@ -1,6 +1,7 @@
 // Renders each of the program's dialog templates, built by the framework
 // exactly as the program shows it, to a PNG file: a way to look at the
-// layouts without a desktop. Usage: render_templates OUTPUT_DIR
+// layouts without a desktop, in the language the environment asks for
+// (LC_ALL=de_DE.UTF-8 render_templates DIR). Usage: render_templates OUTPUT_DIR
 
 #include <cstdio>
 
@@ -11,6 +12,7 @@
 
 #include "ui/AboutDlg.h"
 #include "app/DirectoryApp.h"
+#include "l10n/Translators.h"
 #include "res/resource.h"
 #include "tests/support/Headless.h"
 #include "ui/AddRecordDlg.h"
@@ -43,6 +45,7 @@ int main(int argc, char** argv)
 {
     UseOffscreenPlatformUnlessChosen();
     QApplication application(argc, argv);
+    CTranslators::AddSearchFolder(DIALSTACK_TRANSLATIONS_FOLDER);
     CWinApp::StartFramework(argv[0]);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);

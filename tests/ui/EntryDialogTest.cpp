@@ -332,17 +332,17 @@ TEST_F(EntryDialogTest, ALongerNameFromTheFileIsShownWholeAndRefusedUntilShorten
     EXPECT_TRUE(message.contains("70")) << message.toStdString();
 }
 
-TEST_F(EntryDialogTest, OnlyWindows1252TextCanBeEnteredAndPastedTabsBecomeSpaces)
+TEST_F(EntryDialogTest, WhatWindows1252CannotHoldShowsAsTheQuestionMarkItIsStoredAsTabsBecomeSpaces)
 {
     RunMainWindow(m_dlg, {}, [&](QWidget* w) {
         RunWhenModal([](QWidget* dialog) {
-            // The yen sign is refused too: the file's byte for it means a space.
+            // The yen sign too: the file's byte for it means a space.
             TypeInto(dialog, IDC_NAME, QString::fromUtf8("H\u00e5kan \u0100\u00d8berg \u4e2d12\u00a5 \u20ac"));
-            EXPECT_EQ(Box(dialog, IDC_NAME)->text(), QString::fromUtf8("H\u00e5kan \u00d8berg 12 \u20ac"));
-            QApplication::clipboard()->setText(QString::fromUtf8("a\tb\u00a5\nc"));
+            EXPECT_EQ(Box(dialog, IDC_NAME)->text(), QString::fromUtf8("H\u00e5kan ?\u00d8berg ?12? \u20ac"));
+            QApplication::clipboard()->setText(QString::fromUtf8("a\tb\u00a5\nc \u0141ukasz \u017b\u00f3\u0142\u0107"));
             Click(Box(dialog, IDC_MISC));
             PressKey(Qt::Key_V, Qt::ControlModifier);
-            EXPECT_EQ(Box(dialog, IDC_MISC)->text(), "a b c");
+            EXPECT_EQ(Box(dialog, IDC_MISC)->text(), QString::fromUtf8("a b? c ?ukasz ?\u00f3??"));
             PressKey(Qt::Key_Return);
         });
         Click(w, IDC_ADD_NAME);
@@ -350,12 +350,11 @@ TEST_F(EntryDialogTest, OnlyWindows1252TextCanBeEnteredAndPastedTabsBecomeSpaces
     });
     EXPECT_EQ(ReadFileBytes(),
         std::string("0\xA5"
-                    "1H\xE5kan\xA5\xD8"
-                    "berg\xA5"
-                    "12\xA5\x80\x16"
+                    "1H\xE5kan\xA5?\xD8"
+                    "berg\xA5?12?\xA5\x80\x16"
                     "a\xA5"
-                    "b\xA5"
-                    "c\x16\x16\x16\x16"));
+                    "b?\xA5"
+                    "c\xA5?ukasz\xA5?\xF3??\x16\x16\x16\x16"));
 }
 
 }   // namespace

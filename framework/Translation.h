@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include "base/CString.h"
+
+// The framework's one way to the translator: a resource text (a template's
+// caption or control text, a string-table entry, a text of the framework's
+// own) is written in English in the program's code page and looked up in
+// the installed translation, under a context naming where it belongs. A
+// text without a translation stays English.
+class Translation
+{
+public:
+    // The contexts of the program's resources and of the framework's own
+    // texts.
+    static constexpr const char* kResources = "Resources";
+    static constexpr const char* kFramework = "Framework";
+
+    static QString Text(const char* pszEnglish, const char* pszContext = kResources);
+    // The same in the program's code page.
+    static CString Text1252(const char* pszEnglish, const char* pszContext = kResources);
+};

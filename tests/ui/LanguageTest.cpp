@@ -1,0 +1,270 @@
+// The program in the user's language: the catalogue of every language
+// shipped holds every text of the resources and of the command-line tools,
+// and the real window started under de_DE and fr_FR speaks that language,
+// down to its window menu, its dialogs, Qt's own buttons and the help page.
+
+#include <cstdlib>
+#include <set>
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QTextEdit>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+#include "app/DirectoryApp.h"
+#include "convert/CommandLine.h"
+#include "framework/HelpWindow.h"
+#include "framework/Menu.h"
+#include "framework/TextCodec.h"
+#include "framework/Translation.h"
+#include "l10n/Translators.h"
+#include "res/DialogTemplates.h"
+#include "res/ResourceTable.h"
+#include "res/resource.h"
+#include "tests/support/ScratchDirectory.h"
+#include "tests/ui/MainWindowDriver.h"
+
+// The program's own application object: its resources and catalogue.
+CDirectoryApp theApp;
+
+namespace {
+
+using namespace GuiTest;
+
+const char* const kLanguages[] = {"de", "fr", "es", "it", "nl", "pt"};
+
+// A text and where it is looked up.
+struct Source
+{
+    const char* pszContext;
+    QString english;
+};
+
+// Every resource text the window shows or speaks, in the program's code
+// page as the templates and the string table hold it.
+std::vector<Source> ResourceTexts()
+{
+    std::vector<Source> texts;
+    auto add = [&texts](const char* psz) {
+        if (psz && *psz)
+            texts.push_back({Translation::kResources, TextCodec::ToQString(psz)});
+    };
+    for (const DialogTemplate& t : ProgramDialogTemplates()) {
+        add(t.pszCaption);
+        for (const DialogItemTemplate& item : t.items) {
+            add(item.pszText);
+            add(item.pszAccessibleName);
+        }
+    }
+    for (UINT nId : {IDS_ABOUT_MENU, IDS_FIND_MENU})
+        add(ResourceTable::FindString(nId));
+    add("Dialstack Help");
+    texts.push_back({Translation::kFramework, QStringLiteral("&Move")});
+    texts.push_back({Translation::kFramework, QStringLiteral("&Close\tAlt+F4")});
+    texts.push_back({"dialstack-convert", QString::fromUtf8(CCommandLine::kUsage)});
+    return texts;
+}
+
+// Texts rightly the same as the English in a language: names, and words
+// the language shares.
+bool SameInLanguage(const QString& english, const QString& language)
+{
+    static const std::set<QString> kEveryLanguage
+        = {"Quillaven Dialstack", "Copyright (C) 2026 Quillaven", "OK"};
+    static const std::set<std::pair<QString, QString>> kOne = {{"de", "Quillaven Dialstack Version 2.0"},
+        {"de", "Name"}, {"de", "Pager"}, {"it", "Pager"}, {"pt", "Pager"}, {"it", "Email"}, {"pt", "Email"},
+        {"nl", "&Help"}};
+    return kEveryLanguage.count(english) || kOne.count({language, english});
+}
+
+QTranslator& Catalogue(const QString& language)
+{
+    static std::map<QString, std::unique_ptr<QTranslator>> loaded;
+    std::unique_ptr<QTranslator>& translator = loaded[language];
+    if (!translator) {
+        translator = std::make_unique<QTranslator>();
+        EXPECT_TRUE(translator->load(QStringLiteral("dialstack_") + language, DIALSTACK_TRANSLATIONS_FOLDER));
+    }
+    return *translator;
+}
+
+// The letter after each single '&'.
+QString Mnemonics(const QStringList& texts)
+{
+    QString letters;
+    for (const QString& text : texts) {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        if (at >= 0 && at + 1 < text.size())
+            letters += text[at + 1].toLower();
+    }
+    return letters;
+}
+
+TEST(LanguageTest, EveryLanguageTranslatesEveryTextWithUniqueMnemonicsAndCountsInItsPluralForms)
+{
+    for (const char* pszLanguage : kLanguages) {
+        const QString language = QString::fromLatin1(pszLanguage);
+        SCOPED_TRACE(pszLanguage);
+        const QTranslator& catalogue = Catalogue(language);
+        for (const Source& text : ResourceTexts()) {
+            const QString translated = catalogue.translate(text.pszContext, text.english.toUtf8().constData());
+            EXPECT_FALSE(translated.isEmpty()) << "no translation of \"" << text.english.toStdString() << "\"";
+            if (!SameInLanguage(text.english, language)) {
+                EXPECT_NE(translated, text.english) << "left in English";
+            }
+        }
+        for (const DialogTemplate& t : ProgramDialogTemplates()) {
+            QStringList texts;
+            for (const DialogItemTemplate& item : t.items)
+                texts << catalogue.translate(Translation::kResources, TextCodec::ToQString(item.pszText).toUtf8());
+            const QString letters = Mnemonics(texts);
+            EXPECT_EQ(QSet<QChar>(letters.begin(), letters.end()).size(), letters.size())
+                << "mnemonics " << letters.toStdString() << " in " << t.pszCaption;
+        }
+        // The window menu: the framework's two items and the program's two.
+        const QString menu = Mnemonics({catalogue.translate(Translation::kFramework, "&Move"),
+            catalogue.translate(Translation::kFramework, "&Close\tAlt+F4"),
+            catalogue.translate(Translation::kResources, "&About Dialstack2..."),
+            catalogue.translate(Translation::kResources, "&Find\u2026")});
+        EXPECT_EQ(QSet<QChar>(menu.begin(), menu.end()).size(), 4) << "window menu mnemonics " << menu.toStdString();
+        // Both English forms of the count lead to the language's forms.
+        for (const char* pszSource : {"%n record matches", "%n records match"}) {
+            const QString one = catalogue.translate("dialstack-convert", pszSource, nullptr, 1);
+            const QString many = catalogue.translate("dialstack-convert", pszSource, nullptr, 5);
+            EXPECT_TRUE(one.contains("%n") && many.contains("%n") && one != many) << pszSource;
+        }
+    }
+}
+
+TEST(LanguageTest, TheLanguageIsTheFirstOneAskedForOfTheLocaleOrLanguageList)
+{
+    const struct
+    {
+        const char* language;
+        const char* lcAll;
+        const char* lcMessages;
+        const char* lang;
+        std::vector<std::string> wanted;
+    } rows[] = {
+        {nullptr, nullptr, nullptr, "de_DE.UTF-8", {"de_DE"}},
+        {nullptr, nullptr, "fr_FR.UTF-8", "de_DE.UTF-8", {"fr_FR"}},
+        {nullptr, "es_ES.UTF-8@euro", "fr_FR.UTF-8", "de_DE.UTF-8", {"es_ES"}},
+        {"nl:pt_PT", nullptr, nullptr, "de_DE.UTF-8", {"nl", "pt_PT", "de_DE"}},
+        {"it::", nullptr, nullptr, "en_GB.UTF-8", {"it", "en_GB"}},
+        // "C" asks for untranslated messages, whatever LANGUAGE says.
+        {"de", nullptr, nullptr, "C.UTF-8", {}},
+        {"de", "POSIX", nullptr, "de_DE.UTF-8", {}},
+        {"de", nullptr, nullptr, nullptr, {}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(CTranslators::WantedLanguages(row.language, row.lcAll, row.lcMessages, row.lang), row.wanted)
+            << (row.language ? row.language : "") << " | " << (row.lang ? row.lang : "");
+}
+
+void SetLocale(const char* pszLanguage, const char* pszLocale)
+{
+    setenv("LANGUAGE", pszLanguage, 1);
+    setenv("LC_ALL", pszLocale, 1);
+}
+
+TEST(LanguageTest, EnglishAskedForFirstOrNoCatalogueForTheLanguageLeavesTheProgramEnglish)
+{
+    CTranslators::AddSearchFolder(DIALSTACK_TRANSLATIONS_FOLDER);
+    const struct
+    {
+        const char* pszLanguage;
+        const char* pszLocale;
+        const char* pszChosen;
+    } rows[] = {
+        {"en:de", "de_DE.UTF-8", ""},
+        {"sv:fr", "de_DE.UTF-8", "fr"},
+        {"", "sv_SE.UTF-8", ""},
+        {"", "pt_BR.UTF-8", "pt"},
+        {"", "de_AT.UTF-8", "de"},
+    };
+    for (const auto& row : rows) {
+        SetLocale(row.pszLanguage, row.pszLocale);
+        EXPECT_EQ(CTranslators::Install("dialstack"), row.pszChosen) << row.pszLanguage << " " << row.pszLocale;
+    }
+    // A second Install takes the first one's catalogue out.
+    SetLocale("", "C.UTF-8");
+    CTranslators::Install("dialstack");
+    EXPECT_EQ(QCoreApplication::translate(Translation::kResources, "Save Now"), "Save Now");
+}
+
+struct WindowInLanguage
+{
+    const char* pszLocale;
+    QStringList mainWindow;
+    QStringList windowMenu;
+    QString addRecordTitle;
+    QStringList addRecordBoxes;
+    QString helpTitle;
+    QString helpHeading;
+    QString qtYes;
+};
+
+TEST(LanguageTest, TheWindowStartedUnderGermanOrFrenchSpeaksThatLanguage)
+{
+    CTranslators::AddSearchFolder(DIALSTACK_TRANSLATIONS_FOLDER);
+    const WindowInLanguage cases[] = {
+        {"de_DE.UTF-8",
+            {"Hinzufügen", "Speichern", "Löschen", "Rückgängig", "Bearbeiten", "Drucken", "Sichern/Ende", "Hilfe",
+                "Namen", "Einzelheiten", "E-Mail", "Pager", "Tel.", "Notiz"},
+            {"&Verschieben", "S&chließen\tAlt+F4", "&Suchen…", "Ü&ber Dialstack2..."}, "Eintrag hinzufügen",
+            {"Name", "Telefon", "Pager", "E-Mail-Adresse", "Notiz"}, "Dialstack-Hilfe", "Wo Ihr Verzeichnis liegt",
+            "&Ja"},
+        {"fr_FR.UTF-8",
+            {"Ajouter", "Enregistrer", "Supprimer", "Tout annuler", "Modifier", "Imprimer", "Enreg./Quitter", "Aide",
+                "Noms", "Détails", "E-mail", "Bipeur", "Tél.", "Divers"},
+            {"&Déplacer", "&Fermer\tAlt+F4", "&Rechercher…", "À &propos de Dialstack2..."}, "Ajouter une fiche",
+            {"Nom", "Téléphone", "Bipeur", "Adresse e-mail", "Divers"}, "Aide de Dialstack",
+            "Où votre annuaire est rangé", "&Oui"},
+    };
+    for (const WindowInLanguage& expected : cases) {
+        SCOPED_TRACE(expected.pszLocale);
+        ScratchDirectory dir;
+        SetLocale("", expected.pszLocale);
+        CWinApp::StartFramework("dialstack");
+        CDirectoryDlg dlg;
+        MainWindow::RunMainWindow(dlg, [&](QWidget* w) {
+            QStringList names;
+            for (QWidget* control : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (!control->isHidden())
+                    names << QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+            }
+            EXPECT_EQ(names, expected.mainWindow);
+            QStringList menu;
+            for (QAction* action : dlg.GetSystemMenu(FALSE)->GetQMenu()->actions()) {
+                if (!action->isSeparator())
+                    menu << action->text();
+            }
+            EXPECT_EQ(menu, expected.windowMenu);
+            RunWhenModal([&expected](QWidget* dialog) {
+                EXPECT_EQ(dialog->windowTitle(), expected.addRecordTitle);
+                QStringList boxes;
+                for (int nId : {IDC_NAME, IDC_PHONE, IDC_PAGER, IDC_EMAIL, IDC_MISC})
+                    boxes << QAccessible::queryAccessibleInterface(Control(dialog, nId))->text(QAccessible::Name);
+                EXPECT_EQ(boxes, expected.addRecordBoxes);
+                PressKey(Qt::Key_Escape);
+            });
+            Click(w, IDC_ADD_NAME);
+            HelpWindow::Open();
+            QWidget* help = HelpWindow::Current();
+            ASSERT_NE(help, nullptr);
+            EXPECT_EQ(help->windowTitle(), expected.helpTitle);
+            auto* page = help->findChild<QTextEdit*>();
+            ASSERT_NE(page, nullptr);
+            EXPECT_TRUE(page->toPlainText().contains(expected.helpHeading));
+            HelpWindow::Close();
+        });
+        // Qt's own buttons come from Qt's catalogue of the language.
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), expected.qtYes);
+    }
+}
+
+}   // namespace
