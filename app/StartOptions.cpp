@@ -34,13 +34,9 @@ int CStartOptions::Check(
     QStringList arguments{"dialstack"};
     for (const std::string& arg : args)
         arguments << QString::fromLocal8Bit(arg.c_str());
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
-        const QString why = parser.errorText().isEmpty()
-            ? "unexpected argument '" + parser.positionalArguments().first() + "'"
-            : parser.errorText();
-        err << "dialstack: " << why.toLocal8Bit().toStdString() << '\n' << kUsage;
-        return kBadUsage;
-    }
+    // Anything else on the command line is ignored, as it always was: Qt's
+    // own options (-platform, -reverse) must change nothing either.
+    parser.parse(arguments);
     if (parser.isSet(help)) {
         out << kUsage;
         return kDone;

@@ -6,7 +6,8 @@
 
 // The window program's command line, looked at before any window system is
 // touched: --help and --version answer and end the program, as does a
-// start where no graphical desktop can be reached.
+// start where no graphical desktop can be reached. Every other argument is
+// ignored, Qt's own options too.
 class CStartOptions
 {
 public:
@@ -16,7 +17,6 @@ public:
     static constexpr int kOpenWindow = -1;   // go on and open the window
     static constexpr int kDone = 0;
     static constexpr int kNoDesktop = 1;
-    static constexpr int kBadUsage = 2;
 
     // args without the program's name; getEnv reads the environment.
     // Returns kOpenWindow, or the status to exit with after what it wrote.

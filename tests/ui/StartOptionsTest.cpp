@@ -36,8 +36,8 @@ TEST(StartOptionsTest, HelpVersionAndAMissingDesktopAnswerWithoutAWindow)
         {{}, {{"DISPLAY", ":0"}}, CStartOptions::kOpenWindow, "", ""},
         {{}, {{"WAYLAND_DISPLAY", "wayland-0"}}, CStartOptions::kOpenWindow, "", ""},
         {{}, {{"QT_QPA_PLATFORM", "offscreen"}}, CStartOptions::kOpenWindow, "", ""},
-        {{"--frobnicate"}, {{"DISPLAY", ":0"}}, CStartOptions::kBadUsage, "", "frobnicate"},
-        {{"file.dat"}, {{"DISPLAY", ":0"}}, CStartOptions::kBadUsage, "", "unexpected argument 'file.dat'"},
+        {{"-platform", "offscreen", "-reverse"}, {{"DISPLAY", ":0"}}, CStartOptions::kOpenWindow, "", ""},
+        {{"file.dat", "--help"}, {}, CStartOptions::kDone, "usage: dialstack", ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.args.empty() ? std::string("no arguments") : row.args[0]);
