@@ -70,5 +70,5 @@ private:
     std::vector<QWidget*> m_controls;
     bool m_bSystemMenu = false;
     bool m_bOwned = false;
-    bool m_bApplicationWindow = false;
+    bool m_bApplicationWindow;   // set by the constructor
 };
