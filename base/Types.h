@@ -60,9 +60,13 @@ constexpr UINT ID_HELP = 0xE146;   // 57670
 
 // Message-box types.
 constexpr UINT MB_OK = 0x0000;
+constexpr UINT MB_OKCANCEL = 0x0001;
+constexpr UINT MB_YESNOCANCEL = 0x0003;
 constexpr UINT MB_YESNO = 0x0004;
+constexpr UINT MB_ICONSTOP = 0x0010;
 constexpr UINT MB_ICONQUESTION = 0x0020;
 constexpr UINT MB_ICONEXCLAMATION = 0x0030;
+constexpr UINT MB_ICONINFORMATION = 0x0040;
 constexpr UINT MB_DEFBUTTON2 = 0x0100;
 
 // Window messages the program handles or sends.

@@ -60,8 +60,9 @@ bool CDirectoryLock::TryAcquire(const char* pszDirectoryFile, Kind kind, CString
         close(fd);
         strWhy = nError == EWOULDBLOCK
             ? CString(kind == Kind::Shared ? "another program is changing the directory"
-                                           : "the directory is open in a Dialstack window, or another "
-                                             "program is changing it")
+                                           : "a Dialstack window has unsaved changes to the directory, or "
+                                             "another program is changing it; once they are saved, the next "
+                                             "sync or import takes them in")
             : "the lock file \"" + CString(lockName) + "\" could not be locked: " + ReasonForError(nError);
         return false;
     }

@@ -7,7 +7,7 @@
 // replaced by a rename on every save, so a lock on it would not outlive the
 // first save; the lock file is never replaced.
 //
-// The window holds a shared lock while the directory is open (two windows
+// The window holds a shared lock while it has unsaved changes (two windows
 // may share a file); a command-line writer takes an exclusive one, which no
 // window may hold at the same time. Nobody waits: a lock that is held
 // elsewhere is refused at once. The lock ends with Release, the object, or

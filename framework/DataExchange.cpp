@@ -35,7 +35,7 @@ bool ParseInt(const std::string& text, int& value)
 // box, stop the exchange.
 [[noreturn]] void Refuse(CDataExchange* pDX, const char* pszMessage)
 {
-    AfxMessageBox(pszMessage, MB_OK);
+    AfxMessageBox(pszMessage, MB_OK | MB_ICONEXCLAMATION);
     pDX->m_pDlgWnd->GotoDlgCtrl(pDX->m_pLastEdit);
     pDX->Fail();
 }

@@ -77,7 +77,10 @@ QSize DialogLayout::Place(const DialogUnits& units) const
         const QSize iconSize = WidgetBinding::IconSize(m_controls[i]);
         if (iconSize.isValid())
             place.setSize(iconSize);
-        if (qobject_cast<QLabel*>(m_controls[i])) {
+        // A text of one line may reach to the next control to show whole; a
+        // text of several lines wraps inside its own box, so that its frame
+        // stays where the template draws it.
+        if (qobject_cast<QLabel*>(m_controls[i]) && IsOneLine(place)) {
             const int nNeeded = std::min(NeedOf(m_controls[i], place.width()).nWidth, RoomForText(i, units));
             place.setWidth(std::max(place.width(), nNeeded));
         }
@@ -86,15 +89,19 @@ QSize DialogLayout::Place(const DialogUnits& units) const
     return {units.ToPixelsX(m_template.cx), units.ToPixelsY(m_template.cy)};
 }
 
+bool DialogLayout::IsOneLine(const QRect& place) const
+{
+    return place.height() < 2 * QFontMetrics(m_font).height();
+}
+
 bool DialogLayout::TextsFit(const DialogUnits& units) const
 {
-    const QFontMetrics metrics(m_font);
     for (size_t i = 0; i < m_controls.size(); ++i) {
         if (m_controls[i]->isHidden())
             continue;
         const QRect place = PlaceOf(i, units);
         const TextNeed need = NeedOf(m_controls[i], place.width());
-        const bool bOneLine = place.height() < 2 * metrics.height();
+        const bool bOneLine = IsOneLine(place);
         if (bOneLine && need.nWidth > RoomForText(i, units))
             return false;
         if (!bOneLine && need.nWrappedHeight > place.height())

@@ -28,6 +28,8 @@ public:
 
 private:
     bool TextsFit(const DialogUnits& units) const;
+    // Whether a control placed at place holds one line of text.
+    bool IsOneLine(const QRect& place) const;
     int RoomForText(size_t nControl, const DialogUnits& units) const;
     QRect PlaceOf(size_t nControl, const DialogUnits& units) const;
 

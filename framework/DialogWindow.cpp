@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -22,6 +23,19 @@ namespace {
 
 QWidget* g_pPaintingWidget = nullptr;
 
+// The application's own window (an unowned dialog whose template asks for
+// a taskbar entry, WS_EX_APPWINDOW) is a window to assistive technology
+// too, not a dialog: a screen reader that sees a dialog behind the help
+// window says "1 unfocused dialog" instead of naming the help window.
+// Every other dialog keeps the dialog role.
+QAccessibleInterface* ApplicationWindowAccessible(const QString& className, QObject* pObject)
+{
+    auto* window = className == QLatin1String("QDialog") ? dynamic_cast<DialogWindow*>(pObject) : nullptr;
+    if (!window || !window->IsApplicationWindow())
+        return nullptr;
+    return new QAccessibleWidget(window, QAccessible::Window);
+}
+
 // The dialog windows that exist, in the order they were opened.
 std::vector<DialogWindow*>& OpenWindows()
 {
@@ -35,7 +49,11 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
     : QDialog(pOwner)
     , m_dialog(dialog)
     , m_template(dialogTemplate)
+    , m_bOwned(pOwner != nullptr && pOwner->window() != nullptr)
+    , m_bApplicationWindow(!m_bOwned && (dialogTemplate.dwExStyle & WS_EX_APPWINDOW) != 0)
 {
+    static const bool bFactoryInstalled = (QAccessible::installFactory(&ApplicationWindowAccessible), true);
+    Q_UNUSED(bFactoryInstalled);
     OpenWindows().push_back(this);
     setFont(DialogFont::ForTemplate(dialogTemplate));
     ApplyWindowStyle(dialogTemplate, pOwner);

@@ -33,6 +33,9 @@ public:
     // message box), else the dialog window opened last of those still open
     // (the application's window is not a modal one); nullptr when none is.
     static QWidget* Topmost();
+    // Whether the window is the application's own window: no owner, and a
+    // taskbar entry asked for.
+    bool IsApplicationWindow() const { return m_bApplicationWindow; }
     // The dialog units the controls were placed in.
     const DialogUnits& Units() const { return m_units; }
 
@@ -67,4 +70,5 @@ private:
     std::vector<QWidget*> m_controls;
     bool m_bSystemMenu = false;
     bool m_bOwned = false;
+    bool m_bApplicationWindow;   // set by the constructor
 };

@@ -41,8 +41,9 @@ QStyle* MenuStyle()
 
 }   // namespace
 
-// Makes the first enabled item current whenever the menu shows; a child
-// of the menu.
+// Makes the first item current whenever the menu shows, greyed or not; a
+// child of the menu. Were it the first enabled one, Return pressed for a
+// greyed Move would choose the item below it (Close) instead.
 class CMenu::OpeningGuard : public QObject
 {
 public:
@@ -60,15 +61,15 @@ protected:
         if (pWatched != m_pMenu)
             return false;
         if (pEvent->type() == QEvent::Show)
-            MakeFirstEnabledItemCurrent();
+            MakeFirstItemCurrent();
         return false;
     }
 
 private:
-    void MakeFirstEnabledItemCurrent()
+    void MakeFirstItemCurrent()
     {
         for (QAction* action : m_pMenu->actions()) {
-            if (!action->isSeparator() && action->isEnabled() && action->isVisible()) {
+            if (!action->isSeparator() && action->isVisible()) {
                 m_pMenu->setActiveAction(action);
                 return;
             }

@@ -8,11 +8,13 @@ class QMenu;
 // A window's system menu. Items appended with MF_STRING send their id to the
 // window's OnSysCommand handling (WM_SYSCOMMAND) when chosen.
 //
-// Whenever it opens, its first enabled item is the current one, so that
-// Return chooses it and a screen reader speaks it at once. A greyed item
-// never acts: its letter makes it current and Return on it does nothing,
-// so that the keys meant for it (Move, then the arrow keys and Return)
-// neither choose another item nor reach the window below.
+// Whenever it opens, its first item is the current one, so that a screen
+// reader speaks it at once and Return chooses it, or, when it is greyed,
+// does nothing: Return on a menu just opened never chooses an item the user
+// did not move to. A greyed item never acts: its letter makes it current
+// and Return on it does nothing, so that the keys meant for it (Move, then
+// the arrow keys and Return) neither choose another item nor reach the
+// window below.
 class CMenu
 {
 public:

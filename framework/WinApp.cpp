@@ -1,6 +1,9 @@
 #include "framework/WinApp.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -157,22 +160,77 @@ int CWinApp::RunApplication(const char* pszArgv0)
     return app->ExitInstance();
 }
 
+namespace {
+
+// The buttons of each box type, in the order the type names them.
+struct ButtonSet
+{
+    UINT nType;
+    std::vector<std::pair<QMessageBox::StandardButton, int>> buttons;
+};
+
+const ButtonSet kButtonSets[] = {
+    {MB_OK, {{QMessageBox::Ok, IDOK}}},
+    {MB_OKCANCEL, {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}},
+    {MB_YESNOCANCEL, {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}}},
+    {MB_YESNO, {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}},
+};
+
+const ButtonSet& ButtonsOf(UINT nType)
+{
+    for (const ButtonSet& set : kButtonSets) {
+        if (set.nType == (nType & 0x000F))
+            return set;
+    }
+    return kButtonSets[0];
+}
+
+QMessageBox::Icon IconOf(UINT nType, const ButtonSet& buttons)
+{
+    switch (nType & 0x00F0) {
+    case MB_ICONSTOP:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONEXCLAMATION:
+        return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
+    default:
+        return buttons.nType == MB_OK ? QMessageBox::Information : QMessageBox::Question;
+    }
+}
+
+}   // namespace
+
 int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
 {
     Q_UNUSED(nIDHelp);
+    return AfxMessageBox(lpszText, nType, std::vector<CString>{});
+}
+
+int AfxMessageBox(LPCTSTR lpszText, UINT nType, const std::vector<CString>& buttonLabels)
+{
     QWidget* owner = DialogWindow::Topmost();
     CWinApp* app = AfxGetApp();
     if (!owner && app && app->m_pMainWnd)
         owner = app->m_pMainWnd->GetSafeHwnd();
-    const bool bYesNo = (nType & 0x000F) == MB_YESNO;
-    const UINT nIcon = nType & 0x00F0;
-    const QMessageBox::Icon icon = nIcon == MB_ICONQUESTION ? QMessageBox::Question
-        : nIcon == MB_ICONEXCLAMATION                       ? QMessageBox::Warning
-                                                            : QMessageBox::NoIcon;
-    QMessageBox box(icon, app ? TextCodec::ToQString(app->m_strAppName) : QString(), TextCodec::ToQString(lpszText),
-        bYesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
-    if (bYesNo)
-        box.setDefaultButton((nType & MB_DEFBUTTON2) ? QMessageBox::No : QMessageBox::Yes);
+    const ButtonSet& set = ButtonsOf(nType);
+    QMessageBox box(IconOf(nType, set), app ? TextCodec::ToQString(app->m_strAppName) : QString(),
+        TextCodec::ToQString(lpszText), QMessageBox::NoButton, owner);
+    QMessageBox::StandardButtons standard;
+    for (const auto& [button, nResult] : set.buttons)
+        standard |= button;
+    box.setStandardButtons(standard);
+    for (size_t i = 0; i < set.buttons.size() && i < buttonLabels.size(); ++i)
+        box.button(set.buttons[i].first)->setText(TextCodec::ToQString(buttonLabels[i]));
+    const size_t nDefault = (nType & MB_DEFBUTTON2) && set.buttons.size() > 1 ? 1 : 0;
+    box.setDefaultButton(set.buttons[nDefault].first);
+    // Escape and the close box: Cancel, else the last button (No, or OK).
+    box.setEscapeButton(set.buttons.back().first);
+    // Spoken as what it is: its title, then its text.
+    box.setAccessibleName(box.windowTitle());
+    box.setAccessibleDescription(box.text());
     // Modal to its owner only, like the dialogs, so help stays usable.
     if (owner)
         box.setWindowModality(Qt::WindowModal);
@@ -180,10 +238,24 @@ int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
     // The owner takes the focus back, as it would from a window manager.
     if (owner && owner->isVisible())
         owner->activateWindow();
-    if (!bYesNo)
-        return IDOK;
-    // Escape and the close box answer No.
-    return box.clickedButton() == box.button(QMessageBox::Yes) ? IDYES : IDNO;
+    for (const auto& [button, nResult] : set.buttons) {
+        if (box.clickedButton() == box.button(button))
+            return nResult;
+    }
+    return set.buttons.back().second;
+}
+
+BOOL AfxWaitWithEvents(const std::function<bool()>& done, int nMilliseconds)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!done()) {
+        if (elapsed.elapsed() >= nMilliseconds)
+            return done() ? TRUE : FALSE;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(20);
+    }
+    return TRUE;
 }
 
 int GetSystemMetrics(int nIndex)

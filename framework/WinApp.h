@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/CString.h"
 #include "framework/CmdTarget.h"
@@ -81,9 +83,20 @@ CWinApp* AfxGetApp();
 // The resources the application object handed over; one that finds nothing
 // when there is no application object or it handed none.
 const CResourceProvider& AfxGetResources();
-// A modal message box captioned with the application name: MB_OK or
-// MB_YESNO, with MB_ICONQUESTION or MB_ICONEXCLAMATION and MB_DEFBUTTON2;
-// returns the button pressed (IDOK, IDYES or IDNO).
+// A modal message box captioned with the application name: MB_OK,
+// MB_OKCANCEL, MB_YESNO or MB_YESNOCANCEL, with MB_ICONSTOP,
+// MB_ICONQUESTION, MB_ICONEXCLAMATION or MB_ICONINFORMATION (without one,
+// a box that asks carries the question mark and one that tells the
+// information sign) and MB_DEFBUTTON2; returns the button pressed (IDOK,
+// IDCANCEL, IDYES or IDNO). Escape and the close box answer Cancel where
+// there is one, else No.
 int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+// The same with the program's own words on the buttons, in the order the
+// type names them (Yes, No, Cancel; OK, Cancel): answers that say what they
+// do ("Save", "Leave without saving") rather than Yes and No.
+int AfxMessageBox(LPCTSTR lpszText, UINT nType, const std::vector<CString>& buttonLabels);
+// Lets the application's events run (painting, timers, other windows) until
+// done() holds or nMilliseconds have passed; done() once more at the end.
+BOOL AfxWaitWithEvents(const std::function<bool()>& done, int nMilliseconds);
 // System metrics: SM_CXICON and SM_CYICON.
 int GetSystemMetrics(int nIndex);

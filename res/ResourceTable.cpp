@@ -29,6 +29,42 @@ const std::map<UINT, const char*> kStrings = {
     {IDS_ABOUT_MENU, "&About Dialstack2..."},
     // "Find" and an ellipsis, one character in the code page.
     {IDS_FIND_MENU, "&Find\x85"},
+    {IDS_SYNC_MENU, "Sync &Now"},
+    // Leaving with changes not saved: the default answer saves them.
+    {IDS_LEAVE_QUESTION, "Your changes to the directory are not saved yet.\n\nSave them before you leave?"},
+    {IDS_LEAVE_SAVE, "&Save"},
+    {IDS_LEAVE_DISCARD, "&Leave without saving"},
+    {IDS_LEAVE_STAY, "S&tay"},
+    {IDS_WRITER_AT_WORK,
+        "Another program (dialstack-sync or dialstack-convert import) is changing the directory file "
+        "right now, so nothing was changed here.\n\nTry again in a moment: the window then shows "
+        "what that program wrote."},
+    {IDS_SYNC_SAVE_FIRST,
+        "Your changes are not saved yet. The sync takes the directory as saved.\n\nSave your changes "
+        "and sync?"},
+    {IDS_SYNC_SAVE_AND_SYNC, "&Save and sync"},
+    {IDS_CANCEL, "Cancel"},
+    {IDS_SYNC_WAITING, "Syncing the directory with the address book\x85"},
+    {IDS_SYNC_NOT_FOUND,
+        "The sync program dialstack-sync was found neither beside Dialstack nor on the PATH.\n\n"
+        "Install it with Dialstack, then try again."},
+    {IDS_SYNC_NOT_STARTED, "The sync program %1 could not be started: %2"},
+    {IDS_SYNC_IN_STEP, "The directory and the address book are in step."},
+    {IDS_SYNC_FAILED,
+        "The sync did not finish:\n\n%1\n\nCheck the network and the server, then try again. "
+        "What was synced stays; the next sync does the rest."},
+    {IDS_SYNC_USAGE,
+        "The sync of this directory is not set up as expected:\n\n%1\n\nSet it up again in a "
+        "terminal (see \"man dialstack-sync\")."},
+    {IDS_SYNC_BUSY, "The sync cannot run now:\n\n%1\n\nTry again in a moment."},
+    {IDS_SYNC_NEEDS_YOU,
+        "The sync stopped because it needs you:\n\n%1\n\nRun dialstack-sync --file \"%2\" in a "
+        "terminal to settle it."},
+    {IDS_SYNC_CANCELLED, "The sync was cancelled. What it had finished stays; the next sync does the rest."},
+    {IDS_SYNC_CRASHED,
+        "The sync program ended unexpectedly.\n\n%1\n\nTry again; if it happens again, run "
+        "dialstack-sync --file \"%2\" in a terminal to see why."},
+    {IDS_FIND_ONLY_MATCH, "Only the selected record matches \"%1\"."},
 };
 
 constexpr VersionRecord kVersion = {

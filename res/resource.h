@@ -13,6 +13,26 @@
 // Strings.
 #define IDS_ABOUT_MENU 101
 #define IDS_FIND_MENU 103
+#define IDS_SYNC_MENU 104
+#define IDS_LEAVE_QUESTION 105
+#define IDS_LEAVE_SAVE 106
+#define IDS_LEAVE_DISCARD 107
+#define IDS_LEAVE_STAY 108
+#define IDS_WRITER_AT_WORK 109
+#define IDS_SYNC_SAVE_FIRST 110
+#define IDS_SYNC_SAVE_AND_SYNC 111
+#define IDS_CANCEL 112
+#define IDS_SYNC_WAITING 113
+#define IDS_SYNC_NOT_FOUND 114
+#define IDS_SYNC_NOT_STARTED 115
+#define IDS_SYNC_IN_STEP 116
+#define IDS_SYNC_FAILED 117
+#define IDS_SYNC_USAGE 118
+#define IDS_SYNC_BUSY 119
+#define IDS_SYNC_NEEDS_YOU 120
+#define IDS_SYNC_CANCELLED 121
+#define IDS_SYNC_CRASHED 122
+#define IDS_FIND_ONLY_MATCH 123
 
 // Icons.
 #define IDI_MAIN 130
@@ -20,6 +40,7 @@
 // System-menu commands (the low four bits are the system's own).
 #define IDM_ABOUT 0x0010
 #define IDM_FIND 0x0020
+#define IDM_SYNC 0x0030
 
 // Commands of the main window's keys: Ctrl+F finds, F3 finds the next match.
 #define ID_EDIT_FIND 0xE123

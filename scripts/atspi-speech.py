@@ -15,8 +15,10 @@ Usage: atspi-speech.py EXECUTABLE FOLDER TRANSCRIPT_FILE
 Prints the transcript and writes it to TRANSCRIPT_FILE; exits 1 when a
 check fails: Tab into the name list speaks the selected name, a selection
 change by arrow key speaks the new name, Shift+F10 speaks the window
-menu's first enabled item, and help is a read-only text with a caret
-whose lines Down reads.
+menu's first item, help is a window (a frame, not a dialog) holding a
+read-only text with a caret whose lines Down reads, the match Find selects
+is spoken, and F3 on the only match speaks a message box by its title and
+text.
 """
 import os
 import subprocess
@@ -114,7 +116,10 @@ def on_event(event):
             if src.getState().contains(pyatspi.STATE_FOCUSED):
                 heard.append(("caret", repr(line_at_caret(src))))
         elif kind.startswith("window:activate"):
-            heard.append(("window", "%s, %s" % (src.name, role_of(src))))
+            # A reader names the window, its kind and, for an alert, reads
+            # its text (the description) with it.
+            words = [src.name, role_of(src), src.description or ""]
+            heard.append(("window", ", ".join(w for w in words if w)))
     except Exception as error:  # an object gone while it was read
         heard.append(("gone", str(error)))
 
@@ -194,6 +199,9 @@ def run_steps(out_path):
     steps.append(step("F1 (help opens)", ["F1"], 2.5))
     steps.append(step("Down in help", ["Down"]))
     steps.append(step("Escape (help closes)", ["Escape"], 1.5))
+    steps.append(step("Ctrl+F, ann, Return (finds Ann Lee)", ["ctrl+f", "a", "n", "n", "Return"], 2.0))
+    steps.append(step("F3 (Ann Lee is the only match)", ["F3"], 2.0))
+    steps.append(step("Return (the message closes)", ["Return"], 1.5))
 
     lines = []
     for title, spoken in steps:
@@ -219,6 +227,13 @@ def run_steps(out_path):
         failures.append("help is not spoken as a read-only text")
     if "caret" not in kinds["Down in help"]:
         failures.append("Down in help reads no line")
+    if "Dialstack Help, frame" not in said["F1 (help opens)"] or "dialog" in said["F1 (help opens)"]:
+        failures.append("help is not spoken as the help window (a frame, no dialog)")
+    if "Ann Lee, list item, 1 of 3" not in said["Ctrl+F, ann, Return (finds Ann Lee)"]:
+        failures.append("the match Find selects is not spoken")
+    only = said["F3 (Ann Lee is the only match)"]
+    if "alert" not in only or 'Only the selected record matches "ann"' not in only:
+        failures.append("F3 on the only match does not speak a message saying so, with its text")
     for failure in failures:
         print("FAIL: " + failure)
     return 1 if failures else 0

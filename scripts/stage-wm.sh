@@ -9,7 +9,8 @@
 #   - Shift+F10 opens the window menu, whose About item opens the About box
 #     above the main window; Move moves the window from the keyboard and the
 #     next click still reaches the program;
-#   - the close box leaves without saving; "Save / Quit" saves;
+#   - the close box asks about an unsaved change and "Leave without saving"
+#     leaves without saving; "Save / Quit" saves;
 #   - what a screen reader speaks, read through AT-SPI (scripts/atspi-speech.py):
 #     the selected name when Tab reaches the name list, the window menu's
 #     first item on Shift+F10, help as a read-only text whose lines the
@@ -195,11 +196,15 @@ wait_until "the About box is active" is_active "$about"
 xdotool key Escape
 wait_until "Escape closes the About box" has_no_window "About Quillaven Dialstack"
 
-echo "== window manager: the close box leaves without saving"
+echo "== window manager: the close box asks about the unsaved change, then leaves without saving"
 wait_until "the main window is active" is_active "$main"
 click_delete_name "$main"
 wmctrl -i -c "$(hex "$main")"
-wait_until "the close box ends the program" process_ended "$app"
+wait_until "the close box asks about the unsaved change" has_window "dialstack"
+question=$(window_named "dialstack")
+wait_until "the question is active" is_active "$question"
+xdotool key alt+l
+wait_until "Leave without saving ends the program" process_ended "$app"
 wait "$app" || fail "the program ended with status $?"
 cmp -s "$work/original.dat" "$work/dir/Dialstack.dat" || fail "the close box saved the directory"
 

@@ -12,6 +12,7 @@
 #include <QJsonObject>
 
 #include "data/SafeFileReplace.h"
+#include "data/SyncStatePath.h"
 
 namespace {
 
@@ -84,14 +85,7 @@ CSyncState::~CSyncState()
 
 std::string CSyncState::PathFor(const std::string& strDirectoryFile)
 {
-    QString stateHome = qEnvironmentVariable("XDG_STATE_HOME");
-    if (stateHome.isEmpty() || !QDir::isAbsolutePath(stateHome))
-        stateHome = QDir::homePath() + QStringLiteral("/.local/state");
-    const QFileInfo info(QString::fromStdString(strDirectoryFile));
-    const QString fullPath = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-    const QByteArray hash = QCryptographicHash::hash(fullPath.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
-    return (stateHome + QStringLiteral("/dialstack/sync-") + QString::fromLatin1(hash) + QStringLiteral(".json"))
-        .toStdString();
+    return SyncStatePathFor(strDirectoryFile);
 }
 
 bool CSyncState::Load(const std::string& strPath, std::string& strError)

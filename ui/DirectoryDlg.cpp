@@ -1,10 +1,13 @@
 #include "ui/DirectoryDlg.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "data/DirectoryFormat.h"
+#include "data/SyncStatePath.h"
 #include "framework/Accelerators.h"
 #include "ui/AboutDlg.h"
 #include "framework/DataExchange.h"
@@ -15,10 +18,16 @@
 #include "res/resource.h"
 #include "ui/AddRecordDlg.h"
 #include "ui/EditItemDlg.h"
+#include "ui/LoadText.h"
 
 namespace {
 
 using DirectoryFormat::kDirectoryFileName;
+
+// How long a change waits for a command-line writer that holds the file:
+// long enough for a sync or an import to write a directory, short enough
+// not to keep the user waiting.
+constexpr int kWriterWaitMilliseconds = 2000;
 
 // The rows of the detail list, top to bottom: the label shown beside each
 // row (and spoken with it), the field it shows, and the entry box that a
@@ -55,7 +64,7 @@ void TellSaveFailed(const CString& strWhy, LPCTSTR lpszConsequence, BOOL bFileUn
     const std::string text = std::string("The directory could not be saved to \"") + kDirectoryFileName
         + "\": " + AsSentence(strWhy.GetString()) + "\n\n" + lpszConsequence
         + (bFileUnchanged ? " The file on disk is unchanged." : "");
-    AfxMessageBox(text.c_str(), MB_OK, 0);
+    AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
 }
 
 // One detail line of the listing; a field counts as empty only when it has
@@ -115,13 +124,19 @@ BOOL CDirectoryDlg::OnInitDialog()
 
     CMenu* pSysMenu = GetSystemMenu(FALSE);
     CString strFindMenu;
+    CString strSyncMenu;
     CString strAboutMenu;
     strFindMenu.LoadString(IDS_FIND_MENU);
     strAboutMenu.LoadString(IDS_ABOUT_MENU);
+    // Offered where this directory file has a sync set up.
+    if (std::filesystem::exists(SyncStatePathFor(kDirectoryFileName)))
+        strSyncMenu.LoadString(IDS_SYNC_MENU);
     if (pSysMenu && (!strFindMenu.IsEmpty() || !strAboutMenu.IsEmpty())) {
         pSysMenu->AppendMenu(MF_SEPARATOR);
         if (!strFindMenu.IsEmpty())
             pSysMenu->AppendMenu(MF_STRING, IDM_FIND, strFindMenu);
+        if (!strSyncMenu.IsEmpty())
+            pSysMenu->AppendMenu(MF_STRING, IDM_SYNC, strSyncMenu);
         if (!strAboutMenu.IsEmpty())
             pSysMenu->AppendMenu(MF_STRING, IDM_ABOUT, strAboutMenu);
     }
@@ -139,6 +154,7 @@ BOOL CDirectoryDlg::OnInitDialog()
     LoadAndWarn();
     FillNameList();
     m_nEditFocusId = -1;
+    m_fileWatch.Start(kDirectoryFileName, [this] { return OnDirectoryFileChanged() != FALSE; });
     return TRUE;
 }
 
@@ -172,6 +188,40 @@ void CDirectoryDlg::RefillKeepingSelection()
     ShowDetails();
 }
 
+BOOL CDirectoryDlg::ReloadKeepingSelection()
+{
+    const int nSelected = m_nameList.GetCurSel();
+    CRecordFields selected;
+    if (nSelected != LB_ERR) {
+        m_records.SeekTo(nSelected);
+        selected = m_records.GetFields();
+    }
+    LoadAndWarn();
+    FillNameList();
+    const int nListed = m_nameList.GetCount();
+    if (nSelected == LB_ERR || nListed == 0)
+        return FALSE;
+    int nFound = m_records.FindRecord([&selected](const CRecordFields& record) { return record == selected; });
+    if (nFound == -1)
+        nFound = m_records.FindRecord(
+            [&selected](const CRecordFields& record) { return record.strName == selected.strName; });
+    const BOOL bSameRecord = nFound != -1 && nFound < nListed;
+    m_nameList.SetCurSel(bSameRecord ? nFound : std::min(nSelected, nListed - 1));
+    OnSelChangeNameList();
+    return bSameRecord;
+}
+
+BOOL CDirectoryDlg::OnDirectoryFileChanged()
+{
+    if (m_bUnsaved)
+        return TRUE;
+    if (m_bBusy || !IsWindowEnabled())
+        return FALSE;
+    if (m_records.HasFileChanged())
+        ReloadKeepingSelection();
+    return TRUE;
+}
+
 void CDirectoryDlg::OnSelChangeNameList()
 {
     m_records.SeekTo(m_nameList.GetCurSel());
@@ -180,18 +230,35 @@ void CDirectoryDlg::OnSelChangeNameList()
 
 void CDirectoryDlg::OnDeleteName()
 {
+    if (!BeginChange(TRUE))
+        return;
     const int nSelected = m_nameList.GetCurSel();
     if (nSelected != LB_ERR) {
         m_records.DeleteAt(nSelected);
         m_nameList.DeleteString(static_cast<UINT>(nSelected));
     }
     m_detailList.ResetContent();
+    EndChange(nSelected != LB_ERR);
 }
 
 void CDirectoryDlg::OnSaveNow()
 {
     SaveOrExplain("Your changes are still here.");
     RefillKeepingSelection();
+}
+
+void CDirectoryDlg::OnCancel()
+{
+    if (!m_bUnsaved) {
+        CDialog::OnCancel();
+        return;
+    }
+    const int nAnswer = AfxMessageBox(LoadText(IDS_LEAVE_QUESTION), MB_YESNOCANCEL | MB_ICONQUESTION,
+        {LoadText(IDS_LEAVE_SAVE), LoadText(IDS_LEAVE_DISCARD), LoadText(IDS_LEAVE_STAY)});
+    if (nAnswer == IDNO)
+        CDialog::OnCancel();
+    else if (nAnswer == IDYES)
+        OnSaveQuit();
 }
 
 void CDirectoryDlg::OnSaveQuit()
@@ -208,32 +275,58 @@ void CDirectoryDlg::OnUndoChanges()
 {
     LoadAndWarn();
     FillNameList();
+    ForgetChanges();
 }
 
 BOOL CDirectoryDlg::HoldDirectoryFile(CString& strWhy)
 {
     // A folder that takes no lock file is given the hold without one: it
-    // takes no writer's new file either, and the window opens regardless.
-    return m_lock.IsHeld() || m_lock.TryAcquire(kDirectoryFileName, CDirectoryLock::Kind::Shared, strWhy);
+    // takes no writer's new file either.
+    if (m_lock.IsHeld())
+        return TRUE;
+    const auto take = [this, &strWhy] {
+        return m_lock.TryAcquire(kDirectoryFileName, CDirectoryLock::Kind::Shared, strWhy);
+    };
+    return AfxWaitWithEvents(take, kWriterWaitMilliseconds);
 }
 
-void CDirectoryDlg::LockOrWarn()
+BOOL CDirectoryDlg::BeginChange(BOOL bOnSelection)
 {
+    if (m_bUnsaved)
+        return TRUE;   // held since the first unsaved change
     CString strWhy;
-    if (HoldDirectoryFile(strWhy))
-        return;
-    const std::string text
-        = std::string("While this window is open, Dialstack keeps command-line programs (dialstack-sync, "
-                      "dialstack-convert import) from changing the directory file \"")
-        + kDirectoryFileName + "\". It cannot do so now: " + AsSentence(strWhy.GetString())
-        + "\n\nThe directory shown may not hold that program's changes yet. When it has finished, choose Undo "
-          "Changes to load them before you change anything here.";
-    AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
+    m_bBusy = TRUE;
+    const BOOL bHeld = HoldDirectoryFile(strWhy);
+    m_bBusy = FALSE;
+    if (!bHeld) {
+        AfxMessageBox(LoadText(IDS_WRITER_AT_WORK), MB_OK | MB_ICONEXCLAMATION, 0);
+        return FALSE;
+    }
+    // A writer finished just now: the change applies to what it wrote, so
+    // that neither is lost.
+    if (m_records.HasFileChanged() && !ReloadKeepingSelection() && bOnSelection) {
+        EndChange(FALSE);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CDirectoryDlg::EndChange(BOOL bChanged)
+{
+    if (bChanged)
+        m_bUnsaved = TRUE;
+    if (!m_bUnsaved)
+        m_lock.Release();
+}
+
+void CDirectoryDlg::ForgetChanges()
+{
+    m_bUnsaved = FALSE;
+    m_lock.Release();
 }
 
 void CDirectoryDlg::LoadAndWarn()
 {
-    LockOrWarn();
     m_records.Load();
     if (m_records.IsLoadComplete())
         return;
@@ -244,24 +337,28 @@ void CDirectoryDlg::LoadAndWarn()
     const std::string text = std::string("The directory file \"") + kDirectoryFileName + "\"" + what
         + std::to_string(nRead) + (nRead == 1 ? " record was read and is shown." : " records were read and are shown.")
         + "\n\nSaving now would replace the file with what is shown.";
-    AfxMessageBox(text.c_str(), MB_OK, 0);
+    AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
 }
 
 BOOL CDirectoryDlg::SaveOrExplain(LPCTSTR lpszConsequence)
 {
-    // Where a writer held the file when the window loaded it, the window
-    // takes its hold as soon as the writer is done; the changed-file
-    // question below protects what it wrote.
     // A command-line writer at work would have its new file replaced by
-    // this one, so the window waits until it has finished.
+    // this one, so the window waits briefly for it to finish, and otherwise
+    // saves nothing; the changed-file question below protects what it wrote.
     CString strWhy;
-    if (!HoldDirectoryFile(strWhy)) {
+    m_bBusy = TRUE;
+    const BOOL bHeld = HoldDirectoryFile(strWhy);
+    m_bBusy = FALSE;
+    if (!bHeld) {
         TellSaveFailed(strWhy, lpszConsequence, TRUE);
         return FALSE;
     }
-    if (m_records.HasFileChanged() && !ConfirmReplacingChangedFile())
+    if (m_records.HasFileChanged() && !ConfirmReplacingChangedFile()) {
+        EndChange(FALSE);
         return FALSE;
+    }
     if (m_records.Save()) {
+        ForgetChanges();
         const CString strWarning = m_records.GetLastSaveWarning();
         if (!strWarning.IsEmpty()) {
             const std::string text = std::string("The directory was saved to \"") + kDirectoryFileName + "\"; "
@@ -271,6 +368,7 @@ BOOL CDirectoryDlg::SaveOrExplain(LPCTSTR lpszConsequence)
         return TRUE;
     }
     TellSaveFailed(m_records.GetLastSaveError(), lpszConsequence, m_records.IsOldFileIntact());
+    EndChange(FALSE);
     return FALSE;
 }
 
@@ -289,6 +387,8 @@ void CDirectoryDlg::OnSysCommand(UINT nID, LPARAM /*lParam*/)
         dlgAbout.DoModal();
     } else if ((nID & 0xFFF0) == IDM_FIND) {
         OnFind();
+    } else if ((nID & 0xFFF0) == IDM_SYNC) {
+        OnSyncNow();
     } else {
         Default();
     }
@@ -319,30 +419,41 @@ HCURSOR CDirectoryDlg::OnQueryDragIcon()
 void CDirectoryDlg::OnDestroy()
 {
     WinHelp(0L, HELP_QUIT);
-    m_lock.Release();
+    m_fileWatch.Stop();
+    ForgetChanges();
     Default();
 }
 
 void CDirectoryDlg::OnAddName()
 {
-    CAddRecordDlg dlg;
-    if (dlg.DoModal() != IDOK)
+    if (!BeginChange(FALSE))
         return;
-    m_records.Append(dlg.m_fields);
-    FillNameList();
+    CAddRecordDlg dlg;
+    const BOOL bAdded = dlg.DoModal() == IDOK;
+    if (bAdded) {
+        m_records.Append(dlg.m_fields);
+        FillNameList();
+    }
+    EndChange(bAdded);
 }
 
 void CDirectoryDlg::OnEditName()
 {
+    const int nFocusId = m_nEditFocusId == -1 ? IDC_NAME : m_nEditFocusId;
+    m_nEditFocusId = -1;
+    if (!BeginChange(TRUE))
+        return;
     CEditItemDlg dlg;
     dlg.m_fields = m_records.GetFields();
-    dlg.m_nFocusId = m_nEditFocusId == -1 ? IDC_NAME : m_nEditFocusId;
+    dlg.m_nFocusId = nFocusId;
 
+    BOOL bChanged = FALSE;
     if (dlg.DoModal() == IDOK) {
+        bChanged = dlg.m_fields != m_records.GetFields();
         m_records.SetFields(dlg.m_fields);
         RefillKeepingSelection();
     }
-    m_nEditFocusId = -1;
+    EndChange(bChanged);
 }
 
 void CDirectoryDlg::OnDblclkNameList()
@@ -381,6 +492,6 @@ void CDirectoryDlg::OnPrint()
     if (!bPrinted) {
         const std::string text = std::string("The directory could not be printed: ")
             + AsSentence(port.GetErrorText().GetString()) + "\n\nNothing in the directory has changed.";
-        AfxMessageBox(text.c_str(), MB_OK, 0);
+        AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
     }
 }

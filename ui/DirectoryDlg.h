@@ -1,14 +1,23 @@
 #pragma once
 
 #include "framework/Dialog.h"
+#include "framework/FileWatch.h"
 #include "framework/ListBox.h"
 #include "data/DirectoryLock.h"
 #include "data/RecordList.h"
 
 // The main window: the name list in directory order, the selected record's
-// four details, and the commands that change, save, reload and print the
-// directory. Entry i of the name list is always record i of m_records, and
-// while a name is selected the record list's cursor stands on its record.
+// four details, and the commands that change, save, reload, print and sync
+// the directory. Entry i of the name list is always record i of m_records,
+// and while a name is selected the record list's cursor stands on its
+// record.
+//
+// The window shares the directory file with command-line writers
+// (dialstack-sync, dialstack-convert import). It keeps them out, with its
+// shared lock, only while it holds changes not yet saved: the lock is taken
+// before the first change begins and given back by a save, Undo Changes or
+// leaving. With nothing unsaved it watches the file and shows what a writer
+// wrote by itself, keeping the selection on the same record.
 class CDirectoryDlg : public CDialog
 {
 public:
@@ -41,6 +50,12 @@ protected:
     // last search (asks first when there has been none).
     void OnFind();
     void OnFindNext();
+    // The window menu's "Sync Now": runs dialstack-sync on this directory
+    // file (saving first, when the user agrees) and shows its outcome.
+    void OnSyncNow();
+    // Escape, Close and the close box: with changes not saved, asks whether
+    // to save them, leave without them or stay.
+    void OnCancel() override;
 
 private:
     // Tests read the record list to check that the screen and the cursor
@@ -50,17 +65,35 @@ private:
     void FillNameList();
     void ShowDetails();
     void RefillKeepingSelection();
+    // Loads the file again and selects the record that was selected: the
+    // one with the same fields, else the same name, else the one at the same
+    // position. FALSE when it was found by position only (or not at all).
+    BOOL ReloadKeepingSelection();
+    // The file watch's call: shows a file a writer replaced, unless the
+    // window has changes of its own (its save asks before replacing the
+    // file). FALSE to be asked again later, while a dialog is open over the
+    // window.
+    BOOL OnDirectoryFileChanged();
     // Selects, as a click would, the first record after the selected one
     // that matches m_strLastFind, going round once from the top and ending
     // with the selected record itself; says so when none does.
     void SelectNextMatch();
 
     // Takes the window's shared hold on the directory file unless it has it,
-    // so that no command-line writer changes the file while the window is
-    // open. FALSE, with the reason, while a writer holds the file.
+    // waiting briefly for a writer that is at work. FALSE, with the reason,
+    // while a writer still holds the file.
     BOOL HoldDirectoryFile(CString& strWhy);
-    // The same, telling the user when a writer is changing the file now.
-    void LockOrWarn();
+    // Before a change (Add, Edit, Delete): holds the file (or tells the user
+    // that a writer is at work, and returns FALSE); when the file changed
+    // since it was read, loads it first, keeping the selection. With
+    // bOnSelection the change is to the selected record: FALSE when that
+    // record is no longer in the file.
+    BOOL BeginChange(BOOL bOnSelection);
+    // After it: bChanged marks the directory unsaved; without any unsaved
+    // change the hold is given back.
+    void EndChange(BOOL bChanged);
+    // After a save or a reload: nothing is unsaved, writers may come in.
+    void ForgetChanges();
     // Loads the directory file and, when it could not be read whole, says so
     // once, so that nobody overwrites a damaged file without knowing.
     void LoadAndWarn();
@@ -75,7 +108,11 @@ private:
     HICON m_hIcon;
     CRecordList m_records;
     int m_nEditFocusId;
-    // Held from the first load until the window closes.
+    // Held while a change is being made or any change is unsaved.
     CDirectoryLock m_lock;
+    BOOL m_bUnsaved = FALSE;
+    // TRUE while a command runs that must not see the list reloaded under it.
+    BOOL m_bBusy = FALSE;
+    CFileWatch m_fileWatch;
     CString m_strLastFind;   // what the last search looked for
 };

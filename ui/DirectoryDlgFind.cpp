@@ -7,7 +7,9 @@
 
 #include "data/RecordMatcher.h"
 #include "framework/WinApp.h"
+#include "res/resource.h"
 #include "ui/FindDlg.h"
+#include "ui/LoadText.h"
 
 void CDirectoryDlg::OnFind()
 {
@@ -49,7 +51,13 @@ void CDirectoryDlg::SelectNextMatch()
     const int nMatch = nAfter != -1 ? nAfter : nUpTo;
     if (nMatch == -1) {
         const std::string text = std::string("Nothing in the directory matches \"") + m_strLastFind.GetString() + "\".";
-        AfxMessageBox(text.c_str(), MB_OK, 0);
+        AfxMessageBox(text.c_str(), MB_OK | MB_ICONINFORMATION, 0);
+        return;
+    }
+    // Going round to the record already selected finds nothing new: say
+    // so, or a screen reader would say nothing at all.
+    if (nMatch == nSelected) {
+        AfxMessageBox(LoadText(IDS_FIND_ONLY_MATCH, {m_strLastFind}), MB_OK | MB_ICONINFORMATION, 0);
         return;
     }
     m_nameList.SetCurSel(nMatch);

@@ -47,7 +47,7 @@ BOOL CRecordEntryDlg::NameGivenOrTellUser()
     strName.TrimLeft();
     strName.TrimRight();
     if (strName.IsEmpty()) {
-        AfxMessageBox("You must specify a name!", MB_OK, 0);
+        AfxMessageBox("You must specify a name!", MB_OK | MB_ICONEXCLAMATION, 0);
         return FALSE;
     }
     return TRUE;

@@ -219,6 +219,24 @@ TEST(DirectoryFileSaveTarget, ANamedPipeIsNeverReplacedDirectlyOrThroughALink)
     }
 }
 
+// The help page tells users to keep the directory elsewhere behind a link:
+// a save writes the file the link points to and the link stays a link.
+TEST(DirectoryFileSaveTarget, ALinkToARegularFileStaysALinkAndItsTargetIsWritten)
+{
+    ScratchDirectory scratch;
+    std::filesystem::create_directory("elsewhere");
+    WriteFileBytes("elsewhere/real.dat", kOldBytes);
+    std::filesystem::create_symlink("elsewhere/real.dat", kFile);
+    CRecordList list;
+    FillLarge(list, 3);
+    std::string expected;
+    ASSERT_EQ(list.SaveToBytes(expected), 1);
+    ASSERT_EQ(list.Save(), 1) << list.GetLastSaveError().GetString();
+    EXPECT_TRUE(std::filesystem::is_symlink(kFile));
+    EXPECT_EQ(std::filesystem::read_symlink(kFile), "elsewhere/real.dat");
+    EXPECT_EQ(ReadFileBytes("elsewhere/real.dat"), expected);
+}
+
 TEST(DirectoryFileSavePermissions, ExistingFileKeepsItsOwnerAndGroup)
 {
     if (geteuid() != 0)

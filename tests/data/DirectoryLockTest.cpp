@@ -22,7 +22,7 @@ TEST(DirectoryLock, SharedLocksShareAndExcludeAnExclusiveOneEitherWay)
         EXPECT_TRUE(first.IsHeld());
         EXPECT_TRUE(second.TryAcquire(kFile, Kind::Shared, strWhy)) << strWhy.GetString();
         EXPECT_FALSE(writer.TryAcquire(kFile, Kind::Exclusive, strWhy));
-        EXPECT_NE(std::string(strWhy).find("open in a Dialstack window"), std::string::npos) << strWhy.GetString();
+        EXPECT_NE(std::string(strWhy).find("Dialstack window has unsaved changes"), std::string::npos) << strWhy.GetString();
 
         first.Release();
         EXPECT_FALSE(writer.TryAcquire(kFile, Kind::Exclusive, strWhy)) << "the second window still holds it";

@@ -208,8 +208,8 @@ TEST_F(ListBoxTest, RowLabelsPrefixOnlyTheSpokenText)
 }
 
 // Typing a letter selects the next entry that begins with it, whatever its
-// case, accented letters too, wrapping round at the end; the user's choice
-// is reported.
+// case, accented letters too, going round past the end from any row; the
+// user's choice is reported.
 TEST_F(ListBoxTest, TypingSelectsTheNextEntryBeginningWithTheLetter)
 {
     m_dlg.m_listItems = {"Zed", "adam", "\xC9mile", "Mia", "Abe"};
@@ -227,7 +227,12 @@ TEST_F(ListBoxTest, TypingSelectsTheNextEntryBeginningWithTheLetter)
         EXPECT_EQ(list.GetCurSel(), 4);
         type('z');
         EXPECT_EQ(list.GetCurSel(), 0);
-        EXPECT_EQ(m_dlg.m_nSelChanges, 4);
+        // Round also from a row in the middle: from Mia back up to Emile.
+        type('m');
+        EXPECT_EQ(list.GetCurSel(), 3);
+        type(QChar(0xE9));
+        EXPECT_EQ(list.GetCurSel(), 2);
+        EXPECT_EQ(m_dlg.m_nSelChanges, 6);
     });
 }
 

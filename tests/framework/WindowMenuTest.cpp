@@ -19,9 +19,10 @@ TEST(WindowMoveTest, OnlyAnX11WindowManagerMovesAWindowFromTheKeyboard)
         EXPECT_FALSE(WindowMove::IsAvailableOn(platform)) << QString::fromUtf16(platform).toStdString();
 }
 
-// Here (offscreen) no window manager can move the window: Move is greyed,
-// the first enabled item is current, and the keys of a move (Move's
-// letter, an arrow, Return) do nothing, neither in the menu nor below it.
+// Here (offscreen) no window manager can move the window: Move is greyed
+// yet current, so Return on the menu just opened chooses nothing, and the
+// keys of a move (Move's letter, an arrow, Return) do nothing, neither in
+// the menu nor below it.
 TEST(WindowMenuTest, GreyedMoveTakesTheKeysOfAMoveAndDoesNothing)
 {
     RegisterTestTemplates();
@@ -36,7 +37,12 @@ TEST(WindowMenuTest, GreyedMoveTakesTheKeysOfAMoveAndDoesNothing)
         const QList<QAction*> actions = menu->actions();
         ASSERT_EQ(actions[0]->text(), "&Move");
         EXPECT_FALSE(actions[0]->isEnabled());
-        EXPECT_EQ(menu->activeAction(), actions[1]) << "Close, the first enabled item";
+        EXPECT_EQ(menu->activeAction(), actions[0]) << "greyed Move, the first item";
+        QTest::keyClick(menu, Qt::Key_Return);
+        QTest::qWait(50);
+        EXPECT_TRUE(menu->isVisible()) << "Return on the menu just opened chose an item";
+        QTest::keyClick(menu, Qt::Key_Down);
+        EXPECT_EQ(menu->activeAction(), actions[1]);
 
         QTest::keyClick(menu, Qt::Key_M);
         EXPECT_EQ(menu->activeAction(), actions[0]) << "the greyed item is current, and spoken";
@@ -49,11 +55,13 @@ TEST(WindowMenuTest, GreyedMoveTakesTheKeysOfAMoveAndDoesNothing)
         QTest::keyClick(menu, Qt::Key_Escape);
         ASSERT_TRUE(WaitFor([menu] { return !menu->isVisible(); }));
 
-        // Reopened, the current item is the first enabled one again.
+        // Reopened, the current item is the first one again; Close is
+        // chosen only by moving to it.
         PressKey(Qt::Key_Menu);
         menu = OpenedMenu();
         ASSERT_NE(menu, nullptr);
-        EXPECT_EQ(menu->activeAction(), actions[1]);
+        EXPECT_EQ(menu->activeAction(), actions[0]);
+        QTest::keyClick(menu, Qt::Key_Down);
         QTest::keyClick(menu, Qt::Key_Return);
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);

@@ -112,7 +112,7 @@ TEST(AccessibilityTest, EveryControlOfEveryWindowHasTheNameAReaderSpeaks)
                 return tree;
             },
             {
-                "Dialog: Quillaven Dialstack",
+                "Window: Quillaven Dialstack",
                 "  Button: Add Name",
                 "  Button: Save Now",
                 "  Button: Delete Name",
@@ -189,6 +189,20 @@ TEST(AccessibilityTest, EveryControlOfEveryWindowHasTheNameAReaderSpeaks)
                 "    Client: ",
                 "      ScrollBar: ",
             }},
+        {"a message box: an alert named by its title, its text the description",
+            [] {
+                QStringList tree;
+                RunWhenModal([&tree](QWidget* box) {
+                    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(box);
+                    tree << QString::number(node->role()) << node->text(QAccessible::Name)
+                         << node->text(QAccessible::Description);
+                    PressKey(Qt::Key_Return);
+                });
+                AfxMessageBox("Nothing matches \"x\".", MB_OK | MB_ICONINFORMATION);
+                return tree;
+            },
+            {QString::number(QAccessible::AlertMessage), QString::fromLatin1(AfxGetApp()->m_strAppName.GetString()),
+                "Nothing matches \"x\"."}},
         {"a dialog whose labels come before their boxes",
             [] {
                 CDialog dlg(IDD_LABELLED);

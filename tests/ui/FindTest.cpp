@@ -85,16 +85,17 @@ TEST_F(FindTest, FindAndF3SelectTheNextMatchAsAClickWouldAndGoRoundOnce)
         EXPECT_EQ(Details(w), DetailsOf(kPeople[1]));
 
         // Digits find a number however it is written; with only the
-        // selected record matching, the search ends on it.
+        // selected record matching, the search ends on it and says so.
         ClickName(w, 0);
-        AnswerFind("(555) 01-99", "hart");
+        QString text;
+        AnswerFind("(555) 01-99", "hart", &text);
         PressInMainWindow(w, Qt::Key_F, Qt::ControlModifier);
+        EXPECT_EQ(text, "Only the selected record matches \"(555) 01-99\".");
         EXPECT_EQ(Selected(w), 0);
         EXPECT_EQ(CursorRecord(m_dlg), kPeople[0]);
 
         // Nothing matches: the user is told, the selection stays.
         ClickName(w, 2);
-        QString text;
         AnswerFind("Carol", "(555) 01-99", &text);
         PressInMainWindow(w, Qt::Key_F, Qt::ControlModifier);
         EXPECT_EQ(text, "Nothing in the directory matches \"Carol\".");

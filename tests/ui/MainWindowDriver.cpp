@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include <QAbstractButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -13,10 +14,12 @@ int RunMainWindow(CDirectoryDlg& dlg, const std::function<void(QWidget*)>& steps
     // afterwards.
     auto bRunning = std::make_shared<bool>(true);
     GuiTest::RunWhenModalIs([&dlg, bRunning]() -> QWidget* { return *bRunning ? dlg.GetSafeHwnd() : nullptr; },
-        [&steps](QWidget* w) {
+        [&dlg, &steps](QWidget* w) {
             steps(w);
             if (!w->isVisible())
                 return;   // the steps ended it
+            if (DirectoryDlgProbe::HasUnsavedChanges(dlg))
+                AnswerLeaveQuestion(QMessageBox::No);
             QWidget* target = GuiTest::Focus() && GuiTest::Focus()->window() == w ? GuiTest::Focus() : w;
             QTest::keyClick(target, Qt::Key_Escape);
         },
@@ -39,6 +42,17 @@ void ClickName(QWidget* w, int row)
     list->scrollTo(Row(list, row));   // as the user scrolls to a name first
     const QRect rect = RowRect(list, row);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+}
+
+void AnswerLeaveQuestion(QMessageBox::StandardButton button, QString* pText)
+{
+    GuiTest::RunWhenModal([button, pText](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_TRUE(box && box->button(QMessageBox::Cancel)) << "expected the question about unsaved changes";
+        if (pText)
+            *pText = box->text();
+        GuiTest::Click(box->button(button));
+    });
 }
 
 void AnswerMessageBox(QString* pText)

@@ -35,6 +35,7 @@ struct DirectoryDlgProbe
 {
     static CRecordList& Records(CDirectoryDlg& dlg) { return dlg.m_records; }
     static int EditFocusId(const CDirectoryDlg& dlg) { return dlg.m_nEditFocusId; }
+    static bool HasUnsavedChanges(const CDirectoryDlg& dlg) { return dlg.m_bUnsaved != FALSE; }
 };
 
 namespace MainWindow {
@@ -108,7 +109,8 @@ inline TestRecord CursorRecord(CDirectoryDlg& dlg)
 
 // Opens the main window on the directory file in the working directory,
 // runs steps in it once it is up (after any message box of its start-up)
-// and, unless steps ended it, leaves by Escape. Returns DoModal's result.
+// and, unless steps ended it, leaves by Escape, answering "Leave without
+// saving" when it asks about unsaved changes. Returns DoModal's result.
 int RunMainWindow(CDirectoryDlg& dlg, const std::function<void(QWidget*)>& steps,
     const char* pszFile = __builtin_FILE(), int nLine = __builtin_LINE());
 // The same on a directory file that holds records.
@@ -117,6 +119,10 @@ int RunMainWindow(CDirectoryDlg& dlg, const std::vector<TestRecord>& records,
 
 // Clicks the name at row, as a user does.
 void ClickName(QWidget* w, int row);
+
+// Answers the question about unsaved changes that the next step raises:
+// Yes saves, No leaves without saving, Cancel stays.
+void AnswerLeaveQuestion(QMessageBox::StandardButton button, QString* pText = nullptr);
 
 // Dismisses the message box that the next step of the test opens, after
 // keeping its text in *pText.

@@ -89,6 +89,8 @@ public:
                 Click(w, IDC_SAVE_QUIT);
                 m_model.saved = m_model.records;
             } else {
+                if (DirectoryDlgProbe::HasUnsavedChanges(dlg))
+                    AnswerLeaveQuestion(QMessageBox::No);
                 PressKey(Qt::Key_Escape);
             }
         });

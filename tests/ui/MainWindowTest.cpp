@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "app/DirectoryApp.h"
+#include "framework/DialogWindow.h"
 #include "framework/HelpWindow.h"
 #include "tests/support/MountedTmpfs.h"
 #include "tests/support/ScratchDirectory.h"
@@ -194,21 +195,73 @@ TEST_F(MainWindowTest, UndoWithoutAFileEmptiesTheNameList)
     });
 }
 
-TEST_F(MainWindowTest, EscapeAndTheCloseBoxLeaveWithoutSaving)
+// Every way out of the window (Escape, the window menu's Close, the close
+// box) leaves at once when nothing is unsaved; with a change not saved it
+// asks, and the answer Return gives saves.
+TEST_F(MainWindowTest, LeavingWithUnsavedChangesAsksAndReturnSaves)
 {
-    WriteDirectory(kThree);
-    const std::string before = ReadFileBytes();
-    for (bool closeBox : {false, true}) {
+    enum class Way { kEscape, kMenuClose, kCloseBox };
+    struct Row
+    {
+        const char* what;
+        bool bChange;
+        Way way;
+        QMessageBox::StandardButton answer;   // NoButton: no question
+        int nResult;
+        bool bSaved;
+    };
+    const Row rows[] = {
+        {"nothing unsaved, Escape", false, Way::kEscape, QMessageBox::NoButton, IDCANCEL, false},
+        {"nothing unsaved, close box", false, Way::kCloseBox, QMessageBox::NoButton, IDCANCEL, false},
+        {"unsaved, Escape, Return", true, Way::kEscape, QMessageBox::Default, IDOK, true},
+        {"unsaved, menu Close, leave without saving", true, Way::kMenuClose, QMessageBox::No, IDCANCEL, false},
+        {"unsaved, close box, leave without saving", true, Way::kCloseBox, QMessageBox::No, IDCANCEL, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        WriteDirectory(kThree);
+        const std::string before = ReadFileBytes();
         CDirectoryDlg dlg;
-        const int nResult = RunMainWindow(dlg, [closeBox](QWidget* w) {
-            Click(w, IDC_DELETE_NAME);
-            if (closeBox)
-                w->close();
-            else
+        QString question;
+        const int nResult = RunMainWindow(dlg, [&](QWidget* w) {
+            if (row.bChange)
+                Click(w, IDC_DELETE_NAME);
+            bool bAsked = false;
+            if (row.bChange) {
+                // First "Stay": nothing happens; then the row's answer.
+                AnswerLeaveQuestion(QMessageBox::Cancel, &question);
                 PressKey(Qt::Key_Escape);
+                EXPECT_EQ(TopWindow(), w) << "Stay left the window";
+                ASSERT_TRUE(WaitFor([w] { return w->isActiveWindow(); }));
+                RunWhenModal([&](QWidget* modal) {
+                    bAsked = true;
+                    auto* box = qobject_cast<QMessageBox*>(modal);
+                    ASSERT_NE(box, nullptr);
+                    if (row.answer == QMessageBox::Default)
+                        PressKey(Qt::Key_Return);
+                    else
+                        Click(box->button(row.answer));
+                });
+            }
+            if (row.way == Way::kEscape) {
+                PressKey(Qt::Key_Escape);
+            } else if (row.way == Way::kCloseBox) {
+                w->close();
+            } else {
+                PressKey(Qt::Key_F10, Qt::ShiftModifier);
+                QMenu* menu = OpenedMenu();
+                ASSERT_NE(menu, nullptr);
+                QTest::keyClick(menu, Qt::Key_Down);
+                QTest::keyClick(menu, Qt::Key_Return);
+            }
+            WaitFor([w] { return !w->isVisible(); }, 5000);
+            EXPECT_EQ(bAsked, row.bChange);
         });
-        EXPECT_EQ(nResult, IDCANCEL);
-        EXPECT_EQ(ReadFileBytes(), before);
+        EXPECT_EQ(nResult, row.nResult);
+        EXPECT_EQ(ReadFileBytes(), row.bSaved ? DirectoryBytes({kThree[1], kThree[2]}) : before);
+        if (row.bChange) {
+            EXPECT_TRUE(question.contains("not saved")) << question.toStdString();
+        }
     }
 }
 
@@ -280,6 +333,22 @@ QMenu* OpenWindowMenu(Qt::Key key = Qt::Key_Space, Qt::KeyboardModifiers modifie
     return OpenedMenu();
 }
 
+// The About box's text frame keeps the place its template gives it (right
+// edge at 189 dialog units), its right border drawn inside the box.
+void ExpectTextFrameDrawnWhole(QWidget* about)
+{
+    QLabel* frame = nullptr;
+    for (QLabel* label : about->findChildren<QLabel*>())
+        frame = label->frameWidth() > 0 ? label : frame;
+    ASSERT_NE(frame, nullptr);
+    const DialogUnits& units = static_cast<DialogWindow*>(about)->Units();
+    const QRect place = frame->geometry();
+    EXPECT_LE(place.right(), units.ToPixelsX(189)) << "the frame reaches past its place";
+    const QImage shot = about->grab().toImage();
+    EXPECT_NE(shot.pixelColor(place.right(), place.center().y()), about->palette().color(QPalette::Window))
+        << "no right border";
+}
+
 TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain)
 {
     // Alt+Space, and where a window manager takes that, Shift+F10 or the
@@ -310,8 +379,10 @@ TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain
                 for (QWidget* child : about->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
                     nControls += child->isVisible() ? 1 : 0;
                 EXPECT_EQ(nControls, 6);
-                if (round == 0)
+                if (round == 0) {
+                    ExpectTextFrameDrawnWhole(about);
                     Click(about, IDOK);
+                }
                 else if (round == 1)
                     PressKey(Qt::Key_Escape);
                 else

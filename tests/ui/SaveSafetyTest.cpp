@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "data/DirectoryFormat.h"
@@ -118,37 +119,91 @@ TEST_F(SaveSafetyTest, ReturnAndEscapeAnswerTheChangedFileQuestionNo)
     });
 }
 
-// A window opened while a command-line writer holds the directory says so
-// and opens; it saves nothing while the writer is at work, takes the
-// directory as soon as it loads again after the writer, keeps writers out
-// while open, and lets them in once closed.
-TEST_F(SaveSafetyTest, WritersAreKeptOutFromTheFirstLoadUntilTheWindowCloses)
+// A command-line writer: holds the directory exclusively (or is refused,
+// with the reason) and replaces the file by a rename, as the real ones do.
+bool WriterGetsIn(CString* pWhy = nullptr)
+{
+    CDirectoryLock writer;
+    CString strWhy;
+    const bool bIn = writer.TryAcquire(DirectoryFormat::kDirectoryFileName, CDirectoryLock::Kind::Exclusive, strWhy);
+    if (pWhy)
+        *pWhy = strWhy;
+    return bIn;
+}
+
+void ReplaceDirectory(const std::vector<TestRecord>& records)
+{
+    WriteFileBytes("Dialstack.dat.new", DirectoryBytes(records));
+    std::filesystem::rename("Dialstack.dat.new", DirectoryFormat::kDirectoryFileName);
+}
+
+// With nothing unsaved a writer gets in while the window is open, and the
+// window shows what it wrote by itself, on the same record; a change keeps
+// writers out, with a reason that says so, until it is saved.
+TEST_F(SaveSafetyTest, WritersGetInWhileNothingIsUnsavedAndTheWindowShowsTheirWork)
 {
     WriteDirectory(kThree);
-    const auto writerGetsIn = [] {
-        CDirectoryLock writer;
-        CString strWhy;
-        return writer.TryAcquire(DirectoryFormat::kDirectoryFileName, CDirectoryLock::Kind::Exclusive, strWhy);
-    };
-    auto writer = std::make_unique<CDirectoryLock>();
-    CString strWhy;
-    ASSERT_TRUE(writer->TryAcquire(DirectoryFormat::kDirectoryFileName, CDirectoryLock::Kind::Exclusive, strWhy));
-    QString message;
-    AnswerMessageBox(&message);
+    const TestRecord added{"Ann New", "555 0999", "", "", ""};
+    const std::vector<TestRecord> written = {added, kThree[0], kThree[2]};
     RunMainWindow(m_dlg, [&](QWidget* w) {
-        EXPECT_EQ(Names(w), NamesOf(kThree));
-        QString refusal;
-        AnswerMessageBox(&refusal);
+        ClickName(w, 2);
+        ASSERT_TRUE(WriterGetsIn());
+        ReplaceDirectory(written);
+        EXPECT_TRUE(WaitFor([w, &written] { return Names(w) == NamesOf(written); }, 5000)) << "not reloaded";
+        EXPECT_EQ(Selected(w), 2) << "the selection left Mia Park";
+        EXPECT_EQ(Details(w), DetailsOf(kThree[2]));
+        EXPECT_EQ(CursorRecord(m_dlg), kThree[2]);
+
         Click(w, IDC_DELETE_NAME);
+        CString strWhy;
+        EXPECT_FALSE(WriterGetsIn(&strWhy)) << "a writer got in over an unsaved change";
+        EXPECT_TRUE(strWhy.View().find("unsaved changes") != std::string_view::npos) << strWhy.GetString();
         Click(w, IDC_SAVE_NOW);
-        EXPECT_TRUE(refusal.contains("could not be saved")) << refusal.toStdString();
-        EXPECT_EQ(ReadFileBytes(), DirectoryBytes(kThree)) << "saved over the writer's work";
-        writer.reset();
-        Click(w, IDC_UNDO);
-        EXPECT_FALSE(writerGetsIn());
+        EXPECT_EQ(ReadFileBytes(), DirectoryBytes({added, kThree[0]}));
+        EXPECT_TRUE(WriterGetsIn()) << "the saved window still holds the directory";
     });
-    EXPECT_TRUE(message.contains("another program is changing the directory")) << message.toStdString();
-    EXPECT_TRUE(writerGetsIn()) << "the closed window still holds the directory";
+}
+
+// A change begun while a writer holds the directory waits for it: when the
+// writer lets go in time, the change applies to what it wrote; otherwise
+// the user is told, and nothing changes.
+TEST_F(SaveSafetyTest, AChangeBegunWhileAWriterIsAtWorkWaitsAndAppliesToItsFile)
+{
+    struct Row
+    {
+        const char* what;
+        int nReleaseAfterMs;   // -1: the writer holds on
+    };
+    for (const Row& row : {Row{"writer lets go", 500}, Row{"writer holds on", -1}}) {
+        SCOPED_TRACE(row.what);
+        WriteDirectory(kThree);
+        const std::vector<TestRecord> written = {kThree[1], kThree[2]};
+        CDirectoryDlg dlg;
+        QString message;
+        RunMainWindow(dlg, [&](QWidget* w) {
+            ClickName(w, 1);
+            auto writer = std::make_shared<CDirectoryLock>();
+            CString strWhy;
+            ASSERT_TRUE(writer->TryAcquire(DirectoryFormat::kDirectoryFileName, CDirectoryLock::Kind::Exclusive, strWhy));
+            ReplaceDirectory(written);
+            if (row.nReleaseAfterMs >= 0)
+                QTimer::singleShot(row.nReleaseAfterMs, [writer] { writer->Release(); });
+            else
+                AnswerMessageBox(&message);
+            Click(w, IDC_DELETE_NAME);
+            writer->Release();
+            if (row.nReleaseAfterMs >= 0) {
+                // Adam Bell deleted from the writer's file, where he is first.
+                EXPECT_EQ(Names(w), NamesOf({kThree[2]}));
+                Click(w, IDC_SAVE_NOW);
+                EXPECT_EQ(ReadFileBytes(), DirectoryBytes({kThree[2]}));
+            } else {
+                EXPECT_TRUE(message.contains("changing the directory file")) << message.toStdString();
+                EXPECT_EQ(ReadFileBytes(), DirectoryBytes(written));
+                EXPECT_FALSE(DirectoryDlgProbe::HasUnsavedChanges(dlg));
+            }
+        });
+    }
 }
 
 TEST_F(SaveSafetyTest, AChangeThatKeepsSizeAndTimeIsStillSeenAndUndoTakesTheNewFile)

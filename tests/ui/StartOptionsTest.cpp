@@ -1,0 +1,57 @@
+// The window program's command line, answered before any window opens.
+
+#include <algorithm>
+#include <map>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "app/StartOptions.h"
+
+namespace {
+
+std::map<std::string, std::string> g_environment;
+
+const char* FakeEnv(const char* pszName)
+{
+    const auto found = g_environment.find(pszName);
+    return found == g_environment.end() ? nullptr : found->second.c_str();
+}
+
+TEST(StartOptionsTest, HelpVersionAndAMissingDesktopAnswerWithoutAWindow)
+{
+    struct Row
+    {
+        std::vector<std::string> args;
+        std::map<std::string, std::string> environment;
+        int nStatus;
+        const char* out;   // start of standard output
+        const char* err;   // part of standard error
+    };
+    const Row rows[] = {
+        {{"--help"}, {}, CStartOptions::kDone, "usage: dialstack [--help | --version]\n", ""},
+        {{"--version"}, {}, CStartOptions::kDone, "dialstack " DIALSTACK_VERSION "\n", ""},
+        {{}, {}, CStartOptions::kNoDesktop, "", "needs a graphical desktop"},
+        {{}, {{"DISPLAY", ""}}, CStartOptions::kNoDesktop, "", "needs a graphical desktop"},
+        {{}, {{"DISPLAY", ":0"}}, CStartOptions::kOpenWindow, "", ""},
+        {{}, {{"WAYLAND_DISPLAY", "wayland-0"}}, CStartOptions::kOpenWindow, "", ""},
+        {{}, {{"QT_QPA_PLATFORM", "offscreen"}}, CStartOptions::kOpenWindow, "", ""},
+        {{"-platform", "offscreen", "-reverse"}, {{"DISPLAY", ":0"}}, CStartOptions::kOpenWindow, "", ""},
+        {{"file.dat", "--help"}, {}, CStartOptions::kDone, "usage: dialstack", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.args.empty() ? std::string("no arguments") : row.args[0]);
+        g_environment = row.environment;
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(CStartOptions::Check(row.args, &FakeEnv, out, err), row.nStatus);
+        EXPECT_EQ(out.str().rfind(row.out, 0), 0u) << out.str();
+        EXPECT_NE(err.str().find(row.err), std::string::npos) << err.str();
+        if (row.nStatus == CStartOptions::kNoDesktop) {
+            const std::string text = err.str();
+            EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << "one line";
+        }
+    }
+}
+
+}   // namespace
