@@ -264,12 +264,10 @@ bool CSyncState::Journal(const std::string& strLine, std::string& strError)
         // A journal that continues this state goes on after its last whole
         // line; any other is started afresh.
         const std::string path = JournalPath(m_strPath);
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, kPrivate);
         const off_t nKeep = m_nJournalLength > 0 ? static_cast<off_t>(m_nJournalLength) : 0;
-        m_pJournal = fd < 0 || ::fchmod(fd, kPrivate) != 0 || ::ftruncate(fd, nKeep) != 0
-                || ::lseek(fd, nKeep, SEEK_SET) < 0
-            ? nullptr
-            : ::fdopen(fd, "w");
+        m_pJournal
+            = fd < 0 || ::ftruncate(fd, nKeep) != 0 || ::lseek(fd, nKeep, SEEK_SET) < 0 ? nullptr : ::fdopen(fd, "w");
         if (m_pJournal == nullptr) {
             if (fd >= 0)
                 ::close(fd);
