@@ -214,8 +214,14 @@ TEST_P(ServerSyncTest, PhoneEditedHereRewritesOnlyThatNumberOfACardFromTheServer
     std::vector<std::string> expected = ContentLines(before);
     std::replace(expected.begin(), expected.end(), std::string("TEL;TYPE=WORK,VOICE,PREF:555 0100"),
         std::string("TEL;TYPE=WORK,VOICE,PREF:555 0200"));
+    // The edit stamps REV, so that other clients see the card changed.
+    const std::vector<std::string> afterLines = ContentLines(after);
+    const auto rev = std::find_if(
+        afterLines.begin(), afterLines.end(), [](const std::string& line) { return line.rfind("REV:", 0) == 0; });
+    ASSERT_NE(afterLines.end(), rev);
+    expected.push_back(*rev);
     std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(expected, ContentLines(after));
+    EXPECT_EQ(expected, afterLines);
 }
 
 TEST_P(ServerSyncTest, ConflictKeepsTheServersVersionAndACopyOfThisOne)
