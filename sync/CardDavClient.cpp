@@ -87,13 +87,16 @@ int MemberStatus(const CDavResponse& response)
     return response.nPropStatus;
 }
 
-// A fetched card's status: 200 only with the card's text.
+// A fetched card's status: 200 only with the card's text; a card whose
+// ETag came without its text is there but could not be read.
 int CardStatus(const CDavResponse& response)
 {
     if (response.bHasAddressData)
         return 200;
     const int nStatus = MemberStatus(response);
-    return nStatus == 200 ? 0 : nStatus;
+    if (nStatus != 200)
+        return nStatus;
+    return response.nPropStatus == 404 || response.nPropStatus == 410 ? 0 : response.nPropStatus;
 }
 
 std::string UnreadableCard(const QUrl& collection, const std::string& strHref, int nStatus)
