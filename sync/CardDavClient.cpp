@@ -342,8 +342,10 @@ bool CCardDavClient::Fetch(
         const bool bRead = CDavMultiStatus::Parse(
             reply.strBody,
             [&](CDavResponse& response) {
+                // The status first: it reads the ETag moved below.
+                const int nStatus = CardStatus(response);
                 batch.push_back({CanonicalHref(collection, response.strHref), std::move(response.strEtag),
-                    std::move(response.strAddressData), CardStatus(response)});
+                    std::move(response.strAddressData), nStatus});
             },
             strToken, strError);
         if (!bRead) {

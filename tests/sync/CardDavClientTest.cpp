@@ -178,9 +178,12 @@ TEST(CardDavClientTest, RepliesBecomeWhatTheSyncActsOn)
                 Multistatus(Member("/book/1.vcf", Props(card, 200)) + Member("/book/2.vcf", Status(503))
                     + Member("/book/4.vcf", Props("<D:getetag/><C:address-data/>", 404))
                     + Member("/book/5.vcf", Props("<D:getetag>\"5\"</D:getetag>", 200)
-                        + Props("<C:address-data/>", 500))),
+                        + Props("<C:address-data/>", 500))
+                    + Member("/book/6.vcf", Props("<D:getetag>\"6\"</D:getetag>", 200)
+                        + Props("<C:address-data/>", 404))),
                 ""}},
-            Fetch, "/book/1.vcf 200; /book/2.vcf 503; /book/4.vcf 404; /book/5.vcf 500; ", 1},
+            Fetch, "/book/1.vcf 200; /book/2.vcf 503; /book/4.vcf 404; /book/5.vcf 500; /book/6.vcf 0; ", 1},
+        {"a multiget refused as a whole", {{500, "", ""}}, Fetch, "failed", 1},
         {"a listed card with an error fails the listing at once",
             {{207, Multistatus(Member("/book/1.vcf", Status(500))), ""}}, List, "failed", 1},
         {"an unreadable listing is no listing", {{207, "<not xml", ""}}, List, "failed", 3},

@@ -109,6 +109,13 @@ const Row kRows[] = {
             h.book.beforeFetch = [&h] { h.book.Remove(h.book.HrefOf("Bob")); };
         },
         EResult::kInStep, "", {kAnn}, nullptr},
+    {"an explicit 410 in the multiget is a card deleted there", {kAnn, kBob},
+        [](EngineHarness& h) {
+            PhoneEditsBob(h);
+            h.book.fetchFaults[h.book.HrefOf("Bob")] = {410, 2};
+            h.book.beforeFetch = [&h] { h.book.Remove(h.book.HrefOf("Bob")); };
+        },
+        EResult::kInStep, "", {kAnn}, nullptr},
     {"a card without a UID edited here gets one", {kAnn},
         [](EngineHarness& h) {
             h.book.Store("/book/no-uid.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bob\r\nTEL:555 0102\r\nEND:VCARD\r\n");
