@@ -5,7 +5,9 @@
 #   - a first sync of 300 and of 2,000 records into an empty address book;
 #   - a sync with nothing to do, for 2,000 records: requests sent, and the
 #     client's own CPU time;
-#   - the client's peak memory.
+#   - the client's peak memory;
+#   - a first sync through a proxy that drops the ETag from every PUT's
+#     reply, as DAViCal sends none, beside the bare loop through it.
 # Usage: [REPEAT=2] [SIZES="300 2000"] bench/sync-bench.sh [BUILD]
 #        (BUILD: default build/, with dialstack-sync)
 set -euo pipefail
@@ -15,6 +17,7 @@ sync_bin=$(realpath "${1:-$root/build}")/dialstack-sync
 work=$(mktemp -d)
 server=$work/radicale
 cleanup() {
+  [[ -n ${proxy_pid:-} ]] && kill "$proxy_pid" 2>/dev/null
   "$root/tests/sync/carddav-server.sh" stop "$server"
   rm -rf "$work"
 }
@@ -81,6 +84,45 @@ for name in sorted(os.listdir(vcf_dir)):
     assert r.status == 201, r.status
 print(f"{time.monotonic() - start:.2f}")
 PY
+}
+
+# A proxy in front of Radicale that answers every PUT without its ETag, as
+# DAViCal does; writes its port to $work/proxy-port.
+start_no_etag_proxy() {
+  python3 - "$base" "$work/proxy-port" <<'PY' &
+import http.client, http.server, socketserver, sys, urllib.parse
+upstream = urllib.parse.urlparse(sys.argv[1])
+class Handler(http.server.BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+    def log_message(self, *args): pass
+    def forward(self):
+        if not hasattr(self, "upstream"):
+            self.upstream = http.client.HTTPConnection(upstream.hostname, upstream.port)
+        length = int(self.headers.get("Content-Length") or 0)
+        body = self.rfile.read(length) if length else None
+        headers = {k: v for k, v in self.headers.items() if k.lower() not in ("host", "connection")}
+        self.upstream.request(self.command, self.path, body, headers)
+        reply = self.upstream.getresponse()
+        data = reply.read()
+        self.send_response(reply.status, reply.reason)
+        for k, v in reply.getheaders():
+            if k.lower() in ("transfer-encoding", "connection", "content-length"):
+                continue
+            if k.lower() == "etag" and self.command == "PUT":
+                continue
+            self.send_header(k, v)
+        self.send_header("Content-Length", str(len(data)))
+        self.end_headers()
+        self.wfile.write(data)
+    do_GET = do_PUT = do_PROPFIND = do_REPORT = do_DELETE = do_OPTIONS = do_MKCOL = forward
+class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
+    daemon_threads = True
+server = Server(("127.0.0.1", 0), Handler)
+open(sys.argv[2], "w").write(str(server.server_address[1]))
+server.serve_forever()
+PY
+  proxy_pid=$!
+  while [[ ! -s $work/proxy-port ]]; do sleep 0.1; done
 }
 
 requests_since() {
@@ -162,3 +204,22 @@ for n in "${sizes[@]}"; do
   fi
 done
 printf '%-34s %9sKB\n' "directory file, $largest records" "$(( $(stat -c %s "$work/Dialstack-$largest.dat") / 1024 ))"
+
+# DAViCal-like: no ETag after a PUT. The sync asks for the new ETags in one
+# batch; the bare loop of PUTs goes through the same proxy.
+start_no_etag_proxy
+proxy_base="http://127.0.0.1:$(cat "$work/proxy-port")"
+for n in "${sizes[@]}"; do
+  wall= bare=
+  for r in $(seq "$repeat"); do
+    cp "$work/Dialstack-$n.dat" "$work/Dialstack-noetag-$n-$r.dat"
+    book=$(make_book "noetag-ds-$n-$r")
+    offset=$(stat -c %s "$server/log")
+    read -r w c p < <(run_sync "$work/Dialstack-noetag-$n-$r.dat" "${book/$base/$proxy_base}")
+    requests=$(requests_since "$offset")
+    [[ -z $wall ]] || awk -v a="$w" -v b="$wall" 'BEGIN { exit !(a < b) }' && wall=$w
+    bare_book=$(make_book "noetag-bare-$n-$r")
+    bare=$(min "$bare" "$(bare_loop "${bare_book/$base/$proxy_base}" "$work/vcf-$n")")
+  done
+  printf '%-34s %9ss %10s %11ss  requests %s\n' "no ETag after PUT, $n records" "$wall" "" "$bare" "$requests"
+done

@@ -1,8 +1,12 @@
 #include "sync/CardDavClient.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QByteArray>
 #include <QXmlStreamWriter>
 
+#include "convert/PrintableText.h"
 #include "sync/DavMultiStatus.h"
 
 namespace {
@@ -68,6 +72,59 @@ bool ReadMultiStatus(const CHttpReply& reply, const QUrl& url, CDavMultiStatus& 
         return false;
     }
     return true;
+}
+
+// The status of one member of a listing or multiget: 200 when it came
+// with its ETag, 404 or 410 only when the server said so, 0 when the reply
+// says nothing about it.
+int MemberStatus(const CDavResponse& response)
+{
+    if (response.nStatus != 0 && response.nStatus != 200)
+        return response.nStatus;
+    if (!response.strEtag.empty())
+        return 200;
+    // Every property refused (404 for all of them: the member is not there).
+    return response.nPropStatus;
+}
+
+// A fetched card's status: 200 only with the card's text; a card whose
+// ETag came without its text is there but could not be read.
+int CardStatus(const CDavResponse& response)
+{
+    if (response.bHasAddressData)
+        return 200;
+    const int nStatus = MemberStatus(response);
+    if (nStatus != 200)
+        return nStatus;
+    return response.nPropStatus == 404 || response.nPropStatus == 410 ? 0 : response.nPropStatus;
+}
+
+std::string UnreadableCard(const QUrl& collection, const std::string& strHref, int nStatus)
+{
+    return collection.host().toStdString() + " could not give the card " + Printable(strHref)
+        + (nStatus == 0 ? std::string(" (no status)") : " (status " + std::to_string(nStatus) + ")")
+        + "; nothing was changed, run the sync again later";
+}
+
+// A status by which the server refuses this one card (its content, its
+// size), not the whole sync.
+bool IsRefusalOfTheCard(int nStatus)
+{
+    return nStatus == 400 || nStatus == 403 || nStatus == 409 || nStatus == 413 || nStatus == 415
+        || nStatus == 422;
+}
+
+// The server's reason for refusing a card: the condition its error body
+// names, else the body's text when it is short plain text.
+std::string RefusalReason(const CHttpReply& reply, const std::string& condition)
+{
+    std::string reason = "the server answered " + std::to_string(reply.nStatus);
+    if (!condition.empty())
+        return reason + " (" + Printable(condition) + ")";
+    std::string text = reply.strBody.substr(0, reply.strBody.find_first_of("\r\n"));
+    if (!text.empty() && text.find('<') == std::string::npos)
+        reason += ": " + Printable(text, 200);
+    return reason;
 }
 
 QUrl Resolve(const QUrl& base, const std::string& strHref)
@@ -200,25 +257,44 @@ bool CCardDavClient::SyncCollection(
         });
         const CHttpReply reply = m_session.Send("REPORT", collection, body, {{"Depth", "0"}});
         nStatus = reply.nStatus;
-        CDavMultiStatus status;
-        if (!ReadMultiStatus(reply, collection, status, strError))
+        if (reply.nStatus != 207) {
+            strError = StatusMessage(reply, collection);
             return false;
-        bool bTruncated = false;
-        for (const CDavResponse& response : status.m_responses) {
-            const std::string href = CanonicalHref(collection, response.strHref);
-            if (IsCollectionHref(href) || href == collectionPath) {
-                bTruncated |= response.nStatus == 507;
-                continue;
-            }
-            if (response.nStatus == 404)
-                changes.removed.push_back(href);
-            else if (!response.strEtag.empty())
-                changes.changed.push_back({href, response.strEtag});
         }
-        changes.strSyncToken = status.m_strSyncToken;
-        if (!bTruncated || status.m_strSyncToken.empty() || status.m_strSyncToken == token)
+        bool bTruncated = false;
+        std::string strUnreadable;
+        std::string strNewToken;
+        const bool bRead = CDavMultiStatus::Parse(
+            reply.strBody,
+            [&](CDavResponse& response) {
+                const std::string href = CanonicalHref(collection, response.strHref);
+                if (IsCollectionHref(href) || href == collectionPath) {
+                    bTruncated |= response.nStatus == 507;
+                    return;
+                }
+                const int nCardStatus = MemberStatus(response);
+                if (nCardStatus == 404 || nCardStatus == 410)
+                    changes.removed.push_back(href);
+                else if (nCardStatus == 200)
+                    changes.changed.push_back({href, std::move(response.strEtag)});
+                else if (strUnreadable.empty())
+                    strUnreadable = UnreadableCard(collection, response.strHref, nCardStatus);
+            },
+            strNewToken, strError);
+        if (!bRead) {
+            strError = collection.host().toStdString() + " sent a reply that could not be read: " + strError;
+            return false;
+        }
+        if (!strUnreadable.empty()) {
+            // The token would move past the card: the whole listing waits.
+            strError = strUnreadable;
+            nStatus = kUnreadableMember;
+            return false;
+        }
+        changes.strSyncToken = strNewToken;
+        if (!bTruncated || strNewToken.empty() || strNewToken == token)
             return true;
-        token = status.m_strSyncToken;
+        token = strNewToken;
     }
     return true;
 }
@@ -230,10 +306,17 @@ bool CCardDavClient::ListEtags(const QUrl& collection, Changes& changes, std::st
         return false;
     changes = Changes();
     changes.bComplete = true;
-    for (const CDavResponse& response : responses) {
+    for (CDavResponse& response : responses) {
         const std::string href = CanonicalHref(collection, response.strHref);
-        if (!response.bCollection && !IsCollectionHref(href) && !response.strEtag.empty())
-            changes.changed.push_back({href, response.strEtag});
+        if (response.bCollection || IsCollectionHref(href))
+            continue;
+        // In a complete listing a card left out counts as gone: one the
+        // server could not describe must not be.
+        if (response.strEtag.empty()) {
+            strError = UnreadableCard(collection, response.strHref, MemberStatus(response));
+            return false;
+        }
+        changes.changed.push_back({href, std::move(response.strEtag)});
     }
     return true;
 }
@@ -244,12 +327,12 @@ bool CCardDavClient::ListChanges(
     int nStatus = 0;
     if (SyncCollection(collection, strSyncToken, changes, nStatus, strError))
         return true;
-    if (nStatus == 0 || nStatus == 401)
+    if (nStatus == 0 || nStatus == 401 || nStatus == kUnreadableMember)
         return false;
     // The server no longer knows the token: start over from nothing.
     if (!strSyncToken.empty() && SyncCollection(collection, std::string(), changes, nStatus, strError))
         return true;
-    if (nStatus == 0 || nStatus == 401)
+    if (nStatus == 0 || nStatus == 401 || nStatus == kUnreadableMember)
         return false;
     // No sync-collection at all: compare every card's ETag.
     return ListEtags(collection, changes, strError);
@@ -266,13 +349,26 @@ bool CCardDavClient::Fetch(
                 writer.writeTextElement(kDav, QStringLiteral("href"), QString::fromStdString(hrefs[i]));
         });
         const CHttpReply reply = m_session.Send("REPORT", collection, body, {{"Depth", "1"}});
-        CDavMultiStatus status;
-        if (!ReadMultiStatus(reply, collection, status, strError))
+        if (reply.nStatus != 207) {
+            strError = StatusMessage(reply, collection);
             return false;
-        for (CDavResponse& response : status.m_responses)
-            if (response.bHasAddressData)
-                cards.push_back({CanonicalHref(collection, response.strHref), std::move(response.strEtag),
-                    std::move(response.strAddressData)});
+        }
+        std::vector<Card> batch;
+        std::string strToken;
+        const bool bRead = CDavMultiStatus::Parse(
+            reply.strBody,
+            [&](CDavResponse& response) {
+                // The status first: it reads the ETag moved below.
+                const int nStatus = CardStatus(response);
+                batch.push_back({CanonicalHref(collection, response.strHref), std::move(response.strEtag),
+                    std::move(response.strAddressData), nStatus});
+            },
+            strToken, strError);
+        if (!bRead) {
+            strError = collection.host().toStdString() + " sent a reply that could not be read: " + strError;
+            return false;
+        }
+        cards.insert(cards.end(), std::make_move_iterator(batch.begin()), std::make_move_iterator(batch.end()));
     }
     return true;
 }
@@ -289,18 +385,19 @@ CCardDavClient::WriteResult CCardDavClient::Put(const QUrl& collection, const st
     const CHttpReply reply = m_session.Send("PUT", url, strData, headers);
     if (reply.nStatus == 412)
         return WriteResult::kConflict;
-    if (!reply.IsSuccess()) {
+    if (reply.IsSuccess()) {
+        // Empty when the server keeps the new ETag to itself; the engine
+        // asks for all such at once.
+        strNewEtag = reply.strEtag;
+        return WriteResult::kDone;
+    }
+    if (!IsRefusalOfTheCard(reply.nStatus)) {
         strError = StatusMessage(reply, url);
         return WriteResult::kFailed;
     }
-    strNewEtag = reply.strEtag;
-    if (strNewEtag.empty()) {
-        // The server kept the new ETag to itself: ask for it.
-        std::vector<CDavResponse> responses;
-        if (Propfind(url, 0, PropfindBody({{&kDav, "getetag"}}), responses, strError) && !responses.empty())
-            strNewEtag = responses.front().strEtag;
-    }
-    return WriteResult::kDone;
+    const std::string condition = CDavMultiStatus::Precondition(reply.strBody);
+    strError = RefusalReason(reply, condition);
+    return condition == "supported-address-data" ? WriteResult::kUnsupportedVersion : WriteResult::kRefused;
 }
 
 CCardDavClient::WriteResult CCardDavClient::Delete(
@@ -318,4 +415,19 @@ CCardDavClient::WriteResult CCardDavClient::Delete(
         return WriteResult::kFailed;
     }
     return WriteResult::kDone;
+}
+
+bool CCardDavClient::TakesVCard4(const QUrl& collection)
+{
+    std::vector<CDavResponse> responses;
+    std::string strError;
+    if (!Propfind(collection, 0, PropfindBody({{&kCardDav, "supported-address-data"}}), responses, strError))
+        return true;   // a refused 4.0 card still says so
+    for (const CDavResponse& response : responses) {
+        if (!response.bHasSupportedVersions || response.supportedVersions.empty())
+            continue;
+        const std::vector<std::string>& versions = response.supportedVersions;
+        return std::find(versions.begin(), versions.end(), "4.0") != versions.end();
+    }
+    return true;
 }

@@ -1,5 +1,7 @@
 #include "sync/DavMultiStatus.h"
 
+#include <utility>
+
 #include <QByteArray>
 #include <QXmlStreamReader>
 
@@ -57,6 +59,21 @@ void ReadResourceType(QXmlStreamReader& reader, CDavResponse& props)
     }
 }
 
+void ReadSupportedAddressData(QXmlStreamReader& reader, CDavResponse& props)
+{
+    // Each address-data-type names a version, 3.0 where it names none. One
+    // server calls the element content-type: any element in the CardDAV
+    // namespace counts.
+    props.bHasSupportedVersions = true;
+    while (reader.readNextStartElement()) {
+        if (reader.namespaceUri() == kCardDav) {
+            const QString version = reader.attributes().value(QLatin1String("version")).toString();
+            props.supportedVersions.push_back(version.isEmpty() ? "3.0" : version.toStdString());
+        }
+        reader.skipCurrentElement();
+    }
+}
+
 void ReadProp(QXmlStreamReader& reader, CDavResponse& props)
 {
     while (reader.readNextStartElement()) {
@@ -73,6 +90,8 @@ void ReadProp(QXmlStreamReader& reader, CDavResponse& props)
             props.strPrincipal = InnerHref(reader);
         } else if (Is(reader, kCardDav, "addressbook-home-set")) {
             props.strAddressBookHome = InnerHref(reader);
+        } else if (Is(reader, kCardDav, "supported-address-data")) {
+            ReadSupportedAddressData(reader, props);
         } else {
             reader.skipCurrentElement();
         }
@@ -93,10 +112,13 @@ void ReadPropstat(QXmlStreamReader& reader, CDavResponse& response)
         else
             reader.skipCurrentElement();
     }
-    if (nStatus != 200)
+    if (nStatus != 200) {
+        if (response.nPropStatus == 0)
+            response.nPropStatus = nStatus;
         return;
+    }
     if (!props.strEtag.empty())
-        response.strEtag = props.strEtag;
+        response.strEtag = std::move(props.strEtag);
     if (props.bHasAddressData) {
         response.bHasAddressData = true;
         response.strAddressData = std::move(props.strAddressData);
@@ -104,16 +126,22 @@ void ReadPropstat(QXmlStreamReader& reader, CDavResponse& response)
     response.bCollection |= props.bCollection;
     response.bAddressBook |= props.bAddressBook;
     if (!props.strDisplayName.empty())
-        response.strDisplayName = props.strDisplayName;
+        response.strDisplayName = std::move(props.strDisplayName);
     if (!props.strPrincipal.empty())
-        response.strPrincipal = props.strPrincipal;
+        response.strPrincipal = std::move(props.strPrincipal);
     if (!props.strAddressBookHome.empty())
-        response.strAddressBookHome = props.strAddressBookHome;
+        response.strAddressBookHome = std::move(props.strAddressBookHome);
+    if (props.bHasSupportedVersions) {
+        response.bHasSupportedVersions = true;
+        response.supportedVersions = std::move(props.supportedVersions);
+    }
 }
 
-// A response names one member, or several sharing one status (a form
-// servers use for members that are gone); each becomes its own entry.
-void ReadResponse(QXmlStreamReader& reader, std::vector<CDavResponse>& responses)
+// A response names one member with its properties, or several sharing
+// one status (a form servers use for members that are gone): each of those
+// becomes an entry with that status alone, so that properties a reply put
+// beside many hrefs are never copied once per href.
+void ReadResponse(QXmlStreamReader& reader, const CDavMultiStatus::ResponseSink& onResponse)
 {
     CDavResponse response;
     std::vector<std::string> hrefs;
@@ -127,18 +155,25 @@ void ReadResponse(QXmlStreamReader& reader, std::vector<CDavResponse>& responses
         else
             reader.skipCurrentElement();
     }
+    if (hrefs.size() == 1) {
+        response.strHref = std::move(hrefs.front());
+        onResponse(response);
+        return;
+    }
     for (std::string& href : hrefs) {
-        CDavResponse entry = response;
+        CDavResponse entry;
+        entry.nStatus = response.nStatus;
         entry.strHref = std::move(href);
-        responses.push_back(std::move(entry));
+        onResponse(entry);
     }
 }
 
 }   // namespace
 
-bool CDavMultiStatus::Parse(const std::string& xml, CDavMultiStatus& result, std::string& strError)
+bool CDavMultiStatus::Parse(
+    const std::string& xml, const ResponseSink& onResponse, std::string& strSyncToken, std::string& strError)
 {
-    result = CDavMultiStatus();
+    strSyncToken.clear();
     QXmlStreamReader reader(QByteArray::fromRawData(xml.data(), static_cast<qsizetype>(xml.size())));
     if (!reader.readNextStartElement() || !Is(reader, kDav, "multistatus")) {
         strError = reader.hasError() ? reader.errorString().toStdString() : "the reply is not a WebDAV multistatus";
@@ -146,9 +181,9 @@ bool CDavMultiStatus::Parse(const std::string& xml, CDavMultiStatus& result, std
     }
     while (reader.readNextStartElement()) {
         if (Is(reader, kDav, "response"))
-            ReadResponse(reader, result.m_responses);
+            ReadResponse(reader, onResponse);
         else if (Is(reader, kDav, "sync-token"))
-            result.m_strSyncToken = Text(reader);
+            strSyncToken = Text(reader);
         else
             reader.skipCurrentElement();
     }
@@ -157,4 +192,23 @@ bool CDavMultiStatus::Parse(const std::string& xml, CDavMultiStatus& result, std
         return false;
     }
     return true;
+}
+
+bool CDavMultiStatus::Parse(const std::string& xml, CDavMultiStatus& result, std::string& strError)
+{
+    result = CDavMultiStatus();
+    const bool bOk = Parse(
+        xml, [&](CDavResponse& response) { result.m_responses.push_back(std::move(response)); },
+        result.m_strSyncToken, strError);
+    if (!bOk)
+        result = CDavMultiStatus();
+    return bOk;
+}
+
+std::string CDavMultiStatus::Precondition(const std::string& body)
+{
+    QXmlStreamReader reader(QByteArray::fromRawData(body.data(), static_cast<qsizetype>(body.size())));
+    if (!reader.readNextStartElement() || !Is(reader, kDav, "error") || !reader.readNextStartElement())
+        return std::string();
+    return reader.name().toString().toStdString();
 }

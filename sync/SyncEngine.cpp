@@ -7,8 +7,10 @@
 #include <QUuid>
 
 #include "convert/DirectoryText.h"
+#include "convert/PrintableText.h"
 #include "data/RecordList.h"
 #include "sync/Card.h"
+#include "sync/CardDavClient.h"
 
 namespace {
 
@@ -31,11 +33,26 @@ std::string Names(const std::vector<CString>& names)
     return CSyncReport::NameList(names);
 }
 
+std::string NewUid()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
+}
+
+std::string Quoted(const CString& name)
+{
+    return '"' + Printable(CDirectoryText::ToUtf8(name)) + '"';
+}
+
+bool IsGoneStatus(int nStatus)
+{
+    return nStatus == 404 || nStatus == 410;
+}
+
 }   // namespace
 
-CSyncEngine::CSyncEngine(CCardDavClient& client, const QUrl& collection, CSyncState& state, CRecordList& list,
+CSyncEngine::CSyncEngine(CAddressBook& book, const QUrl& collection, CSyncState& state, CRecordList& list,
     std::string strDirectoryFile, Options options)
-    : m_client(client)
+    : m_book(book)
     , m_collection(collection)
     , m_state(state)
     , m_list(list)
@@ -77,9 +94,10 @@ CSyncEngine::Local CSyncEngine::NamedRecords() const
 
 CSyncEngine::ERound CSyncEngine::Round(CSyncReport& report, std::string& strMessage)
 {
-    CCardDavClient::Changes changes;
-    if (!m_client.ListChanges(m_collection, m_state.m_strSyncToken, changes, strMessage))
+    CAddressBook::Changes changes;
+    if (!m_book.ListChanges(m_collection, m_state.m_strSyncToken, changes, strMessage))
         return ERound::kFailed;
+    RecoverPendingCreates(changes);
     const Local local = NamedRecords();
     const CSyncMerge::Alignment alignment = CSyncMerge::Align(m_state.m_entries, local.records);
     std::vector<CRemoteCard> remote;
@@ -117,8 +135,12 @@ CSyncEngine::ERound CSyncEngine::Round(CSyncReport& report, std::string& strMess
     if (!bWritesThere)
         return ERound::kDone;
     ERound result = ApplyThere(plan, report, strMessage);
-    if (result == ERound::kDone)
+    if (result == ERound::kDone) {
+        // Every record to be created is on the server now: a create noted
+        // and never confirmed belongs to no record any more.
+        m_state.m_pending.clear();
         CatchUpWithOwnWrites();
+    }
     // The journal of this round's writes goes into the state itself.
     std::string strSaveError;
     if (!m_state.Save(strSaveError) && result != ERound::kFailed) {
@@ -137,15 +159,15 @@ void CSyncEngine::CatchUpWithOwnWrites()
 {
     if (m_state.m_strSyncToken.empty())
         return;
-    CCardDavClient::Changes changes;
+    CAddressBook::Changes changes;
     std::string strError;
-    if (!m_client.ListChanges(m_collection, m_state.m_strSyncToken, changes, strError) || changes.bComplete
+    if (!m_book.ListChanges(m_collection, m_state.m_strSyncToken, changes, strError) || changes.bComplete
         || changes.strSyncToken.empty())
         return;
     std::map<std::string, const std::string*> etags;
     for (const CSyncEntry& entry : m_state.m_entries)
         etags.emplace(entry.strHref, &entry.strEtag);
-    for (const CCardDavClient::Member& member : changes.changed) {
+    for (const CAddressBook::Member& member : changes.changed) {
         const auto found = etags.find(member.strHref);
         if (found == etags.end() || *found->second != member.strEtag)
             return;
@@ -156,7 +178,75 @@ void CSyncEngine::CatchUpWithOwnWrites()
     m_state.m_strSyncToken = changes.strSyncToken;
 }
 
-bool CSyncEngine::GatherRemote(const CCardDavClient::Changes& changes, const Local& local,
+// A create noted in the journal whose card the server lists: the server
+// took it after the last run stopped waiting. It is this record's card, as
+// if its PUT had been confirmed; the round saves it with the rest.
+void CSyncEngine::RecoverPendingCreates(const CAddressBook::Changes& changes)
+{
+    std::vector<CSyncState::PendingCreate>& pending = m_state.m_pending;
+    std::vector<CSyncEntry>& entries = m_state.m_entries;
+    for (auto it = pending.begin(); it != pending.end();) {
+        const auto listed = std::find_if(changes.changed.begin(), changes.changed.end(),
+            [&](const CAddressBook::Member& member) { return member.strHref == it->entry.strHref; });
+        const bool bKnown = std::any_of(entries.begin(), entries.end(),
+            [&](const CSyncEntry& entry) { return entry.strHref == it->entry.strHref; });
+        if (listed == changes.changed.end() || bKnown) {
+            ++it;
+            continue;
+        }
+        CSyncEntry entry = it->entry;
+        entry.strEtag = listed->strEtag;
+        entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(std::min(it->nAt, entries.size())), entry);
+        it = pending.erase(it);
+    }
+}
+
+// The cards at hrefs, each with the server's own answer: the card, or an
+// explicit 404/410. A card left out of the reply or given another status
+// is asked for once more; still without an answer, the round fails before
+// anything is changed.
+bool CSyncEngine::FetchAll(const std::vector<std::string>& hrefs, const std::vector<CRemoteCard>& remote,
+    std::vector<CAddressBook::Card>& cards, std::string& strMessage)
+{
+    auto answered = [](const CAddressBook::Card& card) { return card.nStatus == 200 || IsGoneStatus(card.nStatus); };
+    std::vector<std::string> missing = hrefs;
+    int nStatus = 0;
+    for (int nAttempt = 0; nAttempt < 2 && !missing.empty(); ++nAttempt) {
+        std::vector<CAddressBook::Card> batch;
+        if (!m_book.Fetch(m_collection, missing, batch, strMessage))
+            return false;
+        std::map<std::string, size_t> byHref;
+        for (size_t i = 0; i < batch.size(); ++i)
+            if (answered(batch[i]))
+                byHref.emplace(batch[i].strHref, i);
+        std::vector<std::string> stillMissing;
+        for (const std::string& href : missing) {
+            const auto found = byHref.find(href);
+            if (found == byHref.end())
+                stillMissing.push_back(href);
+            else
+                cards.push_back(std::move(batch[found->second]));
+        }
+        for (const CAddressBook::Card& card : batch)
+            if (!answered(card))
+                nStatus = card.nStatus;
+        missing = std::move(stillMissing);
+    }
+    if (missing.empty())
+        return true;
+    const auto known = std::find_if(
+        remote.begin(), remote.end(), [&](const CRemoteCard& card) { return card.strHref == missing.front(); });
+    const size_t nEntry = static_cast<size_t>(known - remote.begin());
+    const std::string what = known != remote.end() ? "the card of " + Quoted(m_state.m_entries[nEntry].fields.strName)
+                                                   : "the card " + Printable(missing.front());
+    strMessage = m_collection.host().toStdString() + " did not give " + what
+        + (nStatus != 0 ? " (status " + std::to_string(nStatus) + ")" : std::string(" (left out of its reply)"))
+        + (missing.size() > 1 ? " nor " + std::to_string(missing.size() - 1) + " other cards" : std::string())
+        + "; nothing was changed, run the sync again later";
+    return false;
+}
+
+bool CSyncEngine::GatherRemote(const CAddressBook::Changes& changes, const Local& local,
     const CSyncMerge::Alignment& alignment, std::vector<CRemoteCard>& remote, std::vector<CRemoteCard>& newCards,
     std::string& strMessage)
 {
@@ -172,7 +262,7 @@ bool CSyncEngine::GatherRemote(const CCardDavClient::Changes& changes, const Loc
         // A complete listing names every card there is.
         remote[i].status = changes.bComplete ? EStatus::kGone : EStatus::kSame;
     }
-    for (const CCardDavClient::Member& member : changes.changed) {
+    for (const CAddressBook::Member& member : changes.changed) {
         const auto found = byHref.find(member.strHref);
         if (found == byHref.end()) {
             CRemoteCard card;
@@ -203,8 +293,8 @@ bool CSyncEngine::GatherRemote(const CCardDavClient::Changes& changes, const Loc
             wanted.push_back(remote[nEntry].strHref);
     for (const CRemoteCard& card : newCards)
         wanted.push_back(card.strHref);
-    std::vector<CCardDavClient::Card> fetched;
-    if (!wanted.empty() && !m_client.Fetch(m_collection, wanted, fetched, strMessage))
+    std::vector<CAddressBook::Card> fetched;
+    if (!FetchAll(wanted, remote, fetched, strMessage))
         return false;
 
     std::map<std::string, CRemoteCard*> byFetchedHref;
@@ -212,11 +302,15 @@ bool CSyncEngine::GatherRemote(const CCardDavClient::Changes& changes, const Loc
         byFetchedHref.emplace(card.strHref, &card);
     for (CRemoteCard& card : newCards)
         byFetchedHref.emplace(card.strHref, &card);
-    for (CCardDavClient::Card& data : fetched) {
+    for (CAddressBook::Card& data : fetched) {
         const auto found = byFetchedHref.find(data.strHref);
         if (found == byFetchedHref.end())
             continue;
         CRemoteCard& card = *found->second;
+        if (IsGoneStatus(data.nStatus)) {
+            card.status = EStatus::kGone;
+            continue;
+        }
         const CCard parsed(data.strData);
         card.bFetched = true;
         card.fields = parsed.Fields();
@@ -235,6 +329,7 @@ bool CSyncEngine::GatherRemote(const CCardDavClient::Changes& changes, const Loc
     for (size_t i = 0; i < remote.size(); ++i)
         if (remote[i].bFetched && remote[i].fields.strName.IsEmpty())
             remote[i].fields.strName = entries[i].fields.strName;
+    // A new card the server says went meanwhile.
     newCards.erase(
         std::remove_if(newCards.begin(), newCards.end(), [](const CRemoteCard& card) { return !card.bFetched; }),
         newCards.end());
@@ -321,7 +416,7 @@ bool CSyncEngine::ApplyHere(const CSyncMerge::Plan& plan, const Local& local, st
 CSyncEngine::ERound CSyncEngine::ApplyThere(const CSyncMerge::Plan& plan, CSyncReport& report, std::string& strMessage)
 {
     using R = CSyncItem::ERemote;
-    using W = CCardDavClient::WriteResult;
+    using W = CAddressBook::WriteResult;
     std::vector<bool> hasEntry(plan.items.size());
     for (size_t i = 0; i < plan.items.size(); ++i)
         hasEntry[i] = plan.items[i].bHasEntry;
@@ -331,33 +426,47 @@ CSyncEngine::ERound CSyncEngine::ApplyThere(const CSyncMerge::Plan& plan, CSyncR
             std::count(hasEntry.begin(), hasEntry.begin() + static_cast<std::ptrdiff_t>(nItem), true));
     };
     bool bAgain = false;
+    std::vector<std::string> refusals;
+    std::vector<std::string> withoutEtag;
     for (size_t i = 0; i < plan.items.size(); ++i) {
         const CSyncItem& item = plan.items[i];
         if (item.remote == R::kKeep)
             continue;
         std::string strEtag;
+        std::string strError;
         W result = W::kFailed;
         CSyncEntry entry = item.entry;
         if (item.remote == R::kCreate) {
-            entry.strUid = QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
-            entry.strHref = CCardDavClient::NewHref(m_collection, entry.strUid);
-            result = m_client.Put(m_collection, entry.strHref, CCard::Create(item.fields, entry.strUid), std::string(),
-                strEtag, strMessage);
+            result = Create(item, position(i), entry, strEtag, strError);
         } else if (item.remote == R::kUpdate) {
             CCard card(item.strCardData);
             card.Apply(item.fields);
-            result = m_client.Put(m_collection, entry.strHref, card.Text(), entry.strEtag, strEtag, strMessage);
+            // A server refuses a card without a UID on every later write.
+            if (card.Uid().empty()) {
+                if (entry.strUid.empty())
+                    entry.strUid = NewUid();
+                card.EnsureUid(entry.strUid);
+            }
+            result = m_book.Put(m_collection, entry.strHref, card.Text(), entry.strEtag, strEtag, strError);
         } else {
-            result = m_client.Delete(m_collection, entry.strHref, entry.strEtag, strMessage);
+            result = m_book.Delete(m_collection, entry.strHref, entry.strEtag, strError);
         }
-        if (result == W::kFailed)
+        if (result == W::kFailed) {
+            strMessage = strError;
             return ERound::kFailed;
+        }
+        if (result == W::kRefused || result == W::kUnsupportedVersion) {
+            refusals.push_back(Quoted(item.fields.strName) + " (" + strError + ")");
+            continue;
+        }
         if (result == W::kConflict || (result == W::kGone && item.remote != R::kDelete)) {
             bAgain = true;
             continue;
         }
         entry.strEtag = strEtag;
         entry.fields = item.fields;
+        if (item.remote != R::kDelete && strEtag.empty())
+            withoutEtag.push_back(entry.strHref);
         bool bJournalled = true;
         if (item.remote == R::kCreate) {
             bJournalled = m_state.Insert(position(i), entry, strMessage);
@@ -372,5 +481,96 @@ CSyncEngine::ERound CSyncEngine::ApplyThere(const CSyncMerge::Plan& plan, CSyncR
         if (!bJournalled)
             return ERound::kFailed;
     }
+    FetchNewEtags(withoutEtag);
+    if (!refusals.empty()) {
+        strMessage = "the server refused " + std::to_string(refusals.size())
+            + (refusals.size() == 1 ? " record: " : " records: ");
+        for (size_t i = 0; i < refusals.size(); ++i)
+            strMessage += (i == 0 ? "" : "; ") + refusals[i];
+        strMessage += ". Everything else was synced";
+        return ERound::kFailed;
+    }
     return bAgain ? ERound::kAgain : ERound::kDone;
+}
+
+// Sends a new card: under the UID and href of a create noted for the same
+// record and never confirmed, else under new ones noted before the request
+// goes out. A server that does not take vCard 4.0 gets 3.0, from then on.
+CAddressBook::WriteResult CSyncEngine::Create(
+    const CSyncItem& item, size_t nAt, CSyncEntry& entry, std::string& strEtag, std::string& strMessage)
+{
+    using W = CAddressBook::WriteResult;
+    const auto noted = std::find_if(m_state.m_pending.begin(), m_state.m_pending.end(),
+        [&](const CSyncState::PendingCreate& pending) { return pending.entry.fields == item.fields; });
+    if (noted != m_state.m_pending.end()) {
+        entry = noted->entry;
+    } else {
+        entry.strUid = NewUid();
+        entry.strHref = CCardDavClient::NewHref(m_collection, entry.strUid);
+        entry.strEtag.clear();
+        entry.fields = item.fields;
+        if (!m_state.NotePending({nAt, entry}, strMessage))
+            return W::kFailed;
+    }
+    int nVersion = CardVersion();
+    W result = m_book.Put(m_collection, entry.strHref, CCard::Create(item.fields, entry.strUid, nVersion),
+        std::string(), strEtag, strMessage);
+    if (result == W::kUnsupportedVersion && nVersion == 4) {
+        m_state.m_nCardVersion = nVersion = 3;
+        result = m_book.Put(m_collection, entry.strHref, CCard::Create(item.fields, entry.strUid, nVersion),
+            std::string(), strEtag, strMessage);
+    }
+    if (result == W::kConflict)
+        return AdoptOwnCard(entry, strEtag, strMessage);
+    return result;
+}
+
+// Something is at a new card's href already: the card an earlier run sent
+// and the server took after that run stopped waiting, when it carries this
+// record's UID; else someone else's.
+CAddressBook::WriteResult CSyncEngine::AdoptOwnCard(
+    const CSyncEntry& entry, std::string& strEtag, std::string& strMessage)
+{
+    std::vector<CAddressBook::Card> cards;
+    if (!m_book.Fetch(m_collection, {entry.strHref}, cards, strMessage))
+        return CAddressBook::WriteResult::kFailed;
+    for (const CAddressBook::Card& card : cards) {
+        if (card.strHref == entry.strHref && card.nStatus == 200 && CCard(card.strData).Uid() == entry.strUid) {
+            strEtag = card.strEtag;
+            return CAddressBook::WriteResult::kDone;
+        }
+    }
+    return CAddressBook::WriteResult::kConflict;
+}
+
+// A server that keeps a written card's new ETag to itself is asked for all
+// of them at once. Without an answer the ETags stay unknown, and the next
+// sync compares those cards with the records instead.
+void CSyncEngine::FetchNewEtags(const std::vector<std::string>& hrefs)
+{
+    if (hrefs.empty())
+        return;
+    std::vector<CAddressBook::Card> cards;
+    std::string strError;
+    if (!m_book.Fetch(m_collection, hrefs, cards, strError))
+        return;
+    std::map<std::string, size_t> byHref;
+    for (size_t i = 0; i < m_state.m_entries.size(); ++i)
+        byHref.emplace(m_state.m_entries[i].strHref, i);
+    for (const CAddressBook::Card& card : cards) {
+        const auto found = byHref.find(card.strHref);
+        if (card.nStatus != 200 || card.strEtag.empty() || found == byHref.end())
+            continue;
+        CSyncEntry entry = m_state.m_entries[found->second];
+        entry.strEtag = card.strEtag;
+        if (!m_state.Replace(found->second, entry, strError))
+            return;
+    }
+}
+
+int CSyncEngine::CardVersion()
+{
+    if (m_state.m_nCardVersion == 0)
+        m_state.m_nCardVersion = m_book.TakesVCard4(m_collection) ? 4 : 3;
+    return m_state.m_nCardVersion;
 }

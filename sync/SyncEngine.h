@@ -5,7 +5,7 @@
 
 #include <QUrl>
 
-#include "sync/CardDavClient.h"
+#include "sync/AddressBook.h"
 #include "sync/SyncMerge.h"
 #include "sync/SyncReport.h"
 #include "sync/SyncState.h"
@@ -17,14 +17,16 @@ class CRecordList;
 // saved first, with the state that goes with it; then every write to the
 // server goes out on its own, and each one confirmed is written to the
 // state at once. A write that finds someone else wrote first makes the
-// whole round start again from the server's changes.
+// whole round start again from the server's changes. Only a server's
+// explicit 404 or 410 makes a card count as gone: a card the server could
+// not give now fails the round before anything is changed.
 class CSyncEngine
 {
 public:
     enum class EResult
     {
         kInStep,
-        kFailed,
+        kFailed,   // nothing lost; the next run finishes the work
         kRefused,   // the mass-deletion guard
     };
     struct Options
@@ -33,7 +35,7 @@ public:
         bool bForce = false;
     };
 
-    CSyncEngine(CCardDavClient& client, const QUrl& collection, CSyncState& state, CRecordList& list,
+    CSyncEngine(CAddressBook& book, const QUrl& collection, CSyncState& state, CRecordList& list,
         std::string strDirectoryFile, Options options);
 
     EResult Run(CSyncReport& report, std::string& strMessage);
@@ -54,15 +56,23 @@ private:
 
     ERound Round(CSyncReport& report, std::string& strMessage);
     Local NamedRecords() const;
-    bool GatherRemote(const CCardDavClient::Changes& changes, const Local& local,
+    void RecoverPendingCreates(const CAddressBook::Changes& changes);
+    bool GatherRemote(const CAddressBook::Changes& changes, const Local& local,
         const CSyncMerge::Alignment& alignment, std::vector<CRemoteCard>& remote, std::vector<CRemoteCard>& newCards,
         std::string& strMessage);
+    bool FetchAll(const std::vector<std::string>& hrefs, const std::vector<CRemoteCard>& remote,
+        std::vector<CAddressBook::Card>& cards, std::string& strMessage);
     bool Guard(const CSyncMerge::Plan& plan, const Local& local, std::string& strMessage) const;
     bool ApplyHere(const CSyncMerge::Plan& plan, const Local& local, std::string& strMessage);
     void CatchUpWithOwnWrites();
     ERound ApplyThere(const CSyncMerge::Plan& plan, CSyncReport& report, std::string& strMessage);
+    CAddressBook::WriteResult Create(const CSyncItem& item, size_t nAt, CSyncEntry& entry, std::string& strEtag,
+        std::string& strMessage);
+    CAddressBook::WriteResult AdoptOwnCard(const CSyncEntry& entry, std::string& strEtag, std::string& strMessage);
+    void FetchNewEtags(const std::vector<std::string>& hrefs);
+    int CardVersion();
 
-    CCardDavClient& m_client;
+    CAddressBook& m_book;
     QUrl m_collection;
     CSyncState& m_state;
     CRecordList& m_list;

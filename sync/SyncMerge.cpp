@@ -110,14 +110,15 @@ private:
         const CRemoteCard& card = m_remote[nEntry];
         const bool bDeletedHere = nLocal < 0;
         const bool bChangedHere = !bDeletedHere && m_local[static_cast<size_t>(nLocal)] != base.fields;
-        // A card that could not be fetched when it was needed went meanwhile.
-        const bool bGoneThere = card.status == CRemoteCard::EStatus::kGone
-            || (!card.bFetched && (bChangedHere || card.status == CRemoteCard::EStatus::kChanged));
-        const bool bChangedThere
-            = card.status == CRemoteCard::EStatus::kChanged && card.bFetched && card.fields != base.fields;
+        // Only the server's word makes a card gone: one it could not give
+        // counts as unchanged, under its old ETag, so that nothing is lost
+        // and the next sync looks again.
+        const bool bGoneThere = card.status == CRemoteCard::EStatus::kGone;
+        const bool bSeenChanged = card.status == CRemoteCard::EStatus::kChanged && card.bFetched;
+        const bool bChangedThere = bSeenChanged && card.fields != base.fields;
         // What the server holds now: the state's record unless it changed.
         const CRecordFields& there = bChangedThere ? card.fields : base.fields;
-        const std::string& etag = card.status == CRemoteCard::EStatus::kChanged ? card.strEtag : base.strEtag;
+        const std::string& etag = bSeenChanged ? card.strEtag : base.strEtag;
 
         CSyncItem item;
         item.nLocal = nLocal;

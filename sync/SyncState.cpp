@@ -4,10 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -66,6 +69,33 @@ CSyncEntry FromJson(const QJsonObject& object)
     return entry;
 }
 
+QJsonObject ToJson(const CSyncState::PendingCreate& pending)
+{
+    QJsonObject object;
+    object["at"] = static_cast<qint64>(pending.nAt);
+    object["entry"] = ToJson(pending.entry);
+    return object;
+}
+
+CSyncState::PendingCreate PendingFromJson(const QJsonObject& object)
+{
+    CSyncState::PendingCreate pending;
+    pending.nAt = static_cast<size_t>(std::max<qint64>(0, object["at"].toInteger()));
+    pending.entry = FromJson(object["entry"].toObject());
+    return pending;
+}
+
+void Settle(std::vector<CSyncState::PendingCreate>& pending, const std::string& strHref)
+{
+    pending.erase(std::remove_if(pending.begin(), pending.end(),
+                      [&](const CSyncState::PendingCreate& p) { return p.entry.strHref == strHref; }),
+        pending.end());
+}
+
+// The state names the user's servers and holds every synced record: the
+// user's alone, whatever the umask.
+constexpr mode_t kPrivate = 0600;
+
 std::string JournalPath(const std::string& strPath)
 {
     return strPath + ".journal";
@@ -114,6 +144,10 @@ bool CSyncState::Load(const std::string& strPath, std::string& strError)
     m_strCertificateFile = root["certificate"].toString().toStdString();
     m_strSyncToken = root["syncToken"].toString().toStdString();
     m_nGeneration = root["generation"].toInteger();
+    m_nCardVersion = root["cardVersion"].toInt();
+    m_pending.clear();
+    for (const QJsonValue& pending : root["pending"].toArray())
+        m_pending.push_back(PendingFromJson(pending.toObject()));
     m_entries.clear();
     const qint64 nEntries = root["entries"].toInteger();
     while (!file.atEnd() && static_cast<qint64>(m_entries.size()) < nEntries)
@@ -151,8 +185,11 @@ void CSyncState::ReplayJournal()
         if (nAt < 0 || nAt > static_cast<qint64>(m_entries.size()))
             return;
         const auto at = m_entries.begin() + nAt;
-        if (kind == QLatin1String("insert"))
+        if (kind == QLatin1String("insert")) {
             m_entries.insert(at, FromJson(op["entry"].toObject()));
+            Settle(m_pending, m_entries[static_cast<size_t>(nAt)].strHref);
+        } else if (kind == QLatin1String("pending"))
+            m_pending.push_back(PendingFromJson(op));
         else if (kind == QLatin1String("replace") && at != m_entries.end())
             *at = FromJson(op["entry"].toObject());
         else if (kind == QLatin1String("remove") && at != m_entries.end())
@@ -186,6 +223,15 @@ bool CSyncState::Save(std::string& strError)
     root["syncToken"] = QString::fromStdString(m_strSyncToken);
     root["generation"] = m_nGeneration + 1;
     root["entries"] = static_cast<qint64>(m_entries.size());
+    if (m_nCardVersion != 0)
+        root["cardVersion"] = m_nCardVersion;
+    QJsonArray pending;
+    for (const PendingCreate& create : m_pending)
+        pending.append(ToJson(create));
+    if (!pending.isEmpty())
+        root["pending"] = pending;
+    // An older state file may have been made readable by others.
+    (void)!::chmod(m_strPath.c_str(), kPrivate);
     const CReplaceResult result = ReplaceFileSafely(m_strPath.c_str(), [&](CByteSink& sink) {
         std::string line = Line(root);
         if (!sink.Write(line.data(), line.size()))
@@ -201,6 +247,10 @@ bool CSyncState::Save(std::string& strError)
         strError = m_strPath + ": the sync state could not be saved: " + result.strReason.GetString();
         return false;
     }
+    if (::chmod(m_strPath.c_str(), kPrivate) != 0) {
+        strError = m_strPath + ": the sync state could not be made private";
+        return false;
+    }
     ++m_nGeneration;
     m_nJournalLength = -1;
     // The old journal is part of the file just written.
@@ -214,7 +264,7 @@ bool CSyncState::Journal(const std::string& strLine, std::string& strError)
         // A journal that continues this state goes on after its last whole
         // line; any other is started afresh.
         const std::string path = JournalPath(m_strPath);
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, kPrivate);
         const off_t nKeep = m_nJournalLength > 0 ? static_cast<off_t>(m_nJournalLength) : 0;
         m_pJournal
             = fd < 0 || ::ftruncate(fd, nKeep) != 0 || ::lseek(fd, nKeep, SEEK_SET) < 0 ? nullptr : ::fdopen(fd, "w");
@@ -251,6 +301,7 @@ void CSyncState::CloseJournal()
 bool CSyncState::Insert(size_t nAt, const CSyncEntry& entry, std::string& strError)
 {
     m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(nAt), entry);
+    Settle(m_pending, entry.strHref);
     QJsonObject op;
     op["op"] = "insert";
     op["at"] = static_cast<qint64>(nAt);
@@ -274,5 +325,13 @@ bool CSyncState::Remove(size_t nAt, std::string& strError)
     QJsonObject op;
     op["op"] = "remove";
     op["at"] = static_cast<qint64>(nAt);
+    return Journal(Line(op), strError);
+}
+
+bool CSyncState::NotePending(const PendingCreate& pending, std::string& strError)
+{
+    m_pending.push_back(pending);
+    QJsonObject op = ToJson(pending);
+    op["op"] = "pending";
     return Journal(Line(op), strError);
 }

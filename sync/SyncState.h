@@ -35,7 +35,8 @@ public:
     // Writes the whole state and starts an empty journal.
     bool Save(std::string& strError);
 
-    // Changes to the entries that are journalled at once.
+    // Changes to the entries that are journalled at once. Insert settles a
+    // pending create of the same href.
     bool Insert(size_t nAt, const CSyncEntry& entry, std::string& strError);
     bool Replace(size_t nAt, const CSyncEntry& entry, std::string& strError);
     bool Remove(size_t nAt, std::string& strError);
@@ -52,6 +53,22 @@ public:
     std::string m_strCertificateFile;
     std::string m_strSyncToken;
     std::vector<CSyncEntry> m_entries;
+
+    // A new card about to be sent: its UID, href and record are journalled
+    // before the request goes out, so that a card the server took after
+    // this process died is known as this record's on the next run, and a
+    // retry goes to the same href under the same UID.
+    struct PendingCreate
+    {
+        size_t nAt = 0;   // where its entry goes in m_entries
+        CSyncEntry entry;
+    };
+    bool NotePending(const PendingCreate& pending, std::string& strError);
+    std::vector<PendingCreate> m_pending;
+
+    // The vCard version new cards are written in (3 or 4); 0 until the
+    // server has been asked.
+    int m_nCardVersion = 0;
 
 private:
     bool Journal(const std::string& strLine, std::string& strError);

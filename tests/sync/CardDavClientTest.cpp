@@ -1,0 +1,237 @@
+// The CardDAV client against a local server that answers from a script:
+// what each reply a real server may send becomes in the client's terms
+// (a card's own status, a refusal and its reason, a write without an ETag).
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include "sync/CardDavClient.h"
+
+namespace {
+
+struct Canned
+{
+    int nStatus;
+    std::string body;
+    std::string headers;   // extra header lines, each ending in \r\n
+};
+
+// Answers each request with the next canned reply (the last one again
+// once the script runs out), on a kept-alive connection, and counts them.
+class ScriptedServer
+{
+public:
+    explicit ScriptedServer(std::vector<Canned> script)
+        : m_script(std::move(script))
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+            QTcpSocket* pSocket = m_server.nextPendingConnection();
+            auto pBuffer = std::make_shared<QByteArray>();
+            QObject::connect(pSocket, &QTcpSocket::readyRead, [this, pSocket, pBuffer] {
+                *pBuffer += pSocket->readAll();
+                while (AnswerOne(*pSocket, *pBuffer)) {
+                }
+            });
+        });
+    }
+
+    QUrl Collection() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/book/").arg(m_server.serverPort())); }
+    int Requests() const { return m_nRequests; }
+
+private:
+    bool AnswerOne(QTcpSocket& socket, QByteArray& buffer)
+    {
+        const qsizetype nHeaderEnd = buffer.indexOf("\r\n\r\n");
+        if (nHeaderEnd < 0)
+            return false;
+        qsizetype nLength = 0;
+        for (const QByteArray& line : buffer.left(nHeaderEnd).split('\n'))
+            if (line.toLower().startsWith("content-length:"))
+                nLength = line.mid(15).trimmed().toLongLong();
+        if (buffer.size() < nHeaderEnd + 4 + nLength)
+            return false;
+        buffer.remove(0, nHeaderEnd + 4 + nLength);
+        const Canned& reply = m_script[std::min(static_cast<size_t>(m_nRequests), m_script.size() - 1)];
+        ++m_nRequests;
+        const std::string text = "HTTP/1.1 " + std::to_string(reply.nStatus) + " X\r\nContent-Length: "
+            + std::to_string(reply.body.size()) + "\r\n" + reply.headers + "\r\n" + reply.body;
+        socket.write(text.data(), static_cast<qint64>(text.size()));
+        return true;
+    }
+
+    std::vector<Canned> m_script;
+    QTcpServer m_server;
+    int m_nRequests = 0;
+};
+
+std::string Multistatus(const std::string& responses)
+{
+    return "<?xml version=\"1.0\"?><D:multistatus xmlns:D=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:carddav\">"
+        + responses + "</D:multistatus>";
+}
+
+std::string Member(const std::string& href, const std::string& inside)
+{
+    return "<D:response><D:href>" + href + "</D:href>" + inside + "</D:response>";
+}
+
+std::string Props(const std::string& props, int nStatus)
+{
+    return "<D:propstat><D:prop>" + props + "</D:prop><D:status>HTTP/1.1 " + std::to_string(nStatus)
+        + " X</D:status></D:propstat>";
+}
+
+std::string Status(int nStatus)
+{
+    return "<D:status>HTTP/1.1 " + std::to_string(nStatus) + " X</D:status>";
+}
+
+const char* Name(CAddressBook::WriteResult result)
+{
+    using W = CAddressBook::WriteResult;
+    switch (result) {
+    case W::kDone: return "done";
+    case W::kConflict: return "conflict";
+    case W::kGone: return "gone";
+    case W::kRefused: return "refused";
+    case W::kUnsupportedVersion: return "unsupported version";
+    case W::kFailed: return "failed";
+    }
+    return "?";
+}
+
+// One action of the client; what it gives, in words.
+using Action = std::function<std::string(CCardDavClient&, const QUrl&)>;
+
+std::string Fetch(CCardDavClient& client, const QUrl& collection)
+{
+    std::vector<CAddressBook::Card> cards;
+    std::string strError;
+    if (!client.Fetch(collection, {"/book/1.vcf", "/book/2.vcf", "/book/3.vcf", "/book/4.vcf"}, cards, strError))
+        return "failed: " + strError;
+    std::string text;
+    for (const CAddressBook::Card& card : cards)
+        text += card.strHref + " " + std::to_string(card.nStatus) + "; ";
+    return text;
+}
+
+std::string List(CCardDavClient& client, const QUrl& collection)
+{
+    CAddressBook::Changes changes;
+    std::string strError;
+    if (!client.ListChanges(collection, "token-1", changes, strError))
+        return "failed";
+    return "listed " + std::to_string(changes.changed.size());
+}
+
+Action Put(const std::string& strIfMatch)
+{
+    return [strIfMatch](CCardDavClient& client, const QUrl& collection) {
+        std::string strEtag = "unset";
+        std::string strError;
+        const auto result = client.Put(collection, "/book/1.vcf", "BEGIN:VCARD", strIfMatch, strEtag, strError);
+        return std::string(Name(result)) + " [" + strEtag + "] " + strError;
+    };
+}
+
+std::string Delete(CCardDavClient& client, const QUrl& collection)
+{
+    std::string strError;
+    return Name(client.Delete(collection, "/book/1.vcf", "\"1\"", strError));
+}
+
+std::string Versions(CCardDavClient& client, const QUrl& collection)
+{
+    return client.TakesVCard4(collection) ? "4.0" : "3.0";
+}
+
+std::string SupportedData(const std::string& types)
+{
+    return Multistatus(Member("/book/", Props("<C:supported-address-data>" + types + "</C:supported-address-data>", 200)));
+}
+
+TEST(CardDavClientTest, RepliesBecomeWhatTheSyncActsOn)
+{
+    int argc = 1;
+    char name[] = "sync_client_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    const std::string card = "<D:getetag>\"1\"</D:getetag><C:address-data>BEGIN:VCARD</C:address-data>";
+    const struct
+    {
+        const char* pszName;
+        std::vector<Canned> script;
+        Action action;
+        std::string expected;
+        int nRequests;
+    } kRows[] = {
+        {"each card of a multiget with its own status",
+            {{207,
+                Multistatus(Member("/book/1.vcf", Props(card, 200)) + Member("/book/2.vcf", Status(503))
+                    + Member("/book/4.vcf", Props("<D:getetag/><C:address-data/>", 404))
+                    + Member("/book/5.vcf", Props("<D:getetag>\"5\"</D:getetag>", 200)
+                        + Props("<C:address-data/>", 500))
+                    + Member("/book/6.vcf", Props("<D:getetag>\"6\"</D:getetag>", 200)
+                        + Props("<C:address-data/>", 404))),
+                ""}},
+            Fetch, "/book/1.vcf 200; /book/2.vcf 503; /book/4.vcf 404; /book/5.vcf 500; /book/6.vcf 0; ", 1},
+        {"a multiget refused as a whole", {{500, "", ""}}, Fetch, "failed", 1},
+        {"a listed card with an error fails the listing at once",
+            {{207, Multistatus(Member("/book/1.vcf", Status(500))), ""}}, List, "failed", 1},
+        {"an unreadable listing is no listing", {{207, "<not xml", ""}}, List, "failed", 3},
+        {"a listed card without an ETag is no listing",
+            {{403, "", ""}, {403, "", ""}, {207, Multistatus(Member("/book/1.vcf", Props("<D:getetag/>", 404))), ""}},
+            List, "failed", 3},
+        {"a PUT without an ETag is not followed by a request for it", {{201, "", ""}}, Put(""), "done [] ", 1},
+        {"a PUT's ETag", {{204, "", "ETag: \"7\"\r\n"}}, Put("\"1\""), "done [\"7\"] ", 1},
+        {"a PUT someone else beat", {{412, "", ""}}, Put("\"1\""), "conflict [unset] ", 1},
+        {"vCard 4.0 refused by its condition",
+            {{415,
+                "<?xml version=\"1.0\"?><D:error xmlns:D=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:carddav\">"
+                "<C:supported-address-data/></D:error>",
+                ""}},
+            Put(""), "unsupported version [unset] the server answered 415 (supported-address-data)", 1},
+        {"a card refused with a plain reason", {{403, "Card too large\x1b[2J\r\nmore", ""}}, Put(""),
+            "refused [unset] the server answered 403: Card too large\\x1B[2J", 1},
+        {"a card refused with a page", {{409, "<html>Conflict</html>", ""}}, Put(""),
+            "refused [unset] the server answered 409", 1},
+        {"a server error stops the sync", {{503, "", ""}}, Put(""), "failed", 1},
+        {"a delete of a card already gone (404)", {{404, "", ""}}, Delete, "gone", 1},
+        {"a delete of a card already gone (410)", {{410, "", ""}}, Delete, "gone", 1},
+        {"a collection that lists only vCard 3.0",
+            {{207, SupportedData("<C:address-data-type content-type=\"text/vcard\" version=\"3.0\"/>"), ""}}, Versions,
+            "3.0", 1},
+        {"a collection that lists 4.0",
+            {{207,
+                SupportedData("<C:address-data-type content-type=\"text/vcard\" version=\"3.0\"/>"
+                              "<C:address-data-type content-type=\"text/vcard\" version=\"4.0\"/>"),
+                ""}},
+            Versions, "4.0", 1},
+        {"a collection that says nothing of versions",
+            {{207, Multistatus(Member("/book/", Props("<C:supported-address-data/>", 404))), ""}}, Versions, "4.0",
+            1},
+        {"a collection that cannot be asked", {{500, "", ""}}, Versions, "4.0", 1},
+    };
+    for (const auto& row : kRows) {
+        SCOPED_TRACE(row.pszName);
+        ScriptedServer server(row.script);
+        CHttpSession session;
+        CCardDavClient client(session);
+        const std::string result = row.action(client, server.Collection());
+        if (row.expected == "failed")
+            EXPECT_EQ(0u, result.rfind("failed", 0)) << result;
+        else
+            EXPECT_EQ(row.expected, result);
+        EXPECT_EQ(row.nRequests, server.Requests());
+    }
+}
+
+}   // namespace

@@ -1,0 +1,229 @@
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "sync/AddressBook.h"
+#include "sync/Card.h"
+#include "tests/support/TestRecord.h"
+
+// An address book held in memory, answering as a CardDAV server does
+// through CCardDavClient, with the faults real servers show on demand: a
+// card left out of a multiget or given an error status, a listing member
+// with an error, an expired sync token, no ETag after a PUT, a server that
+// takes only vCard 3.0 (saying so, or only by refusing 4.0), a refused card,
+// a PUT the server took whose reply was lost, and work done by others
+// while a reply is slow to come (someone else's write: a 412, a moved ETag).
+class MemoryAddressBook : public CAddressBook
+{
+public:
+    struct Stored
+    {
+        std::string strEtag;
+        std::string strData;
+        long nChanged = 0;
+    };
+    enum class EVersions
+    {
+        kAny,
+        kSays3Only,   // supported-address-data lists only 3.0
+        kRefuses4,   // lists nothing, refuses a 4.0 card with the precondition
+    };
+    struct FetchFault
+    {
+        int nStatus = 0;   // 0: left out of the reply
+        int nTimes = 1;
+    };
+
+    // The server's cards.
+    std::string Add(const TestRecord& record, const std::string& strUid = "")
+    {
+        const std::string uid = strUid.empty() ? "uid-" + std::to_string(++m_nNames) : strUid;
+        const std::string href = "/book/" + uid + ".vcf";
+        Store(href, CCard::Create(ToFields(record), uid));
+        return href;
+    }
+    void Store(const std::string& strHref, const std::string& strData)
+    {
+        m_removed.erase(strHref);
+        cards[strHref] = {"\"e" + std::to_string(++m_nEtags) + "\"", strData, ++m_nSeq};
+    }
+    void Edit(const std::string& strHref, const TestRecord& record)
+    {
+        CCard card(cards.at(strHref).strData);
+        card.Apply(ToFields(record));
+        Store(strHref, card.Text());
+    }
+    void Remove(const std::string& strHref)
+    {
+        cards.erase(strHref);
+        m_removed[strHref] = ++m_nSeq;
+    }
+    std::string HrefOf(const std::string& strName) const
+    {
+        for (const auto& [href, stored] : cards)
+            if (CCard(stored.strData).Fields().strName.Bytes() == strName)
+                return href;
+        return std::string();
+    }
+    // The records the cards map to, by name.
+    std::vector<TestRecord> Records() const
+    {
+        std::vector<TestRecord> records;
+        for (const auto& [href, stored] : cards)
+            records.push_back(ToTestRecord(CCard(stored.strData).Fields()));
+        std::sort(records.begin(), records.end(), [](const TestRecord& a, const TestRecord& b) {
+            return std::tie(a.name, a.phone, a.pager, a.email, a.misc) < std::tie(b.name, b.phone, b.pager, b.email, b.misc);
+        });
+        return records;
+    }
+    // A PUT whose reply was lost and that the server commits only now.
+    void CommitLatePut()
+    {
+        for (const auto& [href, data] : m_late)
+            Store(href, data);
+        m_late.clear();
+    }
+    void ClearFaults()
+    {
+        fetchFaults.clear();
+        listFaults.clear();
+        refusedNames.clear();
+        bExpireToken = false;
+        nLoseReplies = 0;
+        beforeFetch = nullptr;
+        beforeWrite = nullptr;
+    }
+
+    bool ListChanges(const QUrl&, const std::string& strSyncToken, Changes& changes, std::string& strError) override
+    {
+        for (const auto& [href, nStatus] : listFaults) {
+            strError = "the server could not give the card " + href + " (status " + std::to_string(nStatus) + ")";
+            return false;
+        }
+        const bool bComplete = strSyncToken.empty() || bExpireToken;
+        const long nSince = bComplete ? -1 : std::stol(strSyncToken.substr(1));
+        changes = Changes();
+        changes.bComplete = bComplete;
+        for (const auto& [href, stored] : cards)
+            if (stored.nChanged > nSince)
+                changes.changed.push_back({href, stored.strEtag});
+        for (const auto& [href, nWhen] : m_removed)
+            if (!bComplete && nWhen > nSince)
+                changes.removed.push_back(href);
+        changes.strSyncToken = "t" + std::to_string(m_nSeq);
+        return true;
+    }
+
+    bool Fetch(const QUrl&, const std::vector<std::string>& hrefs, std::vector<Card>& result, std::string&) override
+    {
+        ++nFetches;
+        RunOnce(beforeFetch);
+        for (const std::string& href : hrefs) {
+            const auto fault = fetchFaults.find(href);
+            if (fault != fetchFaults.end() && fault->second.nTimes > 0) {
+                --fault->second.nTimes;
+                if (fault->second.nStatus != 0)
+                    result.push_back({href, "", "", fault->second.nStatus});
+                continue;
+            }
+            const auto found = cards.find(href);
+            if (found == cards.end())
+                result.push_back({href, "", "", 404});
+            else
+                result.push_back({href, found->second.strEtag, found->second.strData, 200});
+        }
+        return true;
+    }
+
+    WriteResult Put(const QUrl&, const std::string& strHref, const std::string& strData,
+        const std::string& strIfMatch, std::string& strNewEtag, std::string& strError) override
+    {
+        RunOnce(beforeWrite);
+        const bool bVersion4 = strData.find("VERSION:4.0") != std::string::npos;
+        if (bVersion4 && versions != EVersions::kAny) {
+            strError = "the server answered 415 (supported-address-data)";
+            return WriteResult::kUnsupportedVersion;
+        }
+        for (const std::string& name : refusedNames) {
+            if (strData.find("FN:" + name + "\r\n") != std::string::npos) {
+                strError = "the server answered 403 (max-resource-size)";
+                return WriteResult::kRefused;
+            }
+        }
+        if (CCard(strData).Uid().empty()) {
+            strError = "the server answered 400 (valid-address-data)";
+            return WriteResult::kRefused;
+        }
+        const auto found = cards.find(strHref);
+        if (strIfMatch.empty() ? found != cards.end() : found == cards.end() || found->second.strEtag != strIfMatch)
+            return WriteResult::kConflict;
+        ++nPuts;
+        if (nLoseReplies > 0) {
+            --nLoseReplies;
+            if (bCommitLate)
+                m_late.emplace_back(strHref, strData);
+            else
+                Store(strHref, strData);
+            strError = "the connection was lost";
+            return WriteResult::kFailed;
+        }
+        Store(strHref, strData);
+        strNewEtag = bNoEtagOnPut ? std::string() : cards[strHref].strEtag;
+        return WriteResult::kDone;
+    }
+
+    WriteResult Delete(const QUrl&, const std::string& strHref, const std::string& strIfMatch, std::string&) override
+    {
+        RunOnce(beforeWrite);
+        const auto found = cards.find(strHref);
+        if (found == cards.end())
+            return WriteResult::kGone;
+        if (found->second.strEtag != strIfMatch)
+            return WriteResult::kConflict;
+        Remove(strHref);
+        return WriteResult::kDone;
+    }
+
+    bool TakesVCard4(const QUrl&) override { return versions != EVersions::kSays3Only; }
+
+    std::map<std::string, Stored> cards;
+    // Faults, each until cleared (fetch faults: nTimes multigets).
+    std::map<std::string, FetchFault> fetchFaults;
+    std::map<std::string, int> listFaults;
+    std::set<std::string> refusedNames;
+    EVersions versions = EVersions::kAny;
+    bool bExpireToken = false;
+    bool bNoEtagOnPut = false;
+    // The next nLoseReplies PUTs are taken (now, or with bCommitLate only
+    // at CommitLatePut) but answered as a lost connection.
+    int nLoseReplies = 0;
+    bool bCommitLate = false;
+    // Run once, at the next multiget or write: what others do meanwhile.
+    std::function<void()> beforeFetch;
+    std::function<void()> beforeWrite;
+    int nFetches = 0;
+    int nPuts = 0;
+
+private:
+    static void RunOnce(std::function<void()>& hook)
+    {
+        if (!hook)
+            return;
+        const std::function<void()> run = std::move(hook);
+        hook = nullptr;
+        run();
+    }
+
+    std::map<std::string, long> m_removed;
+    std::vector<std::pair<std::string, std::string>> m_late;
+    long m_nSeq = 0;
+    int m_nEtags = 0;
+    int m_nNames = 0;
+};

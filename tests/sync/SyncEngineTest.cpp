@@ -1,0 +1,273 @@
+// The engine against an address book in memory, one fault of a real server
+// a row: what the first sync does with the fault present, and that once it
+// is gone the next sync brings both sides to the records expected, after
+// which a sync finds nothing to do.
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "tests/sync/EngineHarness.h"
+
+namespace {
+
+using EResult = CSyncEngine::EResult;
+
+const TestRecord kAnn{"Ann", "555 0101", "", "ann@example.org", ""};
+const TestRecord kBob{"Bob", "555 0102", "", "", "neighbour"};
+const TestRecord kCat{"Cat", "555 0103", "", "", ""};
+
+TestRecord With(TestRecord record, std::string TestRecord::*field, const std::string& value)
+{
+    record.*field = value;
+    return record;
+}
+
+std::vector<TestRecord> Numbered(int nCount)
+{
+    std::vector<TestRecord> records;
+    for (int i = 0; i < nCount; ++i)
+        records.push_back({"P" + std::to_string(i), "555 " + std::to_string(i), "", "", ""});
+    return records;
+}
+
+// The first nKept of nCount numbered records.
+std::vector<TestRecord> Kept(int nCount, int nKept)
+{
+    std::vector<TestRecord> records = Numbered(nCount);
+    records.resize(static_cast<size_t>(nKept));
+    return records;
+}
+
+std::vector<TestRecord> Sorted(std::vector<TestRecord> records)
+{
+    std::sort(records.begin(), records.end(), [](const TestRecord& a, const TestRecord& b) {
+        return std::tie(a.name, a.phone, a.pager, a.email, a.misc) < std::tie(b.name, b.phone, b.pager, b.email, b.misc);
+    });
+    return records;
+}
+
+mode_t Mode(const char* pszPath)
+{
+    struct stat info {};
+    return ::stat(pszPath, &info) == 0 ? info.st_mode & 0777 : 0;
+}
+
+struct Row
+{
+    const char* pszName;
+    std::vector<TestRecord> start;
+    // Edits on either side and the fault, before the first sync.
+    std::function<void(EngineHarness&)> arrange;
+    EResult first;
+    // Text the first sync's message holds ("" when no message is expected).
+    std::string message;
+    // What both sides hold once the fault is gone and the next sync is over.
+    std::vector<TestRecord> end;
+    // Anything more to check after the first sync.
+    std::function<void(EngineHarness&, const EngineHarness::Outcome&)> check;
+};
+
+void PhoneEditsBob(EngineHarness& h)
+{
+    h.book.Edit(h.book.HrefOf("Bob"), With(kBob, &TestRecord::phone, "555 9999"));
+}
+
+const Row kRows[] = {
+    {"a card left out of the multiget once is asked for again", {kAnn, kBob},
+        [](EngineHarness& h) {
+            PhoneEditsBob(h);
+            h.book.fetchFaults[h.book.HrefOf("Bob")] = {0, 1};
+        },
+        EResult::kInStep, "", {kAnn, With(kBob, &TestRecord::phone, "555 9999")}, nullptr},
+    {"a card left out of the multiget twice fails the round, deleting nothing", {kAnn, kBob},
+        [](EngineHarness& h) {
+            PhoneEditsBob(h);
+            h.book.fetchFaults[h.book.HrefOf("Bob")] = {0, 2};
+        },
+        EResult::kFailed, "\"Bob\" (left out of its reply)", {kAnn, With(kBob, &TestRecord::phone, "555 9999")},
+        [](EngineHarness& h, const EngineHarness::Outcome&) { EXPECT_EQ((std::vector<TestRecord>{kAnn, kBob}), h.Records()); }},
+    {"a 503 for a card edited on both sides fails the round; no second card", {kAnn, kBob},
+        [](EngineHarness& h) {
+            PhoneEditsBob(h);
+            h.Write({kAnn, With(kBob, &TestRecord::email, "bob@example.org")});
+            h.book.fetchFaults[h.book.HrefOf("Bob")] = {503, 2};
+        },
+        EResult::kFailed, "(status 503)",
+        {kAnn, With(With(kBob, &TestRecord::phone, "555 9999"), &TestRecord::email, "bob@example.org")}, nullptr},
+    {"a listing member with an error status fails the round and keeps the token", {kAnn, kBob},
+        [](EngineHarness& h) {
+            PhoneEditsBob(h);
+            h.book.listFaults[h.book.HrefOf("Bob")] = 500;
+        },
+        EResult::kFailed, "status 500", {kAnn, With(kBob, &TestRecord::phone, "555 9999")}, nullptr},
+    {"an explicit 404 in the multiget is a card deleted there", {kAnn, kBob},
+        [](EngineHarness& h) {
+            PhoneEditsBob(h);
+            h.book.beforeFetch = [&h] { h.book.Remove(h.book.HrefOf("Bob")); };
+        },
+        EResult::kInStep, "", {kAnn}, nullptr},
+    {"an explicit 410 in the multiget is a card deleted there", {kAnn, kBob},
+        [](EngineHarness& h) {
+            PhoneEditsBob(h);
+            h.book.fetchFaults[h.book.HrefOf("Bob")] = {410, 2};
+            h.book.beforeFetch = [&h] { h.book.Remove(h.book.HrefOf("Bob")); };
+        },
+        EResult::kInStep, "", {kAnn}, nullptr},
+    {"a card without a UID edited here gets one", {kAnn},
+        [](EngineHarness& h) {
+            h.book.Store("/book/no-uid.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bob\r\nTEL:555 0102\r\nEND:VCARD\r\n");
+            ASSERT_EQ(EResult::kInStep, h.Sync().result);
+            h.Write({kAnn, {"Bob", "555 7777", "", "", ""}});
+        },
+        EResult::kInStep, "", {kAnn, {"Bob", "555 7777", "", "", ""}},
+        [](EngineHarness& h, const EngineHarness::Outcome&) {
+            EXPECT_NE(std::string::npos, h.book.cards.at("/book/no-uid.vcf").strData.find("\r\nUID:"));
+        }},
+    {"the state and its journal are the user's alone", {kAnn},
+        [](EngineHarness& h) {
+            ::chmod(EngineHarness::kStateFile, 0644);
+            h.Write({kAnn, kBob});
+            h.book.beforeWrite = [] {
+                EXPECT_EQ(0600u, Mode((std::string(EngineHarness::kStateFile) + ".journal").c_str()));
+            };
+        },
+        EResult::kInStep, "", {kAnn, kBob},
+        [](EngineHarness&, const EngineHarness::Outcome&) { EXPECT_EQ(0600u, Mode(EngineHarness::kStateFile)); }},
+    {"a server that lists only vCard 3.0 gets 3.0 cards", {kAnn},
+        [](EngineHarness& h) {
+            h.book.versions = MemoryAddressBook::EVersions::kSays3Only;
+            h.Write({kAnn, kBob});
+        },
+        EResult::kInStep, "", {kAnn, kBob},
+        [](EngineHarness& h, const EngineHarness::Outcome&) { EXPECT_EQ(1, h.book.nPuts); }},
+    {"a server that refuses 4.0 gets 3.0, remembered for the next card", {kAnn},
+        [](EngineHarness& h) {
+            h.book.versions = MemoryAddressBook::EVersions::kRefuses4;
+            h.Write({kAnn, kBob});
+            ASSERT_EQ(EResult::kInStep, h.Sync().result);
+            h.book.versions = MemoryAddressBook::EVersions::kAny;
+            h.Write({kAnn, kBob, kCat});
+        },
+        EResult::kInStep, "", {kAnn, kBob, kCat},
+        [](EngineHarness& h, const EngineHarness::Outcome&) {
+            EXPECT_NE(std::string::npos, h.book.cards.at(h.book.HrefOf("Cat")).strData.find("VERSION:3.0"));
+        }},
+    {"a refused card stops no other and is named with the reason", {kAnn},
+        [](EngineHarness& h) {
+            h.Write({kAnn, kBob, kCat});
+            h.book.refusedNames = {"Bob"};
+        },
+        EResult::kFailed, "refused 1 record: \"Bob\" (the server answered 403 (max-resource-size))", {kAnn, kBob, kCat},
+        [](EngineHarness& h, const EngineHarness::Outcome&) { EXPECT_NE("", h.book.HrefOf("Cat")); }},
+    {"new ETags a server kept to itself come in one multiget", {kAnn},
+        [](EngineHarness& h) {
+            h.book.bNoEtagOnPut = true;
+            h.book.nFetches = 0;
+            h.Write(Numbered(6));
+        },
+        EResult::kInStep, "", Numbered(6),
+        [](EngineHarness& h, const EngineHarness::Outcome&) {
+            EXPECT_EQ(1, h.book.nFetches);
+            CSyncState state;
+            std::string strError;
+            ASSERT_TRUE(state.Load(EngineHarness::kStateFile, strError));
+            for (const CSyncEntry& entry : state.m_entries)
+                EXPECT_EQ(h.book.cards.at(entry.strHref).strEtag, entry.strEtag);
+        }},
+    {"a create the server took after the reply was lost is recognised in the listing", {kAnn},
+        [](EngineHarness& h) {
+            h.Write({kAnn, kBob});
+            h.book.nLoseReplies = 1;
+            ASSERT_EQ(EResult::kFailed, h.Sync().result);
+            h.Write({kAnn, With(kBob, &TestRecord::phone, "555 8888")});
+        },
+        EResult::kInStep, "", {kAnn, With(kBob, &TestRecord::phone, "555 8888")}, nullptr},
+    {"a create the server took late is recognised by its UID at the same href", {kAnn},
+        [](EngineHarness& h) {
+            h.Write({kAnn, kBob});
+            h.book.nLoseReplies = 1;
+            h.book.bCommitLate = true;
+            ASSERT_EQ(EResult::kFailed, h.Sync().result);
+            h.book.beforeWrite = [&h] { h.book.CommitLatePut(); };
+        },
+        EResult::kInStep, "", {kAnn, kBob}, nullptr},
+    {"someone else's write during a slow reply: 412, fetched and merged", {kAnn, kBob},
+        [](EngineHarness& h) {
+            h.Write({kAnn, With(kBob, &TestRecord::email, "bob@example.org")});
+            h.book.beforeFetch = [&h] { PhoneEditsBob(h); };
+        },
+        EResult::kInStep, "",
+        {kAnn, With(With(kBob, &TestRecord::phone, "555 9999"), &TestRecord::email, "bob@example.org")}, nullptr},
+    {"an expired token lists everything, and what is missing went", {kAnn, kBob, kCat},
+        [](EngineHarness& h) {
+            h.book.Remove(h.book.HrefOf("Bob"));
+            h.book.bExpireToken = true;
+        },
+        EResult::kInStep, "", {kAnn, kCat}, nullptr},
+    {"the same change on both sides merges quietly", {kAnn, kBob},
+        [](EngineHarness& h) {
+            PhoneEditsBob(h);
+            h.Write({kAnn, With(kBob, &TestRecord::phone, "555 9999")});
+        },
+        EResult::kInStep, "", {kAnn, With(kBob, &TestRecord::phone, "555 9999")},
+        [](EngineHarness&, const EngineHarness::Outcome& outcome) { EXPECT_EQ(0, outcome.nConflicts); }},
+    {"deleting exactly half of the cards goes ahead", Numbered(12),
+        [](EngineHarness& h) { h.Write(Kept(12, 6)); },
+        EResult::kInStep, "", Kept(12, 6), nullptr},
+    {"deleting six of eleven cards is refused", Numbered(11),
+        [](EngineHarness& h) { h.Write(Kept(11, 5)); },
+        EResult::kRefused, "6 of the 11 cards on the server", Numbered(11),
+        [](EngineHarness& h, const EngineHarness::Outcome&) {
+            h.Write(Numbered(11));   // the user puts them back
+        }},
+    {"deleting five of six records here goes ahead", Numbered(6),
+        [](EngineHarness& h) {
+            for (int i = 1; i < 6; ++i)
+                h.book.Remove(h.book.HrefOf("P" + std::to_string(i)));
+        },
+        EResult::kInStep, "", Numbered(1), nullptr},
+    {"a card already gone when deleted counts as deleted", {kAnn, kBob},
+        [](EngineHarness& h) {
+            h.Write({kAnn});
+            h.book.beforeWrite = [&h] { h.book.Remove(h.book.HrefOf("Bob")); };
+        },
+        EResult::kInStep, "", {kAnn},
+        [](EngineHarness& h, const EngineHarness::Outcome& outcome) {
+            EXPECT_EQ(1, outcome.nChanges);
+            EXPECT_EQ(0, h.book.nPuts);
+        }},
+};
+
+TEST(SyncEngineTest, ServerFaultsLoseNothingAndEndInStep)
+{
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.pszName);
+        EngineHarness h;
+        h.Begin(row.start);
+        ASSERT_EQ(Sorted(row.start), h.book.Records());
+        h.book.nPuts = 0;
+        row.arrange(h);
+        if (HasFatalFailure())
+            return;
+        const EngineHarness::Outcome first = h.Sync();
+        EXPECT_EQ(row.first, first.result) << first.strMessage;
+        if (!row.message.empty()) {
+            EXPECT_NE(std::string::npos, first.strMessage.find(row.message)) << first.strMessage;
+        }
+        if (row.check)
+            row.check(h, first);
+        h.book.ClearFaults();
+        const EngineHarness::Outcome second = h.Sync();
+        EXPECT_EQ(EResult::kInStep, second.result) << second.strMessage;
+        EXPECT_EQ(row.end, h.Records());
+        EXPECT_EQ(Sorted(row.end), h.book.Records());
+        const EngineHarness::Outcome third = h.Sync();
+        EXPECT_EQ(EResult::kInStep, third.result) << third.strMessage;
+        EXPECT_EQ(0, third.nChanges);
+    }
+}
+
+}   // namespace
