@@ -76,7 +76,7 @@ dav_seconds=${DAV_FUZZ_SECONDS:-30}
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
   -I"$root" \
   "$root/fuzz/DavReplyFuzzer.cpp" "$root"/sync/{Card,DavMultiStatus}.cpp \
-  "$root"/vcard/{Charset,DirectoryText,VCardLexer,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp \
+  "$root"/vcard/{Charset,DirectoryText,NumberChoice,VCardLexer,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp \
   "${data_sources[@]}" "${qt_flags[@]}" \
   -o "$build/dav_reply_fuzzer"
 mkdir -p "$build/corpus-dav"
