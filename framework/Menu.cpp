@@ -99,6 +99,34 @@ BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem)
     return TRUE;
 }
 
+BOOL CMenu::InsertMenu(UINT nPosition, UINT /*nFlags*/, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem)
+{
+    if (!m_pMenu)
+        return FALSE;
+    auto* action = new QAction(TextCodec::ToQString(lpszNewItem), m_pMenu);
+    action->setData(QVariant::fromValue(static_cast<qulonglong>(nIDNewItem)));
+    m_pMenu->insertAction(FindItem(nPosition), action);
+    return TRUE;
+}
+
+BOOL CMenu::DeleteMenu(UINT nPosition, UINT /*nFlags*/)
+{
+    QAction* action = FindItem(nPosition);
+    if (!action)
+        return FALSE;
+    m_pMenu->removeAction(action);
+    delete action;
+    return TRUE;
+}
+
+UINT CMenu::GetMenuState(UINT nID, UINT /*nFlags*/) const
+{
+    const QAction* action = FindItem(nID);
+    if (!action)
+        return static_cast<UINT>(-1);
+    return action->isEnabled() ? MF_ENABLED : MF_GRAYED;
+}
+
 UINT CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable)
 {
     QAction* action = FindItem(nIDEnableItem);

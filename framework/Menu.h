@@ -23,6 +23,14 @@ public:
     // MF_BYCOMMAND with MF_ENABLED or MF_GRAYED; returns the previous state
     // (MF_ENABLED or MF_GRAYED), or -1 when no item has that id.
     UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable);
+    // MF_BYCOMMAND: puts a new item before the item with id nPosition (at the
+    // end when there is none). FALSE when there is no menu.
+    BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem);
+    // MF_BYCOMMAND: removes the item with id nPosition; FALSE when none has it.
+    BOOL DeleteMenu(UINT nPosition, UINT nFlags);
+    // MF_BYCOMMAND: whether an item has the id (the state, as for
+    // EnableMenuItem), or -1 when none has.
+    UINT GetMenuState(UINT nID, UINT nFlags) const;
     QMenu* GetQMenu() const { return m_pMenu; }
 
 private:

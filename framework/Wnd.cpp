@@ -232,6 +232,8 @@ CMenu* CWnd::GetSystemMenu(BOOL bRevert)
         if (!WindowMove::IsAvailable())
             d->systemMenu->EnableMenuItem(SC_MOVE, MF_BYCOMMAND | MF_GRAYED);
         d->systemMenu->AppendMenu(MF_STRING, SC_CLOSE, Translation::Text1252("&Close\tAlt+F4", Translation::kFramework));
+        QObject::connect(d->pSystemMenu, &QMenu::aboutToShow, m_pWidget,
+            [this] { OnInitMenuPopup(d->systemMenu.get(), 0, TRUE); });
         // A chosen item arrives as a system command once the menu is closed.
         QWidget* widget = m_pWidget;
         QObject::connect(d->pSystemMenu, &QMenu::triggered, widget, [this, widget](QAction* action) {
@@ -245,6 +247,10 @@ CMenu* CWnd::GetSystemMenu(BOOL bRevert)
         });
     }
     return d->systemMenu.get();
+}
+
+void CWnd::OnInitMenuPopup(CMenu* /*pPopupMenu*/, UINT /*nIndex*/, BOOL /*bSysMenu*/)
+{
 }
 
 void CWnd::WinHelp(DWORD dwData, UINT nCmd)

@@ -50,6 +50,9 @@ public:
     // bRevert TRUE the menu is put back to its default items and nullptr is
     // returned.
     CMenu* GetSystemMenu(BOOL bRevert);
+    // Called each time the window menu is about to open, so that a window can
+    // add, remove or grey items whose availability changes while it runs.
+    virtual void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
 
     // Opens or (with HELP_QUIT) closes the application's help window.
     void WinHelp(DWORD dwData, UINT nCmd = HELP_CONTEXT);

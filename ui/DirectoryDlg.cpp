@@ -124,19 +124,13 @@ BOOL CDirectoryDlg::OnInitDialog()
 
     CMenu* pSysMenu = GetSystemMenu(FALSE);
     CString strFindMenu;
-    CString strSyncMenu;
     CString strAboutMenu;
     strFindMenu.LoadString(IDS_FIND_MENU);
     strAboutMenu.LoadString(IDS_ABOUT_MENU);
-    // Offered where this directory file has a sync set up.
-    if (std::filesystem::exists(SyncStatePathFor(kDirectoryFileName)))
-        strSyncMenu.LoadString(IDS_SYNC_MENU);
     if (pSysMenu && (!strFindMenu.IsEmpty() || !strAboutMenu.IsEmpty())) {
         pSysMenu->AppendMenu(MF_SEPARATOR);
         if (!strFindMenu.IsEmpty())
             pSysMenu->AppendMenu(MF_STRING, IDM_FIND, strFindMenu);
-        if (!strSyncMenu.IsEmpty())
-            pSysMenu->AppendMenu(MF_STRING, IDM_SYNC, strSyncMenu);
         if (!strAboutMenu.IsEmpty())
             pSysMenu->AppendMenu(MF_STRING, IDM_ABOUT, strAboutMenu);
     }
@@ -392,6 +386,19 @@ void CDirectoryDlg::OnSysCommand(UINT nID, LPARAM /*lParam*/)
     } else {
         Default();
     }
+}
+
+void CDirectoryDlg::OnInitMenuPopup(CMenu* pPopupMenu, UINT /*nIndex*/, BOOL bSysMenu)
+{
+    if (!bSysMenu || pPopupMenu == nullptr)
+        return;
+    const bool bOffered = pPopupMenu->GetMenuState(IDM_SYNC, MF_BYCOMMAND) != static_cast<UINT>(-1);
+    const bool bSetUp = std::filesystem::exists(SyncStatePathFor(kDirectoryFileName));
+    CString strSyncMenu;
+    if (bSetUp && !bOffered && strSyncMenu.LoadString(IDS_SYNC_MENU))
+        pPopupMenu->InsertMenu(IDM_ABOUT, MF_BYCOMMAND | MF_STRING, IDM_SYNC, strSyncMenu);
+    else if (!bSetUp && bOffered)
+        pPopupMenu->DeleteMenu(IDM_SYNC, MF_BYCOMMAND);
 }
 
 void CDirectoryDlg::OnPaint()

@@ -32,6 +32,9 @@ protected:
     BOOL OnInitDialog() override;
 
     void OnSysCommand(UINT nID, LPARAM lParam);
+    // Offers Sync Now exactly while this directory file has a sync set up:
+    // a first sync run beside the open window adds it.
+    void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu) override;
     void OnDestroy();
     void OnPaint();
     HCURSOR OnQueryDragIcon();
