@@ -274,6 +274,13 @@ void CCard::Rewrite(int nLine, const char* pszNewProperty, const CString& value)
         }
     }
     const std::string content = prefix + ':' + VCardValue::Escaped(CDirectoryText::ToUtf8(value));
+    PutLine(nLine, content);
+}
+
+// Replaces the line at nLine with content, or (nLine < 0) adds it before
+// END:VCARD.
+void CCard::PutLine(int nLine, const std::string& content)
+{
     Line line = ParseLine(Physical(content), content, true);
     if (nLine >= 0) {
         m_lines[static_cast<size_t>(nLine)] = std::move(line);
@@ -315,15 +322,7 @@ void CCard::SetRaw(int nLine, const char* pszNewProperty, const std::string& val
         prefix = SplitOutsideQuotes(m_lines[static_cast<size_t>(nLine)].prefix, ';').front();
     }
     const std::string content = prefix + ':' + value;
-    Line line = ParseLine(Physical(content), content, true);
-    if (nLine >= 0) {
-        m_lines[static_cast<size_t>(nLine)] = std::move(line);
-        return;
-    }
-    int nEnd = FindFirst("END");
-    if (nEnd < 0)
-        nEnd = static_cast<int>(m_lines.size());
-    m_lines.insert(m_lines.begin() + nEnd, std::move(line));
+    PutLine(nLine, content);
 }
 
 // REV as a UTC time stamp in the form of the card's version: 3.0 readers

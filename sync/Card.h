@@ -79,6 +79,7 @@ private:
     std::string LineEnd() const;
     std::string Physical(const std::string& content) const;
     void SetRaw(int nLine, const char* pszNewProperty, const std::string& value);
+    void PutLine(int nLine, const std::string& content);
     void StampRevision();
 
     std::vector<Line> m_lines;
