@@ -10,6 +10,7 @@
 #include "framework/DataExchangeFailure.h"
 #include "framework/Dialog.h"
 #include "framework/EditValidator.h"
+#include "framework/Translation.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -90,7 +91,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
     }
     int parsed = 0;
     if (!ParseInt(edit->GetWindowText().Bytes(), parsed))
-        Refuse(pDX, "Please enter a whole number.");
+        Refuse(pDX, Translation::Text1252("Please enter a whole number.", Translation::kFramework));
     value = parsed;
 }
 
@@ -102,7 +103,7 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
         return;
     }
     if (value.GetLength() > nChars) {
-        const std::string message = "Please enter no more than " + std::to_string(nChars) + " characters.";
-        Refuse(pDX, message.c_str());
+        Refuse(pDX,
+            Translation::CountText1252("Please enter no more than %n characters.", nChars, Translation::kFramework));
     }
 }

@@ -20,4 +20,8 @@ public:
     static QString Text(const char* pszEnglish, const char* pszContext = kResources);
     // The same in the program's code page.
     static CString Text1252(const char* pszEnglish, const char* pszContext = kResources);
+    // A text counting nCount things: the translation's form for that count
+    // (languages differ in how many forms they have and which counts take
+    // each), with "%n" replaced by the count.
+    static CString CountText1252(const char* pszEnglish, int nCount, const char* pszContext = kResources);
 };

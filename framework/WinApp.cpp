@@ -203,6 +203,12 @@ QMessageBox::Icon IconOf(UINT nType, const ButtonSet& buttons)
 
 }   // namespace
 
+CString AfxLoadCountString(UINT nOneID, UINT nManyID, int nCount)
+{
+    const char* pszEnglish = AfxGetResources().FindString(nCount == 1 ? nOneID : nManyID);
+    return pszEnglish ? Translation::CountText1252(pszEnglish, nCount) : CString();
+}
+
 int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
 {
     Q_UNUSED(nIDHelp);

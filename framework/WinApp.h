@@ -83,6 +83,10 @@ CWinApp* AfxGetApp();
 // The resources the application object handed over; one that finds nothing
 // when there is no application object or it handed none.
 const CResourceProvider& AfxGetResources();
+// The string table's nOneID when nCount is 1, else its nManyID, in the
+// user's language in the form that language gives nCount, with "%n"
+// replaced by the count; empty when the table has no such string.
+CString AfxLoadCountString(UINT nOneID, UINT nManyID, int nCount);
 // A modal message box captioned with the application name: MB_OK,
 // MB_OKCANCEL, MB_YESNO or MB_YESNOCANCEL, with MB_ICONSTOP,
 // MB_ICONQUESTION, MB_ICONEXCLAMATION or MB_ICONINFORMATION (without one,

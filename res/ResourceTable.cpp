@@ -65,6 +65,38 @@ const std::map<UINT, const char*> kStrings = {
         "The sync program ended unexpectedly.\n\n%1\n\nTry again; if it happens again, run "
         "dialstack-sync --file \"%2\" in a terminal to see why."},
     {IDS_FIND_ONLY_MATCH, "Only the selected record matches \"%1\"."},
+    {IDS_FIND_NO_MATCH, "Nothing in the directory matches \"%1\"."},
+    {IDS_NAME_REQUIRED, "You must specify a name!"},
+    // The detail list's rows as a screen reader speaks them, with the
+    // words the window's labels beside the list show.
+    {IDS_DETAIL_PHONE, "Phone"},
+    {IDS_DETAIL_PAGER, "Pager"},
+    {IDS_DETAIL_EMAIL, "Email"},
+    {IDS_DETAIL_MISC, "Misc."},
+    // Loading, saving and printing: %1 is the file's name, %2 (or %1) the
+    // reason as a sentence, %3 what the failure means for the user.
+    {IDS_UNKNOWN_ERROR, "unknown error"},
+    {IDS_SAVE_FAILED, "The directory could not be saved to \"%1\": %2\n\n%3"},
+    {IDS_SAVE_FAILED_FILE_UNCHANGED,
+        "The directory could not be saved to \"%1\": %2\n\n%3 The file on disk is unchanged."},
+    {IDS_SAVE_KEEPS_CHANGES, "Your changes are still here."},
+    {IDS_SAVE_STAYS_OPEN, "Dialstack stays open so that your changes are not lost."},
+    {IDS_SAVE_NOTHING_SYNCED, "Your changes are still here; nothing was synced."},
+    {IDS_SAVED_WITH_WARNING, "The directory was saved to \"%1\"; %2"},
+    {IDS_REPLACE_CHANGED_FILE,
+        "The directory file \"%1\" has been changed by another program since Dialstack loaded or saved "
+        "it.\n\nReplace it with the directory shown here? The other program's changes would be lost."},
+    // %2 (%3 after a reason) is the count of records read, one of the two
+    // below.
+    {IDS_LOAD_INCOMPLETE,
+        "The directory file \"%1\" could not be read completely. %2\n\nSaving now would replace the file "
+        "with what is shown."},
+    {IDS_LOAD_FAILED,
+        "The directory file \"%1\" could not be opened: %2 %3\n\nSaving now would replace the file with "
+        "what is shown."},
+    {IDS_RECORDS_SHOWN_ONE, "%n record was read and is shown."},
+    {IDS_RECORDS_SHOWN_MANY, "%n records were read and are shown."},
+    {IDS_PRINT_FAILED, "The directory could not be printed: %1\n\nNothing in the directory has changed."},
 };
 
 constexpr VersionRecord kVersion = {
@@ -133,6 +165,14 @@ const char* ResourceTable::FindString(UINT nId)
 {
     auto it = kStrings.find(nId);
     return it == kStrings.end() ? nullptr : it->second;
+}
+
+std::vector<UINT> ResourceTable::StringIds()
+{
+    std::vector<UINT> ids;
+    for (const auto& entry : kStrings)
+        ids.push_back(entry.first);
+    return ids;
 }
 
 const char* const* ResourceTable::FindIcon(UINT nId)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "framework/DialogTemplate.h"
 
@@ -18,6 +19,8 @@ public:
     static const DialogTemplate* FindDialog(UINT nId);
     // The string nId (Windows-1252 bytes), or nullptr when there is none.
     static const char* FindString(UINT nId);
+    // The ids of every string of the table, in increasing order.
+    static std::vector<UINT> StringIds();
     // The icon nId as XPM lines, or nullptr when there is none.
     static const char* const* FindIcon(UINT nId);
     static const VersionRecord& Version();

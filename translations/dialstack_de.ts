@@ -147,6 +147,228 @@
         <source>Dialstack Help</source>
         <translation>Dialstack-Hilfe</translation>
     </message>
+    <message>
+        <source>Sync &amp;Now</source>
+        <translation>&amp;Jetzt abgleichen</translation>
+    </message>
+    <message>
+        <source>Your changes to the directory are not saved yet.
+
+Save them before you leave?</source>
+        <translation>Ihre Änderungen am Verzeichnis sind noch nicht gespeichert.
+
+Vor dem Beenden speichern?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Leave without saving</source>
+        <translation>&amp;Ohne Speichern beenden</translation>
+    </message>
+    <message>
+        <source>S&amp;tay</source>
+        <translation>&amp;Weiter bearbeiten</translation>
+    </message>
+    <message>
+        <source>Another program (dialstack-sync or dialstack-convert import) is changing the directory file right now, so nothing was changed here.
+
+Try again in a moment: the window then shows what that program wrote.</source>
+        <translation>Ein anderes Programm (dialstack-sync oder dialstack-convert import) ändert gerade die Verzeichnisdatei, daher wurde hier nichts geändert.
+
+Versuchen Sie es gleich noch einmal: Das Fenster zeigt dann, was das Programm geschrieben hat.</translation>
+    </message>
+    <message>
+        <source>Your changes are not saved yet. The sync takes the directory as saved.
+
+Save your changes and sync?</source>
+        <translation>Ihre Änderungen sind noch nicht gespeichert. Der Abgleich nimmt das Verzeichnis so, wie es gespeichert ist.
+
+Änderungen speichern und abgleichen?</translation>
+    </message>
+    <message>
+        <source>&amp;Save and sync</source>
+        <translation>&amp;Speichern und abgleichen</translation>
+    </message>
+    <message>
+        <source>Syncing the directory with the address book…</source>
+        <translation>Verzeichnis wird mit dem Adressbuch abgeglichen…</translation>
+    </message>
+    <message>
+        <source>The sync program dialstack-sync was found neither beside Dialstack nor on the PATH.
+
+Install it with Dialstack, then try again.</source>
+        <translation>Das Abgleichprogramm dialstack-sync wurde weder neben Dialstack noch im Suchpfad (PATH) gefunden.
+
+Installieren Sie es zusammen mit Dialstack und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The sync program %1 could not be started: %2</source>
+        <translation>Das Abgleichprogramm %1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step.</source>
+        <translation>Verzeichnis und Adressbuch sind auf dem gleichen Stand.</translation>
+    </message>
+    <message>
+        <source>The sync did not finish:
+
+%1
+
+Check the network and the server, then try again. What was synced stays; the next sync does the rest.</source>
+        <translation>Der Abgleich wurde nicht abgeschlossen:
+
+%1
+
+Prüfen Sie Netzwerk und Server und versuchen Sie es dann erneut. Was bereits abgeglichen ist, bleibt erhalten; der nächste Abgleich erledigt den Rest.</translation>
+    </message>
+    <message>
+        <source>The sync of this directory is not set up as expected:
+
+%1
+
+Set it up again in a terminal (see &quot;man dialstack-sync&quot;).</source>
+        <translation>Der Abgleich dieses Verzeichnisses ist nicht wie erwartet eingerichtet:
+
+%1
+
+Richten Sie ihn in einem Terminal neu ein (siehe „man dialstack-sync“).</translation>
+    </message>
+    <message>
+        <source>The sync cannot run now:
+
+%1
+
+Try again in a moment.</source>
+        <translation>Der Abgleich kann gerade nicht laufen:
+
+%1
+
+Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>The sync stopped because it needs you:
+
+%1
+
+Run dialstack-sync --file &quot;%2&quot; in a terminal to settle it.</source>
+        <translation>Der Abgleich wurde angehalten, weil er Ihre Entscheidung braucht:
+
+%1
+
+Führen Sie dialstack-sync --file &quot;%2&quot; in einem Terminal aus, um das zu klären.</translation>
+    </message>
+    <message>
+        <source>The sync was cancelled. What it had finished stays; the next sync does the rest.</source>
+        <translation>Der Abgleich wurde abgebrochen. Was er schon erledigt hat, bleibt erhalten; der nächste Abgleich erledigt den Rest.</translation>
+    </message>
+    <message>
+        <source>The sync program ended unexpectedly.
+
+%1
+
+Try again; if it happens again, run dialstack-sync --file &quot;%2&quot; in a terminal to see why.</source>
+        <translation>Das Abgleichprogramm wurde unerwartet beendet.
+
+%1
+
+Versuchen Sie es erneut. Geschieht es wieder, führen Sie dialstack-sync --file &quot;%2&quot; in einem Terminal aus, um die Ursache zu sehen.</translation>
+    </message>
+    <message>
+        <source>Only the selected record matches &quot;%1&quot;.</source>
+        <translation>Nur der ausgewählte Eintrag passt zu „%1“.</translation>
+    </message>
+    <message>
+        <source>Nothing in the directory matches &quot;%1&quot;.</source>
+        <translation>Nichts im Verzeichnis passt zu „%1“.</translation>
+    </message>
+    <message>
+        <source>You must specify a name!</source>
+        <translation>Bitte geben Sie einen Namen ein.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>The directory could not be saved to &quot;%1&quot;: %2
+
+%3</source>
+        <translation>Das Verzeichnis konnte nicht in „%1“ gespeichert werden: %2
+
+%3</translation>
+    </message>
+    <message>
+        <source>The directory could not be saved to &quot;%1&quot;: %2
+
+%3 The file on disk is unchanged.</source>
+        <translation>Das Verzeichnis konnte nicht in „%1“ gespeichert werden: %2
+
+%3 Die Datei auf der Festplatte ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Your changes are still here.</source>
+        <translation>Ihre Änderungen sind weiterhin da.</translation>
+    </message>
+    <message>
+        <source>Dialstack stays open so that your changes are not lost.</source>
+        <translation>Dialstack bleibt geöffnet, damit Ihre Änderungen nicht verloren gehen.</translation>
+    </message>
+    <message>
+        <source>Your changes are still here; nothing was synced.</source>
+        <translation>Ihre Änderungen sind weiterhin da; es wurde nichts abgeglichen.</translation>
+    </message>
+    <message>
+        <source>The directory was saved to &quot;%1&quot;; %2</source>
+        <translation>Das Verzeichnis wurde in „%1“ gespeichert; %2</translation>
+    </message>
+    <message>
+        <source>The directory file &quot;%1&quot; has been changed by another program since Dialstack loaded or saved it.
+
+Replace it with the directory shown here? The other program&apos;s changes would be lost.</source>
+        <translation>Die Verzeichnisdatei „%1“ wurde von einem anderen Programm geändert, seit Dialstack sie geladen oder gespeichert hat.
+
+Sie durch das hier angezeigte Verzeichnis ersetzen? Die Änderungen des anderen Programms gingen dann verloren.</translation>
+    </message>
+    <message>
+        <source>The directory file &quot;%1&quot; could not be read completely. %2
+
+Saving now would replace the file with what is shown.</source>
+        <translation>Die Verzeichnisdatei „%1“ konnte nicht vollständig gelesen werden. %2
+
+Wenn Sie jetzt speichern, wird die Datei durch das Angezeigte ersetzt.</translation>
+    </message>
+    <message>
+        <source>The directory file &quot;%1&quot; could not be opened: %2 %3
+
+Saving now would replace the file with what is shown.</source>
+        <translation>Die Verzeichnisdatei „%1“ konnte nicht geöffnet werden: %2 %3
+
+Wenn Sie jetzt speichern, wird die Datei durch das Angezeigte ersetzt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record was read and is shown.</source>
+        <translation>
+            <numerusform>%n Eintrag wurde gelesen und wird angezeigt.</numerusform>
+            <numerusform>%n Einträge wurden gelesen und werden angezeigt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records were read and are shown.</source>
+        <translation>
+            <numerusform>%n Eintrag wurde gelesen und wird angezeigt.</numerusform>
+            <numerusform>%n Einträge wurden gelesen und werden angezeigt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The directory could not be printed: %1
+
+Nothing in the directory has changed.</source>
+        <translation>Das Verzeichnis konnte nicht gedruckt werden: %1
+
+Am Verzeichnis hat sich nichts geändert.</translation>
+    </message>
 </context>
 <context>
     <name>Framework</name>
@@ -157,6 +379,17 @@
     <message>
         <source>&amp;Close	Alt+F4</source>
         <translation>S&amp;chließen	Alt+F4</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number.</source>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Please enter no more than %n characters.</source>
+        <translation>
+            <numerusform>Bitte geben Sie höchstens %n Zeichen ein.</numerusform>
+            <numerusform>Bitte geben Sie höchstens %n Zeichen ein.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,228 @@
         <source>Dialstack Help</source>
         <translation>Dialstack-help</translation>
     </message>
+    <message>
+        <source>Sync &amp;Now</source>
+        <translation>&amp;Nu synchroniseren</translation>
+    </message>
+    <message>
+        <source>Your changes to the directory are not saved yet.
+
+Save them before you leave?</source>
+        <translation>Uw wijzigingen in de lijst zijn nog niet opgeslagen.
+
+Wilt u ze opslaan voordat u afsluit?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Opslaan</translation>
+    </message>
+    <message>
+        <source>&amp;Leave without saving</source>
+        <translation>&amp;Afsluiten zonder opslaan</translation>
+    </message>
+    <message>
+        <source>S&amp;tay</source>
+        <translation>&amp;Blijven</translation>
+    </message>
+    <message>
+        <source>Another program (dialstack-sync or dialstack-convert import) is changing the directory file right now, so nothing was changed here.
+
+Try again in a moment: the window then shows what that program wrote.</source>
+        <translation>Een ander programma (dialstack-sync of dialstack-convert import) wijzigt op dit moment het lijstbestand, dus hier is niets gewijzigd.
+
+Probeer het zo opnieuw: het venster toont dan wat dat programma heeft geschreven.</translation>
+    </message>
+    <message>
+        <source>Your changes are not saved yet. The sync takes the directory as saved.
+
+Save your changes and sync?</source>
+        <translation>Uw wijzigingen zijn nog niet opgeslagen. De synchronisatie gebruikt de lijst zoals die is opgeslagen.
+
+Wijzigingen opslaan en synchroniseren?</translation>
+    </message>
+    <message>
+        <source>&amp;Save and sync</source>
+        <translation>&amp;Opslaan en synchroniseren</translation>
+    </message>
+    <message>
+        <source>Syncing the directory with the address book…</source>
+        <translation>De lijst wordt gesynchroniseerd met het adresboek…</translation>
+    </message>
+    <message>
+        <source>The sync program dialstack-sync was found neither beside Dialstack nor on the PATH.
+
+Install it with Dialstack, then try again.</source>
+        <translation>Het synchronisatieprogramma dialstack-sync is niet gevonden, niet naast Dialstack en niet in het PATH.
+
+Installeer het samen met Dialstack en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>The sync program %1 could not be started: %2</source>
+        <translation>Het synchronisatieprogramma %1 kon niet worden gestart: %2</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step.</source>
+        <translation>De lijst en het adresboek zijn gelijk.</translation>
+    </message>
+    <message>
+        <source>The sync did not finish:
+
+%1
+
+Check the network and the server, then try again. What was synced stays; the next sync does the rest.</source>
+        <translation>De synchronisatie is niet voltooid:
+
+%1
+
+Controleer het netwerk en de server en probeer het opnieuw. Wat al gesynchroniseerd is, blijft; de volgende synchronisatie doet de rest.</translation>
+    </message>
+    <message>
+        <source>The sync of this directory is not set up as expected:
+
+%1
+
+Set it up again in a terminal (see &quot;man dialstack-sync&quot;).</source>
+        <translation>De synchronisatie van deze lijst is niet ingesteld zoals verwacht:
+
+%1
+
+Stel haar opnieuw in via een terminal (zie &quot;man dialstack-sync&quot;).</translation>
+    </message>
+    <message>
+        <source>The sync cannot run now:
+
+%1
+
+Try again in a moment.</source>
+        <translation>De synchronisatie kan nu niet worden uitgevoerd:
+
+%1
+
+Probeer het zo opnieuw.</translation>
+    </message>
+    <message>
+        <source>The sync stopped because it needs you:
+
+%1
+
+Run dialstack-sync --file &quot;%2&quot; in a terminal to settle it.</source>
+        <translation>De synchronisatie is gestopt omdat ze u nodig heeft:
+
+%1
+
+Voer dialstack-sync --file &quot;%2&quot; uit in een terminal om dit op te lossen.</translation>
+    </message>
+    <message>
+        <source>The sync was cancelled. What it had finished stays; the next sync does the rest.</source>
+        <translation>De synchronisatie is geannuleerd. Wat al klaar was, blijft; de volgende synchronisatie doet de rest.</translation>
+    </message>
+    <message>
+        <source>The sync program ended unexpectedly.
+
+%1
+
+Try again; if it happens again, run dialstack-sync --file &quot;%2&quot; in a terminal to see why.</source>
+        <translation>Het synchronisatieprogramma is onverwacht gestopt.
+
+%1
+
+Probeer het opnieuw; gebeurt het weer, voer dan dialstack-sync --file &quot;%2&quot; uit in een terminal om te zien waarom.</translation>
+    </message>
+    <message>
+        <source>Only the selected record matches &quot;%1&quot;.</source>
+        <translation>Alleen het geselecteerde item komt overeen met &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Nothing in the directory matches &quot;%1&quot;.</source>
+        <translation>Niets in de lijst komt overeen met &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>You must specify a name!</source>
+        <translation>U moet een naam opgeven!</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>onbekende fout</translation>
+    </message>
+    <message>
+        <source>The directory could not be saved to &quot;%1&quot;: %2
+
+%3</source>
+        <translation>De lijst kon niet worden opgeslagen in &quot;%1&quot;: %2
+
+%3</translation>
+    </message>
+    <message>
+        <source>The directory could not be saved to &quot;%1&quot;: %2
+
+%3 The file on disk is unchanged.</source>
+        <translation>De lijst kon niet worden opgeslagen in &quot;%1&quot;: %2
+
+%3 Het bestand op de schijf is ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>Your changes are still here.</source>
+        <translation>Uw wijzigingen zijn er nog.</translation>
+    </message>
+    <message>
+        <source>Dialstack stays open so that your changes are not lost.</source>
+        <translation>Dialstack blijft open, zodat uw wijzigingen niet verloren gaan.</translation>
+    </message>
+    <message>
+        <source>Your changes are still here; nothing was synced.</source>
+        <translation>Uw wijzigingen zijn er nog; er is niets gesynchroniseerd.</translation>
+    </message>
+    <message>
+        <source>The directory was saved to &quot;%1&quot;; %2</source>
+        <translation>De lijst is opgeslagen in &quot;%1&quot;; %2</translation>
+    </message>
+    <message>
+        <source>The directory file &quot;%1&quot; has been changed by another program since Dialstack loaded or saved it.
+
+Replace it with the directory shown here? The other program&apos;s changes would be lost.</source>
+        <translation>Het lijstbestand &quot;%1&quot; is door een ander programma gewijzigd sinds Dialstack het heeft geladen of opgeslagen.
+
+Vervangen door de lijst die hier wordt getoond? De wijzigingen van het andere programma gaan dan verloren.</translation>
+    </message>
+    <message>
+        <source>The directory file &quot;%1&quot; could not be read completely. %2
+
+Saving now would replace the file with what is shown.</source>
+        <translation>Het lijstbestand &quot;%1&quot; kon niet volledig worden gelezen. %2
+
+Als u nu opslaat, wordt het bestand vervangen door wat er wordt getoond.</translation>
+    </message>
+    <message>
+        <source>The directory file &quot;%1&quot; could not be opened: %2 %3
+
+Saving now would replace the file with what is shown.</source>
+        <translation>Het lijstbestand &quot;%1&quot; kon niet worden geopend: %2 %3
+
+Als u nu opslaat, wordt het bestand vervangen door wat er wordt getoond.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record was read and is shown.</source>
+        <translation>
+            <numerusform>%n item is gelezen en wordt getoond.</numerusform>
+            <numerusform>%n items zijn gelezen en worden getoond.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records were read and are shown.</source>
+        <translation>
+            <numerusform>%n item is gelezen en wordt getoond.</numerusform>
+            <numerusform>%n items zijn gelezen en worden getoond.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The directory could not be printed: %1
+
+Nothing in the directory has changed.</source>
+        <translation>De lijst kon niet worden afgedrukt: %1
+
+Er is niets in de lijst veranderd.</translation>
+    </message>
 </context>
 <context>
     <name>Framework</name>
@@ -157,6 +379,17 @@
     <message>
         <source>&amp;Close	Alt+F4</source>
         <translation>&amp;Sluiten	Alt+F4</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number.</source>
+        <translation>Voer een geheel getal in.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Please enter no more than %n characters.</source>
+        <translation>
+            <numerusform>Voer maximaal %n teken in.</numerusform>
+            <numerusform>Voer maximaal %n tekens in.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
-#include <string>
 #include <vector>
 
 #include "data/DirectoryFormat.h"
@@ -34,37 +33,36 @@ constexpr int kWriterWaitMilliseconds = 2000;
 // double-click on it focuses in "Edit Item".
 struct DetailRow
 {
-    const char* pszLabel;
+    UINT nLabelId;
     CString CRecordFields::*pField;
     int nEditBoxId;
 };
 
 constexpr DetailRow kDetailRows[] = {
-    {"Phone", &CRecordFields::strPhone, IDC_PHONE},
-    {"Pager", &CRecordFields::strPager, IDC_PAGER},
-    {"Email", &CRecordFields::strEmail, IDC_EMAIL},
-    {"Misc.", &CRecordFields::strMisc, IDC_MISC},
+    {IDS_DETAIL_PHONE, &CRecordFields::strPhone, IDC_PHONE},
+    {IDS_DETAIL_PAGER, &CRecordFields::strPager, IDC_PAGER},
+    {IDS_DETAIL_EMAIL, &CRecordFields::strEmail, IDC_EMAIL},
+    {IDS_DETAIL_MISC, &CRecordFields::strMisc, IDC_MISC},
 };
 constexpr int kDetailRowCount = static_cast<int>(std::size(kDetailRows));
 
 // A reason as a sentence of a message: never empty, ending in a full stop.
-std::string AsSentence(std::string reason)
+CString AsSentence(CString strReason)
 {
-    if (reason.empty())
-        reason = "unknown error";
-    if (reason.back() != '.')
-        reason += '.';
-    return reason;
+    if (strReason.IsEmpty())
+        strReason = LoadText(IDS_UNKNOWN_ERROR);
+    if (strReason.View().back() != '.')
+        strReason += ".";
+    return strReason;
 }
 
-// Why a save failed, what that means for the user, and whether the file on
-// disk is as it was.
-void TellSaveFailed(const CString& strWhy, LPCTSTR lpszConsequence, BOOL bFileUnchanged)
+// Why a save failed, what that means for the user (the string
+// nConsequenceId), and whether the file on disk is as it was.
+void TellSaveFailed(const CString& strWhy, UINT nConsequenceId, BOOL bFileUnchanged)
 {
-    const std::string text = std::string("The directory could not be saved to \"") + kDirectoryFileName
-        + "\": " + AsSentence(strWhy.GetString()) + "\n\n" + lpszConsequence
-        + (bFileUnchanged ? " The file on disk is unchanged." : "");
-    AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
+    const CString text = LoadText(bFileUnchanged ? IDS_SAVE_FAILED_FILE_UNCHANGED : IDS_SAVE_FAILED,
+        {kDirectoryFileName, AsSentence(strWhy), LoadText(nConsequenceId)});
+    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION, 0);
 }
 
 // One detail line of the listing; a field counts as empty only when it has
@@ -142,7 +140,7 @@ BOOL CDirectoryDlg::OnInitDialog()
     // Read to a screen reader with their labels ("Phone: 555 0100").
     std::vector<CString> labels;
     for (const DetailRow& row : kDetailRows)
-        labels.emplace_back(row.pszLabel);
+        labels.push_back(LoadText(row.nLabelId));
     m_detailList.SetRowLabels(labels);
 
     LoadAndWarn();
@@ -237,7 +235,7 @@ void CDirectoryDlg::OnDeleteName()
 
 void CDirectoryDlg::OnSaveNow()
 {
-    SaveOrExplain("Your changes are still here.");
+    SaveOrExplain(IDS_SAVE_KEEPS_CHANGES);
     RefillKeepingSelection();
 }
 
@@ -257,7 +255,7 @@ void CDirectoryDlg::OnCancel()
 
 void CDirectoryDlg::OnSaveQuit()
 {
-    if (!SaveOrExplain("Dialstack stays open so that your changes are not lost.")) {
+    if (!SaveOrExplain(IDS_SAVE_STAYS_OPEN)) {
         // Saving walked the cursor to the end: put it back on the selection.
         RefillKeepingSelection();
         return;
@@ -324,17 +322,16 @@ void CDirectoryDlg::LoadAndWarn()
     m_records.Load();
     if (m_records.IsLoadComplete())
         return;
-    const int nRead = m_records.GetLoadedRecordCount();
-    const std::string opened = m_records.GetLoadError().GetString();
-    const std::string what = opened.empty() ? std::string(" could not be read completely. ")
-                                            : " could not be opened: " + AsSentence(opened) + ' ';
-    const std::string text = std::string("The directory file \"") + kDirectoryFileName + "\"" + what
-        + std::to_string(nRead) + (nRead == 1 ? " record was read and is shown." : " records were read and are shown.")
-        + "\n\nSaving now would replace the file with what is shown.";
-    AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
+    const CString strRead
+        = AfxLoadCountString(IDS_RECORDS_SHOWN_ONE, IDS_RECORDS_SHOWN_MANY, m_records.GetLoadedRecordCount());
+    const CString strOpenError = m_records.GetLoadError();
+    const CString text = strOpenError.IsEmpty()
+        ? LoadText(IDS_LOAD_INCOMPLETE, {kDirectoryFileName, strRead})
+        : LoadText(IDS_LOAD_FAILED, {kDirectoryFileName, AsSentence(strOpenError), strRead});
+    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION, 0);
 }
 
-BOOL CDirectoryDlg::SaveOrExplain(LPCTSTR lpszConsequence)
+BOOL CDirectoryDlg::SaveOrExplain(UINT nConsequenceId)
 {
     // A command-line writer at work would have its new file replaced by
     // this one, so the window waits briefly for it to finish, and otherwise
@@ -344,7 +341,7 @@ BOOL CDirectoryDlg::SaveOrExplain(LPCTSTR lpszConsequence)
     const BOOL bHeld = HoldDirectoryFile(strWhy);
     m_bBusy = FALSE;
     if (!bHeld) {
-        TellSaveFailed(strWhy, lpszConsequence, TRUE);
+        TellSaveFailed(strWhy, nConsequenceId, TRUE);
         return FALSE;
     }
     if (m_records.HasFileChanged() && !ConfirmReplacingChangedFile()) {
@@ -355,23 +352,21 @@ BOOL CDirectoryDlg::SaveOrExplain(LPCTSTR lpszConsequence)
         ForgetChanges();
         const CString strWarning = m_records.GetLastSaveWarning();
         if (!strWarning.IsEmpty()) {
-            const std::string text = std::string("The directory was saved to \"") + kDirectoryFileName + "\"; "
-                + AsSentence(strWarning.GetString());
-            AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
+            AfxMessageBox(LoadText(IDS_SAVED_WITH_WARNING, {kDirectoryFileName, AsSentence(strWarning)}),
+                MB_OK | MB_ICONEXCLAMATION, 0);
         }
         return TRUE;
     }
-    TellSaveFailed(m_records.GetLastSaveError(), lpszConsequence, m_records.IsOldFileIntact());
+    TellSaveFailed(m_records.GetLastSaveError(), nConsequenceId, m_records.IsOldFileIntact());
     EndChange(FALSE);
     return FALSE;
 }
 
 BOOL CDirectoryDlg::ConfirmReplacingChangedFile()
 {
-    const std::string text = std::string("The directory file \"") + kDirectoryFileName
-        + "\" has been changed by another program since Dialstack loaded or saved it.\n\n"
-          "Replace it with the directory shown here? The other program's changes would be lost.";
-    return AfxMessageBox(text.c_str(), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, 0) == IDYES;
+    const int nAnswer = AfxMessageBox(
+        LoadText(IDS_REPLACE_CHANGED_FILE, {kDirectoryFileName}), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, 0);
+    return nAnswer == IDYES;
 }
 
 void CDirectoryDlg::OnSysCommand(UINT nID, LPARAM /*lParam*/)
@@ -497,8 +492,6 @@ void CDirectoryDlg::OnPrint()
     const BOOL bPrinted = port.Close();
     m_records.SeekTo(m_nameList.GetCurSel());
     if (!bPrinted) {
-        const std::string text = std::string("The directory could not be printed: ")
-            + AsSentence(port.GetErrorText().GetString()) + "\n\nNothing in the directory has changed.";
-        AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
+        AfxMessageBox(LoadText(IDS_PRINT_FAILED, {AsSentence(port.GetErrorText())}), MB_OK | MB_ICONEXCLAMATION, 0);
     }
 }

@@ -102,7 +102,8 @@ private:
     void LoadAndWarn();
     // Saves the directory; on failure tells the user why. When the file on
     // disk changed since it was loaded or saved, asks first. TRUE when saved.
-    BOOL SaveOrExplain(LPCTSTR lpszConsequence);
+    // The string nConsequenceId says what a failure means for the user.
+    BOOL SaveOrExplain(UINT nConsequenceId);
     // Asks whether to replace a file another program changed; TRUE for Yes.
     BOOL ConfirmReplacingChangedFile();
 

@@ -3,8 +3,6 @@
 
 #include "ui/DirectoryDlg.h"
 
-#include <string>
-
 #include "data/RecordMatcher.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -50,8 +48,7 @@ void CDirectoryDlg::SelectNextMatch()
     });
     const int nMatch = nAfter != -1 ? nAfter : nUpTo;
     if (nMatch == -1) {
-        const std::string text = std::string("Nothing in the directory matches \"") + m_strLastFind.GetString() + "\".";
-        AfxMessageBox(text.c_str(), MB_OK | MB_ICONINFORMATION, 0);
+        AfxMessageBox(LoadText(IDS_FIND_NO_MATCH, {m_strLastFind}), MB_OK | MB_ICONINFORMATION, 0);
         return;
     }
     // Going round to the record already selected finds nothing new: say

@@ -88,7 +88,7 @@ void CDirectoryDlg::OnSyncNow()
             {LoadText(IDS_SYNC_SAVE_AND_SYNC), LoadText(IDS_CANCEL)});
         if (nAnswer != IDOK)
             return;
-        const BOOL bSaved = SaveOrExplain("Your changes are still here; nothing was synced.");
+        const BOOL bSaved = SaveOrExplain(IDS_SAVE_NOTHING_SYNCED);
         RefillKeepingSelection();
         if (!bSaved)
             return;

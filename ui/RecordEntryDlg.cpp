@@ -3,6 +3,7 @@
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
+#include "ui/LoadText.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ BOOL CRecordEntryDlg::NameGivenOrTellUser()
     strName.TrimLeft();
     strName.TrimRight();
     if (strName.IsEmpty()) {
-        AfxMessageBox("You must specify a name!", MB_OK | MB_ICONEXCLAMATION, 0);
+        AfxMessageBox(LoadText(IDS_NAME_REQUIRED), MB_OK | MB_ICONEXCLAMATION, 0);
         return FALSE;
     }
     return TRUE;

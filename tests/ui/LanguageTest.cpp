@@ -60,11 +60,13 @@ std::vector<Source> ResourceTexts()
             add(item.pszAccessibleName);
         }
     }
-    for (UINT nId : {IDS_ABOUT_MENU, IDS_FIND_MENU})
+    for (UINT nId : ResourceTable::StringIds())
         add(ResourceTable::FindString(nId));
     add("Dialstack Help");
     texts.push_back({Translation::kFramework, QStringLiteral("&Move")});
     texts.push_back({Translation::kFramework, QStringLiteral("&Close\tAlt+F4")});
+    texts.push_back({Translation::kFramework, QStringLiteral("Please enter a whole number.")});
+    texts.push_back({Translation::kFramework, QStringLiteral("Please enter no more than %n characters.")});
     texts.push_back({"dialstack-convert", QString::fromUtf8(CCommandLine::kUsage)});
     return texts;
 }
@@ -125,12 +127,28 @@ TEST(LanguageTest, EveryLanguageTranslatesEveryTextWithUniqueMnemonicsAndCountsI
             EXPECT_EQ(QSet<QChar>(letters.begin(), letters.end()).size(), letters.size())
                 << "mnemonics " << letters.toStdString() << " in " << t.pszCaption;
         }
-        // The window menu: the framework's two items and the program's two.
+        // The window menu: the framework's two items and the program's
+        // three; the buttons of the question asked on leaving.
+        const auto resource = [&catalogue](UINT nId) {
+            return catalogue.translate(
+                Translation::kResources, TextCodec::ToQString(ResourceTable::FindString(nId)).toUtf8());
+        };
         const QString menu = Mnemonics({catalogue.translate(Translation::kFramework, "&Move"),
-            catalogue.translate(Translation::kFramework, "&Close\tAlt+F4"),
-            catalogue.translate(Translation::kResources, "&About Dialstack2..."),
-            catalogue.translate(Translation::kResources, "&Find\u2026")});
-        EXPECT_EQ(QSet<QChar>(menu.begin(), menu.end()).size(), 4) << "window menu mnemonics " << menu.toStdString();
+            catalogue.translate(Translation::kFramework, "&Close\tAlt+F4"), resource(IDS_ABOUT_MENU),
+            resource(IDS_FIND_MENU), resource(IDS_SYNC_MENU)});
+        EXPECT_EQ(QSet<QChar>(menu.begin(), menu.end()).size(), 5) << "window menu mnemonics " << menu.toStdString();
+        const QString leave
+            = Mnemonics({resource(IDS_LEAVE_SAVE), resource(IDS_LEAVE_DISCARD), resource(IDS_LEAVE_STAY)});
+        EXPECT_EQ(QSet<QChar>(leave.begin(), leave.end()).size(), 3) << "leaving's mnemonics " << leave.toStdString();
+        // Every resource that counts has a form for one and one for many.
+        for (UINT nId : ResourceTable::StringIds()) {
+            const QString english = TextCodec::ToQString(ResourceTable::FindString(nId));
+            if (!english.contains("%n"))
+                continue;
+            const QString one = catalogue.translate(Translation::kResources, english.toUtf8(), nullptr, 1);
+            const QString many = catalogue.translate(Translation::kResources, english.toUtf8(), nullptr, 5);
+            EXPECT_TRUE(one.contains("%n") && many.contains("%n") && one != many) << english.toStdString();
+        }
         // Both English forms of the count lead to the language's forms.
         for (const char* pszSource : {"%n record matches", "%n records match"}) {
             const QString one = catalogue.translate("dialstack-convert", pszSource, nullptr, 1);
@@ -265,6 +283,46 @@ TEST(LanguageTest, TheWindowStartedUnderGermanOrFrenchSpeaksThatLanguage)
         // Qt's own buttons come from Qt's catalogue of the language.
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), expected.qtYes);
     }
+}
+
+// A message built from pieces, through the real window: the sentence around
+// the file's name and the count of records read, in the form the language
+// gives that count (French says "0 fiche", singular; English two forms only).
+TEST(LanguageTest, TheDamagedFileMessageCountsInTheLanguagesOwnForms)
+{
+    CTranslators::AddSearchFolder(DIALSTACK_TRANSLATIONS_FOLDER);
+    const struct
+    {
+        const char* pszLocale;
+        size_t nWritten;
+        QString sentence;
+        QString count;
+    } rows[] = {
+        {"fr_FR.UTF-8", 1, "n'a pas pu être lu entièrement.", "0 fiche a été lue et est affichée."},
+        {"fr_FR.UTF-8", 3, "n'a pas pu être lu entièrement.", "2 fiches ont été lues et sont affichées."},
+        {"de_DE.UTF-8", 2, "Die Verzeichnisdatei „Dialstack.dat“ konnte nicht vollständig gelesen werden.",
+            "1 Eintrag wurde gelesen und wird angezeigt."},
+        {"de_DE.UTF-8", 3, "konnte nicht vollständig gelesen werden.",
+            "2 Einträge wurden gelesen und werden angezeigt."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pszLocale + std::to_string(row.nWritten));
+        ScratchDirectory dir;
+        SetLocale("", row.pszLocale);
+        CWinApp::StartFramework("dialstack");
+        std::string bytes = DirectoryBytes(
+            {MainWindow::kThree.begin(), MainWindow::kThree.begin() + static_cast<long>(row.nWritten)});
+        bytes.resize(bytes.size() - 5);   // cut inside the last record
+        WriteFileBytes(DirectoryFormat::kDirectoryFileName, bytes);
+        CDirectoryDlg dlg;
+        QString text;
+        MainWindow::AnswerMessageBox(&text);
+        MainWindow::RunMainWindow(dlg, [](QWidget*) {});
+        EXPECT_TRUE(text.contains(row.sentence)) << text.toStdString();
+        EXPECT_TRUE(text.contains(row.count)) << text.toStdString();
+    }
+    SetLocale("", "C.UTF-8");
+    CWinApp::StartFramework("dialstack");
 }
 
 }   // namespace

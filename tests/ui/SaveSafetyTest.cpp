@@ -239,6 +239,39 @@ TEST_F(SaveSafetyTest, AChangeThatKeepsSizeAndTimeIsStillSeenAndUndoTakesTheNewF
     EXPECT_FALSE(question.isEmpty());
 }
 
+// A save refused while a writer holds the file: the message names the file
+// and the writer's reason, says what the refusal means for the user and
+// that the file is as it was, word for word.
+TEST_F(SaveSafetyTest, ASaveRefusedWhileAWriterHoldsTheFileSaysWhatItMeans)
+{
+    const struct
+    {
+        int nButton;
+        const char* pszConsequence;
+    } rows[] = {
+        {IDC_SAVE_NOW, "Your changes are still here."},
+        {IDC_SAVE_QUIT, "Dialstack stays open so that your changes are not lost."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.nButton);
+        CDirectoryLock writer;
+        QString text;
+        CDirectoryDlg dlg;
+        RunMainWindow(dlg, kThree, [&](QWidget* w) {
+            CString strWhy;
+            ASSERT_TRUE(writer.TryAcquire(DirectoryFormat::kDirectoryFileName, CDirectoryLock::Kind::Exclusive, strWhy));
+            AnswerMessageBox(&text);
+            Click(w, row.nButton);
+            EXPECT_EQ(TopWindow(), w);
+            writer.Release();
+        });
+        EXPECT_EQ(text,
+            QString("The directory could not be saved to \"Dialstack.dat\": another program is changing the "
+                    "directory.\n\n")
+                + row.pszConsequence + " The file on disk is unchanged.");
+    }
+}
+
 TEST_F(SaveSafetyTest, AFileThatCannotBeOpenedOrHoldsNoRecordIsReportedWithZeroRecords)
 {
     struct Row
