@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include "convert/PrintableText.h"
+#include "convert/ToolText.h"
 
 #ifndef DIALSTACK_VERSION
 #define DIALSTACK_VERSION "unknown"
@@ -29,7 +30,7 @@ const char CCommandLine::kUsage[]
 
 std::string CCommandLine::Usage()
 {
-    return QCoreApplication::translate("dialstack-convert", kUsage).toStdString();
+    return CToolText::Tr("dialstack-convert", kUsage);
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include "convert/ConvertCommand.h"
 #include "convert/CsvWriter.h"
 #include "convert/DirectoryAccess.h"
+#include "convert/ToolText.h"
 #include "vcard/VCardWriter.h"
 #include "data/SafeFileReplace.h"
 
@@ -129,6 +130,6 @@ int CExportCommand::Run(const CCommandLine& commandLine, std::ostream& out, std:
     if (!WriteOutput(commandLine.strOutput, list, shape, out, nExported, err))
         return CConvertCommand::kFailure;
     if (commandLine.bVerbose)
-        err << nExported << (nExported == 1 ? " record" : " records") << " exported\n";
+        err << CToolText::Counted("dialstack-convert", "%n record exported", "%n records exported", nExported) << '\n';
     return CConvertCommand::kSuccess;
 }
