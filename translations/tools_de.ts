@@ -149,6 +149,74 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
         <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
         <translation>%1: %2 (schließen Sie das Dialstack-Fenster dazu oder warten Sie auf den anderen Import); nichts wurde geändert</translation>
     </message>
+    <message>
+        <source>say export, import or query</source>
+        <translation>sagen Sie export, import oder query</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos;</source>
+        <translation>unbekanntes Format „%1“</translation>
+    </message>
+    <message>
+        <source>--spreadsheet is for export</source>
+        <translation>--spreadsheet gilt nur für export</translation>
+    </message>
+    <message>
+        <source>--output is for export</source>
+        <translation>--output gilt nur für export</translation>
+    </message>
+    <message>
+        <source>query needs one TEXT to look for</source>
+        <translation>query braucht genau einen zu suchenden TEXT</translation>
+    </message>
+    <message>
+        <source>query takes no --format or --verbose</source>
+        <translation>query nimmt kein --format oder --verbose</translation>
+    </message>
+    <message>
+        <source>export takes no file arguments (use --output)</source>
+        <translation>export nimmt keine Dateien als Argumente (nutzen Sie --output)</translation>
+    </message>
+    <message>
+        <source>--output names the directory file itself</source>
+        <translation>--output nennt die Verzeichnisdatei selbst</translation>
+    </message>
+    <message>
+        <source>--spreadsheet writes CSV, not --format vcard</source>
+        <translation>--spreadsheet schreibt CSV, nicht --format vcard</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
+        <translation>--format vcard oder --format csv ist nötig (oder ein --output DATEI, die auf .vcf oder .csv endet)</translation>
+    </message>
+    <message>
+        <source>import needs at least one file (&apos;-&apos; for standard input)</source>
+        <translation>import braucht mindestens eine Datei („-“ für die Standardeingabe)</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
+        <translation>--format vcard oder --format csv ist nötig („%1“ endet nicht auf .vcf oder .csv)</translation>
+    </message>
+    <message>
+        <source>ran out of memory; nothing was changed</source>
+        <translation>kein Speicher mehr frei; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>a file holds a field too long to be held (%1); nothing was changed</source>
+        <translation>eine Datei enthält ein zu langes Feld (%1); nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>stopped: %1; nothing was changed</source>
+        <translation>abgebrochen: %1; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>--file needs a file name</source>
+        <translation>--file braucht einen Dateinamen</translation>
+    </message>
 </context>
 <context>
     <name>dialstack-sync</name>

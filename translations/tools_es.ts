@@ -149,6 +149,74 @@ en Alemania, Francia y otros países que usan la coma decimal)
         <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
         <translation>%1: %2 (cierre la ventana de Dialstack que lo tiene abierto o espere a que termine la otra importación); no se cambió nada</translation>
     </message>
+    <message>
+        <source>say export, import or query</source>
+        <translation>indique export, import o query</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>orden desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos;</source>
+        <translation>formato desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>--spreadsheet is for export</source>
+        <translation>--spreadsheet es solo para export</translation>
+    </message>
+    <message>
+        <source>--output is for export</source>
+        <translation>--output es solo para export</translation>
+    </message>
+    <message>
+        <source>query needs one TEXT to look for</source>
+        <translation>query necesita un TEXTO que buscar</translation>
+    </message>
+    <message>
+        <source>query takes no --format or --verbose</source>
+        <translation>query no admite --format ni --verbose</translation>
+    </message>
+    <message>
+        <source>export takes no file arguments (use --output)</source>
+        <translation>export no admite archivos como argumentos (use --output)</translation>
+    </message>
+    <message>
+        <source>--output names the directory file itself</source>
+        <translation>--output indica el propio archivo del directorio</translation>
+    </message>
+    <message>
+        <source>--spreadsheet writes CSV, not --format vcard</source>
+        <translation>--spreadsheet escribe CSV, no --format vcard</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
+        <translation>hace falta --format vcard o --format csv (o un --output ARCHIVO que termine en .vcf o .csv)</translation>
+    </message>
+    <message>
+        <source>import needs at least one file (&apos;-&apos; for standard input)</source>
+        <translation>import necesita al menos un archivo (&apos;-&apos; para la entrada estándar)</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
+        <translation>hace falta --format vcard o --format csv («%1» no termina en .vcf ni en .csv)</translation>
+    </message>
+    <message>
+        <source>ran out of memory; nothing was changed</source>
+        <translation>memoria agotada; no se cambió nada</translation>
+    </message>
+    <message>
+        <source>a file holds a field too long to be held (%1); nothing was changed</source>
+        <translation>un archivo contiene un campo demasiado largo (%1); no se cambió nada</translation>
+    </message>
+    <message>
+        <source>stopped: %1; nothing was changed</source>
+        <translation>detenido: %1; no se cambió nada</translation>
+    </message>
+    <message>
+        <source>--file needs a file name</source>
+        <translation>--file necesita un nombre de archivo</translation>
+    </message>
 </context>
 <context>
     <name>dialstack-sync</name>

@@ -149,6 +149,74 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
         <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
         <translation>%1 : %2 (fermez la fenêtre de Dialstack qui l&apos;affiche ou attendez la fin de l&apos;autre import) ; rien n&apos;a été modifié</translation>
     </message>
+    <message>
+        <source>say export, import or query</source>
+        <translation>indiquez export, import ou query</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>commande inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos;</source>
+        <translation>format inconnu « %1 »</translation>
+    </message>
+    <message>
+        <source>--spreadsheet is for export</source>
+        <translation>--spreadsheet ne sert qu&apos;à export</translation>
+    </message>
+    <message>
+        <source>--output is for export</source>
+        <translation>--output ne sert qu&apos;à export</translation>
+    </message>
+    <message>
+        <source>query needs one TEXT to look for</source>
+        <translation>query demande un TEXTE à chercher</translation>
+    </message>
+    <message>
+        <source>query takes no --format or --verbose</source>
+        <translation>query n&apos;accepte ni --format ni --verbose</translation>
+    </message>
+    <message>
+        <source>export takes no file arguments (use --output)</source>
+        <translation>export n&apos;accepte pas de fichiers en argument (utilisez --output)</translation>
+    </message>
+    <message>
+        <source>--output names the directory file itself</source>
+        <translation>--output désigne le fichier annuaire lui-même</translation>
+    </message>
+    <message>
+        <source>--spreadsheet writes CSV, not --format vcard</source>
+        <translation>--spreadsheet écrit du CSV, pas --format vcard</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
+        <translation>--format vcard ou --format csv est nécessaire (ou un --output FICHIER se terminant par .vcf ou .csv)</translation>
+    </message>
+    <message>
+        <source>import needs at least one file (&apos;-&apos; for standard input)</source>
+        <translation>import demande au moins un fichier (« - » pour l&apos;entrée standard)</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
+        <translation>--format vcard ou --format csv est nécessaire (« %1 » ne se termine pas par .vcf ou .csv)</translation>
+    </message>
+    <message>
+        <source>ran out of memory; nothing was changed</source>
+        <translation>mémoire épuisée ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>a file holds a field too long to be held (%1); nothing was changed</source>
+        <translation>un fichier contient un champ trop long (%1) ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>stopped: %1; nothing was changed</source>
+        <translation>arrêté : %1 ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>--file needs a file name</source>
+        <translation>--file demande un nom de fichier</translation>
+    </message>
 </context>
 <context>
     <name>dialstack-sync</name>

@@ -149,6 +149,74 @@ Francia e negli altri paesi che usano la virgola decimale)
         <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
         <translation>%1: %2 (chiudi la finestra di Dialstack che lo tiene aperto o attendi l&apos;altra importazione); non è stato cambiato nulla</translation>
     </message>
+    <message>
+        <source>say export, import or query</source>
+        <translation>indica export, import o query</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>comando sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos;</source>
+        <translation>formato sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <source>--spreadsheet is for export</source>
+        <translation>--spreadsheet vale solo per export</translation>
+    </message>
+    <message>
+        <source>--output is for export</source>
+        <translation>--output vale solo per export</translation>
+    </message>
+    <message>
+        <source>query needs one TEXT to look for</source>
+        <translation>query richiede un TESTO da cercare</translation>
+    </message>
+    <message>
+        <source>query takes no --format or --verbose</source>
+        <translation>query non accetta --format né --verbose</translation>
+    </message>
+    <message>
+        <source>export takes no file arguments (use --output)</source>
+        <translation>export non accetta file come argomenti (usa --output)</translation>
+    </message>
+    <message>
+        <source>--output names the directory file itself</source>
+        <translation>--output indica il file della rubrica stesso</translation>
+    </message>
+    <message>
+        <source>--spreadsheet writes CSV, not --format vcard</source>
+        <translation>--spreadsheet scrive CSV, non --format vcard</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
+        <translation>serve --format vcard o --format csv (o un --output FILE che termini in .vcf o .csv)</translation>
+    </message>
+    <message>
+        <source>import needs at least one file (&apos;-&apos; for standard input)</source>
+        <translation>import richiede almeno un file (&apos;-&apos; per lo standard input)</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
+        <translation>serve --format vcard o --format csv («%1» non termina in .vcf o .csv)</translation>
+    </message>
+    <message>
+        <source>ran out of memory; nothing was changed</source>
+        <translation>memoria esaurita; non è stato cambiato nulla</translation>
+    </message>
+    <message>
+        <source>a file holds a field too long to be held (%1); nothing was changed</source>
+        <translation>un file contiene un campo troppo lungo (%1); non è stato cambiato nulla</translation>
+    </message>
+    <message>
+        <source>stopped: %1; nothing was changed</source>
+        <translation>interrotto: %1; non è stato cambiato nulla</translation>
+    </message>
+    <message>
+        <source>--file needs a file name</source>
+        <translation>--file richiede un nome di file</translation>
+    </message>
 </context>
 <context>
     <name>dialstack-sync</name>

@@ -149,6 +149,74 @@ Frankrijk en andere landen met een decimale komma het openen)
         <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
         <translation>%1: %2 (sluit het Dialstack-venster waarin het open is, of wacht op de andere import); er is niets gewijzigd</translation>
     </message>
+    <message>
+        <source>say export, import or query</source>
+        <translation>geef export, import of query op</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>onbekende opdracht ‘%1’</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos;</source>
+        <translation>onbekende indeling ‘%1’</translation>
+    </message>
+    <message>
+        <source>--spreadsheet is for export</source>
+        <translation>--spreadsheet is alleen voor export</translation>
+    </message>
+    <message>
+        <source>--output is for export</source>
+        <translation>--output is alleen voor export</translation>
+    </message>
+    <message>
+        <source>query needs one TEXT to look for</source>
+        <translation>query heeft één TEKST nodig om te zoeken</translation>
+    </message>
+    <message>
+        <source>query takes no --format or --verbose</source>
+        <translation>query accepteert geen --format of --verbose</translation>
+    </message>
+    <message>
+        <source>export takes no file arguments (use --output)</source>
+        <translation>export accepteert geen bestanden als argument (gebruik --output)</translation>
+    </message>
+    <message>
+        <source>--output names the directory file itself</source>
+        <translation>--output noemt het adresboekbestand zelf</translation>
+    </message>
+    <message>
+        <source>--spreadsheet writes CSV, not --format vcard</source>
+        <translation>--spreadsheet schrijft CSV, niet --format vcard</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
+        <translation>--format vcard of --format csv is nodig (of een --output BESTAND dat op .vcf of .csv eindigt)</translation>
+    </message>
+    <message>
+        <source>import needs at least one file (&apos;-&apos; for standard input)</source>
+        <translation>import heeft minstens één bestand nodig (&apos;-&apos; voor de standaardinvoer)</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
+        <translation>--format vcard of --format csv is nodig (‘%1’ eindigt niet op .vcf of .csv)</translation>
+    </message>
+    <message>
+        <source>ran out of memory; nothing was changed</source>
+        <translation>geen geheugen meer; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>a file holds a field too long to be held (%1); nothing was changed</source>
+        <translation>een bestand bevat een te lang veld (%1); er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>stopped: %1; nothing was changed</source>
+        <translation>gestopt: %1; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>--file needs a file name</source>
+        <translation>--file heeft een bestandsnaam nodig</translation>
+    </message>
 </context>
 <context>
     <name>dialstack-sync</name>

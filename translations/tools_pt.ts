@@ -149,6 +149,74 @@ da Alemanha, França e outros países com vírgula decimal o abrem)
         <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
         <translation>%1: %2 (feche a janela do Dialstack que o tem aberto ou espere pela outra importação); nada foi alterado</translation>
     </message>
+    <message>
+        <source>say export, import or query</source>
+        <translation>indique export, import ou query</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>comando desconhecido «%1»</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos;</source>
+        <translation>formato desconhecido «%1»</translation>
+    </message>
+    <message>
+        <source>--spreadsheet is for export</source>
+        <translation>--spreadsheet é só para export</translation>
+    </message>
+    <message>
+        <source>--output is for export</source>
+        <translation>--output é só para export</translation>
+    </message>
+    <message>
+        <source>query needs one TEXT to look for</source>
+        <translation>query precisa de um TEXTO a procurar</translation>
+    </message>
+    <message>
+        <source>query takes no --format or --verbose</source>
+        <translation>query não aceita --format nem --verbose</translation>
+    </message>
+    <message>
+        <source>export takes no file arguments (use --output)</source>
+        <translation>export não aceita ficheiros como argumentos (use --output)</translation>
+    </message>
+    <message>
+        <source>--output names the directory file itself</source>
+        <translation>--output indica o próprio ficheiro da lista</translation>
+    </message>
+    <message>
+        <source>--spreadsheet writes CSV, not --format vcard</source>
+        <translation>--spreadsheet escreve CSV, não --format vcard</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
+        <translation>é preciso --format vcard ou --format csv (ou um --output FICHEIRO terminado em .vcf ou .csv)</translation>
+    </message>
+    <message>
+        <source>import needs at least one file (&apos;-&apos; for standard input)</source>
+        <translation>import precisa de pelo menos um ficheiro (&apos;-&apos; para a entrada padrão)</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
+        <translation>é preciso --format vcard ou --format csv («%1» não termina em .vcf nem em .csv)</translation>
+    </message>
+    <message>
+        <source>ran out of memory; nothing was changed</source>
+        <translation>memória esgotada; nada foi alterado</translation>
+    </message>
+    <message>
+        <source>a file holds a field too long to be held (%1); nothing was changed</source>
+        <translation>um ficheiro contém um campo demasiado longo (%1); nada foi alterado</translation>
+    </message>
+    <message>
+        <source>stopped: %1; nothing was changed</source>
+        <translation>interrompido: %1; nada foi alterado</translation>
+    </message>
+    <message>
+        <source>--file needs a file name</source>
+        <translation>--file precisa de um nome de ficheiro</translation>
+    </message>
 </context>
 <context>
     <name>dialstack-sync</name>
