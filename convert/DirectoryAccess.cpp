@@ -23,11 +23,11 @@ int CDirectoryAccess::Load(const std::string& path, bool bMustExist, CRecordList
         return -1;
     if (!list.GetLoadError().IsEmpty())
         CConvertCommand::Complain(err,
-            path + ": the directory file could not be opened: " + std::string(list.GetLoadError().View())
-                + "; nothing was converted");
+            CToolText::Tr("dialstack-convert", "%1: the directory file could not be opened: %2; nothing was converted",
+                {path, std::string(list.GetLoadError().View())}));
     else
-        CConvertCommand::Complain(
-            err, path + ": the directory file could not be read completely; nothing was converted");
+        CConvertCommand::Complain(err,
+            CToolText::Tr("dialstack-convert", "%1: the directory file could not be read completely; nothing was converted", {path}));
     return CConvertCommand::kFailure;
 }
 

@@ -54,10 +54,10 @@ bool ImportFile(
     while (text.Next(piece))
         reader->Feed(piece);
     if (!text.Error().empty())
-        return fail("cannot be read as " + std::string(FormatTitle(format)) + ": " + text.Error());
+        return fail(CToolText::Tr("dialstack-convert", "cannot be read as %1: %2", {std::string(FormatTitle(format)), text.Error()}));
     std::string strError;
     if (!reader->Finish(strError))
-        return fail("cannot be read as " + std::string(FormatTitle(format)) + ": " + strError);
+        return fail(CToolText::Tr("dialstack-convert", "cannot be read as %1: %2", {std::string(FormatTitle(format)), strError}));
     return true;
 }
 

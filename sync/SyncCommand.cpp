@@ -257,7 +257,7 @@ public:
 
         m_list.LoadFile(m_options.strFile.c_str());
         if (!m_list.IsLoadComplete())
-            return Fail(m_options.strFile + ": the directory file could not be read completely; nothing was synced");
+            return Fail(Tr("%1: the directory file could not be read completely; nothing was synced", {m_options.strFile}));
 
         const std::string password = Password();
         const QUrl server(QString::fromStdString(m_state.m_strServerUrl));
@@ -363,12 +363,13 @@ private:
         const QFileInfo folder(info.absolutePath());
         const std::string path = Local(folder.absoluteFilePath());
         if (!folder.isDir())
-            return Fail(m_options.strFile + ": the folder " + path + " does not exist; nothing was synced");
+            return Fail(Tr("%1: the folder %2 does not exist; nothing was synced", {m_options.strFile, path}));
         if (!folder.isWritable())
-            return Fail(m_options.strFile + ": the folder " + path
-                + " is read-only, so the directory file cannot be saved there; nothing was synced");
+            return Fail(Tr("%1: the folder %2 is read-only, so the directory file cannot be saved there; nothing was"
+                           " synced",
+                {m_options.strFile, path}));
         if (info.isDir())
-            return Fail(m_options.strFile + ": is a folder, not a directory file; nothing was synced");
+            return Fail(Tr("%1: is a folder, not a directory file; nothing was synced", {m_options.strFile}));
         return -1;
     }
 

@@ -405,8 +405,10 @@ bool CSyncEngine::ApplyHere(const CSyncMerge::Plan& plan, const Local& local, st
         if (item.local == L::kAdd)
             m_list.Append(item.fields);
     if (!m_list.SaveFile(m_strDirectoryFile.c_str())) {
-        strMessage = m_strDirectoryFile + ": could not be saved: " + m_list.GetLastSaveError().GetString()
-            + (m_list.IsOldFileIntact() ? "; the directory file is unchanged" : "");
+        strMessage = CToolText::Tr("dialstack-sync",
+            m_list.IsOldFileIntact() ? "%1: could not be saved: %2; the directory file is unchanged"
+                                     : "%1: could not be saved: %2",
+            {m_strDirectoryFile, m_list.GetLastSaveError().GetString()});
         return false;
     }
     return true;

@@ -217,6 +217,34 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
         <source>--file needs a file name</source>
         <translation>--file braucht einen Dateinamen</translation>
     </message>
+    <message>
+        <source>cannot be read as %1: %2</source>
+        <translation>kann nicht als %1 gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written</source>
+        <translation>%1: konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>could not write to standard output</source>
+        <translation>konnte nicht in die Standardausgabe schreiben</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2</source>
+        <translation>%1: konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
+        <translation>%1: konnte nicht geschrieben werden: %2; die Datei, die dort war, ist nicht mehr wie vorher</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be opened: %2; nothing was converted</source>
+        <translation>%1: die Verzeichnisdatei konnte nicht geöffnet werden: %2; nichts wurde umgewandelt</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be read completely; nothing was converted</source>
+        <translation>%1: die Verzeichnisdatei konnte nicht vollständig gelesen werden; nichts wurde umgewandelt</translation>
+    </message>
 </context>
 <context>
     <name>dialstack-sync</name>
@@ -435,6 +463,30 @@ Adressbuch ist verschwunden).
     <message>
         <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force</source>
         <translation>dieser Abgleich würde %1 löschen; nichts wurde geändert. Wenn Sie das wollen, starten Sie ihn erneut mit --force</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be read completely; nothing was synced</source>
+        <translation>%1: die Verzeichnisdatei konnte nicht vollständig gelesen werden; nichts wurde abgeglichen</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 does not exist; nothing was synced</source>
+        <translation>%1: der Ordner %2 existiert nicht; nichts wurde abgeglichen</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 is read-only, so the directory file cannot be saved there; nothing was synced</source>
+        <translation>%1: der Ordner %2 ist schreibgeschützt, die Verzeichnisdatei kann dort nicht gespeichert werden; nichts wurde abgeglichen</translation>
+    </message>
+    <message>
+        <source>%1: is a folder, not a directory file; nothing was synced</source>
+        <translation>%1: ist ein Ordner, keine Verzeichnisdatei; nichts wurde abgeglichen</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; the directory file is unchanged</source>
+        <translation>%1: konnte nicht gespeichert werden: %2; die Verzeichnisdatei ist unverändert</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2</source>
+        <translation>%1: konnte nicht gespeichert werden: %2</translation>
     </message>
 </context>
 </TS>

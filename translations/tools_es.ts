@@ -217,6 +217,34 @@ en Alemania, Francia y otros países que usan la coma decimal)
         <source>--file needs a file name</source>
         <translation>--file necesita un nombre de archivo</translation>
     </message>
+    <message>
+        <source>cannot be read as %1: %2</source>
+        <translation>no se puede leer como %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written</source>
+        <translation>%1: no se pudo escribir</translation>
+    </message>
+    <message>
+        <source>could not write to standard output</source>
+        <translation>no se pudo escribir en la salida estándar</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2</source>
+        <translation>%1: no se pudo escribir: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
+        <translation>%1: no se pudo escribir: %2; el archivo que había ya no está como estaba</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be opened: %2; nothing was converted</source>
+        <translation>%1: no se pudo abrir el archivo del directorio: %2; no se convirtió nada</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be read completely; nothing was converted</source>
+        <translation>%1: no se pudo leer entero el archivo del directorio; no se convirtió nada</translation>
+    </message>
 </context>
 <context>
     <name>dialstack-sync</name>
@@ -436,6 +464,30 @@ direcciones ya no existe).
     <message>
         <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force</source>
         <translation>esta sincronización borraría %1; no se cambió nada. Si es lo que quiere, vuelva a ejecutarla con --force</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be read completely; nothing was synced</source>
+        <translation>%1: no se pudo leer entero el archivo del directorio; no se sincronizó nada</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 does not exist; nothing was synced</source>
+        <translation>%1: la carpeta %2 no existe; no se sincronizó nada</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 is read-only, so the directory file cannot be saved there; nothing was synced</source>
+        <translation>%1: la carpeta %2 es de solo lectura, así que el archivo del directorio no se puede guardar ahí; no se sincronizó nada</translation>
+    </message>
+    <message>
+        <source>%1: is a folder, not a directory file; nothing was synced</source>
+        <translation>%1: es una carpeta, no un archivo del directorio; no se sincronizó nada</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; the directory file is unchanged</source>
+        <translation>%1: no se pudo guardar: %2; el archivo del directorio no ha cambiado</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2</source>
+        <translation>%1: no se pudo guardar: %2</translation>
     </message>
 </context>
 </TS>

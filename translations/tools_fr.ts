@@ -217,6 +217,34 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
         <source>--file needs a file name</source>
         <translation>--file demande un nom de fichier</translation>
     </message>
+    <message>
+        <source>cannot be read as %1: %2</source>
+        <translation>ne peut pas être lu comme %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written</source>
+        <translation>%1 : impossible d&apos;écrire</translation>
+    </message>
+    <message>
+        <source>could not write to standard output</source>
+        <translation>impossible d&apos;écrire sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2</source>
+        <translation>%1 : impossible d&apos;écrire : %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
+        <translation>%1 : impossible d&apos;écrire : %2 ; le fichier qui s&apos;y trouvait n&apos;est plus tel qu&apos;il était</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be opened: %2; nothing was converted</source>
+        <translation>%1 : impossible d&apos;ouvrir le fichier annuaire : %2 ; rien n&apos;a été converti</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be read completely; nothing was converted</source>
+        <translation>%1 : le fichier annuaire n&apos;a pas pu être lu en entier ; rien n&apos;a été converti</translation>
+    </message>
 </context>
 <context>
     <name>dialstack-sync</name>
@@ -436,6 +464,30 @@ le carnet d&apos;adresses a disparu).
     <message>
         <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force</source>
         <translation>cette synchronisation supprimerait %1 ; rien n&apos;a été modifié. Si c&apos;est bien ce que vous voulez, relancez-la avec --force</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be read completely; nothing was synced</source>
+        <translation>%1 : le fichier annuaire n&apos;a pas pu être lu en entier ; rien n&apos;a été synchronisé</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 does not exist; nothing was synced</source>
+        <translation>%1 : le dossier %2 n&apos;existe pas ; rien n&apos;a été synchronisé</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 is read-only, so the directory file cannot be saved there; nothing was synced</source>
+        <translation>%1 : le dossier %2 est en lecture seule, le fichier annuaire ne peut pas y être enregistré ; rien n&apos;a été synchronisé</translation>
+    </message>
+    <message>
+        <source>%1: is a folder, not a directory file; nothing was synced</source>
+        <translation>%1 : est un dossier, pas un fichier annuaire ; rien n&apos;a été synchronisé</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; the directory file is unchanged</source>
+        <translation>%1 : impossible d&apos;enregistrer : %2 ; le fichier annuaire est inchangé</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2</source>
+        <translation>%1 : impossible d&apos;enregistrer : %2</translation>
     </message>
 </context>
 </TS>

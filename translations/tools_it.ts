@@ -217,6 +217,34 @@ Francia e negli altri paesi che usano la virgola decimale)
         <source>--file needs a file name</source>
         <translation>--file richiede un nome di file</translation>
     </message>
+    <message>
+        <source>cannot be read as %1: %2</source>
+        <translation>non si può leggere come %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written</source>
+        <translation>%1: impossibile scrivere</translation>
+    </message>
+    <message>
+        <source>could not write to standard output</source>
+        <translation>impossibile scrivere sullo standard output</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2</source>
+        <translation>%1: impossibile scrivere: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
+        <translation>%1: impossibile scrivere: %2; il file che c&apos;era non è più com&apos;era</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be opened: %2; nothing was converted</source>
+        <translation>%1: impossibile aprire il file della rubrica: %2; non è stato convertito nulla</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be read completely; nothing was converted</source>
+        <translation>%1: il file della rubrica non si è potuto leggere per intero; non è stato convertito nulla</translation>
+    </message>
 </context>
 <context>
     <name>dialstack-sync</name>
@@ -436,6 +464,30 @@ rubrica non esiste più).
     <message>
         <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force</source>
         <translation>questa sincronizzazione eliminerebbe %1; non è stato cambiato nulla. Se è ciò che vuoi, eseguila di nuovo con --force</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be read completely; nothing was synced</source>
+        <translation>%1: il file della rubrica non si è potuto leggere per intero; non è stato sincronizzato nulla</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 does not exist; nothing was synced</source>
+        <translation>%1: la cartella %2 non esiste; non è stato sincronizzato nulla</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 is read-only, so the directory file cannot be saved there; nothing was synced</source>
+        <translation>%1: la cartella %2 è di sola lettura, quindi il file della rubrica non si può salvare lì; non è stato sincronizzato nulla</translation>
+    </message>
+    <message>
+        <source>%1: is a folder, not a directory file; nothing was synced</source>
+        <translation>%1: è una cartella, non un file della rubrica; non è stato sincronizzato nulla</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; the directory file is unchanged</source>
+        <translation>%1: impossibile salvare: %2; il file della rubrica non è cambiato</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2</source>
+        <translation>%1: impossibile salvare: %2</translation>
     </message>
 </context>
 </TS>

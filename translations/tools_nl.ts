@@ -217,6 +217,34 @@ Frankrijk en andere landen met een decimale komma het openen)
         <source>--file needs a file name</source>
         <translation>--file heeft een bestandsnaam nodig</translation>
     </message>
+    <message>
+        <source>cannot be read as %1: %2</source>
+        <translation>kan niet als %1 worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written</source>
+        <translation>%1: kon niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>could not write to standard output</source>
+        <translation>kon niet naar de standaarduitvoer schrijven</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2</source>
+        <translation>%1: kon niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
+        <translation>%1: kon niet worden geschreven: %2; het bestand dat er stond is niet meer zoals het was</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be opened: %2; nothing was converted</source>
+        <translation>%1: het adresboekbestand kon niet worden geopend: %2; er is niets omgezet</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be read completely; nothing was converted</source>
+        <translation>%1: het adresboekbestand kon niet volledig worden gelezen; er is niets omgezet</translation>
+    </message>
 </context>
 <context>
     <name>dialstack-sync</name>
@@ -435,6 +463,30 @@ geweigerd of het adresboek is verdwenen).
     <message>
         <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force</source>
         <translation>deze synchronisatie zou %1 verwijderen; er is niets gewijzigd. Als u dat wilt, start u haar opnieuw met --force</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be read completely; nothing was synced</source>
+        <translation>%1: het adresboekbestand kon niet volledig worden gelezen; er is niets gesynchroniseerd</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 does not exist; nothing was synced</source>
+        <translation>%1: de map %2 bestaat niet; er is niets gesynchroniseerd</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 is read-only, so the directory file cannot be saved there; nothing was synced</source>
+        <translation>%1: de map %2 is alleen-lezen, dus het adresboekbestand kan daar niet worden opgeslagen; er is niets gesynchroniseerd</translation>
+    </message>
+    <message>
+        <source>%1: is a folder, not a directory file; nothing was synced</source>
+        <translation>%1: is een map, geen adresboekbestand; er is niets gesynchroniseerd</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; the directory file is unchanged</source>
+        <translation>%1: kon niet worden opgeslagen: %2; het adresboekbestand is ongewijzigd</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2</source>
+        <translation>%1: kon niet worden opgeslagen: %2</translation>
     </message>
 </context>
 </TS>

@@ -217,6 +217,34 @@ da Alemanha, França e outros países com vírgula decimal o abrem)
         <source>--file needs a file name</source>
         <translation>--file precisa de um nome de ficheiro</translation>
     </message>
+    <message>
+        <source>cannot be read as %1: %2</source>
+        <translation>não pode ser lido como %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written</source>
+        <translation>%1: não foi possível escrever</translation>
+    </message>
+    <message>
+        <source>could not write to standard output</source>
+        <translation>não foi possível escrever na saída padrão</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2</source>
+        <translation>%1: não foi possível escrever: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
+        <translation>%1: não foi possível escrever: %2; o ficheiro que lá estava já não está como estava</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be opened: %2; nothing was converted</source>
+        <translation>%1: não foi possível abrir o ficheiro da lista: %2; nada foi convertido</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be read completely; nothing was converted</source>
+        <translation>%1: não foi possível ler todo o ficheiro da lista; nada foi convertido</translation>
+    </message>
 </context>
 <context>
     <name>dialstack-sync</name>
@@ -436,6 +464,30 @@ desapareceu).
     <message>
         <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force</source>
         <translation>esta sincronização apagaria %1; nada foi alterado. Se é isso que quer, execute-a de novo com --force</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be read completely; nothing was synced</source>
+        <translation>%1: não foi possível ler todo o ficheiro da lista; nada foi sincronizado</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 does not exist; nothing was synced</source>
+        <translation>%1: a pasta %2 não existe; nada foi sincronizado</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 is read-only, so the directory file cannot be saved there; nothing was synced</source>
+        <translation>%1: a pasta %2 é só de leitura, por isso o ficheiro da lista não pode ser guardado lá; nada foi sincronizado</translation>
+    </message>
+    <message>
+        <source>%1: is a folder, not a directory file; nothing was synced</source>
+        <translation>%1: é uma pasta, não um ficheiro da lista; nada foi sincronizado</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; the directory file is unchanged</source>
+        <translation>%1: não foi possível guardar: %2; o ficheiro da lista não foi alterado</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2</source>
+        <translation>%1: não foi possível guardar: %2</translation>
     </message>
 </context>
 </TS>
