@@ -370,6 +370,45 @@ TEST(SyncRunTest, WithoutAKeyringThePasswordFileIsRemembered)
     EXPECT_NE(std::string::npos, outcome.text.find("others can read")) << outcome.text;
 }
 
+// A password file that cannot serve, or a directory file that cannot be
+// read, is named in the message; nothing is sent anywhere.
+TEST(SyncRunTest, AFileThatCannotServeIsNamed)
+{
+    ScratchDirectory scratch;
+    const std::string path = (scratch.Path() / "password").string();
+    const struct
+    {
+        const char* pszContent;   // nullptr: no file
+        mode_t mode;
+        std::string expected;
+    } rows[] = {
+        {nullptr, 0600, path + ": the password file cannot be read"},
+        {"", 0600, path + ": the password file cannot be read"},
+        {"secret\n", 0640,
+            path + ": others can read this password file; make it yours alone (chmod 600 " + path + ") and run again"},
+    };
+    for (const auto& row : rows) {
+        ::unlink(path.c_str());
+        if (row.pszContent) {
+            WriteFileBytes(path, row.pszContent);
+            ::chmod(path.c_str(), row.mode);
+        }
+        const Outcome outcome
+            = Sync(scratch.Path(), {"--url", "http://127.0.0.1:9/", "--user", "user", "--password-file", path});
+        EXPECT_EQ(CSyncCommand::kUsage, outcome.nStatus) << outcome.text;
+        EXPECT_NE(std::string::npos, outcome.text.find("dialstack-sync: " + row.expected + "\n")) << outcome.text;
+    }
+    WriteDirectory({{"Vet", "555 0199", "", "", ""}});
+    const std::string whole = ReadFileBytes("Dialstack.dat");
+    WriteFileBytes("Dialstack.dat", whole.substr(0, whole.size() - 3));
+    const Outcome damaged = Sync(scratch.Path(), {"--url", "http://127.0.0.1:9/"});
+    EXPECT_EQ(CSyncCommand::kFailure, damaged.nStatus) << damaged.text;
+    EXPECT_NE(std::string::npos,
+        damaged.text.find(
+            "dialstack-sync: Dialstack.dat: the directory file could not be read completely; nothing was synced\n"))
+        << damaged.text;
+}
+
 TEST(SyncRunTest, AnAddressBookGoneNeedsYou)
 {
     CardDavTestServer server("radicale");
