@@ -5,12 +5,12 @@
 #include <stdexcept>
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
 #include "convert/PrintableText.h"
+#include "convert/ToolText.h"
 
 #ifndef DIALSTACK_VERSION
 #define DIALSTACK_VERSION "unknown"
@@ -29,10 +29,15 @@ const char CCommandLine::kUsage[]
 
 std::string CCommandLine::Usage()
 {
-    return QCoreApplication::translate("dialstack-convert", kUsage).toStdString();
+    return CToolText::Tr("dialstack-convert", kUsage);
 }
 
 namespace {
+
+std::string Tr(const char* pszSource, std::initializer_list<std::string> arguments = {})
+{
+    return CToolText::Tr("dialstack-convert", pszSource, arguments);
+}
 
 std::string Local(const QString& text)
 {
@@ -73,7 +78,7 @@ bool CCommandLine::Parse(const std::vector<std::string>& args, std::string& strE
     }
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
-        strError = "say export, import or query";
+        strError = Tr("say export, import or query");
         return false;
     }
     const QString name = positional.takeFirst();
@@ -84,7 +89,7 @@ bool CCommandLine::Parse(const std::vector<std::string>& args, std::string& strE
     else if (name == "query")
         command = ECommand::kQuery;
     else {
-        strError = "unknown command '" + Local(name) + "'";
+        strError = Tr("unknown command '%1'", {Local(name)});
         return false;
     }
     for (const QString& arg : positional)
@@ -93,7 +98,7 @@ bool CCommandLine::Parse(const std::vector<std::string>& args, std::string& strE
         EContactFormat given;
         const std::string formatName = Local(parser.value(formatOption));
         if (!FormatFromName(formatName, given)) {
-            strError = "unknown format '" + formatName + "'";
+            strError = Tr("unknown format '%1'", {formatName});
             return false;
         }
         format = given;
@@ -108,7 +113,7 @@ bool CCommandLine::Parse(const std::vector<std::string>& args, std::string& strE
     if (!strError.empty())
         return false;
     if (command != ECommand::kExport && (parser.isSet(outputOption) || bSpreadsheet)) {
-        strError = bSpreadsheet ? "--spreadsheet is for export" : "--output is for export";
+        strError = Tr(bSpreadsheet ? "--spreadsheet is for export" : "--output is for export");
         return false;
     }
     switch (command) {
@@ -122,28 +127,28 @@ bool CCommandLine::Parse(const std::vector<std::string>& args, std::string& strE
 std::string CCommandLine::QueryProblem() const
 {
     if (files.size() != 1)
-        return "query needs one TEXT to look for";
+        return Tr("query needs one TEXT to look for");
     if (format || bVerbose)
-        return "query takes no --format or --verbose";
+        return Tr("query takes no --format or --verbose");
     return "";
 }
 
 std::string CCommandLine::ExportProblem()
 {
     if (!files.empty())
-        return "export takes no file arguments (use --output)";
+        return Tr("export takes no file arguments (use --output)");
     if (IsSameFile(strOutput, strDirectoryFile))
-        return "--output names the directory file itself";
+        return Tr("--output names the directory file itself");
     if (bSpreadsheet) {
         if (format && *format != EContactFormat::kCsv)
-            return "--spreadsheet writes CSV, not --format vcard";
+            return Tr("--spreadsheet writes CSV, not --format vcard");
         format = EContactFormat::kCsv;
     }
     EContactFormat fromName;
     if (!format && FormatFromFileName(strOutput, fromName))
         format = fromName;
     if (!format)
-        return "--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)";
+        return Tr("--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)");
     return "";
 }
 
@@ -151,7 +156,7 @@ std::string CCommandLine::ExportProblem()
 std::string CCommandLine::ImportProblem()
 {
     if (files.empty())
-        return "import needs at least one file ('-' for standard input)";
+        return Tr("import needs at least one file ('-' for standard input)");
     for (const std::string& file : files) {
         EContactFormat fromName;
         if (format)
@@ -159,7 +164,7 @@ std::string CCommandLine::ImportProblem()
         else if (FormatFromFileName(file, fromName))
             fileFormats.push_back(fromName);
         else
-            return "--format vcard or --format csv is needed ('" + file + "' does not end in .vcf or .csv)";
+            return Tr("--format vcard or --format csv is needed ('%1' does not end in .vcf or .csv)", {file});
     }
     return "";
 }
@@ -174,12 +179,12 @@ int CCommandLine::Guarded(const char* pszProgram, std::ostream& err, const std::
     try {
         return run();
     } catch (const std::bad_alloc&) {
-        Complain(pszProgram, err, "ran out of memory; nothing was changed");
+        Complain(pszProgram, err, Tr("ran out of memory; nothing was changed"));
     } catch (const std::length_error& error) {
         Complain(pszProgram, err,
-            std::string("a file holds a field too long to be held (") + error.what() + "); nothing was changed");
+            Tr("a file holds a field too long to be held (%1); nothing was changed", {std::string(error.what())}));
     } catch (const std::exception& error) {
-        Complain(pszProgram, err, std::string("stopped: ") + error.what() + "; nothing was changed");
+        Complain(pszProgram, err, Tr("stopped: %1; nothing was changed", {std::string(error.what())}));
     }
     return kFailure;
 }
@@ -187,7 +192,7 @@ int CCommandLine::Guarded(const char* pszProgram, std::ostream& err, const std::
 std::string CCommandLine::DirectoryFileProblem(const std::string& path)
 {
     if (path.find_first_not_of(" \t") == std::string::npos)
-        return "--file needs a file name";
+        return Tr("--file needs a file name");
     return "";
 }
 

@@ -10,6 +10,7 @@
 #include "convert/ConvertCommand.h"
 #include "convert/CsvWriter.h"
 #include "convert/DirectoryAccess.h"
+#include "convert/ToolText.h"
 #include "vcard/VCardWriter.h"
 #include "data/SafeFileReplace.h"
 
@@ -87,14 +88,15 @@ bool WriteInPlace(
     const std::string& path, const CRecordList& list, const Shape& shape, int& nExported, std::ostream& err)
 {
     std::ofstream file(path, std::ios::binary);
-    return WriteToStream(file, list, shape, nExported, path + ": could not be written", err);
+    return WriteToStream(file, list, shape, nExported, CToolText::Tr("dialstack-convert", "%1: could not be written", {path}), err);
 }
 
 bool WriteOutput(const std::string& path, const CRecordList& list, const Shape& shape, std::ostream& out,
     int& nExported, std::ostream& err)
 {
     if (path.empty())
-        return WriteToStream(out, list, shape, nExported, "could not write to standard output", err);
+        return WriteToStream(
+            out, list, shape, nExported, CToolText::Tr("dialstack-convert", "could not write to standard output"), err);
     const QFileInfo target(QFile::decodeName(path.c_str()));
     if (target.exists() && !target.isFile() && !target.isDir())
         return WriteInPlace(path, list, shape, nExported, err);
@@ -104,8 +106,10 @@ bool WriteOutput(const std::string& path, const CRecordList& list, const Shape& 
     });
     if (!result.bOk) {
         CConvertCommand::Complain(err,
-            path + ": could not be written: " + std::string(result.strReason.View())
-                + (result.bOldFileIntact ? "" : "; the file that was there is no longer as it was"));
+            CToolText::Tr("dialstack-convert",
+                result.bOldFileIntact ? "%1: could not be written: %2"
+                                      : "%1: could not be written: %2; the file that was there is no longer as it was",
+                {path, std::string(result.strReason.View())}));
         return false;
     }
     if (!result.strWarning.IsEmpty())
@@ -129,6 +133,6 @@ int CExportCommand::Run(const CCommandLine& commandLine, std::ostream& out, std:
     if (!WriteOutput(commandLine.strOutput, list, shape, out, nExported, err))
         return CConvertCommand::kFailure;
     if (commandLine.bVerbose)
-        err << nExported << (nExported == 1 ? " record" : " records") << " exported\n";
+        err << CToolText::Counted("dialstack-convert", "%n record exported", "%n records exported", nExported) << '\n';
     return CConvertCommand::kSuccess;
 }

@@ -9,6 +9,7 @@
 
 #include "convert/ContactReader.h"
 #include "convert/ConvertCommand.h"
+#include "convert/ToolText.h"
 #include "convert/DirectoryAccess.h"
 #include "convert/ImportReport.h"
 #include "convert/InputText.h"
@@ -32,18 +33,19 @@ bool ImportFile(
     const std::string& name, EContactFormat format, std::istream& in, CRecordImporter& importer, std::ostream& err)
 {
     const std::string source = name == "-" ? "standard input" : name;
+    const std::string shown = name == "-" ? CToolText::Tr("dialstack-convert", "standard input") : name;
     const auto fail = [&](const std::string& why) {
-        CConvertCommand::Complain(err, source + ": " + why + "; nothing was imported");
+        CConvertCommand::Complain(err, CToolText::Tr("dialstack-convert", "%1: %2; nothing was imported", {shown, why}));
         return false;
     };
     std::ifstream file;
     if (name != "-") {
         const QFileInfo info(QFile::decodeName(name.c_str()));
         if (info.isDir())
-            return fail("is a folder, not a contact file");
+            return fail(CToolText::Tr("dialstack-convert", "is a folder, not a contact file"));
         file.open(name, std::ios::binary);
         if (!file)
-            return fail(info.exists() ? "cannot be opened" : "there is no such file");
+            return fail(CToolText::Tr("dialstack-convert", info.exists() ? "cannot be opened" : "there is no such file"));
     }
     CInputText text(name == "-" ? in : file);
     const std::unique_ptr<CContactReader> reader
@@ -52,10 +54,10 @@ bool ImportFile(
     while (text.Next(piece))
         reader->Feed(piece);
     if (!text.Error().empty())
-        return fail("cannot be read as " + std::string(FormatTitle(format)) + ": " + text.Error());
+        return fail(CToolText::Tr("dialstack-convert", "cannot be read as %1: %2", {std::string(FormatTitle(format)), text.Error()}));
     std::string strError;
     if (!reader->Finish(strError))
-        return fail("cannot be read as " + std::string(FormatTitle(format)) + ": " + strError);
+        return fail(CToolText::Tr("dialstack-convert", "cannot be read as %1: %2", {std::string(FormatTitle(format)), strError}));
     return true;
 }
 
@@ -65,9 +67,11 @@ int Save(CRecordList& list, const std::string& path, std::ostream& err)
         return -1;
     const std::string why(list.GetLastSaveError().View());
     CConvertCommand::Complain(err,
-        path + ": could not be saved: " + why
-            + (list.IsOldFileIntact() ? "; the directory file is unchanged"
-                                      : "; the directory file may be damaged: check it, and import again"));
+        CToolText::Tr("dialstack-convert",
+            list.IsOldFileIntact() ? "%1: could not be saved: %2; the directory file is unchanged"
+                                   : "%1: could not be saved: %2; the directory file may be damaged: check it, and"
+                                     " import again",
+            {path, why}));
     return CConvertCommand::kFailure;
 }
 

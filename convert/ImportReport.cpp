@@ -4,12 +4,18 @@
 
 #include "vcard/AsciiText.h"
 #include "convert/PrintableText.h"
+#include "convert/ToolText.h"
 
 namespace {
 
 std::string Counted(int nCount, const char* pszOne, const char* pszMany)
 {
     return std::to_string(nCount) + ' ' + (nCount == 1 ? pszOne : pszMany);
+}
+
+std::string Counted(const char* pszOne, const char* pszMany, int nCount)
+{
+    return CToolText::Counted("dialstack-convert", pszOne, pszMany, nCount);
 }
 
 }   // namespace
@@ -58,7 +64,8 @@ void CImportReport::LeftOut(const std::string& strRecord, const std::vector<std:
 
 std::string CImportReport::SummaryLine() const
 {
-    return Counted(m_nRecordsAdded, "record", "records") + " added, "
-        + Counted(m_nContactsSkipped, "contact", "contacts") + " skipped, " + Counted(m_nValuesMoved, "value", "values")
-        + " moved to misc, " + Counted(m_nCharactersReplaced, "character", "characters") + " replaced";
+    return Counted("%n record added", "%n records added", m_nRecordsAdded) + ", "
+        + Counted("%n contact skipped", "%n contacts skipped", m_nContactsSkipped) + ", "
+        + Counted("%n value moved to misc", "%n values moved to misc", m_nValuesMoved) + ", "
+        + Counted("%n character replaced", "%n characters replaced", m_nCharactersReplaced);
 }

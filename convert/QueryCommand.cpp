@@ -2,12 +2,11 @@
 
 #include <ostream>
 
-#include <QCoreApplication>
-
 #include "convert/ConvertCommand.h"
 #include "convert/DirectoryAccess.h"
 #include "vcard/DirectoryText.h"
 #include "convert/PrintableText.h"
+#include "convert/ToolText.h"
 #include "data/RecordMatcher.h"
 
 namespace {
@@ -35,10 +34,8 @@ int CQueryCommand::Run(const CCommandLine& commandLine, std::ostream& out, std::
         ++nMatches;
         lines += Column(record.strEmail) + '\t' + Column(record.strName) + '\t' + Column(record.strPhone) + '\n';
     });
-    // The English form chosen here is the source of every language's forms.
-    const char* pszCount = nMatches == 1 ? "%n record matches" : "%n records match";
-    out << "dialstack-convert: " << QCoreApplication::translate("dialstack-convert", pszCount, nullptr, nMatches).toStdString()
-        << '\n' << lines;
+    out << "dialstack-convert: "
+        << CToolText::Counted("dialstack-convert", "%n record matches", "%n records match", nMatches) << '\n' << lines;
     out.flush();
     return nMatches > 0 ? CConvertCommand::kSuccess : CConvertCommand::kFailure;
 }

@@ -7,6 +7,7 @@
 #include <QXmlStreamWriter>
 
 #include "convert/PrintableText.h"
+#include "convert/ToolText.h"
 #include "sync/DavMultiStatus.h"
 
 namespace {
@@ -52,7 +53,7 @@ std::string StatusMessage(const CHttpReply& reply, const QUrl& url)
         return reply.strError;
     const std::string where = url.toDisplayString(QUrl::RemoveUserInfo).toStdString();
     switch (reply.nStatus) {
-    case 401: return url.host().toStdString() + " refused the user name or password";
+    case 401: return CToolText::Tr("dialstack-sync", "%1 refused the user name or password", {url.host().toStdString()});
     case 403: return where + ": the server does not allow this (403 Forbidden)";
     case 404: return where + ": not found on the server (404)";
     default: return where + ": the server answered " + std::to_string(reply.nStatus);
@@ -229,7 +230,7 @@ bool CCardDavClient::Discover(const QUrl& start, std::vector<AddressBook>& books
                 return false;
             if (!books.empty())
                 return true;
-        } else if (strPropfindError.find("refused the user name") != std::string::npos || nAttempt > 0) {
+        } else if (m_session.LastStatus() == 401 || nAttempt > 0) {
             strError = strPropfindError;
             return false;
         }

@@ -9,6 +9,8 @@
 #include <QSslError>
 #include <QTimer>
 
+#include "convert/ToolText.h"
+
 #ifndef DIALSTACK_VERSION
 #define DIALSTACK_VERSION "unknown"
 #endif
@@ -173,7 +175,8 @@ CHttpReply CHttpSession::SendOnce(
     } else if (m_bStopped) {
         reply.strError = m_strStopReason;
     } else if (bLate) {
-        reply.strError = ServerName(url) + " did not answer within " + std::to_string(m_nDeadlineSeconds) + " s";
+        reply.strError = CToolText::Tr(
+            "dialstack-sync", "%1 did not answer within %2 s", {ServerName(url), std::to_string(m_nDeadlineSeconds)});
     } else if (!strSslError.empty()) {
         reply.strError = "the certificate of " + ServerName(url) + " is not trusted (" + strSslError
             + "); if it is your own server's, give its certificate with --certificate FILE";

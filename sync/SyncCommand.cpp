@@ -20,6 +20,7 @@
 
 #include "convert/CommandLine.h"
 #include "convert/PrintableText.h"
+#include "convert/ToolText.h"
 #include "data/DirectoryLock.h"
 #include "data/RecordList.h"
 #include "sync/CardDavClient.h"
@@ -47,6 +48,11 @@ const char CSyncCommand::kHelp[]
 namespace {
 
 const char* const kProgram = "dialstack-sync";
+
+std::string Tr(const char* pszSource, std::initializer_list<std::string> arguments = {})
+{
+    return CToolText::Tr(kProgram, pszSource, arguments);
+}
 constexpr int kDefaultTimeoutSeconds = 60;
 
 struct UsageError : std::runtime_error
@@ -114,12 +120,12 @@ Options ParseOptions(const std::vector<std::string>& args)
     if (options.bHelp || options.bVersion)
         return options;
     if (parser.isSet(password))
-        throw UsageError("a password is never taken on the command line: use --password-file FILE, or the keyring");
+        throw UsageError(Tr("a password is never taken on the command line: use --password-file FILE, or the keyring"));
     if (!parser.positionalArguments().isEmpty())
-        throw UsageError("unexpected argument: " + Local(parser.positionalArguments().first()));
+        throw UsageError(Tr("unexpected argument: %1", {Local(parser.positionalArguments().first())}));
     for (const QCommandLineOption* pOption : {&file, &url, &user, &passwordFile, &certificate, &timeout})
         if (parser.values(*pOption).size() > 1)
-            throw UsageError("--" + pOption->names().first().toStdString() + " given more than once");
+            throw UsageError(Tr("--%1 given more than once", {pOption->names().first().toStdString()}));
     if (parser.isSet(file))
         options.strFile = Local(parser.value(file));
     options.strUrl = parser.value(url).toStdString();
@@ -130,7 +136,7 @@ Options ParseOptions(const std::vector<std::string>& args)
         bool bNumber = false;
         options.nTimeoutSeconds = parser.value(timeout).toInt(&bNumber);
         if (!bNumber || options.nTimeoutSeconds < 1 || options.nTimeoutSeconds > 3600)
-            throw UsageError("--timeout needs a number of seconds from 1 to 3600");
+            throw UsageError(Tr("--timeout needs a number of seconds from 1 to 3600"));
     }
     options.bDryRun = parser.isSet(dryRun);
     options.bForce = parser.isSet(force);
@@ -168,14 +174,14 @@ std::string ReadPasswordFile(const std::string& path)
 {
     struct stat info;
     if (::stat(path.c_str(), &info) != 0)
-        throw UsageError(path + ": the password file cannot be read");
+        throw UsageError(Tr("%1: the password file cannot be read", {path}));
     if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
-        throw UsageError(
-            path + ": others can read this password file; make it yours alone (chmod 600 " + path + ") and run again");
+        throw UsageError(Tr(
+            "%1: others can read this password file; make it yours alone (chmod 600 %1) and run again", {path}));
     std::ifstream in(path, std::ios::binary);
     std::string password;
     if (!in || !std::getline(in, password))
-        throw UsageError(path + ": the password file cannot be read");
+        throw UsageError(Tr("%1: the password file cannot be read", {path}));
     if (!password.empty() && password.back() == '\r')
         password.pop_back();
     return password;
@@ -186,7 +192,7 @@ bool PromptPassword(const std::string& strUser, const QUrl& url, std::string& pa
 {
     if (!::isatty(STDIN_FILENO))
         return false;
-    out << "Password for " << strUser << " at " << url.host().toStdString() << ": " << std::flush;
+    out << Tr("Password for %1 at %2: ", {strUser, url.host().toStdString()}) << std::flush;
     termios saved;
     const bool bTerminal = ::tcgetattr(STDIN_FILENO, &saved) == 0;
     if (bTerminal) {
@@ -205,10 +211,10 @@ QUrl UserUrl(const std::string& text)
 {
     const QUrl url = QUrl::fromUserInput(QString::fromStdString(text));
     if (!url.isValid() || (url.scheme() != "http" && url.scheme() != "https") || url.host().isEmpty())
-        throw UsageError("--url needs an http:// or https:// address, not "
-            + url.toDisplayString(QUrl::RemoveUserInfo).toStdString());
+        throw UsageError(Tr("--url needs an http:// or https:// address, not %1",
+            {url.toDisplayString(QUrl::RemoveUserInfo).toStdString()}));
     if (!url.userInfo().isEmpty())
-        throw UsageError("give the user name with --user, not inside the URL");
+        throw UsageError(Tr("give the user name with --user, not inside the URL"));
     return url;
 }
 
@@ -237,9 +243,9 @@ public:
         CString strWhy;
         if (!lock.TryAcquire(m_options.strFile.c_str(), CDirectoryLock::Kind::Exclusive, strWhy)) {
             Complain(m_err,
-                m_options.strFile + ": " + strWhy.GetString()
-                    + ": a Dialstack window has unsaved changes in it, or another program is changing it. Nothing"
-                      " was synced; the next sync after you save takes the window's changes");
+                Tr("%1: %2: a Dialstack window has unsaved changes in it, or another program is changing it."
+                   " Nothing was synced; the next sync after you save takes the window's changes",
+                    {m_options.strFile, strWhy.GetString()}));
             return CSyncCommand::kBusy;
         }
         std::string strError;
@@ -251,7 +257,7 @@ public:
 
         m_list.LoadFile(m_options.strFile.c_str());
         if (!m_list.IsLoadComplete())
-            return Fail(m_options.strFile + ": the directory file could not be read completely; nothing was synced");
+            return Fail(Tr("%1: the directory file could not be read completely; nothing was synced", {m_options.strFile}));
 
         const std::string password = Password();
         const QUrl server(QString::fromStdString(m_state.m_strServerUrl));
@@ -318,8 +324,8 @@ private:
     {
         if (stops.Received() == 0)
             return nStatus;
-        return Fail(std::string("stopped by ") + (stops.Received() == SIGINT ? "Ctrl+C" : "SIGTERM")
-            + "; what was synced is kept, and the next sync goes on from there");
+        return Fail(Tr("stopped by %1; what was synced is kept, and the next sync goes on from there",
+            {stops.Received() == SIGINT ? "Ctrl+C" : "SIGTERM"}));
     }
 
     [[noreturn]] void PasswordRefused(const std::string& strError) const
@@ -357,12 +363,13 @@ private:
         const QFileInfo folder(info.absolutePath());
         const std::string path = Local(folder.absoluteFilePath());
         if (!folder.isDir())
-            return Fail(m_options.strFile + ": the folder " + path + " does not exist; nothing was synced");
+            return Fail(Tr("%1: the folder %2 does not exist; nothing was synced", {m_options.strFile, path}));
         if (!folder.isWritable())
-            return Fail(m_options.strFile + ": the folder " + path
-                + " is read-only, so the directory file cannot be saved there; nothing was synced");
+            return Fail(Tr("%1: the folder %2 is read-only, so the directory file cannot be saved there; nothing was"
+                           " synced",
+                {m_options.strFile, path}));
         if (info.isDir())
-            return Fail(m_options.strFile + ": is a folder, not a directory file; nothing was synced");
+            return Fail(Tr("%1: is a folder, not a directory file; nothing was synced", {m_options.strFile}));
         return -1;
     }
 
@@ -381,8 +388,7 @@ private:
             m_state.m_strServerUrl = given;
         }
         if (m_state.m_strServerUrl.empty())
-            throw UsageError(
-                "the first sync of " + m_options.strFile + " needs --url (the address book or the server)");
+            throw UsageError(Tr("the first sync of %1 needs --url (the address book or the server)", {m_options.strFile}));
         if (!m_options.strUser.empty())
             m_state.m_strUser = m_options.strUser;
         m_state.m_strDirectoryFile = m_options.strFile;
@@ -434,7 +440,7 @@ private:
             m_bPasswordGiven = true;
             return password;
         }
-        throw UsageError("no password for " + m_state.m_strUser + ": the keyring has none; give --password-file FILE");
+        throw UsageError(Tr("no password for %1: the keyring has none; give --password-file FILE", {m_state.m_strUser}));
     }
 
     // The remembered file is checked as on the first day: a file others
@@ -491,10 +497,9 @@ private:
             return Fail(strError);
         }
         if (books.empty())
-            return Fail("no address book found at " + DisplayUrl(server) + " for "
-                + (m_state.m_strUser.empty() ? std::string("this user") : m_state.m_strUser)
-                + "; create one on the server (in its web page, or with your phone's contacts app), then sync"
-                  " again");
+            return Fail(Tr("no address book found at %1 for %2; create one on the server (in its web page, or with"
+                           " your phone's contacts app), then sync again",
+                {DisplayUrl(server), m_state.m_strUser.empty() ? Tr("this user") : m_state.m_strUser}));
         if (books.size() > 1) {
             Complain(m_err, "the server has several address books; run again with --url and one of them:");
             for (const CCardDavClient::AddressBook& book : books)
@@ -531,11 +536,11 @@ int CSyncCommand::Run(const std::vector<std::string>& args, std::ostream& out, s
         options = ParseOptions(args);
     } catch (const UsageError& error) {
         Complain(err, error.what());
-        err << kHelp;
+        err << Tr(kHelp);
         return kUsage;
     }
     if (options.bHelp || options.bVersion) {
-        out << (options.bHelp ? std::string(kHelp) : CCommandLine::VersionLine(kProgram) + '\n');
+        out << (options.bHelp ? Tr(kHelp) : CCommandLine::VersionLine(kProgram) + '\n');
         return kInStep;
     }
     return CCommandLine::Guarded(kProgram, err, [&] {
@@ -547,7 +552,7 @@ int CSyncCommand::Run(const std::vector<std::string>& args, std::ostream& out, s
             return int(kUsage);
         } catch (const NeedsYouError& error) {
             Complain(err, error.what());
-            err << "To settle it, run: " << error.strCommand << '\n';
+            err << Tr("To settle it, run: %1", {error.strCommand}) << '\n';
             if (IsUnattended())
                 sync.Notifier().Notify(Printable(error.what(), 600), error.strCommand);
             return int(kNeedsYou);

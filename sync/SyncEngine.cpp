@@ -8,6 +8,7 @@
 
 #include "convert/DirectoryText.h"
 #include "convert/PrintableText.h"
+#include "convert/ToolText.h"
 #include "data/RecordList.h"
 #include "sync/Card.h"
 #include "sync/CardDavClient.h"
@@ -352,16 +353,14 @@ bool CSyncEngine::Guard(const CSyncMerge::Plan& plan, const Local& local, std::s
     const bool bThere = TooMany(static_cast<int>(deletedThere.size()), plan.nRemoteCards);
     if (!bHere && !bThere)
         return true;
-    strMessage = "this sync would delete";
-    if (bHere)
-        strMessage += " " + std::to_string(deletedHere.size()) + " of the " + std::to_string(plan.nLocalRecords)
-            + " records here (" + Names(deletedHere) + ")";
-    if (bHere && bThere)
-        strMessage += " and";
-    if (bThere)
-        strMessage += " " + std::to_string(deletedThere.size()) + " of the " + std::to_string(plan.nRemoteCards)
-            + " cards on the server (" + Names(deletedThere) + ")";
-    strMessage += "; nothing was changed. If that is what you want, run it again with --force";
+    const char* const kContext = "dialstack-sync";
+    const std::string here = CToolText::Tr(kContext, "%1 of the %2 records here (%3)",
+        {std::to_string(deletedHere.size()), std::to_string(plan.nLocalRecords), Names(deletedHere)});
+    const std::string there = CToolText::Tr(kContext, "%1 of the %2 cards on the server (%3)",
+        {std::to_string(deletedThere.size()), std::to_string(plan.nRemoteCards), Names(deletedThere)});
+    strMessage = CToolText::Tr(kContext,
+        "this sync would delete %1; nothing was changed. If that is what you want, run it again with --force",
+        {bHere && bThere ? CToolText::Tr(kContext, "%1 and %2", {here, there}) : bHere ? here : there});
     return false;
 }
 
@@ -406,8 +405,10 @@ bool CSyncEngine::ApplyHere(const CSyncMerge::Plan& plan, const Local& local, st
         if (item.local == L::kAdd)
             m_list.Append(item.fields);
     if (!m_list.SaveFile(m_strDirectoryFile.c_str())) {
-        strMessage = m_strDirectoryFile + ": could not be saved: " + m_list.GetLastSaveError().GetString()
-            + (m_list.IsOldFileIntact() ? "; the directory file is unchanged" : "");
+        strMessage = CToolText::Tr("dialstack-sync",
+            m_list.IsOldFileIntact() ? "%1: could not be saved: %2; the directory file is unchanged"
+                                     : "%1: could not be saved: %2",
+            {m_strDirectoryFile, m_list.GetLastSaveError().GetString()});
         return false;
     }
     return true;

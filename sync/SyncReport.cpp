@@ -4,6 +4,7 @@
 
 #include "convert/DirectoryText.h"
 #include "convert/PrintableText.h"
+#include "convert/ToolText.h"
 
 namespace {
 
@@ -13,22 +14,31 @@ std::string Quoted(const CString& name)
     return '"' + Printable(CDirectoryText::ToUtf8(name)) + '"';
 }
 
+const char* const kContext = "dialstack-sync";
+
+// English says "1 added" and "2 added" alike; other languages do not.
 std::string Counts(const int (&counts)[3])
 {
-    return std::to_string(counts[0]) + " added, " + std::to_string(counts[1]) + " changed, " + std::to_string(counts[2])
-        + " deleted";
+    return CToolText::Counted(kContext, "%n added", "%n added", counts[0]) + ", "
+        + CToolText::Counted(kContext, "%n changed", "%n changed", counts[1]) + ", "
+        + CToolText::Counted(kContext, "%n deleted", "%n deleted", counts[2]);
 }
+
+// What was done, or would be done, to one record, by kind and side.
+const char* const kDetails[2][2][3] = {
+    {{"added here: %1", "changed here: %1", "deleted here: %1"},
+        {"added on the server: %1", "changed on the server: %1", "deleted on the server: %1"}},
+    {{"would add here: %1", "would change here: %1", "would delete here: %1"},
+        {"would add on the server: %1", "would change on the server: %1", "would delete on the server: %1"}},
+};
 
 }   // namespace
 
-void CSyncReport::Count(int (&counts)[3], EKind kind, const char* pszWhere, const CString& name)
+void CSyncReport::Count(int (&counts)[3], EKind kind, bool bOnServer, const CString& name)
 {
-    static const char* const kDone[] = {"added", "changed", "deleted"};
-    static const char* const kWould[] = {"add", "change", "delete"};
     const int nKind = static_cast<int>(kind);
     ++counts[nKind];
-    m_details.push_back(std::string(m_bDryRun ? "would " : "") + (m_bDryRun ? kWould : kDone)[nKind] + ' ' + pszWhere
-        + ": " + Quoted(name));
+    m_details.push_back(CToolText::Tr(kContext, kDetails[m_bDryRun][bOnServer][nKind], {Quoted(name)}));
 }
 
 void CSyncReport::Here(const CSyncItem& item, const CRecordFields& before)
@@ -36,13 +46,16 @@ void CSyncReport::Here(const CSyncItem& item, const CRecordFields& before)
     using L = CSyncItem::ELocal;
     if (item.bConflictCopy) {
         ++m_nConflicts;
-        m_details.push_back(std::string(m_bDryRun ? "would keep" : "kept") + " both versions of a record changed on"
-            + " both sides: the server's, and this machine's as " + Quoted(item.fields.strName));
+        m_details.push_back(CToolText::Tr(kContext,
+            m_bDryRun ? "would keep both versions of a record changed on both sides: the server's, and this machine's"
+                        " as %1"
+                      : "kept both versions of a record changed on both sides: the server's, and this machine's as %1",
+            {Quoted(item.fields.strName)}));
     }
     switch (item.local) {
-    case L::kAdd: Count(m_nLocal, EKind::kAdded, "here", item.fields.strName); break;
-    case L::kUpdate: Count(m_nLocal, EKind::kChanged, "here", item.fields.strName); break;
-    case L::kDelete: Count(m_nLocal, EKind::kDeleted, "here", before.strName); break;
+    case L::kAdd: Count(m_nLocal, EKind::kAdded, false, item.fields.strName); break;
+    case L::kUpdate: Count(m_nLocal, EKind::kChanged, false, item.fields.strName); break;
+    case L::kDelete: Count(m_nLocal, EKind::kDeleted, false, before.strName); break;
     case L::kKeep:
     case L::kNone: break;
     }
@@ -52,20 +65,19 @@ void CSyncReport::There(const CSyncItem& item)
 {
     using R = CSyncItem::ERemote;
     switch (item.remote) {
-    case R::kCreate: Count(m_nRemote, EKind::kAdded, "on the server", item.fields.strName); break;
-    case R::kUpdate: Count(m_nRemote, EKind::kChanged, "on the server", item.fields.strName); break;
-    case R::kDelete: Count(m_nRemote, EKind::kDeleted, "on the server", item.fields.strName); break;
+    case R::kCreate: Count(m_nRemote, EKind::kAdded, true, item.fields.strName); break;
+    case R::kUpdate: Count(m_nRemote, EKind::kChanged, true, item.fields.strName); break;
+    case R::kDelete: Count(m_nRemote, EKind::kDeleted, true, item.fields.strName); break;
     case R::kKeep: break;
     }
 }
 
 std::string CSyncReport::SummaryLine() const
 {
-    std::string line = m_bDryRun ? "Dry run, nothing changed. Would do here: " : "Here: ";
-    line += Counts(m_nLocal) + "; on the server: " + Counts(m_nRemote);
-    line += "; " + std::to_string(m_nConflicts)
-        + (m_nConflicts == 1 ? " conflict kept as a copy" : " conflicts kept as copies");
-    return line;
+    return CToolText::Tr(kContext,
+        m_bDryRun ? "Dry run, nothing changed. Would do here: %1; on the server: %2; %3" : "Here: %1; on the server: %2; %3",
+        {Counts(m_nLocal), Counts(m_nRemote),
+            CToolText::Counted(kContext, "%n conflict kept as a copy", "%n conflicts kept as copies", m_nConflicts)});
 }
 
 std::string CSyncReport::NameList(const std::vector<CString>& names)

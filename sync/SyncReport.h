@@ -45,7 +45,7 @@ private:
         kDeleted,
     };
     // Counts one record added, changed or deleted and names it.
-    void Count(int (&counts)[3], EKind kind, const char* pszWhere, const CString& name);
+    void Count(int (&counts)[3], EKind kind, bool bOnServer, const CString& name);
 
     bool m_bDryRun;
     int m_nLocal[3] = {0, 0, 0};

@@ -392,46 +392,4 @@ Am Verzeichnis hat sich nichts geändert.</translation>
         </translation>
     </message>
 </context>
-<context>
-    <name>dialstack-convert</name>
-    <message>
-        <source>usage: dialstack-convert export [--format vcard|csv] [--file DIR/Dialstack.dat] [--output FILE] [--verbose]
-       dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
-       dialstack-convert query [--file DIR/Dialstack.dat] TEXT
-       dialstack-convert --help | --version
-(&apos;-&apos; as FILE reads standard input; --format may be left out when every
-file ends in .vcf or .csv)
-</source>
-        <translation>Aufruf: dialstack-convert export [--format vcard|csv] [--file ORDNER/Dialstack.dat] [--output DATEI] [--verbose]
-        dialstack-convert import [--format vcard|csv] [--file ORDNER/Dialstack.dat] [--verbose] DATEI...
-        dialstack-convert query [--file ORDNER/Dialstack.dat] TEXT
-        dialstack-convert --help | --version
-(&apos;-&apos; als DATEI liest die Standardeingabe; --format darf fehlen, wenn jede
-Datei auf .vcf oder .csv endet)
-</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n record matches</source>
-        <translation>
-            <numerusform>%n Eintrag passt</numerusform>
-            <numerusform>%n Einträge passen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n records match</source>
-        <translation>
-            <numerusform>%n Eintrag passt</numerusform>
-            <numerusform>%n Einträge passen</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>dialstack-sync</name>
-    <message>
-        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE] [--dry-run] [--force] [--verbose]
-</source>
-        <translation>Aufruf: dialstack-sync [--file ORDNER/Dialstack.dat] [--url URL] [--user NAME] [--password-file DATEI] [--dry-run] [--force] [--verbose]
-</translation>
-    </message>
-</context>
 </TS>

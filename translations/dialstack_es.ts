@@ -392,46 +392,4 @@ No ha cambiado nada en la agenda.</translation>
         </translation>
     </message>
 </context>
-<context>
-    <name>dialstack-convert</name>
-    <message>
-        <source>usage: dialstack-convert export [--format vcard|csv] [--file DIR/Dialstack.dat] [--output FILE] [--verbose]
-       dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
-       dialstack-convert query [--file DIR/Dialstack.dat] TEXT
-       dialstack-convert --help | --version
-(&apos;-&apos; as FILE reads standard input; --format may be left out when every
-file ends in .vcf or .csv)
-</source>
-        <translation>uso: dialstack-convert export [--format vcard|csv] [--file CARPETA/Dialstack.dat] [--output ARCHIVO] [--verbose]
-     dialstack-convert import [--format vcard|csv] [--file CARPETA/Dialstack.dat] [--verbose] ARCHIVO...
-     dialstack-convert query [--file CARPETA/Dialstack.dat] TEXTO
-     dialstack-convert --help | --version
-(&apos;-&apos; como ARCHIVO lee la entrada estándar; --format puede omitirse cuando
-todos los archivos terminan en .vcf o .csv)
-</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n record matches</source>
-        <translation>
-            <numerusform>%n registro coincide</numerusform>
-            <numerusform>%n registros coinciden</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n records match</source>
-        <translation>
-            <numerusform>%n registro coincide</numerusform>
-            <numerusform>%n registros coinciden</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>dialstack-sync</name>
-    <message>
-        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE] [--dry-run] [--force] [--verbose]
-</source>
-        <translation>uso: dialstack-sync [--file CARPETA/Dialstack.dat] [--url URL] [--user NOMBRE] [--password-file ARCHIVO] [--dry-run] [--force] [--verbose]
-</translation>
-    </message>
-</context>
 </TS>

@@ -392,46 +392,4 @@ Rien n&apos;a changé dans l&apos;annuaire.</translation>
         </translation>
     </message>
 </context>
-<context>
-    <name>dialstack-convert</name>
-    <message>
-        <source>usage: dialstack-convert export [--format vcard|csv] [--file DIR/Dialstack.dat] [--output FILE] [--verbose]
-       dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
-       dialstack-convert query [--file DIR/Dialstack.dat] TEXT
-       dialstack-convert --help | --version
-(&apos;-&apos; as FILE reads standard input; --format may be left out when every
-file ends in .vcf or .csv)
-</source>
-        <translation>usage: dialstack-convert export [--format vcard|csv] [--file DOSSIER/Dialstack.dat] [--output FICHIER] [--verbose]
-       dialstack-convert import [--format vcard|csv] [--file DOSSIER/Dialstack.dat] [--verbose] FICHIER...
-       dialstack-convert query [--file DOSSIER/Dialstack.dat] TEXTE
-       dialstack-convert --help | --version
-(« - » comme FICHIER lit l&apos;entrée standard ; --format peut être omis quand
-chaque fichier se termine par .vcf ou .csv)
-</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n record matches</source>
-        <translation>
-            <numerusform>%n fiche correspond</numerusform>
-            <numerusform>%n fiches correspondent</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n records match</source>
-        <translation>
-            <numerusform>%n fiche correspond</numerusform>
-            <numerusform>%n fiches correspondent</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>dialstack-sync</name>
-    <message>
-        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE] [--dry-run] [--force] [--verbose]
-</source>
-        <translation>usage: dialstack-sync [--file DOSSIER/Dialstack.dat] [--url URL] [--user NOM] [--password-file FICHIER] [--dry-run] [--force] [--verbose]
-</translation>
-    </message>
-</context>
 </TS>

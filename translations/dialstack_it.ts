@@ -392,46 +392,4 @@ Nella rubrica non è cambiato nulla.</translation>
         </translation>
     </message>
 </context>
-<context>
-    <name>dialstack-convert</name>
-    <message>
-        <source>usage: dialstack-convert export [--format vcard|csv] [--file DIR/Dialstack.dat] [--output FILE] [--verbose]
-       dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
-       dialstack-convert query [--file DIR/Dialstack.dat] TEXT
-       dialstack-convert --help | --version
-(&apos;-&apos; as FILE reads standard input; --format may be left out when every
-file ends in .vcf or .csv)
-</source>
-        <translation>uso: dialstack-convert export [--format vcard|csv] [--file CARTELLA/Dialstack.dat] [--output FILE] [--verbose]
-     dialstack-convert import [--format vcard|csv] [--file CARTELLA/Dialstack.dat] [--verbose] FILE...
-     dialstack-convert query [--file CARTELLA/Dialstack.dat] TESTO
-     dialstack-convert --help | --version
-(&apos;-&apos; come FILE legge lo standard input; --format si può omettere quando
-ogni file termina in .vcf o .csv)
-</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n record matches</source>
-        <translation>
-            <numerusform>%n voce corrisponde</numerusform>
-            <numerusform>%n voci corrispondono</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n records match</source>
-        <translation>
-            <numerusform>%n voce corrisponde</numerusform>
-            <numerusform>%n voci corrispondono</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>dialstack-sync</name>
-    <message>
-        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE] [--dry-run] [--force] [--verbose]
-</source>
-        <translation>uso: dialstack-sync [--file CARTELLA/Dialstack.dat] [--url URL] [--user NOME] [--password-file FILE] [--dry-run] [--force] [--verbose]
-</translation>
-    </message>
-</context>
 </TS>

@@ -392,46 +392,4 @@ Er is niets in de lijst veranderd.</translation>
         </translation>
     </message>
 </context>
-<context>
-    <name>dialstack-convert</name>
-    <message>
-        <source>usage: dialstack-convert export [--format vcard|csv] [--file DIR/Dialstack.dat] [--output FILE] [--verbose]
-       dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
-       dialstack-convert query [--file DIR/Dialstack.dat] TEXT
-       dialstack-convert --help | --version
-(&apos;-&apos; as FILE reads standard input; --format may be left out when every
-file ends in .vcf or .csv)
-</source>
-        <translation>gebruik: dialstack-convert export [--format vcard|csv] [--file MAP/Dialstack.dat] [--output BESTAND] [--verbose]
-         dialstack-convert import [--format vcard|csv] [--file MAP/Dialstack.dat] [--verbose] BESTAND...
-         dialstack-convert query [--file MAP/Dialstack.dat] TEKST
-         dialstack-convert --help | --version
-(&apos;-&apos; als BESTAND leest standaardinvoer; --format mag wegblijven als elk
-bestand op .vcf of .csv eindigt)
-</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n record matches</source>
-        <translation>
-            <numerusform>%n item komt overeen</numerusform>
-            <numerusform>%n items komen overeen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n records match</source>
-        <translation>
-            <numerusform>%n item komt overeen</numerusform>
-            <numerusform>%n items komen overeen</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>dialstack-sync</name>
-    <message>
-        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE] [--dry-run] [--force] [--verbose]
-</source>
-        <translation>gebruik: dialstack-sync [--file MAP/Dialstack.dat] [--url URL] [--user NAAM] [--password-file BESTAND] [--dry-run] [--force] [--verbose]
-</translation>
-    </message>
-</context>
 </TS>

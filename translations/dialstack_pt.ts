@@ -392,46 +392,4 @@ Nada na lista foi alterado.</translation>
         </translation>
     </message>
 </context>
-<context>
-    <name>dialstack-convert</name>
-    <message>
-        <source>usage: dialstack-convert export [--format vcard|csv] [--file DIR/Dialstack.dat] [--output FILE] [--verbose]
-       dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
-       dialstack-convert query [--file DIR/Dialstack.dat] TEXT
-       dialstack-convert --help | --version
-(&apos;-&apos; as FILE reads standard input; --format may be left out when every
-file ends in .vcf or .csv)
-</source>
-        <translation>utilização: dialstack-convert export [--format vcard|csv] [--file PASTA/Dialstack.dat] [--output FICHEIRO] [--verbose]
-            dialstack-convert import [--format vcard|csv] [--file PASTA/Dialstack.dat] [--verbose] FICHEIRO...
-            dialstack-convert query [--file PASTA/Dialstack.dat] TEXTO
-            dialstack-convert --help | --version
-(&apos;-&apos; como FICHEIRO lê a entrada padrão; --format pode ser omitido quando
-todos os ficheiros terminam em .vcf ou .csv)
-</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n record matches</source>
-        <translation>
-            <numerusform>%n registo corresponde</numerusform>
-            <numerusform>%n registos correspondem</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n records match</source>
-        <translation>
-            <numerusform>%n registo corresponde</numerusform>
-            <numerusform>%n registos correspondem</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>dialstack-sync</name>
-    <message>
-        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE] [--dry-run] [--force] [--verbose]
-</source>
-        <translation>utilização: dialstack-sync [--file PASTA/Dialstack.dat] [--url URL] [--user NOME] [--password-file FICHEIRO] [--dry-run] [--force] [--verbose]
-</translation>
-    </message>
-</context>
 </TS>

@@ -69,6 +69,8 @@ TEST(ConvertCommand, UnreadableInputChangesNothingAndExitsWithOne)
         {"an encoding not read", {"import", "wide.vcf"}, "UTF-32, which is not read"},
         {"a folder at the directory file's name", {"import", "--file", "folder", "good.vcf"},
             "folder: is a folder, not a directory file"},
+        {"no directory file to export", {"export", "--format", "csv", "--file", "absent.dat"},
+            "dialstack-convert: absent.dat: there is no directory file\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pszWhy);

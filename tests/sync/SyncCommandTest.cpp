@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QThread>
+#include <QTranslator>
 
 #include "data/DirectoryLock.h"
 #include "sync/SyncCommand.h"
@@ -178,6 +179,76 @@ TEST(SyncRunTest, DeletionMessageListsAScreenfulOfNamesSafely)
     EXPECT_EQ(std::string::npos, text.find("N20")) << text;
 }
 
+// The report, in English word for word and in German with its plural
+// forms: what each record gets, here and on the server, and the counts.
+TEST(SyncRunTest, TheReportSaysEachChangeAndTheCountsInTheUsersLanguage)
+{
+    const auto item = [](CSyncItem::ELocal local, CSyncItem::ERemote remote, const char* pszName, bool bCopy) {
+        CSyncItem made;
+        made.local = local;
+        made.remote = remote;
+        made.fields = ToFields({pszName, "1", "", "", ""});
+        made.bConflictCopy = bCopy;
+        return made;
+    };
+    using L = CSyncItem::ELocal;
+    using R = CSyncItem::ERemote;
+    const CSyncItem items[] = {item(L::kAdd, R::kKeep, "Ada", false), item(L::kKeep, R::kUpdate, "Bo", false),
+        item(L::kDelete, R::kKeep, "Cy", false), item(L::kKeep, R::kDelete, "Di", false),
+        item(L::kKeep, R::kDelete, "Ed", false), item(L::kAdd, R::kCreate, "Fay (2)", true)};
+    const struct
+    {
+        const char* pszLanguage;
+        bool bDryRun;
+        std::vector<std::string> details;
+        const char* pszSummary;
+    } rows[] = {
+        {"", false,
+            {"added here: \"Ada\"", "changed on the server: \"Bo\"", "deleted here: \"Old\"",
+                "deleted on the server: \"Di\"", "deleted on the server: \"Ed\"",
+                "kept both versions of a record changed on both sides: the server's, and this machine's as \"Fay (2)\"",
+                "added here: \"Fay (2)\"", "added on the server: \"Fay (2)\""},
+            "Here: 2 added, 0 changed, 1 deleted; on the server: 1 added, 1 changed, 2 deleted; 1 conflict kept as a copy"},
+        {"", true,
+            {"would add here: \"Ada\"", "would change on the server: \"Bo\"", "would delete here: \"Old\"",
+                "would delete on the server: \"Di\"", "would delete on the server: \"Ed\"",
+                "would keep both versions of a record changed on both sides: the server's, and this machine's as"
+                " \"Fay (2)\"",
+                "would add here: \"Fay (2)\"", "would add on the server: \"Fay (2)\""},
+            "Dry run, nothing changed. Would do here: 2 added, 0 changed, 1 deleted; on the server: 1 added, 1 changed,"
+            " 2 deleted; 1 conflict kept as a copy"},
+        {"fr", true,
+            {"serait ajoutée ici : \"Ada\"", "serait modifiée sur le serveur : \"Bo\"",
+                "serait supprimée ici : \"Old\"", "serait supprimée sur le serveur : \"Di\"",
+                "serait supprimée sur le serveur : \"Ed\"",
+                "les deux versions d'une fiche modifiée des deux côtés seraient gardées : celle du serveur, et celle de"
+                " cette machine sous \"Fay (2)\"",
+                "serait ajoutée ici : \"Fay (2)\"", "serait ajoutée sur le serveur : \"Fay (2)\""},
+            "Essai à blanc, rien de modifié. Ferait ici : 2 ajoutées, 0 modifiée, 1 supprimée ; sur le serveur :"
+            " 1 ajoutée, 1 modifiée, 2 supprimées ; 1 conflit gardé en copie"},
+        {"de", false, {}, "Hier: 2 hinzugefügt, 0 geändert, 1 gelöscht; auf dem Server: 1 hinzugefügt, 1 geändert,"
+                          " 2 gelöscht; 1 Konflikt als Kopie behalten"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pszLanguage);
+        QTranslator catalogue;
+        if (*row.pszLanguage) {
+            ASSERT_TRUE(catalogue.load(QString("dialstack_") + row.pszLanguage, DIALSTACK_TRANSLATIONS_FOLDER));
+            QCoreApplication::installTranslator(&catalogue);
+        }
+        CSyncReport report(row.bDryRun);
+        for (const CSyncItem& each : items) {
+            report.Here(each, ToFields({"Old", "2", "", "", ""}));
+            report.There(each);
+        }
+        if (!row.details.empty()) {
+            EXPECT_EQ(report.Details(), row.details);
+        }
+        EXPECT_EQ(report.SummaryLine(), row.pszSummary);
+        QCoreApplication::removeTranslator(&catalogue);
+    }
+}
+
 // Discovery, or a redirect, that points to another host or port: nothing
 // is sent there (so neither is the password), and the message names it.
 TEST(SyncRunTest, NothingGoesToAnotherServer)
@@ -297,6 +368,45 @@ TEST(SyncRunTest, WithoutAKeyringThePasswordFileIsRemembered)
     outcome = Sync(scratch.Path(), {});
     EXPECT_EQ(CSyncCommand::kNeedsYou, outcome.nStatus) << outcome.text;
     EXPECT_NE(std::string::npos, outcome.text.find("others can read")) << outcome.text;
+}
+
+// A password file that cannot serve, or a directory file that cannot be
+// read, is named in the message; nothing is sent anywhere.
+TEST(SyncRunTest, AFileThatCannotServeIsNamed)
+{
+    ScratchDirectory scratch;
+    const std::string path = (scratch.Path() / "password").string();
+    const struct
+    {
+        const char* pszContent;   // nullptr: no file
+        mode_t mode;
+        std::string expected;
+    } rows[] = {
+        {nullptr, 0600, path + ": the password file cannot be read"},
+        {"", 0600, path + ": the password file cannot be read"},
+        {"secret\n", 0640,
+            path + ": others can read this password file; make it yours alone (chmod 600 " + path + ") and run again"},
+    };
+    for (const auto& row : rows) {
+        ::unlink(path.c_str());
+        if (row.pszContent) {
+            WriteFileBytes(path, row.pszContent);
+            ::chmod(path.c_str(), row.mode);
+        }
+        const Outcome outcome
+            = Sync(scratch.Path(), {"--url", "http://127.0.0.1:9/", "--user", "user", "--password-file", path});
+        EXPECT_EQ(CSyncCommand::kUsage, outcome.nStatus) << outcome.text;
+        EXPECT_NE(std::string::npos, outcome.text.find("dialstack-sync: " + row.expected + "\n")) << outcome.text;
+    }
+    WriteDirectory({{"Vet", "555 0199", "", "", ""}});
+    const std::string whole = ReadFileBytes("Dialstack.dat");
+    WriteFileBytes("Dialstack.dat", whole.substr(0, whole.size() - 3));
+    const Outcome damaged = Sync(scratch.Path(), {"--url", "http://127.0.0.1:9/"});
+    EXPECT_EQ(CSyncCommand::kFailure, damaged.nStatus) << damaged.text;
+    EXPECT_NE(std::string::npos,
+        damaged.text.find(
+            "dialstack-sync: Dialstack.dat: the directory file could not be read completely; nothing was synced\n"))
+        << damaged.text;
 }
 
 TEST(SyncRunTest, AnAddressBookGoneNeedsYou)

@@ -10,7 +10,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
+#include <QProcess>
 #include <QTextEdit>
 #include <QTranslator>
 #include <gtest/gtest.h>
@@ -155,6 +157,77 @@ TEST(LanguageTest, EveryLanguageTranslatesEveryTextWithUniqueMnemonicsAndCountsI
             const QString many = catalogue.translate("dialstack-convert", pszSource, nullptr, 5);
             EXPECT_TRUE(one.contains("%n") && many.contains("%n") && one != many) << pszSource;
         }
+    }
+}
+
+// A command-line tool's standard output (and error) run under LANG.
+QString ToolOutput(const char* pszTool, const QString& lang, const QStringList& arguments)
+{
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* pszName : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(pszName);
+    environment.insert("LANG", lang);
+    tool.setProcessEnvironment(environment);
+    tool.setProcessChannelMode(QProcess::MergedChannels);
+    tool.start(pszTool, arguments);
+    EXPECT_TRUE(tool.waitForFinished(30000)) << pszTool;
+    return QString::fromUtf8(tool.readAll());
+}
+
+// Both tools speak the user's language: --help with the options as they
+// are typed, and the import's summary with the language's plural forms (a
+// count of one and counts of none, which French counts as one).
+TEST(LanguageTest, TheCommandLineToolsSpeakTheLanguageOfTheLocale)
+{
+    const struct
+    {
+        const char* pszLang;
+        const char* pszConvertHelp;
+        const char* pszSyncHelp;
+        const char* pszSummary;
+    } rows[] = {
+        {"C.UTF-8", "usage: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DIR/",
+            "usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]\n"
+            "                      [--certificate FILE]",
+            "1 record added, 0 contacts skipped, 0 values moved to misc, 0 characters replaced\n"},
+        {"de_DE.UTF-8", "Aufruf: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file ORDNER/",
+            "Aufruf: dialstack-sync [--file ORDNER/Dialstack.dat] [--url URL] [--user NAME] [--password-file DATEI]\n"
+            "                       [--certificate DATEI]",
+            "1 Eintrag hinzugefügt, 0 Kontakte übersprungen, 0 Werte nach „Sonstiges“ verschoben, 0 Zeichen ersetzt\n"},
+        {"fr_FR.UTF-8", "usage : dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DOSSIER/",
+            "usage : dialstack-sync [--file DOSSIER/Dialstack.dat] [--url URL] [--user NOM] [--password-file FICHIER]\n"
+            "                       [--certificate FICHIER]",
+            "1 fiche ajoutée, 0 contact ignoré, 0 valeur déplacée dans « divers », 0 caractère remplacé\n"},
+        {"es_ES.UTF-8", "uso: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file CARPETA/",
+            "uso: dialstack-sync [--file CARPETA/Dialstack.dat] [--url URL] [--user NOMBRE] [--password-file ARCHIVO]\n"
+            "                    [--certificate ARCHIVO]",
+            "1 registro añadido, 0 contactos omitidos, 0 valores movidos a «varios», 0 caracteres sustituidos\n"},
+        {"it_IT.UTF-8", "uso: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file CARTELLA/",
+            "uso: dialstack-sync [--file CARTELLA/Dialstack.dat] [--url URL] [--user NOME] [--password-file FILE]\n"
+            "                    [--certificate FILE]",
+            "1 voce aggiunta, 0 contatti saltati, 0 valori spostati in «varie», 0 caratteri sostituiti\n"},
+        {"nl_NL.UTF-8", "gebruik: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file MAP/",
+            "gebruik: dialstack-sync [--file MAP/Dialstack.dat] [--url URL] [--user NAAM] [--password-file BESTAND]\n"
+            "                        [--certificate BESTAND]",
+            "1 item toegevoegd, 0 contacten overgeslagen, 0 waarden naar ‘overig’ verplaatst, 0 tekens vervangen\n"},
+        {"pt_PT.UTF-8", "utilização: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file PASTA/",
+            "utilização: dialstack-sync [--file PASTA/Dialstack.dat] [--url URL] [--user NOME] [--password-file FICHEIRO]\n"
+            "                           [--certificate FICHEIRO]",
+            "1 registo adicionado, 0 contactos ignorados, 0 valores movidos para «diversos», 0 caracteres substituídos\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pszLang);
+        const QString lang = QString::fromLatin1(row.pszLang);
+        EXPECT_TRUE(ToolOutput(DIALSTACK_CONVERT_TOOL, lang, {"--help"}).startsWith(QString::fromUtf8(row.pszConvertHelp)));
+        EXPECT_TRUE(ToolOutput(DIALSTACK_SYNC_TOOL, lang, {"--help"}).startsWith(QString::fromUtf8(row.pszSyncHelp)));
+        ScratchDirectory dir;
+        QFile card("one.vcf");
+        ASSERT_TRUE(card.open(QIODevice::WriteOnly));
+        card.write("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Anna Bauer\r\nTEL:030 123456\r\nEND:VCARD\r\n");
+        card.close();
+        EXPECT_EQ(ToolOutput(DIALSTACK_CONVERT_TOOL, lang, {"import", "--file", "Dialstack.dat", "one.vcf"}),
+            QString::fromUtf8(row.pszSummary));
     }
 }
 

@@ -1,0 +1,493 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>dialstack-convert</name>
+    <message>
+        <source>usage: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DIR/Dialstack.dat]
+                                [--output FILE] [--verbose]
+       dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
+       dialstack-convert query [--file DIR/Dialstack.dat] TEXT
+       dialstack-convert --help | --version
+(&apos;-&apos; as FILE reads standard input; --format may be left out when every
+file ends in .vcf or .csv; --spreadsheet writes CSV with &apos;;&apos; between
+the cells and a byte-order mark, as spreadsheet programs in Germany,
+France and other countries that write a decimal comma open it)
+</source>
+        <translation>uso: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file CARPETA/Dialstack.dat]
+                              [--output ARCHIVO] [--verbose]
+     dialstack-convert import [--format vcard|csv] [--file CARPETA/Dialstack.dat] [--verbose] ARCHIVO...
+     dialstack-convert query [--file CARPETA/Dialstack.dat] TEXTO
+     dialstack-convert --help | --version
+(&apos;-&apos; como ARCHIVO lee la entrada estándar; --format puede omitirse si todos
+los archivos terminan en .vcf o .csv; --spreadsheet escribe CSV con &apos;;&apos; entre
+las celdas y una marca de orden de bytes, como lo abren las hojas de cálculo
+en Alemania, Francia y otros países que usan la coma decimal)
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record matches</source>
+        <translation>
+            <numerusform>%n registro coincide</numerusform>
+            <numerusform>%n registros coinciden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records match</source>
+        <translation>
+            <numerusform>%n registro coincide</numerusform>
+            <numerusform>%n registros coinciden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record added</source>
+        <translation>
+            <numerusform>%n registro añadido</numerusform>
+            <numerusform>%n registros añadidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records added</source>
+        <translation>
+            <numerusform>%n registro añadido</numerusform>
+            <numerusform>%n registros añadidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contact skipped</source>
+        <translation>
+            <numerusform>%n contacto omitido</numerusform>
+            <numerusform>%n contactos omitidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts skipped</source>
+        <translation>
+            <numerusform>%n contacto omitido</numerusform>
+            <numerusform>%n contactos omitidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value moved to misc</source>
+        <translation>
+            <numerusform>%n valor movido a «varios»</numerusform>
+            <numerusform>%n valores movidos a «varios»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n values moved to misc</source>
+        <translation>
+            <numerusform>%n valor movido a «varios»</numerusform>
+            <numerusform>%n valores movidos a «varios»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character replaced</source>
+        <translation>
+            <numerusform>%n carácter sustituido</numerusform>
+            <numerusform>%n caracteres sustituidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters replaced</source>
+        <translation>
+            <numerusform>%n carácter sustituido</numerusform>
+            <numerusform>%n caracteres sustituidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record exported</source>
+        <translation>
+            <numerusform>%n registro exportado</numerusform>
+            <numerusform>%n registros exportados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records exported</source>
+        <translation>
+            <numerusform>%n registro exportado</numerusform>
+            <numerusform>%n registros exportados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrada estándar</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was imported</source>
+        <translation>%1: %2; no se importó nada</translation>
+    </message>
+    <message>
+        <source>is a folder, not a contact file</source>
+        <translation>es una carpeta, no un archivo de contactos</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>no se puede abrir</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ese archivo no existe</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; the directory file is unchanged</source>
+        <translation>%1: no se pudo guardar: %2; el archivo del directorio no ha cambiado</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
+        <translation>%1: no se pudo guardar: %2; el archivo del directorio puede estar dañado: revíselo e importe de nuevo</translation>
+    </message>
+    <message>
+        <source>%1: is a folder, not a directory file; nothing was converted</source>
+        <translation>%1: es una carpeta, no un archivo del directorio; no se convirtió nada</translation>
+    </message>
+    <message>
+        <source>%1: there is no directory file</source>
+        <translation>%1: no hay ningún archivo del directorio</translation>
+    </message>
+    <message>
+        <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
+        <translation>%1: %2 (cierre la ventana de Dialstack que lo tiene abierto o espere a que termine la otra importación); no se cambió nada</translation>
+    </message>
+    <message>
+        <source>say export, import or query</source>
+        <translation>indique export, import o query</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>orden desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos;</source>
+        <translation>formato desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>--spreadsheet is for export</source>
+        <translation>--spreadsheet es solo para export</translation>
+    </message>
+    <message>
+        <source>--output is for export</source>
+        <translation>--output es solo para export</translation>
+    </message>
+    <message>
+        <source>query needs one TEXT to look for</source>
+        <translation>query necesita un TEXTO que buscar</translation>
+    </message>
+    <message>
+        <source>query takes no --format or --verbose</source>
+        <translation>query no admite --format ni --verbose</translation>
+    </message>
+    <message>
+        <source>export takes no file arguments (use --output)</source>
+        <translation>export no admite archivos como argumentos (use --output)</translation>
+    </message>
+    <message>
+        <source>--output names the directory file itself</source>
+        <translation>--output indica el propio archivo del directorio</translation>
+    </message>
+    <message>
+        <source>--spreadsheet writes CSV, not --format vcard</source>
+        <translation>--spreadsheet escribe CSV, no --format vcard</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
+        <translation>hace falta --format vcard o --format csv (o un --output ARCHIVO que termine en .vcf o .csv)</translation>
+    </message>
+    <message>
+        <source>import needs at least one file (&apos;-&apos; for standard input)</source>
+        <translation>import necesita al menos un archivo (&apos;-&apos; para la entrada estándar)</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
+        <translation>hace falta --format vcard o --format csv («%1» no termina en .vcf ni en .csv)</translation>
+    </message>
+    <message>
+        <source>ran out of memory; nothing was changed</source>
+        <translation>memoria agotada; no se cambió nada</translation>
+    </message>
+    <message>
+        <source>a file holds a field too long to be held (%1); nothing was changed</source>
+        <translation>un archivo contiene un campo demasiado largo (%1); no se cambió nada</translation>
+    </message>
+    <message>
+        <source>stopped: %1; nothing was changed</source>
+        <translation>detenido: %1; no se cambió nada</translation>
+    </message>
+    <message>
+        <source>--file needs a file name</source>
+        <translation>--file necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>cannot be read as %1: %2</source>
+        <translation>no se puede leer como %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written</source>
+        <translation>%1: no se pudo escribir</translation>
+    </message>
+    <message>
+        <source>could not write to standard output</source>
+        <translation>no se pudo escribir en la salida estándar</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2</source>
+        <translation>%1: no se pudo escribir: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
+        <translation>%1: no se pudo escribir: %2; el archivo que había ya no está como estaba</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be opened: %2; nothing was converted</source>
+        <translation>%1: no se pudo abrir el archivo del directorio: %2; no se convirtió nada</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be read completely; nothing was converted</source>
+        <translation>%1: no se pudo leer entero el archivo del directorio; no se convirtió nada</translation>
+    </message>
+</context>
+<context>
+    <name>dialstack-sync</name>
+    <message>
+        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]
+                      [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]
+       dialstack-sync --help | --version
+Keeps the directory file and its CardDAV address book in step. The first run
+needs --url; the URL, user, password file and certificate are remembered for
+that directory file. The password comes from --password-file, else the
+keyring, else the password file remembered when the keyring could not keep
+it, else a prompt on the terminal.
+Exit status: 0 in step; 1 failed (nothing lost); 2 bad usage; 3 busy (a
+window with unsaved changes or another program has the directory: the next
+run tries again); 4 needs you (the sync would delete too much, the password
+was refused, or the address book is gone).
+</source>
+        <translation>uso: dialstack-sync [--file CARPETA/Dialstack.dat] [--url URL] [--user NOMBRE] [--password-file ARCHIVO]
+                    [--certificate ARCHIVO] [--timeout SEGUNDOS] [--dry-run] [--force] [--verbose]
+     dialstack-sync --help | --version
+Mantiene al día el archivo del directorio y su libreta de direcciones CardDAV.
+La primera ejecución necesita --url; la URL, el usuario, el archivo de
+contraseña y el certificado se recuerdan para ese archivo del directorio. La
+contraseña sale de --password-file, si no del llavero, si no del archivo de
+contraseña recordado cuando el llavero no pudo guardarla, y si no se pide en
+el terminal.
+Estado de salida: 0 al día; 1 error (nada perdido); 2 uso incorrecto; 3 ocupado
+(una ventana con cambios sin guardar u otro programa tiene el directorio: la
+próxima ejecución lo vuelve a intentar); 4 requiere su intervención (la
+sincronización borraría demasiado, la contraseña fue rechazada o la libreta de
+direcciones ya no existe).
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n añadido</numerusform>
+            <numerusform>%n añadidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changed</source>
+        <translation>
+            <numerusform>%n modificado</numerusform>
+            <numerusform>%n modificados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted</source>
+        <translation>
+            <numerusform>%n borrado</numerusform>
+            <numerusform>%n borrados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conflict kept as a copy</source>
+        <translation>
+            <numerusform>%n conflicto guardado como copia</numerusform>
+            <numerusform>%n conflictos guardados como copias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conflicts kept as copies</source>
+        <translation>
+            <numerusform>%n conflicto guardado como copia</numerusform>
+            <numerusform>%n conflictos guardados como copias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Here: %1; on the server: %2; %3</source>
+        <translation>Aquí: %1; en el servidor: %2; %3</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing changed. Would do here: %1; on the server: %2; %3</source>
+        <translation>Simulación, no se cambió nada. Haría aquí: %1; en el servidor: %2; %3</translation>
+    </message>
+    <message>
+        <source>added here: %1</source>
+        <translation>añadido aquí: %1</translation>
+    </message>
+    <message>
+        <source>changed here: %1</source>
+        <translation>modificado aquí: %1</translation>
+    </message>
+    <message>
+        <source>deleted here: %1</source>
+        <translation>borrado aquí: %1</translation>
+    </message>
+    <message>
+        <source>added on the server: %1</source>
+        <translation>añadido en el servidor: %1</translation>
+    </message>
+    <message>
+        <source>changed on the server: %1</source>
+        <translation>modificado en el servidor: %1</translation>
+    </message>
+    <message>
+        <source>deleted on the server: %1</source>
+        <translation>borrado en el servidor: %1</translation>
+    </message>
+    <message>
+        <source>would add here: %1</source>
+        <translation>se añadiría aquí: %1</translation>
+    </message>
+    <message>
+        <source>would change here: %1</source>
+        <translation>se modificaría aquí: %1</translation>
+    </message>
+    <message>
+        <source>would delete here: %1</source>
+        <translation>se borraría aquí: %1</translation>
+    </message>
+    <message>
+        <source>would add on the server: %1</source>
+        <translation>se añadiría en el servidor: %1</translation>
+    </message>
+    <message>
+        <source>would change on the server: %1</source>
+        <translation>se modificaría en el servidor: %1</translation>
+    </message>
+    <message>
+        <source>would delete on the server: %1</source>
+        <translation>se borraría en el servidor: %1</translation>
+    </message>
+    <message>
+        <source>kept both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
+        <translation>se guardaron las dos versiones de un registro cambiado en ambos lados: la del servidor y la de este equipo como %1</translation>
+    </message>
+    <message>
+        <source>would keep both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
+        <translation>se guardarían las dos versiones de un registro cambiado en ambos lados: la del servidor y la de este equipo como %1</translation>
+    </message>
+    <message>
+        <source>%1: the password file cannot be read</source>
+        <translation>%1: no se puede leer el archivo de contraseña</translation>
+    </message>
+    <message>
+        <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
+        <translation>%1: otros pueden leer este archivo de contraseña; hágalo solo suyo (chmod 600 %1) y vuelva a ejecutar</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2: </source>
+        <translation>Contraseña de %1 en %2: </translation>
+    </message>
+    <message>
+        <source>%1: %2: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
+        <translation>%1: %2: una ventana de Dialstack tiene cambios sin guardar en él, u otro programa lo está cambiando. No se sincronizó nada; la próxima sincronización después de guardar recogerá los cambios de la ventana</translation>
+    </message>
+    <message>
+        <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
+        <translation>detenido por %1; lo ya sincronizado se conserva y la próxima sincronización sigue desde ahí</translation>
+    </message>
+    <message>
+        <source>no password for %1: the keyring has none; give --password-file FILE</source>
+        <translation>no hay contraseña para %1: el llavero no tiene ninguna; indique --password-file ARCHIVO</translation>
+    </message>
+    <message>
+        <source>no address book found at %1 for %2; create one on the server (in its web page, or with your phone&apos;s contacts app), then sync again</source>
+        <translation>no se encontró ninguna libreta de direcciones en %1 para %2; cree una en el servidor (en su página web o con la aplicación de contactos del teléfono) y vuelva a sincronizar</translation>
+    </message>
+    <message>
+        <source>this user</source>
+        <translation>este usuario</translation>
+    </message>
+    <message>
+        <source>To settle it, run: %1</source>
+        <translation>Para resolverlo, ejecute: %1</translation>
+    </message>
+    <message>
+        <source>a password is never taken on the command line: use --password-file FILE, or the keyring</source>
+        <translation>nunca se acepta una contraseña en la línea de órdenes: use --password-file ARCHIVO, o el llavero</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>argumento inesperado: %1</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 indicado más de una vez</translation>
+    </message>
+    <message>
+        <source>--timeout needs a number of seconds from 1 to 3600</source>
+        <translation>--timeout necesita un número de segundos de 1 a 3600</translation>
+    </message>
+    <message>
+        <source>--url needs an http:// or https:// address, not %1</source>
+        <translation>--url necesita una dirección http:// o https://, no %1</translation>
+    </message>
+    <message>
+        <source>give the user name with --user, not inside the URL</source>
+        <translation>indique el nombre de usuario con --user, no dentro de la URL</translation>
+    </message>
+    <message>
+        <source>the first sync of %1 needs --url (the address book or the server)</source>
+        <translation>la primera sincronización de %1 necesita --url (la libreta de direcciones o el servidor)</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 s</source>
+        <translation>%1 no respondió en %2 s</translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password</source>
+        <translation>%1 rechazó el usuario o la contraseña</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 records here (%3)</source>
+        <translation>%1 de los %2 registros de aquí (%3)</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 cards on the server (%3)</source>
+        <translation>%1 de las %2 tarjetas del servidor (%3)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force</source>
+        <translation>esta sincronización borraría %1; no se cambió nada. Si es lo que quiere, vuelva a ejecutarla con --force</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be read completely; nothing was synced</source>
+        <translation>%1: no se pudo leer entero el archivo del directorio; no se sincronizó nada</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 does not exist; nothing was synced</source>
+        <translation>%1: la carpeta %2 no existe; no se sincronizó nada</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 is read-only, so the directory file cannot be saved there; nothing was synced</source>
+        <translation>%1: la carpeta %2 es de solo lectura, así que el archivo del directorio no se puede guardar ahí; no se sincronizó nada</translation>
+    </message>
+    <message>
+        <source>%1: is a folder, not a directory file; nothing was synced</source>
+        <translation>%1: es una carpeta, no un archivo del directorio; no se sincronizó nada</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; the directory file is unchanged</source>
+        <translation>%1: no se pudo guardar: %2; el archivo del directorio no ha cambiado</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2</source>
+        <translation>%1: no se pudo guardar: %2</translation>
+    </message>
+</context>
+</TS>
