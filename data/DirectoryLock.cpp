@@ -42,6 +42,7 @@ bool CDirectoryLock::TryAcquire(const char* pszDirectoryFile, Kind kind, CString
 {
     Release();
     strWhy.Empty();
+    m_bHeldElsewhere = false;
     const std::string lockName = LockFileName(pszDirectoryFile);
     // Every holder opens the file itself: flock belongs to the open file
     // description, so two opens in one process exclude each other too. Read
@@ -58,6 +59,7 @@ bool CDirectoryLock::TryAcquire(const char* pszDirectoryFile, Kind kind, CString
     if (nResult != 0) {
         const int nError = errno;
         close(fd);
+        m_bHeldElsewhere = nError == EWOULDBLOCK;
         strWhy = nError == EWOULDBLOCK
             ? CString(kind == Kind::Shared ? "another program is changing the directory"
                                            : "a Dialstack window has unsaved changes to the directory, or "

@@ -38,7 +38,11 @@ public:
 
     // Whether a lock file is locked by this object.
     bool IsHeld() const { return m_fd >= 0; }
+    // Whether the last TryAcquire was refused because someone else holds the
+    // lock (busy: try later), rather than because the lock file failed.
+    bool WasHeldElsewhere() const { return m_bHeldElsewhere; }
 
 private:
     int m_fd = -1;
+    bool m_bHeldElsewhere = false;
 };

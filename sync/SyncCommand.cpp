@@ -242,10 +242,14 @@ public:
         CDirectoryLock lock;
         CString strWhy;
         if (!lock.TryAcquire(m_options.strFile.c_str(), CDirectoryLock::Kind::Exclusive, strWhy)) {
+            if (!lock.WasHeldElsewhere()) {
+                Complain(m_err, m_options.strFile + ": " + strWhy.GetString());
+                return CSyncCommand::kFailure;
+            }
             Complain(m_err,
-                Tr("%1: %2: a Dialstack window has unsaved changes in it, or another program is changing it."
+                Tr("%1: a Dialstack window has unsaved changes in it, or another program is changing it."
                    " Nothing was synced; the next sync after you save takes the window's changes",
-                    {m_options.strFile, strWhy.GetString()}));
+                    {m_options.strFile}));
             return CSyncCommand::kBusy;
         }
         std::string strError;

@@ -389,8 +389,8 @@ Adressbuch ist verschwunden).
         <translation>Passwort für %1 auf %2: </translation>
     </message>
     <message>
-        <source>%1: %2: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
-        <translation>%1: %2: ein Dialstack-Fenster hat ungespeicherte Änderungen darin, oder ein anderes Programm ändert es. Nichts wurde abgeglichen; der nächste Abgleich nach dem Speichern übernimmt die Änderungen des Fensters</translation>
+        <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
+        <translation>%1: ein Dialstack-Fenster hat ungespeicherte Änderungen darin, oder ein anderes Programm ändert es. Nichts wurde abgeglichen; der nächste Abgleich nach dem Speichern übernimmt die Änderungen des Fensters</translation>
     </message>
     <message>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>

@@ -390,8 +390,8 @@ direcciones ya no existe).
         <translation>Contraseña de %1 en %2: </translation>
     </message>
     <message>
-        <source>%1: %2: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
-        <translation>%1: %2: una ventana de Dialstack tiene cambios sin guardar en él, u otro programa lo está cambiando. No se sincronizó nada; la próxima sincronización después de guardar recogerá los cambios de la ventana</translation>
+        <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
+        <translation>%1: una ventana de Dialstack tiene cambios sin guardar en él, u otro programa lo está cambiando. No se sincronizó nada; la próxima sincronización después de guardar recogerá los cambios de la ventana</translation>
     </message>
     <message>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>

@@ -390,8 +390,8 @@ le carnet d&apos;adresses a disparu).
         <translation>Mot de passe de %1 sur %2 : </translation>
     </message>
     <message>
-        <source>%1: %2: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
-        <translation>%1 : %2 : une fenêtre de Dialstack y a des modifications non enregistrées, ou un autre programme le modifie. Rien n&apos;a été synchronisé ; la prochaine synchronisation après l&apos;enregistrement prendra les modifications de la fenêtre</translation>
+        <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
+        <translation>%1 : une fenêtre de Dialstack y a des modifications non enregistrées, ou un autre programme le modifie. Rien n&apos;a été synchronisé ; la prochaine synchronisation après l&apos;enregistrement prendra les modifications de la fenêtre</translation>
     </message>
     <message>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
