@@ -39,7 +39,7 @@ cp "$root/fuzz/seeds/"* "$root/tests/data/two-records.dat" "$build/corpus/"
 # whose time or memory grows faster than its input fails the run.
 contact_seconds=${CONTACT_FUZZ_SECONDS:-30}
 read -r -a qt_flags <<< "$(pkg-config --cflags --libs Qt6Core)"
-contact_sources=("$root"/convert/{ContactReader,CsvColumns,CsvReader,CsvTokenizer,CsvWriter,ImportReport,InputText,PrintableText,RecordImporter,VCardReader}.cpp
+contact_sources=("$root"/convert/{ContactReader,CsvColumns,CsvReader,CsvTokenizer,CsvWriter,ImportReport,InputText,PrintableText,RecordImporter,ToolText,VCardReader}.cpp
   "$root"/vcard/{Charset,DirectoryText,NameParts,NumberChoice,VCardLexer,VCardMapper,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp
   "$root"/sync/Card.cpp)
 for format in vcard csv; do
