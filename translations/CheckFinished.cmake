@@ -1,6 +1,6 @@
 # Fails when a .ts file in FOLDER holds an entry that is unfinished,
 # vanished, obsolete or empty, or when the catalogues of one kind
-# (dialstack_*, tools_*) do not all hold the same number of texts: a
+# (dialstack_*, convert_*, sync_*) do not all hold the same number of texts: a
 # language missing a text shows it in English.
 file(GLOB ts_files ${FOLDER}/*.ts)
 if(NOT ts_files)

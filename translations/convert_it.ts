@@ -1,0 +1,249 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>dialstack-convert</name>
+    <message>
+        <source>usage: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DIR/Dialstack.dat]
+                                [--output FILE] [--verbose]
+       dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
+       dialstack-convert query [--file DIR/Dialstack.dat] TEXT
+       dialstack-convert --help | --version
+(&apos;-&apos; as FILE reads standard input; --format may be left out when every
+file ends in .vcf or .csv; --spreadsheet writes CSV with &apos;;&apos; between
+the cells and a byte-order mark, as spreadsheet programs in Germany,
+France and other countries that write a decimal comma open it)
+</source>
+        <translation>uso: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file CARTELLA/Dialstack.dat]
+                              [--output FILE] [--verbose]
+     dialstack-convert import [--format vcard|csv] [--file CARTELLA/Dialstack.dat] [--verbose] FILE...
+     dialstack-convert query [--file CARTELLA/Dialstack.dat] TESTO
+     dialstack-convert --help | --version
+(&apos;-&apos; come FILE legge lo standard input; --format si può omettere se ogni
+file termina in .vcf o .csv; --spreadsheet scrive un CSV con &apos;;&apos; tra le
+celle e un byte order mark, come lo aprono i fogli di calcolo in Germania,
+Francia e negli altri paesi che usano la virgola decimale)
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record matches</source>
+        <translation>
+            <numerusform>%n voce corrisponde</numerusform>
+            <numerusform>%n voci corrispondono</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records match</source>
+        <translation>
+            <numerusform>%n voce corrisponde</numerusform>
+            <numerusform>%n voci corrispondono</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record added</source>
+        <translation>
+            <numerusform>%n voce aggiunta</numerusform>
+            <numerusform>%n voci aggiunte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records added</source>
+        <translation>
+            <numerusform>%n voce aggiunta</numerusform>
+            <numerusform>%n voci aggiunte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contact skipped</source>
+        <translation>
+            <numerusform>%n contatto saltato</numerusform>
+            <numerusform>%n contatti saltati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts skipped</source>
+        <translation>
+            <numerusform>%n contatto saltato</numerusform>
+            <numerusform>%n contatti saltati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value moved to misc</source>
+        <translation>
+            <numerusform>%n valore spostato in «varie»</numerusform>
+            <numerusform>%n valori spostati in «varie»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n values moved to misc</source>
+        <translation>
+            <numerusform>%n valore spostato in «varie»</numerusform>
+            <numerusform>%n valori spostati in «varie»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character replaced</source>
+        <translation>
+            <numerusform>%n carattere sostituito</numerusform>
+            <numerusform>%n caratteri sostituiti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters replaced</source>
+        <translation>
+            <numerusform>%n carattere sostituito</numerusform>
+            <numerusform>%n caratteri sostituiti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record exported</source>
+        <translation>
+            <numerusform>%n voce esportata</numerusform>
+            <numerusform>%n voci esportate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records exported</source>
+        <translation>
+            <numerusform>%n voce esportata</numerusform>
+            <numerusform>%n voci esportate</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>standard input</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was imported</source>
+        <translation>%1: %2; non è stato importato nulla</translation>
+    </message>
+    <message>
+        <source>is a folder, not a contact file</source>
+        <translation>è una cartella, non un file di contatti</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>non si può aprire</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>questo file non esiste</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; the directory file is unchanged</source>
+        <translation>%1: impossibile salvare: %2; il file della rubrica non è cambiato</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
+        <translation>%1: impossibile salvare: %2; il file della rubrica potrebbe essere danneggiato: controllalo e importa di nuovo</translation>
+    </message>
+    <message>
+        <source>%1: is a folder, not a directory file; nothing was converted</source>
+        <translation>%1: è una cartella, non un file della rubrica; non è stato convertito nulla</translation>
+    </message>
+    <message>
+        <source>%1: there is no directory file</source>
+        <translation>%1: non c&apos;è nessun file della rubrica</translation>
+    </message>
+    <message>
+        <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
+        <translation>%1: %2 (chiudi la finestra di Dialstack che lo tiene aperto o attendi l&apos;altra importazione); non è stato cambiato nulla</translation>
+    </message>
+    <message>
+        <source>say export, import or query</source>
+        <translation>indica export, import o query</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>comando sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos;</source>
+        <translation>formato sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <source>--spreadsheet is for export</source>
+        <translation>--spreadsheet vale solo per export</translation>
+    </message>
+    <message>
+        <source>--output is for export</source>
+        <translation>--output vale solo per export</translation>
+    </message>
+    <message>
+        <source>query needs one TEXT to look for</source>
+        <translation>query richiede un TESTO da cercare</translation>
+    </message>
+    <message>
+        <source>query takes no --format or --verbose</source>
+        <translation>query non accetta --format né --verbose</translation>
+    </message>
+    <message>
+        <source>export takes no file arguments (use --output)</source>
+        <translation>export non accetta file come argomenti (usa --output)</translation>
+    </message>
+    <message>
+        <source>--output names the directory file itself</source>
+        <translation>--output indica il file della rubrica stesso</translation>
+    </message>
+    <message>
+        <source>--spreadsheet writes CSV, not --format vcard</source>
+        <translation>--spreadsheet scrive CSV, non --format vcard</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
+        <translation>serve --format vcard o --format csv (o un --output FILE che termini in .vcf o .csv)</translation>
+    </message>
+    <message>
+        <source>import needs at least one file (&apos;-&apos; for standard input)</source>
+        <translation>import richiede almeno un file (&apos;-&apos; per lo standard input)</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
+        <translation>serve --format vcard o --format csv («%1» non termina in .vcf o .csv)</translation>
+    </message>
+    <message>
+        <source>ran out of memory; nothing was changed</source>
+        <translation>memoria esaurita; non è stato cambiato nulla</translation>
+    </message>
+    <message>
+        <source>a file holds a field too long to be held (%1); nothing was changed</source>
+        <translation>un file contiene un campo troppo lungo (%1); non è stato cambiato nulla</translation>
+    </message>
+    <message>
+        <source>stopped: %1; nothing was changed</source>
+        <translation>interrotto: %1; non è stato cambiato nulla</translation>
+    </message>
+    <message>
+        <source>--file needs a file name</source>
+        <translation>--file richiede un nome di file</translation>
+    </message>
+    <message>
+        <source>cannot be read as %1: %2</source>
+        <translation>non si può leggere come %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written</source>
+        <translation>%1: impossibile scrivere</translation>
+    </message>
+    <message>
+        <source>could not write to standard output</source>
+        <translation>impossibile scrivere sullo standard output</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2</source>
+        <translation>%1: impossibile scrivere: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
+        <translation>%1: impossibile scrivere: %2; il file che c&apos;era non è più com&apos;era</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be opened: %2; nothing was converted</source>
+        <translation>%1: impossibile aprire il file della rubrica: %2; non è stato convertito nulla</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be read completely; nothing was converted</source>
+        <translation>%1: il file della rubrica non si è potuto leggere per intero; non è stato convertito nulla</translation>
+    </message>
+</context>
+</TS>

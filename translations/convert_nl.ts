@@ -1,0 +1,249 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>dialstack-convert</name>
+    <message>
+        <source>usage: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DIR/Dialstack.dat]
+                                [--output FILE] [--verbose]
+       dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
+       dialstack-convert query [--file DIR/Dialstack.dat] TEXT
+       dialstack-convert --help | --version
+(&apos;-&apos; as FILE reads standard input; --format may be left out when every
+file ends in .vcf or .csv; --spreadsheet writes CSV with &apos;;&apos; between
+the cells and a byte-order mark, as spreadsheet programs in Germany,
+France and other countries that write a decimal comma open it)
+</source>
+        <translation>gebruik: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file MAP/Dialstack.dat]
+                                  [--output BESTAND] [--verbose]
+         dialstack-convert import [--format vcard|csv] [--file MAP/Dialstack.dat] [--verbose] BESTAND...
+         dialstack-convert query [--file MAP/Dialstack.dat] TEKST
+         dialstack-convert --help | --version
+(&apos;-&apos; als BESTAND leest de standaardinvoer; --format mag wegblijven als elk
+bestand op .vcf of .csv eindigt; --spreadsheet schrijft CSV met &apos;;&apos; tussen
+de cellen en een byte-order-mark, zoals spreadsheetprogramma&apos;s in Duitsland,
+Frankrijk en andere landen met een decimale komma het openen)
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record matches</source>
+        <translation>
+            <numerusform>%n item komt overeen</numerusform>
+            <numerusform>%n items komen overeen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records match</source>
+        <translation>
+            <numerusform>%n item komt overeen</numerusform>
+            <numerusform>%n items komen overeen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record added</source>
+        <translation>
+            <numerusform>%n item toegevoegd</numerusform>
+            <numerusform>%n items toegevoegd</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records added</source>
+        <translation>
+            <numerusform>%n item toegevoegd</numerusform>
+            <numerusform>%n items toegevoegd</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contact skipped</source>
+        <translation>
+            <numerusform>%n contact overgeslagen</numerusform>
+            <numerusform>%n contacten overgeslagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts skipped</source>
+        <translation>
+            <numerusform>%n contact overgeslagen</numerusform>
+            <numerusform>%n contacten overgeslagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value moved to misc</source>
+        <translation>
+            <numerusform>%n waarde naar ‘overig’ verplaatst</numerusform>
+            <numerusform>%n waarden naar ‘overig’ verplaatst</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n values moved to misc</source>
+        <translation>
+            <numerusform>%n waarde naar ‘overig’ verplaatst</numerusform>
+            <numerusform>%n waarden naar ‘overig’ verplaatst</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character replaced</source>
+        <translation>
+            <numerusform>%n teken vervangen</numerusform>
+            <numerusform>%n tekens vervangen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters replaced</source>
+        <translation>
+            <numerusform>%n teken vervangen</numerusform>
+            <numerusform>%n tekens vervangen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record exported</source>
+        <translation>
+            <numerusform>%n item geëxporteerd</numerusform>
+            <numerusform>%n items geëxporteerd</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records exported</source>
+        <translation>
+            <numerusform>%n item geëxporteerd</numerusform>
+            <numerusform>%n items geëxporteerd</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>standaardinvoer</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was imported</source>
+        <translation>%1: %2; er is niets geïmporteerd</translation>
+    </message>
+    <message>
+        <source>is a folder, not a contact file</source>
+        <translation>is een map, geen contactenbestand</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>kan niet worden geopend</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>dit bestand bestaat niet</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; the directory file is unchanged</source>
+        <translation>%1: kon niet worden opgeslagen: %2; het adresboekbestand is ongewijzigd</translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
+        <translation>%1: kon niet worden opgeslagen: %2; het adresboekbestand is mogelijk beschadigd: controleer het en importeer opnieuw</translation>
+    </message>
+    <message>
+        <source>%1: is a folder, not a directory file; nothing was converted</source>
+        <translation>%1: is een map, geen adresboekbestand; er is niets omgezet</translation>
+    </message>
+    <message>
+        <source>%1: there is no directory file</source>
+        <translation>%1: er is geen adresboekbestand</translation>
+    </message>
+    <message>
+        <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
+        <translation>%1: %2 (sluit het Dialstack-venster waarin het open is, of wacht op de andere import); er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>say export, import or query</source>
+        <translation>geef export, import of query op</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>onbekende opdracht ‘%1’</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos;</source>
+        <translation>onbekende indeling ‘%1’</translation>
+    </message>
+    <message>
+        <source>--spreadsheet is for export</source>
+        <translation>--spreadsheet is alleen voor export</translation>
+    </message>
+    <message>
+        <source>--output is for export</source>
+        <translation>--output is alleen voor export</translation>
+    </message>
+    <message>
+        <source>query needs one TEXT to look for</source>
+        <translation>query heeft één TEKST nodig om te zoeken</translation>
+    </message>
+    <message>
+        <source>query takes no --format or --verbose</source>
+        <translation>query accepteert geen --format of --verbose</translation>
+    </message>
+    <message>
+        <source>export takes no file arguments (use --output)</source>
+        <translation>export accepteert geen bestanden als argument (gebruik --output)</translation>
+    </message>
+    <message>
+        <source>--output names the directory file itself</source>
+        <translation>--output noemt het adresboekbestand zelf</translation>
+    </message>
+    <message>
+        <source>--spreadsheet writes CSV, not --format vcard</source>
+        <translation>--spreadsheet schrijft CSV, niet --format vcard</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
+        <translation>--format vcard of --format csv is nodig (of een --output BESTAND dat op .vcf of .csv eindigt)</translation>
+    </message>
+    <message>
+        <source>import needs at least one file (&apos;-&apos; for standard input)</source>
+        <translation>import heeft minstens één bestand nodig (&apos;-&apos; voor de standaardinvoer)</translation>
+    </message>
+    <message>
+        <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
+        <translation>--format vcard of --format csv is nodig (‘%1’ eindigt niet op .vcf of .csv)</translation>
+    </message>
+    <message>
+        <source>ran out of memory; nothing was changed</source>
+        <translation>geen geheugen meer; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>a file holds a field too long to be held (%1); nothing was changed</source>
+        <translation>een bestand bevat een te lang veld (%1); er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>stopped: %1; nothing was changed</source>
+        <translation>gestopt: %1; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>--file needs a file name</source>
+        <translation>--file heeft een bestandsnaam nodig</translation>
+    </message>
+    <message>
+        <source>cannot be read as %1: %2</source>
+        <translation>kan niet als %1 worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written</source>
+        <translation>%1: kon niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>could not write to standard output</source>
+        <translation>kon niet naar de standaarduitvoer schrijven</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2</source>
+        <translation>%1: kon niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
+        <translation>%1: kon niet worden geschreven: %2; het bestand dat er stond is niet meer zoals het was</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be opened: %2; nothing was converted</source>
+        <translation>%1: het adresboekbestand kon niet worden geopend: %2; er is niets omgezet</translation>
+    </message>
+    <message>
+        <source>%1: the directory file could not be read completely; nothing was converted</source>
+        <translation>%1: het adresboekbestand kon niet volledig worden gelezen; er is niets omgezet</translation>
+    </message>
+</context>
+</TS>
