@@ -1,0 +1,109 @@
+#!/usr/bin/env python3
+"""Fails when a text the command-line tools translate has no entry in a language's catalogue.
+
+usage: check-translations.py [ROOT]   (default: the project's root)
+
+Reads every Tr(...) and Counted(...) call in convert/ and sync/, takes the
+string literals it passes (adjacent literals joined, both branches of a
+?:, but not the literals inside a {...} list of arguments, which are filled
+in), and looks each one up in every translations/*_LL.ts under its context:
+the literal "dialstack-..." a call names, else the tool of its folder. A
+text missing from a catalogue would be printed in English in that language.
+"""
+import ast, glob, os, re, sys
+import xml.etree.ElementTree as ElementTree
+
+FOLDER_CONTEXT = {'convert': 'dialstack-convert', 'sync': 'dialstack-sync'}
+CALL = re.compile(r'\b(?:CToolText::)?(?:Tr|Counted)\s*\(')
+LITERAL = re.compile(r'"(?:[^"\\\n]|\\.)*"')
+
+
+def strip_comments(code):
+    """code without its comments; string and character literals kept whole."""
+    token = re.compile(r'"(?:[^"\\\n]|\\.)*"|\'(?:[^\'\\\n]|\\.)*\'|//[^\n]*|/\*.*?\*/', re.S)
+    return token.sub(lambda m: m.group(0) if m.group(0)[0] in '"\'' else ' ', code)
+
+
+def call_arguments(code, start):
+    """The text between the parenthesis at start and its partner, with any {...} left out."""
+    depth, braces, out = 0, 0, []
+    i = start
+    while i < len(code):
+        c = code[i]
+        if c == "'":
+            i = re.compile(r"'(?:[^'\\\n]|\\.)*'").match(code, i).end()
+            continue
+        if c == '"':
+            end = LITERAL.match(code, i).end()
+            if braces == 0:
+                out.append(code[i:end])
+            i = end
+            continue
+        if c == '(':
+            depth += 1
+        elif c == ')':
+            depth -= 1
+            if depth == 0:
+                return ''.join(out)
+        elif c == '{':
+            braces += 1
+        elif c == '}':
+            braces -= 1
+        if braces == 0 and c not in '{}' and depth > 0 and i != start:
+            out.append(c)
+        i += 1
+    return ''.join(out)
+
+
+def texts_of(arguments):
+    """Each text the arguments pass: runs of adjacent literals joined."""
+    texts = []
+    for run in re.finditer(r'(?:%s\s*)+' % LITERAL.pattern, arguments):
+        texts.append(''.join(ast.literal_eval(piece) for piece in LITERAL.findall(run.group(0))))
+    return texts
+
+
+def wanted_texts(root):
+    wanted = set()
+    for folder, context in FOLDER_CONTEXT.items():
+        for path in sorted(glob.glob(os.path.join(root, folder, '*.cpp'))):
+            code = strip_comments(open(path, encoding='utf-8').read())
+            for call in CALL.finditer(code):
+                texts = texts_of(call_arguments(code, call.end() - 1))
+                if texts and texts[0].startswith('dialstack-') and ' ' not in texts[0]:
+                    call_context, texts = texts[0], texts[1:]
+                else:
+                    call_context = context
+                for text in texts:
+                    wanted.add((call_context, text, os.path.relpath(path, root)))
+    return wanted
+
+
+def catalogue_texts(ts_files):
+    have = set()
+    for ts in ts_files:
+        for context in ElementTree.parse(ts).getroot().iter('context'):
+            name = context.findtext('name')
+            for message in context.iter('message'):
+                have.add((name, message.findtext('source')))
+    return have
+
+
+def main():
+    root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), '..')
+    wanted = wanted_texts(root)
+    languages = sorted({re.sub(r'^.*_([a-zA-Z]+)\.ts$', r'\1', ts)
+                        for ts in glob.glob(os.path.join(root, 'translations', '*_*.ts'))})
+    missing = 0
+    for language in languages:
+        have = catalogue_texts(glob.glob(os.path.join(root, 'translations', '*_%s.ts' % language)))
+        for context, text, path in sorted(wanted):
+            if (context, text) not in have:
+                print('%s: "%s" (%s) has no %s translation' % (path, text, context, language))
+                missing += 1
+    print('%d texts checked in %d languages' % (len(wanted), len(languages)))
+    return 1 if missing or not wanted else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
