@@ -279,7 +279,11 @@ BOOL CDirectoryDlg::HoldDirectoryFile(CString& strWhy)
     const auto take = [this, &strWhy] {
         return m_lock.TryAcquire(kDirectoryFileName, CDirectoryLock::Kind::Shared, strWhy);
     };
-    return AfxWaitWithEvents(take, kWriterWaitMilliseconds);
+    // The file watch must not reload under the change that is waiting.
+    m_bBusy = TRUE;
+    const BOOL bHeld = AfxWaitWithEvents(take, kWriterWaitMilliseconds);
+    m_bBusy = FALSE;
+    return bHeld;
 }
 
 BOOL CDirectoryDlg::BeginChange(BOOL bOnSelection)
@@ -287,10 +291,7 @@ BOOL CDirectoryDlg::BeginChange(BOOL bOnSelection)
     if (m_bUnsaved)
         return TRUE;   // held since the first unsaved change
     CString strWhy;
-    m_bBusy = TRUE;
-    const BOOL bHeld = HoldDirectoryFile(strWhy);
-    m_bBusy = FALSE;
-    if (!bHeld) {
+    if (!HoldDirectoryFile(strWhy)) {
         AfxMessageBox(LoadText(IDS_WRITER_AT_WORK), MB_OK | MB_ICONEXCLAMATION, 0);
         return FALSE;
     }
@@ -337,10 +338,7 @@ BOOL CDirectoryDlg::SaveOrExplain(UINT nConsequenceId)
     // this one, so the window waits briefly for it to finish, and otherwise
     // saves nothing; the changed-file question below protects what it wrote.
     CString strWhy;
-    m_bBusy = TRUE;
-    const BOOL bHeld = HoldDirectoryFile(strWhy);
-    m_bBusy = FALSE;
-    if (!bHeld) {
+    if (!HoldDirectoryFile(strWhy)) {
         TellSaveFailed(strWhy, nConsequenceId, TRUE);
         return FALSE;
     }
