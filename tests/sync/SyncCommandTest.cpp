@@ -138,7 +138,8 @@ TEST(SyncRunTest, CommandLineFileAndFolderStatuses)
         {{"--url", url, "--timeout", "0"}, CSyncCommand::kUsage, {"--timeout needs a number of seconds from 1 to"}},
         {{"--url", url, "--certificate", "not-a-certificate.pem"}, CSyncCommand::kUsage, {"holds no certificate"}},
         {AsUser(url, none), CSyncCommand::kUsage, {"dialstack-sync: " + none + ": the password file cannot be read\n"}},
-        {AsUser(url, empty), CSyncCommand::kUsage, {"dialstack-sync: " + empty + ": the password file cannot be read\n"}},
+        {AsUser(url, empty), CSyncCommand::kUsage,
+            {"dialstack-sync: " + empty + ": the password file cannot be read\n"}},
         {AsUser(url, shared), CSyncCommand::kUsage,
             {"dialstack-sync: " + shared + ": others can read this password file; make it yours alone (chmod 600 "
                 + shared + ") and run again\n"}},
@@ -367,7 +368,8 @@ TEST(SyncRunTest, AnAddressBookGoneNeedsYou)
     const int nDeleted = server.Delete(server.Book());
     ASSERT_TRUE(nDeleted >= 200 && nDeleted < 300) << nDeleted;
     ExpectOutcome(machine.SyncWith(), CSyncCommand::kNeedsYou,
-        {"is gone from the server", "To settle it, run: rm ", "; dialstack-sync --file '" + machine.File() + "' --url "});
+        {"is gone from the server", "To settle it, run: rm ",
+            "; dialstack-sync --file '" + machine.File() + "' --url "});
 }
 
 // Radicale over https with a certificate made for the test: trusted once

@@ -27,8 +27,8 @@ public:
     };
 
     // dialstack-sync with its state in folder/state.
-    static Outcome Run(const std::vector<std::string>& args,
-        const std::filesystem::path& folder = std::filesystem::current_path())
+    static Outcome Run(
+        const std::vector<std::string>& args, const std::filesystem::path& folder = std::filesystem::current_path())
     {
         ::setenv("XDG_STATE_HOME", (folder / "state").c_str(), 1);
         std::ostringstream out;
