@@ -139,6 +139,7 @@ public:
         const std::string& strIfMatch, std::string& strNewEtag, std::string& strError) override
     {
         RunOnce(faults.beforeWrite);
+        ++nPuts;
         const bool bVersion4 = strData.find("VERSION:4.0") != std::string::npos;
         if (bVersion4 && versions != EVersions::kAny) {
             strError = "the server answered 415 (supported-address-data)";
@@ -157,7 +158,6 @@ public:
         const auto found = cards.find(strHref);
         if (strIfMatch.empty() ? found != cards.end() : found == cards.end() || found->second.strEtag != strIfMatch)
             return WriteResult::kConflict;
-        ++nPuts;
         if (faults.nLoseReplies > 0) {
             --faults.nLoseReplies;
             if (bCommitLate)
@@ -205,7 +205,7 @@ public:
     bool bNoEtagOnPut = false;
     bool bCommitLate = false;
     int nFetches = 0;
-    int nPuts = 0;
+    int nPuts = 0;   // refused ones too
 
 private:
     static void RunOnce(std::function<void()>& hook)
