@@ -104,22 +104,16 @@ TEST(RecordMatcherTest, AWholeNumberIsFoundHoweverItIsWrittenInTheUsersCountry)
 
 TEST(RecordMatcherTest, SpelledOutUmlautsFindUmlautsBesideTheAccentRule)
 {
-    // \xE4 a, \xF6 o, \xFC u with diaeresis, \xC4 capital A with diaeresis.
+    // \xE4 a, \xD6 O, \xFC u with diaeresis, \xC4 capital A with diaeresis.
     const MatchRow rows[] = {
-        {"baeckerei", {"B\xE4"
-                       "ckerei",
-                          "", "", "", ""},
-            true},
-        {"backerei", {"B\xE4"
-                      "ckerei",
-                         "", "", "", ""},
-            true},
+        {"baeren", {"B\xE4ren", "", "", "", ""}, true},
+        {"baren", {"B\xE4ren", "", "", "", ""}, true},
         {"oelmuehle", {"\xD6lm\xFChle", "", "", "", ""}, true},
         {"AERZTE", {"\xC4rzte", "", "", "", ""}, true},
         {"m\xFCller", {"Hans Mueller", "", "", "", ""}, true},
         {"michael", {"Michael", "", "", "", ""}, true},
         {"michal", {"Michael", "", "", "", ""}, false},
-        {"baeckerei", {"Backerei", "", "", "", ""}, false},
+        {"baeren", {"Baren", "", "", "", ""}, false},
     };
     for (const MatchRow& row : rows)
         EXPECT_EQ(CRecordMatcher(row.query, "").Matches(row.fields), row.matches)

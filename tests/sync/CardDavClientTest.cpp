@@ -1,6 +1,8 @@
 // The CardDAV client against a local server that answers from a script:
 // what each reply a real server may send becomes in the client's terms
-// (a card's own status, a refusal and its reason, a write without an ETag).
+// (a card's own status, a refusal and its reason, a write without an ETag);
+// and the reader of multistatus replies beneath it: what each member
+// carries into the sync, and the condition a refused write names.
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -13,6 +15,7 @@
 #include <QTcpSocket>
 
 #include "sync/CardDavClient.h"
+#include "sync/DavMultiStatus.h"
 
 namespace {
 
@@ -201,7 +204,7 @@ TEST(CardDavClientTest, RepliesBecomeWhatTheSyncActsOn)
             Put(""), "unsupported version [unset] the server answered 415 (supported-address-data)", 1},
         {"a card refused with a plain reason", {{403, "Card too large\x1b[2J\r\nmore", ""}}, Put(""),
             "refused [unset] the server answered 403: Card too large\\x1B[2J", 1},
-        {"a card refused with a page", {{409, "<html>Conflict</html>", ""}}, Put(""),
+        {"a card refused with a page", {{409, "<html><body>Conflict</body></html>", ""}}, Put(""),
             "refused [unset] the server answered 409", 1},
         {"a server error stops the sync", {{503, "", ""}}, Put(""), "failed", 1},
         {"a delete of a card already gone (404)", {{404, "", ""}}, Delete, "gone", 1},
@@ -231,6 +234,58 @@ TEST(CardDavClientTest, RepliesBecomeWhatTheSyncActsOn)
         else
             EXPECT_EQ(row.expected, result);
         EXPECT_EQ(row.nRequests, server.Requests());
+    }
+}
+
+// Each member of a parsed reply as "href|status|the address data's
+// status|ETag|address data|the vCard versions it lists" ("-": none given).
+std::vector<std::string> Parsed(const std::string& responses)
+{
+    CDavMultiStatus status;
+    std::string strError;
+    EXPECT_TRUE(CDavMultiStatus::Parse(Multistatus(responses), status, strError)) << strError;
+    std::vector<std::string> members;
+    for (const CDavResponse& r : status.m_responses) {
+        std::string versions = r.bHasSupportedVersions ? "" : "-";
+        for (const std::string& version : r.supportedVersions)
+            versions += (versions.empty() ? "" : ",") + version;
+        members.push_back(r.strHref + "|" + std::to_string(r.nStatus) + "|" + std::to_string(r.nPropStatus) + "|"
+            + r.strEtag + "|" + r.strAddressData + "|" + versions);
+    }
+    return members;
+}
+
+TEST(DavMultiStatusTest, EachMemberCarriesItsOwnStatusAndProperties)
+{
+    const std::string card(100000, 'x');
+    const struct
+    {
+        const char* pszName;
+        std::string responses;
+        std::vector<std::string> members;
+    } kRows[] = {
+        {"a card with its ETag",
+            Member("/b/1.vcf", Props("<D:getetag>\"1\"</D:getetag><C:address-data>BEGIN:VCARD</C:address-data>", 200)),
+            {"/b/1.vcf|0|0|\"1\"|BEGIN:VCARD|-"}},
+        {"a card the server could not give now",
+            Member("/b/1.vcf", Props("<D:getetag>\"1\"</D:getetag>", 200) + Props("<C:address-data/>", 503)),
+            {"/b/1.vcf|0|503|\"1\"||-"}},
+        // Properties beside many hrefs are not copied to each of them.
+        {"several hrefs sharing one status",
+            "<D:response><D:href>/b/1.vcf</D:href><D:href>/b/2.vcf</D:href><D:status>HTTP/1.1 404 X</D:status>"
+                + Props("<C:address-data>" + card + "</C:address-data>", 200) + "</D:response>",
+            {"/b/1.vcf|404|0|||-", "/b/2.vcf|404|0|||-"}},
+        {"the vCard versions a collection takes",
+            Member("/b/",
+                Props("<C:supported-address-data><C:address-data-type content-type=\"text/vcard\""
+                      " version=\"4.0\"/><C:address-data-type content-type=\"text/vcard\"/>"
+                      "<C:content-type content-type=\"text/vcard\" version=\"2.1\"/></C:supported-address-data>",
+                    200)),
+            {"/b/|0|0|||4.0,3.0,2.1"}},
+    };
+    for (const auto& row : kRows) {
+        SCOPED_TRACE(row.pszName);
+        EXPECT_EQ(row.members, Parsed(row.responses));
     }
 }
 

@@ -78,6 +78,10 @@ public:
         std::vector<TestRecord> records;
         for (const auto& [href, stored] : cards)
             records.push_back(ToTestRecord(CCard(stored.strData).Fields()));
+        return Sorted(std::move(records));
+    }
+    static std::vector<TestRecord> Sorted(std::vector<TestRecord> records)
+    {
         std::sort(records.begin(), records.end(), [](const TestRecord& a, const TestRecord& b) {
             return std::tie(a.name, a.phone, a.pager, a.email, a.misc) < std::tie(b.name, b.phone, b.pager, b.email, b.misc);
         });
@@ -90,24 +94,13 @@ public:
             Store(href, data);
         m_late.clear();
     }
-    void ClearFaults()
-    {
-        fetchFaults.clear();
-        listFaults.clear();
-        refusedNames.clear();
-        bExpireToken = false;
-        nLoseReplies = 0;
-        beforeFetch = nullptr;
-        beforeWrite = nullptr;
-    }
-
     bool ListChanges(const QUrl&, const std::string& strSyncToken, Changes& changes, std::string& strError) override
     {
-        for (const auto& [href, nStatus] : listFaults) {
+        for (const auto& [href, nStatus] : faults.list) {
             strError = "the server could not give the card " + href + " (status " + std::to_string(nStatus) + ")";
             return false;
         }
-        const bool bComplete = strSyncToken.empty() || bExpireToken;
+        const bool bComplete = strSyncToken.empty() || faults.bExpireToken;
         const long nSince = bComplete ? -1 : std::stol(strSyncToken.substr(1));
         changes = Changes();
         changes.bComplete = bComplete;
@@ -124,10 +117,10 @@ public:
     bool Fetch(const QUrl&, const std::vector<std::string>& hrefs, std::vector<Card>& result, std::string&) override
     {
         ++nFetches;
-        RunOnce(beforeFetch);
+        RunOnce(faults.beforeFetch);
         for (const std::string& href : hrefs) {
-            const auto fault = fetchFaults.find(href);
-            if (fault != fetchFaults.end() && fault->second.nTimes > 0) {
+            const auto fault = faults.fetch.find(href);
+            if (fault != faults.fetch.end() && fault->second.nTimes > 0) {
                 --fault->second.nTimes;
                 if (fault->second.nStatus != 0)
                     result.push_back({href, "", "", fault->second.nStatus});
@@ -145,13 +138,14 @@ public:
     WriteResult Put(const QUrl&, const std::string& strHref, const std::string& strData,
         const std::string& strIfMatch, std::string& strNewEtag, std::string& strError) override
     {
-        RunOnce(beforeWrite);
+        RunOnce(faults.beforeWrite);
+        ++nPuts;
         const bool bVersion4 = strData.find("VERSION:4.0") != std::string::npos;
         if (bVersion4 && versions != EVersions::kAny) {
             strError = "the server answered 415 (supported-address-data)";
             return WriteResult::kUnsupportedVersion;
         }
-        for (const std::string& name : refusedNames) {
+        for (const std::string& name : faults.refusedNames) {
             if (strData.find("FN:" + name + "\r\n") != std::string::npos) {
                 strError = "the server answered 403 (max-resource-size)";
                 return WriteResult::kRefused;
@@ -164,9 +158,8 @@ public:
         const auto found = cards.find(strHref);
         if (strIfMatch.empty() ? found != cards.end() : found == cards.end() || found->second.strEtag != strIfMatch)
             return WriteResult::kConflict;
-        ++nPuts;
-        if (nLoseReplies > 0) {
-            --nLoseReplies;
+        if (faults.nLoseReplies > 0) {
+            --faults.nLoseReplies;
             if (bCommitLate)
                 m_late.emplace_back(strHref, strData);
             else
@@ -181,7 +174,7 @@ public:
 
     WriteResult Delete(const QUrl&, const std::string& strHref, const std::string& strIfMatch, std::string&) override
     {
-        RunOnce(beforeWrite);
+        RunOnce(faults.beforeWrite);
         const auto found = cards.find(strHref);
         if (found == cards.end())
             return WriteResult::kGone;
@@ -194,22 +187,25 @@ public:
     bool TakesVCard4(const QUrl&) override { return versions != EVersions::kSays3Only; }
 
     std::map<std::string, Stored> cards;
-    // Faults, each until cleared (fetch faults: nTimes multigets).
-    std::map<std::string, FetchFault> fetchFaults;
-    std::map<std::string, int> listFaults;
-    std::set<std::string> refusedNames;
+    // Faults that last until reset (a fetch fault: for nTimes multigets).
+    struct Faults
+    {
+        std::map<std::string, FetchFault> fetch;
+        std::map<std::string, int> list;
+        std::set<std::string> refusedNames;
+        bool bExpireToken = false;
+        // The next nLoseReplies PUTs are taken (now, or with bCommitLate
+        // only at CommitLatePut) but answered as a lost connection.
+        int nLoseReplies = 0;
+        // Run once, at the next multiget or write: what others do meanwhile.
+        std::function<void()> beforeFetch;
+        std::function<void()> beforeWrite;
+    } faults;
     EVersions versions = EVersions::kAny;
-    bool bExpireToken = false;
     bool bNoEtagOnPut = false;
-    // The next nLoseReplies PUTs are taken (now, or with bCommitLate only
-    // at CommitLatePut) but answered as a lost connection.
-    int nLoseReplies = 0;
     bool bCommitLate = false;
-    // Run once, at the next multiget or write: what others do meanwhile.
-    std::function<void()> beforeFetch;
-    std::function<void()> beforeWrite;
     int nFetches = 0;
-    int nPuts = 0;
+    int nPuts = 0;   // refused ones too
 
 private:
     static void RunOnce(std::function<void()>& hook)

@@ -1,8 +1,6 @@
 // The desktop is told when an unattended sync needs the user, once per
 // problem: run on a private session bus (dbus-run-session), where this test
 // is the notification service and counts what it is sent.
-#include <sys/stat.h>
-
 #include <cstdlib>
 #include <filesystem>
 
@@ -19,6 +17,7 @@
 #include "tests/support/ScratchDirectory.h"
 #include "tests/support/TestRecord.h"
 #include "tests/sync/CardDavTestServer.h"
+#include "tests/sync/SyncMachine.h"
 
 namespace {
 
@@ -66,28 +65,25 @@ TEST(NotificationTest, AnUnattendedRunThatNeedsYouTellsTheDesktopOncePerProblem)
 
     ScratchDirectory scratch;
     WriteDirectory({{"Vet", "555 0199", "", "", ""}});
-    const std::string password = (scratch.Path() / "password").string();
-    const QStringList arguments{"--url", QString::fromStdString(server.Book()), "--user", "user", "--password-file",
-        QString::fromStdString(password)};
     const auto syncWith = [&](const char* pszPassword) {
-        WriteFileBytes(password, pszPassword);
-        ::chmod(password.c_str(), 0600);
-        return RunUnattended(scratch.Path(), arguments);
+        const std::string password = SyncMachine::OwnPasswordFile(scratch.Path(), pszPassword);
+        return RunUnattended(scratch.Path(), {"--url", QString::fromStdString(server.Book()), "--user", "user",
+                                                 "--password-file", QString::fromStdString(password)});
     };
 
     // The address book found and remembered first: the password is then
     // refused by the sync itself, not by the search for the address book.
-    ASSERT_EQ(CSyncCommand::kInStep, syncWith("secret\n"));
-    EXPECT_EQ(CSyncCommand::kNeedsYou, syncWith("wrong\n"));
+    ASSERT_EQ(CSyncCommand::kInStep, syncWith("secret"));
+    EXPECT_EQ(CSyncCommand::kNeedsYou, syncWith("wrong"));
     ASSERT_EQ(1u, service.bodies.size());
     EXPECT_NE(std::string::npos, service.bodies[0].find("refused the user name or password")) << service.bodies[0];
     EXPECT_NE(std::string::npos, service.bodies[0].find("--password-file FILE   (FILE: the new password, chmod 600)"))
         << service.bodies[0];
-    EXPECT_EQ(CSyncCommand::kNeedsYou, syncWith("wrong\n"));
+    EXPECT_EQ(CSyncCommand::kNeedsYou, syncWith("wrong"));
     EXPECT_EQ(1u, service.bodies.size());
 
-    EXPECT_EQ(CSyncCommand::kInStep, syncWith("secret\n"));
-    EXPECT_EQ(CSyncCommand::kNeedsYou, syncWith("wrong\n"));
+    EXPECT_EQ(CSyncCommand::kInStep, syncWith("secret"));
+    EXPECT_EQ(CSyncCommand::kNeedsYou, syncWith("wrong"));
     EXPECT_EQ(2u, service.bodies.size());
 }
 

@@ -22,68 +22,11 @@
 #include "tests/support/ScratchDirectory.h"
 #include "tests/support/TestRecord.h"
 #include "tests/sync/CardDavTestServer.h"
+#include "tests/sync/SyncMachine.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// One machine: its directory file and its own state folder.
-class Machine
-{
-public:
-    Machine(const fs::path& folder, CardDavTestServer& server)
-        : m_folder(folder)
-        , m_server(server)
-    {
-        fs::create_directories(m_folder / "state");
-        m_passwordFile = (m_folder / "password").string();
-        WriteFileBytes(m_passwordFile, "secret\n");
-        ::chmod(m_passwordFile.c_str(), 0600);
-    }
-
-    std::string File() const { return (m_folder / "Dialstack.dat").string(); }
-    std::string StateHome() const { return (m_folder / "state").string(); }
-
-    void Write(const std::vector<TestRecord>& records) const { WriteFileBytes(File(), DirectoryBytes(records)); }
-
-    std::vector<TestRecord> Records() const
-    {
-        CRecordList list;
-        list.LoadFile(File().c_str());
-        std::vector<TestRecord> records = VisitRecords(list);
-        records.erase(
-            std::remove_if(records.begin(), records.end(), [](const TestRecord& r) { return r.name.empty(); }),
-            records.end());
-        return records;
-    }
-
-    std::vector<std::string> Args(std::vector<std::string> extra = {}) const
-    {
-        std::vector<std::string> args{"--file", File(), "--url", m_server.Book()};
-        if (m_server.IsRadicale())
-            args.insert(args.end(), {"--user", "user", "--password-file", m_passwordFile});
-        args.insert(args.end(), extra.begin(), extra.end());
-        return args;
-    }
-
-    int Sync(std::vector<std::string> extra = {}, std::string* pOut = nullptr)
-    {
-        ::setenv("XDG_STATE_HOME", StateHome().c_str(), 1);
-        std::ostringstream out;
-        std::ostringstream err;
-        const int nExit = CSyncCommand::Run(Args(std::move(extra)), out, err);
-        if (pOut != nullptr)
-            *pOut = out.str() + err.str();
-        return nExit;
-    }
-
-    const std::string& PasswordFile() const { return m_passwordFile; }
-
-private:
-    fs::path m_folder;
-    CardDavTestServer& m_server;
-    std::string m_passwordFile;
-};
 
 std::vector<TestRecord> Sorted(std::vector<TestRecord> records)
 {
@@ -148,8 +91,8 @@ protected:
 
     CardDavTestServer m_server{GetParam()};
     ScratchDirectory m_scratch;
-    Machine m_here{m_scratch.Path() / "here", m_server};
-    Machine m_there{m_scratch.Path() / "there", m_server};
+    SyncMachine m_here{m_scratch.Path() / "here", m_server};
+    SyncMachine m_there{m_scratch.Path() / "there", m_server};
 };
 
 TEST_P(ServerSyncTest, FirstSyncThenDeletionsOnEachSideAndASecondMachine)
@@ -369,7 +312,7 @@ TEST(RadicalePasswordTest, WrongOrExposedPasswordChangesNothing)
         GTEST_SKIP() << "radicale is not installed";
     ASSERT_FALSE(server.MakeAddressBook().empty());
     ScratchDirectory scratch;
-    Machine here(scratch.Path() / "here", server);
+    SyncMachine here(scratch.Path() / "here", server);
     here.Write(kThree);
 
     ::chmod(here.PasswordFile().c_str(), 0640);

@@ -7,8 +7,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <functional>
-#include <sstream>
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
@@ -28,10 +26,12 @@
 #include "tests/support/ScratchDirectory.h"
 #include "tests/support/TestRecord.h"
 #include "tests/sync/CardDavTestServer.h"
+#include "tests/sync/SyncMachine.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using Outcome = SyncMachine::Outcome;
 
 std::string FreePort()
 {
@@ -40,49 +40,35 @@ std::string FreePort()
     return std::to_string(probe.serverPort());
 }
 
-struct Outcome
+// A sync of url as "user", with the password in the file given or else in
+// a new one holding "secret" (the last argument).
+std::vector<std::string> AsUser(const std::string& url, std::string passwordFile = "")
 {
-    int nStatus = -1;
-    std::string text;   // standard output, then standard error
-};
-
-// dialstack-sync run in this process, with its state in the scratch folder.
-Outcome Sync(const fs::path& scratch, const std::vector<std::string>& args)
-{
-    ::setenv("XDG_STATE_HOME", (scratch / "state").c_str(), 1);
-    std::ostringstream out;
-    std::ostringstream err;
-    Outcome outcome;
-    outcome.nStatus = CSyncCommand::Run(args, out, err);
-    outcome.text = out.str() + err.str();
-    return outcome;
+    if (passwordFile.empty())
+        passwordFile = SyncMachine::OwnPasswordFile(fs::current_path(), "secret");
+    return {"--url", url, "--user", "user", "--password-file", passwordFile};
 }
 
-std::string PasswordFile(const fs::path& scratch, const std::string& password)
+// The exit status, and each text somewhere in the output.
+void ExpectOutcome(const Outcome& outcome, int nStatus, const std::vector<std::string>& texts)
 {
-    const std::string path = (scratch / "password").string();
-    WriteFileBytes(path, password + "\n");
-    ::chmod(path.c_str(), 0600);
-    return path;
+    EXPECT_EQ(nStatus, outcome.nStatus) << outcome.text;
+    for (const std::string& text : texts)
+        EXPECT_NE(std::string::npos, outcome.text.find(text)) << "no \"" << text << "\" in: " << outcome.text;
 }
 
 // A program started for the test, ended with it.
 class Child
 {
 public:
-    Child(const QString& program, const QStringList& arguments, const fs::path& folder = fs::current_path())
-    {
-        m_process.setWorkingDirectory(QString::fromStdString(folder.string()));
-        m_process.start(program, arguments);
-    }
+    Child(const QString& program, const QStringList& arguments) { m_process.start(program, arguments); }
     ~Child()
     {
         m_process.kill();
         m_process.waitForFinished();
     }
-    QProcess& Process() { return m_process; }
 
-private:
+protected:
     QProcess m_process;
 };
 
@@ -94,76 +80,85 @@ public:
         : Child("python3",
             {DIALSTACK_SYNC_FAKE_SERVER, QString::fromStdString(mode), QString::fromStdString(host),
                 QString::fromStdString(target)})
+        , m_host(host)
     {
-        if (Process().waitForReadyRead(10000))
-            m_port = Process().readLine().trimmed().toStdString();
+        if (m_process.waitForReadyRead(10000))
+            m_port = m_process.readLine().trimmed().toStdString();
     }
-    std::string Url() const { return "http://" + Host() + ":" + m_port + "/"; }
-    std::string Host() const { return Process().arguments().at(2).toStdString(); }
+    std::string Url() const { return "http://" + m_host + ":" + m_port + "/"; }
     // What reached a recording server so far.
     std::string Requests()
     {
         QThread::msleep(200);
-        return Process().readAllStandardError().toStdString();
+        return m_process.readAllStandardError().toStdString();
     }
 
 private:
-    QProcess& Process() const { return const_cast<FakeServer*>(this)->Child::Process(); }
+    std::string m_host;
     std::string m_port;
 };
 
-TEST(SyncRunTest, CommandLineAndFolderStatuses)
+// What the command line, the directory file, its folder or the password
+// file stop before the network (or at it), each with its exit status and a
+// message that names the file at fault.
+TEST(SyncRunTest, CommandLineFileAndFolderStatuses)
 {
     ScratchDirectory scratch;
-    WriteFileBytes("not-a-certificate.pem", "hello\n");
     const std::string url = "http://127.0.0.1:9/";
+    WriteFileBytes("not-a-certificate.pem", "hello\n");
+    const std::string whole = DirectoryBytes({{"Vet", "555 0199", "", "", ""}});
+    WriteFileBytes("damaged.dat", whole.substr(0, whole.size() - 3));
+    WriteFileBytes("busy.dat", whole);
+    CDirectoryLock window;
+    CString strWhy;
+    ASSERT_TRUE(window.TryAcquire("busy.dat", CDirectoryLock::Kind::Shared, strWhy));
+    // Password files: none, an empty one, one others may read.
+    const auto passwordFile = [&](const char* pszName) { return (scratch.Path() / pszName).string(); };
+    const std::string none = passwordFile("none"), empty = passwordFile("empty"), shared = passwordFile("shared");
+    WriteFileBytes(empty, "");
+    ::chmod(empty.c_str(), 0600);
+    WriteFileBytes(shared, "secret\n");
+    ::chmod(shared.c_str(), 0640);
     struct Row
     {
         std::vector<std::string> args;
         int nStatus;
-        std::string text;
-    } rows[] = {
-        {{"--help"}, CSyncCommand::kInStep, "4 needs you"},
-        {{"--version"}, CSyncCommand::kInStep, "dialstack-sync "},
-        {{"--url"}, CSyncCommand::kUsage, "Missing value"},
-        {{"--file", " ", "--url", url}, CSyncCommand::kUsage, "--file needs a file name"},
-        {{"--url", url, "--timeout", "0"}, CSyncCommand::kUsage, "--timeout needs a number of seconds from 1 to"},
-        {{"--url", url, "--certificate", "not-a-certificate.pem"}, CSyncCommand::kUsage, "holds no certificate"},
-        {{"--file", "gone/Dialstack.dat", "--url", url}, CSyncCommand::kFailure, "gone does not exist"},
-        {{"--url", url, "--timeout", "1"}, CSyncCommand::kFailure, "127.0.0.1: Connection refused"},
+        std::vector<std::string> texts;
     };
-    for (const Row& row : rows) {
-        const Outcome outcome = Sync(scratch.Path(), row.args);
-        EXPECT_EQ(row.nStatus, outcome.nStatus) << row.args.front() << ": " << outcome.text;
-        EXPECT_NE(std::string::npos, outcome.text.find(row.text)) << row.args.front() << ": " << outcome.text;
-    }
-}
-
-TEST(SyncRunTest, ABusyOrReadOnlyFolderSaysWhichItIs)
-{
-    ScratchDirectory scratch;
-    WriteDirectory({{"Vet", "555 0199", "", "", ""}});
-    CDirectoryLock window;
-    CString strWhy;
-    ASSERT_TRUE(window.TryAcquire("Dialstack.dat", CDirectoryLock::Kind::Shared, strWhy));
-    Outcome outcome = Sync(scratch.Path(), {"--url", "http://127.0.0.1:9/"});
-    EXPECT_EQ(CSyncCommand::kBusy, outcome.nStatus);
-    EXPECT_NE(std::string::npos, outcome.text.find("has unsaved changes")) << outcome.text;
-    EXPECT_NE(std::string::npos, outcome.text.find("the next sync after you save")) << outcome.text;
-    window.Release();
-
+    std::vector<Row> rows = {
+        {{"--help"}, CSyncCommand::kInStep, {"4 needs you"}},
+        {{"--version"}, CSyncCommand::kInStep, {"dialstack-sync "}},
+        {{"--url"}, CSyncCommand::kUsage, {"Missing value"}},
+        {{"--file", " ", "--url", url}, CSyncCommand::kUsage, {"--file needs a file name"}},
+        {{"--url", url, "--timeout", "0"}, CSyncCommand::kUsage, {"--timeout needs a number of seconds from 1 to"}},
+        {{"--url", url, "--certificate", "not-a-certificate.pem"}, CSyncCommand::kUsage, {"holds no certificate"}},
+        {AsUser(url, none), CSyncCommand::kUsage, {"dialstack-sync: " + none + ": the password file cannot be read\n"}},
+        {AsUser(url, empty), CSyncCommand::kUsage,
+            {"dialstack-sync: " + empty + ": the password file cannot be read\n"}},
+        {AsUser(url, shared), CSyncCommand::kUsage,
+            {"dialstack-sync: " + shared + ": others can read this password file; make it yours alone (chmod 600 "
+                + shared + ") and run again\n"}},
+        {{"--file", "gone/Dialstack.dat", "--url", url}, CSyncCommand::kFailure, {"gone does not exist"}},
+        {{"--file", "damaged.dat", "--url", url}, CSyncCommand::kFailure,
+            {"dialstack-sync: damaged.dat: the directory file could not be read completely; nothing was synced\n"}},
+        {{"--file", "busy.dat", "--url", url}, CSyncCommand::kBusy,
+            {"has unsaved changes", "the next sync after you save"}},
+        {{"--url", url, "--timeout", "1"}, CSyncCommand::kFailure, {"127.0.0.1: Connection refused"}},
+    };
     // A folder that takes no new file: one of this test's own where the
     // user may not write, else (for root) one of the system's.
     fs::create_directory("locked");
     ::chmod("locked", 0555);
-    std::string folder = "locked";
-    if (::access("locked", W_OK) == 0)
-        folder = "/proc/sys";
-    if (::access(folder.c_str(), W_OK) == 0)
-        GTEST_SKIP() << "no read-only folder here";
-    outcome = Sync(scratch.Path(), {"--file", folder + "/Dialstack.dat", "--url", "http://127.0.0.1:9/"});
-    EXPECT_EQ(CSyncCommand::kFailure, outcome.nStatus);
-    EXPECT_NE(std::string::npos, outcome.text.find("is read-only")) << outcome.text;
+    const std::string folder = ::access("locked", W_OK) == 0 ? "/proc/sys" : "locked";
+    if (::access(folder.c_str(), W_OK) != 0)
+        rows.push_back({{"--file", folder + "/Dialstack.dat", "--url", url}, CSyncCommand::kFailure, {"is read-only"}});
+    for (const Row& row : rows) {
+        std::string trace;
+        for (const std::string& arg : row.args)
+            trace += arg + " ";
+        SCOPED_TRACE(trace);
+        ExpectOutcome(SyncMachine::Run(row.args), row.nStatus, row.texts);
+    }
     ::chmod("locked", 0755);
 }
 
@@ -179,8 +174,10 @@ TEST(SyncRunTest, DeletionMessageListsAScreenfulOfNamesSafely)
     EXPECT_EQ(std::string::npos, text.find("N20")) << text;
 }
 
-// The report, in English word for word and in German with its plural
-// forms: what each record gets, here and on the server, and the counts.
+// The report, done in English word for word, as a dry run in French (whose
+// catalogue maps each English text, so a wrong one shows there too) and in
+// German with its plural forms: what each record gets, here and on the
+// server, and the counts.
 TEST(SyncRunTest, TheReportSaysEachChangeAndTheCountsInTheUsersLanguage)
 {
     const auto item = [](CSyncItem::ELocal local, CSyncItem::ERemote remote, const char* pszName, bool bCopy) {
@@ -209,14 +206,6 @@ TEST(SyncRunTest, TheReportSaysEachChangeAndTheCountsInTheUsersLanguage)
                 "kept both versions of a record changed on both sides: the server's, and this machine's as \"Fay (2)\"",
                 "added here: \"Fay (2)\"", "added on the server: \"Fay (2)\""},
             "Here: 2 added, 0 changed, 1 deleted; on the server: 1 added, 1 changed, 2 deleted; 1 conflict kept as a copy"},
-        {"", true,
-            {"would add here: \"Ada\"", "would change on the server: \"Bo\"", "would delete here: \"Old\"",
-                "would delete on the server: \"Di\"", "would delete on the server: \"Ed\"",
-                "would keep both versions of a record changed on both sides: the server's, and this machine's as"
-                " \"Fay (2)\"",
-                "would add here: \"Fay (2)\"", "would add on the server: \"Fay (2)\""},
-            "Dry run, nothing changed. Would do here: 2 added, 0 changed, 1 deleted; on the server: 1 added, 1 changed,"
-            " 2 deleted; 1 conflict kept as a copy"},
         {"fr", true,
             {"serait ajoutée ici : \"Ada\"", "serait modifiée sur le serveur : \"Bo\"",
                 "serait supprimée ici : \"Old\"", "serait supprimée sur le serveur : \"Di\"",
@@ -267,12 +256,10 @@ TEST(SyncRunTest, NothingGoesToAnotherServer)
         ScratchDirectory scratch;
         FakeServer other("record", row.pszOtherHost);
         FakeServer server(row.pszMode, "127.0.0.1", other.Url() + row.pszPath);
-        const Outcome outcome = Sync(scratch.Path(),
-            {"--url", server.Url(), "--user", "user", "--password-file", PasswordFile(scratch.Path(), "secret")});
-        EXPECT_EQ(CSyncCommand::kFailure, outcome.nStatus) << row.pszMode << ": " << outcome.text;
-        EXPECT_NE(std::string::npos, outcome.text.find(other.Url().substr(0, other.Url().size() - 1) + ", "))
-            << row.pszMode << ": " << outcome.text;
-        EXPECT_EQ("", other.Requests()) << row.pszMode;
+        SCOPED_TRACE(row.pszMode);
+        ExpectOutcome(SyncMachine::Run(AsUser(server.Url())), CSyncCommand::kFailure,
+            {other.Url().substr(0, other.Url().size() - 1) + ", "});
+        EXPECT_EQ("", other.Requests());
     }
 }
 
@@ -281,9 +268,7 @@ TEST(SyncRunTest, TheServerGivenGetsThePasswordAndTheProgramsName)
 {
     ScratchDirectory scratch;
     FakeServer server("record", "127.0.0.1");
-    const Outcome outcome = Sync(scratch.Path(),
-        {"--url", server.Url(), "--user", "user", "--password-file", PasswordFile(scratch.Path(), "secret")});
-    EXPECT_EQ(CSyncCommand::kFailure, outcome.nStatus) << outcome.text;
+    ExpectOutcome(SyncMachine::Run(AsUser(server.Url())), CSyncCommand::kFailure, {});
     const std::string requests = server.Requests();
     EXPECT_NE(std::string::npos, requests.find("Authorization: Basic dXNlcjpzZWNyZXQ=")) << requests;
     EXPECT_NE(std::string::npos, requests.find("User-Agent: dialstack-sync/")) << requests;
@@ -293,10 +278,8 @@ TEST(SyncRunTest, NoAddressBookSaysToCreateOne)
 {
     ScratchDirectory scratch;
     FakeServer server("home", "127.0.0.1", "/");
-    const Outcome outcome = Sync(scratch.Path(), {"--url", server.Url()});
-    EXPECT_EQ(CSyncCommand::kFailure, outcome.nStatus);
-    EXPECT_NE(std::string::npos, outcome.text.find("no address book found")) << outcome.text;
-    EXPECT_NE(std::string::npos, outcome.text.find("create one on the server")) << outcome.text;
+    ExpectOutcome(SyncMachine::Run({"--url", server.Url()}), CSyncCommand::kFailure,
+        {"no address book found", "create one on the server"});
 }
 
 // The program itself against a server that trickles its reply: the
@@ -350,63 +333,20 @@ TEST(SyncRunTest, WithoutAKeyringThePasswordFileIsRemembered)
     ASSERT_FALSE(server.MakeAddressBook().empty());
     ScratchDirectory scratch;
     WriteDirectory({{"Vet", "555 0199", "", "", ""}});
-    const std::string password = PasswordFile(scratch.Path(), "secret");
-    Outcome outcome
-        = Sync(scratch.Path(), {"--url", server.Book(), "--user", "user", "--password-file", password});
-    ASSERT_EQ(CSyncCommand::kInStep, outcome.nStatus) << outcome.text;
-    EXPECT_NE(std::string::npos, outcome.text.find("could not be kept in the keyring")) << outcome.text;
-    EXPECT_NE(std::string::npos, outcome.text.find("the file " + password + " is read")) << outcome.text;
+    const std::vector<std::string> args = AsUser(server.Book());
+    const std::string& password = args.back();
+    ExpectOutcome(SyncMachine::Run(args), CSyncCommand::kInStep,
+        {"could not be kept in the keyring", "the file " + password + " is read"});
     const std::string state = ReadFileBytes(CSyncState::PathFor("Dialstack.dat"));
     EXPECT_NE(std::string::npos, state.find(password)) << state;
     EXPECT_EQ(std::string::npos, state.find("secret\"")) << state;
 
-    outcome = Sync(scratch.Path(), {});
-    EXPECT_EQ(CSyncCommand::kInStep, outcome.nStatus) << outcome.text;
-    EXPECT_EQ(std::string::npos, outcome.text.find("keyring")) << outcome.text;
+    const Outcome plain = SyncMachine::Run({});
+    EXPECT_EQ(CSyncCommand::kInStep, plain.nStatus) << plain.text;
+    EXPECT_EQ(std::string::npos, plain.text.find("keyring")) << plain.text;
 
     ::chmod(password.c_str(), 0644);
-    outcome = Sync(scratch.Path(), {});
-    EXPECT_EQ(CSyncCommand::kNeedsYou, outcome.nStatus) << outcome.text;
-    EXPECT_NE(std::string::npos, outcome.text.find("others can read")) << outcome.text;
-}
-
-// A password file that cannot serve, or a directory file that cannot be
-// read, is named in the message; nothing is sent anywhere.
-TEST(SyncRunTest, AFileThatCannotServeIsNamed)
-{
-    ScratchDirectory scratch;
-    const std::string path = (scratch.Path() / "password").string();
-    const struct
-    {
-        const char* pszContent;   // nullptr: no file
-        mode_t mode;
-        std::string expected;
-    } rows[] = {
-        {nullptr, 0600, path + ": the password file cannot be read"},
-        {"", 0600, path + ": the password file cannot be read"},
-        {"secret\n", 0640,
-            path + ": others can read this password file; make it yours alone (chmod 600 " + path + ") and run again"},
-    };
-    for (const auto& row : rows) {
-        ::unlink(path.c_str());
-        if (row.pszContent) {
-            WriteFileBytes(path, row.pszContent);
-            ::chmod(path.c_str(), row.mode);
-        }
-        const Outcome outcome
-            = Sync(scratch.Path(), {"--url", "http://127.0.0.1:9/", "--user", "user", "--password-file", path});
-        EXPECT_EQ(CSyncCommand::kUsage, outcome.nStatus) << outcome.text;
-        EXPECT_NE(std::string::npos, outcome.text.find("dialstack-sync: " + row.expected + "\n")) << outcome.text;
-    }
-    WriteDirectory({{"Vet", "555 0199", "", "", ""}});
-    const std::string whole = ReadFileBytes("Dialstack.dat");
-    WriteFileBytes("Dialstack.dat", whole.substr(0, whole.size() - 3));
-    const Outcome damaged = Sync(scratch.Path(), {"--url", "http://127.0.0.1:9/"});
-    EXPECT_EQ(CSyncCommand::kFailure, damaged.nStatus) << damaged.text;
-    EXPECT_NE(std::string::npos,
-        damaged.text.find(
-            "dialstack-sync: Dialstack.dat: the directory file could not be read completely; nothing was synced\n"))
-        << damaged.text;
+    ExpectOutcome(SyncMachine::Run({}), CSyncCommand::kNeedsYou, {"others can read"});
 }
 
 TEST(SyncRunTest, AnAddressBookGoneNeedsYou)
@@ -417,19 +357,14 @@ TEST(SyncRunTest, AnAddressBookGoneNeedsYou)
     ASSERT_FALSE(server.MakeAddressBook().empty());
     ScratchDirectory scratch;
     // A folder whose name the shell would split: the command given quotes it.
-    fs::create_directory("phone book");
-    const std::string file = (scratch.Path() / "phone book" / "Dialstack.dat").string();
-    WriteFileBytes(file, DirectoryBytes({{"Vet", "555 0199", "", "", ""}}));
-    const std::vector<std::string> args{"--file", file,
-        "--url", server.Book(), "--user", "user", "--password-file", PasswordFile(scratch.Path(), "secret")};
-    ASSERT_EQ(CSyncCommand::kInStep, Sync(scratch.Path(), args).nStatus);
+    const SyncMachine machine(scratch.Path() / "phone book", server);
+    machine.Write({{"Vet", "555 0199", "", "", ""}});
+    ASSERT_EQ(CSyncCommand::kInStep, machine.Sync());
     const int nDeleted = server.Delete(server.Book());
     ASSERT_TRUE(nDeleted >= 200 && nDeleted < 300) << nDeleted;
-    const Outcome outcome = Sync(scratch.Path(), args);
-    EXPECT_EQ(CSyncCommand::kNeedsYou, outcome.nStatus) << outcome.text;
-    EXPECT_NE(std::string::npos, outcome.text.find("is gone from the server")) << outcome.text;
-    EXPECT_NE(std::string::npos, outcome.text.find("To settle it, run: rm ")) << outcome.text;
-    EXPECT_NE(std::string::npos, outcome.text.find("; dialstack-sync --file '" + file + "' --url ")) << outcome.text;
+    ExpectOutcome(machine.SyncWith(), CSyncCommand::kNeedsYou,
+        {"is gone from the server", "To settle it, run: rm ",
+            "; dialstack-sync --file '" + machine.File() + "' --url "});
 }
 
 // Radicale over https with a certificate made for the test: trusted once
@@ -468,13 +403,11 @@ TEST(SyncRunTest, HttpsWithTheServersOwnCertificate)
     ASSERT_EQ(201, nStatus);
 
     WriteDirectory({{"Vet", "555 0199", "", "", ""}});
-    const std::string password = PasswordFile(dir, "secret");
-    Outcome outcome = Sync(dir, {"--url", book.toString().toStdString(), "--user", "user", "--password-file",
-                                    password, "--certificate", "cert.pem"});
-    ASSERT_EQ(CSyncCommand::kInStep, outcome.nStatus) << outcome.text;
-    EXPECT_NE(std::string::npos, outcome.text.find("on the server: 1 added")) << outcome.text;
-    outcome = Sync(dir, {"--password-file", password});
-    EXPECT_EQ(CSyncCommand::kInStep, outcome.nStatus) << outcome.text;
+    std::vector<std::string> args = AsUser(book.toString().toStdString());
+    const std::string password = args.back();
+    args.insert(args.end(), {"--certificate", "cert.pem"});
+    ExpectOutcome(SyncMachine::Run(args), CSyncCommand::kInStep, {"on the server: 1 added"});
+    ExpectOutcome(SyncMachine::Run({"--password-file", password}), CSyncCommand::kInStep, {});
 }
 
 }   // namespace
