@@ -505,6 +505,9 @@ private:
         std::string strError;
         const QUrl server(QString::fromStdString(m_state.m_strServerUrl));
         if (!client.Discover(server, books, strError)) {
+            // A stop is said once, by the caller, with what it means.
+            if (m_session.IsStopped())
+                return CSyncCommand::kFailure;
             if (m_session.LastStatus() == 401 && !m_state.m_strUser.empty())
                 PasswordRefused(strError);
             return Fail(strError);

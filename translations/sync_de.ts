@@ -289,7 +289,7 @@ Adressbuch ist verschwunden).
     </message>
     <message>
         <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
-        <translation>Das Passwort konnte nicht im Schlüsselbund gespeichert werden (keiner läuft); von nun an wird dafür die Datei %1 gelesen. Halten Sie sie allein für Sie lesbar.</translation>
+        <translation>Das Passwort konnte nicht im Schlüsselbund gespeichert werden (keiner läuft); von nun an wird dafür die Datei %1 gelesen. Sorgen Sie dafür, dass nur Sie sie lesen können.</translation>
     </message>
     <message>
         <source>the server has several address books; run again with --url and one of them:</source>
