@@ -298,9 +298,12 @@ public:
                 PrintReport(report);
             return Failed(collection, strError);
         }
-        if (result == CSyncEngine::EResult::kRefused)
+        if (result == CSyncEngine::EResult::kRefused) {
+            if (m_options.bDryRun)
+                PrintReport(report);
             throw NeedsYouError(
                 strError, Tr("%1 --dry-run --verbose   (then %1 --force, if that is what you want)", {Command()}));
+        }
         if (m_options.bVerbose || m_options.bDryRun)
             PrintReport(report);
         else

@@ -107,16 +107,19 @@ CSyncEngine::ERound CSyncEngine::Round(CSyncReport& report, std::string& strMess
     if (!GatherRemote(changes, local, alignment, remote, newCards, strMessage))
         return ERound::kFailed;
     const CSyncMerge::Plan plan = CSyncMerge::Merge(m_state.m_entries, local.records, alignment, remote, newCards);
-    if (!m_options.bForce && !Guard(plan, local, strMessage))
-        return ERound::kRefused;
+    const bool bRefused = !m_options.bForce && !Guard(plan, local, strMessage);
 
+    // A refused dry run still names everything it would do: it is what the
+    // user looks at before forcing the sync.
     if (m_options.bDryRun) {
         for (const CSyncItem& item : plan.items) {
             report.Here(item, item.nLocal >= 0 ? local.records[static_cast<size_t>(item.nLocal)] : item.fields);
             report.There(item);
         }
-        return ERound::kDone;
+        return bRefused ? ERound::kRefused : ERound::kDone;
     }
+    if (bRefused)
+        return ERound::kRefused;
     if (!ApplyHere(plan, local, strMessage))
         return ERound::kFailed;
     for (const CSyncItem& item : plan.items)

@@ -422,6 +422,34 @@ TEST(SyncRunTest, WithoutAKeyringThePasswordFileIsRemembered)
     EXPECT_NE(std::string::npos, outcome.text.find("others can read")) << outcome.text;
 }
 
+// A sync refused for what it would delete says to look with a dry run
+// first: that dry run, refused too, names every record it would delete.
+TEST(SyncRunTest, TheDryRunAdvisedForARefusedSyncNamesWhatItWouldDelete)
+{
+    CardDavTestServer server("radicale");
+    if (!server.IsRunning())
+        GTEST_SKIP() << "radicale is not installed";
+    ASSERT_FALSE(server.MakeAddressBook().empty());
+    ScratchDirectory scratch;
+    std::vector<TestRecord> records;
+    for (const char* pszName : {"Ann", "Bob", "Cat", "Dan", "Eve", "Fay", "Gus"})
+        records.push_back({pszName, "555 0199", "", "", ""});
+    WriteDirectory(records);
+    ASSERT_EQ(CSyncCommand::kInStep,
+        Sync(scratch.Path(),
+            {"--url", server.Book(), "--user", "user", "--password-file", PasswordFile(scratch.Path(), "secret")})
+            .nStatus);
+    WriteDirectory({records[0]});
+    Outcome outcome = Sync(scratch.Path(), {});
+    ASSERT_EQ(CSyncCommand::kNeedsYou, outcome.nStatus) << outcome.text;
+    EXPECT_NE(std::string::npos, outcome.text.find(" --dry-run --verbose   (then ")) << outcome.text;
+    outcome = Sync(scratch.Path(), {"--dry-run", "--verbose"});
+    EXPECT_EQ(CSyncCommand::kNeedsYou, outcome.nStatus) << outcome.text;
+    EXPECT_NE(std::string::npos, outcome.text.find("would delete on the server: \"Bob\"\n")) << outcome.text;
+    EXPECT_NE(std::string::npos, outcome.text.find("would delete on the server: \"Gus\"\n")) << outcome.text;
+    EXPECT_EQ(7u, server.Cards().size());
+}
+
 // A password file that cannot serve, or a directory file that cannot be
 // read, is named in the message; nothing is sent anywhere.
 TEST(SyncRunTest, AFileThatCannotServeIsNamed)
