@@ -75,7 +75,7 @@ dav_seconds=${DAV_FUZZ_SECONDS:-30}
 "$cxx" -std=c++17 -O1 -g -Wall -Wextra -Werror -fPIC \
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
   -I"$root" \
-  "$root/fuzz/DavReplyFuzzer.cpp" "$root"/sync/{Card,DavMultiStatus}.cpp \
+  "$root/fuzz/DavReplyFuzzer.cpp" "$root"/sync/{Card,DavMultiStatus,SyncText}.cpp "$root/convert/ToolText.cpp" \
   "$root"/vcard/{Charset,DirectoryText,NumberChoice,VCardLexer,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp \
   "${data_sources[@]}" "${qt_flags[@]}" \
   -o "$build/dav_reply_fuzzer"

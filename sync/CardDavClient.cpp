@@ -7,8 +7,8 @@
 #include <QXmlStreamWriter>
 
 #include "convert/PrintableText.h"
-#include "convert/ToolText.h"
 #include "sync/DavMultiStatus.h"
+#include "sync/SyncText.h"
 
 namespace {
 
@@ -53,11 +53,16 @@ std::string StatusMessage(const CHttpReply& reply, const QUrl& url)
         return reply.strError;
     const std::string where = url.toDisplayString(QUrl::RemoveUserInfo).toStdString();
     switch (reply.nStatus) {
-    case 401: return CToolText::Tr("dialstack-sync", "%1 refused the user name or password", {url.host().toStdString()});
-    case 403: return where + ": the server does not allow this (403 Forbidden)";
-    case 404: return where + ": not found on the server (404)";
-    default: return where + ": the server answered " + std::to_string(reply.nStatus);
+    case 401: return CSyncText::Tr("%1 refused the user name or password", {url.host().toStdString()});
+    case 403: return CSyncText::Tr("%1: the server does not allow this (403 Forbidden)", {where});
+    case 404: return CSyncText::Tr("%1: not found on the server (404)", {where});
+    default: return CSyncText::Tr("%1: the server answered %2", {where, std::to_string(reply.nStatus)});
     }
+}
+
+std::string UnreadableReply(const QUrl& url, const std::string& strWhy)
+{
+    return CSyncText::Tr("%1 sent a reply that could not be read: %2", {url.host().toStdString(), strWhy});
 }
 
 // A multi-status reply, read; false with the reason when the server answered
@@ -69,7 +74,7 @@ bool ReadMultiStatus(const CHttpReply& reply, const QUrl& url, CDavMultiStatus& 
         return false;
     }
     if (!CDavMultiStatus::Parse(reply.strBody, status, strError)) {
-        strError = url.host().toStdString() + " sent a reply that could not be read: " + strError;
+        strError = UnreadableReply(url, strError);
         return false;
     }
     return true;
@@ -102,9 +107,12 @@ int CardStatus(const CDavResponse& response)
 
 std::string UnreadableCard(const QUrl& collection, const std::string& strHref, int nStatus)
 {
-    return collection.host().toStdString() + " could not give the card " + Printable(strHref)
-        + (nStatus == 0 ? std::string(" (no status)") : " (status " + std::to_string(nStatus) + ")")
-        + "; nothing was changed, run the sync again later";
+    const std::string host = collection.host().toStdString();
+    if (nStatus == 0)
+        return CSyncText::Tr("%1 could not give the card %2 (no status); nothing was changed, run the sync again later",
+            {host, Printable(strHref)});
+    return CSyncText::Tr("%1 could not give the card %2 (status %3); nothing was changed, run the sync again later",
+        {host, Printable(strHref), std::to_string(nStatus)});
 }
 
 // A status by which the server refuses this one card (its content, its
@@ -119,13 +127,13 @@ bool IsRefusalOfTheCard(int nStatus)
 // names, else the body's text when it is short plain text.
 std::string RefusalReason(const CHttpReply& reply, const std::string& condition)
 {
-    std::string reason = "the server answered " + std::to_string(reply.nStatus);
+    const std::string status = std::to_string(reply.nStatus);
     if (!condition.empty())
-        return reason + " (" + Printable(condition) + ")";
-    std::string text = reply.strBody.substr(0, reply.strBody.find_first_of("\r\n"));
+        return CSyncText::Tr("the server answered %1 (%2)", {status, Printable(condition)});
+    const std::string text = reply.strBody.substr(0, reply.strBody.find_first_of("\r\n"));
     if (!text.empty() && text.find('<') == std::string::npos)
-        reason += ": " + Printable(text, 200);
-    return reason;
+        return CSyncText::Tr("the server answered %1: %2", {status, Printable(text, 200)});
+    return CSyncText::Tr("the server answered %1", {status});
 }
 
 QUrl Resolve(const QUrl& base, const std::string& strHref)
@@ -145,9 +153,10 @@ bool IsOnServer(const QUrl& url, const QUrl& server, std::string& strError)
 {
     if (CHttpSession::IsSameOrigin(url, server))
         return true;
-    strError = server.host().toStdString() + " points to another server, "
-        + url.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery).toStdString()
-        + ", for the address books; nothing was sent there. If that server is right, give its address book with --url";
+    strError = CSyncText::Tr("%1 points to another server, %2, for the address books; nothing was sent there. If that"
+                             " server is right, give its address book with --url",
+        {server.host().toStdString(),
+            url.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery).toStdString()});
     return false;
 }
 
@@ -283,7 +292,7 @@ bool CCardDavClient::SyncCollection(
             },
             strNewToken, strError);
         if (!bRead) {
-            strError = collection.host().toStdString() + " sent a reply that could not be read: " + strError;
+            strError = UnreadableReply(collection, strError);
             return false;
         }
         if (!strUnreadable.empty()) {
@@ -366,7 +375,7 @@ bool CCardDavClient::Fetch(
             },
             strToken, strError);
         if (!bRead) {
-            strError = collection.host().toStdString() + " sent a reply that could not be read: " + strError;
+            strError = UnreadableReply(collection, strError);
             return false;
         }
         cards.insert(cards.end(), std::make_move_iterator(batch.begin()), std::make_move_iterator(batch.end()));

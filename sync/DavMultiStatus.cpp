@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QXmlStreamReader>
 
+#include "sync/SyncText.h"
+
 namespace {
 
 const QString kDav = QStringLiteral("DAV:");
@@ -176,7 +178,8 @@ bool CDavMultiStatus::Parse(
     strSyncToken.clear();
     QXmlStreamReader reader(QByteArray::fromRawData(xml.data(), static_cast<qsizetype>(xml.size())));
     if (!reader.readNextStartElement() || !Is(reader, kDav, "multistatus")) {
-        strError = reader.hasError() ? reader.errorString().toStdString() : "the reply is not a WebDAV multistatus";
+        strError = reader.hasError() ? reader.errorString().toStdString()
+                                     : CSyncText::Tr("the reply is not a WebDAV multistatus");
         return false;
     }
     while (reader.readNextStartElement()) {

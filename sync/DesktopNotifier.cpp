@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include "sync/SyncText.h"
+
 namespace {
 
 QString LastShown(const QString& path)
@@ -45,10 +47,11 @@ bool CDesktopNotifier::Notify(const std::string& strProblem, const std::string& 
         return false;
     QDBusInterface service(QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("org.freedesktop.Notifications"), bus);
-    const QString body = problem + QStringLiteral("\n\nTo settle it, run: ") + QString::fromStdString(strCommand);
+    const QString body = problem + QStringLiteral("\n\n")
+        + QString::fromStdString(CSyncText::Tr("To settle it, run: %1", {strCommand}));
+    const QString title = QString::fromStdString(CSyncText::Tr("Dialstack sync needs you"));
     const QDBusReply<uint> reply = service.call(QStringLiteral("Notify"), QStringLiteral("dialstack-sync"), 0u,
-        QStringLiteral("x-office-address-book"), QStringLiteral("Dialstack sync needs you"), body, QStringList(),
-        QVariantMap(), -1);
+        QStringLiteral("x-office-address-book"), title, body, QStringList(), QVariantMap(), -1);
     if (!reply.isValid())
         return false;
     RememberShown(memory, problem);

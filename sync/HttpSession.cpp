@@ -9,7 +9,7 @@
 #include <QSslError>
 #include <QTimer>
 
-#include "convert/ToolText.h"
+#include "sync/SyncText.h"
 
 #ifndef DIALSTACK_VERSION
 #define DIALSTACK_VERSION "unknown"
@@ -108,10 +108,10 @@ CHttpReply CHttpSession::Send(
         // followed: what the user configured is the one server spoken to.
         if (!IsSameOrigin(next, target)) {
             reply.nStatus = 0;
-            reply.strError = ServerName(target) + " sent this program to "
-                + next.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery).toStdString()
-                + ", another server; it only talks to the server it was given. If that one is right, give it "
-                  "with --url";
+            reply.strError = CSyncText::Tr("%1 sent this program to %2, another server; it only talks to the server it"
+                                           " was given. If that one is right, give it with --url",
+                {ServerName(target),
+                    next.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery).toStdString()});
             m_nLastStatus = 0;
             return reply;
         }
@@ -175,11 +175,12 @@ CHttpReply CHttpSession::SendOnce(
     } else if (m_bStopped) {
         reply.strError = m_strStopReason;
     } else if (bLate) {
-        reply.strError = CToolText::Tr(
-            "dialstack-sync", "%1 did not answer within %2 s", {ServerName(url), std::to_string(m_nDeadlineSeconds)});
+        reply.strError
+            = CSyncText::Tr("%1 did not answer within %2 s", {ServerName(url), std::to_string(m_nDeadlineSeconds)});
     } else if (!strSslError.empty()) {
-        reply.strError = "the certificate of " + ServerName(url) + " is not trusted (" + strSslError
-            + "); if it is your own server's, give its certificate with --certificate FILE";
+        reply.strError = CSyncText::Tr("the certificate of %1 is not trusted (%2); if it is your own server's, give its"
+                                       " certificate with --certificate FILE",
+            {ServerName(url), strSslError});
     } else {
         reply.strError = ServerName(url) + ": " + pReply->errorString().toStdString();
     }

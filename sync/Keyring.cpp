@@ -4,6 +4,8 @@
 
 #include <libsecret/secret.h>
 
+#include "sync/SyncText.h"
+
 namespace {
 
 const SecretSchema* Schema()
@@ -47,7 +49,8 @@ bool CKeyring::Store(const std::string& strUrl, const std::string& strUser, cons
     if (!IsAvailable())
         return false;
     GError* pError = nullptr;
-    const std::string label = "Dialstack: " + strUser + " at " + strUrl;
+    // The name the desktop's password manager shows for it.
+    const std::string label = CSyncText::Tr("Dialstack: %1 at %2", {strUser, strUrl});
     const gboolean bStored = secret_password_store_sync(Schema(), SECRET_COLLECTION_DEFAULT, label.c_str(),
         strPassword.c_str(), nullptr, &pError, "url", strUrl.c_str(), "user", strUser.c_str(), nullptr);
     if (pError != nullptr)

@@ -20,7 +20,6 @@
 
 #include "convert/CommandLine.h"
 #include "convert/PrintableText.h"
-#include "convert/ToolText.h"
 #include "data/DirectoryLock.h"
 #include "data/RecordList.h"
 #include "sync/CardDavClient.h"
@@ -30,6 +29,7 @@
 #include "sync/StopSignals.h"
 #include "sync/SyncEngine.h"
 #include "sync/SyncState.h"
+#include "sync/SyncText.h"
 
 const char CSyncCommand::kHelp[]
     = "usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]\n"
@@ -51,7 +51,7 @@ const char* const kProgram = "dialstack-sync";
 
 std::string Tr(const char* pszSource, std::initializer_list<std::string> arguments = {})
 {
-    return CToolText::Tr(kProgram, pszSource, arguments);
+    return CSyncText::Tr(pszSource, arguments);
 }
 constexpr int kDefaultTimeoutSeconds = 60;
 
@@ -218,6 +218,12 @@ QUrl UserUrl(const std::string& text)
     return url;
 }
 
+// The signal that stopped the sync, as the user sent it.
+std::string SignalName(int nSignal)
+{
+    return nSignal == SIGINT ? "Ctrl+C" : "SIGTERM";
+}
+
 std::string DisplayUrl(const QUrl& url)
 {
     return url.toDisplayString(QUrl::RemoveUserInfo).toStdString();
@@ -268,9 +274,7 @@ public:
         m_session.SetOrigin(server);
         m_session.SetCredentials(m_state.m_strUser, password);
         m_session.SetDeadline(m_options.nTimeoutSeconds);
-        CStopSignals stops([this](int nSignal) {
-            m_session.Stop(std::string("stopped by ") + (nSignal == SIGINT ? "Ctrl+C" : "SIGTERM"));
-        });
+        CStopSignals stops([this](int nSignal) { m_session.Stop(Tr("stopped by %1", {SignalName(nSignal)})); });
 
         CCardDavClient client(m_session);
         if (m_state.m_strCollectionUrl.empty()) {
@@ -280,8 +284,9 @@ public:
         }
         const QUrl collection(QString::fromStdString(m_state.m_strCollectionUrl));
         if (!CHttpSession::IsSameOrigin(collection, server))
-            return Fail("the address book is at " + DisplayUrl(collection) + ", on another server than "
-                + DisplayUrl(server) + "; remove " + StatePath() + " and give the address book with --url");
+            return Fail(Tr("the address book is at %1, on another server than %2; remove %3 and give the address"
+                           " book with --url",
+                {DisplayUrl(collection), DisplayUrl(server), StatePath()}));
         CSyncReport report(m_options.bDryRun);
         CSyncEngine engine(
             client, collection, m_state, m_list, m_options.strFile, {m_options.bDryRun, m_options.bForce});
@@ -293,9 +298,12 @@ public:
                 PrintReport(report);
             return Failed(collection, strError);
         }
-        if (result == CSyncEngine::EResult::kRefused)
-            throw NeedsYouError(strError,
-                Command() + " --dry-run --verbose   (then " + Command() + " --force, if that is what you want)");
+        if (result == CSyncEngine::EResult::kRefused) {
+            if (m_options.bDryRun)
+                PrintReport(report);
+            throw NeedsYouError(
+                strError, Tr("%1 --dry-run --verbose   (then %1 --force, if that is what you want)", {Command()}));
+        }
         if (m_options.bVerbose || m_options.bDryRun)
             PrintReport(report);
         else
@@ -329,12 +337,12 @@ private:
         if (stops.Received() == 0)
             return nStatus;
         return Fail(Tr("stopped by %1; what was synced is kept, and the next sync goes on from there",
-            {stops.Received() == SIGINT ? "Ctrl+C" : "SIGTERM"}));
+            {SignalName(stops.Received())}));
     }
 
     [[noreturn]] void PasswordRefused(const std::string& strError) const
     {
-        throw NeedsYouError(strError, Command() + " --password-file FILE   (FILE: the new password, chmod 600)");
+        throw NeedsYouError(strError, Tr("%1 --password-file FILE   (FILE: the new password, chmod 600)", {Command()}));
     }
 
     // A failed sync; a refused password or a vanished address book needs
@@ -346,9 +354,9 @@ private:
             PasswordRefused(strError);
         if ((nStatus == 404 || nStatus == 410)
             && m_session.LastUrl().path(QUrl::FullyEncoded) == collection.path(QUrl::FullyEncoded))
-            throw NeedsYouError("the address book " + DisplayUrl(collection)
-                    + " is gone from the server; nothing was changed here",
-                "rm " + ShellWord(StatePath()) + "; " + Command() + " --url URL-OF-THE-ADDRESS-BOOK");
+            throw NeedsYouError(
+                Tr("the address book %1 is gone from the server; nothing was changed here", {DisplayUrl(collection)}),
+                Tr("rm %1; %2 --url URL-OF-THE-ADDRESS-BOOK", {ShellWord(StatePath()), Command()}));
         return Fail(strError);
     }
 
@@ -386,8 +394,8 @@ private:
             const std::string given = url.toString().toStdString();
             if (!m_state.m_strCollectionUrl.empty() && given != m_state.m_strCollectionUrl
                 && given != m_state.m_strServerUrl) {
-                throw UsageError(m_options.strFile + " is synced with " + m_state.m_strCollectionUrl
-                    + "; to sync it with another address book, first remove " + StatePath());
+                throw UsageError(Tr("%1 is synced with %2; to sync it with another address book, first remove %3",
+                    {m_options.strFile, m_state.m_strCollectionUrl, StatePath()}));
             }
             m_state.m_strServerUrl = given;
         }
@@ -398,8 +406,9 @@ private:
         m_state.m_strDirectoryFile = m_options.strFile;
         const QUrl server(QString::fromStdString(m_state.m_strServerUrl));
         if (!m_state.m_strUser.empty() && !CHttpSession::MaySendPassword(server))
-            throw UsageError("a password is never sent over plain http:// except to this machine; use https:// for "
-                + server.host().toStdString());
+            throw UsageError(
+                Tr("a password is never sent over plain http:// except to this machine; use https:// for %1",
+                    {server.host().toStdString()}));
     }
 
     // The certificate given now, or remembered for this directory file,
@@ -414,9 +423,10 @@ private:
             = QSslCertificate::fromPath(QString::fromLocal8Bit(path.c_str()), QSsl::Pem);
         if (certificates.isEmpty()) {
             if (bGiven)
-                throw UsageError(m_options.strCertificate + ": holds no certificate (PEM) that can be read");
-            strError = path + ": the certificate remembered for this server cannot be read; give it again with"
-                              " --certificate FILE";
+                throw UsageError(Tr("%1: holds no certificate (PEM) that can be read", {m_options.strCertificate}));
+            strError = Tr("%1: the certificate remembered for this server cannot be read; give it again with"
+                          " --certificate FILE",
+                {path});
             return false;
         }
         m_session.SetTrustedCertificates(certificates);
@@ -455,7 +465,7 @@ private:
         try {
             return ReadPasswordFile(m_state.m_strPasswordFile);
         } catch (const UsageError& error) {
-            throw NeedsYouError(error.what(), Command() + " --password-file FILE");
+            throw NeedsYouError(error.what(), Tr("%1 --password-file FILE", {Command()}));
         }
     }
 
@@ -486,8 +496,10 @@ private:
             return;
         }
         if (!remembered.empty())
-            m_out << "The password could not be kept in the keyring (none is running); from now on the file "
-                  << remembered << " is read for it. Keep it readable by you alone.\n";
+            m_out << Tr("The password could not be kept in the keyring (none is running); from now on the file %1"
+                        " is read for it. Keep it readable by you alone.",
+                {remembered})
+                  << '\n';
     }
 
     int FindAddressBook(CCardDavClient& client)
@@ -496,6 +508,9 @@ private:
         std::string strError;
         const QUrl server(QString::fromStdString(m_state.m_strServerUrl));
         if (!client.Discover(server, books, strError)) {
+            // A stop is said once, by the caller, with what it means.
+            if (m_session.IsStopped())
+                return CSyncCommand::kFailure;
             if (m_session.LastStatus() == 401 && !m_state.m_strUser.empty())
                 PasswordRefused(strError);
             return Fail(strError);
@@ -505,7 +520,7 @@ private:
                            " your phone's contacts app), then sync again",
                 {DisplayUrl(server), m_state.m_strUser.empty() ? Tr("this user") : m_state.m_strUser}));
         if (books.size() > 1) {
-            Complain(m_err, "the server has several address books; run again with --url and one of them:");
+            Complain(m_err, Tr("the server has several address books; run again with --url and one of them:"));
             for (const CCardDavClient::AddressBook& book : books)
                 m_err << "  " << Printable(DisplayUrl(book.url))
                       << (book.strName.empty() ? "" : "  (" + Printable(book.strName) + ")") << '\n';

@@ -8,10 +8,10 @@
 
 #include "convert/DirectoryText.h"
 #include "convert/PrintableText.h"
-#include "convert/ToolText.h"
 #include "data/RecordList.h"
 #include "sync/Card.h"
 #include "sync/CardDavClient.h"
+#include "sync/SyncText.h"
 
 namespace {
 
@@ -72,7 +72,8 @@ CSyncEngine::EResult CSyncEngine::Run(CSyncReport& report, std::string& strMessa
         case ERound::kAgain: break;
         }
     }
-    strMessage = "the address book kept changing while this sync wrote to it; nothing was lost, run the sync again";
+    strMessage = CSyncText::Tr(
+        "the address book kept changing while this sync wrote to it; nothing was lost, run the sync again");
     return EResult::kFailed;
 }
 
@@ -106,16 +107,19 @@ CSyncEngine::ERound CSyncEngine::Round(CSyncReport& report, std::string& strMess
     if (!GatherRemote(changes, local, alignment, remote, newCards, strMessage))
         return ERound::kFailed;
     const CSyncMerge::Plan plan = CSyncMerge::Merge(m_state.m_entries, local.records, alignment, remote, newCards);
-    if (!m_options.bForce && !Guard(plan, local, strMessage))
-        return ERound::kRefused;
+    const bool bRefused = !m_options.bForce && !Guard(plan, local, strMessage);
 
+    // A refused dry run still names everything it would do: it is what the
+    // user looks at before forcing the sync.
     if (m_options.bDryRun) {
         for (const CSyncItem& item : plan.items) {
             report.Here(item, item.nLocal >= 0 ? local.records[static_cast<size_t>(item.nLocal)] : item.fields);
             report.There(item);
         }
-        return ERound::kDone;
+        return bRefused ? ERound::kRefused : ERound::kDone;
     }
+    if (bRefused)
+        return ERound::kRefused;
     if (!ApplyHere(plan, local, strMessage))
         return ERound::kFailed;
     for (const CSyncItem& item : plan.items)
@@ -238,12 +242,20 @@ bool CSyncEngine::FetchAll(const std::vector<std::string>& hrefs, const std::vec
     const auto known = std::find_if(
         remote.begin(), remote.end(), [&](const CRemoteCard& card) { return card.strHref == missing.front(); });
     const size_t nEntry = static_cast<size_t>(known - remote.begin());
-    const std::string what = known != remote.end() ? "the card of " + Quoted(m_state.m_entries[nEntry].fields.strName)
-                                                   : "the card " + Printable(missing.front());
-    strMessage = m_collection.host().toStdString() + " did not give " + what
-        + (nStatus != 0 ? " (status " + std::to_string(nStatus) + ")" : std::string(" (left out of its reply)"))
-        + (missing.size() > 1 ? " nor " + std::to_string(missing.size() - 1) + " other cards" : std::string())
-        + "; nothing was changed, run the sync again later";
+    const std::string what = known != remote.end()
+        ? CSyncText::Tr("the card of %1", {Quoted(m_state.m_entries[nEntry].fields.strName)})
+        : CSyncText::Tr("the card %1", {Printable(missing.front())});
+    const std::string why
+        = nStatus != 0 ? CSyncText::Tr("status %1", {std::to_string(nStatus)}) : CSyncText::Tr("left out of its reply");
+    const std::string host = m_collection.host().toStdString();
+    const int nOthers = static_cast<int>(missing.size() - 1);
+    // English says "nor 1 other cards" as it always has.
+    strMessage = nOthers == 0
+        ? CSyncText::Tr("%1 did not give %2 (%3); nothing was changed, run the sync again later", {host, what, why})
+        : CSyncText::Counted(
+            "%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later",
+            "%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later", nOthers,
+            {host, what, why});
     return false;
 }
 
@@ -353,14 +365,15 @@ bool CSyncEngine::Guard(const CSyncMerge::Plan& plan, const Local& local, std::s
     const bool bThere = TooMany(static_cast<int>(deletedThere.size()), plan.nRemoteCards);
     if (!bHere && !bThere)
         return true;
-    const char* const kContext = "dialstack-sync";
-    const std::string here = CToolText::Tr(kContext, "%1 of the %2 records here (%3)",
+    const std::string here = CSyncText::Tr("%1 of the %2 records here (%3)",
         {std::to_string(deletedHere.size()), std::to_string(plan.nLocalRecords), Names(deletedHere)});
-    const std::string there = CToolText::Tr(kContext, "%1 of the %2 cards on the server (%3)",
+    const std::string there = CSyncText::Tr("%1 of the %2 cards on the server (%3)",
         {std::to_string(deletedThere.size()), std::to_string(plan.nRemoteCards), Names(deletedThere)});
-    strMessage = CToolText::Tr(kContext,
+    strMessage = CSyncText::Tr(
         "this sync would delete %1; nothing was changed. If that is what you want, run it again with --force",
-        {bHere && bThere ? CToolText::Tr(kContext, "%1 and %2", {here, there}) : bHere ? here : there});
+        {bHere && bThere ? CSyncText::Tr("%1 and %2", {here, there})
+                : bHere  ? here
+                         : there});
     return false;
 }
 
@@ -372,9 +385,9 @@ bool CSyncEngine::ApplyHere(const CSyncMerge::Plan& plan, const Local& local, st
     if (!bAnything)
         return true;
     if (m_list.HasFileChangedAt(m_strDirectoryFile.c_str())) {
-        strMessage = m_strDirectoryFile
-            + ": the directory file changed on disk while syncing; nothing was changed"
-              " here, run the sync again";
+        strMessage = CSyncText::Tr(
+            "%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again",
+            {m_strDirectoryFile});
         return false;
     }
     std::vector<int> deletions;
@@ -396,19 +409,19 @@ bool CSyncEngine::ApplyHere(const CSyncMerge::Plan& plan, const Local& local, st
     const bool bAdds = std::any_of(
         plan.items.begin(), plan.items.end(), [](const CSyncItem& item) { return item.local == L::kAdd; });
     if (bAdds && tail.strName.IsEmpty() && !IsBlank(tail)) {
-        strMessage = m_strDirectoryFile
-            + ": its last record has no name, and adding records would overwrite it; give it a name in Dialstack"
-              " first. Nothing was changed";
+        strMessage = CSyncText::Tr("%1: its last record has no name, and adding records would overwrite it; give it a"
+                                   " name in Dialstack first. Nothing was changed",
+            {m_strDirectoryFile});
         return false;
     }
     for (const CSyncItem& item : plan.items)
         if (item.local == L::kAdd)
             m_list.Append(item.fields);
     if (!m_list.SaveFile(m_strDirectoryFile.c_str())) {
-        strMessage = CToolText::Tr("dialstack-sync",
-            m_list.IsOldFileIntact() ? "%1: could not be saved: %2; the directory file is unchanged"
-                                     : "%1: could not be saved: %2",
-            {m_strDirectoryFile, m_list.GetLastSaveError().GetString()});
+        strMessage
+            = CSyncText::Tr(m_list.IsOldFileIntact() ? "%1: could not be saved: %2; the directory file is unchanged"
+                                                     : "%1: could not be saved: %2",
+                {m_strDirectoryFile, m_list.GetLastSaveError().GetString()});
         return false;
     }
     return true;
@@ -484,11 +497,11 @@ CSyncEngine::ERound CSyncEngine::ApplyThere(const CSyncMerge::Plan& plan, CSyncR
     }
     FetchNewEtags(withoutEtag);
     if (!refusals.empty()) {
-        strMessage = "the server refused " + std::to_string(refusals.size())
-            + (refusals.size() == 1 ? " record: " : " records: ");
+        std::string list;
         for (size_t i = 0; i < refusals.size(); ++i)
-            strMessage += (i == 0 ? "" : "; ") + refusals[i];
-        strMessage += ". Everything else was synced";
+            list += (i == 0 ? "" : "; ") + refusals[i];
+        strMessage = CSyncText::Counted("the server refused %n record: %1. Everything else was synced",
+            "the server refused %n records: %1. Everything else was synced", static_cast<int>(refusals.size()), {list});
         return ERound::kFailed;
     }
     return bAgain ? ERound::kAgain : ERound::kDone;

@@ -5,6 +5,7 @@
 #include "convert/DirectoryText.h"
 #include "convert/PrintableText.h"
 #include "convert/ToolText.h"
+#include "sync/SyncText.h"
 
 namespace {
 
@@ -87,6 +88,6 @@ std::string CSyncReport::NameList(const std::vector<CString>& names)
     for (size_t i = 0; i < nShown; ++i)
         text += (i == 0 ? "" : ", ") + Quoted(names[i]);
     if (names.size() > nShown)
-        text += " and " + std::to_string(names.size() - nShown) + " more";
+        return CSyncText::Counted("%1 and %n more", "%1 and %n more", static_cast<int>(names.size() - nShown), {text});
     return text;
 }

@@ -16,6 +16,7 @@
 
 #include "data/SafeFileReplace.h"
 #include "data/SyncStatePath.h"
+#include "sync/SyncText.h"
 
 namespace {
 
@@ -101,6 +102,16 @@ std::string JournalPath(const std::string& strPath)
     return strPath + ".journal";
 }
 
+std::string Damaged(const std::string& strPath)
+{
+    return CSyncText::Tr("%1: the sync state is damaged; remove it to sync this directory afresh", {strPath});
+}
+
+std::string JournalNotWritten(const std::string& strPath)
+{
+    return CSyncText::Tr("%1: the sync journal could not be written", {JournalPath(strPath)});
+}
+
 std::string Line(const QJsonObject& object)
 {
     return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString() + '\n';
@@ -133,7 +144,7 @@ bool CSyncState::Load(const std::string& strPath, std::string& strError)
     // Read line by line, so that a large state never sits in memory twice.
     const QJsonObject root = QJsonDocument::fromJson(file.readLine()).object();
     if (root.isEmpty() || !root["entries"].isDouble()) {
-        strError = strPath + ": the sync state is damaged; remove it to sync this directory afresh";
+        strError = Damaged(strPath);
         return false;
     }
     m_strDirectoryFile = root["directory"].toString().toStdString();
@@ -153,7 +164,7 @@ bool CSyncState::Load(const std::string& strPath, std::string& strError)
     while (!file.atEnd() && static_cast<qint64>(m_entries.size()) < nEntries)
         m_entries.push_back(FromJson(QJsonDocument::fromJson(file.readLine()).object()));
     if (static_cast<qint64>(m_entries.size()) != nEntries) {
-        strError = strPath + ": the sync state is damaged; remove it to sync this directory afresh";
+        strError = Damaged(strPath);
         return false;
     }
     ReplayJournal();
@@ -208,7 +219,7 @@ bool CSyncState::Save(std::string& strError)
     if (!QDir().mkpath(info.absolutePath())
         || !QFile::setPermissions(
             info.absolutePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)) {
-        strError = info.absolutePath().toStdString() + ": the folder could not be made";
+        strError = CSyncText::Tr("%1: the folder could not be made", {info.absolutePath().toStdString()});
         return false;
     }
     QJsonObject root;
@@ -244,11 +255,12 @@ bool CSyncState::Save(std::string& strError)
         return true;
     });
     if (!result.bOk) {
-        strError = m_strPath + ": the sync state could not be saved: " + result.strReason.GetString();
+        strError
+            = CSyncText::Tr("%1: the sync state could not be saved: %2", {m_strPath, result.strReason.GetString()});
         return false;
     }
     if (::chmod(m_strPath.c_str(), kPrivate) != 0) {
-        strError = m_strPath + ": the sync state could not be made private";
+        strError = CSyncText::Tr("%1: the sync state could not be made private", {m_strPath});
         return false;
     }
     ++m_nGeneration;
@@ -271,7 +283,7 @@ bool CSyncState::Journal(const std::string& strLine, std::string& strError)
         if (m_pJournal == nullptr) {
             if (fd >= 0)
                 ::close(fd);
-            strError = path + ": the sync journal could not be written";
+            strError = JournalNotWritten(m_strPath);
             return false;
         }
         if (nKeep == 0) {
@@ -285,7 +297,7 @@ bool CSyncState::Journal(const std::string& strLine, std::string& strError)
     // here (a power failure may; the next sync then finds the card on the
     // server and pairs it with its record, since both hold the same fields).
     if (std::fputs(strLine.c_str(), m_pJournal) < 0 || std::fflush(m_pJournal) != 0) {
-        strError = JournalPath(m_strPath) + ": the sync journal could not be written";
+        strError = JournalNotWritten(m_strPath);
         return false;
     }
     return true;

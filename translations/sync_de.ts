@@ -243,5 +243,197 @@ Adressbuch ist verschwunden).
         <source>%1: could not be saved: %2</source>
         <translation>%1: konnte nicht gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>stopped by %1</source>
+        <translation>durch %1 abgebrochen</translation>
+    </message>
+    <message>
+        <source>the address book is at %1, on another server than %2; remove %3 and give the address book with --url</source>
+        <translation>das Adressbuch liegt auf %1, einem anderen Server als %2; entfernen Sie %3 und geben Sie das Adressbuch mit --url an</translation>
+    </message>
+    <message>
+        <source>%1 --dry-run --verbose   (then %1 --force, if that is what you want)</source>
+        <translation>%1 --dry-run --verbose   (dann %1 --force, wenn Sie das wollen)</translation>
+    </message>
+    <message>
+        <source>%1 --password-file FILE   (FILE: the new password, chmod 600)</source>
+        <translation>%1 --password-file DATEI   (DATEI: das neue Passwort, chmod 600)</translation>
+    </message>
+    <message>
+        <source>%1 --password-file FILE</source>
+        <translation>%1 --password-file DATEI</translation>
+    </message>
+    <message>
+        <source>the address book %1 is gone from the server; nothing was changed here</source>
+        <translation>das Adressbuch %1 ist vom Server verschwunden; hier wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>rm %1; %2 --url URL-OF-THE-ADDRESS-BOOK</source>
+        <translation>rm %1; %2 --url URL-DES-ADRESSBUCHS</translation>
+    </message>
+    <message>
+        <source>%1 is synced with %2; to sync it with another address book, first remove %3</source>
+        <translation>%1 wird mit %2 abgeglichen; um es mit einem anderen Adressbuch abzugleichen, entfernen Sie zuerst %3</translation>
+    </message>
+    <message>
+        <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
+        <translation>ein Passwort wird über unverschlüsseltes http:// nur an diesen Rechner gesendet; nutzen Sie https:// für %1</translation>
+    </message>
+    <message>
+        <source>%1: holds no certificate (PEM) that can be read</source>
+        <translation>%1: enthält kein lesbares Zertifikat (PEM)</translation>
+    </message>
+    <message>
+        <source>%1: the certificate remembered for this server cannot be read; give it again with --certificate FILE</source>
+        <translation>%1: das für diesen Server gemerkte Zertifikat kann nicht gelesen werden; geben Sie es erneut mit --certificate DATEI an</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
+        <translation>Das Passwort konnte nicht im Schlüsselbund gespeichert werden (keiner läuft); von nun an wird dafür die Datei %1 gelesen. Sorgen Sie dafür, dass nur Sie sie lesen können.</translation>
+    </message>
+    <message>
+        <source>the server has several address books; run again with --url and one of them:</source>
+        <translation>der Server hat mehrere Adressbücher; starten Sie erneut mit --url und einem davon:</translation>
+    </message>
+    <message>
+        <source>%1 sent this program to %2, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>%1 hat dieses Programm an %2 verwiesen, einen anderen Server; es spricht nur mit dem Server, der ihm angegeben wurde. Wenn jener richtig ist, geben Sie ihn mit --url an</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted (%2); if it is your own server&apos;s, give its certificate with --certificate FILE</source>
+        <translation>dem Zertifikat von %1 wird nicht vertraut (%2); wenn es das Ihres eigenen Servers ist, geben Sie sein Zertifikat mit --certificate DATEI an</translation>
+    </message>
+    <message>
+        <source>%1: the server does not allow this (403 Forbidden)</source>
+        <translation>%1: der Server erlaubt das nicht (403 Forbidden)</translation>
+    </message>
+    <message>
+        <source>%1: not found on the server (404)</source>
+        <translation>%1: auf dem Server nicht gefunden (404)</translation>
+    </message>
+    <message>
+        <source>%1: the server answered %2</source>
+        <translation>%1: der Server antwortete mit %2</translation>
+    </message>
+    <message>
+        <source>%1 sent a reply that could not be read: %2</source>
+        <translation>%1 hat eine Antwort gesendet, die nicht gelesen werden konnte: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not give the card %2 (no status); nothing was changed, run the sync again later</source>
+        <translation>%1 konnte die Karte %2 nicht liefern (kein Status); nichts wurde geändert, gleichen Sie später erneut ab</translation>
+    </message>
+    <message>
+        <source>%1 could not give the card %2 (status %3); nothing was changed, run the sync again later</source>
+        <translation>%1 konnte die Karte %2 nicht liefern (Status %3); nichts wurde geändert, gleichen Sie später erneut ab</translation>
+    </message>
+    <message>
+        <source>the server answered %1 (%2)</source>
+        <translation>der Server antwortete mit %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the server answered %1: %2</source>
+        <translation>der Server antwortete mit %1: %2</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>der Server antwortete mit %1</translation>
+    </message>
+    <message>
+        <source>%1 points to another server, %2, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>%1 verweist für die Adressbücher auf einen anderen Server, %2; dorthin wurde nichts gesendet. Wenn jener Server richtig ist, geben Sie sein Adressbuch mit --url an</translation>
+    </message>
+    <message>
+        <source>the reply is not a WebDAV multistatus</source>
+        <translation>die Antwort ist kein WebDAV-Multistatus</translation>
+    </message>
+    <message>
+        <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
+        <translation>das Adressbuch hat sich ständig geändert, während dieser Abgleich hineinschrieb; nichts ging verloren, gleichen Sie erneut ab</translation>
+    </message>
+    <message>
+        <source>the card of %1</source>
+        <translation>die Karte von %1</translation>
+    </message>
+    <message>
+        <source>the card %1</source>
+        <translation>die Karte %1</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>Status %1</translation>
+    </message>
+    <message>
+        <source>left out of its reply</source>
+        <translation>in seiner Antwort ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1 did not give %2 (%3); nothing was changed, run the sync again later</source>
+        <translation>%1 hat %2 nicht geliefert (%3); nichts wurde geändert, gleichen Sie später erneut ab</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later</source>
+        <translation>
+            <numerusform>%1 hat %2 (%3) und %n weitere Karte nicht geliefert; nichts wurde geändert, gleichen Sie später erneut ab</numerusform>
+            <numerusform>%1 hat %2 (%3) und %n weitere Karten nicht geliefert; nichts wurde geändert, gleichen Sie später erneut ab</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
+        <translation>%1: die Verzeichnisdatei hat sich während des Abgleichs auf der Festplatte geändert; hier wurde nichts geändert, gleichen Sie erneut ab</translation>
+    </message>
+    <message>
+        <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
+        <translation>%1: der letzte Eintrag hat keinen Namen, und das Hinzufügen von Einträgen würde ihn überschreiben; geben Sie ihm zuerst in Dialstack einen Namen. Nichts wurde geändert</translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n record: %1. Everything else was synced</source>
+        <translation>
+            <numerusform>der Server hat %n Eintrag abgelehnt: %1. Alles andere wurde abgeglichen</numerusform>
+            <numerusform>der Server hat %n Einträge abgelehnt: %1. Alles andere wurde abgeglichen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n records: %1. Everything else was synced</source>
+        <translation>
+            <numerusform>der Server hat %n Eintrag abgelehnt: %1. Alles andere wurde abgeglichen</numerusform>
+            <numerusform>der Server hat %n Einträge abgelehnt: %1. Alles andere wurde abgeglichen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 und %n weiterer</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the sync state is damaged; remove it to sync this directory afresh</source>
+        <translation>%1: der Abgleichstand ist beschädigt; entfernen Sie ihn, um dieses Verzeichnis neu abzugleichen</translation>
+    </message>
+    <message>
+        <source>%1: the sync journal could not be written</source>
+        <translation>%1: das Abgleichprotokoll konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1: the folder could not be made</source>
+        <translation>%1: der Ordner konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1: the sync state could not be saved: %2</source>
+        <translation>%1: der Abgleichstand konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: the sync state could not be made private</source>
+        <translation>%1: der Abgleichstand konnte nicht privat gemacht werden</translation>
+    </message>
+    <message>
+        <source>Dialstack sync needs you</source>
+        <translation>Der Dialstack-Abgleich braucht Sie</translation>
+    </message>
+    <message>
+        <source>Dialstack: %1 at %2</source>
+        <translation>Dialstack: %1 auf %2</translation>
+    </message>
 </context>
 </TS>

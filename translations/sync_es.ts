@@ -244,5 +244,197 @@ direcciones ya no existe).
         <source>%1: could not be saved: %2</source>
         <translation>%1: no se pudo guardar: %2</translation>
     </message>
+    <message>
+        <source>stopped by %1</source>
+        <translation>detenido por %1</translation>
+    </message>
+    <message>
+        <source>the address book is at %1, on another server than %2; remove %3 and give the address book with --url</source>
+        <translation>la libreta de direcciones está en %1, un servidor distinto de %2; elimine %3 e indique la libreta de direcciones con --url</translation>
+    </message>
+    <message>
+        <source>%1 --dry-run --verbose   (then %1 --force, if that is what you want)</source>
+        <translation>%1 --dry-run --verbose   (después %1 --force, si es lo que quiere)</translation>
+    </message>
+    <message>
+        <source>%1 --password-file FILE   (FILE: the new password, chmod 600)</source>
+        <translation>%1 --password-file ARCHIVO   (ARCHIVO: la nueva contraseña, chmod 600)</translation>
+    </message>
+    <message>
+        <source>%1 --password-file FILE</source>
+        <translation>%1 --password-file ARCHIVO</translation>
+    </message>
+    <message>
+        <source>the address book %1 is gone from the server; nothing was changed here</source>
+        <translation>la libreta de direcciones %1 ya no está en el servidor; aquí no se cambió nada</translation>
+    </message>
+    <message>
+        <source>rm %1; %2 --url URL-OF-THE-ADDRESS-BOOK</source>
+        <translation>rm %1; %2 --url URL-DE-LA-LIBRETA</translation>
+    </message>
+    <message>
+        <source>%1 is synced with %2; to sync it with another address book, first remove %3</source>
+        <translation>%1 se sincroniza con %2; para sincronizarlo con otra libreta de direcciones, elimine primero %3</translation>
+    </message>
+    <message>
+        <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
+        <translation>nunca se envía una contraseña por http:// sin cifrar, salvo a este equipo; use https:// para %1</translation>
+    </message>
+    <message>
+        <source>%1: holds no certificate (PEM) that can be read</source>
+        <translation>%1: no contiene ningún certificado (PEM) legible</translation>
+    </message>
+    <message>
+        <source>%1: the certificate remembered for this server cannot be read; give it again with --certificate FILE</source>
+        <translation>%1: no se puede leer el certificado recordado para este servidor; vuelva a indicarlo con --certificate ARCHIVO</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
+        <translation>No se pudo guardar la contraseña en el llavero (no hay ninguno en marcha); a partir de ahora se lee del archivo %1. Manténgalo legible solo para usted.</translation>
+    </message>
+    <message>
+        <source>the server has several address books; run again with --url and one of them:</source>
+        <translation>el servidor tiene varias libretas de direcciones; vuelva a ejecutar con --url y una de ellas:</translation>
+    </message>
+    <message>
+        <source>%1 sent this program to %2, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>%1 envió este programa a %2, otro servidor; solo habla con el servidor que se le indicó. Si ese es el correcto, indíquelo con --url</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted (%2); if it is your own server&apos;s, give its certificate with --certificate FILE</source>
+        <translation>el certificado de %1 no es de confianza (%2); si es el de su propio servidor, indique su certificado con --certificate ARCHIVO</translation>
+    </message>
+    <message>
+        <source>%1: the server does not allow this (403 Forbidden)</source>
+        <translation>%1: el servidor no lo permite (403 Forbidden)</translation>
+    </message>
+    <message>
+        <source>%1: not found on the server (404)</source>
+        <translation>%1: no se encontró en el servidor (404)</translation>
+    </message>
+    <message>
+        <source>%1: the server answered %2</source>
+        <translation>%1: el servidor respondió %2</translation>
+    </message>
+    <message>
+        <source>%1 sent a reply that could not be read: %2</source>
+        <translation>%1 envió una respuesta que no se pudo leer: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not give the card %2 (no status); nothing was changed, run the sync again later</source>
+        <translation>%1 no pudo entregar la tarjeta %2 (sin estado); no se cambió nada, vuelva a sincronizar más tarde</translation>
+    </message>
+    <message>
+        <source>%1 could not give the card %2 (status %3); nothing was changed, run the sync again later</source>
+        <translation>%1 no pudo entregar la tarjeta %2 (estado %3); no se cambió nada, vuelva a sincronizar más tarde</translation>
+    </message>
+    <message>
+        <source>the server answered %1 (%2)</source>
+        <translation>el servidor respondió %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the server answered %1: %2</source>
+        <translation>el servidor respondió %1: %2</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>el servidor respondió %1</translation>
+    </message>
+    <message>
+        <source>%1 points to another server, %2, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>%1 remite a otro servidor, %2, para las libretas de direcciones; no se envió nada allí. Si ese servidor es el correcto, indique su libreta de direcciones con --url</translation>
+    </message>
+    <message>
+        <source>the reply is not a WebDAV multistatus</source>
+        <translation>la respuesta no es un multistatus de WebDAV</translation>
+    </message>
+    <message>
+        <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
+        <translation>la libreta de direcciones no dejó de cambiar mientras esta sincronización escribía en ella; no se perdió nada, vuelva a sincronizar</translation>
+    </message>
+    <message>
+        <source>the card of %1</source>
+        <translation>la tarjeta de %1</translation>
+    </message>
+    <message>
+        <source>the card %1</source>
+        <translation>la tarjeta %1</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>estado %1</translation>
+    </message>
+    <message>
+        <source>left out of its reply</source>
+        <translation>omitida en su respuesta</translation>
+    </message>
+    <message>
+        <source>%1 did not give %2 (%3); nothing was changed, run the sync again later</source>
+        <translation>%1 no entregó %2 (%3); no se cambió nada, vuelva a sincronizar más tarde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later</source>
+        <translation>
+            <numerusform>%1 no entregó %2 (%3) ni %n tarjeta más; no se cambió nada, vuelva a sincronizar más tarde</numerusform>
+            <numerusform>%1 no entregó %2 (%3) ni %n tarjetas más; no se cambió nada, vuelva a sincronizar más tarde</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
+        <translation>%1: el archivo del directorio cambió en el disco durante la sincronización; aquí no se cambió nada, vuelva a sincronizar</translation>
+    </message>
+    <message>
+        <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
+        <translation>%1: su último registro no tiene nombre, y añadir registros lo sobrescribiría; póngale primero un nombre en Dialstack. No se cambió nada</translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n record: %1. Everything else was synced</source>
+        <translation>
+            <numerusform>el servidor rechazó %n registro: %1. Todo lo demás se sincronizó</numerusform>
+            <numerusform>el servidor rechazó %n registros: %1. Todo lo demás se sincronizó</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n records: %1. Everything else was synced</source>
+        <translation>
+            <numerusform>el servidor rechazó %n registro: %1. Todo lo demás se sincronizó</numerusform>
+            <numerusform>el servidor rechazó %n registros: %1. Todo lo demás se sincronizó</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the sync state is damaged; remove it to sync this directory afresh</source>
+        <translation>%1: el estado de sincronización está dañado; elimínelo para sincronizar este directorio desde cero</translation>
+    </message>
+    <message>
+        <source>%1: the sync journal could not be written</source>
+        <translation>%1: no se pudo escribir el diario de sincronización</translation>
+    </message>
+    <message>
+        <source>%1: the folder could not be made</source>
+        <translation>%1: no se pudo crear la carpeta</translation>
+    </message>
+    <message>
+        <source>%1: the sync state could not be saved: %2</source>
+        <translation>%1: no se pudo guardar el estado de sincronización: %2</translation>
+    </message>
+    <message>
+        <source>%1: the sync state could not be made private</source>
+        <translation>%1: no se pudo hacer privado el estado de sincronización</translation>
+    </message>
+    <message>
+        <source>Dialstack sync needs you</source>
+        <translation>La sincronización de Dialstack le necesita</translation>
+    </message>
+    <message>
+        <source>Dialstack: %1 at %2</source>
+        <translation>Dialstack: %1 en %2</translation>
+    </message>
 </context>
 </TS>

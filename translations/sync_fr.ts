@@ -244,5 +244,197 @@ le carnet d&apos;adresses a disparu).
         <source>%1: could not be saved: %2</source>
         <translation>%1 : impossible d&apos;enregistrer : %2</translation>
     </message>
+    <message>
+        <source>stopped by %1</source>
+        <translation>arrêté par %1</translation>
+    </message>
+    <message>
+        <source>the address book is at %1, on another server than %2; remove %3 and give the address book with --url</source>
+        <translation>le carnet d'adresses est sur %1, un autre serveur que %2 ; supprimez %3 et donnez le carnet d'adresses avec --url</translation>
+    </message>
+    <message>
+        <source>%1 --dry-run --verbose   (then %1 --force, if that is what you want)</source>
+        <translation>%1 --dry-run --verbose   (puis %1 --force, si c'est bien ce que vous voulez)</translation>
+    </message>
+    <message>
+        <source>%1 --password-file FILE   (FILE: the new password, chmod 600)</source>
+        <translation>%1 --password-file FICHIER   (FICHIER : le nouveau mot de passe, chmod 600)</translation>
+    </message>
+    <message>
+        <source>%1 --password-file FILE</source>
+        <translation>%1 --password-file FICHIER</translation>
+    </message>
+    <message>
+        <source>the address book %1 is gone from the server; nothing was changed here</source>
+        <translation>le carnet d'adresses %1 a disparu du serveur ; rien n'a été modifié ici</translation>
+    </message>
+    <message>
+        <source>rm %1; %2 --url URL-OF-THE-ADDRESS-BOOK</source>
+        <translation>rm %1; %2 --url URL-DU-CARNET-D-ADRESSES</translation>
+    </message>
+    <message>
+        <source>%1 is synced with %2; to sync it with another address book, first remove %3</source>
+        <translation>%1 est synchronisé avec %2 ; pour le synchroniser avec un autre carnet d'adresses, supprimez d'abord %3</translation>
+    </message>
+    <message>
+        <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
+        <translation>un mot de passe n'est jamais envoyé en http:// non chiffré, sauf à cette machine ; utilisez https:// pour %1</translation>
+    </message>
+    <message>
+        <source>%1: holds no certificate (PEM) that can be read</source>
+        <translation>%1 : ne contient aucun certificat (PEM) lisible</translation>
+    </message>
+    <message>
+        <source>%1: the certificate remembered for this server cannot be read; give it again with --certificate FILE</source>
+        <translation>%1 : le certificat retenu pour ce serveur est illisible ; donnez-le à nouveau avec --certificate FICHIER</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
+        <translation>Le mot de passe n'a pas pu être gardé dans le trousseau (aucun n'est lancé) ; désormais, le fichier %1 est lu à sa place. Gardez-le lisible par vous seul.</translation>
+    </message>
+    <message>
+        <source>the server has several address books; run again with --url and one of them:</source>
+        <translation>le serveur a plusieurs carnets d'adresses ; relancez avec --url et l'un d'eux :</translation>
+    </message>
+    <message>
+        <source>%1 sent this program to %2, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>%1 a renvoyé ce programme vers %2, un autre serveur ; il ne parle qu'au serveur qu'on lui a donné. Si celui-là est le bon, donnez-le avec --url</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted (%2); if it is your own server&apos;s, give its certificate with --certificate FILE</source>
+        <translation>le certificat de %1 n'est pas reconnu comme fiable (%2) ; si c'est celui de votre propre serveur, donnez son certificat avec --certificate FICHIER</translation>
+    </message>
+    <message>
+        <source>%1: the server does not allow this (403 Forbidden)</source>
+        <translation>%1 : le serveur ne le permet pas (403 Forbidden)</translation>
+    </message>
+    <message>
+        <source>%1: not found on the server (404)</source>
+        <translation>%1 : introuvable sur le serveur (404)</translation>
+    </message>
+    <message>
+        <source>%1: the server answered %2</source>
+        <translation>%1 : le serveur a répondu %2</translation>
+    </message>
+    <message>
+        <source>%1 sent a reply that could not be read: %2</source>
+        <translation>%1 a envoyé une réponse illisible : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not give the card %2 (no status); nothing was changed, run the sync again later</source>
+        <translation>%1 n'a pas pu fournir la fiche %2 (aucun statut) ; rien n'a été modifié, relancez la synchronisation plus tard</translation>
+    </message>
+    <message>
+        <source>%1 could not give the card %2 (status %3); nothing was changed, run the sync again later</source>
+        <translation>%1 n'a pas pu fournir la fiche %2 (statut %3) ; rien n'a été modifié, relancez la synchronisation plus tard</translation>
+    </message>
+    <message>
+        <source>the server answered %1 (%2)</source>
+        <translation>le serveur a répondu %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the server answered %1: %2</source>
+        <translation>le serveur a répondu %1 : %2</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>le serveur a répondu %1</translation>
+    </message>
+    <message>
+        <source>%1 points to another server, %2, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>%1 renvoie vers un autre serveur, %2, pour les carnets d'adresses ; rien n'y a été envoyé. Si ce serveur est le bon, donnez son carnet d'adresses avec --url</translation>
+    </message>
+    <message>
+        <source>the reply is not a WebDAV multistatus</source>
+        <translation>la réponse n'est pas un multistatus WebDAV</translation>
+    </message>
+    <message>
+        <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
+        <translation>le carnet d'adresses n'a cessé de changer pendant que cette synchronisation y écrivait ; rien n'a été perdu, relancez la synchronisation</translation>
+    </message>
+    <message>
+        <source>the card of %1</source>
+        <translation>la fiche de %1</translation>
+    </message>
+    <message>
+        <source>the card %1</source>
+        <translation>la fiche %1</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>statut %1</translation>
+    </message>
+    <message>
+        <source>left out of its reply</source>
+        <translation>absente de sa réponse</translation>
+    </message>
+    <message>
+        <source>%1 did not give %2 (%3); nothing was changed, run the sync again later</source>
+        <translation>%1 n'a pas fourni %2 (%3) ; rien n'a été modifié, relancez la synchronisation plus tard</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later</source>
+        <translation>
+            <numerusform>%1 n'a fourni ni %2 (%3) ni %n autre fiche ; rien n'a été modifié, relancez la synchronisation plus tard</numerusform>
+            <numerusform>%1 n'a fourni ni %2 (%3) ni %n autres fiches ; rien n'a été modifié, relancez la synchronisation plus tard</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
+        <translation>%1 : le fichier annuaire a changé sur le disque pendant la synchronisation ; rien n'a été modifié ici, relancez la synchronisation</translation>
+    </message>
+    <message>
+        <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
+        <translation>%1 : sa dernière fiche n'a pas de nom, et ajouter des fiches l'écraserait ; donnez-lui d'abord un nom dans Dialstack. Rien n'a été modifié</translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n record: %1. Everything else was synced</source>
+        <translation>
+            <numerusform>le serveur a refusé %n fiche : %1. Tout le reste a été synchronisé</numerusform>
+            <numerusform>le serveur a refusé %n fiches : %1. Tout le reste a été synchronisé</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n records: %1. Everything else was synced</source>
+        <translation>
+            <numerusform>le serveur a refusé %n fiche : %1. Tout le reste a été synchronisé</numerusform>
+            <numerusform>le serveur a refusé %n fiches : %1. Tout le reste a été synchronisé</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the sync state is damaged; remove it to sync this directory afresh</source>
+        <translation>%1 : l'état de synchronisation est endommagé ; supprimez-le pour resynchroniser cet annuaire depuis le début</translation>
+    </message>
+    <message>
+        <source>%1: the sync journal could not be written</source>
+        <translation>%1 : le journal de synchronisation n'a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>%1: the folder could not be made</source>
+        <translation>%1 : le dossier n'a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>%1: the sync state could not be saved: %2</source>
+        <translation>%1 : l'état de synchronisation n'a pas pu être enregistré : %2</translation>
+    </message>
+    <message>
+        <source>%1: the sync state could not be made private</source>
+        <translation>%1 : l'état de synchronisation n'a pas pu être rendu privé</translation>
+    </message>
+    <message>
+        <source>Dialstack sync needs you</source>
+        <translation>La synchronisation de Dialstack a besoin de vous</translation>
+    </message>
+    <message>
+        <source>Dialstack: %1 at %2</source>
+        <translation>Dialstack : %1 sur %2</translation>
+    </message>
 </context>
 </TS>

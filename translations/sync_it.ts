@@ -244,5 +244,197 @@ rubrica non esiste più).
         <source>%1: could not be saved: %2</source>
         <translation>%1: impossibile salvare: %2</translation>
     </message>
+    <message>
+        <source>stopped by %1</source>
+        <translation>interrotto da %1</translation>
+    </message>
+    <message>
+        <source>the address book is at %1, on another server than %2; remove %3 and give the address book with --url</source>
+        <translation>la rubrica si trova su %1, un server diverso da %2; elimina %3 e indica la rubrica con --url</translation>
+    </message>
+    <message>
+        <source>%1 --dry-run --verbose   (then %1 --force, if that is what you want)</source>
+        <translation>%1 --dry-run --verbose   (poi %1 --force, se è ciò che vuoi)</translation>
+    </message>
+    <message>
+        <source>%1 --password-file FILE   (FILE: the new password, chmod 600)</source>
+        <translation>%1 --password-file FILE   (FILE: la nuova password, chmod 600)</translation>
+    </message>
+    <message>
+        <source>%1 --password-file FILE</source>
+        <translation>%1 --password-file FILE</translation>
+    </message>
+    <message>
+        <source>the address book %1 is gone from the server; nothing was changed here</source>
+        <translation>la rubrica %1 non c'è più sul server; qui non è stato cambiato nulla</translation>
+    </message>
+    <message>
+        <source>rm %1; %2 --url URL-OF-THE-ADDRESS-BOOK</source>
+        <translation>rm %1; %2 --url URL-DELLA-RUBRICA</translation>
+    </message>
+    <message>
+        <source>%1 is synced with %2; to sync it with another address book, first remove %3</source>
+        <translation>%1 è sincronizzato con %2; per sincronizzarlo con un'altra rubrica, elimina prima %3</translation>
+    </message>
+    <message>
+        <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
+        <translation>una password non si invia mai su http:// in chiaro, tranne a questo computer; usa https:// per %1</translation>
+    </message>
+    <message>
+        <source>%1: holds no certificate (PEM) that can be read</source>
+        <translation>%1: non contiene alcun certificato (PEM) leggibile</translation>
+    </message>
+    <message>
+        <source>%1: the certificate remembered for this server cannot be read; give it again with --certificate FILE</source>
+        <translation>%1: il certificato ricordato per questo server non si può leggere; indicalo di nuovo con --certificate FILE</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
+        <translation>Non è stato possibile conservare la password nel portachiavi (nessuno è in esecuzione); d'ora in poi viene letta dal file %1. Tienilo leggibile solo da te.</translation>
+    </message>
+    <message>
+        <source>the server has several address books; run again with --url and one of them:</source>
+        <translation>il server ha più rubriche; esegui di nuovo con --url e una di queste:</translation>
+    </message>
+    <message>
+        <source>%1 sent this program to %2, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>%1 ha rimandato questo programma a %2, un altro server; parla solo con il server che gli è stato indicato. Se quello è giusto, indicalo con --url</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted (%2); if it is your own server&apos;s, give its certificate with --certificate FILE</source>
+        <translation>il certificato di %1 non è attendibile (%2); se è quello del tuo server, indica il suo certificato con --certificate FILE</translation>
+    </message>
+    <message>
+        <source>%1: the server does not allow this (403 Forbidden)</source>
+        <translation>%1: il server non lo consente (403 Forbidden)</translation>
+    </message>
+    <message>
+        <source>%1: not found on the server (404)</source>
+        <translation>%1: non trovato sul server (404)</translation>
+    </message>
+    <message>
+        <source>%1: the server answered %2</source>
+        <translation>%1: il server ha risposto %2</translation>
+    </message>
+    <message>
+        <source>%1 sent a reply that could not be read: %2</source>
+        <translation>%1 ha inviato una risposta illeggibile: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not give the card %2 (no status); nothing was changed, run the sync again later</source>
+        <translation>%1 non ha potuto fornire la scheda %2 (nessuno stato); non è stato cambiato nulla, sincronizza di nuovo più tardi</translation>
+    </message>
+    <message>
+        <source>%1 could not give the card %2 (status %3); nothing was changed, run the sync again later</source>
+        <translation>%1 non ha potuto fornire la scheda %2 (stato %3); non è stato cambiato nulla, sincronizza di nuovo più tardi</translation>
+    </message>
+    <message>
+        <source>the server answered %1 (%2)</source>
+        <translation>il server ha risposto %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the server answered %1: %2</source>
+        <translation>il server ha risposto %1: %2</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>il server ha risposto %1</translation>
+    </message>
+    <message>
+        <source>%1 points to another server, %2, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>%1 rimanda a un altro server, %2, per le rubriche; lì non è stato inviato nulla. Se quel server è giusto, indica la sua rubrica con --url</translation>
+    </message>
+    <message>
+        <source>the reply is not a WebDAV multistatus</source>
+        <translation>la risposta non è un multistatus WebDAV</translation>
+    </message>
+    <message>
+        <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
+        <translation>la rubrica ha continuato a cambiare mentre questa sincronizzazione vi scriveva; non si è perso nulla, sincronizza di nuovo</translation>
+    </message>
+    <message>
+        <source>the card of %1</source>
+        <translation>la scheda di %1</translation>
+    </message>
+    <message>
+        <source>the card %1</source>
+        <translation>la scheda %1</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>stato %1</translation>
+    </message>
+    <message>
+        <source>left out of its reply</source>
+        <translation>omessa dalla sua risposta</translation>
+    </message>
+    <message>
+        <source>%1 did not give %2 (%3); nothing was changed, run the sync again later</source>
+        <translation>%1 non ha fornito %2 (%3); non è stato cambiato nulla, sincronizza di nuovo più tardi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later</source>
+        <translation>
+            <numerusform>%1 non ha fornito %2 (%3) né %n altra scheda; non è stato cambiato nulla, sincronizza di nuovo più tardi</numerusform>
+            <numerusform>%1 non ha fornito %2 (%3) né %n altre schede; non è stato cambiato nulla, sincronizza di nuovo più tardi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
+        <translation>%1: il file della rubrica è cambiato sul disco durante la sincronizzazione; qui non è stato cambiato nulla, sincronizza di nuovo</translation>
+    </message>
+    <message>
+        <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
+        <translation>%1: la sua ultima voce non ha nome, e aggiungere voci la sovrascriverebbe; dalle prima un nome in Dialstack. Non è stato cambiato nulla</translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n record: %1. Everything else was synced</source>
+        <translation>
+            <numerusform>il server ha rifiutato %n voce: %1. Tutto il resto è stato sincronizzato</numerusform>
+            <numerusform>il server ha rifiutato %n voci: %1. Tutto il resto è stato sincronizzato</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n records: %1. Everything else was synced</source>
+        <translation>
+            <numerusform>il server ha rifiutato %n voce: %1. Tutto il resto è stato sincronizzato</numerusform>
+            <numerusform>il server ha rifiutato %n voci: %1. Tutto il resto è stato sincronizzato</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 e %n altro</numerusform>
+            <numerusform>%1 e altri %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the sync state is damaged; remove it to sync this directory afresh</source>
+        <translation>%1: lo stato di sincronizzazione è danneggiato; eliminalo per sincronizzare questa rubrica da capo</translation>
+    </message>
+    <message>
+        <source>%1: the sync journal could not be written</source>
+        <translation>%1: non è stato possibile scrivere il registro di sincronizzazione</translation>
+    </message>
+    <message>
+        <source>%1: the folder could not be made</source>
+        <translation>%1: non è stato possibile creare la cartella</translation>
+    </message>
+    <message>
+        <source>%1: the sync state could not be saved: %2</source>
+        <translation>%1: non è stato possibile salvare lo stato di sincronizzazione: %2</translation>
+    </message>
+    <message>
+        <source>%1: the sync state could not be made private</source>
+        <translation>%1: non è stato possibile rendere privato lo stato di sincronizzazione</translation>
+    </message>
+    <message>
+        <source>Dialstack sync needs you</source>
+        <translation>La sincronizzazione di Dialstack ha bisogno di te</translation>
+    </message>
+    <message>
+        <source>Dialstack: %1 at %2</source>
+        <translation>Dialstack: %1 su %2</translation>
+    </message>
 </context>
 </TS>

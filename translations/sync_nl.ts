@@ -243,5 +243,197 @@ geweigerd of het adresboek is verdwenen).
         <source>%1: could not be saved: %2</source>
         <translation>%1: kon niet worden opgeslagen: %2</translation>
     </message>
+    <message>
+        <source>stopped by %1</source>
+        <translation>gestopt door %1</translation>
+    </message>
+    <message>
+        <source>the address book is at %1, on another server than %2; remove %3 and give the address book with --url</source>
+        <translation>het adresboek staat op %1, een andere server dan %2; verwijder %3 en geef het adresboek op met --url</translation>
+    </message>
+    <message>
+        <source>%1 --dry-run --verbose   (then %1 --force, if that is what you want)</source>
+        <translation>%1 --dry-run --verbose   (daarna %1 --force, als u dat wilt)</translation>
+    </message>
+    <message>
+        <source>%1 --password-file FILE   (FILE: the new password, chmod 600)</source>
+        <translation>%1 --password-file BESTAND   (BESTAND: het nieuwe wachtwoord, chmod 600)</translation>
+    </message>
+    <message>
+        <source>%1 --password-file FILE</source>
+        <translation>%1 --password-file BESTAND</translation>
+    </message>
+    <message>
+        <source>the address book %1 is gone from the server; nothing was changed here</source>
+        <translation>het adresboek %1 is van de server verdwenen; hier is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>rm %1; %2 --url URL-OF-THE-ADDRESS-BOOK</source>
+        <translation>rm %1; %2 --url URL-VAN-HET-ADRESBOEK</translation>
+    </message>
+    <message>
+        <source>%1 is synced with %2; to sync it with another address book, first remove %3</source>
+        <translation>%1 wordt gesynchroniseerd met %2; verwijder eerst %3 om het met een ander adresboek te synchroniseren</translation>
+    </message>
+    <message>
+        <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
+        <translation>een wachtwoord wordt nooit via onversleuteld http:// verstuurd, behalve naar deze computer; gebruik https:// voor %1</translation>
+    </message>
+    <message>
+        <source>%1: holds no certificate (PEM) that can be read</source>
+        <translation>%1: bevat geen leesbaar certificaat (PEM)</translation>
+    </message>
+    <message>
+        <source>%1: the certificate remembered for this server cannot be read; give it again with --certificate FILE</source>
+        <translation>%1: het voor deze server onthouden certificaat kan niet worden gelezen; geef het opnieuw op met --certificate BESTAND</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
+        <translation>Het wachtwoord kon niet in de sleutelbos worden bewaard (er draait er geen); voortaan wordt het uit het bestand %1 gelezen. Houd dat bestand alleen voor u leesbaar.</translation>
+    </message>
+    <message>
+        <source>the server has several address books; run again with --url and one of them:</source>
+        <translation>de server heeft meerdere adresboeken; start opnieuw met --url en een daarvan:</translation>
+    </message>
+    <message>
+        <source>%1 sent this program to %2, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>%1 stuurde dit programma door naar %2, een andere server; het praat alleen met de server die het kreeg. Als die de juiste is, geef hem dan op met --url</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted (%2); if it is your own server&apos;s, give its certificate with --certificate FILE</source>
+        <translation>het certificaat van %1 wordt niet vertrouwd (%2); als het van uw eigen server is, geef het certificaat dan op met --certificate BESTAND</translation>
+    </message>
+    <message>
+        <source>%1: the server does not allow this (403 Forbidden)</source>
+        <translation>%1: de server staat dit niet toe (403 Forbidden)</translation>
+    </message>
+    <message>
+        <source>%1: not found on the server (404)</source>
+        <translation>%1: niet gevonden op de server (404)</translation>
+    </message>
+    <message>
+        <source>%1: the server answered %2</source>
+        <translation>%1: de server antwoordde %2</translation>
+    </message>
+    <message>
+        <source>%1 sent a reply that could not be read: %2</source>
+        <translation>%1 stuurde een antwoord dat niet kon worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not give the card %2 (no status); nothing was changed, run the sync again later</source>
+        <translation>%1 kon de kaart %2 niet leveren (geen status); er is niets gewijzigd, synchroniseer later opnieuw</translation>
+    </message>
+    <message>
+        <source>%1 could not give the card %2 (status %3); nothing was changed, run the sync again later</source>
+        <translation>%1 kon de kaart %2 niet leveren (status %3); er is niets gewijzigd, synchroniseer later opnieuw</translation>
+    </message>
+    <message>
+        <source>the server answered %1 (%2)</source>
+        <translation>de server antwoordde %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the server answered %1: %2</source>
+        <translation>de server antwoordde %1: %2</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>de server antwoordde %1</translation>
+    </message>
+    <message>
+        <source>%1 points to another server, %2, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>%1 verwijst voor de adresboeken naar een andere server, %2; daarheen is niets verstuurd. Als die server de juiste is, geef zijn adresboek dan op met --url</translation>
+    </message>
+    <message>
+        <source>the reply is not a WebDAV multistatus</source>
+        <translation>het antwoord is geen WebDAV-multistatus</translation>
+    </message>
+    <message>
+        <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
+        <translation>het adresboek bleef veranderen terwijl deze synchronisatie erin schreef; er is niets verloren, synchroniseer opnieuw</translation>
+    </message>
+    <message>
+        <source>the card of %1</source>
+        <translation>de kaart van %1</translation>
+    </message>
+    <message>
+        <source>the card %1</source>
+        <translation>de kaart %1</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>status %1</translation>
+    </message>
+    <message>
+        <source>left out of its reply</source>
+        <translation>weggelaten uit zijn antwoord</translation>
+    </message>
+    <message>
+        <source>%1 did not give %2 (%3); nothing was changed, run the sync again later</source>
+        <translation>%1 heeft %2 niet geleverd (%3); er is niets gewijzigd, synchroniseer later opnieuw</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later</source>
+        <translation>
+            <numerusform>%1 heeft %2 (%3) en %n andere kaart niet geleverd; er is niets gewijzigd, synchroniseer later opnieuw</numerusform>
+            <numerusform>%1 heeft %2 (%3) en %n andere kaarten niet geleverd; er is niets gewijzigd, synchroniseer later opnieuw</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
+        <translation>%1: het adresboekbestand is tijdens het synchroniseren op schijf gewijzigd; hier is niets gewijzigd, synchroniseer opnieuw</translation>
+    </message>
+    <message>
+        <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
+        <translation>%1: het laatste item heeft geen naam, en items toevoegen zou het overschrijven; geef het eerst een naam in Dialstack. Er is niets gewijzigd</translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n record: %1. Everything else was synced</source>
+        <translation>
+            <numerusform>de server weigerde %n item: %1. Al het andere is gesynchroniseerd</numerusform>
+            <numerusform>de server weigerde %n items: %1. Al het andere is gesynchroniseerd</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n records: %1. Everything else was synced</source>
+        <translation>
+            <numerusform>de server weigerde %n item: %1. Al het andere is gesynchroniseerd</numerusform>
+            <numerusform>de server weigerde %n items: %1. Al het andere is gesynchroniseerd</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 en nog %n</numerusform>
+            <numerusform>%1 en nog %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the sync state is damaged; remove it to sync this directory afresh</source>
+        <translation>%1: de synchronisatiestatus is beschadigd; verwijder hem om dit adresboek opnieuw vanaf nul te synchroniseren</translation>
+    </message>
+    <message>
+        <source>%1: the sync journal could not be written</source>
+        <translation>%1: het synchronisatielogboek kon niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>%1: the folder could not be made</source>
+        <translation>%1: de map kon niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>%1: the sync state could not be saved: %2</source>
+        <translation>%1: de synchronisatiestatus kon niet worden opgeslagen: %2</translation>
+    </message>
+    <message>
+        <source>%1: the sync state could not be made private</source>
+        <translation>%1: de synchronisatiestatus kon niet privé worden gemaakt</translation>
+    </message>
+    <message>
+        <source>Dialstack sync needs you</source>
+        <translation>De Dialstack-synchronisatie heeft u nodig</translation>
+    </message>
+    <message>
+        <source>Dialstack: %1 at %2</source>
+        <translation>Dialstack: %1 op %2</translation>
+    </message>
 </context>
 </TS>

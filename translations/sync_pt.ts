@@ -244,5 +244,197 @@ desapareceu).
         <source>%1: could not be saved: %2</source>
         <translation>%1: não foi possível guardar: %2</translation>
     </message>
+    <message>
+        <source>stopped by %1</source>
+        <translation>interrompido por %1</translation>
+    </message>
+    <message>
+        <source>the address book is at %1, on another server than %2; remove %3 and give the address book with --url</source>
+        <translation>o livro de endereços está em %1, um servidor diferente de %2; remova %3 e indique o livro de endereços com --url</translation>
+    </message>
+    <message>
+        <source>%1 --dry-run --verbose   (then %1 --force, if that is what you want)</source>
+        <translation>%1 --dry-run --verbose   (depois %1 --force, se é isso que quer)</translation>
+    </message>
+    <message>
+        <source>%1 --password-file FILE   (FILE: the new password, chmod 600)</source>
+        <translation>%1 --password-file FICHEIRO   (FICHEIRO: a nova palavra-passe, chmod 600)</translation>
+    </message>
+    <message>
+        <source>%1 --password-file FILE</source>
+        <translation>%1 --password-file FICHEIRO</translation>
+    </message>
+    <message>
+        <source>the address book %1 is gone from the server; nothing was changed here</source>
+        <translation>o livro de endereços %1 desapareceu do servidor; nada foi alterado aqui</translation>
+    </message>
+    <message>
+        <source>rm %1; %2 --url URL-OF-THE-ADDRESS-BOOK</source>
+        <translation>rm %1; %2 --url URL-DO-LIVRO-DE-ENDEREÇOS</translation>
+    </message>
+    <message>
+        <source>%1 is synced with %2; to sync it with another address book, first remove %3</source>
+        <translation>%1 está sincronizado com %2; para o sincronizar com outro livro de endereços, remova primeiro %3</translation>
+    </message>
+    <message>
+        <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
+        <translation>uma palavra-passe nunca é enviada por http:// sem cifra, exceto para este computador; use https:// para %1</translation>
+    </message>
+    <message>
+        <source>%1: holds no certificate (PEM) that can be read</source>
+        <translation>%1: não contém nenhum certificado (PEM) legível</translation>
+    </message>
+    <message>
+        <source>%1: the certificate remembered for this server cannot be read; give it again with --certificate FILE</source>
+        <translation>%1: o certificado memorizado para este servidor não pode ser lido; indique-o de novo com --certificate FICHEIRO</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
+        <translation>Não foi possível guardar a palavra-passe no porta-chaves (nenhum está em execução); a partir de agora é lida do ficheiro %1. Mantenha-o legível só por si.</translation>
+    </message>
+    <message>
+        <source>the server has several address books; run again with --url and one of them:</source>
+        <translation>o servidor tem vários livros de endereços; execute de novo com --url e um deles:</translation>
+    </message>
+    <message>
+        <source>%1 sent this program to %2, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>%1 reencaminhou este programa para %2, outro servidor; ele só fala com o servidor que lhe foi indicado. Se esse for o certo, indique-o com --url</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted (%2); if it is your own server&apos;s, give its certificate with --certificate FILE</source>
+        <translation>o certificado de %1 não é de confiança (%2); se for o do seu próprio servidor, indique o certificado com --certificate FICHEIRO</translation>
+    </message>
+    <message>
+        <source>%1: the server does not allow this (403 Forbidden)</source>
+        <translation>%1: o servidor não o permite (403 Forbidden)</translation>
+    </message>
+    <message>
+        <source>%1: not found on the server (404)</source>
+        <translation>%1: não encontrado no servidor (404)</translation>
+    </message>
+    <message>
+        <source>%1: the server answered %2</source>
+        <translation>%1: o servidor respondeu %2</translation>
+    </message>
+    <message>
+        <source>%1 sent a reply that could not be read: %2</source>
+        <translation>%1 enviou uma resposta que não pôde ser lida: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not give the card %2 (no status); nothing was changed, run the sync again later</source>
+        <translation>%1 não conseguiu fornecer o cartão %2 (sem estado); nada foi alterado, sincronize de novo mais tarde</translation>
+    </message>
+    <message>
+        <source>%1 could not give the card %2 (status %3); nothing was changed, run the sync again later</source>
+        <translation>%1 não conseguiu fornecer o cartão %2 (estado %3); nada foi alterado, sincronize de novo mais tarde</translation>
+    </message>
+    <message>
+        <source>the server answered %1 (%2)</source>
+        <translation>o servidor respondeu %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the server answered %1: %2</source>
+        <translation>o servidor respondeu %1: %2</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>o servidor respondeu %1</translation>
+    </message>
+    <message>
+        <source>%1 points to another server, %2, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>%1 remete para outro servidor, %2, para os livros de endereços; nada foi enviado para lá. Se esse servidor for o certo, indique o seu livro de endereços com --url</translation>
+    </message>
+    <message>
+        <source>the reply is not a WebDAV multistatus</source>
+        <translation>a resposta não é um multistatus WebDAV</translation>
+    </message>
+    <message>
+        <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
+        <translation>o livro de endereços não parou de mudar enquanto esta sincronização escrevia nele; nada se perdeu, sincronize de novo</translation>
+    </message>
+    <message>
+        <source>the card of %1</source>
+        <translation>o cartão de %1</translation>
+    </message>
+    <message>
+        <source>the card %1</source>
+        <translation>o cartão %1</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>estado %1</translation>
+    </message>
+    <message>
+        <source>left out of its reply</source>
+        <translation>omitido na sua resposta</translation>
+    </message>
+    <message>
+        <source>%1 did not give %2 (%3); nothing was changed, run the sync again later</source>
+        <translation>%1 não forneceu %2 (%3); nada foi alterado, sincronize de novo mais tarde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later</source>
+        <translation>
+            <numerusform>%1 não forneceu %2 (%3) nem %n outro cartão; nada foi alterado, sincronize de novo mais tarde</numerusform>
+            <numerusform>%1 não forneceu %2 (%3) nem %n outros cartões; nada foi alterado, sincronize de novo mais tarde</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
+        <translation>%1: o ficheiro da lista mudou no disco durante a sincronização; nada foi alterado aqui, sincronize de novo</translation>
+    </message>
+    <message>
+        <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
+        <translation>%1: o último registo não tem nome, e adicionar registos iria sobrescrevê-lo; dê-lhe primeiro um nome no Dialstack. Nada foi alterado</translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n record: %1. Everything else was synced</source>
+        <translation>
+            <numerusform>o servidor recusou %n registo: %1. Tudo o resto foi sincronizado</numerusform>
+            <numerusform>o servidor recusou %n registos: %1. Tudo o resto foi sincronizado</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n records: %1. Everything else was synced</source>
+        <translation>
+            <numerusform>o servidor recusou %n registo: %1. Tudo o resto foi sincronizado</numerusform>
+            <numerusform>o servidor recusou %n registos: %1. Tudo o resto foi sincronizado</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 e mais %n</numerusform>
+            <numerusform>%1 e mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the sync state is damaged; remove it to sync this directory afresh</source>
+        <translation>%1: o estado da sincronização está danificado; remova-o para sincronizar esta lista de raiz</translation>
+    </message>
+    <message>
+        <source>%1: the sync journal could not be written</source>
+        <translation>%1: não foi possível escrever o diário da sincronização</translation>
+    </message>
+    <message>
+        <source>%1: the folder could not be made</source>
+        <translation>%1: não foi possível criar a pasta</translation>
+    </message>
+    <message>
+        <source>%1: the sync state could not be saved: %2</source>
+        <translation>%1: não foi possível guardar o estado da sincronização: %2</translation>
+    </message>
+    <message>
+        <source>%1: the sync state could not be made private</source>
+        <translation>%1: não foi possível tornar privado o estado da sincronização</translation>
+    </message>
+    <message>
+        <source>Dialstack sync needs you</source>
+        <translation>A sincronização do Dialstack precisa de si</translation>
+    </message>
+    <message>
+        <source>Dialstack: %1 at %2</source>
+        <translation>Dialstack: %1 em %2</translation>
+    </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <memory>
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
@@ -238,6 +239,56 @@ TEST(SyncRunTest, TheReportSaysEachChangeAndTheCountsInTheUsersLanguage)
     }
 }
 
+// Messages worded in code, in the user's language: a refusal before
+// anything is sent, discovery or a redirect that points elsewhere, and how
+// many names a list leaves out, in the language's form for one and many.
+TEST(SyncRunTest, MessagesWordedInCodeAreInTheUsersLanguage)
+{
+    ScratchDirectory scratch;
+    const std::string password = SyncMachine::OwnPasswordFile(scratch.Path(), "secret");
+    FakeServer other("record", "127.0.0.2");
+    const std::string elsewhere = other.Url().substr(0, other.Url().size() - 1);
+    const struct
+    {
+        const char* pszLanguage;
+        const char* pszMode;   // the fake server's; nullptr: a server far away over plain http
+        std::string expected;
+    } rows[] = {
+        {"de", nullptr,
+            "dialstack-sync: ein Passwort wird über unverschlüsseltes http:// nur an diesen Rechner gesendet; nutzen"
+            " Sie https:// für example.org\n"},
+        {"fr", "redirect",
+            "dialstack-sync: 127.0.0.1 a renvoyé ce programme vers " + elsewhere + ", un autre serveur ; il ne parle"},
+        {"es", "home", "dialstack-sync: 127.0.0.1 remite a otro servidor, " + elsewhere + ", para las libretas"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pszLanguage);
+        QTranslator catalogue;
+        ASSERT_TRUE(catalogue.load(QString("dialstack_") + row.pszLanguage, DIALSTACK_TRANSLATIONS_FOLDER));
+        QCoreApplication::installTranslator(&catalogue);
+        std::unique_ptr<FakeServer> server;
+        if (row.pszMode)
+            server = std::make_unique<FakeServer>(row.pszMode, "127.0.0.1", other.Url() + "user/");
+        const Outcome outcome = SyncMachine::Run(
+            {"--url", server ? server->Url() : "http://example.org/", "--user", "user", "--password-file", password});
+        EXPECT_NE(std::string::npos, outcome.text.find(row.expected)) << outcome.text;
+        QCoreApplication::removeTranslator(&catalogue);
+    }
+
+    QTranslator german;
+    ASSERT_TRUE(german.load("dialstack_de", DIALSTACK_TRANSLATIONS_FOLDER));
+    QCoreApplication::installTranslator(&german);
+    for (const auto& [nNames, pszEnd] :
+        {std::pair<int, const char*>{21, "\"N19\" und 1 weiterer"}, {23, "\"N19\" und 3 weitere"}}) {
+        std::vector<CString> names;
+        for (int i = 0; i < nNames; ++i)
+            names.push_back(CString(("N" + std::to_string(i)).c_str()));
+        const std::string text = CSyncReport::NameList(names);
+        EXPECT_EQ(pszEnd, text.substr(text.rfind(", ") + 2)) << text;
+    }
+    QCoreApplication::removeTranslator(&german);
+}
+
 // Discovery, or a redirect, that points to another host or port: nothing
 // is sent there (so neither is the password), and the message names it.
 TEST(SyncRunTest, NothingGoesToAnotherServer)
@@ -318,6 +369,7 @@ TEST(SyncRunTest, ATricklingServerMeetsTheDeadlineOrASignal)
         EXPECT_EQ(QProcess::NormalExit, sync.exitStatus()) << row.text;
         EXPECT_EQ(CSyncCommand::kFailure, sync.exitCode()) << err;
         EXPECT_NE(std::string::npos, err.find(row.text)) << err;
+        EXPECT_EQ(err.find("dialstack-sync:"), err.rfind("dialstack-sync:")) << "said more than once: " << err;
         EXPECT_EQ(std::string::npos, err.find("QIODevice")) << err;
         EXPECT_EQ(std::string::npos, err.find("Operation canceled")) << err;
     }
@@ -347,6 +399,34 @@ TEST(SyncRunTest, WithoutAKeyringThePasswordFileIsRemembered)
 
     ::chmod(password.c_str(), 0644);
     ExpectOutcome(SyncMachine::Run({}), CSyncCommand::kNeedsYou, {"others can read"});
+}
+
+// A sync refused for what it would delete says to look with a dry run
+// first: that dry run, refused too, names every record it would delete.
+TEST(SyncRunTest, TheDryRunAdvisedForARefusedSyncNamesWhatItWouldDelete)
+{
+    CardDavTestServer server("radicale");
+    if (!server.IsRunning())
+        GTEST_SKIP() << "radicale is not installed";
+    ASSERT_FALSE(server.MakeAddressBook().empty());
+    ScratchDirectory scratch;
+    std::vector<TestRecord> records;
+    for (const char* pszName : {"Ann", "Bob", "Cat", "Dan", "Eve", "Fay", "Gus"})
+        records.push_back({pszName, "555 0199", "", "", ""});
+    WriteDirectory(records);
+    ASSERT_EQ(CSyncCommand::kInStep,
+        SyncMachine::Run({"--url", server.Book(), "--user", "user", "--password-file",
+                             SyncMachine::OwnPasswordFile(scratch.Path(), "secret")})
+            .nStatus);
+    WriteDirectory({records[0]});
+    Outcome outcome = SyncMachine::Run({});
+    ASSERT_EQ(CSyncCommand::kNeedsYou, outcome.nStatus) << outcome.text;
+    EXPECT_NE(std::string::npos, outcome.text.find(" --dry-run --verbose   (then ")) << outcome.text;
+    outcome = SyncMachine::Run({"--dry-run", "--verbose"});
+    EXPECT_EQ(CSyncCommand::kNeedsYou, outcome.nStatus) << outcome.text;
+    EXPECT_NE(std::string::npos, outcome.text.find("would delete on the server: \"Bob\"\n")) << outcome.text;
+    EXPECT_NE(std::string::npos, outcome.text.find("would delete on the server: \"Gus\"\n")) << outcome.text;
+    EXPECT_EQ(7u, server.Cards().size());
 }
 
 TEST(SyncRunTest, AnAddressBookGoneNeedsYou)
