@@ -113,7 +113,8 @@ bool WriteOutput(const std::string& path, const CRecordList& list, const Shape& 
         return false;
     }
     if (!result.strWarning.IsEmpty())
-        CConvertCommand::Complain(err, path + ": written, but " + std::string(result.strWarning.View()));
+        CConvertCommand::Complain(err,
+            CToolText::Tr("dialstack-convert", "%1: written, but %2", {path, std::string(result.strWarning.View())}));
     return true;
 }
 

@@ -32,7 +32,6 @@ bool LastRecordWouldBeOverwritten(CRecordList& list)
 bool ImportFile(
     const std::string& name, EContactFormat format, std::istream& in, CRecordImporter& importer, std::ostream& err)
 {
-    const std::string source = name == "-" ? "standard input" : name;
     const std::string shown = name == "-" ? CToolText::Tr("dialstack-convert", "standard input") : name;
     const auto fail = [&](const std::string& why) {
         CConvertCommand::Complain(err, CToolText::Tr("dialstack-convert", "%1: %2; nothing was imported", {shown, why}));
@@ -49,7 +48,7 @@ bool ImportFile(
     }
     CInputText text(name == "-" ? in : file);
     const std::unique_ptr<CContactReader> reader
-        = CContactReader::Create(format, [&](const CContact& contact) { importer.Add(contact, source); });
+        = CContactReader::Create(format, [&](const CContact& contact) { importer.Add(contact, shown); });
     std::string_view piece;
     while (text.Next(piece))
         reader->Feed(piece);
@@ -88,9 +87,10 @@ int CImportCommand::Run(const CCommandLine& commandLine, std::istream& in, std::
         return nStatus;
     if (LastRecordWouldBeOverwritten(list)) {
         CConvertCommand::Complain(err,
-            path
-                + ": its last record has no name, and adding records would overwrite it; give it a name in"
-                  " Dialstack first. Nothing was imported");
+            CToolText::Tr("dialstack-convert",
+                "%1: its last record has no name, and adding records would overwrite it; give it a name in"
+                " Dialstack first. Nothing was imported",
+                {path}));
         return CConvertCommand::kFailure;
     }
 
