@@ -47,7 +47,8 @@ void CImportReport::ValuesMoved(const std::string& strRecord, const std::vector<
     }
 }
 
-void CImportReport::CharactersReplaced(const std::string& strRecord, const char* pszOne, const char* pszMany, int nCount)
+void CImportReport::CharactersReplaced(
+    const std::string& strRecord, const char* pszOne, const char* pszMany, int nCount)
 {
     m_nCharactersReplaced += nCount;
     if (m_pDetails)

@@ -407,5 +407,9 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
             <numerusform>%n Zeichen unter „Sonstiges“ durch „?“ ersetzt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: could not be saved: %2; nothing was imported</source>
+        <translation>%1: konnte nicht gespeichert werden: %2; nichts wurde importiert</translation>
+    </message>
 </context>
 </TS>

@@ -407,5 +407,9 @@ en Alemania, Francia y otros países que usan la coma decimal)
             <numerusform>%n caracteres de «varios» sustituidos por «?»</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: could not be saved: %2; nothing was imported</source>
+        <translation>%1: no se pudo guardar: %2; no se importó nada</translation>
+    </message>
 </context>
 </TS>

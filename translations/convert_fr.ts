@@ -407,5 +407,9 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
             <numerusform>%n caractères du champ « divers » remplacés par « ? »</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: could not be saved: %2; nothing was imported</source>
+        <translation>%1 : impossible d&apos;enregistrer : %2 ; rien n&apos;a été importé</translation>
+    </message>
 </context>
 </TS>

@@ -407,5 +407,9 @@ Francia e negli altri paesi che usano la virgola decimale)
             <numerusform>%n caratteri di «varie» sostituiti con «?»</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: could not be saved: %2; nothing was imported</source>
+        <translation>%1: impossibile salvare: %2; non è stato importato nulla</translation>
+    </message>
 </context>
 </TS>

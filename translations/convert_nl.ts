@@ -407,5 +407,9 @@ Frankrijk en andere landen met een decimale komma het openen)
             <numerusform>%n tekens van ‘overig’ vervangen door ‘?’</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: could not be saved: %2; nothing was imported</source>
+        <translation>%1: kon niet worden opgeslagen: %2; er is niets geïmporteerd</translation>
+    </message>
 </context>
 </TS>

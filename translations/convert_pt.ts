@@ -407,5 +407,9 @@ da Alemanha, França e outros países com vírgula decimal o abrem)
             <numerusform>%n caracteres de «diversos» substituídos por «?»</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: could not be saved: %2; nothing was imported</source>
+        <translation>%1: não foi possível guardar: %2; nada foi importado</translation>
+    </message>
 </context>
 </TS>
