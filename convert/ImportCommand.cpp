@@ -71,11 +71,13 @@ int Save(CRecordList& list, const std::string& path, bool bExisted, std::ostream
     if (list.SaveFile(path.c_str()))
         return -1;
     const std::string why(list.GetLastSaveError().View());
-    const char* pszMessage = !bExisted ? "%1: could not be saved: %2; nothing was imported"
-        : list.IsOldFileIntact()       ? "%1: could not be saved: %2; the directory file is unchanged"
-                                       : "%1: could not be saved: %2; the directory file may be damaged: check it, and"
-                                         " import again";
-    CConvertCommand::Complain(err, CToolText::Tr("dialstack-convert", pszMessage, {path, why}));
+    CConvertCommand::Complain(err,
+        CToolText::Tr("dialstack-convert",
+            !bExisted                    ? "%1: could not be saved: %2; nothing was imported"
+                : list.IsOldFileIntact() ? "%1: could not be saved: %2; the directory file is unchanged"
+                                         : "%1: could not be saved: %2; the directory file may be damaged: check it,"
+                                           " and import again",
+            {path, why}));
     return CConvertCommand::kFailure;
 }
 

@@ -16,12 +16,11 @@ bool StartsWith(std::string_view bytes, std::string_view prefix)
     return bytes.substr(0, prefix.size()) == prefix;
 }
 
-// The reason a file's encoding is refused, with the encodings that are read.
-std::string EncodingRefused(const char* pszWhy)
+// What a reason for refusing a file's encoding ends with.
+std::string EncodingsRead()
 {
-    return ConvertText::Tr(pszWhy,
-        {ConvertText::Tr(
-            "UTF-8, Windows-1252, UTF-16 with a byte-order mark and vCards in UTF-16 without one are read")});
+    return ConvertText::Tr(
+        "UTF-8, Windows-1252, UTF-16 with a byte-order mark and vCards in UTF-16 without one are read");
 }
 
 // Text in UTF-8 or a single-byte code page holds no zero bytes; UTF-16 or
@@ -79,7 +78,7 @@ bool CInputText::DecideEncoding(size_t& nSkip)
         nSkip = 3;
     } else if (StartsWith(start, std::string_view("\xFF\xFE\0\0", 4))
         || StartsWith(start, std::string_view("\0\0\xFE\xFF", 4))) {
-        m_strError = EncodingRefused("it is in UTF-32, which is not read (%1)");
+        m_strError = ConvertText::Tr("it is in UTF-32, which is not read (%1)", {EncodingsRead()});
         return false;
     } else if (StartsWith(start, "\xFF\xFE") || StartsWith(start, "\xFE\xFF")) {
         m_pUtf16 = std::make_unique<QStringDecoder>(
@@ -89,8 +88,9 @@ bool CInputText::DecideEncoding(size_t& nSkip)
         m_pUtf16 = std::make_unique<QStringDecoder>(
             BeginsAsUtf16VCard(start, 1) ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
     } else if (LooksLikeWideTextWithoutMark(start)) {
-        m_strError = EncodingRefused(
-            "it holds zero bytes, as UTF-16 or UTF-32 without a byte-order mark would; that is not read (%1)");
+        m_strError = ConvertText::Tr(
+            "it holds zero bytes, as UTF-16 or UTF-32 without a byte-order mark would; that is not read (%1)",
+            {EncodingsRead()});
         return false;
     }
     return true;

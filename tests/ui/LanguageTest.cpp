@@ -233,12 +233,14 @@ TEST(LanguageTest, TheCommandLineToolsSpeakTheLanguageOfTheLocale)
 }
 
 // Contact files that lead the converter down its reasons and details: a
-// card with a character the directory cannot hold, a value moved to misc,
-// properties left out (binary, long, no property at all, another person's
-// card), a card without a name, one too long to hold and one cut off.
+// card with a character the directory cannot hold in each field, a value
+// moved to misc, properties left out (binary, long, no property at all,
+// another person's card), a card without a name, one too long to hold and
+// one cut off.
 void WriteOddContactFiles()
 {
-    std::string odd = "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:Łukasz\r\nTEL;HOME:030 1\r\nPHOTO;ENCODING=BASE64:AAAA\r\n"
+    std::string odd = "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:Łukasz\r\nTEL:Ł1\r\nTEL;PAGER:Ł2\r\nEMAIL:ł@x\r\nNOTE:Ł\r\n"
+                      "TEL;HOME:030 1\r\nPHOTO;ENCODING=BASE64:AAAA\r\n"
                       "X-LONG:"
         + std::string(300, 'x')
         + "\r\nno property\r\nAGENT:\r\nBEGIN:VCARD\r\nFN:Agent\r\nEND:VCARD\r\nEND:VCARD\r\n"
