@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "convert/ConvertText.h"
 #include "vcard/AsciiText.h"
 #include "vcard/Charset.h"
 #include "vcard/NameParts.h"
@@ -151,7 +152,7 @@ void CCsvReader::EndRow(bool bBlank)
 bool CCsvReader::Finish(std::string& strError)
 {
     if (m_bHeaderTooLong) {
-        strError = "its header row is longer than " + std::to_string(kMaxHeader / 1024) + " KiB";
+        strError = ConvertText::Tr("its header row is longer than %1 KiB", {std::to_string(kMaxHeader / 1024)});
         return false;
     }
     if (!m_pTokenizer && !m_header.empty())
@@ -159,7 +160,7 @@ bool CCsvReader::Finish(std::string& strError)
     if (m_pTokenizer)
         m_pTokenizer->Finish();
     if (m_bInHeaderRow || !m_headerCells.empty() || !m_columns.HasAny()) {
-        strError = "it has no header row";
+        strError = ConvertText::Tr("it has no header row");
         return false;
     }
     return true;
@@ -296,7 +297,7 @@ void CCsvReader::TakeTheOthers()
             if (text != m_contact.m_strName)
                 m_contact.MoveToMisc(pColumn->strHeader, std::string(text));
             break;
-        case ECsvColumn::kBookkeeping: m_contact.LeaveOut(pColumn->strHeader + " = " + std::string(text)); break;
+        case ECsvColumn::kBookkeeping: m_contact.LeaveOut({"%1 = %2", {pColumn->strHeader, std::string(text)}}); break;
         case ECsvColumn::kOther:
             // Street, city, ... repeat the formatted address when there is one.
             if (pColumn->nFormattedColumn < 0 || Trimmed(TextAt(pColumn->nFormattedColumn)).empty())

@@ -88,7 +88,8 @@ bool WriteInPlace(
     const std::string& path, const CRecordList& list, const Shape& shape, int& nExported, std::ostream& err)
 {
     std::ofstream file(path, std::ios::binary);
-    return WriteToStream(file, list, shape, nExported, CToolText::Tr("dialstack-convert", "%1: could not be written", {path}), err);
+    return WriteToStream(
+        file, list, shape, nExported, CToolText::Tr("dialstack-convert", "%1: could not be written", {path}), err);
 }
 
 bool WriteOutput(const std::string& path, const CRecordList& list, const Shape& shape, std::ostream& out,
@@ -98,22 +99,26 @@ bool WriteOutput(const std::string& path, const CRecordList& list, const Shape& 
         return WriteToStream(
             out, list, shape, nExported, CToolText::Tr("dialstack-convert", "could not write to standard output"), err);
     const QFileInfo target(QFile::decodeName(path.c_str()));
-    if (target.exists() && !target.isFile() && !target.isDir())
+    const bool bExisted = target.exists();
+    if (bExisted && !target.isFile() && !target.isDir())
         return WriteInPlace(path, list, shape, nExported, err);
     const CReplaceResult result = ReplaceFileSafely(path.c_str(), [&](CByteSink& sink) {
         return WriteRecords(
             list, shape, [&](const char* p, size_t n) { return sink.Write(p, n); }, nExported);
     });
     if (!result.bOk) {
+        // Where no file was, none can have been damaged.
         CConvertCommand::Complain(err,
             CToolText::Tr("dialstack-convert",
-                result.bOldFileIntact ? "%1: could not be written: %2"
-                                      : "%1: could not be written: %2; the file that was there is no longer as it was",
+                result.bOldFileIntact || !bExisted
+                    ? "%1: could not be written: %2"
+                    : "%1: could not be written: %2; the file that was there is no longer as it was",
                 {path, std::string(result.strReason.View())}));
         return false;
     }
     if (!result.strWarning.IsEmpty())
-        CConvertCommand::Complain(err, path + ": written, but " + std::string(result.strWarning.View()));
+        CConvertCommand::Complain(err,
+            CToolText::Tr("dialstack-convert", "%1: written, but %2", {path, std::string(result.strWarning.View())}));
     return true;
 }
 

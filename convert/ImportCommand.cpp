@@ -32,10 +32,10 @@ bool LastRecordWouldBeOverwritten(CRecordList& list)
 bool ImportFile(
     const std::string& name, EContactFormat format, std::istream& in, CRecordImporter& importer, std::ostream& err)
 {
-    const std::string source = name == "-" ? "standard input" : name;
     const std::string shown = name == "-" ? CToolText::Tr("dialstack-convert", "standard input") : name;
     const auto fail = [&](const std::string& why) {
-        CConvertCommand::Complain(err, CToolText::Tr("dialstack-convert", "%1: %2; nothing was imported", {shown, why}));
+        CConvertCommand::Complain(
+            err, CToolText::Tr("dialstack-convert", "%1: %2; nothing was imported", {shown, why}));
         return false;
     };
     std::ifstream file;
@@ -45,32 +45,38 @@ bool ImportFile(
             return fail(CToolText::Tr("dialstack-convert", "is a folder, not a contact file"));
         file.open(name, std::ios::binary);
         if (!file)
-            return fail(CToolText::Tr("dialstack-convert", info.exists() ? "cannot be opened" : "there is no such file"));
+            return fail(
+                CToolText::Tr("dialstack-convert", info.exists() ? "cannot be opened" : "there is no such file"));
     }
     CInputText text(name == "-" ? in : file);
     const std::unique_ptr<CContactReader> reader
-        = CContactReader::Create(format, [&](const CContact& contact) { importer.Add(contact, source); });
+        = CContactReader::Create(format, [&](const CContact& contact) { importer.Add(contact, shown); });
     std::string_view piece;
     while (text.Next(piece))
         reader->Feed(piece);
     if (!text.Error().empty())
-        return fail(CToolText::Tr("dialstack-convert", "cannot be read as %1: %2", {std::string(FormatTitle(format)), text.Error()}));
+        return fail(CToolText::Tr(
+            "dialstack-convert", "cannot be read as %1: %2", {std::string(FormatTitle(format)), text.Error()}));
     std::string strError;
     if (!reader->Finish(strError))
-        return fail(CToolText::Tr("dialstack-convert", "cannot be read as %1: %2", {std::string(FormatTitle(format)), strError}));
+        return fail(CToolText::Tr(
+            "dialstack-convert", "cannot be read as %1: %2", {std::string(FormatTitle(format)), strError}));
     return true;
 }
 
-int Save(CRecordList& list, const std::string& path, std::ostream& err)
+// bExisted: a directory file was there before; a new one that could not be
+// made has damaged nothing.
+int Save(CRecordList& list, const std::string& path, bool bExisted, std::ostream& err)
 {
     if (list.SaveFile(path.c_str()))
         return -1;
     const std::string why(list.GetLastSaveError().View());
     CConvertCommand::Complain(err,
         CToolText::Tr("dialstack-convert",
-            list.IsOldFileIntact() ? "%1: could not be saved: %2; the directory file is unchanged"
-                                   : "%1: could not be saved: %2; the directory file may be damaged: check it, and"
-                                     " import again",
+            !bExisted                    ? "%1: could not be saved: %2; nothing was imported"
+                : list.IsOldFileIntact() ? "%1: could not be saved: %2; the directory file is unchanged"
+                                         : "%1: could not be saved: %2; the directory file may be damaged: check it,"
+                                           " and import again",
             {path, why}));
     return CConvertCommand::kFailure;
 }
@@ -83,14 +89,16 @@ int CImportCommand::Run(const CCommandLine& commandLine, std::istream& in, std::
     CDirectoryLock lock;
     if (const int nStatus = CDirectoryAccess::Lock(path, CDirectoryLock::Kind::Exclusive, lock, err); nStatus >= 0)
         return nStatus;
+    const bool bExisted = QFileInfo::exists(QFile::decodeName(path.c_str()));
     CRecordList list;
     if (const int nStatus = CDirectoryAccess::Load(path, false, list, err); nStatus >= 0)
         return nStatus;
     if (LastRecordWouldBeOverwritten(list)) {
         CConvertCommand::Complain(err,
-            path
-                + ": its last record has no name, and adding records would overwrite it; give it a name in"
-                  " Dialstack first. Nothing was imported");
+            CToolText::Tr("dialstack-convert",
+                "%1: its last record has no name, and adding records would overwrite it; give it a name in"
+                " Dialstack first. Nothing was imported",
+                {path}));
         return CConvertCommand::kFailure;
     }
 
@@ -101,7 +109,7 @@ int CImportCommand::Run(const CCommandLine& commandLine, std::istream& in, std::
             return CConvertCommand::kFailure;
 
     if (report.RecordsAdded() > 0)
-        if (const int nStatus = Save(list, path, err); nStatus >= 0)
+        if (const int nStatus = Save(list, path, bExisted, err); nStatus >= 0)
             return nStatus;
     out << report.SummaryLine() << '\n';
     return CConvertCommand::kSuccess;

@@ -4,18 +4,19 @@
 
 #include "vcard/AsciiText.h"
 #include "convert/PrintableText.h"
-#include "convert/ToolText.h"
+#include "convert/ConvertText.h"
+
+using ConvertText::Counted;
+using ConvertText::Tr;
 
 namespace {
 
-std::string Counted(int nCount, const char* pszOne, const char* pszMany)
+// What was left out, in the user's language, its parts where the language
+// puts them.
+std::string Said(const CLeftOut& item)
 {
-    return std::to_string(nCount) + ' ' + (nCount == 1 ? pszOne : pszMany);
-}
-
-std::string Counted(const char* pszOne, const char* pszMany, int nCount)
-{
-    return CToolText::Counted("dialstack-convert", pszOne, pszMany, nCount);
+    const auto part = [&item](size_t i) { return i < item.parts.size() ? item.parts[i] : std::string(); };
+    return Tr(item.pszText, {part(0), part(1), part(2)});
 }
 
 }   // namespace
@@ -34,7 +35,7 @@ void CImportReport::Detail(const std::string& line)
 void CImportReport::ContactSkipped(const std::string& strWhere, const std::string& strWhy)
 {
     ++m_nContactsSkipped;
-    Detail(strWhere + ": skipped, " + strWhy);
+    Detail(Tr("%1: skipped, %2", {strWhere, strWhy}));
 }
 
 void CImportReport::ValuesMoved(const std::string& strRecord, const std::vector<std::string>& values)
@@ -42,23 +43,24 @@ void CImportReport::ValuesMoved(const std::string& strRecord, const std::vector<
     for (const std::string& value : values) {
         ++m_nValuesMoved;
         if (m_pDetails)
-            Detail(strRecord + ": moved to misc: " + Printable(OneLine(value)));
+            Detail(Tr("%1: moved to misc: %2", {strRecord, Printable(OneLine(value))}));
     }
 }
 
-void CImportReport::CharactersReplaced(const std::string& strRecord, const std::string& strField, int nCount)
+void CImportReport::CharactersReplaced(
+    const std::string& strRecord, const char* pszOne, const char* pszMany, int nCount)
 {
     m_nCharactersReplaced += nCount;
-    Detail(
-        strRecord + ": " + Counted(nCount, "character", "characters") + " of the " + strField + " replaced by \"?\"");
+    if (m_pDetails)
+        Detail(Tr("%1: %2", {strRecord, Counted(pszOne, pszMany, nCount)}));
 }
 
-void CImportReport::LeftOut(const std::string& strRecord, const std::vector<std::string>& what)
+void CImportReport::LeftOut(const std::string& strRecord, const std::vector<CLeftOut>& what)
 {
-    for (const std::string& item : what) {
+    for (const CLeftOut& item : what) {
         ++m_nLeftOut;
         if (m_pDetails)
-            Detail(strRecord + ": left out: " + Printable(OneLine(item)));
+            Detail(Tr("%1: left out: %2", {strRecord, Printable(OneLine(Said(item)))}));
     }
 }
 

@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "vcard/LeftOut.h"
+
 // What an import did: the counts for the summary line and, when a stream is
 // given for them, one line of detail for each thing that did not fit, written
 // as it happens so that none is held. Every piece of file text in a detail
-// goes through Printable.
+// goes through Printable. All of it is said in the user's language.
 class CImportReport
 {
 public:
@@ -19,8 +21,9 @@ public:
     // strWhere names the contact ("contacts.vcf, contact 3"); strWhy says why.
     void ContactSkipped(const std::string& strWhere, const std::string& strWhy);
     void ValuesMoved(const std::string& strRecord, const std::vector<std::string>& values);
-    void CharactersReplaced(const std::string& strRecord, const std::string& strField, int nCount);
-    void LeftOut(const std::string& strRecord, const std::vector<std::string>& what);
+    // pszOne and pszMany say it of the field, in English, as CToolText::Counted takes them.
+    void CharactersReplaced(const std::string& strRecord, const char* pszOne, const char* pszMany, int nCount);
+    void LeftOut(const std::string& strRecord, const std::vector<CLeftOut>& what);
 
     int RecordsAdded() const { return m_nRecordsAdded; }
     int ContactsSkipped() const { return m_nContactsSkipped; }

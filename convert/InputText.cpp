@@ -6,16 +6,21 @@
 #include <QString>
 #include <QStringDecoder>
 
+#include "convert/ConvertText.h"
 #include "vcard/AsciiText.h"
 
 namespace {
 
-const char kEncodingsRead[]
-    = "UTF-8, Windows-1252, UTF-16 with a byte-order mark and vCards in UTF-16 without one are read";
-
 bool StartsWith(std::string_view bytes, std::string_view prefix)
 {
     return bytes.substr(0, prefix.size()) == prefix;
+}
+
+// What a reason for refusing a file's encoding ends with.
+std::string EncodingsRead()
+{
+    return ConvertText::Tr(
+        "UTF-8, Windows-1252, UTF-16 with a byte-order mark and vCards in UTF-16 without one are read");
 }
 
 // Text in UTF-8 or a single-byte code page holds no zero bytes; UTF-16 or
@@ -61,7 +66,7 @@ size_t CInputText::ReadRaw()
     m_in.read(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
     const auto nRead = static_cast<size_t>(m_in.gcount());
     if (m_in.bad())
-        m_strError = "it could not be read to its end";
+        m_strError = ConvertText::Tr("it could not be read to its end");
     return nRead;
 }
 
@@ -73,7 +78,7 @@ bool CInputText::DecideEncoding(size_t& nSkip)
         nSkip = 3;
     } else if (StartsWith(start, std::string_view("\xFF\xFE\0\0", 4))
         || StartsWith(start, std::string_view("\0\0\xFE\xFF", 4))) {
-        m_strError = std::string("it is in UTF-32, which is not read (") + kEncodingsRead + ")";
+        m_strError = ConvertText::Tr("it is in UTF-32, which is not read (%1)", {EncodingsRead()});
         return false;
     } else if (StartsWith(start, "\xFF\xFE") || StartsWith(start, "\xFE\xFF")) {
         m_pUtf16 = std::make_unique<QStringDecoder>(
@@ -83,9 +88,9 @@ bool CInputText::DecideEncoding(size_t& nSkip)
         m_pUtf16 = std::make_unique<QStringDecoder>(
             BeginsAsUtf16VCard(start, 1) ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
     } else if (LooksLikeWideTextWithoutMark(start)) {
-        m_strError = std::string("it holds zero bytes, as UTF-16 or UTF-32 without a byte-order mark would; that is "
-                                 "not read (")
-            + kEncodingsRead + ")";
+        m_strError = ConvertText::Tr(
+            "it holds zero bytes, as UTF-16 or UTF-32 without a byte-order mark would; that is not read (%1)",
+            {EncodingsRead()});
         return false;
     }
     return true;

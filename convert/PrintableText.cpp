@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "convert/ConvertText.h"
 #include "vcard/Utf8.h"
 
 namespace {
@@ -41,6 +42,6 @@ std::string Printable(std::string_view utf8, size_t nMaxBytes)
         }
     }
     if (i < utf8.size())
-        out += "... (" + std::to_string(utf8.size()) + " bytes in all)";
+        out += ConvertText::Tr("... (%1 bytes in all)", {std::to_string(utf8.size())});
     return out;
 }

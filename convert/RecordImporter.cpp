@@ -4,6 +4,7 @@
 
 #include "vcard/AsciiText.h"
 #include "vcard/DirectoryText.h"
+#include "convert/ConvertText.h"
 #include "convert/PrintableText.h"
 
 namespace {
@@ -19,7 +20,25 @@ std::string Misc(const CContact& contact)
     return misc;
 }
 
-const std::string kTooLong = "it holds more than " + std::to_string(CContact::kMaxRecordText / 1024) + " KiB of text";
+std::string TooLong()
+{
+    return ConvertText::Tr("it holds more than %1 KiB of text", {std::to_string(CContact::kMaxRecordText / 1024)});
+}
+
+// What the report says of each field's characters the directory cannot
+// hold, in the order name, phone, pager, e-mail, misc.
+struct ReplacedIn
+{
+    const char* pszOne;
+    const char* pszMany;
+};
+const ReplacedIn kReplacedIn[] = {
+    {"%n character of the name replaced by \"?\"", "%n characters of the name replaced by \"?\""},
+    {"%n character of the phone replaced by \"?\"", "%n characters of the phone replaced by \"?\""},
+    {"%n character of the pager replaced by \"?\"", "%n characters of the pager replaced by \"?\""},
+    {"%n character of the e-mail replaced by \"?\"", "%n characters of the e-mail replaced by \"?\""},
+    {"%n character of the misc replaced by \"?\"", "%n characters of the misc replaced by \"?\""},
+};
 
 }   // namespace
 
@@ -43,14 +62,16 @@ CString CRecordImporter::Field(std::string_view text, int& nReplaced)
 
 void CRecordImporter::Add(const CContact& contact, const std::string& strSource)
 {
-    const auto where = [&] { return Printable(strSource) + ", contact " + std::to_string(contact.m_nNumber); };
+    const auto where = [&] {
+        return ConvertText::Tr("%1, contact %2", {Printable(strSource), std::to_string(contact.m_nNumber)});
+    };
     if (contact.m_bTooLong) {
-        m_report.ContactSkipped(where(), kTooLong);
+        m_report.ContactSkipped(where(), TooLong());
         return;
     }
     const std::string name = OneLine(contact.m_strName);
     if (name.empty()) {
-        m_report.ContactSkipped(where(), "it has no name");
+        m_report.ContactSkipped(where(), ConvertText::Tr("it has no name"));
         return;
     }
     const std::string misc = contact.m_movedValues.empty() ? std::string() : Misc(contact);
@@ -67,16 +88,15 @@ void CRecordImporter::Add(const CContact& contact, const std::string& strSource)
     if (static_cast<size_t>(fields.strName.GetLength()) + fields.strPhone.GetLength() + fields.strPager.GetLength()
             + fields.strEmail.GetLength() + fields.strMisc.GetLength()
         > CContact::kMaxRecordText) {
-        m_report.ContactSkipped(where(), kTooLong);
+        m_report.ContactSkipped(where(), TooLong());
         return;
     }
     // Named only for details someone will read.
     const std::string record
-        = m_report.WantsDetails() ? "\"" + Printable(name) + "\" (" + where() + ")" : std::string();
-    static const char* const kFieldNames[] = {"name", "phone", "pager", "e-mail", "misc"};
+        = m_report.WantsDetails() ? ConvertText::Tr("\"%1\" (%2)", {Printable(name), where()}) : std::string();
     for (int i = 0; i < 5; ++i)
         if (nReplaced[i] > 0)
-            m_report.CharactersReplaced(record, kFieldNames[i], nReplaced[i]);
+            m_report.CharactersReplaced(record, kReplacedIn[i].pszOne, kReplacedIn[i].pszMany, nReplaced[i]);
     m_report.ValuesMoved(record, contact.m_movedValues);
     m_report.LeftOut(record, contact.m_leftOut);
     m_list.Append(std::move(fields));

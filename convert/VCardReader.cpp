@@ -1,5 +1,6 @@
 #include "convert/VCardReader.h"
 
+#include "convert/ConvertText.h"
 #include "vcard/AsciiText.h"
 
 namespace {
@@ -36,7 +37,7 @@ void CVCardReader::EndCard(bool bCutOff)
 {
     CVCardMapper& card = *m_cards[--m_nOpenCards];
     if (bCutOff)
-        card.LeaveOut("END (the vCard was cut off)");
+        card.LeaveOut({"END (the vCard was cut off)", {}});
     card.Build(m_contact);
     m_onContact(m_contact);
 }
@@ -46,7 +47,7 @@ void CVCardReader::TakeContentLine(std::string_view line, bool bCut)
     if (!m_lexer.Split(line)) {
         if (m_nOpenCards > 0 && m_nAgentDepth == 0 && !Trimmed(line).empty())
             m_cards[m_nOpenCards - 1]->LeaveOut(
-                "a line that is no vCard property: \"" + std::string(line.substr(0, 240)) + "\"");
+                {"a line that is no vCard property: \"%1\"", {std::string(line.substr(0, 240))}});
         return;
     }
     if (IsCardBoundary(m_lexer, "BEGIN")) {
@@ -82,7 +83,7 @@ bool CVCardReader::Finish(std::string& strError)
     while (m_nOpenCards > 0)
         EndCard(true);
     if (m_nCardsBegun == 0) {
-        strError = "it holds no vCard (no BEGIN:VCARD line)";
+        strError = ConvertText::Tr("it holds no vCard (no BEGIN:VCARD line)");
         return false;
     }
     return true;

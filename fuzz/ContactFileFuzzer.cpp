@@ -64,8 +64,8 @@ std::string AllText(const CContact& contact)
         + contact.m_strEmail + '\n' + contact.m_strNote + '\n';
     for (const std::string& moved : contact.m_movedValues)
         text += moved + '\n';
-    for (const std::string& item : contact.m_leftOut)
-        text += item + '\n';
+    for (const CLeftOut& item : contact.m_leftOut)
+        text += item.English() + '\n';
     return text;
 }
 

@@ -245,5 +245,171 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
         <source>%1: the directory file could not be read completely; nothing was converted</source>
         <translation>%1: die Verzeichnisdatei konnte nicht vollständig gelesen werden; nichts wurde umgewandelt</translation>
     </message>
+    <message>
+        <source>it holds no vCard (no BEGIN:VCARD line)</source>
+        <translation>sie enthält keine vCard (keine Zeile BEGIN:VCARD)</translation>
+    </message>
+    <message>
+        <source>END (the vCard was cut off)</source>
+        <translation>END (die vCard war abgeschnitten)</translation>
+    </message>
+    <message>
+        <source>a line that is no vCard property: &quot;%1&quot;</source>
+        <translation>eine Zeile, die keine vCard-Eigenschaft ist: „%1“</translation>
+    </message>
+    <message>
+        <source>its header row is longer than %1 KiB</source>
+        <translation>ihre Kopfzeile ist länger als %1 KiB</translation>
+    </message>
+    <message>
+        <source>it has no header row</source>
+        <translation>sie hat keine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>UTF-8, Windows-1252, UTF-16 with a byte-order mark and vCards in UTF-16 without one are read</source>
+        <translation>gelesen werden UTF-8, Windows-1252, UTF-16 mit Byte-Order-Mark und vCards in UTF-16 auch ohne</translation>
+    </message>
+    <message>
+        <source>it could not be read to its end</source>
+        <translation>sie konnte nicht bis zum Ende gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is in UTF-32, which is not read (%1)</source>
+        <translation>sie ist in UTF-32, das nicht gelesen wird (%1)</translation>
+    </message>
+    <message>
+        <source>it holds zero bytes, as UTF-16 or UTF-32 without a byte-order mark would; that is not read (%1)</source>
+        <translation>sie enthält Null-Bytes wie UTF-16 oder UTF-32 ohne Byte-Order-Mark; das wird nicht gelesen (%1)</translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2</source>
+        <translation>%1: übersprungen, denn %2</translation>
+    </message>
+    <message>
+        <source>%1: moved to misc: %2</source>
+        <translation>%1: nach „Sonstiges“ verschoben: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: left out: %2</source>
+        <translation>%1: ausgelassen: %2</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 KiB of text</source>
+        <translation>er enthält mehr als %1 KiB Text</translation>
+    </message>
+    <message>
+        <source>%1, contact %2</source>
+        <translation>%1, Kontakt %2</translation>
+    </message>
+    <message>
+        <source>it has no name</source>
+        <translation>er hat keinen Namen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>„%1“ (%2)</translation>
+    </message>
+    <message>
+        <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
+        <translation>%1: der letzte Eintrag hat keinen Namen, und neue Einträge würden ihn überschreiben; geben Sie ihm zuerst in Dialstack einen Namen. Nichts wurde importiert</translation>
+    </message>
+    <message>
+        <source>%1: written, but %2</source>
+        <translation>%1: geschrieben, aber %2</translation>
+    </message>
+    <message>
+        <source>... (%1 bytes in all)</source>
+        <translation>... (insgesamt %1 Bytes)</translation>
+    </message>
+    <message>
+        <source>%1 = %2... (%3 bytes in all)</source>
+        <translation>%1 = %2... (insgesamt %3 Bytes)</translation>
+    </message>
+    <message>
+        <source>AGENT (the vCard of another person inside this one)</source>
+        <translation>AGENT (die vCard einer anderen Person in dieser)</translation>
+    </message>
+    <message>
+        <source>%1 (binary data, %2 bytes)</source>
+        <translation>%1 (Binärdaten, %2 Bytes)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the name replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n Zeichen des Namens durch „?“ ersetzt</numerusform>
+            <numerusform>%n Zeichen des Namens durch „?“ ersetzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the name replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n Zeichen des Namens durch „?“ ersetzt</numerusform>
+            <numerusform>%n Zeichen des Namens durch „?“ ersetzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the phone replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n Zeichen der Telefonnummer durch „?“ ersetzt</numerusform>
+            <numerusform>%n Zeichen der Telefonnummer durch „?“ ersetzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the phone replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n Zeichen der Telefonnummer durch „?“ ersetzt</numerusform>
+            <numerusform>%n Zeichen der Telefonnummer durch „?“ ersetzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the pager replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n Zeichen der Pager-Nummer durch „?“ ersetzt</numerusform>
+            <numerusform>%n Zeichen der Pager-Nummer durch „?“ ersetzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the pager replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n Zeichen der Pager-Nummer durch „?“ ersetzt</numerusform>
+            <numerusform>%n Zeichen der Pager-Nummer durch „?“ ersetzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the e-mail replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n Zeichen der E-Mail-Adresse durch „?“ ersetzt</numerusform>
+            <numerusform>%n Zeichen der E-Mail-Adresse durch „?“ ersetzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the e-mail replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n Zeichen der E-Mail-Adresse durch „?“ ersetzt</numerusform>
+            <numerusform>%n Zeichen der E-Mail-Adresse durch „?“ ersetzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the misc replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n Zeichen unter „Sonstiges“ durch „?“ ersetzt</numerusform>
+            <numerusform>%n Zeichen unter „Sonstiges“ durch „?“ ersetzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the misc replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n Zeichen unter „Sonstiges“ durch „?“ ersetzt</numerusform>
+            <numerusform>%n Zeichen unter „Sonstiges“ durch „?“ ersetzt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; nothing was imported</source>
+        <translation>%1: konnte nicht gespeichert werden: %2; nichts wurde importiert</translation>
+    </message>
 </context>
 </TS>

@@ -245,5 +245,171 @@ en Alemania, Francia y otros países que usan la coma decimal)
         <source>%1: the directory file could not be read completely; nothing was converted</source>
         <translation>%1: no se pudo leer entero el archivo del directorio; no se convirtió nada</translation>
     </message>
+    <message>
+        <source>it holds no vCard (no BEGIN:VCARD line)</source>
+        <translation>no contiene ninguna vCard (no hay ninguna línea BEGIN:VCARD)</translation>
+    </message>
+    <message>
+        <source>END (the vCard was cut off)</source>
+        <translation>END (la vCard estaba cortada)</translation>
+    </message>
+    <message>
+        <source>a line that is no vCard property: &quot;%1&quot;</source>
+        <translation>una línea que no es una propiedad vCard: «%1»</translation>
+    </message>
+    <message>
+        <source>its header row is longer than %1 KiB</source>
+        <translation>su fila de encabezado supera los %1 KiB</translation>
+    </message>
+    <message>
+        <source>it has no header row</source>
+        <translation>no tiene fila de encabezado</translation>
+    </message>
+    <message>
+        <source>UTF-8, Windows-1252, UTF-16 with a byte-order mark and vCards in UTF-16 without one are read</source>
+        <translation>se leen UTF-8, Windows-1252, UTF-16 con marca de orden de bytes y vCards en UTF-16 aunque no la tengan</translation>
+    </message>
+    <message>
+        <source>it could not be read to its end</source>
+        <translation>no se pudo leer hasta el final</translation>
+    </message>
+    <message>
+        <source>it is in UTF-32, which is not read (%1)</source>
+        <translation>está en UTF-32, que no se lee (%1)</translation>
+    </message>
+    <message>
+        <source>it holds zero bytes, as UTF-16 or UTF-32 without a byte-order mark would; that is not read (%1)</source>
+        <translation>contiene bytes nulos, como UTF-16 o UTF-32 sin marca de orden de bytes; eso no se lee (%1)</translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2</source>
+        <translation>%1: omitido porque %2</translation>
+    </message>
+    <message>
+        <source>%1: moved to misc: %2</source>
+        <translation>%1: movido a «varios»: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: left out: %2</source>
+        <translation>%1: descartado: %2</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 KiB of text</source>
+        <translation>contiene más de %1 KiB de texto</translation>
+    </message>
+    <message>
+        <source>%1, contact %2</source>
+        <translation>%1, contacto %2</translation>
+    </message>
+    <message>
+        <source>it has no name</source>
+        <translation>no tiene nombre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>«%1» (%2)</translation>
+    </message>
+    <message>
+        <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
+        <translation>%1: su último registro no tiene nombre y añadir registros lo sobrescribiría; póngale antes un nombre en Dialstack. No se importó nada</translation>
+    </message>
+    <message>
+        <source>%1: written, but %2</source>
+        <translation>%1: escrito, pero %2</translation>
+    </message>
+    <message>
+        <source>... (%1 bytes in all)</source>
+        <translation>... (%1 bytes en total)</translation>
+    </message>
+    <message>
+        <source>%1 = %2... (%3 bytes in all)</source>
+        <translation>%1 = %2... (%3 bytes en total)</translation>
+    </message>
+    <message>
+        <source>AGENT (the vCard of another person inside this one)</source>
+        <translation>AGENT (la vCard de otra persona dentro de esta)</translation>
+    </message>
+    <message>
+        <source>%1 (binary data, %2 bytes)</source>
+        <translation>%1 (datos binarios, %2 bytes)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the name replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter del nombre sustituido por «?»</numerusform>
+            <numerusform>%n caracteres del nombre sustituidos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the name replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter del nombre sustituido por «?»</numerusform>
+            <numerusform>%n caracteres del nombre sustituidos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the phone replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter del teléfono sustituido por «?»</numerusform>
+            <numerusform>%n caracteres del teléfono sustituidos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the phone replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter del teléfono sustituido por «?»</numerusform>
+            <numerusform>%n caracteres del teléfono sustituidos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the pager replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter del buscapersonas sustituido por «?»</numerusform>
+            <numerusform>%n caracteres del buscapersonas sustituidos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the pager replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter del buscapersonas sustituido por «?»</numerusform>
+            <numerusform>%n caracteres del buscapersonas sustituidos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the e-mail replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter del correo electrónico sustituido por «?»</numerusform>
+            <numerusform>%n caracteres del correo electrónico sustituidos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the e-mail replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter del correo electrónico sustituido por «?»</numerusform>
+            <numerusform>%n caracteres del correo electrónico sustituidos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the misc replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter de «varios» sustituido por «?»</numerusform>
+            <numerusform>%n caracteres de «varios» sustituidos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the misc replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter de «varios» sustituido por «?»</numerusform>
+            <numerusform>%n caracteres de «varios» sustituidos por «?»</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; nothing was imported</source>
+        <translation>%1: no se pudo guardar: %2; no se importó nada</translation>
+    </message>
 </context>
 </TS>

@@ -245,5 +245,171 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
         <source>%1: the directory file could not be read completely; nothing was converted</source>
         <translation>%1 : le fichier annuaire n&apos;a pas pu être lu en entier ; rien n&apos;a été converti</translation>
     </message>
+    <message>
+        <source>it holds no vCard (no BEGIN:VCARD line)</source>
+        <translation>il ne contient aucune vCard (aucune ligne BEGIN:VCARD)</translation>
+    </message>
+    <message>
+        <source>END (the vCard was cut off)</source>
+        <translation>END (la vCard était tronquée)</translation>
+    </message>
+    <message>
+        <source>a line that is no vCard property: &quot;%1&quot;</source>
+        <translation>une ligne qui n&apos;est pas une propriété vCard : « %1 »</translation>
+    </message>
+    <message>
+        <source>its header row is longer than %1 KiB</source>
+        <translation>sa ligne d&apos;en-tête dépasse %1 Kio</translation>
+    </message>
+    <message>
+        <source>it has no header row</source>
+        <translation>il n&apos;a pas de ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>UTF-8, Windows-1252, UTF-16 with a byte-order mark and vCards in UTF-16 without one are read</source>
+        <translation>sont lus l&apos;UTF-8, le Windows-1252, l&apos;UTF-16 avec indicateur d&apos;ordre des octets et les vCard en UTF-16 même sans</translation>
+    </message>
+    <message>
+        <source>it could not be read to its end</source>
+        <translation>il n&apos;a pas pu être lu jusqu&apos;au bout</translation>
+    </message>
+    <message>
+        <source>it is in UTF-32, which is not read (%1)</source>
+        <translation>il est en UTF-32, qui n&apos;est pas lu (%1)</translation>
+    </message>
+    <message>
+        <source>it holds zero bytes, as UTF-16 or UTF-32 without a byte-order mark would; that is not read (%1)</source>
+        <translation>il contient des octets nuls, comme de l&apos;UTF-16 ou de l&apos;UTF-32 sans indicateur d&apos;ordre des octets ; ce n&apos;est pas lu (%1)</translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2</source>
+        <translation>%1 : ignoré, car %2</translation>
+    </message>
+    <message>
+        <source>%1: moved to misc: %2</source>
+        <translation>%1 : déplacé dans « divers » : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: left out: %2</source>
+        <translation>%1 : omis : %2</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 KiB of text</source>
+        <translation>il contient plus de %1 Kio de texte</translation>
+    </message>
+    <message>
+        <source>%1, contact %2</source>
+        <translation>%1, contact %2</translation>
+    </message>
+    <message>
+        <source>it has no name</source>
+        <translation>il n&apos;a pas de nom</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>« %1 » (%2)</translation>
+    </message>
+    <message>
+        <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
+        <translation>%1 : sa dernière fiche n&apos;a pas de nom, et ajouter des fiches l&apos;écraserait ; donnez-lui d&apos;abord un nom dans Dialstack. Rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>%1: written, but %2</source>
+        <translation>%1 : écrit, mais %2</translation>
+    </message>
+    <message>
+        <source>... (%1 bytes in all)</source>
+        <translation>... (%1 octets en tout)</translation>
+    </message>
+    <message>
+        <source>%1 = %2... (%3 bytes in all)</source>
+        <translation>%1 = %2... (%3 octets en tout)</translation>
+    </message>
+    <message>
+        <source>AGENT (the vCard of another person inside this one)</source>
+        <translation>AGENT (la vCard d&apos;une autre personne, à l&apos;intérieur de celle-ci)</translation>
+    </message>
+    <message>
+        <source>%1 (binary data, %2 bytes)</source>
+        <translation>%1 (données binaires, %2 octets)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the name replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n caractère du nom remplacé par « ? »</numerusform>
+            <numerusform>%n caractères du nom remplacés par « ? »</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the name replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n caractère du nom remplacé par « ? »</numerusform>
+            <numerusform>%n caractères du nom remplacés par « ? »</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the phone replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n caractère du téléphone remplacé par « ? »</numerusform>
+            <numerusform>%n caractères du téléphone remplacés par « ? »</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the phone replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n caractère du téléphone remplacé par « ? »</numerusform>
+            <numerusform>%n caractères du téléphone remplacés par « ? »</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the pager replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n caractère du bipeur remplacé par « ? »</numerusform>
+            <numerusform>%n caractères du bipeur remplacés par « ? »</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the pager replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n caractère du bipeur remplacé par « ? »</numerusform>
+            <numerusform>%n caractères du bipeur remplacés par « ? »</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the e-mail replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n caractère de l&apos;adresse e-mail remplacé par « ? »</numerusform>
+            <numerusform>%n caractères de l&apos;adresse e-mail remplacés par « ? »</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the e-mail replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n caractère de l&apos;adresse e-mail remplacé par « ? »</numerusform>
+            <numerusform>%n caractères de l&apos;adresse e-mail remplacés par « ? »</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the misc replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n caractère du champ « divers » remplacé par « ? »</numerusform>
+            <numerusform>%n caractères du champ « divers » remplacés par « ? »</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the misc replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n caractère du champ « divers » remplacé par « ? »</numerusform>
+            <numerusform>%n caractères du champ « divers » remplacés par « ? »</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; nothing was imported</source>
+        <translation>%1 : impossible d&apos;enregistrer : %2 ; rien n&apos;a été importé</translation>
+    </message>
 </context>
 </TS>

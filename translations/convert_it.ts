@@ -245,5 +245,171 @@ Francia e negli altri paesi che usano la virgola decimale)
         <source>%1: the directory file could not be read completely; nothing was converted</source>
         <translation>%1: il file della rubrica non si è potuto leggere per intero; non è stato convertito nulla</translation>
     </message>
+    <message>
+        <source>it holds no vCard (no BEGIN:VCARD line)</source>
+        <translation>non contiene alcuna vCard (nessuna riga BEGIN:VCARD)</translation>
+    </message>
+    <message>
+        <source>END (the vCard was cut off)</source>
+        <translation>END (la vCard era troncata)</translation>
+    </message>
+    <message>
+        <source>a line that is no vCard property: &quot;%1&quot;</source>
+        <translation>una riga che non è una proprietà vCard: «%1»</translation>
+    </message>
+    <message>
+        <source>its header row is longer than %1 KiB</source>
+        <translation>la sua riga di intestazione supera %1 KiB</translation>
+    </message>
+    <message>
+        <source>it has no header row</source>
+        <translation>non ha una riga di intestazione</translation>
+    </message>
+    <message>
+        <source>UTF-8, Windows-1252, UTF-16 with a byte-order mark and vCards in UTF-16 without one are read</source>
+        <translation>si leggono UTF-8, Windows-1252, UTF-16 con BOM e le vCard in UTF-16 anche senza BOM</translation>
+    </message>
+    <message>
+        <source>it could not be read to its end</source>
+        <translation>non si è potuto leggere fino alla fine</translation>
+    </message>
+    <message>
+        <source>it is in UTF-32, which is not read (%1)</source>
+        <translation>è in UTF-32, che non viene letto (%1)</translation>
+    </message>
+    <message>
+        <source>it holds zero bytes, as UTF-16 or UTF-32 without a byte-order mark would; that is not read (%1)</source>
+        <translation>contiene byte nulli, come UTF-16 o UTF-32 senza BOM; non viene letto (%1)</translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2</source>
+        <translation>%1: saltato perché %2</translation>
+    </message>
+    <message>
+        <source>%1: moved to misc: %2</source>
+        <translation>%1: spostato in «varie»: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: left out: %2</source>
+        <translation>%1: tralasciato: %2</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 KiB of text</source>
+        <translation>contiene più di %1 KiB di testo</translation>
+    </message>
+    <message>
+        <source>%1, contact %2</source>
+        <translation>%1, contatto %2</translation>
+    </message>
+    <message>
+        <source>it has no name</source>
+        <translation>non ha un nome</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>«%1» (%2)</translation>
+    </message>
+    <message>
+        <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
+        <translation>%1: la sua ultima voce non ha un nome e aggiungere voci la sovrascriverebbe; dalle prima un nome in Dialstack. Non è stato importato nulla</translation>
+    </message>
+    <message>
+        <source>%1: written, but %2</source>
+        <translation>%1: scritto, ma %2</translation>
+    </message>
+    <message>
+        <source>... (%1 bytes in all)</source>
+        <translation>... (%1 byte in tutto)</translation>
+    </message>
+    <message>
+        <source>%1 = %2... (%3 bytes in all)</source>
+        <translation>%1 = %2... (%3 byte in tutto)</translation>
+    </message>
+    <message>
+        <source>AGENT (the vCard of another person inside this one)</source>
+        <translation>AGENT (la vCard di un&apos;altra persona dentro questa)</translation>
+    </message>
+    <message>
+        <source>%1 (binary data, %2 bytes)</source>
+        <translation>%1 (dati binari, %2 byte)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the name replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carattere del nome sostituito con «?»</numerusform>
+            <numerusform>%n caratteri del nome sostituiti con «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the name replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carattere del nome sostituito con «?»</numerusform>
+            <numerusform>%n caratteri del nome sostituiti con «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the phone replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carattere del telefono sostituito con «?»</numerusform>
+            <numerusform>%n caratteri del telefono sostituiti con «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the phone replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carattere del telefono sostituito con «?»</numerusform>
+            <numerusform>%n caratteri del telefono sostituiti con «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the pager replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carattere del cercapersone sostituito con «?»</numerusform>
+            <numerusform>%n caratteri del cercapersone sostituiti con «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the pager replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carattere del cercapersone sostituito con «?»</numerusform>
+            <numerusform>%n caratteri del cercapersone sostituiti con «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the e-mail replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carattere dell&apos;e-mail sostituito con «?»</numerusform>
+            <numerusform>%n caratteri dell&apos;e-mail sostituiti con «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the e-mail replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carattere dell&apos;e-mail sostituito con «?»</numerusform>
+            <numerusform>%n caratteri dell&apos;e-mail sostituiti con «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the misc replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carattere di «varie» sostituito con «?»</numerusform>
+            <numerusform>%n caratteri di «varie» sostituiti con «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the misc replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carattere di «varie» sostituito con «?»</numerusform>
+            <numerusform>%n caratteri di «varie» sostituiti con «?»</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; nothing was imported</source>
+        <translation>%1: impossibile salvare: %2; non è stato importato nulla</translation>
+    </message>
 </context>
 </TS>

@@ -245,5 +245,171 @@ Frankrijk en andere landen met een decimale komma het openen)
         <source>%1: the directory file could not be read completely; nothing was converted</source>
         <translation>%1: het adresboekbestand kon niet volledig worden gelezen; er is niets omgezet</translation>
     </message>
+    <message>
+        <source>it holds no vCard (no BEGIN:VCARD line)</source>
+        <translation>het bevat geen vCard (geen regel BEGIN:VCARD)</translation>
+    </message>
+    <message>
+        <source>END (the vCard was cut off)</source>
+        <translation>END (de vCard was afgebroken)</translation>
+    </message>
+    <message>
+        <source>a line that is no vCard property: &quot;%1&quot;</source>
+        <translation>een regel die geen vCard-eigenschap is: ‘%1’</translation>
+    </message>
+    <message>
+        <source>its header row is longer than %1 KiB</source>
+        <translation>de kopregel is langer dan %1 KiB</translation>
+    </message>
+    <message>
+        <source>it has no header row</source>
+        <translation>het heeft geen kopregel</translation>
+    </message>
+    <message>
+        <source>UTF-8, Windows-1252, UTF-16 with a byte-order mark and vCards in UTF-16 without one are read</source>
+        <translation>gelezen worden UTF-8, Windows-1252, UTF-16 met byte-order-mark en vCards in UTF-16 ook zonder</translation>
+    </message>
+    <message>
+        <source>it could not be read to its end</source>
+        <translation>het kon niet tot het einde worden gelezen</translation>
+    </message>
+    <message>
+        <source>it is in UTF-32, which is not read (%1)</source>
+        <translation>het is in UTF-32, dat niet wordt gelezen (%1)</translation>
+    </message>
+    <message>
+        <source>it holds zero bytes, as UTF-16 or UTF-32 without a byte-order mark would; that is not read (%1)</source>
+        <translation>het bevat nulbytes, zoals UTF-16 of UTF-32 zonder byte-order-mark; dat wordt niet gelezen (%1)</translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2</source>
+        <translation>%1: overgeslagen, want %2</translation>
+    </message>
+    <message>
+        <source>%1: moved to misc: %2</source>
+        <translation>%1: naar ‘overig’ verplaatst: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: left out: %2</source>
+        <translation>%1: weggelaten: %2</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 KiB of text</source>
+        <translation>het bevat meer dan %1 KiB tekst</translation>
+    </message>
+    <message>
+        <source>%1, contact %2</source>
+        <translation>%1, contact %2</translation>
+    </message>
+    <message>
+        <source>it has no name</source>
+        <translation>het heeft geen naam</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>‘%1’ (%2)</translation>
+    </message>
+    <message>
+        <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
+        <translation>%1: het laatste item heeft geen naam, en het toevoegen van items zou het overschrijven; geef het eerst een naam in Dialstack. Er is niets geïmporteerd</translation>
+    </message>
+    <message>
+        <source>%1: written, but %2</source>
+        <translation>%1: geschreven, maar %2</translation>
+    </message>
+    <message>
+        <source>... (%1 bytes in all)</source>
+        <translation>... (%1 bytes in totaal)</translation>
+    </message>
+    <message>
+        <source>%1 = %2... (%3 bytes in all)</source>
+        <translation>%1 = %2... (%3 bytes in totaal)</translation>
+    </message>
+    <message>
+        <source>AGENT (the vCard of another person inside this one)</source>
+        <translation>AGENT (de vCard van een andere persoon binnen deze)</translation>
+    </message>
+    <message>
+        <source>%1 (binary data, %2 bytes)</source>
+        <translation>%1 (binaire gegevens, %2 bytes)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the name replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n teken van de naam vervangen door ‘?’</numerusform>
+            <numerusform>%n tekens van de naam vervangen door ‘?’</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the name replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n teken van de naam vervangen door ‘?’</numerusform>
+            <numerusform>%n tekens van de naam vervangen door ‘?’</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the phone replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n teken van het telefoonnummer vervangen door ‘?’</numerusform>
+            <numerusform>%n tekens van het telefoonnummer vervangen door ‘?’</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the phone replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n teken van het telefoonnummer vervangen door ‘?’</numerusform>
+            <numerusform>%n tekens van het telefoonnummer vervangen door ‘?’</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the pager replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n teken van het piepernummer vervangen door ‘?’</numerusform>
+            <numerusform>%n tekens van het piepernummer vervangen door ‘?’</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the pager replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n teken van het piepernummer vervangen door ‘?’</numerusform>
+            <numerusform>%n tekens van het piepernummer vervangen door ‘?’</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the e-mail replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n teken van het e-mailadres vervangen door ‘?’</numerusform>
+            <numerusform>%n tekens van het e-mailadres vervangen door ‘?’</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the e-mail replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n teken van het e-mailadres vervangen door ‘?’</numerusform>
+            <numerusform>%n tekens van het e-mailadres vervangen door ‘?’</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the misc replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n teken van ‘overig’ vervangen door ‘?’</numerusform>
+            <numerusform>%n tekens van ‘overig’ vervangen door ‘?’</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the misc replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n teken van ‘overig’ vervangen door ‘?’</numerusform>
+            <numerusform>%n tekens van ‘overig’ vervangen door ‘?’</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; nothing was imported</source>
+        <translation>%1: kon niet worden opgeslagen: %2; er is niets geïmporteerd</translation>
+    </message>
 </context>
 </TS>

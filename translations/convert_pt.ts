@@ -245,5 +245,171 @@ da Alemanha, França e outros países com vírgula decimal o abrem)
         <source>%1: the directory file could not be read completely; nothing was converted</source>
         <translation>%1: não foi possível ler todo o ficheiro da lista; nada foi convertido</translation>
     </message>
+    <message>
+        <source>it holds no vCard (no BEGIN:VCARD line)</source>
+        <translation>não contém nenhum vCard (nenhuma linha BEGIN:VCARD)</translation>
+    </message>
+    <message>
+        <source>END (the vCard was cut off)</source>
+        <translation>END (o vCard estava cortado)</translation>
+    </message>
+    <message>
+        <source>a line that is no vCard property: &quot;%1&quot;</source>
+        <translation>uma linha que não é uma propriedade vCard: «%1»</translation>
+    </message>
+    <message>
+        <source>its header row is longer than %1 KiB</source>
+        <translation>a sua linha de cabeçalho excede %1 KiB</translation>
+    </message>
+    <message>
+        <source>it has no header row</source>
+        <translation>não tem linha de cabeçalho</translation>
+    </message>
+    <message>
+        <source>UTF-8, Windows-1252, UTF-16 with a byte-order mark and vCards in UTF-16 without one are read</source>
+        <translation>são lidos UTF-8, Windows-1252, UTF-16 com marca de ordem de bytes e vCards em UTF-16 mesmo sem ela</translation>
+    </message>
+    <message>
+        <source>it could not be read to its end</source>
+        <translation>não foi possível lê-lo até ao fim</translation>
+    </message>
+    <message>
+        <source>it is in UTF-32, which is not read (%1)</source>
+        <translation>está em UTF-32, que não é lido (%1)</translation>
+    </message>
+    <message>
+        <source>it holds zero bytes, as UTF-16 or UTF-32 without a byte-order mark would; that is not read (%1)</source>
+        <translation>contém bytes nulos, como UTF-16 ou UTF-32 sem marca de ordem de bytes; isso não é lido (%1)</translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2</source>
+        <translation>%1: ignorado porque %2</translation>
+    </message>
+    <message>
+        <source>%1: moved to misc: %2</source>
+        <translation>%1: movido para «diversos»: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: left out: %2</source>
+        <translation>%1: deixado de fora: %2</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 KiB of text</source>
+        <translation>contém mais de %1 KiB de texto</translation>
+    </message>
+    <message>
+        <source>%1, contact %2</source>
+        <translation>%1, contacto %2</translation>
+    </message>
+    <message>
+        <source>it has no name</source>
+        <translation>não tem nome</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>«%1» (%2)</translation>
+    </message>
+    <message>
+        <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
+        <translation>%1: o último registo não tem nome, e acrescentar registos iria sobrescrevê-lo; dê-lhe primeiro um nome no Dialstack. Nada foi importado</translation>
+    </message>
+    <message>
+        <source>%1: written, but %2</source>
+        <translation>%1: escrito, mas %2</translation>
+    </message>
+    <message>
+        <source>... (%1 bytes in all)</source>
+        <translation>... (%1 bytes no total)</translation>
+    </message>
+    <message>
+        <source>%1 = %2... (%3 bytes in all)</source>
+        <translation>%1 = %2... (%3 bytes no total)</translation>
+    </message>
+    <message>
+        <source>AGENT (the vCard of another person inside this one)</source>
+        <translation>AGENT (o vCard de outra pessoa dentro deste)</translation>
+    </message>
+    <message>
+        <source>%1 (binary data, %2 bytes)</source>
+        <translation>%1 (dados binários, %2 bytes)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the name replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter do nome substituído por «?»</numerusform>
+            <numerusform>%n caracteres do nome substituídos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the name replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter do nome substituído por «?»</numerusform>
+            <numerusform>%n caracteres do nome substituídos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the phone replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter do telefone substituído por «?»</numerusform>
+            <numerusform>%n caracteres do telefone substituídos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the phone replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter do telefone substituído por «?»</numerusform>
+            <numerusform>%n caracteres do telefone substituídos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the pager replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter do pager substituído por «?»</numerusform>
+            <numerusform>%n caracteres do pager substituídos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the pager replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter do pager substituído por «?»</numerusform>
+            <numerusform>%n caracteres do pager substituídos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the e-mail replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter do e-mail substituído por «?»</numerusform>
+            <numerusform>%n caracteres do e-mail substituídos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the e-mail replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter do e-mail substituído por «?»</numerusform>
+            <numerusform>%n caracteres do e-mail substituídos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character of the misc replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter de «diversos» substituído por «?»</numerusform>
+            <numerusform>%n caracteres de «diversos» substituídos por «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters of the misc replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carácter de «diversos» substituído por «?»</numerusform>
+            <numerusform>%n caracteres de «diversos» substituídos por «?»</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: could not be saved: %2; nothing was imported</source>
+        <translation>%1: não foi possível guardar: %2; nada foi importado</translation>
+    </message>
 </context>
 </TS>

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "vcard/LeftOut.h"
+
 // One contact read from a vCard or CSV file, in Unicode (UTF-8), already
 // sorted onto the record's fields. Values may still hold line breaks. The
 // readers reuse one contact for each they read, so Clear keeps its room.
@@ -36,7 +38,7 @@ public:
     std::vector<std::string> m_movedValues;
     // What was read but is not kept (photos, properties or columns of no
     // use in a directory), named with its value for the report.
-    std::vector<std::string> m_leftOut;
+    std::vector<CLeftOut> m_leftOut;
     // 1-based place of the contact in its file, to name a contact without a name.
     int m_nNumber = 0;
     // The contact held more than kMaxHeldText: it is skipped whole.
@@ -46,7 +48,7 @@ public:
     {
         m_movedValues.push_back(strLabel + ": " + strValue);
     }
-    void LeaveOut(std::string what)
+    void LeaveOut(CLeftOut what)
     {
         m_leftOut.push_back(std::move(what));
     }

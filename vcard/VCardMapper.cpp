@@ -57,6 +57,13 @@ bool RepeatsName(const std::string& name, const std::vector<std::string>& parts)
         && ((parts[1].empty() && parts[0] == name) || (!parts[1].empty() && parts[0] + ", " + parts[1] == name));
 }
 
+// The size of a value not kept: "+" when its line was cut, so that the
+// whole value was longer still.
+std::string ByteCount(std::string_view value, bool bCut)
+{
+    return std::to_string(value.size()) + (bCut ? "+" : "");
+}
+
 }   // namespace
 
 void CVCardMapper::Start(int nNumber)
@@ -92,10 +99,10 @@ CVCardMapper::Span CVCardMapper::Keep(std::string_view text)
     return span;
 }
 
-void CVCardMapper::LeaveOut(const std::string& what)
+void CVCardMapper::LeaveOut(CLeftOut what)
 {
-    if (Hold(what.size()))
-        m_leftOut.push_back(what);
+    if (Hold(what.English().size()))
+        m_leftOut.push_back(std::move(what));
 }
 
 // What a property becomes, by its name.
@@ -133,8 +140,9 @@ void CVCardMapper::LeaveOutWithValue(
     std::string shown = TextOf(property);
     m_text.resize(property.value.nStart);
     if (value.size() > kShown || bCut)
-        shown += "... (" + std::to_string(value.size()) + (bCut ? "+" : "") + " bytes in all)";
-    LeaveOut(Upper(name) + " = " + shown);
+        LeaveOut({"%1 = %2... (%3 bytes in all)", {Upper(name), std::move(shown), ByteCount(value, bCut)}});
+    else
+        LeaveOut({"%1 = %2", {Upper(name), std::move(shown)}});
 }
 
 void CVCardMapper::Add(const CVCardLexer& line, bool bCut)
@@ -152,13 +160,13 @@ void CVCardMapper::Add(const CVCardLexer& line, bool bCut)
     const bool bBlank = Trimmed(value).empty();
     const bool bKept = property.kind != EKind::kOther && property.kind != EKind::kAgent;
     if (property.kind == EKind::kAgent && bBlank)
-        LeaveOut("AGENT (the vCard of another person inside this one)");
+        LeaveOut({"AGENT (the vCard of another person inside this one)", {}});
     // The five fields keep a value of only spaces as it is; elsewhere it
     // says nothing.
     if (property.kind == EKind::kVersion || value.empty() || (bBlank && !bKept))
         return;
     if (parameters.bBinary || StartsWithNoCase(value, "data:"))
-        LeaveOut(Upper(name) + " (binary data, " + std::to_string(value.size()) + (bCut ? "+" : "") + " bytes)");
+        LeaveOut({"%1 (binary data, %2 bytes)", {Upper(name), ByteCount(value, bCut)}});
     else if (!bKept)
         LeaveOutWithValue(name, property, value, parameters.charset, bCut);
     else if (bCut)
@@ -204,7 +212,7 @@ void CVCardMapper::TakeName(CContact& contact)
         if (contact.m_strName.empty())
             contact.m_strName = name;
         else if (name != contact.m_strName)
-            contact.LeaveOut("FN = " + name);
+            contact.LeaveOut({"%1 = %2", {"FN", name}});
     }
     bool bFirstName = true;
     for (const Property& property : m_properties) {
@@ -221,7 +229,7 @@ void CVCardMapper::TakeName(CContact& contact)
         parts.resize(5);
         const std::string spoken = VCardValue::SpokenName(decoded);
         if (!bFirstName)
-            contact.LeaveOut("N = " + spoken);
+            contact.LeaveOut({"%1 = %2", {"N", spoken}});
         else if (contact.m_strName.empty())
             contact.m_strName = spoken;
         else if (!RepeatsName(contact.m_strName, parts)
@@ -340,7 +348,7 @@ void CVCardMapper::MoveAddressLabel(const Property& property, CContact& contact)
     if (m_addresses.empty())
         contact.MoveToMisc("Address", label);
     else if (std::find(m_addresses.begin(), m_addresses.end(), Normalized(label)) == m_addresses.end())
-        contact.LeaveOut("LABEL = " + label);
+        contact.LeaveOut({"%1 = %2", {"LABEL", label}});
 }
 
 void CVCardMapper::Build(CContact& contact)
@@ -353,7 +361,7 @@ void CVCardMapper::Build(CContact& contact)
         TakeTelephones(contact);
         TakeEmails(contact);
         TakeTheOthers(contact);
-        for (std::string& item : m_leftOut)
+        for (CLeftOut& item : m_leftOut)
             contact.LeaveOut(std::move(item));
     }
     Start(0);

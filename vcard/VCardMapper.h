@@ -28,7 +28,7 @@ public:
     // The property the lexer has split; bCut when its line was cut short.
     void Add(const CVCardLexer& line, bool bCut);
     // Names something of the card that was not read.
-    void LeaveOut(const std::string& what);
+    void LeaveOut(CLeftOut what);
     // The contact, and the mapper ready for the next card.
     void Build(CContact& contact);
 
@@ -83,7 +83,7 @@ private:
 
     std::vector<Property> m_properties;
     std::string m_text;
-    std::vector<std::string> m_leftOut;
+    std::vector<CLeftOut> m_leftOut;
     std::vector<std::string> m_addresses;   // the ADR values kept, for LABEL
     size_t m_nHeld = 0;
     int m_nNumber = 0;

@@ -205,14 +205,30 @@ TEST(ConvertCommand, QueryPrintsTheMatchesForAMailProgram)
     EXPECT_EQ(RunConvert({"query", "nobody"}).nStatus, 1);
 }
 
+// A file that could not be made where none was has damaged nothing, and
+// the message does not send the user to check it.
 TEST(ConvertCommand, FailedSaveReportsWhyAndExitsWithOne)
 {
     ScratchDirectory scratch;
     WriteFileBytes("one.vcf", kCard);
-    const RunResult result
-        = RunConvert({"import", "--format", "vcard", "--file", "no/such/dir/Dialstack.dat", "one.vcf"});
-    EXPECT_EQ(result.nStatus, 1);
-    EXPECT_NE(result.err.find("could not be saved"), std::string::npos) << result.err;
+    SaveDirectory("Dialstack.dat", kTwoRecords);
+    const struct
+    {
+        std::vector<std::string> args;
+        const char* pszSays;
+    } cases[] = {
+        {{"import", "--format", "vcard", "--file", "no/such/dir/Dialstack.dat", "one.vcf"},
+            "no/such/dir/Dialstack.dat: could not be saved: "},
+        {{"export", "--format", "csv", "--output", "no/such/dir/out.csv"},
+            "no/such/dir/out.csv: could not be written: "},
+    };
+    for (const auto& c : cases) {
+        const RunResult result = RunConvert(c.args);
+        EXPECT_EQ(result.nStatus, 1);
+        EXPECT_NE(result.err.find(c.pszSays), std::string::npos) << result.err;
+        EXPECT_EQ(result.err.find("damaged"), std::string::npos) << result.err;
+        EXPECT_EQ(result.err.find("no longer as it was"), std::string::npos) << result.err;
+    }
 }
 
 // Export writes UTF-8: each directory byte becomes its Windows-1252

@@ -103,8 +103,8 @@ TEST_P(GoldenFileTest, ReadingByteByByteGivesTheSameContacts)
                 = c.m_strName + '|' + c.m_strPhone + '|' + c.m_strPager + '|' + c.m_strEmail + '|' + c.m_strNote;
             for (const std::string& value : c.m_movedValues)
                 text += '|' + value;
-            for (const std::string& item : c.m_leftOut)
-                text += '|' + item;
+            for (const CLeftOut& item : c.m_leftOut)
+                text += '|' + item.English();
             contacts.push_back(text);
         });
         for (size_t i = 0; i < bytes.size(); i += nPiece)

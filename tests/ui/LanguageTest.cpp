@@ -19,6 +19,7 @@
 
 #include "app/DirectoryApp.h"
 #include "convert/CommandLine.h"
+#include "data/DirectoryWriter.h"
 #include "framework/HelpWindow.h"
 #include "framework/Menu.h"
 #include "framework/TextCodec.h"
@@ -229,6 +230,76 @@ TEST(LanguageTest, TheCommandLineToolsSpeakTheLanguageOfTheLocale)
         EXPECT_EQ(ToolOutput(DIALSTACK_CONVERT_TOOL, lang, {"import", "--file", "Dialstack.dat", "one.vcf"}),
             QString::fromUtf8(row.pszSummary));
     }
+}
+
+// Contact files that lead the converter down its reasons and details: a
+// card with a character the directory cannot hold in each field, a value
+// moved to misc, properties left out (binary, long, no property at all,
+// another person's card), a card without a name, one too long to hold and
+// one cut off.
+void WriteOddContactFiles()
+{
+    std::string odd = "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:Łukasz\r\nTEL:Ł1\r\nTEL;PAGER:Ł2\r\nEMAIL:ł@x\r\nNOTE:Ł\r\n"
+                      "TEL;HOME:030 1\r\nPHOTO;ENCODING=BASE64:AAAA\r\n"
+                      "X-LONG:"
+        + std::string(300, 'x')
+        + "\r\nno property\r\nAGENT:\r\nBEGIN:VCARD\r\nFN:Agent\r\nEND:VCARD\r\nEND:VCARD\r\n"
+          "BEGIN:VCARD\r\nTEL:1\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:Big\r\nNOTE:"
+        + std::string(70000, 'y') + "\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:Cut\r\n";
+    WriteFileBytes("odd.vcf", odd);
+    WriteFileBytes("none.vcf", "no card here\n");
+    WriteFileBytes("empty.csv", "");
+    WriteFileBytes("wide.vcf", std::string("\xFF\xFE\0\0B\0\0\0", 8));
+    WriteFileBytes("zeros.vcf", std::string("a\0b\0c\0d\0", 8));
+    // A last record without a name, which an import would overwrite.
+    CDirectoryWriter writer(0, 1);
+    writer.WriteRecord(ToFields({"", "555 0999", "", "", ""}));
+    WriteFileBytes("unnamed.dat", writer.Bytes());
+}
+
+// Every reason and detail line the converter gives is in the language of
+// the locale: under C each run says the English words listed, under every
+// language shipped none of them; and German says one import's details
+// whole, the parts from the file where the sentence puts them.
+TEST(LanguageTest, TheConvertersReasonsAndDetailsAreInTheLanguageOfTheLocale)
+{
+    ScratchDirectory dir;
+    WriteOddContactFiles();
+    const struct
+    {
+        QStringList arguments;
+        std::vector<const char*> english;
+    } runs[] = {
+        {{"import", "--verbose", "odd.vcf"},
+            {"replaced by", "moved to misc", "left out", "binary data", "bytes in all", "no vCard property",
+                "another person", "cut off", "skipped", "no name", "KiB of text"}},
+        {{"import", "none.vcf"}, {"holds no vCard"}},
+        {{"import", "empty.csv"}, {"header row"}},
+        {{"import", "wide.vcf"}, {"UTF-32, which", "are read"}},
+        {{"import", "zeros.vcf"}, {"zero bytes", "are read"}},
+        {{"import", "--file", "unnamed.dat", "odd.vcf"}, {"last record has no name"}},
+        {{"import", "--file", "no-such-folder/Dialstack.dat", "odd.vcf"}, {"could not be saved", "nothing was"}},
+    };
+    for (const char* pszLang :
+        {"C.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8", "it_IT.UTF-8", "nl_NL.UTF-8", "pt_PT.UTF-8"}) {
+        const bool bEnglish = pszLang[0] == 'C';
+        for (const auto& run : runs) {
+            const QString output = ToolOutput(DIALSTACK_CONVERT_TOOL, pszLang, run.arguments);
+            for (const char* pszEnglish : run.english)
+                EXPECT_EQ(output.contains(pszEnglish), bEnglish)
+                    << pszLang << " " << run.arguments.join(' ').toStdString() << "\n"
+                    << output.toStdString();
+        }
+    }
+    WriteFileBytes(
+        "few.vcf", "BEGIN:VCARD\r\nFN:Łukasz\r\nTEL:1\r\nX-A:b\r\nEND:VCARD\r\nBEGIN:VCARD\r\nEND:VCARD\r\n");
+    EXPECT_EQ(
+        ToolOutput(DIALSTACK_CONVERT_TOOL, "de_DE.UTF-8", {"import", "--verbose", "--file", "few.dat", "few.vcf"}),
+        QString::fromUtf8("„Łukasz“ (few.vcf, Kontakt 1): 1 Zeichen des Namens durch „?“ ersetzt\n"
+                          "„Łukasz“ (few.vcf, Kontakt 1): ausgelassen: X-A = b\n"
+                          "few.vcf, Kontakt 2: übersprungen, denn er hat keinen Namen\n"
+                          "1 Eintrag hinzugefügt, 1 Kontakt übersprungen, 0 Werte nach „Sonstiges“ verschoben, "
+                          "1 Zeichen ersetzt\n"));
 }
 
 TEST(LanguageTest, TheLanguageIsTheFirstOneAskedForOfTheLocaleOrLanguageList)
