@@ -10,8 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "data/ByteTally.h"
 #include "base/ReasonText.h"
+#include "data/ByteTally.h"
 #include "data/FileReasons.h"
 #include "data/InPlaceRewrite.h"
 #include "data/TempFileNames.h"

@@ -26,8 +26,9 @@ public:
     // (languages differ in how many forms they have and which counts take
     // each), with "%n" replaced by the count.
     static CString CountText1252(const char* pszEnglish, int nCount, const char* pszContext = kResources);
-    // Has the lower layers' reasons come translated in the program's code
-    // page, with file names and the system's texts turned from the locale's
-    // bytes into it too, so that a reason reads right inside a message.
+    // Makes the lower layers' reasons (base/ReasonText.h) come translated in
+    // the program's code page, with file names and the system's texts turned
+    // from the locale's bytes into it too, so that a reason reads right
+    // inside a message.
     static void TranslateReasons();
 };
