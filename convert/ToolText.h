@@ -18,4 +18,8 @@ public:
     // two forms given ("%n record added", "%n records added"): the one the
     // count takes is the key of every language's forms.
     static std::string Counted(const char* pszContext, const char* pszOne, const char* pszMany, int nCount);
+    // Makes the lower layers' reasons (base/ReasonText.h) come translated,
+    // in UTF-8 like every other message of the tools; file names and the
+    // system's texts in them stay byte for byte as the system gave them.
+    static void TranslateReasons();
 };

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include "convert/ConvertCommand.h"
+#include "convert/ToolText.h"
 #include "l10n/Translators.h"
 
 int main(int argc, char** argv)
@@ -16,5 +17,6 @@ int main(int argc, char** argv)
     int qtArgc = argc > 0 ? 1 : 0;
     QCoreApplication app(qtArgc, argv);
     CTranslators::Install("dialstack");
+    CToolText::TranslateReasons();
     return CConvertCommand::Run(args, std::cin, std::cout, std::cerr);
 }

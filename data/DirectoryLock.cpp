@@ -8,6 +8,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include "base/ReasonText.h"
 #include "data/FileReasons.h"
 
 namespace {
@@ -50,7 +51,9 @@ bool CDirectoryLock::TryAcquire(const char* pszDirectoryFile, Kind kind, CString
     // filesystem from being made read-only while a window is open.
     const int fd = open(lockName.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
     if (fd < 0) {
-        strWhy = "the lock file \"" + CString(lockName) + "\" could not be opened: " + ReasonForError(errno);
+        const int nError = errno;
+        strWhy = CReasonText::Tr("the lock file \"%1\" could not be opened: %2",
+            {CReasonText::FromSystem(CString(lockName)), ReasonForError(nError)});
         return kind == Kind::Shared;
     }
     const int nOperation = (kind == Kind::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB;
@@ -60,12 +63,14 @@ bool CDirectoryLock::TryAcquire(const char* pszDirectoryFile, Kind kind, CString
         const int nError = errno;
         close(fd);
         m_bHeldElsewhere = nError == EWOULDBLOCK;
-        strWhy = nError == EWOULDBLOCK
-            ? CString(kind == Kind::Shared ? "another program is changing the directory"
-                                           : "a Dialstack window has unsaved changes to the directory, or "
-                                             "another program is changing it; once they are saved, the next "
-                                             "sync or import takes them in")
-            : "the lock file \"" + CString(lockName) + "\" could not be locked: " + ReasonForError(nError);
+        if (nError != EWOULDBLOCK)
+            strWhy = CReasonText::Tr("the lock file \"%1\" could not be locked: %2",
+                {CReasonText::FromSystem(CString(lockName)), ReasonForError(nError)});
+        else if (kind == Kind::Shared)
+            strWhy = CReasonText::Tr("another program is changing the directory");
+        else
+            strWhy = CReasonText::Tr("a Dialstack window has unsaved changes to the directory, or another program "
+                                     "is changing it; once they are saved, the next sync or import takes them in");
         return false;
     }
     m_fd = fd;

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/ReasonText.h"
 #include "data/FileReasons.h"
 
 namespace {
@@ -103,11 +104,11 @@ bool RunContentWriter(const std::function<bool(CByteSink&)>& writeContent, CByte
     try {
         if (writeContent(sink))
             return true;
-        result.strReason = "the new contents could not be made; nothing was replaced";
+        result.strReason = CReasonText::Tr("the new contents could not be made; nothing was replaced");
     } catch (const std::bad_alloc&) {
-        result.strReason = "there is not enough memory to make the new contents; nothing was replaced";
+        result.strReason = CReasonText::Tr("there is not enough memory to make the new contents; nothing was replaced");
     } catch (const std::length_error&) {
-        result.strReason = "there is not enough memory to make the new contents; nothing was replaced";
+        result.strReason = CReasonText::Tr("there is not enough memory to make the new contents; nothing was replaced");
     }
     return false;
 }
@@ -135,10 +136,13 @@ bool RewriteInPlace(
         // A write-back that fails part-way may still leave the old bytes
         // (the new ones stopped at the same place): the file tells.
         result.bOldFileIntact = ReplaceContents(fd, oldBytes) || Holds(fd, oldBytes);
-        result.strReason = "the folder takes no new file, so the file itself was rewritten, which failed ("
-            + ReasonForError(nError)
-            + (result.bOldFileIntact ? "); its old contents were written back, so it is as it was"
-                                     : "); its old contents could not be written back, so the file is damaged");
+        result.strReason = result.bOldFileIntact
+            ? CReasonText::Tr("the folder takes no new file, so the file itself was rewritten, which failed (%1); "
+                              "its old contents were written back, so it is as it was",
+                {ReasonForError(nError)})
+            : CReasonText::Tr("the folder takes no new file, so the file itself was rewritten, which failed (%1); "
+                              "its old contents could not be written back, so the file is damaged",
+                {ReasonForError(nError)});
     }
     close(fd);
     return true;

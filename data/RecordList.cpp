@@ -1,5 +1,6 @@
 #include "data/RecordList.h"
 
+#include "base/ReasonText.h"
 #include "data/DirectoryFormat.h"
 #include "data/DirectoryReader.h"
 #include "data/DirectoryWriter.h"
@@ -242,7 +243,7 @@ int CRecordList::SaveToBytes(std::string& bytes)
     m_pCursor = m_pTail;   // also where writing ran out of memory part-way
     m_nCursorIndex = m_nNodeCount - 1;
     if (!bMade) {
-        m_strLastSaveError = "there is not enough memory to make the file";
+        m_strLastSaveError = CReasonText::Tr("there is not enough memory to make the file");
         return 0;
     }
     return 1;

@@ -3,6 +3,7 @@
 
 #include "data/RecordList.h"
 
+#include "base/ReasonText.h"
 #include "data/DirectoryFormat.h"
 #include "data/DirectoryReader.h"
 #include "data/DirectoryWriter.h"
@@ -162,7 +163,7 @@ int CRecordList::SaveFile(const char* pszFileName)
     m_strLastSaveWarning.Empty();
     m_bOldFileIntact = TRUE;
     if (!m_pHead) {
-        m_strLastSaveError = "there is no directory to save";
+        m_strLastSaveError = CReasonText::Tr("there is no directory to save");
         return 0;
     }
     bool bWritten = false;

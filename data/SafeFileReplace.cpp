@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/ReasonText.h"
 #include "data/ByteTally.h"
 #include "data/FileReasons.h"
 #include "data/InPlaceRewrite.h"
@@ -50,15 +51,14 @@ bool CheckTarget(const char* pszFileName, Target& target, CReplaceResult& result
         const int nError = errno;
         // A link that leads nowhere would be replaced itself, not followed.
         if (nError == ENOENT && bLink)
-            result.strReason = "it is a symbolic link to nothing; nothing was replaced";
+            result.strReason = CReasonText::Tr("it is a symbolic link to nothing; nothing was replaced");
         else if (nError != ENOENT)
             result.strReason = ReasonForError(nError);
         if (!result.strReason.IsEmpty())
             return false;
     } else if (!S_ISREG(target.old.st_mode)) {
-        result.strReason = (bLink ? "it is a symbolic link to " + KindOfFile(target.old.st_mode) + ", not to a file"
-                                  : ReasonForNotAFile(target.old.st_mode))
-            + "; nothing was replaced";
+        result.strReason = CReasonText::Tr("%1; nothing was replaced",
+            {bLink ? ReasonForLinkToNotAFile(target.old.st_mode) : ReasonForNotAFile(target.old.st_mode)});
         return false;
     } else {
         target.bExists = true;
@@ -209,9 +209,9 @@ void SyncFolder(const Target& target, CReplaceResult& result)
         return;   // the file is in place; nothing more can be done for it
     const int nError = fsync(fd) == 0 ? 0 : errno;
     if (nError != 0 && nError != EINVAL) {   // EINVAL: the file system cannot sync folders
-        result.strWarning = "the new file is in place, but it may not be on the disk yet: the folder could not be "
-                            "synced ("
-            + ReasonForError(nError) + ")";
+        result.strWarning = CReasonText::Tr(
+            "the new file is in place, but it may not be on the disk yet: the folder could not be synced (%1)",
+            {ReasonForError(nError)});
     }
     close(fd);
 }
@@ -229,7 +229,7 @@ bool IsFolderGone(const Target& target)
 void FailToCreate(const Target& target, int nError, CReplaceResult& result)
 {
     if (IsFolderGone(target)) {
-        result.strReason = "the folder it belongs in no longer exists";
+        result.strReason = CReasonText::Tr("the folder it belongs in no longer exists");
         result.bOldFileIntact = false;   // no file is there any more
         return;
     }
@@ -283,7 +283,7 @@ CReplaceResult ReplaceFileSafely(const char* pszFileName, const std::function<bo
         // Before the rename: the old file is as it was, and a new file made
         // so far is removed as the exception passes.
         result.bOk = false;
-        result.strReason = "there is not enough memory to replace the file; nothing was replaced";
+        result.strReason = CReasonText::Tr("there is not enough memory to replace the file; nothing was replaced");
     }
     if (!result.bOk)
         return result;

@@ -2,7 +2,23 @@
 
 #include <QCoreApplication>
 
+#include "base/ReasonText.h"
 #include "framework/TextCodec.h"
+
+namespace {
+
+CString TranslateReason(const char* pszEnglish)
+{
+    return Translation::Text1252(pszEnglish, Translation::kReasons);
+}
+
+CString SystemTextIn1252(const CString& strBytes)
+{
+    const std::string_view bytes = strBytes.View();
+    return TextCodec::FromQString(QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+}   // namespace
 
 QString Translation::Text(const char* pszEnglish, const char* pszContext)
 {
@@ -22,4 +38,9 @@ CString Translation::CountText1252(const char* pszEnglish, int nCount, const cha
     const QString english = TextCodec::ToQString(pszEnglish);
     return TextCodec::FromQString(
         QCoreApplication::translate(pszContext, english.toUtf8().constData(), nullptr, nCount));
+}
+
+void Translation::TranslateReasons()
+{
+    CReasonText::Install({&TranslateReason, &SystemTextIn1252});
 }

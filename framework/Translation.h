@@ -16,6 +16,8 @@ public:
     // texts.
     static constexpr const char* kResources = "Resources";
     static constexpr const char* kFramework = "Framework";
+    // The context of the reasons the lower layers give (base/ReasonText.h).
+    static constexpr const char* kReasons = "Reasons";
 
     static QString Text(const char* pszEnglish, const char* pszContext = kResources);
     // The same in the program's code page.
@@ -24,4 +26,9 @@ public:
     // (languages differ in how many forms they have and which counts take
     // each), with "%n" replaced by the count.
     static CString CountText1252(const char* pszEnglish, int nCount, const char* pszContext = kResources);
+    // Makes the lower layers' reasons (base/ReasonText.h) come translated in
+    // the program's code page, with file names and the system's texts turned
+    // from the locale's bytes into it too, so that a reason reads right
+    // inside a message.
+    static void TranslateReasons();
 };

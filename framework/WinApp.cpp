@@ -127,6 +127,7 @@ void CWinApp::StartFramework(const char* pszArgv0)
 {
     const QString baseName = QFileInfo(QString::fromLocal8Bit(pszArgv0 ? pszArgv0 : "")).completeBaseName();
     QApplication::setApplicationName(baseName);
+    Translation::TranslateReasons();
     if (!g_pApp)
         return;
     InstallTranslation(*g_pApp);

@@ -6,24 +6,25 @@
 #include <cups/cups.h>
 
 #include "base/ClauseText.h"
+#include "base/ReasonText.h"
 #include "printer/Windows1252ToUtf8.h"
 
 namespace {
 
-const char kNoDefaultPrinter[] = "no default printer is configured; choose one in the system's printer "
-                                 "settings or with \"lpoptions -d PRINTER\"";
-const char kServiceNotRunning[] = "the print service (CUPS) is not running";
-const char kDefaultMissingPrefix[] = "the default printer is not available: ";
 // What libcups says when nothing at all names a default destination; any
 // other reason means a default is named (LPDEST, PRINTER, lpoptions) but
 // cannot be used, and libcups' own words say which setting is wrong.
 const char kCupsNoDefault[] = "No default destination.";
-const char kRefusedPrefix[] = "the printer refused the job: ";
-const char kNotSentPrefix[] = "the job could not be sent to the printer: ";
 
 // How the scheduler describes a queue without a driver, which hands every
 // job to the device untouched.
 const char kRawQueueModel[] = "Local Raw Printer";
+
+// What libcups says, in its own words, as a clause of a reason.
+CString CupsClause(const char* pszCupsText)
+{
+    return CReasonText::FromSystem(AsClause(pszCupsText));
+}
 
 // libcups reports "not running" as service-unavailable with no destinations
 // at all; any other outcome means the service answered.
@@ -40,10 +41,11 @@ CString DefaultLookupFailure()
 {
     const CString strCupsText = cupsLastErrorString();
     if (PrintServiceIsDown())
-        return kServiceNotRunning;
+        return CReasonText::Tr("the print service (CUPS) is not running");
     if (strCupsText == kCupsNoDefault)
-        return kNoDefaultPrinter;
-    return kDefaultMissingPrefix + AsClause(strCupsText);
+        return CReasonText::Tr("no default printer is configured; choose one in the system's printer settings or "
+                               "with \"lpoptions -d PRINTER\"");
+    return CReasonText::Tr("the default printer is not available: %1", {CupsClause(strCupsText)});
 }
 
 bool IsIppSuccess(ipp_status_t status)
@@ -149,7 +151,7 @@ BOOL CPrinterPort::Submit()
     const char* pszTitle = m_strTitle.IsEmpty() ? nullptr : m_strTitle.GetString();
     int nJobId = cupsCreateJob(CUPS_HTTP_DEFAULT, dest.Name(), pszTitle, 0, nullptr);
     if (nJobId == 0)
-        return Fail(kRefusedPrefix + AsClause(cupsLastErrorString()));
+        return Fail(CReasonText::Tr("the printer refused the job: %1", {CupsClause(cupsLastErrorString())}));
 
     http_status_t sendStatus = cupsStartDocument(CUPS_HTTP_DEFAULT, dest.Name(), nJobId, pszTitle, CUPS_FORMAT_TEXT, 1);
     if (sendStatus == HTTP_STATUS_CONTINUE && !document.empty())
@@ -160,8 +162,8 @@ BOOL CPrinterPort::Submit()
         return TRUE;
 
     // Keep the reason before cancelling, which sets its own status.
-    CString strReason = kNotSentPrefix;
-    strReason += AsClause(sendStatus != HTTP_STATUS_CONTINUE ? httpStatus(sendStatus) : cupsLastErrorString());
+    const CString strReason = CReasonText::Tr("the job could not be sent to the printer: %1",
+        {CupsClause(sendStatus != HTTP_STATUS_CONTINUE ? httpStatus(sendStatus) : cupsLastErrorString())});
     cupsCancelJob2(CUPS_HTTP_DEFAULT, dest.Name(), nJobId, 0);
     return Fail(strReason);
 }

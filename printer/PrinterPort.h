@@ -54,8 +54,8 @@ public:
     // returns the first outcome again.
     BOOL Close();
 
-    // Why the last Close() failed, as a sentence for the user; empty after
-    // success or before closing.
+    // Why the last Close() failed, as a clause in the reader's language (see
+    // base/ReasonText.h); empty after success or before closing.
     const CString& GetErrorText() const { return m_strError; }
 
     // The job as a raw queue receives it (line ends already translated). It

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "convert/ToolText.h"
 #include "l10n/Translators.h"
 #include "sync/SyncCommand.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(QuietQtMessages);
     QCoreApplication app(argc, argv);
     CTranslators::Install("dialstack");
+    CToolText::TranslateReasons();
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
         args.emplace_back(argv[i]);

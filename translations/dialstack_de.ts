@@ -392,4 +392,223 @@ Am Verzeichnis hat sich nichts geändert.</translation>
         </translation>
     </message>
 </context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a file</source>
+        <translation>es ist eine benannte Pipe (FIFO), keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is something other than a file, not a file</source>
+        <translation>es ist etwas anderes als eine Datei</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a folder, not to a file</source>
+        <translation>es ist ein symbolischer Link auf einen Ordner, nicht auf eine Datei</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a named pipe (FIFO), not to a file</source>
+        <translation>es ist ein symbolischer Link auf eine benannte Pipe (FIFO), nicht auf eine Datei</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a device, not to a file</source>
+        <translation>es ist ein symbolischer Link auf ein Gerät, nicht auf eine Datei</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a socket, not to a file</source>
+        <translation>es ist ein symbolischer Link auf einen Socket, nicht auf eine Datei</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to something other than a file, not to a file</source>
+        <translation>es ist ein symbolischer Link auf etwas anderes als eine Datei</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>das Speicherkontingent ist aufgebraucht</translation>
+    </message>
+    <message>
+        <source>the file would be larger than this process may write</source>
+        <translation>die Datei wäre größer, als dieses Programm schreiben darf</translation>
+    </message>
+    <message>
+        <source>the lock file &quot;%1&quot; could not be opened: %2</source>
+        <translation>die Sperrdatei „%1“ konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>the lock file &quot;%1&quot; could not be locked: %2</source>
+        <translation>die Sperrdatei „%1“ konnte nicht gesperrt werden: %2</translation>
+    </message>
+    <message>
+        <source>another program is changing the directory</source>
+        <translation>ein anderes Programm ändert gerade das Verzeichnis</translation>
+    </message>
+    <message>
+        <source>a Dialstack window has unsaved changes to the directory, or another program is changing it; once they are saved, the next sync or import takes them in</source>
+        <translation>ein Dialstack-Fenster hat ungespeicherte Änderungen am Verzeichnis, oder ein anderes Programm ändert es gerade; sobald sie gespeichert sind, übernimmt sie der nächste Abgleich oder Import</translation>
+    </message>
+    <message>
+        <source>the new contents could not be made; nothing was replaced</source>
+        <translation>der neue Inhalt konnte nicht erstellt werden; nichts wurde ersetzt</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to make the new contents; nothing was replaced</source>
+        <translation>es ist nicht genug Arbeitsspeicher frei, um den neuen Inhalt zu erstellen; nichts wurde ersetzt</translation>
+    </message>
+    <message>
+        <source>the folder takes no new file, so the file itself was rewritten, which failed (%1); its old contents were written back, so it is as it was</source>
+        <translation>im Ordner lässt sich keine neue Datei anlegen, daher wurde die Datei selbst überschrieben, was fehlschlug (%1); ihr alter Inhalt wurde zurückgeschrieben, sie ist also unverändert</translation>
+    </message>
+    <message>
+        <source>the folder takes no new file, so the file itself was rewritten, which failed (%1); its old contents could not be written back, so the file is damaged</source>
+        <translation>im Ordner lässt sich keine neue Datei anlegen, daher wurde die Datei selbst überschrieben, was fehlschlug (%1); ihr alter Inhalt konnte nicht zurückgeschrieben werden, die Datei ist also beschädigt</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to nothing; nothing was replaced</source>
+        <translation>es ist ein symbolischer Link, der ins Leere zeigt; nichts wurde ersetzt</translation>
+    </message>
+    <message>
+        <source>%1; nothing was replaced</source>
+        <translation>%1; nichts wurde ersetzt</translation>
+    </message>
+    <message>
+        <source>the new file is in place, but it may not be on the disk yet: the folder could not be synced (%1)</source>
+        <translation>die neue Datei steht an ihrem Platz, ist aber vielleicht noch nicht auf dem Datenträger: der Ordner konnte nicht auf den Datenträger geschrieben werden (%1)</translation>
+    </message>
+    <message>
+        <source>the folder it belongs in no longer exists</source>
+        <translation>der Ordner, in den sie gehört, existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to replace the file; nothing was replaced</source>
+        <translation>es ist nicht genug Arbeitsspeicher frei, um die Datei zu ersetzen; nichts wurde ersetzt</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to make the file</source>
+        <translation>es ist nicht genug Arbeitsspeicher frei, um die Datei zu erstellen</translation>
+    </message>
+    <message>
+        <source>there is no directory to save</source>
+        <translation>es gibt kein Verzeichnis zum Speichern</translation>
+    </message>
+    <message>
+        <source>the print service (CUPS) is not running</source>
+        <translation>der Druckdienst (CUPS) läuft nicht</translation>
+    </message>
+    <message>
+        <source>no default printer is configured; choose one in the system&apos;s printer settings or with &quot;lpoptions -d PRINTER&quot;</source>
+        <translation>es ist kein Standarddrucker eingerichtet; wählen Sie einen in den Druckereinstellungen des Systems oder mit „lpoptions -d DRUCKER“</translation>
+    </message>
+    <message>
+        <source>the default printer is not available: %1</source>
+        <translation>der Standarddrucker ist nicht verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>the printer refused the job: %1</source>
+        <translation>der Drucker hat den Auftrag abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>the job could not be sent to the printer: %1</source>
+        <translation>der Auftrag konnte nicht an den Drucker gesendet werden: %1</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>Vorgang nicht zulässig</translation>
+    </message>
+    <message>
+        <source>no such file or directory</source>
+        <translation>Datei oder Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>not a directory</source>
+        <translation>ein Teil des Pfades ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>is a directory</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>zu viele Ebenen symbolischer Links</translation>
+    </message>
+    <message>
+        <source>file name too long</source>
+        <translation>Dateiname zu lang</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>device or resource busy</source>
+        <translation>Gerät oder Ressource belegt</translation>
+    </message>
+    <message>
+        <source>text file busy</source>
+        <translation>die Datei wird gerade als Programm ausgeführt</translation>
+    </message>
+    <message>
+        <source>cannot allocate memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>too many open files</source>
+        <translation>zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>too many open files in system</source>
+        <translation>zu viele offene Dateien im System</translation>
+    </message>
+    <message>
+        <source>no locks available</source>
+        <translation>keine Sperren verfügbar</translation>
+    </message>
+    <message>
+        <source>stale file handle</source>
+        <translation>veralteter Dateiverweis</translation>
+    </message>
+    <message>
+        <source>no such device or address</source>
+        <translation>Gerät oder Adresse nicht gefunden</translation>
+    </message>
+    <message>
+        <source>invalid cross-device link</source>
+        <translation>Verknüpfung über Datenträgergrenzen hinweg nicht möglich</translation>
+    </message>
+    <message>
+        <source>invalid argument</source>
+        <translation>ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>transport endpoint is not connected</source>
+        <translation>die Verbindung zum Dateisystem besteht nicht mehr</translation>
+    </message>
+    <message>
+        <source>connection timed out</source>
+        <translation>Zeitüberschreitung der Verbindung</translation>
+    </message>
+</context>
 </TS>

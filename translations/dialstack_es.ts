@@ -392,4 +392,223 @@ No ha cambiado nada en la agenda.</translation>
         </translation>
     </message>
 </context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a file</source>
+        <translation>es una tubería con nombre (FIFO), no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es un dispositivo, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es un socket, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is something other than a file, not a file</source>
+        <translation>no es un archivo, sino otra cosa</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a folder, not to a file</source>
+        <translation>es un enlace simbólico a una carpeta, no a un archivo</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a named pipe (FIFO), not to a file</source>
+        <translation>es un enlace simbólico a una tubería con nombre (FIFO), no a un archivo</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a device, not to a file</source>
+        <translation>es un enlace simbólico a un dispositivo, no a un archivo</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a socket, not to a file</source>
+        <translation>es un enlace simbólico a un socket, no a un archivo</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to something other than a file, not to a file</source>
+        <translation>es un enlace simbólico a algo que no es un archivo</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>el disco es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>se ha agotado la cuota de disco</translation>
+    </message>
+    <message>
+        <source>the file would be larger than this process may write</source>
+        <translation>el archivo superaría el tamaño que este proceso puede escribir</translation>
+    </message>
+    <message>
+        <source>the lock file &quot;%1&quot; could not be opened: %2</source>
+        <translation>no se ha podido abrir el archivo de bloqueo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the lock file &quot;%1&quot; could not be locked: %2</source>
+        <translation>no se ha podido bloquear el archivo de bloqueo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>another program is changing the directory</source>
+        <translation>otro programa está modificando la agenda en este momento</translation>
+    </message>
+    <message>
+        <source>a Dialstack window has unsaved changes to the directory, or another program is changing it; once they are saved, the next sync or import takes them in</source>
+        <translation>una ventana de Dialstack tiene cambios sin guardar en la agenda, u otro programa la está modificando; en cuanto se guarden, la próxima sincronización o importación los incorporará</translation>
+    </message>
+    <message>
+        <source>the new contents could not be made; nothing was replaced</source>
+        <translation>no se ha podido crear el contenido nuevo; no se ha reemplazado nada</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to make the new contents; nothing was replaced</source>
+        <translation>no hay memoria suficiente para crear el contenido nuevo; no se ha reemplazado nada</translation>
+    </message>
+    <message>
+        <source>the folder takes no new file, so the file itself was rewritten, which failed (%1); its old contents were written back, so it is as it was</source>
+        <translation>la carpeta no admite un archivo nuevo, así que se reescribió el propio archivo, lo que falló (%1); se volvió a escribir su contenido anterior, así que está como estaba</translation>
+    </message>
+    <message>
+        <source>the folder takes no new file, so the file itself was rewritten, which failed (%1); its old contents could not be written back, so the file is damaged</source>
+        <translation>la carpeta no admite un archivo nuevo, así que se reescribió el propio archivo, lo que falló (%1); no se pudo volver a escribir su contenido anterior, así que el archivo está dañado</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to nothing; nothing was replaced</source>
+        <translation>es un enlace simbólico que no lleva a ninguna parte; no se ha reemplazado nada</translation>
+    </message>
+    <message>
+        <source>%1; nothing was replaced</source>
+        <translation>%1; no se ha reemplazado nada</translation>
+    </message>
+    <message>
+        <source>the new file is in place, but it may not be on the disk yet: the folder could not be synced (%1)</source>
+        <translation>el archivo nuevo está en su sitio, pero puede que aún no esté en el disco: no se ha podido escribir la carpeta en el disco (%1)</translation>
+    </message>
+    <message>
+        <source>the folder it belongs in no longer exists</source>
+        <translation>la carpeta en la que debe estar ya no existe</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to replace the file; nothing was replaced</source>
+        <translation>no hay memoria suficiente para reemplazar el archivo; no se ha reemplazado nada</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to make the file</source>
+        <translation>no hay memoria suficiente para crear el archivo</translation>
+    </message>
+    <message>
+        <source>there is no directory to save</source>
+        <translation>no hay ninguna agenda que guardar</translation>
+    </message>
+    <message>
+        <source>the print service (CUPS) is not running</source>
+        <translation>el servicio de impresión (CUPS) no está en marcha</translation>
+    </message>
+    <message>
+        <source>no default printer is configured; choose one in the system&apos;s printer settings or with &quot;lpoptions -d PRINTER&quot;</source>
+        <translation>no hay ninguna impresora predeterminada configurada; elija una en la configuración de impresoras del sistema o con «lpoptions -d IMPRESORA»</translation>
+    </message>
+    <message>
+        <source>the default printer is not available: %1</source>
+        <translation>la impresora predeterminada no está disponible: %1</translation>
+    </message>
+    <message>
+        <source>the printer refused the job: %1</source>
+        <translation>la impresora ha rechazado el trabajo: %1</translation>
+    </message>
+    <message>
+        <source>the job could not be sent to the printer: %1</source>
+        <translation>no se ha podido enviar el trabajo a la impresora: %1</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operación no permitida</translation>
+    </message>
+    <message>
+        <source>no such file or directory</source>
+        <translation>no existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>not a directory</source>
+        <translation>una parte de la ruta no es una carpeta</translation>
+    </message>
+    <message>
+        <source>is a directory</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>demasiados niveles de enlaces simbólicos</translation>
+    </message>
+    <message>
+        <source>file name too long</source>
+        <translation>nombre de archivo demasiado largo</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>device or resource busy</source>
+        <translation>dispositivo o recurso ocupado</translation>
+    </message>
+    <message>
+        <source>text file busy</source>
+        <translation>el archivo se está ejecutando como programa</translation>
+    </message>
+    <message>
+        <source>cannot allocate memory</source>
+        <translation>no hay memoria suficiente</translation>
+    </message>
+    <message>
+        <source>too many open files</source>
+        <translation>demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>too many open files in system</source>
+        <translation>demasiados archivos abiertos en el sistema</translation>
+    </message>
+    <message>
+        <source>no locks available</source>
+        <translation>no hay bloqueos disponibles</translation>
+    </message>
+    <message>
+        <source>stale file handle</source>
+        <translation>referencia de archivo obsoleta</translation>
+    </message>
+    <message>
+        <source>no such device or address</source>
+        <translation>no existe el dispositivo o la dirección</translation>
+    </message>
+    <message>
+        <source>invalid cross-device link</source>
+        <translation>enlace entre dispositivos no válido</translation>
+    </message>
+    <message>
+        <source>invalid argument</source>
+        <translation>argumento no válido</translation>
+    </message>
+    <message>
+        <source>transport endpoint is not connected</source>
+        <translation>la conexión con el sistema de archivos se ha perdido</translation>
+    </message>
+    <message>
+        <source>connection timed out</source>
+        <translation>se ha agotado el tiempo de espera de la conexión</translation>
+    </message>
+</context>
 </TS>

@@ -392,4 +392,223 @@ Rien n&apos;a changé dans l&apos;annuaire.</translation>
         </translation>
     </message>
 </context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a file</source>
+        <translation>c&apos;est un tube nommé (FIFO), pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>c&apos;est un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>c&apos;est un socket, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is something other than a file, not a file</source>
+        <translation>ce n&apos;est pas un fichier, mais autre chose</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a folder, not to a file</source>
+        <translation>c&apos;est un lien symbolique vers un dossier, pas vers un fichier</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a named pipe (FIFO), not to a file</source>
+        <translation>c&apos;est un lien symbolique vers un tube nommé (FIFO), pas vers un fichier</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a device, not to a file</source>
+        <translation>c&apos;est un lien symbolique vers un périphérique, pas vers un fichier</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a socket, not to a file</source>
+        <translation>c&apos;est un lien symbolique vers un socket, pas vers un fichier</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to something other than a file, not to a file</source>
+        <translation>c&apos;est un lien symbolique vers autre chose qu&apos;un fichier</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>le quota disque est épuisé</translation>
+    </message>
+    <message>
+        <source>the file would be larger than this process may write</source>
+        <translation>le fichier dépasserait la taille que ce programme a le droit d&apos;écrire</translation>
+    </message>
+    <message>
+        <source>the lock file &quot;%1&quot; could not be opened: %2</source>
+        <translation>le fichier de verrou « %1 » n&apos;a pas pu être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>the lock file &quot;%1&quot; could not be locked: %2</source>
+        <translation>le fichier de verrou « %1 » n&apos;a pas pu être verrouillé : %2</translation>
+    </message>
+    <message>
+        <source>another program is changing the directory</source>
+        <translation>un autre programme est en train de modifier l&apos;annuaire</translation>
+    </message>
+    <message>
+        <source>a Dialstack window has unsaved changes to the directory, or another program is changing it; once they are saved, the next sync or import takes them in</source>
+        <translation>une fenêtre de Dialstack contient des modifications non enregistrées de l&apos;annuaire, ou un autre programme est en train de le modifier ; une fois qu&apos;elles seront enregistrées, la prochaine synchronisation ou importation les prendra en compte</translation>
+    </message>
+    <message>
+        <source>the new contents could not be made; nothing was replaced</source>
+        <translation>le nouveau contenu n&apos;a pas pu être créé ; rien n&apos;a été remplacé</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to make the new contents; nothing was replaced</source>
+        <translation>la mémoire est insuffisante pour créer le nouveau contenu ; rien n&apos;a été remplacé</translation>
+    </message>
+    <message>
+        <source>the folder takes no new file, so the file itself was rewritten, which failed (%1); its old contents were written back, so it is as it was</source>
+        <translation>le dossier n&apos;accepte pas de nouveau fichier, le fichier lui-même a donc été réécrit, ce qui a échoué (%1) ; son ancien contenu a été remis en place, il est donc tel qu&apos;avant</translation>
+    </message>
+    <message>
+        <source>the folder takes no new file, so the file itself was rewritten, which failed (%1); its old contents could not be written back, so the file is damaged</source>
+        <translation>le dossier n&apos;accepte pas de nouveau fichier, le fichier lui-même a donc été réécrit, ce qui a échoué (%1) ; son ancien contenu n&apos;a pas pu être remis en place, le fichier est donc endommagé</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to nothing; nothing was replaced</source>
+        <translation>c&apos;est un lien symbolique qui ne mène nulle part ; rien n&apos;a été remplacé</translation>
+    </message>
+    <message>
+        <source>%1; nothing was replaced</source>
+        <translation>%1 ; rien n&apos;a été remplacé</translation>
+    </message>
+    <message>
+        <source>the new file is in place, but it may not be on the disk yet: the folder could not be synced (%1)</source>
+        <translation>le nouveau fichier est en place, mais il n&apos;est peut-être pas encore sur le disque : le dossier n&apos;a pas pu être écrit sur le disque (%1)</translation>
+    </message>
+    <message>
+        <source>the folder it belongs in no longer exists</source>
+        <translation>le dossier où il doit se trouver n&apos;existe plus</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to replace the file; nothing was replaced</source>
+        <translation>la mémoire est insuffisante pour remplacer le fichier ; rien n&apos;a été remplacé</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to make the file</source>
+        <translation>la mémoire est insuffisante pour créer le fichier</translation>
+    </message>
+    <message>
+        <source>there is no directory to save</source>
+        <translation>il n&apos;y a pas d&apos;annuaire à enregistrer</translation>
+    </message>
+    <message>
+        <source>the print service (CUPS) is not running</source>
+        <translation>le service d&apos;impression (CUPS) n&apos;est pas démarré</translation>
+    </message>
+    <message>
+        <source>no default printer is configured; choose one in the system&apos;s printer settings or with &quot;lpoptions -d PRINTER&quot;</source>
+        <translation>aucune imprimante par défaut n&apos;est configurée ; choisissez-en une dans les paramètres d&apos;impression du système ou avec « lpoptions -d IMPRIMANTE »</translation>
+    </message>
+    <message>
+        <source>the default printer is not available: %1</source>
+        <translation>l&apos;imprimante par défaut n&apos;est pas disponible : %1</translation>
+    </message>
+    <message>
+        <source>the printer refused the job: %1</source>
+        <translation>l&apos;imprimante a refusé la tâche : %1</translation>
+    </message>
+    <message>
+        <source>the job could not be sent to the printer: %1</source>
+        <translation>la tâche n&apos;a pas pu être envoyée à l&apos;imprimante : %1</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>opération non autorisée</translation>
+    </message>
+    <message>
+        <source>no such file or directory</source>
+        <translation>aucun fichier ou dossier de ce nom</translation>
+    </message>
+    <message>
+        <source>not a directory</source>
+        <translation>un élément du chemin n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>is a directory</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>trop de niveaux de liens symboliques</translation>
+    </message>
+    <message>
+        <source>file name too long</source>
+        <translation>nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>erreur d&apos;entrée/sortie</translation>
+    </message>
+    <message>
+        <source>device or resource busy</source>
+        <translation>périphérique ou ressource occupé</translation>
+    </message>
+    <message>
+        <source>text file busy</source>
+        <translation>le fichier est en cours d&apos;exécution comme programme</translation>
+    </message>
+    <message>
+        <source>cannot allocate memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>too many open files</source>
+        <translation>trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>too many open files in system</source>
+        <translation>trop de fichiers ouverts dans le système</translation>
+    </message>
+    <message>
+        <source>no locks available</source>
+        <translation>aucun verrou disponible</translation>
+    </message>
+    <message>
+        <source>stale file handle</source>
+        <translation>référence de fichier obsolète</translation>
+    </message>
+    <message>
+        <source>no such device or address</source>
+        <translation>aucun périphérique ou adresse de ce type</translation>
+    </message>
+    <message>
+        <source>invalid cross-device link</source>
+        <translation>lien entre périphériques non valable</translation>
+    </message>
+    <message>
+        <source>invalid argument</source>
+        <translation>argument non valable</translation>
+    </message>
+    <message>
+        <source>transport endpoint is not connected</source>
+        <translation>la connexion au système de fichiers est rompue</translation>
+    </message>
+    <message>
+        <source>connection timed out</source>
+        <translation>délai de connexion dépassé</translation>
+    </message>
+</context>
 </TS>

@@ -392,4 +392,223 @@ Nella rubrica non è cambiato nulla.</translation>
         </translation>
     </message>
 </context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>è una cartella, non un file</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a file</source>
+        <translation>è una pipe con nome (FIFO), non un file</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>è un dispositivo, non un file</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>è un socket, non un file</translation>
+    </message>
+    <message>
+        <source>it is something other than a file, not a file</source>
+        <translation>non è un file, ma qualcos&apos;altro</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a folder, not to a file</source>
+        <translation>è un collegamento simbolico a una cartella, non a un file</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a named pipe (FIFO), not to a file</source>
+        <translation>è un collegamento simbolico a una pipe con nome (FIFO), non a un file</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a device, not to a file</source>
+        <translation>è un collegamento simbolico a un dispositivo, non a un file</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a socket, not to a file</source>
+        <translation>è un collegamento simbolico a un socket, non a un file</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to something other than a file, not to a file</source>
+        <translation>è un collegamento simbolico a qualcosa che non è un file</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>il disco è di sola lettura</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>il disco è pieno</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>la quota disco è esaurita</translation>
+    </message>
+    <message>
+        <source>the file would be larger than this process may write</source>
+        <translation>il file supererebbe la dimensione che questo processo può scrivere</translation>
+    </message>
+    <message>
+        <source>the lock file &quot;%1&quot; could not be opened: %2</source>
+        <translation>impossibile aprire il file di blocco &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>the lock file &quot;%1&quot; could not be locked: %2</source>
+        <translation>impossibile bloccare il file di blocco &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>another program is changing the directory</source>
+        <translation>un altro programma sta modificando la rubrica in questo momento</translation>
+    </message>
+    <message>
+        <source>a Dialstack window has unsaved changes to the directory, or another program is changing it; once they are saved, the next sync or import takes them in</source>
+        <translation>una finestra di Dialstack ha modifiche non salvate alla rubrica, oppure un altro programma la sta modificando; una volta salvate, la prossima sincronizzazione o importazione le includerà</translation>
+    </message>
+    <message>
+        <source>the new contents could not be made; nothing was replaced</source>
+        <translation>impossibile creare il nuovo contenuto; non è stato sostituito nulla</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to make the new contents; nothing was replaced</source>
+        <translation>memoria insufficiente per creare il nuovo contenuto; non è stato sostituito nulla</translation>
+    </message>
+    <message>
+        <source>the folder takes no new file, so the file itself was rewritten, which failed (%1); its old contents were written back, so it is as it was</source>
+        <translation>la cartella non accetta un nuovo file, quindi è stato riscritto il file stesso, operazione non riuscita (%1); il vecchio contenuto è stato ripristinato, quindi il file è com&apos;era</translation>
+    </message>
+    <message>
+        <source>the folder takes no new file, so the file itself was rewritten, which failed (%1); its old contents could not be written back, so the file is damaged</source>
+        <translation>la cartella non accetta un nuovo file, quindi è stato riscritto il file stesso, operazione non riuscita (%1); non è stato possibile ripristinare il vecchio contenuto, quindi il file è danneggiato</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to nothing; nothing was replaced</source>
+        <translation>è un collegamento simbolico che non porta da nessuna parte; non è stato sostituito nulla</translation>
+    </message>
+    <message>
+        <source>%1; nothing was replaced</source>
+        <translation>%1; non è stato sostituito nulla</translation>
+    </message>
+    <message>
+        <source>the new file is in place, but it may not be on the disk yet: the folder could not be synced (%1)</source>
+        <translation>il nuovo file è al suo posto, ma potrebbe non essere ancora sul disco: impossibile scrivere la cartella sul disco (%1)</translation>
+    </message>
+    <message>
+        <source>the folder it belongs in no longer exists</source>
+        <translation>la cartella in cui deve trovarsi non esiste più</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to replace the file; nothing was replaced</source>
+        <translation>memoria insufficiente per sostituire il file; non è stato sostituito nulla</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to make the file</source>
+        <translation>memoria insufficiente per creare il file</translation>
+    </message>
+    <message>
+        <source>there is no directory to save</source>
+        <translation>non c&apos;è nessuna rubrica da salvare</translation>
+    </message>
+    <message>
+        <source>the print service (CUPS) is not running</source>
+        <translation>il servizio di stampa (CUPS) non è in esecuzione</translation>
+    </message>
+    <message>
+        <source>no default printer is configured; choose one in the system&apos;s printer settings or with &quot;lpoptions -d PRINTER&quot;</source>
+        <translation>non è configurata nessuna stampante predefinita; sceglierne una nelle impostazioni delle stampanti del sistema o con &quot;lpoptions -d STAMPANTE&quot;</translation>
+    </message>
+    <message>
+        <source>the default printer is not available: %1</source>
+        <translation>la stampante predefinita non è disponibile: %1</translation>
+    </message>
+    <message>
+        <source>the printer refused the job: %1</source>
+        <translation>la stampante ha rifiutato il lavoro: %1</translation>
+    </message>
+    <message>
+        <source>the job could not be sent to the printer: %1</source>
+        <translation>impossibile inviare il lavoro alla stampante: %1</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operazione non consentita</translation>
+    </message>
+    <message>
+        <source>no such file or directory</source>
+        <translation>file o cartella inesistente</translation>
+    </message>
+    <message>
+        <source>not a directory</source>
+        <translation>una parte del percorso non è una cartella</translation>
+    </message>
+    <message>
+        <source>is a directory</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>troppi livelli di collegamenti simbolici</translation>
+    </message>
+    <message>
+        <source>file name too long</source>
+        <translation>nome del file troppo lungo</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>errore di input/output</translation>
+    </message>
+    <message>
+        <source>device or resource busy</source>
+        <translation>dispositivo o risorsa occupati</translation>
+    </message>
+    <message>
+        <source>text file busy</source>
+        <translation>il file è in esecuzione come programma</translation>
+    </message>
+    <message>
+        <source>cannot allocate memory</source>
+        <translation>memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>too many open files</source>
+        <translation>troppi file aperti</translation>
+    </message>
+    <message>
+        <source>too many open files in system</source>
+        <translation>troppi file aperti nel sistema</translation>
+    </message>
+    <message>
+        <source>no locks available</source>
+        <translation>nessun blocco disponibile</translation>
+    </message>
+    <message>
+        <source>stale file handle</source>
+        <translation>riferimento al file non più valido</translation>
+    </message>
+    <message>
+        <source>no such device or address</source>
+        <translation>dispositivo o indirizzo inesistente</translation>
+    </message>
+    <message>
+        <source>invalid cross-device link</source>
+        <translation>collegamento tra dispositivi non valido</translation>
+    </message>
+    <message>
+        <source>invalid argument</source>
+        <translation>argomento non valido</translation>
+    </message>
+    <message>
+        <source>transport endpoint is not connected</source>
+        <translation>la connessione al file system è interrotta</translation>
+    </message>
+    <message>
+        <source>connection timed out</source>
+        <translation>tempo di connessione scaduto</translation>
+    </message>
+</context>
 </TS>

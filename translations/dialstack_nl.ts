@@ -392,4 +392,223 @@ Er is niets in de lijst veranderd.</translation>
         </translation>
     </message>
 </context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>het is een map, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a file</source>
+        <translation>het is een named pipe (FIFO), geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>het is een apparaat, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>het is een socket, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is something other than a file, not a file</source>
+        <translation>het is iets anders dan een bestand</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a folder, not to a file</source>
+        <translation>het is een symbolische koppeling naar een map, niet naar een bestand</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a named pipe (FIFO), not to a file</source>
+        <translation>het is een symbolische koppeling naar een named pipe (FIFO), niet naar een bestand</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a device, not to a file</source>
+        <translation>het is een symbolische koppeling naar een apparaat, niet naar een bestand</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a socket, not to a file</source>
+        <translation>het is een symbolische koppeling naar een socket, niet naar een bestand</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to something other than a file, not to a file</source>
+        <translation>het is een symbolische koppeling naar iets anders dan een bestand</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>de schijf is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>de schijf is vol</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>het schijfquotum is op</translation>
+    </message>
+    <message>
+        <source>the file would be larger than this process may write</source>
+        <translation>het bestand zou groter worden dan dit proces mag schrijven</translation>
+    </message>
+    <message>
+        <source>the lock file &quot;%1&quot; could not be opened: %2</source>
+        <translation>het vergrendelingsbestand &quot;%1&quot; kon niet worden geopend: %2</translation>
+    </message>
+    <message>
+        <source>the lock file &quot;%1&quot; could not be locked: %2</source>
+        <translation>het vergrendelingsbestand &quot;%1&quot; kon niet worden vergrendeld: %2</translation>
+    </message>
+    <message>
+        <source>another program is changing the directory</source>
+        <translation>een ander programma wijzigt op dit moment de lijst</translation>
+    </message>
+    <message>
+        <source>a Dialstack window has unsaved changes to the directory, or another program is changing it; once they are saved, the next sync or import takes them in</source>
+        <translation>een Dialstack-venster heeft niet-opgeslagen wijzigingen in de lijst, of een ander programma wijzigt die op dit moment; zodra ze zijn opgeslagen, neemt de volgende synchronisatie of import ze over</translation>
+    </message>
+    <message>
+        <source>the new contents could not be made; nothing was replaced</source>
+        <translation>de nieuwe inhoud kon niet worden gemaakt; er is niets vervangen</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to make the new contents; nothing was replaced</source>
+        <translation>er is niet genoeg geheugen om de nieuwe inhoud te maken; er is niets vervangen</translation>
+    </message>
+    <message>
+        <source>the folder takes no new file, so the file itself was rewritten, which failed (%1); its old contents were written back, so it is as it was</source>
+        <translation>de map neemt geen nieuw bestand aan, dus is het bestand zelf herschreven, wat mislukte (%1); de oude inhoud is teruggezet, dus het is zoals het was</translation>
+    </message>
+    <message>
+        <source>the folder takes no new file, so the file itself was rewritten, which failed (%1); its old contents could not be written back, so the file is damaged</source>
+        <translation>de map neemt geen nieuw bestand aan, dus is het bestand zelf herschreven, wat mislukte (%1); de oude inhoud kon niet worden teruggezet, dus het bestand is beschadigd</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to nothing; nothing was replaced</source>
+        <translation>het is een symbolische koppeling die nergens naartoe leidt; er is niets vervangen</translation>
+    </message>
+    <message>
+        <source>%1; nothing was replaced</source>
+        <translation>%1; er is niets vervangen</translation>
+    </message>
+    <message>
+        <source>the new file is in place, but it may not be on the disk yet: the folder could not be synced (%1)</source>
+        <translation>het nieuwe bestand staat op zijn plaats, maar staat misschien nog niet op de schijf: de map kon niet naar de schijf worden geschreven (%1)</translation>
+    </message>
+    <message>
+        <source>the folder it belongs in no longer exists</source>
+        <translation>de map waarin het hoort bestaat niet meer</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to replace the file; nothing was replaced</source>
+        <translation>er is niet genoeg geheugen om het bestand te vervangen; er is niets vervangen</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to make the file</source>
+        <translation>er is niet genoeg geheugen om het bestand te maken</translation>
+    </message>
+    <message>
+        <source>there is no directory to save</source>
+        <translation>er is geen lijst om op te slaan</translation>
+    </message>
+    <message>
+        <source>the print service (CUPS) is not running</source>
+        <translation>de afdrukservice (CUPS) draait niet</translation>
+    </message>
+    <message>
+        <source>no default printer is configured; choose one in the system&apos;s printer settings or with &quot;lpoptions -d PRINTER&quot;</source>
+        <translation>er is geen standaardprinter ingesteld; kies er een in de printerinstellingen van het systeem of met &quot;lpoptions -d PRINTER&quot;</translation>
+    </message>
+    <message>
+        <source>the default printer is not available: %1</source>
+        <translation>de standaardprinter is niet beschikbaar: %1</translation>
+    </message>
+    <message>
+        <source>the printer refused the job: %1</source>
+        <translation>de printer heeft de opdracht geweigerd: %1</translation>
+    </message>
+    <message>
+        <source>the job could not be sent to the printer: %1</source>
+        <translation>de opdracht kon niet naar de printer worden gestuurd: %1</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>toegang geweigerd</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>bewerking niet toegestaan</translation>
+    </message>
+    <message>
+        <source>no such file or directory</source>
+        <translation>bestand of map bestaat niet</translation>
+    </message>
+    <message>
+        <source>not a directory</source>
+        <translation>een deel van het pad is geen map</translation>
+    </message>
+    <message>
+        <source>is a directory</source>
+        <translation>het is een map</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>te veel niveaus van symbolische koppelingen</translation>
+    </message>
+    <message>
+        <source>file name too long</source>
+        <translation>bestandsnaam te lang</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>invoer-/uitvoerfout</translation>
+    </message>
+    <message>
+        <source>device or resource busy</source>
+        <translation>apparaat of bron is bezet</translation>
+    </message>
+    <message>
+        <source>text file busy</source>
+        <translation>het bestand wordt als programma uitgevoerd</translation>
+    </message>
+    <message>
+        <source>cannot allocate memory</source>
+        <translation>onvoldoende geheugen</translation>
+    </message>
+    <message>
+        <source>too many open files</source>
+        <translation>te veel open bestanden</translation>
+    </message>
+    <message>
+        <source>too many open files in system</source>
+        <translation>te veel open bestanden in het systeem</translation>
+    </message>
+    <message>
+        <source>no locks available</source>
+        <translation>geen vergrendelingen beschikbaar</translation>
+    </message>
+    <message>
+        <source>stale file handle</source>
+        <translation>verouderde bestandsverwijzing</translation>
+    </message>
+    <message>
+        <source>no such device or address</source>
+        <translation>apparaat of adres bestaat niet</translation>
+    </message>
+    <message>
+        <source>invalid cross-device link</source>
+        <translation>ongeldige koppeling tussen apparaten</translation>
+    </message>
+    <message>
+        <source>invalid argument</source>
+        <translation>ongeldig argument</translation>
+    </message>
+    <message>
+        <source>transport endpoint is not connected</source>
+        <translation>de verbinding met het bestandssysteem is verbroken</translation>
+    </message>
+    <message>
+        <source>connection timed out</source>
+        <translation>time-out bij de verbinding</translation>
+    </message>
+</context>
 </TS>

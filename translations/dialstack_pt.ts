@@ -392,4 +392,223 @@ Nada na lista foi alterado.</translation>
         </translation>
     </message>
 </context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>é uma pasta, não um ficheiro</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a file</source>
+        <translation>é um pipe com nome (FIFO), não um ficheiro</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>é um dispositivo, não um ficheiro</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>é um socket, não um ficheiro</translation>
+    </message>
+    <message>
+        <source>it is something other than a file, not a file</source>
+        <translation>não é um ficheiro, mas outra coisa</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a folder, not to a file</source>
+        <translation>é uma ligação simbólica para uma pasta, não para um ficheiro</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a named pipe (FIFO), not to a file</source>
+        <translation>é uma ligação simbólica para um pipe com nome (FIFO), não para um ficheiro</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a device, not to a file</source>
+        <translation>é uma ligação simbólica para um dispositivo, não para um ficheiro</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a socket, not to a file</source>
+        <translation>é uma ligação simbólica para um socket, não para um ficheiro</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to something other than a file, not to a file</source>
+        <translation>é uma ligação simbólica para algo que não é um ficheiro</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>o disco é só de leitura</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>o disco está cheio</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>a quota de disco esgotou-se</translation>
+    </message>
+    <message>
+        <source>the file would be larger than this process may write</source>
+        <translation>o ficheiro ficaria maior do que este processo pode escrever</translation>
+    </message>
+    <message>
+        <source>the lock file &quot;%1&quot; could not be opened: %2</source>
+        <translation>não foi possível abrir o ficheiro de bloqueio &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>the lock file &quot;%1&quot; could not be locked: %2</source>
+        <translation>não foi possível bloquear o ficheiro de bloqueio &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>another program is changing the directory</source>
+        <translation>outro programa está a alterar a lista neste momento</translation>
+    </message>
+    <message>
+        <source>a Dialstack window has unsaved changes to the directory, or another program is changing it; once they are saved, the next sync or import takes them in</source>
+        <translation>uma janela do Dialstack tem alterações por guardar na lista, ou outro programa está a alterá-la; assim que forem guardadas, a próxima sincronização ou importação inclui-as</translation>
+    </message>
+    <message>
+        <source>the new contents could not be made; nothing was replaced</source>
+        <translation>não foi possível criar o novo conteúdo; nada foi substituído</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to make the new contents; nothing was replaced</source>
+        <translation>não há memória suficiente para criar o novo conteúdo; nada foi substituído</translation>
+    </message>
+    <message>
+        <source>the folder takes no new file, so the file itself was rewritten, which failed (%1); its old contents were written back, so it is as it was</source>
+        <translation>a pasta não aceita um ficheiro novo, por isso o próprio ficheiro foi reescrito, o que falhou (%1); o conteúdo antigo foi reposto, por isso está como estava</translation>
+    </message>
+    <message>
+        <source>the folder takes no new file, so the file itself was rewritten, which failed (%1); its old contents could not be written back, so the file is damaged</source>
+        <translation>a pasta não aceita um ficheiro novo, por isso o próprio ficheiro foi reescrito, o que falhou (%1); não foi possível repor o conteúdo antigo, por isso o ficheiro está danificado</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to nothing; nothing was replaced</source>
+        <translation>é uma ligação simbólica que não leva a lado nenhum; nada foi substituído</translation>
+    </message>
+    <message>
+        <source>%1; nothing was replaced</source>
+        <translation>%1; nada foi substituído</translation>
+    </message>
+    <message>
+        <source>the new file is in place, but it may not be on the disk yet: the folder could not be synced (%1)</source>
+        <translation>o ficheiro novo está no lugar, mas pode ainda não estar no disco: não foi possível escrever a pasta no disco (%1)</translation>
+    </message>
+    <message>
+        <source>the folder it belongs in no longer exists</source>
+        <translation>a pasta onde deve estar já não existe</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to replace the file; nothing was replaced</source>
+        <translation>não há memória suficiente para substituir o ficheiro; nada foi substituído</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to make the file</source>
+        <translation>não há memória suficiente para criar o ficheiro</translation>
+    </message>
+    <message>
+        <source>there is no directory to save</source>
+        <translation>não há nenhuma lista para guardar</translation>
+    </message>
+    <message>
+        <source>the print service (CUPS) is not running</source>
+        <translation>o serviço de impressão (CUPS) não está em execução</translation>
+    </message>
+    <message>
+        <source>no default printer is configured; choose one in the system&apos;s printer settings or with &quot;lpoptions -d PRINTER&quot;</source>
+        <translation>não há nenhuma impressora predefinida configurada; escolha uma nas definições de impressoras do sistema ou com &quot;lpoptions -d IMPRESSORA&quot;</translation>
+    </message>
+    <message>
+        <source>the default printer is not available: %1</source>
+        <translation>a impressora predefinida não está disponível: %1</translation>
+    </message>
+    <message>
+        <source>the printer refused the job: %1</source>
+        <translation>a impressora recusou o trabalho: %1</translation>
+    </message>
+    <message>
+        <source>the job could not be sent to the printer: %1</source>
+        <translation>não foi possível enviar o trabalho para a impressora: %1</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permissão negada</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operação não permitida</translation>
+    </message>
+    <message>
+        <source>no such file or directory</source>
+        <translation>o ficheiro ou pasta não existe</translation>
+    </message>
+    <message>
+        <source>not a directory</source>
+        <translation>uma parte do caminho não é uma pasta</translation>
+    </message>
+    <message>
+        <source>is a directory</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>demasiados níveis de ligações simbólicas</translation>
+    </message>
+    <message>
+        <source>file name too long</source>
+        <translation>nome de ficheiro demasiado longo</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>erro de entrada/saída</translation>
+    </message>
+    <message>
+        <source>device or resource busy</source>
+        <translation>dispositivo ou recurso ocupado</translation>
+    </message>
+    <message>
+        <source>text file busy</source>
+        <translation>o ficheiro está em execução como programa</translation>
+    </message>
+    <message>
+        <source>cannot allocate memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>too many open files</source>
+        <translation>demasiados ficheiros abertos</translation>
+    </message>
+    <message>
+        <source>too many open files in system</source>
+        <translation>demasiados ficheiros abertos no sistema</translation>
+    </message>
+    <message>
+        <source>no locks available</source>
+        <translation>não há bloqueios disponíveis</translation>
+    </message>
+    <message>
+        <source>stale file handle</source>
+        <translation>referência de ficheiro obsoleta</translation>
+    </message>
+    <message>
+        <source>no such device or address</source>
+        <translation>o dispositivo ou endereço não existe</translation>
+    </message>
+    <message>
+        <source>invalid cross-device link</source>
+        <translation>ligação entre dispositivos inválida</translation>
+    </message>
+    <message>
+        <source>invalid argument</source>
+        <translation>argumento inválido</translation>
+    </message>
+    <message>
+        <source>transport endpoint is not connected</source>
+        <translation>a ligação ao sistema de ficheiros foi interrompida</translation>
+    </message>
+    <message>
+        <source>connection timed out</source>
+        <translation>a ligação excedeu o tempo limite</translation>
+    </message>
+</context>
 </TS>

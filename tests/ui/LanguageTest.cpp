@@ -3,7 +3,9 @@
 // and the real window started under de_DE and fr_FR speaks that language,
 // down to its window menu, its dialogs, Qt's own buttons and the help page.
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <set>
 
 #include <QAccessible>
@@ -13,13 +15,18 @@
 #include <QFile>
 #include <QMenu>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTextEdit>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
 #include "app/DirectoryApp.h"
+#include "base/ClauseText.h"
+#include "base/ReasonText.h"
 #include "convert/CommandLine.h"
+#include "data/DirectoryLock.h"
 #include "data/DirectoryWriter.h"
+#include "data/FileReasons.h"
 #include "framework/HelpWindow.h"
 #include "framework/Menu.h"
 #include "framework/TextCodec.h"
@@ -47,6 +54,37 @@ struct Source
     QString english;
 };
 
+// Every reason the lower layers give, as the code writes it: the English
+// text of each CReasonText::Tr call in data/ and printer/ (adjacent
+// literals joined), and the system's words for the errors a file meets most.
+std::vector<Source> ReasonTexts()
+{
+    std::vector<Source> texts;
+    const QRegularExpression call(QStringLiteral(R"re(CReasonText::Tr\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+))re"));
+    const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
+    for (const char* pszFolder : {"data", "printer"}) {
+        const QDir folder(QStringLiteral(DIALSTACK_SOURCE_DIR "/") + pszFolder);
+        for (const QString& name : folder.entryList({"*.cpp"})) {
+            QFile source(folder.filePath(name));
+            EXPECT_TRUE(source.open(QIODevice::ReadOnly)) << name.toStdString();
+            const QString code = QString::fromUtf8(source.readAll());
+            for (const QRegularExpressionMatch& match : call.globalMatch(code)) {
+                QString english;
+                for (const QRegularExpressionMatch& part : literal.globalMatch(match.captured(1)))
+                    english += part.captured(1);
+                english.replace(QLatin1String("\\\""), QLatin1String("\""))
+                    .replace(QLatin1String("\\\\"), QLatin1String("\\"));
+                texts.push_back({Translation::kReasons, english});
+            }
+        }
+    }
+    EXPECT_GE(texts.size(), 30u) << "the reasons were not found in the sources";
+    for (int nError : {EACCES, EPERM, ENOENT, ENOTDIR, EISDIR, ELOOP, ENAMETOOLONG, EIO, EBUSY, ETXTBSY, ENOMEM,
+             EMFILE, ENFILE, ENOLCK, ESTALE, ENXIO, EXDEV, EINVAL, ENOTCONN, ETIMEDOUT})
+        texts.push_back({Translation::kReasons, QString::fromUtf8(AsClause(strerrordesc_np(nError)).GetString())});
+    return texts;
+}
+
 // Every resource text the window shows or speaks, in the program's code
 // page as the templates and the string table hold it.
 std::vector<Source> ResourceTexts()
@@ -71,6 +109,8 @@ std::vector<Source> ResourceTexts()
     texts.push_back({Translation::kFramework, QStringLiteral("Please enter a whole number.")});
     texts.push_back({Translation::kFramework, QStringLiteral("Please enter no more than %n characters.")});
     texts.push_back({"dialstack-convert", QString::fromUtf8(CCommandLine::kUsage)});
+    for (const Source& reason : ReasonTexts())
+        texts.push_back(reason);
     return texts;
 }
 
@@ -177,8 +217,9 @@ QString ToolOutput(const char* pszTool, const QString& lang, const QStringList& 
 }
 
 // Both tools speak the user's language: --help with the options as they
-// are typed, and the import's summary with the language's plural forms (a
-// count of one and counts of none, which French counts as one).
+// are typed, the import's summary with the language's plural forms (a
+// count of one and counts of none, which French counts as one), and the
+// reason the directory's lock gives when a window holds the directory.
 TEST(LanguageTest, TheCommandLineToolsSpeakTheLanguageOfTheLocale)
 {
     const struct
@@ -187,35 +228,43 @@ TEST(LanguageTest, TheCommandLineToolsSpeakTheLanguageOfTheLocale)
         const char* pszConvertHelp;
         const char* pszSyncHelp;
         const char* pszSummary;
+        const char* pszLocked;
     } rows[] = {
         {"C.UTF-8", "usage: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DIR/",
             "usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]\n"
             "                      [--certificate FILE]",
-            "1 record added, 0 contacts skipped, 0 values moved to misc, 0 characters replaced\n"},
+            "1 record added, 0 contacts skipped, 0 values moved to misc, 0 characters replaced\n",
+            "a Dialstack window has unsaved changes to the directory, or another program is changing it;"},
         {"de_DE.UTF-8", "Aufruf: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file ORDNER/",
             "Aufruf: dialstack-sync [--file ORDNER/Dialstack.dat] [--url URL] [--user NAME] [--password-file DATEI]\n"
             "                       [--certificate DATEI]",
-            "1 Eintrag hinzugefügt, 0 Kontakte übersprungen, 0 Werte nach „Sonstiges“ verschoben, 0 Zeichen ersetzt\n"},
+            "1 Eintrag hinzugefügt, 0 Kontakte übersprungen, 0 Werte nach „Sonstiges“ verschoben, 0 Zeichen ersetzt\n",
+            "ein Dialstack-Fenster hat ungespeicherte Änderungen am Verzeichnis, oder ein anderes Programm ändert es"},
         {"fr_FR.UTF-8", "usage : dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DOSSIER/",
             "usage : dialstack-sync [--file DOSSIER/Dialstack.dat] [--url URL] [--user NOM] [--password-file FICHIER]\n"
             "                       [--certificate FICHIER]",
-            "1 fiche ajoutée, 0 contact ignoré, 0 valeur déplacée dans « divers », 0 caractère remplacé\n"},
+            "1 fiche ajoutée, 0 contact ignoré, 0 valeur déplacée dans « divers », 0 caractère remplacé\n",
+            "une fenêtre de Dialstack contient des modifications non enregistrées de l'annuaire,"},
         {"es_ES.UTF-8", "uso: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file CARPETA/",
             "uso: dialstack-sync [--file CARPETA/Dialstack.dat] [--url URL] [--user NOMBRE] [--password-file ARCHIVO]\n"
             "                    [--certificate ARCHIVO]",
-            "1 registro añadido, 0 contactos omitidos, 0 valores movidos a «varios», 0 caracteres sustituidos\n"},
+            "1 registro añadido, 0 contactos omitidos, 0 valores movidos a «varios», 0 caracteres sustituidos\n",
+            "una ventana de Dialstack tiene cambios sin guardar en la agenda,"},
         {"it_IT.UTF-8", "uso: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file CARTELLA/",
             "uso: dialstack-sync [--file CARTELLA/Dialstack.dat] [--url URL] [--user NOME] [--password-file FILE]\n"
             "                    [--certificate FILE]",
-            "1 voce aggiunta, 0 contatti saltati, 0 valori spostati in «varie», 0 caratteri sostituiti\n"},
+            "1 voce aggiunta, 0 contatti saltati, 0 valori spostati in «varie», 0 caratteri sostituiti\n",
+            "una finestra di Dialstack ha modifiche non salvate alla rubrica,"},
         {"nl_NL.UTF-8", "gebruik: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file MAP/",
             "gebruik: dialstack-sync [--file MAP/Dialstack.dat] [--url URL] [--user NAAM] [--password-file BESTAND]\n"
             "                        [--certificate BESTAND]",
-            "1 item toegevoegd, 0 contacten overgeslagen, 0 waarden naar ‘overig’ verplaatst, 0 tekens vervangen\n"},
+            "1 item toegevoegd, 0 contacten overgeslagen, 0 waarden naar ‘overig’ verplaatst, 0 tekens vervangen\n",
+            "een Dialstack-venster heeft niet-opgeslagen wijzigingen in de lijst,"},
         {"pt_PT.UTF-8", "utilização: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file PASTA/",
             "utilização: dialstack-sync [--file PASTA/Dialstack.dat] [--url URL] [--user NOME] [--password-file FICHEIRO]\n"
             "                           [--certificate FICHEIRO]",
-            "1 registo adicionado, 0 contactos ignorados, 0 valores movidos para «diversos», 0 caracteres substituídos\n"},
+            "1 registo adicionado, 0 contactos ignorados, 0 valores movidos para «diversos», 0 caracteres substituídos\n",
+            "uma janela do Dialstack tem alterações por guardar na lista,"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.pszLang);
@@ -229,6 +278,12 @@ TEST(LanguageTest, TheCommandLineToolsSpeakTheLanguageOfTheLocale)
         card.close();
         EXPECT_EQ(ToolOutput(DIALSTACK_CONVERT_TOOL, lang, {"import", "--file", "Dialstack.dat", "one.vcf"}),
             QString::fromUtf8(row.pszSummary));
+        CDirectoryLock window;
+        CString strWhy;
+        ASSERT_TRUE(window.TryAcquire("Dialstack.dat", CDirectoryLock::Kind::Shared, strWhy));
+        const QString locked
+            = ToolOutput(DIALSTACK_CONVERT_TOOL, lang, {"import", "--file", "Dialstack.dat", "one.vcf"});
+        EXPECT_TRUE(locked.contains(QString::fromUtf8(row.pszLocked))) << locked.toStdString();
     }
 }
 
@@ -465,6 +520,31 @@ TEST(LanguageTest, TheDamagedFileMessageCountsInTheLanguagesOwnForms)
         EXPECT_TRUE(text.contains(row.sentence)) << text.toStdString();
         EXPECT_TRUE(text.contains(row.count)) << text.toStdString();
     }
+    SetLocale("", "C.UTF-8");
+    CWinApp::StartFramework("dialstack");
+}
+
+// The reason inside a window's message is in the window's language and
+// code page too (here why the file could not be opened), and a reason
+// naming a file in the locale's bytes keeps both the translation's letters
+// and the name's right.
+TEST(LanguageTest, TheReasonsInTheWindowsMessagesAreInItsLanguage)
+{
+    CTranslators::AddSearchFolder(DIALSTACK_TRANSLATIONS_FOLDER);
+    ScratchDirectory dir;
+    SetLocale("", "de_DE.UTF-8");
+    CWinApp::StartFramework("dialstack");
+    ASSERT_TRUE(QDir().mkdir(DirectoryFormat::kDirectoryFileName));
+    CDirectoryDlg dlg;
+    QString text;
+    MainWindow::AnswerMessageBox(&text);
+    MainWindow::RunMainWindow(dlg, [](QWidget*) {});
+    EXPECT_TRUE(text.contains("konnte nicht geöffnet werden: es ist ein Ordner, keine Datei.")) << text.toStdString();
+
+    const CString strReason = CReasonText::Tr("the lock file \"%1\" could not be locked: %2",
+        {CReasonText::FromSystem("/home/jürgen/Dialstack.dat.lock"), ReasonForError(ENOLCK)});
+    EXPECT_EQ(TextCodec::ToQString(strReason),
+        "die Sperrdatei „/home/jürgen/Dialstack.dat.lock“ konnte nicht gesperrt werden: keine Sperren verfügbar");
     SetLocale("", "C.UTF-8");
     CWinApp::StartFramework("dialstack");
 }
