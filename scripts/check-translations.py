@@ -7,7 +7,7 @@ Reads every Tr(...) and Counted(...) call in convert/ and sync/, takes the
 string literals it passes (adjacent literals joined, both branches of a
 ?:, but not the literals inside a {...} list of arguments, which are filled
 in), and looks each one up in every translations/*_LL.ts under its context:
-the literal "dialstack-..." a call names, else the tool of its folder. A
+the catalogue context a call names first, else its folder's tool. A
 text missing from a catalogue would be printed in English in that language.
 """
 import ast, glob, os, re, sys
@@ -63,14 +63,14 @@ def texts_of(arguments):
     return texts
 
 
-def wanted_texts(root):
+def wanted_texts(root, contexts):
     wanted = set()
     for folder, context in FOLDER_CONTEXT.items():
-        for path in sorted(glob.glob(os.path.join(root, folder, '*.cpp'))):
+        for path in sorted(glob.glob(os.path.join(root, folder, '*.[ch]*'))):
             code = strip_comments(open(path, encoding='utf-8').read())
             for call in CALL.finditer(code):
                 texts = texts_of(call_arguments(code, call.end() - 1))
-                if texts and texts[0].startswith('dialstack-') and ' ' not in texts[0]:
+                if texts and texts[0] in contexts:
                     call_context, texts = texts[0], texts[1:]
                 else:
                     call_context = context
@@ -91,7 +91,8 @@ def catalogue_texts(ts_files):
 
 def main():
     root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), '..')
-    wanted = wanted_texts(root)
+    contexts = {context for context, _ in catalogue_texts(glob.glob(os.path.join(root, 'translations', '*.ts')))}
+    wanted = wanted_texts(root, contexts)
     languages = sorted({re.sub(r'^.*_([a-zA-Z]+)\.ts$', r'\1', ts)
                         for ts in glob.glob(os.path.join(root, 'translations', '*_*.ts'))})
     missing = 0
