@@ -38,6 +38,7 @@ const MatchRow kRows[] = {
     {"5550199", {"Ann", "", "", "", "home (555) 01-99"}, true},
     {"1234", {"Ann", "", "", "", "Room 12, fax 34"}, false},
     {"5550199", {"Ann", "555-0198", "", "", ""}, false},
+    {"flat 12", {"Ann", "555 0121", "", "", ""}, false},   // words and digits: text
     // Nothing to look for matches nothing.
     {"", {"Ann", "1", "", "", ""}, false},
     {"  ", {"Ann Lee", "1", "", "", ""}, false},
@@ -82,6 +83,7 @@ const NumberRow kNumberRows[] = {
     {"NL", "020 123 4567", "+31201234567", true},
     {"NL", "+31 (0)20 123 4567", "+31201234567", true},
     {"PT", "21 234 5678", "+351212345678", true},
+    {"FR", "+49 (0)30 123456", "+4930123456", true},   // a friend abroad, written her way
     // Another area or another country is another number.
     {"DE", "040 123456", "+4930123456", false},
     {"DE", "+33 30 123456", "030 123456", false},
