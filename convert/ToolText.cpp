@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include "base/Placeholders.h"
 #include "base/ReasonText.h"
 
 namespace {
@@ -22,20 +23,7 @@ std::string CToolText::Tr(const char* pszContext, const char* pszSource)
 std::string CToolText::Tr(
     const char* pszContext, const char* pszSource, std::initializer_list<std::string> arguments)
 {
-    // Filled in byte for byte in one pass: a file name in the locale's
-    // bytes, or an argument that itself holds "%2", stays as it is.
-    const std::string text = Tr(pszContext, pszSource);
-    std::string filled;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const size_t nArgument = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : arguments.size();
-        if (text[i] == '%' && nArgument < arguments.size()) {
-            filled += arguments.begin()[nArgument];
-            ++i;
-        } else {
-            filled += text[i];
-        }
-    }
-    return filled;
+    return Placeholders::Fill(Tr(pszContext, pszSource), arguments);
 }
 
 std::string CToolText::Counted(const char* pszContext, const char* pszOne, const char* pszMany, int nCount)
