@@ -10,7 +10,7 @@
 #include <QStringList>
 
 #include "convert/PrintableText.h"
-#include "convert/ToolText.h"
+#include "convert/ConvertText.h"
 
 #ifndef DIALSTACK_VERSION
 #define DIALSTACK_VERSION "unknown"
@@ -29,15 +29,12 @@ const char CCommandLine::kUsage[]
 
 std::string CCommandLine::Usage()
 {
-    return CToolText::Tr("dialstack-convert", kUsage);
+    return ConvertText::Tr(kUsage);
 }
 
 namespace {
 
-std::string Tr(const char* pszSource, std::initializer_list<std::string> arguments = {})
-{
-    return CToolText::Tr("dialstack-convert", pszSource, arguments);
-}
+using ConvertText::Tr;
 
 std::string Local(const QString& text)
 {
