@@ -207,7 +207,10 @@ TEST_P(ServerSyncTest, MassDeletionIsRefusedUnlessForced)
 
     std::string output;
     EXPECT_EQ(CSyncCommand::kNeedsYou, m_here.Sync({}, &output));
-    EXPECT_NE(std::string::npos, output.find("\"Person 9\"")) << output;
+    EXPECT_NE(std::string::npos, output.find("this sync would delete 7 of the 10 cards on the server (\"Person 3\""))
+        << output;
+    EXPECT_NE(std::string::npos, output.find("\"Person 9\")")) << output;
+    EXPECT_EQ(std::string::npos, output.find("records here")) << "only the server loses records: " << output;
     EXPECT_EQ(10u, m_server.Cards().size());
     EXPECT_EQ(CSyncCommand::kNeedsYou, m_here.Sync({"--dry-run"}));
 
