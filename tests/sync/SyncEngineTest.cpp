@@ -71,7 +71,7 @@ const Row kRows[] = {
             PhoneEditsBob(h);
             h.book.faults.fetch[h.book.HrefOf("Bob")] = {0, 2};
         },
-        EResult::kFailed, "\"Bob\" (left out of its reply)", {kAnn, With(kBob, &TestRecord::phone, "555 9999")},
+        EResult::kFailed, "\"Bob\" (left out of its reply); nothing was changed", {kAnn, With(kBob, &TestRecord::phone, "555 9999")},
         [](EngineHarness& h, const EngineHarness::Outcome&) { EXPECT_EQ((std::vector<TestRecord>{kAnn, kBob}), h.Records()); }},
     {"a 503 for a card edited on both sides fails the round; no second card", {kAnn, kBob},
         [](EngineHarness& h) {
