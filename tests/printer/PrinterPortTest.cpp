@@ -273,6 +273,7 @@ TEST_F(PrinterPortWithCups, DocumentThatCannotBeSentLeavesNoJobBehind)
     std::string text = port.GetErrorText().GetString();
     EXPECT_EQ(text.rfind(kNotSentPrefix, 0), 0u) << text;
     EXPECT_GT(text.size(), kNotSentPrefix.size()) << "the service's reason is missing";
+    EXPECT_EQ(text.find("ontinue"), std::string::npos) << "a status that means all is well is no reason";
     EXPECT_EQ(Cups().UnfinishedJobCount(), 0);
 }
 
