@@ -14,7 +14,7 @@ cxx=${FUZZ_CXX:-clang++}
 
 # The record list and the directory file's reader and writer, without the
 # parts that touch the disk.
-data_sources=("$root"/data/{RecordList,RecordNodePool,DirectoryReader,DirectoryWriter}.cpp "$root"/base/{CString,Windows1252Map}.cpp)
+data_sources=("$root"/data/{RecordList,RecordNodePool,DirectoryReader,DirectoryWriter}.cpp "$root"/base/{CString,ReasonText,Windows1252Map}.cpp)
 
 mkdir -p "$build/corpus"
 "$cxx" -std=c++17 -O1 -g -Wall -Wextra -Werror \
@@ -40,7 +40,7 @@ cp "$root/fuzz/seeds/"* "$root/tests/data/two-records.dat" "$build/corpus/"
 contact_seconds=${CONTACT_FUZZ_SECONDS:-30}
 read -r -a qt_flags <<< "$(pkg-config --cflags --libs Qt6Core)"
 contact_sources=("$root"/convert/{ContactReader,CsvColumns,CsvReader,CsvTokenizer,CsvWriter,ImportReport,InputText,PrintableText,RecordImporter,ToolText,VCardReader}.cpp
-  "$root"/vcard/{Charset,DirectoryText,NameParts,NumberChoice,VCardLexer,VCardMapper,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp
+  "$root"/vcard/{Charset,DirectoryText,LeftOut,NameParts,NumberChoice,VCardLexer,VCardMapper,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp
   "$root"/sync/Card.cpp)
 for format in vcard csv; do
   is_csv=0; [[ $format == csv ]] && is_csv=1
