@@ -1,19 +1,23 @@
 #!/usr/bin/env python3
-"""Fails when a text the command-line tools translate has no entry in a language's catalogue.
+"""Fails when a text the tools or the reasons translate is missing from a language's catalogue.
 
 usage: check-translations.py [ROOT]   (default: the project's root)
 
-Reads every Tr(...) and Counted(...) call in convert/ and sync/, takes the
+Reads every Tr(...) and Counted(...) call in convert/ and sync/ (the tools'
+texts) and data/ and printer/ (the reasons they give, CReasonText::Tr), takes the
 string literals it passes (adjacent literals joined, both branches of a
 ?:, but not the literals inside a {...} list of arguments, which are filled
 in), and looks each one up in every translations/*_LL.ts under its context:
-the catalogue context a call names first, else its folder's tool. A
-text missing from a catalogue would be printed in English in that language.
+the catalogue context a call names first, else its folder's. A
+text missing from a catalogue, or a sentence a catalogue leaves in English,
+would be printed in English in that language.
 """
 import ast, glob, os, re, sys
 import xml.etree.ElementTree as ElementTree
 
-FOLDER_CONTEXT = {'convert': 'dialstack-convert', 'sync': 'dialstack-sync'}
+# Texts a language rightly writes as English does.
+SHARED_WITH_ENGLISH = {('it', 'standard input')}
+FOLDER_CONTEXT = {'convert': 'dialstack-convert', 'sync': 'dialstack-sync', 'data': 'Reasons', 'printer': 'Reasons'}
 CALL = re.compile(r'\b(?:CToolText::)?(?:Tr|Counted)\s*\(')
 LITERAL = re.compile(r'"(?:[^"\\\n]|\\.)*"')
 
@@ -80,12 +84,15 @@ def wanted_texts(root, contexts):
 
 
 def catalogue_texts(ts_files):
-    have = set()
+    """{(context, source): its translation's first form} of the .ts files."""
+    have = {}
     for ts in ts_files:
         for context in ElementTree.parse(ts).getroot().iter('context'):
             name = context.findtext('name')
             for message in context.iter('message'):
-                have.add((name, message.findtext('source')))
+                translation = message.find('translation')
+                forms = [form.text for form in translation.iter('numerusform')] or [translation.text]
+                have[(name, message.findtext('source'))] = forms[0]
     return have
 
 
@@ -101,6 +108,10 @@ def main():
         for context, text, path in sorted(wanted):
             if (context, text) not in have:
                 print('%s: "%s" (%s) has no %s translation' % (path, text, context, language))
+                missing += 1
+            elif (have[(context, text)] == text and re.search(r'[a-z]{3} [a-z]{3}', text)
+                  and (language, text) not in SHARED_WITH_ENGLISH):
+                print('%s: "%s" (%s) is left in English in %s' % (path, text, context, language))
                 missing += 1
     print('%d texts checked in %d languages' % (len(wanted), len(languages)))
     return 1 if missing or not wanted else 0
