@@ -6,7 +6,7 @@
 
 #include <QUuid>
 
-#include "convert/DirectoryText.h"
+#include "vcard/DirectoryText.h"
 #include "convert/PrintableText.h"
 #include "data/RecordList.h"
 #include "sync/Card.h"

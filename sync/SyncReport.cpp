@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "convert/DirectoryText.h"
+#include "vcard/DirectoryText.h"
 #include "convert/PrintableText.h"
 #include "convert/ToolText.h"
 #include "sync/SyncText.h"
