@@ -4,7 +4,6 @@
 
 #include "vcard/DirectoryText.h"
 #include "convert/PrintableText.h"
-#include "convert/ToolText.h"
 #include "sync/SyncText.h"
 
 namespace {
@@ -15,14 +14,12 @@ std::string Quoted(const CString& name)
     return '"' + Printable(CDirectoryText::ToUtf8(name)) + '"';
 }
 
-const char* const kContext = "dialstack-sync";
-
 // English says "1 added" and "2 added" alike; other languages do not.
 std::string Counts(const int (&counts)[3])
 {
-    return CToolText::Counted(kContext, "%n added", "%n added", counts[0]) + ", "
-        + CToolText::Counted(kContext, "%n changed", "%n changed", counts[1]) + ", "
-        + CToolText::Counted(kContext, "%n deleted", "%n deleted", counts[2]);
+    return CSyncText::Counted("%n added", "%n added", counts[0]) + ", "
+        + CSyncText::Counted("%n changed", "%n changed", counts[1]) + ", "
+        + CSyncText::Counted("%n deleted", "%n deleted", counts[2]);
 }
 
 // What was done, or would be done, to one record, by kind and side.
@@ -39,7 +36,7 @@ void CSyncReport::Count(int (&counts)[3], EKind kind, bool bOnServer, const CStr
 {
     const int nKind = static_cast<int>(kind);
     ++counts[nKind];
-    m_details.push_back(CToolText::Tr(kContext, kDetails[m_bDryRun][bOnServer][nKind], {Quoted(name)}));
+    m_details.push_back(CSyncText::Tr(kDetails[m_bDryRun][bOnServer][nKind], {Quoted(name)}));
 }
 
 void CSyncReport::Here(const CSyncItem& item, const CRecordFields& before)
@@ -47,7 +44,7 @@ void CSyncReport::Here(const CSyncItem& item, const CRecordFields& before)
     using L = CSyncItem::ELocal;
     if (item.bConflictCopy) {
         ++m_nConflicts;
-        m_details.push_back(CToolText::Tr(kContext,
+        m_details.push_back(CSyncText::Tr(
             m_bDryRun ? "would keep both versions of a record changed on both sides: the server's, and this machine's"
                         " as %1"
                       : "kept both versions of a record changed on both sides: the server's, and this machine's as %1",
@@ -75,10 +72,10 @@ void CSyncReport::There(const CSyncItem& item)
 
 std::string CSyncReport::SummaryLine() const
 {
-    return CToolText::Tr(kContext,
+    return CSyncText::Tr(
         m_bDryRun ? "Dry run, nothing changed. Would do here: %1; on the server: %2; %3" : "Here: %1; on the server: %2; %3",
         {Counts(m_nLocal), Counts(m_nRemote),
-            CToolText::Counted(kContext, "%n conflict kept as a copy", "%n conflicts kept as copies", m_nConflicts)});
+            CSyncText::Counted("%n conflict kept as a copy", "%n conflicts kept as copies", m_nConflicts)});
 }
 
 std::string CSyncReport::NameList(const std::vector<CString>& names)

@@ -15,5 +15,5 @@ public:
     // pszOne and pszMany are the English forms; the one the count takes is
     // the key of every language's forms.
     static std::string Counted(
-        const char* pszOne, const char* pszMany, int nCount, std::initializer_list<std::string> arguments);
+        const char* pszOne, const char* pszMany, int nCount, std::initializer_list<std::string> arguments = {});
 };
