@@ -375,15 +375,25 @@ TEST(SyncRunTest, ATricklingServerMeetsTheDeadlineOrASignal)
     }
 }
 
+// A run against Radicale with an address book, in a scratch folder.
+class RadicaleRunTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!server.IsRunning())
+            GTEST_SKIP() << "radicale is not installed";
+        ASSERT_FALSE(server.MakeAddressBook().empty());
+    }
+
+    CardDavTestServer server{"radicale"};
+    ScratchDirectory scratch;
+};
+
 // Without a keyring, the first sync remembers where the password file is;
 // the timer's plain run then reads it, as long as only its owner may.
-TEST(SyncRunTest, WithoutAKeyringThePasswordFileIsRemembered)
+TEST_F(RadicaleRunTest, WithoutAKeyringThePasswordFileIsRemembered)
 {
-    CardDavTestServer server("radicale");
-    if (!server.IsRunning())
-        GTEST_SKIP() << "radicale is not installed";
-    ASSERT_FALSE(server.MakeAddressBook().empty());
-    ScratchDirectory scratch;
     WriteDirectory({{"Vet", "555 0199", "", "", ""}});
     const std::vector<std::string> args = AsUser(server.Book());
     const std::string& password = args.back();
@@ -403,21 +413,13 @@ TEST(SyncRunTest, WithoutAKeyringThePasswordFileIsRemembered)
 
 // A sync refused for what it would delete says to look with a dry run
 // first: that dry run, refused too, names every record it would delete.
-TEST(SyncRunTest, TheDryRunAdvisedForARefusedSyncNamesWhatItWouldDelete)
+TEST_F(RadicaleRunTest, TheDryRunAdvisedForARefusedSyncNamesWhatItWouldDelete)
 {
-    CardDavTestServer server("radicale");
-    if (!server.IsRunning())
-        GTEST_SKIP() << "radicale is not installed";
-    ASSERT_FALSE(server.MakeAddressBook().empty());
-    ScratchDirectory scratch;
     std::vector<TestRecord> records;
     for (const char* pszName : {"Ann", "Bob", "Cat", "Dan", "Eve", "Fay", "Gus"})
         records.push_back({pszName, "555 0199", "", "", ""});
     WriteDirectory(records);
-    ASSERT_EQ(CSyncCommand::kInStep,
-        SyncMachine::Run({"--url", server.Book(), "--user", "user", "--password-file",
-                             SyncMachine::OwnPasswordFile(scratch.Path(), "secret")})
-            .nStatus);
+    ASSERT_EQ(CSyncCommand::kInStep, SyncMachine::Run(AsUser(server.Book())).nStatus);
     WriteDirectory({records[0]});
     Outcome outcome = SyncMachine::Run({});
     ASSERT_EQ(CSyncCommand::kNeedsYou, outcome.nStatus) << outcome.text;
@@ -429,13 +431,8 @@ TEST(SyncRunTest, TheDryRunAdvisedForARefusedSyncNamesWhatItWouldDelete)
     EXPECT_EQ(7u, server.Cards().size());
 }
 
-TEST(SyncRunTest, AnAddressBookGoneNeedsYou)
+TEST_F(RadicaleRunTest, AnAddressBookGoneNeedsYou)
 {
-    CardDavTestServer server("radicale");
-    if (!server.IsRunning())
-        GTEST_SKIP() << "radicale is not installed";
-    ASSERT_FALSE(server.MakeAddressBook().empty());
-    ScratchDirectory scratch;
     // A folder whose name the shell would split: the command given quotes it.
     const SyncMachine machine(scratch.Path() / "phone book", server);
     machine.Write({{"Vet", "555 0199", "", "", ""}});
