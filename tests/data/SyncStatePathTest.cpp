@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "data/SyncOutcome.h"
 #include "data/SyncStatePath.h"
 
 namespace {
@@ -38,3 +39,43 @@ TEST(SyncStatePath, AnAbsoluteStateHomeIsUsedAndARelativeOneIgnored)
 }
 
 }   // namespace
+
+// The outcome the sync hands the window comes back whole, whatever it
+// holds, and text that is no outcome is refused.
+TEST(SyncOutcome, EveryFieldComesBackAndOtherTextIsRefused)
+{
+    CSyncOutcome outcome;
+    outcome.kind = CSyncOutcome::EKind::kTooManyDeletions;
+    outcome.bDryRun = true;
+    outcome.nHttpStatus = 401;
+    outcome.strHost = "dav.example.org";
+    outcome.strUrl = "https://dav.example.org/ann/contacts/";
+    outcome.strUser = "ann";
+    outcome.strPath = "/home/ann/.config/dialstack/password";
+    outcome.strDetail = "Connection refused";
+    outcome.names = {"Zo\xC3\xAB", "Vet"};
+    outcome.nCount = 7;
+    outcome.tried = {"/.well-known/carddav"};
+    outcome.here = {6, 10, {"A", "B"}};
+    outcome.there = {1, 3, {"C"}};
+    outcome.certificate = {"CN=home", "CN=ca", "AB:CD", "-----BEGIN CERTIFICATE-----"};
+    outcome.books = {{"https://dav.example.org/ann/a/", "Family"}, {"https://dav.example.org/ann/b/", ""}};
+    outcome.doneHere = {1, 2, 3};
+    outcome.doneThere = {4, 5, 6};
+    outcome.conflicts = {{"Vet", "Vet (conflict copy)", {{"phone", "1", "2"}}}};
+    outcome.passwordKept = CSyncOutcome::EPasswordKept::kFile;
+    outcome.strPasswordFile = "/p";
+    outcome.timer = CSyncOutcome::ETimer::kNoUserManager;
+    outcome.strCollectionUrl = "https://dav.example.org/ann/a/";
+    outcome.strMessage = "this sync would delete 6";
+
+    CSyncOutcome read;
+    ASSERT_TRUE(CSyncOutcome::FromJson(outcome.ToJson(), read));
+    EXPECT_EQ(read.ToJson(), outcome.ToJson());
+    EXPECT_EQ(read.ExitStatus(), 4);
+    EXPECT_EQ(read.names[0], "Zo\xC3\xAB");
+    EXPECT_EQ(read.conflicts.at(0).fields.at(0).strThere, "2");
+
+    for (const char* text : {"", "[]", "{\"kind\":\"no-such-kind\"}", "{\"kind\":"})
+        EXPECT_FALSE(CSyncOutcome::FromJson(text, read)) << text;
+}
