@@ -1,8 +1,9 @@
 // Faults a desktop rarely shows on demand, injected by this program's own
 // open, pwrite and fsync, which the data library calls instead of the C
-// library's: a folder that cannot be synced after the rename, a folder that
-// takes no new file (so the file is rewritten in place), and a rewrite in
-// place that fails and cannot be undone.
+// library's: a new file that cannot be synced before the rename, a folder
+// that cannot be synced after it, a folder that takes no new file (so the
+// file is rewritten in place), and a rewrite in place that fails and cannot
+// be undone.
 
 #include <cerrno>
 #include <cstdarg>
@@ -78,26 +79,42 @@ namespace {
 const std::string kOldBytes = "0\xA5"
                               "1Old\x16\x16\x16\x16\x16";
 
-TEST(DirectoryFileSave, AFolderThatCannotBeSyncedAfterTheRenameIsASaveWithAWarning)
+// The new file is synced before it is renamed over the old one, and the
+// folder after the rename: a new file that cannot be synced never replaces
+// the old one; a folder that cannot be synced is a save with a warning.
+TEST(DirectoryFileSave, ASyncThatFailsBeforeTheRenameKeepsTheOldFileOneAfterItWarns)
 {
-    ScratchDirectory scratch;
-    WriteFileBytes("Dialstack.dat", kOldBytes);
-    CRecordList list;
-    list.Reset();
-    AppendRecord(list, {"New", "", "", "", ""});
-    std::string expected;
-    list.SaveToBytes(expected);
+    struct Row
+    {
+        const char* what;
+        bool* pFailingSync;
+        bool bSaved;
+    };
+    for (const Row& row : {Row{"new file", &g_bFailFileSync, false}, Row{"folder", &g_bFailFolderSync, true}}) {
+        SCOPED_TRACE(row.what);
+        ScratchDirectory scratch;
+        WriteFileBytes("Dialstack.dat", kOldBytes);
+        CRecordList list;
+        list.Reset();
+        AppendRecord(list, {"New", "", "", "", ""});
+        std::string expected;
+        list.SaveToBytes(expected);
 
-    g_bFailFolderSync = true;
-    const int nResult = list.Save();
-    g_bFailFolderSync = false;
+        *row.pFailingSync = true;
+        const int nResult = list.Save();
+        *row.pFailingSync = false;
 
-    EXPECT_EQ(nResult, 1);
-    EXPECT_TRUE(list.GetLastSaveError().IsEmpty());
-    EXPECT_NE(std::string(list.GetLastSaveWarning()).find("may not be on the disk yet"), std::string::npos)
-        << list.GetLastSaveWarning().GetString();
-    EXPECT_EQ(ReadFileBytes("Dialstack.dat"), expected);
-    EXPECT_FALSE(list.HasFileChanged()) << "the new file is the one saved";
+        EXPECT_EQ(nResult, row.bSaved ? 1 : 0);
+        EXPECT_EQ(list.GetLastSaveError().IsEmpty(), row.bSaved) << list.GetLastSaveError().GetString();
+        EXPECT_EQ(ReadFileBytes("Dialstack.dat"), row.bSaved ? expected : kOldBytes);
+        if (row.bSaved) {
+            EXPECT_NE(std::string(list.GetLastSaveWarning()).find("may not be on the disk yet"), std::string::npos)
+                << list.GetLastSaveWarning().GetString();
+            EXPECT_FALSE(list.HasFileChanged()) << "the new file is the one saved";
+        } else {
+            EXPECT_TRUE(list.IsOldFileIntact());
+        }
+    }
 }
 
 // Where the folder takes no new file, the file is rewritten in place. The

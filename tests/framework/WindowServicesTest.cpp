@@ -1,18 +1,22 @@
 // Window services: message boxes, icons, painting with the default as
-// fallback, and the application's start-up naming.
+// fallback, the application's start-up naming, and the file watch.
 
+#include <cstdio>
 #include <set>
 
 #include <QApplication>
 #include <QMessageBox>
 #include <gtest/gtest.h>
 
+#include "framework/FileWatch.h"
 #include "framework/FrameworkIcon.h"
 #include "framework/PaintDC.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "tests/framework/TestDialog.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/ScratchDirectory.h"
 
 using namespace GuiTest;
 
@@ -112,6 +116,25 @@ TEST(WindowServicesTest, ProgramIconIs32By32InSixteenColours)
             colours.insert(image.pixel(x, y));
     EXPECT_LE(colours.size(), 16u);
     EXPECT_GT(colours.size(), 3u);
+}
+
+// A safe replace (a new file renamed over the old one) leaves the watch on
+// the new file, so writes in place after it are told too.
+TEST(WindowServicesTest, TheFileWatchFollowsAFileThroughAReplaceByRename)
+{
+    ScratchDirectory dir;
+    WriteFileBytes("watched", "old");
+    int nTold = 0;
+    CFileWatch watch;
+    watch.Start("watched", [&nTold] { return ++nTold > 0; });
+    WriteFileBytes("watched.new", "replaced");
+    ASSERT_EQ(std::rename("watched.new", "watched"), 0);
+    ASSERT_TRUE(WaitFor([&nTold] { return nTold == 1; }));
+    for (const char* bytes : {"written in place", "and again"}) {
+        const int nBefore = nTold;
+        WriteFileBytes("watched", bytes);
+        EXPECT_TRUE(WaitFor([&] { return nTold > nBefore; }, 3000)) << bytes;
+    }
 }
 
 }   // namespace

@@ -81,6 +81,7 @@ TEST_F(EntryDialogTest, AddFillsTheEmptyDirectoryThenAppendsLastWhateverTheName)
     });
 }
 
+// A change given up leaves nothing unsaved, so it keeps no writer out.
 TEST_F(EntryDialogTest, CancelEscapeAndCloseBoxOfAddAddNothingEvenAfterTheNameMessage)
 {
     const std::vector<std::function<void(QWidget*)>> waysOut = {
@@ -105,6 +106,7 @@ TEST_F(EntryDialogTest, CancelEscapeAndCloseBoxOfAddAddNothingEvenAfterTheNameMe
                 Click(w, IDC_ADD_NAME);
                 EXPECT_EQ(Names(w), NamesOf(kTwo));
                 EXPECT_EQ(Selected(w), 1) << "the selection stays";
+                EXPECT_TRUE(AWriterGetsIn()) << "the add given up still keeps writers out";
             }
         }
     });
@@ -157,6 +159,7 @@ TEST_F(EntryDialogTest, EditChangesTheSelectedRecordInPlaceAndCancelKeepsIt)
         Click(w, IDC_EDIT_NAME);
         EXPECT_EQ(Names(w), NamesOf(kTwo));
         EXPECT_EQ(CursorRecord(m_dlg), kTwo[1]);
+        EXPECT_TRUE(AWriterGetsIn()) << "the edit given up still keeps writers out";
 
         AnswerEntryDialog(changed);
         Click(w, IDC_EDIT_NAME);

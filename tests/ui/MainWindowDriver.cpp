@@ -66,4 +66,11 @@ void AnswerMessageBox(QString* pText)
     });
 }
 
+bool AWriterGetsIn()
+{
+    CDirectoryLock writer;
+    CString strWhy;
+    return writer.TryAcquire(DirectoryFormat::kDirectoryFileName, CDirectoryLock::Kind::Exclusive, strWhy);
+}
+
 }   // namespace MainWindow

@@ -128,4 +128,8 @@ void AnswerLeaveQuestion(QMessageBox::StandardButton button, QString* pText = nu
 // keeping its text in *pText.
 void AnswerMessageBox(QString* pText);
 
+// Whether a command-line writer (dialstack-sync, an import) would get the
+// directory file now: its exclusive lock is not refused.
+bool AWriterGetsIn();
+
 }   // namespace MainWindow

@@ -1,6 +1,7 @@
 // The main window driven as a user drives it: start-up with and without a
-// directory file, selection, Delete Name, Save Now, Undo Changes, the ways
-// out, the window menu with the About box, and help.
+// directory file, selection, Delete Name, Save Now, Undo Changes, unsaved
+// changes kept from another program's write, the ways out, the window menu
+// with the About box, and help.
 
 #include <QApplication>
 #include <QLabel>
@@ -263,6 +264,19 @@ TEST_F(MainWindowTest, LeavingWithUnsavedChangesAsksAndReturnSaves)
             EXPECT_TRUE(question.contains("not saved")) << question.toStdString();
         }
     }
+}
+
+// A program that ignores the lock writes the file under unsaved changes:
+// the window keeps showing its own, though the watch shows a write within
+// a second when nothing is unsaved.
+TEST_F(MainWindowTest, UnsavedChangesAreNeverReloadedOverWhenAnotherProgramWritesTheFile)
+{
+    RunMainWindow(m_dlg, kThree, [](QWidget* w) {
+        Click(w, IDC_DELETE_NAME);
+        const QStringList unsaved = NamesOf({kThree[1], kThree[2]});
+        WriteDirectory({kThree[0]});
+        EXPECT_FALSE(WaitFor([w, &unsaved] { return Names(w) != unsaved; }, 1500)) << "reloaded over the change";
+    });
 }
 
 TEST_F(MainWindowTest, SaveQuitWritesTheFileThenEndsWithOk)
