@@ -10,7 +10,12 @@ if(IS_ABSOLUTE "${bindir}")
 else()
   set(full_bindir "${prefix}/${bindir}")
 endif()
+# Quoted in ExecStart=: a backslash, a quote and a specifier's % in the
+# path are escaped (the program's path takes no variables, so $ stays).
 set(DIALSTACK_SYNC_PROGRAM "${full_bindir}/dialstack-sync")
+string(REPLACE "\\" "\\\\" DIALSTACK_SYNC_PROGRAM "${DIALSTACK_SYNC_PROGRAM}")
+string(REPLACE "\"" "\\\"" DIALSTACK_SYNC_PROGRAM "${DIALSTACK_SYNC_PROGRAM}")
+string(REPLACE "%" "%%" DIALSTACK_SYNC_PROGRAM "${DIALSTACK_SYNC_PROGRAM}")
 
 # /usr and /usr/local: systemd's own folders, searched whatever the
 # environment. Any other prefix: beside its desktop entry, in DATADIR, which
