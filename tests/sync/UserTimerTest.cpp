@@ -15,28 +15,17 @@ namespace {
 
 using ETimer = CSyncOutcome::ETimer;
 
-class UserTimerTest : public ::testing::Test
+TEST(UserTimerTest, TurnsTheTimerOnAndOffAndSaysWhyNot)
 {
-protected:
-    void SetUp() override
-    {
-        std::filesystem::create_directories(m_scratch.Path() / "runtime/systemd");
-        WriteFileBytes(Private(), "");
-        ::setenv("XDG_RUNTIME_DIR", (m_scratch.Path() / "runtime").c_str(), 1);
-        // Says what it was asked; fails with the text of "refusal" when it is there.
-        const std::string systemctl = (m_scratch.Path() / "systemctl").string();
-        WriteFileBytes(systemctl, "#!/bin/sh\necho \"$*\" >> calls\n[ -f refusal ] || exit 0\ncat refusal >&2\nexit 1\n");
-        std::filesystem::permissions(systemctl, std::filesystem::perms::owner_all);
-        ::setenv("DIALSTACK_SYSTEMCTL_PROGRAM", systemctl.c_str(), 1);
-    }
-    std::string Private() const { return (m_scratch.Path() / "runtime/systemd/private").string(); }
-    std::string Calls() const { return std::filesystem::exists("calls") ? ReadFileBytes("calls") : std::string(); }
+    ScratchDirectory scratch;
+    std::filesystem::create_directories("runtime/systemd");
+    WriteFileBytes("runtime/systemd/private", "");
+    ::setenv("XDG_RUNTIME_DIR", (scratch.Path() / "runtime").c_str(), 1);
+    // Says what it was asked; fails with the text of "refusal" when there is one.
+    WriteFileBytes("systemctl", "#!/bin/sh\necho \"$*\" >> calls\n[ -f refusal ] || exit 0\ncat refusal >&2\nexit 1\n");
+    std::filesystem::permissions("systemctl", std::filesystem::perms::owner_all);
+    ::setenv("DIALSTACK_SYSTEMCTL_PROGRAM", (scratch.Path() / "systemctl").c_str(), 1);
 
-    ScratchDirectory m_scratch;
-};
-
-TEST_F(UserTimerTest, TurnsTheTimerOfAPathWithSpacesAndAccentsOnAndOff)
-{
     const std::string file = "/home/Zo\u00eb M/T\u00e4glich/Dialstack.dat";
     const std::string unit = R"(dialstack-sync@home-Zo\xc3\xab\x20M-T\xc3\xa4glich-Dialstack.dat.timer)";
     std::string detail;
@@ -45,31 +34,25 @@ TEST_F(UserTimerTest, TurnsTheTimerOfAPathWithSpacesAndAccentsOnAndOff)
     EXPECT_EQ(ETimer::kOff, CUserTimer::Set(file, false, detail));
     EXPECT_EQ("--user enable --now " + unit + "\n--user is-enabled --quiet " + unit + "\n--user disable --now " + unit
             + "\n",
-        Calls());
+        ReadFileBytes("calls"));
     EXPECT_EQ("", detail);
-}
 
-TEST_F(UserTimerTest, SaysWhyTheTimerCouldNotBeSetAndWhenNoUserManagerRuns)
-{
-    std::string detail;
-    WriteFileBytes("refusal", "Failed to enable unit: Unit file dialstack-sync@x.timer does not exist.\n");
-    EXPECT_EQ(ETimer::kFailed, CUserTimer::Set("Dialstack.dat", true, detail));
-    EXPECT_EQ("Failed to enable unit: Unit file dialstack-sync@x.timer does not exist.", detail);
-    EXPECT_FALSE(CUserTimer::IsOn("Dialstack.dat"));
-
+    WriteFileBytes("refusal", "Failed to enable unit: Unit file x.timer does not exist.\n");
+    EXPECT_EQ(ETimer::kFailed, CUserTimer::Set(file, true, detail));
+    EXPECT_EQ("Failed to enable unit: Unit file x.timer does not exist.", detail);
+    EXPECT_FALSE(CUserTimer::IsOn(file));
     // A stale socket: systemctl cannot reach the manager.
     WriteFileBytes("refusal", "Failed to connect to bus: Connection refused\n");
-    EXPECT_EQ(ETimer::kNoUserManager, CUserTimer::Set("Dialstack.dat", false, detail));
-
+    EXPECT_EQ(ETimer::kNoUserManager, CUserTimer::Set(file, false, detail));
     // No socket: systemctl is not even asked.
-    std::filesystem::remove(Private());
+    std::filesystem::remove("runtime/systemd/private");
     std::filesystem::remove("calls");
-    EXPECT_EQ(ETimer::kNoUserManager, CUserTimer::Set("Dialstack.dat", true, detail));
-    EXPECT_FALSE(CUserTimer::IsOn("Dialstack.dat"));
-    EXPECT_EQ("", Calls());
+    EXPECT_EQ(ETimer::kNoUserManager, CUserTimer::Set(file, true, detail));
+    EXPECT_FALSE(CUserTimer::IsOn(file));
+    EXPECT_FALSE(std::filesystem::exists("calls"));
 }
 
-TEST(UserTimerName, IsTheOneSystemdEscapeGivesTheAbsolutePath)
+TEST(UserTimerTest, NamesTheUnitAsSystemdEscapeDoesTheAbsolutePath)
 {
     ScratchDirectory scratch;
     const auto escape = [](const std::string& path) {
