@@ -97,8 +97,10 @@ bool CDesktopNotifier::Notify(const std::string& strProblem, const std::string& 
     const QFileInfo file(QFile::decodeName(strDirectoryFile.c_str()));
     const std::string program = WindowProgram();
     // The window opens Dialstack.dat of its folder only: another file's
-    // question is not offered there.
-    const bool bOffersWindow = file.fileName() == QLatin1String(kWindowFile) && !program.empty();
+    // question is not offered there; nor where the desktop shows no actions.
+    const QDBusReply<QStringList> capabilities = service.call(QStringLiteral("GetCapabilities"));
+    const bool bOffersWindow = file.fileName() == QLatin1String(kWindowFile) && !program.empty()
+        && capabilities.isValid() && capabilities.value().contains(QStringLiteral("actions"));
     // Listening before showing: an answer may come before Notify's reply.
     CNotificationWatch watch(bus);
     const uint nId = Show(service, problem, bOffersWindow);

@@ -25,14 +25,16 @@
 namespace {
 
 // org.freedesktop.Notifications, keeping each Notify call's body, hints and
-// actions; it invokes the first notification's default action and closes
-// every later one.
+// actions; it can show actions, invokes the first notification's default
+// action and closes every later one.
 class NotificationService : public QDBusVirtualObject
 {
 public:
     QString introspect(const QString&) const override { return QString(); }
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
     {
+        if (message.member() == QLatin1String("GetCapabilities"))
+            return connection.send(message.createReply(QStringList{"actions", "body"}));
         if (message.member() != QLatin1String("Notify") || message.arguments().size() != 8)
             return false;
         const QList<QVariant> arguments = message.arguments();
