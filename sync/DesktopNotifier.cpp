@@ -19,6 +19,9 @@ namespace {
 const char* const kAppId = "io.github.dialstack.Dialstack";
 // The window program always opens the file of this name in its folder.
 const char* const kWindowFile = "Dialstack.dat";
+// Set by the timer's services: a run nobody started by hand or from a
+// window, whose notification is worth waiting for.
+const char* const kTimerRun = "DIALSTACK_SYNC_TIMER";
 
 QString LastShown(const QString& path)
 {
@@ -58,7 +61,13 @@ bool StartWindow(const QString& program, const QString& folder)
         if (starter.waitForFinished(30000) && starter.exitStatus() == QProcess::NormalExit && starter.exitCode() == 0)
             return true;
     }
-    return QProcess::startDetached(program, {}, folder);
+    QProcess window;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QLatin1String(kTimerRun));
+    window.setProcessEnvironment(environment);
+    window.setProgram(program);
+    window.setWorkingDirectory(folder);
+    return window.startDetached();
 }
 
 // Notify's reply, 0 when the service refused the call. nReplaces: the id of
@@ -97,10 +106,12 @@ bool CDesktopNotifier::Notify(const std::string& strProblem, const std::string& 
     const QFileInfo file(QFile::decodeName(strDirectoryFile.c_str()));
     const std::string program = WindowProgram();
     // The window opens Dialstack.dat of its folder only: another file's
-    // question is not offered there; nor where the desktop shows no actions.
+    // question is not offered there; nor where the desktop shows no actions,
+    // nor outside the timer's runs, which alone wait for the answer.
     const QDBusReply<QStringList> capabilities = service.call(QStringLiteral("GetCapabilities"));
     const bool bOffersWindow = file.fileName() == QLatin1String(kWindowFile) && !program.empty()
-        && capabilities.isValid() && capabilities.value().contains(QStringLiteral("actions"));
+        && qEnvironmentVariable(kTimerRun) == QLatin1String("1") && capabilities.isValid()
+        && capabilities.value().contains(QStringLiteral("actions"));
     // Listening before showing: an answer may come before Notify's reply.
     CNotificationWatch watch(bus);
     const uint nId = Show(service, problem, bOffersWindow);

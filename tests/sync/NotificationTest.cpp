@@ -73,7 +73,8 @@ int RunUnattended(const std::filesystem::path& folder, const QStringList& argume
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_STATE_HOME", QString::fromStdString((folder / "state").string()));
     environment.insert("DIALSTACK_WINDOW_PROGRAM", QString::fromStdString((folder / "window").string()));
-    // Not under a service of the user manager: the window starts detached.
+    // A run of the timer's, though not under a service: the window starts detached.
+    environment.insert("DIALSTACK_SYNC_TIMER", "1");
     environment.remove("INVOCATION_ID");
     sync.setProcessEnvironment(environment);
     QEventLoop loop;
