@@ -40,7 +40,7 @@ void RememberShown(const QString& path, const QString& problem)
     }
 }
 
-// Starts the window program in strFolder, on its own. Under the timer this
+// Starts the window program in folder, on its own. Under the timer this
 // run is a one-shot service whose processes systemd ends with it, so there
 // the window is started as a service of the user's manager (systemd-run);
 // elsewhere as a detached process.
