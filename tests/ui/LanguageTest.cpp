@@ -221,10 +221,10 @@ TEST(LanguageTest, TheCommandLineToolsSpeakTheLanguageOfTheLocale)
             "                       [--certificate DATEI]",
             "1 Eintrag hinzugefügt, 0 Kontakte übersprungen, 0 Werte ins Feld „Notiz“ verschoben, 0 Zeichen ersetzt\n",
             "ein Dialstack-Fenster hat ungespeicherte Änderungen am Telefonbuch, oder ein anderes Programm ändert es"},
-        {"fr_FR.UTF-8", "usage : dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DOSSIER/",
-            "usage : dialstack-sync [--file DOSSIER/Dialstack.dat] [--url URL] [--user NOM] [--password-file FICHIER]\n"
+        {"fr_FR.UTF-8", "usage\u00a0: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DOSSIER/",
+            "usage\u00a0: dialstack-sync [--file DOSSIER/Dialstack.dat] [--url URL] [--user NOM] [--password-file FICHIER]\n"
             "                       [--certificate FICHIER]",
-            "1 fiche ajoutée, 0 contact ignoré, 0 valeur déplacée dans « divers », 0 caractère remplacé\n",
+            "1 fiche ajoutée, 0 contact ignoré, 0 valeur déplacée dans «\u00a0Divers\u00a0», 0 caractère remplacé\n",
             "une fenêtre de Dialstack contient des modifications non enregistrées de l'annuaire,"},
         {"pt_PT.UTF-8", "utilização: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file PASTA/",
             "utilização: dialstack-sync [--file PASTA/Dialstack.dat] [--url URL] [--user NOME] [--password-file FICHEIRO]\n"
@@ -402,7 +402,7 @@ TEST(LanguageTest, TheWindowStartedUnderGermanOrFrenchSpeaksThatLanguage)
             {"Name", "Telefon", "Pager", "E-Mail-Adresse", "Notiz"}, "Dialstack-Hilfe", "Wo Ihr Verzeichnis liegt",
             "&Ja"},
         {"fr_FR.UTF-8",
-            {"Ajouter", "Enregistrer", "Supprimer", "Tout annuler", "Modifier", "Imprimer", "Enreg./Quitter", "Aide",
+            {"Ajouter", "Enregistrer", "Supprimer", "Tout annuler", "Modifier", "Imprimer", "Enregistrer/Fin", "Aide",
                 "Noms", "Détails", "E-mail", "Bipeur", "Tél.", "Divers"},
             {"&Déplacer", "&Fermer\tAlt+F4", "&Rechercher…", "À &propos de Dialstack2..."}, "Ajouter une fiche",
             {"Nom", "Téléphone", "Bipeur", "Adresse e-mail", "Divers"}, "Aide de Dialstack",
