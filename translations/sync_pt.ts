@@ -74,7 +74,7 @@ desapareceu).
     </message>
     <message>
         <source>Dry run, nothing changed. Would do here: %1; on the server: %2; %3</source>
-        <translation>Ensaio, nada alterado. Faria aqui: %1; no servidor: %2; %3</translation>
+        <translation>Ensaio, nada foi alterado. Resultado previsto aqui: %1; no servidor: %2; %3</translation>
     </message>
     <message>
         <source>added here: %1</source>

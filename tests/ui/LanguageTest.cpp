@@ -229,7 +229,7 @@ TEST(LanguageTest, TheCommandLineToolsSpeakTheLanguageOfTheLocale)
         {"pt_PT.UTF-8", "utilização: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file PASTA/",
             "utilização: dialstack-sync [--file PASTA/Dialstack.dat] [--url URL] [--user NOME] [--password-file FICHEIRO]\n"
             "                           [--certificate FICHEIRO]",
-            "1 registo adicionado, 0 contactos ignorados, 0 valores movidos para «diversos», 0 caracteres substituídos\n",
+            "1 registo adicionado, 0 contactos ignorados, 0 valores movidos para «Notas», 0 caracteres substituídos\n",
             "uma janela do Dialstack tem alterações por guardar na lista,"},
     };
     for (const auto& row : rows) {
