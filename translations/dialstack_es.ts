@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Pager Number</source>
-        <translation>Buscapersonas</translation>
+        <translation>Busca</translation>
     </message>
     <message>
         <source>Email Address</source>
@@ -209,7 +209,7 @@ Instálelo con Dialstack y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>The directory and the address book are in step.</source>
-        <translation>La agenda y la libreta de direcciones están al día.</translation>
+        <translation>La agenda y la libreta de direcciones están sincronizadas.</translation>
     </message>
     <message>
         <source>The sync did not finish:

@@ -20,15 +20,15 @@ was refused, or the address book is gone).
         <translation>uso: dialstack-sync [--file CARPETA/Dialstack.dat] [--url URL] [--user NOMBRE] [--password-file ARCHIVO]
                     [--certificate ARCHIVO] [--timeout SEGUNDOS] [--dry-run] [--force] [--verbose]
      dialstack-sync --help | --version
-Mantiene al día el archivo del directorio y su libreta de direcciones CardDAV.
-La primera ejecución necesita --url; la URL, el usuario, el archivo de
-contraseña y el certificado se recuerdan para ese archivo del directorio. La
+Mantiene sincronizados el archivo de la agenda y su libreta de direcciones
+CardDAV. La primera ejecución necesita --url; la URL, el usuario, el archivo de
+contraseña y el certificado se recuerdan para ese archivo de la agenda. La
 contraseña sale de --password-file, si no del llavero, si no del archivo de
 contraseña recordado cuando el llavero no pudo guardarla, y si no se pide en
 el terminal.
-Estado de salida: 0 al día; 1 error (nada perdido); 2 uso incorrecto; 3 ocupado
-(una ventana con cambios sin guardar u otro programa tiene el directorio: la
-próxima ejecución lo vuelve a intentar); 4 requiere su intervención (la
+Estado de salida: 0 sincronizado; 1 error (nada perdido); 2 uso incorrecto;
+3 ocupado (una ventana con cambios sin guardar u otro programa tiene la agenda:
+la próxima ejecución lo vuelve a intentar); 4 requiere su intervención (la
 sincronización borraría demasiado, la contraseña fue rechazada o la libreta de
 direcciones ya no existe).
 </translation>
@@ -74,7 +74,7 @@ direcciones ya no existe).
     </message>
     <message>
         <source>Dry run, nothing changed. Would do here: %1; on the server: %2; %3</source>
-        <translation>Simulación, no se cambió nada. Haría aquí: %1; en el servidor: %2; %3</translation>
+        <translation>Simulación, no se ha cambiado nada. Resultado previsto aquí: %1; en el servidor: %2; %3</translation>
     </message>
     <message>
         <source>added here: %1</source>
@@ -222,7 +222,7 @@ direcciones ya no existe).
     </message>
     <message>
         <source>%1: the directory file could not be read completely; nothing was synced</source>
-        <translation>%1: no se pudo leer entero el archivo del directorio; no se sincronizó nada</translation>
+        <translation>%1: no se pudo leer entero el archivo de la agenda; no se sincronizó nada</translation>
     </message>
     <message>
         <source>%1: the folder %2 does not exist; nothing was synced</source>
@@ -230,15 +230,15 @@ direcciones ya no existe).
     </message>
     <message>
         <source>%1: the folder %2 is read-only, so the directory file cannot be saved there; nothing was synced</source>
-        <translation>%1: la carpeta %2 es de solo lectura, así que el archivo del directorio no se puede guardar ahí; no se sincronizó nada</translation>
+        <translation>%1: la carpeta %2 es de solo lectura, así que el archivo de la agenda no se puede guardar ahí; no se sincronizó nada</translation>
     </message>
     <message>
         <source>%1: is a folder, not a directory file; nothing was synced</source>
-        <translation>%1: es una carpeta, no un archivo del directorio; no se sincronizó nada</translation>
+        <translation>%1: es una carpeta, no un archivo de la agenda; no se sincronizó nada</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
-        <translation>%1: no se pudo guardar: %2; el archivo del directorio no ha cambiado</translation>
+        <translation>%1: no se pudo guardar: %2; el archivo de la agenda no ha cambiado</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2</source>
@@ -381,7 +381,7 @@ direcciones ya no existe).
     </message>
     <message>
         <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
-        <translation>%1: el archivo del directorio cambió en el disco durante la sincronización; aquí no se cambió nada, vuelva a sincronizar</translation>
+        <translation>%1: el archivo de la agenda cambió en el disco durante la sincronización; aquí no se cambió nada, vuelva a sincronizar</translation>
     </message>
     <message>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
@@ -410,7 +410,7 @@ direcciones ya no existe).
     </message>
     <message>
         <source>%1: the sync state is damaged; remove it to sync this directory afresh</source>
-        <translation>%1: el estado de sincronización está dañado; elimínelo para sincronizar este directorio desde cero</translation>
+        <translation>%1: el estado de sincronización está dañado; elimínelo para sincronizar esta agenda desde cero</translation>
     </message>
     <message>
         <source>%1: the sync journal could not be written</source>
@@ -430,7 +430,7 @@ direcciones ya no existe).
     </message>
     <message>
         <source>Dialstack sync needs you</source>
-        <translation>La sincronización de Dialstack le necesita</translation>
+        <translation>La sincronización de Dialstack necesita su intervención</translation>
     </message>
     <message>
         <source>Dialstack: %1 at %2</source>
