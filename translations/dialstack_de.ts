@@ -611,4 +611,23 @@ Am Telefonbuch hat sich nichts geändert.</translation>
         <translation>Zeitüberschreitung der Verbindung</translation>
     </message>
 </context>
+<context>
+    <name>dialstack</name>
+    <message>
+        <source>usage: dialstack [--help | --version]
+Opens the telephone directory Dialstack.dat of the current directory in a
+window. See dialstack(1); dialstack-convert(1) and dialstack-sync(1) work
+on the same file from the command line.
+</source>
+        <translation>Aufruf: dialstack [--help | --version]
+Öffnet das Telefonbuch Dialstack.dat des aktuellen Ordners in einem Fenster.
+Siehe dialstack(1); dialstack-convert(1) und dialstack-sync(1) bearbeiten
+dieselbe Datei auf der Befehlszeile.
+</translation>
+    </message>
+    <message>
+        <source>this program needs a graphical desktop, but no display is set here (DISPLAY and WAYLAND_DISPLAY are empty); start it from your desktop session.</source>
+        <translation>dieses Programm braucht eine grafische Arbeitsumgebung, hier ist aber keine Anzeige gesetzt (DISPLAY und WAYLAND_DISPLAY sind leer); starten Sie es aus Ihrer Desktop-Sitzung.</translation>
+    </message>
+</context>
 </TS>

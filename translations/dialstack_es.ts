@@ -611,4 +611,23 @@ No ha cambiado nada en la agenda.</translation>
         <translation>se ha agotado el tiempo de espera de la conexión</translation>
     </message>
 </context>
+<context>
+    <name>dialstack</name>
+    <message>
+        <source>usage: dialstack [--help | --version]
+Opens the telephone directory Dialstack.dat of the current directory in a
+window. See dialstack(1); dialstack-convert(1) and dialstack-sync(1) work
+on the same file from the command line.
+</source>
+        <translation>uso: dialstack [--help | --version]
+Abre en una ventana la agenda Dialstack.dat de la carpeta actual. Consulte
+dialstack(1); dialstack-convert(1) y dialstack-sync(1) trabajan con el mismo
+archivo desde la línea de órdenes.
+</translation>
+    </message>
+    <message>
+        <source>this program needs a graphical desktop, but no display is set here (DISPLAY and WAYLAND_DISPLAY are empty); start it from your desktop session.</source>
+        <translation>este programa necesita un escritorio gráfico, pero aquí no hay ninguna pantalla definida (DISPLAY y WAYLAND_DISPLAY están vacías); inícielo desde su sesión de escritorio.</translation>
+    </message>
+</context>
 </TS>

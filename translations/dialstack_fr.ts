@@ -611,4 +611,23 @@ Rien n&apos;a changé dans l&apos;annuaire.</translation>
         <translation>délai de connexion dépassé</translation>
     </message>
 </context>
+<context>
+    <name>dialstack</name>
+    <message>
+        <source>usage: dialstack [--help | --version]
+Opens the telephone directory Dialstack.dat of the current directory in a
+window. See dialstack(1); dialstack-convert(1) and dialstack-sync(1) work
+on the same file from the command line.
+</source>
+        <translation>usage : dialstack [--help | --version]
+Ouvre dans une fenêtre l&apos;annuaire Dialstack.dat du dossier courant. Voir
+dialstack(1) ; dialstack-convert(1) et dialstack-sync(1) travaillent sur le
+même fichier en ligne de commande.
+</translation>
+    </message>
+    <message>
+        <source>this program needs a graphical desktop, but no display is set here (DISPLAY and WAYLAND_DISPLAY are empty); start it from your desktop session.</source>
+        <translation>ce programme a besoin d&apos;un bureau graphique, mais aucun affichage n&apos;est défini ici (DISPLAY et WAYLAND_DISPLAY sont vides) ; lancez-le depuis votre session de bureau.</translation>
+    </message>
+</context>
 </TS>

@@ -611,4 +611,23 @@ Nell&apos;elenco non è cambiato nulla.</translation>
         <translation>tempo di connessione scaduto</translation>
     </message>
 </context>
+<context>
+    <name>dialstack</name>
+    <message>
+        <source>usage: dialstack [--help | --version]
+Opens the telephone directory Dialstack.dat of the current directory in a
+window. See dialstack(1); dialstack-convert(1) and dialstack-sync(1) work
+on the same file from the command line.
+</source>
+        <translation>uso: dialstack [--help | --version]
+Apre in una finestra l&apos;elenco Dialstack.dat della cartella corrente. Vedi
+dialstack(1); dialstack-convert(1) e dialstack-sync(1) lavorano sullo stesso
+file dalla riga di comando.
+</translation>
+    </message>
+    <message>
+        <source>this program needs a graphical desktop, but no display is set here (DISPLAY and WAYLAND_DISPLAY are empty); start it from your desktop session.</source>
+        <translation>questo programma richiede un desktop grafico, ma qui non è impostato alcun display (DISPLAY e WAYLAND_DISPLAY sono vuote); avvialo dalla tua sessione desktop.</translation>
+    </message>
+</context>
 </TS>

@@ -611,4 +611,23 @@ Er is niets in de telefoonlijst veranderd.</translation>
         <translation>time-out bij de verbinding</translation>
     </message>
 </context>
+<context>
+    <name>dialstack</name>
+    <message>
+        <source>usage: dialstack [--help | --version]
+Opens the telephone directory Dialstack.dat of the current directory in a
+window. See dialstack(1); dialstack-convert(1) and dialstack-sync(1) work
+on the same file from the command line.
+</source>
+        <translation>gebruik: dialstack [--help | --version]
+Opent de telefoonlijst Dialstack.dat van de huidige map in een venster. Zie
+dialstack(1); dialstack-convert(1) en dialstack-sync(1) werken vanaf de
+opdrachtregel met hetzelfde bestand.
+</translation>
+    </message>
+    <message>
+        <source>this program needs a graphical desktop, but no display is set here (DISPLAY and WAYLAND_DISPLAY are empty); start it from your desktop session.</source>
+        <translation>dit programma heeft een grafische desktop nodig, maar hier is geen scherm ingesteld (DISPLAY en WAYLAND_DISPLAY zijn leeg); start het vanuit uw desktopsessie.</translation>
+    </message>
+</context>
 </TS>

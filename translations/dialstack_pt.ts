@@ -611,4 +611,23 @@ Nada na lista foi alterado.</translation>
         <translation>a ligação excedeu o tempo limite</translation>
     </message>
 </context>
+<context>
+    <name>dialstack</name>
+    <message>
+        <source>usage: dialstack [--help | --version]
+Opens the telephone directory Dialstack.dat of the current directory in a
+window. See dialstack(1); dialstack-convert(1) and dialstack-sync(1) work
+on the same file from the command line.
+</source>
+        <translation>utilização: dialstack [--help | --version]
+Abre numa janela a lista Dialstack.dat da pasta atual. Consulte dialstack(1);
+dialstack-convert(1) e dialstack-sync(1) trabalham com o mesmo ficheiro na
+linha de comandos.
+</translation>
+    </message>
+    <message>
+        <source>this program needs a graphical desktop, but no display is set here (DISPLAY and WAYLAND_DISPLAY are empty); start it from your desktop session.</source>
+        <translation>este programa precisa de um ambiente gráfico, mas não há nenhum ecrã definido aqui (DISPLAY e WAYLAND_DISPLAY estão vazias); inicie-o a partir da sua sessão gráfica.</translation>
+    </message>
+</context>
 </TS>
