@@ -175,7 +175,7 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
     </message>
     <message>
         <source>query takes no --format or --verbose</source>
-        <translation>query nimmt kein --format oder --verbose</translation>
+        <translation>query nimmt weder --format noch --verbose</translation>
     </message>
     <message>
         <source>export takes no file arguments (use --output)</source>

@@ -125,7 +125,7 @@ Adressbuch ist verschwunden).
     </message>
     <message>
         <source>kept both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
-        <translation>beide Fassungen eines auf beiden Seiten geänderten Eintrags behalten: die des Servers und die dieses Rechners als %1</translation>
+        <translation>beide Fassungen eines auf beiden Seiten geänderten Eintrags wurden behalten: die des Servers und die dieses Rechners als %1</translation>
     </message>
     <message>
         <source>would keep both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
@@ -145,7 +145,7 @@ Adressbuch ist verschwunden).
     </message>
     <message>
         <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
-        <translation>%1: ein Dialstack-Fenster hat ungespeicherte Änderungen darin, oder ein anderes Programm ändert es. Nichts wurde abgeglichen; der nächste Abgleich nach dem Speichern übernimmt die Änderungen des Fensters</translation>
+        <translation>%1: ein Dialstack-Fenster hat ungespeicherte Änderungen daran, oder ein anderes Programm ändert es gerade. Nichts wurde abgeglichen; der nächste Abgleich nach dem Speichern übernimmt die Änderungen des Fensters</translation>
     </message>
     <message>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
