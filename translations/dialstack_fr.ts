@@ -233,7 +233,7 @@ Set it up again in a terminal (see &quot;man dialstack-sync&quot;).</source>
 
 %1
 
-Configurez-la de nouveau dans un terminal (voir «  man dialstack-sync  »).</translation>
+Configurez-la de nouveau dans un terminal (voir « man dialstack-sync »).</translation>
     </message>
     <message>
         <source>The sync cannot run now:
@@ -277,11 +277,11 @@ Réessayez ; si cela se reproduit, lancez dialstack-sync --file &quot;%2&quot; 
     </message>
     <message>
         <source>Only the selected record matches &quot;%1&quot;.</source>
-        <translation>Seule la fiche sélectionnée correspond à «  %1  ».</translation>
+        <translation>Seule la fiche sélectionnée correspond à « %1 ».</translation>
     </message>
     <message>
         <source>Nothing in the directory matches &quot;%1&quot;.</source>
-        <translation>Rien dans l&apos;annuaire ne correspond à «  %1  ».</translation>
+        <translation>Rien dans l&apos;annuaire ne correspond à « %1 ».</translation>
     </message>
     <message>
         <source>You must specify a name!</source>
@@ -295,7 +295,7 @@ Réessayez ; si cela se reproduit, lancez dialstack-sync --file &quot;%2&quot; 
         <source>The directory could not be saved to &quot;%1&quot;: %2
 
 %3</source>
-        <translation>L&apos;annuaire n&apos;a pas pu être enregistré dans «  %1  » : %2
+        <translation>L&apos;annuaire n&apos;a pas pu être enregistré dans « %1 » : %2
 
 %3</translation>
     </message>
@@ -303,7 +303,7 @@ Réessayez ; si cela se reproduit, lancez dialstack-sync --file &quot;%2&quot; 
         <source>The directory could not be saved to &quot;%1&quot;: %2
 
 %3 The file on disk is unchanged.</source>
-        <translation>L&apos;annuaire n&apos;a pas pu être enregistré dans «  %1  » : %2
+        <translation>L&apos;annuaire n&apos;a pas pu être enregistré dans « %1 » : %2
 
 %3 Le fichier sur le disque n&apos;a pas changé.</translation>
     </message>
@@ -321,13 +321,13 @@ Réessayez ; si cela se reproduit, lancez dialstack-sync --file &quot;%2&quot; 
     </message>
     <message>
         <source>The directory was saved to &quot;%1&quot;; %2</source>
-        <translation>L&apos;annuaire a été enregistré dans «  %1  » ; %2</translation>
+        <translation>L&apos;annuaire a été enregistré dans « %1 » ; %2</translation>
     </message>
     <message>
         <source>The directory file &quot;%1&quot; has been changed by another program since Dialstack loaded or saved it.
 
 Replace it with the directory shown here? The other program&apos;s changes would be lost.</source>
-        <translation>Le fichier de l&apos;annuaire «  %1  » a été modifié par un autre programme depuis que Dialstack l&apos;a chargé ou enregistré.
+        <translation>Le fichier de l&apos;annuaire « %1 » a été modifié par un autre programme depuis que Dialstack l&apos;a chargé ou enregistré.
 
 Le remplacer par l&apos;annuaire affiché ici ? Les modifications de l&apos;autre programme seraient perdues.</translation>
     </message>
@@ -335,7 +335,7 @@ Le remplacer par l&apos;annuaire affiché ici ? Les modifications de l&apos;aut
         <source>The directory file &quot;%1&quot; could not be read completely. %2
 
 Saving now would replace the file with what is shown.</source>
-        <translation>Le fichier de l&apos;annuaire «  %1  » n&apos;a pas pu être lu entièrement. %2
+        <translation>Le fichier de l&apos;annuaire « %1 » n&apos;a pas pu être lu entièrement. %2
 
 Enregistrer maintenant remplacerait le fichier par ce qui est affiché.</translation>
     </message>
@@ -343,7 +343,7 @@ Enregistrer maintenant remplacerait le fichier par ce qui est affiché.</transla
         <source>The directory file &quot;%1&quot; could not be opened: %2 %3
 
 Saving now would replace the file with what is shown.</source>
-        <translation>Le fichier de l&apos;annuaire «  %1  » n&apos;a pas pu être ouvert : %2 %3
+        <translation>Le fichier de l&apos;annuaire « %1 » n&apos;a pas pu être ouvert : %2 %3
 
 Enregistrer maintenant remplacerait le fichier par ce qui est affiché.</translation>
     </message>
@@ -452,11 +452,11 @@ Rien n&apos;a changé dans l&apos;annuaire.</translation>
     </message>
     <message>
         <source>the lock file &quot;%1&quot; could not be opened: %2</source>
-        <translation>le fichier de verrou «  %1  » n&apos;a pas pu être ouvert : %2</translation>
+        <translation>le fichier de verrou « %1 » n&apos;a pas pu être ouvert : %2</translation>
     </message>
     <message>
         <source>the lock file &quot;%1&quot; could not be locked: %2</source>
-        <translation>le fichier de verrou «  %1  » n&apos;a pas pu être verrouillé : %2</translation>
+        <translation>le fichier de verrou « %1 » n&apos;a pas pu être verrouillé : %2</translation>
     </message>
     <message>
         <source>another program is changing the directory</source>
@@ -516,7 +516,7 @@ Rien n&apos;a changé dans l&apos;annuaire.</translation>
     </message>
     <message>
         <source>no default printer is configured; choose one in the system&apos;s printer settings or with &quot;lpoptions -d PRINTER&quot;</source>
-        <translation>aucune imprimante par défaut n&apos;est configurée ; choisissez-en une dans les paramètres d&apos;impression du système ou avec «  lpoptions -d IMPRIMANTE  »</translation>
+        <translation>aucune imprimante par défaut n&apos;est configurée ; choisissez-en une dans les paramètres d&apos;impression du système ou avec « lpoptions -d IMPRIMANTE »</translation>
     </message>
     <message>
         <source>the default printer is not available: %1</source>

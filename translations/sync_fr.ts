@@ -178,7 +178,7 @@ passe a été refusé ou le carnet d&apos;adresses a disparu).
     </message>
     <message>
         <source>--%1 given more than once</source>
-        <translation>--%1 donné plus d&apos;une fois</translation>
+        <translation>--%1 indiqué plus d&apos;une fois</translation>
     </message>
     <message>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
@@ -238,7 +238,7 @@ passe a été refusé ou le carnet d&apos;adresses a disparu).
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
-        <translation>%1 : impossible d&apos;enregistrer : %2 ; le fichier de l&apos;annuaire est inchangé</translation>
+        <translation>%1 : impossible d&apos;enregistrer : %2 ; le fichier de l&apos;annuaire n&apos;a pas changé</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2</source>
@@ -278,7 +278,7 @@ passe a été refusé ou le carnet d&apos;adresses a disparu).
     </message>
     <message>
         <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
-        <translation>un mot de passe n&apos;est jamais envoyé en http:// non chiffré, sauf à cette machine ; utilisez https:// pour %1</translation>
+        <translation>un mot de passe n&apos;est jamais envoyé en http:// non chiffré, sauf vers cette machine ; utilisez https:// pour %1</translation>
     </message>
     <message>
         <source>%1: holds no certificate (PEM) that can be read</source>
