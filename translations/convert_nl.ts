@@ -131,19 +131,19 @@ Frankrijk en andere landen met een decimale komma het openen)
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
-        <translation>%1: kon niet worden opgeslagen: %2; het telefoontelefoontelefoonlijstbestand is ongewijzigd</translation>
+        <translation>%1: kon niet worden opgeslagen: %2; het telefoonlijstbestand is ongewijzigd</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
-        <translation>%1: kon niet worden opgeslagen: %2; het telefoontelefoontelefoonlijstbestand is mogelijk beschadigd: controleer het en importeer opnieuw</translation>
+        <translation>%1: kon niet worden opgeslagen: %2; het telefoonlijstbestand is mogelijk beschadigd: controleer het en importeer opnieuw</translation>
     </message>
     <message>
         <source>%1: is a folder, not a directory file; nothing was converted</source>
-        <translation>%1: is een map, geen telefoontelefoontelefoonlijstbestand; er is niets omgezet</translation>
+        <translation>%1: is een map, geen telefoonlijstbestand; er is niets omgezet</translation>
     </message>
     <message>
         <source>%1: there is no directory file</source>
-        <translation>%1: er is geen telefoontelefoontelefoonlijstbestand</translation>
+        <translation>%1: er is geen telefoonlijstbestand</translation>
     </message>
     <message>
         <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
@@ -183,7 +183,7 @@ Frankrijk en andere landen met een decimale komma het openen)
     </message>
     <message>
         <source>--output names the directory file itself</source>
-        <translation>--output noemt het telefoontelefoontelefoonlijstbestand zelf</translation>
+        <translation>--output noemt het telefoonlijstbestand zelf</translation>
     </message>
     <message>
         <source>--spreadsheet writes CSV, not --format vcard</source>
@@ -239,11 +239,11 @@ Frankrijk en andere landen met een decimale komma het openen)
     </message>
     <message>
         <source>%1: the directory file could not be opened: %2; nothing was converted</source>
-        <translation>%1: het telefoontelefoontelefoonlijstbestand kon niet worden geopend: %2; er is niets omgezet</translation>
+        <translation>%1: het telefoonlijstbestand kon niet worden geopend: %2; er is niets omgezet</translation>
     </message>
     <message>
         <source>%1: the directory file could not be read completely; nothing was converted</source>
-        <translation>%1: het telefoontelefoontelefoonlijstbestand kon niet volledig worden gelezen; er is niets omgezet</translation>
+        <translation>%1: het telefoonlijstbestand kon niet volledig worden gelezen; er is niets omgezet</translation>
     </message>
     <message>
         <source>it holds no vCard (no BEGIN:VCARD line)</source>

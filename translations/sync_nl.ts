@@ -126,7 +126,7 @@ geweigerd of het adresboek is verdwenen).
     </message>
     <message>
         <source>kept both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
-        <translation>beide versies bewaard van een item dat aan beide kanten is gewijzigd: die van de server, en die van deze computer als %1</translation>
+        <translation>beide versies van een item dat aan beide kanten is gewijzigd, zijn bewaard: die van de server, en die van deze computer als %1</translation>
     </message>
     <message>
         <source>would keep both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
@@ -222,7 +222,7 @@ geweigerd of het adresboek is verdwenen).
     </message>
     <message>
         <source>%1: the directory file could not be read completely; nothing was synced</source>
-        <translation>%1: het telefoontelefoonlijstbestand kon niet volledig worden gelezen; er is niets gesynchroniseerd</translation>
+        <translation>%1: het telefoonlijstbestand kon niet volledig worden gelezen; er is niets gesynchroniseerd</translation>
     </message>
     <message>
         <source>%1: the folder %2 does not exist; nothing was synced</source>
@@ -230,15 +230,15 @@ geweigerd of het adresboek is verdwenen).
     </message>
     <message>
         <source>%1: the folder %2 is read-only, so the directory file cannot be saved there; nothing was synced</source>
-        <translation>%1: de map %2 is alleen-lezen, dus het telefoontelefoonlijstbestand kan daar niet worden opgeslagen; er is niets gesynchroniseerd</translation>
+        <translation>%1: de map %2 is alleen-lezen, dus het telefoonlijstbestand kan daar niet worden opgeslagen; er is niets gesynchroniseerd</translation>
     </message>
     <message>
         <source>%1: is a folder, not a directory file; nothing was synced</source>
-        <translation>%1: is een map, geen telefoontelefoonlijstbestand; er is niets gesynchroniseerd</translation>
+        <translation>%1: is een map, geen telefoonlijstbestand; er is niets gesynchroniseerd</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
-        <translation>%1: kon niet worden opgeslagen: %2; het telefoontelefoonlijstbestand is ongewijzigd</translation>
+        <translation>%1: kon niet worden opgeslagen: %2; het telefoonlijstbestand is ongewijzigd</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2</source>
@@ -381,7 +381,7 @@ geweigerd of het adresboek is verdwenen).
     </message>
     <message>
         <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
-        <translation>%1: het telefoontelefoonlijstbestand is tijdens het synchroniseren op schijf gewijzigd; hier is niets gewijzigd, synchroniseer opnieuw</translation>
+        <translation>%1: het telefoonlijstbestand is tijdens het synchroniseren op schijf gewijzigd; hier is niets gewijzigd, synchroniseer opnieuw</translation>
     </message>
     <message>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
