@@ -126,7 +126,7 @@ rubrica non esiste più).
     </message>
     <message>
         <source>kept both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
-        <translation>conservate entrambe le versioni di una voce modificata da tutte e due le parti: quella del server e quella di questo computer come %1</translation>
+        <translation>sono state conservate entrambe le versioni di una voce modificata da tutte e due le parti: quella del server e quella di questo computer come %1</translation>
     </message>
     <message>
         <source>would keep both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
