@@ -315,7 +315,7 @@ da Alemanha, França e outros países com vírgula decimal o abrem)
     </message>
     <message>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
-        <translation>%1: o último registo não tem nome, e acrescentar registos iria sobrescrevê-lo; dê-lhe primeiro um nome no Dialstack. Nada foi importado</translation>
+        <translation>%1: o último registo não tem nome, e adicionar registos iria sobrescrevê-lo; dê-lhe primeiro um nome no Dialstack. Nada foi importado</translation>
     </message>
     <message>
         <source>%1: written, but %2</source>

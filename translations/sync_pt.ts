@@ -126,7 +126,7 @@ desapareceu).
     </message>
     <message>
         <source>kept both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
-        <translation>mantidas as duas versões de um registo alterado dos dois lados: a do servidor, e a deste computador como %1</translation>
+        <translation>foram mantidas as duas versões de um registo alterado dos dois lados: a do servidor, e a deste computador como %1</translation>
     </message>
     <message>
         <source>would keep both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
