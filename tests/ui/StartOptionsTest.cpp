@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include <QCoreApplication>
+#include <QProcess>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
@@ -81,6 +82,17 @@ TEST(StartOptionsTest, TheAnswersAreInTheUsersLanguage)
         EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
         QCoreApplication::removeTranslator(&catalogue);
     }
+    // The program itself, which answers before it has an application
+    // object, takes the language from the locale.
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* pszName : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(pszName);
+    environment.insert("LANG", "de_DE.UTF-8");
+    program.setProcessEnvironment(environment);
+    program.start(DIALSTACK_PROGRAM, {"--help"});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_TRUE(program.readAllStandardOutput().startsWith("Aufruf: dialstack [--help"));
 }
 
 }   // namespace
