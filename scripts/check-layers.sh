@@ -29,7 +29,7 @@ declare -A allowed=(
   [convert]="base data l10n vcard convert"
   [sync]="base data l10n vcard convert sync"
   [ui]="base data framework printer res ui"
-  [app]="base data framework printer res ui app"
+  [app]="base data l10n framework printer res ui app"
 )
 # Which system headers a layer may use, beyond the standard library's.
 declare -A qt_allowed=([framework]=all [res]=none [ui]=none [app]=all [base]=none [printer]=none [data]=cpp [l10n]=cpp [vcard]=cpp [convert]=cpp [sync]=all)

@@ -70,15 +70,15 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
     <message numerus="yes">
         <source>%n value moved to misc</source>
         <translation>
-            <numerusform>%n Wert nach „Sonstiges“ verschoben</numerusform>
-            <numerusform>%n Werte nach „Sonstiges“ verschoben</numerusform>
+            <numerusform>%n Wert ins Feld „Notiz“ verschoben</numerusform>
+            <numerusform>%n Werte ins Feld „Notiz“ verschoben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n values moved to misc</source>
         <translation>
-            <numerusform>%n Wert nach „Sonstiges“ verschoben</numerusform>
-            <numerusform>%n Werte nach „Sonstiges“ verschoben</numerusform>
+            <numerusform>%n Wert ins Feld „Notiz“ verschoben</numerusform>
+            <numerusform>%n Werte ins Feld „Notiz“ verschoben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -131,19 +131,19 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
-        <translation>%1: konnte nicht gespeichert werden: %2; die Verzeichnisdatei ist unverändert</translation>
+        <translation>%1: konnte nicht gespeichert werden: %2; die Telefonbuchdatei ist unverändert</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
-        <translation>%1: konnte nicht gespeichert werden: %2; die Verzeichnisdatei ist womöglich beschädigt: prüfen Sie sie und importieren Sie erneut</translation>
+        <translation>%1: konnte nicht gespeichert werden: %2; die Telefonbuchdatei ist womöglich beschädigt: prüfen Sie sie und importieren Sie erneut</translation>
     </message>
     <message>
         <source>%1: is a folder, not a directory file; nothing was converted</source>
-        <translation>%1: ist ein Ordner, keine Verzeichnisdatei; nichts wurde umgewandelt</translation>
+        <translation>%1: ist ein Ordner, keine Telefonbuchdatei; nichts wurde umgewandelt</translation>
     </message>
     <message>
         <source>%1: there is no directory file</source>
-        <translation>%1: es gibt keine Verzeichnisdatei</translation>
+        <translation>%1: es gibt keine Telefonbuchdatei</translation>
     </message>
     <message>
         <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
@@ -151,7 +151,7 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
     </message>
     <message>
         <source>say export, import or query</source>
-        <translation>sagen Sie export, import oder query</translation>
+        <translation>geben Sie export, import oder query an</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
@@ -175,7 +175,7 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
     </message>
     <message>
         <source>query takes no --format or --verbose</source>
-        <translation>query nimmt kein --format oder --verbose</translation>
+        <translation>query nimmt weder --format noch --verbose</translation>
     </message>
     <message>
         <source>export takes no file arguments (use --output)</source>
@@ -183,7 +183,7 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
     </message>
     <message>
         <source>--output names the directory file itself</source>
-        <translation>--output nennt die Verzeichnisdatei selbst</translation>
+        <translation>--output nennt die Telefonbuchdatei selbst</translation>
     </message>
     <message>
         <source>--spreadsheet writes CSV, not --format vcard</source>
@@ -239,11 +239,11 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
     </message>
     <message>
         <source>%1: the directory file could not be opened: %2; nothing was converted</source>
-        <translation>%1: die Verzeichnisdatei konnte nicht geöffnet werden: %2; nichts wurde umgewandelt</translation>
+        <translation>%1: die Telefonbuchdatei konnte nicht geöffnet werden: %2; nichts wurde umgewandelt</translation>
     </message>
     <message>
         <source>%1: the directory file could not be read completely; nothing was converted</source>
-        <translation>%1: die Verzeichnisdatei konnte nicht vollständig gelesen werden; nichts wurde umgewandelt</translation>
+        <translation>%1: die Telefonbuchdatei konnte nicht vollständig gelesen werden; nichts wurde umgewandelt</translation>
     </message>
     <message>
         <source>it holds no vCard (no BEGIN:VCARD line)</source>
@@ -287,7 +287,7 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
     </message>
     <message>
         <source>%1: moved to misc: %2</source>
-        <translation>%1: nach „Sonstiges“ verschoben: %2</translation>
+        <translation>%1: ins Feld „Notiz“ verschoben: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -396,15 +396,15 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
     <message numerus="yes">
         <source>%n character of the misc replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n Zeichen unter „Sonstiges“ durch „?“ ersetzt</numerusform>
-            <numerusform>%n Zeichen unter „Sonstiges“ durch „?“ ersetzt</numerusform>
+            <numerusform>%n Zeichen im Feld „Notiz“ durch „?“ ersetzt</numerusform>
+            <numerusform>%n Zeichen im Feld „Notiz“ durch „?“ ersetzt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters of the misc replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n Zeichen unter „Sonstiges“ durch „?“ ersetzt</numerusform>
-            <numerusform>%n Zeichen unter „Sonstiges“ durch „?“ ersetzt</numerusform>
+            <numerusform>%n Zeichen im Feld „Notiz“ durch „?“ ersetzt</numerusform>
+            <numerusform>%n Zeichen im Feld „Notiz“ durch „?“ ersetzt</numerusform>
         </translation>
     </message>
     <message>

@@ -70,15 +70,15 @@ en Alemania, Francia y otros países que usan la coma decimal)
     <message numerus="yes">
         <source>%n value moved to misc</source>
         <translation>
-            <numerusform>%n valor movido a «varios»</numerusform>
-            <numerusform>%n valores movidos a «varios»</numerusform>
+            <numerusform>%n valor movido a «Notas»</numerusform>
+            <numerusform>%n valores movidos a «Notas»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n values moved to misc</source>
         <translation>
-            <numerusform>%n valor movido a «varios»</numerusform>
-            <numerusform>%n valores movidos a «varios»</numerusform>
+            <numerusform>%n valor movido a «Notas»</numerusform>
+            <numerusform>%n valores movidos a «Notas»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -115,7 +115,7 @@ en Alemania, Francia y otros países que usan la coma decimal)
     </message>
     <message>
         <source>%1: %2; nothing was imported</source>
-        <translation>%1: %2; no se importó nada</translation>
+        <translation>%1: %2; no se ha importado nada</translation>
     </message>
     <message>
         <source>is a folder, not a contact file</source>
@@ -131,23 +131,23 @@ en Alemania, Francia y otros países que usan la coma decimal)
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
-        <translation>%1: no se pudo guardar: %2; el archivo del directorio no ha cambiado</translation>
+        <translation>%1: no se ha podido guardar: %2; el archivo de la agenda no ha cambiado</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
-        <translation>%1: no se pudo guardar: %2; el archivo del directorio puede estar dañado: revíselo e importe de nuevo</translation>
+        <translation>%1: no se ha podido guardar: %2; el archivo de la agenda puede estar dañado: revíselo e importe de nuevo</translation>
     </message>
     <message>
         <source>%1: is a folder, not a directory file; nothing was converted</source>
-        <translation>%1: es una carpeta, no un archivo del directorio; no se convirtió nada</translation>
+        <translation>%1: es una carpeta, no un archivo de la agenda; no se ha convertido nada</translation>
     </message>
     <message>
         <source>%1: there is no directory file</source>
-        <translation>%1: no hay ningún archivo del directorio</translation>
+        <translation>%1: no hay ningún archivo de la agenda</translation>
     </message>
     <message>
         <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
-        <translation>%1: %2 (cierre la ventana de Dialstack que lo tiene abierto o espere a que termine la otra importación); no se cambió nada</translation>
+        <translation>%1: %2 (cierre la ventana de Dialstack que lo tiene abierto o espere a que termine la otra importación); no se ha cambiado nada</translation>
     </message>
     <message>
         <source>say export, import or query</source>
@@ -183,7 +183,7 @@ en Alemania, Francia y otros países que usan la coma decimal)
     </message>
     <message>
         <source>--output names the directory file itself</source>
-        <translation>--output indica el propio archivo del directorio</translation>
+        <translation>--output indica el propio archivo de la agenda</translation>
     </message>
     <message>
         <source>--spreadsheet writes CSV, not --format vcard</source>
@@ -203,15 +203,15 @@ en Alemania, Francia y otros países que usan la coma decimal)
     </message>
     <message>
         <source>ran out of memory; nothing was changed</source>
-        <translation>memoria agotada; no se cambió nada</translation>
+        <translation>memoria agotada; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>a file holds a field too long to be held (%1); nothing was changed</source>
-        <translation>un archivo contiene un campo demasiado largo (%1); no se cambió nada</translation>
+        <translation>un archivo contiene un campo demasiado largo (%1); no se ha cambiado nada</translation>
     </message>
     <message>
         <source>stopped: %1; nothing was changed</source>
-        <translation>detenido: %1; no se cambió nada</translation>
+        <translation>detenido: %1; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>--file needs a file name</source>
@@ -223,27 +223,27 @@ en Alemania, Francia y otros países que usan la coma decimal)
     </message>
     <message>
         <source>%1: could not be written</source>
-        <translation>%1: no se pudo escribir</translation>
+        <translation>%1: no se ha podido escribir</translation>
     </message>
     <message>
         <source>could not write to standard output</source>
-        <translation>no se pudo escribir en la salida estándar</translation>
+        <translation>no se ha podido escribir en la salida estándar</translation>
     </message>
     <message>
         <source>%1: could not be written: %2</source>
-        <translation>%1: no se pudo escribir: %2</translation>
+        <translation>%1: no se ha podido escribir: %2</translation>
     </message>
     <message>
         <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
-        <translation>%1: no se pudo escribir: %2; el archivo que había ya no está como estaba</translation>
+        <translation>%1: no se ha podido escribir: %2; el archivo que había ya no está como estaba</translation>
     </message>
     <message>
         <source>%1: the directory file could not be opened: %2; nothing was converted</source>
-        <translation>%1: no se pudo abrir el archivo del directorio: %2; no se convirtió nada</translation>
+        <translation>%1: no se ha podido abrir el archivo de la agenda: %2; no se ha convertido nada</translation>
     </message>
     <message>
         <source>%1: the directory file could not be read completely; nothing was converted</source>
-        <translation>%1: no se pudo leer entero el archivo del directorio; no se convirtió nada</translation>
+        <translation>%1: no se ha podido leer entero el archivo de la agenda; no se ha convertido nada</translation>
     </message>
     <message>
         <source>it holds no vCard (no BEGIN:VCARD line)</source>
@@ -271,7 +271,7 @@ en Alemania, Francia y otros países que usan la coma decimal)
     </message>
     <message>
         <source>it could not be read to its end</source>
-        <translation>no se pudo leer hasta el final</translation>
+        <translation>no se ha podido leer hasta el final</translation>
     </message>
     <message>
         <source>it is in UTF-32, which is not read (%1)</source>
@@ -287,7 +287,7 @@ en Alemania, Francia y otros países que usan la coma decimal)
     </message>
     <message>
         <source>%1: moved to misc: %2</source>
-        <translation>%1: movido a «varios»: %2</translation>
+        <translation>%1: movido a «Notas»: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -368,15 +368,15 @@ en Alemania, Francia y otros países que usan la coma decimal)
     <message numerus="yes">
         <source>%n character of the pager replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n carácter del buscapersonas sustituido por «?»</numerusform>
-            <numerusform>%n caracteres del buscapersonas sustituidos por «?»</numerusform>
+            <numerusform>%n carácter del busca sustituido por «?»</numerusform>
+            <numerusform>%n caracteres del busca sustituidos por «?»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters of the pager replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n carácter del buscapersonas sustituido por «?»</numerusform>
-            <numerusform>%n caracteres del buscapersonas sustituidos por «?»</numerusform>
+            <numerusform>%n carácter del busca sustituido por «?»</numerusform>
+            <numerusform>%n caracteres del busca sustituidos por «?»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -396,20 +396,20 @@ en Alemania, Francia y otros países que usan la coma decimal)
     <message numerus="yes">
         <source>%n character of the misc replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n carácter de «varios» sustituido por «?»</numerusform>
-            <numerusform>%n caracteres de «varios» sustituidos por «?»</numerusform>
+            <numerusform>%n carácter de «Notas» sustituido por «?»</numerusform>
+            <numerusform>%n caracteres de «Notas» sustituidos por «?»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters of the misc replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n carácter de «varios» sustituido por «?»</numerusform>
-            <numerusform>%n caracteres de «varios» sustituidos por «?»</numerusform>
+            <numerusform>%n carácter de «Notas» sustituido por «?»</numerusform>
+            <numerusform>%n caracteres de «Notas» sustituidos por «?»</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: could not be saved: %2; nothing was imported</source>
-        <translation>%1: no se pudo guardar: %2; no se importó nada</translation>
+        <translation>%1: no se ha podido guardar: %2; no se ha importado nada</translation>
     </message>
 </context>
 </TS>

@@ -14,14 +14,14 @@ file ends in .vcf or .csv; --spreadsheet writes CSV with &apos;;&apos; between
 the cells and a byte-order mark, as spreadsheet programs in Germany,
 France and other countries that write a decimal comma open it)
 </source>
-        <translation>usage : dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DOSSIER/Dialstack.dat]
+        <translation>usage : dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DOSSIER/Dialstack.dat]
                                  [--output FICHIER] [--verbose]
         dialstack-convert import [--format vcard|csv] [--file DOSSIER/Dialstack.dat] [--verbose] FICHIER...
         dialstack-convert query [--file DOSSIER/Dialstack.dat] TEXTE
         dialstack-convert --help | --version
-(« - » comme FICHIER lit l&apos;entrée standard ; --format peut être omis quand
-chaque fichier se termine par .vcf ou .csv ; --spreadsheet écrit un CSV avec
-« ; » entre les cellules et une marque d&apos;ordre des octets, comme l&apos;ouvrent les
+(« - » comme FICHIER lit l&apos;entrée standard ; --format peut être omis quand
+chaque fichier se termine par .vcf ou .csv ; --spreadsheet écrit un CSV avec
+« ; » entre les cellules et une marque d&apos;ordre des octets, comme l&apos;ouvrent les
 tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
 </translation>
     </message>
@@ -70,15 +70,15 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
     <message numerus="yes">
         <source>%n value moved to misc</source>
         <translation>
-            <numerusform>%n valeur déplacée dans « divers »</numerusform>
-            <numerusform>%n valeurs déplacées dans « divers »</numerusform>
+            <numerusform>%n valeur déplacée dans « Divers »</numerusform>
+            <numerusform>%n valeurs déplacées dans « Divers »</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n values moved to misc</source>
         <translation>
-            <numerusform>%n valeur déplacée dans « divers »</numerusform>
-            <numerusform>%n valeurs déplacées dans « divers »</numerusform>
+            <numerusform>%n valeur déplacée dans « Divers »</numerusform>
+            <numerusform>%n valeurs déplacées dans « Divers »</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -115,7 +115,7 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
     </message>
     <message>
         <source>%1: %2; nothing was imported</source>
-        <translation>%1 : %2 ; rien n&apos;a été importé</translation>
+        <translation>%1 : %2 ; rien n&apos;a été importé</translation>
     </message>
     <message>
         <source>is a folder, not a contact file</source>
@@ -131,23 +131,23 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
-        <translation>%1 : impossible d&apos;enregistrer : %2 ; le fichier annuaire est inchangé</translation>
+        <translation>%1 : impossible d&apos;enregistrer : %2 ; le fichier de l&apos;annuaire n&apos;a pas changé</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
-        <translation>%1 : impossible d&apos;enregistrer : %2 ; le fichier annuaire est peut-être endommagé : vérifiez-le et importez à nouveau</translation>
+        <translation>%1 : impossible d&apos;enregistrer : %2 ; le fichier de l&apos;annuaire est peut-être endommagé : vérifiez-le et importez à nouveau</translation>
     </message>
     <message>
         <source>%1: is a folder, not a directory file; nothing was converted</source>
-        <translation>%1 : est un dossier, pas un fichier annuaire ; rien n&apos;a été converti</translation>
+        <translation>%1 : est un dossier, pas un fichier de l&apos;annuaire ; rien n&apos;a été converti</translation>
     </message>
     <message>
         <source>%1: there is no directory file</source>
-        <translation>%1 : il n&apos;y a pas de fichier annuaire</translation>
+        <translation>%1 : il n&apos;y a pas de fichier de l&apos;annuaire</translation>
     </message>
     <message>
         <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
-        <translation>%1 : %2 (fermez la fenêtre de Dialstack qui l&apos;affiche ou attendez la fin de l&apos;autre import) ; rien n&apos;a été modifié</translation>
+        <translation>%1 : %2 (fermez la fenêtre de Dialstack qui l&apos;affiche ou attendez la fin de l&apos;autre importation) ; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>say export, import or query</source>
@@ -155,11 +155,11 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation>commande inconnue « %1 »</translation>
+        <translation>commande inconnue « %1 »</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos;</source>
-        <translation>format inconnu « %1 »</translation>
+        <translation>format inconnu « %1 »</translation>
     </message>
     <message>
         <source>--spreadsheet is for export</source>
@@ -183,7 +183,7 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
     </message>
     <message>
         <source>--output names the directory file itself</source>
-        <translation>--output désigne le fichier annuaire lui-même</translation>
+        <translation>--output désigne le fichier de l&apos;annuaire lui-même</translation>
     </message>
     <message>
         <source>--spreadsheet writes CSV, not --format vcard</source>
@@ -195,23 +195,23 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
     </message>
     <message>
         <source>import needs at least one file (&apos;-&apos; for standard input)</source>
-        <translation>import demande au moins un fichier (« - » pour l&apos;entrée standard)</translation>
+        <translation>import demande au moins un fichier (« - » pour l&apos;entrée standard)</translation>
     </message>
     <message>
         <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
-        <translation>--format vcard ou --format csv est nécessaire (« %1 » ne se termine pas par .vcf ou .csv)</translation>
+        <translation>--format vcard ou --format csv est nécessaire (« %1 » ne se termine pas par .vcf ou .csv)</translation>
     </message>
     <message>
         <source>ran out of memory; nothing was changed</source>
-        <translation>mémoire épuisée ; rien n&apos;a été modifié</translation>
+        <translation>mémoire épuisée ; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>a file holds a field too long to be held (%1); nothing was changed</source>
-        <translation>un fichier contient un champ trop long (%1) ; rien n&apos;a été modifié</translation>
+        <translation>un fichier contient un champ trop long (%1) ; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>stopped: %1; nothing was changed</source>
-        <translation>arrêté : %1 ; rien n&apos;a été modifié</translation>
+        <translation>arrêté : %1 ; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>--file needs a file name</source>
@@ -219,11 +219,11 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
     </message>
     <message>
         <source>cannot be read as %1: %2</source>
-        <translation>ne peut pas être lu comme %1 : %2</translation>
+        <translation>ne peut pas être lu comme %1 : %2</translation>
     </message>
     <message>
         <source>%1: could not be written</source>
-        <translation>%1 : impossible d&apos;écrire</translation>
+        <translation>%1 : impossible d&apos;écrire</translation>
     </message>
     <message>
         <source>could not write to standard output</source>
@@ -231,19 +231,19 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
     </message>
     <message>
         <source>%1: could not be written: %2</source>
-        <translation>%1 : impossible d&apos;écrire : %2</translation>
+        <translation>%1 : impossible d&apos;écrire : %2</translation>
     </message>
     <message>
         <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
-        <translation>%1 : impossible d&apos;écrire : %2 ; le fichier qui s&apos;y trouvait n&apos;est plus tel qu&apos;il était</translation>
+        <translation>%1 : impossible d&apos;écrire : %2 ; le fichier qui s&apos;y trouvait n&apos;est plus tel qu&apos;il était</translation>
     </message>
     <message>
         <source>%1: the directory file could not be opened: %2; nothing was converted</source>
-        <translation>%1 : impossible d&apos;ouvrir le fichier annuaire : %2 ; rien n&apos;a été converti</translation>
+        <translation>%1 : impossible d&apos;ouvrir le fichier de l&apos;annuaire : %2 ; rien n&apos;a été converti</translation>
     </message>
     <message>
         <source>%1: the directory file could not be read completely; nothing was converted</source>
-        <translation>%1 : le fichier annuaire n&apos;a pas pu être lu en entier ; rien n&apos;a été converti</translation>
+        <translation>%1 : le fichier de l&apos;annuaire n&apos;a pas pu être lu en entier ; rien n&apos;a été converti</translation>
     </message>
     <message>
         <source>it holds no vCard (no BEGIN:VCARD line)</source>
@@ -255,7 +255,7 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
     </message>
     <message>
         <source>a line that is no vCard property: &quot;%1&quot;</source>
-        <translation>une ligne qui n&apos;est pas une propriété vCard : « %1 »</translation>
+        <translation>une ligne qui n&apos;est pas une propriété vCard : « %1 »</translation>
     </message>
     <message>
         <source>its header row is longer than %1 KiB</source>
@@ -279,23 +279,23 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
     </message>
     <message>
         <source>it holds zero bytes, as UTF-16 or UTF-32 without a byte-order mark would; that is not read (%1)</source>
-        <translation>il contient des octets nuls, comme de l&apos;UTF-16 ou de l&apos;UTF-32 sans indicateur d&apos;ordre des octets ; ce n&apos;est pas lu (%1)</translation>
+        <translation>il contient des octets nuls, comme de l&apos;UTF-16 ou de l&apos;UTF-32 sans indicateur d&apos;ordre des octets ; ce n&apos;est pas lu (%1)</translation>
     </message>
     <message>
         <source>%1: skipped, %2</source>
-        <translation>%1 : ignoré, car %2</translation>
+        <translation>%1 : ignoré, car %2</translation>
     </message>
     <message>
         <source>%1: moved to misc: %2</source>
-        <translation>%1 : déplacé dans « divers » : %2</translation>
+        <translation>%1 : déplacé dans « Divers » : %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1: left out: %2</source>
-        <translation>%1 : omis : %2</translation>
+        <translation>%1 : omis : %2</translation>
     </message>
     <message>
         <source>it holds more than %1 KiB of text</source>
@@ -311,15 +311,15 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>
-        <translation>« %1 » (%2)</translation>
+        <translation>« %1 » (%2)</translation>
     </message>
     <message>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
-        <translation>%1 : sa dernière fiche n&apos;a pas de nom, et ajouter des fiches l&apos;écraserait ; donnez-lui d&apos;abord un nom dans Dialstack. Rien n&apos;a été importé</translation>
+        <translation>%1 : sa dernière fiche n&apos;a pas de nom, et ajouter des fiches l&apos;écraserait ; donnez-lui d&apos;abord un nom dans Dialstack. Rien n&apos;a été importé</translation>
     </message>
     <message>
         <source>%1: written, but %2</source>
-        <translation>%1 : écrit, mais %2</translation>
+        <translation>%1 : écrit, mais %2</translation>
     </message>
     <message>
         <source>... (%1 bytes in all)</source>
@@ -340,76 +340,76 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
     <message numerus="yes">
         <source>%n character of the name replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n caractère du nom remplacé par « ? »</numerusform>
-            <numerusform>%n caractères du nom remplacés par « ? »</numerusform>
+            <numerusform>%n caractère du nom remplacé par « ? »</numerusform>
+            <numerusform>%n caractères du nom remplacés par « ? »</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters of the name replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n caractère du nom remplacé par « ? »</numerusform>
-            <numerusform>%n caractères du nom remplacés par « ? »</numerusform>
+            <numerusform>%n caractère du nom remplacé par « ? »</numerusform>
+            <numerusform>%n caractères du nom remplacés par « ? »</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n character of the phone replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n caractère du téléphone remplacé par « ? »</numerusform>
-            <numerusform>%n caractères du téléphone remplacés par « ? »</numerusform>
+            <numerusform>%n caractère du téléphone remplacé par « ? »</numerusform>
+            <numerusform>%n caractères du téléphone remplacés par « ? »</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters of the phone replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n caractère du téléphone remplacé par « ? »</numerusform>
-            <numerusform>%n caractères du téléphone remplacés par « ? »</numerusform>
+            <numerusform>%n caractère du téléphone remplacé par « ? »</numerusform>
+            <numerusform>%n caractères du téléphone remplacés par « ? »</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n character of the pager replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n caractère du bipeur remplacé par « ? »</numerusform>
-            <numerusform>%n caractères du bipeur remplacés par « ? »</numerusform>
+            <numerusform>%n caractère du bipeur remplacé par « ? »</numerusform>
+            <numerusform>%n caractères du bipeur remplacés par « ? »</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters of the pager replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n caractère du bipeur remplacé par « ? »</numerusform>
-            <numerusform>%n caractères du bipeur remplacés par « ? »</numerusform>
+            <numerusform>%n caractère du bipeur remplacé par « ? »</numerusform>
+            <numerusform>%n caractères du bipeur remplacés par « ? »</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n character of the e-mail replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n caractère de l&apos;adresse e-mail remplacé par « ? »</numerusform>
-            <numerusform>%n caractères de l&apos;adresse e-mail remplacés par « ? »</numerusform>
+            <numerusform>%n caractère de l&apos;adresse e-mail remplacé par « ? »</numerusform>
+            <numerusform>%n caractères de l&apos;adresse e-mail remplacés par « ? »</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters of the e-mail replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n caractère de l&apos;adresse e-mail remplacé par « ? »</numerusform>
-            <numerusform>%n caractères de l&apos;adresse e-mail remplacés par « ? »</numerusform>
+            <numerusform>%n caractère de l&apos;adresse e-mail remplacé par « ? »</numerusform>
+            <numerusform>%n caractères de l&apos;adresse e-mail remplacés par « ? »</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n character of the misc replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n caractère du champ « divers » remplacé par « ? »</numerusform>
-            <numerusform>%n caractères du champ « divers » remplacés par « ? »</numerusform>
+            <numerusform>%n caractère du champ « Divers » remplacé par « ? »</numerusform>
+            <numerusform>%n caractères du champ « Divers » remplacés par « ? »</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters of the misc replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n caractère du champ « divers » remplacé par « ? »</numerusform>
-            <numerusform>%n caractères du champ « divers » remplacés par « ? »</numerusform>
+            <numerusform>%n caractère du champ « Divers » remplacé par « ? »</numerusform>
+            <numerusform>%n caractères du champ « Divers » remplacés par « ? »</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: could not be saved: %2; nothing was imported</source>
-        <translation>%1 : impossible d&apos;enregistrer : %2 ; rien n&apos;a été importé</translation>
+        <translation>%1 : impossible d&apos;enregistrer : %2 ; rien n&apos;a été importé</translation>
     </message>
 </context>
 </TS>

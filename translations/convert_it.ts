@@ -70,15 +70,15 @@ Francia e negli altri paesi che usano la virgola decimale)
     <message numerus="yes">
         <source>%n value moved to misc</source>
         <translation>
-            <numerusform>%n valore spostato in «varie»</numerusform>
-            <numerusform>%n valori spostati in «varie»</numerusform>
+            <numerusform>%n valore spostato in «Note»</numerusform>
+            <numerusform>%n valori spostati in «Note»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n values moved to misc</source>
         <translation>
-            <numerusform>%n valore spostato in «varie»</numerusform>
-            <numerusform>%n valori spostati in «varie»</numerusform>
+            <numerusform>%n valore spostato in «Note»</numerusform>
+            <numerusform>%n valori spostati in «Note»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -131,19 +131,19 @@ Francia e negli altri paesi che usano la virgola decimale)
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
-        <translation>%1: impossibile salvare: %2; il file della rubrica non è cambiato</translation>
+        <translation>%1: impossibile salvare: %2; il file dell&apos;elenco non è cambiato</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
-        <translation>%1: impossibile salvare: %2; il file della rubrica potrebbe essere danneggiato: controllalo e importa di nuovo</translation>
+        <translation>%1: impossibile salvare: %2; il file dell&apos;elenco potrebbe essere danneggiato: controllalo e importa di nuovo</translation>
     </message>
     <message>
         <source>%1: is a folder, not a directory file; nothing was converted</source>
-        <translation>%1: è una cartella, non un file della rubrica; non è stato convertito nulla</translation>
+        <translation>%1: è una cartella, non un file dell&apos;elenco; non è stato convertito nulla</translation>
     </message>
     <message>
         <source>%1: there is no directory file</source>
-        <translation>%1: non c&apos;è nessun file della rubrica</translation>
+        <translation>%1: non c&apos;è nessun file dell&apos;elenco</translation>
     </message>
     <message>
         <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
@@ -183,7 +183,7 @@ Francia e negli altri paesi che usano la virgola decimale)
     </message>
     <message>
         <source>--output names the directory file itself</source>
-        <translation>--output indica il file della rubrica stesso</translation>
+        <translation>--output indica il file dell&apos;elenco stesso</translation>
     </message>
     <message>
         <source>--spreadsheet writes CSV, not --format vcard</source>
@@ -239,11 +239,11 @@ Francia e negli altri paesi che usano la virgola decimale)
     </message>
     <message>
         <source>%1: the directory file could not be opened: %2; nothing was converted</source>
-        <translation>%1: impossibile aprire il file della rubrica: %2; non è stato convertito nulla</translation>
+        <translation>%1: impossibile aprire il file dell&apos;elenco: %2; non è stato convertito nulla</translation>
     </message>
     <message>
         <source>%1: the directory file could not be read completely; nothing was converted</source>
-        <translation>%1: il file della rubrica non si è potuto leggere per intero; non è stato convertito nulla</translation>
+        <translation>%1: il file dell&apos;elenco non si è potuto leggere per intero; non è stato convertito nulla</translation>
     </message>
     <message>
         <source>it holds no vCard (no BEGIN:VCARD line)</source>
@@ -287,7 +287,7 @@ Francia e negli altri paesi che usano la virgola decimale)
     </message>
     <message>
         <source>%1: moved to misc: %2</source>
-        <translation>%1: spostato in «varie»: %2</translation>
+        <translation>%1: spostato in «Note»: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -368,43 +368,43 @@ Francia e negli altri paesi che usano la virgola decimale)
     <message numerus="yes">
         <source>%n character of the pager replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n carattere del cercapersone sostituito con «?»</numerusform>
-            <numerusform>%n caratteri del cercapersone sostituiti con «?»</numerusform>
+            <numerusform>%n carattere del pager sostituito con «?»</numerusform>
+            <numerusform>%n caratteri del pager sostituiti con «?»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters of the pager replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n carattere del cercapersone sostituito con «?»</numerusform>
-            <numerusform>%n caratteri del cercapersone sostituiti con «?»</numerusform>
+            <numerusform>%n carattere del pager sostituito con «?»</numerusform>
+            <numerusform>%n caratteri del pager sostituiti con «?»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n character of the e-mail replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n carattere dell&apos;e-mail sostituito con «?»</numerusform>
-            <numerusform>%n caratteri dell&apos;e-mail sostituiti con «?»</numerusform>
+            <numerusform>%n carattere dell&apos;email sostituito con «?»</numerusform>
+            <numerusform>%n caratteri dell&apos;email sostituiti con «?»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters of the e-mail replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n carattere dell&apos;e-mail sostituito con «?»</numerusform>
-            <numerusform>%n caratteri dell&apos;e-mail sostituiti con «?»</numerusform>
+            <numerusform>%n carattere dell&apos;email sostituito con «?»</numerusform>
+            <numerusform>%n caratteri dell&apos;email sostituiti con «?»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n character of the misc replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n carattere di «varie» sostituito con «?»</numerusform>
-            <numerusform>%n caratteri di «varie» sostituiti con «?»</numerusform>
+            <numerusform>%n carattere del campo «Note» sostituito con «?»</numerusform>
+            <numerusform>%n caratteri del campo «Note» sostituiti con «?»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters of the misc replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n carattere di «varie» sostituito con «?»</numerusform>
-            <numerusform>%n caratteri di «varie» sostituiti con «?»</numerusform>
+            <numerusform>%n carattere del campo «Note» sostituito con «?»</numerusform>
+            <numerusform>%n caratteri del campo «Note» sostituiti con «?»</numerusform>
         </translation>
     </message>
     <message>

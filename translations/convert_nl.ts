@@ -70,15 +70,15 @@ Frankrijk en andere landen met een decimale komma het openen)
     <message numerus="yes">
         <source>%n value moved to misc</source>
         <translation>
-            <numerusform>%n waarde naar ‘overig’ verplaatst</numerusform>
-            <numerusform>%n waarden naar ‘overig’ verplaatst</numerusform>
+            <numerusform>%n waarde naar ‘Overig’ verplaatst</numerusform>
+            <numerusform>%n waarden naar ‘Overig’ verplaatst</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n values moved to misc</source>
         <translation>
-            <numerusform>%n waarde naar ‘overig’ verplaatst</numerusform>
-            <numerusform>%n waarden naar ‘overig’ verplaatst</numerusform>
+            <numerusform>%n waarde naar ‘Overig’ verplaatst</numerusform>
+            <numerusform>%n waarden naar ‘Overig’ verplaatst</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -131,19 +131,19 @@ Frankrijk en andere landen met een decimale komma het openen)
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
-        <translation>%1: kon niet worden opgeslagen: %2; het adresboekbestand is ongewijzigd</translation>
+        <translation>%1: kon niet worden opgeslagen: %2; het telefoonlijstbestand is ongewijzigd</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
-        <translation>%1: kon niet worden opgeslagen: %2; het adresboekbestand is mogelijk beschadigd: controleer het en importeer opnieuw</translation>
+        <translation>%1: kon niet worden opgeslagen: %2; het telefoonlijstbestand is mogelijk beschadigd: controleer het en importeer opnieuw</translation>
     </message>
     <message>
         <source>%1: is a folder, not a directory file; nothing was converted</source>
-        <translation>%1: is een map, geen adresboekbestand; er is niets omgezet</translation>
+        <translation>%1: is een map, geen telefoonlijstbestand; er is niets omgezet</translation>
     </message>
     <message>
         <source>%1: there is no directory file</source>
-        <translation>%1: er is geen adresboekbestand</translation>
+        <translation>%1: er is geen telefoonlijstbestand</translation>
     </message>
     <message>
         <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
@@ -183,7 +183,7 @@ Frankrijk en andere landen met een decimale komma het openen)
     </message>
     <message>
         <source>--output names the directory file itself</source>
-        <translation>--output noemt het adresboekbestand zelf</translation>
+        <translation>--output noemt het telefoonlijstbestand zelf</translation>
     </message>
     <message>
         <source>--spreadsheet writes CSV, not --format vcard</source>
@@ -239,11 +239,11 @@ Frankrijk en andere landen met een decimale komma het openen)
     </message>
     <message>
         <source>%1: the directory file could not be opened: %2; nothing was converted</source>
-        <translation>%1: het adresboekbestand kon niet worden geopend: %2; er is niets omgezet</translation>
+        <translation>%1: het telefoonlijstbestand kon niet worden geopend: %2; er is niets omgezet</translation>
     </message>
     <message>
         <source>%1: the directory file could not be read completely; nothing was converted</source>
-        <translation>%1: het adresboekbestand kon niet volledig worden gelezen; er is niets omgezet</translation>
+        <translation>%1: het telefoonlijstbestand kon niet volledig worden gelezen; er is niets omgezet</translation>
     </message>
     <message>
         <source>it holds no vCard (no BEGIN:VCARD line)</source>
@@ -287,7 +287,7 @@ Frankrijk en andere landen met een decimale komma het openen)
     </message>
     <message>
         <source>%1: moved to misc: %2</source>
-        <translation>%1: naar ‘overig’ verplaatst: %2</translation>
+        <translation>%1: naar ‘Overig’ verplaatst: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -396,15 +396,15 @@ Frankrijk en andere landen met een decimale komma het openen)
     <message numerus="yes">
         <source>%n character of the misc replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n teken van ‘overig’ vervangen door ‘?’</numerusform>
-            <numerusform>%n tekens van ‘overig’ vervangen door ‘?’</numerusform>
+            <numerusform>%n teken in het veld ‘Overig’ vervangen door ‘?’</numerusform>
+            <numerusform>%n tekens in het veld ‘Overig’ vervangen door ‘?’</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters of the misc replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n teken van ‘overig’ vervangen door ‘?’</numerusform>
-            <numerusform>%n tekens van ‘overig’ vervangen door ‘?’</numerusform>
+            <numerusform>%n teken in het veld ‘Overig’ vervangen door ‘?’</numerusform>
+            <numerusform>%n tekens in het veld ‘Overig’ vervangen door ‘?’</numerusform>
         </translation>
     </message>
     <message>

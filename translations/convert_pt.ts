@@ -70,15 +70,15 @@ da Alemanha, França e outros países com vírgula decimal o abrem)
     <message numerus="yes">
         <source>%n value moved to misc</source>
         <translation>
-            <numerusform>%n valor movido para «diversos»</numerusform>
-            <numerusform>%n valores movidos para «diversos»</numerusform>
+            <numerusform>%n valor movido para «Notas»</numerusform>
+            <numerusform>%n valores movidos para «Notas»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n values moved to misc</source>
         <translation>
-            <numerusform>%n valor movido para «diversos»</numerusform>
-            <numerusform>%n valores movidos para «diversos»</numerusform>
+            <numerusform>%n valor movido para «Notas»</numerusform>
+            <numerusform>%n valores movidos para «Notas»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -287,7 +287,7 @@ da Alemanha, França e outros países com vírgula decimal o abrem)
     </message>
     <message>
         <source>%1: moved to misc: %2</source>
-        <translation>%1: movido para «diversos»: %2</translation>
+        <translation>%1: movido para «Notas»: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -315,7 +315,7 @@ da Alemanha, França e outros países com vírgula decimal o abrem)
     </message>
     <message>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
-        <translation>%1: o último registo não tem nome, e acrescentar registos iria sobrescrevê-lo; dê-lhe primeiro um nome no Dialstack. Nada foi importado</translation>
+        <translation>%1: o último registo não tem nome, e adicionar registos iria sobrescrevê-lo; dê-lhe primeiro um nome no Dialstack. Nada foi importado</translation>
     </message>
     <message>
         <source>%1: written, but %2</source>
@@ -382,29 +382,29 @@ da Alemanha, França e outros países com vírgula decimal o abrem)
     <message numerus="yes">
         <source>%n character of the e-mail replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n carácter do e-mail substituído por «?»</numerusform>
-            <numerusform>%n caracteres do e-mail substituídos por «?»</numerusform>
+            <numerusform>%n carácter do email substituído por «?»</numerusform>
+            <numerusform>%n caracteres do email substituídos por «?»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters of the e-mail replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n carácter do e-mail substituído por «?»</numerusform>
-            <numerusform>%n caracteres do e-mail substituídos por «?»</numerusform>
+            <numerusform>%n carácter do email substituído por «?»</numerusform>
+            <numerusform>%n caracteres do email substituídos por «?»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n character of the misc replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n carácter de «diversos» substituído por «?»</numerusform>
-            <numerusform>%n caracteres de «diversos» substituídos por «?»</numerusform>
+            <numerusform>%n carácter do campo «Notas» substituído por «?»</numerusform>
+            <numerusform>%n caracteres do campo «Notas» substituídos por «?»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n characters of the misc replaced by &quot;?&quot;</source>
         <translation>
-            <numerusform>%n carácter de «diversos» substituído por «?»</numerusform>
-            <numerusform>%n caracteres de «diversos» substituídos por «?»</numerusform>
+            <numerusform>%n carácter do campo «Notas» substituído por «?»</numerusform>
+            <numerusform>%n caracteres do campo «Notas» substituídos por «?»</numerusform>
         </translation>
     </message>
     <message>

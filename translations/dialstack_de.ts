@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Save / Quit</source>
-        <translation>Sichern/Ende</translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -155,7 +155,7 @@
         <source>Your changes to the directory are not saved yet.
 
 Save them before you leave?</source>
-        <translation>Ihre Änderungen am Verzeichnis sind noch nicht gespeichert.
+        <translation>Ihre Änderungen am Telefonbuch sind noch nicht gespeichert.
 
 Vor dem Beenden speichern?</translation>
     </message>
@@ -175,7 +175,7 @@ Vor dem Beenden speichern?</translation>
         <source>Another program (dialstack-sync or dialstack-convert import) is changing the directory file right now, so nothing was changed here.
 
 Try again in a moment: the window then shows what that program wrote.</source>
-        <translation>Ein anderes Programm (dialstack-sync oder dialstack-convert import) ändert gerade die Verzeichnisdatei, daher wurde hier nichts geändert.
+        <translation>Ein anderes Programm (dialstack-sync oder dialstack-convert import) ändert gerade die Telefonbuchdatei, daher wurde hier nichts geändert.
 
 Versuchen Sie es gleich noch einmal: Das Fenster zeigt dann, was das Programm geschrieben hat.</translation>
     </message>
@@ -183,7 +183,7 @@ Versuchen Sie es gleich noch einmal: Das Fenster zeigt dann, was das Programm ge
         <source>Your changes are not saved yet. The sync takes the directory as saved.
 
 Save your changes and sync?</source>
-        <translation>Ihre Änderungen sind noch nicht gespeichert. Der Abgleich nimmt das Verzeichnis so, wie es gespeichert ist.
+        <translation>Ihre Änderungen sind noch nicht gespeichert. Der Abgleich nimmt das Telefonbuch so, wie es gespeichert ist.
 
 Änderungen speichern und abgleichen?</translation>
     </message>
@@ -193,7 +193,7 @@ Save your changes and sync?</source>
     </message>
     <message>
         <source>Syncing the directory with the address book…</source>
-        <translation>Verzeichnis wird mit dem Adressbuch abgeglichen…</translation>
+        <translation>Das Telefonbuch wird mit dem Adressbuch abgeglichen…</translation>
     </message>
     <message>
         <source>The sync program dialstack-sync was found neither beside Dialstack nor on the PATH.
@@ -209,7 +209,7 @@ Installieren Sie es zusammen mit Dialstack und versuchen Sie es dann erneut.</tr
     </message>
     <message>
         <source>The directory and the address book are in step.</source>
-        <translation>Verzeichnis und Adressbuch sind auf dem gleichen Stand.</translation>
+        <translation>Telefonbuch und Adressbuch sind auf demselben Stand.</translation>
     </message>
     <message>
         <source>The sync did not finish:
@@ -229,7 +229,7 @@ Prüfen Sie Netzwerk und Server und versuchen Sie es dann erneut. Was bereits ab
 %1
 
 Set it up again in a terminal (see &quot;man dialstack-sync&quot;).</source>
-        <translation>Der Abgleich dieses Verzeichnisses ist nicht wie erwartet eingerichtet:
+        <translation>Der Abgleich dieses Telefonbuchs ist nicht wie erwartet eingerichtet:
 
 %1
 
@@ -281,7 +281,7 @@ Versuchen Sie es erneut. Geschieht es wieder, führen Sie dialstack-sync --file 
     </message>
     <message>
         <source>Nothing in the directory matches &quot;%1&quot;.</source>
-        <translation>Nichts im Verzeichnis passt zu „%1“.</translation>
+        <translation>Nichts im Telefonbuch passt zu „%1“.</translation>
     </message>
     <message>
         <source>You must specify a name!</source>
@@ -295,7 +295,7 @@ Versuchen Sie es erneut. Geschieht es wieder, führen Sie dialstack-sync --file 
         <source>The directory could not be saved to &quot;%1&quot;: %2
 
 %3</source>
-        <translation>Das Verzeichnis konnte nicht in „%1“ gespeichert werden: %2
+        <translation>Das Telefonbuch konnte nicht in „%1“ gespeichert werden: %2
 
 %3</translation>
     </message>
@@ -303,7 +303,7 @@ Versuchen Sie es erneut. Geschieht es wieder, führen Sie dialstack-sync --file 
         <source>The directory could not be saved to &quot;%1&quot;: %2
 
 %3 The file on disk is unchanged.</source>
-        <translation>Das Verzeichnis konnte nicht in „%1“ gespeichert werden: %2
+        <translation>Das Telefonbuch konnte nicht in „%1“ gespeichert werden: %2
 
 %3 Die Datei auf der Festplatte ist unverändert.</translation>
     </message>
@@ -321,21 +321,21 @@ Versuchen Sie es erneut. Geschieht es wieder, führen Sie dialstack-sync --file 
     </message>
     <message>
         <source>The directory was saved to &quot;%1&quot;; %2</source>
-        <translation>Das Verzeichnis wurde in „%1“ gespeichert; %2</translation>
+        <translation>Das Telefonbuch wurde in „%1“ gespeichert; %2</translation>
     </message>
     <message>
         <source>The directory file &quot;%1&quot; has been changed by another program since Dialstack loaded or saved it.
 
 Replace it with the directory shown here? The other program&apos;s changes would be lost.</source>
-        <translation>Die Verzeichnisdatei „%1“ wurde von einem anderen Programm geändert, seit Dialstack sie geladen oder gespeichert hat.
+        <translation>Die Telefonbuchdatei „%1“ wurde von einem anderen Programm geändert, seit Dialstack sie geladen oder gespeichert hat.
 
-Sie durch das hier angezeigte Verzeichnis ersetzen? Die Änderungen des anderen Programms gingen dann verloren.</translation>
+Die Datei durch das hier angezeigte Telefonbuch ersetzen? Die Änderungen des anderen Programms gingen dann verloren.</translation>
     </message>
     <message>
         <source>The directory file &quot;%1&quot; could not be read completely. %2
 
 Saving now would replace the file with what is shown.</source>
-        <translation>Die Verzeichnisdatei „%1“ konnte nicht vollständig gelesen werden. %2
+        <translation>Die Telefonbuchdatei „%1“ konnte nicht vollständig gelesen werden. %2
 
 Wenn Sie jetzt speichern, wird die Datei durch das Angezeigte ersetzt.</translation>
     </message>
@@ -343,7 +343,7 @@ Wenn Sie jetzt speichern, wird die Datei durch das Angezeigte ersetzt.</translat
         <source>The directory file &quot;%1&quot; could not be opened: %2 %3
 
 Saving now would replace the file with what is shown.</source>
-        <translation>Die Verzeichnisdatei „%1“ konnte nicht geöffnet werden: %2 %3
+        <translation>Die Telefonbuchdatei „%1“ konnte nicht geöffnet werden: %2 %3
 
 Wenn Sie jetzt speichern, wird die Datei durch das Angezeigte ersetzt.</translation>
     </message>
@@ -365,9 +365,9 @@ Wenn Sie jetzt speichern, wird die Datei durch das Angezeigte ersetzt.</translat
         <source>The directory could not be printed: %1
 
 Nothing in the directory has changed.</source>
-        <translation>Das Verzeichnis konnte nicht gedruckt werden: %1
+        <translation>Das Telefonbuch konnte nicht gedruckt werden: %1
 
-Am Verzeichnis hat sich nichts geändert.</translation>
+Am Telefonbuch hat sich nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -460,11 +460,11 @@ Am Verzeichnis hat sich nichts geändert.</translation>
     </message>
     <message>
         <source>another program is changing the directory</source>
-        <translation>ein anderes Programm ändert gerade das Verzeichnis</translation>
+        <translation>ein anderes Programm ändert gerade das Telefonbuch</translation>
     </message>
     <message>
         <source>a Dialstack window has unsaved changes to the directory, or another program is changing it; once they are saved, the next sync or import takes them in</source>
-        <translation>ein Dialstack-Fenster hat ungespeicherte Änderungen am Verzeichnis, oder ein anderes Programm ändert es gerade; sobald sie gespeichert sind, übernimmt sie der nächste Abgleich oder Import</translation>
+        <translation>ein Dialstack-Fenster hat ungespeicherte Änderungen am Telefonbuch, oder ein anderes Programm ändert es gerade; sobald sie gespeichert sind, übernimmt sie der nächste Abgleich oder Import</translation>
     </message>
     <message>
         <source>the new contents could not be made; nothing was replaced</source>
@@ -508,7 +508,7 @@ Am Verzeichnis hat sich nichts geändert.</translation>
     </message>
     <message>
         <source>there is no directory to save</source>
-        <translation>es gibt kein Verzeichnis zum Speichern</translation>
+        <translation>es gibt kein Telefonbuch zum Speichern</translation>
     </message>
     <message>
         <source>the print service (CUPS) is not running</source>
@@ -609,6 +609,25 @@ Am Verzeichnis hat sich nichts geändert.</translation>
     <message>
         <source>connection timed out</source>
         <translation>Zeitüberschreitung der Verbindung</translation>
+    </message>
+</context>
+<context>
+    <name>dialstack</name>
+    <message>
+        <source>usage: dialstack [--help | --version]
+Opens the telephone directory Dialstack.dat of the current directory in a
+window. See dialstack(1); dialstack-convert(1) and dialstack-sync(1) work
+on the same file from the command line.
+</source>
+        <translation>Aufruf: dialstack [--help | --version]
+Öffnet das Telefonbuch Dialstack.dat des aktuellen Ordners in einem Fenster.
+Siehe dialstack(1); dialstack-convert(1) und dialstack-sync(1) bearbeiten
+dieselbe Datei auf der Befehlszeile.
+</translation>
+    </message>
+    <message>
+        <source>this program needs a graphical desktop, but no display is set here (DISPLAY and WAYLAND_DISPLAY are empty); start it from your desktop session.</source>
+        <translation>dieses Programm braucht eine grafische Arbeitsumgebung, hier ist aber keine Anzeige gesetzt (DISPLAY und WAYLAND_DISPLAY sind leer); starten Sie es aus Ihrer Desktop-Sitzung.</translation>
     </message>
 </context>
 </TS>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Pager Number</source>
-        <translation>Buscapersonas</translation>
+        <translation>Busca</translation>
     </message>
     <message>
         <source>Email Address</source>
@@ -209,7 +209,7 @@ Instálelo con Dialstack y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>The directory and the address book are in step.</source>
-        <translation>La agenda y la libreta de direcciones están al día.</translation>
+        <translation>La agenda y la libreta de direcciones están sincronizadas.</translation>
     </message>
     <message>
         <source>The sync did not finish:
@@ -609,6 +609,25 @@ No ha cambiado nada en la agenda.</translation>
     <message>
         <source>connection timed out</source>
         <translation>se ha agotado el tiempo de espera de la conexión</translation>
+    </message>
+</context>
+<context>
+    <name>dialstack</name>
+    <message>
+        <source>usage: dialstack [--help | --version]
+Opens the telephone directory Dialstack.dat of the current directory in a
+window. See dialstack(1); dialstack-convert(1) and dialstack-sync(1) work
+on the same file from the command line.
+</source>
+        <translation>uso: dialstack [--help | --version]
+Abre en una ventana la agenda Dialstack.dat de la carpeta actual. Consulte
+dialstack(1); dialstack-convert(1) y dialstack-sync(1) trabajan con el mismo
+archivo desde la línea de órdenes.
+</translation>
+    </message>
+    <message>
+        <source>this program needs a graphical desktop, but no display is set here (DISPLAY and WAYLAND_DISPLAY are empty); start it from your desktop session.</source>
+        <translation>este programa necesita un escritorio gráfico, pero aquí no hay ninguna pantalla definida (DISPLAY y WAYLAND_DISPLAY están vacías); inícielo desde su sesión de escritorio.</translation>
     </message>
 </context>
 </TS>

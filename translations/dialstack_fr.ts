@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Save / Quit</source>
-        <translation>Enreg./Quitter</translation>
+        <translation>Enregistrer/Fin</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Fi&amp;nd what:</source>
-        <translation>&amp;Chercher :</translation>
+        <translation>&amp;Rechercher :</translation>
     </message>
     <message>
         <source>Find what</source>
@@ -209,7 +209,7 @@ Installez-le avec Dialstack, puis réessayez.</translation>
     </message>
     <message>
         <source>The directory and the address book are in step.</source>
-        <translation>L&apos;annuaire et le carnet d&apos;adresses sont à jour l&apos;un par rapport à l&apos;autre.</translation>
+        <translation>L&apos;annuaire et le carnet d&apos;adresses sont synchronisés.</translation>
     </message>
     <message>
         <source>The sync did not finish:
@@ -609,6 +609,25 @@ Rien n&apos;a changé dans l&apos;annuaire.</translation>
     <message>
         <source>connection timed out</source>
         <translation>délai de connexion dépassé</translation>
+    </message>
+</context>
+<context>
+    <name>dialstack</name>
+    <message>
+        <source>usage: dialstack [--help | --version]
+Opens the telephone directory Dialstack.dat of the current directory in a
+window. See dialstack(1); dialstack-convert(1) and dialstack-sync(1) work
+on the same file from the command line.
+</source>
+        <translation>usage : dialstack [--help | --version]
+Ouvre dans une fenêtre l&apos;annuaire Dialstack.dat du dossier courant. Voir
+dialstack(1) ; dialstack-convert(1) et dialstack-sync(1) travaillent sur le
+même fichier en ligne de commande.
+</translation>
+    </message>
+    <message>
+        <source>this program needs a graphical desktop, but no display is set here (DISPLAY and WAYLAND_DISPLAY are empty); start it from your desktop session.</source>
+        <translation>ce programme a besoin d&apos;un bureau graphique, mais aucun affichage n&apos;est défini ici (DISPLAY et WAYLAND_DISPLAY sont vides) ; lancez-le depuis votre session de bureau.</translation>
     </message>
 </context>
 </TS>

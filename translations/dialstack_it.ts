@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Dialstack keeps the names, phone and pager numbers, e-mail addresses and notes of the people you call, in the file Dialstack.dat of the folder you start it from.</source>
-        <translation>Dialstack conserva nomi, numeri di telefono e cercapersone, indirizzi e-mail e note delle persone che chiami, nel file Dialstack.dat della cartella da cui lo avvii.</translation>
+        <translation>Dialstack conserva nomi, numeri di telefono e di pager, indirizzi email e note delle persone che chiami, nel file Dialstack.dat della cartella da cui lo avvii.</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 Quillaven</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Undo Changes</source>
-        <translation>Annulla</translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <source>Edit Name</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Pager Number</source>
-        <translation>Cercapersone</translation>
+        <translation>Pager</translation>
     </message>
     <message>
         <source>Email Address</source>
@@ -155,7 +155,7 @@
         <source>Your changes to the directory are not saved yet.
 
 Save them before you leave?</source>
-        <translation>Le modifiche alla rubrica non sono ancora state salvate.
+        <translation>Le modifiche all&apos;elenco non sono ancora state salvate.
 
 Salvarle prima di uscire?</translation>
     </message>
@@ -175,7 +175,7 @@ Salvarle prima di uscire?</translation>
         <source>Another program (dialstack-sync or dialstack-convert import) is changing the directory file right now, so nothing was changed here.
 
 Try again in a moment: the window then shows what that program wrote.</source>
-        <translation>Un altro programma (dialstack-sync o dialstack-convert import) sta modificando il file della rubrica in questo momento, quindi qui non è stato modificato nulla.
+        <translation>Un altro programma (dialstack-sync o dialstack-convert import) sta modificando il file dell&apos;elenco in questo momento, quindi qui non è stato modificato nulla.
 
 Riprova tra poco: la finestra mostrerà allora ciò che quel programma ha scritto.</translation>
     </message>
@@ -183,7 +183,7 @@ Riprova tra poco: la finestra mostrerà allora ciò che quel programma ha scritt
         <source>Your changes are not saved yet. The sync takes the directory as saved.
 
 Save your changes and sync?</source>
-        <translation>Le modifiche non sono ancora state salvate. La sincronizzazione usa la rubrica così com&apos;è salvata.
+        <translation>Le modifiche non sono ancora state salvate. La sincronizzazione usa l&apos;elenco così com&apos;è salvato.
 
 Salvare le modifiche e sincronizzare?</translation>
     </message>
@@ -193,7 +193,7 @@ Salvare le modifiche e sincronizzare?</translation>
     </message>
     <message>
         <source>Syncing the directory with the address book…</source>
-        <translation>Sincronizzazione della rubrica con i contatti del server…</translation>
+        <translation>Sincronizzazione dell&apos;elenco con la rubrica…</translation>
     </message>
     <message>
         <source>The sync program dialstack-sync was found neither beside Dialstack nor on the PATH.
@@ -209,7 +209,7 @@ Installalo insieme a Dialstack, poi riprova.</translation>
     </message>
     <message>
         <source>The directory and the address book are in step.</source>
-        <translation>La rubrica e i contatti del server sono allineati.</translation>
+        <translation>L&apos;elenco e la rubrica sono sincronizzati.</translation>
     </message>
     <message>
         <source>The sync did not finish:
@@ -229,11 +229,11 @@ Controlla la rete e il server, poi riprova. Ciò che è già stato sincronizzato
 %1
 
 Set it up again in a terminal (see &quot;man dialstack-sync&quot;).</source>
-        <translation>La sincronizzazione di questa rubrica non è configurata come previsto:
+        <translation>La sincronizzazione di questo elenco non è configurata come previsto:
 
 %1
 
-Configurala di nuovo in un terminale (vedi &quot;man dialstack-sync&quot;).</translation>
+Configurala di nuovo in un terminale (vedi «man dialstack-sync»).</translation>
     </message>
     <message>
         <source>The sync cannot run now:
@@ -277,11 +277,11 @@ Riprova; se succede ancora, esegui dialstack-sync --file &quot;%2&quot; in un te
     </message>
     <message>
         <source>Only the selected record matches &quot;%1&quot;.</source>
-        <translation>Solo la voce selezionata corrisponde a &quot;%1&quot;.</translation>
+        <translation>Solo la voce selezionata corrisponde a «%1».</translation>
     </message>
     <message>
         <source>Nothing in the directory matches &quot;%1&quot;.</source>
-        <translation>Nessuna voce della rubrica corrisponde a &quot;%1&quot;.</translation>
+        <translation>Nessuna voce dell&apos;elenco corrisponde a «%1».</translation>
     </message>
     <message>
         <source>You must specify a name!</source>
@@ -295,7 +295,7 @@ Riprova; se succede ancora, esegui dialstack-sync --file &quot;%2&quot; in un te
         <source>The directory could not be saved to &quot;%1&quot;: %2
 
 %3</source>
-        <translation>Impossibile salvare la rubrica in &quot;%1&quot;: %2
+        <translation>Impossibile salvare l&apos;elenco in «%1»: %2
 
 %3</translation>
     </message>
@@ -303,7 +303,7 @@ Riprova; se succede ancora, esegui dialstack-sync --file &quot;%2&quot; in un te
         <source>The directory could not be saved to &quot;%1&quot;: %2
 
 %3 The file on disk is unchanged.</source>
-        <translation>Impossibile salvare la rubrica in &quot;%1&quot;: %2
+        <translation>Impossibile salvare l&apos;elenco in «%1»: %2
 
 %3 Il file sul disco non è stato modificato.</translation>
     </message>
@@ -321,21 +321,21 @@ Riprova; se succede ancora, esegui dialstack-sync --file &quot;%2&quot; in un te
     </message>
     <message>
         <source>The directory was saved to &quot;%1&quot;; %2</source>
-        <translation>La rubrica è stata salvata in &quot;%1&quot;; %2</translation>
+        <translation>L&apos;elenco è stato salvato in «%1»; %2</translation>
     </message>
     <message>
         <source>The directory file &quot;%1&quot; has been changed by another program since Dialstack loaded or saved it.
 
 Replace it with the directory shown here? The other program&apos;s changes would be lost.</source>
-        <translation>Il file della rubrica &quot;%1&quot; è stato modificato da un altro programma dopo che Dialstack l&apos;ha caricato o salvato.
+        <translation>Il file dell&apos;elenco «%1» è stato modificato da un altro programma dopo che Dialstack l&apos;ha caricato o salvato.
 
-Sostituirlo con la rubrica mostrata qui? Le modifiche dell&apos;altro programma andrebbero perse.</translation>
+Sostituirlo con l&apos;elenco mostrato qui? Le modifiche dell&apos;altro programma andrebbero perse.</translation>
     </message>
     <message>
         <source>The directory file &quot;%1&quot; could not be read completely. %2
 
 Saving now would replace the file with what is shown.</source>
-        <translation>Impossibile leggere per intero il file della rubrica &quot;%1&quot;. %2
+        <translation>Impossibile leggere per intero il file dell&apos;elenco «%1». %2
 
 Salvando ora il file verrebbe sostituito da ciò che è mostrato.</translation>
     </message>
@@ -343,7 +343,7 @@ Salvando ora il file verrebbe sostituito da ciò che è mostrato.</translation>
         <source>The directory file &quot;%1&quot; could not be opened: %2 %3
 
 Saving now would replace the file with what is shown.</source>
-        <translation>Impossibile aprire il file della rubrica &quot;%1&quot;: %2 %3
+        <translation>Impossibile aprire il file dell&apos;elenco «%1»: %2 %3
 
 Salvando ora il file verrebbe sostituito da ciò che è mostrato.</translation>
     </message>
@@ -365,9 +365,9 @@ Salvando ora il file verrebbe sostituito da ciò che è mostrato.</translation>
         <source>The directory could not be printed: %1
 
 Nothing in the directory has changed.</source>
-        <translation>Impossibile stampare la rubrica: %1
+        <translation>Impossibile stampare l&apos;elenco: %1
 
-Nella rubrica non è cambiato nulla.</translation>
+Nell&apos;elenco non è cambiato nulla.</translation>
     </message>
 </context>
 <context>
@@ -452,19 +452,19 @@ Nella rubrica non è cambiato nulla.</translation>
     </message>
     <message>
         <source>the lock file &quot;%1&quot; could not be opened: %2</source>
-        <translation>impossibile aprire il file di blocco &quot;%1&quot;: %2</translation>
+        <translation>impossibile aprire il file di blocco «%1»: %2</translation>
     </message>
     <message>
         <source>the lock file &quot;%1&quot; could not be locked: %2</source>
-        <translation>impossibile bloccare il file di blocco &quot;%1&quot;: %2</translation>
+        <translation>impossibile bloccare il file di blocco «%1»: %2</translation>
     </message>
     <message>
         <source>another program is changing the directory</source>
-        <translation>un altro programma sta modificando la rubrica in questo momento</translation>
+        <translation>un altro programma sta modificando l&apos;elenco in questo momento</translation>
     </message>
     <message>
         <source>a Dialstack window has unsaved changes to the directory, or another program is changing it; once they are saved, the next sync or import takes them in</source>
-        <translation>una finestra di Dialstack ha modifiche non salvate alla rubrica, oppure un altro programma la sta modificando; una volta salvate, la prossima sincronizzazione o importazione le includerà</translation>
+        <translation>una finestra di Dialstack ha modifiche non salvate all&apos;elenco, oppure un altro programma lo sta modificando; una volta salvate, la prossima sincronizzazione o importazione le includerà</translation>
     </message>
     <message>
         <source>the new contents could not be made; nothing was replaced</source>
@@ -508,7 +508,7 @@ Nella rubrica non è cambiato nulla.</translation>
     </message>
     <message>
         <source>there is no directory to save</source>
-        <translation>non c&apos;è nessuna rubrica da salvare</translation>
+        <translation>non c&apos;è nessun elenco da salvare</translation>
     </message>
     <message>
         <source>the print service (CUPS) is not running</source>
@@ -516,7 +516,7 @@ Nella rubrica non è cambiato nulla.</translation>
     </message>
     <message>
         <source>no default printer is configured; choose one in the system&apos;s printer settings or with &quot;lpoptions -d PRINTER&quot;</source>
-        <translation>non è configurata nessuna stampante predefinita; sceglierne una nelle impostazioni delle stampanti del sistema o con &quot;lpoptions -d STAMPANTE&quot;</translation>
+        <translation>non è configurata nessuna stampante predefinita; scegline una nelle impostazioni delle stampanti del sistema o con «lpoptions -d STAMPANTE»</translation>
     </message>
     <message>
         <source>the default printer is not available: %1</source>
@@ -609,6 +609,25 @@ Nella rubrica non è cambiato nulla.</translation>
     <message>
         <source>connection timed out</source>
         <translation>tempo di connessione scaduto</translation>
+    </message>
+</context>
+<context>
+    <name>dialstack</name>
+    <message>
+        <source>usage: dialstack [--help | --version]
+Opens the telephone directory Dialstack.dat of the current directory in a
+window. See dialstack(1); dialstack-convert(1) and dialstack-sync(1) work
+on the same file from the command line.
+</source>
+        <translation>uso: dialstack [--help | --version]
+Apre in una finestra l&apos;elenco Dialstack.dat della cartella corrente. Vedi
+dialstack(1); dialstack-convert(1) e dialstack-sync(1) lavorano sullo stesso
+file dalla riga di comando.
+</translation>
+    </message>
+    <message>
+        <source>this program needs a graphical desktop, but no display is set here (DISPLAY and WAYLAND_DISPLAY are empty); start it from your desktop session.</source>
+        <translation>questo programma richiede un desktop grafico, ma qui non è impostato alcun display (DISPLAY e WAYLAND_DISPLAY sono vuote); avvialo dalla tua sessione desktop.</translation>
     </message>
 </context>
 </TS>

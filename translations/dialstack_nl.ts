@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Undo Changes</source>
-        <translation>Herstellen</translation>
+        <translation>Terugdraaien</translation>
     </message>
     <message>
         <source>Edit Name</source>
@@ -155,7 +155,7 @@
         <source>Your changes to the directory are not saved yet.
 
 Save them before you leave?</source>
-        <translation>Uw wijzigingen in de lijst zijn nog niet opgeslagen.
+        <translation>Uw wijzigingen in de telefoonlijst zijn nog niet opgeslagen.
 
 Wilt u ze opslaan voordat u afsluit?</translation>
     </message>
@@ -175,7 +175,7 @@ Wilt u ze opslaan voordat u afsluit?</translation>
         <source>Another program (dialstack-sync or dialstack-convert import) is changing the directory file right now, so nothing was changed here.
 
 Try again in a moment: the window then shows what that program wrote.</source>
-        <translation>Een ander programma (dialstack-sync of dialstack-convert import) wijzigt op dit moment het lijstbestand, dus hier is niets gewijzigd.
+        <translation>Een ander programma (dialstack-sync of dialstack-convert import) wijzigt op dit moment het telefoonlijstbestand, dus hier is niets gewijzigd.
 
 Probeer het zo opnieuw: het venster toont dan wat dat programma heeft geschreven.</translation>
     </message>
@@ -183,7 +183,7 @@ Probeer het zo opnieuw: het venster toont dan wat dat programma heeft geschreven
         <source>Your changes are not saved yet. The sync takes the directory as saved.
 
 Save your changes and sync?</source>
-        <translation>Uw wijzigingen zijn nog niet opgeslagen. De synchronisatie gebruikt de lijst zoals die is opgeslagen.
+        <translation>Uw wijzigingen zijn nog niet opgeslagen. De synchronisatie gebruikt de telefoonlijst zoals die is opgeslagen.
 
 Wijzigingen opslaan en synchroniseren?</translation>
     </message>
@@ -193,7 +193,7 @@ Wijzigingen opslaan en synchroniseren?</translation>
     </message>
     <message>
         <source>Syncing the directory with the address book…</source>
-        <translation>De lijst wordt gesynchroniseerd met het adresboek…</translation>
+        <translation>De telefoonlijst wordt gesynchroniseerd met het adresboek…</translation>
     </message>
     <message>
         <source>The sync program dialstack-sync was found neither beside Dialstack nor on the PATH.
@@ -209,7 +209,7 @@ Installeer het samen met Dialstack en probeer het opnieuw.</translation>
     </message>
     <message>
         <source>The directory and the address book are in step.</source>
-        <translation>De lijst en het adresboek zijn gelijk.</translation>
+        <translation>De telefoonlijst en het adresboek zijn gesynchroniseerd.</translation>
     </message>
     <message>
         <source>The sync did not finish:
@@ -229,11 +229,11 @@ Controleer het netwerk en de server en probeer het opnieuw. Wat al gesynchronise
 %1
 
 Set it up again in a terminal (see &quot;man dialstack-sync&quot;).</source>
-        <translation>De synchronisatie van deze lijst is niet ingesteld zoals verwacht:
+        <translation>De synchronisatie van deze telefoonlijst is niet ingesteld zoals verwacht:
 
 %1
 
-Stel haar opnieuw in via een terminal (zie &quot;man dialstack-sync&quot;).</translation>
+Stel haar opnieuw in via een terminal (zie ‘man dialstack-sync’).</translation>
     </message>
     <message>
         <source>The sync cannot run now:
@@ -277,11 +277,11 @@ Probeer het opnieuw; gebeurt het weer, voer dan dialstack-sync --file &quot;%2&q
     </message>
     <message>
         <source>Only the selected record matches &quot;%1&quot;.</source>
-        <translation>Alleen het geselecteerde item komt overeen met &quot;%1&quot;.</translation>
+        <translation>Alleen het geselecteerde item komt overeen met ‘%1’.</translation>
     </message>
     <message>
         <source>Nothing in the directory matches &quot;%1&quot;.</source>
-        <translation>Niets in de lijst komt overeen met &quot;%1&quot;.</translation>
+        <translation>Niets in de telefoonlijst komt overeen met ‘%1’.</translation>
     </message>
     <message>
         <source>You must specify a name!</source>
@@ -295,7 +295,7 @@ Probeer het opnieuw; gebeurt het weer, voer dan dialstack-sync --file &quot;%2&q
         <source>The directory could not be saved to &quot;%1&quot;: %2
 
 %3</source>
-        <translation>De lijst kon niet worden opgeslagen in &quot;%1&quot;: %2
+        <translation>De telefoonlijst kon niet worden opgeslagen in ‘%1’: %2
 
 %3</translation>
     </message>
@@ -303,7 +303,7 @@ Probeer het opnieuw; gebeurt het weer, voer dan dialstack-sync --file &quot;%2&q
         <source>The directory could not be saved to &quot;%1&quot;: %2
 
 %3 The file on disk is unchanged.</source>
-        <translation>De lijst kon niet worden opgeslagen in &quot;%1&quot;: %2
+        <translation>De telefoonlijst kon niet worden opgeslagen in ‘%1’: %2
 
 %3 Het bestand op de schijf is ongewijzigd.</translation>
     </message>
@@ -321,21 +321,21 @@ Probeer het opnieuw; gebeurt het weer, voer dan dialstack-sync --file &quot;%2&q
     </message>
     <message>
         <source>The directory was saved to &quot;%1&quot;; %2</source>
-        <translation>De lijst is opgeslagen in &quot;%1&quot;; %2</translation>
+        <translation>De telefoonlijst is opgeslagen in ‘%1’; %2</translation>
     </message>
     <message>
         <source>The directory file &quot;%1&quot; has been changed by another program since Dialstack loaded or saved it.
 
 Replace it with the directory shown here? The other program&apos;s changes would be lost.</source>
-        <translation>Het lijstbestand &quot;%1&quot; is door een ander programma gewijzigd sinds Dialstack het heeft geladen of opgeslagen.
+        <translation>Het telefoonlijstbestand ‘%1’ is door een ander programma gewijzigd sinds Dialstack het heeft geladen of opgeslagen.
 
-Vervangen door de lijst die hier wordt getoond? De wijzigingen van het andere programma gaan dan verloren.</translation>
+Vervangen door de telefoonlijst die hier wordt getoond? De wijzigingen van het andere programma gaan dan verloren.</translation>
     </message>
     <message>
         <source>The directory file &quot;%1&quot; could not be read completely. %2
 
 Saving now would replace the file with what is shown.</source>
-        <translation>Het lijstbestand &quot;%1&quot; kon niet volledig worden gelezen. %2
+        <translation>Het telefoonlijstbestand ‘%1’ kon niet volledig worden gelezen. %2
 
 Als u nu opslaat, wordt het bestand vervangen door wat er wordt getoond.</translation>
     </message>
@@ -343,7 +343,7 @@ Als u nu opslaat, wordt het bestand vervangen door wat er wordt getoond.</transl
         <source>The directory file &quot;%1&quot; could not be opened: %2 %3
 
 Saving now would replace the file with what is shown.</source>
-        <translation>Het lijstbestand &quot;%1&quot; kon niet worden geopend: %2 %3
+        <translation>Het telefoonlijstbestand ‘%1’ kon niet worden geopend: %2 %3
 
 Als u nu opslaat, wordt het bestand vervangen door wat er wordt getoond.</translation>
     </message>
@@ -365,9 +365,9 @@ Als u nu opslaat, wordt het bestand vervangen door wat er wordt getoond.</transl
         <source>The directory could not be printed: %1
 
 Nothing in the directory has changed.</source>
-        <translation>De lijst kon niet worden afgedrukt: %1
+        <translation>De telefoonlijst kon niet worden afgedrukt: %1
 
-Er is niets in de lijst veranderd.</translation>
+Er is niets in de telefoonlijst veranderd.</translation>
     </message>
 </context>
 <context>
@@ -452,19 +452,19 @@ Er is niets in de lijst veranderd.</translation>
     </message>
     <message>
         <source>the lock file &quot;%1&quot; could not be opened: %2</source>
-        <translation>het vergrendelingsbestand &quot;%1&quot; kon niet worden geopend: %2</translation>
+        <translation>het vergrendelingsbestand ‘%1’ kon niet worden geopend: %2</translation>
     </message>
     <message>
         <source>the lock file &quot;%1&quot; could not be locked: %2</source>
-        <translation>het vergrendelingsbestand &quot;%1&quot; kon niet worden vergrendeld: %2</translation>
+        <translation>het vergrendelingsbestand ‘%1’ kon niet worden vergrendeld: %2</translation>
     </message>
     <message>
         <source>another program is changing the directory</source>
-        <translation>een ander programma wijzigt op dit moment de lijst</translation>
+        <translation>een ander programma wijzigt op dit moment de telefoonlijst</translation>
     </message>
     <message>
         <source>a Dialstack window has unsaved changes to the directory, or another program is changing it; once they are saved, the next sync or import takes them in</source>
-        <translation>een Dialstack-venster heeft niet-opgeslagen wijzigingen in de lijst, of een ander programma wijzigt die op dit moment; zodra ze zijn opgeslagen, neemt de volgende synchronisatie of import ze over</translation>
+        <translation>een Dialstack-venster heeft niet-opgeslagen wijzigingen in de telefoonlijst, of een ander programma wijzigt die op dit moment; zodra ze zijn opgeslagen, neemt de volgende synchronisatie of import ze over</translation>
     </message>
     <message>
         <source>the new contents could not be made; nothing was replaced</source>
@@ -508,7 +508,7 @@ Er is niets in de lijst veranderd.</translation>
     </message>
     <message>
         <source>there is no directory to save</source>
-        <translation>er is geen lijst om op te slaan</translation>
+        <translation>er is geen telefoonlijst om op te slaan</translation>
     </message>
     <message>
         <source>the print service (CUPS) is not running</source>
@@ -516,7 +516,7 @@ Er is niets in de lijst veranderd.</translation>
     </message>
     <message>
         <source>no default printer is configured; choose one in the system&apos;s printer settings or with &quot;lpoptions -d PRINTER&quot;</source>
-        <translation>er is geen standaardprinter ingesteld; kies er een in de printerinstellingen van het systeem of met &quot;lpoptions -d PRINTER&quot;</translation>
+        <translation>er is geen standaardprinter ingesteld; kies er een in de printerinstellingen van het systeem of met ‘lpoptions -d PRINTER’</translation>
     </message>
     <message>
         <source>the default printer is not available: %1</source>
@@ -609,6 +609,25 @@ Er is niets in de lijst veranderd.</translation>
     <message>
         <source>connection timed out</source>
         <translation>time-out bij de verbinding</translation>
+    </message>
+</context>
+<context>
+    <name>dialstack</name>
+    <message>
+        <source>usage: dialstack [--help | --version]
+Opens the telephone directory Dialstack.dat of the current directory in a
+window. See dialstack(1); dialstack-convert(1) and dialstack-sync(1) work
+on the same file from the command line.
+</source>
+        <translation>gebruik: dialstack [--help | --version]
+Opent de telefoonlijst Dialstack.dat van de huidige map in een venster. Zie
+dialstack(1); dialstack-convert(1) en dialstack-sync(1) werken vanaf de
+opdrachtregel met hetzelfde bestand.
+</translation>
+    </message>
+    <message>
+        <source>this program needs a graphical desktop, but no display is set here (DISPLAY and WAYLAND_DISPLAY are empty); start it from your desktop session.</source>
+        <translation>dit programma heeft een grafische desktop nodig, maar hier is geen scherm ingesteld (DISPLAY en WAYLAND_DISPLAY zijn leeg); start het vanuit uw desktopsessie.</translation>
     </message>
 </context>
 </TS>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Dialstack keeps the names, phone and pager numbers, e-mail addresses and notes of the people you call, in the file Dialstack.dat of the folder you start it from.</source>
-        <translation>O Dialstack guarda os nomes, telefones, pagers, endereços de e-mail e notas das pessoas a quem liga, no ficheiro Dialstack.dat da pasta onde o inicia.</translation>
+        <translation>O Dialstack guarda os nomes, telefones, pagers, endereços de email e notas das pessoas a quem liga, no ficheiro Dialstack.dat da pasta onde o inicia.</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 Quillaven</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Undo Changes</source>
-        <translation>Anular</translation>
+        <translation>Desfazer</translation>
     </message>
     <message>
         <source>Edit Name</source>
@@ -209,7 +209,7 @@ Instale-o com o Dialstack e tente novamente.</translation>
     </message>
     <message>
         <source>The directory and the address book are in step.</source>
-        <translation>A lista e o livro de endereços estão em dia.</translation>
+        <translation>A lista e o livro de endereços estão sincronizados.</translation>
     </message>
     <message>
         <source>The sync did not finish:
@@ -233,7 +233,7 @@ Set it up again in a terminal (see &quot;man dialstack-sync&quot;).</source>
 
 %1
 
-Configure-a de novo num terminal (consulte &quot;man dialstack-sync&quot;).</translation>
+Configure-a de novo num terminal (consulte «man dialstack-sync»).</translation>
     </message>
     <message>
         <source>The sync cannot run now:
@@ -277,11 +277,11 @@ Tente novamente; se voltar a acontecer, execute dialstack-sync --file &quot;%2&q
     </message>
     <message>
         <source>Only the selected record matches &quot;%1&quot;.</source>
-        <translation>Só o registo selecionado corresponde a &quot;%1&quot;.</translation>
+        <translation>Só o registo selecionado corresponde a «%1».</translation>
     </message>
     <message>
         <source>Nothing in the directory matches &quot;%1&quot;.</source>
-        <translation>Nada na lista corresponde a &quot;%1&quot;.</translation>
+        <translation>Nada na lista corresponde a «%1».</translation>
     </message>
     <message>
         <source>You must specify a name!</source>
@@ -295,7 +295,7 @@ Tente novamente; se voltar a acontecer, execute dialstack-sync --file &quot;%2&q
         <source>The directory could not be saved to &quot;%1&quot;: %2
 
 %3</source>
-        <translation>Não foi possível guardar a lista em &quot;%1&quot;: %2
+        <translation>Não foi possível guardar a lista em «%1»: %2
 
 %3</translation>
     </message>
@@ -303,7 +303,7 @@ Tente novamente; se voltar a acontecer, execute dialstack-sync --file &quot;%2&q
         <source>The directory could not be saved to &quot;%1&quot;: %2
 
 %3 The file on disk is unchanged.</source>
-        <translation>Não foi possível guardar a lista em &quot;%1&quot;: %2
+        <translation>Não foi possível guardar a lista em «%1»: %2
 
 %3 O ficheiro no disco não foi alterado.</translation>
     </message>
@@ -321,13 +321,13 @@ Tente novamente; se voltar a acontecer, execute dialstack-sync --file &quot;%2&q
     </message>
     <message>
         <source>The directory was saved to &quot;%1&quot;; %2</source>
-        <translation>A lista foi guardada em &quot;%1&quot;; %2</translation>
+        <translation>A lista foi guardada em «%1»; %2</translation>
     </message>
     <message>
         <source>The directory file &quot;%1&quot; has been changed by another program since Dialstack loaded or saved it.
 
 Replace it with the directory shown here? The other program&apos;s changes would be lost.</source>
-        <translation>O ficheiro da lista &quot;%1&quot; foi alterado por outro programa depois de o Dialstack o ter carregado ou guardado.
+        <translation>O ficheiro da lista «%1» foi alterado por outro programa depois de o Dialstack o ter carregado ou guardado.
 
 Substituí-lo pela lista aqui mostrada? As alterações do outro programa perder-se-iam.</translation>
     </message>
@@ -335,7 +335,7 @@ Substituí-lo pela lista aqui mostrada? As alterações do outro programa perder
         <source>The directory file &quot;%1&quot; could not be read completely. %2
 
 Saving now would replace the file with what is shown.</source>
-        <translation>Não foi possível ler todo o ficheiro da lista &quot;%1&quot;. %2
+        <translation>Não foi possível ler todo o ficheiro da lista «%1». %2
 
 Se guardar agora, o ficheiro será substituído pelo que está a ser mostrado.</translation>
     </message>
@@ -343,7 +343,7 @@ Se guardar agora, o ficheiro será substituído pelo que está a ser mostrado.</
         <source>The directory file &quot;%1&quot; could not be opened: %2 %3
 
 Saving now would replace the file with what is shown.</source>
-        <translation>Não foi possível abrir o ficheiro da lista &quot;%1&quot;: %2 %3
+        <translation>Não foi possível abrir o ficheiro da lista «%1»: %2 %3
 
 Se guardar agora, o ficheiro será substituído pelo que está a ser mostrado.</translation>
     </message>
@@ -452,11 +452,11 @@ Nada na lista foi alterado.</translation>
     </message>
     <message>
         <source>the lock file &quot;%1&quot; could not be opened: %2</source>
-        <translation>não foi possível abrir o ficheiro de bloqueio &quot;%1&quot;: %2</translation>
+        <translation>não foi possível abrir o ficheiro de bloqueio «%1»: %2</translation>
     </message>
     <message>
         <source>the lock file &quot;%1&quot; could not be locked: %2</source>
-        <translation>não foi possível bloquear o ficheiro de bloqueio &quot;%1&quot;: %2</translation>
+        <translation>não foi possível bloquear o ficheiro de bloqueio «%1»: %2</translation>
     </message>
     <message>
         <source>another program is changing the directory</source>
@@ -516,7 +516,7 @@ Nada na lista foi alterado.</translation>
     </message>
     <message>
         <source>no default printer is configured; choose one in the system&apos;s printer settings or with &quot;lpoptions -d PRINTER&quot;</source>
-        <translation>não há nenhuma impressora predefinida configurada; escolha uma nas definições de impressoras do sistema ou com &quot;lpoptions -d IMPRESSORA&quot;</translation>
+        <translation>não há nenhuma impressora predefinida configurada; escolha uma nas definições de impressoras do sistema ou com «lpoptions -d IMPRESSORA»</translation>
     </message>
     <message>
         <source>the default printer is not available: %1</source>
@@ -609,6 +609,25 @@ Nada na lista foi alterado.</translation>
     <message>
         <source>connection timed out</source>
         <translation>a ligação excedeu o tempo limite</translation>
+    </message>
+</context>
+<context>
+    <name>dialstack</name>
+    <message>
+        <source>usage: dialstack [--help | --version]
+Opens the telephone directory Dialstack.dat of the current directory in a
+window. See dialstack(1); dialstack-convert(1) and dialstack-sync(1) work
+on the same file from the command line.
+</source>
+        <translation>utilização: dialstack [--help | --version]
+Abre numa janela a lista Dialstack.dat da pasta atual. Consulte dialstack(1);
+dialstack-convert(1) e dialstack-sync(1) trabalham com o mesmo ficheiro na
+linha de comandos.
+</translation>
+    </message>
+    <message>
+        <source>this program needs a graphical desktop, but no display is set here (DISPLAY and WAYLAND_DISPLAY are empty); start it from your desktop session.</source>
+        <translation>este programa precisa de um ambiente gráfico, mas não há nenhum ecrã definido aqui (DISPLAY e WAYLAND_DISPLAY estão vazias); inicie-o a partir da sua sessão gráfica.</translation>
     </message>
 </context>
 </TS>

@@ -36,14 +36,14 @@ was refused, or the address book is gone).
         <translation>Aufruf: dialstack-sync [--file ORDNER/Dialstack.dat] [--url URL] [--user NAME] [--password-file DATEI]
                        [--certificate DATEI] [--timeout SEKUNDEN] [--dry-run] [--force] [--verbose]
         dialstack-sync --help | --version
-Gleicht die Verzeichnisdatei mit ihrem CardDAV-Adressbuch ab. Der erste Lauf
+Gleicht die Telefonbuchdatei mit ihrem CardDAV-Adressbuch ab. Der erste Lauf
 braucht --url; URL, Benutzer, Passwortdatei und Zertifikat werden für diese
-Verzeichnisdatei gemerkt. Das Passwort kommt aus --password-file, sonst aus
+Telefonbuchdatei gemerkt. Das Passwort kommt aus --password-file, sonst aus
 dem Schlüsselbund, sonst aus der gemerkten Passwortdatei, wenn der
 Schlüsselbund es nicht speichern konnte, sonst aus einer Abfrage im Terminal.
 Rückgabewert: 0 abgeglichen; 1 fehlgeschlagen (nichts verloren); 2 falscher
 Aufruf; 3 belegt (ein Fenster mit ungespeicherten Änderungen oder ein anderes
-Programm hat das Verzeichnis: der nächste Lauf versucht es erneut); 4 braucht
+Programm hat das Telefonbuch: der nächste Lauf versucht es erneut); 4 braucht
 Sie (der Abgleich würde zu viel löschen, das Passwort wurde abgelehnt oder das
 Adressbuch ist verschwunden).
 </translation>
@@ -89,7 +89,7 @@ Adressbuch ist verschwunden).
     </message>
     <message>
         <source>Dry run, nothing changed. Would do here: %1; on the server: %2; %3</source>
-        <translation>Probelauf, nichts geändert. Würde hier: %1; auf dem Server: %2; %3</translation>
+        <translation>Probelauf, nichts geändert. Hier würden %1; auf dem Server würden %2; %3</translation>
     </message>
     <message>
         <source>added here: %1</source>
@@ -117,35 +117,35 @@ Adressbuch ist verschwunden).
     </message>
     <message>
         <source>would add here: %1</source>
-        <translation>würde hier hinzufügen: %1</translation>
+        <translation>würde hier hinzugefügt: %1</translation>
     </message>
     <message>
         <source>would change here: %1</source>
-        <translation>würde hier ändern: %1</translation>
+        <translation>würde hier geändert: %1</translation>
     </message>
     <message>
         <source>would delete here: %1</source>
-        <translation>würde hier löschen: %1</translation>
+        <translation>würde hier gelöscht: %1</translation>
     </message>
     <message>
         <source>would add on the server: %1</source>
-        <translation>würde auf dem Server hinzufügen: %1</translation>
+        <translation>würde auf dem Server hinzugefügt: %1</translation>
     </message>
     <message>
         <source>would change on the server: %1</source>
-        <translation>würde auf dem Server ändern: %1</translation>
+        <translation>würde auf dem Server geändert: %1</translation>
     </message>
     <message>
         <source>would delete on the server: %1</source>
-        <translation>würde auf dem Server löschen: %1</translation>
+        <translation>würde auf dem Server gelöscht: %1</translation>
     </message>
     <message>
         <source>kept both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
-        <translation>beide Fassungen eines auf beiden Seiten geänderten Eintrags behalten: die des Servers und die dieses Rechners als %1</translation>
+        <translation>beide Fassungen eines auf beiden Seiten geänderten Eintrags wurden behalten: die des Servers und die dieses Rechners als %1</translation>
     </message>
     <message>
         <source>would keep both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
-        <translation>würde beide Fassungen eines auf beiden Seiten geänderten Eintrags behalten: die des Servers und die dieses Rechners als %1</translation>
+        <translation>beide Fassungen eines auf beiden Seiten geänderten Eintrags würden behalten: die des Servers und die dieses Rechners als %1</translation>
     </message>
     <message>
         <source>%1: the password file cannot be read</source>
@@ -161,7 +161,7 @@ Adressbuch ist verschwunden).
     </message>
     <message>
         <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
-        <translation>%1: ein Dialstack-Fenster hat ungespeicherte Änderungen darin, oder ein anderes Programm ändert es. Nichts wurde abgeglichen; der nächste Abgleich nach dem Speichern übernimmt die Änderungen des Fensters</translation>
+        <translation>%1: ein Dialstack-Fenster hat ungespeicherte Änderungen daran, oder ein anderes Programm ändert es gerade. Nichts wurde abgeglichen; der nächste Abgleich nach dem Speichern übernimmt die Änderungen des Fensters</translation>
     </message>
     <message>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
@@ -237,7 +237,7 @@ Adressbuch ist verschwunden).
     </message>
     <message>
         <source>%1: the directory file could not be read completely; nothing was synced</source>
-        <translation>%1: die Verzeichnisdatei konnte nicht vollständig gelesen werden; nichts wurde abgeglichen</translation>
+        <translation>%1: die Telefonbuchdatei konnte nicht vollständig gelesen werden; nichts wurde abgeglichen</translation>
     </message>
     <message>
         <source>%1: the folder %2 does not exist; nothing was synced</source>
@@ -245,15 +245,15 @@ Adressbuch ist verschwunden).
     </message>
     <message>
         <source>%1: the folder %2 is read-only, so the directory file cannot be saved there; nothing was synced</source>
-        <translation>%1: der Ordner %2 ist schreibgeschützt, die Verzeichnisdatei kann dort nicht gespeichert werden; nichts wurde abgeglichen</translation>
+        <translation>%1: der Ordner %2 ist schreibgeschützt, die Telefonbuchdatei kann dort nicht gespeichert werden; nichts wurde abgeglichen</translation>
     </message>
     <message>
         <source>%1: is a folder, not a directory file; nothing was synced</source>
-        <translation>%1: ist ein Ordner, keine Verzeichnisdatei; nichts wurde abgeglichen</translation>
+        <translation>%1: ist ein Ordner, keine Telefonbuchdatei; nichts wurde abgeglichen</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
-        <translation>%1: konnte nicht gespeichert werden: %2; die Verzeichnisdatei ist unverändert</translation>
+        <translation>%1: konnte nicht gespeichert werden: %2; die Telefonbuchdatei ist unverändert</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2</source>
@@ -396,7 +396,7 @@ Adressbuch ist verschwunden).
     </message>
     <message>
         <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
-        <translation>%1: die Verzeichnisdatei hat sich während des Abgleichs auf der Festplatte geändert; hier wurde nichts geändert, gleichen Sie erneut ab</translation>
+        <translation>%1: die Telefonbuchdatei hat sich während des Abgleichs auf der Festplatte geändert; hier wurde nichts geändert, gleichen Sie erneut ab</translation>
     </message>
     <message>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
@@ -425,7 +425,7 @@ Adressbuch ist verschwunden).
     </message>
     <message>
         <source>%1: the sync state is damaged; remove it to sync this directory afresh</source>
-        <translation>%1: der Abgleichstand ist beschädigt; entfernen Sie ihn, um dieses Verzeichnis neu abzugleichen</translation>
+        <translation>%1: der Abgleichstand ist beschädigt; entfernen Sie ihn, um dieses Telefonbuch neu abzugleichen</translation>
     </message>
     <message>
         <source>%1: the sync journal could not be written</source>

@@ -36,15 +36,15 @@ was refused, or the address book is gone).
         <translation>uso: dialstack-sync [--file CARPETA/Dialstack.dat] [--url URL] [--user NOMBRE] [--password-file ARCHIVO]
                     [--certificate ARCHIVO] [--timeout SEGUNDOS] [--dry-run] [--force] [--verbose]
      dialstack-sync --help | --version
-Mantiene al día el archivo del directorio y su libreta de direcciones CardDAV.
-La primera ejecución necesita --url; la URL, el usuario, el archivo de
-contraseña y el certificado se recuerdan para ese archivo del directorio. La
+Mantiene sincronizados el archivo de la agenda y su libreta de direcciones
+CardDAV. La primera ejecución necesita --url; la URL, el usuario, el archivo de
+contraseña y el certificado se recuerdan para ese archivo de la agenda. La
 contraseña sale de --password-file, si no del llavero, si no del archivo de
 contraseña recordado cuando el llavero no pudo guardarla, y si no se pide en
 el terminal.
-Estado de salida: 0 al día; 1 error (nada perdido); 2 uso incorrecto; 3 ocupado
-(una ventana con cambios sin guardar u otro programa tiene el directorio: la
-próxima ejecución lo vuelve a intentar); 4 requiere su intervención (la
+Estado de salida: 0 sincronizado; 1 error (nada perdido); 2 uso incorrecto;
+3 ocupado (una ventana con cambios sin guardar u otro programa tiene la agenda:
+la próxima ejecución lo vuelve a intentar); 4 requiere su intervención (la
 sincronización borraría demasiado, la contraseña fue rechazada o la libreta de
 direcciones ya no existe).
 </translation>
@@ -90,7 +90,7 @@ direcciones ya no existe).
     </message>
     <message>
         <source>Dry run, nothing changed. Would do here: %1; on the server: %2; %3</source>
-        <translation>Simulación, no se cambió nada. Haría aquí: %1; en el servidor: %2; %3</translation>
+        <translation>Simulación, no se ha cambiado nada. Resultado previsto aquí: %1; en el servidor: %2; %3</translation>
     </message>
     <message>
         <source>added here: %1</source>
@@ -142,7 +142,7 @@ direcciones ya no existe).
     </message>
     <message>
         <source>kept both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
-        <translation>se guardaron las dos versiones de un registro cambiado en ambos lados: la del servidor y la de este equipo como %1</translation>
+        <translation>se han guardado las dos versiones de un registro cambiado en ambos lados: la del servidor y la de este equipo como %1</translation>
     </message>
     <message>
         <source>would keep both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
@@ -162,7 +162,7 @@ direcciones ya no existe).
     </message>
     <message>
         <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
-        <translation>%1: una ventana de Dialstack tiene cambios sin guardar en él, u otro programa lo está cambiando. No se sincronizó nada; la próxima sincronización después de guardar recogerá los cambios de la ventana</translation>
+        <translation>%1: una ventana de Dialstack tiene cambios sin guardar en él, u otro programa lo está cambiando. No se ha sincronizado nada; la próxima sincronización después de guardar recogerá los cambios de la ventana</translation>
     </message>
     <message>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
@@ -174,7 +174,7 @@ direcciones ya no existe).
     </message>
     <message>
         <source>no address book found at %1 for %2; create one on the server (in its web page, or with your phone&apos;s contacts app), then sync again</source>
-        <translation>no se encontró ninguna libreta de direcciones en %1 para %2; cree una en el servidor (en su página web o con la aplicación de contactos del teléfono) y vuelva a sincronizar</translation>
+        <translation>no se ha encontrado ninguna libreta de direcciones en %1 para %2; cree una en el servidor (en su página web o con la aplicación de contactos del teléfono) y vuelva a sincronizar</translation>
     </message>
     <message>
         <source>this user</source>
@@ -234,31 +234,31 @@ direcciones ya no existe).
     </message>
     <message>
         <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force</source>
-        <translation>esta sincronización borraría %1; no se cambió nada. Si es lo que quiere, vuelva a ejecutarla con --force</translation>
+        <translation>esta sincronización borraría %1; no se ha cambiado nada. Si es lo que quiere, vuelva a ejecutarla con --force</translation>
     </message>
     <message>
         <source>%1: the directory file could not be read completely; nothing was synced</source>
-        <translation>%1: no se pudo leer entero el archivo del directorio; no se sincronizó nada</translation>
+        <translation>%1: no se ha podido leer entero el archivo de la agenda; no se ha sincronizado nada</translation>
     </message>
     <message>
         <source>%1: the folder %2 does not exist; nothing was synced</source>
-        <translation>%1: la carpeta %2 no existe; no se sincronizó nada</translation>
+        <translation>%1: la carpeta %2 no existe; no se ha sincronizado nada</translation>
     </message>
     <message>
         <source>%1: the folder %2 is read-only, so the directory file cannot be saved there; nothing was synced</source>
-        <translation>%1: la carpeta %2 es de solo lectura, así que el archivo del directorio no se puede guardar ahí; no se sincronizó nada</translation>
+        <translation>%1: la carpeta %2 es de solo lectura, así que el archivo de la agenda no se puede guardar ahí; no se ha sincronizado nada</translation>
     </message>
     <message>
         <source>%1: is a folder, not a directory file; nothing was synced</source>
-        <translation>%1: es una carpeta, no un archivo del directorio; no se sincronizó nada</translation>
+        <translation>%1: es una carpeta, no un archivo de la agenda; no se ha sincronizado nada</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
-        <translation>%1: no se pudo guardar: %2; el archivo del directorio no ha cambiado</translation>
+        <translation>%1: no se ha podido guardar: %2; el archivo de la agenda no ha cambiado</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2</source>
-        <translation>%1: no se pudo guardar: %2</translation>
+        <translation>%1: no se ha podido guardar: %2</translation>
     </message>
     <message>
         <source>stopped by %1</source>
@@ -282,7 +282,7 @@ direcciones ya no existe).
     </message>
     <message>
         <source>the address book %1 is gone from the server; nothing was changed here</source>
-        <translation>la libreta de direcciones %1 ya no está en el servidor; aquí no se cambió nada</translation>
+        <translation>la libreta de direcciones %1 ya no está en el servidor; aquí no se ha cambiado nada</translation>
     </message>
     <message>
         <source>rm %1; %2 --url URL-OF-THE-ADDRESS-BOOK</source>
@@ -306,7 +306,7 @@ direcciones ya no existe).
     </message>
     <message>
         <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
-        <translation>No se pudo guardar la contraseña en el llavero (no hay ninguno en marcha); a partir de ahora se lee del archivo %1. Manténgalo legible solo para usted.</translation>
+        <translation>No se ha podido guardar la contraseña en el llavero (no hay ninguno en marcha); a partir de ahora se lee del archivo %1. Manténgalo legible solo para usted.</translation>
     </message>
     <message>
         <source>the server has several address books; run again with --url and one of them:</source>
@@ -326,7 +326,7 @@ direcciones ya no existe).
     </message>
     <message>
         <source>%1: not found on the server (404)</source>
-        <translation>%1: no se encontró en el servidor (404)</translation>
+        <translation>%1: no se ha encontrado en el servidor (404)</translation>
     </message>
     <message>
         <source>%1: the server answered %2</source>
@@ -334,15 +334,15 @@ direcciones ya no existe).
     </message>
     <message>
         <source>%1 sent a reply that could not be read: %2</source>
-        <translation>%1 envió una respuesta que no se pudo leer: %2</translation>
+        <translation>%1 envió una respuesta que no se ha podido leer: %2</translation>
     </message>
     <message>
         <source>%1 could not give the card %2 (no status); nothing was changed, run the sync again later</source>
-        <translation>%1 no pudo entregar la tarjeta %2 (sin estado); no se cambió nada, vuelva a sincronizar más tarde</translation>
+        <translation>%1 no pudo entregar la tarjeta %2 (sin estado); no se ha cambiado nada, vuelva a sincronizar más tarde</translation>
     </message>
     <message>
         <source>%1 could not give the card %2 (status %3); nothing was changed, run the sync again later</source>
-        <translation>%1 no pudo entregar la tarjeta %2 (estado %3); no se cambió nada, vuelva a sincronizar más tarde</translation>
+        <translation>%1 no pudo entregar la tarjeta %2 (estado %3); no se ha cambiado nada, vuelva a sincronizar más tarde</translation>
     </message>
     <message>
         <source>the server answered %1 (%2)</source>
@@ -358,7 +358,7 @@ direcciones ya no existe).
     </message>
     <message>
         <source>%1 points to another server, %2, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
-        <translation>%1 remite a otro servidor, %2, para las libretas de direcciones; no se envió nada allí. Si ese servidor es el correcto, indique su libreta de direcciones con --url</translation>
+        <translation>%1 remite a otro servidor, %2, para las libretas de direcciones; no se ha enviado nada allí. Si ese servidor es el correcto, indique su libreta de direcciones con --url</translation>
     </message>
     <message>
         <source>the reply is not a WebDAV multistatus</source>
@@ -366,7 +366,7 @@ direcciones ya no existe).
     </message>
     <message>
         <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
-        <translation>la libreta de direcciones no dejó de cambiar mientras esta sincronización escribía en ella; no se perdió nada, vuelva a sincronizar</translation>
+        <translation>la libreta de direcciones no dejó de cambiar mientras esta sincronización escribía en ella; no se ha perdido nada, vuelva a sincronizar</translation>
     </message>
     <message>
         <source>the card of %1</source>
@@ -386,18 +386,18 @@ direcciones ya no existe).
     </message>
     <message>
         <source>%1 did not give %2 (%3); nothing was changed, run the sync again later</source>
-        <translation>%1 no entregó %2 (%3); no se cambió nada, vuelva a sincronizar más tarde</translation>
+        <translation>%1 no entregó %2 (%3); no se ha cambiado nada, vuelva a sincronizar más tarde</translation>
     </message>
     <message numerus="yes">
         <source>%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later</source>
         <translation>
-            <numerusform>%1 no entregó %2 (%3) ni %n tarjeta más; no se cambió nada, vuelva a sincronizar más tarde</numerusform>
-            <numerusform>%1 no entregó %2 (%3) ni %n tarjetas más; no se cambió nada, vuelva a sincronizar más tarde</numerusform>
+            <numerusform>%1 no entregó %2 (%3) ni %n tarjeta más; no se ha cambiado nada, vuelva a sincronizar más tarde</numerusform>
+            <numerusform>%1 no entregó %2 (%3) ni %n tarjetas más; no se ha cambiado nada, vuelva a sincronizar más tarde</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
-        <translation>%1: el archivo del directorio cambió en el disco durante la sincronización; aquí no se cambió nada, vuelva a sincronizar</translation>
+        <translation>%1: el archivo de la agenda cambió en el disco durante la sincronización; aquí no se ha cambiado nada, vuelva a sincronizar</translation>
     </message>
     <message>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
@@ -406,15 +406,15 @@ direcciones ya no existe).
     <message numerus="yes">
         <source>the server refused %n record: %1. Everything else was synced</source>
         <translation>
-            <numerusform>el servidor rechazó %n registro: %1. Todo lo demás se sincronizó</numerusform>
-            <numerusform>el servidor rechazó %n registros: %1. Todo lo demás se sincronizó</numerusform>
+            <numerusform>el servidor rechazó %n registro: %1. Todo lo demás se ha sincronizado</numerusform>
+            <numerusform>el servidor rechazó %n registros: %1. Todo lo demás se ha sincronizado</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the server refused %n records: %1. Everything else was synced</source>
         <translation>
-            <numerusform>el servidor rechazó %n registro: %1. Todo lo demás se sincronizó</numerusform>
-            <numerusform>el servidor rechazó %n registros: %1. Todo lo demás se sincronizó</numerusform>
+            <numerusform>el servidor rechazó %n registro: %1. Todo lo demás se ha sincronizado</numerusform>
+            <numerusform>el servidor rechazó %n registros: %1. Todo lo demás se ha sincronizado</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -426,27 +426,27 @@ direcciones ya no existe).
     </message>
     <message>
         <source>%1: the sync state is damaged; remove it to sync this directory afresh</source>
-        <translation>%1: el estado de sincronización está dañado; elimínelo para sincronizar este directorio desde cero</translation>
+        <translation>%1: el estado de sincronización está dañado; elimínelo para sincronizar esta agenda desde cero</translation>
     </message>
     <message>
         <source>%1: the sync journal could not be written</source>
-        <translation>%1: no se pudo escribir el diario de sincronización</translation>
+        <translation>%1: no se ha podido escribir el diario de sincronización</translation>
     </message>
     <message>
         <source>%1: the folder could not be made</source>
-        <translation>%1: no se pudo crear la carpeta</translation>
+        <translation>%1: no se ha podido crear la carpeta</translation>
     </message>
     <message>
         <source>%1: the sync state could not be saved: %2</source>
-        <translation>%1: no se pudo guardar el estado de sincronización: %2</translation>
+        <translation>%1: no se ha podido guardar el estado de sincronización: %2</translation>
     </message>
     <message>
         <source>%1: the sync state could not be made private</source>
-        <translation>%1: no se pudo hacer privado el estado de sincronización</translation>
+        <translation>%1: no se ha podido hacer privado el estado de sincronización</translation>
     </message>
     <message>
         <source>Dialstack sync needs you</source>
-        <translation>La sincronización de Dialstack le necesita</translation>
+        <translation>La sincronización de Dialstack necesita su intervención</translation>
     </message>
     <message>
         <source>Dialstack: %1 at %2</source>

@@ -33,20 +33,20 @@ window with unsaved changes or another program has the directory: the next
 run tries again); 4 needs you (the sync would delete too much, the password
 was refused, or the address book is gone).
 </source>
-        <translation>usage : dialstack-sync [--file DOSSIER/Dialstack.dat] [--url URL] [--user NOM] [--password-file FICHIER]
+        <translation>usage : dialstack-sync [--file DOSSIER/Dialstack.dat] [--url URL] [--user NOM] [--password-file FICHIER]
                        [--certificate FICHIER] [--timeout SECONDES] [--dry-run] [--force] [--verbose]
         dialstack-sync --help | --version
-Garde le fichier annuaire et son carnet d&apos;adresses CardDAV en accord. La
-première exécution demande --url ; l&apos;URL, l&apos;utilisateur, le fichier de mot de
-passe et le certificat sont retenus pour ce fichier annuaire. Le mot de passe
+Synchronise le fichier de l&apos;annuaire avec son carnet d&apos;adresses CardDAV. La
+première exécution demande --url ; l&apos;URL, l&apos;utilisateur, le fichier de mot de
+passe et le certificat sont retenus pour ce fichier d&apos;annuaire. Le mot de passe
 vient de --password-file, sinon du trousseau, sinon du fichier de mot de passe
 retenu quand le trousseau n&apos;a pas pu le garder, sinon d&apos;une question posée
 dans le terminal.
-Code de sortie : 0 en accord ; 1 échec (rien de perdu) ; 2 mauvais usage ;
+Code de sortie : 0 synchronisé ; 1 échec (rien de perdu) ; 2 mauvais usage ;
 3 occupé (une fenêtre avec des modifications non enregistrées ou un autre
-programme tient l&apos;annuaire : la prochaine exécution réessaie) ; 4 à vous de
-jouer (la synchronisation supprimerait trop, le mot de passe a été refusé ou
-le carnet d&apos;adresses a disparu).
+programme tient l&apos;annuaire : la prochaine exécution réessaie) ; 4 votre
+intervention est nécessaire (la synchronisation supprimerait trop, le mot de
+passe a été refusé ou le carnet d&apos;adresses a disparu).
 </translation>
     </message>
     <message numerus="yes">
@@ -86,95 +86,95 @@ le carnet d&apos;adresses a disparu).
     </message>
     <message>
         <source>Here: %1; on the server: %2; %3</source>
-        <translation>Ici : %1 ; sur le serveur : %2 ; %3</translation>
+        <translation>Ici : %1 ; sur le serveur : %2 ; %3</translation>
     </message>
     <message>
         <source>Dry run, nothing changed. Would do here: %1; on the server: %2; %3</source>
-        <translation>Essai à blanc, rien de modifié. Ferait ici : %1 ; sur le serveur : %2 ; %3</translation>
+        <translation>Essai à blanc, rien n&apos;a été modifié. Résultat prévu ici : %1 ; sur le serveur : %2 ; %3</translation>
     </message>
     <message>
         <source>added here: %1</source>
-        <translation>ajoutée ici : %1</translation>
+        <translation>ajoutée ici : %1</translation>
     </message>
     <message>
         <source>changed here: %1</source>
-        <translation>modifiée ici : %1</translation>
+        <translation>modifiée ici : %1</translation>
     </message>
     <message>
         <source>deleted here: %1</source>
-        <translation>supprimée ici : %1</translation>
+        <translation>supprimée ici : %1</translation>
     </message>
     <message>
         <source>added on the server: %1</source>
-        <translation>ajoutée sur le serveur : %1</translation>
+        <translation>ajoutée sur le serveur : %1</translation>
     </message>
     <message>
         <source>changed on the server: %1</source>
-        <translation>modifiée sur le serveur : %1</translation>
+        <translation>modifiée sur le serveur : %1</translation>
     </message>
     <message>
         <source>deleted on the server: %1</source>
-        <translation>supprimée sur le serveur : %1</translation>
+        <translation>supprimée sur le serveur : %1</translation>
     </message>
     <message>
         <source>would add here: %1</source>
-        <translation>serait ajoutée ici : %1</translation>
+        <translation>serait ajoutée ici : %1</translation>
     </message>
     <message>
         <source>would change here: %1</source>
-        <translation>serait modifiée ici : %1</translation>
+        <translation>serait modifiée ici : %1</translation>
     </message>
     <message>
         <source>would delete here: %1</source>
-        <translation>serait supprimée ici : %1</translation>
+        <translation>serait supprimée ici : %1</translation>
     </message>
     <message>
         <source>would add on the server: %1</source>
-        <translation>serait ajoutée sur le serveur : %1</translation>
+        <translation>serait ajoutée sur le serveur : %1</translation>
     </message>
     <message>
         <source>would change on the server: %1</source>
-        <translation>serait modifiée sur le serveur : %1</translation>
+        <translation>serait modifiée sur le serveur : %1</translation>
     </message>
     <message>
         <source>would delete on the server: %1</source>
-        <translation>serait supprimée sur le serveur : %1</translation>
+        <translation>serait supprimée sur le serveur : %1</translation>
     </message>
     <message>
         <source>kept both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
-        <translation>les deux versions d&apos;une fiche modifiée des deux côtés sont gardées : celle du serveur, et celle de cette machine sous %1</translation>
+        <translation>les deux versions d&apos;une fiche modifiée des deux côtés sont gardées : celle du serveur, et celle de cette machine sous %1</translation>
     </message>
     <message>
         <source>would keep both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
-        <translation>les deux versions d&apos;une fiche modifiée des deux côtés seraient gardées : celle du serveur, et celle de cette machine sous %1</translation>
+        <translation>les deux versions d&apos;une fiche modifiée des deux côtés seraient gardées : celle du serveur, et celle de cette machine sous %1</translation>
     </message>
     <message>
         <source>%1: the password file cannot be read</source>
-        <translation>%1 : le fichier de mot de passe est illisible</translation>
+        <translation>%1 : le fichier de mot de passe est illisible</translation>
     </message>
     <message>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
-        <translation>%1 : d&apos;autres peuvent lire ce fichier de mot de passe ; réservez-le à vous seul (chmod 600 %1) et relancez</translation>
+        <translation>%1 : d&apos;autres peuvent lire ce fichier de mot de passe ; réservez-le à vous seul (chmod 600 %1) et relancez</translation>
     </message>
     <message>
         <source>Password for %1 at %2: </source>
-        <translation>Mot de passe de %1 sur %2 : </translation>
+        <translation>Mot de passe de %1 sur %2 : </translation>
     </message>
     <message>
         <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
-        <translation>%1 : une fenêtre de Dialstack y a des modifications non enregistrées, ou un autre programme le modifie. Rien n&apos;a été synchronisé ; la prochaine synchronisation après l&apos;enregistrement prendra les modifications de la fenêtre</translation>
+        <translation>%1 : une fenêtre de Dialstack y a des modifications non enregistrées, ou un autre programme le modifie. Rien n&apos;a été synchronisé ; la prochaine synchronisation après l&apos;enregistrement prendra les modifications de la fenêtre</translation>
     </message>
     <message>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
-        <translation>arrêté par %1 ; ce qui a été synchronisé est gardé, et la prochaine synchronisation reprend à partir de là</translation>
+        <translation>arrêté par %1 ; ce qui a été synchronisé est gardé, et la prochaine synchronisation reprend à partir de là</translation>
     </message>
     <message>
         <source>no password for %1: the keyring has none; give --password-file FILE</source>
-        <translation>pas de mot de passe pour %1 : le trousseau n&apos;en a aucun ; donnez --password-file FICHIER</translation>
+        <translation>pas de mot de passe pour %1 : le trousseau n&apos;en a aucun ; donnez --password-file FICHIER</translation>
     </message>
     <message>
         <source>no address book found at %1 for %2; create one on the server (in its web page, or with your phone&apos;s contacts app), then sync again</source>
-        <translation>aucun carnet d&apos;adresses trouvé sur %1 pour %2 ; créez-en un sur le serveur (sur sa page web ou avec l&apos;application de contacts de votre téléphone), puis synchronisez à nouveau</translation>
+        <translation>aucun carnet d&apos;adresses trouvé sur %1 pour %2 ; créez-en un sur le serveur (sur sa page web ou avec l&apos;application de contacts de votre téléphone), puis synchronisez à nouveau</translation>
     </message>
     <message>
         <source>this user</source>
@@ -182,19 +182,19 @@ le carnet d&apos;adresses a disparu).
     </message>
     <message>
         <source>To settle it, run: %1</source>
-        <translation>Pour régler cela, lancez : %1</translation>
+        <translation>Pour régler cela, lancez : %1</translation>
     </message>
     <message>
         <source>a password is never taken on the command line: use --password-file FILE, or the keyring</source>
-        <translation>un mot de passe n&apos;est jamais accepté sur la ligne de commande : utilisez --password-file FICHIER, ou le trousseau</translation>
+        <translation>un mot de passe n&apos;est jamais accepté sur la ligne de commande : utilisez --password-file FICHIER, ou le trousseau</translation>
     </message>
     <message>
         <source>unexpected argument: %1</source>
-        <translation>argument inattendu : %1</translation>
+        <translation>argument inattendu : %1</translation>
     </message>
     <message>
         <source>--%1 given more than once</source>
-        <translation>--%1 donné plus d&apos;une fois</translation>
+        <translation>--%1 indiqué plus d&apos;une fois</translation>
     </message>
     <message>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
@@ -226,7 +226,7 @@ le carnet d&apos;adresses a disparu).
     </message>
     <message>
         <source>%1 of the %2 cards on the server (%3)</source>
-        <translation>%1 des %2 fiches du serveur (%3)</translation>
+        <translation>%1 des %2 vCard du serveur (%3)</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -234,31 +234,31 @@ le carnet d&apos;adresses a disparu).
     </message>
     <message>
         <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force</source>
-        <translation>cette synchronisation supprimerait %1 ; rien n&apos;a été modifié. Si c&apos;est bien ce que vous voulez, relancez-la avec --force</translation>
+        <translation>cette synchronisation supprimerait %1 ; rien n&apos;a été modifié. Si c&apos;est bien ce que vous voulez, relancez-la avec --force</translation>
     </message>
     <message>
         <source>%1: the directory file could not be read completely; nothing was synced</source>
-        <translation>%1 : le fichier annuaire n&apos;a pas pu être lu en entier ; rien n&apos;a été synchronisé</translation>
+        <translation>%1 : le fichier de l&apos;annuaire n&apos;a pas pu être lu en entier ; rien n&apos;a été synchronisé</translation>
     </message>
     <message>
         <source>%1: the folder %2 does not exist; nothing was synced</source>
-        <translation>%1 : le dossier %2 n&apos;existe pas ; rien n&apos;a été synchronisé</translation>
+        <translation>%1 : le dossier %2 n&apos;existe pas ; rien n&apos;a été synchronisé</translation>
     </message>
     <message>
         <source>%1: the folder %2 is read-only, so the directory file cannot be saved there; nothing was synced</source>
-        <translation>%1 : le dossier %2 est en lecture seule, le fichier annuaire ne peut pas y être enregistré ; rien n&apos;a été synchronisé</translation>
+        <translation>%1 : le dossier %2 est en lecture seule, le fichier de l&apos;annuaire ne peut pas y être enregistré ; rien n&apos;a été synchronisé</translation>
     </message>
     <message>
         <source>%1: is a folder, not a directory file; nothing was synced</source>
-        <translation>%1 : est un dossier, pas un fichier annuaire ; rien n&apos;a été synchronisé</translation>
+        <translation>%1 : est un dossier, pas un fichier de l&apos;annuaire ; rien n&apos;a été synchronisé</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
-        <translation>%1 : impossible d&apos;enregistrer : %2 ; le fichier annuaire est inchangé</translation>
+        <translation>%1 : impossible d&apos;enregistrer : %2 ; le fichier de l&apos;annuaire n&apos;a pas changé</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2</source>
-        <translation>%1 : impossible d&apos;enregistrer : %2</translation>
+        <translation>%1 : impossible d&apos;enregistrer : %2</translation>
     </message>
     <message>
         <source>stopped by %1</source>
@@ -266,7 +266,7 @@ le carnet d&apos;adresses a disparu).
     </message>
     <message>
         <source>the address book is at %1, on another server than %2; remove %3 and give the address book with --url</source>
-        <translation>le carnet d'adresses est sur %1, un autre serveur que %2 ; supprimez %3 et donnez le carnet d'adresses avec --url</translation>
+        <translation>le carnet d&apos;adresses est sur %1, un autre serveur que %2 ; supprimez %3 et donnez le carnet d&apos;adresses avec --url</translation>
     </message>
     <message>
         <source>%1 --dry-run --verbose   (then %1 --force, if that is what you want)</source>
@@ -274,7 +274,7 @@ le carnet d&apos;adresses a disparu).
     </message>
     <message>
         <source>%1 --password-file FILE   (FILE: the new password, chmod 600)</source>
-        <translation>%1 --password-file FICHIER   (FICHIER : le nouveau mot de passe, chmod 600)</translation>
+        <translation>%1 --password-file FICHIER   (FICHIER : le nouveau mot de passe, chmod 600)</translation>
     </message>
     <message>
         <source>%1 --password-file FILE</source>
@@ -282,7 +282,7 @@ le carnet d&apos;adresses a disparu).
     </message>
     <message>
         <source>the address book %1 is gone from the server; nothing was changed here</source>
-        <translation>le carnet d'adresses %1 a disparu du serveur ; rien n'a été modifié ici</translation>
+        <translation>le carnet d&apos;adresses %1 a disparu du serveur ; rien n&apos;a été modifié ici</translation>
     </message>
     <message>
         <source>rm %1; %2 --url URL-OF-THE-ADDRESS-BOOK</source>
@@ -290,59 +290,59 @@ le carnet d&apos;adresses a disparu).
     </message>
     <message>
         <source>%1 is synced with %2; to sync it with another address book, first remove %3</source>
-        <translation>%1 est synchronisé avec %2 ; pour le synchroniser avec un autre carnet d'adresses, supprimez d'abord %3</translation>
+        <translation>%1 est synchronisé avec %2 ; pour le synchroniser avec un autre carnet d&apos;adresses, supprimez d&apos;abord %3</translation>
     </message>
     <message>
         <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
-        <translation>un mot de passe n'est jamais envoyé en http:// non chiffré, sauf à cette machine ; utilisez https:// pour %1</translation>
+        <translation>un mot de passe n&apos;est jamais envoyé en http:// non chiffré, sauf vers cette machine ; utilisez https:// pour %1</translation>
     </message>
     <message>
         <source>%1: holds no certificate (PEM) that can be read</source>
-        <translation>%1 : ne contient aucun certificat (PEM) lisible</translation>
+        <translation>%1 : ne contient aucun certificat (PEM) lisible</translation>
     </message>
     <message>
         <source>%1: the certificate remembered for this server cannot be read; give it again with --certificate FILE</source>
-        <translation>%1 : le certificat retenu pour ce serveur est illisible ; donnez-le à nouveau avec --certificate FICHIER</translation>
+        <translation>%1 : le certificat retenu pour ce serveur est illisible ; donnez-le à nouveau avec --certificate FICHIER</translation>
     </message>
     <message>
         <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
-        <translation>Le mot de passe n'a pas pu être gardé dans le trousseau (aucun n'est lancé) ; désormais, le fichier %1 est lu à sa place. Gardez-le lisible par vous seul.</translation>
+        <translation>Le mot de passe n&apos;a pas pu être gardé dans le trousseau (aucun n&apos;est lancé) ; désormais, le fichier %1 est lu à sa place. Gardez-le lisible par vous seul.</translation>
     </message>
     <message>
         <source>the server has several address books; run again with --url and one of them:</source>
-        <translation>le serveur a plusieurs carnets d'adresses ; relancez avec --url et l'un d'eux :</translation>
+        <translation>le serveur a plusieurs carnets d&apos;adresses ; relancez avec --url et l&apos;un d&apos;eux :</translation>
     </message>
     <message>
         <source>%1 sent this program to %2, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
-        <translation>%1 a renvoyé ce programme vers %2, un autre serveur ; il ne parle qu'au serveur qu'on lui a donné. Si celui-là est le bon, donnez-le avec --url</translation>
+        <translation>%1 a renvoyé ce programme vers %2, un autre serveur ; il ne parle qu&apos;au serveur qu&apos;on lui a donné. Si celui-là est le bon, donnez-le avec --url</translation>
     </message>
     <message>
         <source>the certificate of %1 is not trusted (%2); if it is your own server&apos;s, give its certificate with --certificate FILE</source>
-        <translation>le certificat de %1 n'est pas reconnu comme fiable (%2) ; si c'est celui de votre propre serveur, donnez son certificat avec --certificate FICHIER</translation>
+        <translation>le certificat de %1 n&apos;est pas reconnu comme fiable (%2) ; si c&apos;est celui de votre propre serveur, donnez son certificat avec --certificate FICHIER</translation>
     </message>
     <message>
         <source>%1: the server does not allow this (403 Forbidden)</source>
-        <translation>%1 : le serveur ne le permet pas (403 Forbidden)</translation>
+        <translation>%1 : le serveur ne le permet pas (403 Forbidden)</translation>
     </message>
     <message>
         <source>%1: not found on the server (404)</source>
-        <translation>%1 : introuvable sur le serveur (404)</translation>
+        <translation>%1 : introuvable sur le serveur (404)</translation>
     </message>
     <message>
         <source>%1: the server answered %2</source>
-        <translation>%1 : le serveur a répondu %2</translation>
+        <translation>%1 : le serveur a répondu %2</translation>
     </message>
     <message>
         <source>%1 sent a reply that could not be read: %2</source>
-        <translation>%1 a envoyé une réponse illisible : %2</translation>
+        <translation>%1 a envoyé une réponse illisible : %2</translation>
     </message>
     <message>
         <source>%1 could not give the card %2 (no status); nothing was changed, run the sync again later</source>
-        <translation>%1 n'a pas pu fournir la fiche %2 (aucun statut) ; rien n'a été modifié, relancez la synchronisation plus tard</translation>
+        <translation>%1 n&apos;a pas pu fournir la vCard %2 (aucun statut) ; rien n&apos;a été modifié, relancez la synchronisation plus tard</translation>
     </message>
     <message>
         <source>%1 could not give the card %2 (status %3); nothing was changed, run the sync again later</source>
-        <translation>%1 n'a pas pu fournir la fiche %2 (statut %3) ; rien n'a été modifié, relancez la synchronisation plus tard</translation>
+        <translation>%1 n&apos;a pas pu fournir la vCard %2 (statut %3) ; rien n&apos;a été modifié, relancez la synchronisation plus tard</translation>
     </message>
     <message>
         <source>the server answered %1 (%2)</source>
@@ -350,7 +350,7 @@ le carnet d&apos;adresses a disparu).
     </message>
     <message>
         <source>the server answered %1: %2</source>
-        <translation>le serveur a répondu %1 : %2</translation>
+        <translation>le serveur a répondu %1 : %2</translation>
     </message>
     <message>
         <source>the server answered %1</source>
@@ -358,7 +358,7 @@ le carnet d&apos;adresses a disparu).
     </message>
     <message>
         <source>%1 points to another server, %2, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
-        <translation>%1 renvoie vers un autre serveur, %2, pour les carnets d'adresses ; rien n'y a été envoyé. Si ce serveur est le bon, donnez son carnet d'adresses avec --url</translation>
+        <translation>%1 renvoie vers un autre serveur, %2, pour les carnets d&apos;adresses ; rien n&apos;y a été envoyé. Si ce serveur est le bon, donnez son carnet d&apos;adresses avec --url</translation>
     </message>
     <message>
         <source>the reply is not a WebDAV multistatus</source>
@@ -366,15 +366,15 @@ le carnet d&apos;adresses a disparu).
     </message>
     <message>
         <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
-        <translation>le carnet d'adresses n'a cessé de changer pendant que cette synchronisation y écrivait ; rien n'a été perdu, relancez la synchronisation</translation>
+        <translation>le carnet d&apos;adresses n&apos;a cessé de changer pendant que cette synchronisation y écrivait ; rien n&apos;a été perdu, relancez la synchronisation</translation>
     </message>
     <message>
         <source>the card of %1</source>
-        <translation>la fiche de %1</translation>
+        <translation>la vCard de %1</translation>
     </message>
     <message>
         <source>the card %1</source>
-        <translation>la fiche %1</translation>
+        <translation>la vCard %1</translation>
     </message>
     <message>
         <source>status %1</source>
@@ -386,35 +386,35 @@ le carnet d&apos;adresses a disparu).
     </message>
     <message>
         <source>%1 did not give %2 (%3); nothing was changed, run the sync again later</source>
-        <translation>%1 n'a pas fourni %2 (%3) ; rien n'a été modifié, relancez la synchronisation plus tard</translation>
+        <translation>%1 n&apos;a pas fourni %2 (%3) ; rien n&apos;a été modifié, relancez la synchronisation plus tard</translation>
     </message>
     <message numerus="yes">
         <source>%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later</source>
         <translation>
-            <numerusform>%1 n'a fourni ni %2 (%3) ni %n autre fiche ; rien n'a été modifié, relancez la synchronisation plus tard</numerusform>
-            <numerusform>%1 n'a fourni ni %2 (%3) ni %n autres fiches ; rien n'a été modifié, relancez la synchronisation plus tard</numerusform>
+            <numerusform>%1 n&apos;a fourni ni %2 (%3) ni %n autre vCard ; rien n&apos;a été modifié, relancez la synchronisation plus tard</numerusform>
+            <numerusform>%1 n&apos;a fourni ni %2 (%3) ni %n autres vCard ; rien n&apos;a été modifié, relancez la synchronisation plus tard</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
-        <translation>%1 : le fichier annuaire a changé sur le disque pendant la synchronisation ; rien n'a été modifié ici, relancez la synchronisation</translation>
+        <translation>%1 : le fichier de l&apos;annuaire a changé sur le disque pendant la synchronisation ; rien n&apos;a été modifié ici, relancez la synchronisation</translation>
     </message>
     <message>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
-        <translation>%1 : sa dernière fiche n'a pas de nom, et ajouter des fiches l'écraserait ; donnez-lui d'abord un nom dans Dialstack. Rien n'a été modifié</translation>
+        <translation>%1 : sa dernière fiche n&apos;a pas de nom, et ajouter des fiches l&apos;écraserait ; donnez-lui d&apos;abord un nom dans Dialstack. Rien n&apos;a été modifié</translation>
     </message>
     <message numerus="yes">
         <source>the server refused %n record: %1. Everything else was synced</source>
         <translation>
-            <numerusform>le serveur a refusé %n fiche : %1. Tout le reste a été synchronisé</numerusform>
-            <numerusform>le serveur a refusé %n fiches : %1. Tout le reste a été synchronisé</numerusform>
+            <numerusform>le serveur a refusé %n fiche : %1. Tout le reste a été synchronisé</numerusform>
+            <numerusform>le serveur a refusé %n fiches : %1. Tout le reste a été synchronisé</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the server refused %n records: %1. Everything else was synced</source>
         <translation>
-            <numerusform>le serveur a refusé %n fiche : %1. Tout le reste a été synchronisé</numerusform>
-            <numerusform>le serveur a refusé %n fiches : %1. Tout le reste a été synchronisé</numerusform>
+            <numerusform>le serveur a refusé %n fiche : %1. Tout le reste a été synchronisé</numerusform>
+            <numerusform>le serveur a refusé %n fiches : %1. Tout le reste a été synchronisé</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -426,23 +426,23 @@ le carnet d&apos;adresses a disparu).
     </message>
     <message>
         <source>%1: the sync state is damaged; remove it to sync this directory afresh</source>
-        <translation>%1 : l'état de synchronisation est endommagé ; supprimez-le pour resynchroniser cet annuaire depuis le début</translation>
+        <translation>%1 : l&apos;état de synchronisation est endommagé ; supprimez-le pour resynchroniser cet annuaire depuis le début</translation>
     </message>
     <message>
         <source>%1: the sync journal could not be written</source>
-        <translation>%1 : le journal de synchronisation n'a pas pu être écrit</translation>
+        <translation>%1 : le journal de synchronisation n&apos;a pas pu être écrit</translation>
     </message>
     <message>
         <source>%1: the folder could not be made</source>
-        <translation>%1 : le dossier n'a pas pu être créé</translation>
+        <translation>%1 : le dossier n&apos;a pas pu être créé</translation>
     </message>
     <message>
         <source>%1: the sync state could not be saved: %2</source>
-        <translation>%1 : l'état de synchronisation n'a pas pu être enregistré : %2</translation>
+        <translation>%1 : l&apos;état de synchronisation n&apos;a pas pu être enregistré : %2</translation>
     </message>
     <message>
         <source>%1: the sync state could not be made private</source>
-        <translation>%1 : l'état de synchronisation n'a pas pu être rendu privé</translation>
+        <translation>%1 : l&apos;état de synchronisation n&apos;a pas pu être rendu privé</translation>
     </message>
     <message>
         <source>Dialstack sync needs you</source>
@@ -450,7 +450,7 @@ le carnet d&apos;adresses a disparu).
     </message>
     <message>
         <source>Dialstack: %1 at %2</source>
-        <translation>Dialstack : %1 sur %2</translation>
+        <translation>Dialstack : %1 sur %2</translation>
     </message>
 </context>
 </TS>

@@ -36,15 +36,15 @@ was refused, or the address book is gone).
         <translation>uso: dialstack-sync [--file CARTELLA/Dialstack.dat] [--url URL] [--user NOME] [--password-file FILE]
                     [--certificate FILE] [--timeout SECONDI] [--dry-run] [--force] [--verbose]
      dialstack-sync --help | --version
-Tiene allineati il file della rubrica e la sua rubrica CardDAV. La prima
+Tiene sincronizzati il file dell&apos;elenco e la sua rubrica CardDAV. La prima
 esecuzione richiede --url; URL, utente, file della password e certificato
-vengono ricordati per quel file della rubrica. La password viene da
+vengono ricordati per quel file dell&apos;elenco. La password viene da
 --password-file, altrimenti dal portachiavi, altrimenti dal file della
 password ricordato quando il portachiavi non ha potuto conservarla,
 altrimenti viene chiesta nel terminale.
-Stato di uscita: 0 allineato; 1 non riuscito (nulla perso); 2 uso errato;
-3 occupato (una finestra con modifiche non salvate o un altro programma ha la
-rubrica: la prossima esecuzione riprova); 4 serve il tuo intervento (la
+Stato di uscita: 0 sincronizzato; 1 non riuscito (nulla perso); 2 uso errato;
+3 occupato (una finestra con modifiche non salvate o un altro programma ha
+l&apos;elenco: la prossima esecuzione riprova); 4 serve il tuo intervento (la
 sincronizzazione eliminerebbe troppo, la password è stata rifiutata o la
 rubrica non esiste più).
 </translation>
@@ -90,7 +90,7 @@ rubrica non esiste più).
     </message>
     <message>
         <source>Dry run, nothing changed. Would do here: %1; on the server: %2; %3</source>
-        <translation>Prova, nulla cambiato. Farebbe qui: %1; sul server: %2; %3</translation>
+        <translation>Prova a vuoto, non è stato cambiato nulla. Risultato previsto qui: %1; sul server: %2; %3</translation>
     </message>
     <message>
         <source>added here: %1</source>
@@ -142,7 +142,7 @@ rubrica non esiste più).
     </message>
     <message>
         <source>kept both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
-        <translation>conservate entrambe le versioni di una voce modificata da tutte e due le parti: quella del server e quella di questo computer come %1</translation>
+        <translation>sono state conservate entrambe le versioni di una voce modificata da tutte e due le parti: quella del server e quella di questo computer come %1</translation>
     </message>
     <message>
         <source>would keep both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
@@ -238,7 +238,7 @@ rubrica non esiste più).
     </message>
     <message>
         <source>%1: the directory file could not be read completely; nothing was synced</source>
-        <translation>%1: il file della rubrica non si è potuto leggere per intero; non è stato sincronizzato nulla</translation>
+        <translation>%1: il file dell&apos;elenco non si è potuto leggere per intero; non è stato sincronizzato nulla</translation>
     </message>
     <message>
         <source>%1: the folder %2 does not exist; nothing was synced</source>
@@ -246,15 +246,15 @@ rubrica non esiste più).
     </message>
     <message>
         <source>%1: the folder %2 is read-only, so the directory file cannot be saved there; nothing was synced</source>
-        <translation>%1: la cartella %2 è di sola lettura, quindi il file della rubrica non si può salvare lì; non è stato sincronizzato nulla</translation>
+        <translation>%1: la cartella %2 è di sola lettura, quindi il file dell&apos;elenco non si può salvare lì; non è stato sincronizzato nulla</translation>
     </message>
     <message>
         <source>%1: is a folder, not a directory file; nothing was synced</source>
-        <translation>%1: è una cartella, non un file della rubrica; non è stato sincronizzato nulla</translation>
+        <translation>%1: è una cartella, non un file dell&apos;elenco; non è stato sincronizzato nulla</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
-        <translation>%1: impossibile salvare: %2; il file della rubrica non è cambiato</translation>
+        <translation>%1: impossibile salvare: %2; il file dell&apos;elenco non è cambiato</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2</source>
@@ -397,7 +397,7 @@ rubrica non esiste più).
     </message>
     <message>
         <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
-        <translation>%1: il file della rubrica è cambiato sul disco durante la sincronizzazione; qui non è stato cambiato nulla, sincronizza di nuovo</translation>
+        <translation>%1: il file dell&apos;elenco è cambiato sul disco durante la sincronizzazione; qui non è stato cambiato nulla, sincronizza di nuovo</translation>
     </message>
     <message>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
@@ -426,7 +426,7 @@ rubrica non esiste più).
     </message>
     <message>
         <source>%1: the sync state is damaged; remove it to sync this directory afresh</source>
-        <translation>%1: lo stato di sincronizzazione è danneggiato; eliminalo per sincronizzare questa rubrica da capo</translation>
+        <translation>%1: lo stato di sincronizzazione è danneggiato; eliminalo per sincronizzare questo elenco da capo</translation>
     </message>
     <message>
         <source>%1: the sync journal could not be written</source>

@@ -36,15 +36,16 @@ was refused, or the address book is gone).
         <translation>gebruik: dialstack-sync [--file MAP/Dialstack.dat] [--url URL] [--user NAAM] [--password-file BESTAND]
                         [--certificate BESTAND] [--timeout SECONDEN] [--dry-run] [--force] [--verbose]
          dialstack-sync --help | --version
-Houdt het adresboekbestand en zijn CardDAV-adresboek gelijk. De eerste keer
-is --url nodig; de URL, gebruiker, wachtwoordbestand en het certificaat worden
-voor dat adresboekbestand onthouden. Het wachtwoord komt uit --password-file,
-anders uit de sleutelbos, anders uit het onthouden wachtwoordbestand als de
-sleutelbos het niet kon bewaren, anders wordt het in de terminal gevraagd.
+Houdt het telefoonlijstbestand en zijn CardDAV-adresboek gelijk. De eerste
+keer is --url nodig; de URL, gebruiker, wachtwoordbestand en het certificaat
+worden voor dat telefoonlijstbestand onthouden. Het wachtwoord komt uit
+--password-file, anders uit de sleutelbos, anders uit het onthouden
+wachtwoordbestand als de sleutelbos het niet kon bewaren, anders wordt het in
+de terminal gevraagd.
 Afsluitstatus: 0 gelijk; 1 mislukt (niets verloren); 2 verkeerd gebruik;
 3 bezet (een venster met niet-opgeslagen wijzigingen of een ander programma
-heeft het adresboek: de volgende keer wordt het opnieuw geprobeerd); 4 u moet
-ingrijpen (de synchronisatie zou te veel verwijderen, het wachtwoord is
+heeft de telefoonlijst: de volgende keer wordt het opnieuw geprobeerd); 4 u
+moet ingrijpen (de synchronisatie zou te veel verwijderen, het wachtwoord is
 geweigerd of het adresboek is verdwenen).
 </translation>
     </message>
@@ -89,7 +90,7 @@ geweigerd of het adresboek is verdwenen).
     </message>
     <message>
         <source>Dry run, nothing changed. Would do here: %1; on the server: %2; %3</source>
-        <translation>Proefdraai, niets gewijzigd. Zou hier: %1; op de server: %2; %3</translation>
+        <translation>Proefdraai, er is niets gewijzigd. Verwacht resultaat hier: %1; op de server: %2; %3</translation>
     </message>
     <message>
         <source>added here: %1</source>
@@ -117,35 +118,35 @@ geweigerd of het adresboek is verdwenen).
     </message>
     <message>
         <source>would add here: %1</source>
-        <translation>zou hier toevoegen: %1</translation>
+        <translation>zou hier worden toegevoegd: %1</translation>
     </message>
     <message>
         <source>would change here: %1</source>
-        <translation>zou hier wijzigen: %1</translation>
+        <translation>zou hier worden gewijzigd: %1</translation>
     </message>
     <message>
         <source>would delete here: %1</source>
-        <translation>zou hier verwijderen: %1</translation>
+        <translation>zou hier worden verwijderd: %1</translation>
     </message>
     <message>
         <source>would add on the server: %1</source>
-        <translation>zou op de server toevoegen: %1</translation>
+        <translation>zou op de server worden toegevoegd: %1</translation>
     </message>
     <message>
         <source>would change on the server: %1</source>
-        <translation>zou op de server wijzigen: %1</translation>
+        <translation>zou op de server worden gewijzigd: %1</translation>
     </message>
     <message>
         <source>would delete on the server: %1</source>
-        <translation>zou op de server verwijderen: %1</translation>
+        <translation>zou op de server worden verwijderd: %1</translation>
     </message>
     <message>
         <source>kept both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
-        <translation>beide versies bewaard van een item dat aan beide kanten is gewijzigd: die van de server, en die van deze computer als %1</translation>
+        <translation>beide versies van een item dat aan beide kanten is gewijzigd, zijn bewaard: die van de server, en die van deze computer als %1</translation>
     </message>
     <message>
         <source>would keep both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
-        <translation>zou beide versies bewaren van een item dat aan beide kanten is gewijzigd: die van de server, en die van deze computer als %1</translation>
+        <translation>beide versies van een item dat aan beide kanten is gewijzigd, zouden worden bewaard: die van de server, en die van deze computer als %1</translation>
     </message>
     <message>
         <source>%1: the password file cannot be read</source>
@@ -237,7 +238,7 @@ geweigerd of het adresboek is verdwenen).
     </message>
     <message>
         <source>%1: the directory file could not be read completely; nothing was synced</source>
-        <translation>%1: het adresboekbestand kon niet volledig worden gelezen; er is niets gesynchroniseerd</translation>
+        <translation>%1: het telefoonlijstbestand kon niet volledig worden gelezen; er is niets gesynchroniseerd</translation>
     </message>
     <message>
         <source>%1: the folder %2 does not exist; nothing was synced</source>
@@ -245,15 +246,15 @@ geweigerd of het adresboek is verdwenen).
     </message>
     <message>
         <source>%1: the folder %2 is read-only, so the directory file cannot be saved there; nothing was synced</source>
-        <translation>%1: de map %2 is alleen-lezen, dus het adresboekbestand kan daar niet worden opgeslagen; er is niets gesynchroniseerd</translation>
+        <translation>%1: de map %2 is alleen-lezen, dus het telefoonlijstbestand kan daar niet worden opgeslagen; er is niets gesynchroniseerd</translation>
     </message>
     <message>
         <source>%1: is a folder, not a directory file; nothing was synced</source>
-        <translation>%1: is een map, geen adresboekbestand; er is niets gesynchroniseerd</translation>
+        <translation>%1: is een map, geen telefoonlijstbestand; er is niets gesynchroniseerd</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
-        <translation>%1: kon niet worden opgeslagen: %2; het adresboekbestand is ongewijzigd</translation>
+        <translation>%1: kon niet worden opgeslagen: %2; het telefoonlijstbestand is ongewijzigd</translation>
     </message>
     <message>
         <source>%1: could not be saved: %2</source>
@@ -396,7 +397,7 @@ geweigerd of het adresboek is verdwenen).
     </message>
     <message>
         <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
-        <translation>%1: het adresboekbestand is tijdens het synchroniseren op schijf gewijzigd; hier is niets gewijzigd, synchroniseer opnieuw</translation>
+        <translation>%1: het telefoonlijstbestand is tijdens het synchroniseren op schijf gewijzigd; hier is niets gewijzigd, synchroniseer opnieuw</translation>
     </message>
     <message>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
@@ -425,7 +426,7 @@ geweigerd of het adresboek is verdwenen).
     </message>
     <message>
         <source>%1: the sync state is damaged; remove it to sync this directory afresh</source>
-        <translation>%1: de synchronisatiestatus is beschadigd; verwijder hem om dit adresboek opnieuw vanaf nul te synchroniseren</translation>
+        <translation>%1: de synchronisatiestatus is beschadigd; verwijder hem om deze telefoonlijst opnieuw vanaf nul te synchroniseren</translation>
     </message>
     <message>
         <source>%1: the sync journal could not be written</source>

@@ -90,7 +90,7 @@ desapareceu).
     </message>
     <message>
         <source>Dry run, nothing changed. Would do here: %1; on the server: %2; %3</source>
-        <translation>Ensaio, nada alterado. Faria aqui: %1; no servidor: %2; %3</translation>
+        <translation>Ensaio, nada foi alterado. Resultado previsto aqui: %1; no servidor: %2; %3</translation>
     </message>
     <message>
         <source>added here: %1</source>
@@ -142,7 +142,7 @@ desapareceu).
     </message>
     <message>
         <source>kept both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
-        <translation>mantidas as duas versões de um registo alterado dos dois lados: a do servidor, e a deste computador como %1</translation>
+        <translation>foram mantidas as duas versões de um registo alterado dos dois lados: a do servidor, e a deste computador como %1</translation>
     </message>
     <message>
         <source>would keep both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>

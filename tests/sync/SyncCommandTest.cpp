@@ -208,14 +208,14 @@ TEST(SyncRunTest, TheReportSaysEachChangeAndTheCountsInTheUsersLanguage)
                 "added here: \"Fay (2)\"", "added on the server: \"Fay (2)\""},
             "Here: 2 added, 0 changed, 1 deleted; on the server: 1 added, 1 changed, 2 deleted; 1 conflict kept as a copy"},
         {"fr", true,
-            {"serait ajoutée ici : \"Ada\"", "serait modifiée sur le serveur : \"Bo\"",
-                "serait supprimée ici : \"Old\"", "serait supprimée sur le serveur : \"Di\"",
-                "serait supprimée sur le serveur : \"Ed\"",
-                "les deux versions d'une fiche modifiée des deux côtés seraient gardées : celle du serveur, et celle de"
-                " cette machine sous \"Fay (2)\"",
-                "serait ajoutée ici : \"Fay (2)\"", "serait ajoutée sur le serveur : \"Fay (2)\""},
-            "Essai à blanc, rien de modifié. Ferait ici : 2 ajoutées, 0 modifiée, 1 supprimée ; sur le serveur :"
-            " 1 ajoutée, 1 modifiée, 2 supprimées ; 1 conflit gardé en copie"},
+            {"serait ajoutée ici\u00a0: \"Ada\"", "serait modifiée sur le serveur\u00a0: \"Bo\"",
+                "serait supprimée ici\u00a0: \"Old\"", "serait supprimée sur le serveur\u00a0: \"Di\"",
+                "serait supprimée sur le serveur\u00a0: \"Ed\"",
+                "les deux versions d'une fiche modifiée des deux côtés seraient gardées\u00a0: celle du serveur, et celle"
+                " de cette machine sous \"Fay (2)\"",
+                "serait ajoutée ici\u00a0: \"Fay (2)\"", "serait ajoutée sur le serveur\u00a0: \"Fay (2)\""},
+            "Essai à blanc, rien n'a été modifié. Résultat prévu ici\u00a0: 2 ajoutées, 0 modifiée, 1 supprimée\u202f;"
+            " sur le serveur\u00a0: 1 ajoutée, 1 modifiée, 2 supprimées\u202f; 1 conflit gardé en copie"},
         {"de", false, {}, "Hier: 2 hinzugefügt, 0 geändert, 1 gelöscht; auf dem Server: 1 hinzugefügt, 1 geändert,"
                           " 2 gelöscht; 1 Konflikt als Kopie behalten"},
     };
@@ -258,7 +258,7 @@ TEST(SyncRunTest, MessagesWordedInCodeAreInTheUsersLanguage)
             "dialstack-sync: ein Passwort wird über unverschlüsseltes http:// nur an diesen Rechner gesendet; nutzen"
             " Sie https:// für example.org\n"},
         {"fr", "redirect",
-            "dialstack-sync: 127.0.0.1 a renvoyé ce programme vers " + elsewhere + ", un autre serveur ; il ne parle"},
+            "dialstack-sync: 127.0.0.1 a renvoyé ce programme vers " + elsewhere + ", un autre serveur\u202f; il ne parle"},
         {"es", "home", "dialstack-sync: 127.0.0.1 remite a otro servidor, " + elsewhere + ", para las libretas"},
     };
     for (const auto& row : rows) {

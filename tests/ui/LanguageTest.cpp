@@ -219,17 +219,17 @@ TEST(LanguageTest, TheCommandLineToolsSpeakTheLanguageOfTheLocale)
         {"de_DE.UTF-8", "Aufruf: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file ORDNER/",
             "Aufruf: dialstack-sync [--file ORDNER/Dialstack.dat] [--url URL] [--user NAME] [--password-file DATEI]\n"
             "                       [--certificate DATEI]",
-            "1 Eintrag hinzugefügt, 0 Kontakte übersprungen, 0 Werte nach „Sonstiges“ verschoben, 0 Zeichen ersetzt\n",
-            "ein Dialstack-Fenster hat ungespeicherte Änderungen am Verzeichnis, oder ein anderes Programm ändert es"},
-        {"fr_FR.UTF-8", "usage : dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DOSSIER/",
-            "usage : dialstack-sync [--file DOSSIER/Dialstack.dat] [--url URL] [--user NOM] [--password-file FICHIER]\n"
+            "1 Eintrag hinzugefügt, 0 Kontakte übersprungen, 0 Werte ins Feld „Notiz“ verschoben, 0 Zeichen ersetzt\n",
+            "ein Dialstack-Fenster hat ungespeicherte Änderungen am Telefonbuch, oder ein anderes Programm ändert es"},
+        {"fr_FR.UTF-8", "usage\u00a0: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DOSSIER/",
+            "usage\u00a0: dialstack-sync [--file DOSSIER/Dialstack.dat] [--url URL] [--user NOM] [--password-file FICHIER]\n"
             "                       [--certificate FICHIER]",
-            "1 fiche ajoutée, 0 contact ignoré, 0 valeur déplacée dans « divers », 0 caractère remplacé\n",
+            "1 fiche ajoutée, 0 contact ignoré, 0 valeur déplacée dans «\u00a0Divers\u00a0», 0 caractère remplacé\n",
             "une fenêtre de Dialstack contient des modifications non enregistrées de l'annuaire,"},
         {"pt_PT.UTF-8", "utilização: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file PASTA/",
             "utilização: dialstack-sync [--file PASTA/Dialstack.dat] [--url URL] [--user NOME] [--password-file FICHEIRO]\n"
             "                           [--certificate FICHEIRO]",
-            "1 registo adicionado, 0 contactos ignorados, 0 valores movidos para «diversos», 0 caracteres substituídos\n",
+            "1 registo adicionado, 0 contactos ignorados, 0 valores movidos para «Notas», 0 caracteres substituídos\n",
             "uma janela do Dialstack tem alterações por guardar na lista,"},
     };
     for (const auto& row : rows) {
@@ -319,7 +319,7 @@ TEST(LanguageTest, TheConvertersReasonsAndDetailsAreInTheLanguageOfTheLocale)
         QString::fromUtf8("„Łukasz“ (few.vcf, Kontakt 1): 1 Zeichen des Namens durch „?“ ersetzt\n"
                           "„Łukasz“ (few.vcf, Kontakt 1): ausgelassen: X-A = b\n"
                           "few.vcf, Kontakt 2: übersprungen, denn er hat keinen Namen\n"
-                          "1 Eintrag hinzugefügt, 1 Kontakt übersprungen, 0 Werte nach „Sonstiges“ verschoben, "
+                          "1 Eintrag hinzugefügt, 1 Kontakt übersprungen, 0 Werte ins Feld „Notiz“ verschoben, "
                           "1 Zeichen ersetzt\n"));
 }
 
@@ -396,13 +396,13 @@ TEST(LanguageTest, TheWindowStartedUnderGermanOrFrenchSpeaksThatLanguage)
     CTranslators::AddSearchFolder(DIALSTACK_TRANSLATIONS_FOLDER);
     const WindowInLanguage cases[] = {
         {"de_DE.UTF-8",
-            {"Hinzufügen", "Speichern", "Löschen", "Rückgängig", "Bearbeiten", "Drucken", "Sichern/Ende", "Hilfe",
+            {"Hinzufügen", "Speichern", "Löschen", "Rückgängig", "Bearbeiten", "Drucken", "Fertig", "Hilfe",
                 "Namen", "Einzelheiten", "E-Mail", "Pager", "Tel.", "Notiz"},
             {"&Verschieben", "S&chließen\tAlt+F4", "&Suchen…", "Ü&ber Dialstack2..."}, "Eintrag hinzufügen",
             {"Name", "Telefon", "Pager", "E-Mail-Adresse", "Notiz"}, "Dialstack-Hilfe", "Wo Ihr Verzeichnis liegt",
             "&Ja"},
         {"fr_FR.UTF-8",
-            {"Ajouter", "Enregistrer", "Supprimer", "Tout annuler", "Modifier", "Imprimer", "Enreg./Quitter", "Aide",
+            {"Ajouter", "Enregistrer", "Supprimer", "Tout annuler", "Modifier", "Imprimer", "Enregistrer/Fin", "Aide",
                 "Noms", "Détails", "E-mail", "Bipeur", "Tél.", "Divers"},
             {"&Déplacer", "&Fermer\tAlt+F4", "&Rechercher…", "À &propos de Dialstack2..."}, "Ajouter une fiche",
             {"Nom", "Téléphone", "Bipeur", "Adresse e-mail", "Divers"}, "Aide de Dialstack",
@@ -465,7 +465,7 @@ TEST(LanguageTest, TheDamagedFileMessageCountsInTheLanguagesOwnForms)
     } rows[] = {
         {"fr_FR.UTF-8", 1, "n'a pas pu être lu entièrement.", "0 fiche a été lue et est affichée."},
         {"fr_FR.UTF-8", 3, "n'a pas pu être lu entièrement.", "2 fiches ont été lues et sont affichées."},
-        {"de_DE.UTF-8", 2, "Die Verzeichnisdatei „Dialstack.dat“ konnte nicht vollständig gelesen werden.",
+        {"de_DE.UTF-8", 2, "Die Telefonbuchdatei „Dialstack.dat“ konnte nicht vollständig gelesen werden.",
             "1 Eintrag wurde gelesen und wird angezeigt."},
         {"de_DE.UTF-8", 3, "konnte nicht vollständig gelesen werden.",
             "2 Einträge wurden gelesen und werden angezeigt."},
