@@ -65,6 +65,10 @@ void CRecordImporter::Add(const CContact& contact, const std::string& strSource)
     const auto where = [&] {
         return ConvertText::Tr("%1, contact %2", {Printable(strSource), std::to_string(contact.m_nNumber)});
     };
+    if (contact.m_kind != ECardKind::kContact) {
+        m_report.CardLeftAlone(where(), contact.m_kind);
+        return;
+    }
     if (contact.m_bTooLong) {
         m_report.ContactSkipped(where(), TooLong());
         return;

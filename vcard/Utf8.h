@@ -80,4 +80,24 @@ inline void Append(std::string& out, char32_t code)
     }
 }
 
+// Appends text with every byte that begins no valid sequence as U+FFFD,
+// the replacement character; valid sequences as they are.
+inline void AppendRepaired(std::string_view text, std::string& out)
+{
+    size_t nRun = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+        char32_t code;
+        const size_t nLength = Decode(text, i, code);
+        if (nLength > 0) {
+            i += nLength;
+            continue;
+        }
+        out.append(text.substr(nRun, i - nRun));
+        out.append("\xEF\xBF\xBD");
+        nRun = ++i;
+    }
+    out.append(text.substr(nRun));
+}
+
 }   // namespace Utf8

@@ -61,12 +61,18 @@ void AppendStructuredName(std::string& line, std::string_view name)
 
 }   // namespace
 
-void CVCardWriter::Write(const CRecordFields& record, std::string& out, int nVersion)
+void CVCardWriter::Write(const CRecordFields& record, std::string& out, int nVersion, std::string_view uid)
 {
     const bool bVersion3 = nVersion == 3;
     const std::string_view name = Utf8Of(record.strName);   // valid until the next Utf8Of
     out += bVersion3 ? "BEGIN:VCARD\r\nVERSION:3.0\r\n" : "BEGIN:VCARD\r\nVERSION:4.0\r\n";
     std::string& line = Scratch();
+    if (!uid.empty()) {
+        line += "UID:";
+        line += uid;
+        AppendLine(out, line);
+        line.clear();
+    }
     line += "FN:";
     AppendEscaped(name, line);
     AppendLine(out, line);
