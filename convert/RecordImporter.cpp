@@ -1,7 +1,5 @@
 #include "convert/RecordImporter.h"
 
-#include <algorithm>
-
 #include "vcard/AsciiText.h"
 #include "vcard/DirectoryText.h"
 #include "convert/ConvertText.h"
@@ -53,7 +51,7 @@ CRecordImporter::CRecordImporter(CRecordList& list, CImportReport& report)
 CString CRecordImporter::Field(std::string_view text, int& nReplaced)
 {
     std::string joined;
-    if (std::any_of(text.begin(), text.end(), [](char ch) { return ch == '\r' || ch == '\n'; })) {
+    if (text.find('\n') != std::string_view::npos || text.find('\r') != std::string_view::npos) {
         joined = OneLine(text);
         text = joined;
     }

@@ -127,14 +127,14 @@ std::string CCard::TextOf(const Line& line) const
 // The lines behind the five fields, as import chooses them.
 CFieldChoice CCard::Choose() const
 {
-    std::vector<std::string> texts;
-    texts.reserve(m_lines.size());
+    std::vector<std::string> decoded;
+    decoded.reserve(m_lines.size());
     std::vector<CFieldCandidate> candidates;
     for (const Line& line : m_lines) {
         const CFieldCandidate::EKind kind
             = HoldsText(line) ? CFieldCandidate::KindOf(line.name) : CFieldCandidate::EKind::kOther;
-        texts.push_back(kind == CFieldCandidate::EKind::kOther ? std::string() : TextOf(line));
-        candidates.push_back({kind, line.nTypes, line.bPreferred, texts.back()});
+        decoded.push_back(kind == CFieldCandidate::EKind::kOther ? std::string() : Decoded(line));
+        candidates.push_back({kind, line.nTypes, line.bPreferred, decoded.back()});
     }
     return ChooseFields(candidates);
 }

@@ -57,6 +57,14 @@ CString CDirectoryText::FromUtf8(std::string_view text, int& nReplaced)
             ++i;
             continue;
         }
+        // U+00C0 to U+00FF, the accented letters of Western names: the
+        // same byte in the directory's code page.
+        if (static_cast<unsigned char>(byte) == 0xC3 && i + 1 < text.size()
+            && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
+            field += static_cast<char>(0xC0 | (static_cast<unsigned char>(text[i + 1]) & 0x3F));
+            i += 2;
+            continue;
+        }
         char32_t code = 0;
         const size_t nLength = Utf8::Decode(text, i, code);
         i += nLength == 0 ? 1 : nLength;

@@ -9,18 +9,38 @@ using EKind = CFieldCandidate::EKind;
 
 CFieldCandidate::EKind CFieldCandidate::KindOf(std::string_view name)
 {
-    static const std::pair<std::string_view, EKind> kKinds[] = {
-        {"FN", EKind::kFormattedName},
-        {"N", EKind::kName},
-        {"ORG", EKind::kOrganisation},
-        {"TEL", EKind::kTelephone},
-        {"EMAIL", EKind::kEmail},
-        {"NOTE", EKind::kNote},
-    };
-    for (const auto& [kindName, kind] : kKinds)
-        if (EqualsNoCase(name, kindName))
-            return kind;
-    return EKind::kOther;
+    // By its length first: one comparison for most lines.
+    switch (name.size()) {
+    case 1: return EqualsNoCase(name, "N") ? EKind::kName : EKind::kOther;
+    case 2: return EqualsNoCase(name, "FN") ? EKind::kFormattedName : EKind::kOther;
+    case 3:
+        return EqualsNoCase(name, "TEL") ? EKind::kTelephone
+            : EqualsNoCase(name, "ORG")  ? EKind::kOrganisation
+                                         : EKind::kOther;
+    case 4: return EqualsNoCase(name, "NOTE") ? EKind::kNote : EKind::kOther;
+    case 5: return EqualsNoCase(name, "EMAIL") ? EKind::kEmail : EKind::kOther;
+    default: return EKind::kOther;
+    }
+}
+
+bool CFieldCandidate::GivesText(EKind kind, std::string_view decoded)
+{
+    if (kind == EKind::kName || kind == EKind::kOrganisation) {
+        // Some component holds more than white space (an escape is text);
+        // a name has five components, and what follows them is not read.
+        size_t nComponent = 0;
+        for (size_t i = 0; i < decoded.size(); ++i) {
+            const char ch = decoded[i];
+            if (ch == ';' && kind == EKind::kName && ++nComponent == 5)
+                return false;
+            if (ch != ';' && ch != ' ' && ch != '\t')
+                return true;
+        }
+        return false;
+    }
+    if (kind == EKind::kTelephone && decoded.size() <= 5)
+        return !FieldText(kind, decoded).empty();   // "tel:" alone gives no number
+    return !decoded.empty();
 }
 
 std::string CFieldCandidate::FieldText(EKind kind, std::string_view decoded)
@@ -33,51 +53,45 @@ std::string CFieldCandidate::FieldText(EKind kind, std::string_view decoded)
     }
 }
 
-namespace {
-
-// The first candidate of the kind with text, else -1; bPreferred: the
-// first preferred one, when there is one.
-int FindFirst(const std::vector<CFieldCandidate>& candidates, EKind kind, bool bPreferred = false)
-{
-    int nFirst = -1;
-    for (size_t i = 0; i < candidates.size(); ++i) {
-        const CFieldCandidate& candidate = candidates[i];
-        if (candidate.kind != kind || candidate.text.empty())
-            continue;
-        if (!bPreferred || candidate.bPreferred)
-            return static_cast<int>(i);
-        if (nFirst < 0)
-            nFirst = static_cast<int>(i);
-    }
-    return nFirst;
-}
-
-}   // namespace
-
 CFieldChoice ChooseFields(const std::vector<CFieldCandidate>& candidates)
 {
-    CFieldChoice choice;
-    for (const EKind kind : {EKind::kFormattedName, EKind::kName, EKind::kOrganisation})
-        if (choice.nName < 0)
-            choice.nName = FindFirst(candidates, kind);
-    std::vector<CNumber> numbers;
-    std::vector<int> candidateOf;
+    // One pass: the first of each kind with text, the first preferred
+    // e-mail, and the numbers for the phone and pager.
+    int firstOf[static_cast<size_t>(EKind::kOther)] = {-1, -1, -1, -1, -1, -1};
+    int nPreferredEmail = -1;
+    // Kept from card to card for their room: a file has many cards.
+    thread_local std::vector<CNumber> numbers;
+    thread_local std::vector<int> candidateOf;
+    numbers.clear();
+    candidateOf.clear();
     for (size_t i = 0; i < candidates.size(); ++i) {
         const CFieldCandidate& candidate = candidates[i];
-        if (candidate.kind != EKind::kTelephone || candidate.text.empty())
+        if (candidate.kind == EKind::kOther || !CFieldCandidate::GivesText(candidate.kind, candidate.decoded))
             continue;
-        CNumber number;
-        number.bPreferred = candidate.bPreferred;
-        number.bPager = (candidate.types & CVCardParameters::kPager) != 0;
-        numbers.push_back(std::move(number));
-        candidateOf.push_back(static_cast<int>(i));
+        const int n = static_cast<int>(i);
+        int& nFirst = firstOf[static_cast<size_t>(candidate.kind)];
+        if (nFirst < 0)
+            nFirst = n;
+        if (candidate.kind == EKind::kEmail && candidate.bPreferred && nPreferredEmail < 0)
+            nPreferredEmail = n;
+        if (candidate.kind == EKind::kTelephone) {
+            CNumber& number = numbers.emplace_back();
+            number.bPreferred = candidate.bPreferred;
+            number.bPager = (candidate.types & CVCardParameters::kPager) != 0;
+            candidateOf.push_back(n);
+        }
     }
+    const auto first = [&firstOf](EKind kind) { return firstOf[static_cast<size_t>(kind)]; };
+    CFieldChoice choice;
+    choice.nName = first(EKind::kFormattedName) >= 0 ? first(EKind::kFormattedName)
+        : first(EKind::kName) >= 0                   ? first(EKind::kName)
+                                                     : first(EKind::kOrganisation);
     const CNumberChoice numberChoice = ChoosePhoneAndPager(numbers);
     if (numberChoice.nPhone >= 0)
         choice.nPhone = candidateOf[static_cast<size_t>(numberChoice.nPhone)];
     if (numberChoice.nPager >= 0)
         choice.nPager = candidateOf[static_cast<size_t>(numberChoice.nPager)];
-    choice.nEmail = FindFirst(candidates, EKind::kEmail, true);
-    choice.nNote = FindFirst(candidates, EKind::kNote);
+    choice.nEmail = nPreferredEmail >= 0 ? nPreferredEmail : first(EKind::kEmail);
+    choice.nNote = first(EKind::kNote);
     return choice;
 }

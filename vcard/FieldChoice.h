@@ -32,10 +32,13 @@ struct CFieldCandidate
     EKind kind = EKind::kOther;
     unsigned types = 0;   // CVCardParameters' types
     bool bPreferred = false;
-    std::string_view text;   // what the property gives its field (FieldText)
+    std::string_view decoded;   // its value decoded (CCharset::DecodeValue)
 
     // The kind of a property by its name without its group, in any case.
     static EKind KindOf(std::string_view name);
+    // Whether FieldText would give any text, without making it: most names
+    // come from FN, and N need not be put in order to know it has a name.
+    static bool GivesText(EKind kind, std::string_view decoded);
     // What a property of the kind gives its field, from its decoded value:
     // N in the order people say a name, ORG's parts joined, a tel: URI as
     // people write a number; escapes undone.

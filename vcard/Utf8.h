@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -44,8 +45,7 @@ inline bool IsValid(std::string_view text)
         // Runs of ASCII, most of any contact file, eight bytes at a time.
         while (i + 8 <= text.size()) {
             unsigned long long word = 0;
-            for (size_t n = 0; n < 8; ++n)
-                word |= static_cast<unsigned long long>(static_cast<unsigned char>(text[i + n])) << (8 * n);
+            std::memcpy(&word, text.data() + i, sizeof word);
             if (word & 0x8080808080808080ULL)
                 break;
             i += 8;

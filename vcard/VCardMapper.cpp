@@ -7,6 +7,7 @@
 #include "vcard/CardKind.h"
 #include "vcard/Charset.h"
 #include "vcard/NameParts.h"
+#include "vcard/Utf8.h"
 #include "vcard/VCardLexer.h"
 #include "vcard/VCardParameters.h"
 #include "vcard/VCardValue.h"
@@ -193,51 +194,79 @@ std::string CVCardMapper::TextOf(const Property& property) const
 }
 
 // Decodes every property once, and asks which of them stand behind the
-// five fields.
+// five fields. The texts of FN, TEL, EMAIL and NOTE are made at once; an N
+// or ORG is put in order only where it is used.
 void CVCardMapper::ChooseFields()
 {
     const size_t nCount = m_properties.size();
     if (m_decoded.size() < nCount) {
         m_decoded.resize(nCount);
+        m_decodedViews.resize(nCount);
+        m_unescaped.resize(nCount);
         m_fieldTexts.resize(nCount);
     }
     m_candidates.clear();
     for (size_t i = 0; i < nCount; ++i) {
         const Property& property = m_properties[i];
-        std::string& decoded = m_decoded[i];
-        CCharset::DecodeValue(Text(property.value), property.bQuotedPrintable, Text(property.charset), decoded);
-        std::string& text = m_fieldTexts[i];
-        if (property.kind != EKind::kField)
-            text.clear();
-        else if (property.field != Field::kName && property.field != Field::kOrganisation
-            && property.field != Field::kTelephone && decoded.find('\\') == std::string::npos)
-            text.assign(decoded);   // most values: nothing to undo
-        else
-            text = CFieldCandidate::FieldText(property.field, decoded);
-        m_candidates.push_back({property.field, property.types, property.bPreferred, text});
+        const std::string_view value = Text(property.value);
+        // Most values are valid UTF-8 as they stand: they are read in place.
+        const bool bAsItIs = !property.bQuotedPrintable && property.charset.nLength == 0 && Utf8::IsValid(value);
+        if (!bAsItIs)
+            CCharset::DecodeValue(value, property.bQuotedPrintable, Text(property.charset), m_decoded[i]);
+        const std::string_view decoded = bAsItIs ? value : std::string_view(m_decoded[i]);
+        m_decodedViews[i] = decoded;
+        m_candidates.push_back({property.field, property.types, property.bPreferred, decoded});
+        std::string& unescaped = m_unescaped[i];
+        const bool bTelephoneUri = property.field == Field::kTelephone && StartsWithNoCase(decoded, "tel");
+        if (bTelephoneUri) {
+            unescaped = CFieldCandidate::FieldText(property.field, decoded);
+            m_fieldTexts[i] = unescaped;
+        } else if (decoded.find('\\') == std::string_view::npos) {
+            m_fieldTexts[i] = decoded;   // most values: nothing to undo
+        } else {
+            unescaped.clear();
+            VCardValue::AppendUnescaped(decoded, unescaped);
+            m_fieldTexts[i] = unescaped;
+        }
     }
     m_choice = ::ChooseFields(m_candidates);
+}
+
+// What the property gives its field (or, beside the five, its value as text).
+std::string_view CVCardMapper::FieldText(size_t nProperty)
+{
+    const Field field = m_properties[nProperty].field;
+    if (field == Field::kName || field == Field::kOrganisation) {
+        m_unescaped[nProperty] = CFieldCandidate::FieldText(field, m_decodedViews[nProperty]);
+        return m_unescaped[nProperty];
+    }
+    return m_fieldTexts[nProperty];
+}
+
+bool CVCardMapper::GivesText(size_t nProperty) const
+{
+    return CFieldCandidate::GivesText(m_properties[nProperty].field, m_decodedViews[nProperty]);
 }
 
 void CVCardMapper::TakeName(CContact& contact)
 {
     const int nName = m_choice.nName;
     if (nName >= 0)
-        contact.m_strName = m_fieldTexts[static_cast<size_t>(nName)];
+        contact.m_strName = FieldText(static_cast<size_t>(nName));
     // The structured name beside the one chosen: the chosen N, else the
     // first N that holds one.
     int nStructured = nName >= 0 && m_properties[static_cast<size_t>(nName)].field == Field::kName ? nName : -1;
     for (size_t i = 0; i < m_properties.size(); ++i) {
-        const Property& property = m_properties[i];
-        const std::string& text = m_fieldTexts[i];
-        if (static_cast<int>(i) == nName || text.empty())
+        const Field field = m_properties[i].field;
+        if (static_cast<int>(i) == nName || (field != Field::kFormattedName && field != Field::kName)
+            || !GivesText(i))
             continue;
-        if (property.field == Field::kFormattedName && text != contact.m_strName)
-            contact.LeaveOut({"%1 = %2", {"FN", text}});
-        else if (property.field == Field::kName && nStructured < 0)
+        if (field == Field::kFormattedName && FieldText(i) != contact.m_strName)
+            contact.LeaveOut({"%1 = %2", {"FN", std::string(FieldText(i))}});
+        else if (field == Field::kName && nStructured < 0)
             nStructured = static_cast<int>(i);
-        else if (property.field == Field::kName && static_cast<int>(i) != nStructured)
-            contact.LeaveOut({"%1 = %2", {"N", text}});
+        else if (field == Field::kName && static_cast<int>(i) != nStructured)
+            contact.LeaveOut({"%1 = %2", {"N", std::string(FieldText(i))}});
     }
     if (nStructured >= 0 && nStructured != nName)
         TakeStructuredName(static_cast<size_t>(nStructured), contact);
@@ -246,14 +275,14 @@ void CVCardMapper::TakeName(CContact& contact)
 // An N beside the name chosen: its parts go to misc when the name lacks any.
 void CVCardMapper::TakeStructuredName(size_t nName, CContact& contact)
 {
-    const std::string& decoded = m_decoded[nName];
+    const std::string_view decoded = m_decodedViews[nName];
     // Most cards: FN holds every part of N, and N needs no more work.
-    if (decoded.find('\\') == std::string::npos && NameHoldsEveryPart(contact.m_strName, decoded))
+    if (decoded.find('\\') == std::string_view::npos && NameHoldsEveryPart(contact.m_strName, decoded))
         return;
     std::vector<std::string> parts = Components(decoded);
     parts.resize(5);
     if (!RepeatsName(contact.m_strName, parts) && !NameHoldsEveryPart(contact.m_strName, JoinNonEmpty(parts, ";")))
-        contact.MoveToMisc("Name", m_fieldTexts[nName]);
+        contact.MoveToMisc("Name", std::string(FieldText(nName)));
 }
 
 void CVCardMapper::TakeTelephones(CContact& contact)
@@ -267,9 +296,9 @@ void CVCardMapper::TakeTelephones(CContact& contact)
     };
     for (size_t i = 0; i < m_properties.size(); ++i) {
         const Property& property = m_properties[i];
-        const std::string& number = m_fieldTexts[i];
-        if (property.field != Field::kTelephone || number.empty())
+        if (property.field != Field::kTelephone || !GivesText(i))
             continue;
+        const std::string_view number = m_fieldTexts[i];
         if (static_cast<int>(i) == m_choice.nPager) {
             contact.m_strPager = number;
             continue;
@@ -284,20 +313,19 @@ void CVCardMapper::TakeTelephones(CContact& contact)
                 pszLabel = label;
                 break;
             }
-        contact.MoveToMisc(pszLabel, number);
+        contact.MoveToMisc(pszLabel, std::string(number));
     }
 }
 
 void CVCardMapper::TakeEmails(CContact& contact)
 {
     for (size_t i = 0; i < m_properties.size(); ++i) {
-        const std::string& text = m_fieldTexts[i];
-        if (m_properties[i].field == Field::kEmail && !text.empty()) {
-            if (static_cast<int>(i) == m_choice.nEmail)
-                contact.m_strEmail = text;
-            else
-                contact.MoveToMisc("E-mail", text);
-        }
+        if (m_properties[i].field != Field::kEmail || !GivesText(i))
+            continue;
+        if (static_cast<int>(i) == m_choice.nEmail)
+            contact.m_strEmail = m_fieldTexts[i];
+        else
+            contact.MoveToMisc("E-mail", std::string(m_fieldTexts[i]));
     }
 }
 
@@ -305,17 +333,14 @@ void CVCardMapper::TakeTheOthers(CContact& contact)
 {
     for (size_t i = 0; i < m_properties.size(); ++i) {
         const Property& property = m_properties[i];
-        const std::string& text = m_fieldTexts[i];
         const bool bChosen = static_cast<int>(i) == m_choice.nNote || static_cast<int>(i) == m_choice.nName;
-        if (property.field == Field::kNote && !text.empty()) {
-            if (bChosen)
-                contact.m_strNote = text;
-            else
-                contact.MoveToMisc("Note", text);
-        } else if (property.field == Field::kOrganisation && !text.empty() && !bChosen) {
-            contact.MoveToMisc("Organisation", text);
+        if ((property.field == Field::kNote || property.field == Field::kOrganisation) && GivesText(i)) {
+            if (property.field == Field::kNote && bChosen)
+                contact.m_strNote = m_fieldTexts[i];
+            else if (!bChosen)
+                contact.MoveToMisc(property.field == Field::kNote ? "Note" : "Organisation", std::string(FieldText(i)));
         } else if (property.kind == EKind::kAddress) {
-            const std::string address = JoinNonEmpty(Components(m_decoded[i]), ", ");
+            const std::string address = JoinNonEmpty(Components(m_decodedViews[i]), ", ");
             if (address.empty())
                 continue;
             contact.MoveToMisc(property.Has(CVCardParameters::kHome) ? "Home address"
@@ -324,7 +349,7 @@ void CVCardMapper::TakeTheOthers(CContact& contact)
                 address);
             m_addresses.push_back(Normalized(address));
         } else if (property.kind == EKind::kMoved) {
-            const std::string moved = CFieldCandidate::FieldText(Field::kOther, m_decoded[i]);
+            const std::string moved = CFieldCandidate::FieldText(Field::kOther, m_decodedViews[i]);
             if (!Trimmed(moved).empty())
                 contact.MoveToMisc(property.pszMovedLabel, moved);
         }

@@ -64,6 +64,8 @@ private:
 
     static void Classify(std::string_view name, Property& property);
     void ChooseFields();
+    std::string_view FieldText(size_t nProperty);
+    bool GivesText(size_t nProperty) const;
     void LeaveOutWithValue(
         std::string_view name, Property& property, std::string_view value, std::string_view charset, bool bCut);
     Span Keep(std::string_view text);
@@ -83,10 +85,13 @@ private:
     std::string m_text;
     std::vector<CLeftOut> m_leftOut;
     std::vector<std::string> m_addresses;   // the ADR values kept, for LABEL
-    // Per property: its decoded value and the text it gives its field (for
-    // the five fields' properties), kept from card to card for their room.
+    // Per property: its decoded value, the text it gives its field (a view
+    // of the decoded value, or of the value unescaped), kept from card to
+    // card for their room.
     std::vector<std::string> m_decoded;
-    std::vector<std::string> m_fieldTexts;
+    std::vector<std::string_view> m_decodedViews;   // of m_decoded, or of m_text
+    std::vector<std::string> m_unescaped;
+    std::vector<std::string_view> m_fieldTexts;
     std::vector<CFieldCandidate> m_candidates;
     CFieldChoice m_choice;
     ECardKind m_kind = ECardKind::kContact;

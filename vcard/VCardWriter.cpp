@@ -1,13 +1,13 @@
 #include "vcard/VCardWriter.h"
 
+#include <algorithm>
 #include <string_view>
 
-#include "vcard/DirectoryText.h"
+#include "base/Windows1252Map.h"
+#include "vcard/Utf8.h"
 #include "vcard/VCardValue.h"
 
 namespace {
-
-using VCardValue::AppendEscaped;
 
 // Scratch text per thread, reused from property to property, so that
 // writing many records costs no allocation per line.
@@ -18,12 +18,26 @@ std::string& Scratch()
     return line;
 }
 
-std::string_view Utf8Of(const CString& field)
+// Appends a field's Windows-1252 bytes as an escaped UTF-8 text value, in
+// one pass: plain ASCII in runs, each other byte as its character.
+void AppendEscaped(std::string_view field, std::string& line)
 {
-    thread_local std::string utf8;
-    utf8.clear();
-    CDirectoryText::AppendUtf8(field.View(), utf8);
-    return utf8;
+    size_t nRun = 0;
+    for (size_t i = 0; i < field.size(); ++i) {
+        const char ch = field[i];
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte < 0x80 && !VCardValue::NeedsEscape(ch))
+            continue;
+        line.append(field.substr(nRun, i - nRun));
+        if (byte >= 0x80) {
+            Utf8::Append(line, CWindows1252Map::ToUnicode(byte));
+            nRun = i + 1;
+        } else {
+            nRun = VCardValue::AppendEscape(field, i, line);
+            i = nRun - 1;
+        }
+    }
+    line.append(field.substr(std::min(nRun, field.size())));
 }
 
 void AppendLine(std::string& out, std::string_view line)
@@ -38,7 +52,7 @@ void AppendProperty(std::string& out, const char* pszName, const CString& field)
     std::string& line = Scratch();
     line += pszName;
     line += ':';
-    AppendEscaped(Utf8Of(field), line);
+    AppendEscaped(field.View(), line);
     AppendLine(out, line);
 }
 
@@ -64,7 +78,7 @@ void AppendStructuredName(std::string& line, std::string_view name)
 void CVCardWriter::Write(const CRecordFields& record, std::string& out, int nVersion, std::string_view uid)
 {
     const bool bVersion3 = nVersion == 3;
-    const std::string_view name = Utf8Of(record.strName);   // valid until the next Utf8Of
+    const std::string_view name = record.strName.View();
     out += bVersion3 ? "BEGIN:VCARD\r\nVERSION:3.0\r\n" : "BEGIN:VCARD\r\nVERSION:4.0\r\n";
     std::string& line = Scratch();
     if (!uid.empty()) {
