@@ -301,6 +301,9 @@ TEST(ConvertCommand, ImportReadsFilesAsTheirNamesAndColumnsSay)
             {"\xC3\x91\xC3\x91\xC3\x91\xE2\x80\xA6?", "", "", "", ""},
             "1 record added, 0 contacts skipped, 0 values moved to misc, 1 character replaced",
             "1 character of the name replaced"},
+        {"a declared character set is read even where its bytes would make UTF-8", "latin1.vcf",
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nFN;CHARSET=ISO-8859-1:Caf\xC3\xA9\r\nEND:VCARD\r\n",
+            {"Caf\xC3\x83\xC2\xA9", "", "", "", ""}, kNothingMoved, nullptr},
         {"what the pager cannot hold is counted for the pager", "pager.vcf",
             "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ann\r\nTEL;TYPE=pager:555\xE2\x98\x8E"
             "0119\r\nEND:VCARD\r\n",
