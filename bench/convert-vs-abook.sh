@@ -34,22 +34,26 @@ make_cards() {
 }
 make_cards > "$work/cards.vcf"
 echo "$cards cards (vCard 4.0, CRLF), $(du -m "$work/cards.vcf" | cut -f1) MB; best of $runs runs"
-printf '%-44s %8s %8s %14s\n' "run" "seconds" "CPU s" "peak RSS (MB)"
+printf '%-56s %8s %8s %14s\n' "run" "seconds" "CPU s" "peak RSS (MB)"
 
 # Runs the command RUNS times; prints its best time, the processor time of
 # its least busy run (a busy machine stretches the time, hardly the
 # processor time) and its peak memory; leaves the two for the ratios.
 measure() {
   local label=$1; shift
+  local TIMEFORMAT='%3R %3U %3S'
   local best_time="" best_cpu="" best_rss=""
   for ((r = 0; r < runs; ++r)); do
-    /usr/bin/time -f '%e %U %S %M' -o "$work/time" "$@" > /dev/null 2> "$work/err" || { cat "$work/err"; return 1; }
-    read -r t user sys rss < "$work/time"
-    cpu=$(awk -v u="$user" -v s="$sys" 'BEGIN { printf "%.2f", u + s }')
+    # bash's time to the millisecond; /usr/bin/time for the peak memory.
+    { time /usr/bin/time -f '%M' -o "$work/rss" "$@" > /dev/null 2> "$work/err" || { cat "$work/err"; return 1; }; } \
+      2> "$work/time"
+    read -r t user sys < "$work/time"
+    read -r rss < "$work/rss"
+    cpu=$(awk -v u="$user" -v s="$sys" 'BEGIN { printf "%.3f", u + s }')
     if [[ -z $best_time ]] || awk -v a="$t" -v b="$best_time" 'BEGIN { exit !(a < b) }'; then best_time=$t; fi
     if [[ -z $best_cpu ]] || awk -v a="$cpu" -v b="$best_cpu" 'BEGIN { exit !(a < b) }'; then best_cpu=$cpu; best_rss=$rss; fi
   done
-  printf '%-44s %8s %8s %14s\n' "$label" "$best_time" "$best_cpu" "$((best_rss / 1024))"
+  printf '%-56s %8s %8s %14s\n' "$label" "$best_time" "$best_cpu" "$((best_rss / 1024))"
   echo "$best_time $best_cpu" > "$work/result-${label//[^A-Za-z0-9]/_}"
 }
 
@@ -75,8 +79,8 @@ if command -v abook > /dev/null; then
       awk -v a="$(cut -d' ' -f"$2" "$work/result-${ours//[^A-Za-z0-9]/_}")" \
         -v b="$(cut -d' ' -f"$2" "$work/result-${theirs//[^A-Za-z0-9]/_}")" 'BEGIN { printf "%.2fx", (b > 0 ? a / b : 0) }'
     }
-    printf '%-44s %14s %14s\n' "$converter, seconds" "$(ratio import 1)" "$(ratio export 1)"
-    printf '%-44s %14s %14s\n' "$converter, CPU seconds" "$(ratio import 2)" "$(ratio export 2)"
+    printf '%-56s %14s %14s\n' "$converter, seconds" "$(ratio import 1)" "$(ratio export 1)"
+    printf '%-56s %14s %14s\n' "$converter, CPU seconds" "$(ratio import 2)" "$(ratio export 2)"
   done
 else
   echo "abook is not installed: no comparison"

@@ -9,39 +9,69 @@
 
 namespace {
 
-// Scratch text per thread, reused from property to property, so that
-// writing many records costs no allocation per line.
-std::string& Scratch()
+// What each byte of a field becomes in a text value: itself, its escape,
+// or its Windows-1252 character in UTF-8. Made once, so that writing a
+// field is a look-up a byte and whole runs of plain ASCII.
+struct ByteText
 {
-    thread_local std::string line;
-    line.clear();
-    return line;
-}
+    unsigned char nLength = 0;   // 0: the byte as it is
+    char text[3] = {};
+};
 
-// Appends a field's Windows-1252 bytes as an escaped UTF-8 text value, in
-// one pass: plain ASCII in runs, each other byte as its character.
-void AppendEscaped(std::string_view field, std::string& line)
+struct ByteTexts
 {
+    ByteText of[256];
+
+    ByteTexts()
+    {
+        for (int byte = 0x80; byte < 0x100; ++byte) {
+            std::string utf8;
+            Utf8::Append(utf8, CWindows1252Map::ToUnicode(static_cast<unsigned char>(byte)));
+            of[byte].nLength = static_cast<unsigned char>(utf8.size());
+            utf8.copy(of[byte].text, utf8.size());
+        }
+        for (const char ch : {'\\', ',', ';'}) {
+            of[static_cast<unsigned char>(ch)] = {2, {'\\', ch}};
+        }
+        of[static_cast<unsigned char>('\n')] = {2, {'\\', 'n'}};
+    }
+};
+
+// Appends a field's Windows-1252 bytes as an escaped UTF-8 text value. A
+// line break (CR, LF or CRLF) is one "\n".
+void AppendEscaped(std::string_view field, std::string& out)
+{
+    static const ByteTexts kTexts;
     size_t nRun = 0;
     for (size_t i = 0; i < field.size(); ++i) {
-        const char ch = field[i];
-        const auto byte = static_cast<unsigned char>(ch);
-        if (byte < 0x80 && !VCardValue::NeedsEscape(ch))
+        const auto byte = static_cast<unsigned char>(field[i]);
+        if (kTexts.of[byte].nLength == 0 && byte != '\r')
             continue;
-        line.append(field.substr(nRun, i - nRun));
-        if (byte >= 0x80) {
-            Utf8::Append(line, CWindows1252Map::ToUnicode(byte));
-            nRun = i + 1;
-        } else {
-            nRun = VCardValue::AppendEscape(field, i, line);
-            i = nRun - 1;
+        out.append(field.substr(nRun, i - nRun));
+        nRun = i + 1;
+        if (byte == '\r') {
+            out += "\\n";
+            if (nRun < field.size() && field[nRun] == '\n')
+                nRun = ++i + 1;
+            continue;
         }
+        out.append(kTexts.of[byte].text, kTexts.of[byte].nLength);
     }
-    line.append(field.substr(std::min(nRun, field.size())));
+    out.append(field.substr(std::min(nRun, field.size())));
 }
 
-void AppendLine(std::string& out, std::string_view line)
+// Ends the content line that begins at nStart in out: folded at 75 octets
+// when it is longer (few are), then CRLF.
+void EndLine(std::string& out, size_t nStart)
 {
+    constexpr size_t kMaxLineOctets = 75;
+    if (out.size() - nStart <= kMaxLineOctets) {
+        out += "\r\n";
+        return;
+    }
+    thread_local std::string line;
+    line.assign(out, nStart, std::string::npos);
+    out.resize(nStart);
     VCardValue::AppendFolded(line, "\r\n", out);
 }
 
@@ -49,11 +79,11 @@ void AppendProperty(std::string& out, const char* pszName, const CString& field)
 {
     if (field.IsEmpty())
         return;
-    std::string& line = Scratch();
-    line += pszName;
-    line += ':';
-    AppendEscaped(field.View(), line);
-    AppendLine(out, line);
+    const size_t nStart = out.size();
+    out += pszName;
+    out += ':';
+    AppendEscaped(field.View(), out);
+    EndLine(out, nStart);
 }
 
 // N: "Family, Given" (one comma) gives the family and given names; any
@@ -80,21 +110,21 @@ void CVCardWriter::Write(const CRecordFields& record, std::string& out, int nVer
     const bool bVersion3 = nVersion == 3;
     const std::string_view name = record.strName.View();
     out += bVersion3 ? "BEGIN:VCARD\r\nVERSION:3.0\r\n" : "BEGIN:VCARD\r\nVERSION:4.0\r\n";
-    std::string& line = Scratch();
+    size_t nStart = out.size();
     if (!uid.empty()) {
-        line += "UID:";
-        line += uid;
-        AppendLine(out, line);
-        line.clear();
+        out += "UID:";
+        out += uid;
+        EndLine(out, nStart);
+        nStart = out.size();
     }
-    line += "FN:";
-    AppendEscaped(name, line);
-    AppendLine(out, line);
+    out += "FN:";
+    AppendEscaped(name, out);
+    EndLine(out, nStart);
     if (!name.empty() || bVersion3) {
-        line.clear();
-        line += "N:";
-        AppendStructuredName(line, name);
-        AppendLine(out, line);
+        nStart = out.size();
+        out += "N:";
+        AppendStructuredName(out, name);
+        EndLine(out, nStart);
     }
     AppendProperty(out, bVersion3 ? "TEL;TYPE=VOICE" : "TEL;TYPE=voice", record.strPhone);
     AppendProperty(out, bVersion3 ? "TEL;TYPE=PAGER" : "TEL;TYPE=pager", record.strPager);
