@@ -19,21 +19,19 @@ namespace {
 // accents, as bench/convert-vs-abook.sh makes them.
 std::string Cards(int nCards)
 {
-    static const char* const kGiven[] = {"Chlo\xC3\xA9", "Anna", "J\xC3\xB6rg", "Marc", "Zo\xC3\xAB", "Paul",
-        "In\xC3\xA8s", "Tom"};
-    // (A hex escape ends where a string does: "\xAD" "a" is two characters.)
-    static const char* const kFamily[] = {"M\xC3\xBCller", "Smith", "Bront\xC3\xAB", "Jones", "Garc\xC3\xAD" "a",
-        "Dupont", "Pe\xC3\xB1" "a", "Brown"};
-    static const char* const kLowerGiven[] = {"chlo\xC3\xA9", "anna", "j\xC3\xB6rg", "marc", "zo\xC3\xAB", "paul",
-        "in\xC3\xA8s", "tom"};
+    static const char* const kGiven[]
+        = {"Chlo\u00E9", "Anna", "J\u00F6rg", "Marc", "Zo\u00EB", "Paul", "In\u00E8s", "Tom"};
+    static const char* const kFamily[]
+        = {"M\u00FCller", "Smith", "Bront\u00EB", "Jones", "Garc\u00EDa", "Dupont", "Pe\u00F1a", "Brown"};
+    static const char* const kLowerGiven[]
+        = {"chlo\u00E9", "anna", "j\u00F6rg", "marc", "zo\u00EB", "paul", "in\u00E8s", "tom"};
     std::string text;
     for (int i = 1; i <= nCards; ++i) {
         const std::string given = kGiven[i % 8], family = kFamily[(i / 8) % 8], k = std::to_string(i % 100);
         const std::string k4 = std::string(4 - k.size(), '0') + k;
         text += "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:" + given + " " + family + " " + k + "\r\nN:" + family + ";" + given
-            + ";;;\r\nTEL;TYPE=voice:+44 20 7946 " + k4 + "\r\nTEL;TYPE=pager:555-0119\r\nEMAIL:"
-            + kLowerGiven[i % 8] + "." + k + "@example.org\r\nNOTE:met at the 2007 conference\\, room " + k
-            + "\r\nEND:VCARD\r\n";
+            + ";;;\r\nTEL;TYPE=voice:+44 20 7946 " + k4 + "\r\nTEL;TYPE=pager:555-0119\r\nEMAIL:" + kLowerGiven[i % 8]
+            + "." + k + "@example.org\r\nNOTE:met at the 2007 conference\\, room " + k + "\r\nEND:VCARD\r\n";
     }
     return text;
 }

@@ -34,53 +34,76 @@ make_cards() {
 }
 make_cards > "$work/cards.vcf"
 echo "$cards cards (vCard 4.0, CRLF), $(du -m "$work/cards.vcf" | cut -f1) MB; best of $runs runs"
-printf '%-56s %8s %8s %14s\n' "run" "seconds" "CPU s" "peak RSS (MB)"
 
-# Runs the command RUNS times; prints its best time, the processor time of
-# its least busy run (a busy machine stretches the time, hardly the
-# processor time) and its peak memory; leaves the two for the ratios.
-measure() {
-  local label=$1; shift
+# One run of a shell command: "seconds CPU-seconds peak-kB", bash's time to
+# the millisecond and /usr/bin/time's peak memory.
+run_once() {
   local TIMEFORMAT='%3R %3U %3S'
-  local best_time="" best_cpu="" best_rss=""
-  for ((r = 0; r < runs; ++r)); do
-    # bash's time to the millisecond; /usr/bin/time for the peak memory.
-    { time /usr/bin/time -f '%M' -o "$work/rss" "$@" > /dev/null 2> "$work/err" || { cat "$work/err"; return 1; }; } \
-      2> "$work/time"
-    read -r t user sys < "$work/time"
-    read -r rss < "$work/rss"
-    cpu=$(awk -v u="$user" -v s="$sys" 'BEGIN { printf "%.3f", u + s }')
-    if [[ -z $best_time ]] || awk -v a="$t" -v b="$best_time" 'BEGIN { exit !(a < b) }'; then best_time=$t; fi
-    if [[ -z $best_cpu ]] || awk -v a="$cpu" -v b="$best_cpu" 'BEGIN { exit !(a < b) }'; then best_cpu=$cpu; best_rss=$rss; fi
-  done
-  printf '%-56s %8s %8s %14s\n' "$label" "$best_time" "$best_cpu" "$((best_rss / 1024))"
-  echo "$best_time $best_cpu" > "$work/result-${label//[^A-Za-z0-9]/_}"
+  { time /usr/bin/time -f '%M' -o "$work/rss" bash -c "$1" > /dev/null 2> "$work/err" || { cat "$work/err"; return 1; }; } \
+    2> "$work/time"
+  local t user sys rss
+  read -r t user sys < "$work/time"
+  read -r rss < "$work/rss"
+  awk -v t="$t" -v u="$user" -v s="$sys" -v m="$rss" 'BEGIN { printf "%s %.3f %d\n", t, u + s, m }'
+}
+
+# Keeps the best time and the least processor time (with that run's peak
+# memory) of each label: a busy machine stretches the time, hardly the
+# processor time.
+keep_best() {
+  local file="$work/best-${1//[^A-Za-z0-9]/_}" t cpu rss bt bc br
+  read -r t cpu rss <<< "$2"
+  if [[ -f $file ]]; then
+    read -r bt bc br < "$file"
+    awk -v a="$t" -v b="$bt" 'BEGIN { exit !(a < b) }' || t=$bt
+    awk -v a="$cpu" -v b="$bc" 'BEGIN { exit !(a < b) }' || { cpu=$bc; rss=$br; }
+  fi
+  echo "$t $cpu $rss" > "$file"
+}
+best() { cut -d' ' -f"$2" "$work/best-${1//[^A-Za-z0-9]/_}"; }
+print_best() { printf '%-56s %8s %8s %14s\n' "$1" "$(best "$1" 1)" "$(best "$1" 2)" "$(($(best "$1" 3) / 1024))"; }
+
+# Runs the command RUNS times and prints its best.
+measure() {
+  local label=$1
+  for ((r = 0; r < runs; ++r)); do keep_best "$label" "$(run_once "$2")"; done
+  print_best "$label"
 }
 
 # abook reads its settings from the home folder, and will not write over a
-# file: each run starts without one.
+# file: each run starts without one. Each import starts from no directory,
+# and the export after it writes that directory out. The programs take
+# turns, run after run, so that a machine busier at one moment than at
+# another weighs on all of them alike.
 export HOME="$work"
-for converter in "${converters[@]}"; do
-  # Each import starts from no directory; the last one's is exported.
-  measure "import $converter" bash -c "rm -f '$work/Dialstack.dat' && exec '$converter' import --format vcard \
-    --file '$work/Dialstack.dat' '$work/cards.vcf'"
-  measure "export $converter" "$converter" export --format vcard --file "$work/Dialstack.dat" --output "$work/out.vcf"
+labels=() commands=()
+for i in "${!converters[@]}"; do
+  converter=${converters[$i]}
+  labels+=("import $converter" "export $converter")
+  commands+=("rm -f '$work/Dialstack-$i.dat' && exec '$converter' import --format vcard --file '$work/Dialstack-$i.dat' \
+'$work/cards.vcf'" "exec '$converter' export --format vcard --file '$work/Dialstack-$i.dat' --output '$work/out.vcf'")
 done
+has_abook=0
 if command -v abook > /dev/null; then
-  measure "import abook" bash -c "rm -f '$work/cards.abook' && exec abook --convert --informat vcard \
-    --infile '$work/cards.vcf' --outformat abook --outfile '$work/cards.abook'"
-  measure "export abook" bash -c "rm -f '$work/abook-out.vcf' && exec abook --convert --informat abook \
-    --infile '$work/cards.abook' --outformat vcard --outfile '$work/abook-out.vcf'"
+  has_abook=1
+  labels+=("import abook" "export abook")
+  commands+=("rm -f '$work/cards.abook' && exec abook --convert --informat vcard --infile '$work/cards.vcf' --outformat abook \
+--outfile '$work/cards.abook'" "rm -f '$work/abook-out.vcf' && exec abook --convert --informat abook \
+--infile '$work/cards.abook' --outformat vcard --outfile '$work/abook-out.vcf'")
+fi
+for ((r = 0; r < runs; ++r)); do
+  for i in "${!labels[@]}"; do keep_best "${labels[$i]}" "$(run_once "${commands[$i]}")"; done
+done
+printf '%-56s %8s %8s %14s\n' "run" "seconds" "CPU s" "peak RSS (MB)"
+for label in "${labels[@]}"; do print_best "$label"; done
+
+if [[ $has_abook == 1 ]]; then
   # The ratios of this run, side by side: below 1 is faster than abook.
-  printf '\n%-44s %14s %14s\n' "time against abook's" "import" "export"
+  ratio() { awk -v a="$(best "$1 $2" "$3")" -v b="$(best "$1 abook" "$3")" 'BEGIN { printf "%.2fx", (b > 0 ? a / b : 0) }'; }
+  printf '\n%-56s %14s %14s\n' "time against abook's" "import" "export"
   for converter in "${converters[@]}"; do
-    ratio() {
-      local ours="$1 $converter" theirs="$1 abook"
-      awk -v a="$(cut -d' ' -f"$2" "$work/result-${ours//[^A-Za-z0-9]/_}")" \
-        -v b="$(cut -d' ' -f"$2" "$work/result-${theirs//[^A-Za-z0-9]/_}")" 'BEGIN { printf "%.2fx", (b > 0 ? a / b : 0) }'
-    }
-    printf '%-56s %14s %14s\n' "$converter, seconds" "$(ratio import 1)" "$(ratio export 1)"
-    printf '%-56s %14s %14s\n' "$converter, CPU seconds" "$(ratio import 2)" "$(ratio export 2)"
+    printf '%-56s %14s %14s\n' "$converter, seconds" "$(ratio import "$converter" 1)" "$(ratio export "$converter" 1)"
+    printf '%-56s %14s %14s\n' "$converter, CPU seconds" "$(ratio import "$converter" 2)" "$(ratio export "$converter" 2)"
   done
 else
   echo "abook is not installed: no comparison"
@@ -103,7 +126,7 @@ if [[ ${SHAPES:-1} == 1 ]]; then
     for shape in wide.csv commas.csv rows.csv card.vcf; do
       size=$(du -m "$work/$shape" | cut -f1)
       format=csv; [[ $shape == *.vcf ]] && format=vcard
-      measure "$name $shape ($size MB)" bash -c "rm -f '$work/shape.dat' && exec '$converter' import \
+      measure "$name $shape ($size MB)" "rm -f '$work/shape.dat' && exec '$converter' import \
         --format $format --file '$work/shape.dat' '$work/$shape'"
     done
   done

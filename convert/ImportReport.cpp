@@ -42,7 +42,7 @@ void CImportReport::CardLeftAlone(const std::string& strWhere, ECardKind kind)
 {
     ++m_nCardsLeftAlone;
     Detail(Tr(kind == ECardKind::kGroup ? "%1: left alone, a group is not a contact"
-                                         : "%1: left alone, a place is not a contact",
+                                        : "%1: left alone, a place is not a contact",
         {strWhere}));
 }
 
@@ -78,7 +78,7 @@ std::string CImportReport::SummaryLine() const
         + Counted("%n contact skipped", "%n contacts skipped", m_nContactsSkipped) + ", "
         + Counted("%n value moved to misc", "%n values moved to misc", m_nValuesMoved) + ", "
         + Counted("%n character replaced", "%n characters replaced", m_nCharactersReplaced)
-        + (m_nCardsLeftAlone == 0 ? std::string()
-                                  : ", "
-                   + Counted("%n group or place left alone", "%n groups or places left alone", m_nCardsLeftAlone));
+        + (m_nCardsLeftAlone == 0
+                ? std::string()
+                : ", " + Counted("%n group or place left alone", "%n groups or places left alone", m_nCardsLeftAlone));
 }

@@ -71,7 +71,12 @@ void CRecordImporter::Add(const CContact& contact, const std::string& strSource)
         m_report.ContactSkipped(where(), TooLong());
         return;
     }
-    const std::string name = OneLine(contact.m_strName);
+    // Most names are one line already and need no copy.
+    const std::string_view fullName = contact.m_strName;
+    const bool bOneLine
+        = fullName.find('\n') == std::string_view::npos && fullName.find('\r') == std::string_view::npos;
+    const std::string joinedName = bOneLine ? std::string() : OneLine(fullName);
+    const std::string_view name = bOneLine ? fullName : std::string_view(joinedName);
     if (name.empty()) {
         m_report.ContactSkipped(where(), ConvertText::Tr("it has no name"));
         return;

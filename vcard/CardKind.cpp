@@ -4,6 +4,8 @@
 
 ECardKind CardKindOf(std::string_view name, std::string_view value)
 {
+    if (name.size() != 4 && name.size() != 24)
+        return ECardKind::kContact;   // most properties: neither name's length
     const bool bKind = EqualsNoCase(name, "KIND");
     if (!bKind && !EqualsNoCase(name, "X-ADDRESSBOOKSERVER-KIND"))
         return ECardKind::kContact;

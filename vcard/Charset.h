@@ -27,6 +27,5 @@ public:
     // quoted-printable undone, then its character set (empty: none
     // declared) decoded. The one decoding of a value, for import and the
     // sync alike.
-    static void DecodeValue(
-        std::string_view value, bool bQuotedPrintable, std::string_view charset, std::string& utf8);
+    static void DecodeValue(std::string_view value, bool bQuotedPrintable, std::string_view charset, std::string& utf8);
 };

@@ -49,7 +49,8 @@ std::string CFieldCandidate::FieldText(EKind kind, std::string_view decoded)
     case EKind::kName: return VCardValue::SpokenName(decoded);
     case EKind::kOrganisation: return VCardValue::Organisation(decoded);
     case EKind::kTelephone: return VCardValue::TelephoneNumber(VCardValue::Unescaped(decoded));
-    default: return decoded.find('\\') == std::string_view::npos ? std::string(decoded) : VCardValue::Unescaped(decoded);
+    default:
+        return decoded.find('\\') == std::string_view::npos ? std::string(decoded) : VCardValue::Unescaped(decoded);
     }
 }
 

@@ -258,8 +258,7 @@ void CVCardMapper::TakeName(CContact& contact)
     int nStructured = nName >= 0 && m_properties[static_cast<size_t>(nName)].field == Field::kName ? nName : -1;
     for (size_t i = 0; i < m_properties.size(); ++i) {
         const Field field = m_properties[i].field;
-        if (static_cast<int>(i) == nName || (field != Field::kFormattedName && field != Field::kName)
-            || !GivesText(i))
+        if (static_cast<int>(i) == nName || (field != Field::kFormattedName && field != Field::kName) || !GivesText(i))
             continue;
         if (field == Field::kFormattedName && FieldText(i) != contact.m_strName)
             contact.LeaveOut({"%1 = %2", {"FN", std::string(FieldText(i))}});

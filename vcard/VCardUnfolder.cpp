@@ -46,7 +46,8 @@ size_t LineBreakAt(std::string_view text, size_t nStart)
         const char* const pBlock = text.data() + nStart;
         const size_t nLength = std::min(kBlock, text.size() - nStart);
         const void* pLineFeed = std::memchr(pBlock, '\n', nLength);
-        const size_t nLineFeed = pLineFeed ? static_cast<size_t>(static_cast<const char*>(pLineFeed) - pBlock) : nLength;
+        const size_t nLineFeed
+            = pLineFeed ? static_cast<size_t>(static_cast<const char*>(pLineFeed) - pBlock) : nLength;
         const void* pReturn = std::memchr(pBlock, '\r', nLineFeed);
         if (pReturn)
             return nStart + static_cast<size_t>(static_cast<const char*>(pReturn) - pBlock);

@@ -280,7 +280,8 @@ TEST(ConvertCommand, ImportReadsFilesAsTheirNamesAndColumnsSay)
         const char* pszSummary;
         const char* pszDetail;
     };
-    const char* const kNothingMoved = "1 record added, 0 contacts skipped, 0 values moved to misc, 0 characters replaced";
+    const char* const kNothingMoved
+        = "1 record added, 0 contacts skipped, 0 values moved to misc, 0 characters replaced";
     const Row rows[] = {
         {"an ending in capitals, and a second number counted as moved", "CONTACTS.VCF",
             "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nTEL:1\r\nTEL;TYPE=HOME:2\r\nEND:VCARD\r\n",
@@ -296,7 +297,8 @@ TEST(ConvertCommand, ImportReadsFilesAsTheirNamesAndColumnsSay)
             "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nNOTE:one\\Ntwo\\nthree\r\nEND:VCARD\r\n",
             {"Ann", "", "", "", "one; two; three"}, kNothingMoved, nullptr},
         {"a value declared UTF-8 with a stray byte: the byte is replaced, the rest read as UTF-8", "org.vcf",
-            "BEGIN:VCARD\r\nVERSION:2.1\r\nORG;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=C3=91=C3=91=C3=91=E2=80=A6=80\r\n"
+            "BEGIN:VCARD\r\nVERSION:2.1\r\nORG;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=C3=91=C3=91=C3=91=E2=80=A6="
+            "80\r\n"
             "END:VCARD\r\n",
             {"\xC3\x91\xC3\x91\xC3\x91\xE2\x80\xA6?", "", "", "", ""},
             "1 record added, 0 contacts skipped, 0 values moved to misc, 1 character replaced",
