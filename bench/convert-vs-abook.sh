@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Import and export of 100,000 contacts by dialstack-convert, side by side
-# with abook's conversion of the same cards (vCard to its own format and
-# back), when abook is installed. Time and peak memory come from
+# with abook's conversion of the same cards (vCard to its own format, and
+# its file of the same records back to vCard), when abook is installed. Time and peak memory come from
 # /usr/bin/time; run by hand on a quiet machine, never by CI:
 #   cmake -S . -B build-bench -DDIALSTACK_BUILD_BENCH=ON -DCMAKE_BUILD_TYPE=Release
 #   cmake --build build-bench --target dialstack-convert
@@ -16,69 +16,98 @@ runs=${RUNS:-5}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# vCard 4.0 cards of the shapes an address book exports: "plain", a name
-# in FN and N, a number, an e-mail address and a note; "richer", two
-# numbers and a note with escapes (a comma, a semicolon, a line break);
-# "accented", the same with accented names and notes.
+# vCard 4.0 cards, CRLF line ends, of the shape of a directory: FN and N
+# from a small set of given and family names with and without accents, a
+# voice number, a pager number, an e-mail address with an accent in it, a
+# note with an escaped comma.
 make_cards() {
-  awk -v n="$cards" -v shape="$1" 'BEGIN {
+  awk -v n="$cards" 'BEGIN {
+    split("Chlo\303\251 Anna J\303\266rg Marc Zo\303\253 Paul In\303\250s Tom", given, " ")
+    split("M\303\274ller Smith Bront\303\253 Jones Garc\303\255a Dupont Pe\303\261a Brown", family, " ")
     for (i = 1; i <= n; ++i) {
-      if (shape == "plain") {
-        printf "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Person %06d Example\r\nN:Example;Person %06d;;;\r\n" \
-               "TEL;TYPE=cell:+1 555 %07d\r\nEMAIL:person%06d@example.com\r\nNOTE:Table %d\r\nEND:VCARD\r\n", \
-               i, i, i, i, i % 97
-        continue
-      }
-      given = shape == "accented" ? "Zo\303\253 %06d" : "Zoe %06d"
-      family = shape == "accented" ? "Bront\303\253" : "Bronte"
-      note = shape == "accented" ? "Caf\303\251 au coin\\, table %d\\; clef \303\240 gauche\\ndeuxi\303\250me ligne" \
-                                 : "Corner cafe\\, table %d\\; key on the left\\nsecond line"
-      printf "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:" given " " family "\r\nN:" family ";" given ";;;\r\n" \
-             "TEL;TYPE=cell:+49 170 %07d\r\nTEL;TYPE=home:+49 30 %07d\r\nEMAIL:zoe%06d@example.com\r\n" \
-             "NOTE:" note "\r\nEND:VCARD\r\n", i, i, i, i, i, i % 97
+      g = given[i % 8 + 1]; f = family[int(i / 8) % 8 + 1]; k = i % 100
+      printf "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:%s %s %d\r\nN:%s;%s;;;\r\nTEL;TYPE=voice:+44 20 7946 %04d\r\n" \
+             "TEL;TYPE=pager:555-0119\r\nEMAIL:%s.%d@example.org\r\nNOTE:met at the 2007 conference\\, room %d\r\n" \
+             "END:VCARD\r\n", g, f, k, f, g, k, tolower(g), k, k
     }
   }'
 }
-shapes=(${CARD_SHAPES:-plain richer accented})
-for shape in "${shapes[@]}"; do make_cards "$shape" > "$work/cards-$shape.vcf"; done
-echo "$cards cards of each shape (${shapes[*]}), vCard 4.0; best of $runs runs"
-printf '%-56s %8s %8s %14s\n' "run" "seconds" "CPU s" "peak RSS (MB)"
+make_cards > "$work/cards.vcf"
+echo "$cards cards (vCard 4.0, CRLF), $(du -m "$work/cards.vcf" | cut -f1) MB; best of $runs runs"
 
-# Runs the command RUNS times; prints its best time, the processor time of
-# that run (less disturbed by a busy machine) and its peak memory.
-measure() {
-  local label=$1; shift
-  local best_time="" best_cpu="" best_rss=""
-  for ((r = 0; r < runs; ++r)); do
-    /usr/bin/time -f '%e %U %S %M' -o "$work/time" "$@" > /dev/null 2> "$work/err" || { cat "$work/err"; return 1; }
-    read -r t user sys rss < "$work/time"
-    if [[ -z $best_time ]] || awk -v a="$t" -v b="$best_time" 'BEGIN { exit !(a < b) }'; then
-      best_time=$t; best_cpu=$(awk -v u="$user" -v s="$sys" 'BEGIN { printf "%.2f", u + s }'); best_rss=$rss
-    fi
-  done
-  printf '%-56s %8s %8s %14s\n' "$label" "$best_time" "$best_cpu" "$((best_rss / 1024))"
+# One run of a shell command: "seconds CPU-seconds peak-kB", bash's time to
+# the millisecond and /usr/bin/time's peak memory.
+run_once() {
+  local TIMEFORMAT='%3R %3U %3S'
+  { time /usr/bin/time -f '%M' -o "$work/rss" bash -c "$1" > /dev/null 2> "$work/err" || { cat "$work/err"; return 1; }; } \
+    2> "$work/time"
+  local t user sys rss
+  read -r t user sys < "$work/time"
+  read -r rss < "$work/rss"
+  awk -v t="$t" -v u="$user" -v s="$sys" -v m="$rss" 'BEGIN { printf "%s %.3f %d\n", t, u + s, m }'
 }
 
-for shape in "${shapes[@]}"; do
-  input_mb=$(du -m "$work/cards-$shape.vcf" | cut -f1)
-  for converter in "${converters[@]}"; do
-    name=$converter
-    # Each import starts from no directory; the last one's is exported.
-    measure "$name import $shape" bash -c "rm -f '$work/Dialstack.dat' && exec '$converter' import --format vcard --file '$work/Dialstack.dat' '$work/cards-$shape.vcf'"
-    directory_mb=$(du -m "$work/Dialstack.dat" | cut -f1)
-    measure "$name export $shape" "$converter" export --format vcard --file "$work/Dialstack.dat" --output "$work/out.vcf"
-    echo "  (directory file $directory_mb MB; import's memory target: 2 x $input_mb + $directory_mb MB)"
-  done
-  if command -v abook > /dev/null; then
-    export HOME="$work"   # abook reads its settings from the home folder
-    # abook will not write over a file: each run starts without one.
-    measure "abook vcard -> abook $shape" bash -c "rm -f '$work/cards.abook' && exec abook --convert --informat vcard \
-      --infile '$work/cards-$shape.vcf' --outformat abook --outfile '$work/cards.abook'"
-    measure "abook abook -> vcard $shape" bash -c "rm -f '$work/abook-out.vcf' && exec abook --convert --informat abook \
-      --infile '$work/cards.abook' --outformat vcard --outfile '$work/abook-out.vcf'"
+# Keeps the best time and the least processor time (with that run's peak
+# memory) of each label: a busy machine stretches the time, hardly the
+# processor time.
+keep_best() {
+  local file="$work/best-${1//[^A-Za-z0-9]/_}" t cpu rss bt bc br
+  read -r t cpu rss <<< "$2"
+  if [[ -f $file ]]; then
+    read -r bt bc br < "$file"
+    awk -v a="$t" -v b="$bt" 'BEGIN { exit !(a < b) }' || t=$bt
+    awk -v a="$cpu" -v b="$bc" 'BEGIN { exit !(a < b) }' || { cpu=$bc; rss=$br; }
   fi
+  echo "$t $cpu $rss" > "$file"
+}
+best() { cut -d' ' -f"$2" "$work/best-${1//[^A-Za-z0-9]/_}"; }
+print_best() { printf '%-56s %8s %8s %14s\n' "$1" "$(best "$1" 1)" "$(best "$1" 2)" "$(($(best "$1" 3) / 1024))"; }
+
+# Runs the command RUNS times and prints its best.
+measure() {
+  local label=$1
+  for ((r = 0; r < runs; ++r)); do keep_best "$label" "$(run_once "$2")"; done
+  print_best "$label"
+}
+
+# abook reads its settings from the home folder, and will not write over a
+# file: each run starts without one. Each import starts from no directory,
+# and the export after it writes that directory out. The programs take
+# turns, run after run, so that a machine busier at one moment than at
+# another weighs on all of them alike.
+export HOME="$work"
+labels=() commands=()
+for i in "${!converters[@]}"; do
+  converter=${converters[$i]}
+  labels+=("import $converter" "export $converter")
+  commands+=("rm -f '$work/Dialstack-$i.dat' && exec '$converter' import --format vcard --file '$work/Dialstack-$i.dat' \
+'$work/cards.vcf'" "exec '$converter' export --format vcard --file '$work/Dialstack-$i.dat' --output '$work/out.vcf'")
 done
-command -v abook > /dev/null || echo "abook is not installed: no comparison"
+has_abook=0
+if command -v abook > /dev/null; then
+  has_abook=1
+  labels+=("import abook" "export abook")
+  commands+=("rm -f '$work/cards.abook' && exec abook --convert --informat vcard --infile '$work/cards.vcf' --outformat abook \
+--outfile '$work/cards.abook'" "rm -f '$work/abook-out.vcf' && exec abook --convert --informat abook \
+--infile '$work/cards.abook' --outformat vcard --outfile '$work/abook-out.vcf'")
+fi
+for ((r = 0; r < runs; ++r)); do
+  for i in "${!labels[@]}"; do keep_best "${labels[$i]}" "$(run_once "${commands[$i]}")"; done
+done
+printf '%-56s %8s %8s %14s\n' "run" "seconds" "CPU s" "peak RSS (MB)"
+for label in "${labels[@]}"; do print_best "$label"; done
+
+if [[ $has_abook == 1 ]]; then
+  # The ratios of this run, side by side: below 1 is faster than abook.
+  ratio() { awk -v a="$(best "$1 $2" "$3")" -v b="$(best "$1 abook" "$3")" 'BEGIN { printf "%.2fx", (b > 0 ? a / b : 0) }'; }
+  printf '\n%-56s %14s %14s\n' "time against abook's" "import" "export"
+  for converter in "${converters[@]}"; do
+    printf '%-56s %14s %14s\n' "$converter, seconds" "$(ratio import "$converter" 1)" "$(ratio export "$converter" 1)"
+    printf '%-56s %14s %14s\n' "$converter, CPU seconds" "$(ratio import "$converter" 2)" "$(ratio export "$converter" 2)"
+  done
+else
+  echo "abook is not installed: no comparison"
+fi
 
 # Shapes that once took time or memory growing faster than the input: a
 # wide header over many one-cell rows, a row of millions of empty cells,
@@ -97,7 +126,7 @@ if [[ ${SHAPES:-1} == 1 ]]; then
     for shape in wide.csv commas.csv rows.csv card.vcf; do
       size=$(du -m "$work/$shape" | cut -f1)
       format=csv; [[ $shape == *.vcf ]] && format=vcard
-      measure "$name $shape ($size MB)" bash -c "rm -f '$work/shape.dat' && exec '$converter' import \
+      measure "$name $shape ($size MB)" "rm -f '$work/shape.dat' && exec '$converter' import \
         --format $format --file '$work/shape.dat' '$work/$shape'"
     done
   done

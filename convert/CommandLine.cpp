@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "base/ExitStatus.h"
 #include "convert/PrintableText.h"
 #include "convert/ConvertText.h"
 
@@ -183,7 +184,7 @@ int CCommandLine::Guarded(const char* pszProgram, std::ostream& err, const std::
     } catch (const std::exception& error) {
         Complain(pszProgram, err, Tr("stopped: %1; nothing was changed", {std::string(error.what())}));
     }
-    return kFailure;
+    return ExitStatus::kFailure;
 }
 
 std::string CCommandLine::DirectoryFileProblem(const std::string& path)

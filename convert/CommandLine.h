@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ExitStatus.h"
 #include "convert/ContactFormat.h"
 
 // What the command line asks for, parsed with QCommandLineParser:
@@ -48,20 +49,20 @@ struct CCommandLine
     static std::string Usage();
 
     // The shell both command-line programs (dialstack-convert and
-    // dialstack-sync) share: their exit statuses, how they complain, and
-    // how they stop on what cannot be held.
-    static constexpr int kSuccess = 0;
-    static constexpr int kFailure = 1;
-    static constexpr int kBadUsage = 2;
-    // A window or another writer has the directory; try again later.
-    static constexpr int kBusy = 3;
+    // dialstack-sync) share: how they complain, and how they stop on what
+    // cannot be held. Their exit statuses are ExitStatus's; these names
+    // stand for them until the sync uses that header itself.
+    static constexpr int kSuccess = ExitStatus::kSuccess;
+    static constexpr int kFailure = ExitStatus::kFailure;
+    static constexpr int kBadUsage = ExitStatus::kUsage;
+    static constexpr int kBusy = ExitStatus::kBusy;
 
     // "program: message", with any text from a file or a server in it shown
     // safely.
     static void Complain(const char* pszProgram, std::ostream& err, const std::string& message);
     // Runs the command. Whatever cannot be held (a field beyond what a
     // string takes, memory running out) or otherwise stops it is said,
-    // with kFailure: nothing is saved at that point.
+    // with ExitStatus::kFailure: nothing is saved at that point.
     static int Guarded(const char* pszProgram, std::ostream& err, const std::function<int()>& run);
     // What is wrong with --file's value; empty when nothing is.
     static std::string DirectoryFileProblem(const std::string& path);

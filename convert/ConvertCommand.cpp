@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "base/ExitStatus.h"
 #include "convert/CommandLine.h"
 #include "convert/ExportCommand.h"
 #include "convert/ImportCommand.h"
@@ -19,18 +20,18 @@ int CConvertCommand::Run(const std::vector<std::string>& args, std::istream& in,
     if (!commandLine.Parse(args, strError)) {
         Complain(err, strError);
         err << CCommandLine::Usage();
-        return kBadUsage;
+        return ExitStatus::kUsage;
     }
     // Nothing has been saved when the shell stops a command, so the
     // directory file is as it was.
     return CCommandLine::Guarded("dialstack-convert", err, [&] {
         switch (commandLine.command) {
-        case CCommandLine::ECommand::kHelp: out << CCommandLine::Usage(); return kSuccess;
-        case CCommandLine::ECommand::kVersion: out << CCommandLine::VersionLine("dialstack-convert") << '\n'; return kSuccess;
+        case CCommandLine::ECommand::kHelp: out << CCommandLine::Usage(); return ExitStatus::kSuccess;
+        case CCommandLine::ECommand::kVersion: out << CCommandLine::VersionLine("dialstack-convert") << '\n'; return ExitStatus::kSuccess;
         case CCommandLine::ECommand::kExport: return CExportCommand::Run(commandLine, out, err);
         case CCommandLine::ECommand::kImport: return CImportCommand::Run(commandLine, in, out, err);
         case CCommandLine::ECommand::kQuery: return CQueryCommand::Run(commandLine, out, err);
         }
-        return kFailure;
+        return ExitStatus::kFailure;
     });
 }

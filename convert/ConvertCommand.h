@@ -9,7 +9,7 @@
 // dialstack-convert: the directory to and from vCard and CSV, and looking
 // records up for a mail program (see CCommandLine for the usage).
 //
-// Run returns the exit status: 0 on success (query: something matched);
+// Run returns the exit status (base/ExitStatus.h): 0 on success (query: something matched);
 // 1 when a file cannot be read or parsed, or the directory cannot be read
 // whole or saved (an import then saves nothing), or query found nothing;
 // 2 on bad usage; 3 when the directory is locked by a window or another
@@ -17,11 +17,6 @@
 class CConvertCommand
 {
 public:
-    static constexpr int kSuccess = CCommandLine::kSuccess;
-    static constexpr int kFailure = CCommandLine::kFailure;
-    static constexpr int kBadUsage = CCommandLine::kBadUsage;
-    static constexpr int kLocked = CCommandLine::kBusy;
-
     // args without the program's name; in is what "-" reads.
     static int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 

@@ -239,8 +239,14 @@ void CCsvReader::TakeNumbers()
             continue;
         const std::string label = Label(*pColumn);
         const bool bPager = pColumn->kind == ECsvColumn::kPager || ContainsNoCase(label, "(pager)");
-        for (std::string& value : ValuesOf(Text(cell), pColumn->bGrouped))
-            numbers.push_back({std::move(value), label, pColumn->kind == ECsvColumn::kMainPhone, bPager});
+        // A fax number ("Phone 1 - Type" saying "Work Fax") is no phone to call.
+        const bool bFax = !bPager && ContainsNoCase(label, "fax");
+        for (std::string& value : ValuesOf(Text(cell), pColumn->bGrouped)) {
+            if (bFax)
+                m_contact.MoveToMisc(label, value);
+            else
+                numbers.push_back({std::move(value), label, pColumn->kind == ECsvColumn::kMainPhone, bPager});
+        }
     }
     ChooseNumbers(numbers, m_contact);
 }

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "base/ExitStatus.h"
 #include "convert/ConvertCommand.h"
 #include "convert/ToolText.h"
 
@@ -12,11 +13,11 @@ int CDirectoryAccess::Load(const std::string& path, bool bMustExist, CRecordList
     if (info.isDir()) {
         CConvertCommand::Complain(
             err, CToolText::Tr("dialstack-convert", "%1: is a folder, not a directory file; nothing was converted", {path}));
-        return CConvertCommand::kFailure;
+        return ExitStatus::kFailure;
     }
     if (bMustExist && !info.exists()) {
         CConvertCommand::Complain(err, CToolText::Tr("dialstack-convert", "%1: there is no directory file", {path}));
-        return CConvertCommand::kFailure;
+        return ExitStatus::kFailure;
     }
     list.LoadFile(path.c_str());
     if (list.IsLoadComplete())
@@ -28,7 +29,7 @@ int CDirectoryAccess::Load(const std::string& path, bool bMustExist, CRecordList
     else
         CConvertCommand::Complain(err,
             CToolText::Tr("dialstack-convert", "%1: the directory file could not be read completely; nothing was converted", {path}));
-    return CConvertCommand::kFailure;
+    return ExitStatus::kFailure;
 }
 
 int CDirectoryAccess::Lock(const std::string& path, CDirectoryLock::Kind kind, CDirectoryLock& lock, std::ostream& err)
@@ -46,5 +47,5 @@ int CDirectoryAccess::Lock(const std::string& path, CDirectoryLock::Kind kind, C
         CToolText::Tr("dialstack-convert",
             "%1: %2 (close Dialstack's window on it, or wait for the other import); nothing was changed",
             {path, std::string(strWhy.View())}));
-    return CConvertCommand::kLocked;
+    return ExitStatus::kBusy;
 }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "base/ExitStatus.h"
 #include "convert/ConvertCommand.h"
 #include "convert/CsvWriter.h"
 #include "convert/DirectoryAccess.h"
@@ -136,8 +137,8 @@ int CExportCommand::Run(const CCommandLine& commandLine, std::ostream& out, std:
     int nExported = 0;
     const Shape shape{*commandLine.format, commandLine.bSpreadsheet};
     if (!WriteOutput(commandLine.strOutput, list, shape, out, nExported, err))
-        return CConvertCommand::kFailure;
+        return ExitStatus::kFailure;
     if (commandLine.bVerbose)
         err << CToolText::Counted("dialstack-convert", "%n record exported", "%n records exported", nExported) << '\n';
-    return CConvertCommand::kSuccess;
+    return ExitStatus::kSuccess;
 }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "base/ExitStatus.h"
 #include "convert/ContactReader.h"
 #include "convert/ConvertCommand.h"
 #include "convert/ToolText.h"
@@ -78,7 +79,7 @@ int Save(CRecordList& list, const std::string& path, bool bExisted, std::ostream
                                          : "%1: could not be saved: %2; the directory file may be damaged: check it,"
                                            " and import again",
             {path, why}));
-    return CConvertCommand::kFailure;
+    return ExitStatus::kFailure;
 }
 
 }   // namespace
@@ -99,18 +100,18 @@ int CImportCommand::Run(const CCommandLine& commandLine, std::istream& in, std::
                 "%1: its last record has no name, and adding records would overwrite it; give it a name in"
                 " Dialstack first. Nothing was imported",
                 {path}));
-        return CConvertCommand::kFailure;
+        return ExitStatus::kFailure;
     }
 
     CImportReport report(commandLine.bVerbose ? &out : nullptr);
     CRecordImporter importer(list, report);
     for (size_t i = 0; i < commandLine.files.size(); ++i)
         if (!ImportFile(commandLine.files[i], commandLine.fileFormats[i], in, importer, err))
-            return CConvertCommand::kFailure;
+            return ExitStatus::kFailure;
 
     if (report.RecordsAdded() > 0)
         if (const int nStatus = Save(list, path, bExisted, err); nStatus >= 0)
             return nStatus;
     out << report.SummaryLine() << '\n';
-    return CConvertCommand::kSuccess;
+    return ExitStatus::kSuccess;
 }

@@ -38,6 +38,14 @@ void CImportReport::ContactSkipped(const std::string& strWhere, const std::strin
     Detail(Tr("%1: skipped, %2", {strWhere, strWhy}));
 }
 
+void CImportReport::CardLeftAlone(const std::string& strWhere, ECardKind kind)
+{
+    ++m_nCardsLeftAlone;
+    Detail(Tr(kind == ECardKind::kGroup ? "%1: left alone, a group is not a contact"
+                                        : "%1: left alone, a place is not a contact",
+        {strWhere}));
+}
+
 void CImportReport::ValuesMoved(const std::string& strRecord, const std::vector<std::string>& values)
 {
     for (const std::string& value : values) {
@@ -69,5 +77,8 @@ std::string CImportReport::SummaryLine() const
     return Counted("%n record added", "%n records added", m_nRecordsAdded) + ", "
         + Counted("%n contact skipped", "%n contacts skipped", m_nContactsSkipped) + ", "
         + Counted("%n value moved to misc", "%n values moved to misc", m_nValuesMoved) + ", "
-        + Counted("%n character replaced", "%n characters replaced", m_nCharactersReplaced);
+        + Counted("%n character replaced", "%n characters replaced", m_nCharactersReplaced)
+        + (m_nCardsLeftAlone == 0
+                ? std::string()
+                : ", " + Counted("%n group or place left alone", "%n groups or places left alone", m_nCardsLeftAlone));
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "vcard/CardKind.h"
 #include "vcard/LeftOut.h"
 
 // What an import did: the counts for the summary line and, when a stream is
@@ -20,6 +21,9 @@ public:
     void RecordAdded() { ++m_nRecordsAdded; }
     // strWhere names the contact ("contacts.vcf, contact 3"); strWhy says why.
     void ContactSkipped(const std::string& strWhere, const std::string& strWhy);
+    // A card of a group or a place, which is no record: counted apart from
+    // the contacts skipped, since nothing of a contact was lost.
+    void CardLeftAlone(const std::string& strWhere, ECardKind kind);
     void ValuesMoved(const std::string& strRecord, const std::vector<std::string>& values);
     // pszOne and pszMany say it of the field, in English, as CToolText::Counted takes them.
     void CharactersReplaced(const std::string& strRecord, const char* pszOne, const char* pszMany, int nCount);
@@ -27,11 +31,13 @@ public:
 
     int RecordsAdded() const { return m_nRecordsAdded; }
     int ContactsSkipped() const { return m_nContactsSkipped; }
+    int CardsLeftAlone() const { return m_nCardsLeftAlone; }
     int ValuesMovedToMisc() const { return m_nValuesMoved; }
     int CharactersReplacedCount() const { return m_nCharactersReplaced; }
     int ThingsLeftOut() const { return m_nLeftOut; }
 
-    // "3 records added, 1 contact skipped, 2 values moved to misc, 0 characters replaced"
+    // "3 records added, 1 contact skipped, 2 values moved to misc, 0 characters
+    // replaced", and ", 1 group or place left alone" when there was one.
     std::string SummaryLine() const;
 
 private:
@@ -40,6 +46,7 @@ private:
     std::ostream* m_pDetails;
     int m_nRecordsAdded = 0;
     int m_nContactsSkipped = 0;
+    int m_nCardsLeftAlone = 0;
     int m_nValuesMoved = 0;
     int m_nCharactersReplaced = 0;
     int m_nLeftOut = 0;

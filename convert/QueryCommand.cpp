@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "base/ExitStatus.h"
 #include "convert/ConvertCommand.h"
 #include "convert/DirectoryAccess.h"
 #include "vcard/DirectoryText.h"
@@ -37,5 +38,5 @@ int CQueryCommand::Run(const CCommandLine& commandLine, std::ostream& out, std::
     out << "dialstack-convert: "
         << CToolText::Counted("dialstack-convert", "%n record matches", "%n records match", nMatches) << '\n' << lines;
     out.flush();
-    return nMatches > 0 ? CConvertCommand::kSuccess : CConvertCommand::kFailure;
+    return nMatches > 0 ? ExitStatus::kSuccess : ExitStatus::kFailure;
 }

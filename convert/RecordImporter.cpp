@@ -1,7 +1,5 @@
 #include "convert/RecordImporter.h"
 
-#include <algorithm>
-
 #include "vcard/AsciiText.h"
 #include "vcard/DirectoryText.h"
 #include "convert/ConvertText.h"
@@ -53,7 +51,7 @@ CRecordImporter::CRecordImporter(CRecordList& list, CImportReport& report)
 CString CRecordImporter::Field(std::string_view text, int& nReplaced)
 {
     std::string joined;
-    if (std::any_of(text.begin(), text.end(), [](char ch) { return ch == '\r' || ch == '\n'; })) {
+    if (text.find('\n') != std::string_view::npos || text.find('\r') != std::string_view::npos) {
         joined = OneLine(text);
         text = joined;
     }
@@ -65,11 +63,20 @@ void CRecordImporter::Add(const CContact& contact, const std::string& strSource)
     const auto where = [&] {
         return ConvertText::Tr("%1, contact %2", {Printable(strSource), std::to_string(contact.m_nNumber)});
     };
+    if (contact.m_kind != ECardKind::kContact) {
+        m_report.CardLeftAlone(where(), contact.m_kind);
+        return;
+    }
     if (contact.m_bTooLong) {
         m_report.ContactSkipped(where(), TooLong());
         return;
     }
-    const std::string name = OneLine(contact.m_strName);
+    // Most names are one line already and need no copy.
+    const std::string_view fullName = contact.m_strName;
+    const bool bOneLine
+        = fullName.find('\n') == std::string_view::npos && fullName.find('\r') == std::string_view::npos;
+    const std::string joinedName = bOneLine ? std::string() : OneLine(fullName);
+    const std::string_view name = bOneLine ? fullName : std::string_view(joinedName);
     if (name.empty()) {
         m_report.ContactSkipped(where(), ConvertText::Tr("it has no name"));
         return;

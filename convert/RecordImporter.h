@@ -8,7 +8,8 @@
 #include "data/RecordList.h"
 
 // Turns contacts into directory records and appends them to the list,
-// telling the report what did not fit as it was. A contact without a name,
+// telling the report what did not fit as it was. A card of a group or a
+// place is no record: it is counted as left alone. A contact without a name,
 // or one whose record would hold more than CContact::kMaxRecordText, is
 // skipped and reported.
 //

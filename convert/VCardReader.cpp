@@ -5,9 +5,9 @@
 
 namespace {
 
-bool IsCardBoundary(const CVCardLexer& line, const char* pszWhich)
+bool IsCardBoundary(const CVCardLexer& line, std::string_view which)
 {
-    return EqualsNoCase(line.Name(), pszWhich) && EqualsNoCase(Trimmed(line.Value()), "VCARD");
+    return EqualsNoCase(line.Name(), which) && EqualsNoCase(Trimmed(line.Value()), "VCARD");
 }
 
 }   // namespace

@@ -76,7 +76,8 @@ Reading Read(const std::string& bytes, size_t nPiece, CRecordList& list, CImport
     CRecordImporter importer(list, report);
     const auto reader = CContactReader::Create(kFormat, [&](const CContact& contact) {
         reading.contacts.push_back(AllText(contact));
-        reading.bAnySkipped |= contact.m_bTooLong || OneLine(contact.m_strName).empty();
+        reading.bAnySkipped
+            |= contact.m_bTooLong || OneLine(contact.m_strName).empty() || contact.m_kind != ECardKind::kContact;
         importer.Add(contact, "input");
     });
     std::istringstream in(bytes);

@@ -40,7 +40,7 @@ cp "$root/fuzz/seeds/"* "$root/tests/data/two-records.dat" "$build/corpus/"
 contact_seconds=${CONTACT_FUZZ_SECONDS:-30}
 read -r -a qt_flags <<< "$(pkg-config --cflags --libs Qt6Core)"
 contact_sources=("$root"/convert/{ContactReader,CsvColumns,CsvReader,CsvTokenizer,CsvWriter,ImportReport,InputText,PrintableText,RecordImporter,ToolText,VCardReader}.cpp
-  "$root"/vcard/{Charset,DirectoryText,LeftOut,NameParts,NumberChoice,VCardLexer,VCardMapper,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp
+  "$root"/vcard/{CardKind,Charset,DirectoryText,FieldChoice,LeftOut,NameParts,NumberChoice,VCardLexer,VCardMapper,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp
   "$root"/sync/Card.cpp)
 for format in vcard csv; do
   is_csv=0; [[ $format == csv ]] && is_csv=1
@@ -76,7 +76,7 @@ dav_seconds=${DAV_FUZZ_SECONDS:-30}
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
   -I"$root" \
   "$root/fuzz/DavReplyFuzzer.cpp" "$root"/sync/{Card,DavMultiStatus,SyncText}.cpp "$root/convert/ToolText.cpp" \
-  "$root"/vcard/{Charset,DirectoryText,NumberChoice,VCardLexer,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp \
+  "$root"/vcard/{CardKind,Charset,DirectoryText,FieldChoice,NumberChoice,VCardLexer,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp \
   "${data_sources[@]}" "${qt_flags[@]}" \
   -o "$build/dav_reply_fuzzer"
 mkdir -p "$build/corpus-dav"

@@ -6,7 +6,8 @@
 #include "vcard/AsciiText.h"
 #include "vcard/Charset.h"
 #include "vcard/DirectoryText.h"
-#include "vcard/NumberChoice.h"
+#include "vcard/CardKind.h"
+#include "vcard/FieldChoice.h"
 #include "vcard/VCardLexer.h"
 #include "vcard/VCardParameters.h"
 #include "vcard/VCardUnfolder.h"
@@ -87,21 +88,11 @@ std::string CCard::Text() const
     return text;
 }
 
-bool CCard::IsPager(const Line& line)
-{
-    return (line.nTypes & CVCardParameters::kPager) != 0;
-}
-
 std::string CCard::Decoded(const Line& line) const
 {
-    if (line.bBinary)
-        return std::string();
-    const std::string bytes = line.bQuotedPrintable ? VCardValue::DecodeQuotedPrintable(line.value) : line.value;
     std::string utf8;
-    if (line.charset.empty())
-        CCharset::DecodeUndeclared(bytes, utf8);
-    else
-        CCharset::Decode(bytes, line.charset, utf8);
+    if (!line.bBinary)
+        CCharset::DecodeValue(line.value, line.bQuotedPrintable, line.charset, utf8);
     return utf8;
 }
 
@@ -119,101 +110,52 @@ int CCard::FindFirst(const char* pszName) const
     return -1;
 }
 
-// The first FN with a name, else the first N, else the first ORG with one.
-int CCard::FindName() const
+bool CCard::IsContact() const
 {
-    for (size_t i = 0; i < m_lines.size(); ++i)
-        if (m_lines[i].name == "FN" && HoldsText(m_lines[i]) && !FieldOf(static_cast<int>(i)).IsEmpty())
-            return static_cast<int>(i);
-    const int nName = FindFirst("N");
-    if (nName >= 0 && HoldsText(m_lines[static_cast<size_t>(nName)]) && !FieldOf(nName).IsEmpty())
-        return nName;
-    for (size_t i = 0; i < m_lines.size(); ++i)
-        if (m_lines[i].name == "ORG" && HoldsText(m_lines[i]) && !FieldOf(static_cast<int>(i)).IsEmpty())
-            return static_cast<int>(i);
-    return FindFirst("FN");
+    for (const Line& line : m_lines)
+        if (line.bInCard && CardKindOf(line.name, line.value) != ECardKind::kContact)
+            return false;
+    return true;
 }
 
-// The TEL lines with a number, as the shared choice takes them, and the
-// line each comes from.
-CNumberChoice CCard::ChooseNumbers(std::vector<int>& lineOf) const
+std::string CCard::TextOf(const Line& line) const
 {
-    std::vector<CNumber> numbers;
-    for (size_t i = 0; i < m_lines.size(); ++i) {
-        const Line& line = m_lines[i];
-        if (line.name != "TEL" || !HoldsText(line) || FieldOf(static_cast<int>(i)).IsEmpty())
-            continue;
-        CNumber number;
-        number.bPreferred = line.bPreferred;
-        number.bPager = IsPager(line);
-        numbers.push_back(number);
-        lineOf.push_back(static_cast<int>(i));
+    return HoldsText(line) ? CFieldCandidate::FieldText(CFieldCandidate::KindOf(line.name), Decoded(line))
+                           : std::string();
+}
+
+// The lines behind the five fields, as import chooses them.
+CFieldChoice CCard::Choose() const
+{
+    std::vector<std::string> decoded;
+    decoded.reserve(m_lines.size());
+    std::vector<CFieldCandidate> candidates;
+    for (const Line& line : m_lines) {
+        const CFieldCandidate::EKind kind
+            = HoldsText(line) ? CFieldCandidate::KindOf(line.name) : CFieldCandidate::EKind::kOther;
+        decoded.push_back(kind == CFieldCandidate::EKind::kOther ? std::string() : Decoded(line));
+        candidates.push_back({kind, line.nTypes, line.bPreferred, decoded.back()});
     }
-    return ChoosePhoneAndPager(numbers);
-}
-
-int CCard::FindPager() const
-{
-    std::vector<int> lineOf;
-    const int nPager = ChooseNumbers(lineOf).nPager;
-    return nPager < 0 ? -1 : lineOf[static_cast<size_t>(nPager)];
-}
-
-int CCard::FindPhone() const
-{
-    std::vector<int> lineOf;
-    const int nPhone = ChooseNumbers(lineOf).nPhone;
-    return nPhone < 0 ? -1 : lineOf[static_cast<size_t>(nPhone)];
-}
-
-// The preferred line of the card that the test accepts, else the first one.
-template <class Accept> int CCard::FindPreferred(Accept accept) const
-{
-    int nFirst = -1;
-    for (size_t i = 0; i < m_lines.size(); ++i) {
-        const Line& line = m_lines[i];
-        if (!HoldsText(line) || !accept(line))
-            continue;
-        if (line.bPreferred)
-            return static_cast<int>(i);
-        if (nFirst < 0)
-            nFirst = static_cast<int>(i);
-    }
-    return nFirst;
-}
-
-int CCard::FindEmail() const
-{
-    return FindPreferred([](const Line& line) { return line.name == "EMAIL"; });
+    return ChooseFields(candidates);
 }
 
 CString CCard::FieldOf(int nLine) const
 {
     if (nLine < 0)
         return CString();
-    const Line& line = m_lines[static_cast<size_t>(nLine)];
-    const std::string decoded = Decoded(line);
-    std::string text;
-    if (line.name == "N")
-        text = VCardValue::SpokenName(decoded);
-    else if (line.name == "ORG")
-        text = VCardValue::Organisation(decoded);
-    else if (line.name == "TEL")
-        text = VCardValue::TelephoneNumber(VCardValue::Unescaped(decoded));
-    else
-        text = VCardValue::Unescaped(decoded);
     int nReplaced = 0;
-    return CDirectoryText::FromUtf8(OneLine(text), nReplaced);
+    return CDirectoryText::FromUtf8(OneLine(TextOf(m_lines[static_cast<size_t>(nLine)])), nReplaced);
 }
 
 CRecordFields CCard::Fields() const
 {
+    const CFieldChoice choice = Choose();
     CRecordFields fields;
-    fields.strName = FieldOf(FindName());
-    fields.strPhone = FieldOf(FindPhone());
-    fields.strPager = FieldOf(FindPager());
-    fields.strEmail = FieldOf(FindEmail());
-    fields.strMisc = FieldOf(FindFirst("NOTE"));
+    fields.strName = FieldOf(choice.nName);
+    fields.strPhone = FieldOf(choice.nPhone);
+    fields.strPager = FieldOf(choice.nPager);
+    fields.strEmail = FieldOf(choice.nEmail);
+    fields.strMisc = FieldOf(choice.nNote);
     return fields;
 }
 
@@ -295,18 +237,23 @@ void CCard::PutLine(int nLine, const std::string& content)
 void CCard::Apply(const CRecordFields& target)
 {
     const std::string before = Text();
-    // Each field is compared afresh, since rewriting one line can move the
-    // others.
-    if (FieldOf(FindName()) != target.strName)
-        Rewrite(FindFirst("FN"), "FN", target.strName);
-    if (FieldOf(FindPhone()) != target.strPhone)
-        Rewrite(FindPhone(), "TEL;TYPE=voice", target.strPhone);
-    if (FieldOf(FindPager()) != target.strPager)
-        Rewrite(FindPager(), "TEL;TYPE=pager", target.strPager);
-    if (FieldOf(FindEmail()) != target.strEmail)
-        Rewrite(FindEmail(), "EMAIL", target.strEmail);
-    if (FieldOf(FindFirst("NOTE")) != target.strMisc)
-        Rewrite(FindFirst("NOTE"), "NOTE", target.strMisc);
+    // Each field is chosen and compared afresh, since rewriting one line
+    // can move the others. A name from N or ORG is replaced by an FN (the
+    // first one, if only an empty one was there), which goes before them.
+    const auto nameLine = [this](const CFieldChoice& choice) {
+        const int nName = choice.nName;
+        return nName >= 0 && m_lines[static_cast<size_t>(nName)].name == "FN" ? nName : FindFirst("FN");
+    };
+    if (const CFieldChoice choice = Choose(); FieldOf(choice.nName) != target.strName)
+        Rewrite(nameLine(choice), "FN", target.strName);
+    if (const CFieldChoice choice = Choose(); FieldOf(choice.nPhone) != target.strPhone)
+        Rewrite(choice.nPhone, "TEL;TYPE=voice", target.strPhone);
+    if (const CFieldChoice choice = Choose(); FieldOf(choice.nPager) != target.strPager)
+        Rewrite(choice.nPager, "TEL;TYPE=pager", target.strPager);
+    if (const CFieldChoice choice = Choose(); FieldOf(choice.nEmail) != target.strEmail)
+        Rewrite(choice.nEmail, "EMAIL", target.strEmail);
+    if (const CFieldChoice choice = Choose(); FieldOf(choice.nNote) != target.strMisc)
+        Rewrite(choice.nNote, "NOTE", target.strMisc);
     if (Text() != before)
         StampRevision();
 }
@@ -350,10 +297,6 @@ void CCard::EnsureUid(const std::string& strUid)
 std::string CCard::Create(const CRecordFields& fields, const std::string& strUid, int nVersion)
 {
     std::string card;
-    CVCardWriter::Write(fields, card, nVersion);
-    // The writer leaves out the UID, which every card on a server needs.
-    const size_t nVersionLine = card.find("\r\nVERSION:");
-    const size_t nAfter = nVersionLine == std::string::npos ? 0 : card.find("\r\n", nVersionLine + 2) + 2;
-    card.insert(nAfter, "UID:" + strUid + "\r\n");
+    CVCardWriter::Write(fields, card, nVersion, strUid);
     return card;
 }

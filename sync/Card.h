@@ -6,7 +6,7 @@
 
 #include "data/RecordFields.h"
 
-struct CNumberChoice;
+struct CFieldChoice;
 
 // A vCard as the server holds it, kept content line by content line, each
 // with its bytes exactly as they came (folds and line ends included), so
@@ -15,13 +15,10 @@ struct CNumberChoice;
 // byte as they were.
 //
 // Its lines are read through the same vCard layer as import reads a file
-// (unfolding, parameters, character sets, tel: numbers, the choice of
-// numbers), so that a card gives the same record both ways. Its record:
-// the name from FN, else N, else ORG; the pager from the first TEL typed
-// pager; the phone from the preferred other TEL, else the first; the
-// preferred EMAIL, else the first; misc from the first NOTE. Other values
-// have no field and stay on the server. What the directory cannot hold
-// comes down as "?".
+// (unfolding, parameters, character sets, decoding, and the one choice of
+// the properties behind the fields, ChooseFields), so that a card gives
+// the same record both ways; misc is the note. Other values have no field
+// and stay on the server. What the directory cannot hold comes down as "?".
 class CCard
 {
 public:
@@ -30,6 +27,9 @@ public:
     std::string Text() const;
     CRecordFields Fields() const;
     std::string Uid() const;
+    // FALSE for a card that is no contact (a group, a place: CardKindOf),
+    // which is no record and is left on the server as it is.
+    bool IsContact() const;
 
     // Makes Fields() give target where it does not already: the property
     // behind each such field is rewritten (or added, or removed when the
@@ -64,15 +64,11 @@ private:
     };
 
     static Line ParseLine(std::string raw, std::string_view text, bool bInCard);
-    static bool IsPager(const Line& line);
     static bool HoldsText(const Line& line);
     std::string Decoded(const Line& line) const;
-    int FindName() const;
-    int FindPager() const;
-    int FindPhone() const;
-    CNumberChoice ChooseNumbers(std::vector<int>& lineOf) const;
-    int FindEmail() const;
-    template <class Accept> int FindPreferred(Accept accept) const;
+    // What the line gives its field; empty for a line that gives none.
+    std::string TextOf(const Line& line) const;
+    CFieldChoice Choose() const;
     int FindFirst(const char* pszName) const;
     CString FieldOf(int nLine) const;
     void Rewrite(int nLine, const char* pszNewProperty, const CString& value);

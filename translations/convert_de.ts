@@ -411,5 +411,27 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
         <source>%1: could not be saved: %2; nothing was imported</source>
         <translation>%1: konnte nicht gespeichert werden: %2; nichts wurde importiert</translation>
     </message>
+    <message>
+        <source>%1: left alone, a group is not a contact</source>
+        <translation>%1: nicht übernommen, eine Gruppe ist kein Kontakt</translation>
+    </message>
+    <message>
+        <source>%1: left alone, a place is not a contact</source>
+        <translation>%1: nicht übernommen, ein Ort ist kein Kontakt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group or place left alone</source>
+        <translation>
+            <numerusform>%n Gruppe oder Ort nicht übernommen</numerusform>
+            <numerusform>%n Gruppen oder Orte nicht übernommen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups or places left alone</source>
+        <translation>
+            <numerusform>%n Gruppe oder Ort nicht übernommen</numerusform>
+            <numerusform>%n Gruppen oder Orte nicht übernommen</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -411,5 +411,27 @@ en Alemania, Francia y otros países que usan la coma decimal)
         <source>%1: could not be saved: %2; nothing was imported</source>
         <translation>%1: no se ha podido guardar: %2; no se ha importado nada</translation>
     </message>
+    <message>
+        <source>%1: left alone, a group is not a contact</source>
+        <translation>%1: no importado, un grupo no es un contacto</translation>
+    </message>
+    <message>
+        <source>%1: left alone, a place is not a contact</source>
+        <translation>%1: no importado, un lugar no es un contacto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group or place left alone</source>
+        <translation>
+            <numerusform>%n grupo o lugar no importado</numerusform>
+            <numerusform>%n grupos o lugares no importados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups or places left alone</source>
+        <translation>
+            <numerusform>%n grupo o lugar no importado</numerusform>
+            <numerusform>%n grupos o lugares no importados</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -411,5 +411,27 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
         <source>%1: could not be saved: %2; nothing was imported</source>
         <translation>%1 : impossible d&apos;enregistrer : %2 ; rien n&apos;a été importé</translation>
     </message>
+    <message>
+        <source>%1: left alone, a group is not a contact</source>
+        <translation>%1 : laissé de côté, un groupe n&apos;est pas un contact</translation>
+    </message>
+    <message>
+        <source>%1: left alone, a place is not a contact</source>
+        <translation>%1 : laissé de côté, un lieu n&apos;est pas un contact</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group or place left alone</source>
+        <translation>
+            <numerusform>%n groupe ou lieu laissé de côté</numerusform>
+            <numerusform>%n groupes ou lieux laissés de côté</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups or places left alone</source>
+        <translation>
+            <numerusform>%n groupe ou lieu laissé de côté</numerusform>
+            <numerusform>%n groupes ou lieux laissés de côté</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -411,5 +411,27 @@ Francia e negli altri paesi che usano la virgola decimale)
         <source>%1: could not be saved: %2; nothing was imported</source>
         <translation>%1: impossibile salvare: %2; non è stato importato nulla</translation>
     </message>
+    <message>
+        <source>%1: left alone, a group is not a contact</source>
+        <translation>%1: non importato, un gruppo non è un contatto</translation>
+    </message>
+    <message>
+        <source>%1: left alone, a place is not a contact</source>
+        <translation>%1: non importato, un luogo non è un contatto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group or place left alone</source>
+        <translation>
+            <numerusform>%n gruppo o luogo non importato</numerusform>
+            <numerusform>%n gruppi o luoghi non importati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups or places left alone</source>
+        <translation>
+            <numerusform>%n gruppo o luogo non importato</numerusform>
+            <numerusform>%n gruppi o luoghi non importati</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

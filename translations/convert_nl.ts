@@ -411,5 +411,27 @@ Frankrijk en andere landen met een decimale komma het openen)
         <source>%1: could not be saved: %2; nothing was imported</source>
         <translation>%1: kon niet worden opgeslagen: %2; er is niets geïmporteerd</translation>
     </message>
+    <message>
+        <source>%1: left alone, a group is not a contact</source>
+        <translation>%1: niet overgenomen, een groep is geen contact</translation>
+    </message>
+    <message>
+        <source>%1: left alone, a place is not a contact</source>
+        <translation>%1: niet overgenomen, een plaats is geen contact</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group or place left alone</source>
+        <translation>
+            <numerusform>%n groep of plaats niet overgenomen</numerusform>
+            <numerusform>%n groepen of plaatsen niet overgenomen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups or places left alone</source>
+        <translation>
+            <numerusform>%n groep of plaats niet overgenomen</numerusform>
+            <numerusform>%n groepen of plaatsen niet overgenomen</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

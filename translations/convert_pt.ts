@@ -411,5 +411,27 @@ da Alemanha, França e outros países com vírgula decimal o abrem)
         <source>%1: could not be saved: %2; nothing was imported</source>
         <translation>%1: não foi possível guardar: %2; nada foi importado</translation>
     </message>
+    <message>
+        <source>%1: left alone, a group is not a contact</source>
+        <translation>%1: não importado, um grupo não é um contacto</translation>
+    </message>
+    <message>
+        <source>%1: left alone, a place is not a contact</source>
+        <translation>%1: não importado, um local não é um contacto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group or place left alone</source>
+        <translation>
+            <numerusform>%n grupo ou local não importado</numerusform>
+            <numerusform>%n grupos ou locais não importados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups or places left alone</source>
+        <translation>
+            <numerusform>%n grupo ou local não importado</numerusform>
+            <numerusform>%n grupos ou locais não importados</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "vcard/AsciiText.h"
 #include "vcard/DirectoryText.h"
 #include "vcard/Utf8.h"
+#include "vcard/VCardValue.h"
 
 namespace {
 
@@ -48,8 +49,9 @@ bool CCharset::Decode(std::string_view bytes, std::string_view charset, std::str
         CDirectoryText::AppendUtf8(bytes, utf8);
         return true;
     }
-    if (EqualsNoCase(charset, "utf-8")) {
-        DecodeUndeclared(bytes, utf8);
+    if (EqualsNoCase(charset, "utf-8") || EqualsNoCase(charset, "utf8")) {
+        utf8.clear();
+        Utf8::AppendRepaired(bytes, utf8);
         return true;
     }
     const QByteArray name(charset.data(), static_cast<qsizetype>(charset.size()));
@@ -61,4 +63,17 @@ bool CCharset::Decode(std::string_view bytes, std::string_view charset, std::str
     const QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     utf8 = text.toStdString();
     return true;
+}
+
+void CCharset::DecodeValue(std::string_view value, bool bQuotedPrintable, std::string_view charset, std::string& utf8)
+{
+    std::string unquoted;
+    if (bQuotedPrintable) {
+        unquoted = VCardValue::DecodeQuotedPrintable(value);
+        value = unquoted;
+    }
+    if (charset.empty())
+        DecodeUndeclared(value, utf8);   // most values: valid UTF-8, one copy
+    else
+        Decode(value, charset, utf8);
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "vcard/CardKind.h"
 #include "vcard/LeftOut.h"
 
 // One contact read from a vCard or CSV file, in Unicode (UTF-8), already
@@ -43,6 +44,8 @@ public:
     int m_nNumber = 0;
     // The contact held more than kMaxHeldText: it is skipped whole.
     bool m_bTooLong = false;
+    // A group or a place is no record: import leaves it alone.
+    ECardKind m_kind = ECardKind::kContact;
 
     void MoveToMisc(const std::string& strLabel, const std::string& strValue)
     {
@@ -64,5 +67,6 @@ public:
         m_leftOut.clear();
         m_nNumber = 0;
         m_bTooLong = false;
+        m_kind = ECardKind::kContact;
     }
 };

@@ -48,13 +48,24 @@ CString CDirectoryText::FromUtf8(std::string_view text, int& nReplaced)
         ++i;
     if (i == text.size())
         return CString(text);   // plain ASCII, most fields
-    std::string field(text.substr(0, i));
-    field.reserve(text.size());
+    // Built in text kept from call to call, then copied once into the field.
+    thread_local std::string field;
+    field.assign(text.substr(0, i));
     while (i < text.size()) {
+        size_t nRun = i;
+        while (nRun < text.size() && text[nRun] >= 0x20 && text[nRun] < 0x7F)
+            ++nRun;
+        field.append(text.substr(i, nRun - i));
+        i = nRun;
+        if (i == text.size())
+            break;
         const char byte = text[i];
-        if (byte >= 0x20 && byte < 0x7F) {
-            field += byte;
-            ++i;
+        // U+00C0 to U+00FF, the accented letters of Western names: the
+        // same byte in the directory's code page.
+        if (static_cast<unsigned char>(byte) == 0xC3 && i + 1 < text.size()
+            && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
+            field += static_cast<char>(0xC0 | (static_cast<unsigned char>(text[i + 1]) & 0x3F));
+            i += 2;
             continue;
         }
         char32_t code = 0;
@@ -70,5 +81,5 @@ CString CDirectoryText::FromUtf8(std::string_view text, int& nReplaced)
             field += static_cast<char>(converted);
         }
     }
-    return CString(std::move(field));
+    return CString(std::string_view(field));
 }

@@ -28,12 +28,25 @@ bool Holds(std::string_view lowerText, std::string_view lowerPart, std::vector<s
     return false;
 }
 
+// Up to this much work a plain search costs less than building Holds's
+// table, and most names are short.
+constexpr size_t kShortSearch = 4096;
+
+void AssignLower(std::string_view text, std::string& lower)
+{
+    lower.assign(text);
+    for (char& ch : lower)
+        ch = LowerAscii(ch);
+}
+
 }   // namespace
 
 bool NameHoldsEveryPart(std::string_view name, std::string_view parts)
 {
-    const std::string lowerName = Lower(name);
-    std::vector<size_t> border;
+    // Kept from call to call for their room: one call per contact.
+    thread_local std::string lowerName, lowerPart;
+    thread_local std::vector<size_t> border;
+    AssignLower(name, lowerName);
     // Many parts against a long name would cost their product: past this
     // much work the parts are kept in misc instead of compared.
     constexpr size_t kMostWork = 16 * 1024 * 1024;
@@ -49,7 +62,11 @@ bool NameHoldsEveryPart(std::string_view name, std::string_view parts)
             continue;
         }
         nWork += lowerName.size() + part.size();
-        if (nWork > kMostWork || !Holds(lowerName, Lower(part), border))
+        if (nWork > kMostWork)
+            return false;
+        AssignLower(part, lowerPart);
+        const bool bShort = lowerName.size() * lowerPart.size() <= kShortSearch;
+        if (bShort ? lowerName.find(lowerPart) == std::string::npos : !Holds(lowerName, lowerPart, border))
             return false;
         nStart = nEnd + 1;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -44,8 +45,7 @@ inline bool IsValid(std::string_view text)
         // Runs of ASCII, most of any contact file, eight bytes at a time.
         while (i + 8 <= text.size()) {
             unsigned long long word = 0;
-            for (size_t n = 0; n < 8; ++n)
-                word |= static_cast<unsigned long long>(static_cast<unsigned char>(text[i + n])) << (8 * n);
+            std::memcpy(&word, text.data() + i, sizeof word);
             if (word & 0x8080808080808080ULL)
                 break;
             i += 8;
@@ -78,6 +78,26 @@ inline void Append(std::string& out, char32_t code)
         out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (code & 0x3F));
     }
+}
+
+// Appends text with every byte that begins no valid sequence as U+FFFD,
+// the replacement character; valid sequences as they are.
+inline void AppendRepaired(std::string_view text, std::string& out)
+{
+    size_t nRun = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+        char32_t code;
+        const size_t nLength = Decode(text, i, code);
+        if (nLength > 0) {
+            i += nLength;
+            continue;
+        }
+        out.append(text.substr(nRun, i - nRun));
+        out.append("\xEF\xBF\xBD");
+        nRun = ++i;
+    }
+    out.append(text.substr(nRun));
 }
 
 }   // namespace Utf8

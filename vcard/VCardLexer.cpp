@@ -24,11 +24,22 @@ bool CVCardLexer::Split(std::string_view line)
 {
     m_group = m_name = m_value = {};
     m_parameters.clear();
+    // Most lines have no parameters: the name runs up to the colon.
+    size_t nNameEnd = 0;
+    while (nNameEnd < line.size() && line[nNameEnd] != ':' && line[nNameEnd] != ';' && line[nNameEnd] != '"')
+        ++nNameEnd;
+    if (nNameEnd < line.size() && line[nNameEnd] == ':') {
+        EndName(line.substr(0, nNameEnd));
+        m_value = line.substr(nNameEnd + 1);
+        return true;
+    }
     EState state = EState::kName;
     size_t nPartStart = 0;   // where the name, parameter name or value being read began
     std::string_view parameterName;
     for (size_t i = 0; i < line.size(); ++i) {
         const char ch = line[i];
+        if (ch != ';' && ch != ':' && ch != '=' && ch != ',' && ch != '"')
+            continue;   // no state changes but at these
         const std::string_view part = line.substr(nPartStart, i - nPartStart);
         switch (state) {
         case EState::kName:

@@ -4,16 +4,17 @@
 #include <string_view>
 
 #include "vcard/AsciiText.h"
+#include "vcard/CardKind.h"
 #include "vcard/Charset.h"
 #include "vcard/NameParts.h"
-#include "vcard/NumberChoice.h"
+#include "vcard/Utf8.h"
 #include "vcard/VCardLexer.h"
 #include "vcard/VCardParameters.h"
 #include "vcard/VCardValue.h"
 
 using VCardValue::Components;
 using VCardValue::JoinNonEmpty;
-using VCardValue::Unescaped;
+using Field = CFieldCandidate::EKind;
 
 namespace {
 
@@ -75,7 +76,7 @@ void CVCardMapper::Start(int nNumber)
     m_nHeld = 0;
     m_nNumber = nNumber;
     m_bTooLong = false;
-    m_bOrganisationIsName = false;
+    m_kind = ECardKind::kContact;
 }
 
 bool CVCardMapper::Hold(size_t nBytes)
@@ -108,13 +109,12 @@ void CVCardMapper::LeaveOut(CLeftOut what)
 // What a property becomes, by its name.
 void CVCardMapper::Classify(std::string_view name, Property& property)
 {
+    property.field = CFieldCandidate::KindOf(name);
+    if (property.field != Field::kOther) {
+        property.kind = EKind::kField;
+        return;
+    }
     static const std::pair<std::string_view, EKind> kKinds[] = {
-        {"FN", EKind::kFormattedName},
-        {"N", EKind::kName},
-        {"ORG", EKind::kOrganisation},
-        {"TEL", EKind::kTelephone},
-        {"EMAIL", EKind::kEmail},
-        {"NOTE", EKind::kNote},
         {"ADR", EKind::kAddress},
         {"LABEL", EKind::kAddressLabel},
         {"AGENT", EKind::kAgent},
@@ -147,6 +147,10 @@ void CVCardMapper::LeaveOutWithValue(
 
 void CVCardMapper::Add(const CVCardLexer& line, bool bCut)
 {
+    const std::string_view name = line.Name();
+    const std::string_view value = line.Value();
+    if (const ECardKind kind = CardKindOf(name, value); kind != ECardKind::kContact)
+        m_kind = kind;
     if (m_bTooLong)
         return;
     const CVCardParameters parameters = CVCardParameters::Read(line.Parameters());
@@ -154,9 +158,7 @@ void CVCardMapper::Add(const CVCardLexer& line, bool bCut)
     property.types = parameters.types;
     property.bPreferred = parameters.bPreferred;
     property.bQuotedPrintable = parameters.bQuotedPrintable;
-    const std::string_view name = line.Name();
     Classify(name, property);
-    const std::string_view value = line.Value();
     const bool bBlank = Trimmed(value).empty();
     const bool bKept = property.kind != EKind::kOther && property.kind != EKind::kAgent;
     if (property.kind == EKind::kAgent && bBlank)
@@ -180,69 +182,106 @@ void CVCardMapper::Add(const CVCardLexer& line, bool bCut)
 
 std::string CVCardMapper::Decoded(const Property& property) const
 {
-    std::string_view bytes = Text(property.value);
-    std::string unquoted;
-    if (property.bQuotedPrintable) {
-        unquoted = VCardValue::DecodeQuotedPrintable(bytes);
-        bytes = unquoted;
-    }
     std::string utf8;
-    if (property.charset.nLength == 0)
-        CCharset::DecodeUndeclared(bytes, utf8);   // most values: valid UTF-8, one copy
-    else
-        CCharset::Decode(bytes, Text(property.charset), utf8);
+    CCharset::DecodeValue(Text(property.value), property.bQuotedPrintable, Text(property.charset), utf8);
     return utf8;
 }
 
 // The value as text: decoded, its escapes undone.
 std::string CVCardMapper::TextOf(const Property& property) const
 {
-    std::string text = Decoded(property);
-    if (text.find('\\') == std::string::npos)
-        return text;
-    return Unescaped(text);
+    return CFieldCandidate::FieldText(Field::kOther, Decoded(property));
+}
+
+// Decodes every property once, and asks which of them stand behind the
+// five fields. The texts of FN, TEL, EMAIL and NOTE are made at once; an N
+// or ORG is put in order only where it is used.
+void CVCardMapper::ChooseFields()
+{
+    const size_t nCount = m_properties.size();
+    if (m_decoded.size() < nCount) {
+        m_decoded.resize(nCount);
+        m_decodedViews.resize(nCount);
+        m_unescaped.resize(nCount);
+        m_fieldTexts.resize(nCount);
+    }
+    m_candidates.clear();
+    for (size_t i = 0; i < nCount; ++i) {
+        const Property& property = m_properties[i];
+        const std::string_view value = Text(property.value);
+        // Most values are valid UTF-8 as they stand: they are read in place.
+        const bool bAsItIs = !property.bQuotedPrintable && property.charset.nLength == 0 && Utf8::IsValid(value);
+        if (!bAsItIs)
+            CCharset::DecodeValue(value, property.bQuotedPrintable, Text(property.charset), m_decoded[i]);
+        const std::string_view decoded = bAsItIs ? value : std::string_view(m_decoded[i]);
+        m_decodedViews[i] = decoded;
+        m_candidates.push_back({property.field, property.types, property.bPreferred, decoded});
+        std::string& unescaped = m_unescaped[i];
+        const bool bTelephoneUri = property.field == Field::kTelephone && StartsWithNoCase(decoded, "tel");
+        if (bTelephoneUri) {
+            unescaped = CFieldCandidate::FieldText(property.field, decoded);
+            m_fieldTexts[i] = unescaped;
+        } else if (decoded.find('\\') == std::string_view::npos) {
+            m_fieldTexts[i] = decoded;   // most values: nothing to undo
+        } else {
+            unescaped.clear();
+            VCardValue::AppendUnescaped(decoded, unescaped);
+            m_fieldTexts[i] = unescaped;
+        }
+    }
+    m_choice = ::ChooseFields(m_candidates);
+}
+
+// What the property gives its field (or, beside the five, its value as text).
+std::string_view CVCardMapper::FieldText(size_t nProperty)
+{
+    const Field field = m_properties[nProperty].field;
+    if (field == Field::kName || field == Field::kOrganisation) {
+        m_unescaped[nProperty] = CFieldCandidate::FieldText(field, m_decodedViews[nProperty]);
+        return m_unescaped[nProperty];
+    }
+    return m_fieldTexts[nProperty];
+}
+
+bool CVCardMapper::GivesText(size_t nProperty) const
+{
+    return CFieldCandidate::GivesText(m_properties[nProperty].field, m_decodedViews[nProperty]);
 }
 
 void CVCardMapper::TakeName(CContact& contact)
 {
-    for (const Property& property : m_properties) {
-        if (property.kind != EKind::kFormattedName)
+    const int nName = m_choice.nName;
+    if (nName >= 0)
+        contact.m_strName = FieldText(static_cast<size_t>(nName));
+    // The structured name beside the one chosen: the chosen N, else the
+    // first N that holds one.
+    int nStructured = nName >= 0 && m_properties[static_cast<size_t>(nName)].field == Field::kName ? nName : -1;
+    for (size_t i = 0; i < m_properties.size(); ++i) {
+        const Field field = m_properties[i].field;
+        if (static_cast<int>(i) == nName || (field != Field::kFormattedName && field != Field::kName) || !GivesText(i))
             continue;
-        const std::string name = TextOf(property);
-        if (contact.m_strName.empty())
-            contact.m_strName = name;
-        else if (name != contact.m_strName)
-            contact.LeaveOut({"%1 = %2", {"FN", name}});
+        if (field == Field::kFormattedName && FieldText(i) != contact.m_strName)
+            contact.LeaveOut({"%1 = %2", {"FN", std::string(FieldText(i))}});
+        else if (field == Field::kName && nStructured < 0)
+            nStructured = static_cast<int>(i);
+        else if (field == Field::kName && static_cast<int>(i) != nStructured)
+            contact.LeaveOut({"%1 = %2", {"N", std::string(FieldText(i))}});
     }
-    bool bFirstName = true;
-    for (const Property& property : m_properties) {
-        if (property.kind != EKind::kName)
-            continue;
-        const std::string decoded = Decoded(property);
-        // Most cards: FN holds every part of N, and N needs no more work.
-        if (bFirstName && !contact.m_strName.empty() && decoded.find('\\') == std::string::npos
-            && NameHoldsEveryPart(contact.m_strName, decoded)) {
-            bFirstName = false;
-            continue;
-        }
-        std::vector<std::string> parts = Components(decoded);
-        parts.resize(5);
-        const std::string spoken = VCardValue::SpokenName(decoded);
-        if (!bFirstName)
-            contact.LeaveOut({"%1 = %2", {"N", spoken}});
-        else if (contact.m_strName.empty())
-            contact.m_strName = spoken;
-        else if (!RepeatsName(contact.m_strName, parts)
-            && !NameHoldsEveryPart(contact.m_strName, JoinNonEmpty(parts, ";")))
-            contact.MoveToMisc("Name", spoken);
-        bFirstName = false;
-    }
-    for (const Property& property : m_properties) {
-        if (property.kind != EKind::kOrganisation || !contact.m_strName.empty())
-            continue;
-        contact.m_strName = VCardValue::Organisation(Decoded(property));
-        m_bOrganisationIsName = true;
-    }
+    if (nStructured >= 0 && nStructured != nName)
+        TakeStructuredName(static_cast<size_t>(nStructured), contact);
+}
+
+// An N beside the name chosen: its parts go to misc when the name lacks any.
+void CVCardMapper::TakeStructuredName(size_t nName, CContact& contact)
+{
+    const std::string_view decoded = m_decodedViews[nName];
+    // Most cards: FN holds every part of N, and N needs no more work.
+    if (decoded.find('\\') == std::string_view::npos && NameHoldsEveryPart(contact.m_strName, decoded))
+        return;
+    std::vector<std::string> parts = Components(decoded);
+    parts.resize(5);
+    if (!RepeatsName(contact.m_strName, parts) && !NameHoldsEveryPart(contact.m_strName, JoinNonEmpty(parts, ";")))
+        contact.MoveToMisc("Name", std::string(FieldText(nName)));
 }
 
 void CVCardMapper::TakeTelephones(CContact& contact)
@@ -254,88 +293,69 @@ void CVCardMapper::TakeTelephones(CContact& contact)
         {CVCardParameters::kHome, "Home phone"},
         {CVCardParameters::kWork, "Work phone"},
     };
-    std::vector<CNumber> numbers;
-    for (const Property& property : m_properties) {
-        if (property.kind != EKind::kTelephone)
+    for (size_t i = 0; i < m_properties.size(); ++i) {
+        const Property& property = m_properties[i];
+        if (property.field != Field::kTelephone || !GivesText(i))
             continue;
-        CNumber number;
-        number.strValue = VCardValue::TelephoneNumber(TextOf(property));
-        if (number.strValue.empty())
+        const std::string_view number = m_fieldTexts[i];
+        if (static_cast<int>(i) == m_choice.nPager) {
+            contact.m_strPager = number;
             continue;
-        number.strLabel = "Phone";
+        }
+        if (static_cast<int>(i) == m_choice.nPhone) {
+            contact.m_strPhone = number;
+            continue;
+        }
+        const char* pszLabel = "Phone";
         for (const auto& [type, label] : kLabels)
             if (property.Has(type)) {
-                number.strLabel = label;
+                pszLabel = label;
                 break;
             }
-        number.bPreferred = property.bPreferred;
-        number.bPager = property.Has(CVCardParameters::kPager);
-        numbers.push_back(std::move(number));
+        contact.MoveToMisc(pszLabel, std::string(number));
     }
-    ChooseNumbers(numbers, contact);
 }
 
 void CVCardMapper::TakeEmails(CContact& contact)
 {
-    const Property* pChosen = nullptr;
-    for (const Property& property : m_properties)
-        if (property.kind == EKind::kEmail && (!pChosen || (property.bPreferred && !pChosen->bPreferred)))
-            pChosen = &property;
-    for (const Property& property : m_properties) {
-        if (property.kind != EKind::kEmail)
+    for (size_t i = 0; i < m_properties.size(); ++i) {
+        if (m_properties[i].field != Field::kEmail || !GivesText(i))
             continue;
-        const std::string address = TextOf(property);
-        if (&property == pChosen)
-            contact.m_strEmail = address;
+        if (static_cast<int>(i) == m_choice.nEmail)
+            contact.m_strEmail = m_fieldTexts[i];
         else
-            contact.MoveToMisc("E-mail", address);
+            contact.MoveToMisc("E-mail", std::string(m_fieldTexts[i]));
     }
 }
 
 void CVCardMapper::TakeTheOthers(CContact& contact)
 {
-    bool bOrganisationSeen = false;
-    for (const Property& property : m_properties) {
-        switch (property.kind) {
-        case EKind::kNote: {
-            const std::string note = TextOf(property);
-            if (contact.m_strNote.empty())
-                contact.m_strNote = note;
-            else
-                contact.MoveToMisc("Note", note);
-            break;
-        }
-        case EKind::kAddress: {
-            const std::string address = JoinNonEmpty(Components(Decoded(property)), ", ");
+    for (size_t i = 0; i < m_properties.size(); ++i) {
+        const Property& property = m_properties[i];
+        const bool bChosen = static_cast<int>(i) == m_choice.nNote || static_cast<int>(i) == m_choice.nName;
+        if ((property.field == Field::kNote || property.field == Field::kOrganisation) && GivesText(i)) {
+            if (property.field == Field::kNote && bChosen)
+                contact.m_strNote = m_fieldTexts[i];
+            else if (!bChosen)
+                contact.MoveToMisc(property.field == Field::kNote ? "Note" : "Organisation", std::string(FieldText(i)));
+        } else if (property.kind == EKind::kAddress) {
+            const std::string address = JoinNonEmpty(Components(m_decodedViews[i]), ", ");
             if (address.empty())
-                break;
+                continue;
             contact.MoveToMisc(property.Has(CVCardParameters::kHome) ? "Home address"
                     : property.Has(CVCardParameters::kWork)          ? "Work address"
                                                                      : "Address",
                 address);
             m_addresses.push_back(Normalized(address));
-            break;
-        }
-        case EKind::kOrganisation: {
-            const bool bIsName = m_bOrganisationIsName && !bOrganisationSeen;
-            bOrganisationSeen = true;
-            const std::string organisation = VCardValue::Organisation(Decoded(property));
-            if (!bIsName && !organisation.empty())
-                contact.MoveToMisc("Organisation", organisation);
-            break;
-        }
-        case EKind::kMoved: {
-            const std::string text = TextOf(property);
-            if (!Trimmed(text).empty())
-                contact.MoveToMisc(property.pszMovedLabel, text);
-            break;
-        }
-        default: break;
+        } else if (property.kind == EKind::kMoved) {
+            const std::string moved = CFieldCandidate::FieldText(Field::kOther, m_decodedViews[i]);
+            if (!Trimmed(moved).empty())
+                contact.MoveToMisc(property.pszMovedLabel, moved);
         }
     }
-    for (const Property& property : m_properties)
-        if (property.kind == EKind::kAddressLabel)
-            MoveAddressLabel(property, contact);
+    for (size_t i = 0; i < m_properties.size(); ++i)
+        if (m_properties[i].kind == EKind::kAddressLabel)
+            MoveAddressLabel(m_properties[i], contact);
 }
 
 // The printed form of an address: kept when no ADR gives it, left out when
@@ -356,7 +376,9 @@ void CVCardMapper::Build(CContact& contact)
     contact.Clear();
     contact.m_nNumber = m_nNumber;
     contact.m_bTooLong = m_bTooLong;
-    if (!m_bTooLong) {
+    contact.m_kind = m_kind;
+    if (!m_bTooLong && m_kind == ECardKind::kContact) {
+        ChooseFields();
         TakeName(contact);
         TakeTelephones(contact);
         TakeEmails(contact);

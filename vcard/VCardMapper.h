@@ -6,17 +6,17 @@
 #include <vector>
 
 #include "vcard/Contact.h"
+#include "vcard/FieldChoice.h"
 
 class CVCardLexer;
 
-// Maps the properties of one vCard onto a contact: the name from FN, else
-// from N, else from ORG, with any part of N the name lacks moved to misc;
-// the pager from the first TEL typed pager; the phone from the preferred
-// other TEL, else the first; the preferred EMAIL, else the first; the first
-// NOTE. Other numbers and addresses, the organisation, title, role, web
+// Maps the properties of one vCard onto a contact: the five fields from
+// the properties ChooseFields names, with any part of N the name lacks
+// moved to misc. Other numbers and addresses, the organisation, title, role, web
 // address, birthday, nickname, chat address and categories move to misc;
 // every other property that carries data is named as left out, with its
-// value. Only VERSION goes unmentioned.
+// value. Only VERSION goes unmentioned. A card whose KIND says it is a
+// group or a place is marked so (CContact::m_kind).
 //
 // Properties are held in one block of text reused from card to card; a card
 // that would hold more than CContact::kMaxHeldText is marked too long and
@@ -40,12 +40,7 @@ private:
     };
     enum class EKind : unsigned char
     {
-        kFormattedName,
-        kName,
-        kOrganisation,
-        kTelephone,
-        kEmail,
-        kNote,
+        kField,   // one that may give a field: which one says Property::field
         kAddress,
         kAddressLabel,
         kAgent,
@@ -56,6 +51,7 @@ private:
     struct Property
     {
         EKind kind = EKind::kOther;
+        CFieldCandidate::EKind field = CFieldCandidate::EKind::kOther;
         const char* pszMovedLabel = nullptr;
         unsigned types = 0;
         bool bPreferred = false;
@@ -67,6 +63,9 @@ private:
     };
 
     static void Classify(std::string_view name, Property& property);
+    void ChooseFields();
+    std::string_view FieldText(size_t nProperty);
+    bool GivesText(size_t nProperty) const;
     void LeaveOutWithValue(
         std::string_view name, Property& property, std::string_view value, std::string_view charset, bool bCut);
     Span Keep(std::string_view text);
@@ -76,6 +75,7 @@ private:
     std::string TextOf(const Property& property) const;
 
     void TakeName(CContact& contact);
+    void TakeStructuredName(size_t nName, CContact& contact);
     void TakeTelephones(CContact& contact);
     void TakeEmails(CContact& contact);
     void TakeTheOthers(CContact& contact);
@@ -85,8 +85,17 @@ private:
     std::string m_text;
     std::vector<CLeftOut> m_leftOut;
     std::vector<std::string> m_addresses;   // the ADR values kept, for LABEL
+    // Per property: its decoded value, the text it gives its field (a view
+    // of the decoded value, or of the value unescaped), kept from card to
+    // card for their room.
+    std::vector<std::string> m_decoded;
+    std::vector<std::string_view> m_decodedViews;   // of m_decoded, or of m_text
+    std::vector<std::string> m_unescaped;
+    std::vector<std::string_view> m_fieldTexts;
+    std::vector<CFieldCandidate> m_candidates;
+    CFieldChoice m_choice;
+    ECardKind m_kind = ECardKind::kContact;
     size_t m_nHeld = 0;
     int m_nNumber = 0;
     bool m_bTooLong = false;
-    bool m_bOrganisationIsName = false;
 };

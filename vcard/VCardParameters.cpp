@@ -8,9 +8,11 @@ namespace {
 
 unsigned TypeBit(std::string_view type)
 {
-    static const std::pair<const char*, unsigned> kBits[]
+    static const std::pair<std::string_view, unsigned> kBits[]
         = {{"cell", CVCardParameters::kCell}, {"fax", CVCardParameters::kFax}, {"pager", CVCardParameters::kPager},
             {"home", CVCardParameters::kHome}, {"work", CVCardParameters::kWork}};
+    if (type.size() < 3 || type.size() > 5)
+        return 0;   // "internet", "x-..." and the like have no bit
     for (const auto& [name, bit] : kBits)
         if (EqualsNoCase(type, name))
             return bit;

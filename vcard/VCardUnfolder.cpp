@@ -1,6 +1,7 @@
 #include "vcard/VCardUnfolder.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "vcard/AsciiText.h"
 
@@ -34,6 +35,29 @@ bool IsQuotedPrintableLine(std::string_view line)
     return ContainsNoCase(line.substr(0, line.find(':', nEnd)), "QUOTED-PRINTABLE");
 }
 
+// Where the first CR or LF at or after nStart is; the end of text for none.
+// memchr looks at many bytes at once, which a loop of comparisons does not;
+// it looks a block at a time, so that a file of only one kind of line end
+// is not searched to its end for the other on every line.
+size_t LineBreakAt(std::string_view text, size_t nStart)
+{
+    constexpr size_t kBlock = 256;
+    while (nStart < text.size()) {
+        const char* const pBlock = text.data() + nStart;
+        const size_t nLength = std::min(kBlock, text.size() - nStart);
+        const void* pLineFeed = std::memchr(pBlock, '\n', nLength);
+        const size_t nLineFeed
+            = pLineFeed ? static_cast<size_t>(static_cast<const char*>(pLineFeed) - pBlock) : nLength;
+        const void* pReturn = std::memchr(pBlock, '\r', nLineFeed);
+        if (pReturn)
+            return nStart + static_cast<size_t>(static_cast<const char*>(pReturn) - pBlock);
+        if (pLineFeed)
+            return nStart + nLineFeed;
+        nStart += nLength;
+    }
+    return text.size();
+}
+
 }   // namespace
 
 CVCardUnfolder::CVCardUnfolder(size_t nMaxLine, LineHandler onLine)
@@ -51,9 +75,7 @@ void CVCardUnfolder::Feed(std::string_view text)
     while (nStart < text.size()) {
         if (!m_bPhysicalOpen)
             m_nPhysicalStart = m_nFed + nStart;
-        size_t nEnd = nStart;
-        while (nEnd < text.size() && text[nEnd] != '\r' && text[nEnd] != '\n')
-            ++nEnd;
+        const size_t nEnd = LineBreakAt(text, nStart);
         const std::string_view part = text.substr(nStart, nEnd - nStart);
         if (nEnd < text.size() && !m_bPhysicalOpen) {
             // The whole line is in this piece: no copy of it is needed.

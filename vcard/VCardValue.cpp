@@ -1,5 +1,7 @@
 #include "vcard/VCardValue.h"
 
+#include <algorithm>
+
 #include "vcard/AsciiText.h"
 
 namespace {
@@ -29,23 +31,29 @@ void VCardValue::AppendEscaped(std::string_view text, std::string& out)
     // Most values need no escape: they go in runs, not a byte at a time.
     size_t nStart = 0;
     while (nStart < text.size()) {
-        const size_t nSpecial = text.find_first_of("\\,;\r\n", nStart);
-        if (nSpecial == std::string_view::npos) {
-            out.append(text.substr(nStart));
-            return;
-        }
+        size_t nSpecial = nStart;
+        while (nSpecial < text.size() && !NeedsEscape(text[nSpecial]))
+            ++nSpecial;
         out.append(text.substr(nStart, nSpecial - nStart));
-        const char ch = text[nSpecial];
-        nStart = nSpecial + 1;
-        if (ch == '\r' || ch == '\n') {
-            if (ch == '\r' && nStart < text.size() && text[nStart] == '\n')
-                ++nStart;
-            out += "\\n";
-        } else {
-            out += '\\';
-            out += ch;
-        }
+        if (nSpecial == text.size())
+            return;
+        nStart = AppendEscape(text, nSpecial, out);
     }
+}
+
+size_t VCardValue::AppendEscape(std::string_view text, size_t nAt, std::string& out)
+{
+    const char ch = text[nAt];
+    size_t nNext = nAt + 1;
+    if (ch == '\r' || ch == '\n') {
+        if (ch == '\r' && nNext < text.size() && text[nNext] == '\n')
+            ++nNext;
+        out += "\\n";
+    } else {
+        out += '\\';
+        out += ch;
+    }
+    return nNext;
 }
 
 std::string VCardValue::Escaped(std::string_view text)
@@ -88,26 +96,29 @@ std::string VCardValue::DecodeQuotedPrintable(std::string_view text)
     return bytes;
 }
 
+void VCardValue::AppendUnescaped(std::string_view text, std::string& out)
+{
+    size_t nRun = 0;   // the text since the last escape goes across in one piece
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '\\')
+            continue;
+        const char next = text[i + 1];
+        const bool bLineBreak = next == 'n' || next == 'N';
+        if (!bLineBreak && next != '\\' && next != ',' && next != ';' && next != ':')
+            continue;
+        out.append(text.substr(nRun, i - nRun));
+        out += bLineBreak ? '\n' : next;
+        nRun = i + 2;
+        ++i;
+    }
+    out.append(text.substr(std::min(nRun, text.size())));
+}
+
 std::string VCardValue::Unescaped(std::string_view text)
 {
     std::string result;
     result.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 1 < text.size()) {
-            const char next = text[i + 1];
-            if (next == 'n' || next == 'N') {
-                result += '\n';
-                ++i;
-                continue;
-            }
-            if (next == '\\' || next == ',' || next == ';' || next == ':') {
-                result += next;
-                ++i;
-                continue;
-            }
-        }
-        result += text[i];
-    }
+    AppendUnescaped(text, result);
     return result;
 }
 

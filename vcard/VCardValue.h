@@ -15,6 +15,15 @@ std::string DecodeQuotedPrintable(std::string_view text);
 // line break (CR, LF or CRLF).
 void AppendEscaped(std::string_view text, std::string& out);
 std::string Escaped(std::string_view text);
+// Whether the character is escaped in a text value.
+inline bool NeedsEscape(char ch)
+{
+    const auto byte = static_cast<unsigned char>(ch);
+    return byte <= '\\' && (byte == '\\' || byte == ',' || byte == ';' || byte == '\r' || byte == '\n');
+}
+// Appends the escape of the character at text[nAt], which NeedsEscape;
+// the place after it (after CRLF's LF too).
+size_t AppendEscape(std::string_view text, size_t nAt, std::string& out);
 
 // Appends one content line folded, each physical line ended by lineEnd: no
 // line longer than 75 octets, each continuation starting with one space,
@@ -24,6 +33,7 @@ void AppendFolded(std::string_view line, std::string_view lineEnd, std::string& 
 // Undoes the escapes of a text value: \n (or \N) is a line break, \\, \,
 // \; and \: stand for the character itself; any other backslash is kept.
 std::string Unescaped(std::string_view text);
+void AppendUnescaped(std::string_view text, std::string& out);
 
 // The components of a structured value (N, ADR, ORG), split at every
 // semicolon that is not escaped, each unescaped.

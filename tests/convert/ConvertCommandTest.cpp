@@ -265,9 +265,10 @@ TEST(ConvertCommand, HelpAndVersionGoToStandardOutput)
     EXPECT_EQ(version.out.rfind("dialstack-convert 1.", 0), 0u) << version.out;
 }
 
-// What a user relies on without asking for details: a file's ending in any
-// case picks its format, CSV columns by their usual names, and the summary
-// counts what moved to misc.
+// What a user relies on: a file's ending in any case picks its format, CSV
+// columns by their usual names, each value read in the character set it
+// declares, and the summary (and the detail of --verbose) counts what moved
+// to misc or was replaced, in the field it was replaced in.
 TEST(ConvertCommand, ImportReadsFilesAsTheirNamesAndColumnsSay)
 {
     struct Row
@@ -277,21 +278,51 @@ TEST(ConvertCommand, ImportReadsFilesAsTheirNamesAndColumnsSay)
         std::string text;
         TestRecord expected;
         const char* pszSummary;
+        const char* pszDetail;
     };
+    const char* const kNothingMoved
+        = "1 record added, 0 contacts skipped, 0 values moved to misc, 0 characters replaced";
     const Row rows[] = {
         {"an ending in capitals, and a second number counted as moved", "CONTACTS.VCF",
             "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nTEL:1\r\nTEL;TYPE=HOME:2\r\nEND:VCARD\r\n",
-            {"Ann", "1", "", "", "Home phone: 2"}, "1 record added, 0 contacts skipped, 1 value moved to misc"},
+            {"Ann", "1", "", "", "Home phone: 2"},
+            "1 record added, 0 contacts skipped, 1 value moved to misc, 0 characters replaced", nullptr},
         {"a pager number column", "Phones.Csv", "Name,Mobile Phone,Pager Number\r\nBob,1,77\r\n",
-            {"Bob", "1", "77", "", ""}, "1 record added, 0 contacts skipped, 0 values moved to misc"},
+            {"Bob", "1", "77", "", ""}, kNothingMoved, nullptr},
+        {"a fax column, or a phone column whose type says fax, never fills the phone", "fax.csv",
+            "Name,Home Fax Phone,Phone 1 - Type,Phone 1 - Value,Mobile Phone\r\nBob,8,Work Fax,9,1\r\n",
+            {"Bob", "1", "", "", "Phone (Work Fax): 9; Home Fax Phone: 8"},
+            "1 record added, 0 contacts skipped, 2 values moved to misc, 0 characters replaced", nullptr},
+        {"a capital \\N is a line break, as \\n is", "n.vcf",
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nNOTE:one\\Ntwo\\nthree\r\nEND:VCARD\r\n",
+            {"Ann", "", "", "", "one; two; three"}, kNothingMoved, nullptr},
+        {"a value declared UTF-8 with a stray byte: the byte is replaced, the rest read as UTF-8", "org.vcf",
+            "BEGIN:VCARD\r\nVERSION:2.1\r\nORG;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=C3=91=C3=91=C3=91=E2=80=A6="
+            "80\r\n"
+            "END:VCARD\r\n",
+            {"\xC3\x91\xC3\x91\xC3\x91\xE2\x80\xA6?", "", "", "", ""},
+            "1 record added, 0 contacts skipped, 0 values moved to misc, 1 character replaced",
+            "1 character of the name replaced"},
+        {"a declared character set is read even where its bytes would make UTF-8", "latin1.vcf",
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nFN;CHARSET=ISO-8859-1:Caf\xC3\xA9\r\nEND:VCARD\r\n",
+            {"Caf\xC3\x83\xC2\xA9", "", "", "", ""}, kNothingMoved, nullptr},
+        {"what the pager cannot hold is counted for the pager", "pager.vcf",
+            "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ann\r\nTEL;TYPE=pager:555\xE2\x98\x8E"
+            "0119\r\nEND:VCARD\r\n",
+            {"Ann", "", "555?0119", "", ""},
+            "1 record added, 0 contacts skipped, 0 values moved to misc, 1 character replaced",
+            "\"Ann\" (pager.vcf, contact 1): 1 character of the pager replaced by \"?\""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.why);
         ScratchDirectory scratch;
         WriteFileBytes(row.pszFile, row.text);
-        const RunResult result = RunConvert({"import", row.pszFile});
+        const RunResult result = RunConvert({"import", "--verbose", row.pszFile});
         ASSERT_EQ(result.nStatus, 0) << result.err;
-        EXPECT_EQ(result.out.rfind(row.pszSummary, 0), 0u) << result.out;
+        EXPECT_NE(("\n" + result.out).find(std::string("\n") + row.pszSummary + "\n"), std::string::npos) << result.out;
+        if (row.pszDetail) {
+            EXPECT_NE(result.out.find(row.pszDetail), std::string::npos) << result.out;
+        }
         EXPECT_EQ(DirectoryRecordsAsUtf8("Dialstack.dat"), std::vector<TestRecord>{row.expected});
     }
 }

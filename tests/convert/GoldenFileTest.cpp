@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Files, GoldenFileTest,
     testing::Values("phone-2.1.vcf", "addressbook-3.0.vcf", "rfc6350-4.0.vcf", "dialstack.csv", "mailprogram.csv",
         "webaddressbook.csv", "tab-in-value.vcf", "name-beside-fn.vcf", "name-columns.csv", "continuation-2.1.vcf",
         "nested.vcf", "utf16-bom.vcf", "utf16le-no-mark.vcf", "utf16be-no-mark.vcf", "left-out.vcf", "email-only.csv",
-        "qp-and-folding-2.1.vcf", "android-soft-break-2.1.vcf"),
+        "qp-and-folding-2.1.vcf", "android-soft-break-2.1.vcf", "groups-and-kinds.vcf"),
     [](const testing::TestParamInfo<const char*>& info) {
         std::string name = info.param;
         for (char& ch : name)
