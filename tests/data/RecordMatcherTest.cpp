@@ -108,7 +108,7 @@ const NumberRow kNumberRows[] = {
     {"", "030 123456", "+4930123456", kNone},
     // A whole number in a record that holds no whole number there is found
     // by its digits, after the records that hold it whole.
-    {"DE", "030 123456 030 654321", "030 123456", kDigits},
+    {"DE", "030 123456 030 654321", "+4930123456", kDigits},   // two numbers run together
     {"DE", "0049 30 123456 / 0049 30 654321", "+4930123456", kDigits},
     // Not a whole number: the digits rule as before.
     {"DE", "Pager 4711", "4711", kDigits},
