@@ -27,16 +27,21 @@ int CQueryCommand::Run(const CCommandLine& commandLine, std::ostream& out, std::
         return nStatus;
     int nReplaced = 0;
     const CRecordMatcher matcher(CDirectoryText::FromUtf8(commandLine.files.front(), nReplaced));
+    // Full matches (the same whole number) come first, then those by digits alone.
     std::string lines;
+    std::string byDigits;
     int nMatches = 0;
     list.ForEachRecord([&](const CRecordFields& record) {
-        if (!matcher.Matches(record))
+        const CRecordMatcher::EMatch match = matcher.Match(record);
+        if (match == CRecordMatcher::EMatch::None)
             return;
         ++nMatches;
-        lines += Column(record.strEmail) + '\t' + Column(record.strName) + '\t' + Column(record.strPhone) + '\n';
+        (match == CRecordMatcher::EMatch::Full ? lines : byDigits) +=
+            Column(record.strEmail) + '\t' + Column(record.strName) + '\t' + Column(record.strPhone) + '\n';
     });
     out << "dialstack-convert: "
-        << CToolText::Counted("dialstack-convert", "%n record matches", "%n records match", nMatches) << '\n' << lines;
+        << CToolText::Counted("dialstack-convert", "%n record matches", "%n records match", nMatches) << '\n' << lines
+        << byDigits;
     out.flush();
     return nMatches > 0 ? ExitStatus::kSuccess : ExitStatus::kFailure;
 }

@@ -90,10 +90,11 @@ bool IsDigit(char ch)
     return ch >= '0' && ch <= '9';
 }
 
-// The characters a telephone number is written with.
+// The characters a telephone number is written with; a slash parts its
+// digits as a blank does ("030/1234567", "02/765.43.21").
 bool IsNumberChar(char ch)
 {
-    return IsDigit(ch) || std::string_view(" +-().").find(ch) != std::string_view::npos;
+    return IsDigit(ch) || std::string_view(" +-()./").find(ch) != std::string_view::npos;
 }
 
 bool IsBlank(char ch)
@@ -108,26 +109,9 @@ std::string DigitsOf(std::string_view text)
     return digits;
 }
 
-// Whether one of forms, as digits, occurs in one number written in text, a
-// run of number characters; digits of separate numbers ("Room 12, fax 34")
-// are not joined.
-bool NumberContains(std::string_view text, const std::vector<std::string>& forms)
+bool ContainsAny(const std::string& digits, const std::vector<std::string>& forms)
 {
-    size_t pos = 0;
-    while (pos < text.size()) {
-        if (!IsNumberChar(text[pos])) {
-            ++pos;
-            continue;
-        }
-        const size_t end = std::find_if_not(text.begin() + pos, text.end(), IsNumberChar) - text.begin();
-        const std::string digits = DigitsOf(text.substr(pos, end - pos));
-        for (const std::string& form : forms) {
-            if (digits.find(form) != std::string::npos)
-                return true;
-        }
-        pos = end;
-    }
-    return false;
+    return std::any_of(forms.begin(), forms.end(), [&](const std::string& form) { return digits.find(form) != std::string::npos; });
 }
 
 // "de_DE.UTF-8" as "DE"; empty for a locale that names no country.
@@ -143,28 +127,46 @@ std::string RegionOf(std::string_view locale)
     return region;
 }
 
-// The digits of the ways other than query's own that the whole number
-// query is written in region: international ("+49 30 123456"), with the
-// trunk prefix after the country code ("+49 (0)30 123456") and, for a
-// number of that country, national ("030 123456"). None when query is no
-// whole number libphonenumber can read, or gives neither its country code
-// nor the trunk prefix: such a part of a number is found by its digits.
-std::vector<std::string> OtherWrittenForms(std::string_view query, const std::string& region)
+using i18n::phonenumbers::PhoneNumber;
+using i18n::phonenumbers::PhoneNumberUtil;
+
+// Whether libphonenumber reads text as a whole number in region (empty:
+// none, so only a number with its country code is read): one that gives its
+// country code, or starts with the region's trunk prefix, or, in a country
+// without one (Spain, Italy, Portugal), is a valid national number. What
+// gives neither ("30 123456" in Germany) is part of a number.
+bool ReadWhole(std::string_view text, const std::string& region, PhoneNumber& number)
 {
-    using i18n::phonenumbers::PhoneNumber;
-    using i18n::phonenumbers::PhoneNumberUtil;
     const PhoneNumberUtil& util = *PhoneNumberUtil::GetInstance();
-    const int nRegionCode = region.empty() ? 0 : util.GetCountryCodeForRegion(region);
-    PhoneNumber number;
-    if (nRegionCode == 0 || util.ParseAndKeepRawInput(std::string(query), region, &number) != PhoneNumberUtil::NO_PARSING_ERROR
+    if (util.ParseAndKeepRawInput(std::string(text), region.empty() ? "ZZ" : region, &number) != PhoneNumberUtil::NO_PARSING_ERROR
         || !util.IsPossibleNumber(number))
-        return {};
+        return false;
+    if (number.country_code_source() != PhoneNumber::FROM_DEFAULT_COUNTRY)
+        return true;
     std::string regionTrunk;
     util.GetNddPrefixForRegion(region, true, &regionTrunk);
-    if (number.country_code_source() == PhoneNumber::FROM_DEFAULT_COUNTRY
-        && (regionTrunk.empty() || DigitsOf(query).rfind(regionTrunk, 0) != 0))
-        return {};
+    if (regionTrunk.empty())
+        return util.IsValidNumber(number);
+    return DigitsOf(text).rfind(regionTrunk, 0) == 0;
+}
 
+// The whole number text stands for, as "+4930123456"; empty when it is none.
+std::string WholeNumberOf(std::string_view text, const std::string& region)
+{
+    PhoneNumber number;
+    std::string international;
+    if (ReadWhole(text, region, number))
+        PhoneNumberUtil::GetInstance()->Format(number, PhoneNumberUtil::E164, &international);
+    return international;
+}
+
+// The digits of the ways the whole number is written in region:
+// international ("+49 30 123456"), with the trunk prefix after the country
+// code ("+49 (0)30 123456") and, for a number of that country, national
+// ("030 123456"). Every way of writing it holds one of them.
+std::vector<std::string> WrittenForms(const PhoneNumber& number, const std::string& region)
+{
+    const PhoneNumberUtil& util = *PhoneNumberUtil::GetInstance();
     std::string international;
     std::string national;
     std::string significant;
@@ -178,7 +180,7 @@ std::vector<std::string> OtherWrittenForms(std::string_view query, const std::st
     std::vector<std::string> forms{DigitsOf(international)};
     if (!trunk.empty())
         forms.push_back(std::to_string(number.country_code()) + trunk + significant);
-    if (number.country_code() == nRegionCode)
+    if (!region.empty() && number.country_code() == util.GetCountryCodeForRegion(region))
         forms.push_back(DigitsOf(national));
     return forms;
 }
@@ -191,6 +193,7 @@ CRecordMatcher::CRecordMatcher(const CString& strQuery)
 }
 
 CRecordMatcher::CRecordMatcher(const CString& strQuery, const std::string& strRegion)
+    : m_region(strRegion)
 {
     const std::string_view query = strQuery.View();
     m_bEmpty = std::all_of(query.begin(), query.end(), IsBlank);
@@ -198,9 +201,13 @@ CRecordMatcher::CRecordMatcher(const CString& strQuery, const std::string& strRe
     m_bNumber = !digits.empty() && std::all_of(query.begin(), query.end(), IsNumberChar);
     if (m_bNumber) {
         m_numberForms = {digits};
-        for (std::string& form : OtherWrittenForms(query, strRegion)) {
-            if (std::find(m_numberForms.begin(), m_numberForms.end(), form) == m_numberForms.end())
-                m_numberForms.push_back(std::move(form));
+        PhoneNumber number;
+        if (ReadWhole(query, strRegion, number)) {
+            PhoneNumberUtil::GetInstance()->Format(number, PhoneNumberUtil::E164, &m_wholeNumber);
+            for (std::string& form : WrittenForms(number, strRegion)) {
+                if (std::find(m_numberForms.begin(), m_numberForms.end(), form) == m_numberForms.end())
+                    m_numberForms.push_back(std::move(form));
+            }
         }
     }
     m_folded = Fold(query);
@@ -219,19 +226,60 @@ std::string CRecordMatcher::DefaultRegion()
     return {};
 }
 
-bool CRecordMatcher::Matches(const CRecordFields& fields) const
+CRecordMatcher::EMatch CRecordMatcher::Match(const CRecordFields& fields) const
 {
     if (m_bEmpty)
-        return false;
-    return FieldMatches(fields.strName) || FieldMatches(fields.strPhone) || FieldMatches(fields.strPager)
-        || FieldMatches(fields.strEmail) || FieldMatches(fields.strMisc);
+        return EMatch::None;
+    EMatch best = EMatch::None;
+    for (const CString* field : {&fields.strName, &fields.strPhone, &fields.strPager, &fields.strEmail, &fields.strMisc}) {
+        best = std::max(best, FieldMatch(*field));
+        if (best == EMatch::Full)
+            break;
+    }
+    return best;
 }
 
-bool CRecordMatcher::FieldMatches(const CString& strField) const
+bool CRecordMatcher::Matches(const CRecordFields& fields) const
+{
+    return Match(fields) != EMatch::None;
+}
+
+CRecordMatcher::EMatch CRecordMatcher::FieldMatch(const CString& strField) const
 {
     if (m_bNumber)
-        return NumberContains(strField.View(), m_numberForms);
-    return TextMatches(strField);
+        return NumberMatch(strField.View());
+    return TextMatches(strField) ? EMatch::Full : EMatch::None;
+}
+
+// Each number written in text, a run of number characters, on its own:
+// digits of separate numbers ("Room 12, fax 34") are not joined. A number
+// that holds none of the query's forms is no match; one that holds one is
+// the same whole number or, where either is no whole number, a match by
+// digits. Only numbers that hold a form are read, which keeps a search
+// through many records quick.
+CRecordMatcher::EMatch CRecordMatcher::NumberMatch(std::string_view text) const
+{
+    EMatch best = EMatch::None;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        if (!IsNumberChar(text[pos])) {
+            ++pos;
+            continue;
+        }
+        const size_t end = std::find_if_not(text.begin() + pos, text.end(), IsNumberChar) - text.begin();
+        const std::string_view run = text.substr(pos, end - pos);
+        pos = end;
+        if (!ContainsAny(DigitsOf(run), m_numberForms))
+            continue;
+        if (m_wholeNumber.empty())
+            return EMatch::ByDigits;
+        const std::string written = WholeNumberOf(run, m_region);
+        if (written == m_wholeNumber)
+            return EMatch::Full;
+        if (written.empty())
+            best = EMatch::ByDigits;
+    }
+    return best;
 }
 
 bool CRecordMatcher::TextMatches(const CString& strField) const

@@ -203,6 +203,10 @@ TEST(ConvertCommand, QueryPrintsTheMatchesForAMailProgram)
         "\tZoe's Vet\t555-0199\n");
     EXPECT_EQ(RunConvert({"query", "5550199"}).out, "dialstack-convert: 1 record matches\n\tZoe's Vet\t555-0199\n");
     EXPECT_EQ(RunConvert({"query", "nobody"}).nStatus, 1);
+    // The same whole number is listed before a number that holds its digits.
+    SaveDirectory("Dialstack.dat", {{"Office", "+44 1535 000002 / 03", "", "", ""}, {"Zoe", "+44 (0)1535 000002", "", "", ""}});
+    EXPECT_EQ(RunConvert({"query", "+441535000002"}).out,
+        "dialstack-convert: 2 records match\n\tZoe\t+44 (0)1535 000002\n\tOffice\t+44 1535 000002 / 03\n");
 }
 
 // A file that could not be made where none was has damaged nothing, and

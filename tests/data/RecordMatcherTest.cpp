@@ -58,50 +58,82 @@ TEST(RecordMatcherTest, TextWithoutCaseOrAccentsAndNumbersByTheirDigits)
 namespace {
 
 // The country the user is in, how a record writes a number, what a phone
-// shows (or the user types), and whether it is found.
+// shows (or the user types), and how it is found.
+using EMatch = CRecordMatcher::EMatch;
+constexpr EMatch kFull = EMatch::Full;
+constexpr EMatch kDigits = EMatch::ByDigits;
+constexpr EMatch kNone = EMatch::None;
+
 struct NumberRow
 {
     const char* region;
     const char* written;
     const char* shown;
-    bool matches;
+    EMatch match;
 };
 
 const NumberRow kNumberRows[] = {
     // International with the "(0)" trunk prefix, national, and its own form.
-    {"DE", "+49 (0)30 123456", "+4930123456", true},
-    {"DE", "030 123456", "+4930123456", true},
-    {"DE", "030/123456", "+49 30 123456", false},   // "/" ends the number: two numbers
-    {"DE", "0049 30 123456", "+4930123456", true},
-    {"DE", "+49 30 123456", "030-123456", true},
-    {"DE", "+49 (0)30 123456", "030 123456", true},
-    {"FR", "01 23 45 67 89", "+33123456789", true},
-    {"FR", "+33 (0)1 23 45 67 89", "01.23.45.67.89", true},
-    {"IT", "06 1234 5678", "+39 06 12345678", true},   // Italy keeps its 0 after +39
-    {"IT", "06 1234 5678", "+390612345678", true},
-    {"ES", "912 34 56 78", "+34912345678", true},   // Spain has no trunk prefix
-    {"NL", "020 123 4567", "+31201234567", true},
-    {"NL", "+31 (0)20 123 4567", "+31201234567", true},
-    {"PT", "21 234 5678", "+351212345678", true},
-    {"FR", "+49 (0)30 123456", "+4930123456", true},   // a friend abroad, written her way
-    // Another area or another country is another number.
-    {"DE", "040 123456", "+4930123456", false},
-    {"DE", "+33 30 123456", "030 123456", false},
+    {"DE", "+49 (0)30 123456", "+4930123456", kFull},
+    {"DE", "030 123456", "+4930123456", kFull},
+    {"DE", "0049 30 123456", "+4930123456", kFull},
+    {"DE", "+49 30 123456", "030-123456", kFull},
+    {"DE", "+49 (0)30 123456", "030 123456", kFull},
+    {"FR", "01 23 45 67 89", "+33123456789", kFull},
+    {"FR", "+33 (0)1 23 45 67 89", "01.23.45.67.89", kFull},
+    {"IT", "06 1234 5678", "+39 06 12345678", kFull},   // Italy keeps its 0 after +39
+    {"IT", "06 1234 5678", "+390612345678", kFull},
+    {"ES", "912 34 56 78", "+34912345678", kFull},   // Spain has no trunk prefix
+    {"NL", "020 123 4567", "+31201234567", kFull},
+    {"NL", "+31 (0)20 123 4567", "+31201234567", kFull},
+    {"PT", "21 234 5678", "+351212345678", kFull},
+    {"FR", "+49 (0)30 123456", "+4930123456", kFull},   // a friend abroad, written her way
+    // A slash parts digits as a blank does, in the record and in the search.
+    {"DE", "030/1234567", "+49301234567", kFull},
+    {"DE", "030/1234567", "030 1234567", kFull},
+    {"DE", "089 / 12 34 56", "+49 89 123456", kFull},
+    {"DE", "0172/7654321", "+491727654321", kFull},
+    {"DE", "+49 30 1234567", "030 / 123 45 67", kFull},
+    {"BE", "02/765.43.21", "+3227654321", kFull},
+    {"IT", "06/87654321", "+390687654321", kFull},
+    // Another area or another country is another number, whatever digits
+    // the two share.
+    {"DE", "040 123456", "+4930123456", kNone},
+    {"DE", "+33 30 123456", "030 123456", kNone},
+    {"NL", "+49 (0)30 1234567", "+31301234567", kNone},   // Utrecht is not Berlin
+    {"DE", "+49 30 1234567", "+4930123456", kNone},
+    {"ES", "+49 912 345678", "912 34 56 78", kNone},
     // A national number is read for the user's country only.
-    {"FR", "030 123456", "+4930123456", false},
-    {"", "030 123456", "+4930123456", false},
+    {"FR", "030 123456", "+4930123456", kNone},
+    {"", "030 123456", "+4930123456", kNone},
+    // A whole number in a record that holds no whole number there is found
+    // by its digits, after the records that hold it whole.
+    {"DE", "030 123456 030 654321", "+4930123456", kDigits},   // two numbers run together
+    {"DE", "0049 30 123456 / 0049 30 654321", "+4930123456", kDigits},
     // Not a whole number: the digits rule as before.
-    {"DE", "Pager 4711", "4711", true},
-    {"DE", "+49 30 123456 ext. 12", "30 123456", true},
-    {"DE", "+49 30 123456", "030 654321", false},
-    {"ZZ", "030 123456", "030 123456", true},
+    {"DE", "Pager 4711", "4711", kDigits},
+    {"DE", "+49 30 123456 ext. 12", "30 123456", kDigits},
+    {"DE", "+49 30 123456", "030 654321", kNone},
+    {"ZZ", "030 123456", "030 123456", kDigits},
 };
 
 TEST(RecordMatcherTest, AWholeNumberIsFoundHoweverItIsWrittenInTheUsersCountry)
 {
-    for (const NumberRow& row : kNumberRows)
-        EXPECT_EQ(CRecordMatcher(row.shown, row.region).Matches({"Ann", row.written, "", "", ""}), row.matches)
-            << row.region << ": \"" << row.shown << "\" in \"" << row.written << "\"";
+    for (const NumberRow& row : kNumberRows) {
+        const CRecordMatcher matcher(row.shown, row.region);
+        const CRecordFields record{"Ann", row.written, "", "", ""};
+        EXPECT_EQ(matcher.Match(record), row.match) << row.region << ": \"" << row.shown << "\" in \"" << row.written << "\"";
+        EXPECT_EQ(matcher.Matches(record), row.match != kNone) << row.region << ": \"" << row.shown << "\"";
+    }
+}
+
+// A record matches as well as its best field does; text matches fully.
+TEST(RecordMatcherTest, ARecordMatchesAsItsBestField)
+{
+    const CRecordMatcher number("+4930123456", "DE");
+    EXPECT_EQ(number.Match({"Ann", "", "", "", "030 1234567 030 123456"}), kDigits);
+    EXPECT_EQ(number.Match({"Ann", "+49 30 1234567", "", "", "030 123456"}), kFull);
+    EXPECT_EQ(CRecordMatcher("ann", "DE").Match({"Ann", "", "", "", ""}), kFull);
 }
 
 TEST(RecordMatcherTest, SpelledOutUmlautsFindUmlautsBesideTheAccentRule)

@@ -109,4 +109,26 @@ TEST_F(FindTest, FindAndF3SelectTheNextMatchAsAClickWouldAndGoRoundOnce)
     });
 }
 
+// A caller's number selects the record holding the same whole number
+// before one that holds only its digits; F3 goes on to that one, then round.
+TEST_F(FindTest, TheSameWholeNumberComesBeforeItsDigitsAlone)
+{
+    const std::vector<TestRecord> people = {
+        {"Ann Lee", "555-0199", "", "", ""},
+        {"Office", "", "", "", "+44 20 7946 0000 / 01"},
+        {"Zo\xEB Hart", "+44 (0)20 7946 0000", "", "", ""},
+    };
+    RunMainWindow(m_dlg, people, [](QWidget* w) {
+        ASSERT_EQ(Selected(w), 0);
+        NameList(w)->setFocus();
+        AnswerFind("+442079460000");
+        PressInMainWindow(w, Qt::Key_F, Qt::ControlModifier);
+        EXPECT_EQ(Selected(w), 2);
+        PressInMainWindow(w, Qt::Key_F3);
+        EXPECT_EQ(Selected(w), 1);
+        PressInMainWindow(w, Qt::Key_F3);
+        EXPECT_EQ(Selected(w), 2);
+    });
+}
+
 }   // namespace
