@@ -3,14 +3,27 @@
 #include <QDBusConnection>
 #include <QDBusInterface>
 #include <QDBusReply>
+#include <QDir>
+#include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
+#include <QObject>
+#include <QProcess>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QStringList>
+#include <QTimer>
 #include <QVariantMap>
 
 #include "sync/SyncText.h"
 
 namespace {
+
+const char* const kAppId = "io.github.dialstack.Dialstack";
+const char* const kService = "org.freedesktop.Notifications";
+const char* const kPath = "/org/freedesktop/Notifications";
+// The window program always opens the file of this name in its folder.
+const char* const kWindowFile = "Dialstack.dat";
 
 QString LastShown(const QString& path)
 {
@@ -29,6 +42,108 @@ void RememberShown(const QString& path, const QString& problem)
     }
 }
 
+// Starts the window program in strFolder, on its own. Under the timer this
+// run is a one-shot service whose processes systemd ends with it, so there
+// the window is started as a service of the user's manager (systemd-run);
+// elsewhere as a detached process.
+bool StartWindow(const QString& program, const QString& folder)
+{
+    const QString run = QStandardPaths::findExecutable(QStringLiteral("systemd-run"));
+    if (qEnvironmentVariableIsSet("INVOCATION_ID") && !run.isEmpty()) {
+        QStringList arguments = {QStringLiteral("--user"), QStringLiteral("--collect"), QStringLiteral("--quiet"),
+            QStringLiteral("--working-directory=") + folder};
+        // The manager's environment may lack the session's display.
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY"}) {
+            if (qEnvironmentVariableIsSet(name))
+                arguments << QStringLiteral("--setenv=%1=%2").arg(QLatin1String(name), qEnvironmentVariable(name));
+        }
+        arguments << QStringLiteral("--") << program;
+        QProcess starter;
+        starter.start(run, arguments);
+        if (starter.waitForFinished(30000) && starter.exitStatus() == QProcess::NormalExit && starter.exitCode() == 0)
+            return true;
+    }
+    return QProcess::startDetached(program, {}, folder);
+}
+
+// Waits for the user's answer to one notification: an action, or its
+// closing, or the end of the watch.
+class NotificationWatch : public QObject
+{
+    Q_OBJECT
+public:
+    explicit NotificationWatch(QDBusConnection bus) : m_bus(std::move(bus))
+    {
+        m_bus.connect(QLatin1String(kService), QLatin1String(kPath), QLatin1String(kService),
+            QStringLiteral("ActionInvoked"), this, SLOT(OnAction(uint, QString)));
+        m_bus.connect(QLatin1String(kService), QLatin1String(kPath), QLatin1String(kService),
+            QStringLiteral("NotificationClosed"), this, SLOT(OnClosed(uint, uint)));
+    }
+    ~NotificationWatch() override
+    {
+        m_bus.disconnect(QLatin1String(kService), QLatin1String(kPath), QLatin1String(kService),
+            QStringLiteral("ActionInvoked"), this, SLOT(OnAction(uint, QString)));
+        m_bus.disconnect(QLatin1String(kService), QLatin1String(kPath), QLatin1String(kService),
+            QStringLiteral("NotificationClosed"), this, SLOT(OnClosed(uint, uint)));
+    }
+
+    // TRUE when the user chose to open the window before nId was closed
+    // and before nSeconds passed.
+    bool WaitForOpen(uint nId, int nSeconds)
+    {
+        m_nId = nId;
+        if (!m_bAnswered) {
+            QTimer::singleShot(nSeconds * 1000, &m_loop, &QEventLoop::quit);
+            m_loop.exec();
+        }
+        return m_bOpen;
+    }
+    bool Answered() const { return m_bAnswered; }
+
+private Q_SLOTS:
+    void OnAction(uint nId, const QString& key)
+    {
+        if (nId == m_nId && (key == QLatin1String("default") || key == QLatin1String("open")))
+            Answer(true);
+    }
+    void OnClosed(uint nId, uint)
+    {
+        if (nId == m_nId)
+            Answer(false);
+    }
+
+private:
+    void Answer(bool bOpen)
+    {
+        if (m_bAnswered)
+            return;
+        m_bAnswered = true;
+        m_bOpen = bOpen;
+        m_loop.quit();
+    }
+
+    QDBusConnection m_bus;
+    QEventLoop m_loop;
+    uint m_nId = 0;
+    bool m_bAnswered = false;
+    bool m_bOpen = false;
+};
+
+// Notify's reply, 0 when the service refused the call. nReplaces: the id of
+// a notification this one takes the place of, or 0.
+uint Show(QDBusInterface& service, const QString& problem, bool bOffersWindow, uint nReplaces = 0)
+{
+    const QString title = QString::fromStdString(CSyncText::Tr("Dialstack sync needs you"));
+    const QString open = QString::fromStdString(CSyncText::Tr("Open Dialstack"));
+    const QStringList actions = bOffersWindow
+        ? QStringList{QStringLiteral("default"), open, QStringLiteral("open"), open}
+        : QStringList();
+    const QVariantMap hints = {{QStringLiteral("desktop-entry"), QLatin1String(kAppId)}};
+    const QDBusReply<uint> reply = service.call(QStringLiteral("Notify"), QStringLiteral("Dialstack"), nReplaces,
+        QLatin1String(kAppId), title, problem, actions, hints, -1);
+    return reply.isValid() ? reply.value() : 0;
+}
+
 }   // namespace
 
 CDesktopNotifier::CDesktopNotifier(std::string strMemoryPath)
@@ -36,7 +151,7 @@ CDesktopNotifier::CDesktopNotifier(std::string strMemoryPath)
 {
 }
 
-bool CDesktopNotifier::Notify(const std::string& strProblem, const std::string& strCommand)
+bool CDesktopNotifier::Notify(const std::string& strProblem, const std::string& strDirectoryFile)
 {
     const QString memory = QFile::decodeName(m_strMemoryPath.c_str());
     const QString problem = QString::fromStdString(strProblem);
@@ -45,16 +160,26 @@ bool CDesktopNotifier::Notify(const std::string& strProblem, const std::string& 
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return false;
-    QDBusInterface service(QStringLiteral("org.freedesktop.Notifications"),
-        QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("org.freedesktop.Notifications"), bus);
-    const QString body = problem + QStringLiteral("\n\n")
-        + QString::fromStdString(CSyncText::Tr("To settle it, run: %1", {strCommand}));
-    const QString title = QString::fromStdString(CSyncText::Tr("Dialstack sync needs you"));
-    const QDBusReply<uint> reply = service.call(QStringLiteral("Notify"), QStringLiteral("dialstack-sync"), 0u,
-        QStringLiteral("x-office-address-book"), title, body, QStringList(), QVariantMap(), -1);
-    if (!reply.isValid())
+    QDBusInterface service{QLatin1String(kService), QLatin1String(kPath), QLatin1String(kService), bus};
+    const QFileInfo file(QFile::decodeName(strDirectoryFile.c_str()));
+    const std::string program = WindowProgram();
+    // The window opens Dialstack.dat of its folder only: another file's
+    // question is not offered there.
+    const bool bOffersWindow = file.fileName() == QLatin1String(kWindowFile) && !program.empty();
+    // Listening before showing: an answer may come before Notify's reply.
+    NotificationWatch watch(bus);
+    const uint nId = Show(service, problem, bOffersWindow);
+    if (nId == 0)
         return false;
     RememberShown(memory, problem);
+    if (!bOffersWindow)
+        return true;
+    if (watch.WaitForOpen(nId, kWatchSeconds))
+        StartWindow(QFile::decodeName(program.c_str()), file.absolutePath());
+    else if (!watch.Answered())
+        // Nobody is left to answer the action once this run ends: the
+        // notification stays, without it.
+        Show(service, problem, false, nId);
     return true;
 }
 
@@ -62,3 +187,19 @@ void CDesktopNotifier::Forget()
 {
     QFile::remove(QFile::decodeName(m_strMemoryPath.c_str()));
 }
+
+std::string CDesktopNotifier::WindowProgram()
+{
+    const QString given = qEnvironmentVariable("DIALSTACK_WINDOW_PROGRAM");
+    if (!given.isEmpty())
+        return QFile::encodeName(given).toStdString();
+    // The running program's own folder, read from the kernel: it holds for
+    // a build tree and any install prefix alike.
+    const QString self = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    const QFileInfo beside(QFileInfo(self).absolutePath() + QStringLiteral("/dialstack"));
+    if (!self.isEmpty() && beside.isFile() && beside.isExecutable())
+        return QFile::encodeName(beside.absoluteFilePath()).toStdString();
+    return QFile::encodeName(QStandardPaths::findExecutable(QStringLiteral("dialstack"))).toStdString();
+}
+
+#include "DesktopNotifier.moc"

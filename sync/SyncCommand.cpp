@@ -573,7 +573,7 @@ int CSyncCommand::Run(const std::vector<std::string>& args, std::ostream& out, s
             Complain(err, error.what());
             err << Tr("To settle it, run: %1", {error.strCommand}) << '\n';
             if (IsUnattended())
-                sync.Notifier().Notify(Printable(error.what(), 600), error.strCommand);
+                sync.Notifier().Notify(Printable(error.what(), 600), AbsolutePath(options.strFile));
             return int(kNeedsYou);
         }
     });

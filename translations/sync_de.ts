@@ -4,6 +4,22 @@
 <context>
     <name>dialstack-sync</name>
     <message>
+        <source>Open Dialstack</source>
+        <translation>Dialstack öffnen</translation>
+    </message>
+    <message>
+        <source>%1 could not be started</source>
+        <translation>%1 konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>%1 did not finish within a minute</source>
+        <translation>%1 ist nicht binnen einer Minute fertig geworden</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>%1 endete mit Status %2</translation>
+    </message>
+    <message>
         <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]
                       [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]
        dialstack-sync --help | --version

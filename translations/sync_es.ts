@@ -4,6 +4,22 @@
 <context>
     <name>dialstack-sync</name>
     <message>
+        <source>Open Dialstack</source>
+        <translation>Abrir Dialstack</translation>
+    </message>
+    <message>
+        <source>%1 could not be started</source>
+        <translation>No se pudo iniciar %1</translation>
+    </message>
+    <message>
+        <source>%1 did not finish within a minute</source>
+        <translation>%1 no terminó en menos de un minuto</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>%1 terminó con el estado %2</translation>
+    </message>
+    <message>
         <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]
                       [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]
        dialstack-sync --help | --version

@@ -4,6 +4,22 @@
 <context>
     <name>dialstack-sync</name>
     <message>
+        <source>Open Dialstack</source>
+        <translation>Dialstack openen</translation>
+    </message>
+    <message>
+        <source>%1 could not be started</source>
+        <translation>%1 kon niet worden gestart</translation>
+    </message>
+    <message>
+        <source>%1 did not finish within a minute</source>
+        <translation>%1 was niet binnen een minuut klaar</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>%1 eindigde met status %2</translation>
+    </message>
+    <message>
         <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]
                       [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]
        dialstack-sync --help | --version
