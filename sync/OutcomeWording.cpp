@@ -53,8 +53,29 @@ std::string Counts(const std::array<int, 3>& counts)
         + CSyncText::Counted("%n deleted", "%n deleted", counts[2]);
 }
 
+std::string Timer(const CSyncOutcome& o)
+{
+    switch (o.timer) {
+    case CSyncOutcome::ETimer::kOn: return Tr("The timer syncs this directory file every quarter of an hour.");
+    case CSyncOutcome::ETimer::kOff: return Tr("No timer syncs this directory file.");
+    case CSyncOutcome::ETimer::kNoUserManager:
+        return Tr("the timer cannot be set: no systemd user manager runs for this user");
+    case CSyncOutcome::ETimer::kFailed: return Tr("the timer could not be set: %1", {Safe(o.strDetail)});
+    case CSyncOutcome::ETimer::kNotAsked: break;
+    }
+    return std::string();
+}
+
 std::string InStep(const CSyncOutcome& o)
 {
+    if (o.timer != CSyncOutcome::ETimer::kNotAsked)
+        return Timer(o);
+    if (!o.books.empty()) {
+        std::string text = Tr("Address books found:");
+        for (const CSyncOutcome::AddressBook& book : o.books)
+            text += "\n  " + Safe(book.strUrl) + (book.strName.empty() ? "" : "  (" + Safe(book.strName) + ")");
+        return text;
+    }
     const std::string conflicts = CSyncText::Counted(
         "%n conflict kept as a copy", "%n conflicts kept as copies", static_cast<int>(o.conflicts.size()));
     return o.bDryRun ? Tr("Dry run, nothing changed. Would do here: %1; on the server: %2; %3",

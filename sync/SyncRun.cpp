@@ -175,8 +175,8 @@ CSyncOutcome CSyncRun::Configure()
         if (!m_state.m_strCollectionUrl.empty() && given != m_state.m_strCollectionUrl
             && given != m_state.m_strServerUrl)
             return Usage(Tr("%1 is synced with %2; to sync it with another address book, first forget this sync"
-                            " (%3 --forget)",
-                {m_options.strFile, m_state.m_strCollectionUrl, "dialstack-sync --file " + m_options.strFile}));
+                            " with --forget",
+                {m_options.strFile, m_state.m_strCollectionUrl}));
         m_state.m_strServerUrl = given;
     }
     if (m_state.m_strServerUrl.empty())

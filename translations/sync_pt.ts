@@ -452,5 +452,151 @@ desapareceu).
         <source>Dialstack: %1 at %2</source>
         <translation>Dialstack: %1 em %2</translation>
     </message>
+    <message>
+        <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
+        <translation>%1 não é um servidor CardDAV nem um livro de endereços (perguntado: %2); indique o endereço do seu livro de endereços com --url</translation>
+    </message>
+    <message>
+        <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
+        <translation>%1 está sincronizado com %2; para o sincronizar com outro livro de endereços, esqueça primeiro esta sincronização com --forget</translation>
+    </message>
+    <message>
+        <source>%1 refused the password for %2 read from %3; put the new password in that file, or type it with the command below</source>
+        <translation>%1 recusou a palavra-passe de %2 lida de %3; ponha a nova palavra-passe nesse ficheiro, ou escreva-a com o comando abaixo</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was synced</source>
+        <translation>%1: %2; nada foi sincronizado</translation>
+    </message>
+    <message>
+        <source>%1: no certificate could be had from the server: %2</source>
+        <translation>%1: não foi possível obter um certificado do servidor: %2</translation>
+    </message>
+    <message>
+        <source>%1: the server answered %2 (%3)</source>
+        <translation>%1: o servidor respondeu %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: the sync's memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
+        <translation>%1: a memória da sincronização deste ficheiro da lista está danificada (%2); esqueça-a e volte a sincronizar com --url</translation>
+    </message>
+    <message>
+        <source>--accept-certificate is for a server at an https:// address</source>
+        <translation>--accept-certificate é para um servidor com um endereço https://</translation>
+    </message>
+    <message>
+        <source>--accept-certificate needs the certificate's SHA-256 fingerprint (64 hex digits)</source>
+        <translation>--accept-certificate precisa da impressão digital SHA-256 do certificado (64 dígitos hexadecimais)</translation>
+    </message>
+    <message>
+        <source>--discover needs --url (the server or the address book)</source>
+        <translation>--discover precisa de --url (o servidor ou o livro de endereços)</translation>
+    </message>
+    <message>
+        <source>--discover, --forget and --timer each run alone</source>
+        <translation>--discover, --forget e --timer usam-se cada um sozinho</translation>
+    </message>
+    <message>
+        <source>--password-stdin: no password came on standard input</source>
+        <translation>--password-stdin: não chegou nenhuma palavra-passe pela entrada padrão</translation>
+    </message>
+    <message>
+        <source>--report takes json</source>
+        <translation>--report aceita json</translation>
+    </message>
+    <message>
+        <source>--timer takes on, off or status</source>
+        <translation>--timer aceita on, off ou status</translation>
+    </message>
+    <message>
+        <source>Address books found:</source>
+        <translation>Livros de endereços encontrados:</translation>
+    </message>
+    <message>
+        <source>Keep it in %1 (readable by you alone)? [y/N]</source>
+        <translation>Guardá-la em %1 (legível só por si)? [s/N]</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>No timer syncs this directory file.</source>
+        <translation>Nenhum temporizador sincroniza este ficheiro da lista.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept: %1</source>
+        <translation>Não foi possível guardar a palavra-passe: %1</translation>
+    </message>
+    <message>
+        <source>The timer syncs this directory file every quarter of an hour.</source>
+        <translation>O temporizador sincroniza este ficheiro da lista a cada quarto de hora.</translation>
+    </message>
+    <message>
+        <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
+        <translation>uma palavra-passe nunca é aceite na linha de comandos: use --password-file FICHEIRO, --password-stdin ou o porta-chaves</translation>
+    </message>
+    <message>
+        <source>give the password with --password-file or --password-stdin, not both</source>
+        <translation>indique a palavra-passe com --password-file ou com --password-stdin, não com ambas</translation>
+    </message>
+    <message>
+        <source>is a folder, not a directory file</source>
+        <translation>é uma pasta, não um ficheiro da lista</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>não pode ser lido</translation>
+    </message>
+    <message>
+        <source>it is no sync state this program wrote, or it was cut short</source>
+        <translation>não é um estado de sincronização escrito por este programa, ou ficou cortado</translation>
+    </message>
+    <message>
+        <source>it is not the one whose fingerprint was given</source>
+        <translation>não é aquele cuja impressão digital foi indicada</translation>
+    </message>
+    <message>
+        <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
+        <translation>não há palavra-passe para %1 em %2: o porta-chaves não tem nenhuma e nenhum ficheiro de palavra-passe está memorizado</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server's, trust it</source>
+        <translation>o certificado de %1 não é de confiança (%2); a sua impressão digital SHA-256 é %3. Se for o do seu próprio servidor, confie nele</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>a pasta não existe</translation>
+    </message>
+    <message>
+        <source>the folder is read-only, so the directory file cannot be saved there</source>
+        <translation>a pasta é só de leitura, por isso o ficheiro da lista não pode ser guardado lá</translation>
+    </message>
+    <message>
+        <source>the timer could not be set: %1</source>
+        <translation>não foi possível definir o temporizador: %1</translation>
+    </message>
+    <message>
+        <source>the timer cannot be set: no systemd user manager runs for this user</source>
+        <translation>o temporizador não pode ser definido: nenhum gestor de utilizador do systemd está em execução para este utilizador</translation>
+    </message>
+    <message>
+        <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force; to bring them back instead, with --bring-back</source>
+        <translation>esta sincronização apagaria %1; nada foi alterado. Se é isso que quer, execute-a de novo com --force; para os recuperar em vez disso, com --bring-back</translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n card (%1); everything else is in step</source>
+        <translation>
+            <numerusform>o servidor recusou %n cartão (%1); todo o resto está sincronizado</numerusform>
+            <numerusform>o servidor recusou %n cartões (%1); todo o resto está sincronizado</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n cards (%1); everything else is in step</source>
+        <translation>
+            <numerusform>o servidor recusou %n cartão (%1); todo o resto está sincronizado</numerusform>
+            <numerusform>o servidor recusou %n cartões (%1); todo o resto está sincronizado</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
