@@ -290,19 +290,19 @@ public:
         CSyncReport report(m_options.bDryRun);
         CSyncEngine engine(
             client, collection, m_state, m_list, m_options.strFile, {m_options.bDryRun, m_options.bForce});
-        const CSyncEngine::EResult result = engine.Run(report, strError);
+        const CSyncOutcome outcome = engine.Run(report);
         if (stops.Received() != 0)
             return Stopped(stops, CSyncCommand::kFailure);
-        if (result == CSyncEngine::EResult::kFailed) {
-            if (m_options.bVerbose)
-                PrintReport(report);
-            return Failed(collection, strError);
-        }
-        if (result == CSyncEngine::EResult::kRefused) {
+        if (outcome.kind == CSyncOutcome::EKind::kTooManyDeletions) {
             if (m_options.bDryRun)
                 PrintReport(report);
-            throw NeedsYouError(
-                strError, Tr("%1 --dry-run --verbose   (then %1 --force, if that is what you want)", {Command()}));
+            throw NeedsYouError(KindText(outcome),
+                Tr("%1 --dry-run --verbose   (then %1 --force, if that is what you want)", {Command()}));
+        }
+        if (outcome.kind != CSyncOutcome::EKind::kInStep) {
+            if (m_options.bVerbose)
+                PrintReport(report);
+            return Failed(collection, outcome);
         }
         if (m_options.bVerbose || m_options.bDryRun)
             PrintReport(report);
@@ -347,17 +347,21 @@ private:
 
     // A failed sync; a refused password or a vanished address book needs
     // the user.
-    int Failed(const QUrl& collection, const std::string& strError)
+    int Failed(const QUrl& collection, const CSyncOutcome& outcome)
     {
-        const int nStatus = m_session.LastStatus();
-        if (nStatus == 401 && !m_state.m_strUser.empty())
-            PasswordRefused(strError);
-        if ((nStatus == 404 || nStatus == 410)
-            && m_session.LastUrl().path(QUrl::FullyEncoded) == collection.path(QUrl::FullyEncoded))
+        if (outcome.kind == CSyncOutcome::EKind::kPasswordRefused && !m_state.m_strUser.empty())
+            PasswordRefused(KindText(outcome));
+        if (outcome.kind == CSyncOutcome::EKind::kAddressBookGone)
             throw NeedsYouError(
                 Tr("the address book %1 is gone from the server; nothing was changed here", {DisplayUrl(collection)}),
                 Tr("rm %1; %2 --url URL-OF-THE-ADDRESS-BOOK", {ShellWord(StatePath()), Command()}));
-        return Fail(strError);
+        return Fail(KindText(outcome));
+    }
+
+    // Until the outcome is worded here, its kind's own name.
+    static std::string KindText(const CSyncOutcome& outcome)
+    {
+        return outcome.strMessage.empty() ? CSyncOutcome::KindName(outcome.kind) : outcome.strMessage;
     }
 
     void PrintReport(const CSyncReport& report)
@@ -505,15 +509,15 @@ private:
     int FindAddressBook(CCardDavClient& client)
     {
         std::vector<CCardDavClient::AddressBook> books;
-        std::string strError;
+        CSyncOutcome failure;
         const QUrl server(QString::fromStdString(m_state.m_strServerUrl));
-        if (!client.Discover(server, books, strError)) {
+        if (!client.Discover(server, books, failure)) {
             // A stop is said once, by the caller, with what it means.
             if (m_session.IsStopped())
                 return CSyncCommand::kFailure;
-            if (m_session.LastStatus() == 401 && !m_state.m_strUser.empty())
-                PasswordRefused(strError);
-            return Fail(strError);
+            if (failure.kind == CSyncOutcome::EKind::kPasswordRefused && !m_state.m_strUser.empty())
+                PasswordRefused(KindText(failure));
+            return Fail(KindText(failure));
         }
         if (books.empty())
             return Fail(Tr("no address book found at %1 for %2; create one on the server (in its web page, or with"
