@@ -6,9 +6,7 @@
 #include <QByteArray>
 #include <QXmlStreamWriter>
 
-#include "convert/PrintableText.h"
 #include "sync/DavMultiStatus.h"
-#include "sync/SyncText.h"
 
 namespace {
 
@@ -47,34 +45,62 @@ std::string PropfindBody(std::initializer_list<std::pair<const QString*, const c
     return XmlBody(kDav, "propfind", [&](QXmlStreamWriter& writer) { WriteProps(writer, props); });
 }
 
-std::string StatusMessage(const CHttpReply& reply, const QUrl& url)
+using EKind = CSyncOutcome::EKind;
+
+QUrl Resolve(const QUrl& base, const std::string& strHref)
+{
+    return base.resolved(QUrl(QString::fromStdString(strHref)));
+}
+
+std::string DisplayUrl(const QUrl& url)
+{
+    return url.toDisplayString(QUrl::RemoveUserInfo).toStdString();
+}
+
+CSyncOutcome Failure(EKind kind, const QUrl& url, int nStatus)
+{
+    CSyncOutcome failure;
+    failure.kind = kind;
+    failure.strHost = url.host().toStdString();
+    failure.strUrl = DisplayUrl(url);
+    failure.nHttpStatus = nStatus;
+    return failure;
+}
+
+// What a reply that is not the one asked for comes to, from what the
+// server answered: no answer at all (the session says why), a refused
+// password, the collection itself gone (bCollection: url is the address
+// book), or another status.
+CSyncOutcome Failure(const CHttpReply& reply, const QUrl& url, bool bCollection)
 {
     if (reply.nStatus == 0)
-        return reply.strError;
-    const std::string where = url.toDisplayString(QUrl::RemoveUserInfo).toStdString();
-    switch (reply.nStatus) {
-    case 401: return CSyncText::Tr("%1 refused the user name or password", {url.host().toStdString()});
-    case 403: return CSyncText::Tr("%1: the server does not allow this (403 Forbidden)", {where});
-    case 404: return CSyncText::Tr("%1: not found on the server (404)", {where});
-    default: return CSyncText::Tr("%1: the server answered %2", {where, std::to_string(reply.nStatus)});
-    }
+        return reply.failure;
+    if (reply.nStatus == 401)
+        return Failure(EKind::kPasswordRefused, url, reply.nStatus);
+    if (bCollection && (reply.nStatus == 404 || reply.nStatus == 410))
+        return Failure(EKind::kAddressBookGone, url, reply.nStatus);
+    return Failure(EKind::kServerError, url, reply.nStatus);
 }
 
-std::string UnreadableReply(const QUrl& url, const std::string& strWhy)
+CSyncOutcome UnreadableReply(const CHttpReply& reply, const QUrl& url, const std::string& strWhy)
 {
-    return CSyncText::Tr("%1 sent a reply that could not be read: %2", {url.host().toStdString(), strWhy});
+    CSyncOutcome failure = Failure(EKind::kServerError, url, reply.nStatus);
+    failure.strDetail = strWhy;
+    return failure;
 }
 
-// A multi-status reply, read; false with the reason when the server answered
-// otherwise or sent what cannot be read.
-bool ReadMultiStatus(const CHttpReply& reply, const QUrl& url, CDavMultiStatus& status, std::string& strError)
+// A multi-status reply, read; false when the server answered otherwise or
+// sent what cannot be read.
+bool ReadMultiStatus(const CHttpReply& reply, const QUrl& url, bool bCollection, CDavMultiStatus& status,
+    CSyncOutcome& failure)
 {
     if (reply.nStatus != 207) {
-        strError = StatusMessage(reply, url);
+        failure = Failure(reply, url, bCollection);
         return false;
     }
-    if (!CDavMultiStatus::Parse(reply.strBody, status, strError)) {
-        strError = UnreadableReply(url, strError);
+    std::string strWhy;
+    if (!CDavMultiStatus::Parse(reply.strBody, status, strWhy)) {
+        failure = UnreadableReply(reply, url, strWhy);
         return false;
     }
     return true;
@@ -105,14 +131,13 @@ int CardStatus(const CDavResponse& response)
     return response.nPropStatus == 404 || response.nPropStatus == 410 ? 0 : response.nPropStatus;
 }
 
-std::string UnreadableCard(const QUrl& collection, const std::string& strHref, int nStatus)
+// A card the server listed or fetched with an error status (0: none).
+CSyncOutcome UnreadableCard(const QUrl& collection, const std::string& strHref, int nStatus)
 {
-    const std::string host = collection.host().toStdString();
-    if (nStatus == 0)
-        return CSyncText::Tr("%1 could not give the card %2 (no status); nothing was changed, run the sync again later",
-            {host, Printable(strHref)});
-    return CSyncText::Tr("%1 could not give the card %2 (status %3); nothing was changed, run the sync again later",
-        {host, Printable(strHref), std::to_string(nStatus)});
+    CSyncOutcome failure = Failure(EKind::kServerError, Resolve(collection, strHref), nStatus);
+    failure.names = {strHref};
+    failure.nCount = 1;
+    return failure;
 }
 
 // A status by which the server refuses this one card (its content, its
@@ -124,21 +149,15 @@ bool IsRefusalOfTheCard(int nStatus)
 }
 
 // The server's reason for refusing a card: the condition its error body
-// names, else the body's text when it is short plain text.
+// names, else the first line of the body when it is short plain text.
 std::string RefusalReason(const CHttpReply& reply, const std::string& condition)
 {
-    const std::string status = std::to_string(reply.nStatus);
     if (!condition.empty())
-        return CSyncText::Tr("the server answered %1 (%2)", {status, Printable(condition)});
+        return condition;
     const std::string text = reply.strBody.substr(0, reply.strBody.find_first_of("\r\n"));
-    if (!text.empty() && text.find('<') == std::string::npos)
-        return CSyncText::Tr("the server answered %1: %2", {status, Printable(text, 200)});
-    return CSyncText::Tr("the server answered %1", {status});
-}
-
-QUrl Resolve(const QUrl& base, const std::string& strHref)
-{
-    return base.resolved(QUrl(QString::fromStdString(strHref)));
+    if (text.find('<') != std::string::npos)
+        return std::string();
+    return text.substr(0, 200);
 }
 
 // A member that ends in a slash is a collection, not a card.
@@ -149,14 +168,11 @@ bool IsCollectionHref(const std::string& strHref)
 
 // Discovery never leaves the server the user named: the password goes to
 // it alone, and another host named in its answers may be anybody's.
-bool IsOnServer(const QUrl& url, const QUrl& server, std::string& strError)
+bool IsOnServer(const QUrl& url, const QUrl& server, CSyncOutcome& failure)
 {
     if (CHttpSession::IsSameOrigin(url, server))
         return true;
-    strError = CSyncText::Tr("%1 points to another server, %2, for the address books; nothing was sent there. If that"
-                             " server is right, give its address book with --url",
-        {server.host().toStdString(),
-            url.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery).toStdString()});
+    failure = Failure(EKind::kOtherServer, url, 0);
     return false;
 }
 
@@ -179,27 +195,34 @@ std::string CCardDavClient::CanonicalHref(const QUrl& collection, const std::str
     return Resolve(collection, strHref).path(QUrl::FullyEncoded).toStdString();
 }
 
-std::string CCardDavClient::NewHref(const QUrl& collection, const std::string& strUid)
+std::string CCardDavClient::NewHref(const QUrl& collection, const std::string& strUid) const
 {
     return WithSlash(collection.path(QUrl::FullyEncoded).toStdString())
         + QString::fromStdString(strUid).toUtf8().toPercentEncoding("-_.").toStdString() + ".vcf";
 }
 
-bool CCardDavClient::Propfind(const QUrl& url, int nDepth, const std::string& strBody,
-    std::vector<CDavResponse>& responses, std::string& strError)
+bool CCardDavClient::Propfind(const QUrl& url, int nDepth, const std::string& strBody, bool bCollection,
+    std::vector<CDavResponse>& responses, CSyncOutcome& failure)
 {
     const CHttpReply reply = m_session.Send("PROPFIND", url, strBody, {{"Depth", QByteArray::number(nDepth)}});
+    // A page, or a bare 200, is what a web server that is no CardDAV
+    // server answers.
+    if (reply.IsSuccess() && reply.nStatus != 207) {
+        failure = Failure(EKind::kNotCardDav, url, reply.nStatus);
+        return false;
+    }
     CDavMultiStatus status;
-    if (!ReadMultiStatus(reply, url, status, strError))
+    if (!ReadMultiStatus(reply, url, bCollection, status, failure))
         return false;
     responses = std::move(status.m_responses);
     return true;
 }
 
-bool CCardDavClient::FindAddressBooks(const QUrl& home, std::vector<AddressBook>& books, std::string& strError)
+bool CCardDavClient::FindAddressBooks(const QUrl& home, std::vector<AddressBook>& books, CSyncOutcome& failure)
 {
     std::vector<CDavResponse> responses;
-    if (!Propfind(home, 1, PropfindBody({{&kDav, "resourcetype"}, {&kDav, "displayname"}}), responses, strError))
+    if (!Propfind(home, 1, PropfindBody({{&kDav, "resourcetype"}, {&kDav, "displayname"}}), false, responses,
+            failure))
         return false;
     for (const CDavResponse& response : responses)
         if (response.bAddressBook)
@@ -207,51 +230,68 @@ bool CCardDavClient::FindAddressBooks(const QUrl& home, std::vector<AddressBook>
     return true;
 }
 
-bool CCardDavClient::Discover(const QUrl& start, std::vector<AddressBook>& books, std::string& strError)
+// The address books that url's own properties lead to: itself, or those in
+// the home it names or its principal names.
+bool CCardDavClient::FollowProperties(
+    const QUrl& url, const QUrl& start, const CDavResponse& self, std::vector<AddressBook>& books, CSyncOutcome& failure)
+{
+    if (self.bAddressBook) {
+        books.push_back({url, self.strDisplayName});
+        return true;
+    }
+    std::string home = self.strAddressBookHome;
+    if (home.empty() && !self.strPrincipal.empty()) {
+        const QUrl principalUrl = Resolve(url, self.strPrincipal);
+        if (!IsOnServer(principalUrl, start, failure))
+            return false;
+        std::vector<CDavResponse> principal;
+        if (!Propfind(principalUrl, 0, PropfindBody({{&kCardDav, "addressbook-home-set"}}), false, principal, failure))
+            return false;
+        if (!principal.empty())
+            home = Resolve(principalUrl, principal.front().strAddressBookHome).toString().toStdString();
+    }
+    const QUrl homeUrl = home.empty() ? url : Resolve(url, home);
+    return IsOnServer(homeUrl, start, failure) && FindAddressBooks(homeUrl, books, failure);
+}
+
+bool CCardDavClient::Discover(const QUrl& start, std::vector<AddressBook>& books, CSyncOutcome& failure)
 {
     books.clear();
+    std::vector<std::string> tried;
+    bool bDavSeen = false;
     QUrl url = start;
     for (int nAttempt = 0; nAttempt < 2; ++nAttempt) {
+        tried.push_back(url.path(QUrl::FullyEncoded).isEmpty() ? "/" : url.path(QUrl::FullyEncoded).toStdString());
         std::vector<CDavResponse> responses;
         const std::string body = PropfindBody({{&kDav, "resourcetype"}, {&kDav, "displayname"},
             {&kDav, "current-user-principal"}, {&kCardDav, "addressbook-home-set"}});
-        std::string strPropfindError;
-        if (Propfind(url, 0, body, responses, strPropfindError) && !responses.empty()) {
-            const CDavResponse& self = responses.front();
-            if (self.bAddressBook) {
-                books.push_back({url, self.strDisplayName});
-                return true;
-            }
-            std::string home = self.strAddressBookHome;
-            if (home.empty() && !self.strPrincipal.empty()) {
-                const QUrl principalUrl = Resolve(url, self.strPrincipal);
-                if (!IsOnServer(principalUrl, start, strError))
-                    return false;
-                std::vector<CDavResponse> principal;
-                if (!Propfind(principalUrl, 0, PropfindBody({{&kCardDav, "addressbook-home-set"}}), principal,
-                        strError))
-                    return false;
-                if (!principal.empty())
-                    home = Resolve(principalUrl, principal.front().strAddressBookHome).toString().toStdString();
-            }
-            const QUrl homeUrl = home.empty() ? url : Resolve(url, home);
-            if (!IsOnServer(homeUrl, start, strError) || !FindAddressBooks(homeUrl, books, strError))
+        if (Propfind(url, 0, body, false, responses, failure)) {
+            if (!responses.empty() && !FollowProperties(url, start, responses.front(), books, failure))
                 return false;
             if (!books.empty())
                 return true;
-        } else if (m_session.LastStatus() == 401 || nAttempt > 0) {
-            strError = strPropfindError;
+            bDavSeen = true;
+        } else if (failure.kind != EKind::kNotCardDav && failure.kind != EKind::kServerError) {
             return false;
         }
         // Nothing found where the user pointed: ask the server where its
         // address books live.
         url = start.resolved(QUrl(QStringLiteral("/.well-known/carddav")));
     }
-    return true;
+    // A DAV server without address books for this user: none found.
+    if (bDavSeen)
+        return true;
+    // Neither address is a CardDAV one, unless the server failed for
+    // another reason than not knowing it.
+    if (failure.kind == EKind::kNotCardDav || (failure.nHttpStatus >= 400 && failure.nHttpStatus < 500)) {
+        failure = Failure(EKind::kNotCardDav, start, failure.nHttpStatus);
+        failure.tried = tried;
+    }
+    return false;
 }
 
 bool CCardDavClient::SyncCollection(
-    const QUrl& collection, const std::string& strSyncToken, Changes& changes, int& nStatus, std::string& strError)
+    const QUrl& collection, const std::string& strSyncToken, Changes& changes, CSyncOutcome& failure)
 {
     const std::string collectionPath = collection.path(QUrl::FullyEncoded).toStdString();
     std::string token = strSyncToken;
@@ -266,14 +306,14 @@ bool CCardDavClient::SyncCollection(
             WriteProps(writer, {{&kDav, "getetag"}});
         });
         const CHttpReply reply = m_session.Send("REPORT", collection, body, {{"Depth", "0"}});
-        nStatus = reply.nStatus;
         if (reply.nStatus != 207) {
-            strError = StatusMessage(reply, collection);
+            failure = Failure(reply, collection, true);
             return false;
         }
         bool bTruncated = false;
-        std::string strUnreadable;
+        bool bUnreadable = false;
         std::string strNewToken;
+        std::string strWhy;
         const bool bRead = CDavMultiStatus::Parse(
             reply.strBody,
             [&](CDavResponse& response) {
@@ -287,18 +327,18 @@ bool CCardDavClient::SyncCollection(
                     changes.removed.push_back(href);
                 else if (nCardStatus == 200)
                     changes.changed.push_back({href, std::move(response.strEtag)});
-                else if (strUnreadable.empty())
-                    strUnreadable = UnreadableCard(collection, response.strHref, nCardStatus);
+                else if (!bUnreadable) {
+                    bUnreadable = true;
+                    failure = UnreadableCard(collection, response.strHref, nCardStatus);
+                }
             },
-            strNewToken, strError);
+            strNewToken, strWhy);
         if (!bRead) {
-            strError = UnreadableReply(collection, strError);
+            failure = UnreadableReply(reply, collection, strWhy);
             return false;
         }
-        if (!strUnreadable.empty()) {
+        if (bUnreadable) {
             // The token would move past the card: the whole listing waits.
-            strError = strUnreadable;
-            nStatus = kUnreadableMember;
             return false;
         }
         changes.strSyncToken = strNewToken;
@@ -309,10 +349,11 @@ bool CCardDavClient::SyncCollection(
     return true;
 }
 
-bool CCardDavClient::ListEtags(const QUrl& collection, Changes& changes, std::string& strError)
+bool CCardDavClient::ListEtags(const QUrl& collection, Changes& changes, CSyncOutcome& failure)
 {
     std::vector<CDavResponse> responses;
-    if (!Propfind(collection, 1, PropfindBody({{&kDav, "getetag"}, {&kDav, "resourcetype"}}), responses, strError))
+    if (!Propfind(collection, 1, PropfindBody({{&kDav, "getetag"}, {&kDav, "resourcetype"}}), true, responses,
+            failure))
         return false;
     changes = Changes();
     changes.bComplete = true;
@@ -323,7 +364,7 @@ bool CCardDavClient::ListEtags(const QUrl& collection, Changes& changes, std::st
         // In a complete listing a card left out counts as gone: one the
         // server could not describe must not be.
         if (response.strEtag.empty()) {
-            strError = UnreadableCard(collection, response.strHref, MemberStatus(response));
+            failure = UnreadableCard(collection, response.strHref, MemberStatus(response));
             return false;
         }
         changes.changed.push_back({href, std::move(response.strEtag)});
@@ -331,25 +372,33 @@ bool CCardDavClient::ListEtags(const QUrl& collection, Changes& changes, std::st
     return true;
 }
 
-bool CCardDavClient::ListChanges(
-    const QUrl& collection, const std::string& strSyncToken, Changes& changes, std::string& strError)
+// A failed listing that no other way of asking would get past: the
+// request got no answer, the password was refused, or a card in it could
+// not be listed (the failure names it). A status for the report as a whole
+// may only mean the server has no sync-collection.
+bool CCardDavClient::IsFinal(const CSyncOutcome& failure)
 {
-    int nStatus = 0;
-    if (SyncCollection(collection, strSyncToken, changes, nStatus, strError))
+    return (failure.kind != EKind::kServerError && failure.kind != EKind::kAddressBookGone) || !failure.names.empty();
+}
+
+bool CCardDavClient::ListChanges(
+    const QUrl& collection, const std::string& strSyncToken, Changes& changes, CSyncOutcome& failure)
+{
+    if (SyncCollection(collection, strSyncToken, changes, failure))
         return true;
-    if (nStatus == 0 || nStatus == 401 || nStatus == kUnreadableMember)
+    if (IsFinal(failure))
         return false;
     // The server no longer knows the token: start over from nothing.
-    if (!strSyncToken.empty() && SyncCollection(collection, std::string(), changes, nStatus, strError))
+    if (!strSyncToken.empty() && SyncCollection(collection, std::string(), changes, failure))
         return true;
-    if (nStatus == 0 || nStatus == 401 || nStatus == kUnreadableMember)
+    if (IsFinal(failure))
         return false;
     // No sync-collection at all: compare every card's ETag.
-    return ListEtags(collection, changes, strError);
+    return ListEtags(collection, changes, failure);
 }
 
 bool CCardDavClient::Fetch(
-    const QUrl& collection, const std::vector<std::string>& hrefs, std::vector<Card>& cards, std::string& strError)
+    const QUrl& collection, const std::vector<std::string>& hrefs, std::vector<Card>& cards, CSyncOutcome& failure)
 {
     for (size_t nFirst = 0; nFirst < hrefs.size(); nFirst += kFetchBatch) {
         const size_t nEnd = std::min(hrefs.size(), nFirst + kFetchBatch);
@@ -360,11 +409,12 @@ bool CCardDavClient::Fetch(
         });
         const CHttpReply reply = m_session.Send("REPORT", collection, body, {{"Depth", "1"}});
         if (reply.nStatus != 207) {
-            strError = StatusMessage(reply, collection);
+            failure = Failure(reply, collection, true);
             return false;
         }
         std::vector<Card> batch;
         std::string strToken;
+        std::string strWhy;
         const bool bRead = CDavMultiStatus::Parse(
             reply.strBody,
             [&](CDavResponse& response) {
@@ -373,9 +423,9 @@ bool CCardDavClient::Fetch(
                 batch.push_back({CanonicalHref(collection, response.strHref), std::move(response.strEtag),
                     std::move(response.strAddressData), nStatus});
             },
-            strToken, strError);
+            strToken, strWhy);
         if (!bRead) {
-            strError = UnreadableReply(collection, strError);
+            failure = UnreadableReply(reply, collection, strWhy);
             return false;
         }
         cards.insert(cards.end(), std::make_move_iterator(batch.begin()), std::make_move_iterator(batch.end()));
@@ -384,7 +434,7 @@ bool CCardDavClient::Fetch(
 }
 
 CCardDavClient::WriteResult CCardDavClient::Put(const QUrl& collection, const std::string& strHref,
-    const std::string& strData, const std::string& strIfMatch, std::string& strNewEtag, std::string& strError)
+    const std::string& strData, const std::string& strIfMatch, std::string& strNewEtag, CSyncOutcome& failure)
 {
     const QUrl url = Resolve(collection, strHref);
     CHttpSession::Headers headers{{"Content-Type", "text/vcard; charset=utf-8"}};
@@ -402,16 +452,17 @@ CCardDavClient::WriteResult CCardDavClient::Put(const QUrl& collection, const st
         return WriteResult::kDone;
     }
     if (!IsRefusalOfTheCard(reply.nStatus)) {
-        strError = StatusMessage(reply, url);
+        failure = Failure(reply, url, false);
         return WriteResult::kFailed;
     }
     const std::string condition = CDavMultiStatus::Precondition(reply.strBody);
-    strError = RefusalReason(reply, condition);
+    failure = Failure(EKind::kCardsRefused, url, reply.nStatus);
+    failure.strDetail = RefusalReason(reply, condition);
     return condition == "supported-address-data" ? WriteResult::kUnsupportedVersion : WriteResult::kRefused;
 }
 
 CCardDavClient::WriteResult CCardDavClient::Delete(
-    const QUrl& collection, const std::string& strHref, const std::string& strIfMatch, std::string& strError)
+    const QUrl& collection, const std::string& strHref, const std::string& strIfMatch, CSyncOutcome& failure)
 {
     const QUrl url = Resolve(collection, strHref);
     const CHttpReply reply
@@ -421,17 +472,16 @@ CCardDavClient::WriteResult CCardDavClient::Delete(
     if (reply.nStatus == 404 || reply.nStatus == 410)
         return WriteResult::kGone;
     if (!reply.IsSuccess()) {
-        strError = StatusMessage(reply, url);
+        failure = Failure(reply, url, false);
         return WriteResult::kFailed;
     }
     return WriteResult::kDone;
 }
 
-bool CCardDavClient::TakesVCard4(const QUrl& collection)
+bool CCardDavClient::TakesVCard4(const QUrl& collection, CSyncOutcome& failure)
 {
     std::vector<CDavResponse> responses;
-    std::string strError;
-    if (!Propfind(collection, 0, PropfindBody({{&kCardDav, "supported-address-data"}}), responses, strError))
+    if (!Propfind(collection, 0, PropfindBody({{&kCardDav, "supported-address-data"}}), true, responses, failure))
         return true;   // a refused 4.0 card still says so
     for (const CDavResponse& response : responses) {
         if (!response.bHasSupportedVersions || response.supportedVersions.empty())

@@ -7,11 +7,8 @@
 #include <QUuid>
 
 #include "vcard/DirectoryText.h"
-#include "convert/PrintableText.h"
 #include "data/RecordList.h"
 #include "sync/Card.h"
-#include "sync/CardDavClient.h"
-#include "sync/SyncText.h"
 
 namespace {
 
@@ -29,19 +26,25 @@ bool TooMany(int nDeleted, int nTotal)
     return nDeleted > 5 && nDeleted * 2 > nTotal;
 }
 
-std::string Names(const std::vector<CString>& names)
-{
-    return CSyncReport::NameList(names);
-}
-
 std::string NewUid()
 {
     return QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
 }
 
-std::string Quoted(const CString& name)
+std::string Utf8(const CString& text)
 {
-    return '"' + Printable(CDirectoryText::ToUtf8(name)) + '"';
+    return CDirectoryText::ToUtf8(text);
+}
+
+CSyncOutcome FileProblem(
+    CSyncOutcome::EKind kind, const std::string& strPath, CSyncOutcome::EFileProblem problem, std::string strDetail)
+{
+    CSyncOutcome failure;
+    failure.kind = kind;
+    failure.strPath = strPath;
+    failure.fileProblem = problem;
+    failure.strDetail = std::move(strDetail);
+    return failure;
 }
 
 bool IsGoneStatus(int nStatus)
@@ -62,19 +65,30 @@ CSyncEngine::CSyncEngine(CAddressBook& book, const QUrl& collection, CSyncState&
 {
 }
 
-CSyncEngine::EResult CSyncEngine::Run(CSyncReport& report, std::string& strMessage)
+CSyncOutcome CSyncEngine::Run(CSyncReport& report)
 {
-    for (int nRound = 0; nRound < kMaxRounds; ++nRound) {
-        switch (Round(report, strMessage)) {
-        case ERound::kDone: return EResult::kInStep;
-        case ERound::kFailed: return EResult::kFailed;
-        case ERound::kRefused: return EResult::kRefused;
-        case ERound::kAgain: break;
-        }
+    CSyncOutcome outcome;
+    ERound result = ERound::kAgain;
+    for (int nRound = 0; nRound < kMaxRounds && result == ERound::kAgain; ++nRound) {
+        outcome = CSyncOutcome();
+        result = Round(report, outcome);
     }
-    strMessage = CSyncText::Tr(
-        "the address book kept changing while this sync wrote to it; nothing was lost, run the sync again");
-    return EResult::kFailed;
+    outcome.bDryRun = m_options.bDryRun;
+    outcome.strCollectionUrl = m_collection.toDisplayString(QUrl::RemoveUserInfo).toStdString();
+    if (result == ERound::kAgain) {
+        outcome.kind = CSyncOutcome::EKind::kKeptChanging;
+        outcome.strUrl = outcome.strCollectionUrl;
+    }
+    outcome.conflicts = m_conflicts;
+    outcome.doneHere = {report.LocalAdded(), report.LocalChanged(), report.LocalDeleted()};
+    outcome.doneThere = {report.RemoteAdded(), report.RemoteChanged(), report.RemoteDeleted()};
+    return outcome;
+}
+
+CSyncOutcome CSyncEngine::StateNotSaved(const std::string& strDetail) const
+{
+    return FileProblem(CSyncOutcome::EKind::kStateDamaged, CSyncState::PathFor(m_strDirectoryFile),
+        CSyncOutcome::EFileProblem::kNotSaved, strDetail);
 }
 
 CSyncEngine::Local CSyncEngine::NamedRecords() const
@@ -94,24 +108,25 @@ CSyncEngine::Local CSyncEngine::NamedRecords() const
     return local;
 }
 
-CSyncEngine::ERound CSyncEngine::Round(CSyncReport& report, std::string& strMessage)
+CSyncEngine::ERound CSyncEngine::Round(CSyncReport& report, CSyncOutcome& failure)
 {
     CAddressBook::Changes changes;
-    if (!m_book.ListChanges(m_collection, m_state.m_strSyncToken, changes, strMessage))
+    if (!m_book.ListChanges(m_collection, m_state.m_strSyncToken, changes, failure))
         return ERound::kFailed;
     RecoverPendingCreates(changes);
     const Local local = NamedRecords();
     const CSyncMerge::Alignment alignment = CSyncMerge::Align(m_state.m_entries, local.records);
     std::vector<CRemoteCard> remote;
     std::vector<CRemoteCard> newCards;
-    if (!GatherRemote(changes, local, alignment, remote, newCards, strMessage))
+    if (!GatherRemote(changes, local, alignment, remote, newCards, failure))
         return ERound::kFailed;
     const CSyncMerge::Plan plan = CSyncMerge::Merge(m_state.m_entries, local.records, alignment, remote, newCards);
-    const bool bRefused = !m_options.bForce && !Guard(plan, local, strMessage);
+    const bool bRefused = !m_options.bForce && !Guard(plan, local, failure);
 
     // A refused dry run still names everything it would do: it is what the
     // user looks at before forcing the sync.
     if (m_options.bDryRun) {
+        m_conflicts = plan.conflicts;
         for (const CSyncItem& item : plan.items) {
             report.Here(item, item.nLocal >= 0 ? local.records[static_cast<size_t>(item.nLocal)] : item.fields);
             report.There(item);
@@ -120,8 +135,9 @@ CSyncEngine::ERound CSyncEngine::Round(CSyncReport& report, std::string& strMess
     }
     if (bRefused)
         return ERound::kRefused;
-    if (!ApplyHere(plan, local, strMessage))
+    if (!ApplyHere(plan, local, failure))
         return ERound::kFailed;
+    m_conflicts.insert(m_conflicts.end(), plan.conflicts.begin(), plan.conflicts.end());
     for (const CSyncItem& item : plan.items)
         report.Here(item, item.nLocal >= 0 ? local.records[static_cast<size_t>(item.nLocal)] : item.fields);
 
@@ -132,14 +148,17 @@ CSyncEngine::ERound CSyncEngine::Round(CSyncReport& report, std::string& strMess
         if (item.bHasEntry)
             m_state.m_entries.push_back(item.entry);
     m_state.m_strSyncToken = changes.strSyncToken;
-    if (!m_state.Save(strMessage))
+    std::string strSaveError;
+    if (!m_state.Save(strSaveError)) {
+        failure = StateNotSaved(strSaveError);
         return ERound::kFailed;
+    }
 
     const bool bWritesThere = std::any_of(plan.items.begin(), plan.items.end(),
         [](const CSyncItem& item) { return item.remote != CSyncItem::ERemote::kKeep; });
     if (!bWritesThere)
         return ERound::kDone;
-    ERound result = ApplyThere(plan, report, strMessage);
+    ERound result = ApplyThere(plan, report, failure);
     if (result == ERound::kDone) {
         // Every record to be created is on the server now: a create noted
         // and never confirmed belongs to no record any more.
@@ -147,9 +166,8 @@ CSyncEngine::ERound CSyncEngine::Round(CSyncReport& report, std::string& strMess
         CatchUpWithOwnWrites();
     }
     // The journal of this round's writes goes into the state itself.
-    std::string strSaveError;
     if (!m_state.Save(strSaveError) && result != ERound::kFailed) {
-        strMessage = strSaveError;
+        failure = StateNotSaved(strSaveError);
         return ERound::kFailed;
     }
     return result;
@@ -165,8 +183,8 @@ void CSyncEngine::CatchUpWithOwnWrites()
     if (m_state.m_strSyncToken.empty())
         return;
     CAddressBook::Changes changes;
-    std::string strError;
-    if (!m_book.ListChanges(m_collection, m_state.m_strSyncToken, changes, strError) || changes.bComplete
+    CSyncOutcome ignored;
+    if (!m_book.ListChanges(m_collection, m_state.m_strSyncToken, changes, ignored) || changes.bComplete
         || changes.strSyncToken.empty())
         return;
     std::map<std::string, const std::string*> etags;
@@ -211,14 +229,14 @@ void CSyncEngine::RecoverPendingCreates(const CAddressBook::Changes& changes)
 // is asked for once more; still without an answer, the round fails before
 // anything is changed.
 bool CSyncEngine::FetchAll(const std::vector<std::string>& hrefs, const std::vector<CRemoteCard>& remote,
-    std::vector<CAddressBook::Card>& cards, std::string& strMessage)
+    std::vector<CAddressBook::Card>& cards, CSyncOutcome& failure)
 {
     auto answered = [](const CAddressBook::Card& card) { return card.nStatus == 200 || IsGoneStatus(card.nStatus); };
     std::vector<std::string> missing = hrefs;
     int nStatus = 0;
     for (int nAttempt = 0; nAttempt < 2 && !missing.empty(); ++nAttempt) {
         std::vector<CAddressBook::Card> batch;
-        if (!m_book.Fetch(m_collection, missing, batch, strMessage))
+        if (!m_book.Fetch(m_collection, missing, batch, failure))
             return false;
         std::map<std::string, size_t> byHref;
         for (size_t i = 0; i < batch.size(); ++i)
@@ -239,29 +257,26 @@ bool CSyncEngine::FetchAll(const std::vector<std::string>& hrefs, const std::vec
     }
     if (missing.empty())
         return true;
-    const auto known = std::find_if(
-        remote.begin(), remote.end(), [&](const CRemoteCard& card) { return card.strHref == missing.front(); });
-    const size_t nEntry = static_cast<size_t>(known - remote.begin());
-    const std::string what = known != remote.end()
-        ? CSyncText::Tr("the card of %1", {Quoted(m_state.m_entries[nEntry].fields.strName)})
-        : CSyncText::Tr("the card %1", {Printable(missing.front())});
-    const std::string why
-        = nStatus != 0 ? CSyncText::Tr("status %1", {std::to_string(nStatus)}) : CSyncText::Tr("left out of its reply");
-    const std::string host = m_collection.host().toStdString();
-    const int nOthers = static_cast<int>(missing.size() - 1);
-    // English says "nor 1 other cards" as it always has.
-    strMessage = nOthers == 0
-        ? CSyncText::Tr("%1 did not give %2 (%3); nothing was changed, run the sync again later", {host, what, why})
-        : CSyncText::Counted(
-            "%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later",
-            "%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later", nOthers,
-            {host, what, why});
+    // Named by their records where the state knows them.
+    failure = CSyncOutcome();
+    failure.kind = CSyncOutcome::EKind::kServerError;
+    failure.strHost = m_collection.host().toStdString();
+    failure.strUrl = m_collection.toDisplayString(QUrl::RemoveUserInfo).toStdString();
+    failure.nHttpStatus = nStatus;
+    failure.nCount = static_cast<int>(missing.size());
+    for (const std::string& href : missing) {
+        const auto known = std::find_if(
+            remote.begin(), remote.end(), [&](const CRemoteCard& card) { return card.strHref == href; });
+        failure.names.push_back(known != remote.end()
+                ? Utf8(m_state.m_entries[static_cast<size_t>(known - remote.begin())].fields.strName)
+                : href);
+    }
     return false;
 }
 
 bool CSyncEngine::GatherRemote(const CAddressBook::Changes& changes, const Local& local,
     const CSyncMerge::Alignment& alignment, std::vector<CRemoteCard>& remote, std::vector<CRemoteCard>& newCards,
-    std::string& strMessage)
+    CSyncOutcome& failure)
 {
     using EStatus = CRemoteCard::EStatus;
     const std::vector<CSyncEntry>& entries = m_state.m_entries;
@@ -307,7 +322,7 @@ bool CSyncEngine::GatherRemote(const CAddressBook::Changes& changes, const Local
     for (const CRemoteCard& card : newCards)
         wanted.push_back(card.strHref);
     std::vector<CAddressBook::Card> fetched;
-    if (!FetchAll(wanted, remote, fetched, strMessage))
+    if (!FetchAll(wanted, remote, fetched, failure))
         return false;
 
     std::map<std::string, CRemoteCard*> byFetchedHref;
@@ -351,33 +366,33 @@ bool CSyncEngine::GatherRemote(const CAddressBook::Changes& changes, const Local
     return true;
 }
 
-bool CSyncEngine::Guard(const CSyncMerge::Plan& plan, const Local& local, std::string& strMessage) const
+bool CSyncEngine::Guard(const CSyncMerge::Plan& plan, const Local& local, CSyncOutcome& failure) const
 {
-    std::vector<CString> deletedHere;
-    std::vector<CString> deletedThere;
+    CSyncOutcome::Deletions here{0, plan.nLocalRecords, {}};
+    CSyncOutcome::Deletions there{0, plan.nRemoteCards, {}};
     for (const CSyncItem& item : plan.items) {
         if (item.local == CSyncItem::ELocal::kDelete)
-            deletedHere.push_back(local.records[static_cast<size_t>(item.nLocal)].strName);
+            here.names.push_back(Utf8(local.records[static_cast<size_t>(item.nLocal)].strName));
         if (item.remote == CSyncItem::ERemote::kDelete)
-            deletedThere.push_back(item.fields.strName);
+            there.names.push_back(Utf8(item.fields.strName));
     }
-    const bool bHere = TooMany(static_cast<int>(deletedHere.size()), plan.nLocalRecords);
-    const bool bThere = TooMany(static_cast<int>(deletedThere.size()), plan.nRemoteCards);
+    here.nDeleted = static_cast<int>(here.names.size());
+    there.nDeleted = static_cast<int>(there.names.size());
+    const bool bHere = TooMany(here.nDeleted, here.nTotal);
+    const bool bThere = TooMany(there.nDeleted, there.nTotal);
     if (!bHere && !bThere)
         return true;
-    const std::string here = CSyncText::Tr("%1 of the %2 records here (%3)",
-        {std::to_string(deletedHere.size()), std::to_string(plan.nLocalRecords), Names(deletedHere)});
-    const std::string there = CSyncText::Tr("%1 of the %2 cards on the server (%3)",
-        {std::to_string(deletedThere.size()), std::to_string(plan.nRemoteCards), Names(deletedThere)});
-    strMessage = CSyncText::Tr(
-        "this sync would delete %1; nothing was changed. If that is what you want, run it again with --force",
-        {bHere && bThere ? CSyncText::Tr("%1 and %2", {here, there})
-                : bHere  ? here
-                         : there});
+    failure = CSyncOutcome();
+    failure.kind = CSyncOutcome::EKind::kTooManyDeletions;
+    // Only the side that would lose too many is named.
+    if (bHere)
+        failure.here = std::move(here);
+    if (bThere)
+        failure.there = std::move(there);
     return false;
 }
 
-bool CSyncEngine::ApplyHere(const CSyncMerge::Plan& plan, const Local& local, std::string& strMessage)
+bool CSyncEngine::ApplyHere(const CSyncMerge::Plan& plan, const Local& local, CSyncOutcome& failure)
 {
     using L = CSyncItem::ELocal;
     const bool bAnything = std::any_of(plan.items.begin(), plan.items.end(),
@@ -385,9 +400,8 @@ bool CSyncEngine::ApplyHere(const CSyncMerge::Plan& plan, const Local& local, st
     if (!bAnything)
         return true;
     if (m_list.HasFileChangedAt(m_strDirectoryFile.c_str())) {
-        strMessage = CSyncText::Tr(
-            "%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again",
-            {m_strDirectoryFile});
+        failure = FileProblem(CSyncOutcome::EKind::kDirectoryFile, m_strDirectoryFile,
+            CSyncOutcome::EFileProblem::kChangedMeanwhile, std::string());
         return false;
     }
     std::vector<int> deletions;
@@ -409,25 +423,24 @@ bool CSyncEngine::ApplyHere(const CSyncMerge::Plan& plan, const Local& local, st
     const bool bAdds = std::any_of(
         plan.items.begin(), plan.items.end(), [](const CSyncItem& item) { return item.local == L::kAdd; });
     if (bAdds && tail.strName.IsEmpty() && !IsBlank(tail)) {
-        strMessage = CSyncText::Tr("%1: its last record has no name, and adding records would overwrite it; give it a"
-                                   " name in Dialstack first. Nothing was changed",
-            {m_strDirectoryFile});
+        failure = FileProblem(CSyncOutcome::EKind::kDirectoryFile, m_strDirectoryFile,
+            CSyncOutcome::EFileProblem::kLastRecordUnnamed, std::string());
         return false;
     }
     for (const CSyncItem& item : plan.items)
         if (item.local == L::kAdd)
             m_list.Append(item.fields);
     if (!m_list.SaveFile(m_strDirectoryFile.c_str())) {
-        strMessage
-            = CSyncText::Tr(m_list.IsOldFileIntact() ? "%1: could not be saved: %2; the directory file is unchanged"
-                                                     : "%1: could not be saved: %2",
-                {m_strDirectoryFile, m_list.GetLastSaveError().GetString()});
+        failure = FileProblem(CSyncOutcome::EKind::kDirectoryFile, m_strDirectoryFile,
+            m_list.IsOldFileIntact() ? CSyncOutcome::EFileProblem::kNotSavedIntact
+                                     : CSyncOutcome::EFileProblem::kNotSaved,
+            m_list.GetLastSaveError().GetString());
         return false;
     }
     return true;
 }
 
-CSyncEngine::ERound CSyncEngine::ApplyThere(const CSyncMerge::Plan& plan, CSyncReport& report, std::string& strMessage)
+CSyncEngine::ERound CSyncEngine::ApplyThere(const CSyncMerge::Plan& plan, CSyncReport& report, CSyncOutcome& failure)
 {
     using R = CSyncItem::ERemote;
     using W = CAddressBook::WriteResult;
@@ -440,18 +453,19 @@ CSyncEngine::ERound CSyncEngine::ApplyThere(const CSyncMerge::Plan& plan, CSyncR
             std::count(hasEntry.begin(), hasEntry.begin() + static_cast<std::ptrdiff_t>(nItem), true));
     };
     bool bAgain = false;
-    std::vector<std::string> refusals;
+    CSyncOutcome refusals;
+    refusals.kind = CSyncOutcome::EKind::kCardsRefused;
     std::vector<std::string> withoutEtag;
     for (size_t i = 0; i < plan.items.size(); ++i) {
         const CSyncItem& item = plan.items[i];
         if (item.remote == R::kKeep)
             continue;
         std::string strEtag;
-        std::string strError;
+        CSyncOutcome why;
         W result = W::kFailed;
         CSyncEntry entry = item.entry;
         if (item.remote == R::kCreate) {
-            result = Create(item, position(i), entry, strEtag, strError);
+            result = Create(item, position(i), entry, strEtag, why);
         } else if (item.remote == R::kUpdate) {
             CCard card(item.strCardData);
             card.Apply(item.fields);
@@ -461,16 +475,22 @@ CSyncEngine::ERound CSyncEngine::ApplyThere(const CSyncMerge::Plan& plan, CSyncR
                     entry.strUid = NewUid();
                 card.EnsureUid(entry.strUid);
             }
-            result = m_book.Put(m_collection, entry.strHref, card.Text(), entry.strEtag, strEtag, strError);
+            result = m_book.Put(m_collection, entry.strHref, card.Text(), entry.strEtag, strEtag, why);
         } else {
-            result = m_book.Delete(m_collection, entry.strHref, entry.strEtag, strError);
+            result = m_book.Delete(m_collection, entry.strHref, entry.strEtag, why);
         }
         if (result == W::kFailed) {
-            strMessage = strError;
+            failure = std::move(why);
             return ERound::kFailed;
         }
         if (result == W::kRefused || result == W::kUnsupportedVersion) {
-            refusals.push_back(Quoted(item.fields.strName) + " (" + strError + ")");
+            // The first refusal's status and reason stand for all.
+            if (refusals.names.empty()) {
+                refusals.nHttpStatus = why.nHttpStatus;
+                refusals.strDetail = why.strDetail;
+                refusals.strHost = why.strHost;
+            }
+            refusals.names.push_back(Utf8(item.fields.strName));
             continue;
         }
         if (result == W::kConflict || (result == W::kGone && item.remote != R::kDelete)) {
@@ -482,26 +502,26 @@ CSyncEngine::ERound CSyncEngine::ApplyThere(const CSyncMerge::Plan& plan, CSyncR
         if (item.remote != R::kDelete && strEtag.empty())
             withoutEtag.push_back(entry.strHref);
         bool bJournalled = true;
+        std::string strJournalError;
         if (item.remote == R::kCreate) {
-            bJournalled = m_state.Insert(position(i), entry, strMessage);
+            bJournalled = m_state.Insert(position(i), entry, strJournalError);
             hasEntry[i] = true;
         } else if (item.remote == R::kUpdate) {
-            bJournalled = m_state.Replace(position(i), entry, strMessage);
+            bJournalled = m_state.Replace(position(i), entry, strJournalError);
         } else {
-            bJournalled = m_state.Remove(position(i), strMessage);
+            bJournalled = m_state.Remove(position(i), strJournalError);
             hasEntry[i] = false;
         }
         report.There(item);
-        if (!bJournalled)
+        if (!bJournalled) {
+            failure = StateNotSaved(strJournalError);
             return ERound::kFailed;
+        }
     }
     FetchNewEtags(withoutEtag);
-    if (!refusals.empty()) {
-        std::string list;
-        for (size_t i = 0; i < refusals.size(); ++i)
-            list += (i == 0 ? "" : "; ") + refusals[i];
-        strMessage = CSyncText::Counted("the server refused %n record: %1. Everything else was synced",
-            "the server refused %n records: %1. Everything else was synced", static_cast<int>(refusals.size()), {list});
+    if (!refusals.names.empty()) {
+        refusals.nCount = static_cast<int>(refusals.names.size());
+        failure = std::move(refusals);
         return ERound::kFailed;
     }
     return bAgain ? ERound::kAgain : ERound::kDone;
@@ -511,7 +531,7 @@ CSyncEngine::ERound CSyncEngine::ApplyThere(const CSyncMerge::Plan& plan, CSyncR
 // record and never confirmed, else under new ones noted before the request
 // goes out. A server that does not take vCard 4.0 gets 3.0, from then on.
 CAddressBook::WriteResult CSyncEngine::Create(
-    const CSyncItem& item, size_t nAt, CSyncEntry& entry, std::string& strEtag, std::string& strMessage)
+    const CSyncItem& item, size_t nAt, CSyncEntry& entry, std::string& strEtag, CSyncOutcome& failure)
 {
     using W = CAddressBook::WriteResult;
     const auto noted = std::find_if(m_state.m_pending.begin(), m_state.m_pending.end(),
@@ -520,22 +540,25 @@ CAddressBook::WriteResult CSyncEngine::Create(
         entry = noted->entry;
     } else {
         entry.strUid = NewUid();
-        entry.strHref = CCardDavClient::NewHref(m_collection, entry.strUid);
+        entry.strHref = m_book.NewHref(m_collection, entry.strUid);
         entry.strEtag.clear();
         entry.fields = item.fields;
-        if (!m_state.NotePending({nAt, entry}, strMessage))
+        std::string strJournalError;
+        if (!m_state.NotePending({nAt, entry}, strJournalError)) {
+            failure = StateNotSaved(strJournalError);
             return W::kFailed;
+        }
     }
     int nVersion = CardVersion();
     W result = m_book.Put(m_collection, entry.strHref, CCard::Create(item.fields, entry.strUid, nVersion),
-        std::string(), strEtag, strMessage);
+        std::string(), strEtag, failure);
     if (result == W::kUnsupportedVersion && nVersion == 4) {
         m_state.m_nCardVersion = nVersion = 3;
         result = m_book.Put(m_collection, entry.strHref, CCard::Create(item.fields, entry.strUid, nVersion),
-            std::string(), strEtag, strMessage);
+            std::string(), strEtag, failure);
     }
     if (result == W::kConflict)
-        return AdoptOwnCard(entry, strEtag, strMessage);
+        return AdoptOwnCard(entry, strEtag, failure);
     return result;
 }
 
@@ -543,10 +566,10 @@ CAddressBook::WriteResult CSyncEngine::Create(
 // and the server took after that run stopped waiting, when it carries this
 // record's UID; else someone else's.
 CAddressBook::WriteResult CSyncEngine::AdoptOwnCard(
-    const CSyncEntry& entry, std::string& strEtag, std::string& strMessage)
+    const CSyncEntry& entry, std::string& strEtag, CSyncOutcome& failure)
 {
     std::vector<CAddressBook::Card> cards;
-    if (!m_book.Fetch(m_collection, {entry.strHref}, cards, strMessage))
+    if (!m_book.Fetch(m_collection, {entry.strHref}, cards, failure))
         return CAddressBook::WriteResult::kFailed;
     for (const CAddressBook::Card& card : cards) {
         if (card.strHref == entry.strHref && card.nStatus == 200 && CCard(card.strData).Uid() == entry.strUid) {
@@ -565,9 +588,10 @@ void CSyncEngine::FetchNewEtags(const std::vector<std::string>& hrefs)
     if (hrefs.empty())
         return;
     std::vector<CAddressBook::Card> cards;
-    std::string strError;
-    if (!m_book.Fetch(m_collection, hrefs, cards, strError))
+    CSyncOutcome ignored;
+    if (!m_book.Fetch(m_collection, hrefs, cards, ignored))
         return;
+    std::string strError;
     std::map<std::string, size_t> byHref;
     for (size_t i = 0; i < m_state.m_entries.size(); ++i)
         byHref.emplace(m_state.m_entries[i].strHref, i);
@@ -585,6 +609,9 @@ void CSyncEngine::FetchNewEtags(const std::vector<std::string>& hrefs)
 int CSyncEngine::CardVersion()
 {
     if (m_state.m_nCardVersion == 0)
-        m_state.m_nCardVersion = m_book.TakesVCard4(m_collection) ? 4 : 3;
+    {
+        CSyncOutcome ignored;
+        m_state.m_nCardVersion = m_book.TakesVCard4(m_collection, ignored) ? 4 : 3;
+    }
     return m_state.m_nCardVersion;
 }

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "sync/RecordAlignment.h"
+#include "vcard/DirectoryText.h"
 
 namespace {
 
@@ -25,6 +26,24 @@ bool MergeFields(
     merged.strEmail = pick(base.strEmail, here.strEmail, there.strEmail);
     merged.strMisc = pick(base.strMisc, here.strMisc, there.strMisc);
     return bClean;
+}
+
+// The conflict a copy stands for: every field both sides changed, to
+// different values.
+CSyncOutcome::Conflict Conflict(
+    const CRecordFields& base, const CRecordFields& here, const CRecordFields& there, const CString& copyName)
+{
+    CSyncOutcome::Conflict conflict{CDirectoryText::ToUtf8(there.strName), CDirectoryText::ToUtf8(copyName), {}};
+    const std::pair<const char*, CString CRecordFields::*> fields[] = {{"name", &CRecordFields::strName},
+        {"phone", &CRecordFields::strPhone}, {"pager", &CRecordFields::strPager},
+        {"email", &CRecordFields::strEmail}, {"misc", &CRecordFields::strMisc}};
+    for (const auto& [pszField, member] : fields) {
+        const CString& h = here.*member;
+        const CString& t = there.*member;
+        if (h != base.*member && t != base.*member && h != t)
+            conflict.fields.push_back({pszField, CDirectoryText::ToUtf8(h), CDirectoryText::ToUtf8(t)});
+    }
+    return conflict;
 }
 
 class Merger
@@ -169,6 +188,7 @@ private:
             copy.fields = here;
             copy.fields.strName += CSyncMerge::ConflictSuffix();
             copy.bConflictCopy = true;
+            m_plan.conflicts.push_back(Conflict(base.fields, here, there, copy.fields.strName));
             m_appended.push_back(std::move(copy));
             merged = there;
         }

@@ -111,15 +111,22 @@ const char* Name(CAddressBook::WriteResult result)
     return "?";
 }
 
+// A failure as "kind status[ detail]".
+std::string Said(const CSyncOutcome& failure)
+{
+    return std::string(CSyncOutcome::KindName(failure.kind)) + " " + std::to_string(failure.nHttpStatus)
+        + (failure.strDetail.empty() ? "" : " " + failure.strDetail);
+}
+
 // One action of the client; what it gives, in words.
 using Action = std::function<std::string(CCardDavClient&, const QUrl&)>;
 
 std::string Fetch(CCardDavClient& client, const QUrl& collection)
 {
     std::vector<CAddressBook::Card> cards;
-    std::string strError;
-    if (!client.Fetch(collection, {"/book/1.vcf", "/book/2.vcf", "/book/3.vcf", "/book/4.vcf"}, cards, strError))
-        return "failed: " + strError;
+    CSyncOutcome failure;
+    if (!client.Fetch(collection, {"/book/1.vcf", "/book/2.vcf", "/book/3.vcf", "/book/4.vcf"}, cards, failure))
+        return "failed: " + Said(failure);
     std::string text;
     for (const CAddressBook::Card& card : cards)
         text += card.strHref + " " + std::to_string(card.nStatus) + "; ";
@@ -129,9 +136,9 @@ std::string Fetch(CCardDavClient& client, const QUrl& collection)
 std::string List(CCardDavClient& client, const QUrl& collection)
 {
     CAddressBook::Changes changes;
-    std::string strError;
-    if (!client.ListChanges(collection, "token-1", changes, strError))
-        return "failed";
+    CSyncOutcome failure;
+    if (!client.ListChanges(collection, "token-1", changes, failure))
+        return "failed: " + Said(failure);
     return "listed " + std::to_string(changes.changed.size());
 }
 
@@ -139,21 +146,23 @@ Action Put(const std::string& strIfMatch)
 {
     return [strIfMatch](CCardDavClient& client, const QUrl& collection) {
         std::string strEtag = "unset";
-        std::string strError;
-        const auto result = client.Put(collection, "/book/1.vcf", "BEGIN:VCARD", strIfMatch, strEtag, strError);
-        return std::string(Name(result)) + " [" + strEtag + "] " + strError;
+        CSyncOutcome failure;
+        const auto result = client.Put(collection, "/book/1.vcf", "BEGIN:VCARD", strIfMatch, strEtag, failure);
+        return std::string(Name(result)) + " [" + strEtag + "]"
+            + (failure.kind == CSyncOutcome::EKind::kInStep ? "" : " " + Said(failure));
     };
 }
 
 std::string Delete(CCardDavClient& client, const QUrl& collection)
 {
-    std::string strError;
-    return Name(client.Delete(collection, "/book/1.vcf", "\"1\"", strError));
+    CSyncOutcome failure;
+    return Name(client.Delete(collection, "/book/1.vcf", "\"1\"", failure));
 }
 
 std::string Versions(CCardDavClient& client, const QUrl& collection)
 {
-    return client.TakesVCard4(collection) ? "4.0" : "3.0";
+    CSyncOutcome failure;
+    return client.TakesVCard4(collection, failure) ? "4.0" : "3.0";
 }
 
 std::string SupportedData(const std::string& types)
@@ -193,19 +202,19 @@ TEST(CardDavClientTest, RepliesBecomeWhatTheSyncActsOn)
         {"a listed card without an ETag is no listing",
             {{403, "", ""}, {403, "", ""}, {207, Multistatus(Member("/book/1.vcf", Props("<D:getetag/>", 404))), ""}},
             List, "failed", 3},
-        {"a PUT without an ETag is not followed by a request for it", {{201, "", ""}}, Put(""), "done [] ", 1},
-        {"a PUT's ETag", {{204, "", "ETag: \"7\"\r\n"}}, Put("\"1\""), "done [\"7\"] ", 1},
-        {"a PUT someone else beat", {{412, "", ""}}, Put("\"1\""), "conflict [unset] ", 1},
+        {"a PUT without an ETag is not followed by a request for it", {{201, "", ""}}, Put(""), "done []", 1},
+        {"a PUT's ETag", {{204, "", "ETag: \"7\"\r\n"}}, Put("\"1\""), "done [\"7\"]", 1},
+        {"a PUT someone else beat", {{412, "", ""}}, Put("\"1\""), "conflict [unset]", 1},
         {"vCard 4.0 refused by its condition",
             {{415,
                 "<?xml version=\"1.0\"?><D:error xmlns:D=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:carddav\">"
                 "<C:supported-address-data/></D:error>",
                 ""}},
-            Put(""), "unsupported version [unset] the server answered 415 (supported-address-data)", 1},
+            Put(""), "unsupported version [unset] cards-refused 415 supported-address-data", 1},
         {"a card refused with a plain reason", {{403, "Card too large\x1b[2J\r\nmore", ""}}, Put(""),
-            "refused [unset] the server answered 403: Card too large\\x1B[2J", 1},
+            "refused [unset] cards-refused 403 Card too large\x1b[2J", 1},
         {"a card refused with a page", {{409, "<html><body>Conflict</body></html>", ""}}, Put(""),
-            "refused [unset] the server answered 409", 1},
+            "refused [unset] cards-refused 409", 1},
         {"a server error stops the sync", {{503, "", ""}}, Put(""), "failed", 1},
         {"a delete of a card already gone (404)", {{404, "", ""}}, Delete, "gone", 1},
         {"a delete of a card already gone (410)", {{410, "", ""}}, Delete, "gone", 1},

@@ -289,19 +289,19 @@ TEST_P(ServerSyncTest, WritesNeverOverwriteWhatSomeoneElseWroteFirst)
         session.SetCredentials("user", "secret");
     CCardDavClient client(session);
     const QUrl book(QString::fromStdString(m_server.Book()));
-    const std::string href = CCardDavClient::NewHref(book, "uid-1");
+    const std::string href = client.NewHref(book, "uid-1");
     const std::string card = CCard::Create(ToFields(kThree[0]), "uid-1");
     std::string etag;
-    std::string error;
+    CSyncOutcome error;
     using W = CCardDavClient::WriteResult;
-    ASSERT_EQ(W::kDone, client.Put(book, href, card, std::string(), etag, error)) << error;
+    ASSERT_EQ(W::kDone, client.Put(book, href, card, std::string(), etag, error)) << error.ToJson();
     ASSERT_FALSE(etag.empty());
     std::string ignored;
     EXPECT_EQ(W::kConflict, client.Put(book, href, card, std::string(), ignored, error));   // created meanwhile
     EXPECT_EQ(W::kConflict, client.Put(book, href, card, "\"stale\"", ignored, error));   // changed meanwhile
     EXPECT_EQ(W::kConflict, client.Delete(book, href, "\"stale\"", error));
     EXPECT_EQ(1u, m_server.Cards().size());
-    EXPECT_EQ(W::kDone, client.Delete(book, href, etag, error)) << error;
+    EXPECT_EQ(W::kDone, client.Delete(book, href, etag, error)) << error.ToJson();
     EXPECT_TRUE(m_server.Cards().empty());
 }
 
