@@ -1,5 +1,7 @@
 #include "sync/OutcomeWording.h"
 
+#include <algorithm>
+
 #include <QFileInfo>
 #include <QUrl>
 
@@ -90,8 +92,56 @@ std::string Network(const CSyncOutcome& o)
     return Safe(o.strHost) + ": " + Safe(o.strDetail);
 }
 
+// The origin of a URL: scheme, host and port.
+std::string Origin(const std::string& strUrl)
+{
+    const QUrl url(QString::fromStdString(strUrl));
+    return Safe(url.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery).toStdString());
+}
+
+std::string OtherServer(const CSyncOutcome& o)
+{
+    // A redirect sent the program there; else discovery named it.
+    if (o.nHttpStatus != 0)
+        return Tr("the server sent this program to %1, another server; it only talks to the server it was given. If"
+                  " that one is right, give it with --url",
+            {Origin(o.strUrl)});
+    return Tr("the server points to another server, %1, for the address books; nothing was sent there. If that"
+              " server is right, give its address book with --url",
+        {Origin(o.strUrl)});
+}
+
+// Cards the server did not give: by their records' names where known.
+std::string CardsMissing(const CSyncOutcome& o)
+{
+    const std::string what = Tr("the card of %1", {o.names.empty() ? std::string() : Quoted(o.names.front())});
+    const std::string why
+        = o.nHttpStatus != 0 ? Tr("status %1", {std::to_string(o.nHttpStatus)}) : Tr("left out of its reply");
+    const int nOthers = std::max(o.nCount, static_cast<int>(o.names.size())) - 1;
+    const std::string host = Safe(o.strHost);
+    // English says "nor 1 other cards" as it always has.
+    return nOthers <= 0
+        ? Tr("%1 did not give %2 (%3); nothing was changed, run the sync again later", {host, what, why})
+        : CSyncText::Counted("%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later",
+            "%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later", nOthers,
+            {host, what, why});
+}
+
+// What the server said when it refused a write.
+std::string Answer(const CSyncOutcome& o)
+{
+    const std::string status = std::to_string(o.nHttpStatus);
+    if (o.strDetail.empty())
+        return Tr("the server answered %1", {status});
+    if (o.strDetail.find(' ') == std::string::npos)
+        return Tr("the server answered %1 (%2)", {status, Safe(o.strDetail)});
+    return Tr("the server answered %1: %2", {status, Safe(o.strDetail)});
+}
+
 std::string ServerError(const CSyncOutcome& o)
 {
+    if (!o.names.empty())
+        return CardsMissing(o);
     const std::string where = Safe(o.strUrl);
     switch (o.nHttpStatus) {
     case 0: return Tr("%1 sent a reply that could not be read: %2", {HostOf(o.strUrl), Safe(o.strDetail)});
@@ -102,18 +152,6 @@ std::string ServerError(const CSyncOutcome& o)
             return Tr("%1: the server answered %2 (%3)", {where, std::to_string(o.nHttpStatus), Safe(o.strDetail)});
         return Tr("%1: the server answered %2", {where, std::to_string(o.nHttpStatus)});
     }
-}
-
-std::string OtherServer(const CSyncOutcome& o)
-{
-    // A redirect sent the program there; else discovery named it.
-    if (o.nHttpStatus != 0)
-        return Tr("%1 sent this program to %2, another server; it only talks to the server it was given. If that one"
-                  " is right, give it with --url",
-            {HostOf(o.strUrl), Safe(o.strHost)});
-    return Tr("%1 points to another server, %2, for the address books; nothing was sent there. If that server is"
-              " right, give its address book with --url",
-        {HostOf(o.strUrl), Safe(o.strHost)});
 }
 
 std::string DirectoryFile(const CSyncOutcome& o)
@@ -181,7 +219,9 @@ std::string Message(const CSyncOutcome& o, const std::string& strDirectoryFile)
     case EKind::kOtherServer: return OtherServer(o);
     case EKind::kCardsRefused:
         return CSyncText::Counted("the server refused %n card (%1); everything else is in step",
-            "the server refused %n cards (%1); everything else is in step", o.nCount, {Names(o.names)});
+            "the server refused %n cards (%1); everything else is in step",
+            std::max(o.nCount, static_cast<int>(o.names.size())),
+            {Names(o.names) + (o.nHttpStatus != 0 ? "; " + Answer(o) : std::string())});
     case EKind::kKeptChanging:
         return Tr("the address book kept changing while this sync wrote to it; nothing was lost, run the sync again");
     case EKind::kDirectoryFile: return DirectoryFile(o);

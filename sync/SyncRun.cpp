@@ -298,8 +298,8 @@ CSyncOutcome CSyncRun::Engine(CCardDavClient& client)
     const QUrl server(QString::fromStdString(m_state.m_strServerUrl));
     if (!CHttpSession::IsSameOrigin(collection, server)) {
         CSyncOutcome elsewhere = Of(EKind::kOtherServer);
-        elsewhere.strUrl = DisplayUrl(server);
-        elsewhere.strHost = DisplayUrl(collection.adjusted(QUrl::RemovePath));
+        elsewhere.strUrl = DisplayUrl(collection);
+        elsewhere.strHost = collection.host().toStdString();
         return elsewhere;
     }
     CSyncReport report(m_options.bDryRun);
@@ -351,9 +351,8 @@ CSyncOutcome CSyncRun::Discover()
     if (!m_state.m_strUser.empty() && !CHttpSession::MaySendPassword(server))
         return PlainHttp(server);
     std::string password;
-    for (auto step : {&CSyncRun::TrustCertificate})
-        if (CSyncOutcome outcome = (this->*step)(); Failed(outcome))
-            return outcome;
+    if (CSyncOutcome outcome = TrustCertificate(); Failed(outcome))
+        return outcome;
     if (CSyncOutcome outcome = m_password.Read(password); Failed(outcome))
         return Completed(outcome);
     StartSession(password);

@@ -597,5 +597,13 @@ Adressbuch ist verschwunden).
             <numerusform>der Server hat %n Karten abgelehnt (%1); alles andere ist abgeglichen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>der Server hat dieses Programm an %1 verwiesen, einen anderen Server; es spricht nur mit dem Server, der ihm angegeben wurde. Wenn jener richtig ist, geben Sie ihn mit --url an</translation>
+    </message>
+    <message>
+        <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>der Server verweist für die Adressbücher auf einen anderen Server, %1; dorthin wurde nichts gesendet. Wenn jener Server richtig ist, geben Sie sein Adressbuch mit --url an</translation>
+    </message>
 </context>
 </TS>

@@ -598,5 +598,13 @@ direcciones ya no existe).
             <numerusform>el servidor rechazó %n tarjetas (%1); todo lo demás está sincronizado</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>el servidor envió este programa a %1, otro servidor; solo habla con el servidor que se le indicó. Si ese es el correcto, indíquelo con --url</translation>
+    </message>
+    <message>
+        <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>el servidor remite a otro servidor, %1, para las libretas de direcciones; no se envió nada allí. Si ese servidor es el correcto, indique su libreta de direcciones con --url</translation>
+    </message>
 </context>
 </TS>

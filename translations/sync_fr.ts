@@ -598,5 +598,13 @@ le carnet d&apos;adresses a disparu).
             <numerusform>le serveur a refusé %n fiches (%1) ; tout le reste est en accord</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>le serveur a renvoyé ce programme vers %1, un autre serveur ; il ne parle qu'au serveur qu'on lui a donné. Si celui-là est le bon, donnez-le avec --url</translation>
+    </message>
+    <message>
+        <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>le serveur renvoie vers un autre serveur, %1, pour les carnets d'adresses ; rien n'y a été envoyé. Si ce serveur est le bon, donnez son carnet d'adresses avec --url</translation>
+    </message>
 </context>
 </TS>

@@ -598,5 +598,13 @@ rubrica non esiste più).
             <numerusform>il server ha rifiutato %n schede (%1); tutto il resto è allineato</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>il server ha rimandato questo programma a %1, un altro server; parla solo con il server che gli è stato indicato. Se quello è giusto, indicalo con --url</translation>
+    </message>
+    <message>
+        <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>il server rimanda a un altro server, %1, per le rubriche; lì non è stato inviato nulla. Se quel server è giusto, indica la sua rubrica con --url</translation>
+    </message>
 </context>
 </TS>

@@ -597,5 +597,13 @@ geweigerd of het adresboek is verdwenen).
             <numerusform>de server heeft %n kaarten geweigerd (%1); al het andere is gelijk</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>de server stuurde dit programma door naar %1, een andere server; het praat alleen met de server die het kreeg. Als die de juiste is, geef hem dan op met --url</translation>
+    </message>
+    <message>
+        <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>de server verwijst voor de adresboeken naar een andere server, %1; daarheen is niets verstuurd. Als die server de juiste is, geef zijn adresboek dan op met --url</translation>
+    </message>
 </context>
 </TS>

@@ -598,5 +598,13 @@ desapareceu).
             <numerusform>o servidor recusou %n cartões (%1); todo o resto está sincronizado</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>o servidor reencaminhou este programa para %1, outro servidor; ele só fala com o servidor que lhe foi indicado. Se esse for o certo, indique-o com --url</translation>
+    </message>
+    <message>
+        <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>o servidor remete para outro servidor, %1, para os livros de endereços; nada foi enviado para lá. Se esse servidor for o certo, indique o seu livro de endereços com --url</translation>
+    </message>
 </context>
 </TS>

@@ -19,6 +19,7 @@
 #include <QThread>
 #include <QTranslator>
 
+#include "base/ExitStatus.h"
 #include "data/DirectoryLock.h"
 #include "sync/SyncCommand.h"
 #include "sync/SyncReport.h"
@@ -127,24 +128,24 @@ TEST(SyncRunTest, CommandLineFileAndFolderStatuses)
         std::vector<std::string> texts;
     };
     std::vector<Row> rows = {
-        {{"--help"}, CSyncCommand::kInStep, {"4 needs you"}},
-        {{"--version"}, CSyncCommand::kInStep, {"dialstack-sync "}},
-        {{"--url"}, CSyncCommand::kUsage, {"Missing value"}},
-        {{"--file", " ", "--url", url}, CSyncCommand::kUsage, {"--file needs a file name"}},
-        {{"--url", url, "--timeout", "0"}, CSyncCommand::kUsage, {"--timeout needs a number of seconds from 1 to"}},
-        {{"--url", url, "--certificate", "not-a-certificate.pem"}, CSyncCommand::kUsage, {"holds no certificate"}},
-        {AsUser(url, none), CSyncCommand::kUsage, {"dialstack-sync: " + none + ": the password file cannot be read\n"}},
-        {AsUser(url, empty), CSyncCommand::kUsage,
+        {{"--help"}, ExitStatus::kSuccess, {"4 needs you"}},
+        {{"--version"}, ExitStatus::kSuccess, {"dialstack-sync "}},
+        {{"--url"}, ExitStatus::kUsage, {"Missing value"}},
+        {{"--file", " ", "--url", url}, ExitStatus::kUsage, {"--file needs a file name"}},
+        {{"--url", url, "--timeout", "0"}, ExitStatus::kUsage, {"--timeout needs a number of seconds from 1 to"}},
+        {{"--url", url, "--certificate", "not-a-certificate.pem"}, ExitStatus::kUsage, {"holds no certificate"}},
+        {AsUser(url, none), ExitStatus::kUsage, {"dialstack-sync: " + none + ": the password file cannot be read\n"}},
+        {AsUser(url, empty), ExitStatus::kUsage,
             {"dialstack-sync: " + empty + ": the password file cannot be read\n"}},
-        {AsUser(url, shared), CSyncCommand::kUsage,
+        {AsUser(url, shared), ExitStatus::kUsage,
             {"dialstack-sync: " + shared + ": others can read this password file; make it yours alone (chmod 600 "
                 + shared + ") and run again\n"}},
-        {{"--file", "gone/Dialstack.dat", "--url", url}, CSyncCommand::kFailure, {"gone does not exist"}},
-        {{"--file", "damaged.dat", "--url", url}, CSyncCommand::kFailure,
+        {{"--file", "gone/Dialstack.dat", "--url", url}, ExitStatus::kFailure, {"gone does not exist"}},
+        {{"--file", "damaged.dat", "--url", url}, ExitStatus::kFailure,
             {"dialstack-sync: damaged.dat: the directory file could not be read completely; nothing was synced\n"}},
-        {{"--file", "busy.dat", "--url", url}, CSyncCommand::kBusy,
+        {{"--file", "busy.dat", "--url", url}, ExitStatus::kBusy,
             {"has unsaved changes", "the next sync after you save"}},
-        {{"--url", url, "--timeout", "1"}, CSyncCommand::kFailure, {"127.0.0.1: Connection refused"}},
+        {{"--url", url, "--timeout", "1"}, ExitStatus::kFailure, {"127.0.0.1: Connection refused"}},
     };
     // A folder that takes no new file: one of this test's own where the
     // user may not write, else (for root) one of the system's.
@@ -152,7 +153,7 @@ TEST(SyncRunTest, CommandLineFileAndFolderStatuses)
     ::chmod("locked", 0555);
     const std::string folder = ::access("locked", W_OK) == 0 ? "/proc/sys" : "locked";
     if (::access(folder.c_str(), W_OK) != 0)
-        rows.push_back({{"--file", folder + "/Dialstack.dat", "--url", url}, CSyncCommand::kFailure, {"is read-only"}});
+        rows.push_back({{"--file", folder + "/Dialstack.dat", "--url", url}, ExitStatus::kFailure, {"is read-only"}});
     for (const Row& row : rows) {
         std::string trace;
         for (const std::string& arg : row.args)
@@ -308,7 +309,7 @@ TEST(SyncRunTest, NothingGoesToAnotherServer)
         FakeServer other("record", row.pszOtherHost);
         FakeServer server(row.pszMode, "127.0.0.1", other.Url() + row.pszPath);
         SCOPED_TRACE(row.pszMode);
-        ExpectOutcome(SyncMachine::Run(AsUser(server.Url())), CSyncCommand::kFailure,
+        ExpectOutcome(SyncMachine::Run(AsUser(server.Url())), ExitStatus::kFailure,
             {other.Url().substr(0, other.Url().size() - 1) + ", "});
         EXPECT_EQ("", other.Requests());
     }
@@ -319,7 +320,7 @@ TEST(SyncRunTest, TheServerGivenGetsThePasswordAndTheProgramsName)
 {
     ScratchDirectory scratch;
     FakeServer server("record", "127.0.0.1");
-    ExpectOutcome(SyncMachine::Run(AsUser(server.Url())), CSyncCommand::kFailure, {});
+    ExpectOutcome(SyncMachine::Run(AsUser(server.Url())), ExitStatus::kFailure, {});
     const std::string requests = server.Requests();
     EXPECT_NE(std::string::npos, requests.find("Authorization: Basic dXNlcjpzZWNyZXQ=")) << requests;
     EXPECT_NE(std::string::npos, requests.find("User-Agent: dialstack-sync/")) << requests;
@@ -329,7 +330,7 @@ TEST(SyncRunTest, NoAddressBookSaysToCreateOne)
 {
     ScratchDirectory scratch;
     FakeServer server("home", "127.0.0.1", "/");
-    ExpectOutcome(SyncMachine::Run({"--url", server.Url()}), CSyncCommand::kFailure,
+    ExpectOutcome(SyncMachine::Run({"--url", server.Url()}), ExitStatus::kFailure,
         {"no address book found", "create one on the server"});
 }
 
@@ -367,7 +368,7 @@ TEST(SyncRunTest, ATricklingServerMeetsTheDeadlineOrASignal)
         EXPECT_LT(clock.elapsed(), 10000) << row.text;
         const std::string err = sync.readAllStandardError().toStdString();
         EXPECT_EQ(QProcess::NormalExit, sync.exitStatus()) << row.text;
-        EXPECT_EQ(CSyncCommand::kFailure, sync.exitCode()) << err;
+        EXPECT_EQ(ExitStatus::kFailure, sync.exitCode()) << err;
         EXPECT_NE(std::string::npos, err.find(row.text)) << err;
         EXPECT_EQ(err.find("dialstack-sync:"), err.rfind("dialstack-sync:")) << "said more than once: " << err;
         EXPECT_EQ(std::string::npos, err.find("QIODevice")) << err;
@@ -397,18 +398,18 @@ TEST_F(RadicaleRunTest, WithoutAKeyringThePasswordFileIsRemembered)
     WriteDirectory({{"Vet", "555 0199", "", "", ""}});
     const std::vector<std::string> args = AsUser(server.Book());
     const std::string& password = args.back();
-    ExpectOutcome(SyncMachine::Run(args), CSyncCommand::kInStep,
+    ExpectOutcome(SyncMachine::Run(args), ExitStatus::kSuccess,
         {"could not be kept in the keyring", "the file " + password + " is read"});
     const std::string state = ReadFileBytes(CSyncState::PathFor("Dialstack.dat"));
     EXPECT_NE(std::string::npos, state.find(password)) << state;
     EXPECT_EQ(std::string::npos, state.find("secret\"")) << state;
 
     const Outcome plain = SyncMachine::Run({});
-    EXPECT_EQ(CSyncCommand::kInStep, plain.nStatus) << plain.text;
+    EXPECT_EQ(ExitStatus::kSuccess, plain.nStatus) << plain.text;
     EXPECT_EQ(std::string::npos, plain.text.find("keyring")) << plain.text;
 
     ::chmod(password.c_str(), 0644);
-    ExpectOutcome(SyncMachine::Run({}), CSyncCommand::kNeedsYou, {"others can read"});
+    ExpectOutcome(SyncMachine::Run({}), ExitStatus::kNeedsYou, {"others can read"});
 }
 
 // A sync refused for what it would delete says to look with a dry run
@@ -419,13 +420,13 @@ TEST_F(RadicaleRunTest, TheDryRunAdvisedForARefusedSyncNamesWhatItWouldDelete)
     for (const char* pszName : {"Ann", "Bob", "Cat", "Dan", "Eve", "Fay", "Gus"})
         records.push_back({pszName, "555 0199", "", "", ""});
     WriteDirectory(records);
-    ASSERT_EQ(CSyncCommand::kInStep, SyncMachine::Run(AsUser(server.Book())).nStatus);
+    ASSERT_EQ(ExitStatus::kSuccess, SyncMachine::Run(AsUser(server.Book())).nStatus);
     WriteDirectory({records[0]});
     Outcome outcome = SyncMachine::Run({});
-    ASSERT_EQ(CSyncCommand::kNeedsYou, outcome.nStatus) << outcome.text;
+    ASSERT_EQ(ExitStatus::kNeedsYou, outcome.nStatus) << outcome.text;
     EXPECT_NE(std::string::npos, outcome.text.find(" --dry-run --verbose   (then ")) << outcome.text;
     outcome = SyncMachine::Run({"--dry-run", "--verbose"});
-    EXPECT_EQ(CSyncCommand::kNeedsYou, outcome.nStatus) << outcome.text;
+    EXPECT_EQ(ExitStatus::kNeedsYou, outcome.nStatus) << outcome.text;
     EXPECT_NE(std::string::npos, outcome.text.find("would delete on the server: \"Bob\"\n")) << outcome.text;
     EXPECT_NE(std::string::npos, outcome.text.find("would delete on the server: \"Gus\"\n")) << outcome.text;
     EXPECT_EQ(7u, server.Cards().size());
@@ -436,10 +437,10 @@ TEST_F(RadicaleRunTest, AnAddressBookGoneNeedsYou)
     // A folder whose name the shell would split: the command given quotes it.
     const SyncMachine machine(scratch.Path() / "phone book", server);
     machine.Write({{"Vet", "555 0199", "", "", ""}});
-    ASSERT_EQ(CSyncCommand::kInStep, machine.Sync());
+    ASSERT_EQ(ExitStatus::kSuccess, machine.Sync());
     const int nDeleted = server.Delete(server.Book());
     ASSERT_TRUE(nDeleted >= 200 && nDeleted < 300) << nDeleted;
-    ExpectOutcome(machine.SyncWith(), CSyncCommand::kNeedsYou,
+    ExpectOutcome(machine.SyncWith(), ExitStatus::kNeedsYou,
         {"is gone from the server", "To settle it, run: rm ",
             "; dialstack-sync --file '" + machine.File() + "' --url "});
 }
@@ -483,8 +484,8 @@ TEST(SyncRunTest, HttpsWithTheServersOwnCertificate)
     std::vector<std::string> args = AsUser(book.toString().toStdString());
     const std::string password = args.back();
     args.insert(args.end(), {"--certificate", "cert.pem"});
-    ExpectOutcome(SyncMachine::Run(args), CSyncCommand::kInStep, {"on the server: 1 added"});
-    ExpectOutcome(SyncMachine::Run({"--password-file", password}), CSyncCommand::kInStep, {});
+    ExpectOutcome(SyncMachine::Run(args), ExitStatus::kSuccess, {"on the server: 1 added"});
+    ExpectOutcome(SyncMachine::Run({"--password-file", password}), ExitStatus::kSuccess, {});
 }
 
 }   // namespace
