@@ -293,7 +293,9 @@ std::string Settle(const CSyncOutcome& o, const std::string& strDirectoryFile)
         CSyncOutcome first;
         first.strUrl = server;
         first.strUser = o.strUser;
-        return command + " --forget && " + command + Where(first);
+        const std::string password
+            = o.strPath.empty() ? std::string() : " --password-file " + COutcomeWording::ShellWord(o.strPath);
+        return command + " --forget && " + command + Where(first) + password;
     }
     default: return std::string();
     }

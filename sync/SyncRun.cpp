@@ -332,6 +332,10 @@ CSyncOutcome CSyncRun::Completed(CSyncOutcome outcome) const
         if (outcome.strUrl.empty())
             outcome.strUrl = m_state.m_strCollectionUrl;
         outcome.strUser = m_state.m_strUser;
+        // The user's own password file outlives --forget, and gives the
+        // first sync again its password; the program's own file does not.
+        if (m_state.m_strPasswordFile != CConfigFolder::FileFor(m_options.strFile, ".password"))
+            outcome.strPath = m_state.m_strPasswordFile;
         break;
     default: break;
     }
