@@ -160,6 +160,12 @@ CHttpReply CHttpSession::SendOnce(
         for (const QSslError& error : errors)
             if (untrusted.isNull())
                 untrusted = error.certificate();
+        // A certificate the user trusted as the server's own (by its
+        // fingerprint, or as a file) is the server's, whatever name it bears.
+        if (!untrusted.isNull() && m_trusted.contains(untrusted)) {
+            pReply->ignoreSslErrors();
+            untrusted = QSslCertificate();
+        }
     });
     // The deadline covers the whole request: a server that trickles its
     // reply a byte at a time is as stuck as one that sends nothing.

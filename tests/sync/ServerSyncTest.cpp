@@ -12,6 +12,8 @@
 #include <thread>
 
 #include <gtest/gtest.h>
+#include <QCryptographicHash>
+#include <QSslCertificate>
 #include <QCoreApplication>
 #include <QProcess>
 
@@ -326,7 +328,8 @@ TEST(RadicalePasswordTest, WrongOrExposedPasswordChangesNothing)
     WriteFileBytes(here.PasswordFile(), "wrong\n");
     std::string output;
     EXPECT_EQ(ExitStatus::kNeedsYou, here.Sync({}, &output));
-    EXPECT_NE(std::string::npos, output.find("refused the user name or password")) << output;
+    EXPECT_NE(std::string::npos, output.find("refused the password for user read from " + here.PasswordFile()))
+        << output;
     EXPECT_EQ(std::string::npos, output.find("wrong")) << output;
     EXPECT_EQ(kThree, here.Records());
     EXPECT_TRUE(server.Cards().empty());
@@ -382,10 +385,14 @@ TEST(SyncCommandTest, PasswordNeverOnTheCommandLineNorOverPlainHttpToAnotherMach
     }
 }
 
+// An untrusted certificate needs the user, who can trust it by the
+// fingerprint shown: the certificate is then taken, saved, and no longer
+// what stops the sync (this server stops it instead, by never answering).
 TEST(SyncCommandTest, UntrustedCertificateIsRefusedNamingTheServer)
 {
     ScratchDirectory scratch;
     ::setenv("XDG_STATE_HOME", (scratch.Path() / "state").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (scratch.Path() / "config").c_str(), 1);
     QProcess openssl;
     openssl.start("openssl",
         {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=localhost", "-days", "1", "-keyout", "key.pem",
@@ -407,10 +414,37 @@ TEST(SyncCommandTest, UntrustedCertificateIsRefusedNamingTheServer)
             "    except Exception: pass\n"});
     ASSERT_TRUE(server.waitForReadyRead(10000));
     const std::string port = server.readLine().trimmed().toStdString();
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(ExitStatus::kFailure, CSyncCommand::Run({"--url", "https://127.0.0.1:" + port + "/"}, out, err));
-    EXPECT_NE(std::string::npos, err.str().find("the certificate of 127.0.0.1 is not trusted")) << err.str();
+    const std::string url = "https://127.0.0.1:" + port + "/";
+    const std::string sha256 = QSslCertificate::fromPath("cert.pem")
+                                   .first()
+                                   .digest(QCryptographicHash::Sha256)
+                                   .toHex(':')
+                                   .toUpper()
+                                   .toStdString();
+    const struct
+    {
+        std::vector<std::string> extra;
+        int nStatus;
+        std::string message;
+    } rows[] = {
+        {{}, ExitStatus::kNeedsYou, "To settle it, run: dialstack-sync --file "},
+        {{"--accept-certificate", std::string(64, '0')}, ExitStatus::kNeedsYou, "not the one whose fingerprint"},
+        {{"--accept-certificate", sha256}, ExitStatus::kFailure, "127.0.0.1: "},
+    };
+    for (const auto& row : rows) {
+        std::ostringstream out;
+        std::ostringstream err;
+        std::vector<std::string> args = {"--url", url};
+        args.insert(args.end(), row.extra.begin(), row.extra.end());
+        EXPECT_EQ(row.nStatus, CSyncCommand::Run(args, out, err)) << err.str();
+        EXPECT_NE(std::string::npos, err.str().find(row.message)) << err.str();
+        if (row.extra.empty()) {
+            EXPECT_NE(std::string::npos, err.str().find("the certificate of 127.0.0.1 is not trusted")) << err.str();
+            EXPECT_NE(std::string::npos, err.str().find(" --url " + url + " --accept-certificate " + sha256 + "\n"))
+                << err.str();
+        }
+    }
+    EXPECT_FALSE(std::filesystem::is_empty(scratch.Path() / "config" / "dialstack")) << "the certificate is kept";
     server.kill();
     server.waitForFinished();
 }
