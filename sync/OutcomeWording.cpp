@@ -238,8 +238,7 @@ std::string Message(const CSyncOutcome& o, const std::string& strDirectoryFile)
             {strDirectoryFile});
     case EKind::kPasswordRefused:
         if (!o.strPath.empty())
-            return Tr("%1 refused the password for %2 read from %3; put the new password in that file, or type it"
-                      " with the command below",
+            return Tr("%1 refused the password for %2 read from %3; put the new password in that file",
                 {Safe(o.strHost), User(o), Safe(o.strPath)});
         return Tr("%1 refused the user name or password", {Safe(o.strHost)});
     case EKind::kPasswordMissing:

@@ -20,32 +20,62 @@
         <translation>%1 endete mit Status %2</translation>
     </message>
     <message>
-        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]
-                      [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]
+        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]
+                      [--password-file FILE | --password-stdin] [--keep-password]
+                      [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]
+                      [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+       dialstack-sync [--file DIR/Dialstack.dat] --discover --url URL [--user NAME] [...]
+       dialstack-sync [--file DIR/Dialstack.dat] --forget | --timer on|off|status
        dialstack-sync --help | --version
 Keeps the directory file and its CardDAV address book in step. The first run
 needs --url; the URL, user, password file and certificate are remembered for
-that directory file. The password comes from --password-file, else the
-keyring, else the password file remembered when the keyring could not keep
-it, else a prompt on the terminal.
+that directory file. The password comes from --password-file, or the first
+line of standard input with --password-stdin, else the keyring, else the
+password file remembered for the directory file, else a prompt on the
+terminal. --keep-password keeps a password the server took: in the keyring,
+else in a file only you can read.
+--accept-certificate trusts the server's certificate when its SHA-256
+fingerprint is the one given. --bring-back answers a refused mass deletion
+by bringing the deleted records back. --discover lists the server's address
+books and changes nothing. --forget forgets what this program knows about the
+directory file's sync (never the file). --timer turns the directory file's
+timer on or off, or says whether it is on. --report json prints what the run
+came to as one line of JSON.
 Exit status: 0 in step; 1 failed (nothing lost); 2 bad usage; 3 busy (a
 window with unsaved changes or another program has the directory: the next
 run tries again); 4 needs you (the sync would delete too much, the password
-was refused, or the address book is gone).
+was refused or is missing, the certificate is not trusted, or the address
+book is gone).
 </source>
-        <translation>Aufruf: dialstack-sync [--file ORDNER/Dialstack.dat] [--url URL] [--user NAME] [--password-file DATEI]
-                       [--certificate DATEI] [--timeout SEKUNDEN] [--dry-run] [--force] [--verbose]
+        <translation>Aufruf: dialstack-sync [--file ORDNER/Dialstack.dat] [--url URL] [--user NAME]
+                       [--password-file DATEI | --password-stdin] [--keep-password]
+                       [--certificate DATEI | --accept-certificate SHA256] [--timeout SEKUNDEN]
+                       [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+        dialstack-sync [--file ORDNER/Dialstack.dat] --discover --url URL [--user NAME] [...]
+        dialstack-sync [--file ORDNER/Dialstack.dat] --forget | --timer on|off|status
         dialstack-sync --help | --version
 Gleicht die Verzeichnisdatei mit ihrem CardDAV-Adressbuch ab. Der erste Lauf
 braucht --url; URL, Benutzer, Passwortdatei und Zertifikat werden für diese
-Verzeichnisdatei gemerkt. Das Passwort kommt aus --password-file, sonst aus
-dem Schlüsselbund, sonst aus der gemerkten Passwortdatei, wenn der
-Schlüsselbund es nicht speichern konnte, sonst aus einer Abfrage im Terminal.
+Verzeichnisdatei gemerkt. Das Passwort kommt aus --password-file oder mit
+--password-stdin aus der ersten Zeile der Standardeingabe, sonst aus dem
+Schlüsselbund, sonst aus der für die Verzeichnisdatei gemerkten Passwortdatei,
+sonst aus einer Abfrage im Terminal. --keep-password behält ein Passwort, das
+der Server angenommen hat: im Schlüsselbund, sonst in einer Datei, die nur Sie
+lesen können.
+--accept-certificate vertraut dem Zertifikat des Servers, wenn sein
+SHA-256-Fingerabdruck der angegebene ist. --bring-back beantwortet ein
+abgelehntes Massenlöschen, indem es die gelöschten Einträge zurückholt.
+--discover listet die Adressbücher des Servers auf und ändert nichts. --forget
+vergisst, was dieses Programm über den Abgleich der Verzeichnisdatei weiß (nie
+die Datei selbst). --timer schaltet den Timer der Verzeichnisdatei ein oder aus
+oder sagt, ob er läuft. --report json gibt das Ergebnis des Laufs als eine
+JSON-Zeile aus.
 Rückgabewert: 0 abgeglichen; 1 fehlgeschlagen (nichts verloren); 2 falscher
 Aufruf; 3 belegt (ein Fenster mit ungespeicherten Änderungen oder ein anderes
 Programm hat das Verzeichnis: der nächste Lauf versucht es erneut); 4 braucht
-Sie (der Abgleich würde zu viel löschen, das Passwort wurde abgelehnt oder das
-Adressbuch ist verschwunden).
+Sie (der Abgleich würde zu viel löschen, das Passwort wurde abgelehnt oder
+fehlt, dem Zertifikat wird nicht vertraut, oder das Adressbuch ist
+verschwunden).
 </translation>
     </message>
     <message numerus="yes">
@@ -460,8 +490,8 @@ Adressbuch ist verschwunden).
         <translation>%1 wird mit %2 abgeglichen; um es mit einem anderen Adressbuch abzugleichen, vergessen Sie diesen Abgleich zuerst mit --forget</translation>
     </message>
     <message>
-        <source>%1 refused the password for %2 read from %3; put the new password in that file, or type it with the command below</source>
-        <translation>%1 hat das Passwort für %2 aus %3 abgelehnt; schreiben Sie das neue Passwort in diese Datei oder geben Sie es mit dem Befehl unten ein</translation>
+        <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
+        <translation>%1 hat das Passwort für %2 aus %3 abgelehnt; schreiben Sie das neue Passwort in diese Datei</translation>
     </message>
     <message>
         <source>%1: %2; nothing was synced</source>

@@ -20,33 +20,60 @@
         <translation>%1 terminó con el estado %2</translation>
     </message>
     <message>
-        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]
-                      [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]
+        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]
+                      [--password-file FILE | --password-stdin] [--keep-password]
+                      [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]
+                      [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+       dialstack-sync [--file DIR/Dialstack.dat] --discover --url URL [--user NAME] [...]
+       dialstack-sync [--file DIR/Dialstack.dat] --forget | --timer on|off|status
        dialstack-sync --help | --version
 Keeps the directory file and its CardDAV address book in step. The first run
 needs --url; the URL, user, password file and certificate are remembered for
-that directory file. The password comes from --password-file, else the
-keyring, else the password file remembered when the keyring could not keep
-it, else a prompt on the terminal.
+that directory file. The password comes from --password-file, or the first
+line of standard input with --password-stdin, else the keyring, else the
+password file remembered for the directory file, else a prompt on the
+terminal. --keep-password keeps a password the server took: in the keyring,
+else in a file only you can read.
+--accept-certificate trusts the server's certificate when its SHA-256
+fingerprint is the one given. --bring-back answers a refused mass deletion
+by bringing the deleted records back. --discover lists the server's address
+books and changes nothing. --forget forgets what this program knows about the
+directory file's sync (never the file). --timer turns the directory file's
+timer on or off, or says whether it is on. --report json prints what the run
+came to as one line of JSON.
 Exit status: 0 in step; 1 failed (nothing lost); 2 bad usage; 3 busy (a
 window with unsaved changes or another program has the directory: the next
 run tries again); 4 needs you (the sync would delete too much, the password
-was refused, or the address book is gone).
+was refused or is missing, the certificate is not trusted, or the address
+book is gone).
 </source>
-        <translation>uso: dialstack-sync [--file CARPETA/Dialstack.dat] [--url URL] [--user NOMBRE] [--password-file ARCHIVO]
-                    [--certificate ARCHIVO] [--timeout SEGUNDOS] [--dry-run] [--force] [--verbose]
+        <translation>uso: dialstack-sync [--file CARPETA/Dialstack.dat] [--url URL] [--user NOMBRE]
+                    [--password-file ARCHIVO | --password-stdin] [--keep-password]
+                    [--certificate ARCHIVO | --accept-certificate SHA256] [--timeout SEGUNDOS]
+                    [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+     dialstack-sync [--file CARPETA/Dialstack.dat] --discover --url URL [--user NOMBRE] [...]
+     dialstack-sync [--file CARPETA/Dialstack.dat] --forget | --timer on|off|status
      dialstack-sync --help | --version
-Mantiene al día el archivo del directorio y su libreta de direcciones CardDAV.
-La primera ejecución necesita --url; la URL, el usuario, el archivo de
-contraseña y el certificado se recuerdan para ese archivo del directorio. La
-contraseña sale de --password-file, si no del llavero, si no del archivo de
-contraseña recordado cuando el llavero no pudo guardarla, y si no se pide en
-el terminal.
-Estado de salida: 0 al día; 1 error (nada perdido); 2 uso incorrecto; 3 ocupado
-(una ventana con cambios sin guardar u otro programa tiene el directorio: la
-próxima ejecución lo vuelve a intentar); 4 requiere su intervención (la
-sincronización borraría demasiado, la contraseña fue rechazada o la libreta de
-direcciones ya no existe).
+Mantiene sincronizados el archivo del directorio y su libreta de direcciones
+CardDAV. La primera ejecución necesita --url; la URL, el usuario, el archivo
+de contraseña y el certificado se recuerdan para ese archivo del directorio.
+La contraseña viene de --password-file, o de la primera línea de la entrada
+estándar con --password-stdin, si no del llavero, si no del archivo de
+contraseña recordado para el archivo del directorio, si no de una pregunta en
+el terminal. --keep-password guarda una contraseña que el servidor aceptó: en
+el llavero, si no en un archivo que solo usted puede leer.
+--accept-certificate confía en el certificado del servidor cuando su huella
+SHA-256 es la indicada. --bring-back responde a un borrado masivo rechazado
+recuperando las fichas borradas. --discover lista las libretas de direcciones
+del servidor y no cambia nada. --forget olvida lo que este programa sabe de la
+sincronización del archivo del directorio (nunca el archivo). --timer activa o
+desactiva el temporizador del archivo del directorio, o dice si está activo.
+--report json muestra el resultado de la ejecución en una línea JSON.
+Estado de salida: 0 sincronizado; 1 falló (no se perdió nada); 2 uso
+incorrecto; 3 ocupado (una ventana con cambios sin guardar u otro programa
+tiene el directorio: la próxima ejecución lo vuelve a intentar); 4 le necesita
+(la sincronización borraría demasiado, la contraseña fue rechazada o falta, el
+certificado no es de confianza, o la libreta de direcciones ya no está).
 </translation>
     </message>
     <message numerus="yes">
@@ -461,8 +488,8 @@ direcciones ya no existe).
         <translation>%1 se sincroniza con %2; para sincronizarlo con otra libreta de direcciones, olvide antes esta sincronización con --forget</translation>
     </message>
     <message>
-        <source>%1 refused the password for %2 read from %3; put the new password in that file, or type it with the command below</source>
-        <translation>%1 rechazó la contraseña de %2 leída de %3; ponga la contraseña nueva en ese archivo, o escríbala con la orden de abajo</translation>
+        <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
+        <translation>%1 rechazó la contraseña de %2 leída de %3; ponga la contraseña nueva en ese archivo</translation>
     </message>
     <message>
         <source>%1: %2; nothing was synced</source>

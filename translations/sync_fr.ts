@@ -20,33 +20,61 @@
         <translation>%1 s'est terminé avec le statut %2</translation>
     </message>
     <message>
-        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]
-                      [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]
+        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]
+                      [--password-file FILE | --password-stdin] [--keep-password]
+                      [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]
+                      [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+       dialstack-sync [--file DIR/Dialstack.dat] --discover --url URL [--user NAME] [...]
+       dialstack-sync [--file DIR/Dialstack.dat] --forget | --timer on|off|status
        dialstack-sync --help | --version
 Keeps the directory file and its CardDAV address book in step. The first run
 needs --url; the URL, user, password file and certificate are remembered for
-that directory file. The password comes from --password-file, else the
-keyring, else the password file remembered when the keyring could not keep
-it, else a prompt on the terminal.
+that directory file. The password comes from --password-file, or the first
+line of standard input with --password-stdin, else the keyring, else the
+password file remembered for the directory file, else a prompt on the
+terminal. --keep-password keeps a password the server took: in the keyring,
+else in a file only you can read.
+--accept-certificate trusts the server's certificate when its SHA-256
+fingerprint is the one given. --bring-back answers a refused mass deletion
+by bringing the deleted records back. --discover lists the server's address
+books and changes nothing. --forget forgets what this program knows about the
+directory file's sync (never the file). --timer turns the directory file's
+timer on or off, or says whether it is on. --report json prints what the run
+came to as one line of JSON.
 Exit status: 0 in step; 1 failed (nothing lost); 2 bad usage; 3 busy (a
 window with unsaved changes or another program has the directory: the next
 run tries again); 4 needs you (the sync would delete too much, the password
-was refused, or the address book is gone).
+was refused or is missing, the certificate is not trusted, or the address
+book is gone).
 </source>
-        <translation>usage : dialstack-sync [--file DOSSIER/Dialstack.dat] [--url URL] [--user NOM] [--password-file FICHIER]
-                       [--certificate FICHIER] [--timeout SECONDES] [--dry-run] [--force] [--verbose]
+        <translation>usage : dialstack-sync [--file DOSSIER/Dialstack.dat] [--url URL] [--user NOM]
+                       [--password-file FICHIER | --password-stdin] [--keep-password]
+                       [--certificate FICHIER | --accept-certificate SHA256] [--timeout SECONDES]
+                       [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+        dialstack-sync [--file DOSSIER/Dialstack.dat] --discover --url URL [--user NOM] [...]
+        dialstack-sync [--file DOSSIER/Dialstack.dat] --forget | --timer on|off|status
         dialstack-sync --help | --version
-Garde le fichier annuaire et son carnet d&apos;adresses CardDAV en accord. La
-première exécution demande --url ; l&apos;URL, l&apos;utilisateur, le fichier de mot de
+Garde le fichier annuaire et son carnet d'adresses CardDAV en accord. La
+première exécution demande --url ; l'URL, l'utilisateur, le fichier de mot de
 passe et le certificat sont retenus pour ce fichier annuaire. Le mot de passe
-vient de --password-file, sinon du trousseau, sinon du fichier de mot de passe
-retenu quand le trousseau n&apos;a pas pu le garder, sinon d&apos;une question posée
-dans le terminal.
+vient de --password-file, ou de la première ligne de l'entrée standard avec
+--password-stdin, sinon du trousseau, sinon du fichier de mot de passe retenu
+pour le fichier annuaire, sinon d'une question posée dans le terminal.
+--keep-password garde un mot de passe accepté par le serveur : dans le
+trousseau, sinon dans un fichier que vous seul pouvez lire.
+--accept-certificate fait confiance au certificat du serveur quand son
+empreinte SHA-256 est celle donnée. --bring-back répond à une suppression en
+masse refusée en faisant revenir les fiches supprimées. --discover liste les
+carnets d'adresses du serveur et ne modifie rien. --forget oublie ce que ce
+programme sait de la synchronisation du fichier annuaire (jamais le fichier).
+--timer active ou désactive le minuteur du fichier annuaire, ou dit s'il est
+actif. --report json affiche le résultat de l'exécution en une ligne JSON.
 Code de sortie : 0 en accord ; 1 échec (rien de perdu) ; 2 mauvais usage ;
 3 occupé (une fenêtre avec des modifications non enregistrées ou un autre
-programme tient l&apos;annuaire : la prochaine exécution réessaie) ; 4 à vous de
+programme tient l'annuaire : la prochaine exécution réessaie) ; 4 à vous de
 jouer (la synchronisation supprimerait trop, le mot de passe a été refusé ou
-le carnet d&apos;adresses a disparu).
+manque, le certificat n'est pas reconnu comme fiable, ou le carnet d'adresses
+a disparu).
 </translation>
     </message>
     <message numerus="yes">
@@ -461,8 +489,8 @@ le carnet d&apos;adresses a disparu).
         <translation>%1 est synchronisé avec %2 ; pour le synchroniser avec un autre carnet d'adresses, oubliez d'abord cette synchronisation avec --forget</translation>
     </message>
     <message>
-        <source>%1 refused the password for %2 read from %3; put the new password in that file, or type it with the command below</source>
-        <translation>%1 a refusé le mot de passe de %2 lu dans %3 ; mettez le nouveau mot de passe dans ce fichier, ou tapez-le avec la commande ci-dessous</translation>
+        <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
+        <translation>%1 a refusé le mot de passe de %2 lu dans %3 ; mettez le nouveau mot de passe dans ce fichier</translation>
     </message>
     <message>
         <source>%1: %2; nothing was synced</source>

@@ -20,33 +20,60 @@
         <translation>%1 è terminato con lo stato %2</translation>
     </message>
     <message>
-        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]
-                      [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]
+        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]
+                      [--password-file FILE | --password-stdin] [--keep-password]
+                      [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]
+                      [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+       dialstack-sync [--file DIR/Dialstack.dat] --discover --url URL [--user NAME] [...]
+       dialstack-sync [--file DIR/Dialstack.dat] --forget | --timer on|off|status
        dialstack-sync --help | --version
 Keeps the directory file and its CardDAV address book in step. The first run
 needs --url; the URL, user, password file and certificate are remembered for
-that directory file. The password comes from --password-file, else the
-keyring, else the password file remembered when the keyring could not keep
-it, else a prompt on the terminal.
+that directory file. The password comes from --password-file, or the first
+line of standard input with --password-stdin, else the keyring, else the
+password file remembered for the directory file, else a prompt on the
+terminal. --keep-password keeps a password the server took: in the keyring,
+else in a file only you can read.
+--accept-certificate trusts the server's certificate when its SHA-256
+fingerprint is the one given. --bring-back answers a refused mass deletion
+by bringing the deleted records back. --discover lists the server's address
+books and changes nothing. --forget forgets what this program knows about the
+directory file's sync (never the file). --timer turns the directory file's
+timer on or off, or says whether it is on. --report json prints what the run
+came to as one line of JSON.
 Exit status: 0 in step; 1 failed (nothing lost); 2 bad usage; 3 busy (a
 window with unsaved changes or another program has the directory: the next
 run tries again); 4 needs you (the sync would delete too much, the password
-was refused, or the address book is gone).
+was refused or is missing, the certificate is not trusted, or the address
+book is gone).
 </source>
-        <translation>uso: dialstack-sync [--file CARTELLA/Dialstack.dat] [--url URL] [--user NOME] [--password-file FILE]
-                    [--certificate FILE] [--timeout SECONDI] [--dry-run] [--force] [--verbose]
+        <translation>uso: dialstack-sync [--file CARTELLA/Dialstack.dat] [--url URL] [--user NOME]
+                    [--password-file FILE | --password-stdin] [--keep-password]
+                    [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDI]
+                    [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+     dialstack-sync [--file CARTELLA/Dialstack.dat] --discover --url URL [--user NOME] [...]
+     dialstack-sync [--file CARTELLA/Dialstack.dat] --forget | --timer on|off|status
      dialstack-sync --help | --version
 Tiene allineati il file della rubrica e la sua rubrica CardDAV. La prima
 esecuzione richiede --url; URL, utente, file della password e certificato
-vengono ricordati per quel file della rubrica. La password viene da
---password-file, altrimenti dal portachiavi, altrimenti dal file della
-password ricordato quando il portachiavi non ha potuto conservarla,
-altrimenti viene chiesta nel terminale.
+vengono memorizzati per quel file della rubrica. La password arriva da
+--password-file, o dalla prima riga dello standard input con --password-stdin,
+altrimenti dal portachiavi, altrimenti dal file della password memorizzato per
+il file della rubrica, altrimenti da una domanda nel terminale.
+--keep-password conserva una password accettata dal server: nel portachiavi,
+altrimenti in un file che solo tu puoi leggere.
+--accept-certificate si fida del certificato del server quando la sua
+impronta SHA-256 è quella indicata. --bring-back risponde a un'eliminazione di
+massa rifiutata riportando indietro le schede eliminate. --discover elenca le
+rubriche del server e non cambia nulla. --forget dimentica ciò che questo
+programma sa della sincronizzazione del file della rubrica (mai il file).
+--timer accende o spegne il timer del file della rubrica, o dice se è acceso.
+--report json stampa l'esito dell'esecuzione in una riga JSON.
 Stato di uscita: 0 allineato; 1 non riuscito (nulla perso); 2 uso errato;
 3 occupato (una finestra con modifiche non salvate o un altro programma ha la
 rubrica: la prossima esecuzione riprova); 4 serve il tuo intervento (la
-sincronizzazione eliminerebbe troppo, la password è stata rifiutata o la
-rubrica non esiste più).
+sincronizzazione eliminerebbe troppo, la password è stata rifiutata o manca,
+il certificato non è attendibile, o la rubrica non c'è più).
 </translation>
     </message>
     <message numerus="yes">
@@ -461,8 +488,8 @@ rubrica non esiste più).
         <translation>%1 è sincronizzato con %2; per sincronizzarlo con un'altra rubrica, dimentica prima questa sincronizzazione con --forget</translation>
     </message>
     <message>
-        <source>%1 refused the password for %2 read from %3; put the new password in that file, or type it with the command below</source>
-        <translation>%1 ha rifiutato la password di %2 letta da %3; metti la nuova password in quel file, o digitala con il comando qui sotto</translation>
+        <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
+        <translation>%1 ha rifiutato la password di %2 letta da %3; metti la nuova password in quel file</translation>
     </message>
     <message>
         <source>%1: %2; nothing was synced</source>

@@ -20,32 +20,61 @@
         <translation>%1 eindigde met status %2</translation>
     </message>
     <message>
-        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]
-                      [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]
+        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]
+                      [--password-file FILE | --password-stdin] [--keep-password]
+                      [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]
+                      [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+       dialstack-sync [--file DIR/Dialstack.dat] --discover --url URL [--user NAME] [...]
+       dialstack-sync [--file DIR/Dialstack.dat] --forget | --timer on|off|status
        dialstack-sync --help | --version
 Keeps the directory file and its CardDAV address book in step. The first run
 needs --url; the URL, user, password file and certificate are remembered for
-that directory file. The password comes from --password-file, else the
-keyring, else the password file remembered when the keyring could not keep
-it, else a prompt on the terminal.
+that directory file. The password comes from --password-file, or the first
+line of standard input with --password-stdin, else the keyring, else the
+password file remembered for the directory file, else a prompt on the
+terminal. --keep-password keeps a password the server took: in the keyring,
+else in a file only you can read.
+--accept-certificate trusts the server's certificate when its SHA-256
+fingerprint is the one given. --bring-back answers a refused mass deletion
+by bringing the deleted records back. --discover lists the server's address
+books and changes nothing. --forget forgets what this program knows about the
+directory file's sync (never the file). --timer turns the directory file's
+timer on or off, or says whether it is on. --report json prints what the run
+came to as one line of JSON.
 Exit status: 0 in step; 1 failed (nothing lost); 2 bad usage; 3 busy (a
 window with unsaved changes or another program has the directory: the next
 run tries again); 4 needs you (the sync would delete too much, the password
-was refused, or the address book is gone).
+was refused or is missing, the certificate is not trusted, or the address
+book is gone).
 </source>
-        <translation>gebruik: dialstack-sync [--file MAP/Dialstack.dat] [--url URL] [--user NAAM] [--password-file BESTAND]
-                        [--certificate BESTAND] [--timeout SECONDEN] [--dry-run] [--force] [--verbose]
+        <translation>gebruik: dialstack-sync [--file MAP/Dialstack.dat] [--url URL] [--user NAAM]
+                        [--password-file BESTAND | --password-stdin] [--keep-password]
+                        [--certificate BESTAND | --accept-certificate SHA256] [--timeout SECONDEN]
+                        [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+         dialstack-sync [--file MAP/Dialstack.dat] --discover --url URL [--user NAAM] [...]
+         dialstack-sync [--file MAP/Dialstack.dat] --forget | --timer on|off|status
          dialstack-sync --help | --version
-Houdt het adresboekbestand en zijn CardDAV-adresboek gelijk. De eerste keer
-is --url nodig; de URL, gebruiker, wachtwoordbestand en het certificaat worden
-voor dat adresboekbestand onthouden. Het wachtwoord komt uit --password-file,
-anders uit de sleutelbos, anders uit het onthouden wachtwoordbestand als de
-sleutelbos het niet kon bewaren, anders wordt het in de terminal gevraagd.
+Houdt het adresboekbestand en zijn CardDAV-adresboek gelijk. De eerste keer is
+--url nodig; de URL, de gebruiker, het wachtwoordbestand en het certificaat
+worden voor dat adresboekbestand onthouden. Het wachtwoord komt uit
+--password-file, of met --password-stdin uit de eerste regel van de
+standaardinvoer, anders uit de sleutelbos, anders uit het wachtwoordbestand
+dat voor het adresboekbestand is onthouden, anders uit een vraag in de
+terminal. --keep-password bewaart een wachtwoord dat de server aannam: in de
+sleutelbos, anders in een bestand dat alleen u kunt lezen.
+--accept-certificate vertrouwt het certificaat van de server als de
+SHA-256-vingerafdruk de opgegeven is. --bring-back beantwoordt een geweigerde
+massale verwijdering door de verwijderde kaarten terug te halen. --discover
+toont de adresboeken van de server en wijzigt niets. --forget vergeet wat dit
+programma over de synchronisatie van het adresboekbestand weet (nooit het
+bestand zelf). --timer zet de timer van het adresboekbestand aan of uit, of
+zegt of hij aan staat. --report json toont de uitkomst als één regel JSON.
 Afsluitstatus: 0 gelijk; 1 mislukt (niets verloren); 2 verkeerd gebruik;
 3 bezet (een venster met niet-opgeslagen wijzigingen of een ander programma
-heeft het adresboek: de volgende keer wordt het opnieuw geprobeerd); 4 u moet
-ingrijpen (de synchronisatie zou te veel verwijderen, het wachtwoord is
-geweigerd of het adresboek is verdwenen).
+heeft het adresboek: de volgende keer wordt het opnieuw geprobeerd); 4 heeft u
+nodig (de synchronisatie zou te veel verwijderen, het wachtwoord is geweigerd
+of ontbreekt, het certificaat wordt niet vertrouwd, of het adresboek is
+verdwenen).
 </translation>
     </message>
     <message numerus="yes">
@@ -460,8 +489,8 @@ geweigerd of het adresboek is verdwenen).
         <translation>%1 wordt gesynchroniseerd met %2; om het met een ander adresboek te synchroniseren, vergeet u eerst deze synchronisatie met --forget</translation>
     </message>
     <message>
-        <source>%1 refused the password for %2 read from %3; put the new password in that file, or type it with the command below</source>
-        <translation>%1 heeft het wachtwoord voor %2 uit %3 geweigerd; zet het nieuwe wachtwoord in dat bestand, of typ het met de opdracht hieronder</translation>
+        <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
+        <translation>%1 heeft het wachtwoord voor %2 uit %3 geweigerd; zet het nieuwe wachtwoord in dat bestand</translation>
     </message>
     <message>
         <source>%1: %2; nothing was synced</source>

@@ -20,33 +20,60 @@
         <translation>%1 terminou com o estado %2</translation>
     </message>
     <message>
-        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]
-                      [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]
+        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]
+                      [--password-file FILE | --password-stdin] [--keep-password]
+                      [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]
+                      [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+       dialstack-sync [--file DIR/Dialstack.dat] --discover --url URL [--user NAME] [...]
+       dialstack-sync [--file DIR/Dialstack.dat] --forget | --timer on|off|status
        dialstack-sync --help | --version
 Keeps the directory file and its CardDAV address book in step. The first run
 needs --url; the URL, user, password file and certificate are remembered for
-that directory file. The password comes from --password-file, else the
-keyring, else the password file remembered when the keyring could not keep
-it, else a prompt on the terminal.
+that directory file. The password comes from --password-file, or the first
+line of standard input with --password-stdin, else the keyring, else the
+password file remembered for the directory file, else a prompt on the
+terminal. --keep-password keeps a password the server took: in the keyring,
+else in a file only you can read.
+--accept-certificate trusts the server's certificate when its SHA-256
+fingerprint is the one given. --bring-back answers a refused mass deletion
+by bringing the deleted records back. --discover lists the server's address
+books and changes nothing. --forget forgets what this program knows about the
+directory file's sync (never the file). --timer turns the directory file's
+timer on or off, or says whether it is on. --report json prints what the run
+came to as one line of JSON.
 Exit status: 0 in step; 1 failed (nothing lost); 2 bad usage; 3 busy (a
 window with unsaved changes or another program has the directory: the next
 run tries again); 4 needs you (the sync would delete too much, the password
-was refused, or the address book is gone).
+was refused or is missing, the certificate is not trusted, or the address
+book is gone).
 </source>
-        <translation>utilização: dialstack-sync [--file PASTA/Dialstack.dat] [--url URL] [--user NOME] [--password-file FICHEIRO]
-                           [--certificate FICHEIRO] [--timeout SEGUNDOS] [--dry-run] [--force] [--verbose]
+        <translation>utilização: dialstack-sync [--file PASTA/Dialstack.dat] [--url URL] [--user NOME]
+                           [--password-file FICHEIRO | --password-stdin] [--keep-password]
+                           [--certificate FICHEIRO | --accept-certificate SHA256] [--timeout SEGUNDOS]
+                           [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+            dialstack-sync [--file PASTA/Dialstack.dat] --discover --url URL [--user NOME] [...]
+            dialstack-sync [--file PASTA/Dialstack.dat] --forget | --timer on|off|status
             dialstack-sync --help | --version
-Mantém o ficheiro da lista e o seu livro de endereços CardDAV a par. A
+Mantém o ficheiro da lista e o seu livro de endereços CardDAV sincronizados. A
 primeira execução precisa de --url; o URL, o utilizador, o ficheiro da
-palavra-passe e o certificado ficam memorizados para esse ficheiro da lista.
-A palavra-passe vem de --password-file, senão do porta-chaves, senão do
-ficheiro da palavra-passe memorizado quando o porta-chaves não a pôde guardar,
-senão é pedida no terminal.
-Estado de saída: 0 a par; 1 falhou (nada perdido); 2 utilização incorreta;
-3 ocupado (uma janela com alterações por guardar ou outro programa tem a
-lista: a próxima execução tenta de novo); 4 precisa de si (a sincronização
-apagaria demasiado, a palavra-passe foi recusada ou o livro de endereços
-desapareceu).
+palavra-passe e o certificado ficam memorizados para esse ficheiro da lista. A
+palavra-passe vem de --password-file, ou da primeira linha da entrada padrão
+com --password-stdin, senão do porta-chaves, senão do ficheiro da
+palavra-passe memorizado para o ficheiro da lista, senão de uma pergunta no
+terminal. --keep-password guarda uma palavra-passe que o servidor aceitou: no
+porta-chaves, senão num ficheiro que só o utilizador pode ler.
+--accept-certificate confia no certificado do servidor quando a sua impressão
+digital SHA-256 é a indicada. --bring-back responde a uma eliminação em massa
+recusada recuperando os registos apagados. --discover lista os livros de
+endereços do servidor e não altera nada. --forget esquece o que este programa
+sabe da sincronização do ficheiro da lista (nunca o próprio ficheiro). --timer
+liga ou desliga o temporizador do ficheiro da lista, ou diz se está ligado.
+--report json mostra o resultado da execução numa linha JSON.
+Estado de saída: 0 sincronizado; 1 falhou (nada perdido); 2 utilização
+errada; 3 ocupado (uma janela com alterações por guardar ou outro programa tem
+a lista: a próxima execução tenta de novo); 4 precisa de si (a sincronização
+apagaria demasiado, a palavra-passe foi recusada ou falta, o certificado não é
+de confiança, ou o livro de endereços desapareceu).
 </translation>
     </message>
     <message numerus="yes">
@@ -461,8 +488,8 @@ desapareceu).
         <translation>%1 está sincronizado com %2; para o sincronizar com outro livro de endereços, esqueça primeiro esta sincronização com --forget</translation>
     </message>
     <message>
-        <source>%1 refused the password for %2 read from %3; put the new password in that file, or type it with the command below</source>
-        <translation>%1 recusou a palavra-passe de %2 lida de %3; ponha a nova palavra-passe nesse ficheiro, ou escreva-a com o comando abaixo</translation>
+        <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
+        <translation>%1 recusou a palavra-passe de %2 lida de %3; ponha a nova palavra-passe nesse ficheiro</translation>
     </message>
     <message>
         <source>%1: %2; nothing was synced</source>

@@ -116,7 +116,7 @@ TEST(NotificationTest, AnUnattendedRunThatNeedsYouTellsTheDesktopOncePerProblem)
     ASSERT_EQ(ExitStatus::kSuccess, syncWith("secret"));
     EXPECT_EQ(ExitStatus::kNeedsYou, syncWith("wrong"));
     ASSERT_EQ(1u, service.bodies.size());
-    EXPECT_NE(std::string::npos, service.bodies[0].find("refused the user name or password")) << service.bodies[0];
+    EXPECT_NE(std::string::npos, service.bodies[0].find("refused the password for user")) << service.bodies[0];
     EXPECT_EQ(std::string::npos, service.bodies[0].find("--password-file")) << service.bodies[0];
     EXPECT_EQ("io.github.dialstack.Dialstack", service.desktopEntries[0].toStdString());
     EXPECT_EQ((QStringList{"default", "Open Dialstack", "open", "Open Dialstack"}), service.actions[0]);

@@ -540,7 +540,7 @@ TEST_F(RadicaleRunTest, WithoutAKeyringThePasswordFileIsRemembered)
 
     WriteFileBytes(password, "wrong\n");
     ExpectOutcome(SyncMachine::Run({}), ExitStatus::kNeedsYou,
-        {"read from " + password + "; put the new password in that file",
+        {"read from " + password + "; put the new password in that file\n",
             "To settle it, run: dialstack-sync --file " + (scratch.Path() / "Dialstack.dat").string() + " --url "
                 + server.Book() + " --user user --password-stdin --keep-password\n"});
     WriteFileBytes(password, "secret\n");
