@@ -154,7 +154,12 @@ int Present(CSyncOutcome outcome, const CSyncOptions& options, const Presented& 
         if (!outcome.strMessage.empty())
             (bJson ? err : out) << outcome.strMessage << '\n';
     } else {
-        CCommandLine::Complain(kProgram, err, wording.strMessage);
+        // The lines after the first (a list of address books) are made
+        // safe where they are worded.
+        const size_t nEnd = wording.strMessage.find('\n');
+        CCommandLine::Complain(kProgram, err, wording.strMessage.substr(0, nEnd));
+        if (nEnd != std::string::npos)
+            err << wording.strMessage.substr(nEnd + 1) << '\n';
         if (!wording.strCommand.empty())
             err << Tr("To settle it, run: %1", {wording.strCommand}) << '\n';
         if (how.bHelp && !bJson)

@@ -350,7 +350,7 @@ TEST(DiscoveryTest, SeveralAddressBooksAreListedToChooseFrom)
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(ExitStatus::kUsage, CSyncCommand::Run({"--url", root}, out, err));
-    EXPECT_NE(std::string::npos, err.str().find(book)) << err.str();
+    EXPECT_NE(std::string::npos, err.str().find("\n  " + book)) << err.str();
     EXPECT_TRUE(server.Cards().empty());
 }
 
