@@ -1,6 +1,7 @@
 #include "sync/SyncEngine.h"
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <utility>
 
@@ -120,8 +121,13 @@ CSyncEngine::ERound CSyncEngine::Round(CSyncReport& report, CSyncOutcome& failur
     std::vector<CRemoteCard> newCards;
     if (!GatherRemote(changes, local, alignment, remote, newCards, failure))
         return ERound::kFailed;
-    const CSyncMerge::Plan plan = CSyncMerge::Merge(m_state.m_entries, local.records, alignment, remote, newCards);
-    const bool bRefused = !m_options.bForce && !Guard(plan, local, failure);
+    CSyncMerge::Plan plan = CSyncMerge::Merge(m_state.m_entries, local.records, alignment, remote, newCards);
+    bool bRefused = !m_options.bForce && !Guard(plan, local, failure);
+    if (bRefused && m_options.bBringBack) {
+        BringBack(plan);
+        failure = CSyncOutcome();
+        bRefused = false;
+    }
 
     // A refused dry run still names everything it would do: it is what the
     // user looks at before forcing the sync.
@@ -392,6 +398,34 @@ bool CSyncEngine::Guard(const CSyncMerge::Plan& plan, const Local& local, CSyncO
     return false;
 }
 
+// Nothing is deleted: a record deleted here comes back from its card, at
+// the end of the directory, and a card the server lost is written again
+// from its record, under the UID and href the state remembers.
+void CSyncEngine::BringBack(CSyncMerge::Plan& plan)
+{
+    using L = CSyncItem::ELocal;
+    using R = CSyncItem::ERemote;
+    std::vector<CSyncItem> items;
+    std::vector<CSyncItem> back;
+    for (CSyncItem& item : plan.items) {
+        if (item.remote == R::kDelete) {
+            item.local = L::kAdd;
+            item.remote = R::kKeep;
+            item.fields = item.entry.fields;
+            back.push_back(std::move(item));
+            continue;
+        }
+        if (item.local == L::kDelete) {
+            item.local = L::kKeep;
+            item.remote = R::kCreate;
+            item.bRestore = true;
+        }
+        items.push_back(std::move(item));
+    }
+    items.insert(items.end(), std::make_move_iterator(back.begin()), std::make_move_iterator(back.end()));
+    plan.items = std::move(items);
+}
+
 bool CSyncEngine::ApplyHere(const CSyncMerge::Plan& plan, const Local& local, CSyncOutcome& failure)
 {
     using L = CSyncItem::ELocal;
@@ -539,8 +573,8 @@ CAddressBook::WriteResult CSyncEngine::Create(
     if (noted != m_state.m_pending.end()) {
         entry = noted->entry;
     } else {
-        entry.strUid = NewUid();
-        entry.strHref = m_book.NewHref(m_collection, entry.strUid);
+        entry.strUid = item.bRestore && !item.entry.strUid.empty() ? item.entry.strUid : NewUid();
+        entry.strHref = item.bRestore ? item.entry.strHref : m_book.NewHref(m_collection, entry.strUid);
         entry.strEtag.clear();
         entry.fields = item.fields;
         std::string strJournalError;

@@ -66,6 +66,7 @@ private:
     bool FetchAll(const std::vector<std::string>& hrefs, const std::vector<CRemoteCard>& remote,
         std::vector<CAddressBook::Card>& cards, CSyncOutcome& failure);
     bool Guard(const CSyncMerge::Plan& plan, const Local& local, CSyncOutcome& failure) const;
+    static void BringBack(CSyncMerge::Plan& plan);
     bool ApplyHere(const CSyncMerge::Plan& plan, const Local& local, CSyncOutcome& failure);
     void CatchUpWithOwnWrites();
     ERound ApplyThere(const CSyncMerge::Plan& plan, CSyncReport& report, CSyncOutcome& failure);

@@ -36,4 +36,6 @@ struct CSyncItem
     std::string strCardData;
     // A copy of the record kept because both sides changed it.
     bool bConflictCopy = false;
+    // kCreate of a card the server lost, under the UID and href in entry.
+    bool bRestore = false;
 };
