@@ -126,7 +126,8 @@ bool CCardDavClient::FindAddressBooks(const QUrl& home, std::vector<AddressBook>
 // The address books that url's own properties lead to: itself, or those in
 // the home it names or its principal names.
 bool CCardDavClient::FollowProperties(
-    const QUrl& url, const QUrl& start, const CDavResponse& self, std::vector<AddressBook>& books, CSyncOutcome& failure)
+    const QUrl& url, const QUrl& start, const CDavResponse& self, std::vector<AddressBook>& books,
+    CSyncOutcome& failure)
 {
     if (self.bAddressBook) {
         books.push_back({url, self.strDisplayName});
@@ -262,7 +263,8 @@ bool CCardDavClient::ListEtags(const QUrl& collection, Changes& changes, CSyncOu
         // In a complete listing a card left out counts as gone: one the
         // server could not describe must not be.
         if (response.strEtag.empty()) {
-            failure = CReplyFailure::Card(Resolve(collection, response.strHref), response.strHref, CReplyFailure::MemberStatus(response));
+            failure = CReplyFailure::Card(
+                Resolve(collection, response.strHref), response.strHref, CReplyFailure::MemberStatus(response));
             return false;
         }
         changes.changed.push_back({href, std::move(response.strEtag)});

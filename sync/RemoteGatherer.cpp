@@ -184,8 +184,8 @@ void CRemoteGatherer::Settle()
         if (m_remote[i].bFetched && m_remote[i].fields.strName.IsEmpty())
             m_remote[i].fields.strName = m_entries[i].fields.strName;
     // A new card the server says went meanwhile.
-    m_newCards.erase(std::remove_if(m_newCards.begin(), m_newCards.end(),
-                         [](const CRemoteCard& card) { return !card.bFetched; }),
+    m_newCards.erase(
+        std::remove_if(m_newCards.begin(), m_newCards.end(), [](const CRemoteCard& card) { return !card.bFetched; }),
         m_newCards.end());
     std::sort(m_newCards.begin(), m_newCards.end(),
         [](const CRemoteCard& a, const CRemoteCard& b) { return a.strHref < b.strHref; });

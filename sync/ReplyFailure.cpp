@@ -56,8 +56,7 @@ CSyncOutcome CReplyFailure::Refusal(const CHttpReply& reply, const QUrl& url, co
 
 bool CReplyFailure::IsRefusalOfTheCard(int nStatus)
 {
-    return nStatus == 400 || nStatus == 403 || nStatus == 409 || nStatus == 413 || nStatus == 415
-        || nStatus == 422;
+    return nStatus == 400 || nStatus == 403 || nStatus == 409 || nStatus == 413 || nStatus == 415 || nStatus == 422;
 }
 
 bool CReplyFailure::ReadMultiStatus(

@@ -44,6 +44,6 @@ public:
 
     // A multi-status reply, read; FALSE when the server answered otherwise
     // or sent what cannot be read.
-    static bool ReadMultiStatus(const CHttpReply& reply, const QUrl& url, bool bCollection, CDavMultiStatus& status,
-        CSyncOutcome& failure);
+    static bool ReadMultiStatus(
+        const CHttpReply& reply, const QUrl& url, bool bCollection, CDavMultiStatus& status, CSyncOutcome& failure);
 };

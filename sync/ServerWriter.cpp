@@ -131,8 +131,8 @@ CServerWriter::WriteResult CServerWriter::Create(
     if (!NoteCreate(item, nAt, entry, why))
         return W::kFailed;
     int nVersion = CardVersion();
-    W result = m_book.Put(m_collection, entry.strHref, CCard::Create(item.fields, entry.strUid, nVersion),
-        std::string(), strEtag, why);
+    W result = m_book.Put(
+        m_collection, entry.strHref, CCard::Create(item.fields, entry.strUid, nVersion), std::string(), strEtag, why);
     if (result == W::kUnsupportedVersion && nVersion == 4) {
         m_state.m_nCardVersion = nVersion = 3;
         result = m_book.Put(m_collection, entry.strHref, CCard::Create(item.fields, entry.strUid, nVersion),

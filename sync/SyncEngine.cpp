@@ -76,7 +76,8 @@ CSyncEngine::ERound CSyncEngine::Round(CSyncReport& report, CSyncOutcome& failur
     CRemoteGatherer remote(m_book, m_collection, m_state.m_entries);
     if (!remote.Gather(changes, CSyncMerge::ChangedHere(m_state.m_entries, local.records, alignment), failure))
         return ERound::kFailed;
-    CSyncMerge::Plan plan = CSyncMerge::Merge(m_state.m_entries, local.records, alignment, remote.Known(), remote.New());
+    CSyncMerge::Plan plan
+        = CSyncMerge::Merge(m_state.m_entries, local.records, alignment, remote.Known(), remote.New());
     const bool bRefused = !Guard(plan, local, failure);
     // A refused dry run still names everything it would do: it is what the
     // user looks at before forcing the sync.
@@ -142,7 +143,8 @@ CSyncEngine::ERound CSyncEngine::ApplyThere(const CSyncMerge::Plan& plan, CSyncR
     if (!bWritesThere)
         return ERound::kDone;
     using EResult = CServerWriter::EResult;
-    const EResult result = CServerWriter(m_book, m_collection, m_state, m_strDirectoryFile).Apply(plan, report, failure);
+    CServerWriter writer(m_book, m_collection, m_state, m_strDirectoryFile);
+    const EResult result = writer.Apply(plan, report, failure);
     if (result == EResult::kDone) {
         // Every record to be created is on the server now: a create noted
         // and never confirmed belongs to no record any more.

@@ -173,7 +173,8 @@ std::string Discover(CCardDavClient& client, const QUrl& collection)
         std::string tried;
         for (const std::string& path : failure.tried)
             tried += " " + path;
-        return "failed: " + Said(failure) + " " + failure.strUrl.substr(failure.strUrl.rfind('/', failure.strUrl.size() - 2)) + tried;
+        return "failed: " + Said(failure) + " " + QUrl(QString::fromStdString(failure.strUrl)).path().toStdString()
+            + tried;
     }
     return std::to_string(books.size()) + " found";
 }
