@@ -7,6 +7,7 @@
 #include <QXmlStreamWriter>
 
 #include "sync/DavMultiStatus.h"
+#include "sync/ReplyFailure.h"
 
 namespace {
 
@@ -52,114 +53,6 @@ QUrl Resolve(const QUrl& base, const std::string& strHref)
     return base.resolved(QUrl(QString::fromStdString(strHref)));
 }
 
-std::string DisplayUrl(const QUrl& url)
-{
-    return url.toDisplayString(QUrl::RemoveUserInfo).toStdString();
-}
-
-CSyncOutcome Failure(EKind kind, const QUrl& url, int nStatus)
-{
-    CSyncOutcome failure;
-    failure.kind = kind;
-    failure.strHost = url.host().toStdString();
-    failure.strUrl = DisplayUrl(url);
-    failure.nHttpStatus = nStatus;
-    return failure;
-}
-
-// What a reply that is not the one asked for comes to, from what the
-// server answered: no answer at all (the session says why), a refused
-// password, the collection itself gone (bCollection: url is the address
-// book), or another status.
-CSyncOutcome Failure(const CHttpReply& reply, const QUrl& url, bool bCollection)
-{
-    if (reply.nStatus == 0)
-        return reply.failure;
-    if (reply.nStatus == 401)
-        return Failure(EKind::kPasswordRefused, url, reply.nStatus);
-    if (bCollection && (reply.nStatus == 404 || reply.nStatus == 410))
-        return Failure(EKind::kAddressBookGone, url, reply.nStatus);
-    return Failure(EKind::kServerError, url, reply.nStatus);
-}
-
-CSyncOutcome UnreadableReply(const CHttpReply& reply, const QUrl& url, const std::string& strWhy)
-{
-    CSyncOutcome failure = Failure(EKind::kServerError, url, reply.nStatus);
-    failure.strDetail = strWhy;
-    return failure;
-}
-
-// A multi-status reply, read; false when the server answered otherwise or
-// sent what cannot be read.
-bool ReadMultiStatus(const CHttpReply& reply, const QUrl& url, bool bCollection, CDavMultiStatus& status,
-    CSyncOutcome& failure)
-{
-    if (reply.nStatus != 207) {
-        failure = Failure(reply, url, bCollection);
-        return false;
-    }
-    std::string strWhy;
-    if (!CDavMultiStatus::Parse(reply.strBody, status, strWhy)) {
-        failure = UnreadableReply(reply, url, strWhy);
-        return false;
-    }
-    return true;
-}
-
-// The status of one member of a listing or multiget: 200 when it came
-// with its ETag, 404 or 410 only when the server said so, 0 when the reply
-// says nothing about it.
-int MemberStatus(const CDavResponse& response)
-{
-    if (response.nStatus != 0 && response.nStatus != 200)
-        return response.nStatus;
-    if (!response.strEtag.empty())
-        return 200;
-    // Every property refused (404 for all of them: the member is not there).
-    return response.nPropStatus;
-}
-
-// A fetched card's status: 200 only with the card's text; a card whose
-// ETag came without its text is there but could not be read.
-int CardStatus(const CDavResponse& response)
-{
-    if (response.bHasAddressData)
-        return 200;
-    const int nStatus = MemberStatus(response);
-    if (nStatus != 200)
-        return nStatus;
-    return response.nPropStatus == 404 || response.nPropStatus == 410 ? 0 : response.nPropStatus;
-}
-
-// A card the server listed or fetched with an error status (0: none).
-CSyncOutcome UnreadableCard(const QUrl& collection, const std::string& strHref, int nStatus)
-{
-    CSyncOutcome failure = Failure(EKind::kServerError, Resolve(collection, strHref), nStatus);
-    failure.names = {strHref};
-    failure.nCount = 1;
-    return failure;
-}
-
-// A status by which the server refuses this one card (its content, its
-// size), not the whole sync.
-bool IsRefusalOfTheCard(int nStatus)
-{
-    return nStatus == 400 || nStatus == 403 || nStatus == 409 || nStatus == 413 || nStatus == 415
-        || nStatus == 422;
-}
-
-// The server's reason for refusing a card: the condition its error body
-// names, else the first line of the body when it is short plain text.
-std::string RefusalReason(const CHttpReply& reply, const std::string& condition)
-{
-    if (!condition.empty())
-        return condition;
-    const std::string text = reply.strBody.substr(0, reply.strBody.find_first_of("\r\n"));
-    if (text.find('<') != std::string::npos)
-        return std::string();
-    return text.substr(0, 200);
-}
-
 // A member that ends in a slash is a collection, not a card.
 bool IsCollectionHref(const std::string& strHref)
 {
@@ -172,7 +65,7 @@ bool IsOnServer(const QUrl& url, const QUrl& server, CSyncOutcome& failure)
 {
     if (CHttpSession::IsSameOrigin(url, server))
         return true;
-    failure = Failure(EKind::kOtherServer, url, 0);
+    failure = CReplyFailure::Of(EKind::kOtherServer, url, 0);
     return false;
 }
 
@@ -208,11 +101,11 @@ bool CCardDavClient::Propfind(const QUrl& url, int nDepth, const std::string& st
     // A page, or a bare 200, is what a web server that is no CardDAV
     // server answers.
     if (reply.IsSuccess() && reply.nStatus != 207) {
-        failure = Failure(EKind::kNotCardDav, url, reply.nStatus);
+        failure = CReplyFailure::Of(EKind::kNotCardDav, url, reply.nStatus);
         return false;
     }
     CDavMultiStatus status;
-    if (!ReadMultiStatus(reply, url, bCollection, status, failure))
+    if (!CReplyFailure::ReadMultiStatus(reply, url, bCollection, status, failure))
         return false;
     responses = std::move(status.m_responses);
     return true;
@@ -233,7 +126,8 @@ bool CCardDavClient::FindAddressBooks(const QUrl& home, std::vector<AddressBook>
 // The address books that url's own properties lead to: itself, or those in
 // the home it names or its principal names.
 bool CCardDavClient::FollowProperties(
-    const QUrl& url, const QUrl& start, const CDavResponse& self, std::vector<AddressBook>& books, CSyncOutcome& failure)
+    const QUrl& url, const QUrl& start, const CDavResponse& self, std::vector<AddressBook>& books,
+    CSyncOutcome& failure)
 {
     if (self.bAddressBook) {
         books.push_back({url, self.strDisplayName});
@@ -284,7 +178,7 @@ bool CCardDavClient::Discover(const QUrl& start, std::vector<AddressBook>& books
     // Neither address is a CardDAV one, unless the server failed for
     // another reason than not knowing it.
     if (failure.kind == EKind::kNotCardDav || (failure.nHttpStatus >= 400 && failure.nHttpStatus < 500)) {
-        failure = Failure(EKind::kNotCardDav, start, failure.nHttpStatus);
+        failure = CReplyFailure::Of(EKind::kNotCardDav, start, failure.nHttpStatus);
         failure.tried = tried;
     }
     return false;
@@ -293,60 +187,65 @@ bool CCardDavClient::Discover(const QUrl& start, std::vector<AddressBook>& books
 bool CCardDavClient::SyncCollection(
     const QUrl& collection, const std::string& strSyncToken, Changes& changes, CSyncOutcome& failure)
 {
-    const std::string collectionPath = collection.path(QUrl::FullyEncoded).toStdString();
     std::string token = strSyncToken;
     changes = Changes();
     changes.bComplete = token.empty();
     // A server may hand out the changes in parts: a 507 for the collection
     // itself means "ask again from the token that came with this part".
     for (int nPart = 0; nPart < 100000; ++nPart) {
-        const std::string body = XmlBody(kDav, "sync-collection", [&](QXmlStreamWriter& writer) {
-            writer.writeTextElement(kDav, QStringLiteral("sync-token"), QString::fromStdString(token));
-            writer.writeTextElement(kDav, QStringLiteral("sync-level"), QStringLiteral("1"));
-            WriteProps(writer, {{&kDav, "getetag"}});
-        });
-        const CHttpReply reply = m_session.Send("REPORT", collection, body, {{"Depth", "0"}});
-        if (reply.nStatus != 207) {
-            failure = Failure(reply, collection, true);
-            return false;
-        }
         bool bTruncated = false;
-        bool bUnreadable = false;
         std::string strNewToken;
-        std::string strWhy;
-        const bool bRead = CDavMultiStatus::Parse(
-            reply.strBody,
-            [&](CDavResponse& response) {
-                const std::string href = CanonicalHref(collection, response.strHref);
-                if (IsCollectionHref(href) || href == collectionPath) {
-                    bTruncated |= response.nStatus == 507;
-                    return;
-                }
-                const int nCardStatus = MemberStatus(response);
-                if (nCardStatus == 404 || nCardStatus == 410)
-                    changes.removed.push_back(href);
-                else if (nCardStatus == 200)
-                    changes.changed.push_back({href, std::move(response.strEtag)});
-                else if (!bUnreadable) {
-                    bUnreadable = true;
-                    failure = UnreadableCard(collection, response.strHref, nCardStatus);
-                }
-            },
-            strNewToken, strWhy);
-        if (!bRead) {
-            failure = UnreadableReply(reply, collection, strWhy);
+        if (!SyncPart(collection, token, changes, strNewToken, bTruncated, failure))
             return false;
-        }
-        if (bUnreadable) {
-            // The token would move past the card: the whole listing waits.
-            return false;
-        }
         changes.strSyncToken = strNewToken;
         if (!bTruncated || strNewToken.empty() || strNewToken == token)
             return true;
         token = strNewToken;
     }
     return true;
+}
+
+// One part of the changes since token, added to changes.
+bool CCardDavClient::SyncPart(const QUrl& collection, const std::string& token, Changes& changes,
+    std::string& strNewToken, bool& bTruncated, CSyncOutcome& failure)
+{
+    const std::string body = XmlBody(kDav, "sync-collection", [&](QXmlStreamWriter& writer) {
+        writer.writeTextElement(kDav, QStringLiteral("sync-token"), QString::fromStdString(token));
+        writer.writeTextElement(kDav, QStringLiteral("sync-level"), QStringLiteral("1"));
+        WriteProps(writer, {{&kDav, "getetag"}});
+    });
+    const CHttpReply reply = m_session.Send("REPORT", collection, body, {{"Depth", "0"}});
+    if (reply.nStatus != 207) {
+        failure = CReplyFailure::Of(reply, collection, true);
+        return false;
+    }
+    const std::string collectionPath = collection.path(QUrl::FullyEncoded).toStdString();
+    bool bUnreadable = false;
+    std::string strWhy;
+    const bool bRead = CDavMultiStatus::Parse(
+        reply.strBody,
+        [&](CDavResponse& response) {
+            const std::string href = CanonicalHref(collection, response.strHref);
+            if (IsCollectionHref(href) || href == collectionPath) {
+                bTruncated |= response.nStatus == 507;
+                return;
+            }
+            const int nCardStatus = CReplyFailure::MemberStatus(response);
+            if (nCardStatus == 404 || nCardStatus == 410)
+                changes.removed.push_back(href);
+            else if (nCardStatus == 200)
+                changes.changed.push_back({href, std::move(response.strEtag)});
+            else if (!bUnreadable) {
+                bUnreadable = true;
+                failure = CReplyFailure::Card(Resolve(collection, response.strHref), response.strHref, nCardStatus);
+            }
+        },
+        strNewToken, strWhy);
+    if (!bRead)
+        failure = CReplyFailure::Unreadable(reply, collection, strWhy);
+    // A card listed with an error: the token would move past it, so the
+    // whole listing waits.
+    return bRead && !bUnreadable;
 }
 
 bool CCardDavClient::ListEtags(const QUrl& collection, Changes& changes, CSyncOutcome& failure)
@@ -364,7 +263,8 @@ bool CCardDavClient::ListEtags(const QUrl& collection, Changes& changes, CSyncOu
         // In a complete listing a card left out counts as gone: one the
         // server could not describe must not be.
         if (response.strEtag.empty()) {
-            failure = UnreadableCard(collection, response.strHref, MemberStatus(response));
+            failure = CReplyFailure::Card(
+                Resolve(collection, response.strHref), response.strHref, CReplyFailure::MemberStatus(response));
             return false;
         }
         changes.changed.push_back({href, std::move(response.strEtag)});
@@ -409,7 +309,7 @@ bool CCardDavClient::Fetch(
         });
         const CHttpReply reply = m_session.Send("REPORT", collection, body, {{"Depth", "1"}});
         if (reply.nStatus != 207) {
-            failure = Failure(reply, collection, true);
+            failure = CReplyFailure::Of(reply, collection, true);
             return false;
         }
         std::vector<Card> batch;
@@ -419,13 +319,13 @@ bool CCardDavClient::Fetch(
             reply.strBody,
             [&](CDavResponse& response) {
                 // The status first: it reads the ETag moved below.
-                const int nStatus = CardStatus(response);
+                const int nStatus = CReplyFailure::CardStatus(response);
                 batch.push_back({CanonicalHref(collection, response.strHref), std::move(response.strEtag),
                     std::move(response.strAddressData), nStatus});
             },
             strToken, strWhy);
         if (!bRead) {
-            failure = UnreadableReply(reply, collection, strWhy);
+            failure = CReplyFailure::Unreadable(reply, collection, strWhy);
             return false;
         }
         cards.insert(cards.end(), std::make_move_iterator(batch.begin()), std::make_move_iterator(batch.end()));
@@ -451,13 +351,12 @@ CCardDavClient::WriteResult CCardDavClient::Put(const QUrl& collection, const st
         strNewEtag = reply.strEtag;
         return WriteResult::kDone;
     }
-    if (!IsRefusalOfTheCard(reply.nStatus)) {
-        failure = Failure(reply, url, false);
+    if (!CReplyFailure::IsRefusalOfTheCard(reply.nStatus)) {
+        failure = CReplyFailure::Of(reply, url, false);
         return WriteResult::kFailed;
     }
     const std::string condition = CDavMultiStatus::Precondition(reply.strBody);
-    failure = Failure(EKind::kCardsRefused, url, reply.nStatus);
-    failure.strDetail = RefusalReason(reply, condition);
+    failure = CReplyFailure::Refusal(reply, url, condition);
     return condition == "supported-address-data" ? WriteResult::kUnsupportedVersion : WriteResult::kRefused;
 }
 
@@ -472,7 +371,7 @@ CCardDavClient::WriteResult CCardDavClient::Delete(
     if (reply.nStatus == 404 || reply.nStatus == 410)
         return WriteResult::kGone;
     if (!reply.IsSuccess()) {
-        failure = Failure(reply, url, false);
+        failure = CReplyFailure::Of(reply, url, false);
         return WriteResult::kFailed;
     }
     return WriteResult::kDone;

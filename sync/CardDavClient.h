@@ -56,6 +56,8 @@ private:
         std::vector<CDavResponse>& responses, CSyncOutcome& failure);
     bool SyncCollection(
         const QUrl& collection, const std::string& strSyncToken, Changes& changes, CSyncOutcome& failure);
+    bool SyncPart(const QUrl& collection, const std::string& token, Changes& changes, std::string& strNewToken,
+        bool& bTruncated, CSyncOutcome& failure);
     bool ListEtags(const QUrl& collection, Changes& changes, CSyncOutcome& failure);
     static bool IsFinal(const CSyncOutcome& failure);
     bool FindAddressBooks(const QUrl& home, std::vector<AddressBook>& books, CSyncOutcome& failure);

@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "sync/AddressBook.h"
+#include "sync/LocalRecords.h"
 #include "sync/SyncMerge.h"
 #include "sync/SyncReport.h"
 #include "sync/SyncState.h"
@@ -44,11 +45,6 @@ public:
     CSyncOutcome Run(CSyncReport& report);
 
 private:
-    struct Local
-    {
-        std::vector<CRecordFields> records;
-        std::vector<int> listIndex;
-    };
     enum class ERound
     {
         kDone,
@@ -58,23 +54,14 @@ private:
     };
 
     ERound Round(CSyncReport& report, CSyncOutcome& failure);
-    Local NamedRecords() const;
+    CLocalRecords NamedRecords() const;
     void RecoverPendingCreates(const CAddressBook::Changes& changes);
-    bool GatherRemote(const CAddressBook::Changes& changes, const Local& local,
-        const CSyncMerge::Alignment& alignment, std::vector<CRemoteCard>& remote, std::vector<CRemoteCard>& newCards,
-        CSyncOutcome& failure);
-    bool FetchAll(const std::vector<std::string>& hrefs, const std::vector<CRemoteCard>& remote,
-        std::vector<CAddressBook::Card>& cards, CSyncOutcome& failure);
-    bool Guard(const CSyncMerge::Plan& plan, const Local& local, CSyncOutcome& failure) const;
-    bool ApplyHere(const CSyncMerge::Plan& plan, const Local& local, CSyncOutcome& failure);
-    void CatchUpWithOwnWrites();
+    bool Guard(CSyncMerge::Plan& plan, const CLocalRecords& local, CSyncOutcome& failure) const;
+    static const CRecordFields& Before(const CSyncItem& item, const CLocalRecords& local);
+    bool ApplyHere(const CSyncMerge::Plan& plan, const CLocalRecords& local, const std::string& strToken,
+        CSyncReport& report, CSyncOutcome& failure);
     ERound ApplyThere(const CSyncMerge::Plan& plan, CSyncReport& report, CSyncOutcome& failure);
-    CAddressBook::WriteResult Create(const CSyncItem& item, size_t nAt, CSyncEntry& entry, std::string& strEtag,
-        CSyncOutcome& failure);
-    CAddressBook::WriteResult AdoptOwnCard(const CSyncEntry& entry, std::string& strEtag, CSyncOutcome& failure);
-    void FetchNewEtags(const std::vector<std::string>& hrefs);
-    int CardVersion();
-    CSyncOutcome StateNotSaved(const std::string& strDetail) const;
+    void CatchUpWithOwnWrites();
 
     CAddressBook& m_book;
     QUrl m_collection;

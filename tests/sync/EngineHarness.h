@@ -79,6 +79,8 @@ public:
     // Run once the directory is loaded, before the engine starts: what the
     // user does meanwhile.
     std::function<void()> beforeRun;
+    // What a row keeps between its steps.
+    std::vector<std::string> kept;
 
 private:
     static constexpr const char* kFile = "Dialstack.dat";

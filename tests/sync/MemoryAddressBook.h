@@ -165,7 +165,9 @@ public:
             return WriteResult::kRefused;
         }
         const auto found = cards.find(strHref);
-        if (strIfMatch.empty() ? found != cards.end() : found == cards.end() || found->second.strEtag != strIfMatch)
+        if (faults.bBeatWrites
+            || (strIfMatch.empty() ? found != cards.end()
+                                   : found == cards.end() || found->second.strEtag != strIfMatch))
             return WriteResult::kConflict;
         if (faults.nLoseReplies > 0) {
             --faults.nLoseReplies;
@@ -230,6 +232,8 @@ public:
         // writes) fails so, while its kind is not kInStep.
         CSyncOutcome failure;
         int nFailAfter = 0;
+        // Every write is beaten by someone else's (a 412) while set.
+        bool bBeatWrites = false;
     } faults;
     EVersions versions = EVersions::kAny;
     bool bNoEtagOnPut = false;

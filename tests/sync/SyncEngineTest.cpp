@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <array>
+#include <filesystem>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -52,11 +54,56 @@ struct Row
     std::vector<TestRecord> end;
     // Anything more to check after the first sync.
     std::function<void(EngineHarness&, const Outcome&)> check;
+    CSyncEngine::Options first_options = {};
 };
 
 void PhoneEditsBob(EngineHarness& h)
 {
     h.book.Edit(h.book.HrefOf("Bob"), With(kBob, &TestRecord::phone, "555 9999"));
+}
+
+// Each card's href and UID.
+std::vector<std::string> Hrefs(const EngineHarness& h)
+{
+    std::vector<std::string> hrefs;
+    for (const auto& [href, stored] : h.book.cards)
+        hrefs.push_back(href + " " + CCard(stored.strData).Uid());
+    return hrefs;
+}
+
+// Bob edited on both sides, and every request after the first nAfter
+// failing as the client reports it.
+std::function<void(EngineHarness&)> Failing(CSyncOutcome::EKind kind, int nStatus, int nAfter = 0)
+{
+    return [=](EngineHarness& h) {
+        PhoneEditsBob(h);
+        h.Write({kAnn, With(kBob, &TestRecord::email, "bob@example.org")});
+        h.book.faults.failure = MemoryAddressBook::Failed(kind, nStatus);
+        h.book.faults.failure.strDetail = "what the client saw";
+        h.book.faults.failure.certificate.strSha256 = "AB:CD";
+        h.book.faults.nFailAfter = nAfter;
+    };
+}
+
+// The client's failure comes through whole.
+void CameThrough(EngineHarness& h, const Outcome& first)
+{
+    EXPECT_EQ("dav.test", first.data.strHost);
+    EXPECT_EQ("http://dav.test/book/", first.data.strUrl);
+    EXPECT_EQ(h.book.faults.failure.nHttpStatus, first.data.nHttpStatus);
+    EXPECT_EQ("what the client saw", first.data.strDetail);
+    EXPECT_EQ("AB:CD", first.data.certificate.strSha256);
+}
+
+const std::vector<TestRecord> kBobMerged
+    = {kAnn, With(With(kBob, &TestRecord::phone, "555 9999"), &TestRecord::email, "bob@example.org")};
+
+std::vector<std::string> Named(const char* pszPrefix, int nFirst, int nEnd)
+{
+    std::vector<std::string> names;
+    for (int i = nFirst; i < nEnd; ++i)
+        names.push_back(pszPrefix + std::to_string(i));
+    return names;
 }
 
 const Row kRows[] = {
@@ -229,6 +276,134 @@ const Row kRows[] = {
                 h.book.Remove(h.book.HrefOf("P" + std::to_string(i)));
         },
         EKind::kInStep, Numbered(1), nullptr},
+    // One row for each kind of failure the client reports: it comes through
+    // with its data, before or after the directory was saved.
+    {"no answer from the server", {kAnn, kBob}, Failing(EKind::kNetwork, 0), EKind::kNetwork, kBobMerged,
+        [](EngineHarness& h, const Outcome& first) {
+            CameThrough(h, first);
+            EXPECT_EQ((std::vector<TestRecord>{kAnn, With(kBob, &TestRecord::email, "bob@example.org")}), h.Records());
+        }},
+    {"a server error in the multiget", {kAnn, kBob}, Failing(EKind::kServerError, 500, 1), EKind::kServerError,
+        kBobMerged, CameThrough},
+    {"the password refused on the write, after the directory took the server's change", {kAnn, kBob},
+        Failing(EKind::kPasswordRefused, 401, 2), EKind::kPasswordRefused, kBobMerged,
+        [](EngineHarness& h, const Outcome& first) {
+            CameThrough(h, first);
+            EXPECT_EQ(kBobMerged, h.Records());
+            EXPECT_EQ((std::array<int, 3>{0, 1, 0}), first.data.doneHere);
+        }},
+    {"the address book gone", {kAnn, kBob}, Failing(EKind::kAddressBookGone, 404), EKind::kAddressBookGone,
+        kBobMerged, CameThrough},
+    {"the server's certificate not trusted", {kAnn, kBob}, Failing(EKind::kCertificateUntrusted, 0),
+        EKind::kCertificateUntrusted, kBobMerged, CameThrough},
+    {"stopped by a signal", {kAnn, kBob}, Failing(EKind::kStopped, 0, 1), EKind::kStopped, kBobMerged, CameThrough},
+    {"another server named in a redirect", {kAnn, kBob}, Failing(EKind::kOtherServer, 307), EKind::kOtherServer,
+        kBobMerged, CameThrough},
+    {"every write beaten by someone else's: it kept changing", {kAnn, kBob},
+        [](EngineHarness& h) {
+            h.Write({kAnn, With(kBob, &TestRecord::email, "bob@example.org")});
+            h.book.faults.bBeatWrites = true;
+        },
+        EKind::kKeptChanging, {kAnn, With(kBob, &TestRecord::email, "bob@example.org")},
+        [](EngineHarness&, const Outcome& first) { EXPECT_EQ("http://dav.test/book/", first.data.strUrl); }},
+    {"the state cannot be saved", {kAnn, kBob},
+        [](EngineHarness& h) {
+            PhoneEditsBob(h);
+            h.beforeRun = [] {
+                std::filesystem::remove(EngineHarness::kStateFile);
+                std::filesystem::create_directories(std::string(EngineHarness::kStateFile) + "/in-the-way");
+            };
+        },
+        EKind::kStateDamaged, {kAnn, With(kBob, &TestRecord::phone, "555 9999")},
+        [](EngineHarness& h, const Outcome& first) {
+            EXPECT_EQ(CSyncOutcome::EFileProblem::kNotSaved, first.data.fileProblem);
+            EXPECT_EQ(CSyncState::PathFor("Dialstack.dat"), first.data.strPath);
+            // Without its state the next sync pairs the records with their cards.
+            h.beforeRun = nullptr;
+            std::filesystem::remove_all(EngineHarness::kStateFile);
+        }},
+    {"a directory file changed while the sync ran is never overwritten", {kAnn, kBob},
+        [](EngineHarness& h) {
+            PhoneEditsBob(h);
+            h.beforeRun = [&h] {
+                h.beforeRun = nullptr;
+                h.Write({kAnn, kBob, kCat});
+            };
+        },
+        EKind::kDirectoryFile, {kAnn, With(kBob, &TestRecord::phone, "555 9999"), kCat},
+        [](EngineHarness& h, const Outcome& first) {
+            EXPECT_EQ(CSyncOutcome::EFileProblem::kChangedMeanwhile, first.data.fileProblem);
+            EXPECT_EQ("Dialstack.dat", first.data.strPath);
+            EXPECT_EQ((std::vector<TestRecord>{kAnn, kBob, kCat}), h.Records());
+        }},
+    {"fields changed both ways are told with both values, in UTF-8", {kAnn, kBob},
+        [](EngineHarness& h) {
+            h.book.Edit(h.book.HrefOf("Bob"), {"Bob", "555 9999", "", "", "vet"});
+            h.Write({kAnn, {"Bob", "555 1111", "", "bob@example.org", "caf\xe9"}});
+        },
+        EKind::kInStep,
+        {kAnn, {"Bob", "555 9999", "", "", "vet"}, {"Bob (conflict copy)", "555 1111", "", "bob@example.org", "caf\xe9"}},
+        [](EngineHarness&, const Outcome& first) {
+            ASSERT_EQ(1u, first.data.conflicts.size());
+            const CSyncOutcome::Conflict& conflict = first.data.conflicts[0];
+            EXPECT_EQ("Bob", conflict.strName);
+            EXPECT_EQ("Bob (conflict copy)", conflict.strCopyName);
+            ASSERT_EQ(2u, conflict.fields.size());
+            EXPECT_EQ("phone", conflict.fields[0].strField);
+            EXPECT_EQ("555 1111", conflict.fields[0].strHere);
+            EXPECT_EQ("555 9999", conflict.fields[0].strThere);
+            EXPECT_EQ("misc", conflict.fields[1].strField);
+            EXPECT_EQ("caf\xC3\xA9", conflict.fields[1].strHere);
+            EXPECT_EQ("vet", conflict.fields[1].strThere);
+        }},
+    {"a new card and a new record of the same name but other fields are two", {kAnn},
+        [](EngineHarness& h) {
+            h.book.Add({"Dan", "555 0001", "", "", ""});
+            h.Write({kAnn, {"Dan", "555 0002", "", "", ""}});
+        },
+        EKind::kInStep, {kAnn, {"Dan", "555 0002", "", "", ""}, {"Dan", "555 0001", "", "", ""}}, nullptr},
+    {"deleting six of eleven records here is refused, naming them", Numbered(11),
+        [](EngineHarness& h) {
+            for (int i = 0; i < 6; ++i)
+                h.book.Remove(h.book.HrefOf("P" + std::to_string(i)));
+        },
+        EKind::kTooManyDeletions, Numbered(11),
+        [](EngineHarness& h, const Outcome& first) {
+            EXPECT_EQ(6, first.data.here.nDeleted);
+            EXPECT_EQ(11, first.data.here.nTotal);
+            EXPECT_EQ(Named("P", 0, 6), first.data.here.names);
+            EXPECT_FALSE(first.data.there.Refused());
+            EXPECT_EQ(Numbered(11), h.Records());
+            // Brought back, as below.
+            EXPECT_EQ(EKind::kInStep, h.Sync(CSyncEngine::Options{false, false, true}).kind);
+        }},
+    {"too many records deleted here come back from their cards", Numbered(11),
+        [](EngineHarness& h) {
+            h.kept = Hrefs(h);
+            h.Write(Numbered(5));
+        },
+        EKind::kInStep, Numbered(11),
+        [](EngineHarness& h, const Outcome& first) {
+            EXPECT_EQ(Numbered(11), h.Records());
+            EXPECT_EQ(h.kept, Hrefs(h));
+            EXPECT_EQ((std::array<int, 3>{6, 0, 0}), first.data.doneHere);
+            EXPECT_EQ((std::array<int, 3>{0, 0, 0}), first.data.doneThere);
+        },
+        {false, false, true}},
+    {"too many cards deleted on the server are written again under their UIDs and hrefs", Numbered(11),
+        [](EngineHarness& h) {
+            h.kept = Hrefs(h);
+            for (int i = 0; i < 6; ++i)
+                h.book.Remove(h.book.HrefOf("P" + std::to_string(i)));
+        },
+        EKind::kInStep, Numbered(11),
+        [](EngineHarness& h, const Outcome& first) {
+            EXPECT_EQ(Numbered(11), h.Records());
+            EXPECT_EQ(h.kept, Hrefs(h));
+            EXPECT_EQ((std::array<int, 3>{0, 0, 0}), first.data.doneHere);
+            EXPECT_EQ((std::array<int, 3>{6, 0, 0}), first.data.doneThere);
+        },
+        {false, false, true}},
     {"a card already gone when deleted counts as deleted", {kAnn, kBob},
         [](EngineHarness& h) {
             h.Write({kAnn});
@@ -252,7 +427,7 @@ TEST(SyncEngineTest, ServerFaultsLoseNothingAndEndInStep)
         row.arrange(h);
         if (HasFatalFailure())
             return;
-        const Outcome first = h.Sync();
+        const Outcome first = h.Sync(row.first_options);
         EXPECT_EQ(row.first, first.kind) << first.data.ToJson();
         if (row.check)
             row.check(h, first);
