@@ -3,27 +3,25 @@
 #include <QDBusConnection>
 #include <QDBusInterface>
 #include <QDBusReply>
-#include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QObject>
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
-#include <QTimer>
 #include <QVariantMap>
 
+#include "sync/NotificationWatch.h"
 #include "sync/SyncText.h"
 
 namespace {
 
 const char* const kAppId = "io.github.dialstack.Dialstack";
-const char* const kService = "org.freedesktop.Notifications";
-const char* const kPath = "/org/freedesktop/Notifications";
 // The window program always opens the file of this name in its folder.
 const char* const kWindowFile = "Dialstack.dat";
+// Set by the timer's services: a run nobody started by hand or from a
+// window, whose notification is worth waiting for.
+const char* const kTimerRun = "DIALSTACK_SYNC_TIMER";
 
 QString LastShown(const QString& path)
 {
@@ -42,7 +40,7 @@ void RememberShown(const QString& path, const QString& problem)
     }
 }
 
-// Starts the window program in strFolder, on its own. Under the timer this
+// Starts the window program in folder, on its own. Under the timer this
 // run is a one-shot service whose processes systemd ends with it, so there
 // the window is started as a service of the user's manager (systemd-run);
 // elsewhere as a detached process.
@@ -63,71 +61,14 @@ bool StartWindow(const QString& program, const QString& folder)
         if (starter.waitForFinished(30000) && starter.exitStatus() == QProcess::NormalExit && starter.exitCode() == 0)
             return true;
     }
-    return QProcess::startDetached(program, {}, folder);
+    QProcess window;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QLatin1String(kTimerRun));
+    window.setProcessEnvironment(environment);
+    window.setProgram(program);
+    window.setWorkingDirectory(folder);
+    return window.startDetached();
 }
-
-// Waits for the user's answer to one notification: an action, or its
-// closing, or the end of the watch.
-class NotificationWatch : public QObject
-{
-    Q_OBJECT
-public:
-    explicit NotificationWatch(QDBusConnection bus) : m_bus(std::move(bus))
-    {
-        m_bus.connect(QLatin1String(kService), QLatin1String(kPath), QLatin1String(kService),
-            QStringLiteral("ActionInvoked"), this, SLOT(OnAction(uint, QString)));
-        m_bus.connect(QLatin1String(kService), QLatin1String(kPath), QLatin1String(kService),
-            QStringLiteral("NotificationClosed"), this, SLOT(OnClosed(uint, uint)));
-    }
-    ~NotificationWatch() override
-    {
-        m_bus.disconnect(QLatin1String(kService), QLatin1String(kPath), QLatin1String(kService),
-            QStringLiteral("ActionInvoked"), this, SLOT(OnAction(uint, QString)));
-        m_bus.disconnect(QLatin1String(kService), QLatin1String(kPath), QLatin1String(kService),
-            QStringLiteral("NotificationClosed"), this, SLOT(OnClosed(uint, uint)));
-    }
-
-    // TRUE when the user chose to open the window before nId was closed
-    // and before nSeconds passed.
-    bool WaitForOpen(uint nId, int nSeconds)
-    {
-        m_nId = nId;
-        if (!m_bAnswered) {
-            QTimer::singleShot(nSeconds * 1000, &m_loop, &QEventLoop::quit);
-            m_loop.exec();
-        }
-        return m_bOpen;
-    }
-    bool Answered() const { return m_bAnswered; }
-
-private Q_SLOTS:
-    void OnAction(uint nId, const QString& key)
-    {
-        if (nId == m_nId && (key == QLatin1String("default") || key == QLatin1String("open")))
-            Answer(true);
-    }
-    void OnClosed(uint nId, uint)
-    {
-        if (nId == m_nId)
-            Answer(false);
-    }
-
-private:
-    void Answer(bool bOpen)
-    {
-        if (m_bAnswered)
-            return;
-        m_bAnswered = true;
-        m_bOpen = bOpen;
-        m_loop.quit();
-    }
-
-    QDBusConnection m_bus;
-    QEventLoop m_loop;
-    uint m_nId = 0;
-    bool m_bAnswered = false;
-    bool m_bOpen = false;
-};
 
 // Notify's reply, 0 when the service refused the call. nReplaces: the id of
 // a notification this one takes the place of, or 0.
@@ -160,21 +101,26 @@ bool CDesktopNotifier::Notify(const std::string& strProblem, const std::string& 
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return false;
-    QDBusInterface service{QLatin1String(kService), QLatin1String(kPath), QLatin1String(kService), bus};
+    const QString name = QLatin1String(CNotificationWatch::kService);
+    QDBusInterface service(name, QLatin1String(CNotificationWatch::kPath), name, bus);
     const QFileInfo file(QFile::decodeName(strDirectoryFile.c_str()));
     const std::string program = WindowProgram();
     // The window opens Dialstack.dat of its folder only: another file's
-    // question is not offered there.
-    const bool bOffersWindow = file.fileName() == QLatin1String(kWindowFile) && !program.empty();
+    // question is not offered there; nor where the desktop shows no actions,
+    // nor outside the timer's runs, which alone wait for the answer.
+    const QDBusReply<QStringList> capabilities = service.call(QStringLiteral("GetCapabilities"));
+    const bool bOffersWindow = file.fileName() == QLatin1String(kWindowFile) && !program.empty()
+        && qEnvironmentVariable(kTimerRun) == QLatin1String("1") && capabilities.isValid()
+        && capabilities.value().contains(QStringLiteral("actions"));
     // Listening before showing: an answer may come before Notify's reply.
-    NotificationWatch watch(bus);
+    CNotificationWatch watch(bus);
     const uint nId = Show(service, problem, bOffersWindow);
     if (nId == 0)
         return false;
     RememberShown(memory, problem);
     if (!bOffersWindow)
         return true;
-    if (watch.WaitForOpen(nId, kWatchSeconds))
+    if (watch.WaitForAction(nId, kWatchSeconds))
         StartWindow(QFile::decodeName(program.c_str()), file.absolutePath());
     else if (!watch.Answered())
         // Nobody is left to answer the action once this run ends: the
@@ -202,4 +148,3 @@ std::string CDesktopNotifier::WindowProgram()
     return QFile::encodeName(QStandardPaths::findExecutable(QStringLiteral("dialstack"))).toStdString();
 }
 
-#include "DesktopNotifier.moc"

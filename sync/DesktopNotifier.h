@@ -22,8 +22,9 @@ public:
     explicit CDesktopNotifier(std::string strMemoryPath);
 
     // Shows the notification unless this same problem was the last one
-    // shown, then waits (at most kWatchSeconds) for the user's answer and
-    // opens the window on the action. FALSE when nothing was shown (already
+    // shown. In a run of the timer's service ($DIALSTACK_SYNC_TIMER=1) it
+    // then waits (at most kWatchSeconds) for the user's answer and opens the
+    // window on the action; elsewhere it offers no action. FALSE when nothing was shown (already
     // shown, or no desktop). strDirectoryFile: the file the sync works on.
     bool Notify(const std::string& strProblem, const std::string& strDirectoryFile);
     // The problem is settled: the next one is shown even if it is the same.

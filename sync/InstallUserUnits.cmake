@@ -10,7 +10,12 @@ if(IS_ABSOLUTE "${bindir}")
 else()
   set(full_bindir "${prefix}/${bindir}")
 endif()
+# Quoted in ExecStart=: a backslash, a quote and a specifier's % in the
+# path are escaped (the program's path takes no variables, so $ stays).
 set(DIALSTACK_SYNC_PROGRAM "${full_bindir}/dialstack-sync")
+string(REPLACE "\\" "\\\\" DIALSTACK_SYNC_PROGRAM "${DIALSTACK_SYNC_PROGRAM}")
+string(REPLACE "\"" "\\\"" DIALSTACK_SYNC_PROGRAM "${DIALSTACK_SYNC_PROGRAM}")
+string(REPLACE "%" "%%" DIALSTACK_SYNC_PROGRAM "${DIALSTACK_SYNC_PROGRAM}")
 
 # /usr and /usr/local: systemd's own folders, searched whatever the
 # environment. Any other prefix: beside its desktop entry, in DATADIR, which
@@ -35,17 +40,14 @@ else()
   if(NOT data_dirs)
     set(data_dirs /usr/local/share /usr/share)
   endif()
-  set(found FALSE)
   foreach(dir IN ITEMS "${data}" LISTS data_home data_dirs)
     cmake_path(SET dir NORMALIZE "${dir}")
     string(REGEX REPLACE "(.)/+$" "\\1" dir "${dir}")
     list(APPEND normalised "${dir}")
   endforeach()
   list(POP_FRONT normalised data_normalised)
-  if(data_normalised IN_LIST normalised)
-    set(found TRUE)
-  endif()
-  if(NOT found)
+  list(FIND normalised "${data_normalised}" found)
+  if(found EQUAL -1)
     message(WARNING "systemctl --user does not look into ${unit_dir}: add ${data} to XDG_DATA_DIRS "
       "for the user manager, or link the units into ~/.config/systemd/user")
   endif()

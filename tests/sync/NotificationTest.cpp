@@ -26,14 +26,16 @@
 namespace {
 
 // org.freedesktop.Notifications, keeping each Notify call's body, hints and
-// actions; it invokes the first notification's default action and closes
-// every later one.
+// actions; it can show actions, invokes the first notification's default
+// action and closes every later one.
 class NotificationService : public QDBusVirtualObject
 {
 public:
     QString introspect(const QString&) const override { return QString(); }
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
     {
+        if (message.member() == QLatin1String("GetCapabilities"))
+            return connection.send(message.createReply(QStringList{"actions", "body"}));
         if (message.member() != QLatin1String("Notify") || message.arguments().size() != 8)
             return false;
         const QList<QVariant> arguments = message.arguments();
@@ -72,7 +74,8 @@ int RunUnattended(const std::filesystem::path& folder, const QStringList& argume
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_STATE_HOME", QString::fromStdString((folder / "state").string()));
     environment.insert("DIALSTACK_WINDOW_PROGRAM", QString::fromStdString((folder / "window").string()));
-    // Not under a service of the user manager: the window starts detached.
+    // A run of the timer's, though not under a service: the window starts detached.
+    environment.insert("DIALSTACK_SYNC_TIMER", "1");
     environment.remove("INVOCATION_ID");
     sync.setProcessEnvironment(environment);
     QEventLoop loop;
