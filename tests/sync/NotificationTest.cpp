@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QTimer>
 
+#include "base/ExitStatus.h"
 #include "sync/SyncCommand.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScratchDirectory.h"
@@ -115,19 +116,19 @@ TEST(NotificationTest, AnUnattendedRunThatNeedsYouTellsTheDesktopOncePerProblem)
 
     // The address book found and remembered first: the password is then
     // refused by the sync itself, not by the search for the address book.
-    ASSERT_EQ(CSyncCommand::kInStep, syncWith("secret"));
-    EXPECT_EQ(CSyncCommand::kNeedsYou, syncWith("wrong"));
+    ASSERT_EQ(ExitStatus::kSuccess, syncWith("secret"));
+    EXPECT_EQ(ExitStatus::kNeedsYou, syncWith("wrong"));
     ASSERT_EQ(1u, service.bodies.size());
-    EXPECT_NE(std::string::npos, service.bodies[0].find("refused the user name or password")) << service.bodies[0];
+    EXPECT_NE(std::string::npos, service.bodies[0].find("refused the password for user")) << service.bodies[0];
     EXPECT_EQ(std::string::npos, service.bodies[0].find("--password-file")) << service.bodies[0];
     EXPECT_EQ("io.github.dialstack.Dialstack", service.desktopEntries[0].toStdString());
     EXPECT_EQ((QStringList{"default", "Open Dialstack", "open", "Open Dialstack"}), service.actions[0]);
     EXPECT_EQ(folder.string() + "\n", WindowRuns(record));
-    EXPECT_EQ(CSyncCommand::kNeedsYou, syncWith("wrong"));
+    EXPECT_EQ(ExitStatus::kNeedsYou, syncWith("wrong"));
     EXPECT_EQ(1u, service.bodies.size());
 
-    EXPECT_EQ(CSyncCommand::kInStep, syncWith("secret"));
-    EXPECT_EQ(CSyncCommand::kNeedsYou, syncWith("wrong"));
+    EXPECT_EQ(ExitStatus::kSuccess, syncWith("secret"));
+    EXPECT_EQ(ExitStatus::kNeedsYou, syncWith("wrong"));
     EXPECT_EQ(2u, service.bodies.size());
     // Closed, not acted on: the window was started once in all.
     EXPECT_EQ(folder.string() + "\n", WindowRuns(record));
