@@ -53,7 +53,6 @@ void CDeletionGuard::BringBack(CSyncMerge::Plan& plan)
         if (item.remote == R::kDelete) {
             item.local = L::kAdd;
             item.remote = R::kKeep;
-            item.fields = item.entry.fields;
             back.push_back(std::move(item));
             continue;
         }

@@ -288,6 +288,13 @@ TEST(CardDavClientTest, RepliesBecomeWhatTheSyncActsOn)
         EXPECT_EQ(row.expected, row.action(client, server.Collection()));
         EXPECT_EQ(row.nRequests, server.Requests());
     }
+    // A stopped session sends nothing more, and says why.
+    ScriptedServer server({{207, Multistatus(""), ""}});
+    CHttpSession session;
+    CCardDavClient client(session);
+    session.Stop("SIGTERM");
+    EXPECT_EQ("failed: stopped 0 SIGTERM", Fetch(client, server.Collection()));
+    EXPECT_EQ(0, server.Requests());
 }
 
 // Each member of a parsed reply as "href|status|the address data's

@@ -201,7 +201,12 @@ public:
 
     bool TakesVCard4(const QUrl&, CSyncOutcome&) override { return versions != EVersions::kSays3Only; }
 
-    std::string NewHref(const QUrl&, const std::string& strUid) const override { return "/book/" + strUid + ".vcf"; }
+    // Numbered as well: a card written again must go where it was, not
+    // where a new card with its UID would.
+    std::string NewHref(const QUrl&, const std::string& strUid) const override
+    {
+        return "/book/" + strUid + "-" + std::to_string(++m_nNewHrefs) + ".vcf";
+    }
 
     // A failure as the client reports it, for this book.
     static CSyncOutcome Failed(CSyncOutcome::EKind kind, int nStatus)
@@ -273,4 +278,5 @@ private:
     long m_nSeq = 0;
     int m_nEtags = 0;
     int m_nNames = 0;
+    mutable int m_nNewHrefs = 0;
 };
