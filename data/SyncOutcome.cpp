@@ -57,6 +57,8 @@ const KindRow& Row(EKind kind)
 }
 
 const char* const kPasswordKept[] = {"", "keyring", "file", "nowhere"};
+const char* const kFileProblem[]
+    = {"", "unreadable", "changed-meanwhile", "last-record-unnamed", "not-saved", "not-saved-intact"};
 const char* const kTimer[] = {"", "on", "off", "no-user-manager", "failed"};
 
 template <size_t N> int IndexOf(const char* const (&names)[N], const QString& name)
@@ -160,6 +162,8 @@ std::string CSyncOutcome::ToJson() const
         {"status", ExitStatus()},
         {"dryRun", bDryRun},
         {"httpStatus", nHttpStatus},
+        {"timeoutSeconds", nTimeoutSeconds},
+        {"fileProblem", QLatin1String(kFileProblem[static_cast<int>(fileProblem)])},
         {"host", Text(strHost)},
         {"url", Text(strUrl)},
         {"user", Text(strUser)},
@@ -209,6 +213,8 @@ bool CSyncOutcome::FromJson(const std::string& strJson, CSyncOutcome& outcome)
     read.kind = row->kind;
     read.bDryRun = object["dryRun"].toBool();
     read.nHttpStatus = object["httpStatus"].toInt();
+    read.nTimeoutSeconds = object["timeoutSeconds"].toInt();
+    read.fileProblem = static_cast<EFileProblem>(IndexOf(kFileProblem, object["fileProblem"].toString()));
     read.strHost = Text(object["host"]);
     read.strUrl = Text(object["url"]);
     read.strUser = Text(object["user"]);

@@ -93,9 +93,23 @@ public:
         kFailed,   // strDetail says why
     };
 
+    // What went wrong with a file (kDirectoryFile, kStateDamaged).
+    enum class EFileProblem
+    {
+        kNone,
+        kUnreadable,   // could not be read: strDetail
+        kChangedMeanwhile,   // changed on disk while the sync ran; nothing was written to it
+        kLastRecordUnnamed,   // adding records would overwrite its last record, which has no name
+        kNotSaved,   // could not be written: strDetail; the file may be damaged
+        kNotSavedIntact,   // could not be written: strDetail; the file is as it was
+    };
+
     EKind kind = EKind::kInStep;
     bool bDryRun = false;
     int nHttpStatus = 0;
+    // kNetwork: the deadline that passed without a whole reply (0: another fault).
+    int nTimeoutSeconds = 0;
+    EFileProblem fileProblem = EFileProblem::kNone;
     std::string strHost;
     std::string strUrl;
     std::string strUser;

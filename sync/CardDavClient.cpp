@@ -6,9 +6,8 @@
 #include <QByteArray>
 #include <QXmlStreamWriter>
 
-#include "convert/PrintableText.h"
 #include "sync/DavMultiStatus.h"
-#include "sync/SyncText.h"
+#include "sync/ReplyFailure.h"
 
 namespace {
 
@@ -47,94 +46,7 @@ std::string PropfindBody(std::initializer_list<std::pair<const QString*, const c
     return XmlBody(kDav, "propfind", [&](QXmlStreamWriter& writer) { WriteProps(writer, props); });
 }
 
-std::string StatusMessage(const CHttpReply& reply, const QUrl& url)
-{
-    if (reply.nStatus == 0)
-        return reply.strError;
-    const std::string where = url.toDisplayString(QUrl::RemoveUserInfo).toStdString();
-    switch (reply.nStatus) {
-    case 401: return CSyncText::Tr("%1 refused the user name or password", {url.host().toStdString()});
-    case 403: return CSyncText::Tr("%1: the server does not allow this (403 Forbidden)", {where});
-    case 404: return CSyncText::Tr("%1: not found on the server (404)", {where});
-    default: return CSyncText::Tr("%1: the server answered %2", {where, std::to_string(reply.nStatus)});
-    }
-}
-
-std::string UnreadableReply(const QUrl& url, const std::string& strWhy)
-{
-    return CSyncText::Tr("%1 sent a reply that could not be read: %2", {url.host().toStdString(), strWhy});
-}
-
-// A multi-status reply, read; false with the reason when the server answered
-// otherwise or sent what cannot be read.
-bool ReadMultiStatus(const CHttpReply& reply, const QUrl& url, CDavMultiStatus& status, std::string& strError)
-{
-    if (reply.nStatus != 207) {
-        strError = StatusMessage(reply, url);
-        return false;
-    }
-    if (!CDavMultiStatus::Parse(reply.strBody, status, strError)) {
-        strError = UnreadableReply(url, strError);
-        return false;
-    }
-    return true;
-}
-
-// The status of one member of a listing or multiget: 200 when it came
-// with its ETag, 404 or 410 only when the server said so, 0 when the reply
-// says nothing about it.
-int MemberStatus(const CDavResponse& response)
-{
-    if (response.nStatus != 0 && response.nStatus != 200)
-        return response.nStatus;
-    if (!response.strEtag.empty())
-        return 200;
-    // Every property refused (404 for all of them: the member is not there).
-    return response.nPropStatus;
-}
-
-// A fetched card's status: 200 only with the card's text; a card whose
-// ETag came without its text is there but could not be read.
-int CardStatus(const CDavResponse& response)
-{
-    if (response.bHasAddressData)
-        return 200;
-    const int nStatus = MemberStatus(response);
-    if (nStatus != 200)
-        return nStatus;
-    return response.nPropStatus == 404 || response.nPropStatus == 410 ? 0 : response.nPropStatus;
-}
-
-std::string UnreadableCard(const QUrl& collection, const std::string& strHref, int nStatus)
-{
-    const std::string host = collection.host().toStdString();
-    if (nStatus == 0)
-        return CSyncText::Tr("%1 could not give the card %2 (no status); nothing was changed, run the sync again later",
-            {host, Printable(strHref)});
-    return CSyncText::Tr("%1 could not give the card %2 (status %3); nothing was changed, run the sync again later",
-        {host, Printable(strHref), std::to_string(nStatus)});
-}
-
-// A status by which the server refuses this one card (its content, its
-// size), not the whole sync.
-bool IsRefusalOfTheCard(int nStatus)
-{
-    return nStatus == 400 || nStatus == 403 || nStatus == 409 || nStatus == 413 || nStatus == 415
-        || nStatus == 422;
-}
-
-// The server's reason for refusing a card: the condition its error body
-// names, else the body's text when it is short plain text.
-std::string RefusalReason(const CHttpReply& reply, const std::string& condition)
-{
-    const std::string status = std::to_string(reply.nStatus);
-    if (!condition.empty())
-        return CSyncText::Tr("the server answered %1 (%2)", {status, Printable(condition)});
-    const std::string text = reply.strBody.substr(0, reply.strBody.find_first_of("\r\n"));
-    if (!text.empty() && text.find('<') == std::string::npos)
-        return CSyncText::Tr("the server answered %1: %2", {status, Printable(text, 200)});
-    return CSyncText::Tr("the server answered %1", {status});
-}
+using EKind = CSyncOutcome::EKind;
 
 QUrl Resolve(const QUrl& base, const std::string& strHref)
 {
@@ -149,14 +61,11 @@ bool IsCollectionHref(const std::string& strHref)
 
 // Discovery never leaves the server the user named: the password goes to
 // it alone, and another host named in its answers may be anybody's.
-bool IsOnServer(const QUrl& url, const QUrl& server, std::string& strError)
+bool IsOnServer(const QUrl& url, const QUrl& server, CSyncOutcome& failure)
 {
     if (CHttpSession::IsSameOrigin(url, server))
         return true;
-    strError = CSyncText::Tr("%1 points to another server, %2, for the address books; nothing was sent there. If that"
-                             " server is right, give its address book with --url",
-        {server.host().toStdString(),
-            url.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery).toStdString()});
+    failure = CReplyFailure::Of(EKind::kOtherServer, url, 0);
     return false;
 }
 
@@ -179,27 +88,34 @@ std::string CCardDavClient::CanonicalHref(const QUrl& collection, const std::str
     return Resolve(collection, strHref).path(QUrl::FullyEncoded).toStdString();
 }
 
-std::string CCardDavClient::NewHref(const QUrl& collection, const std::string& strUid)
+std::string CCardDavClient::NewHref(const QUrl& collection, const std::string& strUid) const
 {
     return WithSlash(collection.path(QUrl::FullyEncoded).toStdString())
         + QString::fromStdString(strUid).toUtf8().toPercentEncoding("-_.").toStdString() + ".vcf";
 }
 
-bool CCardDavClient::Propfind(const QUrl& url, int nDepth, const std::string& strBody,
-    std::vector<CDavResponse>& responses, std::string& strError)
+bool CCardDavClient::Propfind(const QUrl& url, int nDepth, const std::string& strBody, bool bCollection,
+    std::vector<CDavResponse>& responses, CSyncOutcome& failure)
 {
     const CHttpReply reply = m_session.Send("PROPFIND", url, strBody, {{"Depth", QByteArray::number(nDepth)}});
+    // A page, or a bare 200, is what a web server that is no CardDAV
+    // server answers.
+    if (reply.IsSuccess() && reply.nStatus != 207) {
+        failure = CReplyFailure::Of(EKind::kNotCardDav, url, reply.nStatus);
+        return false;
+    }
     CDavMultiStatus status;
-    if (!ReadMultiStatus(reply, url, status, strError))
+    if (!CReplyFailure::ReadMultiStatus(reply, url, bCollection, status, failure))
         return false;
     responses = std::move(status.m_responses);
     return true;
 }
 
-bool CCardDavClient::FindAddressBooks(const QUrl& home, std::vector<AddressBook>& books, std::string& strError)
+bool CCardDavClient::FindAddressBooks(const QUrl& home, std::vector<AddressBook>& books, CSyncOutcome& failure)
 {
     std::vector<CDavResponse> responses;
-    if (!Propfind(home, 1, PropfindBody({{&kDav, "resourcetype"}, {&kDav, "displayname"}}), responses, strError))
+    if (!Propfind(home, 1, PropfindBody({{&kDav, "resourcetype"}, {&kDav, "displayname"}}), false, responses,
+            failure))
         return false;
     for (const CDavResponse& response : responses)
         if (response.bAddressBook)
@@ -207,100 +123,80 @@ bool CCardDavClient::FindAddressBooks(const QUrl& home, std::vector<AddressBook>
     return true;
 }
 
-bool CCardDavClient::Discover(const QUrl& start, std::vector<AddressBook>& books, std::string& strError)
+// The address books that url's own properties lead to: itself, or those in
+// the home it names or its principal names.
+bool CCardDavClient::FollowProperties(
+    const QUrl& url, const QUrl& start, const CDavResponse& self, std::vector<AddressBook>& books,
+    CSyncOutcome& failure)
+{
+    if (self.bAddressBook) {
+        books.push_back({url, self.strDisplayName});
+        return true;
+    }
+    std::string home = self.strAddressBookHome;
+    if (home.empty() && !self.strPrincipal.empty()) {
+        const QUrl principalUrl = Resolve(url, self.strPrincipal);
+        if (!IsOnServer(principalUrl, start, failure))
+            return false;
+        std::vector<CDavResponse> principal;
+        if (!Propfind(principalUrl, 0, PropfindBody({{&kCardDav, "addressbook-home-set"}}), false, principal, failure))
+            return false;
+        if (!principal.empty())
+            home = Resolve(principalUrl, principal.front().strAddressBookHome).toString().toStdString();
+    }
+    const QUrl homeUrl = home.empty() ? url : Resolve(url, home);
+    return IsOnServer(homeUrl, start, failure) && FindAddressBooks(homeUrl, books, failure);
+}
+
+bool CCardDavClient::Discover(const QUrl& start, std::vector<AddressBook>& books, CSyncOutcome& failure)
 {
     books.clear();
+    std::vector<std::string> tried;
+    bool bDavSeen = false;
     QUrl url = start;
     for (int nAttempt = 0; nAttempt < 2; ++nAttempt) {
+        tried.push_back(url.path(QUrl::FullyEncoded).isEmpty() ? "/" : url.path(QUrl::FullyEncoded).toStdString());
         std::vector<CDavResponse> responses;
         const std::string body = PropfindBody({{&kDav, "resourcetype"}, {&kDav, "displayname"},
             {&kDav, "current-user-principal"}, {&kCardDav, "addressbook-home-set"}});
-        std::string strPropfindError;
-        if (Propfind(url, 0, body, responses, strPropfindError) && !responses.empty()) {
-            const CDavResponse& self = responses.front();
-            if (self.bAddressBook) {
-                books.push_back({url, self.strDisplayName});
-                return true;
-            }
-            std::string home = self.strAddressBookHome;
-            if (home.empty() && !self.strPrincipal.empty()) {
-                const QUrl principalUrl = Resolve(url, self.strPrincipal);
-                if (!IsOnServer(principalUrl, start, strError))
-                    return false;
-                std::vector<CDavResponse> principal;
-                if (!Propfind(principalUrl, 0, PropfindBody({{&kCardDav, "addressbook-home-set"}}), principal,
-                        strError))
-                    return false;
-                if (!principal.empty())
-                    home = Resolve(principalUrl, principal.front().strAddressBookHome).toString().toStdString();
-            }
-            const QUrl homeUrl = home.empty() ? url : Resolve(url, home);
-            if (!IsOnServer(homeUrl, start, strError) || !FindAddressBooks(homeUrl, books, strError))
+        if (Propfind(url, 0, body, false, responses, failure)) {
+            if (!responses.empty() && !FollowProperties(url, start, responses.front(), books, failure))
                 return false;
             if (!books.empty())
                 return true;
-        } else if (m_session.LastStatus() == 401 || nAttempt > 0) {
-            strError = strPropfindError;
+            bDavSeen = true;
+        } else if (failure.kind != EKind::kNotCardDav && failure.kind != EKind::kServerError) {
             return false;
         }
         // Nothing found where the user pointed: ask the server where its
         // address books live.
         url = start.resolved(QUrl(QStringLiteral("/.well-known/carddav")));
     }
-    return true;
+    // A DAV server without address books for this user: none found.
+    if (bDavSeen)
+        return true;
+    // Neither address is a CardDAV one, unless the server failed for
+    // another reason than not knowing it.
+    if (failure.kind == EKind::kNotCardDav || (failure.nHttpStatus >= 400 && failure.nHttpStatus < 500)) {
+        failure = CReplyFailure::Of(EKind::kNotCardDav, start, failure.nHttpStatus);
+        failure.tried = tried;
+    }
+    return false;
 }
 
 bool CCardDavClient::SyncCollection(
-    const QUrl& collection, const std::string& strSyncToken, Changes& changes, int& nStatus, std::string& strError)
+    const QUrl& collection, const std::string& strSyncToken, Changes& changes, CSyncOutcome& failure)
 {
-    const std::string collectionPath = collection.path(QUrl::FullyEncoded).toStdString();
     std::string token = strSyncToken;
     changes = Changes();
     changes.bComplete = token.empty();
     // A server may hand out the changes in parts: a 507 for the collection
     // itself means "ask again from the token that came with this part".
     for (int nPart = 0; nPart < 100000; ++nPart) {
-        const std::string body = XmlBody(kDav, "sync-collection", [&](QXmlStreamWriter& writer) {
-            writer.writeTextElement(kDav, QStringLiteral("sync-token"), QString::fromStdString(token));
-            writer.writeTextElement(kDav, QStringLiteral("sync-level"), QStringLiteral("1"));
-            WriteProps(writer, {{&kDav, "getetag"}});
-        });
-        const CHttpReply reply = m_session.Send("REPORT", collection, body, {{"Depth", "0"}});
-        nStatus = reply.nStatus;
-        if (reply.nStatus != 207) {
-            strError = StatusMessage(reply, collection);
-            return false;
-        }
         bool bTruncated = false;
-        std::string strUnreadable;
         std::string strNewToken;
-        const bool bRead = CDavMultiStatus::Parse(
-            reply.strBody,
-            [&](CDavResponse& response) {
-                const std::string href = CanonicalHref(collection, response.strHref);
-                if (IsCollectionHref(href) || href == collectionPath) {
-                    bTruncated |= response.nStatus == 507;
-                    return;
-                }
-                const int nCardStatus = MemberStatus(response);
-                if (nCardStatus == 404 || nCardStatus == 410)
-                    changes.removed.push_back(href);
-                else if (nCardStatus == 200)
-                    changes.changed.push_back({href, std::move(response.strEtag)});
-                else if (strUnreadable.empty())
-                    strUnreadable = UnreadableCard(collection, response.strHref, nCardStatus);
-            },
-            strNewToken, strError);
-        if (!bRead) {
-            strError = UnreadableReply(collection, strError);
+        if (!SyncPart(collection, token, changes, strNewToken, bTruncated, failure))
             return false;
-        }
-        if (!strUnreadable.empty()) {
-            // The token would move past the card: the whole listing waits.
-            strError = strUnreadable;
-            nStatus = kUnreadableMember;
-            return false;
-        }
         changes.strSyncToken = strNewToken;
         if (!bTruncated || strNewToken.empty() || strNewToken == token)
             return true;
@@ -309,10 +205,54 @@ bool CCardDavClient::SyncCollection(
     return true;
 }
 
-bool CCardDavClient::ListEtags(const QUrl& collection, Changes& changes, std::string& strError)
+// One part of the changes since token, added to changes.
+bool CCardDavClient::SyncPart(const QUrl& collection, const std::string& token, Changes& changes,
+    std::string& strNewToken, bool& bTruncated, CSyncOutcome& failure)
+{
+    const std::string body = XmlBody(kDav, "sync-collection", [&](QXmlStreamWriter& writer) {
+        writer.writeTextElement(kDav, QStringLiteral("sync-token"), QString::fromStdString(token));
+        writer.writeTextElement(kDav, QStringLiteral("sync-level"), QStringLiteral("1"));
+        WriteProps(writer, {{&kDav, "getetag"}});
+    });
+    const CHttpReply reply = m_session.Send("REPORT", collection, body, {{"Depth", "0"}});
+    if (reply.nStatus != 207) {
+        failure = CReplyFailure::Of(reply, collection, true);
+        return false;
+    }
+    const std::string collectionPath = collection.path(QUrl::FullyEncoded).toStdString();
+    bool bUnreadable = false;
+    std::string strWhy;
+    const bool bRead = CDavMultiStatus::Parse(
+        reply.strBody,
+        [&](CDavResponse& response) {
+            const std::string href = CanonicalHref(collection, response.strHref);
+            if (IsCollectionHref(href) || href == collectionPath) {
+                bTruncated |= response.nStatus == 507;
+                return;
+            }
+            const int nCardStatus = CReplyFailure::MemberStatus(response);
+            if (nCardStatus == 404 || nCardStatus == 410)
+                changes.removed.push_back(href);
+            else if (nCardStatus == 200)
+                changes.changed.push_back({href, std::move(response.strEtag)});
+            else if (!bUnreadable) {
+                bUnreadable = true;
+                failure = CReplyFailure::Card(Resolve(collection, response.strHref), response.strHref, nCardStatus);
+            }
+        },
+        strNewToken, strWhy);
+    if (!bRead)
+        failure = CReplyFailure::Unreadable(reply, collection, strWhy);
+    // A card listed with an error: the token would move past it, so the
+    // whole listing waits.
+    return bRead && !bUnreadable;
+}
+
+bool CCardDavClient::ListEtags(const QUrl& collection, Changes& changes, CSyncOutcome& failure)
 {
     std::vector<CDavResponse> responses;
-    if (!Propfind(collection, 1, PropfindBody({{&kDav, "getetag"}, {&kDav, "resourcetype"}}), responses, strError))
+    if (!Propfind(collection, 1, PropfindBody({{&kDav, "getetag"}, {&kDav, "resourcetype"}}), true, responses,
+            failure))
         return false;
     changes = Changes();
     changes.bComplete = true;
@@ -323,7 +263,8 @@ bool CCardDavClient::ListEtags(const QUrl& collection, Changes& changes, std::st
         // In a complete listing a card left out counts as gone: one the
         // server could not describe must not be.
         if (response.strEtag.empty()) {
-            strError = UnreadableCard(collection, response.strHref, MemberStatus(response));
+            failure = CReplyFailure::Card(
+                Resolve(collection, response.strHref), response.strHref, CReplyFailure::MemberStatus(response));
             return false;
         }
         changes.changed.push_back({href, std::move(response.strEtag)});
@@ -331,25 +272,33 @@ bool CCardDavClient::ListEtags(const QUrl& collection, Changes& changes, std::st
     return true;
 }
 
-bool CCardDavClient::ListChanges(
-    const QUrl& collection, const std::string& strSyncToken, Changes& changes, std::string& strError)
+// A failed listing that no other way of asking would get past: the
+// request got no answer, the password was refused, or a card in it could
+// not be listed (the failure names it). A status for the report as a whole
+// may only mean the server has no sync-collection.
+bool CCardDavClient::IsFinal(const CSyncOutcome& failure)
 {
-    int nStatus = 0;
-    if (SyncCollection(collection, strSyncToken, changes, nStatus, strError))
+    return (failure.kind != EKind::kServerError && failure.kind != EKind::kAddressBookGone) || !failure.names.empty();
+}
+
+bool CCardDavClient::ListChanges(
+    const QUrl& collection, const std::string& strSyncToken, Changes& changes, CSyncOutcome& failure)
+{
+    if (SyncCollection(collection, strSyncToken, changes, failure))
         return true;
-    if (nStatus == 0 || nStatus == 401 || nStatus == kUnreadableMember)
+    if (IsFinal(failure))
         return false;
     // The server no longer knows the token: start over from nothing.
-    if (!strSyncToken.empty() && SyncCollection(collection, std::string(), changes, nStatus, strError))
+    if (!strSyncToken.empty() && SyncCollection(collection, std::string(), changes, failure))
         return true;
-    if (nStatus == 0 || nStatus == 401 || nStatus == kUnreadableMember)
+    if (IsFinal(failure))
         return false;
     // No sync-collection at all: compare every card's ETag.
-    return ListEtags(collection, changes, strError);
+    return ListEtags(collection, changes, failure);
 }
 
 bool CCardDavClient::Fetch(
-    const QUrl& collection, const std::vector<std::string>& hrefs, std::vector<Card>& cards, std::string& strError)
+    const QUrl& collection, const std::vector<std::string>& hrefs, std::vector<Card>& cards, CSyncOutcome& failure)
 {
     for (size_t nFirst = 0; nFirst < hrefs.size(); nFirst += kFetchBatch) {
         const size_t nEnd = std::min(hrefs.size(), nFirst + kFetchBatch);
@@ -360,22 +309,23 @@ bool CCardDavClient::Fetch(
         });
         const CHttpReply reply = m_session.Send("REPORT", collection, body, {{"Depth", "1"}});
         if (reply.nStatus != 207) {
-            strError = StatusMessage(reply, collection);
+            failure = CReplyFailure::Of(reply, collection, true);
             return false;
         }
         std::vector<Card> batch;
         std::string strToken;
+        std::string strWhy;
         const bool bRead = CDavMultiStatus::Parse(
             reply.strBody,
             [&](CDavResponse& response) {
                 // The status first: it reads the ETag moved below.
-                const int nStatus = CardStatus(response);
+                const int nStatus = CReplyFailure::CardStatus(response);
                 batch.push_back({CanonicalHref(collection, response.strHref), std::move(response.strEtag),
                     std::move(response.strAddressData), nStatus});
             },
-            strToken, strError);
+            strToken, strWhy);
         if (!bRead) {
-            strError = UnreadableReply(collection, strError);
+            failure = CReplyFailure::Unreadable(reply, collection, strWhy);
             return false;
         }
         cards.insert(cards.end(), std::make_move_iterator(batch.begin()), std::make_move_iterator(batch.end()));
@@ -384,7 +334,7 @@ bool CCardDavClient::Fetch(
 }
 
 CCardDavClient::WriteResult CCardDavClient::Put(const QUrl& collection, const std::string& strHref,
-    const std::string& strData, const std::string& strIfMatch, std::string& strNewEtag, std::string& strError)
+    const std::string& strData, const std::string& strIfMatch, std::string& strNewEtag, CSyncOutcome& failure)
 {
     const QUrl url = Resolve(collection, strHref);
     CHttpSession::Headers headers{{"Content-Type", "text/vcard; charset=utf-8"}};
@@ -401,17 +351,17 @@ CCardDavClient::WriteResult CCardDavClient::Put(const QUrl& collection, const st
         strNewEtag = reply.strEtag;
         return WriteResult::kDone;
     }
-    if (!IsRefusalOfTheCard(reply.nStatus)) {
-        strError = StatusMessage(reply, url);
+    if (!CReplyFailure::IsRefusalOfTheCard(reply.nStatus)) {
+        failure = CReplyFailure::Of(reply, url, false);
         return WriteResult::kFailed;
     }
     const std::string condition = CDavMultiStatus::Precondition(reply.strBody);
-    strError = RefusalReason(reply, condition);
+    failure = CReplyFailure::Refusal(reply, url, condition);
     return condition == "supported-address-data" ? WriteResult::kUnsupportedVersion : WriteResult::kRefused;
 }
 
 CCardDavClient::WriteResult CCardDavClient::Delete(
-    const QUrl& collection, const std::string& strHref, const std::string& strIfMatch, std::string& strError)
+    const QUrl& collection, const std::string& strHref, const std::string& strIfMatch, CSyncOutcome& failure)
 {
     const QUrl url = Resolve(collection, strHref);
     const CHttpReply reply
@@ -421,17 +371,16 @@ CCardDavClient::WriteResult CCardDavClient::Delete(
     if (reply.nStatus == 404 || reply.nStatus == 410)
         return WriteResult::kGone;
     if (!reply.IsSuccess()) {
-        strError = StatusMessage(reply, url);
+        failure = CReplyFailure::Of(reply, url, false);
         return WriteResult::kFailed;
     }
     return WriteResult::kDone;
 }
 
-bool CCardDavClient::TakesVCard4(const QUrl& collection)
+bool CCardDavClient::TakesVCard4(const QUrl& collection, CSyncOutcome& failure)
 {
     std::vector<CDavResponse> responses;
-    std::string strError;
-    if (!Propfind(collection, 0, PropfindBody({{&kCardDav, "supported-address-data"}}), responses, strError))
+    if (!Propfind(collection, 0, PropfindBody({{&kCardDav, "supported-address-data"}}), true, responses, failure))
         return true;   // a refused 4.0 card still says so
     for (const CDavResponse& response : responses) {
         if (!response.bHasSupportedVersions || response.supportedVersions.empty())

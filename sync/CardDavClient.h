@@ -23,40 +23,46 @@ public:
     explicit CCardDavClient(CHttpSession& session);
 
     // Finds the address books starting from a URL that names one, a
-    // principal, an address book home or just the server. FALSE (with the
-    // reason) on a failed request; an empty list when none was found.
-    bool Discover(const QUrl& start, std::vector<AddressBook>& books, std::string& strError);
+    // principal, an address book home or just the server, else from the
+    // server's well-known address. FALSE on a failed request, with
+    // kNotCardDav (tried: the paths asked) where neither address answers
+    // as CardDAV does; an empty list when none was found.
+    bool Discover(const QUrl& start, std::vector<AddressBook>& books, CSyncOutcome& failure);
 
     // By sync-collection where the server has it, else by listing every
     // ETag; a member the server lists with an error fails the listing.
     bool ListChanges(const QUrl& collection, const std::string& strSyncToken, Changes& changes,
-        std::string& strError) override;
+        CSyncOutcome& failure) override;
     // By addressbook-multiget, in batches.
     bool Fetch(const QUrl& collection, const std::vector<std::string>& hrefs, std::vector<Card>& cards,
-        std::string& strError) override;
+        CSyncOutcome& failure) override;
     WriteResult Put(const QUrl& collection, const std::string& strHref, const std::string& strData,
-        const std::string& strIfMatch, std::string& strNewEtag, std::string& strError) override;
+        const std::string& strIfMatch, std::string& strNewEtag, CSyncOutcome& failure) override;
     WriteResult Delete(const QUrl& collection, const std::string& strHref, const std::string& strIfMatch,
-        std::string& strError) override;
+        CSyncOutcome& failure) override;
     // From the collection's supported-address-data.
-    bool TakesVCard4(const QUrl& collection) override;
+    bool TakesVCard4(const QUrl& collection, CSyncOutcome& failure) override;
 
-    // The href of a new card named after its UID, inside the collection.
-    static std::string NewHref(const QUrl& collection, const std::string& strUid);
+    // Named after its UID, inside the collection.
+    std::string NewHref(const QUrl& collection, const std::string& strUid) const override;
     // An href as this program keeps it: the absolute path, percent-encoded
     // the one same way whatever form the server wrote it in.
     static std::string CanonicalHref(const QUrl& collection, const std::string& strHref);
 
 private:
-    // SyncCollection's status when the server listed a card with an error.
-    static constexpr int kUnreadableMember = -1;
-
-    bool Propfind(const QUrl& url, int nDepth, const std::string& strBody, std::vector<CDavResponse>& responses,
-        std::string& strError);
+    // bCollection: url is the address book itself, and a 404 or 410 for it
+    // means it is gone.
+    bool Propfind(const QUrl& url, int nDepth, const std::string& strBody, bool bCollection,
+        std::vector<CDavResponse>& responses, CSyncOutcome& failure);
     bool SyncCollection(
-        const QUrl& collection, const std::string& strSyncToken, Changes& changes, int& nStatus, std::string& strError);
-    bool ListEtags(const QUrl& collection, Changes& changes, std::string& strError);
-    bool FindAddressBooks(const QUrl& home, std::vector<AddressBook>& books, std::string& strError);
+        const QUrl& collection, const std::string& strSyncToken, Changes& changes, CSyncOutcome& failure);
+    bool SyncPart(const QUrl& collection, const std::string& token, Changes& changes, std::string& strNewToken,
+        bool& bTruncated, CSyncOutcome& failure);
+    bool ListEtags(const QUrl& collection, Changes& changes, CSyncOutcome& failure);
+    static bool IsFinal(const CSyncOutcome& failure);
+    bool FindAddressBooks(const QUrl& home, std::vector<AddressBook>& books, CSyncOutcome& failure);
+    bool FollowProperties(const QUrl& url, const QUrl& start, const CDavResponse& self,
+        std::vector<AddressBook>& books, CSyncOutcome& failure);
 
     CHttpSession& m_session;
 };

@@ -1,5 +1,6 @@
 #include "sync/HttpSession.h"
 
+#include <QCryptographicHash>
 #include <QEventLoop>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
@@ -9,7 +10,6 @@
 #include <QSslError>
 #include <QTimer>
 
-#include "sync/SyncText.h"
 
 #ifndef DIALSTACK_VERSION
 #define DIALSTACK_VERSION "unknown"
@@ -32,6 +32,18 @@ bool IsRedirect(int nStatus)
 std::string ServerName(const QUrl& url)
 {
     return url.host().toStdString();
+}
+
+std::string DisplayUrl(const QUrl& url)
+{
+    return url.toDisplayString(QUrl::RemoveUserInfo).toStdString();
+}
+
+CSyncOutcome::Certificate Described(const QSslCertificate& certificate)
+{
+    const QByteArray digest = certificate.digest(QCryptographicHash::Sha256).toHex(':').toUpper();
+    return {certificate.subjectDisplayName().toStdString(), certificate.issuerDisplayName().toStdString(),
+        digest.toStdString(), certificate.toPem().toStdString()};
 }
 
 }   // namespace
@@ -99,20 +111,17 @@ CHttpReply CHttpSession::Send(
     QUrl target = url;
     for (int nHop = 0;; ++nHop) {
         CHttpReply reply = SendOnce(verb, target, strBody, headers);
-        m_lastUrl = target;
-        m_nLastStatus = reply.nStatus;
         if (!IsRedirect(reply.nStatus) || !IsReading(verb) || reply.strLocation.empty() || nHop == kMaxRedirects)
             return reply;
         const QUrl next = target.resolved(QUrl(QString::fromStdString(reply.strLocation)));
         // A redirect elsewhere (another host, port or scheme) is not
         // followed: what the user configured is the one server spoken to.
         if (!IsSameOrigin(next, target)) {
+            reply.failure.kind = CSyncOutcome::EKind::kOtherServer;
+            reply.failure.nHttpStatus = reply.nStatus;
+            reply.failure.strHost = ServerName(next);
+            reply.failure.strUrl = DisplayUrl(next);
             reply.nStatus = 0;
-            reply.strError = CSyncText::Tr("%1 sent this program to %2, another server; it only talks to the server it"
-                                           " was given. If that one is right, give it with --url",
-                {ServerName(target),
-                    next.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery).toStdString()});
-            m_nLastStatus = 0;
             return reply;
         }
         target = next;
@@ -124,7 +133,8 @@ CHttpReply CHttpSession::SendOnce(
 {
     CHttpReply reply;
     if (m_bStopped) {
-        reply.strError = m_strStopReason;
+        reply.failure.kind = CSyncOutcome::EKind::kStopped;
+        reply.failure.strDetail = m_strStopReason;
         return reply;
     }
     QNetworkRequest request(url);
@@ -143,10 +153,19 @@ CHttpReply CHttpSession::SendOnce(
 
     QNetworkReply* pReply = m_pNetwork->sendCustomRequest(request, verb, QByteArray::fromStdString(strBody));
     m_pCurrent = pReply;
-    std::string strSslError;
+    // The certificate the server presented, when it is not trusted.
+    QSslCertificate untrusted;
     QObject::connect(pReply, &QNetworkReply::sslErrors, pReply, [&](const QList<QSslError>& errors) {
-        if (!errors.isEmpty())
-            strSslError = errors.first().errorString().toStdString();
+        untrusted = pReply->sslConfiguration().peerCertificate();
+        for (const QSslError& error : errors)
+            if (untrusted.isNull())
+                untrusted = error.certificate();
+        // A certificate the user trusted as the server's own (by its
+        // fingerprint, or as a file) is the server's, whatever name it bears.
+        if (!untrusted.isNull() && m_trusted.contains(untrusted)) {
+            pReply->ignoreSslErrors();
+            untrusted = QSslCertificate();
+        }
     });
     // The deadline covers the whole request: a server that trickles its
     // reply a byte at a time is as stuck as one that sends nothing.
@@ -172,18 +191,30 @@ CHttpReply CHttpSession::SendOnce(
         reply.strBody = pReply->readAll().toStdString();
         reply.strEtag = pReply->rawHeader("ETag").toStdString();
         reply.strLocation = pReply->rawHeader("Location").toStdString();
-    } else if (m_bStopped) {
-        reply.strError = m_strStopReason;
-    } else if (bLate) {
-        reply.strError
-            = CSyncText::Tr("%1 did not answer within %2 s", {ServerName(url), std::to_string(m_nDeadlineSeconds)});
-    } else if (!strSslError.empty()) {
-        reply.strError = CSyncText::Tr("the certificate of %1 is not trusted (%2); if it is your own server's, give its"
-                                       " certificate with --certificate FILE",
-            {ServerName(url), strSslError});
     } else {
-        reply.strError = ServerName(url) + ": " + pReply->errorString().toStdString();
+        reply.failure = NoAnswer(url, *pReply, bLate, untrusted);
     }
     delete pReply;
     return reply;
+}
+
+CSyncOutcome CHttpSession::NoAnswer(
+    const QUrl& url, QNetworkReply& reply, bool bLate, const QSslCertificate& untrusted) const
+{
+    CSyncOutcome failure;
+    failure.strHost = ServerName(url);
+    failure.strUrl = DisplayUrl(url);
+    if (m_bStopped) {
+        failure.kind = CSyncOutcome::EKind::kStopped;
+        failure.strDetail = m_strStopReason;
+    } else if (bLate) {
+        failure.kind = CSyncOutcome::EKind::kNetwork;
+        failure.nTimeoutSeconds = m_nDeadlineSeconds;
+    } else {
+        failure.kind = untrusted.isNull() ? CSyncOutcome::EKind::kNetwork : CSyncOutcome::EKind::kCertificateUntrusted;
+        if (!untrusted.isNull())
+            failure.certificate = Described(untrusted);
+        failure.strDetail = reply.errorString().toStdString();
+    }
+    return failure;
 }

@@ -45,17 +45,11 @@ public:
     // origin; writes never do.
     CHttpReply Send(const QByteArray& verb, const QUrl& url, const std::string& strBody, const Headers& headers);
 
-    // Ends the request under way and refuses every later one, with
-    // strReason as their error. Safe to call from a slot run while a
+    // Ends the request under way and refuses every later one: their
+    // failure is kStopped, strReason its detail (the signal's name). Safe to call from a slot run while a
     // request is waited for.
     void Stop(const std::string& strReason);
     bool IsStopped() const { return m_bStopped; }
-
-    // The status of the last reply (0 for none) and its URL: the caller
-    // tells a failure from a refused password or a vanished address book by
-    // it.
-    int LastStatus() const { return m_nLastStatus; }
-    const QUrl& LastUrl() const { return m_lastUrl; }
 
     // Whether Basic credentials may go to this URL: over https, or plain
     // http only to this machine.
@@ -63,6 +57,8 @@ public:
     static bool IsSameOrigin(const QUrl& a, const QUrl& b);
 
 private:
+    // What a request that got no answer comes to.
+    CSyncOutcome NoAnswer(const QUrl& url, QNetworkReply& reply, bool bLate, const QSslCertificate& untrusted) const;
     CHttpReply SendOnce(const QByteArray& verb, const QUrl& url, const std::string& strBody, const Headers& headers);
 
     std::unique_ptr<QNetworkAccessManager> m_pNetwork;
@@ -73,6 +69,4 @@ private:
     QNetworkReply* m_pCurrent = nullptr;
     bool m_bStopped = false;
     std::string m_strStopReason;
-    int m_nLastStatus = 0;
-    QUrl m_lastUrl;
 };

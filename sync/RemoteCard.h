@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "data/RecordFields.h"
+#include "sync/Card.h"
 
 // A card as the server holds it now, seen from the last sync.
 struct CRemoteCard
@@ -16,9 +18,9 @@ struct CRemoteCard
     EStatus status = EStatus::kSame;
     std::string strHref;
     std::string strEtag;
-    // The card's text, when it was fetched, and the record it maps to.
+    // The card, parsed, when it was fetched, and the record it maps to.
     bool bFetched = false;
-    std::string strData;
+    std::optional<CCard> card;
     std::string strUid;
     CRecordFields fields;
 };

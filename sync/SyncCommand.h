@@ -4,26 +4,18 @@
 #include <string>
 #include <vector>
 
-// dialstack-sync: the command line around one sync. Exit status: 0 in step;
-// 1 failed (network, server, a file, stopped by a signal), with nothing
-// lost; 2 bad usage; 3 busy (a window with unsaved changes, or another
-// program, is changing the directory: the next run tries again); 4 needs
-// you (the sync would delete too much, the server refused the password, the
-// address book is gone).
+// dialstack-sync: the command line around one sync, or around its set-up
+// (--discover, --forget, --timer). What a run came to is a CSyncOutcome:
+// worded for the terminal, printed as JSON with --report json, kept beside
+// the sync state for a window open on the file, and told to the desktop when
+// it needs the user and nobody watches. The exit status is the outcome's
+// (base/ExitStatus.h).
 class CSyncCommand
 {
 public:
-    enum
-    {
-        kInStep = 0,
-        kFailure = 1,
-        kUsage = 2,
-        kBusy = 3,
-        kNeedsYou = 4,
-    };
     // args without the program's name. The password never comes from the
-    // arguments: from --password-file, the keyring, the password file
-    // remembered when the keyring could not keep it, or a prompt on the
+    // arguments: from --password-file, --password-stdin, the keyring, the
+    // password file remembered for the directory file, or a prompt on the
     // terminal.
     static int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "sync/AddressBook.h"
+#include "sync/LocalRecords.h"
 #include "sync/SyncMerge.h"
 #include "sync/SyncReport.h"
 #include "sync/SyncState.h"
@@ -23,29 +24,27 @@ class CRecordList;
 class CSyncEngine
 {
 public:
-    enum class EResult
-    {
-        kInStep,
-        kFailed,   // nothing lost; the next run finishes the work
-        kRefused,   // the mass-deletion guard
-    };
     struct Options
     {
         bool bDryRun = false;
+        // Deletes what would be too many deletions (more than half of a
+        // side, and more than five) all the same.
         bool bForce = false;
+        // Brings back what would be too many deletions instead: the side
+        // that lost them gets them again from the other, and nothing is
+        // deleted on either side.
+        bool bBringBack = false;
     };
 
     CSyncEngine(CAddressBook& book, const QUrl& collection, CSyncState& state, CRecordList& list,
         std::string strDirectoryFile, Options options);
 
-    EResult Run(CSyncReport& report, std::string& strMessage);
+    // The outcome's kind is kInStep or the failure; doneHere/doneThere
+    // (added, changed, deleted), conflicts and, for a refused mass
+    // deletion, here/there are filled.
+    CSyncOutcome Run(CSyncReport& report);
 
 private:
-    struct Local
-    {
-        std::vector<CRecordFields> records;
-        std::vector<int> listIndex;
-    };
     enum class ERound
     {
         kDone,
@@ -54,23 +53,15 @@ private:
         kRefused,
     };
 
-    ERound Round(CSyncReport& report, std::string& strMessage);
-    Local NamedRecords() const;
+    ERound Round(CSyncReport& report, CSyncOutcome& failure);
+    CLocalRecords NamedRecords() const;
     void RecoverPendingCreates(const CAddressBook::Changes& changes);
-    bool GatherRemote(const CAddressBook::Changes& changes, const Local& local,
-        const CSyncMerge::Alignment& alignment, std::vector<CRemoteCard>& remote, std::vector<CRemoteCard>& newCards,
-        std::string& strMessage);
-    bool FetchAll(const std::vector<std::string>& hrefs, const std::vector<CRemoteCard>& remote,
-        std::vector<CAddressBook::Card>& cards, std::string& strMessage);
-    bool Guard(const CSyncMerge::Plan& plan, const Local& local, std::string& strMessage) const;
-    bool ApplyHere(const CSyncMerge::Plan& plan, const Local& local, std::string& strMessage);
+    bool Guard(CSyncMerge::Plan& plan, const CLocalRecords& local, CSyncOutcome& failure) const;
+    static const CRecordFields& Before(const CSyncItem& item, const CLocalRecords& local);
+    bool ApplyHere(const CSyncMerge::Plan& plan, const CLocalRecords& local, const std::string& strToken,
+        CSyncReport& report, CSyncOutcome& failure);
+    ERound ApplyThere(const CSyncMerge::Plan& plan, CSyncReport& report, CSyncOutcome& failure);
     void CatchUpWithOwnWrites();
-    ERound ApplyThere(const CSyncMerge::Plan& plan, CSyncReport& report, std::string& strMessage);
-    CAddressBook::WriteResult Create(const CSyncItem& item, size_t nAt, CSyncEntry& entry, std::string& strEtag,
-        std::string& strMessage);
-    CAddressBook::WriteResult AdoptOwnCard(const CSyncEntry& entry, std::string& strEtag, std::string& strMessage);
-    void FetchNewEtags(const std::vector<std::string>& hrefs);
-    int CardVersion();
 
     CAddressBook& m_book;
     QUrl m_collection;
@@ -78,4 +69,7 @@ private:
     CRecordList& m_list;
     std::string m_strDirectoryFile;
     Options m_options;
+    // The conflicts of the rounds that saved the directory (or, in a dry
+    // run, would have).
+    std::vector<CSyncOutcome::Conflict> m_conflicts;
 };

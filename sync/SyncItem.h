@@ -4,6 +4,8 @@
 
 #include "sync/SyncEntry.h"
 
+class CCard;
+
 // One record or card after the merge: what happens to it here and on the
 // server. The merge lists them in the directory's order after the sync.
 struct CSyncItem
@@ -20,7 +22,7 @@ struct CSyncItem
     {
         kKeep,
         kCreate,   // a new card for fields
-        kUpdate,   // strCardData rewritten where it differs from fields
+        kUpdate,   // *pCard rewritten where it differs from fields
         kDelete,
     };
     ELocal local = ELocal::kKeep;
@@ -33,7 +35,11 @@ struct CSyncItem
     // now; a card still to be created has none.
     bool bHasEntry = false;
     CSyncEntry entry;
-    std::string strCardData;
+    // The card as fetched and parsed this round (null when it was not):
+    // it lives as long as the round's CRemoteGatherer.
+    const CCard* pCard = nullptr;
     // A copy of the record kept because both sides changed it.
     bool bConflictCopy = false;
+    // kCreate of a card the server lost, under the UID and href in entry.
+    bool bRestore = false;
 };

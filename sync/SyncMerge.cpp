@@ -3,6 +3,7 @@
 #include <map>
 
 #include "sync/RecordAlignment.h"
+#include "vcard/DirectoryText.h"
 
 namespace {
 
@@ -25,6 +26,24 @@ bool MergeFields(
     merged.strEmail = pick(base.strEmail, here.strEmail, there.strEmail);
     merged.strMisc = pick(base.strMisc, here.strMisc, there.strMisc);
     return bClean;
+}
+
+// The conflict a copy stands for: every field both sides changed, to
+// different values.
+CSyncOutcome::Conflict Conflict(
+    const CRecordFields& base, const CRecordFields& here, const CRecordFields& there, const CString& copyName)
+{
+    CSyncOutcome::Conflict conflict{CDirectoryText::ToUtf8(there.strName), CDirectoryText::ToUtf8(copyName), {}};
+    const std::pair<const char*, CString CRecordFields::*> fields[] = {{"name", &CRecordFields::strName},
+        {"phone", &CRecordFields::strPhone}, {"pager", &CRecordFields::strPager},
+        {"email", &CRecordFields::strEmail}, {"misc", &CRecordFields::strMisc}};
+    for (const auto& [pszField, member] : fields) {
+        const CString& h = here.*member;
+        const CString& t = there.*member;
+        if (h != base.*member && t != base.*member && h != t)
+            conflict.fields.push_back({pszField, CDirectoryText::ToUtf8(h), CDirectoryText::ToUtf8(t)});
+    }
+    return conflict;
 }
 
 class Merger
@@ -104,59 +123,68 @@ private:
         m_appended.push_back(std::move(item));
     }
 
+    // A record the state knows: what each side did with it since.
     void Known(size_t nEntry, int nLocal)
     {
         const CSyncEntry& base = m_state[nEntry];
         const CRemoteCard& card = m_remote[nEntry];
-        const bool bDeletedHere = nLocal < 0;
-        const bool bChangedHere = !bDeletedHere && m_local[static_cast<size_t>(nLocal)] != base.fields;
         // Only the server's word makes a card gone: one it could not give
         // counts as unchanged, under its old ETag, so that nothing is lost
         // and the next sync looks again.
-        const bool bGoneThere = card.status == CRemoteCard::EStatus::kGone;
         const bool bSeenChanged = card.status == CRemoteCard::EStatus::kChanged && card.bFetched;
         const bool bChangedThere = bSeenChanged && card.fields != base.fields;
-        // What the server holds now: the state's record unless it changed.
-        const CRecordFields& there = bChangedThere ? card.fields : base.fields;
-        const std::string& etag = bSeenChanged ? card.strEtag : base.strEtag;
 
         CSyncItem item;
         item.nLocal = nLocal;
         item.bHasEntry = true;
         item.entry = base;
-        item.entry.strEtag = etag;
-        item.entry.fields = there;
-        item.strCardData = card.strData;
+        item.entry.strEtag = bSeenChanged ? card.strEtag : base.strEtag;
+        // What the server holds now: the state's record unless it changed.
+        item.entry.fields = bChangedThere ? card.fields : base.fields;
+        item.pCard = card.card ? &*card.card : nullptr;
 
-        if (bGoneThere) {
-            if (bDeletedHere)
-                return;   // gone on both sides
-            item.bHasEntry = false;
-            item.fields = m_local[static_cast<size_t>(nLocal)];
-            if (bChangedHere) {
-                // Changed here, deleted there: the change wins, as a new card.
-                item.remote = CSyncItem::ERemote::kCreate;
-            } else {
-                item.local = CSyncItem::ELocal::kDelete;
-            }
-            m_plan.items.push_back(std::move(item));
+        if (card.status == CRemoteCard::EStatus::kGone) {
+            if (nLocal >= 0)   // else gone on both sides
+                GoneThere(std::move(item), base);
+        } else if (nLocal < 0) {
+            DeletedHere(std::move(item), base, bChangedThere);
+        } else {
+            KeptOnBoth(std::move(item), base);
+        }
+    }
+
+    void GoneThere(CSyncItem item, const CSyncEntry& base)
+    {
+        item.bHasEntry = false;
+        item.fields = m_local[static_cast<size_t>(item.nLocal)];
+        if (item.fields != base.fields) {
+            // Changed here, deleted there: the change wins, as a new card.
+            item.remote = CSyncItem::ERemote::kCreate;
+        } else {
+            item.local = CSyncItem::ELocal::kDelete;
+        }
+        m_plan.items.push_back(std::move(item));
+    }
+
+    void DeletedHere(CSyncItem item, const CSyncEntry& base, bool bChangedThere)
+    {
+        if (bChangedThere) {
+            // Deleted here, changed there: the record comes back, at the end.
+            item.local = CSyncItem::ELocal::kAdd;
+            item.fields = item.entry.fields;
+            m_appended.push_back(std::move(item));
             return;
         }
-        if (bDeletedHere) {
-            if (bChangedThere) {
-                // Deleted here, changed there: the record comes back, at the end.
-                item.local = CSyncItem::ELocal::kAdd;
-                item.fields = there;
-                m_appended.push_back(std::move(item));
-            } else {
-                item.local = CSyncItem::ELocal::kNone;
-                item.remote = CSyncItem::ERemote::kDelete;
-                item.fields = base.fields;
-                m_plan.items.push_back(std::move(item));
-            }
-            return;
-        }
-        const CRecordFields& here = m_local[static_cast<size_t>(nLocal)];
+        item.local = CSyncItem::ELocal::kNone;
+        item.remote = CSyncItem::ERemote::kDelete;
+        item.fields = base.fields;
+        m_plan.items.push_back(std::move(item));
+    }
+
+    void KeptOnBoth(CSyncItem item, const CSyncEntry& base)
+    {
+        const CRecordFields& here = m_local[static_cast<size_t>(item.nLocal)];
+        const CRecordFields& there = item.entry.fields;
         CRecordFields merged;
         if (!MergeFields(base.fields, here, there, merged)) {
             // The same field changed to different values on both sides: the
@@ -169,6 +197,7 @@ private:
             copy.fields = here;
             copy.fields.strName += CSyncMerge::ConflictSuffix();
             copy.bConflictCopy = true;
+            m_plan.conflicts.push_back(Conflict(base.fields, here, there, copy.fields.strName));
             m_appended.push_back(std::move(copy));
             merged = there;
         }

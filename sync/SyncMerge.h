@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "data/SyncOutcome.h"
 #include "sync/RemoteCard.h"
 #include "sync/SyncEntry.h"
 #include "sync/SyncItem.h"
@@ -28,6 +29,8 @@ public:
     {
         std::vector<CSyncItem> items;
         int nConflicts = 0;
+        // Each conflict copy: its record, and the fields both sides changed.
+        std::vector<CSyncOutcome::Conflict> conflicts;
         // For the guard against mass deletion.
         int nLocalRecords = 0;
         int nRemoteCards = 0;

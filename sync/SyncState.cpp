@@ -102,9 +102,9 @@ std::string JournalPath(const std::string& strPath)
     return strPath + ".journal";
 }
 
-std::string Damaged(const std::string& strPath)
+std::string Damaged()
 {
-    return CSyncText::Tr("%1: the sync state is damaged; remove it to sync this directory afresh", {strPath});
+    return CSyncText::Tr("it is no sync state this program wrote, or it was cut short");
 }
 
 std::string JournalNotWritten(const std::string& strPath)
@@ -129,6 +129,12 @@ std::string CSyncState::PathFor(const std::string& strDirectoryFile)
     return SyncStatePathFor(strDirectoryFile);
 }
 
+void CSyncState::Forget(const std::string& strPath)
+{
+    std::remove(strPath.c_str());
+    std::remove(JournalPath(strPath).c_str());
+}
+
 bool CSyncState::Load(const std::string& strPath, std::string& strError)
 {
     CloseJournal();
@@ -137,14 +143,14 @@ bool CSyncState::Load(const std::string& strPath, std::string& strError)
     if (!file.exists())
         return true;
     if (!file.open(QIODevice::ReadOnly)) {
-        strError = strPath + ": " + file.errorString().toStdString();
+        strError = file.errorString().toStdString();
         return false;
     }
     // One JSON object a line: the header, then one entry per synced record.
     // Read line by line, so that a large state never sits in memory twice.
     const QJsonObject root = QJsonDocument::fromJson(file.readLine()).object();
     if (root.isEmpty() || !root["entries"].isDouble()) {
-        strError = Damaged(strPath);
+        strError = Damaged();
         return false;
     }
     m_strDirectoryFile = root["directory"].toString().toStdString();
@@ -164,7 +170,7 @@ bool CSyncState::Load(const std::string& strPath, std::string& strError)
     while (!file.atEnd() && static_cast<qint64>(m_entries.size()) < nEntries)
         m_entries.push_back(FromJson(QJsonDocument::fromJson(file.readLine()).object()));
     if (static_cast<qint64>(m_entries.size()) != nEntries) {
-        strError = Damaged(strPath);
+        strError = Damaged();
         return false;
     }
     ReplayJournal();

@@ -29,8 +29,11 @@ public:
     // (else ~/.local/state), in dialstack/, named after the file's full path.
     static std::string PathFor(const std::string& strDirectoryFile);
 
+    // Removes the state at strPath and its journal.
+    static void Forget(const std::string& strPath);
+
     // A missing file is an empty state (TRUE); a damaged one is FALSE with
-    // the reason.
+    // the reason (which does not name the file).
     bool Load(const std::string& strPath, std::string& strError);
     // Writes the whole state and starts an empty journal.
     bool Save(std::string& strError);

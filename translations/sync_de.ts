@@ -4,32 +4,78 @@
 <context>
     <name>dialstack-sync</name>
     <message>
-        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]
-                      [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]
+        <source>Open Dialstack</source>
+        <translation>Dialstack öffnen</translation>
+    </message>
+    <message>
+        <source>%1 could not be started</source>
+        <translation>%1 konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>%1 did not finish within a minute</source>
+        <translation>%1 ist nicht binnen einer Minute fertig geworden</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>%1 endete mit Status %2</translation>
+    </message>
+    <message>
+        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]
+                      [--password-file FILE | --password-stdin] [--keep-password]
+                      [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]
+                      [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+       dialstack-sync [--file DIR/Dialstack.dat] --discover --url URL [--user NAME] [...]
+       dialstack-sync [--file DIR/Dialstack.dat] --forget | --timer on|off|status
        dialstack-sync --help | --version
 Keeps the directory file and its CardDAV address book in step. The first run
 needs --url; the URL, user, password file and certificate are remembered for
-that directory file. The password comes from --password-file, else the
-keyring, else the password file remembered when the keyring could not keep
-it, else a prompt on the terminal.
+that directory file. The password comes from --password-file, or the first
+line of standard input with --password-stdin, else the keyring, else the
+password file remembered for the directory file, else a prompt on the
+terminal. --keep-password keeps a password the server took: in the keyring,
+else in a file only you can read.
+--accept-certificate trusts the server's certificate when its SHA-256
+fingerprint is the one given. --bring-back answers a refused mass deletion
+by bringing the deleted records back. --discover lists the server's address
+books and changes nothing. --forget forgets what this program knows about the
+directory file's sync (never the file). --timer turns the directory file's
+timer on or off, or says whether it is on. --report json prints what the run
+came to as one line of JSON.
 Exit status: 0 in step; 1 failed (nothing lost); 2 bad usage; 3 busy (a
 window with unsaved changes or another program has the directory: the next
 run tries again); 4 needs you (the sync would delete too much, the password
-was refused, or the address book is gone).
+was refused or is missing, the certificate is not trusted, or the address
+book is gone).
 </source>
-        <translation>Aufruf: dialstack-sync [--file ORDNER/Dialstack.dat] [--url URL] [--user NAME] [--password-file DATEI]
-                       [--certificate DATEI] [--timeout SEKUNDEN] [--dry-run] [--force] [--verbose]
+        <translation>Aufruf: dialstack-sync [--file ORDNER/Dialstack.dat] [--url URL] [--user NAME]
+                       [--password-file DATEI | --password-stdin] [--keep-password]
+                       [--certificate DATEI | --accept-certificate SHA256] [--timeout SEKUNDEN]
+                       [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+        dialstack-sync [--file ORDNER/Dialstack.dat] --discover --url URL [--user NAME] [...]
+        dialstack-sync [--file ORDNER/Dialstack.dat] --forget | --timer on|off|status
         dialstack-sync --help | --version
 Gleicht die Verzeichnisdatei mit ihrem CardDAV-Adressbuch ab. Der erste Lauf
 braucht --url; URL, Benutzer, Passwortdatei und Zertifikat werden für diese
-Verzeichnisdatei gemerkt. Das Passwort kommt aus --password-file, sonst aus
-dem Schlüsselbund, sonst aus der gemerkten Passwortdatei, wenn der
-Schlüsselbund es nicht speichern konnte, sonst aus einer Abfrage im Terminal.
+Verzeichnisdatei gemerkt. Das Passwort kommt aus --password-file oder mit
+--password-stdin aus der ersten Zeile der Standardeingabe, sonst aus dem
+Schlüsselbund, sonst aus der für die Verzeichnisdatei gemerkten Passwortdatei,
+sonst aus einer Abfrage im Terminal. --keep-password behält ein Passwort, das
+der Server angenommen hat: im Schlüsselbund, sonst in einer Datei, die nur Sie
+lesen können.
+--accept-certificate vertraut dem Zertifikat des Servers, wenn sein
+SHA-256-Fingerabdruck der angegebene ist. --bring-back beantwortet ein
+abgelehntes Massenlöschen, indem es die gelöschten Einträge zurückholt.
+--discover listet die Adressbücher des Servers auf und ändert nichts. --forget
+vergisst, was dieses Programm über den Abgleich der Verzeichnisdatei weiß (nie
+die Datei selbst). --timer schaltet den Timer der Verzeichnisdatei ein oder aus
+oder sagt, ob er läuft. --report json gibt das Ergebnis des Laufs als eine
+JSON-Zeile aus.
 Rückgabewert: 0 abgeglichen; 1 fehlgeschlagen (nichts verloren); 2 falscher
 Aufruf; 3 belegt (ein Fenster mit ungespeicherten Änderungen oder ein anderes
 Programm hat das Verzeichnis: der nächste Lauf versucht es erneut); 4 braucht
-Sie (der Abgleich würde zu viel löschen, das Passwort wurde abgelehnt oder das
-Adressbuch ist verschwunden).
+Sie (der Abgleich würde zu viel löschen, das Passwort wurde abgelehnt oder
+fehlt, dem Zertifikat wird nicht vertraut, oder das Adressbuch ist
+verschwunden).
 </translation>
     </message>
     <message numerus="yes">
@@ -434,6 +480,160 @@ Adressbuch ist verschwunden).
     <message>
         <source>Dialstack: %1 at %2</source>
         <translation>Dialstack: %1 auf %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
+        <translation>%1 ist weder ein CardDAV-Server noch ein Adressbuch (gefragt: %2); geben Sie die Adresse Ihres Adressbuchs mit --url an</translation>
+    </message>
+    <message>
+        <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
+        <translation>%1 wird mit %2 abgeglichen; um es mit einem anderen Adressbuch abzugleichen, vergessen Sie diesen Abgleich zuerst mit --forget</translation>
+    </message>
+    <message>
+        <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
+        <translation>%1 hat das Passwort für %2 aus %3 abgelehnt; schreiben Sie das neue Passwort in diese Datei</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was synced</source>
+        <translation>%1: %2; nichts wurde abgeglichen</translation>
+    </message>
+    <message>
+        <source>%1: no certificate could be had from the server: %2</source>
+        <translation>%1: vom Server war kein Zertifikat zu bekommen: %2</translation>
+    </message>
+    <message>
+        <source>%1: the server answered %2 (%3)</source>
+        <translation>%1: der Server antwortete %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: the sync's memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
+        <translation>%1: das Gedächtnis des Abgleichs für diese Verzeichnisdatei ist beschädigt (%2); vergessen Sie es und gleichen Sie dann erneut mit --url ab</translation>
+    </message>
+    <message>
+        <source>--accept-certificate is for a server at an https:// address</source>
+        <translation>--accept-certificate gilt für einen Server mit einer https://-Adresse</translation>
+    </message>
+    <message>
+        <source>--accept-certificate needs the certificate's SHA-256 fingerprint (64 hex digits)</source>
+        <translation>--accept-certificate braucht den SHA-256-Fingerabdruck des Zertifikats (64 Hexadezimalziffern)</translation>
+    </message>
+    <message>
+        <source>--discover needs --url (the server or the address book)</source>
+        <translation>--discover braucht --url (den Server oder das Adressbuch)</translation>
+    </message>
+    <message>
+        <source>--discover, --forget and --timer each run alone</source>
+        <translation>--discover, --forget und --timer laufen jeweils allein</translation>
+    </message>
+    <message>
+        <source>--password-stdin: no password came on standard input</source>
+        <translation>--password-stdin: auf der Standardeingabe kam kein Passwort</translation>
+    </message>
+    <message>
+        <source>--report takes json</source>
+        <translation>--report nimmt json</translation>
+    </message>
+    <message>
+        <source>--timer takes on, off or status</source>
+        <translation>--timer nimmt on, off oder status</translation>
+    </message>
+    <message>
+        <source>Address books found:</source>
+        <translation>Gefundene Adressbücher:</translation>
+    </message>
+    <message>
+        <source>Keep it in %1 (readable by you alone)? [y/N]</source>
+        <translation>In %1 speichern (nur für Sie lesbar)? [j/N]</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>j</translation>
+    </message>
+    <message>
+        <source>No timer syncs this directory file.</source>
+        <translation>Kein Timer gleicht diese Verzeichnisdatei ab.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept: %1</source>
+        <translation>Das Passwort konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The timer syncs this directory file every quarter of an hour.</source>
+        <translation>Der Timer gleicht diese Verzeichnisdatei jede Viertelstunde ab.</translation>
+    </message>
+    <message>
+        <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
+        <translation>ein Passwort wird nie auf der Befehlszeile angenommen: nutzen Sie --password-file DATEI, --password-stdin oder den Schlüsselbund</translation>
+    </message>
+    <message>
+        <source>give the password with --password-file or --password-stdin, not both</source>
+        <translation>geben Sie das Passwort mit --password-file oder --password-stdin an, nicht mit beiden</translation>
+    </message>
+    <message>
+        <source>is a folder, not a directory file</source>
+        <translation>ist ein Ordner, keine Verzeichnisdatei</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is no sync state this program wrote, or it was cut short</source>
+        <translation>es ist kein Abgleichstand, den dieses Programm geschrieben hat, oder er wurde abgeschnitten</translation>
+    </message>
+    <message>
+        <source>it is not the one whose fingerprint was given</source>
+        <translation>es ist nicht das mit dem angegebenen Fingerabdruck</translation>
+    </message>
+    <message>
+        <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
+        <translation>kein Passwort für %1 auf %2: der Schlüsselbund hat keines, und keine Passwortdatei ist gemerkt</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server's, trust it</source>
+        <translation>dem Zertifikat von %1 wird nicht vertraut (%2); sein SHA-256-Fingerabdruck ist %3. Wenn es das Ihres eigenen Servers ist, vertrauen Sie ihm</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>the folder is read-only, so the directory file cannot be saved there</source>
+        <translation>der Ordner ist schreibgeschützt, also kann die Verzeichnisdatei dort nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>the timer could not be set: %1</source>
+        <translation>der Timer konnte nicht gestellt werden: %1</translation>
+    </message>
+    <message>
+        <source>the timer cannot be set: no systemd user manager runs for this user</source>
+        <translation>der Timer kann nicht gestellt werden: für diesen Benutzer läuft kein systemd-Benutzerdienst</translation>
+    </message>
+    <message>
+        <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force; to bring them back instead, with --bring-back</source>
+        <translation>dieser Abgleich würde %1 löschen; nichts wurde geändert. Wenn Sie das wollen, starten Sie ihn erneut mit --force; um sie stattdessen zurückzuholen, mit --bring-back</translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n card (%1); everything else is in step</source>
+        <translation>
+            <numerusform>der Server hat %n Karte abgelehnt (%1); alles andere ist abgeglichen</numerusform>
+            <numerusform>der Server hat %n Karten abgelehnt (%1); alles andere ist abgeglichen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n cards (%1); everything else is in step</source>
+        <translation>
+            <numerusform>der Server hat %n Karte abgelehnt (%1); alles andere ist abgeglichen</numerusform>
+            <numerusform>der Server hat %n Karten abgelehnt (%1); alles andere ist abgeglichen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>der Server hat dieses Programm an %1 verwiesen, einen anderen Server; es spricht nur mit dem Server, der ihm angegeben wurde. Wenn jener richtig ist, geben Sie ihn mit --url an</translation>
+    </message>
+    <message>
+        <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>der Server verweist für die Adressbücher auf einen anderen Server, %1; dorthin wurde nichts gesendet. Wenn jener Server richtig ist, geben Sie sein Adressbuch mit --url an</translation>
     </message>
 </context>
 </TS>

@@ -4,33 +4,76 @@
 <context>
     <name>dialstack-sync</name>
     <message>
-        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]
-                      [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]
+        <source>Open Dialstack</source>
+        <translation>Abrir Dialstack</translation>
+    </message>
+    <message>
+        <source>%1 could not be started</source>
+        <translation>No se pudo iniciar %1</translation>
+    </message>
+    <message>
+        <source>%1 did not finish within a minute</source>
+        <translation>%1 no terminó en menos de un minuto</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>%1 terminó con el estado %2</translation>
+    </message>
+    <message>
+        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]
+                      [--password-file FILE | --password-stdin] [--keep-password]
+                      [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]
+                      [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+       dialstack-sync [--file DIR/Dialstack.dat] --discover --url URL [--user NAME] [...]
+       dialstack-sync [--file DIR/Dialstack.dat] --forget | --timer on|off|status
        dialstack-sync --help | --version
 Keeps the directory file and its CardDAV address book in step. The first run
 needs --url; the URL, user, password file and certificate are remembered for
-that directory file. The password comes from --password-file, else the
-keyring, else the password file remembered when the keyring could not keep
-it, else a prompt on the terminal.
+that directory file. The password comes from --password-file, or the first
+line of standard input with --password-stdin, else the keyring, else the
+password file remembered for the directory file, else a prompt on the
+terminal. --keep-password keeps a password the server took: in the keyring,
+else in a file only you can read.
+--accept-certificate trusts the server's certificate when its SHA-256
+fingerprint is the one given. --bring-back answers a refused mass deletion
+by bringing the deleted records back. --discover lists the server's address
+books and changes nothing. --forget forgets what this program knows about the
+directory file's sync (never the file). --timer turns the directory file's
+timer on or off, or says whether it is on. --report json prints what the run
+came to as one line of JSON.
 Exit status: 0 in step; 1 failed (nothing lost); 2 bad usage; 3 busy (a
 window with unsaved changes or another program has the directory: the next
 run tries again); 4 needs you (the sync would delete too much, the password
-was refused, or the address book is gone).
+was refused or is missing, the certificate is not trusted, or the address
+book is gone).
 </source>
-        <translation>uso: dialstack-sync [--file CARPETA/Dialstack.dat] [--url URL] [--user NOMBRE] [--password-file ARCHIVO]
-                    [--certificate ARCHIVO] [--timeout SEGUNDOS] [--dry-run] [--force] [--verbose]
+        <translation>uso: dialstack-sync [--file CARPETA/Dialstack.dat] [--url URL] [--user NOMBRE]
+                    [--password-file ARCHIVO | --password-stdin] [--keep-password]
+                    [--certificate ARCHIVO | --accept-certificate SHA256] [--timeout SEGUNDOS]
+                    [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+     dialstack-sync [--file CARPETA/Dialstack.dat] --discover --url URL [--user NOMBRE] [...]
+     dialstack-sync [--file CARPETA/Dialstack.dat] --forget | --timer on|off|status
      dialstack-sync --help | --version
-Mantiene al día el archivo del directorio y su libreta de direcciones CardDAV.
-La primera ejecución necesita --url; la URL, el usuario, el archivo de
-contraseña y el certificado se recuerdan para ese archivo del directorio. La
-contraseña sale de --password-file, si no del llavero, si no del archivo de
-contraseña recordado cuando el llavero no pudo guardarla, y si no se pide en
-el terminal.
-Estado de salida: 0 al día; 1 error (nada perdido); 2 uso incorrecto; 3 ocupado
-(una ventana con cambios sin guardar u otro programa tiene el directorio: la
-próxima ejecución lo vuelve a intentar); 4 requiere su intervención (la
-sincronización borraría demasiado, la contraseña fue rechazada o la libreta de
-direcciones ya no existe).
+Mantiene sincronizados el archivo del directorio y su libreta de direcciones
+CardDAV. La primera ejecución necesita --url; la URL, el usuario, el archivo
+de contraseña y el certificado se recuerdan para ese archivo del directorio.
+La contraseña viene de --password-file, o de la primera línea de la entrada
+estándar con --password-stdin, si no del llavero, si no del archivo de
+contraseña recordado para el archivo del directorio, si no de una pregunta en
+el terminal. --keep-password guarda una contraseña que el servidor aceptó: en
+el llavero, si no en un archivo que solo usted puede leer.
+--accept-certificate confía en el certificado del servidor cuando su huella
+SHA-256 es la indicada. --bring-back responde a un borrado masivo rechazado
+recuperando las fichas borradas. --discover lista las libretas de direcciones
+del servidor y no cambia nada. --forget olvida lo que este programa sabe de la
+sincronización del archivo del directorio (nunca el archivo). --timer activa o
+desactiva el temporizador del archivo del directorio, o dice si está activo.
+--report json muestra el resultado de la ejecución en una línea JSON.
+Estado de salida: 0 sincronizado; 1 falló (no se perdió nada); 2 uso
+incorrecto; 3 ocupado (una ventana con cambios sin guardar u otro programa
+tiene el directorio: la próxima ejecución lo vuelve a intentar); 4 le necesita
+(la sincronización borraría demasiado, la contraseña fue rechazada o falta, el
+certificado no es de confianza, o la libreta de direcciones ya no está).
 </translation>
     </message>
     <message numerus="yes">
@@ -435,6 +478,160 @@ direcciones ya no existe).
     <message>
         <source>Dialstack: %1 at %2</source>
         <translation>Dialstack: %1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
+        <translation>%1 no es ni un servidor CardDAV ni una libreta de direcciones (se preguntó: %2); indique la dirección de su libreta con --url</translation>
+    </message>
+    <message>
+        <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
+        <translation>%1 se sincroniza con %2; para sincronizarlo con otra libreta de direcciones, olvide antes esta sincronización con --forget</translation>
+    </message>
+    <message>
+        <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
+        <translation>%1 rechazó la contraseña de %2 leída de %3; ponga la contraseña nueva en ese archivo</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was synced</source>
+        <translation>%1: %2; no se sincronizó nada</translation>
+    </message>
+    <message>
+        <source>%1: no certificate could be had from the server: %2</source>
+        <translation>%1: no se pudo obtener un certificado del servidor: %2</translation>
+    </message>
+    <message>
+        <source>%1: the server answered %2 (%3)</source>
+        <translation>%1: el servidor respondió %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: the sync's memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
+        <translation>%1: la memoria de la sincronización de este archivo del directorio está dañada (%2); olvídela y vuelva a sincronizar con --url</translation>
+    </message>
+    <message>
+        <source>--accept-certificate is for a server at an https:// address</source>
+        <translation>--accept-certificate es para un servidor con una dirección https://</translation>
+    </message>
+    <message>
+        <source>--accept-certificate needs the certificate's SHA-256 fingerprint (64 hex digits)</source>
+        <translation>--accept-certificate necesita la huella SHA-256 del certificado (64 dígitos hexadecimales)</translation>
+    </message>
+    <message>
+        <source>--discover needs --url (the server or the address book)</source>
+        <translation>--discover necesita --url (el servidor o la libreta de direcciones)</translation>
+    </message>
+    <message>
+        <source>--discover, --forget and --timer each run alone</source>
+        <translation>--discover, --forget y --timer se usan cada uno por separado</translation>
+    </message>
+    <message>
+        <source>--password-stdin: no password came on standard input</source>
+        <translation>--password-stdin: no llegó ninguna contraseña por la entrada estándar</translation>
+    </message>
+    <message>
+        <source>--report takes json</source>
+        <translation>--report admite json</translation>
+    </message>
+    <message>
+        <source>--timer takes on, off or status</source>
+        <translation>--timer admite on, off o status</translation>
+    </message>
+    <message>
+        <source>Address books found:</source>
+        <translation>Libretas de direcciones encontradas:</translation>
+    </message>
+    <message>
+        <source>Keep it in %1 (readable by you alone)? [y/N]</source>
+        <translation>¿Guardarla en %1 (legible solo para usted)? [s/N]</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>No timer syncs this directory file.</source>
+        <translation>Ningún temporizador sincroniza este archivo del directorio.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept: %1</source>
+        <translation>No se pudo guardar la contraseña: %1</translation>
+    </message>
+    <message>
+        <source>The timer syncs this directory file every quarter of an hour.</source>
+        <translation>El temporizador sincroniza este archivo del directorio cada cuarto de hora.</translation>
+    </message>
+    <message>
+        <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
+        <translation>nunca se acepta una contraseña en la línea de órdenes: use --password-file ARCHIVO, --password-stdin o el llavero</translation>
+    </message>
+    <message>
+        <source>give the password with --password-file or --password-stdin, not both</source>
+        <translation>indique la contraseña con --password-file o con --password-stdin, no con ambas</translation>
+    </message>
+    <message>
+        <source>is a folder, not a directory file</source>
+        <translation>es una carpeta, no un archivo del directorio</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>it is no sync state this program wrote, or it was cut short</source>
+        <translation>no es un estado de sincronización escrito por este programa, o quedó cortado</translation>
+    </message>
+    <message>
+        <source>it is not the one whose fingerprint was given</source>
+        <translation>no es aquel cuya huella se indicó</translation>
+    </message>
+    <message>
+        <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
+        <translation>no hay contraseña para %1 en %2: el llavero no tiene ninguna y no hay ningún archivo de contraseña recordado</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server's, trust it</source>
+        <translation>el certificado de %1 no es de confianza (%2); su huella SHA-256 es %3. Si es el de su propio servidor, confíe en él</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>the folder is read-only, so the directory file cannot be saved there</source>
+        <translation>la carpeta es de solo lectura, así que el archivo del directorio no se puede guardar ahí</translation>
+    </message>
+    <message>
+        <source>the timer could not be set: %1</source>
+        <translation>no se pudo ajustar el temporizador: %1</translation>
+    </message>
+    <message>
+        <source>the timer cannot be set: no systemd user manager runs for this user</source>
+        <translation>no se puede ajustar el temporizador: no hay ningún gestor de usuario de systemd en marcha para este usuario</translation>
+    </message>
+    <message>
+        <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force; to bring them back instead, with --bring-back</source>
+        <translation>esta sincronización borraría %1; no se cambió nada. Si es lo que quiere, vuelva a ejecutarla con --force; para recuperarlos en su lugar, con --bring-back</translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n card (%1); everything else is in step</source>
+        <translation>
+            <numerusform>el servidor rechazó %n tarjeta (%1); todo lo demás está sincronizado</numerusform>
+            <numerusform>el servidor rechazó %n tarjetas (%1); todo lo demás está sincronizado</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n cards (%1); everything else is in step</source>
+        <translation>
+            <numerusform>el servidor rechazó %n tarjeta (%1); todo lo demás está sincronizado</numerusform>
+            <numerusform>el servidor rechazó %n tarjetas (%1); todo lo demás está sincronizado</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>el servidor envió este programa a %1, otro servidor; solo habla con el servidor que se le indicó. Si ese es el correcto, indíquelo con --url</translation>
+    </message>
+    <message>
+        <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>el servidor remite a otro servidor, %1, para las libretas de direcciones; no se envió nada allí. Si ese servidor es el correcto, indique su libreta de direcciones con --url</translation>
     </message>
 </context>
 </TS>

@@ -4,33 +4,76 @@
 <context>
     <name>dialstack-sync</name>
     <message>
-        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]
-                      [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]
+        <source>Open Dialstack</source>
+        <translation>Apri Dialstack</translation>
+    </message>
+    <message>
+        <source>%1 could not be started</source>
+        <translation>Impossibile avviare %1</translation>
+    </message>
+    <message>
+        <source>%1 did not finish within a minute</source>
+        <translation>%1 non è terminato entro un minuto</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>%1 è terminato con lo stato %2</translation>
+    </message>
+    <message>
+        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]
+                      [--password-file FILE | --password-stdin] [--keep-password]
+                      [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]
+                      [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+       dialstack-sync [--file DIR/Dialstack.dat] --discover --url URL [--user NAME] [...]
+       dialstack-sync [--file DIR/Dialstack.dat] --forget | --timer on|off|status
        dialstack-sync --help | --version
 Keeps the directory file and its CardDAV address book in step. The first run
 needs --url; the URL, user, password file and certificate are remembered for
-that directory file. The password comes from --password-file, else the
-keyring, else the password file remembered when the keyring could not keep
-it, else a prompt on the terminal.
+that directory file. The password comes from --password-file, or the first
+line of standard input with --password-stdin, else the keyring, else the
+password file remembered for the directory file, else a prompt on the
+terminal. --keep-password keeps a password the server took: in the keyring,
+else in a file only you can read.
+--accept-certificate trusts the server's certificate when its SHA-256
+fingerprint is the one given. --bring-back answers a refused mass deletion
+by bringing the deleted records back. --discover lists the server's address
+books and changes nothing. --forget forgets what this program knows about the
+directory file's sync (never the file). --timer turns the directory file's
+timer on or off, or says whether it is on. --report json prints what the run
+came to as one line of JSON.
 Exit status: 0 in step; 1 failed (nothing lost); 2 bad usage; 3 busy (a
 window with unsaved changes or another program has the directory: the next
 run tries again); 4 needs you (the sync would delete too much, the password
-was refused, or the address book is gone).
+was refused or is missing, the certificate is not trusted, or the address
+book is gone).
 </source>
-        <translation>uso: dialstack-sync [--file CARTELLA/Dialstack.dat] [--url URL] [--user NOME] [--password-file FILE]
-                    [--certificate FILE] [--timeout SECONDI] [--dry-run] [--force] [--verbose]
+        <translation>uso: dialstack-sync [--file CARTELLA/Dialstack.dat] [--url URL] [--user NOME]
+                    [--password-file FILE | --password-stdin] [--keep-password]
+                    [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDI]
+                    [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+     dialstack-sync [--file CARTELLA/Dialstack.dat] --discover --url URL [--user NOME] [...]
+     dialstack-sync [--file CARTELLA/Dialstack.dat] --forget | --timer on|off|status
      dialstack-sync --help | --version
 Tiene allineati il file della rubrica e la sua rubrica CardDAV. La prima
 esecuzione richiede --url; URL, utente, file della password e certificato
-vengono ricordati per quel file della rubrica. La password viene da
---password-file, altrimenti dal portachiavi, altrimenti dal file della
-password ricordato quando il portachiavi non ha potuto conservarla,
-altrimenti viene chiesta nel terminale.
+vengono memorizzati per quel file della rubrica. La password arriva da
+--password-file, o dalla prima riga dello standard input con --password-stdin,
+altrimenti dal portachiavi, altrimenti dal file della password memorizzato per
+il file della rubrica, altrimenti da una domanda nel terminale.
+--keep-password conserva una password accettata dal server: nel portachiavi,
+altrimenti in un file che solo tu puoi leggere.
+--accept-certificate si fida del certificato del server quando la sua
+impronta SHA-256 è quella indicata. --bring-back risponde a un'eliminazione di
+massa rifiutata riportando indietro le schede eliminate. --discover elenca le
+rubriche del server e non cambia nulla. --forget dimentica ciò che questo
+programma sa della sincronizzazione del file della rubrica (mai il file).
+--timer accende o spegne il timer del file della rubrica, o dice se è acceso.
+--report json stampa l'esito dell'esecuzione in una riga JSON.
 Stato di uscita: 0 allineato; 1 non riuscito (nulla perso); 2 uso errato;
 3 occupato (una finestra con modifiche non salvate o un altro programma ha la
 rubrica: la prossima esecuzione riprova); 4 serve il tuo intervento (la
-sincronizzazione eliminerebbe troppo, la password è stata rifiutata o la
-rubrica non esiste più).
+sincronizzazione eliminerebbe troppo, la password è stata rifiutata o manca,
+il certificato non è attendibile, o la rubrica non c'è più).
 </translation>
     </message>
     <message numerus="yes">
@@ -435,6 +478,160 @@ rubrica non esiste più).
     <message>
         <source>Dialstack: %1 at %2</source>
         <translation>Dialstack: %1 su %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
+        <translation>%1 non è né un server CardDAV né una rubrica (chiesto: %2); indica l'indirizzo della tua rubrica con --url</translation>
+    </message>
+    <message>
+        <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
+        <translation>%1 è sincronizzato con %2; per sincronizzarlo con un'altra rubrica, dimentica prima questa sincronizzazione con --forget</translation>
+    </message>
+    <message>
+        <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
+        <translation>%1 ha rifiutato la password di %2 letta da %3; metti la nuova password in quel file</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was synced</source>
+        <translation>%1: %2; non è stato sincronizzato nulla</translation>
+    </message>
+    <message>
+        <source>%1: no certificate could be had from the server: %2</source>
+        <translation>%1: non è stato possibile ottenere un certificato dal server: %2</translation>
+    </message>
+    <message>
+        <source>%1: the server answered %2 (%3)</source>
+        <translation>%1: il server ha risposto %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: the sync's memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
+        <translation>%1: la memoria della sincronizzazione per questo file della rubrica è danneggiata (%2); dimenticala, poi sincronizza di nuovo con --url</translation>
+    </message>
+    <message>
+        <source>--accept-certificate is for a server at an https:// address</source>
+        <translation>--accept-certificate vale per un server con un indirizzo https://</translation>
+    </message>
+    <message>
+        <source>--accept-certificate needs the certificate's SHA-256 fingerprint (64 hex digits)</source>
+        <translation>--accept-certificate richiede l'impronta SHA-256 del certificato (64 cifre esadecimali)</translation>
+    </message>
+    <message>
+        <source>--discover needs --url (the server or the address book)</source>
+        <translation>--discover richiede --url (il server o la rubrica)</translation>
+    </message>
+    <message>
+        <source>--discover, --forget and --timer each run alone</source>
+        <translation>--discover, --forget e --timer si usano ciascuno da solo</translation>
+    </message>
+    <message>
+        <source>--password-stdin: no password came on standard input</source>
+        <translation>--password-stdin: non è arrivata nessuna password dallo standard input</translation>
+    </message>
+    <message>
+        <source>--report takes json</source>
+        <translation>--report accetta json</translation>
+    </message>
+    <message>
+        <source>--timer takes on, off or status</source>
+        <translation>--timer accetta on, off o status</translation>
+    </message>
+    <message>
+        <source>Address books found:</source>
+        <translation>Rubriche trovate:</translation>
+    </message>
+    <message>
+        <source>Keep it in %1 (readable by you alone)? [y/N]</source>
+        <translation>Conservarla in %1 (leggibile solo da te)? [s/N]</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>No timer syncs this directory file.</source>
+        <translation>Nessun timer sincronizza questo file della rubrica.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept: %1</source>
+        <translation>Non è stato possibile conservare la password: %1</translation>
+    </message>
+    <message>
+        <source>The timer syncs this directory file every quarter of an hour.</source>
+        <translation>Il timer sincronizza questo file della rubrica ogni quarto d'ora.</translation>
+    </message>
+    <message>
+        <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
+        <translation>una password non si accetta mai sulla riga di comando: usa --password-file FILE, --password-stdin o il portachiavi</translation>
+    </message>
+    <message>
+        <source>give the password with --password-file or --password-stdin, not both</source>
+        <translation>indica la password con --password-file o con --password-stdin, non con entrambe</translation>
+    </message>
+    <message>
+        <source>is a folder, not a directory file</source>
+        <translation>è una cartella, non un file della rubrica</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>non si può leggere</translation>
+    </message>
+    <message>
+        <source>it is no sync state this program wrote, or it was cut short</source>
+        <translation>non è uno stato di sincronizzazione scritto da questo programma, o è stato troncato</translation>
+    </message>
+    <message>
+        <source>it is not the one whose fingerprint was given</source>
+        <translation>non è quello di cui è stata data l'impronta</translation>
+    </message>
+    <message>
+        <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
+        <translation>nessuna password per %1 su %2: il portachiavi non ne ha e nessun file della password è memorizzato</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server's, trust it</source>
+        <translation>il certificato di %1 non è attendibile (%2); la sua impronta SHA-256 è %3. Se è quello del tuo server, fidati di lui</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>la cartella non esiste</translation>
+    </message>
+    <message>
+        <source>the folder is read-only, so the directory file cannot be saved there</source>
+        <translation>la cartella è di sola lettura, quindi il file della rubrica non si può salvare lì</translation>
+    </message>
+    <message>
+        <source>the timer could not be set: %1</source>
+        <translation>non è stato possibile impostare il timer: %1</translation>
+    </message>
+    <message>
+        <source>the timer cannot be set: no systemd user manager runs for this user</source>
+        <translation>il timer non si può impostare: nessun gestore utente di systemd è in esecuzione per questo utente</translation>
+    </message>
+    <message>
+        <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force; to bring them back instead, with --bring-back</source>
+        <translation>questa sincronizzazione eliminerebbe %1; non è stato cambiato nulla. Se è ciò che vuoi, eseguila di nuovo con --force; per riaverli invece, con --bring-back</translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n card (%1); everything else is in step</source>
+        <translation>
+            <numerusform>il server ha rifiutato %n scheda (%1); tutto il resto è allineato</numerusform>
+            <numerusform>il server ha rifiutato %n schede (%1); tutto il resto è allineato</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n cards (%1); everything else is in step</source>
+        <translation>
+            <numerusform>il server ha rifiutato %n scheda (%1); tutto il resto è allineato</numerusform>
+            <numerusform>il server ha rifiutato %n schede (%1); tutto il resto è allineato</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>il server ha rimandato questo programma a %1, un altro server; parla solo con il server che gli è stato indicato. Se quello è giusto, indicalo con --url</translation>
+    </message>
+    <message>
+        <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>il server rimanda a un altro server, %1, per le rubriche; lì non è stato inviato nulla. Se quel server è giusto, indica la sua rubrica con --url</translation>
     </message>
 </context>
 </TS>

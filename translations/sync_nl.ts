@@ -4,32 +4,77 @@
 <context>
     <name>dialstack-sync</name>
     <message>
-        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]
-                      [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]
+        <source>Open Dialstack</source>
+        <translation>Dialstack openen</translation>
+    </message>
+    <message>
+        <source>%1 could not be started</source>
+        <translation>%1 kon niet worden gestart</translation>
+    </message>
+    <message>
+        <source>%1 did not finish within a minute</source>
+        <translation>%1 was niet binnen een minuut klaar</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>%1 eindigde met status %2</translation>
+    </message>
+    <message>
+        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]
+                      [--password-file FILE | --password-stdin] [--keep-password]
+                      [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]
+                      [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+       dialstack-sync [--file DIR/Dialstack.dat] --discover --url URL [--user NAME] [...]
+       dialstack-sync [--file DIR/Dialstack.dat] --forget | --timer on|off|status
        dialstack-sync --help | --version
 Keeps the directory file and its CardDAV address book in step. The first run
 needs --url; the URL, user, password file and certificate are remembered for
-that directory file. The password comes from --password-file, else the
-keyring, else the password file remembered when the keyring could not keep
-it, else a prompt on the terminal.
+that directory file. The password comes from --password-file, or the first
+line of standard input with --password-stdin, else the keyring, else the
+password file remembered for the directory file, else a prompt on the
+terminal. --keep-password keeps a password the server took: in the keyring,
+else in a file only you can read.
+--accept-certificate trusts the server's certificate when its SHA-256
+fingerprint is the one given. --bring-back answers a refused mass deletion
+by bringing the deleted records back. --discover lists the server's address
+books and changes nothing. --forget forgets what this program knows about the
+directory file's sync (never the file). --timer turns the directory file's
+timer on or off, or says whether it is on. --report json prints what the run
+came to as one line of JSON.
 Exit status: 0 in step; 1 failed (nothing lost); 2 bad usage; 3 busy (a
 window with unsaved changes or another program has the directory: the next
 run tries again); 4 needs you (the sync would delete too much, the password
-was refused, or the address book is gone).
+was refused or is missing, the certificate is not trusted, or the address
+book is gone).
 </source>
-        <translation>gebruik: dialstack-sync [--file MAP/Dialstack.dat] [--url URL] [--user NAAM] [--password-file BESTAND]
-                        [--certificate BESTAND] [--timeout SECONDEN] [--dry-run] [--force] [--verbose]
+        <translation>gebruik: dialstack-sync [--file MAP/Dialstack.dat] [--url URL] [--user NAAM]
+                        [--password-file BESTAND | --password-stdin] [--keep-password]
+                        [--certificate BESTAND | --accept-certificate SHA256] [--timeout SECONDEN]
+                        [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+         dialstack-sync [--file MAP/Dialstack.dat] --discover --url URL [--user NAAM] [...]
+         dialstack-sync [--file MAP/Dialstack.dat] --forget | --timer on|off|status
          dialstack-sync --help | --version
-Houdt het adresboekbestand en zijn CardDAV-adresboek gelijk. De eerste keer
-is --url nodig; de URL, gebruiker, wachtwoordbestand en het certificaat worden
-voor dat adresboekbestand onthouden. Het wachtwoord komt uit --password-file,
-anders uit de sleutelbos, anders uit het onthouden wachtwoordbestand als de
-sleutelbos het niet kon bewaren, anders wordt het in de terminal gevraagd.
+Houdt het adresboekbestand en zijn CardDAV-adresboek gelijk. De eerste keer is
+--url nodig; de URL, de gebruiker, het wachtwoordbestand en het certificaat
+worden voor dat adresboekbestand onthouden. Het wachtwoord komt uit
+--password-file, of met --password-stdin uit de eerste regel van de
+standaardinvoer, anders uit de sleutelbos, anders uit het wachtwoordbestand
+dat voor het adresboekbestand is onthouden, anders uit een vraag in de
+terminal. --keep-password bewaart een wachtwoord dat de server aannam: in de
+sleutelbos, anders in een bestand dat alleen u kunt lezen.
+--accept-certificate vertrouwt het certificaat van de server als de
+SHA-256-vingerafdruk de opgegeven is. --bring-back beantwoordt een geweigerde
+massale verwijdering door de verwijderde kaarten terug te halen. --discover
+toont de adresboeken van de server en wijzigt niets. --forget vergeet wat dit
+programma over de synchronisatie van het adresboekbestand weet (nooit het
+bestand zelf). --timer zet de timer van het adresboekbestand aan of uit, of
+zegt of hij aan staat. --report json toont de uitkomst als één regel JSON.
 Afsluitstatus: 0 gelijk; 1 mislukt (niets verloren); 2 verkeerd gebruik;
 3 bezet (een venster met niet-opgeslagen wijzigingen of een ander programma
-heeft het adresboek: de volgende keer wordt het opnieuw geprobeerd); 4 u moet
-ingrijpen (de synchronisatie zou te veel verwijderen, het wachtwoord is
-geweigerd of het adresboek is verdwenen).
+heeft het adresboek: de volgende keer wordt het opnieuw geprobeerd); 4 heeft u
+nodig (de synchronisatie zou te veel verwijderen, het wachtwoord is geweigerd
+of ontbreekt, het certificaat wordt niet vertrouwd, of het adresboek is
+verdwenen).
 </translation>
     </message>
     <message numerus="yes">
@@ -434,6 +479,160 @@ geweigerd of het adresboek is verdwenen).
     <message>
         <source>Dialstack: %1 at %2</source>
         <translation>Dialstack: %1 op %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
+        <translation>%1 is geen CardDAV-server en geen adresboek (gevraagd: %2); geef het adres van uw adresboek op met --url</translation>
+    </message>
+    <message>
+        <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
+        <translation>%1 wordt gesynchroniseerd met %2; om het met een ander adresboek te synchroniseren, vergeet u eerst deze synchronisatie met --forget</translation>
+    </message>
+    <message>
+        <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
+        <translation>%1 heeft het wachtwoord voor %2 uit %3 geweigerd; zet het nieuwe wachtwoord in dat bestand</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was synced</source>
+        <translation>%1: %2; er is niets gesynchroniseerd</translation>
+    </message>
+    <message>
+        <source>%1: no certificate could be had from the server: %2</source>
+        <translation>%1: er was geen certificaat van de server te krijgen: %2</translation>
+    </message>
+    <message>
+        <source>%1: the server answered %2 (%3)</source>
+        <translation>%1: de server antwoordde %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: the sync's memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
+        <translation>%1: het geheugen van de synchronisatie voor dit adresboekbestand is beschadigd (%2); vergeet het en synchroniseer daarna opnieuw met --url</translation>
+    </message>
+    <message>
+        <source>--accept-certificate is for a server at an https:// address</source>
+        <translation>--accept-certificate is voor een server met een https://-adres</translation>
+    </message>
+    <message>
+        <source>--accept-certificate needs the certificate's SHA-256 fingerprint (64 hex digits)</source>
+        <translation>--accept-certificate heeft de SHA-256-vingerafdruk van het certificaat nodig (64 hexadecimale cijfers)</translation>
+    </message>
+    <message>
+        <source>--discover needs --url (the server or the address book)</source>
+        <translation>--discover heeft --url nodig (de server of het adresboek)</translation>
+    </message>
+    <message>
+        <source>--discover, --forget and --timer each run alone</source>
+        <translation>--discover, --forget en --timer werken elk alleen</translation>
+    </message>
+    <message>
+        <source>--password-stdin: no password came on standard input</source>
+        <translation>--password-stdin: er kwam geen wachtwoord binnen op de standaardinvoer</translation>
+    </message>
+    <message>
+        <source>--report takes json</source>
+        <translation>--report accepteert json</translation>
+    </message>
+    <message>
+        <source>--timer takes on, off or status</source>
+        <translation>--timer accepteert on, off of status</translation>
+    </message>
+    <message>
+        <source>Address books found:</source>
+        <translation>Gevonden adresboeken:</translation>
+    </message>
+    <message>
+        <source>Keep it in %1 (readable by you alone)? [y/N]</source>
+        <translation>Bewaren in %1 (alleen voor u leesbaar)? [j/N]</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>j</translation>
+    </message>
+    <message>
+        <source>No timer syncs this directory file.</source>
+        <translation>Geen timer synchroniseert dit adresboekbestand.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept: %1</source>
+        <translation>Het wachtwoord kon niet worden bewaard: %1</translation>
+    </message>
+    <message>
+        <source>The timer syncs this directory file every quarter of an hour.</source>
+        <translation>De timer synchroniseert dit adresboekbestand elk kwartier.</translation>
+    </message>
+    <message>
+        <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
+        <translation>een wachtwoord wordt nooit op de opdrachtregel aangenomen: gebruik --password-file BESTAND, --password-stdin of de sleutelbos</translation>
+    </message>
+    <message>
+        <source>give the password with --password-file or --password-stdin, not both</source>
+        <translation>geef het wachtwoord op met --password-file of met --password-stdin, niet met beide</translation>
+    </message>
+    <message>
+        <source>is a folder, not a directory file</source>
+        <translation>is een map, geen adresboekbestand</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>het kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>it is no sync state this program wrote, or it was cut short</source>
+        <translation>het is geen synchronisatiestatus die dit programma schreef, of hij is afgebroken</translation>
+    </message>
+    <message>
+        <source>it is not the one whose fingerprint was given</source>
+        <translation>het is niet het certificaat met de opgegeven vingerafdruk</translation>
+    </message>
+    <message>
+        <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
+        <translation>geen wachtwoord voor %1 op %2: de sleutelbos heeft er geen, en er is geen wachtwoordbestand onthouden</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server's, trust it</source>
+        <translation>het certificaat van %1 wordt niet vertrouwd (%2); de SHA-256-vingerafdruk is %3. Als het van uw eigen server is, vertrouw het dan</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>de map bestaat niet</translation>
+    </message>
+    <message>
+        <source>the folder is read-only, so the directory file cannot be saved there</source>
+        <translation>de map is alleen-lezen, dus het adresboekbestand kan daar niet worden opgeslagen</translation>
+    </message>
+    <message>
+        <source>the timer could not be set: %1</source>
+        <translation>de timer kon niet worden ingesteld: %1</translation>
+    </message>
+    <message>
+        <source>the timer cannot be set: no systemd user manager runs for this user</source>
+        <translation>de timer kan niet worden ingesteld: er draait geen systemd-gebruikersbeheerder voor deze gebruiker</translation>
+    </message>
+    <message>
+        <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force; to bring them back instead, with --bring-back</source>
+        <translation>deze synchronisatie zou %1 verwijderen; er is niets gewijzigd. Als u dat wilt, start u haar opnieuw met --force; om ze in plaats daarvan terug te halen, met --bring-back</translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n card (%1); everything else is in step</source>
+        <translation>
+            <numerusform>de server heeft %n kaart geweigerd (%1); al het andere is gelijk</numerusform>
+            <numerusform>de server heeft %n kaarten geweigerd (%1); al het andere is gelijk</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n cards (%1); everything else is in step</source>
+        <translation>
+            <numerusform>de server heeft %n kaart geweigerd (%1); al het andere is gelijk</numerusform>
+            <numerusform>de server heeft %n kaarten geweigerd (%1); al het andere is gelijk</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>de server stuurde dit programma door naar %1, een andere server; het praat alleen met de server die het kreeg. Als die de juiste is, geef hem dan op met --url</translation>
+    </message>
+    <message>
+        <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>de server verwijst voor de adresboeken naar een andere server, %1; daarheen is niets verstuurd. Als die server de juiste is, geef zijn adresboek dan op met --url</translation>
     </message>
 </context>
 </TS>

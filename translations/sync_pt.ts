@@ -4,33 +4,76 @@
 <context>
     <name>dialstack-sync</name>
     <message>
-        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]
-                      [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]
+        <source>Open Dialstack</source>
+        <translation>Abrir o Dialstack</translation>
+    </message>
+    <message>
+        <source>%1 could not be started</source>
+        <translation>Não foi possível iniciar %1</translation>
+    </message>
+    <message>
+        <source>%1 did not finish within a minute</source>
+        <translation>%1 não terminou no espaço de um minuto</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>%1 terminou com o estado %2</translation>
+    </message>
+    <message>
+        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]
+                      [--password-file FILE | --password-stdin] [--keep-password]
+                      [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]
+                      [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+       dialstack-sync [--file DIR/Dialstack.dat] --discover --url URL [--user NAME] [...]
+       dialstack-sync [--file DIR/Dialstack.dat] --forget | --timer on|off|status
        dialstack-sync --help | --version
 Keeps the directory file and its CardDAV address book in step. The first run
 needs --url; the URL, user, password file and certificate are remembered for
-that directory file. The password comes from --password-file, else the
-keyring, else the password file remembered when the keyring could not keep
-it, else a prompt on the terminal.
+that directory file. The password comes from --password-file, or the first
+line of standard input with --password-stdin, else the keyring, else the
+password file remembered for the directory file, else a prompt on the
+terminal. --keep-password keeps a password the server took: in the keyring,
+else in a file only you can read.
+--accept-certificate trusts the server's certificate when its SHA-256
+fingerprint is the one given. --bring-back answers a refused mass deletion
+by bringing the deleted records back. --discover lists the server's address
+books and changes nothing. --forget forgets what this program knows about the
+directory file's sync (never the file). --timer turns the directory file's
+timer on or off, or says whether it is on. --report json prints what the run
+came to as one line of JSON.
 Exit status: 0 in step; 1 failed (nothing lost); 2 bad usage; 3 busy (a
 window with unsaved changes or another program has the directory: the next
 run tries again); 4 needs you (the sync would delete too much, the password
-was refused, or the address book is gone).
+was refused or is missing, the certificate is not trusted, or the address
+book is gone).
 </source>
-        <translation>utilização: dialstack-sync [--file PASTA/Dialstack.dat] [--url URL] [--user NOME] [--password-file FICHEIRO]
-                           [--certificate FICHEIRO] [--timeout SEGUNDOS] [--dry-run] [--force] [--verbose]
+        <translation>utilização: dialstack-sync [--file PASTA/Dialstack.dat] [--url URL] [--user NOME]
+                           [--password-file FICHEIRO | --password-stdin] [--keep-password]
+                           [--certificate FICHEIRO | --accept-certificate SHA256] [--timeout SEGUNDOS]
+                           [--dry-run] [--force | --bring-back] [--verbose] [--report json]
+            dialstack-sync [--file PASTA/Dialstack.dat] --discover --url URL [--user NOME] [...]
+            dialstack-sync [--file PASTA/Dialstack.dat] --forget | --timer on|off|status
             dialstack-sync --help | --version
-Mantém o ficheiro da lista e o seu livro de endereços CardDAV a par. A
+Mantém o ficheiro da lista e o seu livro de endereços CardDAV sincronizados. A
 primeira execução precisa de --url; o URL, o utilizador, o ficheiro da
-palavra-passe e o certificado ficam memorizados para esse ficheiro da lista.
-A palavra-passe vem de --password-file, senão do porta-chaves, senão do
-ficheiro da palavra-passe memorizado quando o porta-chaves não a pôde guardar,
-senão é pedida no terminal.
-Estado de saída: 0 a par; 1 falhou (nada perdido); 2 utilização incorreta;
-3 ocupado (uma janela com alterações por guardar ou outro programa tem a
-lista: a próxima execução tenta de novo); 4 precisa de si (a sincronização
-apagaria demasiado, a palavra-passe foi recusada ou o livro de endereços
-desapareceu).
+palavra-passe e o certificado ficam memorizados para esse ficheiro da lista. A
+palavra-passe vem de --password-file, ou da primeira linha da entrada padrão
+com --password-stdin, senão do porta-chaves, senão do ficheiro da
+palavra-passe memorizado para o ficheiro da lista, senão de uma pergunta no
+terminal. --keep-password guarda uma palavra-passe que o servidor aceitou: no
+porta-chaves, senão num ficheiro que só o utilizador pode ler.
+--accept-certificate confia no certificado do servidor quando a sua impressão
+digital SHA-256 é a indicada. --bring-back responde a uma eliminação em massa
+recusada recuperando os registos apagados. --discover lista os livros de
+endereços do servidor e não altera nada. --forget esquece o que este programa
+sabe da sincronização do ficheiro da lista (nunca o próprio ficheiro). --timer
+liga ou desliga o temporizador do ficheiro da lista, ou diz se está ligado.
+--report json mostra o resultado da execução numa linha JSON.
+Estado de saída: 0 sincronizado; 1 falhou (nada perdido); 2 utilização
+errada; 3 ocupado (uma janela com alterações por guardar ou outro programa tem
+a lista: a próxima execução tenta de novo); 4 precisa de si (a sincronização
+apagaria demasiado, a palavra-passe foi recusada ou falta, o certificado não é
+de confiança, ou o livro de endereços desapareceu).
 </translation>
     </message>
     <message numerus="yes">
@@ -435,6 +478,160 @@ desapareceu).
     <message>
         <source>Dialstack: %1 at %2</source>
         <translation>Dialstack: %1 em %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
+        <translation>%1 não é um servidor CardDAV nem um livro de endereços (perguntado: %2); indique o endereço do seu livro de endereços com --url</translation>
+    </message>
+    <message>
+        <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
+        <translation>%1 está sincronizado com %2; para o sincronizar com outro livro de endereços, esqueça primeiro esta sincronização com --forget</translation>
+    </message>
+    <message>
+        <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
+        <translation>%1 recusou a palavra-passe de %2 lida de %3; ponha a nova palavra-passe nesse ficheiro</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was synced</source>
+        <translation>%1: %2; nada foi sincronizado</translation>
+    </message>
+    <message>
+        <source>%1: no certificate could be had from the server: %2</source>
+        <translation>%1: não foi possível obter um certificado do servidor: %2</translation>
+    </message>
+    <message>
+        <source>%1: the server answered %2 (%3)</source>
+        <translation>%1: o servidor respondeu %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: the sync's memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
+        <translation>%1: a memória da sincronização deste ficheiro da lista está danificada (%2); esqueça-a e volte a sincronizar com --url</translation>
+    </message>
+    <message>
+        <source>--accept-certificate is for a server at an https:// address</source>
+        <translation>--accept-certificate é para um servidor com um endereço https://</translation>
+    </message>
+    <message>
+        <source>--accept-certificate needs the certificate's SHA-256 fingerprint (64 hex digits)</source>
+        <translation>--accept-certificate precisa da impressão digital SHA-256 do certificado (64 dígitos hexadecimais)</translation>
+    </message>
+    <message>
+        <source>--discover needs --url (the server or the address book)</source>
+        <translation>--discover precisa de --url (o servidor ou o livro de endereços)</translation>
+    </message>
+    <message>
+        <source>--discover, --forget and --timer each run alone</source>
+        <translation>--discover, --forget e --timer usam-se cada um sozinho</translation>
+    </message>
+    <message>
+        <source>--password-stdin: no password came on standard input</source>
+        <translation>--password-stdin: não chegou nenhuma palavra-passe pela entrada padrão</translation>
+    </message>
+    <message>
+        <source>--report takes json</source>
+        <translation>--report aceita json</translation>
+    </message>
+    <message>
+        <source>--timer takes on, off or status</source>
+        <translation>--timer aceita on, off ou status</translation>
+    </message>
+    <message>
+        <source>Address books found:</source>
+        <translation>Livros de endereços encontrados:</translation>
+    </message>
+    <message>
+        <source>Keep it in %1 (readable by you alone)? [y/N]</source>
+        <translation>Guardá-la em %1 (legível só por si)? [s/N]</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>No timer syncs this directory file.</source>
+        <translation>Nenhum temporizador sincroniza este ficheiro da lista.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept: %1</source>
+        <translation>Não foi possível guardar a palavra-passe: %1</translation>
+    </message>
+    <message>
+        <source>The timer syncs this directory file every quarter of an hour.</source>
+        <translation>O temporizador sincroniza este ficheiro da lista a cada quarto de hora.</translation>
+    </message>
+    <message>
+        <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
+        <translation>uma palavra-passe nunca é aceite na linha de comandos: use --password-file FICHEIRO, --password-stdin ou o porta-chaves</translation>
+    </message>
+    <message>
+        <source>give the password with --password-file or --password-stdin, not both</source>
+        <translation>indique a palavra-passe com --password-file ou com --password-stdin, não com ambas</translation>
+    </message>
+    <message>
+        <source>is a folder, not a directory file</source>
+        <translation>é uma pasta, não um ficheiro da lista</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>não pode ser lido</translation>
+    </message>
+    <message>
+        <source>it is no sync state this program wrote, or it was cut short</source>
+        <translation>não é um estado de sincronização escrito por este programa, ou ficou cortado</translation>
+    </message>
+    <message>
+        <source>it is not the one whose fingerprint was given</source>
+        <translation>não é aquele cuja impressão digital foi indicada</translation>
+    </message>
+    <message>
+        <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
+        <translation>não há palavra-passe para %1 em %2: o porta-chaves não tem nenhuma e nenhum ficheiro de palavra-passe está memorizado</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server's, trust it</source>
+        <translation>o certificado de %1 não é de confiança (%2); a sua impressão digital SHA-256 é %3. Se for o do seu próprio servidor, confie nele</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>a pasta não existe</translation>
+    </message>
+    <message>
+        <source>the folder is read-only, so the directory file cannot be saved there</source>
+        <translation>a pasta é só de leitura, por isso o ficheiro da lista não pode ser guardado lá</translation>
+    </message>
+    <message>
+        <source>the timer could not be set: %1</source>
+        <translation>não foi possível definir o temporizador: %1</translation>
+    </message>
+    <message>
+        <source>the timer cannot be set: no systemd user manager runs for this user</source>
+        <translation>o temporizador não pode ser definido: nenhum gestor de utilizador do systemd está em execução para este utilizador</translation>
+    </message>
+    <message>
+        <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force; to bring them back instead, with --bring-back</source>
+        <translation>esta sincronização apagaria %1; nada foi alterado. Se é isso que quer, execute-a de novo com --force; para os recuperar em vez disso, com --bring-back</translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n card (%1); everything else is in step</source>
+        <translation>
+            <numerusform>o servidor recusou %n cartão (%1); todo o resto está sincronizado</numerusform>
+            <numerusform>o servidor recusou %n cartões (%1); todo o resto está sincronizado</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the server refused %n cards (%1); everything else is in step</source>
+        <translation>
+            <numerusform>o servidor recusou %n cartão (%1); todo o resto está sincronizado</numerusform>
+            <numerusform>o servidor recusou %n cartões (%1); todo o resto está sincronizado</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>o servidor reencaminhou este programa para %1, outro servidor; ele só fala com o servidor que lhe foi indicado. Se esse for o certo, indique-o com --url</translation>
+    </message>
+    <message>
+        <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>o servidor remete para outro servidor, %1, para os livros de endereços; nada foi enviado para lá. Se esse servidor for o certo, indique o seu livro de endereços com --url</translation>
     </message>
 </context>
 </TS>

@@ -48,6 +48,8 @@ TEST(SyncOutcome, EveryFieldComesBackAndOtherTextIsRefused)
     outcome.kind = CSyncOutcome::EKind::kTooManyDeletions;
     outcome.bDryRun = true;
     outcome.nHttpStatus = 401;
+    outcome.nTimeoutSeconds = 30;
+    outcome.fileProblem = CSyncOutcome::EFileProblem::kNotSavedIntact;
     outcome.strHost = "dav.example.org";
     outcome.strUrl = "https://dav.example.org/ann/contacts/";
     outcome.strUser = "ann";

@@ -49,7 +49,7 @@ public:
     {
         CCardDavClient client(m_session);
         CCardDavClient::Changes changes;
-        std::string error;
+        CSyncOutcome error;
         std::map<std::string, std::string> cards;
         if (!client.ListChanges(Url(m_book), std::string(), changes, error))
             return cards;

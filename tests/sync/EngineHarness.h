@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,25 +23,29 @@ class EngineHarness
 public:
     struct Outcome
     {
-        CSyncEngine::EResult result = CSyncEngine::EResult::kFailed;
-        std::string strMessage;
+        CSyncOutcome::EKind kind = CSyncOutcome::EKind::kStateDamaged;
+        CSyncOutcome data;
         int nConflicts = 0;
         int nChanges = 0;   // here and on the server together
     };
 
     static constexpr const char* kStateFile = "state.json";
 
-    Outcome Sync(bool bForce = false)
+    Outcome Sync(bool bForce = false) { return Sync(CSyncEngine::Options{false, bForce, false}); }
+    Outcome Sync(const CSyncEngine::Options& options)
     {
         CRecordList list;
         list.LoadFile(kFile);
         CSyncState state;
         Outcome outcome;
-        if (!state.Load(kStateFile, outcome.strMessage))
+        if (!state.Load(kStateFile, outcome.data.strDetail))
             return outcome;
-        CSyncReport report(false);
-        CSyncEngine engine(book, QUrl("http://dav.test/book/"), state, list, kFile, {false, bForce});
-        outcome.result = engine.Run(report, outcome.strMessage);
+        if (beforeRun)
+            beforeRun();
+        CSyncReport report(options.bDryRun);
+        CSyncEngine engine(book, QUrl("http://dav.test/book/"), state, list, kFile, options);
+        outcome.data = engine.Run(report);
+        outcome.kind = outcome.data.kind;
         outcome.nConflicts = report.Conflicts();
         outcome.nChanges = report.LocalAdded() + report.LocalChanged() + report.LocalDeleted() + report.RemoteAdded()
             + report.RemoteChanged() + report.RemoteDeleted();
@@ -71,6 +76,11 @@ public:
     }
 
     MemoryAddressBook book;
+    // Run once the directory is loaded, before the engine starts: what the
+    // user does meanwhile.
+    std::function<void()> beforeRun;
+    // What a row keeps between its steps.
+    std::vector<std::string> kept;
 
 private:
     static constexpr const char* kFile = "Dialstack.dat";

@@ -18,8 +18,9 @@
 // card left out of a multiget or given an error status, a listing member
 // with an error, an expired sync token, no ETag after a PUT, a server that
 // takes only vCard 3.0 (saying so, or only by refusing 4.0), a refused card,
-// a PUT the server took whose reply was lost, and work done by others
-// while a reply is slow to come (someone else's write: a 412, a moved ETag).
+// a PUT the server took whose reply was lost, work done by others while a
+// reply is slow to come (someone else's write: a 412, a moved ETag), and
+// any failure the client reports, as it reports it.
 class MemoryAddressBook : public CAddressBook
 {
 public:
@@ -94,10 +95,13 @@ public:
             Store(href, data);
         m_late.clear();
     }
-    bool ListChanges(const QUrl&, const std::string& strSyncToken, Changes& changes, std::string& strError) override
+    bool ListChanges(const QUrl&, const std::string& strSyncToken, Changes& changes, CSyncOutcome& failure) override
     {
+        if (Failing(failure))
+            return false;
         for (const auto& [href, nStatus] : faults.list) {
-            strError = "the server could not give the card " + href + " (status " + std::to_string(nStatus) + ")";
+            failure = Failed(CSyncOutcome::EKind::kServerError, nStatus);
+            failure.names = {href};
             return false;
         }
         const bool bComplete = strSyncToken.empty() || faults.bExpireToken;
@@ -114,8 +118,11 @@ public:
         return true;
     }
 
-    bool Fetch(const QUrl&, const std::vector<std::string>& hrefs, std::vector<Card>& result, std::string&) override
+    bool Fetch(const QUrl&, const std::vector<std::string>& hrefs, std::vector<Card>& result,
+        CSyncOutcome& failure) override
     {
+        if (Failing(failure))
+            return false;
         ++nFetches;
         RunOnce(faults.beforeFetch);
         for (const std::string& href : hrefs) {
@@ -136,27 +143,31 @@ public:
     }
 
     WriteResult Put(const QUrl&, const std::string& strHref, const std::string& strData,
-        const std::string& strIfMatch, std::string& strNewEtag, std::string& strError) override
+        const std::string& strIfMatch, std::string& strNewEtag, CSyncOutcome& failure) override
     {
         RunOnce(faults.beforeWrite);
+        if (Failing(failure))
+            return WriteResult::kFailed;
         ++nPuts;
         const bool bVersion4 = strData.find("VERSION:4.0") != std::string::npos;
         if (bVersion4 && versions != EVersions::kAny) {
-            strError = "the server answered 415 (supported-address-data)";
+            failure = Refused(415, "supported-address-data");
             return WriteResult::kUnsupportedVersion;
         }
         for (const std::string& name : faults.refusedNames) {
             if (strData.find("FN:" + name + "\r\n") != std::string::npos) {
-                strError = "the server answered 403 (max-resource-size)";
+                failure = Refused(403, "max-resource-size");
                 return WriteResult::kRefused;
             }
         }
         if (CCard(strData).Uid().empty()) {
-            strError = "the server answered 400 (valid-address-data)";
+            failure = Refused(400, "valid-address-data");
             return WriteResult::kRefused;
         }
         const auto found = cards.find(strHref);
-        if (strIfMatch.empty() ? found != cards.end() : found == cards.end() || found->second.strEtag != strIfMatch)
+        if (faults.bBeatWrites
+            || (strIfMatch.empty() ? found != cards.end()
+                                   : found == cards.end() || found->second.strEtag != strIfMatch))
             return WriteResult::kConflict;
         if (faults.nLoseReplies > 0) {
             --faults.nLoseReplies;
@@ -164,7 +175,8 @@ public:
                 m_late.emplace_back(strHref, strData);
             else
                 Store(strHref, strData);
-            strError = "the connection was lost";
+            failure = Failed(CSyncOutcome::EKind::kNetwork, 0);
+            failure.strDetail = "Connection closed";
             return WriteResult::kFailed;
         }
         Store(strHref, strData);
@@ -172,9 +184,12 @@ public:
         return WriteResult::kDone;
     }
 
-    WriteResult Delete(const QUrl&, const std::string& strHref, const std::string& strIfMatch, std::string&) override
+    WriteResult Delete(
+        const QUrl&, const std::string& strHref, const std::string& strIfMatch, CSyncOutcome& failure) override
     {
         RunOnce(faults.beforeWrite);
+        if (Failing(failure))
+            return WriteResult::kFailed;
         const auto found = cards.find(strHref);
         if (found == cards.end())
             return WriteResult::kGone;
@@ -184,7 +199,20 @@ public:
         return WriteResult::kDone;
     }
 
-    bool TakesVCard4(const QUrl&) override { return versions != EVersions::kSays3Only; }
+    bool TakesVCard4(const QUrl&, CSyncOutcome&) override { return versions != EVersions::kSays3Only; }
+
+    std::string NewHref(const QUrl&, const std::string& strUid) const override { return "/book/" + strUid + ".vcf"; }
+
+    // A failure as the client reports it, for this book.
+    static CSyncOutcome Failed(CSyncOutcome::EKind kind, int nStatus)
+    {
+        CSyncOutcome failure;
+        failure.kind = kind;
+        failure.nHttpStatus = nStatus;
+        failure.strHost = "dav.test";
+        failure.strUrl = "http://dav.test/book/";
+        return failure;
+    }
 
     std::map<std::string, Stored> cards;
     // Faults that last until reset (a fetch fault: for nTimes multigets).
@@ -200,6 +228,12 @@ public:
         // Run once, at the next multiget or write: what others do meanwhile.
         std::function<void()> beforeFetch;
         std::function<void()> beforeWrite;
+        // Every request after the first nFailAfter (listings, multigets and
+        // writes) fails so, while its kind is not kInStep.
+        CSyncOutcome failure;
+        int nFailAfter = 0;
+        // Every write is beaten by someone else's (a 412) while set.
+        bool bBeatWrites = false;
     } faults;
     EVersions versions = EVersions::kAny;
     bool bNoEtagOnPut = false;
@@ -208,6 +242,23 @@ public:
     int nPuts = 0;   // refused ones too
 
 private:
+    bool Failing(CSyncOutcome& failure)
+    {
+        if (faults.failure.kind == CSyncOutcome::EKind::kInStep)
+            return false;
+        if (faults.nFailAfter > 0) {
+            --faults.nFailAfter;
+            return false;
+        }
+        failure = faults.failure;
+        return true;
+    }
+    static CSyncOutcome Refused(int nStatus, const std::string& strCondition)
+    {
+        CSyncOutcome failure = Failed(CSyncOutcome::EKind::kCardsRefused, nStatus);
+        failure.strDetail = strCondition;
+        return failure;
+    }
     static void RunOnce(std::function<void()>& hook)
     {
         if (!hook)

@@ -90,7 +90,7 @@ public:
         const Values mustSurvive = ValuesToKeep(base);
 
         const EngineHarness::Outcome outcome = m_h.Sync(true);
-        ASSERT_EQ(CSyncEngine::EResult::kInStep, outcome.result) << outcome.strMessage;
+        ASSERT_EQ(CSyncOutcome::EKind::kInStep, outcome.kind) << outcome.data.ToJson();
         // A conflict needs edits on both sides. (Which records they were is
         // not checked: the ordered diff may pair a deleted record with an
         // edited neighbour that kept none of its fields, which costs a
@@ -109,7 +109,7 @@ public:
             EXPECT_TRUE(after.count(value)) << "lost field " << value.first << " = " << value.second;
 
         const EngineHarness::Outcome again = m_h.Sync();
-        EXPECT_EQ(CSyncEngine::EResult::kInStep, again.result) << again.strMessage;
+        EXPECT_EQ(CSyncOutcome::EKind::kInStep, again.kind) << again.data.ToJson();
         EXPECT_EQ(0, again.nChanges);
     }
 

@@ -12,9 +12,12 @@
 #include <thread>
 
 #include <gtest/gtest.h>
+#include <QCryptographicHash>
+#include <QSslCertificate>
 #include <QCoreApplication>
 #include <QProcess>
 
+#include "base/ExitStatus.h"
 #include "data/DirectoryLock.h"
 #include "sync/Card.h"
 #include "sync/SyncCommand.h"
@@ -98,13 +101,13 @@ protected:
 TEST_P(ServerSyncTest, FirstSyncThenDeletionsOnEachSideAndASecondMachine)
 {
     m_here.Write(kThree);
-    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync());
+    ASSERT_EQ(ExitStatus::kSuccess, m_here.Sync());
     EXPECT_EQ(Sorted(kThree), ServerRecords(m_server));
 
     // A second machine with a copy of the same file pairs its records with
     // the cards instead of adding them again.
     m_there.Write(kThree);
-    ASSERT_EQ(CSyncCommand::kInStep, m_there.Sync());
+    ASSERT_EQ(ExitStatus::kSuccess, m_there.Sync());
     EXPECT_EQ(3u, m_server.Cards().size());
 
     // Deleted here: the card goes; deleted on the server: the record goes.
@@ -113,18 +116,18 @@ TEST_P(ServerSyncTest, FirstSyncThenDeletionsOnEachSideAndASecondMachine)
         if (CCard(text).Fields().strName == "Vet") {
             ASSERT_EQ(2, m_server.Delete(href) / 100);
         }
-    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync());
+    ASSERT_EQ(ExitStatus::kSuccess, m_here.Sync());
     EXPECT_EQ(std::vector<TestRecord>{kThree[0]}, m_here.Records());
     EXPECT_EQ(std::vector<TestRecord>{kThree[0]}, ServerRecords(m_server));
 
     // The other machine follows; an edit there comes back here.
-    ASSERT_EQ(CSyncCommand::kInStep, m_there.Sync());
+    ASSERT_EQ(ExitStatus::kSuccess, m_there.Sync());
     std::vector<TestRecord> edited = m_there.Records();
     ASSERT_EQ(std::vector<TestRecord>{kThree[0]}, edited);
     edited[0].email = "shop@example.org";
     m_there.Write(edited);
-    ASSERT_EQ(CSyncCommand::kInStep, m_there.Sync());
-    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync());
+    ASSERT_EQ(ExitStatus::kSuccess, m_there.Sync());
+    ASSERT_EQ(ExitStatus::kSuccess, m_here.Sync());
     EXPECT_EQ(edited, m_here.Records());
 }
 
@@ -137,7 +140,7 @@ TEST_P(ServerSyncTest, PhoneEditedHereRewritesOnlyThatNumberOfACardFromTheServer
                              "X-UNKNOWN;X-PARAM=1:kept as it is\r\nEND:VCARD\r\n";
     ASSERT_EQ(201, m_server.Put("card-with-everything.vcf", card));
     m_here.Write({kThree[0]});
-    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync());
+    ASSERT_EQ(ExitStatus::kSuccess, m_here.Sync());
     const TestRecord ann{"Ann Lee", "555 0100", "555 0142", "", ""};
     ASSERT_EQ((std::vector<TestRecord>{kThree[0], ann}), m_here.Records());
 
@@ -148,7 +151,7 @@ TEST_P(ServerSyncTest, PhoneEditedHereRewritesOnlyThatNumberOfACardFromTheServer
     TestRecord changed = ann;
     changed.phone = "555 0200";
     m_here.Write({kThree[0], changed});
-    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync());
+    ASSERT_EQ(ExitStatus::kSuccess, m_here.Sync());
 
     std::string after;
     for (const auto& [href, text] : m_server.Cards())
@@ -170,7 +173,7 @@ TEST_P(ServerSyncTest, PhoneEditedHereRewritesOnlyThatNumberOfACardFromTheServer
 TEST_P(ServerSyncTest, ConflictKeepsTheServersVersionAndACopyOfThisOne)
 {
     m_here.Write(kThree);
-    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync());
+    ASSERT_EQ(ExitStatus::kSuccess, m_here.Sync());
     for (const auto& [href, text] : m_server.Cards()) {
         CCard card(text);
         if (card.Fields().strName != "Vet")
@@ -185,7 +188,7 @@ TEST_P(ServerSyncTest, ConflictKeepsTheServersVersionAndACopyOfThisOne)
     m_here.Write(records);
 
     std::string output;
-    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync({}, &output));
+    ASSERT_EQ(ExitStatus::kSuccess, m_here.Sync({}, &output));
     EXPECT_NE(std::string::npos, output.find("1 conflict kept")) << output;
     TestRecord theirs = kThree[1];
     theirs.phone = "555 0300";
@@ -193,7 +196,7 @@ TEST_P(ServerSyncTest, ConflictKeepsTheServersVersionAndACopyOfThisOne)
     copy.name = "Vet (conflict copy)";
     EXPECT_EQ((std::vector<TestRecord>{kThree[0], theirs, kThree[2], copy}), m_here.Records());
     EXPECT_EQ(Sorted(m_here.Records()), ServerRecords(m_server));
-    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync({}, &output));
+    ASSERT_EQ(ExitStatus::kSuccess, m_here.Sync({}, &output));
     EXPECT_NE(std::string::npos, output.find("Here: 0 added, 0 changed, 0 deleted; on the server: 0 added, 0 changed"))
         << output;
 }
@@ -202,19 +205,19 @@ TEST_P(ServerSyncTest, MassDeletionIsRefusedUnlessForced)
 {
     const std::vector<TestRecord> ten = Numbered(10);
     m_here.Write(ten);
-    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync());
+    ASSERT_EQ(ExitStatus::kSuccess, m_here.Sync());
     m_here.Write({ten[0], ten[1], ten[2]});
 
     std::string output;
-    EXPECT_EQ(CSyncCommand::kNeedsYou, m_here.Sync({}, &output));
+    EXPECT_EQ(ExitStatus::kNeedsYou, m_here.Sync({}, &output));
     EXPECT_NE(std::string::npos, output.find("this sync would delete 7 of the 10 cards on the server (\"Person 3\""))
         << output;
     EXPECT_NE(std::string::npos, output.find("\"Person 9\")")) << output;
     EXPECT_EQ(std::string::npos, output.find("records here")) << "only the server loses records: " << output;
     EXPECT_EQ(10u, m_server.Cards().size());
-    EXPECT_EQ(CSyncCommand::kNeedsYou, m_here.Sync({"--dry-run"}));
+    EXPECT_EQ(ExitStatus::kNeedsYou, m_here.Sync({"--dry-run"}));
 
-    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync({"--force"}));
+    ASSERT_EQ(ExitStatus::kSuccess, m_here.Sync({"--force"}));
     EXPECT_EQ(3u, m_server.Cards().size());
 }
 
@@ -224,17 +227,17 @@ TEST_P(ServerSyncTest, RefusedWhileAWindowHasTheDirectoryOpen)
     CDirectoryLock window;
     CString strWhy;
     ASSERT_TRUE(window.TryAcquire(m_here.File().c_str(), CDirectoryLock::Kind::Shared, strWhy));
-    EXPECT_EQ(CSyncCommand::kBusy, m_here.Sync());
+    EXPECT_EQ(ExitStatus::kBusy, m_here.Sync());
     EXPECT_TRUE(m_server.Cards().empty());
     window.Release();
-    EXPECT_EQ(CSyncCommand::kInStep, m_here.Sync());
+    EXPECT_EQ(ExitStatus::kSuccess, m_here.Sync());
 }
 
 TEST_P(ServerSyncTest, DryRunNamesEachRecordAndChangesNothing)
 {
     m_here.Write(kThree);
     std::string output;
-    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync({"--dry-run"}, &output));
+    ASSERT_EQ(ExitStatus::kSuccess, m_here.Sync({"--dry-run"}, &output));
     EXPECT_NE(std::string::npos, output.find("would add on the server: \"Vet\"")) << output;
     EXPECT_TRUE(m_server.Cards().empty());
     EXPECT_FALSE(fs::exists(CSyncState::PathFor(m_here.File())));
@@ -277,7 +280,7 @@ TEST_P(ServerSyncTest, KilledPartWayThroughThenCompletedWithoutDuplicates)
     ASSERT_TRUE(state.Load(CSyncState::PathFor(m_here.File()), error)) << error;
     EXPECT_GE(state.m_entries.size() + 1, nWritten);
 
-    ASSERT_EQ(CSyncCommand::kInStep, m_here.Sync());
+    ASSERT_EQ(ExitStatus::kSuccess, m_here.Sync());
     EXPECT_EQ(Sorted(records), ServerRecords(m_server));
     EXPECT_EQ(records, m_here.Records());
 }
@@ -289,19 +292,19 @@ TEST_P(ServerSyncTest, WritesNeverOverwriteWhatSomeoneElseWroteFirst)
         session.SetCredentials("user", "secret");
     CCardDavClient client(session);
     const QUrl book(QString::fromStdString(m_server.Book()));
-    const std::string href = CCardDavClient::NewHref(book, "uid-1");
+    const std::string href = client.NewHref(book, "uid-1");
     const std::string card = CCard::Create(ToFields(kThree[0]), "uid-1");
     std::string etag;
-    std::string error;
+    CSyncOutcome error;
     using W = CCardDavClient::WriteResult;
-    ASSERT_EQ(W::kDone, client.Put(book, href, card, std::string(), etag, error)) << error;
+    ASSERT_EQ(W::kDone, client.Put(book, href, card, std::string(), etag, error)) << error.ToJson();
     ASSERT_FALSE(etag.empty());
     std::string ignored;
     EXPECT_EQ(W::kConflict, client.Put(book, href, card, std::string(), ignored, error));   // created meanwhile
     EXPECT_EQ(W::kConflict, client.Put(book, href, card, "\"stale\"", ignored, error));   // changed meanwhile
     EXPECT_EQ(W::kConflict, client.Delete(book, href, "\"stale\"", error));
     EXPECT_EQ(1u, m_server.Cards().size());
-    EXPECT_EQ(W::kDone, client.Delete(book, href, etag, error)) << error;
+    EXPECT_EQ(W::kDone, client.Delete(book, href, etag, error)) << error.ToJson();
     EXPECT_TRUE(m_server.Cards().empty());
 }
 
@@ -319,13 +322,14 @@ TEST(RadicalePasswordTest, WrongOrExposedPasswordChangesNothing)
     here.Write(kThree);
 
     ::chmod(here.PasswordFile().c_str(), 0640);
-    EXPECT_EQ(CSyncCommand::kUsage, here.Sync());
+    EXPECT_EQ(ExitStatus::kUsage, here.Sync());
     ::chmod(here.PasswordFile().c_str(), 0600);
 
     WriteFileBytes(here.PasswordFile(), "wrong\n");
     std::string output;
-    EXPECT_EQ(CSyncCommand::kNeedsYou, here.Sync({}, &output));
-    EXPECT_NE(std::string::npos, output.find("refused the user name or password")) << output;
+    EXPECT_EQ(ExitStatus::kNeedsYou, here.Sync({}, &output));
+    EXPECT_NE(std::string::npos, output.find("refused the password for user read from " + here.PasswordFile()))
+        << output;
     EXPECT_EQ(std::string::npos, output.find("wrong")) << output;
     EXPECT_EQ(kThree, here.Records());
     EXPECT_TRUE(server.Cards().empty());
@@ -345,8 +349,8 @@ TEST(DiscoveryTest, SeveralAddressBooksAreListedToChooseFrom)
     const std::string root = book.substr(0, book.find("/user/") + 1);
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(CSyncCommand::kUsage, CSyncCommand::Run({"--url", root}, out, err));
-    EXPECT_NE(std::string::npos, err.str().find(book)) << err.str();
+    EXPECT_EQ(ExitStatus::kUsage, CSyncCommand::Run({"--url", root}, out, err));
+    EXPECT_NE(std::string::npos, err.str().find("\n  " + book)) << err.str();
     EXPECT_TRUE(server.Cards().empty());
 }
 
@@ -375,16 +379,20 @@ TEST(SyncCommandTest, PasswordNeverOnTheCommandLineNorOverPlainHttpToAnotherMach
         SCOPED_TRACE(row.why);
         std::ostringstream out;
         std::ostringstream err;
-        EXPECT_EQ(CSyncCommand::kUsage, CSyncCommand::Run(row.args, out, err));
+        EXPECT_EQ(ExitStatus::kUsage, CSyncCommand::Run(row.args, out, err));
         EXPECT_NE(std::string::npos, err.str().find(row.message)) << err.str();
         EXPECT_EQ(std::string::npos, (out.str() + err.str()).find("s3cret")) << err.str();
     }
 }
 
+// An untrusted certificate needs the user, who can trust it by the
+// fingerprint shown: the certificate is then taken, saved, and no longer
+// what stops the sync (this server stops it instead, by never answering).
 TEST(SyncCommandTest, UntrustedCertificateIsRefusedNamingTheServer)
 {
     ScratchDirectory scratch;
     ::setenv("XDG_STATE_HOME", (scratch.Path() / "state").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (scratch.Path() / "config").c_str(), 1);
     QProcess openssl;
     openssl.start("openssl",
         {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=localhost", "-days", "1", "-keyout", "key.pem",
@@ -406,10 +414,37 @@ TEST(SyncCommandTest, UntrustedCertificateIsRefusedNamingTheServer)
             "    except Exception: pass\n"});
     ASSERT_TRUE(server.waitForReadyRead(10000));
     const std::string port = server.readLine().trimmed().toStdString();
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(CSyncCommand::kFailure, CSyncCommand::Run({"--url", "https://127.0.0.1:" + port + "/"}, out, err));
-    EXPECT_NE(std::string::npos, err.str().find("the certificate of 127.0.0.1 is not trusted")) << err.str();
+    const std::string url = "https://127.0.0.1:" + port + "/";
+    const std::string sha256 = QSslCertificate::fromPath("cert.pem")
+                                   .first()
+                                   .digest(QCryptographicHash::Sha256)
+                                   .toHex(':')
+                                   .toUpper()
+                                   .toStdString();
+    const struct
+    {
+        std::vector<std::string> extra;
+        int nStatus;
+        std::string message;
+    } rows[] = {
+        {{}, ExitStatus::kNeedsYou, "To settle it, run: dialstack-sync --file "},
+        {{"--accept-certificate", std::string(64, '0')}, ExitStatus::kNeedsYou, "not the one whose fingerprint"},
+        {{"--accept-certificate", sha256}, ExitStatus::kFailure, "127.0.0.1: "},
+    };
+    for (const auto& row : rows) {
+        std::ostringstream out;
+        std::ostringstream err;
+        std::vector<std::string> args = {"--url", url};
+        args.insert(args.end(), row.extra.begin(), row.extra.end());
+        EXPECT_EQ(row.nStatus, CSyncCommand::Run(args, out, err)) << err.str();
+        EXPECT_NE(std::string::npos, err.str().find(row.message)) << err.str();
+        if (row.extra.empty()) {
+            EXPECT_NE(std::string::npos, err.str().find("the certificate of 127.0.0.1 is not trusted")) << err.str();
+            EXPECT_NE(std::string::npos, err.str().find(" --url " + url + " --accept-certificate " + sha256 + "\n"))
+                << err.str();
+        }
+    }
+    EXPECT_FALSE(std::filesystem::is_empty(scratch.Path() / "config" / "dialstack")) << "the certificate is kept";
     server.kill();
     server.waitForFinished();
 }

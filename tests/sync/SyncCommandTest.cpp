@@ -8,10 +8,12 @@
 
 #include <filesystem>
 #include <memory>
+#include <set>
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSslCertificate>
 #include <QStandardPaths>
@@ -19,7 +21,10 @@
 #include <QThread>
 #include <QTranslator>
 
+#include "base/ExitStatus.h"
 #include "data/DirectoryLock.h"
+#include "data/SyncOutcome.h"
+#include "sync/OutcomeWording.h"
 #include "sync/SyncCommand.h"
 #include "sync/SyncReport.h"
 #include "sync/SyncState.h"
@@ -56,6 +61,42 @@ void ExpectOutcome(const Outcome& outcome, int nStatus, const std::vector<std::s
     EXPECT_EQ(nStatus, outcome.nStatus) << outcome.text;
     for (const std::string& text : texts)
         EXPECT_NE(std::string::npos, outcome.text.find(text)) << "no \"" << text << "\" in: " << outcome.text;
+}
+
+// The program itself, with its state and configuration in folder, input
+// on its standard input (then closed): standard output and error apart.
+struct Ran
+{
+    int nStatus = -1;
+    std::string out;
+    std::string err;
+};
+Ran RunProgram(const std::vector<std::string>& args, const std::string& input = "",
+    const fs::path& folder = fs::current_path())
+{
+    QProcess sync;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_STATE_HOME", QString::fromStdString((folder / "state").string()));
+    environment.insert("XDG_CONFIG_HOME", QString::fromStdString((folder / "config").string()));
+    sync.setProcessEnvironment(environment);
+    QStringList arguments;
+    for (const std::string& arg : args)
+        arguments << QString::fromStdString(arg);
+    sync.start(DIALSTACK_SYNC_BINARY, arguments);
+    sync.waitForStarted();
+    sync.write(input.data(), static_cast<qint64>(input.size()));
+    sync.closeWriteChannel();
+    sync.waitForFinished(60000);
+    return {sync.exitCode(), sync.readAllStandardOutput().toStdString(), sync.readAllStandardError().toStdString()};
+}
+
+// The outcome a --report json run printed: one line, and nothing else.
+CSyncOutcome JsonOutcome(const Ran& ran)
+{
+    CSyncOutcome outcome;
+    EXPECT_EQ(ran.out.find('\n'), ran.out.size() - 1) << ran.out;
+    EXPECT_TRUE(CSyncOutcome::FromJson(ran.out, outcome)) << ran.out << ran.err;
+    return outcome;
 }
 
 // A program started for the test, ended with it.
@@ -127,24 +168,24 @@ TEST(SyncRunTest, CommandLineFileAndFolderStatuses)
         std::vector<std::string> texts;
     };
     std::vector<Row> rows = {
-        {{"--help"}, CSyncCommand::kInStep, {"4 needs you"}},
-        {{"--version"}, CSyncCommand::kInStep, {"dialstack-sync "}},
-        {{"--url"}, CSyncCommand::kUsage, {"Missing value"}},
-        {{"--file", " ", "--url", url}, CSyncCommand::kUsage, {"--file needs a file name"}},
-        {{"--url", url, "--timeout", "0"}, CSyncCommand::kUsage, {"--timeout needs a number of seconds from 1 to"}},
-        {{"--url", url, "--certificate", "not-a-certificate.pem"}, CSyncCommand::kUsage, {"holds no certificate"}},
-        {AsUser(url, none), CSyncCommand::kUsage, {"dialstack-sync: " + none + ": the password file cannot be read\n"}},
-        {AsUser(url, empty), CSyncCommand::kUsage,
+        {{"--help"}, ExitStatus::kSuccess, {"4 needs you"}},
+        {{"--version"}, ExitStatus::kSuccess, {"dialstack-sync "}},
+        {{"--url"}, ExitStatus::kUsage, {"Missing value"}},
+        {{"--file", " ", "--url", url}, ExitStatus::kUsage, {"--file needs a file name"}},
+        {{"--url", url, "--timeout", "0"}, ExitStatus::kUsage, {"--timeout needs a number of seconds from 1 to"}},
+        {{"--url", url, "--certificate", "not-a-certificate.pem"}, ExitStatus::kUsage, {"holds no certificate"}},
+        {AsUser(url, none), ExitStatus::kUsage, {"dialstack-sync: " + none + ": the password file cannot be read\n"}},
+        {AsUser(url, empty), ExitStatus::kUsage,
             {"dialstack-sync: " + empty + ": the password file cannot be read\n"}},
-        {AsUser(url, shared), CSyncCommand::kUsage,
+        {AsUser(url, shared), ExitStatus::kUsage,
             {"dialstack-sync: " + shared + ": others can read this password file; make it yours alone (chmod 600 "
                 + shared + ") and run again\n"}},
-        {{"--file", "gone/Dialstack.dat", "--url", url}, CSyncCommand::kFailure, {"gone does not exist"}},
-        {{"--file", "damaged.dat", "--url", url}, CSyncCommand::kFailure,
+        {{"--file", "gone/Dialstack.dat", "--url", url}, ExitStatus::kFailure, {"gone: the folder does not exist"}},
+        {{"--file", "damaged.dat", "--url", url}, ExitStatus::kFailure,
             {"dialstack-sync: damaged.dat: the directory file could not be read completely; nothing was synced\n"}},
-        {{"--file", "busy.dat", "--url", url}, CSyncCommand::kBusy,
+        {{"--file", "busy.dat", "--url", url}, ExitStatus::kBusy,
             {"has unsaved changes", "the next sync after you save"}},
-        {{"--url", url, "--timeout", "1"}, CSyncCommand::kFailure, {"127.0.0.1: Connection refused"}},
+        {{"--url", url, "--timeout", "1"}, ExitStatus::kFailure, {"127.0.0.1: Connection refused"}},
     };
     // A folder that takes no new file: one of this test's own where the
     // user may not write, else (for root) one of the system's.
@@ -152,7 +193,7 @@ TEST(SyncRunTest, CommandLineFileAndFolderStatuses)
     ::chmod("locked", 0555);
     const std::string folder = ::access("locked", W_OK) == 0 ? "/proc/sys" : "locked";
     if (::access(folder.c_str(), W_OK) != 0)
-        rows.push_back({{"--file", folder + "/Dialstack.dat", "--url", url}, CSyncCommand::kFailure, {"is read-only"}});
+        rows.push_back({{"--file", folder + "/Dialstack.dat", "--url", url}, ExitStatus::kFailure, {"is read-only"}});
     for (const Row& row : rows) {
         std::string trace;
         for (const std::string& arg : row.args)
@@ -258,8 +299,8 @@ TEST(SyncRunTest, MessagesWordedInCodeAreInTheUsersLanguage)
             "dialstack-sync: ein Passwort wird über unverschlüsseltes http:// nur an diesen Rechner gesendet; nutzen"
             " Sie https:// für example.org\n"},
         {"fr", "redirect",
-            "dialstack-sync: 127.0.0.1 a renvoyé ce programme vers " + elsewhere + ", un autre serveur ; il ne parle"},
-        {"es", "home", "dialstack-sync: 127.0.0.1 remite a otro servidor, " + elsewhere + ", para las libretas"},
+            "dialstack-sync: le serveur a renvoyé ce programme vers " + elsewhere + ", un autre serveur ; il ne parle"},
+        {"es", "home", "dialstack-sync: el servidor remite a otro servidor, " + elsewhere + ", para las libretas"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.pszLanguage);
@@ -308,28 +349,113 @@ TEST(SyncRunTest, NothingGoesToAnotherServer)
         FakeServer other("record", row.pszOtherHost);
         FakeServer server(row.pszMode, "127.0.0.1", other.Url() + row.pszPath);
         SCOPED_TRACE(row.pszMode);
-        ExpectOutcome(SyncMachine::Run(AsUser(server.Url())), CSyncCommand::kFailure,
+        ExpectOutcome(SyncMachine::Run(AsUser(server.Url())), ExitStatus::kFailure,
             {other.Url().substr(0, other.Url().size() - 1) + ", "});
         EXPECT_EQ("", other.Requests());
     }
 }
 
 // The configured server itself gets the credentials, and learns who asks.
+// A password file written with either line end gives the same password.
 TEST(SyncRunTest, TheServerGivenGetsThePasswordAndTheProgramsName)
 {
+    for (const char* pszLineEnd : {"\n", "\r\n"}) {
+        ScratchDirectory scratch;
+        FakeServer server("record", "127.0.0.1");
+        const std::string password = SyncMachine::OwnPasswordFile(scratch.Path(), std::string("secret") + pszLineEnd);
+        ExpectOutcome(SyncMachine::Run(AsUser(server.Url(), password)), ExitStatus::kFailure, {});
+        const std::string requests = server.Requests();
+        EXPECT_NE(std::string::npos, requests.find("Authorization: Basic dXNlcjpzZWNyZXQ=\n")) << requests;
+        EXPECT_NE(std::string::npos, requests.find("User-Agent: dialstack-sync/")) << requests;
+    }
+}
+
+// --report json: one line on standard output whatever the status, the
+// message on standard error; a sync's outcome is kept for a window, a
+// busy run's and a bad command line's are not.
+TEST(SyncRunTest, TheJsonReportIsOneLineForEachStatus)
+{
     ScratchDirectory scratch;
+    ::setenv("XDG_STATE_HOME", (scratch.Path() / "state").c_str(), 1);
+    WriteFileBytes("busy.dat", DirectoryBytes({{"Vet", "555 0199", "", "", ""}}));
+    CDirectoryLock window;
+    CString strWhy;
+    ASSERT_TRUE(window.TryAcquire("busy.dat", CDirectoryLock::Kind::Shared, strWhy));
     FakeServer server("record", "127.0.0.1");
-    ExpectOutcome(SyncMachine::Run(AsUser(server.Url())), CSyncCommand::kFailure, {});
-    const std::string requests = server.Requests();
-    EXPECT_NE(std::string::npos, requests.find("Authorization: Basic dXNlcjpzZWNyZXQ=")) << requests;
-    EXPECT_NE(std::string::npos, requests.find("User-Agent: dialstack-sync/")) << requests;
+    using EKind = CSyncOutcome::EKind;
+    const struct
+    {
+        std::vector<std::string> args;
+        int nStatus;
+        EKind kind;
+        bool bKept;
+    } rows[] = {
+        {{"--url", "http://127.0.0.1:9/", "--timeout", "1"}, ExitStatus::kFailure, EKind::kNetwork, true},
+        {{"--url"}, ExitStatus::kUsage, EKind::kUsage, false},
+        {{"--file", "busy.dat", "--url", server.Url()}, ExitStatus::kBusy, EKind::kBusy, false},
+        // The timer's plain run, with no password anywhere and no terminal.
+        {{"--url", server.Url(), "--user", "user"}, ExitStatus::kNeedsYou, EKind::kPasswordMissing, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(CSyncOutcome::KindName(row.kind));
+        std::vector<std::string> args = {"--report", "json"};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const Ran ran = RunProgram(args);
+        EXPECT_EQ(row.nStatus, ran.nStatus) << ran.err;
+        const CSyncOutcome outcome = JsonOutcome(ran);
+        EXPECT_EQ(row.kind, outcome.kind);
+        EXPECT_FALSE(outcome.strMessage.empty());
+        EXPECT_NE(std::string::npos, ran.err.find(outcome.strMessage)) << ran.err;
+        const std::string file = row.kind == EKind::kBusy ? "busy.dat" : "Dialstack.dat";
+        CSyncOutcome kept;
+        EXPECT_EQ(row.bKept, CSyncOutcome::LastFor(file, kept) && kept.kind == row.kind);
+        std::remove(CSyncOutcome::PathFor(file).c_str());
+    }
+}
+
+// Every kind worded: a message, in German wholly German, and the command
+// that settles it where the user can.
+TEST(SyncRunTest, EveryOutcomeIsWordedInTheUsersLanguage)
+{
+    using EKind = CSyncOutcome::EKind;
+    const std::set<EKind> settled = {EKind::kStateDamaged, EKind::kPasswordRefused, EKind::kPasswordMissing,
+        EKind::kPasswordFileUnsafe, EKind::kAddressBookGone, EKind::kCertificateUntrusted, EKind::kTooManyDeletions};
+    QTranslator german;
+    ASSERT_TRUE(german.load("dialstack_de", DIALSTACK_TRANSLATIONS_FOLDER));
+    for (int nKind = 0; nKind <= static_cast<int>(EKind::kTooManyDeletions); ++nKind) {
+        CSyncOutcome outcome;
+        outcome.kind = static_cast<EKind>(nKind);
+        SCOPED_TRACE(CSyncOutcome::KindName(outcome.kind));
+        outcome.strHost = "example.org";
+        outcome.strUrl = "https://example.org/user/book/";
+        outcome.strUser = "user";
+        outcome.strPath = "/home/user/password";
+        outcome.nHttpStatus = 500;
+        outcome.nTimeoutSeconds = 5;
+        outcome.names = {"Ann"};
+        outcome.nCount = 1;
+        outcome.here = {1, 1, {"Ann"}};
+        outcome.certificate.strSha256 = "AB:CD";
+        outcome.strMessage = "given";
+        const COutcomeWording::Wording english = COutcomeWording::Word(outcome, "/home/user/Dialstack.dat");
+        QCoreApplication::installTranslator(&german);
+        const COutcomeWording::Wording wording = COutcomeWording::Word(outcome, "/home/user/Dialstack.dat");
+        QCoreApplication::removeTranslator(&german);
+        EXPECT_FALSE(wording.strMessage.empty());
+        if (outcome.kind != EKind::kUsage) {
+            EXPECT_NE(english.strMessage, wording.strMessage);
+            EXPECT_EQ(std::string::npos, wording.strMessage.find(" the ")) << wording.strMessage;
+        }
+        EXPECT_EQ(settled.count(outcome.kind) == 1, !wording.strCommand.empty()) << wording.strCommand;
+        EXPECT_EQ(english.strCommand, wording.strCommand);
+    }
 }
 
 TEST(SyncRunTest, NoAddressBookSaysToCreateOne)
 {
     ScratchDirectory scratch;
     FakeServer server("home", "127.0.0.1", "/");
-    ExpectOutcome(SyncMachine::Run({"--url", server.Url()}), CSyncCommand::kFailure,
+    ExpectOutcome(SyncMachine::Run({"--url", server.Url()}), ExitStatus::kFailure,
         {"no address book found", "create one on the server"});
 }
 
@@ -367,7 +493,7 @@ TEST(SyncRunTest, ATricklingServerMeetsTheDeadlineOrASignal)
         EXPECT_LT(clock.elapsed(), 10000) << row.text;
         const std::string err = sync.readAllStandardError().toStdString();
         EXPECT_EQ(QProcess::NormalExit, sync.exitStatus()) << row.text;
-        EXPECT_EQ(CSyncCommand::kFailure, sync.exitCode()) << err;
+        EXPECT_EQ(ExitStatus::kFailure, sync.exitCode()) << err;
         EXPECT_NE(std::string::npos, err.find(row.text)) << err;
         EXPECT_EQ(err.find("dialstack-sync:"), err.rfind("dialstack-sync:")) << "said more than once: " << err;
         EXPECT_EQ(std::string::npos, err.find("QIODevice")) << err;
@@ -392,23 +518,34 @@ protected:
 
 // Without a keyring, the first sync remembers where the password file is;
 // the timer's plain run then reads it, as long as only its owner may.
+// given by a name relative to the working folder, it is remembered whole,
+// so that the timer (which runs elsewhere) finds it. A password the server
+// refuses there names the file to put the new one in.
 TEST_F(RadicaleRunTest, WithoutAKeyringThePasswordFileIsRemembered)
 {
     WriteDirectory({{"Vet", "555 0199", "", "", ""}});
-    const std::vector<std::string> args = AsUser(server.Book());
-    const std::string& password = args.back();
-    ExpectOutcome(SyncMachine::Run(args), CSyncCommand::kInStep,
-        {"could not be kept in the keyring", "the file " + password + " is read"});
+    const std::string password = SyncMachine::OwnPasswordFile(scratch.Path(), "secret");
+    ExpectOutcome(SyncMachine::Run({"--url", server.Book(), "--user", "user", "--password-file", "password"}),
+        ExitStatus::kSuccess, {"could not be kept in the keyring", "the file " + password + " is read"});
     const std::string state = ReadFileBytes(CSyncState::PathFor("Dialstack.dat"));
     EXPECT_NE(std::string::npos, state.find(password)) << state;
     EXPECT_EQ(std::string::npos, state.find("secret\"")) << state;
 
-    const Outcome plain = SyncMachine::Run({});
-    EXPECT_EQ(CSyncCommand::kInStep, plain.nStatus) << plain.text;
+    fs::create_directory("elsewhere");
+    fs::current_path("elsewhere");
+    const Outcome plain = SyncMachine::Run({"--file", "../Dialstack.dat"}, scratch.Path());
+    fs::current_path(scratch.Path());
+    EXPECT_EQ(ExitStatus::kSuccess, plain.nStatus) << plain.text;
     EXPECT_EQ(std::string::npos, plain.text.find("keyring")) << plain.text;
 
+    WriteFileBytes(password, "wrong\n");
+    ExpectOutcome(SyncMachine::Run({}), ExitStatus::kNeedsYou,
+        {"read from " + password + "; put the new password in that file\n",
+            "To settle it, run: dialstack-sync --file " + (scratch.Path() / "Dialstack.dat").string() + " --url "
+                + server.Book() + " --user user --password-stdin --keep-password\n"});
+    WriteFileBytes(password, "secret\n");
     ::chmod(password.c_str(), 0644);
-    ExpectOutcome(SyncMachine::Run({}), CSyncCommand::kNeedsYou, {"others can read"});
+    ExpectOutcome(SyncMachine::Run({}), ExitStatus::kNeedsYou, {"others can read"});
 }
 
 // A sync refused for what it would delete says to look with a dry run
@@ -419,13 +556,13 @@ TEST_F(RadicaleRunTest, TheDryRunAdvisedForARefusedSyncNamesWhatItWouldDelete)
     for (const char* pszName : {"Ann", "Bob", "Cat", "Dan", "Eve", "Fay", "Gus"})
         records.push_back({pszName, "555 0199", "", "", ""});
     WriteDirectory(records);
-    ASSERT_EQ(CSyncCommand::kInStep, SyncMachine::Run(AsUser(server.Book())).nStatus);
+    ASSERT_EQ(ExitStatus::kSuccess, SyncMachine::Run(AsUser(server.Book())).nStatus);
     WriteDirectory({records[0]});
     Outcome outcome = SyncMachine::Run({});
-    ASSERT_EQ(CSyncCommand::kNeedsYou, outcome.nStatus) << outcome.text;
-    EXPECT_NE(std::string::npos, outcome.text.find(" --dry-run --verbose   (then ")) << outcome.text;
+    ASSERT_EQ(ExitStatus::kNeedsYou, outcome.nStatus) << outcome.text;
+    EXPECT_NE(std::string::npos, outcome.text.find(" --dry-run --verbose\n")) << outcome.text;
     outcome = SyncMachine::Run({"--dry-run", "--verbose"});
-    EXPECT_EQ(CSyncCommand::kNeedsYou, outcome.nStatus) << outcome.text;
+    EXPECT_EQ(ExitStatus::kNeedsYou, outcome.nStatus) << outcome.text;
     EXPECT_NE(std::string::npos, outcome.text.find("would delete on the server: \"Bob\"\n")) << outcome.text;
     EXPECT_NE(std::string::npos, outcome.text.find("would delete on the server: \"Gus\"\n")) << outcome.text;
     EXPECT_EQ(7u, server.Cards().size());
@@ -436,12 +573,79 @@ TEST_F(RadicaleRunTest, AnAddressBookGoneNeedsYou)
     // A folder whose name the shell would split: the command given quotes it.
     const SyncMachine machine(scratch.Path() / "phone book", server);
     machine.Write({{"Vet", "555 0199", "", "", ""}});
-    ASSERT_EQ(CSyncCommand::kInStep, machine.Sync());
+    ASSERT_EQ(ExitStatus::kSuccess, machine.Sync());
     const int nDeleted = server.Delete(server.Book());
     ASSERT_TRUE(nDeleted >= 200 && nDeleted < 300) << nDeleted;
-    ExpectOutcome(machine.SyncWith(), CSyncCommand::kNeedsYou,
-        {"is gone from the server", "To settle it, run: rm ",
-            "; dialstack-sync --file '" + machine.File() + "' --url "});
+    const Outcome gone = machine.SyncWith();
+    const std::string command = "dialstack-sync --file '" + machine.File() + "'";
+    const std::string origin = server.Book().substr(0, server.Book().find("/user/") + 1);
+    ExpectOutcome(gone, ExitStatus::kNeedsYou,
+        {"is gone from the server", "To settle it, run: " + command + " --forget && " + command + " --url " + origin
+                + " --user user --password-file '" + machine.PasswordFile() + "'\n"});
+    // Run as written, it forgets the gone one and finds the books left.
+    ASSERT_FALSE(server.MakeAddressBook().empty());
+    const std::string advice = gone.text.substr(gone.text.rfind(", run: ") + 7);
+    QProcess shell;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_STATE_HOME", QString::fromStdString(machine.StateHome()));
+    environment.insert("PATH", QFileInfo(DIALSTACK_SYNC_BINARY).absolutePath() + ":" + environment.value("PATH"));
+    shell.setProcessEnvironment(environment);
+    shell.start("sh", {"-c", QString::fromStdString(advice.substr(0, advice.size() - 1) + " --report json")});
+    ASSERT_TRUE(shell.waitForFinished(60000));
+    CSyncOutcome outcome;
+    ASSERT_TRUE(CSyncOutcome::FromJson(shell.readAllStandardOutput().toStdString(), outcome))
+        << advice << shell.readAllStandardError().toStdString();
+    EXPECT_TRUE(outcome.kind == CSyncOutcome::EKind::kSeveralAddressBooks || outcome.kind == CSyncOutcome::EKind::kInStep)
+        << outcome.strMessage;
+}
+
+// --password-stdin with --keep-password and no keyring: the password goes
+// to a file of the program's own that only the user can read, remembered
+// for the directory file; the next run needs nothing, and --forget forgets
+// it all but the directory file.
+TEST_F(RadicaleRunTest, APasswordFromStandardInputIsKeptInAFileOfTheProgramsOwn)
+{
+    ::setenv("XDG_STATE_HOME", (scratch.Path() / "state").c_str(), 1);
+    WriteDirectory({{"Vet", "555 0199", "", "", ""}});
+    const Ran first = RunProgram(
+        {"--url", server.Book(), "--user", "user", "--password-stdin", "--keep-password", "--report", "json"},
+        "secret\r\n");
+    ASSERT_EQ(ExitStatus::kSuccess, first.nStatus) << first.err;
+    const CSyncOutcome outcome = JsonOutcome(first);
+    EXPECT_EQ(CSyncOutcome::EPasswordKept::kFile, outcome.passwordKept);
+    EXPECT_EQ(server.Book(), outcome.strCollectionUrl);
+    const fs::path kept = outcome.strPasswordFile;
+    EXPECT_EQ(scratch.Path() / "config" / "dialstack", kept.parent_path());
+    EXPECT_EQ("secret\n", ReadFileBytes(kept.string()));
+    EXPECT_EQ(fs::perms::owner_read | fs::perms::owner_write, fs::status(kept).permissions());
+    EXPECT_EQ(fs::perms::owner_all, fs::status(kept.parent_path()).permissions());
+    const Ran next = RunProgram({});
+    EXPECT_EQ(ExitStatus::kSuccess, next.nStatus) << next.err;
+
+    EXPECT_EQ(ExitStatus::kSuccess, RunProgram({"--forget"}).nStatus);
+    for (const std::string& path : {kept.string(), CSyncState::PathFor("Dialstack.dat"),
+             CSyncOutcome::PathFor("Dialstack.dat")})
+        EXPECT_FALSE(fs::exists(path)) << path;
+    EXPECT_TRUE(fs::exists("Dialstack.dat"));
+    EXPECT_EQ(ExitStatus::kUsage, RunProgram({}).nStatus);
+}
+
+// --discover lists every address book the user has, and keeps nothing.
+TEST_F(RadicaleRunTest, DiscoveryListsTheAddressBooksAndKeepsNothing)
+{
+    const std::string first = server.Book();
+    const std::string second = server.MakeAddressBook();
+    const std::string origin = first.substr(0, first.find("/user/") + 1);
+    const Ran ran = RunProgram({"--discover", "--url", origin, "--user", "user", "--password-stdin", "--report", "json"}, "secret\n");
+    ASSERT_EQ(ExitStatus::kSuccess, ran.nStatus) << ran.err;
+    const CSyncOutcome outcome = JsonOutcome(ran);
+    EXPECT_EQ(CSyncOutcome::EKind::kInStep, outcome.kind);
+    std::set<std::string> books;
+    for (const CSyncOutcome::AddressBook& book : outcome.books)
+        books.insert(book.strUrl);
+    EXPECT_EQ(1u, books.count(first));
+    EXPECT_EQ(1u, books.count(second));
+    EXPECT_FALSE(fs::exists(scratch.Path() / "state"));
 }
 
 // Radicale over https with a certificate made for the test: trusted once
@@ -483,8 +687,8 @@ TEST(SyncRunTest, HttpsWithTheServersOwnCertificate)
     std::vector<std::string> args = AsUser(book.toString().toStdString());
     const std::string password = args.back();
     args.insert(args.end(), {"--certificate", "cert.pem"});
-    ExpectOutcome(SyncMachine::Run(args), CSyncCommand::kInStep, {"on the server: 1 added"});
-    ExpectOutcome(SyncMachine::Run({"--password-file", password}), CSyncCommand::kInStep, {});
+    ExpectOutcome(SyncMachine::Run(args), ExitStatus::kSuccess, {"on the server: 1 added"});
+    ExpectOutcome(SyncMachine::Run({"--password-file", password}), ExitStatus::kSuccess, {});
 }
 
 }   // namespace

@@ -214,23 +214,23 @@ TEST(LanguageTest, TheCommandLineToolsSpeakTheLanguageOfTheLocale)
         const char* pszLocked;
     } rows[] = {
         {"C.UTF-8", "usage: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DIR/",
-            "usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]\n"
-            "                      [--certificate FILE]",
+            "usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]\n"
+            "                      [--password-file FILE | --password-stdin]",
             "1 record added, 0 contacts skipped, 0 values moved to misc, 0 characters replaced\n",
             "a Dialstack window has unsaved changes to the directory, or another program is changing it;"},
         {"de_DE.UTF-8", "Aufruf: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file ORDNER/",
-            "Aufruf: dialstack-sync [--file ORDNER/Dialstack.dat] [--url URL] [--user NAME] [--password-file DATEI]\n"
-            "                       [--certificate DATEI]",
+            "Aufruf: dialstack-sync [--file ORDNER/Dialstack.dat] [--url URL] [--user NAME]\n"
+            "                       [--password-file DATEI | --password-stdin]",
             "1 Eintrag hinzugefügt, 0 Kontakte übersprungen, 0 Werte nach „Sonstiges“ verschoben, 0 Zeichen ersetzt\n",
             "ein Dialstack-Fenster hat ungespeicherte Änderungen am Verzeichnis, oder ein anderes Programm ändert es"},
         {"fr_FR.UTF-8", "usage : dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DOSSIER/",
-            "usage : dialstack-sync [--file DOSSIER/Dialstack.dat] [--url URL] [--user NOM] [--password-file FICHIER]\n"
-            "                       [--certificate FICHIER]",
+            "usage : dialstack-sync [--file DOSSIER/Dialstack.dat] [--url URL] [--user NOM]\n"
+            "                       [--password-file FICHIER | --password-stdin]",
             "1 fiche ajoutée, 0 contact ignoré, 0 valeur déplacée dans « divers », 0 caractère remplacé\n",
             "une fenêtre de Dialstack contient des modifications non enregistrées de l'annuaire,"},
         {"pt_PT.UTF-8", "utilização: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file PASTA/",
-            "utilização: dialstack-sync [--file PASTA/Dialstack.dat] [--url URL] [--user NOME] [--password-file FICHEIRO]\n"
-            "                           [--certificate FICHEIRO]",
+            "utilização: dialstack-sync [--file PASTA/Dialstack.dat] [--url URL] [--user NOME]\n"
+            "                           [--password-file FICHEIRO | --password-stdin]",
             "1 registo adicionado, 0 contactos ignorados, 0 valores movidos para «diversos», 0 caracteres substituídos\n",
             "uma janela do Dialstack tem alterações por guardar na lista,"},
     };

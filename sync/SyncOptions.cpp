@@ -1,0 +1,140 @@
+#include "sync/SyncOptions.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include "convert/CommandLine.h"
+#include "sync/SyncText.h"
+
+namespace {
+
+std::string Local(const QString& text)
+{
+    return text.toLocal8Bit().toStdString();
+}
+
+struct Parser
+{
+    QCommandLineParser parser;
+    const QCommandLineOption help{QStringList{"h", "help"}};
+    const QCommandLineOption version{"version"};
+    const QCommandLineOption file{"file", "", "FILE"};
+    const QCommandLineOption url{"url", "", "URL"};
+    const QCommandLineOption user{"user", "", "NAME"};
+    const QCommandLineOption passwordFile{"password-file", "", "FILE"};
+    const QCommandLineOption passwordStdin{"password-stdin"};
+    const QCommandLineOption password{"password", "", "PASSWORD"};
+    const QCommandLineOption keepPassword{"keep-password"};
+    const QCommandLineOption certificate{"certificate", "", "FILE"};
+    const QCommandLineOption acceptCertificate{"accept-certificate", "", "SHA256"};
+    const QCommandLineOption timeout{"timeout", "", "SECONDS"};
+    const QCommandLineOption dryRun{"dry-run"};
+    const QCommandLineOption force{"force"};
+    const QCommandLineOption bringBack{"bring-back"};
+    const QCommandLineOption verbose{"verbose"};
+    const QCommandLineOption discover{"discover"};
+    const QCommandLineOption forget{"forget"};
+    const QCommandLineOption timer{"timer", "", "on|off|status"};
+    const QCommandLineOption report{"report", "", "json"};
+
+    Parser()
+    {
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions({help, version, file, url, user, passwordFile, passwordStdin, password, keepPassword,
+            certificate, acceptCertificate, timeout, dryRun, force, bringBack, verbose, discover, forget, timer,
+            report});
+    }
+
+    // The one value of an option given at most once.
+    std::string Single(const QCommandLineOption& option) const
+    {
+        if (parser.values(option).size() > 1)
+            throw std::string(CSyncText::Tr("--%1 given more than once", {option.names().first().toStdString()}));
+        return Local(parser.value(option));
+    }
+};
+
+// The fingerprint as hex digits alone, upper case; empty when it is not one.
+std::string Sha256Digits(QString text)
+{
+    text.remove(':');
+    text = text.toUpper();
+    static const QRegularExpression kHex(QStringLiteral("^[0-9A-F]{64}$"));
+    return kHex.match(text).hasMatch() ? text.toStdString() : std::string();
+}
+
+}   // namespace
+
+bool CSyncOptions::Parse(const std::vector<std::string>& args, std::string& strProblem)
+{
+    Parser p;
+    QStringList arguments{"dialstack-sync"};
+    for (const std::string& arg : args)
+        arguments << QString::fromLocal8Bit(arg.c_str());
+    const bool bParsed = p.parser.parse(arguments);
+    if (p.parser.isSet(p.report) && p.parser.values(p.report).last() == QLatin1String("json"))
+        report = EReport::kJson;
+    if (!bParsed) {
+        strProblem = Local(p.parser.errorText());
+        return false;
+    }
+    bHelp = p.parser.isSet(p.help);
+    bVersion = p.parser.isSet(p.version);
+    if (bHelp || bVersion)
+        return true;
+    try {
+        if (p.parser.isSet(p.password))
+            throw CSyncText::Tr(
+                "a password is never taken on the command line: use --password-file FILE, --password-stdin,"
+                " or the keyring");
+        if (!p.parser.positionalArguments().isEmpty())
+            throw CSyncText::Tr("unexpected argument: %1", {Local(p.parser.positionalArguments().first())});
+        if (p.parser.isSet(p.report) && (p.Single(p.report) != "json"))
+            throw CSyncText::Tr("--report takes json");
+        if (p.parser.isSet(p.file))
+            strFile = p.Single(p.file);
+        strUrl = p.Single(p.url);
+        strUser = p.Single(p.user);
+        strPasswordFile = p.Single(p.passwordFile);
+        bPasswordStdin = p.parser.isSet(p.passwordStdin);
+        if (bPasswordStdin && !strPasswordFile.empty())
+            throw CSyncText::Tr("give the password with --password-file or --password-stdin, not both");
+        bKeepPassword = p.parser.isSet(p.keepPassword);
+        strCertificate = p.Single(p.certificate);
+        if (p.parser.isSet(p.acceptCertificate)) {
+            strAcceptSha256 = Sha256Digits(QString::fromStdString(p.Single(p.acceptCertificate)));
+            if (strAcceptSha256.empty())
+                throw CSyncText::Tr("--accept-certificate needs the certificate's SHA-256 fingerprint (64 hex digits)");
+        }
+        if (p.parser.isSet(p.timeout)) {
+            bool bNumber = false;
+            nTimeoutSeconds = QString::fromStdString(p.Single(p.timeout)).toInt(&bNumber);
+            if (!bNumber || nTimeoutSeconds < 1 || nTimeoutSeconds > 3600)
+                throw CSyncText::Tr("--timeout needs a number of seconds from 1 to 3600");
+        }
+        bDryRun = p.parser.isSet(p.dryRun);
+        bForce = p.parser.isSet(p.force);
+        bBringBack = p.parser.isSet(p.bringBack);
+        bVerbose = p.parser.isSet(p.verbose);
+        bDiscover = p.parser.isSet(p.discover);
+        bForget = p.parser.isSet(p.forget);
+        if (p.parser.isSet(p.timer)) {
+            const std::string value = p.Single(p.timer);
+            timer = value == "on" ? ETimer::kOn : value == "off" ? ETimer::kOff : value == "status" ? ETimer::kStatus
+                                                                                                    : ETimer::kNotAsked;
+            if (timer == ETimer::kNotAsked)
+                throw CSyncText::Tr("--timer takes on, off or status");
+        }
+        if (int(bDiscover) + int(bForget) + int(timer != ETimer::kNotAsked) > 1)
+            throw CSyncText::Tr("--discover, --forget and --timer each run alone");
+        if (bDiscover && strUrl.empty())
+            throw CSyncText::Tr("--discover needs --url (the server or the address book)");
+        if (const std::string problem = CCommandLine::DirectoryFileProblem(strFile); !problem.empty())
+            throw problem;
+    } catch (const std::string& problem) {
+        strProblem = problem;
+        return false;
+    }
+    return true;
+}
