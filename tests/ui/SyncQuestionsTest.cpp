@@ -170,7 +170,8 @@ TEST_F(SyncQuestionsTest, ASaveStartsASyncInTheBackground)
 }
 
 // The timer's run reports a question while the window is open: it is asked
-// once, and asked again when the window opens while it lasts.
+// once, not over another dialog, and again when the window opens while it
+// lasts.
 TEST_F(SyncQuestionsTest, AQuestionKeptBesideTheSyncIsAskedOnceAndAgainOnOpening)
 {
     SetUpSync();
@@ -180,9 +181,16 @@ TEST_F(SyncQuestionsTest, AQuestionKeptBesideTheSyncIsAskedOnceAndAgainOnOpening
         ClickButton(box, "&Not now");
     };
     CDirectoryDlg dlg;
-    RunMainWindow(dlg, kThree, [&](QWidget*) {
-        WhenMessageBox(notNow);
-        ASSERT_TRUE(TooManyDeletions().Keep(File()));
+    RunMainWindow(dlg, kThree, [&](QWidget* w) {
+        // Not over another dialog: once it has gone.
+        RunWhenModal([&](QWidget* add) {
+            ASSERT_TRUE(TooManyDeletions().Keep(File()));
+            WaitFor([add] { return QApplication::activeModalWidget() != add; }, 1500);
+            EXPECT_EQ(QApplication::activeModalWidget(), add);
+            WhenMessageBox(notNow);
+            PressKey(Qt::Key_Escape);
+        });
+        Click(w, IDC_ADD_NAME);
         ASSERT_TRUE(WaitFor([&] { return nAsked == 1 && !QApplication::activeModalWidget(); }));
         ASSERT_TRUE(TooManyDeletions().Keep(File()));
         WaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 2000);
