@@ -112,4 +112,36 @@ TEST_F(SyncSetupTest, ConnectFindsTheBookRunsTheFirstSyncAndOffersTheTimer)
     }
 }
 
+// Sync Settings, on a file that has a sync: Stop Syncing switches the timer
+// off and, only when asked, has the sync forget the file, which stays.
+TEST_F(SyncSetupTest, StopSyncingSwitchesTheTimerOffAndForgetsOnlyWhenAsked)
+{
+    CSyncOutcome off = Outcome(EKind::kInStep);
+    off.timer = CSyncOutcome::ETimer::kOff;
+    for (const char* answer : {"&Stop syncing", "Stop and &forget"}) {
+        SCOPED_TRACE(answer);
+        std::filesystem::remove(m_dir.Path() / "runs");
+        Reply(0, off);
+        SetUpSync();
+        CDirectoryDlg dlg;
+        RunMainWindow(dlg, kThree, [&](QWidget*) {
+            WhenDialogWith(IDC_SYNC_STOP, [&](QWidget* settings) {
+                EXPECT_EQ(settings->windowTitle(), "Sync Settings");
+                WhenMessageBox([answer](QWidget* question) {
+                    WhenMessageBox([](QWidget*) { PressKey(Qt::Key_Return); });
+                    ClickButton(question, answer);
+                });
+                Click(settings, IDC_SYNC_STOP);
+            });
+            ChooseFromWindowMenu(Qt::Key_T);
+            ASSERT_TRUE(WaitFor([&] { return Runs() >= 1 && !QApplication::activeModalWidget(); }));
+        });
+        EXPECT_TRUE(HasOption(Arguments(1), "--timer", "off"));
+        const bool bForget = answer[0] != '&';
+        EXPECT_EQ(Runs(), bForget ? 2 : 1);
+        EXPECT_EQ(HasOption(Arguments(2), "--forget"), bForget);
+        EXPECT_EQ(ReadFileBytes(), DirectoryBytes(kThree));
+    }
+}
+
 }   // namespace
