@@ -392,6 +392,7 @@ TEST(SyncRunTest, TheJsonReportIsOneLineForEachStatus)
     } rows[] = {
         {{"--url", "http://127.0.0.1:9/", "--timeout", "1"}, ExitStatus::kFailure, EKind::kNetwork, true},
         {{"--url"}, ExitStatus::kUsage, EKind::kUsage, false},
+        {{"--url", "ftp://example.org/"}, ExitStatus::kUsage, EKind::kUsage, false},
         {{"--file", "busy.dat", "--url", server.Url()}, ExitStatus::kBusy, EKind::kBusy, false},
         // The timer's plain run, with no password anywhere and no terminal.
         {{"--url", server.Url(), "--user", "user"}, ExitStatus::kNeedsYou, EKind::kPasswordMissing, true},
@@ -628,6 +629,19 @@ TEST_F(RadicaleRunTest, APasswordFromStandardInputIsKeptInAFileOfTheProgramsOwn)
         EXPECT_FALSE(fs::exists(path)) << path;
     EXPECT_TRUE(fs::exists("Dialstack.dat"));
     EXPECT_EQ(ExitStatus::kUsage, RunProgram({}).nStatus);
+}
+
+// Where to sync and the password's source are remembered once the server
+// took them, before the sync writes: a first sync that fails after that is
+// taken up again with no options.
+TEST_F(RadicaleRunTest, WhatTheServerTookIsRememberedBeforeTheSyncWrites)
+{
+    ASSERT_EQ(201, server.Put("ann.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:ann\r\nFN:Ann\r\nTEL:555 0100\r\nEND:VCARD\r\n"));
+    // Adding Ann would overwrite a last record that has no name.
+    WriteDirectory({{"Vet", "555 0199", "", "", ""}, {"", "555 0142", "", "", ""}});
+    const std::string unnamed = "its last record has no name";
+    ExpectOutcome(SyncMachine::Run(AsUser(server.Book())), ExitStatus::kFailure, {unnamed});
+    ExpectOutcome(SyncMachine::Run({}), ExitStatus::kFailure, {unnamed});
 }
 
 // --discover lists every address book the user has, and keeps nothing.
