@@ -90,29 +90,70 @@ std::string CChildProcess::FindProgram(const char* pszName, const char* pszOverr
     return QStandardPaths::findExecutable(name).toLocal8Bit().toStdString();
 }
 
-CChildProcess::Outcome CChildProcess::RunModal(
-    const std::string& program, const std::vector<std::string>& arguments, LPCTSTR lpszWaiting, LPCTSTR lpszCancel)
+// A QProcess set up for one run: its arguments, its standard input (the
+// input given, then closed; else nothing) and the tails of its output.
+struct CChildProcess::CBackground::Private
 {
-    Outcome outcome;
+    QProcess process;
     std::string out;
     std::string err;
-    QStringList args;
-    for (const std::string& argument : arguments)
-        args << QString::fromLocal8Bit(argument.c_str());
-    QProcess process;
-    process.setProgram(QString::fromLocal8Bit(program.c_str()));
-    process.setArguments(args);
-    process.setStandardInputFile(QProcess::nullDevice());
-    QObject::connect(&process, &QProcess::readyReadStandardOutput,
-        [&] { KeepTail(out, process.readAllStandardOutput()); });
-    QObject::connect(&process, &QProcess::readyReadStandardError,
-        [&] { KeepTail(err, process.readAllStandardError()); });
-    process.start();
-    if (!process.waitForStarted()) {
-        outcome.strFailure = TextCodec::FromQString(process.errorString());
-        return outcome;
+    OnEnd onEnd;
+
+    void Prepare(const std::string& program, const std::vector<std::string>& arguments)
+    {
+        QStringList args;
+        for (const std::string& argument : arguments)
+            args << QString::fromLocal8Bit(argument.c_str());
+        process.setProgram(QString::fromLocal8Bit(program.c_str()));
+        process.setArguments(args);
+        QObject::connect(&process, &QProcess::readyReadStandardOutput,
+            [this] { KeepTail(out, process.readAllStandardOutput()); });
+        QObject::connect(&process, &QProcess::readyReadStandardError,
+            [this] { KeepTail(err, process.readAllStandardError()); });
     }
-    outcome.bStarted = TRUE;
+
+    // Starts it; FALSE, with the reason in outcome, when it did not start.
+    bool Launch(const std::optional<std::string>& input, Outcome& outcome)
+    {
+        if (!input)
+            process.setStandardInputFile(QProcess::nullDevice());
+        process.start(input ? QIODevice::ReadWrite : QIODevice::ReadOnly);
+        if (!process.waitForStarted()) {
+            outcome.strFailure = TextCodec::FromQString(process.errorString());
+            return false;
+        }
+        if (input) {
+            process.write(input->data(), static_cast<qint64>(input->size()));
+            process.closeWriteChannel();
+        }
+        outcome.bStarted = TRUE;
+        return true;
+    }
+
+    // What it came to, once it has ended.
+    void Finish(Outcome& outcome)
+    {
+        KeepTail(out, process.readAllStandardOutput());
+        KeepTail(err, process.readAllStandardError());
+        outcome.rawOut = out;
+        outcome.strOut
+            = TextCodec::FromQString(QString::fromLocal8Bit(out.data(), static_cast<qsizetype>(out.size())));
+        outcome.strErr
+            = TextCodec::FromQString(QString::fromLocal8Bit(err.data(), static_cast<qsizetype>(err.size())));
+        outcome.bExited = process.exitStatus() == QProcess::NormalExit ? TRUE : FALSE;
+        outcome.nExitCode = outcome.bExited ? process.exitCode() : -1;
+    }
+};
+
+CChildProcess::Outcome CChildProcess::RunModal(const std::string& program, const std::vector<std::string>& arguments,
+    LPCTSTR lpszWaiting, LPCTSTR lpszCancel, const std::optional<std::string>& input)
+{
+    Outcome outcome;
+    CBackground::Private run;
+    run.Prepare(program, arguments);
+    if (!run.Launch(input, outcome))
+        return outcome;
+    QProcess& process = run.process;
 
     QWidget* owner = DialogWindow::Topmost();
     WaitingBox box(owner, process, TextCodec::ToQString(lpszWaiting), TextCodec::ToQString(lpszCancel));
@@ -129,12 +170,73 @@ CChildProcess::Outcome CChildProcess::RunModal(
         if (owner->isVisible())
             owner->activateWindow();
     }
-    KeepTail(out, process.readAllStandardOutput());
-    KeepTail(err, process.readAllStandardError());
-    outcome.strOut = TextCodec::FromQString(QString::fromLocal8Bit(out.data(), static_cast<qsizetype>(out.size())));
-    outcome.strErr = TextCodec::FromQString(QString::fromLocal8Bit(err.data(), static_cast<qsizetype>(err.size())));
+    run.Finish(outcome);
     outcome.bCancelled = box.IsCancelled() ? TRUE : FALSE;
-    outcome.bExited = process.exitStatus() == QProcess::NormalExit ? TRUE : FALSE;
-    outcome.nExitCode = outcome.bExited ? process.exitCode() : -1;
     return outcome;
+}
+
+CChildProcess::CBackground::CBackground()
+    : d(std::make_unique<Private>())
+{
+}
+
+CChildProcess::CBackground::~CBackground()
+{
+    d->onEnd = nullptr;
+    if (d->process.state() == QProcess::NotRunning)
+        return;
+    d->process.terminate();
+    if (!d->process.waitForFinished(kKillAfterMilliseconds))
+        d->process.kill();
+    d->process.waitForFinished(kKillAfterMilliseconds);
+}
+
+BOOL CChildProcess::CBackground::IsRunning() const
+{
+    return d->process.state() != QProcess::NotRunning || d->onEnd ? TRUE : FALSE;
+}
+
+std::unique_ptr<CChildProcess::CBackground> CChildProcess::Start(const std::string& program,
+    const std::vector<std::string>& arguments, OnEnd onEnd, const std::optional<std::string>& input)
+{
+    std::unique_ptr<CBackground> run(new CBackground);
+    CBackground::Private& d = *run->d;
+    d.onEnd = std::move(onEnd);
+    d.Prepare(program, arguments);
+    // Told from the event loop, so that the owner never hears of the end
+    // before Start has returned.
+    const auto tell = [pd = &d](Outcome outcome) {
+        OnEnd onEnd = std::move(pd->onEnd);
+        pd->onEnd = nullptr;
+        if (onEnd)
+            onEnd(outcome);
+    };
+    QObject::connect(&d.process, &QProcess::finished, &d.process, [pd = &d, tell] {
+        Outcome outcome;
+        outcome.bStarted = TRUE;
+        pd->Finish(outcome);
+        QTimer::singleShot(0, &pd->process, [tell, outcome] { tell(outcome); });
+    });
+    Outcome outcome;
+    if (!d.Launch(input, outcome))
+        QTimer::singleShot(0, &d.process, [tell, outcome] { tell(outcome); });
+    return run;
+}
+
+BOOL CChildProcess::StartDetached(
+    const std::string& program, const std::vector<std::string>& arguments, CString& strFailure)
+{
+    QStringList args;
+    for (const std::string& argument : arguments)
+        args << QString::fromLocal8Bit(argument.c_str());
+    QProcess process;
+    process.setProgram(QString::fromLocal8Bit(program.c_str()));
+    process.setArguments(args);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    if (process.startDetached())
+        return TRUE;
+    strFailure = TextCodec::FromQString(process.errorString());
+    return FALSE;
 }

@@ -51,6 +51,8 @@ QWidget* CreateEdit(const DialogItemTemplate& item, QWidget* pParent)
     auto* edit = new QLineEdit(pParent);
     edit->setValidator(new EditValidator(edit));
     edit->setFrame(StyleHas(item.dwStyle, WS_BORDER));
+    if (StyleHas(item.dwStyle, ES_PASSWORD))
+        edit->setEchoMode(QLineEdit::Password);
     EditValidator::SetText(edit, TextCodec::ToQString(item.pszText));
     return edit;
 }

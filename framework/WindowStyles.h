@@ -36,7 +36,9 @@ constexpr DWORD BS_PUSHBUTTON = 0x0000;
 constexpr DWORD BS_DEFPUSHBUTTON = 0x0001;
 constexpr DWORD BS_TYPEMASK = 0x000F;
 
-// Edit styles.
+// Edit styles. ES_PASSWORD shows a mark in place of each character typed,
+// and the text can be neither copied nor cut.
+constexpr DWORD ES_PASSWORD = 0x0020;
 constexpr DWORD ES_AUTOHSCROLL = 0x0080;
 
 // List-box styles.

@@ -99,6 +99,49 @@ DialogTemplate FindDialog()
         }};
 }
 
+// "Set Up Sync" and "Sync Settings": the server, the user and the
+// password, Connect (the default), the address books found, a status line
+// that says what happened; only "Sync Settings" has Stop Syncing.
+DialogTemplate SyncSetupDialog(UINT nId, const char* pszCaption)
+{
+    DialogTemplate t{nId, DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 260, 190,
+        pszCaption, DialogFont::kClassicName, DialogFont::kClassicPointSize,
+        {
+            {"STATIC", IDC_STATIC, "&Server address:", 7, 9, 70, 8, kLabel},
+            {"EDIT", IDC_SYNC_SERVER, "", 80, 7, 173, 14, kEntry},
+            {"STATIC", IDC_STATIC, "&User name:", 7, 27, 70, 8, kLabel},
+            {"EDIT", IDC_SYNC_USER, "", 80, 25, 173, 14, kEntry},
+            {"STATIC", IDC_STATIC, "&Password:", 7, 45, 70, 8, kLabel},
+            {"EDIT", IDC_SYNC_PASSWORD, "", 80, 43, 173, 14, kEntry | ES_PASSWORD},
+            {"BUTTON", IDC_SYNC_CONNECT, "&Connect", 80, 61, 60, 14, kDefPushButton},
+            {"STATIC", IDC_STATIC, "&Address books:", 7, 81, 100, 8, kLabel},
+            {"LISTBOX", IDC_SYNC_BOOKS, "", 7, 91, 246, 40,
+                kChild | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT},
+            {"STATIC", IDC_SYNC_STATUS,
+                "Type the address of your CardDAV server (your provider's help names it), your user name and "
+                "your password, then press Connect.",
+                7, 137, 246, 30, kChild | SS_LEFT | SS_NOPREFIX},
+        }};
+    if (nId == IDD_SYNC_SETTINGS)
+        t.items.push_back({"BUTTON", IDC_SYNC_STOP, "Stop S&yncing", 7, 170, 70, 14, kPushButton});
+    t.items.push_back({"BUTTON", IDCANCEL, "Close", 193, 170, 60, 14, kPushButton});
+    return t;
+}
+
+// The sync's password question: why it asks (set by the program), the
+// password box, which hides what is typed, OK and Cancel.
+DialogTemplate PasswordDialog()
+{
+    return {IDD_PASSWORD, DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 236, 76,
+        "Sync Password", DialogFont::kClassicName, DialogFont::kClassicPointSize,
+        {
+            {"STATIC", IDC_PASSWORD_PROMPT, "Password:", 7, 7, 222, 32, kChild | SS_LEFT | SS_NOPREFIX},
+            {"EDIT", IDC_PASSWORD, "", 7, 40, 222, 14, kEntry | ES_PASSWORD, 0, "Password"},
+            {"BUTTON", IDOK, "OK", 118, 58, 54, 14, kDefPushButton},
+            {"BUTTON", IDCANCEL, "Cancel", 175, 58, 54, 14, kPushButton},
+        }};
+}
+
 }   // namespace
 
 std::vector<DialogTemplate> ProgramDialogTemplates()
@@ -109,5 +152,8 @@ std::vector<DialogTemplate> ProgramDialogTemplates()
         EntryDialog(IDD_ADD_RECORD, "Add Record", WS_SYSMENU),
         EntryDialog(IDD_EDIT_ITEM, "Edit Item", 0),
         FindDialog(),
+        SyncSetupDialog(IDD_SYNC_SETUP, "Set Up Sync"),
+        SyncSetupDialog(IDD_SYNC_SETTINGS, "Sync Settings"),
+        PasswordDialog(),
     };
 }

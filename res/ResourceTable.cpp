@@ -1,5 +1,6 @@
 #include "res/ResourceTable.h"
 
+#include <algorithm>
 #include <map>
 
 #include "framework/ResourceProvider.h"
@@ -8,6 +9,7 @@
 #include "res/DialogTemplates.h"
 #include "res/HelpPage.h"
 #include "res/ProgramIcon.h"
+#include "res/SyncStringTable.h"
 #include "res/VersionRecord.h"
 #include "res/resource.h"
 
@@ -164,7 +166,10 @@ const DialogTemplate* ResourceTable::FindDialog(UINT nId)
 const char* ResourceTable::FindString(UINT nId)
 {
     auto it = kStrings.find(nId);
-    return it == kStrings.end() ? nullptr : it->second;
+    if (it != kStrings.end())
+        return it->second;
+    auto sync = SyncStringTable().find(nId);
+    return sync == SyncStringTable().end() ? nullptr : sync->second;
 }
 
 std::vector<UINT> ResourceTable::StringIds()
@@ -172,6 +177,9 @@ std::vector<UINT> ResourceTable::StringIds()
     std::vector<UINT> ids;
     for (const auto& entry : kStrings)
         ids.push_back(entry.first);
+    for (const auto& entry : SyncStringTable())
+        ids.push_back(entry.first);
+    std::sort(ids.begin(), ids.end());
     return ids;
 }
 

@@ -369,6 +369,274 @@ Nothing in the directory has changed.</source>
 
 Am Telefonbuch hat sich nichts geändert.</translation>
     </message>
+    <message>
+        <source>Set Up Sync</source>
+        <translation>Abgleich einrichten</translation>
+    </message>
+    <message>
+        <source>Sync Settings</source>
+        <translation>Abgleich-Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Server address:</source>
+        <translation>&amp;Serveradresse:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Verbinden</translation>
+    </message>
+    <message>
+        <source>&amp;Address books:</source>
+        <translation>&amp;Adressbücher:</translation>
+    </message>
+    <message>
+        <source>Type the address of your CardDAV server (your provider's help names it), your user name and your password, then press Connect.</source>
+        <translation>Geben Sie die Adresse Ihres CardDAV-Servers (die Hilfe Ihres Anbieters nennt sie), Ihren Benutzernamen und Ihr Passwort ein und klicken Sie dann auf „Verbinden“.</translation>
+    </message>
+    <message>
+        <source>Stop S&amp;yncing</source>
+        <translation>Abgleich b&amp;eenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Sync Password</source>
+        <translation>Passwort für den Abgleich</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Set &amp;Up Sync…</source>
+        <translation>Abgleich &amp;einrichten…</translation>
+    </message>
+    <message>
+        <source>Sync Se&amp;ttings…</source>
+        <translation>&amp;Abgleich-Einstellungen…</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step: %1 here, %2 in the address book.</source>
+        <translation>Verzeichnis und Adressbuch sind auf dem gleichen Stand: %1 hier, %2 im Adressbuch.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change</source>
+        <translation>
+            <numerusform>%n Änderung</numerusform>
+            <numerusform>%n Änderungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes</source>
+        <translation>
+            <numerusform>%n Änderung</numerusform>
+            <numerusform>%n Änderungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Type the server's address, your user name and your password first.</source>
+        <translation>Geben Sie zuerst die Serveradresse, Ihren Benutzernamen und Ihr Passwort ein.</translation>
+    </message>
+    <message>
+        <source>Looking for your address books on the server…</source>
+        <translation>Ihre Adressbücher werden auf dem Server gesucht…</translation>
+    </message>
+    <message>
+        <source>The server holds several address books for %1. Pick the one to sync with, then press Connect again.</source>
+        <translation>Der Server hat mehrere Adressbücher für %1. Wählen Sie das Adressbuch für den Abgleich und klicken Sie erneut auf „Verbinden“.</translation>
+    </message>
+    <message>
+        <source>%1 refused the password of %2. Check the user name and the password, then press Connect again.</source>
+        <translation>%1 hat das Passwort von %2 abgelehnt. Prüfen Sie Benutzername und Passwort und klicken Sie erneut auf „Verbinden“.</translation>
+    </message>
+    <message>
+        <source>No address book was found at %1 for %2. Check the server's address (your provider's help names it), then press Connect again.</source>
+        <translation>Unter %1 wurde für %2 kein Adressbuch gefunden. Prüfen Sie die Serveradresse (die Hilfe Ihres Anbieters nennt sie) und klicken Sie erneut auf „Verbinden“.</translation>
+    </message>
+    <message>
+        <source>The server could not be reached or did not answer as expected:
+%1</source>
+        <translation>Der Server war nicht erreichbar oder antwortete nicht wie erwartet:
+%1</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password is kept in your desktop's keyring.</source>
+        <translation>Verzeichnis und Adressbuch sind auf dem gleichen Stand. Ihr Passwort ist im Schlüsselbund Ihrer Arbeitsumgebung gespeichert.</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password is kept in the file %1, which only you can read.</source>
+        <translation>Verzeichnis und Adressbuch sind auf dem gleichen Stand. Ihr Passwort ist in der Datei %1 gespeichert, die nur Sie lesen können.</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password could not be kept, so the sync will ask for it again.</source>
+        <translation>Verzeichnis und Adressbuch sind auf dem gleichen Stand. Ihr Passwort konnte nicht gespeichert werden; der Abgleich fragt daher erneut danach.</translation>
+    </message>
+    <message>
+        <source>Sync every quarter of an hour from now on, while you are logged in?</source>
+        <translation>Ab jetzt jede Viertelstunde abgleichen, solange Sie angemeldet sind?</translation>
+    </message>
+    <message>
+        <source>Sync &amp;every quarter hour</source>
+        <translation>&amp;Jede Viertelstunde abgleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Not now</source>
+        <translation>&amp;Nicht jetzt</translation>
+    </message>
+    <message>
+        <source>From now on the directory is synced every quarter of an hour.</source>
+        <translation>Das Verzeichnis wird ab jetzt jede Viertelstunde abgeglichen.</translation>
+    </message>
+    <message>
+        <source>This computer cannot sync every quarter of an hour on its own: that needs the systemd user manager, and none runs for you here. Use Sync Now in the window menu instead.</source>
+        <translation>Dieser Computer kann nicht von selbst jede Viertelstunde abgleichen: Dafür braucht es den systemd-Benutzerdienst, und der läuft hier für Sie nicht. Gleichen Sie stattdessen mit „Jetzt abgleichen“ im Fenstermenü ab.</translation>
+    </message>
+    <message>
+        <source>The quarter-hourly sync could not be switched on:
+
+%1</source>
+        <translation>Der viertelstündliche Abgleich konnte nicht eingeschaltet werden:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Stop syncing this directory with the address book?
+
+The directory file stays as it is. The sync can also forget what it knows of this directory; setting it up again then starts afresh.</source>
+        <translation>Den Abgleich dieses Verzeichnisses mit dem Adressbuch beenden?
+
+Die Verzeichnisdatei bleibt, wie sie ist. Der Abgleich kann außerdem vergessen, was er über dieses Verzeichnis weiß; eine neue Einrichtung beginnt dann von vorn.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop syncing</source>
+        <translation>Abgleich &amp;beenden</translation>
+    </message>
+    <message>
+        <source>Stop and &amp;forget</source>
+        <translation>Beenden und &amp;vergessen</translation>
+    </message>
+    <message>
+        <source>The directory is no longer synced every quarter of an hour. Sync Now still syncs it when you ask.</source>
+        <translation>Das Verzeichnis wird nicht mehr jede Viertelstunde abgeglichen. „Jetzt abgleichen“ gleicht es weiterhin ab, wenn Sie es wünschen.</translation>
+    </message>
+    <message>
+        <source>The directory is no longer synced. Dialstack.dat stays as it is.</source>
+        <translation>Das Verzeichnis wird nicht mehr abgeglichen. Dialstack.dat bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>The sync could not be stopped:
+
+%1</source>
+        <translation>Der Abgleich konnte nicht beendet werden:
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 refused the password of %2. Type the password again:</source>
+        <translation>%1 hat das Passwort von %2 abgelehnt. Geben Sie das Passwort erneut ein:</translation>
+    </message>
+    <message>
+        <source>The sync needs the password of %2 at %1:</source>
+        <translation>Der Abgleich braucht das Passwort von %2 bei %1:</translation>
+    </message>
+    <message>
+        <source>The password file %1 is gone or others can read it, so the sync no longer uses it. Type the password; it will be kept safely:</source>
+        <translation>Die Passwortdatei %1 fehlt oder ist für andere lesbar; der Abgleich verwendet sie daher nicht mehr. Geben Sie das Passwort ein; es wird wieder sicher gespeichert:</translation>
+    </message>
+    <message>
+        <source>Names were deleted here, and %1 of the %2 cards in the address book would go with them: %3.
+
+The sync stopped so that nothing is deleted by mistake.</source>
+        <translation>Hier wurden Namen gelöscht, und %1 der %2 Karten im Adressbuch würden mit ihnen verschwinden: %3.
+
+Der Abgleich hat angehalten, damit nichts versehentlich gelöscht wird.</translation>
+    </message>
+    <message>
+        <source>Cards were deleted from the address book, and %1 of the %2 names here would go with them: %3.
+
+The sync stopped so that nothing is deleted by mistake.</source>
+        <translation>Im Adressbuch wurden Karten gelöscht, und %1 der %2 Namen hier würden mit ihnen verschwinden: %3.
+
+Der Abgleich hat angehalten, damit nichts versehentlich gelöscht wird.</translation>
+    </message>
+    <message>
+        <source>&amp;Delete them there too</source>
+        <translation>Dort auch &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete them here too</source>
+        <translation>Hier auch &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Bring them back</source>
+        <translation>&amp;Zurückholen</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n other name</source>
+        <translation>
+            <numerusform>und %n weiterer Name</numerusform>
+            <numerusform>und %n weitere Namen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n other names</source>
+        <translation>
+            <numerusform>und %n weiterer Name</numerusform>
+            <numerusform>und %n weitere Namen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This computer does not trust the certificate of %1, so the sync stopped.
+
+Issued to: %2
+Issued by: %3
+SHA-256 fingerprint: %4
+
+Trust it only if your server's administrator gave you this fingerprint.</source>
+        <translation>Dieser Computer vertraut dem Zertifikat von %1 nicht; der Abgleich hat daher angehalten.
+
+Ausgestellt für: %2
+Ausgestellt von: %3
+SHA-256-Fingerabdruck: %4
+
+Vertrauen Sie ihm nur, wenn der Verwalter Ihres Servers Ihnen diesen Fingerabdruck genannt hat.</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>Diesem Zertifikat &amp;vertrauen</translation>
+    </message>
+    <message>
+        <source>The address book %1 is gone from the server, so the sync stopped. Choose the address book to sync with in the window that opens now.</source>
+        <translation>Das Adressbuch %1 gibt es auf dem Server nicht mehr; der Abgleich hat daher angehalten. Wählen Sie im Fenster, das sich jetzt öffnet, das Adressbuch für den Abgleich.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed both here and in the address book. It now holds the address book's version; this computer's version was kept as &quot;%2&quot;.
+%3</source>
+        <translation>„%1“ wurde hier und im Adressbuch geändert. Der Eintrag hat jetzt die Fassung des Adressbuchs; die Fassung dieses Computers wurde als „%2“ aufbewahrt.
+%3</translation>
+    </message>
+    <message>
+        <source>%1: here &quot;%2&quot;, in the address book &quot;%3&quot;</source>
+        <translation>%1: hier „%2“, im Adressbuch „%3“</translation>
+    </message>
+    <message>
+        <source>&amp;Select the Copy</source>
+        <translation>Kopie &amp;auswählen</translation>
+    </message>
 </context>
 <context>
     <name>Framework</name>

@@ -369,6 +369,274 @@ Nothing in the directory has changed.</source>
 
 No ha cambiado nada en la agenda.</translation>
     </message>
+    <message>
+        <source>Set Up Sync</source>
+        <translation>Configurar la sincronización</translation>
+    </message>
+    <message>
+        <source>Sync Settings</source>
+        <translation>Opciones de sincronización</translation>
+    </message>
+    <message>
+        <source>&amp;Server address:</source>
+        <translation>Dirección del &amp;servidor:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Usuario:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>Co&amp;nectar</translation>
+    </message>
+    <message>
+        <source>&amp;Address books:</source>
+        <translation>&amp;Libretas de direcciones:</translation>
+    </message>
+    <message>
+        <source>Type the address of your CardDAV server (your provider's help names it), your user name and your password, then press Connect.</source>
+        <translation>Escriba la dirección de su servidor CardDAV (la ayuda de su proveedor la indica), su usuario y su contraseña, y pulse «Conectar».</translation>
+    </message>
+    <message>
+        <source>Stop S&amp;yncing</source>
+        <translation>&amp;Dejar de sincronizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Sync Password</source>
+        <translation>Contraseña de la sincronización</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Set &amp;Up Sync…</source>
+        <translation>Con&amp;figurar la sincronización…</translation>
+    </message>
+    <message>
+        <source>Sync Se&amp;ttings…</source>
+        <translation>&amp;Opciones de sincronización…</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step: %1 here, %2 in the address book.</source>
+        <translation>La agenda y la libreta de direcciones están al día: %1 aquí, %2 en la libreta.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change</source>
+        <translation>
+            <numerusform>%n cambio</numerusform>
+            <numerusform>%n cambios</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes</source>
+        <translation>
+            <numerusform>%n cambio</numerusform>
+            <numerusform>%n cambios</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Type the server's address, your user name and your password first.</source>
+        <translation>Escriba primero la dirección del servidor, su usuario y su contraseña.</translation>
+    </message>
+    <message>
+        <source>Looking for your address books on the server…</source>
+        <translation>Buscando sus libretas de direcciones en el servidor…</translation>
+    </message>
+    <message>
+        <source>The server holds several address books for %1. Pick the one to sync with, then press Connect again.</source>
+        <translation>El servidor tiene varias libretas de direcciones para %1. Elija la que quiere sincronizar y pulse «Conectar» otra vez.</translation>
+    </message>
+    <message>
+        <source>%1 refused the password of %2. Check the user name and the password, then press Connect again.</source>
+        <translation>%1 rechazó la contraseña de %2. Compruebe el usuario y la contraseña y pulse «Conectar» otra vez.</translation>
+    </message>
+    <message>
+        <source>No address book was found at %1 for %2. Check the server's address (your provider's help names it), then press Connect again.</source>
+        <translation>No se encontró ninguna libreta de direcciones en %1 para %2. Compruebe la dirección del servidor (la ayuda de su proveedor la indica) y pulse «Conectar» otra vez.</translation>
+    </message>
+    <message>
+        <source>The server could not be reached or did not answer as expected:
+%1</source>
+        <translation>No se pudo contactar con el servidor o no respondió como se esperaba:
+%1</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password is kept in your desktop's keyring.</source>
+        <translation>La agenda y la libreta de direcciones están al día. Su contraseña se guarda en el depósito de claves de su escritorio.</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password is kept in the file %1, which only you can read.</source>
+        <translation>La agenda y la libreta de direcciones están al día. Su contraseña se guarda en el archivo %1, que solo usted puede leer.</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password could not be kept, so the sync will ask for it again.</source>
+        <translation>La agenda y la libreta de direcciones están al día. No se pudo guardar su contraseña, así que la sincronización se la volverá a pedir.</translation>
+    </message>
+    <message>
+        <source>Sync every quarter of an hour from now on, while you are logged in?</source>
+        <translation>¿Sincronizar a partir de ahora cada cuarto de hora mientras tenga la sesión iniciada?</translation>
+    </message>
+    <message>
+        <source>Sync &amp;every quarter hour</source>
+        <translation>&amp;Cada cuarto de hora</translation>
+    </message>
+    <message>
+        <source>&amp;Not now</source>
+        <translation>A&amp;hora no</translation>
+    </message>
+    <message>
+        <source>From now on the directory is synced every quarter of an hour.</source>
+        <translation>A partir de ahora la agenda se sincroniza cada cuarto de hora.</translation>
+    </message>
+    <message>
+        <source>This computer cannot sync every quarter of an hour on its own: that needs the systemd user manager, and none runs for you here. Use Sync Now in the window menu instead.</source>
+        <translation>Este ordenador no puede sincronizar por sí solo cada cuarto de hora: para ello hace falta el gestor de usuario de systemd, y aquí no se ejecuta para usted. Use en su lugar «Sincronizar ahora» del menú de la ventana.</translation>
+    </message>
+    <message>
+        <source>The quarter-hourly sync could not be switched on:
+
+%1</source>
+        <translation>No se pudo activar la sincronización cada cuarto de hora:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Stop syncing this directory with the address book?
+
+The directory file stays as it is. The sync can also forget what it knows of this directory; setting it up again then starts afresh.</source>
+        <translation>¿Dejar de sincronizar esta agenda con la libreta de direcciones?
+
+El archivo de la agenda queda como está. La sincronización también puede olvidar lo que sabe de esta agenda; si la configura de nuevo, empezará desde cero.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop syncing</source>
+        <translation>&amp;Dejar de sincronizar</translation>
+    </message>
+    <message>
+        <source>Stop and &amp;forget</source>
+        <translation>Dejar y &amp;olvidar</translation>
+    </message>
+    <message>
+        <source>The directory is no longer synced every quarter of an hour. Sync Now still syncs it when you ask.</source>
+        <translation>La agenda ya no se sincroniza cada cuarto de hora. «Sincronizar ahora» la sigue sincronizando cuando usted lo pida.</translation>
+    </message>
+    <message>
+        <source>The directory is no longer synced. Dialstack.dat stays as it is.</source>
+        <translation>La agenda ya no se sincroniza. Dialstack.dat queda como está.</translation>
+    </message>
+    <message>
+        <source>The sync could not be stopped:
+
+%1</source>
+        <translation>No se pudo detener la sincronización:
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 refused the password of %2. Type the password again:</source>
+        <translation>%1 rechazó la contraseña de %2. Escriba de nuevo la contraseña:</translation>
+    </message>
+    <message>
+        <source>The sync needs the password of %2 at %1:</source>
+        <translation>La sincronización necesita la contraseña de %2 en %1:</translation>
+    </message>
+    <message>
+        <source>The password file %1 is gone or others can read it, so the sync no longer uses it. Type the password; it will be kept safely:</source>
+        <translation>El archivo de contraseña %1 ha desaparecido o lo pueden leer otros, así que la sincronización ya no lo usa. Escriba la contraseña; se volverá a guardar de forma segura:</translation>
+    </message>
+    <message>
+        <source>Names were deleted here, and %1 of the %2 cards in the address book would go with them: %3.
+
+The sync stopped so that nothing is deleted by mistake.</source>
+        <translation>Se borraron nombres aquí, y %1 de las %2 fichas de la libreta de direcciones se irían con ellos: %3.
+
+La sincronización se detuvo para que nada se borre por error.</translation>
+    </message>
+    <message>
+        <source>Cards were deleted from the address book, and %1 of the %2 names here would go with them: %3.
+
+The sync stopped so that nothing is deleted by mistake.</source>
+        <translation>Se borraron fichas de la libreta de direcciones, y %1 de los %2 nombres de aquí se irían con ellas: %3.
+
+La sincronización se detuvo para que nada se borre por error.</translation>
+    </message>
+    <message>
+        <source>&amp;Delete them there too</source>
+        <translation>&amp;Borrarlos también allí</translation>
+    </message>
+    <message>
+        <source>&amp;Delete them here too</source>
+        <translation>&amp;Borrarlos también aquí</translation>
+    </message>
+    <message>
+        <source>&amp;Bring them back</source>
+        <translation>&amp;Recuperarlos</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n other name</source>
+        <translation>
+            <numerusform>y %n nombre más</numerusform>
+            <numerusform>y %n nombres más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n other names</source>
+        <translation>
+            <numerusform>y %n nombre más</numerusform>
+            <numerusform>y %n nombres más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This computer does not trust the certificate of %1, so the sync stopped.
+
+Issued to: %2
+Issued by: %3
+SHA-256 fingerprint: %4
+
+Trust it only if your server's administrator gave you this fingerprint.</source>
+        <translation>Este ordenador no confía en el certificado de %1, así que la sincronización se detuvo.
+
+Emitido para: %2
+Emitido por: %3
+Huella SHA-256: %4
+
+Confíe en él solo si el administrador de su servidor le dio esta huella.</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>&amp;Confiar en este certificado</translation>
+    </message>
+    <message>
+        <source>The address book %1 is gone from the server, so the sync stopped. Choose the address book to sync with in the window that opens now.</source>
+        <translation>La libreta de direcciones %1 ya no está en el servidor, así que la sincronización se detuvo. Elija la libreta que quiere sincronizar en la ventana que se abre ahora.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed both here and in the address book. It now holds the address book's version; this computer's version was kept as &quot;%2&quot;.
+%3</source>
+        <translation>«%1» se cambió aquí y en la libreta de direcciones. Ahora tiene la versión de la libreta; la de este ordenador se guardó como «%2».
+%3</translation>
+    </message>
+    <message>
+        <source>%1: here &quot;%2&quot;, in the address book &quot;%3&quot;</source>
+        <translation>%1: aquí «%2», en la libreta «%3»</translation>
+    </message>
+    <message>
+        <source>&amp;Select the Copy</source>
+        <translation>&amp;Seleccionar la copia</translation>
+    </message>
 </context>
 <context>
     <name>Framework</name>

@@ -369,6 +369,274 @@ Nothing in the directory has changed.</source>
 
 Rien n&apos;a changé dans l&apos;annuaire.</translation>
     </message>
+    <message>
+        <source>Set Up Sync</source>
+        <translation>Configurer la synchronisation</translation>
+    </message>
+    <message>
+        <source>Sync Settings</source>
+        <translation>Options de synchronisation</translation>
+    </message>
+    <message>
+        <source>&amp;Server address:</source>
+        <translation>Adresse du &amp;serveur :</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nom d'&amp;utilisateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Mot de &amp;passe :</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>Se &amp;connecter</translation>
+    </message>
+    <message>
+        <source>&amp;Address books:</source>
+        <translation>C&amp;arnets d'adresses :</translation>
+    </message>
+    <message>
+        <source>Type the address of your CardDAV server (your provider's help names it), your user name and your password, then press Connect.</source>
+        <translation>Saisissez l'adresse de votre serveur CardDAV (l'aide de votre fournisseur l'indique), votre nom d'utilisateur et votre mot de passe, puis cliquez sur « Se connecter ».</translation>
+    </message>
+    <message>
+        <source>Stop S&amp;yncing</source>
+        <translation>Arrêter la s&amp;ynchronisation</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Sync Password</source>
+        <translation>Mot de passe de la synchronisation</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Set &amp;Up Sync…</source>
+        <translation>&amp;Configurer la synchronisation…</translation>
+    </message>
+    <message>
+        <source>Sync Se&amp;ttings…</source>
+        <translation>&amp;Options de synchronisation…</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step: %1 here, %2 in the address book.</source>
+        <translation>L'annuaire et le carnet d'adresses sont à jour : %1 ici, %2 dans le carnet d'adresses.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change</source>
+        <translation>
+            <numerusform>%n modification</numerusform>
+            <numerusform>%n modifications</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes</source>
+        <translation>
+            <numerusform>%n modification</numerusform>
+            <numerusform>%n modifications</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Type the server's address, your user name and your password first.</source>
+        <translation>Saisissez d'abord l'adresse du serveur, votre nom d'utilisateur et votre mot de passe.</translation>
+    </message>
+    <message>
+        <source>Looking for your address books on the server…</source>
+        <translation>Recherche de vos carnets d'adresses sur le serveur…</translation>
+    </message>
+    <message>
+        <source>The server holds several address books for %1. Pick the one to sync with, then press Connect again.</source>
+        <translation>Le serveur contient plusieurs carnets d'adresses pour %1. Choisissez celui à synchroniser, puis cliquez de nouveau sur « Se connecter ».</translation>
+    </message>
+    <message>
+        <source>%1 refused the password of %2. Check the user name and the password, then press Connect again.</source>
+        <translation>%1 a refusé le mot de passe de %2. Vérifiez le nom d'utilisateur et le mot de passe, puis cliquez de nouveau sur « Se connecter ».</translation>
+    </message>
+    <message>
+        <source>No address book was found at %1 for %2. Check the server's address (your provider's help names it), then press Connect again.</source>
+        <translation>Aucun carnet d'adresses n'a été trouvé à %1 pour %2. Vérifiez l'adresse du serveur (l'aide de votre fournisseur l'indique), puis cliquez de nouveau sur « Se connecter ».</translation>
+    </message>
+    <message>
+        <source>The server could not be reached or did not answer as expected:
+%1</source>
+        <translation>Le serveur est injoignable ou n'a pas répondu comme prévu :
+%1</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password is kept in your desktop's keyring.</source>
+        <translation>L'annuaire et le carnet d'adresses sont à jour. Votre mot de passe est conservé dans le trousseau de votre bureau.</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password is kept in the file %1, which only you can read.</source>
+        <translation>L'annuaire et le carnet d'adresses sont à jour. Votre mot de passe est conservé dans le fichier %1, que vous seul pouvez lire.</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password could not be kept, so the sync will ask for it again.</source>
+        <translation>L'annuaire et le carnet d'adresses sont à jour. Votre mot de passe n'a pas pu être conservé : la synchronisation vous le redemandera.</translation>
+    </message>
+    <message>
+        <source>Sync every quarter of an hour from now on, while you are logged in?</source>
+        <translation>Synchroniser désormais tous les quarts d'heure, tant que vous êtes connecté ?</translation>
+    </message>
+    <message>
+        <source>Sync &amp;every quarter hour</source>
+        <translation>&amp;Tous les quarts d'heure</translation>
+    </message>
+    <message>
+        <source>&amp;Not now</source>
+        <translation>&amp;Pas maintenant</translation>
+    </message>
+    <message>
+        <source>From now on the directory is synced every quarter of an hour.</source>
+        <translation>L'annuaire sera désormais synchronisé tous les quarts d'heure.</translation>
+    </message>
+    <message>
+        <source>This computer cannot sync every quarter of an hour on its own: that needs the systemd user manager, and none runs for you here. Use Sync Now in the window menu instead.</source>
+        <translation>Cet ordinateur ne peut pas synchroniser de lui-même tous les quarts d'heure : il faut pour cela le gestionnaire utilisateur de systemd, qui ne tourne pas ici pour vous. Utilisez plutôt « Synchroniser maintenant » dans le menu de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>The quarter-hourly sync could not be switched on:
+
+%1</source>
+        <translation>La synchronisation tous les quarts d'heure n'a pas pu être activée :
+
+%1</translation>
+    </message>
+    <message>
+        <source>Stop syncing this directory with the address book?
+
+The directory file stays as it is. The sync can also forget what it knows of this directory; setting it up again then starts afresh.</source>
+        <translation>Arrêter de synchroniser cet annuaire avec le carnet d'adresses ?
+
+Le fichier de l'annuaire reste tel quel. La synchronisation peut aussi oublier ce qu'elle sait de cet annuaire ; une nouvelle configuration repartira alors de zéro.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop syncing</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>Stop and &amp;forget</source>
+        <translation>Arrêter et &amp;oublier</translation>
+    </message>
+    <message>
+        <source>The directory is no longer synced every quarter of an hour. Sync Now still syncs it when you ask.</source>
+        <translation>L'annuaire n'est plus synchronisé tous les quarts d'heure. « Synchroniser maintenant » le synchronise toujours quand vous le demandez.</translation>
+    </message>
+    <message>
+        <source>The directory is no longer synced. Dialstack.dat stays as it is.</source>
+        <translation>L'annuaire n'est plus synchronisé. Dialstack.dat reste tel quel.</translation>
+    </message>
+    <message>
+        <source>The sync could not be stopped:
+
+%1</source>
+        <translation>La synchronisation n'a pas pu être arrêtée :
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 refused the password of %2. Type the password again:</source>
+        <translation>%1 a refusé le mot de passe de %2. Saisissez de nouveau le mot de passe :</translation>
+    </message>
+    <message>
+        <source>The sync needs the password of %2 at %1:</source>
+        <translation>La synchronisation a besoin du mot de passe de %2 sur %1 :</translation>
+    </message>
+    <message>
+        <source>The password file %1 is gone or others can read it, so the sync no longer uses it. Type the password; it will be kept safely:</source>
+        <translation>Le fichier de mot de passe %1 a disparu ou d'autres peuvent le lire ; la synchronisation ne l'utilise donc plus. Saisissez le mot de passe ; il sera de nouveau conservé en lieu sûr :</translation>
+    </message>
+    <message>
+        <source>Names were deleted here, and %1 of the %2 cards in the address book would go with them: %3.
+
+The sync stopped so that nothing is deleted by mistake.</source>
+        <translation>Des noms ont été supprimés ici, et %1 des %2 fiches du carnet d'adresses disparaîtraient avec eux : %3.
+
+La synchronisation s'est arrêtée pour que rien ne soit supprimé par erreur.</translation>
+    </message>
+    <message>
+        <source>Cards were deleted from the address book, and %1 of the %2 names here would go with them: %3.
+
+The sync stopped so that nothing is deleted by mistake.</source>
+        <translation>Des fiches ont été supprimées du carnet d'adresses, et %1 des %2 noms d'ici disparaîtraient avec elles : %3.
+
+La synchronisation s'est arrêtée pour que rien ne soit supprimé par erreur.</translation>
+    </message>
+    <message>
+        <source>&amp;Delete them there too</source>
+        <translation>Les &amp;supprimer là-bas aussi</translation>
+    </message>
+    <message>
+        <source>&amp;Delete them here too</source>
+        <translation>Les &amp;supprimer ici aussi</translation>
+    </message>
+    <message>
+        <source>&amp;Bring them back</source>
+        <translation>Les &amp;rétablir</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n other name</source>
+        <translation>
+            <numerusform>et %n autre nom</numerusform>
+            <numerusform>et %n autres noms</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n other names</source>
+        <translation>
+            <numerusform>et %n autre nom</numerusform>
+            <numerusform>et %n autres noms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This computer does not trust the certificate of %1, so the sync stopped.
+
+Issued to: %2
+Issued by: %3
+SHA-256 fingerprint: %4
+
+Trust it only if your server's administrator gave you this fingerprint.</source>
+        <translation>Cet ordinateur ne fait pas confiance au certificat de %1 ; la synchronisation s'est donc arrêtée.
+
+Délivré à : %2
+Délivré par : %3
+Empreinte SHA-256 : %4
+
+Ne lui faites confiance que si l'administrateur de votre serveur vous a donné cette empreinte.</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>&amp;Faire confiance à ce certificat</translation>
+    </message>
+    <message>
+        <source>The address book %1 is gone from the server, so the sync stopped. Choose the address book to sync with in the window that opens now.</source>
+        <translation>Le carnet d'adresses %1 n'existe plus sur le serveur ; la synchronisation s'est donc arrêtée. Choisissez le carnet à synchroniser dans la fenêtre qui s'ouvre maintenant.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed both here and in the address book. It now holds the address book's version; this computer's version was kept as &quot;%2&quot;.
+%3</source>
+        <translation>« %1 » a été modifié ici et dans le carnet d'adresses. L'entrée contient maintenant la version du carnet ; celle de cet ordinateur a été conservée sous « %2 ».
+%3</translation>
+    </message>
+    <message>
+        <source>%1: here &quot;%2&quot;, in the address book &quot;%3&quot;</source>
+        <translation>%1 : ici « %2 », dans le carnet « %3 »</translation>
+    </message>
+    <message>
+        <source>&amp;Select the Copy</source>
+        <translation>&amp;Sélectionner la copie</translation>
+    </message>
 </context>
 <context>
     <name>Framework</name>

@@ -369,6 +369,274 @@ Nothing in the directory has changed.</source>
 
 Nell&apos;elenco non è cambiato nulla.</translation>
     </message>
+    <message>
+        <source>Set Up Sync</source>
+        <translation>Configura sincronizzazione</translation>
+    </message>
+    <message>
+        <source>Sync Settings</source>
+        <translation>Opzioni di sincronizzazione</translation>
+    </message>
+    <message>
+        <source>&amp;Server address:</source>
+        <translation>Indirizzo del &amp;server:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nome &amp;utente:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Connetti</translation>
+    </message>
+    <message>
+        <source>&amp;Address books:</source>
+        <translation>&amp;Elenchi di contatti:</translation>
+    </message>
+    <message>
+        <source>Type the address of your CardDAV server (your provider's help names it), your user name and your password, then press Connect.</source>
+        <translation>Inserisci l'indirizzo del tuo server CardDAV (lo trovi nella guida del tuo fornitore), il nome utente e la password, poi premi «Connetti».</translation>
+    </message>
+    <message>
+        <source>Stop S&amp;yncing</source>
+        <translation>&amp;Interrompi la sincronizzazione</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Sync Password</source>
+        <translation>Password della sincronizzazione</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Set &amp;Up Sync…</source>
+        <translation>Con&amp;figura sincronizzazione…</translation>
+    </message>
+    <message>
+        <source>Sync Se&amp;ttings…</source>
+        <translation>&amp;Opzioni di sincronizzazione…</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step: %1 here, %2 in the address book.</source>
+        <translation>La rubrica e i contatti del server sono allineati: %1 qui, %2 sul server.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change</source>
+        <translation>
+            <numerusform>%n modifica</numerusform>
+            <numerusform>%n modifiche</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes</source>
+        <translation>
+            <numerusform>%n modifica</numerusform>
+            <numerusform>%n modifiche</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Type the server's address, your user name and your password first.</source>
+        <translation>Inserisci prima l'indirizzo del server, il nome utente e la password.</translation>
+    </message>
+    <message>
+        <source>Looking for your address books on the server…</source>
+        <translation>Ricerca dei tuoi elenchi di contatti sul server…</translation>
+    </message>
+    <message>
+        <source>The server holds several address books for %1. Pick the one to sync with, then press Connect again.</source>
+        <translation>Sul server ci sono più elenchi di contatti per %1. Scegli quella da sincronizzare, poi premi di nuovo «Connetti».</translation>
+    </message>
+    <message>
+        <source>%1 refused the password of %2. Check the user name and the password, then press Connect again.</source>
+        <translation>%1 ha rifiutato la password di %2. Controlla nome utente e password, poi premi di nuovo «Connetti».</translation>
+    </message>
+    <message>
+        <source>No address book was found at %1 for %2. Check the server's address (your provider's help names it), then press Connect again.</source>
+        <translation>Nessun elenco di contatti trovato su %1 per %2. Controlla l'indirizzo del server (lo trovi nella guida del tuo fornitore), poi premi di nuovo «Connetti».</translation>
+    </message>
+    <message>
+        <source>The server could not be reached or did not answer as expected:
+%1</source>
+        <translation>Il server non è raggiungibile o non ha risposto come previsto:
+%1</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password is kept in your desktop's keyring.</source>
+        <translation>La rubrica e i contatti del server sono allineati. La password è conservata nel portachiavi del desktop.</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password is kept in the file %1, which only you can read.</source>
+        <translation>La rubrica e i contatti del server sono allineati. La password è conservata nel file %1, che solo tu puoi leggere.</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password could not be kept, so the sync will ask for it again.</source>
+        <translation>La rubrica e i contatti del server sono allineati. Non è stato possibile conservare la password: la sincronizzazione la chiederà di nuovo.</translation>
+    </message>
+    <message>
+        <source>Sync every quarter of an hour from now on, while you are logged in?</source>
+        <translation>Sincronizzare d'ora in poi ogni quarto d'ora, finché sei collegato?</translation>
+    </message>
+    <message>
+        <source>Sync &amp;every quarter hour</source>
+        <translation>&amp;Ogni quarto d'ora</translation>
+    </message>
+    <message>
+        <source>&amp;Not now</source>
+        <translation>&amp;Non ora</translation>
+    </message>
+    <message>
+        <source>From now on the directory is synced every quarter of an hour.</source>
+        <translation>D'ora in poi la rubrica viene sincronizzata ogni quarto d'ora.</translation>
+    </message>
+    <message>
+        <source>This computer cannot sync every quarter of an hour on its own: that needs the systemd user manager, and none runs for you here. Use Sync Now in the window menu instead.</source>
+        <translation>Questo computer non può sincronizzare da solo ogni quarto d'ora: serve il gestore utente di systemd, che qui non è attivo per te. Usa invece «Sincronizza ora» nel menu della finestra.</translation>
+    </message>
+    <message>
+        <source>The quarter-hourly sync could not be switched on:
+
+%1</source>
+        <translation>Non è stato possibile attivare la sincronizzazione ogni quarto d'ora:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Stop syncing this directory with the address book?
+
+The directory file stays as it is. The sync can also forget what it knows of this directory; setting it up again then starts afresh.</source>
+        <translation>Interrompere la sincronizzazione di questa rubrica con i contatti del server?
+
+Il file della rubrica resta com'è. La sincronizzazione può anche dimenticare ciò che sa di questa rubrica; configurarla di nuovo ripartirà allora da zero.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop syncing</source>
+        <translation>&amp;Interrompi</translation>
+    </message>
+    <message>
+        <source>Stop and &amp;forget</source>
+        <translation>Interrompi e &amp;dimentica</translation>
+    </message>
+    <message>
+        <source>The directory is no longer synced every quarter of an hour. Sync Now still syncs it when you ask.</source>
+        <translation>La rubrica non viene più sincronizzata ogni quarto d'ora. «Sincronizza ora» la sincronizza ancora quando lo chiedi.</translation>
+    </message>
+    <message>
+        <source>The directory is no longer synced. Dialstack.dat stays as it is.</source>
+        <translation>La rubrica non viene più sincronizzata. Dialstack.dat resta com'è.</translation>
+    </message>
+    <message>
+        <source>The sync could not be stopped:
+
+%1</source>
+        <translation>Non è stato possibile interrompere la sincronizzazione:
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 refused the password of %2. Type the password again:</source>
+        <translation>%1 ha rifiutato la password di %2. Inserisci di nuovo la password:</translation>
+    </message>
+    <message>
+        <source>The sync needs the password of %2 at %1:</source>
+        <translation>La sincronizzazione ha bisogno della password di %2 su %1:</translation>
+    </message>
+    <message>
+        <source>The password file %1 is gone or others can read it, so the sync no longer uses it. Type the password; it will be kept safely:</source>
+        <translation>Il file della password %1 non c'è più o altri possono leggerlo, quindi la sincronizzazione non lo usa più. Inserisci la password; verrà di nuovo conservata al sicuro:</translation>
+    </message>
+    <message>
+        <source>Names were deleted here, and %1 of the %2 cards in the address book would go with them: %3.
+
+The sync stopped so that nothing is deleted by mistake.</source>
+        <translation>Qui sono stati eliminati dei nomi, e %1 delle %2 schede sul server sparirebbero con loro: %3.
+
+La sincronizzazione si è fermata perché nulla venga eliminato per errore.</translation>
+    </message>
+    <message>
+        <source>Cards were deleted from the address book, and %1 of the %2 names here would go with them: %3.
+
+The sync stopped so that nothing is deleted by mistake.</source>
+        <translation>Sul server sono state eliminate delle schede, e %1 dei %2 nomi qui sparirebbero con loro: %3.
+
+La sincronizzazione si è fermata perché nulla venga eliminato per errore.</translation>
+    </message>
+    <message>
+        <source>&amp;Delete them there too</source>
+        <translation>&amp;Eliminali anche lì</translation>
+    </message>
+    <message>
+        <source>&amp;Delete them here too</source>
+        <translation>&amp;Eliminali anche qui</translation>
+    </message>
+    <message>
+        <source>&amp;Bring them back</source>
+        <translation>&amp;Ripristinali</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n other name</source>
+        <translation>
+            <numerusform>e %n altro nome</numerusform>
+            <numerusform>e altri %n nomi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n other names</source>
+        <translation>
+            <numerusform>e %n altro nome</numerusform>
+            <numerusform>e altri %n nomi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This computer does not trust the certificate of %1, so the sync stopped.
+
+Issued to: %2
+Issued by: %3
+SHA-256 fingerprint: %4
+
+Trust it only if your server's administrator gave you this fingerprint.</source>
+        <translation>Questo computer non si fida del certificato di %1, quindi la sincronizzazione si è fermata.
+
+Rilasciato a: %2
+Rilasciato da: %3
+Impronta SHA-256: %4
+
+Fidati solo se l'amministratore del tuo server ti ha dato questa impronta.</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>&amp;Fidati di questo certificato</translation>
+    </message>
+    <message>
+        <source>The address book %1 is gone from the server, so the sync stopped. Choose the address book to sync with in the window that opens now.</source>
+        <translation>L'elenco di contatti %1 non c'è più sul server, quindi la sincronizzazione si è fermata. Scegli l'elenco di contatti da sincronizzare nella finestra che si apre ora.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed both here and in the address book. It now holds the address book's version; this computer's version was kept as &quot;%2&quot;.
+%3</source>
+        <translation>«%1» è stato modificato sia qui sia sul server. Ora contiene la versione del server; quella di questo computer è stata conservata come «%2».
+%3</translation>
+    </message>
+    <message>
+        <source>%1: here &quot;%2&quot;, in the address book &quot;%3&quot;</source>
+        <translation>%1: qui «%2», sul server «%3»</translation>
+    </message>
+    <message>
+        <source>&amp;Select the Copy</source>
+        <translation>&amp;Seleziona la copia</translation>
+    </message>
 </context>
 <context>
     <name>Framework</name>

@@ -369,6 +369,274 @@ Nothing in the directory has changed.</source>
 
 Er is niets in de telefoonlijst veranderd.</translation>
     </message>
+    <message>
+        <source>Set Up Sync</source>
+        <translation>Synchronisatie instellen</translation>
+    </message>
+    <message>
+        <source>Sync Settings</source>
+        <translation>Synchronisatie-instellingen</translation>
+    </message>
+    <message>
+        <source>&amp;Server address:</source>
+        <translation>&amp;Serveradres:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Gebruikersnaam:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Verbinden</translation>
+    </message>
+    <message>
+        <source>&amp;Address books:</source>
+        <translation>&amp;Adresboeken:</translation>
+    </message>
+    <message>
+        <source>Type the address of your CardDAV server (your provider's help names it), your user name and your password, then press Connect.</source>
+        <translation>Typ het adres van uw CardDAV-server (de hulp van uw provider noemt het), uw gebruikersnaam en uw wachtwoord en klik daarna op ‘Verbinden’.</translation>
+    </message>
+    <message>
+        <source>Stop S&amp;yncing</source>
+        <translation>S&amp;toppen met synchroniseren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Sync Password</source>
+        <translation>Wachtwoord voor synchronisatie</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>Set &amp;Up Sync…</source>
+        <translation>Synchronisatie &amp;instellen…</translation>
+    </message>
+    <message>
+        <source>Sync Se&amp;ttings…</source>
+        <translation>Synchronisatie-inst&amp;ellingen…</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step: %1 here, %2 in the address book.</source>
+        <translation>De lijst en het adresboek zijn gelijk: %1 hier, %2 in het adresboek.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change</source>
+        <translation>
+            <numerusform>%n wijziging</numerusform>
+            <numerusform>%n wijzigingen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes</source>
+        <translation>
+            <numerusform>%n wijziging</numerusform>
+            <numerusform>%n wijzigingen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Type the server's address, your user name and your password first.</source>
+        <translation>Typ eerst het adres van de server, uw gebruikersnaam en uw wachtwoord.</translation>
+    </message>
+    <message>
+        <source>Looking for your address books on the server…</source>
+        <translation>Uw adresboeken worden op de server gezocht…</translation>
+    </message>
+    <message>
+        <source>The server holds several address books for %1. Pick the one to sync with, then press Connect again.</source>
+        <translation>De server heeft meerdere adresboeken voor %1. Kies het adresboek om mee te synchroniseren en klik opnieuw op ‘Verbinden’.</translation>
+    </message>
+    <message>
+        <source>%1 refused the password of %2. Check the user name and the password, then press Connect again.</source>
+        <translation>%1 heeft het wachtwoord van %2 geweigerd. Controleer de gebruikersnaam en het wachtwoord en klik opnieuw op ‘Verbinden’.</translation>
+    </message>
+    <message>
+        <source>No address book was found at %1 for %2. Check the server's address (your provider's help names it), then press Connect again.</source>
+        <translation>Op %1 is geen adresboek voor %2 gevonden. Controleer het adres van de server (de hulp van uw provider noemt het) en klik opnieuw op ‘Verbinden’.</translation>
+    </message>
+    <message>
+        <source>The server could not be reached or did not answer as expected:
+%1</source>
+        <translation>De server was niet bereikbaar of antwoordde niet zoals verwacht:
+%1</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password is kept in your desktop's keyring.</source>
+        <translation>De lijst en het adresboek zijn gelijk. Uw wachtwoord is bewaard in de sleutelbos van uw bureaublad.</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password is kept in the file %1, which only you can read.</source>
+        <translation>De lijst en het adresboek zijn gelijk. Uw wachtwoord is bewaard in het bestand %1, dat alleen u kunt lezen.</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password could not be kept, so the sync will ask for it again.</source>
+        <translation>De lijst en het adresboek zijn gelijk. Uw wachtwoord kon niet worden bewaard; de synchronisatie vraagt er daarom opnieuw om.</translation>
+    </message>
+    <message>
+        <source>Sync every quarter of an hour from now on, while you are logged in?</source>
+        <translation>Voortaan elk kwartier synchroniseren, zolang u bent aangemeld?</translation>
+    </message>
+    <message>
+        <source>Sync &amp;every quarter hour</source>
+        <translation>&amp;Elk kwartier</translation>
+    </message>
+    <message>
+        <source>&amp;Not now</source>
+        <translation>&amp;Niet nu</translation>
+    </message>
+    <message>
+        <source>From now on the directory is synced every quarter of an hour.</source>
+        <translation>De lijst wordt voortaan elk kwartier gesynchroniseerd.</translation>
+    </message>
+    <message>
+        <source>This computer cannot sync every quarter of an hour on its own: that needs the systemd user manager, and none runs for you here. Use Sync Now in the window menu instead.</source>
+        <translation>Deze computer kan niet uit zichzelf elk kwartier synchroniseren: daarvoor is de gebruikersbeheerder van systemd nodig, en die draait hier niet voor u. Gebruik in plaats daarvan ‘Nu synchroniseren’ in het venstermenu.</translation>
+    </message>
+    <message>
+        <source>The quarter-hourly sync could not be switched on:
+
+%1</source>
+        <translation>Het synchroniseren elk kwartier kon niet worden ingeschakeld:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Stop syncing this directory with the address book?
+
+The directory file stays as it is. The sync can also forget what it knows of this directory; setting it up again then starts afresh.</source>
+        <translation>Stoppen met het synchroniseren van deze lijst met het adresboek?
+
+Het lijstbestand blijft zoals het is. De synchronisatie kan ook vergeten wat ze van deze lijst weet; opnieuw instellen begint dan vanaf nul.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop syncing</source>
+        <translation>&amp;Stoppen</translation>
+    </message>
+    <message>
+        <source>Stop and &amp;forget</source>
+        <translation>Stoppen en &amp;vergeten</translation>
+    </message>
+    <message>
+        <source>The directory is no longer synced every quarter of an hour. Sync Now still syncs it when you ask.</source>
+        <translation>De lijst wordt niet meer elk kwartier gesynchroniseerd. ‘Nu synchroniseren’ synchroniseert haar nog steeds wanneer u dat vraagt.</translation>
+    </message>
+    <message>
+        <source>The directory is no longer synced. Dialstack.dat stays as it is.</source>
+        <translation>De lijst wordt niet meer gesynchroniseerd. Dialstack.dat blijft zoals het is.</translation>
+    </message>
+    <message>
+        <source>The sync could not be stopped:
+
+%1</source>
+        <translation>De synchronisatie kon niet worden gestopt:
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 refused the password of %2. Type the password again:</source>
+        <translation>%1 heeft het wachtwoord van %2 geweigerd. Typ het wachtwoord opnieuw:</translation>
+    </message>
+    <message>
+        <source>The sync needs the password of %2 at %1:</source>
+        <translation>De synchronisatie heeft het wachtwoord van %2 op %1 nodig:</translation>
+    </message>
+    <message>
+        <source>The password file %1 is gone or others can read it, so the sync no longer uses it. Type the password; it will be kept safely:</source>
+        <translation>Het wachtwoordbestand %1 is weg of anderen kunnen het lezen; de synchronisatie gebruikt het daarom niet meer. Typ het wachtwoord; het wordt weer veilig bewaard:</translation>
+    </message>
+    <message>
+        <source>Names were deleted here, and %1 of the %2 cards in the address book would go with them: %3.
+
+The sync stopped so that nothing is deleted by mistake.</source>
+        <translation>Hier zijn namen verwijderd, en %1 van de %2 kaarten in het adresboek zouden mee verdwijnen: %3.
+
+De synchronisatie is gestopt, zodat er niets per ongeluk wordt verwijderd.</translation>
+    </message>
+    <message>
+        <source>Cards were deleted from the address book, and %1 of the %2 names here would go with them: %3.
+
+The sync stopped so that nothing is deleted by mistake.</source>
+        <translation>In het adresboek zijn kaarten verwijderd, en %1 van de %2 namen hier zouden mee verdwijnen: %3.
+
+De synchronisatie is gestopt, zodat er niets per ongeluk wordt verwijderd.</translation>
+    </message>
+    <message>
+        <source>&amp;Delete them there too</source>
+        <translation>Daar ook &amp;verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete them here too</source>
+        <translation>Hier ook &amp;verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Bring them back</source>
+        <translation>&amp;Terugzetten</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n other name</source>
+        <translation>
+            <numerusform>en nog %n naam</numerusform>
+            <numerusform>en nog %n namen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n other names</source>
+        <translation>
+            <numerusform>en nog %n naam</numerusform>
+            <numerusform>en nog %n namen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This computer does not trust the certificate of %1, so the sync stopped.
+
+Issued to: %2
+Issued by: %3
+SHA-256 fingerprint: %4
+
+Trust it only if your server's administrator gave you this fingerprint.</source>
+        <translation>Deze computer vertrouwt het certificaat van %1 niet; de synchronisatie is daarom gestopt.
+
+Uitgegeven aan: %2
+Uitgegeven door: %3
+SHA-256-vingerafdruk: %4
+
+Vertrouw het alleen als de beheerder van uw server u deze vingerafdruk heeft gegeven.</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>Dit certificaat &amp;vertrouwen</translation>
+    </message>
+    <message>
+        <source>The address book %1 is gone from the server, so the sync stopped. Choose the address book to sync with in the window that opens now.</source>
+        <translation>Het adresboek %1 bestaat niet meer op de server; de synchronisatie is daarom gestopt. Kies in het venster dat nu opent het adresboek om mee te synchroniseren.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed both here and in the address book. It now holds the address book's version; this computer's version was kept as &quot;%2&quot;.
+%3</source>
+        <translation>‘%1’ is zowel hier als in het adresboek gewijzigd. Het item heeft nu de versie van het adresboek; de versie van deze computer is bewaard als ‘%2’.
+%3</translation>
+    </message>
+    <message>
+        <source>%1: here &quot;%2&quot;, in the address book &quot;%3&quot;</source>
+        <translation>%1: hier ‘%2’, in het adresboek ‘%3’</translation>
+    </message>
+    <message>
+        <source>&amp;Select the Copy</source>
+        <translation>&amp;Kopie selecteren</translation>
+    </message>
 </context>
 <context>
     <name>Framework</name>

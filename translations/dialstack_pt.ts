@@ -369,6 +369,274 @@ Nothing in the directory has changed.</source>
 
 Nada na lista foi alterado.</translation>
     </message>
+    <message>
+        <source>Set Up Sync</source>
+        <translation>Configurar sincronização</translation>
+    </message>
+    <message>
+        <source>Sync Settings</source>
+        <translation>Opções de sincronização</translation>
+    </message>
+    <message>
+        <source>&amp;Server address:</source>
+        <translation>Endereço do &amp;servidor:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nome de &amp;utilizador:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Pala&amp;vra-passe:</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Ligar</translation>
+    </message>
+    <message>
+        <source>&amp;Address books:</source>
+        <translation>Livros de &amp;endereços:</translation>
+    </message>
+    <message>
+        <source>Type the address of your CardDAV server (your provider's help names it), your user name and your password, then press Connect.</source>
+        <translation>Escreva o endereço do seu servidor CardDAV (a ajuda do seu fornecedor indica-o), o seu nome de utilizador e a sua palavra-passe e carregue em «Ligar».</translation>
+    </message>
+    <message>
+        <source>Stop S&amp;yncing</source>
+        <translation>&amp;Deixar de sincronizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Sync Password</source>
+        <translation>Palavra-passe da sincronização</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Palavra-passe:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Palavra-passe</translation>
+    </message>
+    <message>
+        <source>Set &amp;Up Sync…</source>
+        <translation>&amp;Configurar sincronização…</translation>
+    </message>
+    <message>
+        <source>Sync Se&amp;ttings…</source>
+        <translation>&amp;Opções de sincronização…</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step: %1 here, %2 in the address book.</source>
+        <translation>A lista e o livro de endereços estão em dia: %1 aqui, %2 no livro de endereços.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change</source>
+        <translation>
+            <numerusform>%n alteração</numerusform>
+            <numerusform>%n alterações</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes</source>
+        <translation>
+            <numerusform>%n alteração</numerusform>
+            <numerusform>%n alterações</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Type the server's address, your user name and your password first.</source>
+        <translation>Escreva primeiro o endereço do servidor, o seu nome de utilizador e a sua palavra-passe.</translation>
+    </message>
+    <message>
+        <source>Looking for your address books on the server…</source>
+        <translation>A procurar os seus livros de endereços no servidor…</translation>
+    </message>
+    <message>
+        <source>The server holds several address books for %1. Pick the one to sync with, then press Connect again.</source>
+        <translation>O servidor tem vários livros de endereços para %1. Escolha o que quer sincronizar e carregue outra vez em «Ligar».</translation>
+    </message>
+    <message>
+        <source>%1 refused the password of %2. Check the user name and the password, then press Connect again.</source>
+        <translation>%1 recusou a palavra-passe de %2. Verifique o nome de utilizador e a palavra-passe e carregue outra vez em «Ligar».</translation>
+    </message>
+    <message>
+        <source>No address book was found at %1 for %2. Check the server's address (your provider's help names it), then press Connect again.</source>
+        <translation>Não foi encontrado nenhum livro de endereços em %1 para %2. Verifique o endereço do servidor (a ajuda do seu fornecedor indica-o) e carregue outra vez em «Ligar».</translation>
+    </message>
+    <message>
+        <source>The server could not be reached or did not answer as expected:
+%1</source>
+        <translation>Não foi possível contactar o servidor ou este não respondeu como esperado:
+%1</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password is kept in your desktop's keyring.</source>
+        <translation>A lista e o livro de endereços estão em dia. A sua palavra-passe fica guardada no porta-chaves do seu ambiente de trabalho.</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password is kept in the file %1, which only you can read.</source>
+        <translation>A lista e o livro de endereços estão em dia. A sua palavra-passe fica guardada no ficheiro %1, que só o utilizador pode ler.</translation>
+    </message>
+    <message>
+        <source>The directory and the address book are in step. Your password could not be kept, so the sync will ask for it again.</source>
+        <translation>A lista e o livro de endereços estão em dia. Não foi possível guardar a sua palavra-passe; a sincronização voltará a pedi-la.</translation>
+    </message>
+    <message>
+        <source>Sync every quarter of an hour from now on, while you are logged in?</source>
+        <translation>Sincronizar a partir de agora a cada quarto de hora, enquanto tiver a sessão iniciada?</translation>
+    </message>
+    <message>
+        <source>Sync &amp;every quarter hour</source>
+        <translation>A &amp;cada quarto de hora</translation>
+    </message>
+    <message>
+        <source>&amp;Not now</source>
+        <translation>&amp;Agora não</translation>
+    </message>
+    <message>
+        <source>From now on the directory is synced every quarter of an hour.</source>
+        <translation>A partir de agora a lista é sincronizada a cada quarto de hora.</translation>
+    </message>
+    <message>
+        <source>This computer cannot sync every quarter of an hour on its own: that needs the systemd user manager, and none runs for you here. Use Sync Now in the window menu instead.</source>
+        <translation>Este computador não consegue sincronizar sozinho a cada quarto de hora: para isso é preciso o gestor de utilizador do systemd, que aqui não está a funcionar para si. Use antes «Sincronizar agora» no menu da janela.</translation>
+    </message>
+    <message>
+        <source>The quarter-hourly sync could not be switched on:
+
+%1</source>
+        <translation>Não foi possível ativar a sincronização a cada quarto de hora:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Stop syncing this directory with the address book?
+
+The directory file stays as it is. The sync can also forget what it knows of this directory; setting it up again then starts afresh.</source>
+        <translation>Deixar de sincronizar esta lista com o livro de endereços?
+
+O ficheiro da lista fica como está. A sincronização também pode esquecer o que sabe desta lista; configurá-la de novo começa então do zero.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop syncing</source>
+        <translation>&amp;Deixar de sincronizar</translation>
+    </message>
+    <message>
+        <source>Stop and &amp;forget</source>
+        <translation>Deixar e &amp;esquecer</translation>
+    </message>
+    <message>
+        <source>The directory is no longer synced every quarter of an hour. Sync Now still syncs it when you ask.</source>
+        <translation>A lista deixou de ser sincronizada a cada quarto de hora. «Sincronizar agora» continua a sincronizá-la quando o pedir.</translation>
+    </message>
+    <message>
+        <source>The directory is no longer synced. Dialstack.dat stays as it is.</source>
+        <translation>A lista deixou de ser sincronizada. O Dialstack.dat fica como está.</translation>
+    </message>
+    <message>
+        <source>The sync could not be stopped:
+
+%1</source>
+        <translation>Não foi possível parar a sincronização:
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 refused the password of %2. Type the password again:</source>
+        <translation>%1 recusou a palavra-passe de %2. Escreva de novo a palavra-passe:</translation>
+    </message>
+    <message>
+        <source>The sync needs the password of %2 at %1:</source>
+        <translation>A sincronização precisa da palavra-passe de %2 em %1:</translation>
+    </message>
+    <message>
+        <source>The password file %1 is gone or others can read it, so the sync no longer uses it. Type the password; it will be kept safely:</source>
+        <translation>O ficheiro da palavra-passe %1 desapareceu ou outros podem lê-lo, por isso a sincronização deixou de o usar. Escreva a palavra-passe; voltará a ser guardada em segurança:</translation>
+    </message>
+    <message>
+        <source>Names were deleted here, and %1 of the %2 cards in the address book would go with them: %3.
+
+The sync stopped so that nothing is deleted by mistake.</source>
+        <translation>Foram apagados nomes aqui, e %1 dos %2 cartões do livro de endereços desapareceriam com eles: %3.
+
+A sincronização parou para que nada seja apagado por engano.</translation>
+    </message>
+    <message>
+        <source>Cards were deleted from the address book, and %1 of the %2 names here would go with them: %3.
+
+The sync stopped so that nothing is deleted by mistake.</source>
+        <translation>Foram apagados cartões do livro de endereços, e %1 dos %2 nomes daqui desapareceriam com eles: %3.
+
+A sincronização parou para que nada seja apagado por engano.</translation>
+    </message>
+    <message>
+        <source>&amp;Delete them there too</source>
+        <translation>&amp;Apagá-los também lá</translation>
+    </message>
+    <message>
+        <source>&amp;Delete them here too</source>
+        <translation>&amp;Apagá-los também aqui</translation>
+    </message>
+    <message>
+        <source>&amp;Bring them back</source>
+        <translation>&amp;Recuperá-los</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n other name</source>
+        <translation>
+            <numerusform>e mais %n nome</numerusform>
+            <numerusform>e mais %n nomes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n other names</source>
+        <translation>
+            <numerusform>e mais %n nome</numerusform>
+            <numerusform>e mais %n nomes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This computer does not trust the certificate of %1, so the sync stopped.
+
+Issued to: %2
+Issued by: %3
+SHA-256 fingerprint: %4
+
+Trust it only if your server's administrator gave you this fingerprint.</source>
+        <translation>Este computador não confia no certificado de %1, por isso a sincronização parou.
+
+Emitido para: %2
+Emitido por: %3
+Impressão digital SHA-256: %4
+
+Confie nele apenas se o administrador do seu servidor lhe deu esta impressão digital.</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this certificate</source>
+        <translation>&amp;Confiar neste certificado</translation>
+    </message>
+    <message>
+        <source>The address book %1 is gone from the server, so the sync stopped. Choose the address book to sync with in the window that opens now.</source>
+        <translation>O livro de endereços %1 já não existe no servidor, por isso a sincronização parou. Escolha o livro de endereços a sincronizar na janela que se abre agora.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed both here and in the address book. It now holds the address book's version; this computer's version was kept as &quot;%2&quot;.
+%3</source>
+        <translation>«%1» foi alterado aqui e no livro de endereços. Tem agora a versão do livro de endereços; a deste computador foi guardada como «%2».
+%3</translation>
+    </message>
+    <message>
+        <source>%1: here &quot;%2&quot;, in the address book &quot;%3&quot;</source>
+        <translation>%1: aqui «%2», no livro de endereços «%3»</translation>
+    </message>
+    <message>
+        <source>&amp;Select the Copy</source>
+        <translation>&amp;Selecionar a cópia</translation>
+    </message>
 </context>
 <context>
     <name>Framework</name>

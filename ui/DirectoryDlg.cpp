@@ -1,18 +1,15 @@
 #include "ui/DirectoryDlg.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <iterator>
 #include <vector>
 
 #include "data/DirectoryFormat.h"
-#include "data/SyncStatePath.h"
 #include "framework/Accelerators.h"
 #include "ui/AboutDlg.h"
 #include "framework/DataExchange.h"
 #include "framework/Menu.h"
 #include "framework/PaintDC.h"
-#include "printer/PrinterPort.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "ui/AddRecordDlg.h"
@@ -22,11 +19,6 @@
 namespace {
 
 using DirectoryFormat::kDirectoryFileName;
-
-// How long a change waits for a command-line writer that holds the file:
-// long enough for a sync or an import to write a directory, short enough
-// not to keep the user waiting.
-constexpr int kWriterWaitMilliseconds = 2000;
 
 // The rows of the detail list, top to bottom: the label shown beside each
 // row (and spoken with it), the field it shows, and the entry box that a
@@ -45,33 +37,6 @@ constexpr DetailRow kDetailRows[] = {
     {IDS_DETAIL_MISC, &CRecordFields::strMisc, IDC_MISC},
 };
 constexpr int kDetailRowCount = static_cast<int>(std::size(kDetailRows));
-
-// A reason as a sentence of a message: never empty, ending in a full stop.
-CString AsSentence(CString strReason)
-{
-    if (strReason.IsEmpty())
-        strReason = LoadText(IDS_UNKNOWN_ERROR);
-    if (strReason.View().back() != '.')
-        strReason += ".";
-    return strReason;
-}
-
-// Why a save failed, what that means for the user (the string
-// nConsequenceId), and whether the file on disk is as it was.
-void TellSaveFailed(const CString& strWhy, UINT nConsequenceId, BOOL bFileUnchanged)
-{
-    const CString text = LoadText(bFileUnchanged ? IDS_SAVE_FAILED_FILE_UNCHANGED : IDS_SAVE_FAILED,
-        {kDirectoryFileName, AsSentence(strWhy), LoadText(nConsequenceId)});
-    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION, 0);
-}
-
-// One detail line of the listing; a field counts as empty only when it has
-// no characters at all, so a field of blanks is printed.
-void PrintLineUnlessEmpty(CPrinterPort& port, LPCTSTR lpszLead, const CString& strField)
-{
-    if (!strField.IsEmpty())
-        port << lpszLead << strField << '\n';
-}
 
 }   // namespace
 
@@ -147,6 +112,8 @@ BOOL CDirectoryDlg::OnInitDialog()
     FillNameList();
     m_nEditFocusId = -1;
     m_fileWatch.Start(kDirectoryFileName, [this] { return OnDirectoryFileChanged() != FALSE; });
+    WatchSyncOutcome();
+    AskKeptSyncQuestion();
     return TRUE;
 }
 
@@ -205,6 +172,8 @@ BOOL CDirectoryDlg::ReloadKeepingSelection()
 
 BOOL CDirectoryDlg::OnDirectoryFileChanged()
 {
+    // A first sync from the command line makes the folder of its outcome.
+    WatchSyncOutcome();
     if (m_bUnsaved)
         return TRUE;
     if (m_bBusy || !IsWindowEnabled())
@@ -235,8 +204,10 @@ void CDirectoryDlg::OnDeleteName()
 
 void CDirectoryDlg::OnSaveNow()
 {
-    SaveOrExplain(IDS_SAVE_KEEPS_CHANGES);
+    const BOOL bSaved = SaveOrExplain(IDS_SAVE_KEEPS_CHANGES);
     RefillKeepingSelection();
+    if (bSaved)
+        SyncInBackground();
 }
 
 void CDirectoryDlg::OnCancel()
@@ -260,6 +231,7 @@ void CDirectoryDlg::OnSaveQuit()
         RefillKeepingSelection();
         return;
     }
+    SyncAfterLeaving();
     CDialog::OnOK();
 }
 
@@ -270,102 +242,12 @@ void CDirectoryDlg::OnUndoChanges()
     ForgetChanges();
 }
 
-BOOL CDirectoryDlg::HoldDirectoryFile(CString& strWhy)
-{
-    // A folder that takes no lock file is given the hold without one: it
-    // takes no writer's new file either.
-    if (m_lock.IsHeld())
-        return TRUE;
-    const auto take = [this, &strWhy] {
-        return m_lock.TryAcquire(kDirectoryFileName, CDirectoryLock::Kind::Shared, strWhy);
-    };
-    // The file watch must not reload under the change that is waiting.
-    m_bBusy = TRUE;
-    const BOOL bHeld = AfxWaitWithEvents(take, kWriterWaitMilliseconds);
-    m_bBusy = FALSE;
-    return bHeld;
-}
 
-BOOL CDirectoryDlg::BeginChange(BOOL bOnSelection)
-{
-    if (m_bUnsaved)
-        return TRUE;   // held since the first unsaved change
-    CString strWhy;
-    if (!HoldDirectoryFile(strWhy)) {
-        AfxMessageBox(LoadText(IDS_WRITER_AT_WORK), MB_OK | MB_ICONEXCLAMATION, 0);
-        return FALSE;
-    }
-    // A writer finished just now: the change applies to what it wrote, so
-    // that neither is lost.
-    if (m_records.HasFileChanged() && !ReloadKeepingSelection() && bOnSelection) {
-        EndChange(FALSE);
-        return FALSE;
-    }
-    return TRUE;
-}
 
-void CDirectoryDlg::EndChange(BOOL bChanged)
-{
-    if (bChanged)
-        m_bUnsaved = TRUE;
-    if (!m_bUnsaved)
-        m_lock.Release();
-}
 
-void CDirectoryDlg::ForgetChanges()
-{
-    m_bUnsaved = FALSE;
-    m_lock.Release();
-}
 
-void CDirectoryDlg::LoadAndWarn()
-{
-    m_records.Load();
-    if (m_records.IsLoadComplete())
-        return;
-    const CString strRead
-        = AfxLoadCountString(IDS_RECORDS_SHOWN_ONE, IDS_RECORDS_SHOWN_MANY, m_records.GetLoadedRecordCount());
-    const CString strOpenError = m_records.GetLoadError();
-    const CString text = strOpenError.IsEmpty()
-        ? LoadText(IDS_LOAD_INCOMPLETE, {kDirectoryFileName, strRead})
-        : LoadText(IDS_LOAD_FAILED, {kDirectoryFileName, AsSentence(strOpenError), strRead});
-    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION, 0);
-}
 
-BOOL CDirectoryDlg::SaveOrExplain(UINT nConsequenceId)
-{
-    // A command-line writer at work would have its new file replaced by
-    // this one, so the window waits briefly for it to finish, and otherwise
-    // saves nothing; the changed-file question below protects what it wrote.
-    CString strWhy;
-    if (!HoldDirectoryFile(strWhy)) {
-        TellSaveFailed(strWhy, nConsequenceId, TRUE);
-        return FALSE;
-    }
-    if (m_records.HasFileChanged() && !ConfirmReplacingChangedFile()) {
-        EndChange(FALSE);
-        return FALSE;
-    }
-    if (m_records.Save()) {
-        ForgetChanges();
-        const CString strWarning = m_records.GetLastSaveWarning();
-        if (!strWarning.IsEmpty()) {
-            AfxMessageBox(LoadText(IDS_SAVED_WITH_WARNING, {kDirectoryFileName, AsSentence(strWarning)}),
-                MB_OK | MB_ICONEXCLAMATION, 0);
-        }
-        return TRUE;
-    }
-    TellSaveFailed(m_records.GetLastSaveError(), nConsequenceId, m_records.IsOldFileIntact());
-    EndChange(FALSE);
-    return FALSE;
-}
 
-BOOL CDirectoryDlg::ConfirmReplacingChangedFile()
-{
-    const int nAnswer = AfxMessageBox(
-        LoadText(IDS_REPLACE_CHANGED_FILE, {kDirectoryFileName}), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, 0);
-    return nAnswer == IDYES;
-}
 
 void CDirectoryDlg::OnSysCommand(UINT nID, LPARAM /*lParam*/)
 {
@@ -376,23 +258,13 @@ void CDirectoryDlg::OnSysCommand(UINT nID, LPARAM /*lParam*/)
         OnFind();
     } else if ((nID & 0xFFF0) == IDM_SYNC) {
         OnSyncNow();
+    } else if ((nID & 0xFFF0) == IDM_SYNC_SETUP) {
+        OnSyncSetUp();
     } else {
         Default();
     }
 }
 
-void CDirectoryDlg::OnInitMenuPopup(CMenu* pPopupMenu, UINT /*nIndex*/, BOOL bSysMenu)
-{
-    if (!bSysMenu || pPopupMenu == nullptr)
-        return;
-    const bool bOffered = pPopupMenu->GetMenuState(IDM_SYNC, MF_BYCOMMAND) != static_cast<UINT>(-1);
-    const bool bSetUp = std::filesystem::exists(SyncStatePathFor(kDirectoryFileName));
-    CString strSyncMenu;
-    if (bSetUp && !bOffered && strSyncMenu.LoadString(IDS_SYNC_MENU))
-        pPopupMenu->InsertMenu(IDM_ABOUT, MF_BYCOMMAND | MF_STRING, IDM_SYNC, strSyncMenu);
-    else if (!bSetUp && bOffered)
-        pPopupMenu->DeleteMenu(IDM_SYNC, MF_BYCOMMAND);
-}
 
 void CDirectoryDlg::OnPaint()
 {
@@ -420,6 +292,9 @@ void CDirectoryDlg::OnDestroy()
 {
     WinHelp(0L, HELP_QUIT);
     m_fileWatch.Stop();
+    m_outcomeWatch.Stop();
+    // A sync still at work is asked to stop at a safe point.
+    m_pBackgroundSync.reset();
     ForgetChanges();
     Default();
 }
@@ -471,25 +346,3 @@ void CDirectoryDlg::OnDblclkDetailList()
     OnEditName();
 }
 
-void CDirectoryDlg::OnPrint()
-{
-    CPrinterPort port("Dialstack listing");
-    port << "\t\tQuillaven Dialstack\n";
-    port << "\t\t\"No Frills\" Record Listing\n\n";
-
-    m_records.ForEachRecord([&port](const CRecordFields& record) {
-        port << '\t' << record.strName << '\n';
-        PrintLineUnlessEmpty(port, "\tPhone: ", record.strPhone);
-        PrintLineUnlessEmpty(port, "\tPager: ", record.strPager);
-        PrintLineUnlessEmpty(port, "\tEmail: ", record.strEmail);
-        PrintLineUnlessEmpty(port, "\t\t", record.strMisc);
-        port << '\n';
-    });
-    port << '\f';
-
-    const BOOL bPrinted = port.Close();
-    m_records.SeekTo(m_nameList.GetCurSel());
-    if (!bPrinted) {
-        AfxMessageBox(LoadText(IDS_PRINT_FAILED, {AsSentence(port.GetErrorText())}), MB_OK | MB_ICONEXCLAMATION, 0);
-    }
-}

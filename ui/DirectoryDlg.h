@@ -1,10 +1,15 @@
 #pragma once
 
+#include <memory>
+#include <string>
+
+#include "framework/ChildProcess.h"
 #include "framework/Dialog.h"
 #include "framework/FileWatch.h"
 #include "framework/ListBox.h"
 #include "data/DirectoryLock.h"
 #include "data/RecordList.h"
+#include "ui/SyncRun.h"
 
 // The main window: the name list in directory order, the selected record's
 // four details, and the commands that change, save, reload, print and sync
@@ -18,6 +23,11 @@
 // before the first change begins and given back by a save, Undo Changes or
 // leaving. With nothing unsaved it watches the file and shows what a writer
 // wrote by itself, keeping the selection on the same record.
+//
+// With a sync set up it also watches the outcome the sync keeps of its last
+// run (the timer's, or one the window started) and asks the user, in the
+// window, whatever that run needs of them; each save starts a sync in the
+// background.
 class CDirectoryDlg : public CDialog
 {
 public:
@@ -32,8 +42,9 @@ protected:
     BOOL OnInitDialog() override;
 
     void OnSysCommand(UINT nID, LPARAM lParam);
-    // Offers Sync Now exactly while this directory file has a sync set up:
-    // a first sync run beside the open window adds it.
+    // Offers Sync Now and Sync Settings exactly while this directory file
+    // has a sync set up (a first sync run beside the open window adds
+    // them), Set Up Sync otherwise.
     void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu) override;
     void OnDestroy();
     void OnPaint();
@@ -56,11 +67,38 @@ protected:
     // The window menu's "Sync Now": runs dialstack-sync on this directory
     // file (saving first, when the user agrees) and shows its outcome.
     void OnSyncNow();
+    // "Set Up Sync..." and "Sync Settings...": the set-up dialog, then what
+    // its last sync asks of the user.
+    void OnSyncSetUp();
     // Escape, Close and the close box: with changes not saved, asks whether
     // to save them, leave without them or stay.
     void OnCancel() override;
 
 private:
+    // Shows what a sync run came to: the questions it asks of the user,
+    // each answered by running it again as the answer says, the conflict
+    // copies it kept; with bTell (or once the user has answered) also how
+    // it ended. Never two at once: while it runs, the outcome watch waits.
+    void FollowSyncOutcome(CSyncRun::Result result, BOOL bTell);
+    // After a sync run: the list shows the file as it is now, and the
+    // outcome it kept counts as seen.
+    void AfterSyncRun();
+    void TellConflicts(const CSyncOutcome& outcome);
+    // Watches the file of the sync's outcome, once its folder exists.
+    void WatchSyncOutcome();
+    // The outcome watch's call: asks what a new outcome needs of the user.
+    // FALSE to be asked again later, while a dialog is open.
+    BOOL OnSyncOutcomeChanged();
+    // On opening: asks again what the kept outcome still needs of the user.
+    void AskKeptSyncQuestion();
+    BOOL CanAskNow() const;
+    // After a save, with a sync set up: a sync in the background, a second
+    // one after it when a save comes while it runs.
+    void SyncInBackground();
+    void OnBackgroundSyncEnded(const CSyncRun::Result& result);
+    // Save / Quit: a sync that goes on after the window has closed.
+    void SyncAfterLeaving();
+
     // Tests read the record list to check that the screen and the cursor
     // agree with it.
     friend struct DirectoryDlgProbe;
@@ -119,4 +157,16 @@ private:
     BOOL m_bBusy = FALSE;
     CFileWatch m_fileWatch;
     CString m_strLastFind;   // what the last search looked for
+    CFileWatch m_outcomeWatch;
+    BOOL m_bOutcomeWatched = FALSE;
+    // The last outcome of the sync the window has shown or asked about, as
+    // JSON: it is never asked about twice.
+    std::string m_strSeenOutcome;
+    // TRUE while the window asks about a sync's outcome.
+    BOOL m_bAsking = FALSE;
+    std::unique_ptr<CChildProcess::CBackground> m_pBackgroundSync;
+    // The run that ended last, kept until the next so that it is not
+    // destroyed while it tells of its end.
+    std::unique_ptr<CChildProcess::CBackground> m_pEndedSync;
+    BOOL m_bSyncAgain = FALSE;
 };

@@ -376,9 +376,11 @@ TEST_F(MainWindowTest, WindowMenuEndsWithAboutWhichOpensTheAboutBoxAgainAndAgain
         QMenu* menu = OpenWindowMenu();
         ASSERT_NE(menu, nullptr);
         const QList<QAction*> actions = menu->actions();
-        ASSERT_GE(actions.size(), 3);
-        EXPECT_TRUE(actions[actions.size() - 3]->isSeparator());
-        EXPECT_EQ(actions[actions.size() - 2]->text(), QString::fromUtf8("&Find\u2026")) << "Find above About";
+        ASSERT_GE(actions.size(), 4);
+        EXPECT_TRUE(actions[actions.size() - 4]->isSeparator());
+        EXPECT_EQ(actions[actions.size() - 3]->text(), QString::fromUtf8("&Find\u2026")) << "Find above About";
+        // With no sync set up for the file: Set Up Sync.
+        EXPECT_EQ(actions[actions.size() - 2]->text(), QString::fromUtf8("Set &Up Sync\u2026"));
         EXPECT_EQ(actions.last()->text(), "&About Dialstack2...");
         menu->close();
 
