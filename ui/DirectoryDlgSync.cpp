@@ -121,6 +121,11 @@ void CDirectoryDlg::OnSyncNow()
         AfxMessageBox(LoadText(IDS_SYNC_NOT_FOUND), MB_OK | MB_ICONEXCLAMATION, 0);
         return;
     }
+    // A sync started by a save may still be at work: it is asked to stop
+    // at a safe point, so that this one, which does the same work, does not
+    // find the file busy.
+    m_pBackgroundSync.reset();
+    m_bSyncAgain = FALSE;
     m_bAsking = TRUE;
     m_bBusy = TRUE;
     const CSyncRun::Result result = CSyncRun::Run({}, std::nullopt, IDS_SYNC_WAITING);

@@ -102,9 +102,13 @@ TEST(WindowBesideSyncTest, TheTimersSyncsAndSyncNowWorkWhileTheWindowIsOpen)
         EXPECT_EQ(Names(w), QStringList({"Zoe Quinn", "Phone Friend", "Desk Only"}));
         EXPECT_EQ(ServerNames(server), QStringList({"Phone Friend", "Zoe Quinn"}));
 
-        // After Save the next run takes the change to the server.
+        // Save starts a sync at once, which takes the change to the server;
+        // the timer's next run then finds nothing to do.
         Click(w, IDC_SAVE_NOW);
-        const SyncRun afterSave = RunSync(timer);
+        EXPECT_TRUE(WaitFor([&server] { return ServerNames(server).contains("Desk Only"); }, 30000));
+        SyncRun afterSave;
+        // The window's sync may still be finishing: until it has, the timer is busy.
+        EXPECT_TRUE(WaitFor([&] { return (afterSave = RunSync(timer)).nExit != 3; }, 30000));
         EXPECT_EQ(afterSave.nExit, 0) << afterSave.output.toStdString();
         EXPECT_EQ(ServerNames(server), QStringList({"Desk Only", "Phone Friend", "Zoe Quinn"}));
 
