@@ -138,12 +138,13 @@ TEST(RecordMatcherTest, ARecordMatchesAsItsBestField)
 
 TEST(RecordMatcherTest, SpelledOutUmlautsFindUmlautsBesideTheAccentRule)
 {
-    // \xE4 a, \xD6 O, \xFC u with diaeresis, \xC4 capital A with diaeresis.
+    // \xE4 a, \xD6 O, \xFC u with diaeresis, \xC4 and \xDC capital A and U with diaeresis.
     const MatchRow rows[] = {
         {"baeren", {"B\xE4ren", "", "", "", ""}, true},
         {"baren", {"B\xE4ren", "", "", "", ""}, true},
         {"oelmuehle", {"\xD6lm\xFChle", "", "", "", ""}, true},
         {"AERZTE", {"\xC4rzte", "", "", "", ""}, true},
+        {"uebersee", {"\xDC" "bersee", "", "", "", ""}, true},
         {"m\xFCller", {"Hans Mueller", "", "", "", ""}, true},
         {"michael", {"Michael", "", "", "", ""}, true},
         {"michal", {"Michael", "", "", "", ""}, false},

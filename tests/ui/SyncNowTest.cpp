@@ -93,6 +93,10 @@ TEST_F(SyncNowTest, TheOutcomeIsToldInOneMessageAndTheListShowsTheFile)
             "needs you:\n\nfirst line\nthe server refused the password", QMessageBox::Warning, false},
         {"busy", "echo 'a window has unsaved changes' >&2\nexit 3\n", "Try again in a moment",
             QMessageBox::Information, false},
+        // More output than is kept: the end says what went wrong.
+        {"long output", "i=0; while [ $i -lt 4000 ]; do echo 'filler line of a chatty failure' >&2; i=$((i+1)); done\n"
+            "echo 'the last word' >&2\nexit 1\n",
+            "the last word", QMessageBox::Warning, false},
     };
     SetUpSync();
     for (const Row& row : rows) {
