@@ -142,6 +142,9 @@ CSyncOutcome::Conflict ConflictFrom(const QJsonValue& value)
 
 int CSyncOutcome::ExitStatus() const
 {
+    // A timer that could not be set is a failure, though no sync ran.
+    if (timer == ETimer::kFailed || timer == ETimer::kNoUserManager)
+        return ExitStatus::kFailure;
     return Row(kind).nExitStatus;
 }
 

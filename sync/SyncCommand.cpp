@@ -112,15 +112,6 @@ CSyncOutcome Timer(const CSyncOptions& options)
     return outcome;
 }
 
-// What a timer that could not be set comes to: a failure, though the
-// outcome's kind has no word of its own for it.
-int ExitStatusOf(const CSyncOutcome& outcome)
-{
-    if (outcome.timer == CSyncOutcome::ETimer::kFailed || outcome.timer == CSyncOutcome::ETimer::kNoUserManager)
-        return ExitStatus::kFailure;
-    return outcome.ExitStatus();
-}
-
 // A sync's outcome is kept for a window open on the file (a busy run and a
 // dry run change nothing, a bad command line is no sync), and the desktop
 // is told of one that needs the user when nobody watches.
@@ -150,7 +141,7 @@ int Present(CSyncOutcome outcome, const CSyncOptions& options, const Presented& 
     outcome.strMessage = how.bQuiet && outcome.kind == EKind::kInStep ? std::string() : wording.strMessage;
     if (how.bSynced)
         Keep(outcome, wording, options);
-    if (outcome.kind == EKind::kInStep && ExitStatusOf(outcome) == ExitStatus::kSuccess) {
+    if (outcome.kind == EKind::kInStep && outcome.ExitStatus() == ExitStatus::kSuccess) {
         if (!outcome.strMessage.empty())
             (bJson ? err : out) << outcome.strMessage << '\n';
     } else {
@@ -167,7 +158,7 @@ int Present(CSyncOutcome outcome, const CSyncOptions& options, const Presented& 
     }
     if (bJson)
         out << outcome.ToJson() << '\n' << std::flush;
-    return ExitStatusOf(outcome);
+    return outcome.ExitStatus();
 }
 
 }   // namespace

@@ -67,7 +67,7 @@ TEST(SyncOutcome, EveryFieldComesBackAndOtherTextIsRefused)
     outcome.conflicts = {{"Vet", "Vet (conflict copy)", {{"phone", "1", "2"}}}};
     outcome.passwordKept = CSyncOutcome::EPasswordKept::kFile;
     outcome.strPasswordFile = "/p";
-    outcome.timer = CSyncOutcome::ETimer::kNoUserManager;
+    outcome.timer = CSyncOutcome::ETimer::kOn;
     outcome.strCollectionUrl = "https://dav.example.org/ann/a/";
     outcome.strMessage = "this sync would delete 6";
 
@@ -75,6 +75,9 @@ TEST(SyncOutcome, EveryFieldComesBackAndOtherTextIsRefused)
     ASSERT_TRUE(CSyncOutcome::FromJson(outcome.ToJson(), read));
     EXPECT_EQ(read.ToJson(), outcome.ToJson());
     EXPECT_EQ(read.ExitStatus(), 4);
+    CSyncOutcome timer;
+    timer.timer = CSyncOutcome::ETimer::kNoUserManager;
+    EXPECT_EQ(timer.ExitStatus(), 1);   // a timer that could not be set is no success
     EXPECT_EQ(read.names[0], "Zo\xC3\xAB");
     EXPECT_EQ(read.conflicts.at(0).fields.at(0).strThere, "2");
 
