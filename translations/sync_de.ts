@@ -258,6 +258,10 @@ verschwunden).
         <translation>%1 der %2 Karten auf dem Server (%3)</translation>
     </message>
     <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
         <source>%1 and %2</source>
         <translation>%1 und %2</translation>
     </message>

@@ -256,6 +256,10 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>%1 de las %2 tarjetas del servidor (%3)</translation>
     </message>
     <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
         <source>%1 and %2</source>
         <translation>%1 y %2</translation>
     </message>

@@ -258,6 +258,10 @@ disparu).
         <translation>%1 des %2 vCard du serveur (%3)</translation>
     </message>
     <message>
+        <source>&quot;%1&quot;</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
         <source>%1 and %2</source>
         <translation>%1 et %2</translation>
     </message>

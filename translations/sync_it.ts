@@ -256,6 +256,10 @@ il certificato non è attendibile, o la rubrica non c'è più).
         <translation>%1 delle %2 schede sul server (%3)</translation>
     </message>
     <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
         <source>%1 and %2</source>
         <translation>%1 e %2</translation>
     </message>

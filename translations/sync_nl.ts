@@ -257,6 +257,10 @@ verdwenen).
         <translation>%1 van de %2 kaarten op de server (%3)</translation>
     </message>
     <message>
+        <source>&quot;%1&quot;</source>
+        <translation>‘%1’</translation>
+    </message>
+    <message>
         <source>%1 and %2</source>
         <translation>%1 en %2</translation>
     </message>

@@ -256,6 +256,10 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>%1 dos %2 cartões no servidor (%3)</translation>
     </message>
     <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
         <source>%1 and %2</source>
         <translation>%1 e %2</translation>
     </message>
