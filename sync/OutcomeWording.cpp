@@ -30,9 +30,11 @@ std::string HostOf(const std::string& strUrl)
     return Safe(QUrl(QString::fromStdString(strUrl)).host().toStdString());
 }
 
+// A name in the language's quotation marks (SyncReport's details use the
+// same text); English keeps ASCII quotes.
 std::string Quoted(const std::string& name)
 {
-    return '"' + Printable(name) + '"';
+    return Tr("\"%1\"", {Printable(name)});
 }
 
 // Names for a message: at most a screenful, then how many more there are.

@@ -8,10 +8,12 @@
 
 namespace {
 
-// A name that came from the server or the directory, safe on a terminal.
+// A name that came from the server or the directory, safe on a terminal,
+// in the language's quotation marks (the outcome's messages use the same
+// text); English keeps ASCII quotes.
 std::string Quoted(const CString& name)
 {
-    return '"' + Printable(CDirectoryText::ToUtf8(name)) + '"';
+    return CSyncText::Tr("\"%1\"", {Printable(CDirectoryText::ToUtf8(name))});
 }
 
 // English says "1 added" and "2 added" alike; other languages do not.

@@ -413,11 +413,11 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
     </message>
     <message>
         <source>%1: left alone, a group is not a contact</source>
-        <translation>%1 : laissé de côté, un groupe n&apos;est pas un contact</translation>
+        <translation>%1 : laissé de côté, un groupe n&apos;est pas un contact</translation>
     </message>
     <message>
         <source>%1: left alone, a place is not a contact</source>
-        <translation>%1 : laissé de côté, un lieu n&apos;est pas un contact</translation>
+        <translation>%1 : laissé de côté, un lieu n&apos;est pas un contact</translation>
     </message>
     <message numerus="yes">
         <source>%n group or place left alone</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>%1 did not finish within a minute</source>
-        <translation>%1 ist nicht binnen einer Minute fertig geworden</translation>
+        <translation>%1 ist nicht innerhalb einer Minute fertig geworden</translation>
     </message>
     <message>
         <source>%1 ended with status %2</source>
@@ -256,6 +256,10 @@ verschwunden).
     <message>
         <source>%1 of the %2 cards on the server (%3)</source>
         <translation>%1 der %2 Karten auf dem Server (%3)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -503,11 +507,11 @@ verschwunden).
     </message>
     <message>
         <source>%1: the server answered %2 (%3)</source>
-        <translation>%1: der Server antwortete %2 (%3)</translation>
+        <translation>%1: der Server antwortete mit %2 (%3)</translation>
     </message>
     <message>
         <source>%1: the sync's memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
-        <translation>%1: das Gedächtnis des Abgleichs für diese Verzeichnisdatei ist beschädigt (%2); vergessen Sie es und gleichen Sie dann erneut mit --url ab</translation>
+        <translation>%1: der Abgleichstand dieser Telefonbuchdatei ist beschädigt (%2); vergessen Sie ihn und gleichen Sie dann erneut mit --url ab</translation>
     </message>
     <message>
         <source>--accept-certificate is for a server at an https:// address</source>
@@ -551,7 +555,7 @@ verschwunden).
     </message>
     <message>
         <source>No timer syncs this directory file.</source>
-        <translation>Kein Timer gleicht diese Verzeichnisdatei ab.</translation>
+        <translation>Kein Timer gleicht diese Telefonbuchdatei ab.</translation>
     </message>
     <message>
         <source>The password could not be kept: %1</source>
@@ -559,7 +563,7 @@ verschwunden).
     </message>
     <message>
         <source>The timer syncs this directory file every quarter of an hour.</source>
-        <translation>Der Timer gleicht diese Verzeichnisdatei jede Viertelstunde ab.</translation>
+        <translation>Der Timer gleicht diese Telefonbuchdatei jede Viertelstunde ab.</translation>
     </message>
     <message>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
@@ -571,7 +575,7 @@ verschwunden).
     </message>
     <message>
         <source>is a folder, not a directory file</source>
-        <translation>ist ein Ordner, keine Verzeichnisdatei</translation>
+        <translation>ist ein Ordner, keine Telefonbuchdatei</translation>
     </message>
     <message>
         <source>it cannot be read</source>
@@ -579,7 +583,7 @@ verschwunden).
     </message>
     <message>
         <source>it is no sync state this program wrote, or it was cut short</source>
-        <translation>es ist kein Abgleichstand, den dieses Programm geschrieben hat, oder er wurde abgeschnitten</translation>
+        <translation>er ist nicht von diesem Programm geschrieben oder wurde abgeschnitten</translation>
     </message>
     <message>
         <source>it is not the one whose fingerprint was given</source>
@@ -599,7 +603,7 @@ verschwunden).
     </message>
     <message>
         <source>the folder is read-only, so the directory file cannot be saved there</source>
-        <translation>der Ordner ist schreibgeschützt, also kann die Verzeichnisdatei dort nicht gespeichert werden</translation>
+        <translation>der Ordner ist schreibgeschützt, die Telefonbuchdatei kann dort also nicht gespeichert werden</translation>
     </message>
     <message>
         <source>the timer could not be set: %1</source>

@@ -9,15 +9,15 @@
     </message>
     <message>
         <source>%1 could not be started</source>
-        <translation>No se pudo iniciar %1</translation>
+        <translation>No se ha podido iniciar %1</translation>
     </message>
     <message>
         <source>%1 did not finish within a minute</source>
-        <translation>%1 no terminó en menos de un minuto</translation>
+        <translation>%1 no ha terminado en menos de un minuto</translation>
     </message>
     <message>
         <source>%1 ended with status %2</source>
-        <translation>%1 terminó con el estado %2</translation>
+        <translation>%1 ha terminado con el estado %2</translation>
     </message>
     <message>
         <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]
@@ -55,24 +55,24 @@ book is gone).
      dialstack-sync [--file CARPETA/Dialstack.dat] --forget | --timer on|off|status
      dialstack-sync --help | --version
 Mantiene sincronizados el archivo de la agenda y su libreta de direcciones
-CardDAV. La primera ejecución necesita --url; la URL, el usuario, el archivo
-de contraseña y el certificado se recuerdan para ese archivo de la agenda.
-La contraseña viene de --password-file, o de la primera línea de la entrada
+CardDAV. La primera ejecución necesita --url; la URL, el usuario, el archivo de
+contraseña y el certificado se recuerdan para ese archivo de la agenda. La
+contraseña viene de --password-file, o de la primera línea de la entrada
 estándar con --password-stdin, si no del llavero, si no del archivo de
-contraseña recordado para el archivo de la agenda, si no de una pregunta en
-el terminal. --keep-password guarda una contraseña que el servidor aceptó: en
+contraseña recordado para el archivo de la agenda, si no de una pregunta en el
+terminal. --keep-password guarda una contraseña que el servidor ha aceptado: en
 el llavero, si no en un archivo que solo usted puede leer.
 --accept-certificate confía en el certificado del servidor cuando su huella
 SHA-256 es la indicada. --bring-back responde a un borrado masivo rechazado
-recuperando las fichas borradas. --discover lista las libretas de direcciones
-del servidor y no cambia nada. --forget olvida lo que este programa sabe de la
-sincronización del archivo de la agenda (nunca el archivo). --timer activa o
-desactiva el temporizador del archivo de la agenda, o dice si está activo.
---report json muestra el resultado de la ejecución en una línea JSON.
-Estado de salida: 0 sincronizado; 1 falló (no se perdió nada); 2 uso
+recuperando los registros borrados. --discover lista las libretas de
+direcciones del servidor y no cambia nada. --forget olvida lo que este programa
+sabe de la sincronización del archivo de la agenda (nunca el archivo). --timer
+activa o desactiva el temporizador del archivo de la agenda, o dice si está
+activo. --report json muestra el resultado de la ejecución en una línea JSON.
+Estado de salida: 0 sincronizado; 1 ha fallado (no se ha perdido nada); 2 uso
 incorrecto; 3 ocupado (una ventana con cambios sin guardar u otro programa
-tiene la agenda: la próxima ejecución lo vuelve a intentar); 4 le necesita
-(la sincronización borraría demasiado, la contraseña fue rechazada o falta, el
+tiene la agenda: la próxima ejecución lo vuelve a intentar); 4 le necesita (la
+sincronización borraría demasiado, la contraseña se ha rechazado o falta, el
 certificado no es de confianza, o la libreta de direcciones ya no está).
 </translation>
     </message>
@@ -254,6 +254,10 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
     <message>
         <source>%1 of the %2 cards on the server (%3)</source>
         <translation>%1 de las %2 tarjetas del servidor (%3)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -481,7 +485,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
     </message>
     <message>
         <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
-        <translation>%1 no es ni un servidor CardDAV ni una libreta de direcciones (se preguntó: %2); indique la dirección de su libreta con --url</translation>
+        <translation>%1 no es ni un servidor CardDAV ni una libreta de direcciones (direcciones consultadas: %2); indique la dirección de su libreta de direcciones con --url</translation>
     </message>
     <message>
         <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
@@ -489,23 +493,23 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
     </message>
     <message>
         <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
-        <translation>%1 rechazó la contraseña de %2 leída de %3; ponga la contraseña nueva en ese archivo</translation>
+        <translation>%1 ha rechazado la contraseña de %2 leída de %3; ponga la contraseña nueva en ese archivo</translation>
     </message>
     <message>
         <source>%1: %2; nothing was synced</source>
-        <translation>%1: %2; no se sincronizó nada</translation>
+        <translation>%1: %2; no se ha sincronizado nada</translation>
     </message>
     <message>
         <source>%1: no certificate could be had from the server: %2</source>
-        <translation>%1: no se pudo obtener un certificado del servidor: %2</translation>
+        <translation>%1: no se ha podido obtener un certificado del servidor: %2</translation>
     </message>
     <message>
         <source>%1: the server answered %2 (%3)</source>
-        <translation>%1: el servidor respondió %2 (%3)</translation>
+        <translation>%1: el servidor ha respondido %2 (%3)</translation>
     </message>
     <message>
         <source>%1: the sync's memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
-        <translation>%1: la memoria de la sincronización de este archivo del directorio está dañada (%2); olvídela y vuelva a sincronizar con --url</translation>
+        <translation>%1: el estado de sincronización de este archivo de la agenda está dañado (%2); olvídelo y vuelva a sincronizar con --url</translation>
     </message>
     <message>
         <source>--accept-certificate is for a server at an https:// address</source>
@@ -525,7 +529,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
     </message>
     <message>
         <source>--password-stdin: no password came on standard input</source>
-        <translation>--password-stdin: no llegó ninguna contraseña por la entrada estándar</translation>
+        <translation>--password-stdin: no ha llegado ninguna contraseña por la entrada estándar</translation>
     </message>
     <message>
         <source>--report takes json</source>
@@ -549,15 +553,15 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
     </message>
     <message>
         <source>No timer syncs this directory file.</source>
-        <translation>Ningún temporizador sincroniza este archivo del directorio.</translation>
+        <translation>Ningún temporizador sincroniza este archivo de la agenda.</translation>
     </message>
     <message>
         <source>The password could not be kept: %1</source>
-        <translation>No se pudo guardar la contraseña: %1</translation>
+        <translation>No se ha podido guardar la contraseña: %1</translation>
     </message>
     <message>
         <source>The timer syncs this directory file every quarter of an hour.</source>
-        <translation>El temporizador sincroniza este archivo del directorio cada cuarto de hora.</translation>
+        <translation>El temporizador sincroniza este archivo de la agenda cada cuarto de hora.</translation>
     </message>
     <message>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
@@ -569,7 +573,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
     </message>
     <message>
         <source>is a folder, not a directory file</source>
-        <translation>es una carpeta, no un archivo del directorio</translation>
+        <translation>es una carpeta, no un archivo de la agenda</translation>
     </message>
     <message>
         <source>it cannot be read</source>
@@ -577,11 +581,11 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
     </message>
     <message>
         <source>it is no sync state this program wrote, or it was cut short</source>
-        <translation>no es un estado de sincronización escrito por este programa, o quedó cortado</translation>
+        <translation>no lo ha escrito este programa, o ha quedado cortado</translation>
     </message>
     <message>
         <source>it is not the one whose fingerprint was given</source>
-        <translation>no es aquel cuya huella se indicó</translation>
+        <translation>no es aquel cuya huella se ha indicado</translation>
     </message>
     <message>
         <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
@@ -597,11 +601,11 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
     </message>
     <message>
         <source>the folder is read-only, so the directory file cannot be saved there</source>
-        <translation>la carpeta es de solo lectura, así que el archivo del directorio no se puede guardar ahí</translation>
+        <translation>la carpeta es de solo lectura, así que el archivo de la agenda no se puede guardar ahí</translation>
     </message>
     <message>
         <source>the timer could not be set: %1</source>
-        <translation>no se pudo ajustar el temporizador: %1</translation>
+        <translation>no se ha podido ajustar el temporizador: %1</translation>
     </message>
     <message>
         <source>the timer cannot be set: no systemd user manager runs for this user</source>
@@ -609,29 +613,29 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
     </message>
     <message>
         <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force; to bring them back instead, with --bring-back</source>
-        <translation>esta sincronización borraría %1; no se cambió nada. Si es lo que quiere, vuelva a ejecutarla con --force; para recuperarlos en su lugar, con --bring-back</translation>
+        <translation>esta sincronización borraría %1; no se ha cambiado nada. Si es lo que quiere, vuelva a ejecutarla con --force; para recuperarlos en su lugar, con --bring-back</translation>
     </message>
     <message numerus="yes">
         <source>the server refused %n card (%1); everything else is in step</source>
         <translation>
-            <numerusform>el servidor rechazó %n tarjeta (%1); todo lo demás está sincronizado</numerusform>
-            <numerusform>el servidor rechazó %n tarjetas (%1); todo lo demás está sincronizado</numerusform>
+            <numerusform>el servidor ha rechazado %n tarjeta (%1); todo lo demás está sincronizado</numerusform>
+            <numerusform>el servidor ha rechazado %n tarjetas (%1); todo lo demás está sincronizado</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the server refused %n cards (%1); everything else is in step</source>
         <translation>
-            <numerusform>el servidor rechazó %n tarjeta (%1); todo lo demás está sincronizado</numerusform>
-            <numerusform>el servidor rechazó %n tarjetas (%1); todo lo demás está sincronizado</numerusform>
+            <numerusform>el servidor ha rechazado %n tarjeta (%1); todo lo demás está sincronizado</numerusform>
+            <numerusform>el servidor ha rechazado %n tarjetas (%1); todo lo demás está sincronizado</numerusform>
         </translation>
     </message>
     <message>
         <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
-        <translation>el servidor envió este programa a %1, otro servidor; solo habla con el servidor que se le indicó. Si ese es el correcto, indíquelo con --url</translation>
+        <translation>el servidor ha enviado este programa a %1, otro servidor; solo habla con el servidor que se le ha indicado. Si ese es el correcto, indíquelo con --url</translation>
     </message>
     <message>
         <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
-        <translation>el servidor remite a otro servidor, %1, para las libretas de direcciones; no se envió nada allí. Si ese servidor es el correcto, indique su libreta de direcciones con --url</translation>
+        <translation>el servidor remite a otro servidor, %1, para las libretas de direcciones; no se ha enviado nada allí. Si ese servidor es el correcto, indique su libreta de direcciones con --url</translation>
     </message>
 </context>
 </TS>

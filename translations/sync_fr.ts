@@ -47,34 +47,35 @@ run tries again); 4 needs you (the sync would delete too much, the password
 was refused or is missing, the certificate is not trusted, or the address
 book is gone).
 </source>
-        <translation>usage : dialstack-sync [--file DOSSIER/Dialstack.dat] [--url URL] [--user NOM]
+        <translation>usage : dialstack-sync [--file DOSSIER/Dialstack.dat] [--url URL] [--user NOM]
                        [--password-file FICHIER | --password-stdin] [--keep-password]
                        [--certificate FICHIER | --accept-certificate SHA256] [--timeout SECONDES]
                        [--dry-run] [--force | --bring-back] [--verbose] [--report json]
         dialstack-sync [--file DOSSIER/Dialstack.dat] --discover --url URL [--user NOM] [...]
         dialstack-sync [--file DOSSIER/Dialstack.dat] --forget | --timer on|off|status
         dialstack-sync --help | --version
-Garde le fichier annuaire et son carnet d'adresses CardDAV en accord. La
-première exécution demande --url ; l'URL, l'utilisateur, le fichier de mot de
-passe et le certificat sont retenus pour ce fichier annuaire. Le mot de passe
-vient de --password-file, ou de la première ligne de l'entrée standard avec
---password-stdin, sinon du trousseau, sinon du fichier de mot de passe retenu
-pour le fichier annuaire, sinon d'une question posée dans le terminal.
---keep-password garde un mot de passe accepté par le serveur : dans le
-trousseau, sinon dans un fichier que vous seul pouvez lire.
+Garde le fichier de l'annuaire et son carnet d'adresses CardDAV en accord. La
+première exécution demande --url ; l'URL, l'utilisateur, le fichier de mot de
+passe et le certificat sont retenus pour ce fichier de l'annuaire. Le mot de
+passe vient de --password-file, ou de la première ligne de l'entrée standard
+avec --password-stdin, sinon du trousseau, sinon du fichier de mot de passe
+retenu pour le fichier de l'annuaire, sinon d'une question posée dans le
+terminal. --keep-password garde un mot de passe accepté par le serveur : dans
+le trousseau, sinon dans un fichier que vous seul pouvez lire.
 --accept-certificate fait confiance au certificat du serveur quand son
 empreinte SHA-256 est celle donnée. --bring-back répond à une suppression en
 masse refusée en faisant revenir les fiches supprimées. --discover liste les
 carnets d'adresses du serveur et ne modifie rien. --forget oublie ce que ce
-programme sait de la synchronisation du fichier annuaire (jamais le fichier).
---timer active ou désactive le minuteur du fichier annuaire, ou dit s'il est
-actif. --report json affiche le résultat de l'exécution en une ligne JSON.
-Code de sortie : 0 en accord ; 1 échec (rien de perdu) ; 2 mauvais usage ;
+programme sait de la synchronisation du fichier de l'annuaire (jamais le
+fichier). --timer active ou désactive le minuteur du fichier de l'annuaire, ou
+dit s'il est actif. --report json affiche le résultat de l'exécution en une
+ligne JSON.
+Code de sortie : 0 en accord ; 1 échec (rien de perdu) ; 2 mauvais usage ;
 3 occupé (une fenêtre avec des modifications non enregistrées ou un autre
-programme tient l'annuaire : la prochaine exécution réessaie) ; 4 à vous de
+programme tient l'annuaire : la prochaine exécution réessaie) ; 4 à vous de
 jouer (la synchronisation supprimerait trop, le mot de passe a été refusé ou
-manque, le certificat n'est pas reconnu comme fiable, ou le carnet d'adresses
-a disparu).
+manque, le certificat n'est pas reconnu comme fiable, ou le carnet d'adresses a
+disparu).
 </translation>
     </message>
     <message numerus="yes">
@@ -255,6 +256,10 @@ a disparu).
     <message>
         <source>%1 of the %2 cards on the server (%3)</source>
         <translation>%1 des %2 vCard du serveur (%3)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>« %1 »</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -482,31 +487,31 @@ a disparu).
     </message>
     <message>
         <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
-        <translation>%1 n'est ni un serveur CardDAV ni un carnet d'adresses (demandé : %2) ; donnez l'adresse de votre carnet d'adresses avec --url</translation>
+        <translation>%1 n'est ni un serveur CardDAV ni un carnet d'adresses (demandé : %2) ; donnez l'adresse de votre carnet d'adresses avec --url</translation>
     </message>
     <message>
         <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
-        <translation>%1 est synchronisé avec %2 ; pour le synchroniser avec un autre carnet d'adresses, oubliez d'abord cette synchronisation avec --forget</translation>
+        <translation>%1 est synchronisé avec %2 ; pour le synchroniser avec un autre carnet d'adresses, oubliez d'abord cette synchronisation avec --forget</translation>
     </message>
     <message>
         <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
-        <translation>%1 a refusé le mot de passe de %2 lu dans %3 ; mettez le nouveau mot de passe dans ce fichier</translation>
+        <translation>%1 a refusé le mot de passe de %2 lu dans %3 ; mettez le nouveau mot de passe dans ce fichier</translation>
     </message>
     <message>
         <source>%1: %2; nothing was synced</source>
-        <translation>%1 : %2 ; rien n'a été synchronisé</translation>
+        <translation>%1 : %2 ; rien n'a été synchronisé</translation>
     </message>
     <message>
         <source>%1: no certificate could be had from the server: %2</source>
-        <translation>%1 : impossible d'obtenir un certificat du serveur : %2</translation>
+        <translation>%1 : impossible d'obtenir un certificat du serveur : %2</translation>
     </message>
     <message>
         <source>%1: the server answered %2 (%3)</source>
-        <translation>%1 : le serveur a répondu %2 (%3)</translation>
+        <translation>%1 : le serveur a répondu %2 (%3)</translation>
     </message>
     <message>
         <source>%1: the sync's memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
-        <translation>%1 : la mémoire de la synchronisation pour ce fichier annuaire est abîmée (%2) ; oubliez-la, puis synchronisez de nouveau avec --url</translation>
+        <translation>%1 : l&apos;état de synchronisation de ce fichier de l&apos;annuaire est abîmé (%2) ; oubliez-le, puis synchronisez de nouveau avec --url</translation>
     </message>
     <message>
         <source>--accept-certificate is for a server at an https:// address</source>
@@ -526,7 +531,7 @@ a disparu).
     </message>
     <message>
         <source>--password-stdin: no password came on standard input</source>
-        <translation>--password-stdin : aucun mot de passe n'est arrivé sur l'entrée standard</translation>
+        <translation>--password-stdin : aucun mot de passe n'est arrivé sur l'entrée standard</translation>
     </message>
     <message>
         <source>--report takes json</source>
@@ -538,11 +543,11 @@ a disparu).
     </message>
     <message>
         <source>Address books found:</source>
-        <translation>Carnets d'adresses trouvés :</translation>
+        <translation>Carnets d'adresses trouvés :</translation>
     </message>
     <message>
         <source>Keep it in %1 (readable by you alone)? [y/N]</source>
-        <translation>Le garder dans %1 (lisible par vous seul) ? [o/N]</translation>
+        <translation>Le garder dans %1 (lisible par vous seul) ? [o/N]</translation>
     </message>
     <message>
         <source>y</source>
@@ -550,19 +555,19 @@ a disparu).
     </message>
     <message>
         <source>No timer syncs this directory file.</source>
-        <translation>Aucun minuteur ne synchronise ce fichier annuaire.</translation>
+        <translation>Aucun minuteur ne synchronise ce fichier de l&apos;annuaire.</translation>
     </message>
     <message>
         <source>The password could not be kept: %1</source>
-        <translation>Le mot de passe n'a pas pu être gardé : %1</translation>
+        <translation>Le mot de passe n'a pas pu être gardé : %1</translation>
     </message>
     <message>
         <source>The timer syncs this directory file every quarter of an hour.</source>
-        <translation>Le minuteur synchronise ce fichier annuaire tous les quarts d'heure.</translation>
+        <translation>Le minuteur synchronise ce fichier de l'annuaire tous les quarts d'heure.</translation>
     </message>
     <message>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
-        <translation>un mot de passe n'est jamais pris sur la ligne de commande : utilisez --password-file FICHIER, --password-stdin ou le trousseau</translation>
+        <translation>un mot de passe n'est jamais pris sur la ligne de commande : utilisez --password-file FICHIER, --password-stdin ou le trousseau</translation>
     </message>
     <message>
         <source>give the password with --password-file or --password-stdin, not both</source>
@@ -570,7 +575,7 @@ a disparu).
     </message>
     <message>
         <source>is a folder, not a directory file</source>
-        <translation>est un dossier, pas un fichier annuaire</translation>
+        <translation>est un dossier, pas un fichier de l&apos;annuaire</translation>
     </message>
     <message>
         <source>it cannot be read</source>
@@ -586,11 +591,11 @@ a disparu).
     </message>
     <message>
         <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
-        <translation>aucun mot de passe pour %1 sur %2 : le trousseau n'en a pas, et aucun fichier de mot de passe n'est retenu</translation>
+        <translation>aucun mot de passe pour %1 sur %2 : le trousseau n'en a pas, et aucun fichier de mot de passe n'est retenu</translation>
     </message>
     <message>
         <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server's, trust it</source>
-        <translation>le certificat de %1 n'est pas reconnu comme fiable (%2) ; son empreinte SHA-256 est %3. Si c'est celui de votre propre serveur, faites-lui confiance</translation>
+        <translation>le certificat de %1 n'est pas reconnu comme fiable (%2) ; son empreinte SHA-256 est %3. Si c'est celui de votre propre serveur, faites-lui confiance</translation>
     </message>
     <message>
         <source>the folder does not exist</source>
@@ -598,41 +603,41 @@ a disparu).
     </message>
     <message>
         <source>the folder is read-only, so the directory file cannot be saved there</source>
-        <translation>le dossier est en lecture seule, le fichier annuaire ne peut donc pas y être enregistré</translation>
+        <translation>le dossier est en lecture seule, le fichier de l&apos;annuaire ne peut donc pas y être enregistré</translation>
     </message>
     <message>
         <source>the timer could not be set: %1</source>
-        <translation>le minuteur n'a pas pu être réglé : %1</translation>
+        <translation>le minuteur n'a pas pu être réglé : %1</translation>
     </message>
     <message>
         <source>the timer cannot be set: no systemd user manager runs for this user</source>
-        <translation>le minuteur ne peut pas être réglé : aucun gestionnaire utilisateur systemd ne tourne pour cet utilisateur</translation>
+        <translation>le minuteur ne peut pas être réglé : aucun gestionnaire utilisateur systemd ne tourne pour cet utilisateur</translation>
     </message>
     <message>
         <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force; to bring them back instead, with --bring-back</source>
-        <translation>cette synchronisation supprimerait %1 ; rien n'a été modifié. Si c'est bien ce que vous voulez, relancez-la avec --force ; pour les faire revenir à la place, avec --bring-back</translation>
+        <translation>cette synchronisation supprimerait %1 ; rien n'a été modifié. Si c'est bien ce que vous voulez, relancez-la avec --force ; pour les faire revenir à la place, avec --bring-back</translation>
     </message>
     <message numerus="yes">
         <source>the server refused %n card (%1); everything else is in step</source>
         <translation>
-            <numerusform>le serveur a refusé %n fiche (%1) ; tout le reste est en accord</numerusform>
-            <numerusform>le serveur a refusé %n fiches (%1) ; tout le reste est en accord</numerusform>
+            <numerusform>le serveur a refusé %n vCard (%1) ; tout le reste est en accord</numerusform>
+            <numerusform>le serveur a refusé %n vCard (%1) ; tout le reste est en accord</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the server refused %n cards (%1); everything else is in step</source>
         <translation>
-            <numerusform>le serveur a refusé %n fiche (%1) ; tout le reste est en accord</numerusform>
-            <numerusform>le serveur a refusé %n fiches (%1) ; tout le reste est en accord</numerusform>
+            <numerusform>le serveur a refusé %n vCard (%1) ; tout le reste est en accord</numerusform>
+            <numerusform>le serveur a refusé %n vCard (%1) ; tout le reste est en accord</numerusform>
         </translation>
     </message>
     <message>
         <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
-        <translation>le serveur a renvoyé ce programme vers %1, un autre serveur ; il ne parle qu'au serveur qu'on lui a donné. Si celui-là est le bon, donnez-le avec --url</translation>
+        <translation>le serveur a renvoyé ce programme vers %1, un autre serveur ; il ne parle qu'au serveur qu'on lui a donné. Si celui-là est le bon, donnez-le avec --url</translation>
     </message>
     <message>
         <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
-        <translation>le serveur renvoie vers un autre serveur, %1, pour les carnets d'adresses ; rien n'y a été envoyé. Si ce serveur est le bon, donnez son carnet d'adresses avec --url</translation>
+        <translation>le serveur renvoie vers un autre serveur, %1, pour les carnets d'adresses ; rien n'y a été envoyé. Si ce serveur est le bon, donnez son carnet d'adresses avec --url</translation>
     </message>
 </context>
 </TS>

@@ -54,7 +54,7 @@ book is gone).
      dialstack-sync [--file CARTELLA/Dialstack.dat] --discover --url URL [--user NOME] [...]
      dialstack-sync [--file CARTELLA/Dialstack.dat] --forget | --timer on|off|status
      dialstack-sync --help | --version
-Tiene sincronizzati il file dell&apos;elenco e la sua rubrica CardDAV. La prima
+Tiene sincronizzati il file dell'elenco e la sua rubrica CardDAV. La prima
 esecuzione richiede --url; URL, utente, file della password e certificato
 vengono memorizzati per quel file dell'elenco. La password arriva da
 --password-file, o dalla prima riga dello standard input con --password-stdin,
@@ -64,7 +64,7 @@ il file dell'elenco, altrimenti da una domanda nel terminale.
 altrimenti in un file che solo tu puoi leggere.
 --accept-certificate si fida del certificato del server quando la sua
 impronta SHA-256 è quella indicata. --bring-back risponde a un'eliminazione di
-massa rifiutata riportando indietro le schede eliminate. --discover elenca le
+massa rifiutata riportando indietro le voci eliminate. --discover elenca le
 rubriche del server e non cambia nulla. --forget dimentica ciò che questo
 programma sa della sincronizzazione del file dell'elenco (mai il file).
 --timer accende o spegne il timer del file dell'elenco, o dice se è acceso.
@@ -254,6 +254,10 @@ il certificato non è attendibile, o la rubrica non c'è più).
     <message>
         <source>%1 of the %2 cards on the server (%3)</source>
         <translation>%1 delle %2 schede sul server (%3)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -481,7 +485,7 @@ il certificato non è attendibile, o la rubrica non c'è più).
     </message>
     <message>
         <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
-        <translation>%1 non è né un server CardDAV né una rubrica (chiesto: %2); indica l'indirizzo della tua rubrica con --url</translation>
+        <translation>%1 non è né un server CardDAV né una rubrica (indirizzi provati: %2); indica l'indirizzo della tua rubrica con --url</translation>
     </message>
     <message>
         <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
@@ -505,7 +509,7 @@ il certificato non è attendibile, o la rubrica non c'è più).
     </message>
     <message>
         <source>%1: the sync's memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
-        <translation>%1: la memoria della sincronizzazione per questo file della rubrica è danneggiata (%2); dimenticala, poi sincronizza di nuovo con --url</translation>
+        <translation>%1: lo stato di sincronizzazione di questo file dell&apos;elenco è danneggiato (%2); dimenticalo, poi sincronizza di nuovo con --url</translation>
     </message>
     <message>
         <source>--accept-certificate is for a server at an https:// address</source>
@@ -549,7 +553,7 @@ il certificato non è attendibile, o la rubrica non c'è più).
     </message>
     <message>
         <source>No timer syncs this directory file.</source>
-        <translation>Nessun timer sincronizza questo file della rubrica.</translation>
+        <translation>Nessun timer sincronizza questo file dell&apos;elenco.</translation>
     </message>
     <message>
         <source>The password could not be kept: %1</source>
@@ -557,7 +561,7 @@ il certificato non è attendibile, o la rubrica non c'è più).
     </message>
     <message>
         <source>The timer syncs this directory file every quarter of an hour.</source>
-        <translation>Il timer sincronizza questo file della rubrica ogni quarto d'ora.</translation>
+        <translation>Il timer sincronizza questo file dell'elenco ogni quarto d'ora.</translation>
     </message>
     <message>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
@@ -569,7 +573,7 @@ il certificato non è attendibile, o la rubrica non c'è più).
     </message>
     <message>
         <source>is a folder, not a directory file</source>
-        <translation>è una cartella, non un file della rubrica</translation>
+        <translation>è una cartella, non un file dell&apos;elenco</translation>
     </message>
     <message>
         <source>it cannot be read</source>
@@ -577,7 +581,7 @@ il certificato non è attendibile, o la rubrica non c'è più).
     </message>
     <message>
         <source>it is no sync state this program wrote, or it was cut short</source>
-        <translation>non è uno stato di sincronizzazione scritto da questo programma, o è stato troncato</translation>
+        <translation>non l&apos;ha scritto questo programma, o è stato troncato</translation>
     </message>
     <message>
         <source>it is not the one whose fingerprint was given</source>
@@ -589,7 +593,7 @@ il certificato non è attendibile, o la rubrica non c'è più).
     </message>
     <message>
         <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server's, trust it</source>
-        <translation>il certificato di %1 non è attendibile (%2); la sua impronta SHA-256 è %3. Se è quello del tuo server, fidati di lui</translation>
+        <translation>il certificato di %1 non è attendibile (%2); la sua impronta SHA-256 è %3. Se è quello del tuo server, consideralo attendibile</translation>
     </message>
     <message>
         <source>the folder does not exist</source>
@@ -597,7 +601,7 @@ il certificato non è attendibile, o la rubrica non c'è più).
     </message>
     <message>
         <source>the folder is read-only, so the directory file cannot be saved there</source>
-        <translation>la cartella è di sola lettura, quindi il file della rubrica non si può salvare lì</translation>
+        <translation>la cartella è di sola lettura, quindi il file dell&apos;elenco non si può salvare lì</translation>
     </message>
     <message>
         <source>the timer could not be set: %1</source>

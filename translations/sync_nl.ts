@@ -54,25 +54,25 @@ book is gone).
          dialstack-sync [--file MAP/Dialstack.dat] --discover --url URL [--user NAAM] [...]
          dialstack-sync [--file MAP/Dialstack.dat] --forget | --timer on|off|status
          dialstack-sync --help | --version
-Houdt het telefoonlijstbestand en zijn CardDAV-adresboek gelijk. De eerste keer is
---url nodig; de URL, de gebruiker, het wachtwoordbestand en het certificaat
+Houdt het telefoonlijstbestand en zijn CardDAV-adresboek gelijk. De eerste keer
+is --url nodig; de URL, de gebruiker, het wachtwoordbestand en het certificaat
 worden voor dat telefoonlijstbestand onthouden. Het wachtwoord komt uit
 --password-file, of met --password-stdin uit de eerste regel van de
-standaardinvoer, anders uit de sleutelbos, anders uit het wachtwoordbestand
-dat voor het telefoonlijstbestand is onthouden, anders uit een vraag in de
+standaardinvoer, anders uit de sleutelbos, anders uit het wachtwoordbestand dat
+voor het telefoonlijstbestand is onthouden, anders uit een vraag in de
 terminal. --keep-password bewaart een wachtwoord dat de server aannam: in de
 sleutelbos, anders in een bestand dat alleen u kunt lezen.
 --accept-certificate vertrouwt het certificaat van de server als de
 SHA-256-vingerafdruk de opgegeven is. --bring-back beantwoordt een geweigerde
-massale verwijdering door de verwijderde kaarten terug te halen. --discover
-toont de adresboeken van de server en wijzigt niets. --forget vergeet wat dit
+massale verwijdering door de verwijderde items terug te halen. --discover toont
+de adresboeken van de server en wijzigt niets. --forget vergeet wat dit
 programma over de synchronisatie van het telefoonlijstbestand weet (nooit het
 bestand zelf). --timer zet de timer van het telefoonlijstbestand aan of uit, of
 zegt of hij aan staat. --report json toont de uitkomst als één regel JSON.
 Afsluitstatus: 0 gelijk; 1 mislukt (niets verloren); 2 verkeerd gebruik;
 3 bezet (een venster met niet-opgeslagen wijzigingen of een ander programma
-heeft de telefoonlijst: de volgende keer wordt het opnieuw geprobeerd); 4 heeft u
-nodig (de synchronisatie zou te veel verwijderen, het wachtwoord is geweigerd
+heeft de telefoonlijst: de volgende keer wordt het opnieuw geprobeerd); 4 heeft
+u nodig (de synchronisatie zou te veel verwijderen, het wachtwoord is geweigerd
 of ontbreekt, het certificaat wordt niet vertrouwd, of het adresboek is
 verdwenen).
 </translation>
@@ -255,6 +255,10 @@ verdwenen).
     <message>
         <source>%1 of the %2 cards on the server (%3)</source>
         <translation>%1 van de %2 kaarten op de server (%3)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>‘%1’</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -506,7 +510,7 @@ verdwenen).
     </message>
     <message>
         <source>%1: the sync's memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
-        <translation>%1: het geheugen van de synchronisatie voor dit adresboekbestand is beschadigd (%2); vergeet het en synchroniseer daarna opnieuw met --url</translation>
+        <translation>%1: de synchronisatiestatus van dit telefoonlijstbestand is beschadigd (%2); vergeet hem en synchroniseer daarna opnieuw met --url</translation>
     </message>
     <message>
         <source>--accept-certificate is for a server at an https:// address</source>
@@ -550,7 +554,7 @@ verdwenen).
     </message>
     <message>
         <source>No timer syncs this directory file.</source>
-        <translation>Geen timer synchroniseert dit adresboekbestand.</translation>
+        <translation>Er is geen timer die dit telefoonlijstbestand synchroniseert.</translation>
     </message>
     <message>
         <source>The password could not be kept: %1</source>
@@ -558,7 +562,7 @@ verdwenen).
     </message>
     <message>
         <source>The timer syncs this directory file every quarter of an hour.</source>
-        <translation>De timer synchroniseert dit adresboekbestand elk kwartier.</translation>
+        <translation>De timer synchroniseert dit telefoonlijstbestand elk kwartier.</translation>
     </message>
     <message>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
@@ -570,7 +574,7 @@ verdwenen).
     </message>
     <message>
         <source>is a folder, not a directory file</source>
-        <translation>is een map, geen adresboekbestand</translation>
+        <translation>is een map, geen telefoonlijstbestand</translation>
     </message>
     <message>
         <source>it cannot be read</source>
@@ -578,7 +582,7 @@ verdwenen).
     </message>
     <message>
         <source>it is no sync state this program wrote, or it was cut short</source>
-        <translation>het is geen synchronisatiestatus die dit programma schreef, of hij is afgebroken</translation>
+        <translation>hij is niet door dit programma geschreven, of hij is afgekapt</translation>
     </message>
     <message>
         <source>it is not the one whose fingerprint was given</source>
@@ -598,7 +602,7 @@ verdwenen).
     </message>
     <message>
         <source>the folder is read-only, so the directory file cannot be saved there</source>
-        <translation>de map is alleen-lezen, dus het adresboekbestand kan daar niet worden opgeslagen</translation>
+        <translation>de map is alleen-lezen, dus het telefoonlijstbestand kan daar niet worden opgeslagen</translation>
     </message>
     <message>
         <source>the timer could not be set: %1</source>

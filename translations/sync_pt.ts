@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>%1 did not finish within a minute</source>
-        <translation>%1 não terminou no espaço de um minuto</translation>
+        <translation>%1 não terminou dentro de um minuto</translation>
     </message>
     <message>
         <source>%1 ended with status %2</source>
@@ -256,6 +256,10 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>%1 dos %2 cartões no servidor (%3)</translation>
     </message>
     <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
         <source>%1 and %2</source>
         <translation>%1 e %2</translation>
     </message>
@@ -481,7 +485,7 @@ de confiança, ou o livro de endereços desapareceu).
     </message>
     <message>
         <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
-        <translation>%1 não é um servidor CardDAV nem um livro de endereços (perguntado: %2); indique o endereço do seu livro de endereços com --url</translation>
+        <translation>%1 não é um servidor CardDAV nem um livro de endereços (endereços consultados: %2); indique o endereço do seu livro de endereços com --url</translation>
     </message>
     <message>
         <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
@@ -505,7 +509,7 @@ de confiança, ou o livro de endereços desapareceu).
     </message>
     <message>
         <source>%1: the sync's memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
-        <translation>%1: a memória da sincronização deste ficheiro da lista está danificada (%2); esqueça-a e volte a sincronizar com --url</translation>
+        <translation>%1: o estado da sincronização deste ficheiro da lista está danificado (%2); esqueça-o e volte a sincronizar com --url</translation>
     </message>
     <message>
         <source>--accept-certificate is for a server at an https:// address</source>
@@ -577,7 +581,7 @@ de confiança, ou o livro de endereços desapareceu).
     </message>
     <message>
         <source>it is no sync state this program wrote, or it was cut short</source>
-        <translation>não é um estado de sincronização escrito por este programa, ou ficou cortado</translation>
+        <translation>não foi escrito por este programa, ou ficou cortado</translation>
     </message>
     <message>
         <source>it is not the one whose fingerprint was given</source>

@@ -249,12 +249,14 @@ TEST(SyncRunTest, TheReportSaysEachChangeAndTheCountsInTheUsersLanguage)
                 "added here: \"Fay (2)\"", "added on the server: \"Fay (2)\""},
             "Here: 2 added, 0 changed, 1 deleted; on the server: 1 added, 1 changed, 2 deleted; 1 conflict kept as a copy"},
         {"fr", true,
-            {"serait ajoutée ici\u00a0: \"Ada\"", "serait modifiée sur le serveur\u00a0: \"Bo\"",
-                "serait supprimée ici\u00a0: \"Old\"", "serait supprimée sur le serveur\u00a0: \"Di\"",
-                "serait supprimée sur le serveur\u00a0: \"Ed\"",
-                "les deux versions d'une fiche modifiée des deux côtés seraient gardées\u00a0: celle du serveur, et celle"
-                " de cette machine sous \"Fay (2)\"",
-                "serait ajoutée ici\u00a0: \"Fay (2)\"", "serait ajoutée sur le serveur\u00a0: \"Fay (2)\""},
+            {"serait ajoutée ici\u00a0: «\u00a0Ada\u00a0»", "serait modifiée sur le serveur\u00a0: «\u00a0Bo\u00a0»",
+                "serait supprimée ici\u00a0: «\u00a0Old\u00a0»",
+                "serait supprimée sur le serveur\u00a0: «\u00a0Di\u00a0»",
+                "serait supprimée sur le serveur\u00a0: «\u00a0Ed\u00a0»",
+                "les deux versions d'une fiche modifiée des deux côtés seraient gardées\u00a0: celle du serveur, et"
+                " celle de cette machine sous «\u00a0Fay (2)\u00a0»",
+                "serait ajoutée ici\u00a0: «\u00a0Fay (2)\u00a0»",
+                "serait ajoutée sur le serveur\u00a0: «\u00a0Fay (2)\u00a0»"},
             "Essai à blanc, rien n'a été modifié. Résultat prévu ici\u00a0: 2 ajoutées, 0 modifiée, 1 supprimée\u202f;"
             " sur le serveur\u00a0: 1 ajoutée, 1 modifiée, 2 supprimées\u202f; 1 conflit gardé en copie"},
         {"de", false, {}, "Hier: 2 hinzugefügt, 0 geändert, 1 gelöscht; auf dem Server: 1 hinzugefügt, 1 geändert,"
@@ -299,7 +301,8 @@ TEST(SyncRunTest, MessagesWordedInCodeAreInTheUsersLanguage)
             "dialstack-sync: ein Passwort wird über unverschlüsseltes http:// nur an diesen Rechner gesendet; nutzen"
             " Sie https:// für example.org\n"},
         {"fr", "redirect",
-            "dialstack-sync: le serveur a renvoyé ce programme vers " + elsewhere + ", un autre serveur ; il ne parle"},
+            "dialstack-sync: le serveur a renvoyé ce programme vers " + elsewhere
+                + ", un autre serveur\u202f; il ne parle"},
         {"es", "home", "dialstack-sync: el servidor remite a otro servidor, " + elsewhere + ", para las libretas"},
     };
     for (const auto& row : rows) {
@@ -320,7 +323,7 @@ TEST(SyncRunTest, MessagesWordedInCodeAreInTheUsersLanguage)
     ASSERT_TRUE(german.load("dialstack_de", DIALSTACK_TRANSLATIONS_FOLDER));
     QCoreApplication::installTranslator(&german);
     for (const auto& [nNames, pszEnd] :
-        {std::pair<int, const char*>{21, "\"N19\" und 1 weiterer"}, {23, "\"N19\" und 3 weitere"}}) {
+        {std::pair<int, const char*>{21, "„N19“ und 1 weiterer"}, {23, "„N19“ und 3 weitere"}}) {
         std::vector<CString> names;
         for (int i = 0; i < nNames; ++i)
             names.push_back(CString(("N" + std::to_string(i)).c_str()));
@@ -414,8 +417,8 @@ TEST(SyncRunTest, TheJsonReportIsOneLineForEachStatus)
     }
 }
 
-// Every kind worded: a message, in German wholly German, and the command
-// that settles it where the user can.
+// Every kind worded: a message, in German wholly German (a name in „“), and
+// the command that settles it where the user can.
 TEST(SyncRunTest, EveryOutcomeIsWordedInTheUsersLanguage)
 {
     using EKind = CSyncOutcome::EKind;
@@ -446,6 +449,10 @@ TEST(SyncRunTest, EveryOutcomeIsWordedInTheUsersLanguage)
         if (outcome.kind != EKind::kUsage) {
             EXPECT_NE(english.strMessage, wording.strMessage);
             EXPECT_EQ(std::string::npos, wording.strMessage.find(" the ")) << wording.strMessage;
+            // A name keeps English's ASCII quotes only in English.
+            if (english.strMessage.find("\"Ann\"") != std::string::npos) {
+                EXPECT_NE(std::string::npos, wording.strMessage.find("„Ann“")) << wording.strMessage;
+            }
         }
         EXPECT_EQ(settled.count(outcome.kind) == 1, !wording.strCommand.empty()) << wording.strCommand;
         EXPECT_EQ(english.strCommand, wording.strCommand);

@@ -224,7 +224,7 @@ TEST(LanguageTest, TheCommandLineToolsSpeakTheLanguageOfTheLocale)
             "1 Eintrag hinzugefügt, 0 Kontakte übersprungen, 0 Werte ins Feld „Notiz“ verschoben, 0 Zeichen ersetzt\n",
             "ein Dialstack-Fenster hat ungespeicherte Änderungen am Telefonbuch, oder ein anderes Programm ändert es"},
         {"fr_FR.UTF-8", "usage\u00a0: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DOSSIER/",
-            "usage : dialstack-sync [--file DOSSIER/Dialstack.dat] [--url URL] [--user NOM]\n"
+            "usage\u00a0: dialstack-sync [--file DOSSIER/Dialstack.dat] [--url URL] [--user NOM]\n"
             "                       [--password-file FICHIER | --password-stdin]",
             "1 fiche ajoutée, 0 contact ignoré, 0 valeur déplacée dans «\u00a0Divers\u00a0», 0 caractère remplacé\n",
             "une fenêtre de Dialstack contient des modifications non enregistrées de l'annuaire,"},
