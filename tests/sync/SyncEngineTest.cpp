@@ -36,6 +36,13 @@ std::vector<TestRecord> Numbered(int nCount)
     return records;
 }
 
+std::vector<TestRecord> NumberedFrom(int nFirst, int nEnd)
+{
+    std::vector<TestRecord> records = Numbered(nEnd);
+    records.erase(records.begin(), records.begin() + nFirst);
+    return records;
+}
+
 mode_t Mode(const char* pszPath)
 {
     struct stat info {};
@@ -146,6 +153,20 @@ const Row kRows[] = {
                              [](const std::string& line) { return line.rfind("left out: ", 0) == 0; }));
         },
         {false, true, false}},
+    {"a card that became a group is no card to the guard: six of the other eleven deleted is refused", Numbered(12),
+        [](EngineHarness& h) {
+            h.kept = {h.book.HrefOf("P0")};
+            h.book.Store(h.kept[0], AppleGroup("P0", "p0"));
+            h.kept.push_back(AsStored(h, {h.kept[0]}).at(0));
+            h.Write(Numbered(6));
+        },
+        EKind::kTooManyDeletions, NumberedFrom(1, 12),
+        [](EngineHarness& h, const Outcome& first) {
+            EXPECT_EQ(11, first.data.there.nTotal);
+            h.Write(NumberedFrom(1, 12));   // the others put back, P0 deleted here
+            EXPECT_EQ(EKind::kInStep, h.Sync().kind);
+            EXPECT_EQ(std::vector<std::string>{h.kept[1]}, AsStored(h, {h.kept[0]}));
+        }},
     {"a card that became a group is left as it is, and so is its record, even deleted here", {kAnn, kBob},
         [](EngineHarness& h) {
             h.kept = {h.book.HrefOf("Bob")};
@@ -313,8 +334,12 @@ const Row kRows[] = {
     {"deleting exactly half of the cards goes ahead", Numbered(12),
         [](EngineHarness& h) { h.Write(Numbered(6)); },
         EKind::kInStep, Numbered(6), nullptr},
-    {"deleting six of eleven cards is refused", Numbered(11),
-        [](EngineHarness& h) { h.Write(Numbered(5)); },
+    {"deleting six of eleven cards is refused; groups there are no cards", Numbered(11),
+        [](EngineHarness& h) {
+            h.Write(Numbered(5));
+            h.book.Store("/book/family.vcf", kFamily);
+            h.book.Store("/book/work.vcf", AppleGroup("Work", "work"));
+        },
         EKind::kTooManyDeletions, Numbered(11),
         [](EngineHarness& h, const Outcome& first) {
             EXPECT_EQ(6, first.data.there.nDeleted);
