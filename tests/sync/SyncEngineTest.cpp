@@ -177,6 +177,7 @@ const Row kRows[] = {
         [](EngineHarness& h, const Outcome& first) {
             EXPECT_EQ(0, first.nChanges);
             EXPECT_EQ((std::vector<TestRecord>{kAnn, kBob}), h.Records());
+            EXPECT_EQ(std::vector<std::string>{}, h.Sync().details) << "nothing changed, nothing to name again";
             h.Write({kAnn});
             EXPECT_EQ(EKind::kInStep, h.Sync().kind);
             EXPECT_EQ(std::vector<std::string>{h.kept[1]}, AsStored(h, {h.kept[0]}));
