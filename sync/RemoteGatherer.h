@@ -13,9 +13,9 @@
 // The server's side of one round: from what the listing says changed, the
 // card now behind each entry of the state and the new cards, each fetched
 // card parsed once. A card that is no contact never becomes a new card:
-// it is only named among those left out. Only a server's explicit 404 or 410 makes a card count
-// as gone: a card the server could not give now fails the round before
-// anything is changed.
+// it is only named among those left out. Only a server's explicit 404 or
+// 410 makes a card count as gone: a card the server could not give now
+// fails the round before anything is changed.
 class CRemoteGatherer
 {
 public:

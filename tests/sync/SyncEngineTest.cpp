@@ -518,6 +518,7 @@ TEST(SyncEngineTest, ServerFaultsLoseNothingAndEndInStep)
         const Outcome third = h.Sync();
         EXPECT_EQ(EKind::kInStep, third.kind) << third.data.ToJson();
         EXPECT_EQ(0, third.nChanges);
+        EXPECT_EQ(std::vector<std::string>{}, third.details);
     }
 }
 
