@@ -23,4 +23,7 @@ struct CRemoteCard
     std::optional<CCard> card;
     std::string strUid;
     CRecordFields fields;
+    // Fetched, and no contact (a group, a place: CCard::IsContact): never
+    // a record, and never written to or deleted.
+    bool bLeftOut = false;
 };

@@ -1,6 +1,7 @@
 #include "sync/RemoteGatherer.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "vcard/DirectoryText.h"
@@ -30,11 +31,11 @@ CRemoteGatherer::CRemoteGatherer(CAddressBook& book, const QUrl& collection, con
 }
 
 bool CRemoteGatherer::Gather(
-    const CAddressBook::Changes& changes, const std::vector<size_t>& changedHere, CSyncOutcome& failure)
+    const CAddressBook::Changes& changes, const std::vector<size_t>& touchedHere, CSyncOutcome& failure)
 {
     Mark(changes);
     std::vector<CAddressBook::Card> fetched;
-    if (!FetchAll(Wanted(changedHere), fetched, failure))
+    if (!FetchAll(Wanted(touchedHere), fetched, failure))
         return false;
     Take(fetched);
     Settle();
@@ -76,14 +77,15 @@ void CRemoteGatherer::Mark(const CAddressBook::Changes& changes)
     }
 }
 
-// The cards changed there, those whose records changed here, and the new ones.
-std::vector<std::string> CRemoteGatherer::Wanted(const std::vector<size_t>& changedHere) const
+// The cards changed there, those whose records changed or went here, and
+// the new ones.
+std::vector<std::string> CRemoteGatherer::Wanted(const std::vector<size_t>& touchedHere) const
 {
     std::vector<std::string> wanted;
     for (const CRemoteCard& card : m_remote)
         if (card.status == EStatus::kChanged)
             wanted.push_back(card.strHref);
-    for (const size_t nEntry : changedHere)
+    for (const size_t nEntry : touchedHere)
         if (m_remote[nEntry].status == EStatus::kSame)
             wanted.push_back(m_remote[nEntry].strHref);
     for (const CRemoteCard& card : m_newCards)
@@ -166,6 +168,7 @@ void CRemoteGatherer::Take(std::vector<CAddressBook::Card>& fetched)
         card.bFetched = true;
         card.fields = card.card->Fields();
         card.strUid = card.card->Uid();
+        card.bLeftOut = !card.card->IsContact();
         // Written again since it was listed: the newer version counts.
         if (!data.strEtag.empty() && data.strEtag != card.strEtag) {
             card.strEtag = data.strEtag;
@@ -183,10 +186,26 @@ void CRemoteGatherer::Settle()
     for (size_t i = 0; i < m_remote.size(); ++i)
         if (m_remote[i].bFetched && m_remote[i].fields.strName.IsEmpty())
             m_remote[i].fields.strName = m_entries[i].fields.strName;
-    // A new card the server says went meanwhile.
+    // A new card the server says went meanwhile, and those that are no
+    // contact.
     m_newCards.erase(
         std::remove_if(m_newCards.begin(), m_newCards.end(), [](const CRemoteCard& card) { return !card.bFetched; }),
         m_newCards.end());
     std::sort(m_newCards.begin(), m_newCards.end(),
         [](const CRemoteCard& a, const CRemoteCard& b) { return a.strHref < b.strHref; });
+    const auto leftOut = std::stable_partition(
+        m_newCards.begin(), m_newCards.end(), [](const CRemoteCard& card) { return !card.bLeftOut; });
+    m_newLeftOut.assign(std::make_move_iterator(leftOut), std::make_move_iterator(m_newCards.end()));
+    m_newCards.erase(leftOut, m_newCards.end());
+}
+
+std::vector<const CRemoteCard*> CRemoteGatherer::LeftOut() const
+{
+    std::vector<const CRemoteCard*> leftOut;
+    for (const CRemoteCard& card : m_remote)
+        if (card.bLeftOut)
+            leftOut.push_back(&card);
+    for (const CRemoteCard& card : m_newLeftOut)
+        leftOut.push_back(&card);
+    return leftOut;
 }

@@ -74,8 +74,10 @@ CSyncEngine::ERound CSyncEngine::Round(CSyncReport& report, CSyncOutcome& failur
     const CLocalRecords local = NamedRecords();
     const CSyncMerge::Alignment alignment = CSyncMerge::Align(m_state.m_entries, local.records);
     CRemoteGatherer remote(m_book, m_collection, m_state.m_entries);
-    if (!remote.Gather(changes, CSyncMerge::ChangedHere(m_state.m_entries, local.records, alignment), failure))
+    if (!remote.Gather(changes, CSyncMerge::TouchedHere(m_state.m_entries, local.records, alignment), failure))
         return ERound::kFailed;
+    for (const CRemoteCard* pCard : remote.LeftOut())
+        report.LeftOut(*pCard);
     CSyncMerge::Plan plan
         = CSyncMerge::Merge(m_state.m_entries, local.records, alignment, remote.Known(), remote.New());
     const bool bRefused = !Guard(plan, local, failure);

@@ -78,7 +78,7 @@ public:
         m_plan.items.insert(m_plan.items.end(), m_appended.begin(), m_appended.end());
         m_plan.nLocalRecords = static_cast<int>(m_local.size());
         for (const CRemoteCard& card : m_remote)
-            m_plan.nRemoteCards += card.status == CRemoteCard::EStatus::kGone ? 0 : 1;
+            m_plan.nRemoteCards += card.status == CRemoteCard::EStatus::kGone || card.bLeftOut ? 0 : 1;
         m_plan.nRemoteCards += static_cast<int>(m_newCards.size());
         return std::move(m_plan);
     }
@@ -143,7 +143,9 @@ private:
         item.entry.fields = bChangedThere ? card.fields : base.fields;
         item.pCard = card.card ? &*card.card : nullptr;
 
-        if (card.status == CRemoteCard::EStatus::kGone) {
+        if (card.bLeftOut) {
+            LeftOut(std::move(item));
+        } else if (card.status == CRemoteCard::EStatus::kGone) {
             if (nLocal >= 0)   // else gone on both sides
                 GoneThere(std::move(item), base);
         } else if (nLocal < 0) {
@@ -151,6 +153,21 @@ private:
         } else {
             KeptOnBoth(std::move(item), base);
         }
+    }
+
+    // Its card is no contact now: nothing goes to it. The record stays
+    // here as it is, its entry following it so that it is still told
+    // apart; a record deleted here leaves the card alone and forgets it.
+    void LeftOut(CSyncItem item)
+    {
+        if (item.nLocal < 0) {
+            item.local = CSyncItem::ELocal::kNone;
+            item.bHasEntry = false;
+        } else {
+            item.fields = m_local[static_cast<size_t>(item.nLocal)];
+            item.entry.fields = item.fields;
+        }
+        m_plan.items.push_back(std::move(item));
     }
 
     void GoneThere(CSyncItem item, const CSyncEntry& base)
@@ -241,12 +258,12 @@ CSyncMerge::Plan CSyncMerge::Merge(const std::vector<CSyncEntry>& state, const s
     return Merger(state, local, alignment, remote, newCards).Run();
 }
 
-std::vector<size_t> CSyncMerge::ChangedHere(
+std::vector<size_t> CSyncMerge::TouchedHere(
     const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local, const Alignment& alignment)
 {
-    std::vector<size_t> changed;
+    std::vector<size_t> touched;
     for (const auto& [nOld, nNew] : alignment)
-        if (nOld >= 0 && nNew >= 0 && local[static_cast<size_t>(nNew)] != state[static_cast<size_t>(nOld)].fields)
-            changed.push_back(static_cast<size_t>(nOld));
-    return changed;
+        if (nOld >= 0 && (nNew < 0 || local[static_cast<size_t>(nNew)] != state[static_cast<size_t>(nOld)].fields))
+            touched.push_back(static_cast<size_t>(nOld));
+    return touched;
 }

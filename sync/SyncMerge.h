@@ -21,7 +21,10 @@
 //   record (or card) comes back.
 // - A new record and a new card that hold the same fields are one (a sync
 //   that was cut off, or a second machine syncing the same directory).
-// - A card without a name has no record.
+// - A card without a name has no record, nor has a card that is no
+//   contact (CRemoteCard::bLeftOut): nothing is written to it or deleted,
+//   and a record whose card became one stays here as it is, no longer
+//   synced.
 class CSyncMerge
 {
 public:
@@ -49,9 +52,10 @@ public:
     static Plan Merge(const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local,
         const Alignment& alignment, const std::vector<CRemoteCard>& remote, const std::vector<CRemoteCard>& newCards);
 
-    // The entries whose record was changed here (not deleted): their cards
-    // are needed to write the change.
-    static std::vector<size_t> ChangedHere(
+    // The entries whose record was changed or deleted here: their cards
+    // are needed to write the change, and to see that a card to be deleted
+    // is still a contact.
+    static std::vector<size_t> TouchedHere(
         const std::vector<CSyncEntry>& state, const std::vector<CRecordFields>& local, const Alignment& alignment);
 
     static const char* ConflictSuffix() { return " (conflict copy)"; }

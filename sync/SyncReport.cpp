@@ -72,6 +72,15 @@ void CSyncReport::There(const CSyncItem& item)
     }
 }
 
+void CSyncReport::LeftOut(const CRemoteCard& card)
+{
+    if (!m_leftOut.insert(card.strHref).second)
+        return;
+    const std::string name
+        = card.fields.strName.IsEmpty() ? '"' + Printable(card.strHref) + '"' : Quoted(card.fields.strName);
+    m_details.push_back(CSyncText::Tr("left out: %1, a group or a place is not a contact", {name}));
+}
+
 std::string CSyncReport::SummaryLine() const
 {
     return CSyncText::Tr(

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
+#include "sync/RemoteCard.h"
 #include "sync/SyncItem.h"
 
 // What a sync did (or, in a dry run, would do): one line per record for
@@ -19,6 +21,9 @@ public:
     // changes or deletes) and on the server.
     void Here(const CSyncItem& item, const CRecordFields& before);
     void There(const CSyncItem& item);
+    // Names a card left out as no contact, once a run however many rounds
+    // see it.
+    void LeftOut(const CRemoteCard& card);
 
     const std::vector<std::string>& Details() const { return m_details; }
     std::string SummaryLine() const;
@@ -52,4 +57,5 @@ private:
     int m_nRemote[3] = {0, 0, 0};
     int m_nConflicts = 0;
     std::vector<std::string> m_details;
+    std::set<std::string> m_leftOut;   // their hrefs
 };

@@ -4,6 +4,10 @@
 <context>
     <name>dialstack-sync</name>
     <message>
+        <source>left out: %1, a group or a place is not a contact</source>
+        <translation>nicht abgeglichen: %1, eine Gruppe oder ein Ort ist kein Kontakt</translation>
+    </message>
+    <message>
         <source>Open Dialstack</source>
         <translation>Dialstack öffnen</translation>
     </message>

@@ -4,6 +4,10 @@
 <context>
     <name>dialstack-sync</name>
     <message>
+        <source>left out: %1, a group or a place is not a contact</source>
+        <translation>no sincronizado: %1, un grupo o un lugar no es un contacto</translation>
+    </message>
+    <message>
         <source>Open Dialstack</source>
         <translation>Abrir Dialstack</translation>
     </message>

@@ -4,6 +4,10 @@
 <context>
     <name>dialstack-sync</name>
     <message>
+        <source>left out: %1, a group or a place is not a contact</source>
+        <translation>laissée de côté : %1, un groupe ou un lieu n&apos;est pas un contact</translation>
+    </message>
+    <message>
         <source>Open Dialstack</source>
         <translation>Ouvrir Dialstack</translation>
     </message>

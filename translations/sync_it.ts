@@ -4,6 +4,10 @@
 <context>
     <name>dialstack-sync</name>
     <message>
+        <source>left out: %1, a group or a place is not a contact</source>
+        <translation>non sincronizzata: %1, un gruppo o un luogo non è un contatto</translation>
+    </message>
+    <message>
         <source>Open Dialstack</source>
         <translation>Apri Dialstack</translation>
     </message>

@@ -4,6 +4,10 @@
 <context>
     <name>dialstack-sync</name>
     <message>
+        <source>left out: %1, a group or a place is not a contact</source>
+        <translation>niet gesynchroniseerd: %1, een groep of plaats is geen contact</translation>
+    </message>
+    <message>
         <source>Open Dialstack</source>
         <translation>Dialstack openen</translation>
     </message>

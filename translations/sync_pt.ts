@@ -4,6 +4,10 @@
 <context>
     <name>dialstack-sync</name>
     <message>
+        <source>left out: %1, a group or a place is not a contact</source>
+        <translation>não sincronizado: %1, um grupo ou um local não é um contacto</translation>
+    </message>
+    <message>
         <source>Open Dialstack</source>
         <translation>Abrir o Dialstack</translation>
     </message>

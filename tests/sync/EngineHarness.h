@@ -27,6 +27,7 @@ public:
         CSyncOutcome data;
         int nConflicts = 0;
         int nChanges = 0;   // here and on the server together
+        std::vector<std::string> details;   // what --verbose prints
     };
 
     static constexpr const char* kStateFile = "state.json";
@@ -47,6 +48,7 @@ public:
         outcome.data = engine.Run(report);
         outcome.kind = outcome.data.kind;
         outcome.nConflicts = report.Conflicts();
+        outcome.details = report.Details();
         outcome.nChanges = report.LocalAdded() + report.LocalChanged() + report.LocalDeleted() + report.RemoteAdded()
             + report.RemoteChanged() + report.RemoteDeleted();
         return outcome;

@@ -73,12 +73,13 @@ public:
                 return href;
         return std::string();
     }
-    // The records the cards map to, by name.
+    // The records the cards map to, by name (a group maps to none).
     std::vector<TestRecord> Records() const
     {
         std::vector<TestRecord> records;
         for (const auto& [href, stored] : cards)
-            records.push_back(ToTestRecord(CCard(stored.strData).Fields()));
+            if (CCard(stored.strData).IsContact())
+                records.push_back(ToTestRecord(CCard(stored.strData).Fields()));
         return Sorted(std::move(records));
     }
     static std::vector<TestRecord> Sorted(std::vector<TestRecord> records)

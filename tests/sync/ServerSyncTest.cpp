@@ -221,6 +221,35 @@ TEST_P(ServerSyncTest, MassDeletionIsRefusedUnlessForced)
     EXPECT_EQ(3u, m_server.Cards().size());
 }
 
+TEST_P(ServerSyncTest, ContactGroupsAreNeverRecordsAndOutliveEveryRecordDeletedHere)
+{
+    const std::string apple = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:group-work\r\nN:Work\r\nFN:Work\r\n"
+                              "X-ADDRESSBOOKSERVER-KIND:group\r\nX-ADDRESSBOOKSERVER-MEMBER:urn:uuid:someone\r\n"
+                              "END:VCARD\r\n";
+    const std::string kind4 = "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:group-family\r\nKIND:group\r\nFN:Family\r\n"
+                              "MEMBER:urn:uuid:someone\r\nEND:VCARD\r\n";
+    ASSERT_EQ(201, m_server.Put("group-work.vcf", apple));
+    ASSERT_EQ(201, m_server.Put("group-family.vcf", kind4));
+    const std::map<std::string, std::string> groups = m_server.Cards();
+    m_here.Write(Numbered(6));
+
+    std::string output;
+    ASSERT_EQ(ExitStatus::kSuccess, m_here.Sync({"--verbose"}, &output));
+    EXPECT_EQ(Numbered(6), m_here.Records());
+    for (const std::string line : {"left out: \"Work\"", "left out: \"Family\""}) {
+        EXPECT_NE(std::string::npos, output.find(line)) << output;
+        EXPECT_EQ(output.find(line), output.rfind(line)) << "named once: " << output;
+    }
+
+    m_here.Write({});
+    ASSERT_EQ(ExitStatus::kSuccess, m_here.Sync({"--force"}));
+    std::map<std::string, std::string> left = m_server.Cards();
+    ASSERT_EQ(groups.size(), left.size());
+    for (const auto& [href, text] : groups)
+        EXPECT_EQ(ContentLines(text), ContentLines(left[href])) << href;
+    EXPECT_TRUE(m_here.Records().empty());
+}
+
 TEST_P(ServerSyncTest, RefusedWhileAWindowHasTheDirectoryOpen)
 {
     m_here.Write(kThree);

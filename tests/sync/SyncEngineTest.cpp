@@ -36,6 +36,13 @@ std::vector<TestRecord> Numbered(int nCount)
     return records;
 }
 
+std::vector<TestRecord> NumberedFrom(int nFirst, int nEnd)
+{
+    std::vector<TestRecord> records = Numbered(nEnd);
+    records.erase(records.begin(), records.begin() + nFirst);
+    return records;
+}
+
 mode_t Mode(const char* pszPath)
 {
     struct stat info {};
@@ -106,7 +113,75 @@ std::vector<std::string> Named(const char* pszPrefix, int nFirst, int nEnd)
     return names;
 }
 
+// Contact groups as vCard 4.0 clients and as Apple's write them.
+const char* const kFamily = "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:family\r\nKIND:group\r\nFN:Family\r\n"
+                            "MEMBER:urn:uuid:uid-1\r\nEND:VCARD\r\n";
+std::string AppleGroup(const std::string& strName, const std::string& strUid)
+{
+    return "BEGIN:VCARD\r\nVERSION:3.0\r\nPRODID:-//Apple Inc.//iOS 17.0//EN\r\nN:" + strName + "\r\nFN:" + strName
+        + "\r\nX-ADDRESSBOOKSERVER-KIND:group\r\nX-ADDRESSBOOKSERVER-MEMBER:urn:uuid:uid-2\r\nUID:" + strUid
+        + "\r\nEND:VCARD\r\n";
+}
+
+// Each card at hrefs as stored (its ETag and bytes), or nothing.
+std::vector<std::string> AsStored(const EngineHarness& h, const std::vector<std::string>& hrefs)
+{
+    std::vector<std::string> stored;
+    for (const std::string& href : hrefs)
+        if (const auto found = h.book.cards.find(href); found != h.book.cards.end())
+            stored.push_back(found->second.strEtag + found->second.strData);
+    return stored;
+}
+
 const Row kRows[] = {
+    {"groups of both kinds are never records and outlive every record deleted here, forced", Numbered(6),
+        [](EngineHarness& h) {
+            h.book.Store("/book/family.vcf", kFamily);
+            h.book.Store("/book/work.vcf", AppleGroup("Work", "work"));
+            h.kept = AsStored(h, {"/book/family.vcf", "/book/work.vcf"});
+            ASSERT_EQ(EKind::kInStep, h.Sync().kind);
+            h.Write({});
+            // A complete listing, and a write beaten once: a second round
+            // sees the groups again.
+            h.book.faults.bExpireToken = true;
+            h.book.faults.beforeWrite = [&h] { h.book.Edit(h.book.HrefOf("P0"), {"P0", "555 9999", "", "", ""}); };
+        },
+        EKind::kInStep, {{"P0", "555 9999", "", "", ""}},
+        [](EngineHarness& h, const Outcome& first) {
+            EXPECT_EQ(h.kept, AsStored(h, {"/book/family.vcf", "/book/work.vcf"}));
+            EXPECT_EQ(2, std::count_if(first.details.begin(), first.details.end(),
+                             [](const std::string& line) { return line.rfind("left out: ", 0) == 0; }));
+        },
+        {false, true, false}},
+    {"a card that became a group is no card to the guard: six of the other eleven deleted is refused", Numbered(12),
+        [](EngineHarness& h) {
+            h.kept = {h.book.HrefOf("P0")};
+            h.book.Store(h.kept[0], AppleGroup("P0", "p0"));
+            h.kept.push_back(AsStored(h, {h.kept[0]}).at(0));
+            h.Write(Numbered(6));
+        },
+        EKind::kTooManyDeletions, NumberedFrom(1, 12),
+        [](EngineHarness& h, const Outcome& first) {
+            EXPECT_EQ(11, first.data.there.nTotal);
+            h.Write(NumberedFrom(1, 12));   // the others put back, P0 deleted here
+            EXPECT_EQ(EKind::kInStep, h.Sync().kind);
+            EXPECT_EQ(std::vector<std::string>{h.kept[1]}, AsStored(h, {h.kept[0]}));
+        }},
+    {"a card that became a group is left as it is, and so is its record, even deleted here", {kAnn, kBob},
+        [](EngineHarness& h) {
+            h.kept = {h.book.HrefOf("Bob")};
+            h.book.Store(h.kept[0], AppleGroup("Bob", "uid-2"));
+            h.kept.push_back(AsStored(h, {h.kept[0]}).at(0));
+        },
+        EKind::kInStep, {kAnn},
+        [](EngineHarness& h, const Outcome& first) {
+            EXPECT_EQ(0, first.nChanges);
+            EXPECT_EQ((std::vector<TestRecord>{kAnn, kBob}), h.Records());
+            EXPECT_EQ(std::vector<std::string>{}, h.Sync().details) << "nothing changed, nothing to name again";
+            h.Write({kAnn});
+            EXPECT_EQ(EKind::kInStep, h.Sync().kind);
+            EXPECT_EQ(std::vector<std::string>{h.kept[1]}, AsStored(h, {h.kept[0]}));
+        }},
     {"a card left out of the multiget once is asked for again", {kAnn, kBob},
         [](EngineHarness& h) {
             PhoneEditsBob(h);
@@ -205,7 +280,7 @@ const Row kRows[] = {
             EXPECT_EQ(403, first.data.nHttpStatus);
             EXPECT_EQ("max-resource-size", first.data.strDetail);
         }},
-    {"new ETags a server kept to itself come in one multiget", {kAnn},
+    {"new ETags a server kept to itself come in one multiget", {},
         [](EngineHarness& h) {
             h.book.bNoEtagOnPut = true;
             h.book.nFetches = 0;
@@ -260,8 +335,12 @@ const Row kRows[] = {
     {"deleting exactly half of the cards goes ahead", Numbered(12),
         [](EngineHarness& h) { h.Write(Numbered(6)); },
         EKind::kInStep, Numbered(6), nullptr},
-    {"deleting six of eleven cards is refused", Numbered(11),
-        [](EngineHarness& h) { h.Write(Numbered(5)); },
+    {"deleting six of eleven cards is refused; groups there are no cards", Numbered(11),
+        [](EngineHarness& h) {
+            h.Write(Numbered(5));
+            h.book.Store("/book/family.vcf", kFamily);
+            h.book.Store("/book/work.vcf", AppleGroup("Work", "work"));
+        },
         EKind::kTooManyDeletions, Numbered(11),
         [](EngineHarness& h, const Outcome& first) {
             EXPECT_EQ(6, first.data.there.nDeleted);
@@ -439,6 +518,7 @@ TEST(SyncEngineTest, ServerFaultsLoseNothingAndEndInStep)
         const Outcome third = h.Sync();
         EXPECT_EQ(EKind::kInStep, third.kind) << third.data.ToJson();
         EXPECT_EQ(0, third.nChanges);
+        EXPECT_EQ(std::vector<std::string>{}, third.details);
     }
 }
 
