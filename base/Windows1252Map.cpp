@@ -29,3 +29,17 @@ int CWindows1252Map::FromUnicode(char32_t ch)
     }
     return -1;
 }
+
+void CWindows1252Map::AppendUtf8(std::string& utf8, char16_t ch)
+{
+    if (ch < 0x80) {
+        utf8 += static_cast<char>(ch);
+    } else if (ch < 0x800) {
+        utf8 += static_cast<char>(0xC0 | (ch >> 6));
+        utf8 += static_cast<char>(0x80 | (ch & 0x3F));
+    } else {
+        utf8 += static_cast<char>(0xE0 | (ch >> 12));
+        utf8 += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        utf8 += static_cast<char>(0x80 | (ch & 0x3F));
+    }
+}

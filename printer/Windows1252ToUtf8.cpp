@@ -13,20 +13,6 @@ bool IsUndefinedByte(char16_t ch)
     return ch >= 0x80 && ch <= 0x9F;
 }
 
-void AppendUtf8(std::string& utf8, char16_t ch)
-{
-    if (ch < 0x80) {
-        utf8 += static_cast<char>(ch);
-    } else if (ch < 0x800) {
-        utf8 += static_cast<char>(0xC0 | (ch >> 6));
-        utf8 += static_cast<char>(0x80 | (ch & 0x3F));
-    } else {
-        utf8 += static_cast<char>(0xE0 | (ch >> 12));
-        utf8 += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        utf8 += static_cast<char>(0x80 | (ch & 0x3F));
-    }
-}
-
 }   // namespace
 
 std::string Windows1252ToUtf8(const std::string& text)
@@ -35,7 +21,7 @@ std::string Windows1252ToUtf8(const std::string& text)
     utf8.reserve(text.size());
     for (const char byte : text) {
         const char16_t ch = CWindows1252Map::ToUnicode(static_cast<unsigned char>(byte));
-        AppendUtf8(utf8, IsUndefinedByte(ch) ? kReplacementCharacter : ch);
+        CWindows1252Map::AppendUtf8(utf8, IsUndefinedByte(ch) ? kReplacementCharacter : ch);
     }
     return utf8;
 }

@@ -39,18 +39,7 @@ CString SyncText::FromUtf8(std::string_view utf8)
 std::string SyncText::ToUtf8(const CString& text)
 {
     std::string utf8;
-    for (const char byte : text.View()) {
-        const char16_t ch = CWindows1252Map::ToUnicode(static_cast<unsigned char>(byte));
-        if (ch < 0x80) {
-            utf8 += static_cast<char>(ch);
-        } else if (ch < 0x800) {
-            utf8 += static_cast<char>(0xC0 | (ch >> 6));
-            utf8 += static_cast<char>(0x80 | (ch & 0x3F));
-        } else {
-            utf8 += static_cast<char>(0xE0 | (ch >> 12));
-            utf8 += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (ch & 0x3F));
-        }
-    }
+    for (const char byte : text.View())
+        CWindows1252Map::AppendUtf8(utf8, CWindows1252Map::ToUnicode(static_cast<unsigned char>(byte)));
     return utf8;
 }
