@@ -60,15 +60,56 @@ public:
     // How many cards the address book at url holds; -1 when unreadable.
     int CardCount(const std::string& url)
     {
+        std::vector<CCardDavClient::Card> cards;
+        return Cards(url, cards) ? static_cast<int>(cards.size()) : -1;
+    }
+
+    // Deletes n of the cards at url, as another device of the user does.
+    void DeleteCards(const std::string& url, int n)
+    {
+        std::vector<CCardDavClient::Card> cards;
+        Cards(url, cards);
+        for (int i = 0; i < n && i < static_cast<int>(cards.size()); ++i)
+            m_session.Send("DELETE", Resolved(url, cards[static_cast<size_t>(i)].strHref), std::string(), {});
+    }
+
+    // Replaces from by to in the card at url that holds from; the status
+    // of the PUT, 0 when no card holds it.
+    int EditCard(const std::string& url, const std::string& from, const std::string& to)
+    {
+        std::vector<CCardDavClient::Card> cards;
+        Cards(url, cards);
+        for (CCardDavClient::Card& card : cards) {
+            const size_t nAt = card.strData.find(from);
+            if (nAt == std::string::npos)
+                continue;
+            card.strData.replace(nAt, from.size(), to);
+            return m_session
+                .Send("PUT", Resolved(url, card.strHref), card.strData, {{"Content-Type", "text/vcard; charset=utf-8"}})
+                .nStatus;
+        }
+        return 0;
+    }
+
+private:
+    static QUrl Resolved(const std::string& url, const std::string& href)
+    {
+        return QUrl(QString::fromStdString(url)).resolved(QUrl(QString::fromStdString(href)));
+    }
+
+    bool Cards(const std::string& url, std::vector<CCardDavClient::Card>& cards)
+    {
         CCardDavClient client(m_session);
         CCardDavClient::Changes changes;
         CSyncOutcome error;
         if (!client.ListChanges(QUrl(QString::fromStdString(url)), std::string(), changes, error))
-            return -1;
-        return static_cast<int>(changes.changed.size());
+            return false;
+        std::vector<std::string> hrefs;
+        for (const auto& member : changes.changed)
+            hrefs.push_back(member.strHref);
+        return hrefs.empty() || client.Fetch(QUrl(QString::fromStdString(url)), hrefs, cards, error);
     }
 
-private:
     std::string m_dir;
     std::string m_name;
     std::string m_base;

@@ -63,6 +63,15 @@ protected:
         setenv("DIALSTACK_SYSTEMCTL_PROGRAM", "false", 1);
         unsetenv("DBUS_SESSION_BUS_ADDRESS");
     }
+    // The real program's first sync of records with the book at url as
+    // user, the password kept; the exit status.
+    int FirstRealSync(const std::vector<TestRecord>& records, const std::string& url, const std::string& user)
+    {
+        WriteFileBytes(File(), DirectoryBytes(records));
+        const std::string command = std::string("echo secret | ") + DIALSTACK_SYNC_BINARY + " --file '" + File()
+            + "' --url '" + url + "' --user " + user + " --password-stdin --keep-password > /dev/null 2>&1";
+        return std::system(command.c_str());
+    }
     // A directory file with no sync, as before the first row.
     void Fresh()
     {
