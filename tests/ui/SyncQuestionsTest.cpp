@@ -261,6 +261,31 @@ TEST_F(SyncQuestionsTest, ASaveStartsASyncInTheBackground)
     }
 }
 
+// Against Radicale: an edit on the server that the timer's run left for
+// later, the window holding unsaved changes, arrives within seconds of Save.
+TEST_F(SyncQuestionsTest, AgainstRadicaleASaveBringsWhatUnsavedChangesHeldBack)
+{
+    UseRealSync();
+    RadicaleUser user("radicale");
+    if (!user.IsRunning())
+        GTEST_SKIP() << "radicale is not installed";
+    const std::string book = user.MakeBook("book");
+    ASSERT_EQ(FirstRealSync(kThree, book, user.Name()), 0);
+    CDirectoryDlg dlg;
+    RunMainWindow(dlg, kThree, [&](QWidget* w) {
+        ClickName(w, 1);
+        Click(w, IDC_DELETE_NAME);
+        ASSERT_LT(user.EditCard(book, "FN:Zoe Quinn", "FN:Zoe Quinn-Bell"), 300);
+        const std::string timer = std::string(DIALSTACK_SYNC_BINARY) + " --file '" + File() + "' > /dev/null 2>&1";
+        EXPECT_EQ(WEXITSTATUS(std::system(timer.c_str())), 3);
+        EXPECT_EQ(Names(w), QStringList({"Zoe Quinn", "Mia Park"}));
+        Click(w, IDC_SAVE_NOW);
+        EXPECT_TRUE(WaitFor([&] { return Names(w) == QStringList({"Zoe Quinn-Bell", "Mia Park"}); }, 5000))
+            << Names(w).join(",").toStdString();
+    });
+    EXPECT_EQ(user.CardCount(book), 2);
+}
+
 // The timer's run reports a question while the window is open: it is asked
 // once, not over another dialog, and again when the window opens while it
 // lasts.
