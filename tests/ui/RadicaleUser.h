@@ -64,6 +64,11 @@ public:
         return Cards(url, cards) ? static_cast<int>(cards.size()) : -1;
     }
 
+    int DeleteBook(const std::string& url)
+    {
+        return m_session.Send("DELETE", QUrl(QString::fromStdString(url)), std::string(), {}).nStatus;
+    }
+
     // Deletes n of the cards at url, as another device of the user does.
     void DeleteCards(const std::string& url, int n)
     {

@@ -127,12 +127,14 @@ TEST_F(SyncSetupTest, AgainstRadicaleTheDialogSetsUpAndTheFirstSyncRuns)
         int nPick;   // the row picked in the list, or -1: none to pick
         bool bTrust;   // a certificate to trust first
         const char* status;   // the dialog's status line when no sync ran
+        bool bGone = false;   // set up with a book that is gone: Sync Now opens Sync Settings
     };
     const Row rows[] = {
         {"one book", "radicale", 1, "secret", -1, false, nullptr},
         {"several", "radicale", 2, "secret", 1, false, nullptr},
         {"wrong password", "radicale", 1, "wrong", -1, false, "refused the password of"},
         {"untrusted certificate", "radicale-tls", 1, "secret", -1, true, nullptr},
+        {"address book gone, another chosen", "radicale", 1, "secret", -1, false, nullptr, true},
     };
     UseRealSync();
     for (const Row& row : rows) {
@@ -141,6 +143,11 @@ TEST_F(SyncSetupTest, AgainstRadicaleTheDialogSetsUpAndTheFirstSyncRuns)
         RadicaleUser user(row.server);
         if (!user.IsRunning())
             GTEST_SKIP() << row.server << " is not running (radicale or openssl not installed)";
+        if (row.bGone) {
+            const std::string gone = user.MakeBook("gone");
+            ASSERT_EQ(FirstRealSync(kThree, gone, user.Name()), 0);
+            ASSERT_LT(user.DeleteBook(gone), 300);
+        }
         std::vector<std::string> books;
         for (int i = 0; i < row.nBooks; ++i)
             books.push_back(user.MakeBook(i == 0 ? "work" : "home"));
@@ -153,8 +160,10 @@ TEST_F(SyncSetupTest, AgainstRadicaleTheDialogSetsUpAndTheFirstSyncRuns)
         RunMainWindow(dlg, kThree, [&](QWidget*) {
             WhenDialogWith(IDC_SYNC_SERVER, [&](QWidget* setup) {
                 Click(setup, IDC_SYNC_SERVER);
+                PressKey(Qt::Key_A, Qt::ControlModifier);
                 Type(QString::fromStdString(user.Base()));
                 Click(setup, IDC_SYNC_USER);
+                PressKey(Qt::Key_A, Qt::ControlModifier);
                 Type(QString::fromStdString(user.Name()));
                 Click(setup, IDC_SYNC_PASSWORD);
                 Type(row.password);
@@ -185,7 +194,9 @@ TEST_F(SyncSetupTest, AgainstRadicaleTheDialogSetsUpAndTheFirstSyncRuns)
                     PressKey(Qt::Key_Escape);
                 }
             });
-            ChooseFromWindowMenu(Qt::Key_U);
+            if (row.bGone)
+                WhenMessageBox([](QWidget*) { PressKey(Qt::Key_Return); });
+            ChooseFromWindowMenu(row.bGone ? Qt::Key_N : Qt::Key_U);
             ASSERT_TRUE(WaitFor([&] { return Runs() >= 1 && !QApplication::activeModalWidget(); }, 60000));
         });
         if (row.status) {
