@@ -102,9 +102,15 @@ TEST(WindowBesideSyncTest, TheTimersSyncsAndSyncNowWorkWhileTheWindowIsOpen)
         EXPECT_EQ(Names(w), QStringList({"Zoe Quinn", "Phone Friend", "Desk Only"}));
         EXPECT_EQ(ServerNames(server), QStringList({"Phone Friend", "Zoe Quinn"}));
 
-        // After Save the next run takes the change to the server.
+        // Save starts the window's own sync, which takes the change to the
+        // server; the timer's next run finds both sides in step.
         Click(w, IDC_SAVE_NOW);
-        const SyncRun afterSave = RunSync(timer);
+        EXPECT_TRUE(WaitFor([&] { return ServerNames(server).size() == 3; }, 10000));
+        SyncRun afterSave = RunSync(timer);
+        for (int i = 0; i < 40 && afterSave.nExit == 3; ++i) {   // until the window's own sync has ended
+            WaitFor([] { return false; }, 250);
+            afterSave = RunSync(timer);
+        }
         EXPECT_EQ(afterSave.nExit, 0) << afterSave.output.toStdString();
         EXPECT_EQ(ServerNames(server), QStringList({"Desk Only", "Phone Friend", "Zoe Quinn"}));
 
