@@ -155,8 +155,29 @@ void CSyncSetupDlg::TellProblem(const CSyncRun::Result& result)
     }
 }
 
+// The sync keeps a file with one address book: choosing another (the one
+// it had is gone, or the user moves) has it forget the old one first, so
+// that the first sync with the new one merges both sides and deletes
+// nothing. The directory file stays as it is.
+BOOL CSyncSetupDlg::LeaveOtherBook(const std::string& strBook)
+{
+    CSyncOutcome last;
+    if (!CSyncRun::IsSetUp() || !CSyncOutcome::LastFor(CSyncRun::DirectoryFile(), last))
+        return TRUE;
+    const std::string& strKept = last.strCollectionUrl.empty() ? last.strUrl : last.strCollectionUrl;
+    if (strKept.empty() || strKept == strBook)
+        return TRUE;
+    const CSyncRun::Result result = CSyncRun::Run({"--forget"}, std::nullopt, IDS_SYNC_WAITING);
+    if (result.bReported && result.outcome.kind == EKind::kInStep)
+        return TRUE;
+    TellProblem(result);
+    return FALSE;
+}
+
 void CSyncSetupDlg::FirstSync(const std::string& strBook)
 {
+    if (!LeaveOtherBook(strBook))
+        return;
     CSyncRun::Result result;
     if (!RunAnswered({"--url", strBook, "--user", SyncText::ToUtf8(Field(IDC_SYNC_USER)), "--keep-password"},
             IDS_SYNC_WAITING, result))

@@ -41,6 +41,7 @@ private:
     // Runs the sync with options and the password typed, trusting a
     // certificate when the user says so; FALSE (the dialog told why) when
     // it came to nothing to go on with.
+    BOOL LeaveOtherBook(const std::string& strBook);
     BOOL RunAnswered(const std::vector<std::string>& options, UINT nWaitingId, CSyncRun::Result& result);
     // What went wrong, in the status line.
     void TellProblem(const CSyncRun::Result& result);

@@ -5,6 +5,7 @@
 
 #include <QListView>
 
+#include "tests/ui/RadicaleUser.h"
 #include "tests/ui/SyncStandIn.h"
 
 using namespace GuiTest;
@@ -116,6 +117,97 @@ TEST_F(SyncQuestionsTest, EachQuestionIsAnsweredWithAButtonThatRunsTheSyncAsAske
     }
 }
 
+// The same questions raised by the real sync against a Radicale and
+// settled in the window, and a conflict told: what each side holds after.
+TEST_F(SyncQuestionsTest, AgainstRadicaleEachQuestionIsSettledFromTheWindow)
+{
+    std::vector<TestRecord> eight;
+    for (int i = 1; i <= 8; ++i)
+        eight.push_back({"Person " + std::to_string(i), "555 010" + std::to_string(i), "", "", ""});
+    const std::vector<TestRecord> two(eight.begin(), eight.begin() + 2);
+    std::vector<TestRecord> edited = eight;
+    edited[0].phone = "555 0900";
+    struct Row
+    {
+        const char* what;
+        // Raises the question on the server; what the window opens with.
+        std::function<std::vector<TestRecord>(RadicaleUser&, const std::string& book)> raise;
+        const char* button;   // the answer; nullptr: the new password typed
+        const char* shown;   // in the question
+        int nHere;   // records in the window afterwards
+        int nThere;   // cards in the address book afterwards
+    };
+    const auto deleteHere = [&](RadicaleUser&, const std::string&) { return two; };
+    const auto deleteThere = [&](RadicaleUser& user, const std::string& book) {
+        user.DeleteCards(book, 6);
+        return eight;
+    };
+    const Row rows[] = {
+        {"password refused",
+            [&](RadicaleUser& user, const std::string&) {
+                user.SetPassword("changed");
+                return eight;
+            },
+            nullptr, "", 8, 8},
+        {"deletions here, delete", deleteHere, "&Delete them there too", "6 of the 8", 2, 2},
+        {"deletions here, bring back", deleteHere, "&Bring them back", "\"Person 3\"", 8, 8},
+        {"deletions there, delete", deleteThere, "&Delete them here too", "6 of the 8", 2, 2},
+        {"deletions there, bring back", deleteThere, "&Bring them back", "6 of the 8", 8, 8},
+        {"conflict",
+            [&](RadicaleUser& user, const std::string& book) {
+                EXPECT_LT(user.EditCard(book, "555 0101", "555 0999"), 300);
+                return edited;
+            },
+            "&Select the Copy", "Phone: here \"555 0900\", in the address book \"555 0999\"", 9, 9},
+    };
+    UseRealSync();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Fresh();
+        RadicaleUser user("radicale");
+        if (!user.IsRunning())
+            GTEST_SKIP() << "radicale is not installed";
+        const std::string book = user.MakeBook("book");
+        ASSERT_EQ(FirstRealSync(eight, book, user.Name()), 0);
+        const std::vector<TestRecord> opened = row.raise(user, book);
+        QString shown;
+        QString told;
+        int nHere = 0;
+        QString selected;
+        CDirectoryDlg dlg;
+        RunMainWindow(dlg, opened, [&](QWidget* w) {
+            const auto tell = [&told](QWidget* box) {
+                told = qobject_cast<QMessageBox*>(box)->text();
+                PressKey(Qt::Key_Return);
+            };
+            if (!row.button)
+                WhenDialogWith(IDC_PASSWORD, [&](QWidget*) {
+                    WhenMessageBox(tell);
+                    Type("changed");
+                    PressKey(Qt::Key_Return);
+                });
+            else
+                WhenMessageBox([&](QWidget* box) {
+                    shown = qobject_cast<QMessageBox*>(box)->text();
+                    WhenMessageBox(tell);
+                    ClickButton(box, row.button);
+                });
+            ChooseFromWindowMenu(Qt::Key_N);
+            ASSERT_TRUE(WaitFor([&] { return !told.isEmpty() && !QApplication::activeModalWidget(); }, 60000));
+            nHere = Names(w).size();
+            selected = Names(w).value(Selected(w));
+        });
+        EXPECT_TRUE(shown.contains(row.shown)) << shown.toStdString();
+        EXPECT_TRUE(told.contains("in step")) << told.toStdString();
+        EXPECT_EQ(nHere, row.nHere);
+        EXPECT_EQ(user.CardCount(book), row.nThere);
+        if (row.button && std::string(row.button) == "&Select the Copy") {
+            EXPECT_TRUE(shown.contains("\"Person 1\" was changed both here")) << shown.toStdString();
+            EXPECT_TRUE(selected.contains("Person 1") && selected != "Person 1") << selected.toStdString();
+        }
+    }
+}
+
 // A conflict copy is told once, naming the record and what each side had,
 // and "Select the Copy" selects it.
 TEST_F(SyncQuestionsTest, AConflictIsToldAndTheCopySelected)
@@ -167,6 +259,31 @@ TEST_F(SyncQuestionsTest, ASaveStartsASyncInTheBackground)
         EXPECT_TRUE(HasOption(Arguments(1), "--file", File().c_str()));
         EXPECT_FALSE(HasOption(Arguments(1), "--password-stdin"));
     }
+}
+
+// Against Radicale: an edit on the server that the timer's run left for
+// later, the window holding unsaved changes, arrives within seconds of Save.
+TEST_F(SyncQuestionsTest, AgainstRadicaleASaveBringsWhatUnsavedChangesHeldBack)
+{
+    UseRealSync();
+    RadicaleUser user("radicale");
+    if (!user.IsRunning())
+        GTEST_SKIP() << "radicale is not installed";
+    const std::string book = user.MakeBook("book");
+    ASSERT_EQ(FirstRealSync(kThree, book, user.Name()), 0);
+    CDirectoryDlg dlg;
+    RunMainWindow(dlg, kThree, [&](QWidget* w) {
+        ClickName(w, 1);
+        Click(w, IDC_DELETE_NAME);
+        ASSERT_LT(user.EditCard(book, "FN:Zoe Quinn", "FN:Zoe Quinn-Bell"), 300);
+        const std::string timer = std::string(DIALSTACK_SYNC_BINARY) + " --file '" + File() + "' > /dev/null 2>&1";
+        EXPECT_EQ(WEXITSTATUS(std::system(timer.c_str())), 3);
+        EXPECT_EQ(Names(w), QStringList({"Zoe Quinn", "Mia Park"}));
+        Click(w, IDC_SAVE_NOW);
+        EXPECT_TRUE(WaitFor([&] { return Names(w) == QStringList({"Zoe Quinn-Bell", "Mia Park"}); }, 5000))
+            << Names(w).join(",").toStdString();
+    });
+    EXPECT_EQ(user.CardCount(book), 2);
 }
 
 // The timer's run reports a question while the window is open: it is asked

@@ -4,6 +4,7 @@
 
 #include <QListView>
 
+#include "tests/ui/RadicaleUser.h"
 #include "tests/ui/SyncStandIn.h"
 
 using namespace GuiTest;
@@ -109,6 +110,109 @@ TEST_F(SyncSetupTest, ConnectFindsTheBookRunsTheFirstSyncAndOffersTheTimer)
         EXPECT_TRUE(told.contains("kept in the file /home/zoe/.config/dialstack/password")) << told.toStdString();
         EXPECT_TRUE(HasOption(Arguments(3), "--timer", "on"));
         EXPECT_TRUE(timer.contains("systemd user manager")) << timer.toStdString();
+    }
+}
+
+// The same against the real sync and a Radicale: the books it finds, the
+// password it refuses, a certificate made at test time trusted in the window;
+// the first sync brings the window's records to the chosen book.
+TEST_F(SyncSetupTest, AgainstRadicaleTheDialogSetsUpAndTheFirstSyncRuns)
+{
+    struct Row
+    {
+        const char* what;
+        const char* server;
+        int nBooks;
+        const char* password;
+        int nPick;   // the row picked in the list, or -1: none to pick
+        bool bTrust;   // a certificate to trust first
+        const char* status;   // the dialog's status line when no sync ran
+        bool bGone = false;   // set up with a book that is gone: Sync Now opens Sync Settings
+    };
+    const Row rows[] = {
+        {"one book", "radicale", 1, "secret", -1, false, nullptr},
+        {"several", "radicale", 2, "secret", 1, false, nullptr},
+        {"wrong password", "radicale", 1, "wrong", -1, false, "refused the password of"},
+        {"untrusted certificate", "radicale-tls", 1, "secret", -1, true, nullptr},
+        {"address book gone, another chosen", "radicale", 1, "secret", -1, false, nullptr, true},
+    };
+    UseRealSync();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Fresh();
+        RadicaleUser user(row.server);
+        if (!user.IsRunning())
+            GTEST_SKIP() << row.server << " is not running (radicale or openssl not installed)";
+        if (row.bGone) {
+            const std::string gone = user.MakeBook("gone");
+            ASSERT_EQ(FirstRealSync(kThree, gone, user.Name()), 0);
+            ASSERT_LT(user.DeleteBook(gone), 300);
+        }
+        std::vector<std::string> books;
+        for (int i = 0; i < row.nBooks; ++i)
+            books.push_back(user.MakeBook(i == 0 ? "work" : "home"));
+        ASSERT_FALSE(books.back().empty());
+        QString status;
+        QString certificate;
+        QString told;
+        std::string picked = books.front();
+        CDirectoryDlg dlg;
+        RunMainWindow(dlg, kThree, [&](QWidget*) {
+            WhenDialogWith(IDC_SYNC_SERVER, [&](QWidget* setup) {
+                Click(setup, IDC_SYNC_SERVER);
+                PressKey(Qt::Key_A, Qt::ControlModifier);
+                Type(QString::fromStdString(user.Base()));
+                Click(setup, IDC_SYNC_USER);
+                PressKey(Qt::Key_A, Qt::ControlModifier);
+                Type(QString::fromStdString(user.Name()));
+                Click(setup, IDC_SYNC_PASSWORD);
+                Type(row.password);
+                const auto firstSync = [&](QWidget* box) {
+                    told = qobject_cast<QMessageBox*>(box)->text();
+                    ClickButton(box, "&Not now");
+                };
+                if (row.bTrust)
+                    WhenMessageBox([&](QWidget* box) {
+                        certificate = qobject_cast<QMessageBox*>(box)->text();
+                        WhenMessageBox(firstSync);
+                        ClickButton(box, "&Trust this certificate");
+                    });
+                else if (!row.status)
+                    WhenMessageBox(firstSync);
+                Click(setup, IDC_SYNC_CONNECT);
+                auto* list = qobject_cast<QListView*>(Control(setup, IDC_SYNC_BOOKS));
+                if (row.nPick >= 0 && WaitFor([&] { return list->model()->rowCount() == row.nBooks; })) {
+                    // "name (URL)"
+                    const QString shown = Rows(list).at(row.nPick);
+                    const qsizetype nOpen = shown.lastIndexOf('(') + 1;
+                    picked = shown.mid(nOpen, shown.size() - nOpen - 1).toStdString();
+                    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowRect(list, row.nPick).center());
+                    Click(setup, IDC_SYNC_CONNECT);
+                }
+                if (row.status) {
+                    status = qobject_cast<QLabel*>(Control(setup, IDC_SYNC_STATUS))->text();
+                    PressKey(Qt::Key_Escape);
+                }
+            });
+            if (row.bGone)
+                WhenMessageBox([](QWidget*) { PressKey(Qt::Key_Return); });
+            ChooseFromWindowMenu(row.bGone ? Qt::Key_N : Qt::Key_U);
+            ASSERT_TRUE(WaitFor([&] { return Runs() >= 1 && !QApplication::activeModalWidget(); }, 60000));
+        });
+        if (row.status) {
+            EXPECT_TRUE(status.contains(row.status)) << status.toStdString();
+            EXPECT_EQ(user.CardCount(books.front()), 0);
+            continue;
+        }
+        EXPECT_TRUE(told.contains("in step") && told.contains("kept in the file")) << told.toStdString();
+        EXPECT_EQ(certificate.contains("Issued to: 127.0.0.1"), row.bTrust) << certificate.toStdString();
+        EXPECT_TRUE(HasOption(Arguments(Runs()), "--url", picked.c_str())) << picked;
+        EXPECT_EQ(user.CardCount(picked), 3);
+        for (const std::string& book : books) {
+            if (book != picked) {
+                EXPECT_EQ(user.CardCount(book), 0);
+            }
+        }
     }
 }
 

@@ -4,8 +4,8 @@
 // the arguments and the standard input of each run (args.N, stdin.N, one
 // argument a line), brings the directory file directory.N when there is one,
 // and prints outcome.N (else outcome) as its report, exiting with the
-// status that goes with it. Point DIALSTACK_SYNC_PROGRAM at the real
-// program instead to run a row against it.
+// status that goes with it. After UseRealSync() it keeps them all the same
+// and hands the run to the real dialstack-sync.
 
 #include <cstdlib>
 #include <filesystem>
@@ -39,6 +39,7 @@ protected:
             << "#!/bin/sh\ncd \"$(dirname \"$0\")\"\n"
                "n=$(( $(cat runs 2>/dev/null || echo 0) + 1 )); echo $n > runs\n"
                "printf '%s\\n' \"$@\" > args.$n\ncat > stdin.$n\n"
+               "[ -f real ] && exec \"$(cat real)\" \"$@\" < stdin.$n\n"
                "[ -f directory.$n ] && cp directory.$n \"$2.new\" && mv \"$2.new\" \"$2\"\n"
                "f=outcome.$n; [ -f $f ] || f=outcome; cat $f\nexit $(cat status.$n 2>/dev/null || cat status)\n";
         std::filesystem::permissions(m_dir.Path() / "stand-in", std::filesystem::perms::owner_all);
@@ -48,6 +49,34 @@ protected:
     {
         unsetenv("XDG_STATE_HOME");
         unsetenv("DIALSTACK_SYNC_PROGRAM");
+        unsetenv("XDG_CONFIG_HOME");
+        unsetenv("DIALSTACK_SYSTEMCTL_PROGRAM");
+    }
+
+    // From now on the runs are the real program's, with what it keeps
+    // (password, certificate) in the test's folder, no keyring and no
+    // user manager.
+    void UseRealSync()
+    {
+        std::ofstream(m_dir.Path() / "real") << DIALSTACK_SYNC_BINARY;
+        setenv("XDG_CONFIG_HOME", (m_dir.Path() / "config").c_str(), 1);
+        setenv("DIALSTACK_SYSTEMCTL_PROGRAM", "false", 1);
+        unsetenv("DBUS_SESSION_BUS_ADDRESS");
+    }
+    // The real program's first sync of records with the book at url as
+    // user, the password kept; the exit status.
+    int FirstRealSync(const std::vector<TestRecord>& records, const std::string& url, const std::string& user)
+    {
+        WriteFileBytes(File(), DirectoryBytes(records));
+        const std::string command = std::string("echo secret | ") + DIALSTACK_SYNC_BINARY + " --file '" + File()
+            + "' --url '" + url + "' --user " + user + " --password-stdin --keep-password > /dev/null 2>&1";
+        return std::system(command.c_str());
+    }
+    // A directory file with no sync, as before the first row.
+    void Fresh()
+    {
+        for (const char* name : {"state", "config", "runs", "Dialstack.dat"})
+            std::filesystem::remove_all(m_dir.Path() / name);
     }
 
     std::string File() const { return (m_dir.Path() / "Dialstack.dat").string(); }
