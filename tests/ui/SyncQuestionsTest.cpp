@@ -5,7 +5,7 @@
 
 #include <QListView>
 
-#include "tests/ui/RadicaleUser.h"
+#include "tests/sync/CardDavTestServer.h"
 #include "tests/ui/SyncStandIn.h"
 
 using namespace GuiTest;
@@ -131,20 +131,23 @@ TEST_F(SyncQuestionsTest, AgainstRadicaleEachQuestionIsSettledFromTheWindow)
     {
         const char* what;
         // Raises the question on the server; what the window opens with.
-        std::function<std::vector<TestRecord>(RadicaleUser&, const std::string& book)> raise;
+        std::function<std::vector<TestRecord>(CardDavTestServer&, const std::string& book)> raise;
         const char* button;   // the answer; nullptr: the new password typed
         const char* shown;   // in the question
         int nHere;   // records in the window afterwards
         int nThere;   // cards in the address book afterwards
     };
-    const auto deleteHere = [&](RadicaleUser&, const std::string&) { return two; };
-    const auto deleteThere = [&](RadicaleUser& user, const std::string& book) {
-        user.DeleteCards(book, 6);
+    const auto deleteHere = [&](CardDavTestServer&, const std::string&) { return two; };
+    const auto deleteThere = [&](CardDavTestServer& user, const std::string& book) {
+        int nDeleted = 0;
+        for (const auto& card : user.Cards(book))
+            if (nDeleted++ < 6)
+                user.Delete(card.first);
         return eight;
     };
     const Row rows[] = {
         {"password refused",
-            [&](RadicaleUser& user, const std::string&) {
+            [&](CardDavTestServer& user, const std::string&) {
                 user.SetPassword("changed");
                 return eight;
             },
@@ -154,7 +157,7 @@ TEST_F(SyncQuestionsTest, AgainstRadicaleEachQuestionIsSettledFromTheWindow)
         {"deletions there, delete", deleteThere, "&Delete them here too", "6 of the 8", 2, 2},
         {"deletions there, bring back", deleteThere, "&Bring them back", "6 of the 8", 8, 8},
         {"conflict",
-            [&](RadicaleUser& user, const std::string& book) {
+            [&](CardDavTestServer& user, const std::string& book) {
                 EXPECT_LT(user.EditCard(book, "555 0101", "555 0999"), 300);
                 return edited;
             },
@@ -164,11 +167,11 @@ TEST_F(SyncQuestionsTest, AgainstRadicaleEachQuestionIsSettledFromTheWindow)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         Fresh();
-        RadicaleUser user("radicale");
+        CardDavTestServer user("radicale", true);
         if (!user.IsRunning())
             GTEST_SKIP() << "radicale is not installed";
-        const std::string book = user.MakeBook("book");
-        ASSERT_EQ(FirstRealSync(eight, book, user.Name()), 0);
+        const std::string book = user.MakeAddressBook("book");
+        ASSERT_EQ(FirstRealSync(eight, book, user.User()), 0);
         const std::vector<TestRecord> opened = row.raise(user, book);
         QString shown;
         QString told;
@@ -208,33 +211,6 @@ TEST_F(SyncQuestionsTest, AgainstRadicaleEachQuestionIsSettledFromTheWindow)
     }
 }
 
-// A conflict copy is told once, naming the record and what each side had,
-// and "Select the Copy" selects it.
-TEST_F(SyncQuestionsTest, AConflictIsToldAndTheCopySelected)
-{
-    std::vector<TestRecord> synced = kThree;
-    synced.push_back({"Zoe Quinn (conflict copy)", "555 0399", "", "", ""});
-    WriteFileBytes("directory.1", DirectoryBytes(synced));
-    CSyncOutcome outcome = Outcome(EKind::kInStep);
-    outcome.conflicts.push_back({"Zoe Quinn", "Zoe Quinn (conflict copy)", {{"phone", "555 0300", "555 0399"}}});
-    Reply(1, outcome);
-    SetUpSync();
-    CDirectoryDlg dlg;
-    QString told;
-    RunMainWindow(dlg, kThree, [&](QWidget* w) {
-        WhenMessageBox([&told](QWidget* box) {
-            told = qobject_cast<QMessageBox*>(box)->text();
-            WhenMessageBox([](QWidget*) { PressKey(Qt::Key_Return); });
-            ClickButton(box, "&Select the Copy");
-        });
-        ChooseFromWindowMenu(Qt::Key_N);
-        ASSERT_TRUE(WaitFor([&] { return !told.isEmpty() && !QApplication::activeModalWidget(); }));
-        EXPECT_EQ(Selected(w), 3);
-    });
-    EXPECT_TRUE(told.contains("\"Zoe Quinn\" was changed both here and in the address book")) << told.toStdString();
-    EXPECT_TRUE(told.contains("Phone: here \"555 0300\", in the address book \"555 0399\"")) << told.toStdString();
-}
-
 // A save starts a sync in the background, with no box, and the list shows
 // what it brought; Save / Quit leaves one running after the window.
 TEST_F(SyncQuestionsTest, ASaveStartsASyncInTheBackground)
@@ -266,11 +242,11 @@ TEST_F(SyncQuestionsTest, ASaveStartsASyncInTheBackground)
 TEST_F(SyncQuestionsTest, AgainstRadicaleASaveBringsWhatUnsavedChangesHeldBack)
 {
     UseRealSync();
-    RadicaleUser user("radicale");
+    CardDavTestServer user("radicale", true);
     if (!user.IsRunning())
         GTEST_SKIP() << "radicale is not installed";
-    const std::string book = user.MakeBook("book");
-    ASSERT_EQ(FirstRealSync(kThree, book, user.Name()), 0);
+    const std::string book = user.MakeAddressBook("book");
+    ASSERT_EQ(FirstRealSync(kThree, book, user.User()), 0);
     CDirectoryDlg dlg;
     RunMainWindow(dlg, kThree, [&](QWidget* w) {
         ClickName(w, 1);

@@ -4,7 +4,7 @@
 
 #include <QListView>
 
-#include "tests/ui/RadicaleUser.h"
+#include "tests/sync/CardDavTestServer.h"
 #include "tests/ui/SyncStandIn.h"
 
 using namespace GuiTest;
@@ -140,17 +140,17 @@ TEST_F(SyncSetupTest, AgainstRadicaleTheDialogSetsUpAndTheFirstSyncRuns)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         Fresh();
-        RadicaleUser user(row.server);
+        CardDavTestServer user(row.server, true);
         if (!user.IsRunning())
             GTEST_SKIP() << row.server << " is not running (radicale or openssl not installed)";
         if (row.bGone) {
-            const std::string gone = user.MakeBook("gone");
-            ASSERT_EQ(FirstRealSync(kThree, gone, user.Name()), 0);
+            const std::string gone = user.MakeAddressBook("gone");
+            ASSERT_EQ(FirstRealSync(kThree, gone, user.User()), 0);
             ASSERT_LT(user.DeleteBook(gone), 300);
         }
         std::vector<std::string> books;
         for (int i = 0; i < row.nBooks; ++i)
-            books.push_back(user.MakeBook(i == 0 ? "work" : "home"));
+            books.push_back(user.MakeAddressBook(i == 0 ? "work" : "home"));
         ASSERT_FALSE(books.back().empty());
         QString status;
         QString certificate;
@@ -164,7 +164,7 @@ TEST_F(SyncSetupTest, AgainstRadicaleTheDialogSetsUpAndTheFirstSyncRuns)
                 Type(QString::fromStdString(user.Base()));
                 Click(setup, IDC_SYNC_USER);
                 PressKey(Qt::Key_A, Qt::ControlModifier);
-                Type(QString::fromStdString(user.Name()));
+                Type(QString::fromStdString(user.User()));
                 Click(setup, IDC_SYNC_PASSWORD);
                 Type(row.password);
                 const auto firstSync = [&](QWidget* box) {
