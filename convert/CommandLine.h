@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/TextMarkers.h"
 #include "convert/ContactFormat.h"
 
 // What the command line asks for, parsed with QCommandLineParser:
@@ -19,6 +20,9 @@
 // --output) ends in .vcf or .csv; each is then read in its own.
 struct CCommandLine
 {
+    // Its messages are dialstack-convert's (ConvertText::Tr).
+    DIALSTACK_TR_CONTEXT(DialstackConvert)
+
     enum class ECommand
     {
         kHelp,

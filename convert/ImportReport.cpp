@@ -47,12 +47,11 @@ void CImportReport::ValuesMoved(const std::string& strRecord, const std::vector<
     }
 }
 
-void CImportReport::CharactersReplaced(
-    const std::string& strRecord, const char* pszOne, const char* pszMany, int nCount)
+void CImportReport::CharactersReplaced(const std::string& strRecord, const char* pszCounted, int nCount)
 {
     m_nCharactersReplaced += nCount;
     if (m_pDetails)
-        Detail(Tr("%1: %2", {strRecord, Counted(pszOne, pszMany, nCount)}));
+        Detail(Tr("%1: %2", {strRecord, Tr(pszCounted, nullptr, nCount)}));
 }
 
 void CImportReport::LeftOut(const std::string& strRecord, const std::vector<CLeftOut>& what)
@@ -66,8 +65,8 @@ void CImportReport::LeftOut(const std::string& strRecord, const std::vector<CLef
 
 std::string CImportReport::SummaryLine() const
 {
-    return Counted("%n record added", "%n records added", m_nRecordsAdded) + ", "
-        + Counted("%n contact skipped", "%n contacts skipped", m_nContactsSkipped) + ", "
-        + Counted("%n value moved to misc", "%n values moved to misc", m_nValuesMoved) + ", "
-        + Counted("%n character replaced", "%n characters replaced", m_nCharactersReplaced);
+    return Tr("%n record added", nullptr, m_nRecordsAdded) + ", "
+        + Tr("%n contact skipped", nullptr, m_nContactsSkipped) + ", "
+        + Tr("%n value moved to misc", nullptr, m_nValuesMoved) + ", "
+        + Tr("%n character replaced", nullptr, m_nCharactersReplaced);
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/TextMarkers.h"
 #include "vcard/LeftOut.h"
 
 // What an import did: the counts for the summary line and, when a stream is
@@ -13,6 +14,9 @@
 class CImportReport
 {
 public:
+    // Its messages are dialstack-convert's (ConvertText::Tr).
+    DIALSTACK_TR_CONTEXT(DialstackConvert)
+
     explicit CImportReport(std::ostream* pDetails = nullptr);
 
     // Whether details are written: only then are they worth making.
@@ -21,8 +25,9 @@ public:
     // strWhere names the contact ("contacts.vcf, contact 3"); strWhy says why.
     void ContactSkipped(const std::string& strWhere, const std::string& strWhy);
     void ValuesMoved(const std::string& strRecord, const std::vector<std::string>& values);
-    // pszOne and pszMany say it of the field, in English, as CToolText::Counted takes them.
-    void CharactersReplaced(const std::string& strRecord, const char* pszOne, const char* pszMany, int nCount);
+    // pszCounted says it of the field: the English key of a count
+    // ("%n character of the name replaced by ...").
+    void CharactersReplaced(const std::string& strRecord, const char* pszCounted, int nCount);
     void LeftOut(const std::string& strRecord, const std::vector<CLeftOut>& what);
 
     int RecordsAdded() const { return m_nRecordsAdded; }

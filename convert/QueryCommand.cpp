@@ -6,7 +6,7 @@
 #include "convert/DirectoryAccess.h"
 #include "vcard/DirectoryText.h"
 #include "convert/PrintableText.h"
-#include "convert/ToolText.h"
+#include "convert/ConvertText.h"
 #include "data/RecordMatcher.h"
 
 namespace {
@@ -34,8 +34,7 @@ int CQueryCommand::Run(const CCommandLine& commandLine, std::ostream& out, std::
         ++nMatches;
         lines += Column(record.strEmail) + '\t' + Column(record.strName) + '\t' + Column(record.strPhone) + '\n';
     });
-    out << "dialstack-convert: "
-        << CToolText::Counted("dialstack-convert", "%n record matches", "%n records match", nMatches) << '\n' << lines;
+    out << "dialstack-convert: " << ConvertText::Tr("%n record matches", nullptr, nMatches) << '\n' << lines;
     out.flush();
     return nMatches > 0 ? CConvertCommand::kSuccess : CConvertCommand::kFailure;
 }

@@ -5,12 +5,13 @@
 
 #include "base/Placeholders.h"
 #include "base/ReasonText.h"
+#include "l10n/Translators.h"
 
 namespace {
 
 CString TranslateReason(const char* pszEnglish)
 {
-    return CString(CToolText::Tr("Reasons", pszEnglish));
+    return CString(CToolText::Tr(CReasonText::kTrContext, pszEnglish));
 }
 
 }   // namespace
@@ -26,9 +27,21 @@ std::string CToolText::Tr(
     return Placeholders::Fill(Tr(pszContext, pszSource), arguments);
 }
 
+std::string CToolText::Tr(const char* pszContext, const char* pszSource, const char* pszComment, int nCount,
+    std::initializer_list<std::string> arguments)
+{
+    return Placeholders::Fill(CTranslators::Counted(pszContext, pszSource, pszComment, nCount), arguments);
+}
+
 std::string CToolText::Counted(const char* pszContext, const char* pszOne, const char* pszMany, int nCount)
 {
-    return QCoreApplication::translate(pszContext, nCount == 1 ? pszOne : pszMany, nullptr, nCount).toStdString();
+    const std::string counted = CTranslators::Counted(pszContext, pszOne, nullptr, nCount);
+    // No catalogue holds it: the key comes back with only its "%n" filled in.
+    const QString number = QString::number(nCount);
+    if (nCount != 1 && pszMany
+        && counted == QString::fromUtf8(pszOne).replace(QLatin1String("%n"), number).toStdString())
+        return QString::fromUtf8(pszMany).replace(QLatin1String("%n"), number).toStdString();
+    return counted;
 }
 
 void CToolText::TranslateReasons()

@@ -31,19 +31,19 @@
 #include "sync/SyncState.h"
 #include "sync/SyncText.h"
 
-const char CSyncCommand::kHelp[]
-    = "usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]\n"
-      "                      [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]\n"
-      "       dialstack-sync --help | --version\n"
-      "Keeps the directory file and its CardDAV address book in step. The first run\n"
-      "needs --url; the URL, user, password file and certificate are remembered for\n"
-      "that directory file. The password comes from --password-file, else the\n"
-      "keyring, else the password file remembered when the keyring could not keep\n"
-      "it, else a prompt on the terminal.\n"
-      "Exit status: 0 in step; 1 failed (nothing lost); 2 bad usage; 3 busy (a\n"
-      "window with unsaved changes or another program has the directory: the next\n"
-      "run tries again); 4 needs you (the sync would delete too much, the password\n"
-      "was refused, or the address book is gone).\n";
+const char CSyncCommand::kHelp[] = DIALSTACK_TR_NOOP("DialstackSync",
+    "usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]\n"
+    "                      [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]\n"
+    "       dialstack-sync --help | --version\n"
+    "Keeps the directory file and its CardDAV address book in step. The first run\n"
+    "needs --url; the URL, user, password file and certificate are remembered for\n"
+    "that directory file. The password comes from --password-file, else the\n"
+    "keyring, else the password file remembered when the keyring could not keep\n"
+    "it, else a prompt on the terminal.\n"
+    "Exit status: 0 in step; 1 failed (nothing lost); 2 bad usage; 3 busy (a\n"
+    "window with unsaved changes or another program has the directory: the next\n"
+    "run tries again); 4 needs you (the sync would delete too much, the password\n"
+    "was refused, or the address book is gone).\n");
 
 namespace {
 
@@ -120,12 +120,13 @@ Options ParseOptions(const std::vector<std::string>& args)
     if (options.bHelp || options.bVersion)
         return options;
     if (parser.isSet(password))
-        throw UsageError(Tr("a password is never taken on the command line: use --password-file FILE, or the keyring"));
+        throw UsageError(
+            CSyncText::Tr("a password is never taken on the command line: use --password-file FILE, or the keyring"));
     if (!parser.positionalArguments().isEmpty())
-        throw UsageError(Tr("unexpected argument: %1", {Local(parser.positionalArguments().first())}));
+        throw UsageError(CSyncText::Tr("unexpected argument: %1", {Local(parser.positionalArguments().first())}));
     for (const QCommandLineOption* pOption : {&file, &url, &user, &passwordFile, &certificate, &timeout})
         if (parser.values(*pOption).size() > 1)
-            throw UsageError(Tr("--%1 given more than once", {pOption->names().first().toStdString()}));
+            throw UsageError(CSyncText::Tr("--%1 given more than once", {pOption->names().first().toStdString()}));
     if (parser.isSet(file))
         options.strFile = Local(parser.value(file));
     options.strUrl = parser.value(url).toStdString();
@@ -136,7 +137,7 @@ Options ParseOptions(const std::vector<std::string>& args)
         bool bNumber = false;
         options.nTimeoutSeconds = parser.value(timeout).toInt(&bNumber);
         if (!bNumber || options.nTimeoutSeconds < 1 || options.nTimeoutSeconds > 3600)
-            throw UsageError(Tr("--timeout needs a number of seconds from 1 to 3600"));
+            throw UsageError(CSyncText::Tr("--timeout needs a number of seconds from 1 to 3600"));
     }
     options.bDryRun = parser.isSet(dryRun);
     options.bForce = parser.isSet(force);
@@ -174,14 +175,14 @@ std::string ReadPasswordFile(const std::string& path)
 {
     struct stat info;
     if (::stat(path.c_str(), &info) != 0)
-        throw UsageError(Tr("%1: the password file cannot be read", {path}));
+        throw UsageError(CSyncText::Tr("%1: the password file cannot be read", {path}));
     if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
-        throw UsageError(Tr(
+        throw UsageError(CSyncText::Tr(
             "%1: others can read this password file; make it yours alone (chmod 600 %1) and run again", {path}));
     std::ifstream in(path, std::ios::binary);
     std::string password;
     if (!in || !std::getline(in, password))
-        throw UsageError(Tr("%1: the password file cannot be read", {path}));
+        throw UsageError(CSyncText::Tr("%1: the password file cannot be read", {path}));
     if (!password.empty() && password.back() == '\r')
         password.pop_back();
     return password;
@@ -192,7 +193,7 @@ bool PromptPassword(const std::string& strUser, const QUrl& url, std::string& pa
 {
     if (!::isatty(STDIN_FILENO))
         return false;
-    out << Tr("Password for %1 at %2: ", {strUser, url.host().toStdString()}) << std::flush;
+    out << CSyncText::Tr("Password for %1 at %2: ", {strUser, url.host().toStdString()}) << std::flush;
     termios saved;
     const bool bTerminal = ::tcgetattr(STDIN_FILENO, &saved) == 0;
     if (bTerminal) {
@@ -211,10 +212,10 @@ QUrl UserUrl(const std::string& text)
 {
     const QUrl url = QUrl::fromUserInput(QString::fromStdString(text));
     if (!url.isValid() || (url.scheme() != "http" && url.scheme() != "https") || url.host().isEmpty())
-        throw UsageError(Tr("--url needs an http:// or https:// address, not %1",
+        throw UsageError(CSyncText::Tr("--url needs an http:// or https:// address, not %1",
             {url.toDisplayString(QUrl::RemoveUserInfo).toStdString()}));
     if (!url.userInfo().isEmpty())
-        throw UsageError(Tr("give the user name with --user, not inside the URL"));
+        throw UsageError(CSyncText::Tr("give the user name with --user, not inside the URL"));
     return url;
 }
 
@@ -232,6 +233,8 @@ std::string DisplayUrl(const QUrl& url)
 class Sync
 {
 public:
+    DIALSTACK_TR_CONTEXT(DialstackSync)
+
     Sync(Options options, std::ostream& out, std::ostream& err)
         : m_options(std::move(options))
         , m_out(out)
@@ -454,7 +457,8 @@ private:
             m_bPasswordGiven = true;
             return password;
         }
-        throw UsageError(Tr("no password for %1: the keyring has none; give --password-file FILE", {m_state.m_strUser}));
+        throw UsageError(
+            CSyncText::Tr("no password for %1: the keyring has none; give --password-file FILE", {m_state.m_strUser}));
     }
 
     // The remembered file is checked as on the first day: a file others
@@ -465,7 +469,7 @@ private:
         try {
             return ReadPasswordFile(m_state.m_strPasswordFile);
         } catch (const UsageError& error) {
-            throw NeedsYouError(error.what(), Tr("%1 --password-file FILE", {Command()}));
+            throw NeedsYouError(error.what(), CSyncText::Tr("%1 --password-file FILE", {Command()}));
         }
     }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "base/TextMarkers.h"
+
 // dialstack-sync: the command line around one sync. Exit status: 0 in step;
 // 1 failed (network, server, a file, stopped by a signal), with nothing
 // lost; 2 bad usage; 3 busy (a window with unsaved changes, or another
@@ -13,6 +15,9 @@
 class CSyncCommand
 {
 public:
+    // Its messages are the sync's (CSyncText::Tr).
+    DIALSTACK_TR_CONTEXT(DialstackSync)
+
     enum
     {
         kInStep = 0,

@@ -252,10 +252,8 @@ bool CSyncEngine::FetchAll(const std::vector<std::string>& hrefs, const std::vec
     // English says "nor 1 other cards" as it always has.
     strMessage = nOthers == 0
         ? CSyncText::Tr("%1 did not give %2 (%3); nothing was changed, run the sync again later", {host, what, why})
-        : CSyncText::Counted(
-            "%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later",
-            "%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later", nOthers,
-            {host, what, why});
+        : CSyncText::Tr("%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later",
+            nullptr, nOthers, {host, what, why});
     return false;
 }
 
@@ -418,10 +416,10 @@ bool CSyncEngine::ApplyHere(const CSyncMerge::Plan& plan, const Local& local, st
         if (item.local == L::kAdd)
             m_list.Append(item.fields);
     if (!m_list.SaveFile(m_strDirectoryFile.c_str())) {
-        strMessage
-            = CSyncText::Tr(m_list.IsOldFileIntact() ? "%1: could not be saved: %2; the directory file is unchanged"
-                                                     : "%1: could not be saved: %2",
-                {m_strDirectoryFile, m_list.GetLastSaveError().GetString()});
+        strMessage = m_list.IsOldFileIntact()
+            ? CSyncText::Tr("%1: could not be saved: %2; the directory file is unchanged",
+                {m_strDirectoryFile, m_list.GetLastSaveError().GetString()})
+            : CSyncText::Tr("%1: could not be saved: %2", {m_strDirectoryFile, m_list.GetLastSaveError().GetString()});
         return false;
     }
     return true;
@@ -500,8 +498,8 @@ CSyncEngine::ERound CSyncEngine::ApplyThere(const CSyncMerge::Plan& plan, CSyncR
         std::string list;
         for (size_t i = 0; i < refusals.size(); ++i)
             list += (i == 0 ? "" : "; ") + refusals[i];
-        strMessage = CSyncText::Counted("the server refused %n record: %1. Everything else was synced",
-            "the server refused %n records: %1. Everything else was synced", static_cast<int>(refusals.size()), {list});
+        strMessage = CSyncText::Tr("the server refused %n record: %1. Everything else was synced", nullptr,
+            static_cast<int>(refusals.size()), {list});
         return ERound::kFailed;
     }
     return bAgain ? ERound::kAgain : ERound::kDone;
