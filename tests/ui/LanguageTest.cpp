@@ -20,6 +20,7 @@
 #include "app/DirectoryApp.h"
 #include "base/ReasonText.h"
 #include "convert/CommandLine.h"
+#include "convert/ConvertText.h"
 #include "data/DirectoryLock.h"
 #include "data/DirectoryWriter.h"
 #include "data/FileReasons.h"
@@ -298,6 +299,26 @@ TEST(LanguageTest, EnglishAskedForFirstOrNoCatalogueForTheLanguageLeavesTheProgr
     SetLocale("", "C.UTF-8");
     CTranslators::Install("dialstack");
     EXPECT_EQ(QCoreApplication::translate(Translation::kResources, "Save Now"), "Save Now");
+}
+
+// A count is keyed by its text for one: English's forms come from the
+// English catalogue compiled in, a language's from its own; the older
+// two-text calls are keyed by their first text, their second the English
+// for other counts where no catalogue holds the first.
+TEST(LanguageTest, ACountTakesItsFormsFromTheCatalogueByItsOneKey)
+{
+    CTranslators::AddSearchFolder(DIALSTACK_TRANSLATIONS_FOLDER);
+    SetLocale("", "C.UTF-8");
+    CTranslators::Install("dialstack");
+    EXPECT_EQ(ConvertText::Tr("%n record added", nullptr, 2), "2 records added");
+    EXPECT_EQ(ConvertText::Tr("%n record added", nullptr, 1), "1 record added");
+    EXPECT_EQ(ConvertText::Counted("%n thing found", "%n things found", 3), "3 things found");
+    EXPECT_EQ(ConvertText::Counted("%n thing found", "%n things found", 1), "1 thing found");
+    SetLocale("", "de_DE.UTF-8");
+    CTranslators::Install("dialstack");
+    EXPECT_EQ(ConvertText::Counted("%n record added", "%n records added", 2), "2 Einträge hinzugefügt");
+    SetLocale("", "C.UTF-8");
+    CTranslators::Install("dialstack");
 }
 
 struct WindowInLanguage
