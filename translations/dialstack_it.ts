@@ -2,156 +2,1424 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>DialstackConvert</name>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="19"/>
+        <source>usage: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DIR/Dialstack.dat]
+                                [--output FILE] [--verbose]
+       dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
+       dialstack-convert query [--file DIR/Dialstack.dat] TEXT
+       dialstack-convert --help | --version
+(&apos;-&apos; as FILE reads standard input; --format may be left out when every
+file ends in .vcf or .csv; --spreadsheet writes CSV with &apos;;&apos; between
+the cells and a byte-order mark, as spreadsheet programs in Germany,
+France and other countries that write a decimal comma open it)
+</source>
+        <translation>uso: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file CARTELLA/Dialstack.dat]
+                              [--output FILE] [--verbose]
+     dialstack-convert import [--format vcard|csv] [--file CARTELLA/Dialstack.dat] [--verbose] FILE...
+     dialstack-convert query [--file CARTELLA/Dialstack.dat] TESTO
+     dialstack-convert --help | --version
+(&apos;-&apos; come FILE legge lo standard input; --format si può omettere se ogni
+file termina in .vcf o .csv; --spreadsheet scrive un CSV con &apos;;&apos; tra le
+celle e un byte order mark, come lo aprono i fogli di calcolo in Germania,
+Francia e negli altri paesi che usano la virgola decimale)
+</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../convert/QueryCommand.cpp" line="37"/>
+        <source>%n record matches</source>
+        <translation>
+            <numerusform>%n voce corrisponde</numerusform>
+            <numerusform>%n voci corrispondono</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../convert/ImportReport.cpp" line="68"/>
+        <source>%n record added</source>
+        <translation>
+            <numerusform>%n voce aggiunta</numerusform>
+            <numerusform>%n voci aggiunte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../convert/ImportReport.cpp" line="69"/>
+        <source>%n contact skipped</source>
+        <translation>
+            <numerusform>%n contatto saltato</numerusform>
+            <numerusform>%n contatti saltati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../convert/ImportReport.cpp" line="70"/>
+        <source>%n value moved to misc</source>
+        <translation>
+            <numerusform>%n valore spostato in «varie»</numerusform>
+            <numerusform>%n valori spostati in «varie»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../convert/ImportReport.cpp" line="71"/>
+        <source>%n character replaced</source>
+        <translation>
+            <numerusform>%n carattere sostituito</numerusform>
+            <numerusform>%n caratteri sostituiti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../convert/ExportCommand.cpp" line="138"/>
+        <source>%n record exported</source>
+        <translation>
+            <numerusform>%n voce esportata</numerusform>
+            <numerusform>%n voci esportate</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../convert/ImportCommand.cpp" line="35"/>
+        <source>standard input</source>
+        <translation>standard input</translation>
+    </message>
+    <message>
+        <location filename="../convert/ImportCommand.cpp" line="37"/>
+        <source>%1: %2; nothing was imported</source>
+        <translation>%1: %2; non è stato importato nulla</translation>
+    </message>
+    <message>
+        <location filename="../convert/ImportCommand.cpp" line="44"/>
+        <source>is a folder, not a contact file</source>
+        <translation>è una cartella, non un file di contatti</translation>
+    </message>
+    <message>
+        <location filename="../convert/ImportCommand.cpp" line="47"/>
+        <source>cannot be opened</source>
+        <translation>non si può aprire</translation>
+    </message>
+    <message>
+        <location filename="../convert/ImportCommand.cpp" line="47"/>
+        <source>there is no such file</source>
+        <translation>questo file non esiste</translation>
+    </message>
+    <message>
+        <location filename="../convert/ImportCommand.cpp" line="75"/>
+        <source>%1: could not be saved: %2; the directory file is unchanged</source>
+        <translation>%1: impossibile salvare: %2; il file della rubrica non è cambiato</translation>
+    </message>
+    <message>
+        <location filename="../convert/ImportCommand.cpp" line="78"/>
+        <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
+        <translation>%1: impossibile salvare: %2; il file della rubrica potrebbe essere danneggiato: controllalo e importa di nuovo</translation>
+    </message>
+    <message>
+        <location filename="../convert/DirectoryAccess.cpp" line="14"/>
+        <source>%1: is a folder, not a directory file; nothing was converted</source>
+        <translation>%1: è una cartella, non un file della rubrica; non è stato convertito nulla</translation>
+    </message>
+    <message>
+        <location filename="../convert/DirectoryAccess.cpp" line="18"/>
+        <source>%1: there is no directory file</source>
+        <translation>%1: non c&apos;è nessun file della rubrica</translation>
+    </message>
+    <message>
+        <location filename="../convert/DirectoryAccess.cpp" line="46"/>
+        <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
+        <translation>%1: %2 (chiudi la finestra di Dialstack che lo tiene aperto o attendi l&apos;altra importazione); non è stato cambiato nulla</translation>
+    </message>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="78"/>
+        <source>say export, import or query</source>
+        <translation>indica export, import o query</translation>
+    </message>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="89"/>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>comando sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="98"/>
+        <source>unknown format &apos;%1&apos;</source>
+        <translation>formato sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="113"/>
+        <source>--spreadsheet is for export</source>
+        <translation>--spreadsheet vale solo per export</translation>
+    </message>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="113"/>
+        <source>--output is for export</source>
+        <translation>--output vale solo per export</translation>
+    </message>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="127"/>
+        <source>query needs one TEXT to look for</source>
+        <translation>query richiede un TESTO da cercare</translation>
+    </message>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="129"/>
+        <source>query takes no --format or --verbose</source>
+        <translation>query non accetta --format né --verbose</translation>
+    </message>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="136"/>
+        <source>export takes no file arguments (use --output)</source>
+        <translation>export non accetta file come argomenti (usa --output)</translation>
+    </message>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="138"/>
+        <source>--output names the directory file itself</source>
+        <translation>--output indica il file della rubrica stesso</translation>
+    </message>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="141"/>
+        <source>--spreadsheet writes CSV, not --format vcard</source>
+        <translation>--spreadsheet scrive CSV, non --format vcard</translation>
+    </message>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="148"/>
+        <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
+        <translation>serve --format vcard o --format csv (o un --output FILE che termini in .vcf o .csv)</translation>
+    </message>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="156"/>
+        <source>import needs at least one file (&apos;-&apos; for standard input)</source>
+        <translation>import richiede almeno un file (&apos;-&apos; per lo standard input)</translation>
+    </message>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="164"/>
+        <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
+        <translation>serve --format vcard o --format csv («%1» non termina in .vcf o .csv)</translation>
+    </message>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="179"/>
+        <source>ran out of memory; nothing was changed</source>
+        <translation>memoria esaurita; non è stato cambiato nulla</translation>
+    </message>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="182"/>
+        <source>a file holds a field too long to be held (%1); nothing was changed</source>
+        <translation>un file contiene un campo troppo lungo (%1); non è stato cambiato nulla</translation>
+    </message>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="184"/>
+        <source>stopped: %1; nothing was changed</source>
+        <translation>interrotto: %1; non è stato cambiato nulla</translation>
+    </message>
+    <message>
+        <location filename="../convert/CommandLine.cpp" line="192"/>
+        <source>--file needs a file name</source>
+        <translation>--file richiede un nome di file</translation>
+    </message>
+    <message>
+        <location filename="../convert/ImportCommand.cpp" line="56"/>
+        <location filename="../convert/ImportCommand.cpp" line="59"/>
+        <source>cannot be read as %1: %2</source>
+        <translation>non si può leggere come %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../convert/ExportCommand.cpp" line="91"/>
+        <source>%1: could not be written</source>
+        <translation>%1: impossibile scrivere</translation>
+    </message>
+    <message>
+        <location filename="../convert/ExportCommand.cpp" line="98"/>
+        <source>could not write to standard output</source>
+        <translation>impossibile scrivere sullo standard output</translation>
+    </message>
+    <message>
+        <location filename="../convert/ExportCommand.cpp" line="111"/>
+        <source>%1: could not be written: %2</source>
+        <translation>%1: impossibile scrivere: %2</translation>
+    </message>
+    <message>
+        <location filename="../convert/ExportCommand.cpp" line="112"/>
+        <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
+        <translation>%1: impossibile scrivere: %2; il file che c&apos;era non è più com&apos;era</translation>
+    </message>
+    <message>
+        <location filename="../convert/DirectoryAccess.cpp" line="26"/>
+        <source>%1: the directory file could not be opened: %2; nothing was converted</source>
+        <translation>%1: impossibile aprire il file della rubrica: %2; non è stato convertito nulla</translation>
+    </message>
+    <message>
+        <location filename="../convert/DirectoryAccess.cpp" line="30"/>
+        <source>%1: the directory file could not be read completely; nothing was converted</source>
+        <translation>%1: il file della rubrica non si è potuto leggere per intero; non è stato convertito nulla</translation>
+    </message>
+    <message>
+        <location filename="../convert/VCardReader.cpp" line="87"/>
+        <source>it holds no vCard (no BEGIN:VCARD line)</source>
+        <translation>non contiene alcuna vCard (nessuna riga BEGIN:VCARD)</translation>
+    </message>
+    <message>
+        <location filename="../convert/VCardReader.cpp" line="40"/>
+        <source>END (the vCard was cut off)</source>
+        <translation>END (la vCard era troncata)</translation>
+    </message>
+    <message>
+        <location filename="../convert/VCardReader.cpp" line="50"/>
+        <source>a line that is no vCard property: &quot;%1&quot;</source>
+        <translation>una riga che non è una proprietà vCard: «%1»</translation>
+    </message>
+    <message>
+        <location filename="../convert/CsvReader.cpp" line="155"/>
+        <source>its header row is longer than %1 KiB</source>
+        <translation>la sua riga di intestazione supera %1 KiB</translation>
+    </message>
+    <message>
+        <location filename="../convert/CsvReader.cpp" line="163"/>
+        <source>it has no header row</source>
+        <translation>non ha una riga di intestazione</translation>
+    </message>
+    <message>
+        <location filename="../convert/InputText.cpp" line="22"/>
+        <source>UTF-8, Windows-1252, UTF-16 with a byte-order mark and vCards in UTF-16 without one are read</source>
+        <translation>si leggono UTF-8, Windows-1252, UTF-16 con BOM e le vCard in UTF-16 anche senza BOM</translation>
+    </message>
+    <message>
+        <location filename="../convert/InputText.cpp" line="69"/>
+        <source>it could not be read to its end</source>
+        <translation>non si è potuto leggere fino alla fine</translation>
+    </message>
+    <message>
+        <location filename="../convert/InputText.cpp" line="81"/>
+        <source>it is in UTF-32, which is not read (%1)</source>
+        <translation>è in UTF-32, che non viene letto (%1)</translation>
+    </message>
+    <message>
+        <location filename="../convert/InputText.cpp" line="91"/>
+        <source>it holds zero bytes, as UTF-16 or UTF-32 without a byte-order mark would; that is not read (%1)</source>
+        <translation>contiene byte nulli, come UTF-16 o UTF-32 senza BOM; non viene letto (%1)</translation>
+    </message>
+    <message>
+        <location filename="../convert/ImportReport.cpp" line="38"/>
+        <source>%1: skipped, %2</source>
+        <translation>%1: saltato perché %2</translation>
+    </message>
+    <message>
+        <location filename="../convert/ImportReport.cpp" line="46"/>
+        <source>%1: moved to misc: %2</source>
+        <translation>%1: spostato in «varie»: %2</translation>
+    </message>
+    <message>
+        <location filename="../convert/ImportReport.cpp" line="54"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../convert/ImportReport.cpp" line="62"/>
+        <source>%1: left out: %2</source>
+        <translation>%1: tralasciato: %2</translation>
+    </message>
+    <message>
+        <location filename="../convert/RecordImporter.cpp" line="25"/>
+        <source>it holds more than %1 KiB of text</source>
+        <translation>contiene più di %1 KiB di testo</translation>
+    </message>
+    <message>
+        <location filename="../convert/RecordImporter.cpp" line="61"/>
+        <source>%1, contact %2</source>
+        <translation>%1, contatto %2</translation>
+    </message>
+    <message>
+        <location filename="../convert/RecordImporter.cpp" line="69"/>
+        <source>it has no name</source>
+        <translation>non ha un nome</translation>
+    </message>
+    <message>
+        <location filename="../convert/RecordImporter.cpp" line="91"/>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>«%1» (%2)</translation>
+    </message>
+    <message>
+        <location filename="../convert/ImportCommand.cpp" line="97"/>
+        <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
+        <translation>%1: la sua ultima voce non ha un nome e aggiungere voci la sovrascriverebbe; dalle prima un nome in Dialstack. Non è stato importato nulla</translation>
+    </message>
+    <message>
+        <location filename="../convert/ExportCommand.cpp" line="118"/>
+        <source>%1: written, but %2</source>
+        <translation>%1: scritto, ma %2</translation>
+    </message>
+    <message>
+        <location filename="../convert/PrintableText.cpp" line="45"/>
+        <source>... (%1 bytes in all)</source>
+        <translation>... (%1 byte in tutto)</translation>
+    </message>
+    <message>
+        <location filename="../vcard/VCardMapper.cpp" line="143"/>
+        <source>%1 = %2... (%3 bytes in all)</source>
+        <translation>%1 = %2... (%3 byte in tutto)</translation>
+    </message>
+    <message>
+        <location filename="../vcard/VCardMapper.cpp" line="164"/>
+        <source>AGENT (the vCard of another person inside this one)</source>
+        <translation>AGENT (la vCard di un&apos;altra persona dentro questa)</translation>
+    </message>
+    <message>
+        <location filename="../vcard/VCardMapper.cpp" line="170"/>
+        <source>%1 (binary data, %2 bytes)</source>
+        <translation>%1 (dati binari, %2 byte)</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../convert/RecordImporter.cpp" line="31"/>
+        <source>%n character of the name replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carattere del nome sostituito con «?»</numerusform>
+            <numerusform>%n caratteri del nome sostituiti con «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../convert/RecordImporter.cpp" line="32"/>
+        <source>%n character of the phone replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carattere del telefono sostituito con «?»</numerusform>
+            <numerusform>%n caratteri del telefono sostituiti con «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../convert/RecordImporter.cpp" line="33"/>
+        <source>%n character of the pager replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carattere del cercapersone sostituito con «?»</numerusform>
+            <numerusform>%n caratteri del cercapersone sostituiti con «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../convert/RecordImporter.cpp" line="34"/>
+        <source>%n character of the e-mail replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carattere dell&apos;e-mail sostituito con «?»</numerusform>
+            <numerusform>%n caratteri dell&apos;e-mail sostituiti con «?»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../convert/RecordImporter.cpp" line="35"/>
+        <source>%n character of the misc replaced by &quot;?&quot;</source>
+        <translation>
+            <numerusform>%n carattere di «varie» sostituito con «?»</numerusform>
+            <numerusform>%n caratteri di «varie» sostituiti con «?»</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../convert/ImportCommand.cpp" line="72"/>
+        <source>%1: could not be saved: %2; nothing was imported</source>
+        <translation>%1: impossibile salvare: %2; non è stato importato nulla</translation>
+    </message>
+</context>
+<context>
+    <name>DialstackSync</name>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="34"/>
+        <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME] [--password-file FILE]
+                      [--certificate FILE] [--timeout SECONDS] [--dry-run] [--force] [--verbose]
+       dialstack-sync --help | --version
+Keeps the directory file and its CardDAV address book in step. The first run
+needs --url; the URL, user, password file and certificate are remembered for
+that directory file. The password comes from --password-file, else the
+keyring, else the password file remembered when the keyring could not keep
+it, else a prompt on the terminal.
+Exit status: 0 in step; 1 failed (nothing lost); 2 bad usage; 3 busy (a
+window with unsaved changes or another program has the directory: the next
+run tries again); 4 needs you (the sync would delete too much, the password
+was refused, or the address book is gone).
+</source>
+        <translation>uso: dialstack-sync [--file CARTELLA/Dialstack.dat] [--url URL] [--user NOME] [--password-file FILE]
+                    [--certificate FILE] [--timeout SECONDI] [--dry-run] [--force] [--verbose]
+     dialstack-sync --help | --version
+Tiene allineati il file della rubrica e la sua rubrica CardDAV. La prima
+esecuzione richiede --url; URL, utente, file della password e certificato
+vengono ricordati per quel file della rubrica. La password viene da
+--password-file, altrimenti dal portachiavi, altrimenti dal file della
+password ricordato quando il portachiavi non ha potuto conservarla,
+altrimenti viene chiesta nel terminale.
+Stato di uscita: 0 allineato; 1 non riuscito (nulla perso); 2 uso errato;
+3 occupato (una finestra con modifiche non salvate o un altro programma ha la
+rubrica: la prossima esecuzione riprova); 4 serve il tuo intervento (la
+sincronizzazione eliminerebbe troppo, la password è stata rifiutata o la
+rubrica non esiste più).
+</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../sync/SyncReport.cpp" line="20"/>
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n aggiunta</numerusform>
+            <numerusform>%n aggiunte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../sync/SyncReport.cpp" line="20"/>
+        <source>%n changed</source>
+        <translation>
+            <numerusform>%n modificata</numerusform>
+            <numerusform>%n modificate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../sync/SyncReport.cpp" line="21"/>
+        <source>%n deleted</source>
+        <translation>
+            <numerusform>%n eliminata</numerusform>
+            <numerusform>%n eliminate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../sync/SyncReport.cpp" line="83"/>
+        <source>%n conflict kept as a copy</source>
+        <translation>
+            <numerusform>%n conflitto conservato come copia</numerusform>
+            <numerusform>%n conflitti conservati come copie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncReport.cpp" line="87"/>
+        <source>Here: %1; on the server: %2; %3</source>
+        <translation>Qui: %1; sul server: %2; %3</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncReport.cpp" line="85"/>
+        <source>Dry run, nothing changed. Would do here: %1; on the server: %2; %3</source>
+        <translation>Prova, nulla cambiato. Farebbe qui: %1; sul server: %2; %3</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncReport.cpp" line="26"/>
+        <source>added here: %1</source>
+        <translation>aggiunta qui: %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncReport.cpp" line="26"/>
+        <source>changed here: %1</source>
+        <translation>modificata qui: %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncReport.cpp" line="27"/>
+        <source>deleted here: %1</source>
+        <translation>eliminata qui: %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncReport.cpp" line="28"/>
+        <source>added on the server: %1</source>
+        <translation>aggiunta sul server: %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncReport.cpp" line="29"/>
+        <source>changed on the server: %1</source>
+        <translation>modificata sul server: %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncReport.cpp" line="30"/>
+        <source>deleted on the server: %1</source>
+        <translation>eliminata sul server: %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncReport.cpp" line="31"/>
+        <source>would add here: %1</source>
+        <translation>sarebbe aggiunta qui: %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncReport.cpp" line="32"/>
+        <source>would change here: %1</source>
+        <translation>sarebbe modificata qui: %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncReport.cpp" line="33"/>
+        <source>would delete here: %1</source>
+        <translation>sarebbe eliminata qui: %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncReport.cpp" line="34"/>
+        <source>would add on the server: %1</source>
+        <translation>sarebbe aggiunta sul server: %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncReport.cpp" line="35"/>
+        <source>would change on the server: %1</source>
+        <translation>sarebbe modificata sul server: %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncReport.cpp" line="36"/>
+        <source>would delete on the server: %1</source>
+        <translation>sarebbe eliminata sul server: %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncReport.cpp" line="57"/>
+        <source>kept both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
+        <translation>conservate entrambe le versioni di una voce modificata da tutte e due le parti: quella del server e quella di questo computer come %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncReport.cpp" line="54"/>
+        <source>would keep both versions of a record changed on both sides: the server&apos;s, and this machine&apos;s as %1</source>
+        <translation>sarebbero conservate entrambe le versioni di una voce modificata da tutte e due le parti: quella del server e quella di questo computer come %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="178"/>
+        <location filename="../sync/SyncCommand.cpp" line="185"/>
+        <source>%1: the password file cannot be read</source>
+        <translation>%1: il file della password non si può leggere</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="180"/>
+        <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
+        <translation>%1: altri possono leggere questo file della password; rendilo leggibile solo a te (chmod 600 %1) ed esegui di nuovo</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="196"/>
+        <source>Password for %1 at %2: </source>
+        <translation>Password di %1 su %2: </translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="259"/>
+        <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
+        <translation>%1: una finestra di Dialstack ha modifiche non salvate, o un altro programma lo sta modificando. Non è stato sincronizzato nulla; la prossima sincronizzazione dopo il salvataggio prenderà le modifiche della finestra</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="342"/>
+        <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
+        <translation>interrotto da %1; quanto già sincronizzato resta, e la prossima sincronizzazione riprende da lì</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="461"/>
+        <source>no password for %1: the keyring has none; give --password-file FILE</source>
+        <translation>nessuna password per %1: il portachiavi non ne ha; indica --password-file FILE</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="523"/>
+        <source>no address book found at %1 for %2; create one on the server (in its web page, or with your phone&apos;s contacts app), then sync again</source>
+        <translation>nessuna rubrica trovata su %1 per %2; creane una sul server (dalla sua pagina web o con l&apos;app contatti del telefono), poi sincronizza di nuovo</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="525"/>
+        <source>this user</source>
+        <translation>questo utente</translation>
+    </message>
+    <message>
+        <location filename="../sync/DesktopNotifier.cpp" line="51"/>
+        <location filename="../sync/SyncCommand.cpp" line="578"/>
+        <source>To settle it, run: %1</source>
+        <translation>Per risolvere, esegui: %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="124"/>
+        <source>a password is never taken on the command line: use --password-file FILE, or the keyring</source>
+        <translation>una password non si accetta mai sulla riga di comando: usa --password-file FILE, o il portachiavi</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="126"/>
+        <source>unexpected argument: %1</source>
+        <translation>argomento inatteso: %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="129"/>
+        <source>--%1 given more than once</source>
+        <translation>--%1 indicato più di una volta</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="140"/>
+        <source>--timeout needs a number of seconds from 1 to 3600</source>
+        <translation>--timeout richiede un numero di secondi da 1 a 3600</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="215"/>
+        <source>--url needs an http:// or https:// address, not %1</source>
+        <translation>--url richiede un indirizzo http:// o https://, non %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="218"/>
+        <source>give the user name with --user, not inside the URL</source>
+        <translation>indica il nome utente con --user, non dentro l&apos;URL</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="406"/>
+        <source>the first sync of %1 needs --url (the address book or the server)</source>
+        <translation>la prima sincronizzazione di %1 richiede --url (la rubrica o il server)</translation>
+    </message>
+    <message>
+        <location filename="../sync/HttpSession.cpp" line="179"/>
+        <source>%1 did not answer within %2 s</source>
+        <translation>%1 non ha risposto entro %2 s</translation>
+    </message>
+    <message>
+        <location filename="../sync/CardDavClient.cpp" line="56"/>
+        <source>%1 refused the user name or password</source>
+        <translation>%1 ha rifiutato il nome utente o la password</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncEngine.cpp" line="366"/>
+        <source>%1 of the %2 records here (%3)</source>
+        <translation>%1 delle %2 voci qui (%3)</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncEngine.cpp" line="368"/>
+        <source>%1 of the %2 cards on the server (%3)</source>
+        <translation>%1 delle %2 schede sul server (%3)</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncEngine.cpp" line="372"/>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncEngine.cpp" line="370"/>
+        <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force</source>
+        <translation>questa sincronizzazione eliminerebbe %1; non è stato cambiato nulla. Se è ciò che vuoi, eseguila di nuovo con --force</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="273"/>
+        <source>%1: the directory file could not be read completely; nothing was synced</source>
+        <translation>%1: il file della rubrica non si è potuto leggere per intero; non è stato sincronizzato nulla</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="381"/>
+        <source>%1: the folder %2 does not exist; nothing was synced</source>
+        <translation>%1: la cartella %2 non esiste; non è stato sincronizzato nulla</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="383"/>
+        <source>%1: the folder %2 is read-only, so the directory file cannot be saved there; nothing was synced</source>
+        <translation>%1: la cartella %2 è di sola lettura, quindi il file della rubrica non si può salvare lì; non è stato sincronizzato nulla</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="387"/>
+        <source>%1: is a folder, not a directory file; nothing was synced</source>
+        <translation>%1: è una cartella, non un file della rubrica; non è stato sincronizzato nulla</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncEngine.cpp" line="420"/>
+        <source>%1: could not be saved: %2; the directory file is unchanged</source>
+        <translation>%1: impossibile salvare: %2; il file della rubrica non è cambiato</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncEngine.cpp" line="422"/>
+        <source>%1: could not be saved: %2</source>
+        <translation>%1: impossibile salvare: %2</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="280"/>
+        <source>stopped by %1</source>
+        <translation>interrotto da %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="290"/>
+        <source>the address book is at %1, on another server than %2; remove %3 and give the address book with --url</source>
+        <translation>la rubrica si trova su %1, un server diverso da %2; elimina %3 e indica la rubrica con --url</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="308"/>
+        <source>%1 --dry-run --verbose   (then %1 --force, if that is what you want)</source>
+        <translation>%1 --dry-run --verbose   (poi %1 --force, se è ciò che vuoi)</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="348"/>
+        <source>%1 --password-file FILE   (FILE: the new password, chmod 600)</source>
+        <translation>%1 --password-file FILE   (FILE: la nuova password, chmod 600)</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="472"/>
+        <source>%1 --password-file FILE</source>
+        <translation>%1 --password-file FILE</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="361"/>
+        <source>the address book %1 is gone from the server; nothing was changed here</source>
+        <translation>la rubrica %1 non c&apos;è più sul server; qui non è stato cambiato nulla</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="362"/>
+        <source>rm %1; %2 --url URL-OF-THE-ADDRESS-BOOK</source>
+        <translation>rm %1; %2 --url URL-DELLA-RUBRICA</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="400"/>
+        <source>%1 is synced with %2; to sync it with another address book, first remove %3</source>
+        <translation>%1 è sincronizzato con %2; per sincronizzarlo con un&apos;altra rubrica, elimina prima %3</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="413"/>
+        <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
+        <translation>una password non si invia mai su http:// in chiaro, tranne a questo computer; usa https:// per %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="429"/>
+        <source>%1: holds no certificate (PEM) that can be read</source>
+        <translation>%1: non contiene alcun certificato (PEM) leggibile</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="430"/>
+        <source>%1: the certificate remembered for this server cannot be read; give it again with --certificate FILE</source>
+        <translation>%1: il certificato ricordato per questo server non si può leggere; indicalo di nuovo con --certificate FILE</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="503"/>
+        <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
+        <translation>Non è stato possibile conservare la password nel portachiavi (nessuno è in esecuzione); d&apos;ora in poi viene letta dal file %1. Tienilo leggibile solo da te.</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncCommand.cpp" line="527"/>
+        <source>the server has several address books; run again with --url and one of them:</source>
+        <translation>il server ha più rubriche; esegui di nuovo con --url e una di queste:</translation>
+    </message>
+    <message>
+        <location filename="../sync/HttpSession.cpp" line="111"/>
+        <source>%1 sent this program to %2, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
+        <translation>%1 ha rimandato questo programma a %2, un altro server; parla solo con il server che gli è stato indicato. Se quello è giusto, indicalo con --url</translation>
+    </message>
+    <message>
+        <location filename="../sync/HttpSession.cpp" line="181"/>
+        <source>the certificate of %1 is not trusted (%2); if it is your own server&apos;s, give its certificate with --certificate FILE</source>
+        <translation>il certificato di %1 non è attendibile (%2); se è quello del tuo server, indica il suo certificato con --certificate FILE</translation>
+    </message>
+    <message>
+        <location filename="../sync/CardDavClient.cpp" line="57"/>
+        <source>%1: the server does not allow this (403 Forbidden)</source>
+        <translation>%1: il server non lo consente (403 Forbidden)</translation>
+    </message>
+    <message>
+        <location filename="../sync/CardDavClient.cpp" line="58"/>
+        <source>%1: not found on the server (404)</source>
+        <translation>%1: non trovato sul server (404)</translation>
+    </message>
+    <message>
+        <location filename="../sync/CardDavClient.cpp" line="59"/>
+        <source>%1: the server answered %2</source>
+        <translation>%1: il server ha risposto %2</translation>
+    </message>
+    <message>
+        <location filename="../sync/CardDavClient.cpp" line="65"/>
+        <source>%1 sent a reply that could not be read: %2</source>
+        <translation>%1 ha inviato una risposta illeggibile: %2</translation>
+    </message>
+    <message>
+        <location filename="../sync/CardDavClient.cpp" line="112"/>
+        <source>%1 could not give the card %2 (no status); nothing was changed, run the sync again later</source>
+        <translation>%1 non ha potuto fornire la scheda %2 (nessuno stato); non è stato cambiato nulla, sincronizza di nuovo più tardi</translation>
+    </message>
+    <message>
+        <location filename="../sync/CardDavClient.cpp" line="114"/>
+        <source>%1 could not give the card %2 (status %3); nothing was changed, run the sync again later</source>
+        <translation>%1 non ha potuto fornire la scheda %2 (stato %3); non è stato cambiato nulla, sincronizza di nuovo più tardi</translation>
+    </message>
+    <message>
+        <location filename="../sync/CardDavClient.cpp" line="132"/>
+        <source>the server answered %1 (%2)</source>
+        <translation>il server ha risposto %1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../sync/CardDavClient.cpp" line="135"/>
+        <source>the server answered %1: %2</source>
+        <translation>il server ha risposto %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../sync/CardDavClient.cpp" line="136"/>
+        <source>the server answered %1</source>
+        <translation>il server ha risposto %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/CardDavClient.cpp" line="156"/>
+        <source>%1 points to another server, %2, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
+        <translation>%1 rimanda a un altro server, %2, per le rubriche; lì non è stato inviato nulla. Se quel server è giusto, indica la sua rubrica con --url</translation>
+    </message>
+    <message>
+        <location filename="../sync/DavMultiStatus.cpp" line="182"/>
+        <source>the reply is not a WebDAV multistatus</source>
+        <translation>la risposta non è un multistatus WebDAV</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncEngine.cpp" line="75"/>
+        <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
+        <translation>la rubrica ha continuato a cambiare mentre questa sincronizzazione vi scriveva; non si è perso nulla, sincronizza di nuovo</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncEngine.cpp" line="246"/>
+        <source>the card of %1</source>
+        <translation>la scheda di %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncEngine.cpp" line="247"/>
+        <source>the card %1</source>
+        <translation>la scheda %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncEngine.cpp" line="249"/>
+        <source>status %1</source>
+        <translation>stato %1</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncEngine.cpp" line="249"/>
+        <source>left out of its reply</source>
+        <translation>omessa dalla sua risposta</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncEngine.cpp" line="254"/>
+        <source>%1 did not give %2 (%3); nothing was changed, run the sync again later</source>
+        <translation>%1 non ha fornito %2 (%3); non è stato cambiato nulla, sincronizza di nuovo più tardi</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../sync/SyncEngine.cpp" line="255"/>
+        <source>%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later</source>
+        <translation>
+            <numerusform>%1 non ha fornito %2 (%3) né %n altra scheda; non è stato cambiato nulla, sincronizza di nuovo più tardi</numerusform>
+            <numerusform>%1 non ha fornito %2 (%3) né %n altre schede; non è stato cambiato nulla, sincronizza di nuovo più tardi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncEngine.cpp" line="386"/>
+        <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
+        <translation>%1: il file della rubrica è cambiato sul disco durante la sincronizzazione; qui non è stato cambiato nulla, sincronizza di nuovo</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncEngine.cpp" line="410"/>
+        <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
+        <translation>%1: la sua ultima voce non ha nome, e aggiungere voci la sovrascriverebbe; dalle prima un nome in Dialstack. Non è stato cambiato nulla</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../sync/SyncEngine.cpp" line="501"/>
+        <source>the server refused %n record: %1. Everything else was synced</source>
+        <translation>
+            <numerusform>il server ha rifiutato %n voce: %1. Tutto il resto è stato sincronizzato</numerusform>
+            <numerusform>il server ha rifiutato %n voci: %1. Tutto il resto è stato sincronizzato</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../sync/SyncReport.cpp" line="97"/>
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 e %n altro</numerusform>
+            <numerusform>%1 e altri %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncState.cpp" line="107"/>
+        <source>%1: the sync state is damaged; remove it to sync this directory afresh</source>
+        <translation>%1: lo stato di sincronizzazione è danneggiato; eliminalo per sincronizzare questa rubrica da capo</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncState.cpp" line="112"/>
+        <source>%1: the sync journal could not be written</source>
+        <translation>%1: non è stato possibile scrivere il registro di sincronizzazione</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncState.cpp" line="222"/>
+        <source>%1: the folder could not be made</source>
+        <translation>%1: non è stato possibile creare la cartella</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncState.cpp" line="259"/>
+        <source>%1: the sync state could not be saved: %2</source>
+        <translation>%1: non è stato possibile salvare lo stato di sincronizzazione: %2</translation>
+    </message>
+    <message>
+        <location filename="../sync/SyncState.cpp" line="263"/>
+        <source>%1: the sync state could not be made private</source>
+        <translation>%1: non è stato possibile rendere privato lo stato di sincronizzazione</translation>
+    </message>
+    <message>
+        <location filename="../sync/DesktopNotifier.cpp" line="52"/>
+        <source>Dialstack sync needs you</source>
+        <translation>La sincronizzazione di Dialstack ha bisogno di te</translation>
+    </message>
+    <message>
+        <location filename="../sync/Keyring.cpp" line="53"/>
+        <source>Dialstack: %1 at %2</source>
+        <translation>Dialstack: %1 su %2</translation>
+    </message>
+</context>
+<context>
+    <name>Framework</name>
+    <message>
+        <location filename="../framework/Wnd.cpp" line="230"/>
+        <source>&amp;Move</source>
+        <translation>&amp;Sposta</translation>
+    </message>
+    <message>
+        <location filename="../framework/Wnd.cpp" line="236"/>
+        <source>&amp;Close	Alt+F4</source>
+        <translation>&amp;Chiudi	Alt+F4</translation>
+    </message>
+    <message>
+        <location filename="../framework/DataExchange.cpp" line="96"/>
+        <source>Please enter a whole number.</source>
+        <translation>Inserisci un numero intero.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../framework/DataExchange.cpp" line="109"/>
+        <source>Please enter no more than %n characters.</source>
+        <translation>
+            <numerusform>Inserisci al massimo %n carattere.</numerusform>
+            <numerusform>Inserisci al massimo %n caratteri.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="51"/>
+        <source>it is a folder, not a file</source>
+        <translation>è una cartella, non un file</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="53"/>
+        <source>it is a named pipe (FIFO), not a file</source>
+        <translation>è una pipe con nome (FIFO), non un file</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="55"/>
+        <source>it is a device, not a file</source>
+        <translation>è un dispositivo, non un file</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="57"/>
+        <source>it is a socket, not a file</source>
+        <translation>è un socket, non un file</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="58"/>
+        <source>it is something other than a file, not a file</source>
+        <translation>non è un file, ma qualcos&apos;altro</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="64"/>
+        <source>it is a symbolic link to a folder, not to a file</source>
+        <translation>è un collegamento simbolico a una cartella, non a un file</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="66"/>
+        <source>it is a symbolic link to a named pipe (FIFO), not to a file</source>
+        <translation>è un collegamento simbolico a una pipe con nome (FIFO), non a un file</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="68"/>
+        <source>it is a symbolic link to a device, not to a file</source>
+        <translation>è un collegamento simbolico a un dispositivo, non a un file</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="70"/>
+        <source>it is a symbolic link to a socket, not to a file</source>
+        <translation>è un collegamento simbolico a un socket, non a un file</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="71"/>
+        <source>it is a symbolic link to something other than a file, not to a file</source>
+        <translation>è un collegamento simbolico a qualcosa che non è un file</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="77"/>
+        <source>the disk is read-only</source>
+        <translation>il disco è di sola lettura</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="78"/>
+        <source>the disk is full</source>
+        <translation>il disco è pieno</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="79"/>
+        <source>the disk quota is used up</source>
+        <translation>la quota disco è esaurita</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="80"/>
+        <source>the file would be larger than this process may write</source>
+        <translation>il file supererebbe la dimensione che questo processo può scrivere</translation>
+    </message>
+    <message>
+        <location filename="../data/DirectoryLock.cpp" line="55"/>
+        <source>the lock file &quot;%1&quot; could not be opened: %2</source>
+        <translation>impossibile aprire il file di blocco &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <location filename="../data/DirectoryLock.cpp" line="67"/>
+        <source>the lock file &quot;%1&quot; could not be locked: %2</source>
+        <translation>impossibile bloccare il file di blocco &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <location filename="../data/DirectoryLock.cpp" line="70"/>
+        <source>another program is changing the directory</source>
+        <translation>un altro programma sta modificando la rubrica in questo momento</translation>
+    </message>
+    <message>
+        <location filename="../data/DirectoryLock.cpp" line="72"/>
+        <source>a Dialstack window has unsaved changes to the directory, or another program is changing it; once they are saved, the next sync or import takes them in</source>
+        <translation>una finestra di Dialstack ha modifiche non salvate alla rubrica, oppure un altro programma la sta modificando; una volta salvate, la prossima sincronizzazione o importazione le includerà</translation>
+    </message>
+    <message>
+        <location filename="../data/InPlaceRewrite.cpp" line="107"/>
+        <source>the new contents could not be made; nothing was replaced</source>
+        <translation>impossibile creare il nuovo contenuto; non è stato sostituito nulla</translation>
+    </message>
+    <message>
+        <location filename="../data/InPlaceRewrite.cpp" line="109"/>
+        <location filename="../data/InPlaceRewrite.cpp" line="111"/>
+        <source>there is not enough memory to make the new contents; nothing was replaced</source>
+        <translation>memoria insufficiente per creare il nuovo contenuto; non è stato sostituito nulla</translation>
+    </message>
+    <message>
+        <location filename="../data/InPlaceRewrite.cpp" line="140"/>
+        <source>the folder takes no new file, so the file itself was rewritten, which failed (%1); its old contents were written back, so it is as it was</source>
+        <translation>la cartella non accetta un nuovo file, quindi è stato riscritto il file stesso, operazione non riuscita (%1); il vecchio contenuto è stato ripristinato, quindi il file è com&apos;era</translation>
+    </message>
+    <message>
+        <location filename="../data/InPlaceRewrite.cpp" line="143"/>
+        <source>the folder takes no new file, so the file itself was rewritten, which failed (%1); its old contents could not be written back, so the file is damaged</source>
+        <translation>la cartella non accetta un nuovo file, quindi è stato riscritto il file stesso, operazione non riuscita (%1); non è stato possibile ripristinare il vecchio contenuto, quindi il file è danneggiato</translation>
+    </message>
+    <message>
+        <location filename="../data/SafeFileReplace.cpp" line="54"/>
+        <source>it is a symbolic link to nothing; nothing was replaced</source>
+        <translation>è un collegamento simbolico che non porta da nessuna parte; non è stato sostituito nulla</translation>
+    </message>
+    <message>
+        <location filename="../data/SafeFileReplace.cpp" line="60"/>
+        <source>%1; nothing was replaced</source>
+        <translation>%1; non è stato sostituito nulla</translation>
+    </message>
+    <message>
+        <location filename="../data/SafeFileReplace.cpp" line="212"/>
+        <source>the new file is in place, but it may not be on the disk yet: the folder could not be synced (%1)</source>
+        <translation>il nuovo file è al suo posto, ma potrebbe non essere ancora sul disco: impossibile scrivere la cartella sul disco (%1)</translation>
+    </message>
+    <message>
+        <location filename="../data/SafeFileReplace.cpp" line="232"/>
+        <source>the folder it belongs in no longer exists</source>
+        <translation>la cartella in cui deve trovarsi non esiste più</translation>
+    </message>
+    <message>
+        <location filename="../data/SafeFileReplace.cpp" line="286"/>
+        <source>there is not enough memory to replace the file; nothing was replaced</source>
+        <translation>memoria insufficiente per sostituire il file; non è stato sostituito nulla</translation>
+    </message>
+    <message>
+        <location filename="../data/RecordList.cpp" line="246"/>
+        <source>there is not enough memory to make the file</source>
+        <translation>memoria insufficiente per creare il file</translation>
+    </message>
+    <message>
+        <location filename="../data/RecordListFile.cpp" line="166"/>
+        <source>there is no directory to save</source>
+        <translation>non c&apos;è nessuna rubrica da salvare</translation>
+    </message>
+    <message>
+        <location filename="../printer/PrinterPort.cpp" line="44"/>
+        <source>the print service (CUPS) is not running</source>
+        <translation>il servizio di stampa (CUPS) non è in esecuzione</translation>
+    </message>
+    <message>
+        <location filename="../printer/PrinterPort.cpp" line="46"/>
+        <source>no default printer is configured; choose one in the system&apos;s printer settings or with &quot;lpoptions -d PRINTER&quot;</source>
+        <translation>non è configurata nessuna stampante predefinita; sceglierne una nelle impostazioni delle stampanti del sistema o con &quot;lpoptions -d STAMPANTE&quot;</translation>
+    </message>
+    <message>
+        <location filename="../printer/PrinterPort.cpp" line="48"/>
+        <source>the default printer is not available: %1</source>
+        <translation>la stampante predefinita non è disponibile: %1</translation>
+    </message>
+    <message>
+        <location filename="../printer/PrinterPort.cpp" line="154"/>
+        <source>the printer refused the job: %1</source>
+        <translation>la stampante ha rifiutato il lavoro: %1</translation>
+    </message>
+    <message>
+        <location filename="../printer/PrinterPort.cpp" line="165"/>
+        <source>the job could not be sent to the printer: %1</source>
+        <translation>impossibile inviare il lavoro alla stampante: %1</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="21"/>
+        <source>permission denied</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="22"/>
+        <source>operation not permitted</source>
+        <translation>operazione non consentita</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="23"/>
+        <source>no such file or directory</source>
+        <translation>file o cartella inesistente</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="24"/>
+        <source>not a directory</source>
+        <translation>una parte del percorso non è una cartella</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="25"/>
+        <source>is a directory</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="26"/>
+        <source>too many levels of symbolic links</source>
+        <translation>troppi livelli di collegamenti simbolici</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="27"/>
+        <source>file name too long</source>
+        <translation>nome del file troppo lungo</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="28"/>
+        <source>input/output error</source>
+        <translation>errore di input/output</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="29"/>
+        <source>device or resource busy</source>
+        <translation>dispositivo o risorsa occupati</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="30"/>
+        <source>text file busy</source>
+        <translation>il file è in esecuzione come programma</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="31"/>
+        <source>cannot allocate memory</source>
+        <translation>memoria insufficiente</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="32"/>
+        <source>too many open files</source>
+        <translation>troppi file aperti</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="33"/>
+        <source>too many open files in system</source>
+        <translation>troppi file aperti nel sistema</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="34"/>
+        <source>no locks available</source>
+        <translation>nessun blocco disponibile</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="35"/>
+        <source>stale file handle</source>
+        <translation>riferimento al file non più valido</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="36"/>
+        <source>no such device or address</source>
+        <translation>dispositivo o indirizzo inesistente</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="37"/>
+        <source>invalid cross-device link</source>
+        <translation>collegamento tra dispositivi non valido</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="38"/>
+        <source>invalid argument</source>
+        <translation>argomento non valido</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="39"/>
+        <source>transport endpoint is not connected</source>
+        <translation>la connessione al file system è interrotta</translation>
+    </message>
+    <message>
+        <location filename="../data/FileReasons.cpp" line="40"/>
+        <source>connection timed out</source>
+        <translation>tempo di connessione scaduto</translation>
+    </message>
+</context>
+<context>
     <name>Resources</name>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="19"/>
         <source>About Quillaven Dialstack</source>
         <translation>Informazioni su Quillaven Dialstack</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="23"/>
         <source>Dialstack icon</source>
         <translation>Icona di Dialstack</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="24"/>
         <source>Quillaven Dialstack Version 2.0</source>
         <translation>Quillaven Dialstack versione 2.0</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="26"/>
         <source>Made in Quillaven for every desk.</source>
         <translation>Fatto a Quillaven per ogni scrivania.</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="28"/>
+        <location filename="../res/DialogTemplates.cpp" line="83"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="30"/>
         <source>Dialstack keeps the names, phone and pager numbers, e-mail addresses and notes of the people you call, in the file Dialstack.dat of the folder you start it from.</source>
         <translation>Dialstack conserva nomi, numeri di telefono e cercapersone, indirizzi e-mail e note delle persone che chiami, nel file Dialstack.dat della cartella da cui lo avvii.</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="34"/>
         <source>Copyright (C) 2026 Quillaven</source>
         <translation>Copyright (C) 2026 Quillaven</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="42"/>
         <source>Quillaven Dialstack</source>
         <translation>Quillaven Dialstack</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="45"/>
         <source>Add Name</source>
         <translation>Aggiungi</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="46"/>
         <source>Save Now</source>
         <translation>Salva</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="47"/>
         <source>Delete Name</source>
         <translation>Elimina</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="48"/>
         <source>Undo Changes</source>
         <translation>Annulla</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="49"/>
         <source>Edit Name</source>
         <translation>Modifica</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="50"/>
         <source>Print</source>
         <translation>Stampa</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="51"/>
         <source>Save / Quit</source>
         <translation>Salva/Esci</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="52"/>
         <source>&amp;Help</source>
         <translation>&amp;Aiuto</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="55"/>
         <source>Names</source>
         <translation>Nomi</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="56"/>
         <source>Details</source>
         <translation>Dettagli</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="57"/>
+        <location filename="../res/ResourceTable.cpp" line="87"/>
         <source>Email</source>
         <translation>Email</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="58"/>
+        <location filename="../res/ResourceTable.cpp" line="86"/>
         <source>Pager</source>
         <translation>Pager</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="59"/>
+        <location filename="../res/ResourceTable.cpp" line="85"/>
         <source>Phone</source>
         <translation>Tel.</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="60"/>
+        <location filename="../res/DialogTemplates.cpp" line="74"/>
+        <location filename="../res/ResourceTable.cpp" line="88"/>
         <source>Misc.</source>
         <translation>Note</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="117"/>
         <source>Add Record</source>
         <translation>Aggiungi voce</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="118"/>
         <source>Edit Item</source>
         <translation>Modifica voce</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="70"/>
         <source>Name</source>
         <translation>Nome</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="71"/>
         <source>Phone Number</source>
         <translation>Telefono</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="72"/>
         <source>Pager Number</source>
         <translation>Cercapersone</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="73"/>
         <source>Email Address</source>
         <translation>Indirizzo email</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="84"/>
+        <location filename="../res/DialogTemplates.cpp" line="106"/>
+        <location filename="../res/ResourceTable.cpp" line="52"/>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="101"/>
         <source>Find</source>
         <translation>Trova</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="103"/>
         <source>Fi&amp;nd what:</source>
         <translation>&amp;Trova:</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="104"/>
         <source>Find what</source>
         <translation>Testo da cercare</translation>
     </message>
     <message>
+        <location filename="../res/DialogTemplates.cpp" line="105"/>
         <source>Find Next</source>
         <translation>Successivo</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="31"/>
         <source>&amp;About Dialstack2...</source>
         <translation>&amp;Informazioni su Dialstack2...</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="33"/>
         <source>&amp;Find…</source>
         <translation>&amp;Trova…</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="234"/>
         <source>Dialstack Help</source>
         <translation>Guida di Dialstack</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="34"/>
         <source>Sync &amp;Now</source>
         <translation>Si&amp;ncronizza ora</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="37"/>
         <source>Your changes to the directory are not saved yet.
 
 Save them before you leave?</source>
@@ -160,18 +1428,22 @@ Save them before you leave?</source>
 Salvarle prima di uscire?</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="39"/>
         <source>&amp;Save</source>
         <translation>&amp;Salva</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="40"/>
         <source>&amp;Leave without saving</source>
         <translation>&amp;Esci senza salvare</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="41"/>
         <source>S&amp;tay</source>
         <translation>&amp;Resta</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="43"/>
         <source>Another program (dialstack-sync or dialstack-convert import) is changing the directory file right now, so nothing was changed here.
 
 Try again in a moment: the window then shows what that program wrote.</source>
@@ -180,6 +1452,7 @@ Try again in a moment: the window then shows what that program wrote.</source>
 Riprova tra poco: la finestra mostrerà allora ciò che quel programma ha scritto.</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="48"/>
         <source>Your changes are not saved yet. The sync takes the directory as saved.
 
 Save your changes and sync?</source>
@@ -188,14 +1461,17 @@ Save your changes and sync?</source>
 Salvare le modifiche e sincronizzare?</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="51"/>
         <source>&amp;Save and sync</source>
         <translation>&amp;Salva e sincronizza</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="53"/>
         <source>Syncing the directory with the address book…</source>
         <translation>Sincronizzazione della rubrica con i contatti del server…</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="55"/>
         <source>The sync program dialstack-sync was found neither beside Dialstack nor on the PATH.
 
 Install it with Dialstack, then try again.</source>
@@ -204,14 +1480,17 @@ Install it with Dialstack, then try again.</source>
 Installalo insieme a Dialstack, poi riprova.</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="58"/>
         <source>The sync program %1 could not be started: %2</source>
         <translation>Impossibile avviare il programma di sincronizzazione %1: %2</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="59"/>
         <source>The directory and the address book are in step.</source>
         <translation>La rubrica e i contatti del server sono allineati.</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="61"/>
         <source>The sync did not finish:
 
 %1
@@ -224,6 +1503,7 @@ Check the network and the server, then try again. What was synced stays; the nex
 Controlla la rete e il server, poi riprova. Ciò che è già stato sincronizzato resta; la prossima sincronizzazione farà il resto.</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="65"/>
         <source>The sync of this directory is not set up as expected:
 
 %1
@@ -236,6 +1516,7 @@ Set it up again in a terminal (see &quot;man dialstack-sync&quot;).</source>
 Configurala di nuovo in un terminale (vedi &quot;man dialstack-sync&quot;).</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="68"/>
         <source>The sync cannot run now:
 
 %1
@@ -248,6 +1529,7 @@ Try again in a moment.</source>
 Riprova tra poco.</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="70"/>
         <source>The sync stopped because it needs you:
 
 %1
@@ -260,10 +1542,12 @@ Run dialstack-sync --file &quot;%2&quot; in a terminal to settle it.</source>
 Esegui dialstack-sync --file &quot;%2&quot; in un terminale per risolvere.</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="74"/>
         <source>The sync was cancelled. What it had finished stays; the next sync does the rest.</source>
         <translation>La sincronizzazione è stata annullata. Ciò che aveva già completato resta; la prossima sincronizzazione farà il resto.</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="77"/>
         <source>The sync program ended unexpectedly.
 
 %1
@@ -276,22 +1560,27 @@ Try again; if it happens again, run dialstack-sync --file &quot;%2&quot; in a te
 Riprova; se succede ancora, esegui dialstack-sync --file &quot;%2&quot; in un terminale per vederne il motivo.</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="80"/>
         <source>Only the selected record matches &quot;%1&quot;.</source>
         <translation>Solo la voce selezionata corrisponde a &quot;%1&quot;.</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="81"/>
         <source>Nothing in the directory matches &quot;%1&quot;.</source>
         <translation>Nessuna voce della rubrica corrisponde a &quot;%1&quot;.</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="82"/>
         <source>You must specify a name!</source>
         <translation>È necessario specificare un nome!</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="91"/>
         <source>unknown error</source>
         <translation>errore sconosciuto</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="92"/>
         <source>The directory could not be saved to &quot;%1&quot;: %2
 
 %3</source>
@@ -300,6 +1589,7 @@ Riprova; se succede ancora, esegui dialstack-sync --file &quot;%2&quot; in un te
 %3</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="94"/>
         <source>The directory could not be saved to &quot;%1&quot;: %2
 
 %3 The file on disk is unchanged.</source>
@@ -308,22 +1598,27 @@ Riprova; se succede ancora, esegui dialstack-sync --file &quot;%2&quot; in un te
 %3 Il file sul disco non è stato modificato.</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="96"/>
         <source>Your changes are still here.</source>
         <translation>Le tue modifiche sono ancora qui.</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="97"/>
         <source>Dialstack stays open so that your changes are not lost.</source>
         <translation>Dialstack resta aperto perché le tue modifiche non vadano perse.</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="98"/>
         <source>Your changes are still here; nothing was synced.</source>
         <translation>Le tue modifiche sono ancora qui; non è stato sincronizzato nulla.</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="99"/>
         <source>The directory was saved to &quot;%1&quot;; %2</source>
         <translation>La rubrica è stata salvata in &quot;%1&quot;; %2</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="101"/>
         <source>The directory file &quot;%1&quot; has been changed by another program since Dialstack loaded or saved it.
 
 Replace it with the directory shown here? The other program&apos;s changes would be lost.</source>
@@ -332,6 +1627,7 @@ Replace it with the directory shown here? The other program&apos;s changes would
 Sostituirlo con la rubrica mostrata qui? Le modifiche dell&apos;altro programma andrebbero perse.</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="107"/>
         <source>The directory file &quot;%1&quot; could not be read completely. %2
 
 Saving now would replace the file with what is shown.</source>
@@ -340,6 +1636,7 @@ Saving now would replace the file with what is shown.</source>
 Salvando ora il file verrebbe sostituito da ciò che è mostrato.</translation>
     </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="111"/>
         <source>The directory file &quot;%1&quot; could not be opened: %2 %3
 
 Saving now would replace the file with what is shown.</source>
@@ -348,267 +1645,21 @@ Saving now would replace the file with what is shown.</source>
 Salvando ora il file verrebbe sostituito da ciò che è mostrato.</translation>
     </message>
     <message numerus="yes">
+        <location filename="../res/ResourceTable.cpp" line="114"/>
         <source>%n record was read and is shown.</source>
         <translation>
             <numerusform>È stata letta ed è mostrata %n voce.</numerusform>
             <numerusform>Sono state lette e sono mostrate %n voci.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n records were read and are shown.</source>
-        <translation>
-            <numerusform>È stata letta ed è mostrata %n voce.</numerusform>
-            <numerusform>Sono state lette e sono mostrate %n voci.</numerusform>
-        </translation>
-    </message>
     <message>
+        <location filename="../res/ResourceTable.cpp" line="119"/>
         <source>The directory could not be printed: %1
 
 Nothing in the directory has changed.</source>
         <translation>Impossibile stampare la rubrica: %1
 
 Nella rubrica non è cambiato nulla.</translation>
-    </message>
-</context>
-<context>
-    <name>Framework</name>
-    <message>
-        <source>&amp;Move</source>
-        <translation>&amp;Sposta</translation>
-    </message>
-    <message>
-        <source>&amp;Close	Alt+F4</source>
-        <translation>&amp;Chiudi	Alt+F4</translation>
-    </message>
-    <message>
-        <source>Please enter a whole number.</source>
-        <translation>Inserisci un numero intero.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Please enter no more than %n characters.</source>
-        <translation>
-            <numerusform>Inserisci al massimo %n carattere.</numerusform>
-            <numerusform>Inserisci al massimo %n caratteri.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>Reasons</name>
-    <message>
-        <source>it is a folder, not a file</source>
-        <translation>è una cartella, non un file</translation>
-    </message>
-    <message>
-        <source>it is a named pipe (FIFO), not a file</source>
-        <translation>è una pipe con nome (FIFO), non un file</translation>
-    </message>
-    <message>
-        <source>it is a device, not a file</source>
-        <translation>è un dispositivo, non un file</translation>
-    </message>
-    <message>
-        <source>it is a socket, not a file</source>
-        <translation>è un socket, non un file</translation>
-    </message>
-    <message>
-        <source>it is something other than a file, not a file</source>
-        <translation>non è un file, ma qualcos&apos;altro</translation>
-    </message>
-    <message>
-        <source>it is a symbolic link to a folder, not to a file</source>
-        <translation>è un collegamento simbolico a una cartella, non a un file</translation>
-    </message>
-    <message>
-        <source>it is a symbolic link to a named pipe (FIFO), not to a file</source>
-        <translation>è un collegamento simbolico a una pipe con nome (FIFO), non a un file</translation>
-    </message>
-    <message>
-        <source>it is a symbolic link to a device, not to a file</source>
-        <translation>è un collegamento simbolico a un dispositivo, non a un file</translation>
-    </message>
-    <message>
-        <source>it is a symbolic link to a socket, not to a file</source>
-        <translation>è un collegamento simbolico a un socket, non a un file</translation>
-    </message>
-    <message>
-        <source>it is a symbolic link to something other than a file, not to a file</source>
-        <translation>è un collegamento simbolico a qualcosa che non è un file</translation>
-    </message>
-    <message>
-        <source>the disk is read-only</source>
-        <translation>il disco è di sola lettura</translation>
-    </message>
-    <message>
-        <source>the disk is full</source>
-        <translation>il disco è pieno</translation>
-    </message>
-    <message>
-        <source>the disk quota is used up</source>
-        <translation>la quota disco è esaurita</translation>
-    </message>
-    <message>
-        <source>the file would be larger than this process may write</source>
-        <translation>il file supererebbe la dimensione che questo processo può scrivere</translation>
-    </message>
-    <message>
-        <source>the lock file &quot;%1&quot; could not be opened: %2</source>
-        <translation>impossibile aprire il file di blocco &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
-        <source>the lock file &quot;%1&quot; could not be locked: %2</source>
-        <translation>impossibile bloccare il file di blocco &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
-        <source>another program is changing the directory</source>
-        <translation>un altro programma sta modificando la rubrica in questo momento</translation>
-    </message>
-    <message>
-        <source>a Dialstack window has unsaved changes to the directory, or another program is changing it; once they are saved, the next sync or import takes them in</source>
-        <translation>una finestra di Dialstack ha modifiche non salvate alla rubrica, oppure un altro programma la sta modificando; una volta salvate, la prossima sincronizzazione o importazione le includerà</translation>
-    </message>
-    <message>
-        <source>the new contents could not be made; nothing was replaced</source>
-        <translation>impossibile creare il nuovo contenuto; non è stato sostituito nulla</translation>
-    </message>
-    <message>
-        <source>there is not enough memory to make the new contents; nothing was replaced</source>
-        <translation>memoria insufficiente per creare il nuovo contenuto; non è stato sostituito nulla</translation>
-    </message>
-    <message>
-        <source>the folder takes no new file, so the file itself was rewritten, which failed (%1); its old contents were written back, so it is as it was</source>
-        <translation>la cartella non accetta un nuovo file, quindi è stato riscritto il file stesso, operazione non riuscita (%1); il vecchio contenuto è stato ripristinato, quindi il file è com&apos;era</translation>
-    </message>
-    <message>
-        <source>the folder takes no new file, so the file itself was rewritten, which failed (%1); its old contents could not be written back, so the file is damaged</source>
-        <translation>la cartella non accetta un nuovo file, quindi è stato riscritto il file stesso, operazione non riuscita (%1); non è stato possibile ripristinare il vecchio contenuto, quindi il file è danneggiato</translation>
-    </message>
-    <message>
-        <source>it is a symbolic link to nothing; nothing was replaced</source>
-        <translation>è un collegamento simbolico che non porta da nessuna parte; non è stato sostituito nulla</translation>
-    </message>
-    <message>
-        <source>%1; nothing was replaced</source>
-        <translation>%1; non è stato sostituito nulla</translation>
-    </message>
-    <message>
-        <source>the new file is in place, but it may not be on the disk yet: the folder could not be synced (%1)</source>
-        <translation>il nuovo file è al suo posto, ma potrebbe non essere ancora sul disco: impossibile scrivere la cartella sul disco (%1)</translation>
-    </message>
-    <message>
-        <source>the folder it belongs in no longer exists</source>
-        <translation>la cartella in cui deve trovarsi non esiste più</translation>
-    </message>
-    <message>
-        <source>there is not enough memory to replace the file; nothing was replaced</source>
-        <translation>memoria insufficiente per sostituire il file; non è stato sostituito nulla</translation>
-    </message>
-    <message>
-        <source>there is not enough memory to make the file</source>
-        <translation>memoria insufficiente per creare il file</translation>
-    </message>
-    <message>
-        <source>there is no directory to save</source>
-        <translation>non c&apos;è nessuna rubrica da salvare</translation>
-    </message>
-    <message>
-        <source>the print service (CUPS) is not running</source>
-        <translation>il servizio di stampa (CUPS) non è in esecuzione</translation>
-    </message>
-    <message>
-        <source>no default printer is configured; choose one in the system&apos;s printer settings or with &quot;lpoptions -d PRINTER&quot;</source>
-        <translation>non è configurata nessuna stampante predefinita; sceglierne una nelle impostazioni delle stampanti del sistema o con &quot;lpoptions -d STAMPANTE&quot;</translation>
-    </message>
-    <message>
-        <source>the default printer is not available: %1</source>
-        <translation>la stampante predefinita non è disponibile: %1</translation>
-    </message>
-    <message>
-        <source>the printer refused the job: %1</source>
-        <translation>la stampante ha rifiutato il lavoro: %1</translation>
-    </message>
-    <message>
-        <source>the job could not be sent to the printer: %1</source>
-        <translation>impossibile inviare il lavoro alla stampante: %1</translation>
-    </message>
-    <message>
-        <source>permission denied</source>
-        <translation>permesso negato</translation>
-    </message>
-    <message>
-        <source>operation not permitted</source>
-        <translation>operazione non consentita</translation>
-    </message>
-    <message>
-        <source>no such file or directory</source>
-        <translation>file o cartella inesistente</translation>
-    </message>
-    <message>
-        <source>not a directory</source>
-        <translation>una parte del percorso non è una cartella</translation>
-    </message>
-    <message>
-        <source>is a directory</source>
-        <translation>è una cartella</translation>
-    </message>
-    <message>
-        <source>too many levels of symbolic links</source>
-        <translation>troppi livelli di collegamenti simbolici</translation>
-    </message>
-    <message>
-        <source>file name too long</source>
-        <translation>nome del file troppo lungo</translation>
-    </message>
-    <message>
-        <source>input/output error</source>
-        <translation>errore di input/output</translation>
-    </message>
-    <message>
-        <source>device or resource busy</source>
-        <translation>dispositivo o risorsa occupati</translation>
-    </message>
-    <message>
-        <source>text file busy</source>
-        <translation>il file è in esecuzione come programma</translation>
-    </message>
-    <message>
-        <source>cannot allocate memory</source>
-        <translation>memoria insufficiente</translation>
-    </message>
-    <message>
-        <source>too many open files</source>
-        <translation>troppi file aperti</translation>
-    </message>
-    <message>
-        <source>too many open files in system</source>
-        <translation>troppi file aperti nel sistema</translation>
-    </message>
-    <message>
-        <source>no locks available</source>
-        <translation>nessun blocco disponibile</translation>
-    </message>
-    <message>
-        <source>stale file handle</source>
-        <translation>riferimento al file non più valido</translation>
-    </message>
-    <message>
-        <source>no such device or address</source>
-        <translation>dispositivo o indirizzo inesistente</translation>
-    </message>
-    <message>
-        <source>invalid cross-device link</source>
-        <translation>collegamento tra dispositivi non valido</translation>
-    </message>
-    <message>
-        <source>invalid argument</source>
-        <translation>argomento non valido</translation>
-    </message>
-    <message>
-        <source>transport endpoint is not connected</source>
-        <translation>la connessione al file system è interrotta</translation>
-    </message>
-    <message>
-        <source>connection timed out</source>
-        <translation>tempo di connessione scaduto</translation>
     </message>
 </context>
 </TS>
