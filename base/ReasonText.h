@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "base/CString.h"
+#include "base/TextMarkers.h"
 
 // The reasons the lower layers give (why a file could not be saved, why the
 // printer refused a job) in the reader's language. A reason is written in
@@ -13,6 +14,8 @@
 class CReasonText
 {
 public:
+    DIALSTACK_TR_CONTEXT(Reasons)
+
     // How a program shows reasons, set once at start-up: an English text's
     // translation, and a text of the system's (a file name in the locale's
     // bytes, the system's or the print service's own words), each in the

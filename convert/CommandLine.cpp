@@ -17,16 +17,16 @@
 #define DIALSTACK_VERSION "unknown"
 #endif
 
-const char CCommandLine::kUsage[]
-    = "usage: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DIR/Dialstack.dat]\n"
-      "                                [--output FILE] [--verbose]\n"
-      "       dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...\n"
-      "       dialstack-convert query [--file DIR/Dialstack.dat] TEXT\n"
-      "       dialstack-convert --help | --version\n"
-      "('-' as FILE reads standard input; --format may be left out when every\n"
-      "file ends in .vcf or .csv; --spreadsheet writes CSV with ';' between\n"
-      "the cells and a byte-order mark, as spreadsheet programs in Germany,\n"
-      "France and other countries that write a decimal comma open it)\n";
+const char CCommandLine::kUsage[] = DIALSTACK_TR_NOOP("DialstackConvert",
+    "usage: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DIR/Dialstack.dat]\n"
+    "                                [--output FILE] [--verbose]\n"
+    "       dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...\n"
+    "       dialstack-convert query [--file DIR/Dialstack.dat] TEXT\n"
+    "       dialstack-convert --help | --version\n"
+    "('-' as FILE reads standard input; --format may be left out when every\n"
+    "file ends in .vcf or .csv; --spreadsheet writes CSV with ';' between\n"
+    "the cells and a byte-order mark, as spreadsheet programs in Germany,\n"
+    "France and other countries that write a decimal comma open it)\n");
 
 std::string CCommandLine::Usage()
 {
@@ -111,7 +111,7 @@ bool CCommandLine::Parse(const std::vector<std::string>& args, std::string& strE
     if (!strError.empty())
         return false;
     if (command != ECommand::kExport && (parser.isSet(outputOption) || bSpreadsheet)) {
-        strError = Tr(bSpreadsheet ? "--spreadsheet is for export" : "--output is for export");
+        strError = bSpreadsheet ? Tr("--spreadsheet is for export") : Tr("--output is for export");
         return false;
     }
     switch (command) {

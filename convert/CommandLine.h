@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/ExitStatus.h"
+#include "base/TextMarkers.h"
 #include "convert/ContactFormat.h"
 
 // What the command line asks for, parsed with QCommandLineParser:
@@ -20,6 +21,9 @@
 // --output) ends in .vcf or .csv; each is then read in its own.
 struct CCommandLine
 {
+    // Its messages are dialstack-convert's (ConvertText::Tr).
+    DIALSTACK_TR_CONTEXT(DialstackConvert)
+
     enum class ECommand
     {
         kHelp,

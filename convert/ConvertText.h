@@ -3,24 +3,27 @@
 #include <initializer_list>
 #include <string>
 
+#include "base/TextMarkers.h"
 #include "convert/ToolText.h"
 
 // dialstack-convert's own texts in the user's language: CToolText in the
 // program's context, where its catalogue keeps them.
 namespace ConvertText {
 
-constexpr char kContext[] = "dialstack-convert";
+DIALSTACK_TR_CONTEXT(DialstackConvert)
 
 // pszSource translated, with "%1", "%2", ... filled in with the arguments.
 inline std::string Tr(const char* pszSource, std::initializer_list<std::string> arguments = {})
 {
-    return CToolText::Tr(kContext, pszSource, arguments);
+    return CToolText::Tr(kTrContext, pszSource, arguments);
 }
 
-// A count in the plural form of the user's language (see CToolText::Counted).
-inline std::string Counted(const char* pszOne, const char* pszMany, int nCount)
+// A count: Tr("%n record added", nullptr, nCount), in the plural form of the
+// user's language (English's forms are in the English catalogue).
+inline std::string Tr(
+    const char* pszSource, const char* pszComment, int nCount, std::initializer_list<std::string> arguments = {})
 {
-    return CToolText::Counted(kContext, pszOne, pszMany, nCount);
+    return CToolText::Tr(kTrContext, pszSource, pszComment, nCount, arguments);
 }
 
 }   // namespace ConvertText

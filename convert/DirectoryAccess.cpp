@@ -5,18 +5,18 @@
 
 #include "base/ExitStatus.h"
 #include "convert/ConvertCommand.h"
-#include "convert/ToolText.h"
+#include "convert/ConvertText.h"
 
 int CDirectoryAccess::Load(const std::string& path, bool bMustExist, CRecordList& list, std::ostream& err)
 {
     const QFileInfo info(QFile::decodeName(path.c_str()));
     if (info.isDir()) {
         CConvertCommand::Complain(
-            err, CToolText::Tr("dialstack-convert", "%1: is a folder, not a directory file; nothing was converted", {path}));
+            err, ConvertText::Tr("%1: is a folder, not a directory file; nothing was converted", {path}));
         return ExitStatus::kFailure;
     }
     if (bMustExist && !info.exists()) {
-        CConvertCommand::Complain(err, CToolText::Tr("dialstack-convert", "%1: there is no directory file", {path}));
+        CConvertCommand::Complain(err, ConvertText::Tr("%1: there is no directory file", {path}));
         return ExitStatus::kFailure;
     }
     list.LoadFile(path.c_str());
@@ -24,11 +24,11 @@ int CDirectoryAccess::Load(const std::string& path, bool bMustExist, CRecordList
         return -1;
     if (!list.GetLoadError().IsEmpty())
         CConvertCommand::Complain(err,
-            CToolText::Tr("dialstack-convert", "%1: the directory file could not be opened: %2; nothing was converted",
+            ConvertText::Tr("%1: the directory file could not be opened: %2; nothing was converted",
                 {path, std::string(list.GetLoadError().View())}));
     else
-        CConvertCommand::Complain(err,
-            CToolText::Tr("dialstack-convert", "%1: the directory file could not be read completely; nothing was converted", {path}));
+        CConvertCommand::Complain(
+            err, ConvertText::Tr("%1: the directory file could not be read completely; nothing was converted", {path}));
     return ExitStatus::kFailure;
 }
 
@@ -44,8 +44,7 @@ int CDirectoryAccess::Lock(const std::string& path, CDirectoryLock::Kind kind, C
     if (probe.TryAcquire(path.c_str(), CDirectoryLock::Kind::Shared, strProbeWhy) && !probe.IsHeld())
         return -1;
     CConvertCommand::Complain(err,
-        CToolText::Tr("dialstack-convert",
-            "%1: %2 (close Dialstack's window on it, or wait for the other import); nothing was changed",
+        ConvertText::Tr("%1: %2 (close Dialstack's window on it, or wait for the other import); nothing was changed",
             {path, std::string(strWhy.View())}));
     return ExitStatus::kBusy;
 }

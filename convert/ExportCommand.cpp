@@ -11,7 +11,7 @@
 #include "convert/ConvertCommand.h"
 #include "convert/CsvWriter.h"
 #include "convert/DirectoryAccess.h"
-#include "convert/ToolText.h"
+#include "convert/ConvertText.h"
 #include "vcard/VCardWriter.h"
 #include "data/SafeFileReplace.h"
 
@@ -89,16 +89,14 @@ bool WriteInPlace(
     const std::string& path, const CRecordList& list, const Shape& shape, int& nExported, std::ostream& err)
 {
     std::ofstream file(path, std::ios::binary);
-    return WriteToStream(
-        file, list, shape, nExported, CToolText::Tr("dialstack-convert", "%1: could not be written", {path}), err);
+    return WriteToStream(file, list, shape, nExported, ConvertText::Tr("%1: could not be written", {path}), err);
 }
 
 bool WriteOutput(const std::string& path, const CRecordList& list, const Shape& shape, std::ostream& out,
     int& nExported, std::ostream& err)
 {
     if (path.empty())
-        return WriteToStream(
-            out, list, shape, nExported, CToolText::Tr("dialstack-convert", "could not write to standard output"), err);
+        return WriteToStream(out, list, shape, nExported, ConvertText::Tr("could not write to standard output"), err);
     const QFileInfo target(QFile::decodeName(path.c_str()));
     const bool bExisted = target.exists();
     if (bExisted && !target.isFile() && !target.isDir())
@@ -110,16 +108,15 @@ bool WriteOutput(const std::string& path, const CRecordList& list, const Shape& 
     if (!result.bOk) {
         // Where no file was, none can have been damaged.
         CConvertCommand::Complain(err,
-            CToolText::Tr("dialstack-convert",
-                result.bOldFileIntact || !bExisted
-                    ? "%1: could not be written: %2"
-                    : "%1: could not be written: %2; the file that was there is no longer as it was",
-                {path, std::string(result.strReason.View())}));
+            result.bOldFileIntact || !bExisted
+                ? ConvertText::Tr("%1: could not be written: %2", {path, std::string(result.strReason.View())})
+                : ConvertText::Tr("%1: could not be written: %2; the file that was there is no longer as it was",
+                    {path, std::string(result.strReason.View())}));
         return false;
     }
     if (!result.strWarning.IsEmpty())
-        CConvertCommand::Complain(err,
-            CToolText::Tr("dialstack-convert", "%1: written, but %2", {path, std::string(result.strWarning.View())}));
+        CConvertCommand::Complain(
+            err, ConvertText::Tr("%1: written, but %2", {path, std::string(result.strWarning.View())}));
     return true;
 }
 
@@ -139,6 +136,6 @@ int CExportCommand::Run(const CCommandLine& commandLine, std::ostream& out, std:
     if (!WriteOutput(commandLine.strOutput, list, shape, out, nExported, err))
         return ExitStatus::kFailure;
     if (commandLine.bVerbose)
-        err << CToolText::Counted("dialstack-convert", "%n record exported", "%n records exported", nExported) << '\n';
+        err << ConvertText::Tr("%n record exported", nullptr, nExported) << '\n';
     return ExitStatus::kSuccess;
 }

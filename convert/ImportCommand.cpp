@@ -10,7 +10,7 @@
 #include "base/ExitStatus.h"
 #include "convert/ContactReader.h"
 #include "convert/ConvertCommand.h"
-#include "convert/ToolText.h"
+#include "convert/ConvertText.h"
 #include "convert/DirectoryAccess.h"
 #include "convert/ImportReport.h"
 #include "convert/InputText.h"
@@ -33,21 +33,19 @@ bool LastRecordWouldBeOverwritten(CRecordList& list)
 bool ImportFile(
     const std::string& name, EContactFormat format, std::istream& in, CRecordImporter& importer, std::ostream& err)
 {
-    const std::string shown = name == "-" ? CToolText::Tr("dialstack-convert", "standard input") : name;
+    const std::string shown = name == "-" ? ConvertText::Tr("standard input") : name;
     const auto fail = [&](const std::string& why) {
-        CConvertCommand::Complain(
-            err, CToolText::Tr("dialstack-convert", "%1: %2; nothing was imported", {shown, why}));
+        CConvertCommand::Complain(err, ConvertText::Tr("%1: %2; nothing was imported", {shown, why}));
         return false;
     };
     std::ifstream file;
     if (name != "-") {
         const QFileInfo info(QFile::decodeName(name.c_str()));
         if (info.isDir())
-            return fail(CToolText::Tr("dialstack-convert", "is a folder, not a contact file"));
+            return fail(ConvertText::Tr("is a folder, not a contact file"));
         file.open(name, std::ios::binary);
         if (!file)
-            return fail(
-                CToolText::Tr("dialstack-convert", info.exists() ? "cannot be opened" : "there is no such file"));
+            return fail(info.exists() ? ConvertText::Tr("cannot be opened") : ConvertText::Tr("there is no such file"));
     }
     CInputText text(name == "-" ? in : file);
     const std::unique_ptr<CContactReader> reader
@@ -56,12 +54,10 @@ bool ImportFile(
     while (text.Next(piece))
         reader->Feed(piece);
     if (!text.Error().empty())
-        return fail(CToolText::Tr(
-            "dialstack-convert", "cannot be read as %1: %2", {std::string(FormatTitle(format)), text.Error()}));
+        return fail(ConvertText::Tr("cannot be read as %1: %2", {std::string(FormatTitle(format)), text.Error()}));
     std::string strError;
     if (!reader->Finish(strError))
-        return fail(CToolText::Tr(
-            "dialstack-convert", "cannot be read as %1: %2", {std::string(FormatTitle(format)), strError}));
+        return fail(ConvertText::Tr("cannot be read as %1: %2", {std::string(FormatTitle(format)), strError}));
     return true;
 }
 
@@ -72,13 +68,16 @@ int Save(CRecordList& list, const std::string& path, bool bExisted, std::ostream
     if (list.SaveFile(path.c_str()))
         return -1;
     const std::string why(list.GetLastSaveError().View());
-    CConvertCommand::Complain(err,
-        CToolText::Tr("dialstack-convert",
-            !bExisted                    ? "%1: could not be saved: %2; nothing was imported"
-                : list.IsOldFileIntact() ? "%1: could not be saved: %2; the directory file is unchanged"
-                                         : "%1: could not be saved: %2; the directory file may be damaged: check it,"
-                                           " and import again",
-            {path, why}));
+    if (!bExisted)
+        CConvertCommand::Complain(
+            err, ConvertText::Tr("%1: could not be saved: %2; nothing was imported", {path, why}));
+    else if (list.IsOldFileIntact())
+        CConvertCommand::Complain(
+            err, ConvertText::Tr("%1: could not be saved: %2; the directory file is unchanged", {path, why}));
+    else
+        CConvertCommand::Complain(err,
+            ConvertText::Tr("%1: could not be saved: %2; the directory file may be damaged: check it, and import again",
+                {path, why}));
     return ExitStatus::kFailure;
 }
 
@@ -96,9 +95,8 @@ int CImportCommand::Run(const CCommandLine& commandLine, std::istream& in, std::
         return nStatus;
     if (LastRecordWouldBeOverwritten(list)) {
         CConvertCommand::Complain(err,
-            CToolText::Tr("dialstack-convert",
-                "%1: its last record has no name, and adding records would overwrite it; give it a name in"
-                " Dialstack first. Nothing was imported",
+            ConvertText::Tr("%1: its last record has no name, and adding records would overwrite it; give it a name in"
+                            " Dialstack first. Nothing was imported",
                 {path}));
         return ExitStatus::kFailure;
     }

@@ -6,7 +6,6 @@
 #include "convert/PrintableText.h"
 #include "convert/ConvertText.h"
 
-using ConvertText::Counted;
 using ConvertText::Tr;
 
 namespace {
@@ -41,9 +40,8 @@ void CImportReport::ContactSkipped(const std::string& strWhere, const std::strin
 void CImportReport::CardLeftAlone(const std::string& strWhere, ECardKind kind)
 {
     ++m_nCardsLeftAlone;
-    Detail(Tr(kind == ECardKind::kGroup ? "%1: left alone, a group is not a contact"
-                                        : "%1: left alone, a place is not a contact",
-        {strWhere}));
+    Detail(kind == ECardKind::kGroup ? Tr("%1: left alone, a group is not a contact", {strWhere})
+                                     : Tr("%1: left alone, a place is not a contact", {strWhere}));
 }
 
 void CImportReport::ValuesMoved(const std::string& strRecord, const std::vector<std::string>& values)
@@ -55,12 +53,11 @@ void CImportReport::ValuesMoved(const std::string& strRecord, const std::vector<
     }
 }
 
-void CImportReport::CharactersReplaced(
-    const std::string& strRecord, const char* pszOne, const char* pszMany, int nCount)
+void CImportReport::CharactersReplaced(const std::string& strRecord, const char* pszCounted, int nCount)
 {
     m_nCharactersReplaced += nCount;
     if (m_pDetails)
-        Detail(Tr("%1: %2", {strRecord, Counted(pszOne, pszMany, nCount)}));
+        Detail(Tr("%1: %2", {strRecord, Tr(pszCounted, nullptr, nCount)}));
 }
 
 void CImportReport::LeftOut(const std::string& strRecord, const std::vector<CLeftOut>& what)
@@ -74,11 +71,10 @@ void CImportReport::LeftOut(const std::string& strRecord, const std::vector<CLef
 
 std::string CImportReport::SummaryLine() const
 {
-    return Counted("%n record added", "%n records added", m_nRecordsAdded) + ", "
-        + Counted("%n contact skipped", "%n contacts skipped", m_nContactsSkipped) + ", "
-        + Counted("%n value moved to misc", "%n values moved to misc", m_nValuesMoved) + ", "
-        + Counted("%n character replaced", "%n characters replaced", m_nCharactersReplaced)
-        + (m_nCardsLeftAlone == 0
-                ? std::string()
-                : ", " + Counted("%n group or place left alone", "%n groups or places left alone", m_nCardsLeftAlone));
+    return Tr("%n record added", nullptr, m_nRecordsAdded) + ", "
+        + Tr("%n contact skipped", nullptr, m_nContactsSkipped) + ", "
+        + Tr("%n value moved to misc", nullptr, m_nValuesMoved) + ", "
+        + Tr("%n character replaced", nullptr, m_nCharactersReplaced)
+        + (m_nCardsLeftAlone == 0 ? std::string()
+                                  : ", " + Tr("%n group or place left alone", nullptr, m_nCardsLeftAlone));
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "vcard/CardKind.h"
+#include "base/TextMarkers.h"
 #include "vcard/LeftOut.h"
 
 // What an import did: the counts for the summary line and, when a stream is
@@ -14,6 +15,9 @@
 class CImportReport
 {
 public:
+    // Its messages are dialstack-convert's (ConvertText::Tr).
+    DIALSTACK_TR_CONTEXT(DialstackConvert)
+
     explicit CImportReport(std::ostream* pDetails = nullptr);
 
     // Whether details are written: only then are they worth making.
@@ -25,8 +29,9 @@ public:
     // the contacts skipped, since nothing of a contact was lost.
     void CardLeftAlone(const std::string& strWhere, ECardKind kind);
     void ValuesMoved(const std::string& strRecord, const std::vector<std::string>& values);
-    // pszOne and pszMany say it of the field, in English, as CToolText::Counted takes them.
-    void CharactersReplaced(const std::string& strRecord, const char* pszOne, const char* pszMany, int nCount);
+    // pszCounted says it of the field: the English key of a count
+    // ("%n character of the name replaced by ...").
+    void CharactersReplaced(const std::string& strRecord, const char* pszCounted, int nCount);
     void LeftOut(const std::string& strRecord, const std::vector<CLeftOut>& what);
 
     int RecordsAdded() const { return m_nRecordsAdded; }

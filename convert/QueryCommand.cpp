@@ -7,7 +7,7 @@
 #include "convert/DirectoryAccess.h"
 #include "vcard/DirectoryText.h"
 #include "convert/PrintableText.h"
-#include "convert/ToolText.h"
+#include "convert/ConvertText.h"
 #include "data/RecordMatcher.h"
 
 namespace {
@@ -39,8 +39,7 @@ int CQueryCommand::Run(const CCommandLine& commandLine, std::ostream& out, std::
         (match == CRecordMatcher::EMatch::Full ? lines : byDigits) +=
             Column(record.strEmail) + '\t' + Column(record.strName) + '\t' + Column(record.strPhone) + '\n';
     });
-    out << "dialstack-convert: "
-        << CToolText::Counted("dialstack-convert", "%n record matches", "%n records match", nMatches) << '\n' << lines
+    out << "dialstack-convert: " << ConvertText::Tr("%n record matches", nullptr, nMatches) << '\n' << lines
         << byDigits;
     out.flush();
     return nMatches > 0 ? ExitStatus::kSuccess : ExitStatus::kFailure;

@@ -24,18 +24,13 @@ std::string TooLong()
 }
 
 // What the report says of each field's characters the directory cannot
-// hold, in the order name, phone, pager, e-mail, misc.
-struct ReplacedIn
-{
-    const char* pszOne;
-    const char* pszMany;
-};
-const ReplacedIn kReplacedIn[] = {
-    {"%n character of the name replaced by \"?\"", "%n characters of the name replaced by \"?\""},
-    {"%n character of the phone replaced by \"?\"", "%n characters of the phone replaced by \"?\""},
-    {"%n character of the pager replaced by \"?\"", "%n characters of the pager replaced by \"?\""},
-    {"%n character of the e-mail replaced by \"?\"", "%n characters of the e-mail replaced by \"?\""},
-    {"%n character of the misc replaced by \"?\"", "%n characters of the misc replaced by \"?\""},
+// hold, in the order name, phone, pager, e-mail, misc: a count's key.
+const char* const kReplacedIn[] = {
+    DIALSTACK_TR_N_NOOP("DialstackConvert", "%n character of the name replaced by \"?\""),
+    DIALSTACK_TR_N_NOOP("DialstackConvert", "%n character of the phone replaced by \"?\""),
+    DIALSTACK_TR_N_NOOP("DialstackConvert", "%n character of the pager replaced by \"?\""),
+    DIALSTACK_TR_N_NOOP("DialstackConvert", "%n character of the e-mail replaced by \"?\""),
+    DIALSTACK_TR_N_NOOP("DialstackConvert", "%n character of the misc replaced by \"?\""),
 };
 
 }   // namespace
@@ -103,7 +98,7 @@ void CRecordImporter::Add(const CContact& contact, const std::string& strSource)
         = m_report.WantsDetails() ? ConvertText::Tr("\"%1\" (%2)", {Printable(name), where()}) : std::string();
     for (int i = 0; i < 5; ++i)
         if (nReplaced[i] > 0)
-            m_report.CharactersReplaced(record, kReplacedIn[i].pszOne, kReplacedIn[i].pszMany, nReplaced[i]);
+            m_report.CharactersReplaced(record, kReplacedIn[i], nReplaced[i]);
     m_report.ValuesMoved(record, contact.m_movedValues);
     m_report.LeftOut(record, contact.m_leftOut);
     m_list.Append(std::move(fields));

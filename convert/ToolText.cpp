@@ -5,12 +5,13 @@
 
 #include "base/Placeholders.h"
 #include "base/ReasonText.h"
+#include "l10n/Translators.h"
 
 namespace {
 
 CString TranslateReason(const char* pszEnglish)
 {
-    return CString(CToolText::Tr("Reasons", pszEnglish));
+    return CString(CToolText::Tr(CReasonText::kTrContext, pszEnglish));
 }
 
 }   // namespace
@@ -26,9 +27,10 @@ std::string CToolText::Tr(
     return Placeholders::Fill(Tr(pszContext, pszSource), arguments);
 }
 
-std::string CToolText::Counted(const char* pszContext, const char* pszOne, const char* pszMany, int nCount)
+std::string CToolText::Tr(const char* pszContext, const char* pszSource, const char* pszComment, int nCount,
+    std::initializer_list<std::string> arguments)
 {
-    return QCoreApplication::translate(pszContext, nCount == 1 ? pszOne : pszMany, nullptr, nCount).toStdString();
+    return Placeholders::Fill(CTranslators::Counted(pszContext, pszSource, pszComment, nCount), arguments);
 }
 
 void CToolText::TranslateReasons()

@@ -37,7 +37,7 @@ void CVCardReader::EndCard(bool bCutOff)
 {
     CVCardMapper& card = *m_cards[--m_nOpenCards];
     if (bCutOff)
-        card.LeaveOut({"END (the vCard was cut off)", {}});
+        card.LeaveOut({DIALSTACK_TR_NOOP("DialstackConvert", "END (the vCard was cut off)"), {}});
     card.Build(m_contact);
     m_onContact(m_contact);
 }
@@ -47,7 +47,8 @@ void CVCardReader::TakeContentLine(std::string_view line, bool bCut)
     if (!m_lexer.Split(line)) {
         if (m_nOpenCards > 0 && m_nAgentDepth == 0 && !Trimmed(line).empty())
             m_cards[m_nOpenCards - 1]->LeaveOut(
-                {"a line that is no vCard property: \"%1\"", {std::string(line.substr(0, 240))}});
+                {DIALSTACK_TR_NOOP("DialstackConvert", "a line that is no vCard property: \"%1\""),
+                    {std::string(line.substr(0, 240))}});
         return;
     }
     if (IsCardBoundary(m_lexer, "BEGIN")) {

@@ -91,7 +91,9 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
     }
     int parsed = 0;
     if (!ParseInt(edit->GetWindowText().Bytes(), parsed))
-        Refuse(pDX, Translation::Text1252("Please enter a whole number.", Translation::kFramework));
+        Refuse(pDX,
+            Translation::Text1252(
+                DIALSTACK_TR_NOOP("Framework", "Please enter a whole number."), Translation::kFramework));
     value = parsed;
 }
 
@@ -104,6 +106,7 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
     }
     if (value.GetLength() > nChars) {
         Refuse(pDX,
-            Translation::CountText1252("Please enter no more than %n characters.", nChars, Translation::kFramework));
+            Translation::CountText1252(DIALSTACK_TR_N_NOOP("Framework", "Please enter no more than %n characters."),
+                nChars, Translation::kFramework));
     }
 }

@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 
-#include "base/ReasonText.h"
 #include "framework/TextCodec.h"
+#include "l10n/Translators.h"
 
 namespace {
 
@@ -22,10 +22,9 @@ CString SystemTextIn1252(const CString& strBytes)
 
 QString Translation::Text(const char* pszEnglish, const char* pszContext)
 {
-    const QString english = TextCodec::ToQString(pszEnglish);
-    if (english.isEmpty())
-        return english;
-    return QCoreApplication::translate(pszContext, english.toUtf8().constData());
+    if (!pszEnglish || !*pszEnglish)
+        return QString();
+    return QCoreApplication::translate(pszContext, pszEnglish);
 }
 
 CString Translation::Text1252(const char* pszEnglish, const char* pszContext)
@@ -33,11 +32,14 @@ CString Translation::Text1252(const char* pszEnglish, const char* pszContext)
     return TextCodec::FromQString(Text(pszEnglish, pszContext));
 }
 
-CString Translation::CountText1252(const char* pszEnglish, int nCount, const char* pszContext)
+CString Translation::CountText1252(const char* pszEnglish, int nCount, const char* pszContext, const char* pszMany)
 {
-    const QString english = TextCodec::ToQString(pszEnglish);
-    return TextCodec::FromQString(
-        QCoreApplication::translate(pszContext, english.toUtf8().constData(), nullptr, nCount));
+    QString counted = QString::fromStdString(CTranslators::Counted(pszContext, pszEnglish, nullptr, nCount));
+    // No catalogue holds it: the key comes back with only its "%n" filled in.
+    const QString number = QString::number(nCount);
+    if (nCount != 1 && pszMany && counted == QString::fromUtf8(pszEnglish).replace(QLatin1String("%n"), number))
+        counted = QString::fromUtf8(pszMany).replace(QLatin1String("%n"), number);
+    return TextCodec::FromQString(counted);
 }
 
 void Translation::TranslateReasons()

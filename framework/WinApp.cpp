@@ -206,8 +206,10 @@ QMessageBox::Icon IconOf(UINT nType, const ButtonSet& buttons)
 
 CString AfxLoadCountString(UINT nOneID, UINT nManyID, int nCount)
 {
-    const char* pszEnglish = AfxGetResources().FindString(nCount == 1 ? nOneID : nManyID);
-    return pszEnglish ? Translation::CountText1252(pszEnglish, nCount) : CString();
+    const char* pszEnglish = AfxGetResources().FindString(nOneID);
+    return pszEnglish
+        ? Translation::CountText1252(pszEnglish, nCount, Translation::kResources, AfxGetResources().FindString(nManyID))
+        : CString();
 }
 
 int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)

@@ -226,12 +226,14 @@ CMenu* CWnd::GetSystemMenu(BOOL bRevert)
     if (!d->pSystemMenu) {
         d->pSystemMenu = new QMenu(m_pWidget);
         d->systemMenu = std::make_unique<CMenu>(d->pSystemMenu);
-        d->systemMenu->AppendMenu(MF_STRING, SC_MOVE, Translation::Text1252("&Move", Translation::kFramework));
+        d->systemMenu->AppendMenu(MF_STRING, SC_MOVE,
+            Translation::Text1252(DIALSTACK_TR_NOOP("Framework", "&Move"), Translation::kFramework));
         // Greyed where the platform cannot move a window from the keyboard,
         // as Size is for a window of fixed size.
         if (!WindowMove::IsAvailable())
             d->systemMenu->EnableMenuItem(SC_MOVE, MF_BYCOMMAND | MF_GRAYED);
-        d->systemMenu->AppendMenu(MF_STRING, SC_CLOSE, Translation::Text1252("&Close\tAlt+F4", Translation::kFramework));
+        d->systemMenu->AppendMenu(MF_STRING, SC_CLOSE,
+            Translation::Text1252(DIALSTACK_TR_NOOP("Framework", "&Close\tAlt+F4"), Translation::kFramework));
         QObject::connect(d->pSystemMenu, &QMenu::aboutToShow, m_pWidget,
             [this] { OnInitMenuPopup(d->systemMenu.get(), 0, TRUE); });
         // A chosen item arrives as a system command once the menu is closed.

@@ -8,6 +8,9 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+// translations/dialstack_en.ts compiled by lrelease (generated at build time).
+std::string_view EnglishCatalogueQm();
+
 namespace {
 
 std::vector<std::string>& ExtraFolders()
@@ -99,6 +102,23 @@ void InstallQtTranslation(const std::string& name)
         delete translator;
 }
 
+const QTranslator& EnglishCatalogue()
+{
+    static const QTranslator* const english = [] {
+        auto* translator = new QTranslator;
+        const std::string_view qm = EnglishCatalogueQm();
+        if (!translator->load(reinterpret_cast<const uchar*>(qm.data()), static_cast<int>(qm.size())))
+            qWarning("the English catalogue compiled in could not be read");
+        return translator;
+    }();
+    return *english;
+}
+
+QString WithCount(QString text, int nCount)
+{
+    return text.replace(QLatin1String("%n"), QString::number(nCount));
+}
+
 }   // namespace
 
 std::vector<std::string> CTranslators::WantedLanguages(
@@ -156,4 +176,14 @@ void CTranslators::AddSearchFolder(const std::string& strFolder)
 const std::string& CTranslators::Language()
 {
     return ChosenLanguage();
+}
+
+std::string CTranslators::Counted(const char* pszContext, const char* pszSource, const char* pszComment, int nCount)
+{
+    const QString counted = QCoreApplication::translate(pszContext, pszSource, pszComment, nCount);
+    // No catalogue installed holds it: the source comes back, "%n" filled.
+    if (counted != WithCount(QString::fromUtf8(pszSource), nCount))
+        return counted.toStdString();
+    const QString english = EnglishCatalogue().translate(pszContext, pszSource, pszComment, nCount);
+    return english.isEmpty() ? counted.toStdString() : WithCount(english, nCount).toStdString();
 }

@@ -31,4 +31,12 @@ public:
     static void AddSearchFolder(const std::string& strFolder);
     // The language Install chose ("" for English).
     static const std::string& Language();
+
+    // A text counting nCount things (pszSource keyed as lupdate read it,
+    // "%n record added"), as UTF-8 with "%n" replaced by the count: the
+    // installed catalogue's form, else English's, from the English
+    // catalogue compiled into the program (translations/dialstack_en.ts),
+    // so that English counts read right without any file and before
+    // Install. pszSource itself when neither holds it.
+    static std::string Counted(const char* pszContext, const char* pszSource, const char* pszComment, int nCount);
 };

@@ -1,5 +1,6 @@
 #include "res/DialogTemplates.h"
 
+#include "base/TextMarkers.h"
 #include "framework/DialogFont.h"
 #include "framework/WindowStyles.h"
 #include "res/resource.h"
@@ -15,41 +16,48 @@ constexpr DWORD kList = kChild | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIF
 
 DialogTemplate AboutBox()
 {
-    return {IDD_ABOUT_BOX, 0x80C800C0, 0, 0, 0, 251, 119, "About Quillaven Dialstack", DialogFont::kClassicName,
-        DialogFont::kClassicPointSize,
+    return {IDD_ABOUT_BOX, 0x80C800C0, 0, 0, 0, 251, 119, DIALSTACK_TR_NOOP("Resources", "About Quillaven Dialstack"),
+        DialogFont::kClassicName, DialogFont::kClassicPointSize,
         {
-            {"STATIC", IDC_STATIC, "", 11, 17, 21, 20, 0x50000003, IDI_MAIN, "Dialstack icon"},
-            {"STATIC", IDC_STATIC, "Quillaven Dialstack Version 2.0", 40, 10, 119, 8, 0x50020080},
-            {"STATIC", IDC_STATIC, "Made in Quillaven for every desk.", 39, 78, 119, 8, 0x50020000},
-            {"BUTTON", IDOK, "OK", 212, 7, 32, 14, 0x50030001},
+            {"STATIC", IDC_STATIC, "", 11, 17, 21, 20, 0x50000003, IDI_MAIN,
+                DIALSTACK_TR_NOOP("Resources", "Dialstack icon")},
+            {"STATIC", IDC_STATIC, DIALSTACK_TR_NOOP("Resources", "Quillaven Dialstack Version 2.0"), 40, 10, 119, 8,
+                0x50020080},
+            {"STATIC", IDC_STATIC, DIALSTACK_TR_NOOP("Resources", "Made in Quillaven for every desk."), 39, 78, 119, 8,
+                0x50020000},
+            {"BUTTON", IDOK, DIALSTACK_TR_NOOP("Resources", "OK"), 212, 7, 32, 14, 0x50030001},
             {"STATIC", IDC_STATIC,
-                "Dialstack keeps the names, phone and pager numbers, e-mail addresses and notes "
-                "of the people you call, in the file Dialstack.dat of the folder you start it from.",
+                DIALSTACK_TR_NOOP("Resources",
+                    "Dialstack keeps the names, phone and pager numbers, e-mail addresses and notes "
+                    "of the people you call, in the file Dialstack.dat of the folder you start it from."),
                 40, 30, 149, 45, 0x50821000},
-            {"STATIC", IDC_STATIC, "Copyright (C) 2026 Quillaven", 39, 20, 114, 8, 0x50020000},
+            {"STATIC", IDC_STATIC, DIALSTACK_TR_NOOP("Resources", "Copyright (C) 2026 Quillaven"), 39, 20, 114, 8,
+                0x50020000},
         }};
 }
 
 DialogTemplate MainWindow()
 {
     return {IDD_MAIN, DS_MODALFRAME | DS_3DLOOK | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU,
-        WS_EX_APPWINDOW, 0, 0, 308, 191, "Quillaven Dialstack", DialogFont::kClassicName, DialogFont::kClassicPointSize,
+        WS_EX_APPWINDOW, 0, 0, 308, 191, DIALSTACK_TR_NOOP("Resources", "Quillaven Dialstack"),
+        DialogFont::kClassicName, DialogFont::kClassicPointSize,
         {
-            {"BUTTON", IDC_ADD_NAME, "Add Name", 5, 5, 55, 15, kPushButton},
-            {"BUTTON", IDC_SAVE_NOW, "Save Now", 5, 20, 55, 15, kPushButton},
-            {"BUTTON", IDC_DELETE_NAME, "Delete Name", 65, 5, 55, 15, kPushButton},
-            {"BUTTON", IDC_UNDO, "Undo Changes", 65, 20, 55, 15, kPushButton},
-            {"BUTTON", IDC_EDIT_NAME, "Edit Name", 125, 5, 55, 15, kDefPushButton},
-            {"BUTTON", IDC_PRINT, "Print", 125, 20, 55, 15, kPushButton},
-            {"BUTTON", IDC_SAVE_QUIT, "Save / Quit", 246, 5, 55, 14, kPushButton},
-            {"BUTTON", static_cast<int>(ID_HELP), "&Help", 246, 20, 55, 14, kPushButton},
+            {"BUTTON", IDC_ADD_NAME, DIALSTACK_TR_NOOP("Resources", "Add Name"), 5, 5, 55, 15, kPushButton},
+            {"BUTTON", IDC_SAVE_NOW, DIALSTACK_TR_NOOP("Resources", "Save Now"), 5, 20, 55, 15, kPushButton},
+            {"BUTTON", IDC_DELETE_NAME, DIALSTACK_TR_NOOP("Resources", "Delete Name"), 65, 5, 55, 15, kPushButton},
+            {"BUTTON", IDC_UNDO, DIALSTACK_TR_NOOP("Resources", "Undo Changes"), 65, 20, 55, 15, kPushButton},
+            {"BUTTON", IDC_EDIT_NAME, DIALSTACK_TR_NOOP("Resources", "Edit Name"), 125, 5, 55, 15, kDefPushButton},
+            {"BUTTON", IDC_PRINT, DIALSTACK_TR_NOOP("Resources", "Print"), 125, 20, 55, 15, kPushButton},
+            {"BUTTON", IDC_SAVE_QUIT, DIALSTACK_TR_NOOP("Resources", "Save / Quit"), 246, 5, 55, 14, kPushButton},
+            {"BUTTON", static_cast<int>(ID_HELP), DIALSTACK_TR_NOOP("Resources", "&Help"), 246, 20, 55, 14,
+                kPushButton},
             // No label precedes the lists: the names a screen reader speaks.
-            {"LISTBOX", IDC_NAME_LIST, "", 7, 40, 294, 95, kList, 0, "Names"},
-            {"LISTBOX", IDC_DETAIL_LIST, "", 31, 144, 270, 40, kList, 0, "Details"},
-            {"STATIC", IDC_STATIC, "Email", 7, 161, 20, 8, kLabel},
-            {"STATIC", IDC_STATIC, "Pager", 7, 153, 20, 8, kLabel},
-            {"STATIC", IDC_STATIC, "Phone", 7, 145, 22, 8, kLabel},
-            {"STATIC", IDC_MISC_LABEL, "Misc.", 7, 169, 18, 8, kLabel},
+            {"LISTBOX", IDC_NAME_LIST, "", 7, 40, 294, 95, kList, 0, DIALSTACK_TR_NOOP("Resources", "Names")},
+            {"LISTBOX", IDC_DETAIL_LIST, "", 31, 144, 270, 40, kList, 0, DIALSTACK_TR_NOOP("Resources", "Details")},
+            {"STATIC", IDC_STATIC, DIALSTACK_TR_NOOP("Resources", "Email"), 7, 161, 20, 8, kLabel},
+            {"STATIC", IDC_STATIC, DIALSTACK_TR_NOOP("Resources", "Pager"), 7, 153, 20, 8, kLabel},
+            {"STATIC", IDC_STATIC, DIALSTACK_TR_NOOP("Resources", "Phone"), 7, 145, 22, 8, kLabel},
+            {"STATIC", IDC_MISC_LABEL, DIALSTACK_TR_NOOP("Resources", "Misc."), 7, 169, 18, 8, kLabel},
         }};
 }
 
@@ -59,11 +67,11 @@ DialogTemplate MainWindow()
 // so each box carries its label's text as its name for screen readers.
 DialogTemplate EntryDialog(UINT nId, const char* pszCaption, DWORD dwSysMenu)
 {
-    const char* const kName = "Name";
-    const char* const kPhone = "Phone Number";
-    const char* const kPager = "Pager Number";
-    const char* const kEmail = "Email Address";
-    const char* const kMisc = "Misc.";
+    const char* const kName = DIALSTACK_TR_NOOP("Resources", "Name");
+    const char* const kPhone = DIALSTACK_TR_NOOP("Resources", "Phone Number");
+    const char* const kPager = DIALSTACK_TR_NOOP("Resources", "Pager Number");
+    const char* const kEmail = DIALSTACK_TR_NOOP("Resources", "Email Address");
+    const char* const kMisc = DIALSTACK_TR_NOOP("Resources", "Misc.");
     DialogTemplate t{nId, DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | dwSysMenu, 0, 0, 0, 317, 111, pszCaption,
         DialogFont::kClassicName, DialogFont::kClassicPointSize,
         {
@@ -72,8 +80,8 @@ DialogTemplate EntryDialog(UINT nId, const char* pszCaption, DWORD dwSysMenu)
             {"EDIT", IDC_PAGER, "", 60, 45, 190, 15, kEntry, 0, kPager},
             {"EDIT", IDC_EMAIL, "", 60, 65, 190, 15, kEntry, 0, kEmail},
             {"EDIT", IDC_MISC, "", 60, 85, 190, 15, kEntry, 0, kMisc},
-            {"BUTTON", IDOK, "OK", 260, 5, 50, 14, kDefPushButton},
-            {"BUTTON", IDCANCEL, "Cancel", 260, 20, 50, 14, kPushButton},
+            {"BUTTON", IDOK, DIALSTACK_TR_NOOP("Resources", "OK"), 260, 5, 50, 14, kDefPushButton},
+            {"BUTTON", IDCANCEL, DIALSTACK_TR_NOOP("Resources", "Cancel"), 260, 20, 50, 14, kPushButton},
             {"STATIC", IDC_STATIC, kName, 30, 10, 25, 10, kLabel},
             {"STATIC", IDC_STATIC, kMisc, 35, 90, 18, 8, kLabel},
             {"STATIC", IDC_STATIC, kPhone, 5, 30, 48, 8, kLabel},
@@ -89,13 +97,13 @@ DialogTemplate EntryDialog(UINT nId, const char* pszCaption, DWORD dwSysMenu)
 // carries its label's text, without the colon, as its name.
 DialogTemplate FindDialog()
 {
-    return {IDD_FIND, DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 236, 42, "Find",
-        DialogFont::kClassicName, DialogFont::kClassicPointSize,
+    return {IDD_FIND, DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 236, 42,
+        DIALSTACK_TR_NOOP("Resources", "Find"), DialogFont::kClassicName, DialogFont::kClassicPointSize,
         {
-            {"STATIC", IDC_STATIC, "Fi&nd what:", 6, 9, 40, 8, kLabel},
-            {"EDIT", IDC_FIND_TEXT, "", 48, 7, 120, 14, kEntry, 0, "Find what"},
-            {"BUTTON", IDOK, "Find Next", 176, 6, 54, 14, kDefPushButton},
-            {"BUTTON", IDCANCEL, "Cancel", 176, 23, 54, 14, kPushButton},
+            {"STATIC", IDC_STATIC, DIALSTACK_TR_NOOP("Resources", "Fi&nd what:"), 6, 9, 40, 8, kLabel},
+            {"EDIT", IDC_FIND_TEXT, "", 48, 7, 120, 14, kEntry, 0, DIALSTACK_TR_NOOP("Resources", "Find what")},
+            {"BUTTON", IDOK, DIALSTACK_TR_NOOP("Resources", "Find Next"), 176, 6, 54, 14, kDefPushButton},
+            {"BUTTON", IDCANCEL, DIALSTACK_TR_NOOP("Resources", "Cancel"), 176, 23, 54, 14, kPushButton},
         }};
 }
 
@@ -107,24 +115,26 @@ DialogTemplate SyncSetupDialog(UINT nId, const char* pszCaption)
     DialogTemplate t{nId, DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 260, 190,
         pszCaption, DialogFont::kClassicName, DialogFont::kClassicPointSize,
         {
-            {"STATIC", IDC_STATIC, "&Server address:", 7, 9, 70, 8, kLabel},
+            {"STATIC", IDC_STATIC, DIALSTACK_TR_NOOP("Resources", "&Server address:"), 7, 9, 70, 8, kLabel},
             {"EDIT", IDC_SYNC_SERVER, "", 80, 7, 173, 14, kEntry},
-            {"STATIC", IDC_STATIC, "&User name:", 7, 27, 70, 8, kLabel},
+            {"STATIC", IDC_STATIC, DIALSTACK_TR_NOOP("Resources", "&User name:"), 7, 27, 70, 8, kLabel},
             {"EDIT", IDC_SYNC_USER, "", 80, 25, 173, 14, kEntry},
-            {"STATIC", IDC_STATIC, "&Password:", 7, 45, 70, 8, kLabel},
+            {"STATIC", IDC_STATIC, DIALSTACK_TR_NOOP("Resources", "&Password:"), 7, 45, 70, 8, kLabel},
             {"EDIT", IDC_SYNC_PASSWORD, "", 80, 43, 173, 14, kEntry | ES_PASSWORD},
-            {"BUTTON", IDC_SYNC_CONNECT, "&Connect", 80, 61, 60, 14, kDefPushButton},
-            {"STATIC", IDC_STATIC, "&Address books:", 7, 81, 100, 8, kLabel},
+            {"BUTTON", IDC_SYNC_CONNECT, DIALSTACK_TR_NOOP("Resources", "&Connect"), 80, 61, 60, 14, kDefPushButton},
+            {"STATIC", IDC_STATIC, DIALSTACK_TR_NOOP("Resources", "&Address books:"), 7, 81, 100, 8, kLabel},
             {"LISTBOX", IDC_SYNC_BOOKS, "", 7, 91, 246, 40,
                 kChild | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT},
             {"STATIC", IDC_SYNC_STATUS,
-                "Type the address of your CardDAV server (your provider's help names it), your user name and "
-                "your password, then press Connect.",
+                DIALSTACK_TR_NOOP("Resources",
+                    "Type the address of your CardDAV server (your provider's help names it), your user name and "
+                    "your password, then press Connect."),
                 7, 137, 246, 30, kChild | SS_LEFT | SS_NOPREFIX},
         }};
     if (nId == IDD_SYNC_SETTINGS)
-        t.items.push_back({"BUTTON", IDC_SYNC_STOP, "Stop S&yncing", 7, 170, 70, 14, kPushButton});
-    t.items.push_back({"BUTTON", IDCANCEL, "Close", 193, 170, 60, 14, kPushButton});
+        t.items.push_back(
+            {"BUTTON", IDC_SYNC_STOP, DIALSTACK_TR_NOOP("Resources", "Stop S&yncing"), 7, 170, 70, 14, kPushButton});
+    t.items.push_back({"BUTTON", IDCANCEL, DIALSTACK_TR_NOOP("Resources", "Close"), 193, 170, 60, 14, kPushButton});
     return t;
 }
 
@@ -133,12 +143,14 @@ DialogTemplate SyncSetupDialog(UINT nId, const char* pszCaption)
 DialogTemplate PasswordDialog()
 {
     return {IDD_PASSWORD, DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 236, 76,
-        "Sync Password", DialogFont::kClassicName, DialogFont::kClassicPointSize,
+        DIALSTACK_TR_NOOP("Resources", "Sync Password"), DialogFont::kClassicName, DialogFont::kClassicPointSize,
         {
-            {"STATIC", IDC_PASSWORD_PROMPT, "Password:", 7, 7, 222, 32, kChild | SS_LEFT | SS_NOPREFIX},
-            {"EDIT", IDC_PASSWORD, "", 7, 40, 222, 14, kEntry | ES_PASSWORD, 0, "Password"},
-            {"BUTTON", IDOK, "OK", 118, 58, 54, 14, kDefPushButton},
-            {"BUTTON", IDCANCEL, "Cancel", 175, 58, 54, 14, kPushButton},
+            {"STATIC", IDC_PASSWORD_PROMPT, DIALSTACK_TR_NOOP("Resources", "Password:"), 7, 7, 222, 32,
+                kChild | SS_LEFT | SS_NOPREFIX},
+            {"EDIT", IDC_PASSWORD, "", 7, 40, 222, 14, kEntry | ES_PASSWORD, 0,
+                DIALSTACK_TR_NOOP("Resources", "Password")},
+            {"BUTTON", IDOK, DIALSTACK_TR_NOOP("Resources", "OK"), 118, 58, 54, 14, kDefPushButton},
+            {"BUTTON", IDCANCEL, DIALSTACK_TR_NOOP("Resources", "Cancel"), 175, 58, 54, 14, kPushButton},
         }};
 }
 
@@ -149,11 +161,11 @@ std::vector<DialogTemplate> ProgramDialogTemplates()
     return {
         AboutBox(),
         MainWindow(),
-        EntryDialog(IDD_ADD_RECORD, "Add Record", WS_SYSMENU),
-        EntryDialog(IDD_EDIT_ITEM, "Edit Item", 0),
+        EntryDialog(IDD_ADD_RECORD, DIALSTACK_TR_NOOP("Resources", "Add Record"), WS_SYSMENU),
+        EntryDialog(IDD_EDIT_ITEM, DIALSTACK_TR_NOOP("Resources", "Edit Item"), 0),
         FindDialog(),
-        SyncSetupDialog(IDD_SYNC_SETUP, "Set Up Sync"),
-        SyncSetupDialog(IDD_SYNC_SETTINGS, "Sync Settings"),
+        SyncSetupDialog(IDD_SYNC_SETUP, DIALSTACK_TR_NOOP("Resources", "Set Up Sync")),
+        SyncSetupDialog(IDD_SYNC_SETTINGS, DIALSTACK_TR_NOOP("Resources", "Sync Settings")),
         PasswordDialog(),
     };
 }

@@ -27,7 +27,7 @@ packages=(
   # the desktop's style and font under GNOME and Xfce
   qt6-gtk-platformtheme
   # translations (lupdate, lrelease) and telephone numbers as people write them
-  qt6-l10n-tools qt6-translations-l10n libphonenumber-dev
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libphonenumber-dev
   # desktop notifications seen on a private session bus
   dbus-x11
 )

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include "base/ExitStatus.h"
+#include "base/TextMarkers.h"
 #include "convert/CommandLine.h"
 #include "convert/PrintableText.h"
 #include "data/DirectoryLock.h"
@@ -22,43 +23,38 @@
 #include "sync/SyncText.h"
 #include "sync/UserTimer.h"
 
-const char CSyncCommand::kHelp[]
-    = "usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]\n"
-      "                      [--password-file FILE | --password-stdin] [--keep-password]\n"
-      "                      [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]\n"
-      "                      [--dry-run] [--force | --bring-back] [--verbose] [--report json]\n"
-      "       dialstack-sync [--file DIR/Dialstack.dat] --discover --url URL [--user NAME] [...]\n"
-      "       dialstack-sync [--file DIR/Dialstack.dat] --forget | --timer on|off|status\n"
-      "       dialstack-sync --help | --version\n"
-      "Keeps the directory file and its CardDAV address book in step. The first run\n"
-      "needs --url; the URL, user, password file and certificate are remembered for\n"
-      "that directory file. The password comes from --password-file, or the first\n"
-      "line of standard input with --password-stdin, else the keyring, else the\n"
-      "password file remembered for the directory file, else a prompt on the\n"
-      "terminal. --keep-password keeps a password the server took: in the keyring,\n"
-      "else in a file only you can read.\n"
-      "--accept-certificate trusts the server's certificate when its SHA-256\n"
-      "fingerprint is the one given. --bring-back answers a refused mass deletion\n"
-      "by bringing the deleted records back. --discover lists the server's address\n"
-      "books and changes nothing. --forget forgets what this program knows about the\n"
-      "directory file's sync (never the file). --timer turns the directory file's\n"
-      "timer on or off, or says whether it is on. --report json prints what the run\n"
-      "came to as one line of JSON.\n"
-      "Exit status: 0 in step; 1 failed (nothing lost); 2 bad usage; 3 busy (a\n"
-      "window with unsaved changes or another program has the directory: the next\n"
-      "run tries again); 4 needs you (the sync would delete too much, the password\n"
-      "was refused or is missing, the certificate is not trusted, or the address\n"
-      "book is gone).\n";
+const char CSyncCommand::kHelp[] = DIALSTACK_TR_NOOP("DialstackSync",
+    "usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]\n"
+    "                      [--password-file FILE | --password-stdin] [--keep-password]\n"
+    "                      [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]\n"
+    "                      [--dry-run] [--force | --bring-back] [--verbose] [--report json]\n"
+    "       dialstack-sync [--file DIR/Dialstack.dat] --discover --url URL [--user NAME] [...]\n"
+    "       dialstack-sync [--file DIR/Dialstack.dat] --forget | --timer on|off|status\n"
+    "       dialstack-sync --help | --version\n"
+    "Keeps the directory file and its CardDAV address book in step. The first run\n"
+    "needs --url; the URL, user, password file and certificate are remembered for\n"
+    "that directory file. The password comes from --password-file, or the first\n"
+    "line of standard input with --password-stdin, else the keyring, else the\n"
+    "password file remembered for the directory file, else a prompt on the\n"
+    "terminal. --keep-password keeps a password the server took: in the keyring,\n"
+    "else in a file only you can read.\n"
+    "--accept-certificate trusts the server's certificate when its SHA-256\n"
+    "fingerprint is the one given. --bring-back answers a refused mass deletion\n"
+    "by bringing the deleted records back. --discover lists the server's address\n"
+    "books and changes nothing. --forget forgets what this program knows about the\n"
+    "directory file's sync (never the file). --timer turns the directory file's\n"
+    "timer on or off, or says whether it is on. --report json prints what the run\n"
+    "came to as one line of JSON.\n"
+    "Exit status: 0 in step; 1 failed (nothing lost); 2 bad usage; 3 busy (a\n"
+    "window with unsaved changes or another program has the directory: the next\n"
+    "run tries again); 4 needs you (the sync would delete too much, the password\n"
+    "was refused or is missing, the certificate is not trusted, or the address\n"
+    "book is gone).\n");
 
 namespace {
 
 const char* const kProgram = "dialstack-sync";
 using EKind = CSyncOutcome::EKind;
-
-std::string Tr(const char* pszSource, std::initializer_list<std::string> arguments = {})
-{
-    return CSyncText::Tr(pszSource, arguments);
-}
 
 std::string StatePath(const CSyncOptions& options)
 {
@@ -89,8 +85,7 @@ CSyncOutcome Forget(const CSyncOptions& options)
     CSyncOutcome outcome;
     CDirectoryLock lock;
     CString strWhy;
-    if (!lock.TryAcquire(options.strFile.c_str(), CDirectoryLock::Kind::Exclusive, strWhy)
-        && lock.WasHeldElsewhere()) {
+    if (!lock.TryAcquire(options.strFile.c_str(), CDirectoryLock::Kind::Exclusive, strWhy) && lock.WasHeldElsewhere()) {
         outcome.kind = EKind::kBusy;
         return outcome;
     }
@@ -133,8 +128,8 @@ struct Presented
     bool bHelp = false;   // the usage follows a bad command line
 };
 
-int Present(CSyncOutcome outcome, const CSyncOptions& options, const Presented& how, std::ostream& out,
-    std::ostream& err)
+int Present(
+    CSyncOutcome outcome, const CSyncOptions& options, const Presented& how, std::ostream& out, std::ostream& err)
 {
     const bool bJson = options.report == CSyncOptions::EReport::kJson;
     const COutcomeWording::Wording wording = COutcomeWording::Word(outcome, options.strFile);
@@ -152,9 +147,9 @@ int Present(CSyncOutcome outcome, const CSyncOptions& options, const Presented& 
         if (nEnd != std::string::npos)
             err << wording.strMessage.substr(nEnd + 1) << '\n';
         if (!wording.strCommand.empty())
-            err << Tr("To settle it, run: %1", {wording.strCommand}) << '\n';
+            err << CSyncText::Tr("To settle it, run: %1", {wording.strCommand}) << '\n';
         if (how.bHelp && !bJson)
-            err << Tr(CSyncCommand::kHelp);
+            err << CSyncText::Tr(CSyncCommand::kHelp);
     }
     if (bJson)
         out << outcome.ToJson() << '\n' << std::flush;
@@ -174,7 +169,7 @@ int CSyncCommand::Run(const std::vector<std::string>& args, std::ostream& out, s
         return Present(usage, options, {false, false, true}, out, err);
     }
     if (options.bHelp || options.bVersion) {
-        out << (options.bHelp ? Tr(kHelp) : CCommandLine::VersionLine(kProgram) + '\n');
+        out << (options.bHelp ? CSyncText::Tr(kHelp) : CCommandLine::VersionLine(kProgram) + '\n');
         return ExitStatus::kSuccess;
     }
     const bool bJson = options.report == CSyncOptions::EReport::kJson;

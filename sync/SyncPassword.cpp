@@ -16,11 +16,6 @@ namespace {
 using EKind = CSyncOutcome::EKind;
 using EFile = CPasswordSource::EFile;
 
-std::string Tr(const char* pszSource, std::initializer_list<std::string> arguments = {})
-{
-    return CSyncText::Tr(pszSource, arguments);
-}
-
 CSyncOutcome Of(EKind kind, const std::string& strMessage = "")
 {
     CSyncOutcome outcome;
@@ -75,17 +70,18 @@ CSyncOutcome CSyncPassword::Given(std::string& strPassword)
     if (m_options.bPasswordStdin) {
         if (Prompt(strPassword) || CPasswordSource::ReadLine(std::cin, strPassword))
             return Of(EKind::kInStep);
-        return Of(EKind::kUsage, Tr("--password-stdin: no password came on standard input"));
+        return Of(EKind::kUsage, CSyncText::Tr("--password-stdin: no password came on standard input"));
     }
     const std::string& path = m_options.strPasswordFile;
     switch (CPasswordSource::ReadFile(path, strPassword)) {
     case EFile::kRead: m_strFileRead = AbsolutePath(path); return Of(EKind::kInStep);
     case EFile::kShared:
         return Of(EKind::kUsage,
-            Tr("%1: others can read this password file; make it yours alone (chmod 600 %1) and run again", {path}));
+            CSyncText::Tr(
+                "%1: others can read this password file; make it yours alone (chmod 600 %1) and run again", {path}));
     case EFile::kUnreadable: break;
     }
-    return Of(EKind::kUsage, Tr("%1: the password file cannot be read", {path}));
+    return Of(EKind::kUsage, CSyncText::Tr("%1: the password file cannot be read", {path}));
 }
 
 // The remembered file is checked as on the first day: a file others may
@@ -99,14 +95,15 @@ CSyncOutcome CSyncPassword::Remembered(std::string& strPassword)
     }
     CSyncOutcome unsafe = Of(EKind::kPasswordFileUnsafe);
     unsafe.strPath = m_state.m_strPasswordFile;
-    unsafe.strDetail = read == EFile::kShared ? "" : Tr("it cannot be read");
+    unsafe.strDetail = read == EFile::kShared ? "" : CSyncText::Tr("it cannot be read");
     Complete(unsafe);
     return unsafe;
 }
 
 bool CSyncPassword::Prompt(std::string& strPassword)
 {
-    if (!CPasswordSource::Prompt(Tr("Password for %1 at %2: ", {m_state.m_strUser, Host()}), strPassword, m_info))
+    if (!CPasswordSource::Prompt(
+            CSyncText::Tr("Password for %1 at %2: ", {m_state.m_strUser, Host()}), strPassword, m_info))
         return false;
     m_bGiven = m_bPrompted = true;
     return true;
@@ -129,8 +126,9 @@ bool CSyncPassword::Keep(CSyncOutcome& outcome)
         outcome.passwordKept = CSyncOutcome::EPasswordKept::kFile;
         outcome.strPasswordFile = path;
         if (path != m_state.m_strPasswordFile)
-            m_info << Tr("The password could not be kept in the keyring (none is running); from now on the file %1"
-                         " is read for it. Keep it readable by you alone.",
+            m_info << CSyncText::Tr(
+                "The password could not be kept in the keyring (none is running); from now on the file %1"
+                " is read for it. Keep it readable by you alone.",
                 {path})
                    << '\n';
         m_state.m_strPasswordFile = path;
@@ -139,7 +137,8 @@ bool CSyncPassword::Keep(CSyncOutcome& outcome)
     const std::string own = CConfigFolder::FileFor(m_state.m_strDirectoryFile, ".password");
     const std::string path = m_state.m_strPasswordFile.empty() ? own : m_state.m_strPasswordFile;
     if (!m_options.bKeepPassword
-        && !(m_bPrompted && CPasswordSource::Agree(Tr("Keep it in %1 (readable by you alone)? [y/N]", {path}), m_info)))
+        && !(m_bPrompted
+            && CPasswordSource::Agree(CSyncText::Tr("Keep it in %1 (readable by you alone)? [y/N]", {path}), m_info)))
         return false;
     return KeepInFile(path, outcome);
 }
@@ -150,7 +149,7 @@ bool CSyncPassword::KeepInFile(const std::string& strPath, CSyncOutcome& outcome
     const bool bOwn = strPath == CConfigFolder::FileFor(m_state.m_strDirectoryFile, ".password");
     std::string strError = strPath;
     if ((bOwn && !CConfigFolder::Make()) || !CConfigFolder::WritePrivate(strPath, m_strPassword + '\n', strError)) {
-        m_info << Tr("The password could not be kept: %1", {strError}) << '\n';
+        m_info << CSyncText::Tr("The password could not be kept: %1", {strError}) << '\n';
         return false;
     }
     outcome.passwordKept = CSyncOutcome::EPasswordKept::kFile;

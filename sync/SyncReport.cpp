@@ -19,17 +19,23 @@ std::string Quoted(const CString& name)
 // English says "1 added" and "2 added" alike; other languages do not.
 std::string Counts(const int (&counts)[3])
 {
-    return CSyncText::Counted("%n added", "%n added", counts[0]) + ", "
-        + CSyncText::Counted("%n changed", "%n changed", counts[1]) + ", "
-        + CSyncText::Counted("%n deleted", "%n deleted", counts[2]);
+    return CSyncText::Tr("%n added", nullptr, counts[0]) + ", " + CSyncText::Tr("%n changed", nullptr, counts[1]) + ", "
+        + CSyncText::Tr("%n deleted", nullptr, counts[2]);
 }
 
 // What was done, or would be done, to one record, by kind and side.
 const char* const kDetails[2][2][3] = {
-    {{"added here: %1", "changed here: %1", "deleted here: %1"},
-        {"added on the server: %1", "changed on the server: %1", "deleted on the server: %1"}},
-    {{"would add here: %1", "would change here: %1", "would delete here: %1"},
-        {"would add on the server: %1", "would change on the server: %1", "would delete on the server: %1"}},
+    {{DIALSTACK_TR_NOOP("DialstackSync", "added here: %1"), DIALSTACK_TR_NOOP("DialstackSync", "changed here: %1"),
+         DIALSTACK_TR_NOOP("DialstackSync", "deleted here: %1")},
+        {DIALSTACK_TR_NOOP("DialstackSync", "added on the server: %1"),
+            DIALSTACK_TR_NOOP("DialstackSync", "changed on the server: %1"),
+            DIALSTACK_TR_NOOP("DialstackSync", "deleted on the server: %1")}},
+    {{DIALSTACK_TR_NOOP("DialstackSync", "would add here: %1"),
+         DIALSTACK_TR_NOOP("DialstackSync", "would change here: %1"),
+         DIALSTACK_TR_NOOP("DialstackSync", "would delete here: %1")},
+        {DIALSTACK_TR_NOOP("DialstackSync", "would add on the server: %1"),
+            DIALSTACK_TR_NOOP("DialstackSync", "would change on the server: %1"),
+            DIALSTACK_TR_NOOP("DialstackSync", "would delete on the server: %1")}},
 };
 
 }   // namespace
@@ -46,11 +52,13 @@ void CSyncReport::Here(const CSyncItem& item, const CRecordFields& before)
     using L = CSyncItem::ELocal;
     if (item.bConflictCopy) {
         ++m_nConflicts;
-        m_details.push_back(CSyncText::Tr(
-            m_bDryRun ? "would keep both versions of a record changed on both sides: the server's, and this machine's"
-                        " as %1"
-                      : "kept both versions of a record changed on both sides: the server's, and this machine's as %1",
-            {Quoted(item.fields.strName)}));
+        m_details.push_back(m_bDryRun
+                ? CSyncText::Tr("would keep both versions of a record changed on both sides: the server's, and this "
+                                "machine's as %1",
+                    {Quoted(item.fields.strName)})
+                : CSyncText::Tr(
+                    "kept both versions of a record changed on both sides: the server's, and this machine's as %1",
+                    {Quoted(item.fields.strName)}));
     }
     switch (item.local) {
     case L::kAdd: Count(m_nLocal, EKind::kAdded, false, item.fields.strName); break;
@@ -83,10 +91,11 @@ void CSyncReport::LeftOut(const CRemoteCard& card)
 
 std::string CSyncReport::SummaryLine() const
 {
-    return CSyncText::Tr(
-        m_bDryRun ? "Dry run, nothing changed. Would do here: %1; on the server: %2; %3" : "Here: %1; on the server: %2; %3",
-        {Counts(m_nLocal), Counts(m_nRemote),
-            CSyncText::Counted("%n conflict kept as a copy", "%n conflicts kept as copies", m_nConflicts)});
+    const std::string conflicts = CSyncText::Tr("%n conflict kept as a copy", nullptr, m_nConflicts);
+    return m_bDryRun
+        ? CSyncText::Tr("Dry run, nothing changed. Would do here: %1; on the server: %2; %3",
+            {Counts(m_nLocal), Counts(m_nRemote), conflicts})
+        : CSyncText::Tr("Here: %1; on the server: %2; %3", {Counts(m_nLocal), Counts(m_nRemote), conflicts});
 }
 
 std::string CSyncReport::NameList(const std::vector<CString>& names)
@@ -96,6 +105,6 @@ std::string CSyncReport::NameList(const std::vector<CString>& names)
     for (size_t i = 0; i < nShown; ++i)
         text += (i == 0 ? "" : ", ") + Quoted(names[i]);
     if (names.size() > nShown)
-        return CSyncText::Counted("%1 and %n more", "%1 and %n more", static_cast<int>(names.size() - nShown), {text});
+        return CSyncText::Tr("%1 and %n more", nullptr, static_cast<int>(names.size() - nShown), {text});
     return text;
 }

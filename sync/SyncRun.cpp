@@ -21,11 +21,6 @@ namespace {
 using EKind = CSyncOutcome::EKind;
 using EKept = CSyncOutcome::EPasswordKept;
 
-std::string Tr(const char* pszSource, std::initializer_list<std::string> arguments = {})
-{
-    return CSyncText::Tr(pszSource, arguments);
-}
-
 CSyncOutcome Of(EKind kind)
 {
     CSyncOutcome outcome;
@@ -82,16 +77,17 @@ CSyncOutcome UserUrl(const std::string& text, QUrl& url)
 {
     url = QUrl::fromUserInput(QString::fromStdString(text));
     if (!url.isValid() || (url.scheme() != "http" && url.scheme() != "https") || url.host().isEmpty())
-        return Usage(Tr("--url needs an http:// or https:// address, not %1", {DisplayUrl(url)}));
+        return Usage(CSyncText::Tr("--url needs an http:// or https:// address, not %1", {DisplayUrl(url)}));
     if (!url.userInfo().isEmpty())
-        return Usage(Tr("give the user name with --user, not inside the URL"));
+        return Usage(CSyncText::Tr("give the user name with --user, not inside the URL"));
     return Of(EKind::kInStep);
 }
 
 CSyncOutcome PlainHttp(const QUrl& server)
 {
-    return Usage(Tr("a password is never sent over plain http:// except to this machine; use https:// for %1",
-        {server.host().toStdString()}));
+    return Usage(
+        CSyncText::Tr("a password is never sent over plain http:// except to this machine; use https:// for %1",
+            {server.host().toStdString()}));
 }
 
 }   // namespace
@@ -111,11 +107,11 @@ CSyncOutcome CSyncRun::Sync()
     const QFileInfo folder(info.absolutePath());
     const std::string path = Local(folder.absoluteFilePath());
     if (!folder.isDir())
-        return FileProblem(path, Tr("the folder does not exist"));
+        return FileProblem(path, CSyncText::Tr("the folder does not exist"));
     if (!folder.isWritable())
-        return FileProblem(path, Tr("the folder is read-only, so the directory file cannot be saved there"));
+        return FileProblem(path, CSyncText::Tr("the folder is read-only, so the directory file cannot be saved there"));
     if (info.isDir())
-        return FileProblem(m_options.strFile, Tr("is a folder, not a directory file"));
+        return FileProblem(m_options.strFile, CSyncText::Tr("is a folder, not a directory file"));
     // The lock comes first: the state read under it is the one the last
     // writer left.
     CDirectoryLock lock;
@@ -174,13 +170,15 @@ CSyncOutcome CSyncRun::Configure()
         const std::string given = url.toString().toStdString();
         if (!m_state.m_strCollectionUrl.empty() && given != m_state.m_strCollectionUrl
             && given != m_state.m_strServerUrl)
-            return Usage(Tr("%1 is synced with %2; to sync it with another address book, first forget this sync"
-                            " with --forget",
-                {m_options.strFile, m_state.m_strCollectionUrl}));
+            return Usage(
+                CSyncText::Tr("%1 is synced with %2; to sync it with another address book, first forget this sync"
+                              " with --forget",
+                    {m_options.strFile, m_state.m_strCollectionUrl}));
         m_state.m_strServerUrl = given;
     }
     if (m_state.m_strServerUrl.empty())
-        return Usage(Tr("the first sync of %1 needs --url (the address book or the server)", {m_options.strFile}));
+        return Usage(
+            CSyncText::Tr("the first sync of %1 needs --url (the address book or the server)", {m_options.strFile}));
     if (!m_options.strUser.empty())
         m_state.m_strUser = m_options.strUser;
     m_state.m_strDirectoryFile = m_options.strFile;
@@ -207,7 +205,7 @@ CSyncOutcome CSyncRun::TrustCertificate()
         = QSslCertificate::fromPath(QString::fromLocal8Bit(path.c_str()), QSsl::Pem);
     if (certificates.isEmpty()) {
         if (bGiven)
-            return Usage(Tr("%1: holds no certificate (PEM) that can be read", {m_options.strCertificate}));
+            return Usage(CSyncText::Tr("%1: holds no certificate (PEM) that can be read", {m_options.strCertificate}));
         return Of(EKind::kInStep);
     }
     m_session.SetTrustedCertificates(certificates);
@@ -221,7 +219,7 @@ CSyncOutcome CSyncRun::AcceptCertificate()
 {
     const QUrl server(QString::fromStdString(m_state.m_strServerUrl));
     if (server.scheme() != QLatin1String("https"))
-        return Usage(Tr("--accept-certificate is for a server at an https:// address"));
+        return Usage(CSyncText::Tr("--accept-certificate is for a server at an https:// address"));
     QSslCertificate certificate;
     std::string strError;
     if (!CServerCertificate::Fetch(server, m_options.nTimeoutSeconds, certificate, strError)) {
@@ -234,7 +232,7 @@ CSyncOutcome CSyncRun::AcceptCertificate()
     if (CServerCertificate::Digits(sha256) != m_options.strAcceptSha256) {
         CSyncOutcome other = Of(EKind::kCertificateUntrusted);
         other.strHost = server.host().toStdString();
-        other.strDetail = Tr("it is not the one whose fingerprint was given");
+        other.strDetail = CSyncText::Tr("it is not the one whose fingerprint was given");
         other.certificate = {certificate.subjectDisplayName().toStdString(),
             certificate.issuerDisplayName().toStdString(), sha256, certificate.toPem().toStdString()};
         return other;
@@ -286,7 +284,8 @@ CSyncOutcome CSyncRun::CheckPassword(CCardDavClient& client)
 {
     std::vector<CCardDavClient::AddressBook> books;
     CSyncOutcome outcome;
-    if (m_password.WasGiven() && !client.Discover(QUrl(QString::fromStdString(m_state.m_strCollectionUrl)), books, outcome)
+    if (m_password.WasGiven()
+        && !client.Discover(QUrl(QString::fromStdString(m_state.m_strCollectionUrl)), books, outcome)
         && outcome.kind == EKind::kPasswordRefused)
         return outcome;
     return Of(EKind::kInStep);

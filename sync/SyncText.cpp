@@ -3,19 +3,13 @@
 #include "base/Placeholders.h"
 #include "convert/ToolText.h"
 
-namespace {
-
-const char* const kContext = "dialstack-sync";
-
-}   // namespace
-
 std::string CSyncText::Tr(const char* pszSource, std::initializer_list<std::string> arguments)
 {
-    return CToolText::Tr(kContext, pszSource, arguments);
+    return CToolText::Tr(kTrContext, pszSource, arguments);
 }
 
-std::string CSyncText::Counted(
-    const char* pszOne, const char* pszMany, int nCount, std::initializer_list<std::string> arguments)
+std::string CSyncText::Tr(
+    const char* pszSource, const char* pszComment, int nCount, std::initializer_list<std::string> arguments)
 {
-    return Placeholders::Fill(CToolText::Counted(kContext, pszOne, pszMany, nCount), arguments);
+    return CToolText::Tr(kTrContext, pszSource, pszComment, nCount, arguments);
 }

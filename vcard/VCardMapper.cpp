@@ -140,7 +140,8 @@ void CVCardMapper::LeaveOutWithValue(
     std::string shown = TextOf(property);
     m_text.resize(property.value.nStart);
     if (value.size() > kShown || bCut)
-        LeaveOut({"%1 = %2... (%3 bytes in all)", {Upper(name), std::move(shown), ByteCount(value, bCut)}});
+        LeaveOut({DIALSTACK_TR_NOOP("DialstackConvert", "%1 = %2... (%3 bytes in all)"),
+            {Upper(name), std::move(shown), ByteCount(value, bCut)}});
     else
         LeaveOut({"%1 = %2", {Upper(name), std::move(shown)}});
 }
@@ -162,13 +163,14 @@ void CVCardMapper::Add(const CVCardLexer& line, bool bCut)
     const bool bBlank = Trimmed(value).empty();
     const bool bKept = property.kind != EKind::kOther && property.kind != EKind::kAgent;
     if (property.kind == EKind::kAgent && bBlank)
-        LeaveOut({"AGENT (the vCard of another person inside this one)", {}});
+        LeaveOut({DIALSTACK_TR_NOOP("DialstackConvert", "AGENT (the vCard of another person inside this one)"), {}});
     // The five fields keep a value of only spaces as it is; elsewhere it
     // says nothing.
     if (property.kind == EKind::kVersion || value.empty() || (bBlank && !bKept))
         return;
     if (parameters.bBinary || StartsWithNoCase(value, "data:"))
-        LeaveOut({"%1 (binary data, %2 bytes)", {Upper(name), ByteCount(value, bCut)}});
+        LeaveOut({DIALSTACK_TR_NOOP("DialstackConvert", "%1 (binary data, %2 bytes)"),
+            {Upper(name), ByteCount(value, bCut)}});
     else if (!bKept)
         LeaveOutWithValue(name, property, value, parameters.charset, bCut);
     else if (bCut)

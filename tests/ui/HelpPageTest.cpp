@@ -5,7 +5,6 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
-#include "framework/TextCodec.h"
 #include "framework/Translation.h"
 #include "res/HelpPage.h"
 #include "res/ResourceTable.h"
@@ -31,8 +30,9 @@ TEST(HelpPageTest, EachLanguagesPageNamesEveryItemOfTheWindowMenu)
                                  .toPlainText()
                                  .simplified();
         for (UINT nId : {IDS_FIND_MENU, IDS_SYNC_MENU, IDS_SYNC_SETUP_MENU, IDS_SYNC_SETTINGS_MENU, IDS_ABOUT_MENU}) {
-            const QString english = TextCodec::ToQString(ResourceTable::FindString(nId));
-            QString item = *row.language ? catalogue.translate(Translation::kResources, english.toUtf8()) : english;
+            const char* pszEnglish = ResourceTable::FindString(nId);
+            QString item = *row.language ? catalogue.translate(Translation::kResources, pszEnglish)
+                                         : QString::fromUtf8(pszEnglish);
             item.remove(QLatin1Char('&'));
             EXPECT_TRUE(text.contains(item)) << item.toStdString();
         }
