@@ -32,14 +32,10 @@ CString Translation::Text1252(const char* pszEnglish, const char* pszContext)
     return TextCodec::FromQString(Text(pszEnglish, pszContext));
 }
 
-CString Translation::CountText1252(const char* pszEnglish, int nCount, const char* pszContext, const char* pszMany)
+CString Translation::CountText1252(const char* pszEnglish, int nCount, const char* pszContext)
 {
-    QString counted = QString::fromStdString(CTranslators::Counted(pszContext, pszEnglish, nullptr, nCount));
-    // No catalogue holds it: the key comes back with only its "%n" filled in.
-    const QString number = QString::number(nCount);
-    if (nCount != 1 && pszMany && counted == QString::fromUtf8(pszEnglish).replace(QLatin1String("%n"), number))
-        counted = QString::fromUtf8(pszMany).replace(QLatin1String("%n"), number);
-    return TextCodec::FromQString(counted);
+    return TextCodec::FromQString(
+        QString::fromStdString(CTranslators::Counted(pszContext, pszEnglish, nullptr, nCount)));
 }
 
 void Translation::TranslateReasons()

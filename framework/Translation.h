@@ -29,10 +29,8 @@ public:
     // A text counting nCount things: the translation's form for that count
     // (languages differ in how many forms they have and which counts take
     // each; English's are in the English catalogue), with "%n" replaced by
-    // the count. pszEnglish is the key; pszMany, where given, is the English
-    // for a count other than one while no catalogue holds the key.
-    static CString CountText1252(
-        const char* pszEnglish, int nCount, const char* pszContext = kResources, const char* pszMany = nullptr);
+    // the count. pszEnglish is the key.
+    static CString CountText1252(const char* pszEnglish, int nCount, const char* pszContext = kResources);
     // Makes the lower layers' reasons (base/ReasonText.h) come translated in
     // the program's code page, with file names and the system's texts turned
     // from the locale's bytes into it too, so that a reason reads right

@@ -204,12 +204,10 @@ QMessageBox::Icon IconOf(UINT nType, const ButtonSet& buttons)
 
 }   // namespace
 
-CString AfxLoadCountString(UINT nOneID, UINT nManyID, int nCount)
+CString AfxLoadCountString(UINT nID, int nCount)
 {
-    const char* pszEnglish = AfxGetResources().FindString(nOneID);
-    return pszEnglish
-        ? Translation::CountText1252(pszEnglish, nCount, Translation::kResources, AfxGetResources().FindString(nManyID))
-        : CString();
+    const char* pszEnglish = AfxGetResources().FindString(nID);
+    return pszEnglish ? Translation::CountText1252(pszEnglish, nCount, Translation::kResources) : CString();
 }
 
 int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)

@@ -83,12 +83,11 @@ CWinApp* AfxGetApp();
 // The resources the application object handed over; one that finds nothing
 // when there is no application object or it handed none.
 const CResourceProvider& AfxGetResources();
-// The string table's nOneID, the key of a count, in the user's language in
+// The string table's nID, the key of a count, in the user's language in
 // the form that language gives nCount (English's from the English
-// catalogue), with "%n" replaced by the count; nManyID is the English for a
-// count other than one while no catalogue holds the key. Empty when the
-// table has no such string.
-CString AfxLoadCountString(UINT nOneID, UINT nManyID, int nCount);
+// catalogue), with "%n" replaced by the count. Empty when the table has no
+// such string.
+CString AfxLoadCountString(UINT nID, int nCount);
 // A modal message box captioned with the application name: MB_OK,
 // MB_OKCANCEL, MB_YESNO or MB_YESNOCANCEL, with MB_ICONSTOP,
 // MB_ICONQUESTION, MB_ICONEXCLAMATION or MB_ICONINFORMATION (without one,

@@ -113,10 +113,9 @@ const std::map<UINT, const char*> kStrings = {
         DIALSTACK_TR_NOOP("Resources",
             "The directory file \"%1\" could not be opened: %2 %3\n\nSaving now would replace the file with "
             "what is shown.")},
-    {IDS_RECORDS_SHOWN_ONE, DIALSTACK_TR_N_NOOP("Resources", "%n record was read and is shown.")},
+    {IDS_RECORDS_SHOWN, DIALSTACK_TR_N_NOOP("Resources", "%n record was read and is shown.")},
     // The count's key is the text for one; this is the English for other
     // counts while no catalogue holds it.
-    {IDS_RECORDS_SHOWN_MANY, "%n records were read and are shown."},
     {IDS_PRINT_FAILED,
         DIALSTACK_TR_NOOP(
             "Resources", "The directory could not be printed: %1\n\nNothing in the directory has changed.")},

@@ -12,8 +12,7 @@ const std::map<UINT, const char*>& SyncStringTable()
         {IDS_SYNC_IN_STEP_CHANGES,
             DIALSTACK_TR_NOOP(
                 "Resources", "The directory and the address book are in step: %1 here, %2 in the address book.")},
-        {IDS_SYNC_CHANGES_ONE, DIALSTACK_TR_N_NOOP("Resources", "%n change")},
-        {IDS_SYNC_CHANGES_MANY, "%n changes"},
+        {IDS_SYNC_CHANGES, DIALSTACK_TR_N_NOOP("Resources", "%n change")},
         {IDS_SETUP_MISSING,
             DIALSTACK_TR_NOOP("Resources", "Type the server's address, your user name and your password first.")},
         {IDS_SETUP_LOOKING, DIALSTACK_TR_NOOP("Resources", "Looking for your address books on the server…")},
@@ -85,8 +84,7 @@ const std::map<UINT, const char*>& SyncStringTable()
         {IDS_DELETE_THERE_TOO, DIALSTACK_TR_NOOP("Resources", "&Delete them there too")},
         {IDS_DELETE_HERE_TOO, DIALSTACK_TR_NOOP("Resources", "&Delete them here too")},
         {IDS_BRING_BACK, DIALSTACK_TR_NOOP("Resources", "&Bring them back")},
-        {IDS_MORE_ONE, DIALSTACK_TR_N_NOOP("Resources", "and %n other name")},
-        {IDS_MORE_MANY, "and %n other names"},
+        {IDS_MORE_NAMES, DIALSTACK_TR_N_NOOP("Resources", "and %n other name")},
         // %1 the server; %2 whose certificate it is, %3 who issued it, %4 its
         // fingerprint.
         {IDS_CERTIFICATE,

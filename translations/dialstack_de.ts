@@ -1404,7 +1404,7 @@ verschwunden).
         <location filename="../res/DialogTemplates.cpp" line="28"/>
         <location filename="../res/DialogTemplates.cpp" line="83"/>
         <location filename="../res/DialogTemplates.cpp" line="152"/>
-        <location filename="../res/SyncStringTable.cpp" line="110"/>
+        <location filename="../res/SyncStringTable.cpp" line="108"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1510,7 +1510,7 @@ verschwunden).
     </message>
     <message>
         <location filename="../res/DialogTemplates.cpp" line="70"/>
-        <location filename="../res/SyncStringTable.cpp" line="108"/>
+        <location filename="../res/SyncStringTable.cpp" line="106"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -1568,7 +1568,7 @@ verschwunden).
         <translation>&amp;Suchen…</translation>
     </message>
     <message>
-        <location filename="../res/ResourceTable.cpp" line="242"/>
+        <location filename="../res/ResourceTable.cpp" line="241"/>
         <source>Dialstack Help</source>
         <translation>Dialstack-Hilfe</translation>
     </message>
@@ -1812,7 +1812,7 @@ Wenn Sie jetzt speichern, wird die Datei durch das Angezeigte ersetzt.</translat
         </translation>
     </message>
     <message>
-        <location filename="../res/ResourceTable.cpp" line="121"/>
+        <location filename="../res/ResourceTable.cpp" line="120"/>
         <source>The directory could not be printed: %1
 
 Nothing in the directory has changed.</source>
@@ -1909,79 +1909,79 @@ Am Telefonbuch hat sich nichts geändert.</translation>
         </translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="18"/>
+        <location filename="../res/SyncStringTable.cpp" line="17"/>
         <source>Type the server&apos;s address, your user name and your password first.</source>
         <translation>Geben Sie zuerst die Serveradresse, Ihren Benutzernamen und Ihr Passwort ein.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="19"/>
+        <location filename="../res/SyncStringTable.cpp" line="18"/>
         <source>Looking for your address books on the server…</source>
         <translation>Ihre Adressbücher werden auf dem Server gesucht…</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="21"/>
+        <location filename="../res/SyncStringTable.cpp" line="20"/>
         <source>The server holds several address books for %1. Pick the one to sync with, then press Connect again.</source>
         <translation>Der Server hat mehrere Adressbücher für %1. Wählen Sie das Adressbuch für den Abgleich und klicken Sie erneut auf „Verbinden“.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="25"/>
+        <location filename="../res/SyncStringTable.cpp" line="24"/>
         <source>%1 refused the password of %2. Check the user name and the password, then press Connect again.</source>
         <translation>%1 hat das Passwort von %2 abgelehnt. Prüfen Sie Benutzername und Passwort und klicken Sie erneut auf „Verbinden“.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="28"/>
+        <location filename="../res/SyncStringTable.cpp" line="27"/>
         <source>No address book was found at %1 for %2. Check the server&apos;s address (your provider&apos;s help names it), then press Connect again.</source>
         <translation>Unter %1 wurde für %2 kein Adressbuch gefunden. Prüfen Sie die Serveradresse (die Hilfe Ihres Anbieters nennt sie) und klicken Sie erneut auf „Verbinden“.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="32"/>
+        <location filename="../res/SyncStringTable.cpp" line="31"/>
         <source>The server could not be reached or did not answer as expected:
 %1</source>
         <translation>Der Server war nicht erreichbar oder antwortete nicht wie erwartet:
 %1</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="34"/>
+        <location filename="../res/SyncStringTable.cpp" line="33"/>
         <source>The directory and the address book are in step. Your password is kept in your desktop&apos;s keyring.</source>
         <translation>Verzeichnis und Adressbuch sind auf dem gleichen Stand. Ihr Passwort ist im Schlüsselbund Ihrer Arbeitsumgebung gespeichert.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="37"/>
+        <location filename="../res/SyncStringTable.cpp" line="36"/>
         <source>The directory and the address book are in step. Your password is kept in the file %1, which only you can read.</source>
         <translation>Verzeichnis und Adressbuch sind auf dem gleichen Stand. Ihr Passwort ist in der Datei %1 gespeichert, die nur Sie lesen können.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="41"/>
+        <location filename="../res/SyncStringTable.cpp" line="40"/>
         <source>The directory and the address book are in step. Your password could not be kept, so the sync will ask for it again.</source>
         <translation>Verzeichnis und Adressbuch sind auf dem gleichen Stand. Ihr Passwort konnte nicht gespeichert werden; der Abgleich fragt daher erneut danach.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="45"/>
+        <location filename="../res/SyncStringTable.cpp" line="44"/>
         <source>Sync every quarter of an hour from now on, while you are logged in?</source>
         <translation>Ab jetzt jede Viertelstunde abgleichen, solange Sie angemeldet sind?</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="46"/>
+        <location filename="../res/SyncStringTable.cpp" line="45"/>
         <source>Sync &amp;every quarter hour</source>
         <translation>&amp;Jede Viertelstunde abgleichen</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="47"/>
+        <location filename="../res/SyncStringTable.cpp" line="46"/>
         <source>&amp;Not now</source>
         <translation>&amp;Nicht jetzt</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="49"/>
+        <location filename="../res/SyncStringTable.cpp" line="48"/>
         <source>From now on the directory is synced every quarter of an hour.</source>
         <translation>Das Verzeichnis wird ab jetzt jede Viertelstunde abgeglichen.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="51"/>
+        <location filename="../res/SyncStringTable.cpp" line="50"/>
         <source>This computer cannot sync every quarter of an hour on its own: that needs the systemd user manager, and none runs for you here. Use Sync Now in the window menu instead.</source>
         <translation>Dieser Computer kann nicht von selbst jede Viertelstunde abgleichen: Dafür braucht es den systemd-Benutzerdienst, und der läuft hier für Sie nicht. Gleichen Sie stattdessen mit „Jetzt abgleichen“ im Fenstermenü ab.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="55"/>
+        <location filename="../res/SyncStringTable.cpp" line="54"/>
         <source>The quarter-hourly sync could not be switched on:
 
 %1</source>
@@ -1990,7 +1990,7 @@ Am Telefonbuch hat sich nichts geändert.</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="57"/>
+        <location filename="../res/SyncStringTable.cpp" line="56"/>
         <source>Stop syncing this directory with the address book?
 
 The directory file stays as it is. The sync can also forget what it knows of this directory; setting it up again then starts afresh.</source>
@@ -1999,27 +1999,27 @@ The directory file stays as it is. The sync can also forget what it knows of thi
 Die Verzeichnisdatei bleibt, wie sie ist. Der Abgleich kann außerdem vergessen, was er über dieses Verzeichnis weiß; eine neue Einrichtung beginnt dann von vorn.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="60"/>
+        <location filename="../res/SyncStringTable.cpp" line="59"/>
         <source>&amp;Stop syncing</source>
         <translation>Abgleich &amp;beenden</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="61"/>
+        <location filename="../res/SyncStringTable.cpp" line="60"/>
         <source>Stop and &amp;forget</source>
         <translation>Beenden und &amp;vergessen</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="63"/>
+        <location filename="../res/SyncStringTable.cpp" line="62"/>
         <source>The directory is no longer synced every quarter of an hour. Sync Now still syncs it when you ask.</source>
         <translation>Das Verzeichnis wird nicht mehr jede Viertelstunde abgeglichen. „Jetzt abgleichen“ gleicht es weiterhin ab, wenn Sie es wünschen.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="66"/>
+        <location filename="../res/SyncStringTable.cpp" line="65"/>
         <source>The directory is no longer synced. Dialstack.dat stays as it is.</source>
         <translation>Das Verzeichnis wird nicht mehr abgeglichen. Dialstack.dat bleibt, wie sie ist.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="67"/>
+        <location filename="../res/SyncStringTable.cpp" line="66"/>
         <source>The sync could not be stopped:
 
 %1</source>
@@ -2028,22 +2028,22 @@ Die Verzeichnisdatei bleibt, wie sie ist. Der Abgleich kann außerdem vergessen,
 %1</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="70"/>
+        <location filename="../res/SyncStringTable.cpp" line="69"/>
         <source>%1 refused the password of %2. Type the password again:</source>
         <translation>%1 hat das Passwort von %2 abgelehnt. Geben Sie das Passwort erneut ein:</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="71"/>
+        <location filename="../res/SyncStringTable.cpp" line="70"/>
         <source>The sync needs the password of %2 at %1:</source>
         <translation>Der Abgleich braucht das Passwort von %2 bei %1:</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="73"/>
+        <location filename="../res/SyncStringTable.cpp" line="72"/>
         <source>The password file %1 is gone or others can read it, so the sync no longer uses it. Type the password; it will be kept safely:</source>
         <translation>Die Passwortdatei %1 fehlt oder ist für andere lesbar; der Abgleich verwendet sie daher nicht mehr. Geben Sie das Passwort ein; es wird wieder sicher gespeichert:</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="78"/>
+        <location filename="../res/SyncStringTable.cpp" line="77"/>
         <source>Names were deleted here, and %1 of the %2 cards in the address book would go with them: %3.
 
 The sync stopped so that nothing is deleted by mistake.</source>
@@ -2052,7 +2052,7 @@ The sync stopped so that nothing is deleted by mistake.</source>
 Der Abgleich hat angehalten, damit nichts versehentlich gelöscht wird.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="82"/>
+        <location filename="../res/SyncStringTable.cpp" line="81"/>
         <source>Cards were deleted from the address book, and %1 of the %2 names here would go with them: %3.
 
 The sync stopped so that nothing is deleted by mistake.</source>
@@ -2061,22 +2061,22 @@ The sync stopped so that nothing is deleted by mistake.</source>
 Der Abgleich hat angehalten, damit nichts versehentlich gelöscht wird.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="85"/>
+        <location filename="../res/SyncStringTable.cpp" line="84"/>
         <source>&amp;Delete them there too</source>
         <translation>Dort auch &amp;löschen</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="86"/>
+        <location filename="../res/SyncStringTable.cpp" line="85"/>
         <source>&amp;Delete them here too</source>
         <translation>Hier auch &amp;löschen</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="87"/>
+        <location filename="../res/SyncStringTable.cpp" line="86"/>
         <source>&amp;Bring them back</source>
         <translation>&amp;Zurückholen</translation>
     </message>
     <message numerus="yes">
-        <location filename="../res/SyncStringTable.cpp" line="88"/>
+        <location filename="../res/SyncStringTable.cpp" line="87"/>
         <source>and %n other name</source>
         <translation>
             <numerusform>und %n weiterer Name</numerusform>
@@ -2084,7 +2084,7 @@ Der Abgleich hat angehalten, damit nichts versehentlich gelöscht wird.</transla
         </translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="93"/>
+        <location filename="../res/SyncStringTable.cpp" line="91"/>
         <source>This computer does not trust the certificate of %1, so the sync stopped.
 
 Issued to: %2
@@ -2101,29 +2101,29 @@ SHA-256-Fingerabdruck: %4
 Vertrauen Sie ihm nur, wenn der Verwalter Ihres Servers Ihnen diesen Fingerabdruck genannt hat.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="97"/>
+        <location filename="../res/SyncStringTable.cpp" line="95"/>
         <source>&amp;Trust this certificate</source>
         <translation>Diesem Zertifikat &amp;vertrauen</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="99"/>
+        <location filename="../res/SyncStringTable.cpp" line="97"/>
         <source>The address book %1 is gone from the server, so the sync stopped. Choose the address book to sync with in the window that opens now.</source>
         <translation>Das Adressbuch %1 gibt es auf dem Server nicht mehr; der Abgleich hat daher angehalten. Wählen Sie im Fenster, das sich jetzt öffnet, das Adressbuch für den Abgleich.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="104"/>
+        <location filename="../res/SyncStringTable.cpp" line="102"/>
         <source>&quot;%1&quot; was changed both here and in the address book. It now holds the address book&apos;s version; this computer&apos;s version was kept as &quot;%2&quot;.
 %3</source>
         <translation>„%1“ wurde hier und im Adressbuch geändert. Der Eintrag hat jetzt die Fassung des Adressbuchs; die Fassung dieses Computers wurde als „%2“ aufbewahrt.
 %3</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="107"/>
+        <location filename="../res/SyncStringTable.cpp" line="105"/>
         <source>%1: here &quot;%2&quot;, in the address book &quot;%3&quot;</source>
         <translation>%1: hier „%2“, im Adressbuch „%3“</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="109"/>
+        <location filename="../res/SyncStringTable.cpp" line="107"/>
         <source>&amp;Select the Copy</source>
         <translation>Kopie &amp;auswählen</translation>
     </message>

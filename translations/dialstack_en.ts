@@ -194,7 +194,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../res/SyncStringTable.cpp" line="88"/>
+        <location filename="../res/SyncStringTable.cpp" line="87"/>
         <source>and %n other name</source>
         <translation>
             <numerusform>and %n other name</numerusform>

@@ -1402,7 +1402,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <location filename="../res/DialogTemplates.cpp" line="28"/>
         <location filename="../res/DialogTemplates.cpp" line="83"/>
         <location filename="../res/DialogTemplates.cpp" line="152"/>
-        <location filename="../res/SyncStringTable.cpp" line="110"/>
+        <location filename="../res/SyncStringTable.cpp" line="108"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -1508,7 +1508,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
     </message>
     <message>
         <location filename="../res/DialogTemplates.cpp" line="70"/>
-        <location filename="../res/SyncStringTable.cpp" line="108"/>
+        <location filename="../res/SyncStringTable.cpp" line="106"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
@@ -1566,7 +1566,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>&amp;Buscar…</translation>
     </message>
     <message>
-        <location filename="../res/ResourceTable.cpp" line="242"/>
+        <location filename="../res/ResourceTable.cpp" line="241"/>
         <source>Dialstack Help</source>
         <translation>Ayuda de Dialstack</translation>
     </message>
@@ -1810,7 +1810,7 @@ Si guarda ahora, el archivo se reemplazará por lo que se muestra.</translation>
         </translation>
     </message>
     <message>
-        <location filename="../res/ResourceTable.cpp" line="121"/>
+        <location filename="../res/ResourceTable.cpp" line="120"/>
         <source>The directory could not be printed: %1
 
 Nothing in the directory has changed.</source>
@@ -1907,79 +1907,79 @@ No ha cambiado nada en la agenda.</translation>
         </translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="18"/>
+        <location filename="../res/SyncStringTable.cpp" line="17"/>
         <source>Type the server&apos;s address, your user name and your password first.</source>
         <translation>Escriba primero la dirección del servidor, su usuario y su contraseña.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="19"/>
+        <location filename="../res/SyncStringTable.cpp" line="18"/>
         <source>Looking for your address books on the server…</source>
         <translation>Buscando sus libretas de direcciones en el servidor…</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="21"/>
+        <location filename="../res/SyncStringTable.cpp" line="20"/>
         <source>The server holds several address books for %1. Pick the one to sync with, then press Connect again.</source>
         <translation>El servidor tiene varias libretas de direcciones para %1. Elija la que quiere sincronizar y pulse «Conectar» otra vez.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="25"/>
+        <location filename="../res/SyncStringTable.cpp" line="24"/>
         <source>%1 refused the password of %2. Check the user name and the password, then press Connect again.</source>
         <translation>%1 rechazó la contraseña de %2. Compruebe el usuario y la contraseña y pulse «Conectar» otra vez.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="28"/>
+        <location filename="../res/SyncStringTable.cpp" line="27"/>
         <source>No address book was found at %1 for %2. Check the server&apos;s address (your provider&apos;s help names it), then press Connect again.</source>
         <translation>No se encontró ninguna libreta de direcciones en %1 para %2. Compruebe la dirección del servidor (la ayuda de su proveedor la indica) y pulse «Conectar» otra vez.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="32"/>
+        <location filename="../res/SyncStringTable.cpp" line="31"/>
         <source>The server could not be reached or did not answer as expected:
 %1</source>
         <translation>No se pudo contactar con el servidor o no respondió como se esperaba:
 %1</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="34"/>
+        <location filename="../res/SyncStringTable.cpp" line="33"/>
         <source>The directory and the address book are in step. Your password is kept in your desktop&apos;s keyring.</source>
         <translation>La agenda y la libreta de direcciones están al día. Su contraseña se guarda en el depósito de claves de su escritorio.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="37"/>
+        <location filename="../res/SyncStringTable.cpp" line="36"/>
         <source>The directory and the address book are in step. Your password is kept in the file %1, which only you can read.</source>
         <translation>La agenda y la libreta de direcciones están al día. Su contraseña se guarda en el archivo %1, que solo usted puede leer.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="41"/>
+        <location filename="../res/SyncStringTable.cpp" line="40"/>
         <source>The directory and the address book are in step. Your password could not be kept, so the sync will ask for it again.</source>
         <translation>La agenda y la libreta de direcciones están al día. No se pudo guardar su contraseña, así que la sincronización se la volverá a pedir.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="45"/>
+        <location filename="../res/SyncStringTable.cpp" line="44"/>
         <source>Sync every quarter of an hour from now on, while you are logged in?</source>
         <translation>¿Sincronizar a partir de ahora cada cuarto de hora mientras tenga la sesión iniciada?</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="46"/>
+        <location filename="../res/SyncStringTable.cpp" line="45"/>
         <source>Sync &amp;every quarter hour</source>
         <translation>&amp;Cada cuarto de hora</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="47"/>
+        <location filename="../res/SyncStringTable.cpp" line="46"/>
         <source>&amp;Not now</source>
         <translation>A&amp;hora no</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="49"/>
+        <location filename="../res/SyncStringTable.cpp" line="48"/>
         <source>From now on the directory is synced every quarter of an hour.</source>
         <translation>A partir de ahora la agenda se sincroniza cada cuarto de hora.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="51"/>
+        <location filename="../res/SyncStringTable.cpp" line="50"/>
         <source>This computer cannot sync every quarter of an hour on its own: that needs the systemd user manager, and none runs for you here. Use Sync Now in the window menu instead.</source>
         <translation>Este ordenador no puede sincronizar por sí solo cada cuarto de hora: para ello hace falta el gestor de usuario de systemd, y aquí no se ejecuta para usted. Use en su lugar «Sincronizar ahora» del menú de la ventana.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="55"/>
+        <location filename="../res/SyncStringTable.cpp" line="54"/>
         <source>The quarter-hourly sync could not be switched on:
 
 %1</source>
@@ -1988,7 +1988,7 @@ No ha cambiado nada en la agenda.</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="57"/>
+        <location filename="../res/SyncStringTable.cpp" line="56"/>
         <source>Stop syncing this directory with the address book?
 
 The directory file stays as it is. The sync can also forget what it knows of this directory; setting it up again then starts afresh.</source>
@@ -1997,27 +1997,27 @@ The directory file stays as it is. The sync can also forget what it knows of thi
 El archivo de la agenda queda como está. La sincronización también puede olvidar lo que sabe de esta agenda; si la configura de nuevo, empezará desde cero.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="60"/>
+        <location filename="../res/SyncStringTable.cpp" line="59"/>
         <source>&amp;Stop syncing</source>
         <translation>&amp;Dejar de sincronizar</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="61"/>
+        <location filename="../res/SyncStringTable.cpp" line="60"/>
         <source>Stop and &amp;forget</source>
         <translation>Dejar y &amp;olvidar</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="63"/>
+        <location filename="../res/SyncStringTable.cpp" line="62"/>
         <source>The directory is no longer synced every quarter of an hour. Sync Now still syncs it when you ask.</source>
         <translation>La agenda ya no se sincroniza cada cuarto de hora. «Sincronizar ahora» la sigue sincronizando cuando usted lo pida.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="66"/>
+        <location filename="../res/SyncStringTable.cpp" line="65"/>
         <source>The directory is no longer synced. Dialstack.dat stays as it is.</source>
         <translation>La agenda ya no se sincroniza. Dialstack.dat queda como está.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="67"/>
+        <location filename="../res/SyncStringTable.cpp" line="66"/>
         <source>The sync could not be stopped:
 
 %1</source>
@@ -2026,22 +2026,22 @@ El archivo de la agenda queda como está. La sincronización también puede olvi
 %1</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="70"/>
+        <location filename="../res/SyncStringTable.cpp" line="69"/>
         <source>%1 refused the password of %2. Type the password again:</source>
         <translation>%1 rechazó la contraseña de %2. Escriba de nuevo la contraseña:</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="71"/>
+        <location filename="../res/SyncStringTable.cpp" line="70"/>
         <source>The sync needs the password of %2 at %1:</source>
         <translation>La sincronización necesita la contraseña de %2 en %1:</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="73"/>
+        <location filename="../res/SyncStringTable.cpp" line="72"/>
         <source>The password file %1 is gone or others can read it, so the sync no longer uses it. Type the password; it will be kept safely:</source>
         <translation>El archivo de contraseña %1 ha desaparecido o lo pueden leer otros, así que la sincronización ya no lo usa. Escriba la contraseña; se volverá a guardar de forma segura:</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="78"/>
+        <location filename="../res/SyncStringTable.cpp" line="77"/>
         <source>Names were deleted here, and %1 of the %2 cards in the address book would go with them: %3.
 
 The sync stopped so that nothing is deleted by mistake.</source>
@@ -2050,7 +2050,7 @@ The sync stopped so that nothing is deleted by mistake.</source>
 La sincronización se detuvo para que nada se borre por error.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="82"/>
+        <location filename="../res/SyncStringTable.cpp" line="81"/>
         <source>Cards were deleted from the address book, and %1 of the %2 names here would go with them: %3.
 
 The sync stopped so that nothing is deleted by mistake.</source>
@@ -2059,22 +2059,22 @@ The sync stopped so that nothing is deleted by mistake.</source>
 La sincronización se detuvo para que nada se borre por error.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="85"/>
+        <location filename="../res/SyncStringTable.cpp" line="84"/>
         <source>&amp;Delete them there too</source>
         <translation>&amp;Borrarlos también allí</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="86"/>
+        <location filename="../res/SyncStringTable.cpp" line="85"/>
         <source>&amp;Delete them here too</source>
         <translation>&amp;Borrarlos también aquí</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="87"/>
+        <location filename="../res/SyncStringTable.cpp" line="86"/>
         <source>&amp;Bring them back</source>
         <translation>&amp;Recuperarlos</translation>
     </message>
     <message numerus="yes">
-        <location filename="../res/SyncStringTable.cpp" line="88"/>
+        <location filename="../res/SyncStringTable.cpp" line="87"/>
         <source>and %n other name</source>
         <translation>
             <numerusform>y %n nombre más</numerusform>
@@ -2082,7 +2082,7 @@ La sincronización se detuvo para que nada se borre por error.</translation>
         </translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="93"/>
+        <location filename="../res/SyncStringTable.cpp" line="91"/>
         <source>This computer does not trust the certificate of %1, so the sync stopped.
 
 Issued to: %2
@@ -2099,29 +2099,29 @@ Huella SHA-256: %4
 Confíe en él solo si el administrador de su servidor le dio esta huella.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="97"/>
+        <location filename="../res/SyncStringTable.cpp" line="95"/>
         <source>&amp;Trust this certificate</source>
         <translation>&amp;Confiar en este certificado</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="99"/>
+        <location filename="../res/SyncStringTable.cpp" line="97"/>
         <source>The address book %1 is gone from the server, so the sync stopped. Choose the address book to sync with in the window that opens now.</source>
         <translation>La libreta de direcciones %1 ya no está en el servidor, así que la sincronización se detuvo. Elija la libreta que quiere sincronizar en la ventana que se abre ahora.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="104"/>
+        <location filename="../res/SyncStringTable.cpp" line="102"/>
         <source>&quot;%1&quot; was changed both here and in the address book. It now holds the address book&apos;s version; this computer&apos;s version was kept as &quot;%2&quot;.
 %3</source>
         <translation>«%1» se cambió aquí y en la libreta de direcciones. Ahora tiene la versión de la libreta; la de este ordenador se guardó como «%2».
 %3</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="107"/>
+        <location filename="../res/SyncStringTable.cpp" line="105"/>
         <source>%1: here &quot;%2&quot;, in the address book &quot;%3&quot;</source>
         <translation>%1: aquí «%2», en la libreta «%3»</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="109"/>
+        <location filename="../res/SyncStringTable.cpp" line="107"/>
         <source>&amp;Select the Copy</source>
         <translation>&amp;Seleccionar la copia</translation>
     </message>

@@ -1404,7 +1404,7 @@ disparu).
         <location filename="../res/DialogTemplates.cpp" line="28"/>
         <location filename="../res/DialogTemplates.cpp" line="83"/>
         <location filename="../res/DialogTemplates.cpp" line="152"/>
-        <location filename="../res/SyncStringTable.cpp" line="110"/>
+        <location filename="../res/SyncStringTable.cpp" line="108"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1510,7 +1510,7 @@ disparu).
     </message>
     <message>
         <location filename="../res/DialogTemplates.cpp" line="70"/>
-        <location filename="../res/SyncStringTable.cpp" line="108"/>
+        <location filename="../res/SyncStringTable.cpp" line="106"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
@@ -1568,7 +1568,7 @@ disparu).
         <translation>&amp;Rechercher…</translation>
     </message>
     <message>
-        <location filename="../res/ResourceTable.cpp" line="242"/>
+        <location filename="../res/ResourceTable.cpp" line="241"/>
         <source>Dialstack Help</source>
         <translation>Aide de Dialstack</translation>
     </message>
@@ -1812,7 +1812,7 @@ Enregistrer maintenant remplacerait le fichier par ce qui est affiché.</transla
         </translation>
     </message>
     <message>
-        <location filename="../res/ResourceTable.cpp" line="121"/>
+        <location filename="../res/ResourceTable.cpp" line="120"/>
         <source>The directory could not be printed: %1
 
 Nothing in the directory has changed.</source>
@@ -1909,79 +1909,79 @@ Rien n&apos;a changé dans l&apos;annuaire.</translation>
         </translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="18"/>
+        <location filename="../res/SyncStringTable.cpp" line="17"/>
         <source>Type the server&apos;s address, your user name and your password first.</source>
         <translation>Saisissez d&apos;abord l&apos;adresse du serveur, votre nom d&apos;utilisateur et votre mot de passe.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="19"/>
+        <location filename="../res/SyncStringTable.cpp" line="18"/>
         <source>Looking for your address books on the server…</source>
         <translation>Recherche de vos carnets d&apos;adresses sur le serveur…</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="21"/>
+        <location filename="../res/SyncStringTable.cpp" line="20"/>
         <source>The server holds several address books for %1. Pick the one to sync with, then press Connect again.</source>
         <translation>Le serveur contient plusieurs carnets d&apos;adresses pour %1. Choisissez celui à synchroniser, puis cliquez de nouveau sur « Se connecter ».</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="25"/>
+        <location filename="../res/SyncStringTable.cpp" line="24"/>
         <source>%1 refused the password of %2. Check the user name and the password, then press Connect again.</source>
         <translation>%1 a refusé le mot de passe de %2. Vérifiez le nom d&apos;utilisateur et le mot de passe, puis cliquez de nouveau sur « Se connecter ».</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="28"/>
+        <location filename="../res/SyncStringTable.cpp" line="27"/>
         <source>No address book was found at %1 for %2. Check the server&apos;s address (your provider&apos;s help names it), then press Connect again.</source>
         <translation>Aucun carnet d&apos;adresses n&apos;a été trouvé à %1 pour %2. Vérifiez l&apos;adresse du serveur (l&apos;aide de votre fournisseur l&apos;indique), puis cliquez de nouveau sur « Se connecter ».</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="32"/>
+        <location filename="../res/SyncStringTable.cpp" line="31"/>
         <source>The server could not be reached or did not answer as expected:
 %1</source>
         <translation>Le serveur est injoignable ou n&apos;a pas répondu comme prévu :
 %1</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="34"/>
+        <location filename="../res/SyncStringTable.cpp" line="33"/>
         <source>The directory and the address book are in step. Your password is kept in your desktop&apos;s keyring.</source>
         <translation>L&apos;annuaire et le carnet d&apos;adresses sont à jour. Votre mot de passe est conservé dans le trousseau de votre bureau.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="37"/>
+        <location filename="../res/SyncStringTable.cpp" line="36"/>
         <source>The directory and the address book are in step. Your password is kept in the file %1, which only you can read.</source>
         <translation>L&apos;annuaire et le carnet d&apos;adresses sont à jour. Votre mot de passe est conservé dans le fichier %1, que vous seul pouvez lire.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="41"/>
+        <location filename="../res/SyncStringTable.cpp" line="40"/>
         <source>The directory and the address book are in step. Your password could not be kept, so the sync will ask for it again.</source>
         <translation>L&apos;annuaire et le carnet d&apos;adresses sont à jour. Votre mot de passe n&apos;a pas pu être conservé : la synchronisation vous le redemandera.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="45"/>
+        <location filename="../res/SyncStringTable.cpp" line="44"/>
         <source>Sync every quarter of an hour from now on, while you are logged in?</source>
         <translation>Synchroniser désormais tous les quarts d&apos;heure, tant que vous êtes connecté ?</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="46"/>
+        <location filename="../res/SyncStringTable.cpp" line="45"/>
         <source>Sync &amp;every quarter hour</source>
         <translation>&amp;Tous les quarts d&apos;heure</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="47"/>
+        <location filename="../res/SyncStringTable.cpp" line="46"/>
         <source>&amp;Not now</source>
         <translation>&amp;Pas maintenant</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="49"/>
+        <location filename="../res/SyncStringTable.cpp" line="48"/>
         <source>From now on the directory is synced every quarter of an hour.</source>
         <translation>L&apos;annuaire sera désormais synchronisé tous les quarts d&apos;heure.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="51"/>
+        <location filename="../res/SyncStringTable.cpp" line="50"/>
         <source>This computer cannot sync every quarter of an hour on its own: that needs the systemd user manager, and none runs for you here. Use Sync Now in the window menu instead.</source>
         <translation>Cet ordinateur ne peut pas synchroniser de lui-même tous les quarts d&apos;heure : il faut pour cela le gestionnaire utilisateur de systemd, qui ne tourne pas ici pour vous. Utilisez plutôt « Synchroniser maintenant » dans le menu de la fenêtre.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="55"/>
+        <location filename="../res/SyncStringTable.cpp" line="54"/>
         <source>The quarter-hourly sync could not be switched on:
 
 %1</source>
@@ -1990,7 +1990,7 @@ Rien n&apos;a changé dans l&apos;annuaire.</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="57"/>
+        <location filename="../res/SyncStringTable.cpp" line="56"/>
         <source>Stop syncing this directory with the address book?
 
 The directory file stays as it is. The sync can also forget what it knows of this directory; setting it up again then starts afresh.</source>
@@ -1999,27 +1999,27 @@ The directory file stays as it is. The sync can also forget what it knows of thi
 Le fichier de l&apos;annuaire reste tel quel. La synchronisation peut aussi oublier ce qu&apos;elle sait de cet annuaire ; une nouvelle configuration repartira alors de zéro.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="60"/>
+        <location filename="../res/SyncStringTable.cpp" line="59"/>
         <source>&amp;Stop syncing</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="61"/>
+        <location filename="../res/SyncStringTable.cpp" line="60"/>
         <source>Stop and &amp;forget</source>
         <translation>Arrêter et &amp;oublier</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="63"/>
+        <location filename="../res/SyncStringTable.cpp" line="62"/>
         <source>The directory is no longer synced every quarter of an hour. Sync Now still syncs it when you ask.</source>
         <translation>L&apos;annuaire n&apos;est plus synchronisé tous les quarts d&apos;heure. « Synchroniser maintenant » le synchronise toujours quand vous le demandez.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="66"/>
+        <location filename="../res/SyncStringTable.cpp" line="65"/>
         <source>The directory is no longer synced. Dialstack.dat stays as it is.</source>
         <translation>L&apos;annuaire n&apos;est plus synchronisé. Dialstack.dat reste tel quel.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="67"/>
+        <location filename="../res/SyncStringTable.cpp" line="66"/>
         <source>The sync could not be stopped:
 
 %1</source>
@@ -2028,22 +2028,22 @@ Le fichier de l&apos;annuaire reste tel quel. La synchronisation peut aussi oubl
 %1</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="70"/>
+        <location filename="../res/SyncStringTable.cpp" line="69"/>
         <source>%1 refused the password of %2. Type the password again:</source>
         <translation>%1 a refusé le mot de passe de %2. Saisissez de nouveau le mot de passe :</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="71"/>
+        <location filename="../res/SyncStringTable.cpp" line="70"/>
         <source>The sync needs the password of %2 at %1:</source>
         <translation>La synchronisation a besoin du mot de passe de %2 sur %1 :</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="73"/>
+        <location filename="../res/SyncStringTable.cpp" line="72"/>
         <source>The password file %1 is gone or others can read it, so the sync no longer uses it. Type the password; it will be kept safely:</source>
         <translation>Le fichier de mot de passe %1 a disparu ou d&apos;autres peuvent le lire ; la synchronisation ne l&apos;utilise donc plus. Saisissez le mot de passe ; il sera de nouveau conservé en lieu sûr :</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="78"/>
+        <location filename="../res/SyncStringTable.cpp" line="77"/>
         <source>Names were deleted here, and %1 of the %2 cards in the address book would go with them: %3.
 
 The sync stopped so that nothing is deleted by mistake.</source>
@@ -2052,7 +2052,7 @@ The sync stopped so that nothing is deleted by mistake.</source>
 La synchronisation s&apos;est arrêtée pour que rien ne soit supprimé par erreur.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="82"/>
+        <location filename="../res/SyncStringTable.cpp" line="81"/>
         <source>Cards were deleted from the address book, and %1 of the %2 names here would go with them: %3.
 
 The sync stopped so that nothing is deleted by mistake.</source>
@@ -2061,22 +2061,22 @@ The sync stopped so that nothing is deleted by mistake.</source>
 La synchronisation s&apos;est arrêtée pour que rien ne soit supprimé par erreur.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="85"/>
+        <location filename="../res/SyncStringTable.cpp" line="84"/>
         <source>&amp;Delete them there too</source>
         <translation>Les &amp;supprimer là-bas aussi</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="86"/>
+        <location filename="../res/SyncStringTable.cpp" line="85"/>
         <source>&amp;Delete them here too</source>
         <translation>Les &amp;supprimer ici aussi</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="87"/>
+        <location filename="../res/SyncStringTable.cpp" line="86"/>
         <source>&amp;Bring them back</source>
         <translation>Les &amp;rétablir</translation>
     </message>
     <message numerus="yes">
-        <location filename="../res/SyncStringTable.cpp" line="88"/>
+        <location filename="../res/SyncStringTable.cpp" line="87"/>
         <source>and %n other name</source>
         <translation>
             <numerusform>et %n autre nom</numerusform>
@@ -2084,7 +2084,7 @@ La synchronisation s&apos;est arrêtée pour que rien ne soit supprimé par erre
         </translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="93"/>
+        <location filename="../res/SyncStringTable.cpp" line="91"/>
         <source>This computer does not trust the certificate of %1, so the sync stopped.
 
 Issued to: %2
@@ -2101,29 +2101,29 @@ Empreinte SHA-256 : %4
 Ne lui faites confiance que si l&apos;administrateur de votre serveur vous a donné cette empreinte.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="97"/>
+        <location filename="../res/SyncStringTable.cpp" line="95"/>
         <source>&amp;Trust this certificate</source>
         <translation>&amp;Faire confiance à ce certificat</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="99"/>
+        <location filename="../res/SyncStringTable.cpp" line="97"/>
         <source>The address book %1 is gone from the server, so the sync stopped. Choose the address book to sync with in the window that opens now.</source>
         <translation>Le carnet d&apos;adresses %1 n&apos;existe plus sur le serveur ; la synchronisation s&apos;est donc arrêtée. Choisissez le carnet à synchroniser dans la fenêtre qui s&apos;ouvre maintenant.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="104"/>
+        <location filename="../res/SyncStringTable.cpp" line="102"/>
         <source>&quot;%1&quot; was changed both here and in the address book. It now holds the address book&apos;s version; this computer&apos;s version was kept as &quot;%2&quot;.
 %3</source>
         <translation>« %1 » a été modifié ici et dans le carnet d&apos;adresses. L&apos;entrée contient maintenant la version du carnet ; celle de cet ordinateur a été conservée sous « %2 ».
 %3</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="107"/>
+        <location filename="../res/SyncStringTable.cpp" line="105"/>
         <source>%1: here &quot;%2&quot;, in the address book &quot;%3&quot;</source>
         <translation>%1 : ici « %2 », dans le carnet « %3 »</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="109"/>
+        <location filename="../res/SyncStringTable.cpp" line="107"/>
         <source>&amp;Select the Copy</source>
         <translation>&amp;Sélectionner la copie</translation>
     </message>

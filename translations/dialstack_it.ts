@@ -1402,7 +1402,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <location filename="../res/DialogTemplates.cpp" line="28"/>
         <location filename="../res/DialogTemplates.cpp" line="83"/>
         <location filename="../res/DialogTemplates.cpp" line="152"/>
-        <location filename="../res/SyncStringTable.cpp" line="110"/>
+        <location filename="../res/SyncStringTable.cpp" line="108"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1508,7 +1508,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
     </message>
     <message>
         <location filename="../res/DialogTemplates.cpp" line="70"/>
-        <location filename="../res/SyncStringTable.cpp" line="108"/>
+        <location filename="../res/SyncStringTable.cpp" line="106"/>
         <source>Name</source>
         <translation>Nome</translation>
     </message>
@@ -1566,7 +1566,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>&amp;Trova…</translation>
     </message>
     <message>
-        <location filename="../res/ResourceTable.cpp" line="242"/>
+        <location filename="../res/ResourceTable.cpp" line="241"/>
         <source>Dialstack Help</source>
         <translation>Guida di Dialstack</translation>
     </message>
@@ -1810,7 +1810,7 @@ Salvando ora il file verrebbe sostituito da ciò che è mostrato.</translation>
         </translation>
     </message>
     <message>
-        <location filename="../res/ResourceTable.cpp" line="121"/>
+        <location filename="../res/ResourceTable.cpp" line="120"/>
         <source>The directory could not be printed: %1
 
 Nothing in the directory has changed.</source>
@@ -1907,79 +1907,79 @@ Nell&apos;elenco non è cambiato nulla.</translation>
         </translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="18"/>
+        <location filename="../res/SyncStringTable.cpp" line="17"/>
         <source>Type the server&apos;s address, your user name and your password first.</source>
         <translation>Inserisci prima l&apos;indirizzo del server, il nome utente e la password.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="19"/>
+        <location filename="../res/SyncStringTable.cpp" line="18"/>
         <source>Looking for your address books on the server…</source>
         <translation>Ricerca dei tuoi elenchi di contatti sul server…</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="21"/>
+        <location filename="../res/SyncStringTable.cpp" line="20"/>
         <source>The server holds several address books for %1. Pick the one to sync with, then press Connect again.</source>
         <translation>Sul server ci sono più elenchi di contatti per %1. Scegli quella da sincronizzare, poi premi di nuovo «Connetti».</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="25"/>
+        <location filename="../res/SyncStringTable.cpp" line="24"/>
         <source>%1 refused the password of %2. Check the user name and the password, then press Connect again.</source>
         <translation>%1 ha rifiutato la password di %2. Controlla nome utente e password, poi premi di nuovo «Connetti».</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="28"/>
+        <location filename="../res/SyncStringTable.cpp" line="27"/>
         <source>No address book was found at %1 for %2. Check the server&apos;s address (your provider&apos;s help names it), then press Connect again.</source>
         <translation>Nessun elenco di contatti trovato su %1 per %2. Controlla l&apos;indirizzo del server (lo trovi nella guida del tuo fornitore), poi premi di nuovo «Connetti».</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="32"/>
+        <location filename="../res/SyncStringTable.cpp" line="31"/>
         <source>The server could not be reached or did not answer as expected:
 %1</source>
         <translation>Il server non è raggiungibile o non ha risposto come previsto:
 %1</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="34"/>
+        <location filename="../res/SyncStringTable.cpp" line="33"/>
         <source>The directory and the address book are in step. Your password is kept in your desktop&apos;s keyring.</source>
         <translation>La rubrica e i contatti del server sono allineati. La password è conservata nel portachiavi del desktop.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="37"/>
+        <location filename="../res/SyncStringTable.cpp" line="36"/>
         <source>The directory and the address book are in step. Your password is kept in the file %1, which only you can read.</source>
         <translation>La rubrica e i contatti del server sono allineati. La password è conservata nel file %1, che solo tu puoi leggere.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="41"/>
+        <location filename="../res/SyncStringTable.cpp" line="40"/>
         <source>The directory and the address book are in step. Your password could not be kept, so the sync will ask for it again.</source>
         <translation>La rubrica e i contatti del server sono allineati. Non è stato possibile conservare la password: la sincronizzazione la chiederà di nuovo.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="45"/>
+        <location filename="../res/SyncStringTable.cpp" line="44"/>
         <source>Sync every quarter of an hour from now on, while you are logged in?</source>
         <translation>Sincronizzare d&apos;ora in poi ogni quarto d&apos;ora, finché sei collegato?</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="46"/>
+        <location filename="../res/SyncStringTable.cpp" line="45"/>
         <source>Sync &amp;every quarter hour</source>
         <translation>&amp;Ogni quarto d&apos;ora</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="47"/>
+        <location filename="../res/SyncStringTable.cpp" line="46"/>
         <source>&amp;Not now</source>
         <translation>&amp;Non ora</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="49"/>
+        <location filename="../res/SyncStringTable.cpp" line="48"/>
         <source>From now on the directory is synced every quarter of an hour.</source>
         <translation>D&apos;ora in poi la rubrica viene sincronizzata ogni quarto d&apos;ora.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="51"/>
+        <location filename="../res/SyncStringTable.cpp" line="50"/>
         <source>This computer cannot sync every quarter of an hour on its own: that needs the systemd user manager, and none runs for you here. Use Sync Now in the window menu instead.</source>
         <translation>Questo computer non può sincronizzare da solo ogni quarto d&apos;ora: serve il gestore utente di systemd, che qui non è attivo per te. Usa invece «Sincronizza ora» nel menu della finestra.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="55"/>
+        <location filename="../res/SyncStringTable.cpp" line="54"/>
         <source>The quarter-hourly sync could not be switched on:
 
 %1</source>
@@ -1988,7 +1988,7 @@ Nell&apos;elenco non è cambiato nulla.</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="57"/>
+        <location filename="../res/SyncStringTable.cpp" line="56"/>
         <source>Stop syncing this directory with the address book?
 
 The directory file stays as it is. The sync can also forget what it knows of this directory; setting it up again then starts afresh.</source>
@@ -1997,27 +1997,27 @@ The directory file stays as it is. The sync can also forget what it knows of thi
 Il file della rubrica resta com&apos;è. La sincronizzazione può anche dimenticare ciò che sa di questa rubrica; configurarla di nuovo ripartirà allora da zero.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="60"/>
+        <location filename="../res/SyncStringTable.cpp" line="59"/>
         <source>&amp;Stop syncing</source>
         <translation>&amp;Interrompi</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="61"/>
+        <location filename="../res/SyncStringTable.cpp" line="60"/>
         <source>Stop and &amp;forget</source>
         <translation>Interrompi e &amp;dimentica</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="63"/>
+        <location filename="../res/SyncStringTable.cpp" line="62"/>
         <source>The directory is no longer synced every quarter of an hour. Sync Now still syncs it when you ask.</source>
         <translation>La rubrica non viene più sincronizzata ogni quarto d&apos;ora. «Sincronizza ora» la sincronizza ancora quando lo chiedi.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="66"/>
+        <location filename="../res/SyncStringTable.cpp" line="65"/>
         <source>The directory is no longer synced. Dialstack.dat stays as it is.</source>
         <translation>La rubrica non viene più sincronizzata. Dialstack.dat resta com&apos;è.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="67"/>
+        <location filename="../res/SyncStringTable.cpp" line="66"/>
         <source>The sync could not be stopped:
 
 %1</source>
@@ -2026,22 +2026,22 @@ Il file della rubrica resta com&apos;è. La sincronizzazione può anche dimentic
 %1</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="70"/>
+        <location filename="../res/SyncStringTable.cpp" line="69"/>
         <source>%1 refused the password of %2. Type the password again:</source>
         <translation>%1 ha rifiutato la password di %2. Inserisci di nuovo la password:</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="71"/>
+        <location filename="../res/SyncStringTable.cpp" line="70"/>
         <source>The sync needs the password of %2 at %1:</source>
         <translation>La sincronizzazione ha bisogno della password di %2 su %1:</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="73"/>
+        <location filename="../res/SyncStringTable.cpp" line="72"/>
         <source>The password file %1 is gone or others can read it, so the sync no longer uses it. Type the password; it will be kept safely:</source>
         <translation>Il file della password %1 non c&apos;è più o altri possono leggerlo, quindi la sincronizzazione non lo usa più. Inserisci la password; verrà di nuovo conservata al sicuro:</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="78"/>
+        <location filename="../res/SyncStringTable.cpp" line="77"/>
         <source>Names were deleted here, and %1 of the %2 cards in the address book would go with them: %3.
 
 The sync stopped so that nothing is deleted by mistake.</source>
@@ -2050,7 +2050,7 @@ The sync stopped so that nothing is deleted by mistake.</source>
 La sincronizzazione si è fermata perché nulla venga eliminato per errore.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="82"/>
+        <location filename="../res/SyncStringTable.cpp" line="81"/>
         <source>Cards were deleted from the address book, and %1 of the %2 names here would go with them: %3.
 
 The sync stopped so that nothing is deleted by mistake.</source>
@@ -2059,22 +2059,22 @@ The sync stopped so that nothing is deleted by mistake.</source>
 La sincronizzazione si è fermata perché nulla venga eliminato per errore.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="85"/>
+        <location filename="../res/SyncStringTable.cpp" line="84"/>
         <source>&amp;Delete them there too</source>
         <translation>&amp;Eliminali anche lì</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="86"/>
+        <location filename="../res/SyncStringTable.cpp" line="85"/>
         <source>&amp;Delete them here too</source>
         <translation>&amp;Eliminali anche qui</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="87"/>
+        <location filename="../res/SyncStringTable.cpp" line="86"/>
         <source>&amp;Bring them back</source>
         <translation>&amp;Ripristinali</translation>
     </message>
     <message numerus="yes">
-        <location filename="../res/SyncStringTable.cpp" line="88"/>
+        <location filename="../res/SyncStringTable.cpp" line="87"/>
         <source>and %n other name</source>
         <translation>
             <numerusform>e %n altro nome</numerusform>
@@ -2082,7 +2082,7 @@ La sincronizzazione si è fermata perché nulla venga eliminato per errore.</tra
         </translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="93"/>
+        <location filename="../res/SyncStringTable.cpp" line="91"/>
         <source>This computer does not trust the certificate of %1, so the sync stopped.
 
 Issued to: %2
@@ -2099,29 +2099,29 @@ Impronta SHA-256: %4
 Fidati solo se l&apos;amministratore del tuo server ti ha dato questa impronta.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="97"/>
+        <location filename="../res/SyncStringTable.cpp" line="95"/>
         <source>&amp;Trust this certificate</source>
         <translation>&amp;Fidati di questo certificato</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="99"/>
+        <location filename="../res/SyncStringTable.cpp" line="97"/>
         <source>The address book %1 is gone from the server, so the sync stopped. Choose the address book to sync with in the window that opens now.</source>
         <translation>L&apos;elenco di contatti %1 non c&apos;è più sul server, quindi la sincronizzazione si è fermata. Scegli l&apos;elenco di contatti da sincronizzare nella finestra che si apre ora.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="104"/>
+        <location filename="../res/SyncStringTable.cpp" line="102"/>
         <source>&quot;%1&quot; was changed both here and in the address book. It now holds the address book&apos;s version; this computer&apos;s version was kept as &quot;%2&quot;.
 %3</source>
         <translation>«%1» è stato modificato sia qui sia sul server. Ora contiene la versione del server; quella di questo computer è stata conservata come «%2».
 %3</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="107"/>
+        <location filename="../res/SyncStringTable.cpp" line="105"/>
         <source>%1: here &quot;%2&quot;, in the address book &quot;%3&quot;</source>
         <translation>%1: qui «%2», sul server «%3»</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="109"/>
+        <location filename="../res/SyncStringTable.cpp" line="107"/>
         <source>&amp;Select the Copy</source>
         <translation>&amp;Seleziona la copia</translation>
     </message>

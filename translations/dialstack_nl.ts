@@ -1403,7 +1403,7 @@ verdwenen).
         <location filename="../res/DialogTemplates.cpp" line="28"/>
         <location filename="../res/DialogTemplates.cpp" line="83"/>
         <location filename="../res/DialogTemplates.cpp" line="152"/>
-        <location filename="../res/SyncStringTable.cpp" line="110"/>
+        <location filename="../res/SyncStringTable.cpp" line="108"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1509,7 +1509,7 @@ verdwenen).
     </message>
     <message>
         <location filename="../res/DialogTemplates.cpp" line="70"/>
-        <location filename="../res/SyncStringTable.cpp" line="108"/>
+        <location filename="../res/SyncStringTable.cpp" line="106"/>
         <source>Name</source>
         <translation>Naam</translation>
     </message>
@@ -1567,7 +1567,7 @@ verdwenen).
         <translation>&amp;Zoeken…</translation>
     </message>
     <message>
-        <location filename="../res/ResourceTable.cpp" line="242"/>
+        <location filename="../res/ResourceTable.cpp" line="241"/>
         <source>Dialstack Help</source>
         <translation>Dialstack-help</translation>
     </message>
@@ -1811,7 +1811,7 @@ Als u nu opslaat, wordt het bestand vervangen door wat er wordt getoond.</transl
         </translation>
     </message>
     <message>
-        <location filename="../res/ResourceTable.cpp" line="121"/>
+        <location filename="../res/ResourceTable.cpp" line="120"/>
         <source>The directory could not be printed: %1
 
 Nothing in the directory has changed.</source>
@@ -1908,79 +1908,79 @@ Er is niets in de telefoonlijst veranderd.</translation>
         </translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="18"/>
+        <location filename="../res/SyncStringTable.cpp" line="17"/>
         <source>Type the server&apos;s address, your user name and your password first.</source>
         <translation>Typ eerst het adres van de server, uw gebruikersnaam en uw wachtwoord.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="19"/>
+        <location filename="../res/SyncStringTable.cpp" line="18"/>
         <source>Looking for your address books on the server…</source>
         <translation>Uw adresboeken worden op de server gezocht…</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="21"/>
+        <location filename="../res/SyncStringTable.cpp" line="20"/>
         <source>The server holds several address books for %1. Pick the one to sync with, then press Connect again.</source>
         <translation>De server heeft meerdere adresboeken voor %1. Kies het adresboek om mee te synchroniseren en klik opnieuw op ‘Verbinden’.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="25"/>
+        <location filename="../res/SyncStringTable.cpp" line="24"/>
         <source>%1 refused the password of %2. Check the user name and the password, then press Connect again.</source>
         <translation>%1 heeft het wachtwoord van %2 geweigerd. Controleer de gebruikersnaam en het wachtwoord en klik opnieuw op ‘Verbinden’.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="28"/>
+        <location filename="../res/SyncStringTable.cpp" line="27"/>
         <source>No address book was found at %1 for %2. Check the server&apos;s address (your provider&apos;s help names it), then press Connect again.</source>
         <translation>Op %1 is geen adresboek voor %2 gevonden. Controleer het adres van de server (de hulp van uw provider noemt het) en klik opnieuw op ‘Verbinden’.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="32"/>
+        <location filename="../res/SyncStringTable.cpp" line="31"/>
         <source>The server could not be reached or did not answer as expected:
 %1</source>
         <translation>De server was niet bereikbaar of antwoordde niet zoals verwacht:
 %1</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="34"/>
+        <location filename="../res/SyncStringTable.cpp" line="33"/>
         <source>The directory and the address book are in step. Your password is kept in your desktop&apos;s keyring.</source>
         <translation>De lijst en het adresboek zijn gelijk. Uw wachtwoord is bewaard in de sleutelbos van uw bureaublad.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="37"/>
+        <location filename="../res/SyncStringTable.cpp" line="36"/>
         <source>The directory and the address book are in step. Your password is kept in the file %1, which only you can read.</source>
         <translation>De lijst en het adresboek zijn gelijk. Uw wachtwoord is bewaard in het bestand %1, dat alleen u kunt lezen.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="41"/>
+        <location filename="../res/SyncStringTable.cpp" line="40"/>
         <source>The directory and the address book are in step. Your password could not be kept, so the sync will ask for it again.</source>
         <translation>De lijst en het adresboek zijn gelijk. Uw wachtwoord kon niet worden bewaard; de synchronisatie vraagt er daarom opnieuw om.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="45"/>
+        <location filename="../res/SyncStringTable.cpp" line="44"/>
         <source>Sync every quarter of an hour from now on, while you are logged in?</source>
         <translation>Voortaan elk kwartier synchroniseren, zolang u bent aangemeld?</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="46"/>
+        <location filename="../res/SyncStringTable.cpp" line="45"/>
         <source>Sync &amp;every quarter hour</source>
         <translation>&amp;Elk kwartier</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="47"/>
+        <location filename="../res/SyncStringTable.cpp" line="46"/>
         <source>&amp;Not now</source>
         <translation>&amp;Niet nu</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="49"/>
+        <location filename="../res/SyncStringTable.cpp" line="48"/>
         <source>From now on the directory is synced every quarter of an hour.</source>
         <translation>De lijst wordt voortaan elk kwartier gesynchroniseerd.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="51"/>
+        <location filename="../res/SyncStringTable.cpp" line="50"/>
         <source>This computer cannot sync every quarter of an hour on its own: that needs the systemd user manager, and none runs for you here. Use Sync Now in the window menu instead.</source>
         <translation>Deze computer kan niet uit zichzelf elk kwartier synchroniseren: daarvoor is de gebruikersbeheerder van systemd nodig, en die draait hier niet voor u. Gebruik in plaats daarvan ‘Nu synchroniseren’ in het venstermenu.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="55"/>
+        <location filename="../res/SyncStringTable.cpp" line="54"/>
         <source>The quarter-hourly sync could not be switched on:
 
 %1</source>
@@ -1989,7 +1989,7 @@ Er is niets in de telefoonlijst veranderd.</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="57"/>
+        <location filename="../res/SyncStringTable.cpp" line="56"/>
         <source>Stop syncing this directory with the address book?
 
 The directory file stays as it is. The sync can also forget what it knows of this directory; setting it up again then starts afresh.</source>
@@ -1998,27 +1998,27 @@ The directory file stays as it is. The sync can also forget what it knows of thi
 Het lijstbestand blijft zoals het is. De synchronisatie kan ook vergeten wat ze van deze lijst weet; opnieuw instellen begint dan vanaf nul.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="60"/>
+        <location filename="../res/SyncStringTable.cpp" line="59"/>
         <source>&amp;Stop syncing</source>
         <translation>&amp;Stoppen</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="61"/>
+        <location filename="../res/SyncStringTable.cpp" line="60"/>
         <source>Stop and &amp;forget</source>
         <translation>Stoppen en &amp;vergeten</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="63"/>
+        <location filename="../res/SyncStringTable.cpp" line="62"/>
         <source>The directory is no longer synced every quarter of an hour. Sync Now still syncs it when you ask.</source>
         <translation>De lijst wordt niet meer elk kwartier gesynchroniseerd. ‘Nu synchroniseren’ synchroniseert haar nog steeds wanneer u dat vraagt.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="66"/>
+        <location filename="../res/SyncStringTable.cpp" line="65"/>
         <source>The directory is no longer synced. Dialstack.dat stays as it is.</source>
         <translation>De lijst wordt niet meer gesynchroniseerd. Dialstack.dat blijft zoals het is.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="67"/>
+        <location filename="../res/SyncStringTable.cpp" line="66"/>
         <source>The sync could not be stopped:
 
 %1</source>
@@ -2027,22 +2027,22 @@ Het lijstbestand blijft zoals het is. De synchronisatie kan ook vergeten wat ze 
 %1</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="70"/>
+        <location filename="../res/SyncStringTable.cpp" line="69"/>
         <source>%1 refused the password of %2. Type the password again:</source>
         <translation>%1 heeft het wachtwoord van %2 geweigerd. Typ het wachtwoord opnieuw:</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="71"/>
+        <location filename="../res/SyncStringTable.cpp" line="70"/>
         <source>The sync needs the password of %2 at %1:</source>
         <translation>De synchronisatie heeft het wachtwoord van %2 op %1 nodig:</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="73"/>
+        <location filename="../res/SyncStringTable.cpp" line="72"/>
         <source>The password file %1 is gone or others can read it, so the sync no longer uses it. Type the password; it will be kept safely:</source>
         <translation>Het wachtwoordbestand %1 is weg of anderen kunnen het lezen; de synchronisatie gebruikt het daarom niet meer. Typ het wachtwoord; het wordt weer veilig bewaard:</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="78"/>
+        <location filename="../res/SyncStringTable.cpp" line="77"/>
         <source>Names were deleted here, and %1 of the %2 cards in the address book would go with them: %3.
 
 The sync stopped so that nothing is deleted by mistake.</source>
@@ -2051,7 +2051,7 @@ The sync stopped so that nothing is deleted by mistake.</source>
 De synchronisatie is gestopt, zodat er niets per ongeluk wordt verwijderd.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="82"/>
+        <location filename="../res/SyncStringTable.cpp" line="81"/>
         <source>Cards were deleted from the address book, and %1 of the %2 names here would go with them: %3.
 
 The sync stopped so that nothing is deleted by mistake.</source>
@@ -2060,22 +2060,22 @@ The sync stopped so that nothing is deleted by mistake.</source>
 De synchronisatie is gestopt, zodat er niets per ongeluk wordt verwijderd.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="85"/>
+        <location filename="../res/SyncStringTable.cpp" line="84"/>
         <source>&amp;Delete them there too</source>
         <translation>Daar ook &amp;verwijderen</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="86"/>
+        <location filename="../res/SyncStringTable.cpp" line="85"/>
         <source>&amp;Delete them here too</source>
         <translation>Hier ook &amp;verwijderen</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="87"/>
+        <location filename="../res/SyncStringTable.cpp" line="86"/>
         <source>&amp;Bring them back</source>
         <translation>&amp;Terugzetten</translation>
     </message>
     <message numerus="yes">
-        <location filename="../res/SyncStringTable.cpp" line="88"/>
+        <location filename="../res/SyncStringTable.cpp" line="87"/>
         <source>and %n other name</source>
         <translation>
             <numerusform>en nog %n naam</numerusform>
@@ -2083,7 +2083,7 @@ De synchronisatie is gestopt, zodat er niets per ongeluk wordt verwijderd.</tran
         </translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="93"/>
+        <location filename="../res/SyncStringTable.cpp" line="91"/>
         <source>This computer does not trust the certificate of %1, so the sync stopped.
 
 Issued to: %2
@@ -2100,29 +2100,29 @@ SHA-256-vingerafdruk: %4
 Vertrouw het alleen als de beheerder van uw server u deze vingerafdruk heeft gegeven.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="97"/>
+        <location filename="../res/SyncStringTable.cpp" line="95"/>
         <source>&amp;Trust this certificate</source>
         <translation>Dit certificaat &amp;vertrouwen</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="99"/>
+        <location filename="../res/SyncStringTable.cpp" line="97"/>
         <source>The address book %1 is gone from the server, so the sync stopped. Choose the address book to sync with in the window that opens now.</source>
         <translation>Het adresboek %1 bestaat niet meer op de server; de synchronisatie is daarom gestopt. Kies in het venster dat nu opent het adresboek om mee te synchroniseren.</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="104"/>
+        <location filename="../res/SyncStringTable.cpp" line="102"/>
         <source>&quot;%1&quot; was changed both here and in the address book. It now holds the address book&apos;s version; this computer&apos;s version was kept as &quot;%2&quot;.
 %3</source>
         <translation>‘%1’ is zowel hier als in het adresboek gewijzigd. Het item heeft nu de versie van het adresboek; de versie van deze computer is bewaard als ‘%2’.
 %3</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="107"/>
+        <location filename="../res/SyncStringTable.cpp" line="105"/>
         <source>%1: here &quot;%2&quot;, in the address book &quot;%3&quot;</source>
         <translation>%1: hier ‘%2’, in het adresboek ‘%3’</translation>
     </message>
     <message>
-        <location filename="../res/SyncStringTable.cpp" line="109"/>
+        <location filename="../res/SyncStringTable.cpp" line="107"/>
         <source>&amp;Select the Copy</source>
         <translation>&amp;Kopie selecteren</translation>
     </message>

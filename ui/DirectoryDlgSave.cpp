@@ -101,8 +101,7 @@ void CDirectoryDlg::LoadAndWarn()
     m_records.Load();
     if (m_records.IsLoadComplete())
         return;
-    const CString strRead
-        = AfxLoadCountString(IDS_RECORDS_SHOWN_ONE, IDS_RECORDS_SHOWN_MANY, m_records.GetLoadedRecordCount());
+    const CString strRead = AfxLoadCountString(IDS_RECORDS_SHOWN, m_records.GetLoadedRecordCount());
     const CString strOpenError = m_records.GetLoadError();
     const CString text = strOpenError.IsEmpty()
         ? LoadText(IDS_LOAD_INCOMPLETE, {kDirectoryFileName, strRead})

@@ -80,7 +80,7 @@ SyncMessage DescribeUnreported(const CChildProcess::Outcome& outcome, const CStr
 // "2 changes"
 CString Changes(const std::array<int, 3>& done)
 {
-    return AfxLoadCountString(IDS_SYNC_CHANGES_ONE, IDS_SYNC_CHANGES_MANY, done[0] + done[1] + done[2]);
+    return AfxLoadCountString(IDS_SYNC_CHANGES, done[0] + done[1] + done[2]);
 }
 
 // An outcome that needs nothing of the user, told in the window's words

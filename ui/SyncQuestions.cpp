@@ -30,7 +30,7 @@ CString FirstNames(const std::vector<std::string>& names)
     }
     if (names.size() > kShownNames) {
         listed += " ";
-        listed += AfxLoadCountString(IDS_MORE_ONE, IDS_MORE_MANY, static_cast<int>(names.size() - kShownNames));
+        listed += AfxLoadCountString(IDS_MORE_NAMES, static_cast<int>(names.size() - kShownNames));
     }
     return listed;
 }
