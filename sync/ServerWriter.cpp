@@ -41,9 +41,6 @@ CSyncOutcome CServerWriter::StateNotSaved(const std::string& strDirectoryFile, c
 
 CServerWriter::EResult CServerWriter::Apply(const CSyncMerge::Plan& plan, CSyncReport& report, CSyncOutcome& failure)
 {
-    m_bAgain = false;
-    m_refusals = CSyncOutcome();
-    m_withoutEtag.clear();
     // Where the item's entry is in the state, which lists the entries in
     // directory order: one further for each item before it that has one.
     size_t nAt = 0;

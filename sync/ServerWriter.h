@@ -25,6 +25,7 @@ public:
 
     CServerWriter(CAddressBook& book, const QUrl& collection, CSyncState& state, const std::string& strDirectoryFile);
 
+    // Writes the plan's changes to the server; once for each writer.
     EResult Apply(const CSyncMerge::Plan& plan, CSyncReport& report, CSyncOutcome& failure);
 
     // The failure of a state that could not be written.

@@ -182,6 +182,12 @@ const Row kRows[] = {
             EXPECT_EQ(EKind::kInStep, h.Sync().kind);
             EXPECT_EQ(std::vector<std::string>{h.kept[1]}, AsStored(h, {h.kept[0]}));
         }},
+    {"a last record without a name stops no sync that adds nothing here", {kAnn, kBob},
+        [](EngineHarness& h) {
+            PhoneEditsBob(h);
+            h.Write({kAnn, kBob, {"", "555 0142", "", "", ""}});
+        },
+        EKind::kInStep, {kAnn, With(kBob, &TestRecord::phone, "555 9999")}, nullptr},
     {"a card left out of the multiget once is asked for again", {kAnn, kBob},
         [](EngineHarness& h) {
             PhoneEditsBob(h);
