@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "convert/ToolText.h"
+#include "shell/ToolText.h"
 
 // dialstack-convert's own texts in the user's language: CToolText in the
 // program's context, where its catalogue keeps them.

@@ -3,8 +3,8 @@
 
 usage: check-translations.py [ROOT]   (default: the project's root)
 
-Reads every Tr(...) and Counted(...) call in convert/ and sync/ (the tools'
-texts) and data/ and printer/ (the reasons they give, CReasonText::Tr), takes the
+Reads every Tr(...) and Counted(...) call in shell/, convert/ and sync/ (the
+tools' texts) and data/ and printer/ (the reasons they give, CReasonText::Tr), takes the
 string literals it passes (adjacent literals joined, both branches of a
 ?:, but not the literals inside a {...} list of arguments, which are filled
 in), and looks each one up in every translations/*_LL.ts under its context:
@@ -17,7 +17,7 @@ import xml.etree.ElementTree as ElementTree
 
 # Texts a language rightly writes as English does.
 SHARED_WITH_ENGLISH = {('it', 'standard input')}
-FOLDER_CONTEXT = {'convert': 'dialstack-convert', 'sync': 'dialstack-sync', 'data': 'Reasons', 'printer': 'Reasons'}
+FOLDER_CONTEXT = {'shell': 'dialstack-convert', 'convert': 'dialstack-convert', 'sync': 'dialstack-sync', 'data': 'Reasons', 'printer': 'Reasons'}
 CALL = re.compile(r'\b(?:CToolText::)?(?:Tr|Counted)\s*\(')
 LITERAL = re.compile(r'"(?:[^"\\\n]|\\.)*"')
 

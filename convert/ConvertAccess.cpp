@@ -1,51 +1,44 @@
-#include "convert/DirectoryAccess.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "convert/ConvertAccess.h"
 
 #include "base/ExitStatus.h"
 #include "convert/ConvertCommand.h"
-#include "convert/ToolText.h"
+#include "shell/DirectoryAccess.h"
+#include "shell/ToolText.h"
 
-int CDirectoryAccess::Load(const std::string& path, bool bMustExist, CRecordList& list, std::ostream& err)
+using EProblem = CDirectoryAccess::EProblem;
+
+int CConvertAccess::Load(const std::string& path, bool bMustExist, CRecordList& list, std::ostream& err)
 {
-    const QFileInfo info(QFile::decodeName(path.c_str()));
-    if (info.isDir()) {
+    const CDirectoryAccess::Problem problem = CDirectoryAccess::Load(path, bMustExist, list);
+    if (problem.kind == EProblem::kFolder) {
         CConvertCommand::Complain(
             err, CToolText::Tr("dialstack-convert", "%1: is a folder, not a directory file; nothing was converted", {path}));
         return ExitStatus::kFailure;
     }
-    if (bMustExist && !info.exists()) {
+    if (problem.kind == EProblem::kMissing) {
         CConvertCommand::Complain(err, CToolText::Tr("dialstack-convert", "%1: there is no directory file", {path}));
         return ExitStatus::kFailure;
     }
-    list.LoadFile(path.c_str());
-    if (list.IsLoadComplete())
+    if (!problem)
         return -1;
-    if (!list.GetLoadError().IsEmpty())
+    if (problem.kind == EProblem::kUnopened)
         CConvertCommand::Complain(err,
             CToolText::Tr("dialstack-convert", "%1: the directory file could not be opened: %2; nothing was converted",
-                {path, std::string(list.GetLoadError().View())}));
+                {path, problem.strDetail}));
     else
         CConvertCommand::Complain(err,
             CToolText::Tr("dialstack-convert", "%1: the directory file could not be read completely; nothing was converted", {path}));
     return ExitStatus::kFailure;
 }
 
-int CDirectoryAccess::Lock(const std::string& path, CDirectoryLock::Kind kind, CDirectoryLock& lock, std::ostream& err)
+int CConvertAccess::Lock(const std::string& path, CDirectoryLock::Kind kind, CDirectoryLock& lock, std::ostream& err)
 {
-    CString strWhy;
-    if (lock.TryAcquire(path.c_str(), kind, strWhy))
-        return -1;
-    // A shared lock given without a file means no lock file can be made
-    // there: nobody else can hold one either.
-    CDirectoryLock probe;
-    CString strProbeWhy;
-    if (probe.TryAcquire(path.c_str(), CDirectoryLock::Kind::Shared, strProbeWhy) && !probe.IsHeld())
+    const CDirectoryAccess::Problem problem = CDirectoryAccess::Lock(path, kind, lock);
+    if (!problem || problem.kind == EProblem::kNoLockFile)
         return -1;
     CConvertCommand::Complain(err,
         CToolText::Tr("dialstack-convert",
             "%1: %2 (close Dialstack's window on it, or wait for the other import); nothing was changed",
-            {path, std::string(strWhy.View())}));
+            {path, problem.strDetail}));
     return ExitStatus::kBusy;
 }
