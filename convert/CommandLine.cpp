@@ -1,21 +1,11 @@
 #include "convert/CommandLine.h"
 
-#include <new>
-#include <ostream>
-#include <stdexcept>
-
-#include <QCommandLineParser>
-#include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 
-#include "base/ExitStatus.h"
-#include "convert/PrintableText.h"
 #include "convert/ConvertText.h"
-
-#ifndef DIALSTACK_VERSION
-#define DIALSTACK_VERSION "unknown"
-#endif
+#include "shell/FileName.h"
+#include "shell/ToolParser.h"
+#include "shell/ToolShell.h"
 
 const char CCommandLine::kUsage[] = DIALSTACK_TR_NOOP("DialstackConvert",
     "usage: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DIR/Dialstack.dat]\n"
@@ -39,57 +29,55 @@ using ConvertText::Tr;
 
 std::string Local(const QString& text)
 {
-    return QFile::encodeName(text).toStdString();
+    return CFileName::Encode(text);
 }
 
 bool IsSameFile(const std::string& a, const std::string& b)
 {
-    const QFileInfo first(QFile::decodeName(a.c_str()));
-    const QFileInfo second(QFile::decodeName(b.c_str()));
+    const QFileInfo first(CFileName::Decode(a));
+    const QFileInfo second(CFileName::Decode(b));
     return !a.empty() && first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
+}
+
+// The command, the first of the arguments.
+std::string TakeCommand(QStringList& positional, CCommandLine::ECommand& command)
+{
+    if (positional.isEmpty())
+        return ConvertText::Tr("say export, import or query");
+    const QString name = positional.takeFirst();
+    if (name == "export")
+        command = CCommandLine::ECommand::kExport;
+    else if (name == "import")
+        command = CCommandLine::ECommand::kImport;
+    else if (name == "query")
+        command = CCommandLine::ECommand::kQuery;
+    else
+        return ConvertText::Tr("unknown command '%1'", {Local(name)});
+    return "";
 }
 
 }   // namespace
 
 bool CCommandLine::Parse(const std::vector<std::string>& args, std::string& strError)
 {
-    QCommandLineParser parser;
-    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    const QCommandLineOption help(QStringList{"h", "help"});
-    const QCommandLineOption version("version");
+    CToolParser p;
+    QCommandLineParser& parser = p.parser;
     const QCommandLineOption formatOption("format", "", "format");
-    const QCommandLineOption fileOption("file", "", "file");
     const QCommandLineOption outputOption("output", "", "file");
-    const QCommandLineOption verbose("verbose");
     const QCommandLineOption spreadsheet("spreadsheet");
-    parser.addOptions({help, version, formatOption, fileOption, outputOption, verbose, spreadsheet});
-    QStringList arguments{"dialstack-convert"};
-    for (const std::string& arg : args)
-        arguments << QFile::decodeName(arg.c_str());
-    if (!parser.parse(arguments)) {
+    parser.addOptions({formatOption, outputOption, spreadsheet});
+    if (!p.Parse("dialstack-convert", args)) {
         strError = Local(parser.errorText());
         return false;
     }
-    if (parser.isSet(help) || parser.isSet(version)) {
-        command = parser.isSet(help) ? ECommand::kHelp : ECommand::kVersion;
+    if (parser.isSet(p.help) || parser.isSet(p.version)) {
+        command = parser.isSet(p.help) ? ECommand::kHelp : ECommand::kVersion;
         return true;
     }
     QStringList positional = parser.positionalArguments();
-    if (positional.isEmpty()) {
-        strError = Tr("say export, import or query");
+    strError = TakeCommand(positional, command);
+    if (!strError.empty())
         return false;
-    }
-    const QString name = positional.takeFirst();
-    if (name == "export")
-        command = ECommand::kExport;
-    else if (name == "import")
-        command = ECommand::kImport;
-    else if (name == "query")
-        command = ECommand::kQuery;
-    else {
-        strError = Tr("unknown command '%1'", {Local(name)});
-        return false;
-    }
     for (const QString& arg : positional)
         files.push_back(Local(arg));
     if (parser.isSet(formatOption)) {
@@ -101,13 +89,13 @@ bool CCommandLine::Parse(const std::vector<std::string>& args, std::string& strE
         }
         format = given;
     }
-    if (parser.isSet(fileOption))
-        strDirectoryFile = Local(parser.value(fileOption));
+    if (parser.isSet(p.file))
+        strDirectoryFile = Local(parser.value(p.file));
     if (parser.isSet(outputOption))
         strOutput = Local(parser.value(outputOption));
-    bVerbose = parser.isSet(verbose);
+    bVerbose = parser.isSet(p.verbose);
     bSpreadsheet = parser.isSet(spreadsheet);
-    strError = DirectoryFileProblem(strDirectoryFile);
+    strError = CToolShell::DirectoryFileProblem(strDirectoryFile);
     if (!strError.empty())
         return false;
     if (command != ECommand::kExport && (parser.isSet(outputOption) || bSpreadsheet)) {
@@ -165,36 +153,4 @@ std::string CCommandLine::ImportProblem()
             return Tr("--format vcard or --format csv is needed ('%1' does not end in .vcf or .csv)", {file});
     }
     return "";
-}
-
-void CCommandLine::Complain(const char* pszProgram, std::ostream& err, const std::string& message)
-{
-    err << pszProgram << ": " << Printable(message, 4096) << '\n';
-}
-
-int CCommandLine::Guarded(const char* pszProgram, std::ostream& err, const std::function<int()>& run)
-{
-    try {
-        return run();
-    } catch (const std::bad_alloc&) {
-        Complain(pszProgram, err, Tr("ran out of memory; nothing was changed"));
-    } catch (const std::length_error& error) {
-        Complain(pszProgram, err,
-            Tr("a file holds a field too long to be held (%1); nothing was changed", {std::string(error.what())}));
-    } catch (const std::exception& error) {
-        Complain(pszProgram, err, Tr("stopped: %1; nothing was changed", {std::string(error.what())}));
-    }
-    return ExitStatus::kFailure;
-}
-
-std::string CCommandLine::DirectoryFileProblem(const std::string& path)
-{
-    if (path.find_first_not_of(" \t") == std::string::npos)
-        return Tr("--file needs a file name");
-    return "";
-}
-
-std::string CCommandLine::VersionLine(const char* pszProgram)
-{
-    return std::string(pszProgram) + " " DIALSTACK_VERSION;
 }

@@ -1,16 +1,15 @@
 #pragma once
 
-#include <functional>
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "base/ExitStatus.h"
 #include "base/TextMarkers.h"
 #include "convert/ContactFormat.h"
+#include "data/DirectoryFormat.h"
 
-// What the command line asks for, parsed with QCommandLineParser:
+// What the command line asks for, parsed as both tools parse theirs
+// (shell/ToolParser.h):
 //
 //   export [--format vcard|csv | --spreadsheet] [--file DIR/Dialstack.dat] [--output FILE] [--verbose]
 //   import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
@@ -35,7 +34,7 @@ struct CCommandLine
 
     ECommand command = ECommand::kHelp;
     std::optional<EContactFormat> format;   // --format, when given
-    std::string strDirectoryFile = "Dialstack.dat";
+    std::string strDirectoryFile = DirectoryFormat::kDirectoryFileName;
     std::string strOutput;
     bool bVerbose = false;
     // export: CSV for spreadsheet programs that take ';' as the list
@@ -51,27 +50,6 @@ struct CCommandLine
     static const char kUsage[];
     // kUsage in the user's language.
     static std::string Usage();
-
-    // The shell both command-line programs (dialstack-convert and
-    // dialstack-sync) share: how they complain, and how they stop on what
-    // cannot be held. Their exit statuses are ExitStatus's; these names
-    // stand for them until the sync uses that header itself.
-    static constexpr int kSuccess = ExitStatus::kSuccess;
-    static constexpr int kFailure = ExitStatus::kFailure;
-    static constexpr int kBadUsage = ExitStatus::kUsage;
-    static constexpr int kBusy = ExitStatus::kBusy;
-
-    // "program: message", with any text from a file or a server in it shown
-    // safely.
-    static void Complain(const char* pszProgram, std::ostream& err, const std::string& message);
-    // Runs the command. Whatever cannot be held (a field beyond what a
-    // string takes, memory running out) or otherwise stops it is said,
-    // with ExitStatus::kFailure: nothing is saved at that point.
-    static int Guarded(const char* pszProgram, std::ostream& err, const std::function<int()>& run);
-    // What is wrong with --file's value; empty when nothing is.
-    static std::string DirectoryFileProblem(const std::string& path);
-    // "program VERSION", what --version prints.
-    static std::string VersionLine(const char* pszProgram);
 
 private:
     // What is wrong with the command's arguments; empty when nothing is.

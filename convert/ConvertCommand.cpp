@@ -7,10 +7,11 @@
 #include "convert/ExportCommand.h"
 #include "convert/ImportCommand.h"
 #include "convert/QueryCommand.h"
+#include "shell/ToolShell.h"
 
 void CConvertCommand::Complain(std::ostream& err, const std::string& message)
 {
-    CCommandLine::Complain("dialstack-convert", err, message);
+    CToolShell::Complain("dialstack-convert", err, message);
 }
 
 int CConvertCommand::Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
@@ -24,10 +25,10 @@ int CConvertCommand::Run(const std::vector<std::string>& args, std::istream& in,
     }
     // Nothing has been saved when the shell stops a command, so the
     // directory file is as it was.
-    return CCommandLine::Guarded("dialstack-convert", err, [&] {
+    return CToolShell::Guarded("dialstack-convert", err, [&] {
         switch (commandLine.command) {
         case CCommandLine::ECommand::kHelp: out << CCommandLine::Usage(); return ExitStatus::kSuccess;
-        case CCommandLine::ECommand::kVersion: out << CCommandLine::VersionLine("dialstack-convert") << '\n'; return ExitStatus::kSuccess;
+        case CCommandLine::ECommand::kVersion: out << CToolShell::VersionLine("dialstack-convert") << '\n'; return ExitStatus::kSuccess;
         case CCommandLine::ECommand::kExport: return CExportCommand::Run(commandLine, out, err);
         case CCommandLine::ECommand::kImport: return CImportCommand::Run(commandLine, in, out, err);
         case CCommandLine::ECommand::kQuery: return CQueryCommand::Run(commandLine, out, err);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "base/TextMarkers.h"
-#include "convert/ToolText.h"
+#include "shell/ToolText.h"
 
 // dialstack-convert's own texts in the user's language: CToolText in the
 // program's context, where its catalogue keeps them.

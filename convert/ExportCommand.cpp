@@ -4,16 +4,18 @@
 #include <functional>
 #include <ostream>
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "base/ExitStatus.h"
+#include "convert/ConvertAccess.h"
 #include "convert/ConvertCommand.h"
 #include "convert/CsvWriter.h"
-#include "convert/DirectoryAccess.h"
 #include "convert/ConvertText.h"
 #include "vcard/VCardWriter.h"
 #include "data/SafeFileReplace.h"
+#include "shell/FileName.h"
+#include "shell/ToolText.h"
+#include "vcard/VCardWriter.h"
 
 namespace {
 
@@ -97,7 +99,7 @@ bool WriteOutput(const std::string& path, const CRecordList& list, const Shape& 
 {
     if (path.empty())
         return WriteToStream(out, list, shape, nExported, ConvertText::Tr("could not write to standard output"), err);
-    const QFileInfo target(QFile::decodeName(path.c_str()));
+    const QFileInfo target(CFileName::Decode(path));
     const bool bExisted = target.exists();
     if (bExisted && !target.isFile() && !target.isDir())
         return WriteInPlace(path, list, shape, nExported, err);
@@ -126,10 +128,10 @@ int CExportCommand::Run(const CCommandLine& commandLine, std::ostream& out, std:
 {
     CDirectoryLock lock;
     const std::string& path = commandLine.strDirectoryFile;
-    if (const int nStatus = CDirectoryAccess::Lock(path, CDirectoryLock::Kind::Shared, lock, err); nStatus >= 0)
+    if (const int nStatus = CConvertAccess::Lock(path, CDirectoryLock::Kind::Shared, lock, err); nStatus >= 0)
         return nStatus;
     CRecordList list;
-    if (const int nStatus = CDirectoryAccess::Load(path, true, list, err); nStatus >= 0)
+    if (const int nStatus = CConvertAccess::Load(path, true, list, err); nStatus >= 0)
         return nStatus;
     int nExported = 0;
     const Shape shape{*commandLine.format, commandLine.bSpreadsheet};

@@ -4,17 +4,18 @@
 #include <istream>
 #include <ostream>
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "base/ExitStatus.h"
 #include "convert/ContactReader.h"
+#include "convert/ConvertAccess.h"
 #include "convert/ConvertCommand.h"
 #include "convert/ConvertText.h"
-#include "convert/DirectoryAccess.h"
 #include "convert/ImportReport.h"
 #include "convert/InputText.h"
 #include "convert/RecordImporter.h"
+#include "shell/FileName.h"
+#include "shell/ToolText.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ bool ImportFile(
     };
     std::ifstream file;
     if (name != "-") {
-        const QFileInfo info(QFile::decodeName(name.c_str()));
+        const QFileInfo info(CFileName::Decode(name));
         if (info.isDir())
             return fail(ConvertText::Tr("is a folder, not a contact file"));
         file.open(name, std::ios::binary);
@@ -87,11 +88,11 @@ int CImportCommand::Run(const CCommandLine& commandLine, std::istream& in, std::
 {
     const std::string& path = commandLine.strDirectoryFile;
     CDirectoryLock lock;
-    if (const int nStatus = CDirectoryAccess::Lock(path, CDirectoryLock::Kind::Exclusive, lock, err); nStatus >= 0)
+    if (const int nStatus = CConvertAccess::Lock(path, CDirectoryLock::Kind::Exclusive, lock, err); nStatus >= 0)
         return nStatus;
-    const bool bExisted = QFileInfo::exists(QFile::decodeName(path.c_str()));
+    const bool bExisted = QFileInfo::exists(CFileName::Decode(path));
     CRecordList list;
-    if (const int nStatus = CDirectoryAccess::Load(path, false, list, err); nStatus >= 0)
+    if (const int nStatus = CConvertAccess::Load(path, false, list, err); nStatus >= 0)
         return nStatus;
     if (LastRecordWouldBeOverwritten(list)) {
         CConvertCommand::Complain(err,

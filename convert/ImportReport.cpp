@@ -2,9 +2,9 @@
 
 #include <ostream>
 
-#include "vcard/AsciiText.h"
-#include "convert/PrintableText.h"
 #include "convert/ConvertText.h"
+#include "shell/PrintableText.h"
+#include "vcard/AsciiText.h"
 
 using ConvertText::Tr;
 

@@ -3,12 +3,14 @@
 #include <ostream>
 
 #include "base/ExitStatus.h"
+#include "convert/ConvertAccess.h"
 #include "convert/ConvertCommand.h"
-#include "convert/DirectoryAccess.h"
 #include "vcard/DirectoryText.h"
-#include "convert/PrintableText.h"
 #include "convert/ConvertText.h"
 #include "data/RecordMatcher.h"
+#include "shell/PrintableText.h"
+#include "shell/ToolText.h"
+#include "vcard/DirectoryText.h"
 
 namespace {
 
@@ -23,7 +25,7 @@ std::string Column(const CString& field)
 int CQueryCommand::Run(const CCommandLine& commandLine, std::ostream& out, std::ostream& err)
 {
     CRecordList list;
-    if (const int nStatus = CDirectoryAccess::Load(commandLine.strDirectoryFile, true, list, err); nStatus >= 0)
+    if (const int nStatus = CConvertAccess::Load(commandLine.strDirectoryFile, true, list, err); nStatus >= 0)
         return nStatus;
     int nReplaced = 0;
     const CRecordMatcher matcher(CDirectoryText::FromUtf8(commandLine.files.front(), nReplaced));

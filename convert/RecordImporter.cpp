@@ -1,9 +1,9 @@
 #include "convert/RecordImporter.h"
 
+#include "convert/ConvertText.h"
+#include "shell/PrintableText.h"
 #include "vcard/AsciiText.h"
 #include "vcard/DirectoryText.h"
-#include "convert/ConvertText.h"
-#include "convert/PrintableText.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 
 #include "convert/ConvertCommand.h"
-#include "convert/ToolText.h"
 #include "l10n/Translators.h"
+#include "shell/ToolText.h"
 
 int main(int argc, char** argv)
 {

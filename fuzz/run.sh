@@ -39,7 +39,8 @@ cp "$root/fuzz/seeds/"* "$root/tests/data/two-records.dat" "$build/corpus/"
 # whose time or memory grows faster than its input fails the run.
 contact_seconds=${CONTACT_FUZZ_SECONDS:-30}
 read -r -a qt_flags <<< "$(pkg-config --cflags --libs Qt6Core)"
-contact_sources=("$root"/convert/{ContactReader,CsvColumns,CsvReader,CsvTokenizer,CsvWriter,ImportReport,InputText,PrintableText,RecordImporter,ToolText,VCardReader}.cpp
+contact_sources=("$root"/convert/{ContactReader,CsvColumns,CsvReader,CsvTokenizer,CsvWriter,ImportReport,InputText,RecordImporter,VCardReader}.cpp
+  "$root"/shell/{PrintableText,ToolText}.cpp
   "$root"/vcard/{CardKind,Charset,DirectoryText,FieldChoice,LeftOut,NameParts,NumberChoice,VCardLexer,VCardMapper,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp
   "$root"/sync/Card.cpp)
 for format in vcard csv; do
@@ -75,7 +76,7 @@ dav_seconds=${DAV_FUZZ_SECONDS:-30}
 "$cxx" -std=c++17 -O1 -g -Wall -Wextra -Werror -fPIC \
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
   -I"$root" \
-  "$root/fuzz/DavReplyFuzzer.cpp" "$root"/sync/{Card,DavMultiStatus,SyncText}.cpp "$root/convert/ToolText.cpp" \
+  "$root/fuzz/DavReplyFuzzer.cpp" "$root"/sync/{Card,DavMultiStatus,SyncText}.cpp "$root/shell/ToolText.cpp" \
   "$root"/vcard/{CardKind,Charset,DirectoryText,FieldChoice,NumberChoice,VCardLexer,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp \
   "${data_sources[@]}" "${qt_flags[@]}" \
   -o "$build/dav_reply_fuzzer"

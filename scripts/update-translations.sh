@@ -28,7 +28,7 @@ lupdate=${LUPDATE:-$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)}
 lconvert=${LCONVERT:-$(dirname "$lupdate")/lconvert}
 
 # The folders of the programs' sources, and the languages translated into.
-folders=(app base convert data framework l10n printer res sync ui vcard)
+folders=(app base convert data framework l10n printer res shell sync ui vcard)
 languages=(de fr es it nl pt)
 aliases=tr+=Tr,Q_DECLARE_TR_FUNCTIONS+=DIALSTACK_TR_CONTEXT
 aliases+=,QT_TRANSLATE_NOOP+=DIALSTACK_TR_NOOP,QT_TRANSLATE_N_NOOP+=DIALSTACK_TR_N_NOOP
@@ -88,7 +88,7 @@ update() {
   # A Tr call in a function of no marked class, or one lupdate qualifies
   # oddly, would go to a context the programs never look in.
   if grep -E "cannot be called without context|lacks Q_OBJECT macro" "$log" >&2; then
-    echo "update-translations: give these calls their helper's context (CSyncText::Tr, ConvertText::Tr," \
+    echo "update-translations: give these calls their helper's context (CSyncText::Tr, ConvertText::Tr, CShellText::Tr," \
       "or DIALSTACK_TR_CONTEXT in their class)" >&2
     return 1
   fi
@@ -104,7 +104,7 @@ update() {
 validate() {
   python3 - "$@" <<'EOF'
 import re, sys, xml.etree.ElementTree as ElementTree
-CONTEXTS = {'Resources', 'Framework', 'Reasons', 'DialstackConvert', 'DialstackSync', 'dialstack'}
+CONTEXTS = {'Resources', 'Framework', 'Reasons', 'DialstackConvert', 'DialstackSync', 'DialstackTools', 'dialstack'}
 bad = 0
 def fail(ts, source, why):
     global bad

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include "data/SyncStatePath.h"
+#include "shell/FileName.h"
 
 namespace {
 
@@ -27,8 +28,8 @@ QString Folder()
 std::string CConfigFolder::FileFor(const std::string& strDirectoryFile, const char* pszEnding)
 {
     // The state's name carries the hash of the file's full path.
-    const QString state = QFileInfo(QString::fromStdString(SyncStatePathFor(strDirectoryFile))).completeBaseName();
-    return (Folder() + '/' + state + QLatin1String(pszEnding)).toStdString();
+    const QString state = QFileInfo(CFileName::Decode(SyncStatePathFor(strDirectoryFile))).completeBaseName();
+    return CFileName::Encode(Folder() + '/' + state + QLatin1String(pszEnding));
 }
 
 bool CConfigFolder::Make()

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include "shell/FileName.h"
 #include "sync/NotificationWatch.h"
 #include "sync/SyncText.h"
 
@@ -94,7 +95,7 @@ CDesktopNotifier::CDesktopNotifier(std::string strMemoryPath)
 
 bool CDesktopNotifier::Notify(const std::string& strProblem, const std::string& strDirectoryFile)
 {
-    const QString memory = QFile::decodeName(m_strMemoryPath.c_str());
+    const QString memory = CFileName::Decode(m_strMemoryPath);
     const QString problem = QString::fromStdString(strProblem);
     if (LastShown(memory) == problem)
         return false;
@@ -103,7 +104,7 @@ bool CDesktopNotifier::Notify(const std::string& strProblem, const std::string& 
         return false;
     const QString name = QLatin1String(CNotificationWatch::kService);
     QDBusInterface service(name, QLatin1String(CNotificationWatch::kPath), name, bus);
-    const QFileInfo file(QFile::decodeName(strDirectoryFile.c_str()));
+    const QFileInfo file(CFileName::Decode(strDirectoryFile));
     const std::string program = WindowProgram();
     // The window opens Dialstack.dat of its folder only: another file's
     // question is not offered there; nor where the desktop shows no actions,
@@ -121,7 +122,7 @@ bool CDesktopNotifier::Notify(const std::string& strProblem, const std::string& 
     if (!bOffersWindow)
         return true;
     if (watch.WaitForAction(nId, kWatchSeconds))
-        StartWindow(QFile::decodeName(program.c_str()), file.absolutePath());
+        StartWindow(CFileName::Decode(program), file.absolutePath());
     else if (!watch.Answered())
         // Nobody is left to answer the action once this run ends: the
         // notification stays, without it.
@@ -131,20 +132,20 @@ bool CDesktopNotifier::Notify(const std::string& strProblem, const std::string& 
 
 void CDesktopNotifier::Forget()
 {
-    QFile::remove(QFile::decodeName(m_strMemoryPath.c_str()));
+    QFile::remove(CFileName::Decode(m_strMemoryPath));
 }
 
 std::string CDesktopNotifier::WindowProgram()
 {
     const QString given = qEnvironmentVariable("DIALSTACK_WINDOW_PROGRAM");
     if (!given.isEmpty())
-        return QFile::encodeName(given).toStdString();
+        return CFileName::Encode(given);
     // The running program's own folder, read from the kernel: it holds for
     // a build tree and any install prefix alike.
     const QString self = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
     const QFileInfo beside(QFileInfo(self).absolutePath() + QStringLiteral("/dialstack"));
     if (!self.isEmpty() && beside.isFile() && beside.isExecutable())
-        return QFile::encodeName(beside.absoluteFilePath()).toStdString();
-    return QFile::encodeName(QStandardPaths::findExecutable(QStringLiteral("dialstack"))).toStdString();
+        return CFileName::Encode(beside.absoluteFilePath());
+    return CFileName::Encode(QStandardPaths::findExecutable(QStringLiteral("dialstack")));
 }
 

@@ -5,7 +5,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "convert/PrintableText.h"
+#include "shell/FileName.h"
+#include "shell/PrintableText.h"
 #include "sync/SyncText.h"
 
 namespace {
@@ -321,8 +322,8 @@ Wording COutcomeWording::Word(const CSyncOutcome& outcome, const std::string& st
 
 std::string COutcomeWording::Command(const std::string& strDirectoryFile)
 {
-    const QString path = QFileInfo(QString::fromLocal8Bit(strDirectoryFile.c_str())).absoluteFilePath();
-    return "dialstack-sync --file " + ShellWord(path.toLocal8Bit().toStdString());
+    const QString path = QFileInfo(CFileName::Decode(strDirectoryFile)).absoluteFilePath();
+    return "dialstack-sync --file " + ShellWord(CFileName::Encode(path));
 }
 
 std::string COutcomeWording::ShellWord(const std::string& strWord)

@@ -10,10 +10,12 @@
 
 #include "base/ExitStatus.h"
 #include "base/TextMarkers.h"
-#include "convert/CommandLine.h"
-#include "convert/PrintableText.h"
 #include "data/DirectoryLock.h"
 #include "data/SyncOutcome.h"
+#include "shell/DirectoryAccess.h"
+#include "shell/FileName.h"
+#include "shell/PrintableText.h"
+#include "shell/ToolShell.h"
 #include "sync/ConfigFolder.h"
 #include "sync/DesktopNotifier.h"
 #include "sync/OutcomeWording.h"
@@ -63,12 +65,12 @@ std::string StatePath(const CSyncOptions& options)
 
 std::string AbsolutePath(const std::string& path)
 {
-    return QFileInfo(QString::fromLocal8Bit(path.c_str())).absoluteFilePath().toLocal8Bit().toStdString();
+    return CFileName::Encode(QFileInfo(CFileName::Decode(path)).absoluteFilePath());
 }
 
 CDesktopNotifier Notifier(const CSyncOptions& options)
 {
-    QDir().mkpath(QFileInfo(QString::fromLocal8Bit(StatePath(options).c_str())).absolutePath());
+    QDir().mkpath(QFileInfo(CFileName::Decode(StatePath(options))).absolutePath());
     return CDesktopNotifier(StatePath(options) + ".notified");
 }
 
@@ -84,8 +86,8 @@ CSyncOutcome Forget(const CSyncOptions& options)
 {
     CSyncOutcome outcome;
     CDirectoryLock lock;
-    CString strWhy;
-    if (!lock.TryAcquire(options.strFile.c_str(), CDirectoryLock::Kind::Exclusive, strWhy) && lock.WasHeldElsewhere()) {
+    if (CDirectoryAccess::Lock(options.strFile, CDirectoryLock::Kind::Exclusive, lock).kind
+        == CDirectoryAccess::EProblem::kHeldElsewhere) {
         outcome.kind = EKind::kBusy;
         return outcome;
     }
@@ -143,7 +145,7 @@ int Present(
         // The lines after the first (a list of address books) are made
         // safe where they are worded.
         const size_t nEnd = wording.strMessage.find('\n');
-        CCommandLine::Complain(kProgram, err, wording.strMessage.substr(0, nEnd));
+        CToolShell::Complain(kProgram, err, wording.strMessage.substr(0, nEnd));
         if (nEnd != std::string::npos)
             err << wording.strMessage.substr(nEnd + 1) << '\n';
         if (!wording.strCommand.empty())
@@ -169,11 +171,11 @@ int CSyncCommand::Run(const std::vector<std::string>& args, std::ostream& out, s
         return Present(usage, options, {false, false, true}, out, err);
     }
     if (options.bHelp || options.bVersion) {
-        out << (options.bHelp ? CSyncText::Tr(kHelp) : CCommandLine::VersionLine(kProgram) + '\n');
+        out << (options.bHelp ? CSyncText::Tr(kHelp) : CToolShell::VersionLine(kProgram) + '\n');
         return ExitStatus::kSuccess;
     }
     const bool bJson = options.report == CSyncOptions::EReport::kJson;
-    return CCommandLine::Guarded(kProgram, err, [&] {
+    return CToolShell::Guarded(kProgram, err, [&] {
         if (options.bForget)
             return Present(Forget(options), options, {false, true, false}, out, err);
         if (options.timer != CSyncOptions::ETimer::kNotAsked)

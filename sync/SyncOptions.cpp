@@ -1,25 +1,22 @@
 #include "sync/SyncOptions.h"
 
-#include <QCommandLineParser>
 #include <QRegularExpression>
-#include <QStringList>
 
-#include "convert/CommandLine.h"
+#include "shell/FileName.h"
+#include "shell/ToolParser.h"
+#include "shell/ToolShell.h"
 #include "sync/SyncText.h"
 
 namespace {
 
 std::string Local(const QString& text)
 {
-    return text.toLocal8Bit().toStdString();
+    return CFileName::Encode(text);
 }
 
-struct Parser
+// The shell's parser, with the sync's own options.
+struct Parser : CToolParser
 {
-    QCommandLineParser parser;
-    const QCommandLineOption help{QStringList{"h", "help"}};
-    const QCommandLineOption version{"version"};
-    const QCommandLineOption file{"file", "", "FILE"};
     const QCommandLineOption url{"url", "", "URL"};
     const QCommandLineOption user{"user", "", "NAME"};
     const QCommandLineOption passwordFile{"password-file", "", "FILE"};
@@ -32,7 +29,6 @@ struct Parser
     const QCommandLineOption dryRun{"dry-run"};
     const QCommandLineOption force{"force"};
     const QCommandLineOption bringBack{"bring-back"};
-    const QCommandLineOption verbose{"verbose"};
     const QCommandLineOption discover{"discover"};
     const QCommandLineOption forget{"forget"};
     const QCommandLineOption timer{"timer", "", "on|off|status"};
@@ -40,10 +36,8 @@ struct Parser
 
     Parser()
     {
-        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, file, url, user, passwordFile, passwordStdin, password, keepPassword,
-            certificate, acceptCertificate, timeout, dryRun, force, bringBack, verbose, discover, forget, timer,
-            report});
+        parser.addOptions({url, user, passwordFile, passwordStdin, password, keepPassword, certificate,
+            acceptCertificate, timeout, dryRun, force, bringBack, discover, forget, timer, report});
     }
 
     // The one value of an option given at most once.
@@ -69,10 +63,7 @@ std::string Sha256Digits(QString text)
 bool CSyncOptions::Parse(const std::vector<std::string>& args, std::string& strProblem)
 {
     Parser p;
-    QStringList arguments{"dialstack-sync"};
-    for (const std::string& arg : args)
-        arguments << QString::fromLocal8Bit(arg.c_str());
-    const bool bParsed = p.parser.parse(arguments);
+    const bool bParsed = p.Parse("dialstack-sync", args);
     if (p.parser.isSet(p.report) && p.parser.values(p.report).last() == QLatin1String("json"))
         report = EReport::kJson;
     if (!bParsed) {
@@ -130,7 +121,7 @@ bool CSyncOptions::Parse(const std::vector<std::string>& args, std::string& strP
             throw CSyncText::Tr("--discover, --forget and --timer each run alone");
         if (bDiscover && strUrl.empty())
             throw CSyncText::Tr("--discover needs --url (the server or the address book)");
-        if (const std::string problem = CCommandLine::DirectoryFileProblem(strFile); !problem.empty())
+        if (const std::string problem = CToolShell::DirectoryFileProblem(strFile); !problem.empty())
             throw problem;
     } catch (const std::string& problem) {
         strProblem = problem;

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "data/DirectoryFormat.h"
+
 // What one run of dialstack-sync is asked to do, from its arguments. The
 // password never comes from them: --password-file names a file, and
 // --password-stdin reads it from a pipe.
@@ -24,7 +26,7 @@ public:
 
     bool bHelp = false;
     bool bVersion = false;
-    std::string strFile = "Dialstack.dat";
+    std::string strFile = DirectoryFormat::kDirectoryFileName;
     std::string strUrl;
     std::string strUser;
     std::string strPasswordFile;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "shell/FileName.h"
 #include "sync/ConfigFolder.h"
 #include "sync/Keyring.h"
 #include "sync/PasswordSource.h"
@@ -26,7 +27,7 @@ CSyncOutcome Of(EKind kind, const std::string& strMessage = "")
 
 std::string AbsolutePath(const std::string& path)
 {
-    return QFileInfo(QString::fromLocal8Bit(path.c_str())).absoluteFilePath().toLocal8Bit().toStdString();
+    return CFileName::Encode(QFileInfo(CFileName::Decode(path)).absoluteFilePath());
 }
 
 }   // namespace

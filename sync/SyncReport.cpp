@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "vcard/DirectoryText.h"
-#include "convert/PrintableText.h"
+#include "shell/PrintableText.h"
 #include "sync/SyncText.h"
+#include "vcard/DirectoryText.h"
 
 namespace {
 

@@ -9,6 +9,8 @@
 #include <QSslCertificate>
 
 #include "data/DirectoryLock.h"
+#include "shell/DirectoryAccess.h"
+#include "shell/FileName.h"
 #include "sync/CardDavClient.h"
 #include "sync/ConfigFolder.h"
 #include "sync/ServerCertificate.h"
@@ -20,6 +22,7 @@ namespace {
 
 using EKind = CSyncOutcome::EKind;
 using EKept = CSyncOutcome::EPasswordKept;
+using EProblem = CDirectoryAccess::EProblem;
 
 CSyncOutcome Of(EKind kind)
 {
@@ -51,14 +54,9 @@ bool Failed(const CSyncOutcome& outcome)
     return outcome.kind != EKind::kInStep;
 }
 
-std::string Local(const QString& text)
-{
-    return text.toLocal8Bit().toStdString();
-}
-
 std::string AbsolutePath(const std::string& path)
 {
-    return Local(QFileInfo(QString::fromLocal8Bit(path.c_str())).absoluteFilePath());
+    return CFileName::Encode(QFileInfo(CFileName::Decode(path)).absoluteFilePath());
 }
 
 std::string DisplayUrl(const QUrl& url)
@@ -103,9 +101,9 @@ CSyncOutcome CSyncRun::Sync()
 {
     // The folder must exist and take a new file: the directory file is
     // saved by replacing it, and its lock file lives beside it.
-    const QFileInfo info(QString::fromLocal8Bit(m_options.strFile.c_str()));
+    const QFileInfo info(CFileName::Decode(m_options.strFile));
     const QFileInfo folder(info.absolutePath());
-    const std::string path = Local(folder.absoluteFilePath());
+    const std::string path = CFileName::Encode(folder.absoluteFilePath());
     if (!folder.isDir())
         return FileProblem(path, CSyncText::Tr("the folder does not exist"));
     if (!folder.isWritable())
@@ -115,9 +113,9 @@ CSyncOutcome CSyncRun::Sync()
     // The lock comes first: the state read under it is the one the last
     // writer left.
     CDirectoryLock lock;
-    CString strWhy;
-    if (!lock.TryAcquire(m_options.strFile.c_str(), CDirectoryLock::Kind::Exclusive, strWhy))
-        return lock.WasHeldElsewhere() ? Of(EKind::kBusy) : FileProblem(m_options.strFile, strWhy.GetString());
+    if (const auto problem = CDirectoryAccess::Lock(m_options.strFile, CDirectoryLock::Kind::Exclusive, lock))
+        return problem.kind == EProblem::kHeldElsewhere ? Of(EKind::kBusy)
+                                                        : FileProblem(m_options.strFile, problem.strDetail);
     return Completed(Locked());
 }
 
@@ -133,8 +131,8 @@ CSyncOutcome CSyncRun::Locked()
     for (auto step : {&CSyncRun::Configure, &CSyncRun::TrustCertificate})
         if (CSyncOutcome outcome = (this->*step)(); Failed(outcome))
             return outcome;
-    m_list.LoadFile(m_options.strFile.c_str());
-    if (!m_list.IsLoadComplete())
+    // A file that cannot be opened is said as one that cannot be read.
+    if (CDirectoryAccess::Load(m_options.strFile, false, m_list))
         return FileProblem(m_options.strFile, "");
     std::string password;
     if (CSyncOutcome outcome = m_password.Read(password); Failed(outcome))
@@ -202,7 +200,7 @@ CSyncOutcome CSyncRun::TrustCertificate()
     if (path.empty())
         return Of(EKind::kInStep);
     const QList<QSslCertificate> certificates
-        = QSslCertificate::fromPath(QString::fromLocal8Bit(path.c_str()), QSsl::Pem);
+        = QSslCertificate::fromPath(CFileName::Decode(path), QSsl::Pem);
     if (certificates.isEmpty()) {
         if (bGiven)
             return Usage(CSyncText::Tr("%1: holds no certificate (PEM) that can be read", {m_options.strCertificate}));

@@ -16,6 +16,7 @@
 
 #include "data/SafeFileReplace.h"
 #include "data/SyncStatePath.h"
+#include "shell/FileName.h"
 #include "sync/SyncText.h"
 
 namespace {
@@ -139,7 +140,7 @@ bool CSyncState::Load(const std::string& strPath, std::string& strError)
 {
     CloseJournal();
     m_strPath = strPath;
-    QFile file(QString::fromStdString(strPath));
+    QFile file(CFileName::Decode(strPath));
     if (!file.exists())
         return true;
     if (!file.open(QIODevice::ReadOnly)) {
@@ -180,7 +181,7 @@ bool CSyncState::Load(const std::string& strPath, std::string& strError)
 void CSyncState::ReplayJournal()
 {
     m_nJournalLength = -1;
-    QFile journal(QString::fromStdString(JournalPath(m_strPath)));
+    QFile journal(CFileName::Decode(JournalPath(m_strPath)));
     if (!journal.open(QIODevice::ReadOnly))
         return;
     bool bFirst = true;
@@ -220,12 +221,12 @@ void CSyncState::ReplayJournal()
 bool CSyncState::Save(std::string& strError)
 {
     CloseJournal();
-    const QFileInfo info(QString::fromStdString(m_strPath));
+    const QFileInfo info(CFileName::Decode(m_strPath));
     // The folder is the user's alone: it names their servers.
     if (!QDir().mkpath(info.absolutePath())
         || !QFile::setPermissions(
             info.absolutePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)) {
-        strError = CSyncText::Tr("%1: the folder could not be made", {info.absolutePath().toStdString()});
+        strError = CSyncText::Tr("%1: the folder could not be made", {CFileName::Encode(info.absolutePath())});
         return false;
     }
     QJsonObject root;

@@ -1,7 +1,7 @@
 #include "sync/SyncText.h"
 
 #include "base/Placeholders.h"
-#include "convert/ToolText.h"
+#include "shell/ToolText.h"
 
 std::string CSyncText::Tr(const char* pszSource, std::initializer_list<std::string> arguments)
 {

@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
+#include "shell/FileName.h"
 #include "sync/SyncText.h"
 
 namespace {
@@ -91,8 +91,8 @@ std::string CUserTimer::EscapePath(const std::string& strPath)
 
 std::string CUserTimer::UnitName(const std::string& strDirectoryFile)
 {
-    const QString absolute = QDir::cleanPath(QFileInfo(QFile::decodeName(strDirectoryFile.c_str())).absoluteFilePath());
-    return "dialstack-sync@" + EscapePath(QFile::encodeName(absolute).toStdString()) + ".timer";
+    const QString absolute = QDir::cleanPath(QFileInfo(CFileName::Decode(strDirectoryFile)).absoluteFilePath());
+    return "dialstack-sync@" + EscapePath(CFileName::Encode(absolute)) + ".timer";
 }
 
 CSyncOutcome::ETimer CUserTimer::Set(const std::string& strDirectoryFile, bool bOn, std::string& strDetail)
@@ -100,7 +100,7 @@ CSyncOutcome::ETimer CUserTimer::Set(const std::string& strDirectoryFile, bool b
     using ETimer = CSyncOutcome::ETimer;
     if (!HasUserManager())
         return ETimer::kNoUserManager;
-    const QString unit = QString::fromLocal8Bit(UnitName(strDirectoryFile).c_str());
+    const QString unit = CFileName::Decode(UnitName(strDirectoryFile));
     const Run run = RunSystemctl({bOn ? QStringLiteral("enable") : QStringLiteral("disable"), QStringLiteral("--now"), unit});
     const std::string program = Systemctl().toStdString();
     if (run.bFinished && run.nStatus == 0)
@@ -123,6 +123,6 @@ bool CUserTimer::IsOn(const std::string& strDirectoryFile)
     if (!HasUserManager())
         return false;
     const Run run = RunSystemctl({QStringLiteral("is-enabled"), QStringLiteral("--quiet"),
-        QString::fromLocal8Bit(UnitName(strDirectoryFile).c_str())});
+        CFileName::Decode(UnitName(strDirectoryFile))});
     return run.bFinished && run.nStatus == 0;
 }

@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 
-#include "convert/ToolText.h"
 #include "l10n/Translators.h"
+#include "shell/ToolText.h"
 #include "sync/SyncCommand.h"
 
 namespace {

@@ -4,7 +4,7 @@
 <context>
     <name>DialstackConvert</name>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="20"/>
+        <location filename="../convert/CommandLine.cpp" line="10"/>
         <source>usage: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DIR/Dialstack.dat]
                                 [--output FILE] [--verbose]
        dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
@@ -27,7 +27,7 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/QueryCommand.cpp" line="42"/>
+        <location filename="../convert/QueryCommand.cpp" line="44"/>
         <source>%n record matches</source>
         <translation>
             <numerusform>%n Eintrag passt</numerusform>
@@ -67,7 +67,7 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/ExportCommand.cpp" line="139"/>
+        <location filename="../convert/ExportCommand.cpp" line="141"/>
         <source>%n record exported</source>
         <translation>
             <numerusform>%n Eintrag exportiert</numerusform>
@@ -75,173 +75,153 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="36"/>
+        <location filename="../convert/ImportCommand.cpp" line="37"/>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="38"/>
+        <location filename="../convert/ImportCommand.cpp" line="39"/>
         <source>%1: %2; nothing was imported</source>
         <translation>%1: %2; nichts wurde importiert</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="45"/>
+        <location filename="../convert/ImportCommand.cpp" line="46"/>
         <source>is a folder, not a contact file</source>
         <translation>ist ein Ordner, keine Kontaktdatei</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="48"/>
+        <location filename="../convert/ImportCommand.cpp" line="49"/>
         <source>cannot be opened</source>
         <translation>kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="48"/>
+        <location filename="../convert/ImportCommand.cpp" line="49"/>
         <source>there is no such file</source>
         <translation>diese Datei gibt es nicht</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="76"/>
+        <location filename="../convert/ImportCommand.cpp" line="77"/>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
         <translation>%1: konnte nicht gespeichert werden: %2; die Telefonbuchdatei ist unverändert</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="79"/>
+        <location filename="../convert/ImportCommand.cpp" line="80"/>
         <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
         <translation>%1: konnte nicht gespeichert werden: %2; die Telefonbuchdatei ist womöglich beschädigt: prüfen Sie sie und importieren Sie erneut</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="15"/>
+        <location filename="../convert/ConvertAccess.cpp" line="15"/>
         <source>%1: is a folder, not a directory file; nothing was converted</source>
         <translation>%1: ist ein Ordner, keine Telefonbuchdatei; nichts wurde umgewandelt</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="19"/>
+        <location filename="../convert/ConvertAccess.cpp" line="19"/>
         <source>%1: there is no directory file</source>
         <translation>%1: es gibt keine Telefonbuchdatei</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="47"/>
+        <location filename="../convert/ConvertAccess.cpp" line="40"/>
         <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
         <translation>%1: %2 (schließen Sie das Dialstack-Fenster dazu oder warten Sie auf den anderen Import); nichts wurde geändert</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="79"/>
+        <location filename="../convert/CommandLine.cpp" line="46"/>
         <source>say export, import or query</source>
         <translation>geben Sie export, import oder query an</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="90"/>
+        <location filename="../convert/CommandLine.cpp" line="55"/>
         <source>unknown command &apos;%1&apos;</source>
         <translation>unbekannter Befehl „%1“</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="99"/>
+        <location filename="../convert/CommandLine.cpp" line="87"/>
         <source>unknown format &apos;%1&apos;</source>
         <translation>unbekanntes Format „%1“</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="114"/>
+        <location filename="../convert/CommandLine.cpp" line="102"/>
         <source>--spreadsheet is for export</source>
         <translation>--spreadsheet gilt nur für export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="114"/>
+        <location filename="../convert/CommandLine.cpp" line="102"/>
         <source>--output is for export</source>
         <translation>--output gilt nur für export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="128"/>
+        <location filename="../convert/CommandLine.cpp" line="116"/>
         <source>query needs one TEXT to look for</source>
         <translation>query braucht genau einen zu suchenden TEXT</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="130"/>
+        <location filename="../convert/CommandLine.cpp" line="118"/>
         <source>query takes no --format or --verbose</source>
         <translation>query nimmt weder --format noch --verbose</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="137"/>
+        <location filename="../convert/CommandLine.cpp" line="125"/>
         <source>export takes no file arguments (use --output)</source>
         <translation>export nimmt keine Dateien als Argumente (nutzen Sie --output)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="139"/>
+        <location filename="../convert/CommandLine.cpp" line="127"/>
         <source>--output names the directory file itself</source>
         <translation>--output nennt die Telefonbuchdatei selbst</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="142"/>
+        <location filename="../convert/CommandLine.cpp" line="130"/>
         <source>--spreadsheet writes CSV, not --format vcard</source>
         <translation>--spreadsheet schreibt CSV, nicht --format vcard</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="149"/>
+        <location filename="../convert/CommandLine.cpp" line="137"/>
         <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
         <translation>--format vcard oder --format csv ist nötig (oder ein --output DATEI, die auf .vcf oder .csv endet)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="157"/>
+        <location filename="../convert/CommandLine.cpp" line="145"/>
         <source>import needs at least one file (&apos;-&apos; for standard input)</source>
         <translation>import braucht mindestens eine Datei („-“ für die Standardeingabe)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="165"/>
+        <location filename="../convert/CommandLine.cpp" line="153"/>
         <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
         <translation>--format vcard oder --format csv ist nötig („%1“ endet nicht auf .vcf oder .csv)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="180"/>
-        <source>ran out of memory; nothing was changed</source>
-        <translation>kein Speicher mehr frei; nichts wurde geändert</translation>
-    </message>
-    <message>
-        <location filename="../convert/CommandLine.cpp" line="183"/>
-        <source>a file holds a field too long to be held (%1); nothing was changed</source>
-        <translation>eine Datei enthält ein zu langes Feld (%1); nichts wurde geändert</translation>
-    </message>
-    <message>
-        <location filename="../convert/CommandLine.cpp" line="185"/>
-        <source>stopped: %1; nothing was changed</source>
-        <translation>abgebrochen: %1; nichts wurde geändert</translation>
-    </message>
-    <message>
-        <location filename="../convert/CommandLine.cpp" line="193"/>
-        <source>--file needs a file name</source>
-        <translation>--file braucht einen Dateinamen</translation>
-    </message>
-    <message>
-        <location filename="../convert/ImportCommand.cpp" line="57"/>
-        <location filename="../convert/ImportCommand.cpp" line="60"/>
+        <location filename="../convert/ImportCommand.cpp" line="58"/>
+        <location filename="../convert/ImportCommand.cpp" line="61"/>
         <source>cannot be read as %1: %2</source>
         <translation>kann nicht als %1 gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="92"/>
+        <location filename="../convert/ExportCommand.cpp" line="94"/>
         <source>%1: could not be written</source>
         <translation>%1: konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="99"/>
+        <location filename="../convert/ExportCommand.cpp" line="101"/>
         <source>could not write to standard output</source>
         <translation>konnte nicht in die Standardausgabe schreiben</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="112"/>
+        <location filename="../convert/ExportCommand.cpp" line="114"/>
         <source>%1: could not be written: %2</source>
         <translation>%1: konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="113"/>
+        <location filename="../convert/ExportCommand.cpp" line="115"/>
         <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
         <translation>%1: konnte nicht geschrieben werden: %2; die Datei, die dort war, ist nicht mehr wie vorher</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="27"/>
+        <location filename="../convert/ConvertAccess.cpp" line="26"/>
         <source>%1: the directory file could not be opened: %2; nothing was converted</source>
         <translation>%1: die Telefonbuchdatei konnte nicht geöffnet werden: %2; nichts wurde umgewandelt</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="31"/>
+        <location filename="../convert/ConvertAccess.cpp" line="30"/>
         <source>%1: the directory file could not be read completely; nothing was converted</source>
         <translation>%1: die Telefonbuchdatei konnte nicht vollständig gelesen werden; nichts wurde umgewandelt</translation>
     </message>
@@ -331,19 +311,14 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
         <translation>„%1“ (%2)</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="98"/>
+        <location filename="../convert/ImportCommand.cpp" line="99"/>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
         <translation>%1: der letzte Eintrag hat keinen Namen, und neue Einträge würden ihn überschreiben; geben Sie ihm zuerst in Dialstack einen Namen. Nichts wurde importiert</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="119"/>
+        <location filename="../convert/ExportCommand.cpp" line="121"/>
         <source>%1: written, but %2</source>
         <translation>%1: geschrieben, aber %2</translation>
-    </message>
-    <message>
-        <location filename="../convert/PrintableText.cpp" line="45"/>
-        <source>... (%1 bytes in all)</source>
-        <translation>... (insgesamt %1 Bytes)</translation>
     </message>
     <message>
         <location filename="../vcard/VCardMapper.cpp" line="143"/>
@@ -401,7 +376,7 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="73"/>
+        <location filename="../convert/ImportCommand.cpp" line="74"/>
         <source>%1: could not be saved: %2; nothing was imported</source>
         <translation>%1: konnte nicht gespeichert werden: %2; nichts wurde importiert</translation>
     </message>
@@ -432,7 +407,7 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
         <translation>nicht abgeglichen: %1, eine Gruppe oder ein Ort ist kein Kontakt</translation>
     </message>
     <message>
-        <location filename="../sync/DesktopNotifier.cpp" line="78"/>
+        <location filename="../sync/DesktopNotifier.cpp" line="79"/>
         <source>Open Dialstack</source>
         <translation>Dialstack öffnen</translation>
     </message>
@@ -452,7 +427,7 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
         <translation>%1 endete mit Status %2</translation>
     </message>
     <message>
-        <location filename="../sync/SyncCommand.cpp" line="26"/>
+        <location filename="../sync/SyncCommand.cpp" line="28"/>
         <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]
                       [--password-file FILE | --password-stdin] [--keep-password]
                       [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]
@@ -512,7 +487,7 @@ verschwunden).
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="50"/>
+        <location filename="../sync/OutcomeWording.cpp" line="51"/>
         <location filename="../sync/SyncReport.cpp" line="22"/>
         <source>%n added</source>
         <translation>
@@ -521,7 +496,7 @@ verschwunden).
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="50"/>
+        <location filename="../sync/OutcomeWording.cpp" line="51"/>
         <location filename="../sync/SyncReport.cpp" line="22"/>
         <source>%n changed</source>
         <translation>
@@ -530,7 +505,7 @@ verschwunden).
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="51"/>
+        <location filename="../sync/OutcomeWording.cpp" line="52"/>
         <location filename="../sync/SyncReport.cpp" line="23"/>
         <source>%n deleted</source>
         <translation>
@@ -539,7 +514,7 @@ verschwunden).
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="79"/>
+        <location filename="../sync/OutcomeWording.cpp" line="80"/>
         <location filename="../sync/SyncReport.cpp" line="94"/>
         <source>%n conflict kept as a copy</source>
         <translation>
@@ -548,13 +523,13 @@ verschwunden).
         </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="83"/>
+        <location filename="../sync/OutcomeWording.cpp" line="84"/>
         <location filename="../sync/SyncReport.cpp" line="98"/>
         <source>Here: %1; on the server: %2; %3</source>
         <translation>Hier: %1; auf dem Server: %2; %3</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="81"/>
+        <location filename="../sync/OutcomeWording.cpp" line="82"/>
         <location filename="../sync/SyncReport.cpp" line="96"/>
         <source>Dry run, nothing changed. Would do here: %1; on the server: %2; %3</source>
         <translation>Probelauf, nichts geändert. Hier würden %1; auf dem Server würden %2; %3</translation>
@@ -630,180 +605,180 @@ verschwunden).
         <translation>beide Fassungen eines auf beiden Seiten geänderten Eintrags würden behalten: die des Servers und die dieses Rechners als %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="262"/>
-        <location filename="../sync/SyncPassword.cpp" line="84"/>
+        <location filename="../sync/OutcomeWording.cpp" line="263"/>
+        <location filename="../sync/SyncPassword.cpp" line="85"/>
         <source>%1: the password file cannot be read</source>
         <translation>%1: die Passwortdatei kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="259"/>
-        <location filename="../sync/SyncPassword.cpp" line="80"/>
+        <location filename="../sync/OutcomeWording.cpp" line="260"/>
+        <location filename="../sync/SyncPassword.cpp" line="81"/>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
         <translation>%1: andere können diese Passwortdatei lesen; machen Sie sie allein Ihnen lesbar (chmod 600 %1) und starten Sie erneut</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="106"/>
+        <location filename="../sync/SyncPassword.cpp" line="107"/>
         <source>Password for %1 at %2: </source>
         <translation>Passwort für %1 auf %2: </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="245"/>
+        <location filename="../sync/OutcomeWording.cpp" line="246"/>
         <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
         <translation>%1: ein Dialstack-Fenster hat ungespeicherte Änderungen daran, oder ein anderes Programm ändert es gerade. Nichts wurde abgeglichen; der nächste Abgleich nach dem Speichern übernimmt die Änderungen des Fensters</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="240"/>
+        <location filename="../sync/OutcomeWording.cpp" line="241"/>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
         <translation>durch %1 abgebrochen; was schon abgeglichen ist, bleibt, und der nächste Abgleich macht dort weiter</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="222"/>
+        <location filename="../sync/OutcomeWording.cpp" line="223"/>
         <source>no address book found at %1 for %2; create one on the server (in its web page, or with your phone&apos;s contacts app), then sync again</source>
         <translation>kein Adressbuch auf %1 für %2 gefunden; legen Sie eines auf dem Server an (auf seiner Webseite oder mit der Kontakte-App Ihres Telefons) und gleichen Sie dann erneut ab</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="207"/>
+        <location filename="../sync/OutcomeWording.cpp" line="208"/>
         <source>this user</source>
         <translation>diesen Benutzer</translation>
     </message>
     <message>
-        <location filename="../sync/SyncCommand.cpp" line="150"/>
+        <location filename="../sync/SyncCommand.cpp" line="152"/>
         <source>To settle it, run: %1</source>
         <translation>Um das zu klären, starten Sie: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="92"/>
+        <location filename="../sync/SyncOptions.cpp" line="83"/>
         <source>unexpected argument: %1</source>
         <translation>unerwartetes Argument: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="53"/>
+        <location filename="../sync/SyncOptions.cpp" line="47"/>
         <source>--%1 given more than once</source>
         <translation>--%1 mehr als einmal angegeben</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="114"/>
+        <location filename="../sync/SyncOptions.cpp" line="105"/>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
         <translation>--timeout braucht eine Sekundenzahl von 1 bis 3600</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="80"/>
+        <location filename="../sync/SyncRun.cpp" line="78"/>
         <source>--url needs an http:// or https:// address, not %1</source>
         <translation>--url braucht eine http://- oder https://-Adresse, nicht %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="82"/>
+        <location filename="../sync/SyncRun.cpp" line="80"/>
         <source>give the user name with --user, not inside the URL</source>
         <translation>geben Sie den Benutzernamen mit --user an, nicht in der URL</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="181"/>
+        <location filename="../sync/SyncRun.cpp" line="179"/>
         <source>the first sync of %1 needs --url (the address book or the server)</source>
         <translation>der erste Abgleich von %1 braucht --url (das Adressbuch oder den Server)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="89"/>
+        <location filename="../sync/OutcomeWording.cpp" line="90"/>
         <source>%1 did not answer within %2 s</source>
         <translation>%1 hat nicht innerhalb von %2 s geantwortet</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="253"/>
+        <location filename="../sync/OutcomeWording.cpp" line="254"/>
         <source>%1 refused the user name or password</source>
         <translation>%1 hat Benutzername oder Passwort abgelehnt</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="191"/>
+        <location filename="../sync/OutcomeWording.cpp" line="192"/>
         <source>%1 of the %2 records here (%3)</source>
         <translation>%1 der %2 Einträge hier (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="193"/>
+        <location filename="../sync/OutcomeWording.cpp" line="194"/>
         <source>%1 of the %2 cards on the server (%3)</source>
         <translation>%1 der %2 Karten auf dem Server (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="32"/>
+        <location filename="../sync/OutcomeWording.cpp" line="33"/>
         <location filename="../sync/SyncReport.cpp" line="16"/>
         <source>&quot;%1&quot;</source>
         <translation>„%1“</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="200"/>
+        <location filename="../sync/OutcomeWording.cpp" line="201"/>
         <source>%1 and %2</source>
         <translation>%1 und %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="177"/>
+        <location filename="../sync/OutcomeWording.cpp" line="178"/>
         <source>%1: the directory file could not be read completely; nothing was synced</source>
         <translation>%1: die Telefonbuchdatei konnte nicht vollständig gelesen werden; nichts wurde abgeglichen</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="172"/>
+        <location filename="../sync/OutcomeWording.cpp" line="173"/>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
         <translation>%1: konnte nicht gespeichert werden: %2; die Telefonbuchdatei ist unverändert</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="170"/>
+        <location filename="../sync/OutcomeWording.cpp" line="171"/>
         <source>%1: could not be saved: %2</source>
         <translation>%1: konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="264"/>
+        <location filename="../sync/OutcomeWording.cpp" line="265"/>
         <source>the address book %1 is gone from the server; nothing was changed here</source>
         <translation>das Adressbuch %1 ist vom Server verschwunden; hier wurde nichts geändert</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="89"/>
+        <location filename="../sync/SyncRun.cpp" line="87"/>
         <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
         <translation>ein Passwort wird über unverschlüsseltes http:// nur an diesen Rechner gesendet; nutzen Sie https:// für %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="208"/>
+        <location filename="../sync/SyncRun.cpp" line="206"/>
         <source>%1: holds no certificate (PEM) that can be read</source>
         <translation>%1: enthält kein lesbares Zertifikat (PEM)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="129"/>
+        <location filename="../sync/SyncPassword.cpp" line="130"/>
         <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
         <translation>Das Passwort konnte nicht im Schlüsselbund gespeichert werden (keiner läuft); von nun an wird dafür die Datei %1 gelesen. Sorgen Sie dafür, dass nur Sie sie lesen können.</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="183"/>
+        <location filename="../sync/OutcomeWording.cpp" line="184"/>
         <source>the server has several address books; run again with --url and one of them:</source>
         <translation>der Server hat mehrere Adressbücher; starten Sie erneut mit --url und einem davon:</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="148"/>
+        <location filename="../sync/OutcomeWording.cpp" line="149"/>
         <source>%1: the server does not allow this (403 Forbidden)</source>
         <translation>%1: der Server erlaubt das nicht (403 Forbidden)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="149"/>
+        <location filename="../sync/OutcomeWording.cpp" line="150"/>
         <source>%1: not found on the server (404)</source>
         <translation>%1: auf dem Server nicht gefunden (404)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="154"/>
+        <location filename="../sync/OutcomeWording.cpp" line="155"/>
         <source>%1: the server answered %2</source>
         <translation>%1: der Server antwortete mit %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="147"/>
+        <location filename="../sync/OutcomeWording.cpp" line="148"/>
         <source>%1 sent a reply that could not be read: %2</source>
         <translation>%1 hat eine Antwort gesendet, die nicht gelesen werden konnte: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="137"/>
+        <location filename="../sync/OutcomeWording.cpp" line="138"/>
         <source>the server answered %1 (%2)</source>
         <translation>der Server antwortete mit %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="138"/>
+        <location filename="../sync/OutcomeWording.cpp" line="139"/>
         <source>the server answered %1: %2</source>
         <translation>der Server antwortete mit %1: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="135"/>
+        <location filename="../sync/OutcomeWording.cpp" line="136"/>
         <source>the server answered %1</source>
         <translation>der Server antwortete mit %1</translation>
     </message>
@@ -813,32 +788,32 @@ verschwunden).
         <translation>die Antwort ist kein WebDAV-Multistatus</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="232"/>
+        <location filename="../sync/OutcomeWording.cpp" line="233"/>
         <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
         <translation>das Adressbuch hat sich ständig geändert, während dieser Abgleich hineinschrieb; nichts ging verloren, gleichen Sie erneut ab</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="118"/>
+        <location filename="../sync/OutcomeWording.cpp" line="119"/>
         <source>the card of %1</source>
         <translation>die Karte von %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="119"/>
+        <location filename="../sync/OutcomeWording.cpp" line="120"/>
         <source>status %1</source>
         <translation>Status %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="120"/>
+        <location filename="../sync/OutcomeWording.cpp" line="121"/>
         <source>left out of its reply</source>
         <translation>in seiner Antwort ausgelassen</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="125"/>
+        <location filename="../sync/OutcomeWording.cpp" line="126"/>
         <source>%1 did not give %2 (%3); nothing was changed, run the sync again later</source>
         <translation>%1 hat %2 nicht geliefert (%3); nichts wurde geändert, gleichen Sie später erneut ab</translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="126"/>
+        <location filename="../sync/OutcomeWording.cpp" line="127"/>
         <source>%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later</source>
         <translation>
             <numerusform>%1 hat %2 (%3) und %n weitere Karte nicht geliefert; nichts wurde geändert, gleichen Sie später erneut ab</numerusform>
@@ -846,17 +821,17 @@ verschwunden).
         </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="163"/>
+        <location filename="../sync/OutcomeWording.cpp" line="164"/>
         <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
         <translation>%1: die Telefonbuchdatei hat sich während des Abgleichs auf der Festplatte geändert; hier wurde nichts geändert, gleichen Sie erneut ab</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="167"/>
+        <location filename="../sync/OutcomeWording.cpp" line="168"/>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
         <translation>%1: der letzte Eintrag hat keinen Namen, und das Hinzufügen von Einträgen würde ihn überschreiben; geben Sie ihm zuerst in Dialstack einen Namen. Nichts wurde geändert</translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="43"/>
+        <location filename="../sync/OutcomeWording.cpp" line="44"/>
         <location filename="../sync/SyncReport.cpp" line="108"/>
         <source>%1 and %n more</source>
         <translation>
@@ -865,27 +840,27 @@ verschwunden).
         </translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="112"/>
+        <location filename="../sync/SyncState.cpp" line="113"/>
         <source>%1: the sync journal could not be written</source>
         <translation>%1: das Abgleichprotokoll konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="228"/>
+        <location filename="../sync/SyncState.cpp" line="229"/>
         <source>%1: the folder could not be made</source>
         <translation>%1: der Ordner konnte nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="265"/>
+        <location filename="../sync/SyncState.cpp" line="266"/>
         <source>%1: the sync state could not be saved: %2</source>
         <translation>%1: der Abgleichstand konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="269"/>
+        <location filename="../sync/SyncState.cpp" line="270"/>
         <source>%1: the sync state could not be made private</source>
         <translation>%1: der Abgleichstand konnte nicht privat gemacht werden</translation>
     </message>
     <message>
-        <location filename="../sync/DesktopNotifier.cpp" line="77"/>
+        <location filename="../sync/DesktopNotifier.cpp" line="78"/>
         <source>Dialstack sync needs you</source>
         <translation>Der Dialstack-Abgleich braucht Sie</translation>
     </message>
@@ -895,22 +870,22 @@ verschwunden).
         <translation>Dialstack: %1 auf %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="217"/>
+        <location filename="../sync/OutcomeWording.cpp" line="218"/>
         <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
         <translation>%1 ist weder ein CardDAV-Server noch ein Adressbuch (gefragt: %2); geben Sie die Adresse Ihres Adressbuchs mit --url an</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="174"/>
+        <location filename="../sync/SyncRun.cpp" line="172"/>
         <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
         <translation>%1 wird mit %2 abgeglichen; um es mit einem anderen Adressbuch abzugleichen, vergessen Sie diesen Abgleich zuerst mit --forget</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="251"/>
+        <location filename="../sync/OutcomeWording.cpp" line="252"/>
         <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
         <translation>%1 hat das Passwort für %2 aus %3 abgelehnt; schreiben Sie das neue Passwort in diese Datei</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="178"/>
+        <location filename="../sync/OutcomeWording.cpp" line="179"/>
         <source>%1: %2; nothing was synced</source>
         <translation>%1: %2; nichts wurde abgeglichen</translation>
     </message>
@@ -920,57 +895,57 @@ verschwunden).
         <translation>%1: vom Server war kein Zertifikat zu bekommen: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="152"/>
+        <location filename="../sync/OutcomeWording.cpp" line="153"/>
         <source>%1: the server answered %2 (%3)</source>
         <translation>%1: der Server antwortete mit %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="236"/>
+        <location filename="../sync/OutcomeWording.cpp" line="237"/>
         <source>%1: the sync&apos;s memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
         <translation>%1: der Abgleichstand dieser Telefonbuchdatei ist beschädigt (%2); vergessen Sie ihn und gleichen Sie dann erneut mit --url ab</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="222"/>
+        <location filename="../sync/SyncRun.cpp" line="220"/>
         <source>--accept-certificate is for a server at an https:// address</source>
         <translation>--accept-certificate gilt für einen Server mit einer https://-Adresse</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="108"/>
+        <location filename="../sync/SyncOptions.cpp" line="99"/>
         <source>--accept-certificate needs the certificate&apos;s SHA-256 fingerprint (64 hex digits)</source>
         <translation>--accept-certificate braucht den SHA-256-Fingerabdruck des Zertifikats (64 Hexadezimalziffern)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="132"/>
+        <location filename="../sync/SyncOptions.cpp" line="123"/>
         <source>--discover needs --url (the server or the address book)</source>
         <translation>--discover braucht --url (den Server oder das Adressbuch)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="130"/>
+        <location filename="../sync/SyncOptions.cpp" line="121"/>
         <source>--discover, --forget and --timer each run alone</source>
         <translation>--discover, --forget und --timer laufen jeweils allein</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="73"/>
+        <location filename="../sync/SyncPassword.cpp" line="74"/>
         <source>--password-stdin: no password came on standard input</source>
         <translation>--password-stdin: auf der Standardeingabe kam kein Passwort</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="94"/>
+        <location filename="../sync/SyncOptions.cpp" line="85"/>
         <source>--report takes json</source>
         <translation>--report nimmt json</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="127"/>
+        <location filename="../sync/SyncOptions.cpp" line="118"/>
         <source>--timer takes on, off or status</source>
         <translation>--timer nimmt on, off oder status</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="73"/>
+        <location filename="../sync/OutcomeWording.cpp" line="74"/>
         <source>Address books found:</source>
         <translation>Gefundene Adressbücher:</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="141"/>
+        <location filename="../sync/SyncPassword.cpp" line="142"/>
         <source>Keep it in %1 (readable by you alone)? [y/N]</source>
         <translation>In %1 speichern (nur für Sie lesbar)? [j/N]</translation>
     </message>
@@ -980,87 +955,87 @@ verschwunden).
         <translation>j</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="59"/>
+        <location filename="../sync/OutcomeWording.cpp" line="60"/>
         <source>No timer syncs this directory file.</source>
         <translation>Kein Timer gleicht diese Telefonbuchdatei ab.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="152"/>
+        <location filename="../sync/SyncPassword.cpp" line="153"/>
         <source>The password could not be kept: %1</source>
         <translation>Das Passwort konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="58"/>
+        <location filename="../sync/OutcomeWording.cpp" line="59"/>
         <source>The timer syncs this directory file every quarter of an hour.</source>
         <translation>Der Timer gleicht diese Telefonbuchdatei jede Viertelstunde ab.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="88"/>
+        <location filename="../sync/SyncOptions.cpp" line="79"/>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
         <translation>ein Passwort wird nie auf der Befehlszeile angenommen: nutzen Sie --password-file DATEI, --password-stdin oder den Schlüsselbund</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="102"/>
+        <location filename="../sync/SyncOptions.cpp" line="93"/>
         <source>give the password with --password-file or --password-stdin, not both</source>
         <translation>geben Sie das Passwort mit --password-file oder --password-stdin an, nicht mit beiden</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="114"/>
+        <location filename="../sync/SyncRun.cpp" line="112"/>
         <source>is a folder, not a directory file</source>
         <translation>ist ein Ordner, keine Telefonbuchdatei</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="98"/>
+        <location filename="../sync/SyncPassword.cpp" line="99"/>
         <source>it cannot be read</source>
         <translation>sie kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="107"/>
+        <location filename="../sync/SyncState.cpp" line="108"/>
         <source>it is no sync state this program wrote, or it was cut short</source>
         <translation>er ist nicht von diesem Programm geschrieben oder wurde abgeschnitten</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="235"/>
+        <location filename="../sync/SyncRun.cpp" line="233"/>
         <source>it is not the one whose fingerprint was given</source>
         <translation>es ist nicht das mit dem angegebenen Fingerabdruck</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="255"/>
+        <location filename="../sync/OutcomeWording.cpp" line="256"/>
         <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
         <translation>kein Passwort für %1 auf %2: der Schlüsselbund hat keines, und keine Passwortdatei ist gemerkt</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="266"/>
+        <location filename="../sync/OutcomeWording.cpp" line="267"/>
         <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server&apos;s, trust it</source>
         <translation>dem Zertifikat von %1 wird nicht vertraut (%2); sein SHA-256-Fingerabdruck ist %3. Wenn es das Ihres eigenen Servers ist, vertrauen Sie ihm</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="110"/>
+        <location filename="../sync/SyncRun.cpp" line="108"/>
         <source>the folder does not exist</source>
         <translation>der Ordner existiert nicht</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="112"/>
+        <location filename="../sync/SyncRun.cpp" line="110"/>
         <source>the folder is read-only, so the directory file cannot be saved there</source>
         <translation>der Ordner ist schreibgeschützt, die Telefonbuchdatei kann dort also nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="62"/>
+        <location filename="../sync/OutcomeWording.cpp" line="63"/>
         <source>the timer could not be set: %1</source>
         <translation>der Timer konnte nicht gestellt werden: %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="61"/>
+        <location filename="../sync/OutcomeWording.cpp" line="62"/>
         <source>the timer cannot be set: no systemd user manager runs for this user</source>
         <translation>der Timer kann nicht gestellt werden: für diesen Benutzer läuft kein systemd-Benutzerdienst</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="197"/>
+        <location filename="../sync/OutcomeWording.cpp" line="198"/>
         <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force; to bring them back instead, with --bring-back</source>
         <translation>dieser Abgleich würde %1 löschen; nichts wurde geändert. Wenn Sie das wollen, starten Sie ihn erneut mit --force; um sie stattdessen zurückzuholen, mit --bring-back</translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="228"/>
+        <location filename="../sync/OutcomeWording.cpp" line="229"/>
         <source>the server refused %n card (%1); everything else is in step</source>
         <translation>
             <numerusform>der Server hat %n Karte abgelehnt (%1); alles andere ist abgeglichen</numerusform>
@@ -1068,14 +1043,42 @@ verschwunden).
         </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="104"/>
+        <location filename="../sync/OutcomeWording.cpp" line="105"/>
         <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
         <translation>der Server hat dieses Programm an %1 verwiesen, einen anderen Server; es spricht nur mit dem Server, der ihm angegeben wurde. Wenn jener richtig ist, geben Sie ihn mit --url an</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="108"/>
+        <location filename="../sync/OutcomeWording.cpp" line="109"/>
         <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
         <translation>der Server verweist für die Adressbücher auf einen anderen Server, %1; dorthin wurde nichts gesendet. Wenn jener Server richtig ist, geben Sie sein Adressbuch mit --url an</translation>
+    </message>
+</context>
+<context>
+    <name>DialstackTools</name>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="25"/>
+        <source>ran out of memory; nothing was changed</source>
+        <translation>kein Speicher mehr frei; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="28"/>
+        <source>a file holds a field too long to be held (%1); nothing was changed</source>
+        <translation>eine Datei enthält ein zu langes Feld (%1); nichts wurde geändert</translation>
+    </message>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="31"/>
+        <source>stopped: %1; nothing was changed</source>
+        <translation>abgebrochen: %1; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="39"/>
+        <source>--file needs a file name</source>
+        <translation>--file braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <location filename="../shell/PrintableText.cpp" line="45"/>
+        <source>... (%1 bytes in all)</source>
+        <translation>... (insgesamt %1 Bytes)</translation>
     </message>
 </context>
 <context>

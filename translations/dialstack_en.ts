@@ -4,7 +4,7 @@
 <context>
     <name>DialstackConvert</name>
     <message numerus="yes">
-        <location filename="../convert/ExportCommand.cpp" line="139"/>
+        <location filename="../convert/ExportCommand.cpp" line="141"/>
         <source>%n record exported</source>
         <translation>
             <numerusform>%n record exported</numerusform>
@@ -52,7 +52,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/QueryCommand.cpp" line="42"/>
+        <location filename="../convert/QueryCommand.cpp" line="44"/>
         <source>%n record matches</source>
         <translation>
             <numerusform>%n record matches</numerusform>
@@ -103,7 +103,7 @@
 <context>
     <name>DialstackSync</name>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="126"/>
+        <location filename="../sync/OutcomeWording.cpp" line="127"/>
         <source>%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later</source>
         <translation>
             <numerusform>%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later</numerusform>
@@ -111,7 +111,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="50"/>
+        <location filename="../sync/OutcomeWording.cpp" line="51"/>
         <location filename="../sync/SyncReport.cpp" line="22"/>
         <source>%n added</source>
         <translation>
@@ -120,7 +120,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="50"/>
+        <location filename="../sync/OutcomeWording.cpp" line="51"/>
         <location filename="../sync/SyncReport.cpp" line="22"/>
         <source>%n changed</source>
         <translation>
@@ -129,7 +129,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="51"/>
+        <location filename="../sync/OutcomeWording.cpp" line="52"/>
         <location filename="../sync/SyncReport.cpp" line="23"/>
         <source>%n deleted</source>
         <translation>
@@ -138,7 +138,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="79"/>
+        <location filename="../sync/OutcomeWording.cpp" line="80"/>
         <location filename="../sync/SyncReport.cpp" line="94"/>
         <source>%n conflict kept as a copy</source>
         <translation>
@@ -147,7 +147,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="228"/>
+        <location filename="../sync/OutcomeWording.cpp" line="229"/>
         <source>the server refused %n card (%1); everything else is in step</source>
         <translation>
             <numerusform>the server refused %n card (%1); everything else is in step</numerusform>
@@ -155,7 +155,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="43"/>
+        <location filename="../sync/OutcomeWording.cpp" line="44"/>
         <location filename="../sync/SyncReport.cpp" line="108"/>
         <source>%1 and %n more</source>
         <translation>

@@ -4,7 +4,7 @@
 <context>
     <name>DialstackConvert</name>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="20"/>
+        <location filename="../convert/CommandLine.cpp" line="10"/>
         <source>usage: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DIR/Dialstack.dat]
                                 [--output FILE] [--verbose]
        dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
@@ -27,7 +27,7 @@ en Alemania, Francia y otros países que usan la coma decimal)
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/QueryCommand.cpp" line="42"/>
+        <location filename="../convert/QueryCommand.cpp" line="44"/>
         <source>%n record matches</source>
         <translation>
             <numerusform>%n registro coincide</numerusform>
@@ -67,7 +67,7 @@ en Alemania, Francia y otros países que usan la coma decimal)
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/ExportCommand.cpp" line="139"/>
+        <location filename="../convert/ExportCommand.cpp" line="141"/>
         <source>%n record exported</source>
         <translation>
             <numerusform>%n registro exportado</numerusform>
@@ -75,173 +75,153 @@ en Alemania, Francia y otros países que usan la coma decimal)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="36"/>
+        <location filename="../convert/ImportCommand.cpp" line="37"/>
         <source>standard input</source>
         <translation>entrada estándar</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="38"/>
+        <location filename="../convert/ImportCommand.cpp" line="39"/>
         <source>%1: %2; nothing was imported</source>
         <translation>%1: %2; no se ha importado nada</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="45"/>
+        <location filename="../convert/ImportCommand.cpp" line="46"/>
         <source>is a folder, not a contact file</source>
         <translation>es una carpeta, no un archivo de contactos</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="48"/>
+        <location filename="../convert/ImportCommand.cpp" line="49"/>
         <source>cannot be opened</source>
         <translation>no se puede abrir</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="48"/>
+        <location filename="../convert/ImportCommand.cpp" line="49"/>
         <source>there is no such file</source>
         <translation>ese archivo no existe</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="76"/>
+        <location filename="../convert/ImportCommand.cpp" line="77"/>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
         <translation>%1: no se ha podido guardar: %2; el archivo de la agenda no ha cambiado</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="79"/>
+        <location filename="../convert/ImportCommand.cpp" line="80"/>
         <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
         <translation>%1: no se ha podido guardar: %2; el archivo de la agenda puede estar dañado: revíselo e importe de nuevo</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="15"/>
+        <location filename="../convert/ConvertAccess.cpp" line="15"/>
         <source>%1: is a folder, not a directory file; nothing was converted</source>
         <translation>%1: es una carpeta, no un archivo de la agenda; no se ha convertido nada</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="19"/>
+        <location filename="../convert/ConvertAccess.cpp" line="19"/>
         <source>%1: there is no directory file</source>
         <translation>%1: no hay ningún archivo de la agenda</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="47"/>
+        <location filename="../convert/ConvertAccess.cpp" line="40"/>
         <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
         <translation>%1: %2 (cierre la ventana de Dialstack que lo tiene abierto o espere a que termine la otra importación); no se ha cambiado nada</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="79"/>
+        <location filename="../convert/CommandLine.cpp" line="46"/>
         <source>say export, import or query</source>
         <translation>indique export, import o query</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="90"/>
+        <location filename="../convert/CommandLine.cpp" line="55"/>
         <source>unknown command &apos;%1&apos;</source>
         <translation>orden desconocida «%1»</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="99"/>
+        <location filename="../convert/CommandLine.cpp" line="87"/>
         <source>unknown format &apos;%1&apos;</source>
         <translation>formato desconocido «%1»</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="114"/>
+        <location filename="../convert/CommandLine.cpp" line="102"/>
         <source>--spreadsheet is for export</source>
         <translation>--spreadsheet es solo para export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="114"/>
+        <location filename="../convert/CommandLine.cpp" line="102"/>
         <source>--output is for export</source>
         <translation>--output es solo para export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="128"/>
+        <location filename="../convert/CommandLine.cpp" line="116"/>
         <source>query needs one TEXT to look for</source>
         <translation>query necesita un TEXTO que buscar</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="130"/>
+        <location filename="../convert/CommandLine.cpp" line="118"/>
         <source>query takes no --format or --verbose</source>
         <translation>query no admite --format ni --verbose</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="137"/>
+        <location filename="../convert/CommandLine.cpp" line="125"/>
         <source>export takes no file arguments (use --output)</source>
         <translation>export no admite archivos como argumentos (use --output)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="139"/>
+        <location filename="../convert/CommandLine.cpp" line="127"/>
         <source>--output names the directory file itself</source>
         <translation>--output indica el propio archivo de la agenda</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="142"/>
+        <location filename="../convert/CommandLine.cpp" line="130"/>
         <source>--spreadsheet writes CSV, not --format vcard</source>
         <translation>--spreadsheet escribe CSV, no --format vcard</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="149"/>
+        <location filename="../convert/CommandLine.cpp" line="137"/>
         <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
         <translation>hace falta --format vcard o --format csv (o un --output ARCHIVO que termine en .vcf o .csv)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="157"/>
+        <location filename="../convert/CommandLine.cpp" line="145"/>
         <source>import needs at least one file (&apos;-&apos; for standard input)</source>
         <translation>import necesita al menos un archivo (&apos;-&apos; para la entrada estándar)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="165"/>
+        <location filename="../convert/CommandLine.cpp" line="153"/>
         <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
         <translation>hace falta --format vcard o --format csv («%1» no termina en .vcf ni en .csv)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="180"/>
-        <source>ran out of memory; nothing was changed</source>
-        <translation>memoria agotada; no se ha cambiado nada</translation>
-    </message>
-    <message>
-        <location filename="../convert/CommandLine.cpp" line="183"/>
-        <source>a file holds a field too long to be held (%1); nothing was changed</source>
-        <translation>un archivo contiene un campo demasiado largo (%1); no se ha cambiado nada</translation>
-    </message>
-    <message>
-        <location filename="../convert/CommandLine.cpp" line="185"/>
-        <source>stopped: %1; nothing was changed</source>
-        <translation>detenido: %1; no se ha cambiado nada</translation>
-    </message>
-    <message>
-        <location filename="../convert/CommandLine.cpp" line="193"/>
-        <source>--file needs a file name</source>
-        <translation>--file necesita un nombre de archivo</translation>
-    </message>
-    <message>
-        <location filename="../convert/ImportCommand.cpp" line="57"/>
-        <location filename="../convert/ImportCommand.cpp" line="60"/>
+        <location filename="../convert/ImportCommand.cpp" line="58"/>
+        <location filename="../convert/ImportCommand.cpp" line="61"/>
         <source>cannot be read as %1: %2</source>
         <translation>no se puede leer como %1: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="92"/>
+        <location filename="../convert/ExportCommand.cpp" line="94"/>
         <source>%1: could not be written</source>
         <translation>%1: no se ha podido escribir</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="99"/>
+        <location filename="../convert/ExportCommand.cpp" line="101"/>
         <source>could not write to standard output</source>
         <translation>no se ha podido escribir en la salida estándar</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="112"/>
+        <location filename="../convert/ExportCommand.cpp" line="114"/>
         <source>%1: could not be written: %2</source>
         <translation>%1: no se ha podido escribir: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="113"/>
+        <location filename="../convert/ExportCommand.cpp" line="115"/>
         <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
         <translation>%1: no se ha podido escribir: %2; el archivo que había ya no está como estaba</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="27"/>
+        <location filename="../convert/ConvertAccess.cpp" line="26"/>
         <source>%1: the directory file could not be opened: %2; nothing was converted</source>
         <translation>%1: no se ha podido abrir el archivo de la agenda: %2; no se ha convertido nada</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="31"/>
+        <location filename="../convert/ConvertAccess.cpp" line="30"/>
         <source>%1: the directory file could not be read completely; nothing was converted</source>
         <translation>%1: no se ha podido leer entero el archivo de la agenda; no se ha convertido nada</translation>
     </message>
@@ -331,19 +311,14 @@ en Alemania, Francia y otros países que usan la coma decimal)
         <translation>«%1» (%2)</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="98"/>
+        <location filename="../convert/ImportCommand.cpp" line="99"/>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
         <translation>%1: su último registro no tiene nombre y añadir registros lo sobrescribiría; póngale antes un nombre en Dialstack. No se importó nada</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="119"/>
+        <location filename="../convert/ExportCommand.cpp" line="121"/>
         <source>%1: written, but %2</source>
         <translation>%1: escrito, pero %2</translation>
-    </message>
-    <message>
-        <location filename="../convert/PrintableText.cpp" line="45"/>
-        <source>... (%1 bytes in all)</source>
-        <translation>... (%1 bytes en total)</translation>
     </message>
     <message>
         <location filename="../vcard/VCardMapper.cpp" line="143"/>
@@ -401,7 +376,7 @@ en Alemania, Francia y otros países que usan la coma decimal)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="73"/>
+        <location filename="../convert/ImportCommand.cpp" line="74"/>
         <source>%1: could not be saved: %2; nothing was imported</source>
         <translation>%1: no se ha podido guardar: %2; no se ha importado nada</translation>
     </message>
@@ -432,7 +407,7 @@ en Alemania, Francia y otros países que usan la coma decimal)
         <translation>no sincronizado: %1, un grupo o un lugar no es un contacto</translation>
     </message>
     <message>
-        <location filename="../sync/DesktopNotifier.cpp" line="78"/>
+        <location filename="../sync/DesktopNotifier.cpp" line="79"/>
         <source>Open Dialstack</source>
         <translation>Abrir Dialstack</translation>
     </message>
@@ -452,7 +427,7 @@ en Alemania, Francia y otros países que usan la coma decimal)
         <translation>%1 ha terminado con el estado %2</translation>
     </message>
     <message>
-        <location filename="../sync/SyncCommand.cpp" line="26"/>
+        <location filename="../sync/SyncCommand.cpp" line="28"/>
         <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]
                       [--password-file FILE | --password-stdin] [--keep-password]
                       [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]
@@ -510,7 +485,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="50"/>
+        <location filename="../sync/OutcomeWording.cpp" line="51"/>
         <location filename="../sync/SyncReport.cpp" line="22"/>
         <source>%n added</source>
         <translation>
@@ -519,7 +494,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="50"/>
+        <location filename="../sync/OutcomeWording.cpp" line="51"/>
         <location filename="../sync/SyncReport.cpp" line="22"/>
         <source>%n changed</source>
         <translation>
@@ -528,7 +503,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="51"/>
+        <location filename="../sync/OutcomeWording.cpp" line="52"/>
         <location filename="../sync/SyncReport.cpp" line="23"/>
         <source>%n deleted</source>
         <translation>
@@ -537,7 +512,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="79"/>
+        <location filename="../sync/OutcomeWording.cpp" line="80"/>
         <location filename="../sync/SyncReport.cpp" line="94"/>
         <source>%n conflict kept as a copy</source>
         <translation>
@@ -546,13 +521,13 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="83"/>
+        <location filename="../sync/OutcomeWording.cpp" line="84"/>
         <location filename="../sync/SyncReport.cpp" line="98"/>
         <source>Here: %1; on the server: %2; %3</source>
         <translation>Aquí: %1; en el servidor: %2; %3</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="81"/>
+        <location filename="../sync/OutcomeWording.cpp" line="82"/>
         <location filename="../sync/SyncReport.cpp" line="96"/>
         <source>Dry run, nothing changed. Would do here: %1; on the server: %2; %3</source>
         <translation>Simulación, no se ha cambiado nada. Resultado previsto aquí: %1; en el servidor: %2; %3</translation>
@@ -628,180 +603,180 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>se guardarían las dos versiones de un registro cambiado en ambos lados: la del servidor y la de este equipo como %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="262"/>
-        <location filename="../sync/SyncPassword.cpp" line="84"/>
+        <location filename="../sync/OutcomeWording.cpp" line="263"/>
+        <location filename="../sync/SyncPassword.cpp" line="85"/>
         <source>%1: the password file cannot be read</source>
         <translation>%1: no se puede leer el archivo de contraseña</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="259"/>
-        <location filename="../sync/SyncPassword.cpp" line="80"/>
+        <location filename="../sync/OutcomeWording.cpp" line="260"/>
+        <location filename="../sync/SyncPassword.cpp" line="81"/>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
         <translation>%1: otros pueden leer este archivo de contraseña; hágalo solo suyo (chmod 600 %1) y vuelva a ejecutar</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="106"/>
+        <location filename="../sync/SyncPassword.cpp" line="107"/>
         <source>Password for %1 at %2: </source>
         <translation>Contraseña de %1 en %2: </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="245"/>
+        <location filename="../sync/OutcomeWording.cpp" line="246"/>
         <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
         <translation>%1: una ventana de Dialstack tiene cambios sin guardar en él, u otro programa lo está cambiando. No se ha sincronizado nada; la próxima sincronización después de guardar recogerá los cambios de la ventana</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="240"/>
+        <location filename="../sync/OutcomeWording.cpp" line="241"/>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
         <translation>detenido por %1; lo ya sincronizado se conserva y la próxima sincronización sigue desde ahí</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="222"/>
+        <location filename="../sync/OutcomeWording.cpp" line="223"/>
         <source>no address book found at %1 for %2; create one on the server (in its web page, or with your phone&apos;s contacts app), then sync again</source>
         <translation>no se ha encontrado ninguna libreta de direcciones en %1 para %2; cree una en el servidor (en su página web o con la aplicación de contactos del teléfono) y vuelva a sincronizar</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="207"/>
+        <location filename="../sync/OutcomeWording.cpp" line="208"/>
         <source>this user</source>
         <translation>este usuario</translation>
     </message>
     <message>
-        <location filename="../sync/SyncCommand.cpp" line="150"/>
+        <location filename="../sync/SyncCommand.cpp" line="152"/>
         <source>To settle it, run: %1</source>
         <translation>Para resolverlo, ejecute: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="92"/>
+        <location filename="../sync/SyncOptions.cpp" line="83"/>
         <source>unexpected argument: %1</source>
         <translation>argumento inesperado: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="53"/>
+        <location filename="../sync/SyncOptions.cpp" line="47"/>
         <source>--%1 given more than once</source>
         <translation>--%1 indicado más de una vez</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="114"/>
+        <location filename="../sync/SyncOptions.cpp" line="105"/>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
         <translation>--timeout necesita un número de segundos de 1 a 3600</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="80"/>
+        <location filename="../sync/SyncRun.cpp" line="78"/>
         <source>--url needs an http:// or https:// address, not %1</source>
         <translation>--url necesita una dirección http:// o https://, no %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="82"/>
+        <location filename="../sync/SyncRun.cpp" line="80"/>
         <source>give the user name with --user, not inside the URL</source>
         <translation>indique el nombre de usuario con --user, no dentro de la URL</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="181"/>
+        <location filename="../sync/SyncRun.cpp" line="179"/>
         <source>the first sync of %1 needs --url (the address book or the server)</source>
         <translation>la primera sincronización de %1 necesita --url (la libreta de direcciones o el servidor)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="89"/>
+        <location filename="../sync/OutcomeWording.cpp" line="90"/>
         <source>%1 did not answer within %2 s</source>
         <translation>%1 no respondió en %2 s</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="253"/>
+        <location filename="../sync/OutcomeWording.cpp" line="254"/>
         <source>%1 refused the user name or password</source>
         <translation>%1 rechazó el usuario o la contraseña</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="191"/>
+        <location filename="../sync/OutcomeWording.cpp" line="192"/>
         <source>%1 of the %2 records here (%3)</source>
         <translation>%1 de los %2 registros de aquí (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="193"/>
+        <location filename="../sync/OutcomeWording.cpp" line="194"/>
         <source>%1 of the %2 cards on the server (%3)</source>
         <translation>%1 de las %2 tarjetas del servidor (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="32"/>
+        <location filename="../sync/OutcomeWording.cpp" line="33"/>
         <location filename="../sync/SyncReport.cpp" line="16"/>
         <source>&quot;%1&quot;</source>
         <translation>«%1»</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="200"/>
+        <location filename="../sync/OutcomeWording.cpp" line="201"/>
         <source>%1 and %2</source>
         <translation>%1 y %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="177"/>
+        <location filename="../sync/OutcomeWording.cpp" line="178"/>
         <source>%1: the directory file could not be read completely; nothing was synced</source>
         <translation>%1: no se ha podido leer entero el archivo de la agenda; no se ha sincronizado nada</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="172"/>
+        <location filename="../sync/OutcomeWording.cpp" line="173"/>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
         <translation>%1: no se ha podido guardar: %2; el archivo de la agenda no ha cambiado</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="170"/>
+        <location filename="../sync/OutcomeWording.cpp" line="171"/>
         <source>%1: could not be saved: %2</source>
         <translation>%1: no se ha podido guardar: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="264"/>
+        <location filename="../sync/OutcomeWording.cpp" line="265"/>
         <source>the address book %1 is gone from the server; nothing was changed here</source>
         <translation>la libreta de direcciones %1 ya no está en el servidor; aquí no se ha cambiado nada</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="89"/>
+        <location filename="../sync/SyncRun.cpp" line="87"/>
         <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
         <translation>nunca se envía una contraseña por http:// sin cifrar, salvo a este equipo; use https:// para %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="208"/>
+        <location filename="../sync/SyncRun.cpp" line="206"/>
         <source>%1: holds no certificate (PEM) that can be read</source>
         <translation>%1: no contiene ningún certificado (PEM) legible</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="129"/>
+        <location filename="../sync/SyncPassword.cpp" line="130"/>
         <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
         <translation>No se ha podido guardar la contraseña en el llavero (no hay ninguno en marcha); a partir de ahora se lee del archivo %1. Manténgalo legible solo para usted.</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="183"/>
+        <location filename="../sync/OutcomeWording.cpp" line="184"/>
         <source>the server has several address books; run again with --url and one of them:</source>
         <translation>el servidor tiene varias libretas de direcciones; vuelva a ejecutar con --url y una de ellas:</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="148"/>
+        <location filename="../sync/OutcomeWording.cpp" line="149"/>
         <source>%1: the server does not allow this (403 Forbidden)</source>
         <translation>%1: el servidor no lo permite (403 Forbidden)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="149"/>
+        <location filename="../sync/OutcomeWording.cpp" line="150"/>
         <source>%1: not found on the server (404)</source>
         <translation>%1: no se ha encontrado en el servidor (404)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="154"/>
+        <location filename="../sync/OutcomeWording.cpp" line="155"/>
         <source>%1: the server answered %2</source>
         <translation>%1: el servidor respondió %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="147"/>
+        <location filename="../sync/OutcomeWording.cpp" line="148"/>
         <source>%1 sent a reply that could not be read: %2</source>
         <translation>%1 envió una respuesta que no se ha podido leer: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="137"/>
+        <location filename="../sync/OutcomeWording.cpp" line="138"/>
         <source>the server answered %1 (%2)</source>
         <translation>el servidor respondió %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="138"/>
+        <location filename="../sync/OutcomeWording.cpp" line="139"/>
         <source>the server answered %1: %2</source>
         <translation>el servidor respondió %1: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="135"/>
+        <location filename="../sync/OutcomeWording.cpp" line="136"/>
         <source>the server answered %1</source>
         <translation>el servidor respondió %1</translation>
     </message>
@@ -811,32 +786,32 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>la respuesta no es un multistatus de WebDAV</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="232"/>
+        <location filename="../sync/OutcomeWording.cpp" line="233"/>
         <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
         <translation>la libreta de direcciones no dejó de cambiar mientras esta sincronización escribía en ella; no se ha perdido nada, vuelva a sincronizar</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="118"/>
+        <location filename="../sync/OutcomeWording.cpp" line="119"/>
         <source>the card of %1</source>
         <translation>la tarjeta de %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="119"/>
+        <location filename="../sync/OutcomeWording.cpp" line="120"/>
         <source>status %1</source>
         <translation>estado %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="120"/>
+        <location filename="../sync/OutcomeWording.cpp" line="121"/>
         <source>left out of its reply</source>
         <translation>omitida en su respuesta</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="125"/>
+        <location filename="../sync/OutcomeWording.cpp" line="126"/>
         <source>%1 did not give %2 (%3); nothing was changed, run the sync again later</source>
         <translation>%1 no entregó %2 (%3); no se ha cambiado nada, vuelva a sincronizar más tarde</translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="126"/>
+        <location filename="../sync/OutcomeWording.cpp" line="127"/>
         <source>%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later</source>
         <translation>
             <numerusform>%1 no entregó %2 (%3) ni %n tarjeta más; no se ha cambiado nada, vuelva a sincronizar más tarde</numerusform>
@@ -844,17 +819,17 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="163"/>
+        <location filename="../sync/OutcomeWording.cpp" line="164"/>
         <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
         <translation>%1: el archivo de la agenda cambió en el disco durante la sincronización; aquí no se ha cambiado nada, vuelva a sincronizar</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="167"/>
+        <location filename="../sync/OutcomeWording.cpp" line="168"/>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
         <translation>%1: su último registro no tiene nombre, y añadir registros lo sobrescribiría; póngale primero un nombre en Dialstack. No se cambió nada</translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="43"/>
+        <location filename="../sync/OutcomeWording.cpp" line="44"/>
         <location filename="../sync/SyncReport.cpp" line="108"/>
         <source>%1 and %n more</source>
         <translation>
@@ -863,27 +838,27 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         </translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="112"/>
+        <location filename="../sync/SyncState.cpp" line="113"/>
         <source>%1: the sync journal could not be written</source>
         <translation>%1: no se ha podido escribir el diario de sincronización</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="228"/>
+        <location filename="../sync/SyncState.cpp" line="229"/>
         <source>%1: the folder could not be made</source>
         <translation>%1: no se ha podido crear la carpeta</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="265"/>
+        <location filename="../sync/SyncState.cpp" line="266"/>
         <source>%1: the sync state could not be saved: %2</source>
         <translation>%1: no se ha podido guardar el estado de sincronización: %2</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="269"/>
+        <location filename="../sync/SyncState.cpp" line="270"/>
         <source>%1: the sync state could not be made private</source>
         <translation>%1: no se ha podido hacer privado el estado de sincronización</translation>
     </message>
     <message>
-        <location filename="../sync/DesktopNotifier.cpp" line="77"/>
+        <location filename="../sync/DesktopNotifier.cpp" line="78"/>
         <source>Dialstack sync needs you</source>
         <translation>La sincronización de Dialstack necesita su intervención</translation>
     </message>
@@ -893,22 +868,22 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>Dialstack: %1 en %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="217"/>
+        <location filename="../sync/OutcomeWording.cpp" line="218"/>
         <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
         <translation>%1 no es ni un servidor CardDAV ni una libreta de direcciones (direcciones consultadas: %2); indique la dirección de su libreta de direcciones con --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="174"/>
+        <location filename="../sync/SyncRun.cpp" line="172"/>
         <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
         <translation>%1 se sincroniza con %2; para sincronizarlo con otra libreta de direcciones, olvide antes esta sincronización con --forget</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="251"/>
+        <location filename="../sync/OutcomeWording.cpp" line="252"/>
         <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
         <translation>%1 ha rechazado la contraseña de %2 leída de %3; ponga la contraseña nueva en ese archivo</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="178"/>
+        <location filename="../sync/OutcomeWording.cpp" line="179"/>
         <source>%1: %2; nothing was synced</source>
         <translation>%1: %2; no se ha sincronizado nada</translation>
     </message>
@@ -918,57 +893,57 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>%1: no se ha podido obtener un certificado del servidor: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="152"/>
+        <location filename="../sync/OutcomeWording.cpp" line="153"/>
         <source>%1: the server answered %2 (%3)</source>
         <translation>%1: el servidor ha respondido %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="236"/>
+        <location filename="../sync/OutcomeWording.cpp" line="237"/>
         <source>%1: the sync&apos;s memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
         <translation>%1: el estado de sincronización de este archivo de la agenda está dañado (%2); olvídelo y vuelva a sincronizar con --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="222"/>
+        <location filename="../sync/SyncRun.cpp" line="220"/>
         <source>--accept-certificate is for a server at an https:// address</source>
         <translation>--accept-certificate es para un servidor con una dirección https://</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="108"/>
+        <location filename="../sync/SyncOptions.cpp" line="99"/>
         <source>--accept-certificate needs the certificate&apos;s SHA-256 fingerprint (64 hex digits)</source>
         <translation>--accept-certificate necesita la huella SHA-256 del certificado (64 dígitos hexadecimales)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="132"/>
+        <location filename="../sync/SyncOptions.cpp" line="123"/>
         <source>--discover needs --url (the server or the address book)</source>
         <translation>--discover necesita --url (el servidor o la libreta de direcciones)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="130"/>
+        <location filename="../sync/SyncOptions.cpp" line="121"/>
         <source>--discover, --forget and --timer each run alone</source>
         <translation>--discover, --forget y --timer se usan cada uno por separado</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="73"/>
+        <location filename="../sync/SyncPassword.cpp" line="74"/>
         <source>--password-stdin: no password came on standard input</source>
         <translation>--password-stdin: no ha llegado ninguna contraseña por la entrada estándar</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="94"/>
+        <location filename="../sync/SyncOptions.cpp" line="85"/>
         <source>--report takes json</source>
         <translation>--report admite json</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="127"/>
+        <location filename="../sync/SyncOptions.cpp" line="118"/>
         <source>--timer takes on, off or status</source>
         <translation>--timer admite on, off o status</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="73"/>
+        <location filename="../sync/OutcomeWording.cpp" line="74"/>
         <source>Address books found:</source>
         <translation>Libretas de direcciones encontradas:</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="141"/>
+        <location filename="../sync/SyncPassword.cpp" line="142"/>
         <source>Keep it in %1 (readable by you alone)? [y/N]</source>
         <translation>¿Guardarla en %1 (legible solo para usted)? [s/N]</translation>
     </message>
@@ -978,87 +953,87 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>s</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="59"/>
+        <location filename="../sync/OutcomeWording.cpp" line="60"/>
         <source>No timer syncs this directory file.</source>
         <translation>Ningún temporizador sincroniza este archivo de la agenda.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="152"/>
+        <location filename="../sync/SyncPassword.cpp" line="153"/>
         <source>The password could not be kept: %1</source>
         <translation>No se ha podido guardar la contraseña: %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="58"/>
+        <location filename="../sync/OutcomeWording.cpp" line="59"/>
         <source>The timer syncs this directory file every quarter of an hour.</source>
         <translation>El temporizador sincroniza este archivo de la agenda cada cuarto de hora.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="88"/>
+        <location filename="../sync/SyncOptions.cpp" line="79"/>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
         <translation>nunca se acepta una contraseña en la línea de órdenes: use --password-file ARCHIVO, --password-stdin o el llavero</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="102"/>
+        <location filename="../sync/SyncOptions.cpp" line="93"/>
         <source>give the password with --password-file or --password-stdin, not both</source>
         <translation>indique la contraseña con --password-file o con --password-stdin, no con ambas</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="114"/>
+        <location filename="../sync/SyncRun.cpp" line="112"/>
         <source>is a folder, not a directory file</source>
         <translation>es una carpeta, no un archivo de la agenda</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="98"/>
+        <location filename="../sync/SyncPassword.cpp" line="99"/>
         <source>it cannot be read</source>
         <translation>no se puede leer</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="107"/>
+        <location filename="../sync/SyncState.cpp" line="108"/>
         <source>it is no sync state this program wrote, or it was cut short</source>
         <translation>no lo ha escrito este programa, o ha quedado cortado</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="235"/>
+        <location filename="../sync/SyncRun.cpp" line="233"/>
         <source>it is not the one whose fingerprint was given</source>
         <translation>no es aquel cuya huella se ha indicado</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="255"/>
+        <location filename="../sync/OutcomeWording.cpp" line="256"/>
         <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
         <translation>no hay contraseña para %1 en %2: el llavero no tiene ninguna y no hay ningún archivo de contraseña recordado</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="266"/>
+        <location filename="../sync/OutcomeWording.cpp" line="267"/>
         <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server&apos;s, trust it</source>
         <translation>el certificado de %1 no es de confianza (%2); su huella SHA-256 es %3. Si es el de su propio servidor, confíe en él</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="110"/>
+        <location filename="../sync/SyncRun.cpp" line="108"/>
         <source>the folder does not exist</source>
         <translation>la carpeta no existe</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="112"/>
+        <location filename="../sync/SyncRun.cpp" line="110"/>
         <source>the folder is read-only, so the directory file cannot be saved there</source>
         <translation>la carpeta es de solo lectura, así que el archivo de la agenda no se puede guardar ahí</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="62"/>
+        <location filename="../sync/OutcomeWording.cpp" line="63"/>
         <source>the timer could not be set: %1</source>
         <translation>no se ha podido ajustar el temporizador: %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="61"/>
+        <location filename="../sync/OutcomeWording.cpp" line="62"/>
         <source>the timer cannot be set: no systemd user manager runs for this user</source>
         <translation>no se puede ajustar el temporizador: no hay ningún gestor de usuario de systemd en marcha para este usuario</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="197"/>
+        <location filename="../sync/OutcomeWording.cpp" line="198"/>
         <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force; to bring them back instead, with --bring-back</source>
         <translation>esta sincronización borraría %1; no se ha cambiado nada. Si es lo que quiere, vuelva a ejecutarla con --force; para recuperarlos en su lugar, con --bring-back</translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="228"/>
+        <location filename="../sync/OutcomeWording.cpp" line="229"/>
         <source>the server refused %n card (%1); everything else is in step</source>
         <translation>
             <numerusform>el servidor ha rechazado %n tarjeta (%1); todo lo demás está sincronizado</numerusform>
@@ -1066,14 +1041,42 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="104"/>
+        <location filename="../sync/OutcomeWording.cpp" line="105"/>
         <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
         <translation>el servidor ha enviado este programa a %1, otro servidor; solo habla con el servidor que se le ha indicado. Si ese es el correcto, indíquelo con --url</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="108"/>
+        <location filename="../sync/OutcomeWording.cpp" line="109"/>
         <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
         <translation>el servidor remite a otro servidor, %1, para las libretas de direcciones; no se ha enviado nada allí. Si ese servidor es el correcto, indique su libreta de direcciones con --url</translation>
+    </message>
+</context>
+<context>
+    <name>DialstackTools</name>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="25"/>
+        <source>ran out of memory; nothing was changed</source>
+        <translation>memoria agotada; no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="28"/>
+        <source>a file holds a field too long to be held (%1); nothing was changed</source>
+        <translation>un archivo contiene un campo demasiado largo (%1); no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="31"/>
+        <source>stopped: %1; nothing was changed</source>
+        <translation>detenido: %1; no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="39"/>
+        <source>--file needs a file name</source>
+        <translation>--file necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <location filename="../shell/PrintableText.cpp" line="45"/>
+        <source>... (%1 bytes in all)</source>
+        <translation>... (%1 bytes en total)</translation>
     </message>
 </context>
 <context>

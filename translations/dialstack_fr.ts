@@ -4,7 +4,7 @@
 <context>
     <name>DialstackConvert</name>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="20"/>
+        <location filename="../convert/CommandLine.cpp" line="10"/>
         <source>usage: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DIR/Dialstack.dat]
                                 [--output FILE] [--verbose]
        dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
@@ -27,7 +27,7 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/QueryCommand.cpp" line="42"/>
+        <location filename="../convert/QueryCommand.cpp" line="44"/>
         <source>%n record matches</source>
         <translation>
             <numerusform>%n fiche correspond</numerusform>
@@ -67,7 +67,7 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/ExportCommand.cpp" line="139"/>
+        <location filename="../convert/ExportCommand.cpp" line="141"/>
         <source>%n record exported</source>
         <translation>
             <numerusform>%n fiche exportée</numerusform>
@@ -75,173 +75,153 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="36"/>
+        <location filename="../convert/ImportCommand.cpp" line="37"/>
         <source>standard input</source>
         <translation>entrée standard</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="38"/>
+        <location filename="../convert/ImportCommand.cpp" line="39"/>
         <source>%1: %2; nothing was imported</source>
         <translation>%1&#xa0;: %2&#x202f;; rien n&apos;a été importé</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="45"/>
+        <location filename="../convert/ImportCommand.cpp" line="46"/>
         <source>is a folder, not a contact file</source>
         <translation>est un dossier, pas un fichier de contacts</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="48"/>
+        <location filename="../convert/ImportCommand.cpp" line="49"/>
         <source>cannot be opened</source>
         <translation>ne peut pas être ouvert</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="48"/>
+        <location filename="../convert/ImportCommand.cpp" line="49"/>
         <source>there is no such file</source>
         <translation>ce fichier n&apos;existe pas</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="76"/>
+        <location filename="../convert/ImportCommand.cpp" line="77"/>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
         <translation>%1&#xa0;: impossible d&apos;enregistrer&#xa0;: %2&#x202f;; le fichier de l&apos;annuaire n&apos;a pas changé</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="79"/>
+        <location filename="../convert/ImportCommand.cpp" line="80"/>
         <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
         <translation>%1&#xa0;: impossible d&apos;enregistrer&#xa0;: %2&#x202f;; le fichier de l&apos;annuaire est peut-être endommagé&#xa0;: vérifiez-le et importez à nouveau</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="15"/>
+        <location filename="../convert/ConvertAccess.cpp" line="15"/>
         <source>%1: is a folder, not a directory file; nothing was converted</source>
         <translation>%1&#xa0;: est un dossier, pas un fichier de l&apos;annuaire&#x202f;; rien n&apos;a été converti</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="19"/>
+        <location filename="../convert/ConvertAccess.cpp" line="19"/>
         <source>%1: there is no directory file</source>
         <translation>%1&#xa0;: il n&apos;y a pas de fichier de l&apos;annuaire</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="47"/>
+        <location filename="../convert/ConvertAccess.cpp" line="40"/>
         <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
         <translation>%1&#xa0;: %2 (fermez la fenêtre de Dialstack qui l&apos;affiche ou attendez la fin de l&apos;autre importation)&#x202f;; rien n&apos;a été modifié</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="79"/>
+        <location filename="../convert/CommandLine.cpp" line="46"/>
         <source>say export, import or query</source>
         <translation>indiquez export, import ou query</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="90"/>
+        <location filename="../convert/CommandLine.cpp" line="55"/>
         <source>unknown command &apos;%1&apos;</source>
         <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="99"/>
+        <location filename="../convert/CommandLine.cpp" line="87"/>
         <source>unknown format &apos;%1&apos;</source>
         <translation>format inconnu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="114"/>
+        <location filename="../convert/CommandLine.cpp" line="102"/>
         <source>--spreadsheet is for export</source>
         <translation>--spreadsheet ne sert qu&apos;à export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="114"/>
+        <location filename="../convert/CommandLine.cpp" line="102"/>
         <source>--output is for export</source>
         <translation>--output ne sert qu&apos;à export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="128"/>
+        <location filename="../convert/CommandLine.cpp" line="116"/>
         <source>query needs one TEXT to look for</source>
         <translation>query demande un TEXTE à chercher</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="130"/>
+        <location filename="../convert/CommandLine.cpp" line="118"/>
         <source>query takes no --format or --verbose</source>
         <translation>query n&apos;accepte ni --format ni --verbose</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="137"/>
+        <location filename="../convert/CommandLine.cpp" line="125"/>
         <source>export takes no file arguments (use --output)</source>
         <translation>export n&apos;accepte pas de fichiers en argument (utilisez --output)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="139"/>
+        <location filename="../convert/CommandLine.cpp" line="127"/>
         <source>--output names the directory file itself</source>
         <translation>--output désigne le fichier de l&apos;annuaire lui-même</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="142"/>
+        <location filename="../convert/CommandLine.cpp" line="130"/>
         <source>--spreadsheet writes CSV, not --format vcard</source>
         <translation>--spreadsheet écrit du CSV, pas --format vcard</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="149"/>
+        <location filename="../convert/CommandLine.cpp" line="137"/>
         <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
         <translation>--format vcard ou --format csv est nécessaire (ou un --output FICHIER se terminant par .vcf ou .csv)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="157"/>
+        <location filename="../convert/CommandLine.cpp" line="145"/>
         <source>import needs at least one file (&apos;-&apos; for standard input)</source>
         <translation>import demande au moins un fichier («&#xa0;-&#xa0;» pour l&apos;entrée standard)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="165"/>
+        <location filename="../convert/CommandLine.cpp" line="153"/>
         <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
         <translation>--format vcard ou --format csv est nécessaire («&#xa0;%1&#xa0;» ne se termine pas par .vcf ou .csv)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="180"/>
-        <source>ran out of memory; nothing was changed</source>
-        <translation>mémoire épuisée&#x202f;; rien n&apos;a été modifié</translation>
-    </message>
-    <message>
-        <location filename="../convert/CommandLine.cpp" line="183"/>
-        <source>a file holds a field too long to be held (%1); nothing was changed</source>
-        <translation>un fichier contient un champ trop long (%1)&#x202f;; rien n&apos;a été modifié</translation>
-    </message>
-    <message>
-        <location filename="../convert/CommandLine.cpp" line="185"/>
-        <source>stopped: %1; nothing was changed</source>
-        <translation>arrêté&#xa0;: %1&#x202f;; rien n&apos;a été modifié</translation>
-    </message>
-    <message>
-        <location filename="../convert/CommandLine.cpp" line="193"/>
-        <source>--file needs a file name</source>
-        <translation>--file demande un nom de fichier</translation>
-    </message>
-    <message>
-        <location filename="../convert/ImportCommand.cpp" line="57"/>
-        <location filename="../convert/ImportCommand.cpp" line="60"/>
+        <location filename="../convert/ImportCommand.cpp" line="58"/>
+        <location filename="../convert/ImportCommand.cpp" line="61"/>
         <source>cannot be read as %1: %2</source>
         <translation>ne peut pas être lu comme %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="92"/>
+        <location filename="../convert/ExportCommand.cpp" line="94"/>
         <source>%1: could not be written</source>
         <translation>%1&#xa0;: impossible d&apos;écrire</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="99"/>
+        <location filename="../convert/ExportCommand.cpp" line="101"/>
         <source>could not write to standard output</source>
         <translation>impossible d&apos;écrire sur la sortie standard</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="112"/>
+        <location filename="../convert/ExportCommand.cpp" line="114"/>
         <source>%1: could not be written: %2</source>
         <translation>%1&#xa0;: impossible d&apos;écrire&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="113"/>
+        <location filename="../convert/ExportCommand.cpp" line="115"/>
         <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
         <translation>%1&#xa0;: impossible d&apos;écrire&#xa0;: %2&#x202f;; le fichier qui s&apos;y trouvait n&apos;est plus tel qu&apos;il était</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="27"/>
+        <location filename="../convert/ConvertAccess.cpp" line="26"/>
         <source>%1: the directory file could not be opened: %2; nothing was converted</source>
         <translation>%1&#xa0;: impossible d&apos;ouvrir le fichier de l&apos;annuaire&#xa0;: %2&#x202f;; rien n&apos;a été converti</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="31"/>
+        <location filename="../convert/ConvertAccess.cpp" line="30"/>
         <source>%1: the directory file could not be read completely; nothing was converted</source>
         <translation>%1&#xa0;: le fichier de l&apos;annuaire n&apos;a pas pu être lu en entier&#x202f;; rien n&apos;a été converti</translation>
     </message>
@@ -331,19 +311,14 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
         <translation>«&#xa0;%1&#xa0;» (%2)</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="98"/>
+        <location filename="../convert/ImportCommand.cpp" line="99"/>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
         <translation>%1&#xa0;: sa dernière fiche n&apos;a pas de nom, et ajouter des fiches l&apos;écraserait&#x202f;; donnez-lui d&apos;abord un nom dans Dialstack. Rien n&apos;a été importé</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="119"/>
+        <location filename="../convert/ExportCommand.cpp" line="121"/>
         <source>%1: written, but %2</source>
         <translation>%1&#xa0;: écrit, mais %2</translation>
-    </message>
-    <message>
-        <location filename="../convert/PrintableText.cpp" line="45"/>
-        <source>... (%1 bytes in all)</source>
-        <translation>... (%1 octets en tout)</translation>
     </message>
     <message>
         <location filename="../vcard/VCardMapper.cpp" line="143"/>
@@ -401,7 +376,7 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="73"/>
+        <location filename="../convert/ImportCommand.cpp" line="74"/>
         <source>%1: could not be saved: %2; nothing was imported</source>
         <translation>%1&#xa0;: impossible d&apos;enregistrer&#xa0;: %2&#x202f;; rien n&apos;a été importé</translation>
     </message>
@@ -432,7 +407,7 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
         <translation>laissée de côté&#xa0;: %1, un groupe ou un lieu n&apos;est pas un contact</translation>
     </message>
     <message>
-        <location filename="../sync/DesktopNotifier.cpp" line="78"/>
+        <location filename="../sync/DesktopNotifier.cpp" line="79"/>
         <source>Open Dialstack</source>
         <translation>Ouvrir Dialstack</translation>
     </message>
@@ -452,7 +427,7 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
         <translation>%1 s&apos;est terminé avec le statut %2</translation>
     </message>
     <message>
-        <location filename="../sync/SyncCommand.cpp" line="26"/>
+        <location filename="../sync/SyncCommand.cpp" line="28"/>
         <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]
                       [--password-file FILE | --password-stdin] [--keep-password]
                       [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]
@@ -512,7 +487,7 @@ disparu).
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="50"/>
+        <location filename="../sync/OutcomeWording.cpp" line="51"/>
         <location filename="../sync/SyncReport.cpp" line="22"/>
         <source>%n added</source>
         <translation>
@@ -521,7 +496,7 @@ disparu).
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="50"/>
+        <location filename="../sync/OutcomeWording.cpp" line="51"/>
         <location filename="../sync/SyncReport.cpp" line="22"/>
         <source>%n changed</source>
         <translation>
@@ -530,7 +505,7 @@ disparu).
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="51"/>
+        <location filename="../sync/OutcomeWording.cpp" line="52"/>
         <location filename="../sync/SyncReport.cpp" line="23"/>
         <source>%n deleted</source>
         <translation>
@@ -539,7 +514,7 @@ disparu).
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="79"/>
+        <location filename="../sync/OutcomeWording.cpp" line="80"/>
         <location filename="../sync/SyncReport.cpp" line="94"/>
         <source>%n conflict kept as a copy</source>
         <translation>
@@ -548,13 +523,13 @@ disparu).
         </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="83"/>
+        <location filename="../sync/OutcomeWording.cpp" line="84"/>
         <location filename="../sync/SyncReport.cpp" line="98"/>
         <source>Here: %1; on the server: %2; %3</source>
         <translation>Ici&#xa0;: %1&#x202f;; sur le serveur&#xa0;: %2&#x202f;; %3</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="81"/>
+        <location filename="../sync/OutcomeWording.cpp" line="82"/>
         <location filename="../sync/SyncReport.cpp" line="96"/>
         <source>Dry run, nothing changed. Would do here: %1; on the server: %2; %3</source>
         <translation>Essai à blanc, rien n&apos;a été modifié. Résultat prévu ici&#xa0;: %1&#x202f;; sur le serveur&#xa0;: %2&#x202f;; %3</translation>
@@ -630,180 +605,180 @@ disparu).
         <translation>les deux versions d&apos;une fiche modifiée des deux côtés seraient gardées&#xa0;: celle du serveur, et celle de cette machine sous %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="262"/>
-        <location filename="../sync/SyncPassword.cpp" line="84"/>
+        <location filename="../sync/OutcomeWording.cpp" line="263"/>
+        <location filename="../sync/SyncPassword.cpp" line="85"/>
         <source>%1: the password file cannot be read</source>
         <translation>%1&#xa0;: le fichier de mot de passe est illisible</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="259"/>
-        <location filename="../sync/SyncPassword.cpp" line="80"/>
+        <location filename="../sync/OutcomeWording.cpp" line="260"/>
+        <location filename="../sync/SyncPassword.cpp" line="81"/>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
         <translation>%1&#xa0;: d&apos;autres peuvent lire ce fichier de mot de passe&#x202f;; réservez-le à vous seul (chmod 600 %1) et relancez</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="106"/>
+        <location filename="../sync/SyncPassword.cpp" line="107"/>
         <source>Password for %1 at %2: </source>
         <translation>Mot de passe de %1 sur %2&#xa0;: </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="245"/>
+        <location filename="../sync/OutcomeWording.cpp" line="246"/>
         <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
         <translation>%1&#xa0;: une fenêtre de Dialstack y a des modifications non enregistrées, ou un autre programme le modifie. Rien n&apos;a été synchronisé&#x202f;; la prochaine synchronisation après l&apos;enregistrement prendra les modifications de la fenêtre</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="240"/>
+        <location filename="../sync/OutcomeWording.cpp" line="241"/>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
         <translation>arrêté par %1&#x202f;; ce qui a été synchronisé est gardé, et la prochaine synchronisation reprend à partir de là</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="222"/>
+        <location filename="../sync/OutcomeWording.cpp" line="223"/>
         <source>no address book found at %1 for %2; create one on the server (in its web page, or with your phone&apos;s contacts app), then sync again</source>
         <translation>aucun carnet d&apos;adresses trouvé sur %1 pour %2&#x202f;; créez-en un sur le serveur (sur sa page web ou avec l&apos;application de contacts de votre téléphone), puis synchronisez à nouveau</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="207"/>
+        <location filename="../sync/OutcomeWording.cpp" line="208"/>
         <source>this user</source>
         <translation>cet utilisateur</translation>
     </message>
     <message>
-        <location filename="../sync/SyncCommand.cpp" line="150"/>
+        <location filename="../sync/SyncCommand.cpp" line="152"/>
         <source>To settle it, run: %1</source>
         <translation>Pour régler cela, lancez&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="92"/>
+        <location filename="../sync/SyncOptions.cpp" line="83"/>
         <source>unexpected argument: %1</source>
         <translation>argument inattendu&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="53"/>
+        <location filename="../sync/SyncOptions.cpp" line="47"/>
         <source>--%1 given more than once</source>
         <translation>--%1 indiqué plus d&apos;une fois</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="114"/>
+        <location filename="../sync/SyncOptions.cpp" line="105"/>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
         <translation>--timeout demande un nombre de secondes de 1 à 3600</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="80"/>
+        <location filename="../sync/SyncRun.cpp" line="78"/>
         <source>--url needs an http:// or https:// address, not %1</source>
         <translation>--url demande une adresse http:// ou https://, pas %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="82"/>
+        <location filename="../sync/SyncRun.cpp" line="80"/>
         <source>give the user name with --user, not inside the URL</source>
         <translation>donnez le nom d&apos;utilisateur avec --user, pas dans l&apos;URL</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="181"/>
+        <location filename="../sync/SyncRun.cpp" line="179"/>
         <source>the first sync of %1 needs --url (the address book or the server)</source>
         <translation>la première synchronisation de %1 demande --url (le carnet d&apos;adresses ou le serveur)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="89"/>
+        <location filename="../sync/OutcomeWording.cpp" line="90"/>
         <source>%1 did not answer within %2 s</source>
         <translation>%1 n&apos;a pas répondu dans les %2 s</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="253"/>
+        <location filename="../sync/OutcomeWording.cpp" line="254"/>
         <source>%1 refused the user name or password</source>
         <translation>%1 a refusé le nom d&apos;utilisateur ou le mot de passe</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="191"/>
+        <location filename="../sync/OutcomeWording.cpp" line="192"/>
         <source>%1 of the %2 records here (%3)</source>
         <translation>%1 des %2 fiches d&apos;ici (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="193"/>
+        <location filename="../sync/OutcomeWording.cpp" line="194"/>
         <source>%1 of the %2 cards on the server (%3)</source>
         <translation>%1 des %2 vCard du serveur (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="32"/>
+        <location filename="../sync/OutcomeWording.cpp" line="33"/>
         <location filename="../sync/SyncReport.cpp" line="16"/>
         <source>&quot;%1&quot;</source>
         <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="200"/>
+        <location filename="../sync/OutcomeWording.cpp" line="201"/>
         <source>%1 and %2</source>
         <translation>%1 et %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="177"/>
+        <location filename="../sync/OutcomeWording.cpp" line="178"/>
         <source>%1: the directory file could not be read completely; nothing was synced</source>
         <translation>%1&#xa0;: le fichier de l&apos;annuaire n&apos;a pas pu être lu en entier&#x202f;; rien n&apos;a été synchronisé</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="172"/>
+        <location filename="../sync/OutcomeWording.cpp" line="173"/>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
         <translation>%1&#xa0;: impossible d&apos;enregistrer&#xa0;: %2&#x202f;; le fichier de l&apos;annuaire n&apos;a pas changé</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="170"/>
+        <location filename="../sync/OutcomeWording.cpp" line="171"/>
         <source>%1: could not be saved: %2</source>
         <translation>%1&#xa0;: impossible d&apos;enregistrer&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="264"/>
+        <location filename="../sync/OutcomeWording.cpp" line="265"/>
         <source>the address book %1 is gone from the server; nothing was changed here</source>
         <translation>le carnet d&apos;adresses %1 a disparu du serveur&#x202f;; rien n&apos;a été modifié ici</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="89"/>
+        <location filename="../sync/SyncRun.cpp" line="87"/>
         <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
         <translation>un mot de passe n&apos;est jamais envoyé en http:// non chiffré, sauf vers cette machine&#x202f;; utilisez https:// pour %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="208"/>
+        <location filename="../sync/SyncRun.cpp" line="206"/>
         <source>%1: holds no certificate (PEM) that can be read</source>
         <translation>%1&#xa0;: ne contient aucun certificat (PEM) lisible</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="129"/>
+        <location filename="../sync/SyncPassword.cpp" line="130"/>
         <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
         <translation>Le mot de passe n&apos;a pas pu être gardé dans le trousseau (aucun n&apos;est lancé)&#x202f;; désormais, le fichier %1 est lu à sa place. Gardez-le lisible par vous seul.</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="183"/>
+        <location filename="../sync/OutcomeWording.cpp" line="184"/>
         <source>the server has several address books; run again with --url and one of them:</source>
         <translation>le serveur a plusieurs carnets d&apos;adresses&#x202f;; relancez avec --url et l&apos;un d&apos;eux&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="148"/>
+        <location filename="../sync/OutcomeWording.cpp" line="149"/>
         <source>%1: the server does not allow this (403 Forbidden)</source>
         <translation>%1&#xa0;: le serveur ne le permet pas (403 Forbidden)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="149"/>
+        <location filename="../sync/OutcomeWording.cpp" line="150"/>
         <source>%1: not found on the server (404)</source>
         <translation>%1&#xa0;: introuvable sur le serveur (404)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="154"/>
+        <location filename="../sync/OutcomeWording.cpp" line="155"/>
         <source>%1: the server answered %2</source>
         <translation>%1&#xa0;: le serveur a répondu %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="147"/>
+        <location filename="../sync/OutcomeWording.cpp" line="148"/>
         <source>%1 sent a reply that could not be read: %2</source>
         <translation>%1 a envoyé une réponse illisible&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="137"/>
+        <location filename="../sync/OutcomeWording.cpp" line="138"/>
         <source>the server answered %1 (%2)</source>
         <translation>le serveur a répondu %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="138"/>
+        <location filename="../sync/OutcomeWording.cpp" line="139"/>
         <source>the server answered %1: %2</source>
         <translation>le serveur a répondu %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="135"/>
+        <location filename="../sync/OutcomeWording.cpp" line="136"/>
         <source>the server answered %1</source>
         <translation>le serveur a répondu %1</translation>
     </message>
@@ -813,32 +788,32 @@ disparu).
         <translation>la réponse n&apos;est pas un multistatus WebDAV</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="232"/>
+        <location filename="../sync/OutcomeWording.cpp" line="233"/>
         <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
         <translation>le carnet d&apos;adresses n&apos;a cessé de changer pendant que cette synchronisation y écrivait&#x202f;; rien n&apos;a été perdu, relancez la synchronisation</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="118"/>
+        <location filename="../sync/OutcomeWording.cpp" line="119"/>
         <source>the card of %1</source>
         <translation>la vCard de %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="119"/>
+        <location filename="../sync/OutcomeWording.cpp" line="120"/>
         <source>status %1</source>
         <translation>statut %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="120"/>
+        <location filename="../sync/OutcomeWording.cpp" line="121"/>
         <source>left out of its reply</source>
         <translation>absente de sa réponse</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="125"/>
+        <location filename="../sync/OutcomeWording.cpp" line="126"/>
         <source>%1 did not give %2 (%3); nothing was changed, run the sync again later</source>
         <translation>%1 n&apos;a pas fourni %2 (%3)&#x202f;; rien n&apos;a été modifié, relancez la synchronisation plus tard</translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="126"/>
+        <location filename="../sync/OutcomeWording.cpp" line="127"/>
         <source>%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later</source>
         <translation>
             <numerusform>%1 n&apos;a fourni ni %2 (%3) ni %n autre vCard&#x202f;; rien n&apos;a été modifié, relancez la synchronisation plus tard</numerusform>
@@ -846,17 +821,17 @@ disparu).
         </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="163"/>
+        <location filename="../sync/OutcomeWording.cpp" line="164"/>
         <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
         <translation>%1&#xa0;: le fichier de l&apos;annuaire a changé sur le disque pendant la synchronisation&#x202f;; rien n&apos;a été modifié ici, relancez la synchronisation</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="167"/>
+        <location filename="../sync/OutcomeWording.cpp" line="168"/>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
         <translation>%1&#xa0;: sa dernière fiche n&apos;a pas de nom, et ajouter des fiches l&apos;écraserait&#x202f;; donnez-lui d&apos;abord un nom dans Dialstack. Rien n&apos;a été modifié</translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="43"/>
+        <location filename="../sync/OutcomeWording.cpp" line="44"/>
         <location filename="../sync/SyncReport.cpp" line="108"/>
         <source>%1 and %n more</source>
         <translation>
@@ -865,27 +840,27 @@ disparu).
         </translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="112"/>
+        <location filename="../sync/SyncState.cpp" line="113"/>
         <source>%1: the sync journal could not be written</source>
         <translation>%1&#xa0;: le journal de synchronisation n&apos;a pas pu être écrit</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="228"/>
+        <location filename="../sync/SyncState.cpp" line="229"/>
         <source>%1: the folder could not be made</source>
         <translation>%1&#xa0;: le dossier n&apos;a pas pu être créé</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="265"/>
+        <location filename="../sync/SyncState.cpp" line="266"/>
         <source>%1: the sync state could not be saved: %2</source>
         <translation>%1&#xa0;: l&apos;état de synchronisation n&apos;a pas pu être enregistré&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="269"/>
+        <location filename="../sync/SyncState.cpp" line="270"/>
         <source>%1: the sync state could not be made private</source>
         <translation>%1&#xa0;: l&apos;état de synchronisation n&apos;a pas pu être rendu privé</translation>
     </message>
     <message>
-        <location filename="../sync/DesktopNotifier.cpp" line="77"/>
+        <location filename="../sync/DesktopNotifier.cpp" line="78"/>
         <source>Dialstack sync needs you</source>
         <translation>La synchronisation de Dialstack a besoin de vous</translation>
     </message>
@@ -895,22 +870,22 @@ disparu).
         <translation>Dialstack&#xa0;: %1 sur %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="217"/>
+        <location filename="../sync/OutcomeWording.cpp" line="218"/>
         <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
         <translation>%1 n&apos;est ni un serveur CardDAV ni un carnet d&apos;adresses (demandé&#xa0;: %2)&#x202f;; donnez l&apos;adresse de votre carnet d&apos;adresses avec --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="174"/>
+        <location filename="../sync/SyncRun.cpp" line="172"/>
         <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
         <translation>%1 est synchronisé avec %2&#x202f;; pour le synchroniser avec un autre carnet d&apos;adresses, oubliez d&apos;abord cette synchronisation avec --forget</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="251"/>
+        <location filename="../sync/OutcomeWording.cpp" line="252"/>
         <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
         <translation>%1 a refusé le mot de passe de %2 lu dans %3&#x202f;; mettez le nouveau mot de passe dans ce fichier</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="178"/>
+        <location filename="../sync/OutcomeWording.cpp" line="179"/>
         <source>%1: %2; nothing was synced</source>
         <translation>%1&#xa0;: %2&#x202f;; rien n&apos;a été synchronisé</translation>
     </message>
@@ -920,57 +895,57 @@ disparu).
         <translation>%1&#xa0;: impossible d&apos;obtenir un certificat du serveur&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="152"/>
+        <location filename="../sync/OutcomeWording.cpp" line="153"/>
         <source>%1: the server answered %2 (%3)</source>
         <translation>%1&#xa0;: le serveur a répondu %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="236"/>
+        <location filename="../sync/OutcomeWording.cpp" line="237"/>
         <source>%1: the sync&apos;s memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
         <translation>%1&#xa0;: l&apos;état de synchronisation de ce fichier de l&apos;annuaire est abîmé (%2)&#x202f;; oubliez-le, puis synchronisez de nouveau avec --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="222"/>
+        <location filename="../sync/SyncRun.cpp" line="220"/>
         <source>--accept-certificate is for a server at an https:// address</source>
         <translation>--accept-certificate vaut pour un serveur à une adresse https://</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="108"/>
+        <location filename="../sync/SyncOptions.cpp" line="99"/>
         <source>--accept-certificate needs the certificate&apos;s SHA-256 fingerprint (64 hex digits)</source>
         <translation>--accept-certificate demande l&apos;empreinte SHA-256 du certificat (64 chiffres hexadécimaux)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="132"/>
+        <location filename="../sync/SyncOptions.cpp" line="123"/>
         <source>--discover needs --url (the server or the address book)</source>
         <translation>--discover demande --url (le serveur ou le carnet d&apos;adresses)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="130"/>
+        <location filename="../sync/SyncOptions.cpp" line="121"/>
         <source>--discover, --forget and --timer each run alone</source>
         <translation>--discover, --forget et --timer s&apos;utilisent chacun seul</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="73"/>
+        <location filename="../sync/SyncPassword.cpp" line="74"/>
         <source>--password-stdin: no password came on standard input</source>
         <translation>--password-stdin&#xa0;: aucun mot de passe n&apos;est arrivé sur l&apos;entrée standard</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="94"/>
+        <location filename="../sync/SyncOptions.cpp" line="85"/>
         <source>--report takes json</source>
         <translation>--report prend json</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="127"/>
+        <location filename="../sync/SyncOptions.cpp" line="118"/>
         <source>--timer takes on, off or status</source>
         <translation>--timer prend on, off ou status</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="73"/>
+        <location filename="../sync/OutcomeWording.cpp" line="74"/>
         <source>Address books found:</source>
         <translation>Carnets d&apos;adresses trouvés&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="141"/>
+        <location filename="../sync/SyncPassword.cpp" line="142"/>
         <source>Keep it in %1 (readable by you alone)? [y/N]</source>
         <translation>Le garder dans %1 (lisible par vous seul)&#x202f;? [o/N]</translation>
     </message>
@@ -980,87 +955,87 @@ disparu).
         <translation>o</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="59"/>
+        <location filename="../sync/OutcomeWording.cpp" line="60"/>
         <source>No timer syncs this directory file.</source>
         <translation>Aucun minuteur ne synchronise ce fichier de l&apos;annuaire.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="152"/>
+        <location filename="../sync/SyncPassword.cpp" line="153"/>
         <source>The password could not be kept: %1</source>
         <translation>Le mot de passe n&apos;a pas pu être gardé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="58"/>
+        <location filename="../sync/OutcomeWording.cpp" line="59"/>
         <source>The timer syncs this directory file every quarter of an hour.</source>
         <translation>Le minuteur synchronise ce fichier de l&apos;annuaire tous les quarts d&apos;heure.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="88"/>
+        <location filename="../sync/SyncOptions.cpp" line="79"/>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
         <translation>un mot de passe n&apos;est jamais pris sur la ligne de commande&#xa0;: utilisez --password-file FICHIER, --password-stdin ou le trousseau</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="102"/>
+        <location filename="../sync/SyncOptions.cpp" line="93"/>
         <source>give the password with --password-file or --password-stdin, not both</source>
         <translation>donnez le mot de passe avec --password-file ou --password-stdin, pas les deux</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="114"/>
+        <location filename="../sync/SyncRun.cpp" line="112"/>
         <source>is a folder, not a directory file</source>
         <translation>est un dossier, pas un fichier de l&apos;annuaire</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="98"/>
+        <location filename="../sync/SyncPassword.cpp" line="99"/>
         <source>it cannot be read</source>
         <translation>il est illisible</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="107"/>
+        <location filename="../sync/SyncState.cpp" line="108"/>
         <source>it is no sync state this program wrote, or it was cut short</source>
         <translation>ce n&apos;est pas un état de synchronisation écrit par ce programme, ou il a été tronqué</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="235"/>
+        <location filename="../sync/SyncRun.cpp" line="233"/>
         <source>it is not the one whose fingerprint was given</source>
         <translation>ce n&apos;est pas celui dont l&apos;empreinte a été donnée</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="255"/>
+        <location filename="../sync/OutcomeWording.cpp" line="256"/>
         <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
         <translation>aucun mot de passe pour %1 sur %2&#xa0;: le trousseau n&apos;en a pas, et aucun fichier de mot de passe n&apos;est retenu</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="266"/>
+        <location filename="../sync/OutcomeWording.cpp" line="267"/>
         <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server&apos;s, trust it</source>
         <translation>le certificat de %1 n&apos;est pas reconnu comme fiable (%2)&#x202f;; son empreinte SHA-256 est %3. Si c&apos;est celui de votre propre serveur, faites-lui confiance</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="110"/>
+        <location filename="../sync/SyncRun.cpp" line="108"/>
         <source>the folder does not exist</source>
         <translation>le dossier n&apos;existe pas</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="112"/>
+        <location filename="../sync/SyncRun.cpp" line="110"/>
         <source>the folder is read-only, so the directory file cannot be saved there</source>
         <translation>le dossier est en lecture seule, le fichier de l&apos;annuaire ne peut donc pas y être enregistré</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="62"/>
+        <location filename="../sync/OutcomeWording.cpp" line="63"/>
         <source>the timer could not be set: %1</source>
         <translation>le minuteur n&apos;a pas pu être réglé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="61"/>
+        <location filename="../sync/OutcomeWording.cpp" line="62"/>
         <source>the timer cannot be set: no systemd user manager runs for this user</source>
         <translation>le minuteur ne peut pas être réglé&#xa0;: aucun gestionnaire utilisateur systemd ne tourne pour cet utilisateur</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="197"/>
+        <location filename="../sync/OutcomeWording.cpp" line="198"/>
         <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force; to bring them back instead, with --bring-back</source>
         <translation>cette synchronisation supprimerait %1&#x202f;; rien n&apos;a été modifié. Si c&apos;est bien ce que vous voulez, relancez-la avec --force&#x202f;; pour les faire revenir à la place, avec --bring-back</translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="228"/>
+        <location filename="../sync/OutcomeWording.cpp" line="229"/>
         <source>the server refused %n card (%1); everything else is in step</source>
         <translation>
             <numerusform>le serveur a refusé %n vCard (%1)&#x202f;; tout le reste est en accord</numerusform>
@@ -1068,14 +1043,42 @@ disparu).
         </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="104"/>
+        <location filename="../sync/OutcomeWording.cpp" line="105"/>
         <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
         <translation>le serveur a renvoyé ce programme vers %1, un autre serveur&#x202f;; il ne parle qu&apos;au serveur qu&apos;on lui a donné. Si celui-là est le bon, donnez-le avec --url</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="108"/>
+        <location filename="../sync/OutcomeWording.cpp" line="109"/>
         <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
         <translation>le serveur renvoie vers un autre serveur, %1, pour les carnets d&apos;adresses&#x202f;; rien n&apos;y a été envoyé. Si ce serveur est le bon, donnez son carnet d&apos;adresses avec --url</translation>
+    </message>
+</context>
+<context>
+    <name>DialstackTools</name>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="25"/>
+        <source>ran out of memory; nothing was changed</source>
+        <translation>mémoire épuisée&#x202f;; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="28"/>
+        <source>a file holds a field too long to be held (%1); nothing was changed</source>
+        <translation>un fichier contient un champ trop long (%1)&#x202f;; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="31"/>
+        <source>stopped: %1; nothing was changed</source>
+        <translation>arrêté&#xa0;: %1&#x202f;; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="39"/>
+        <source>--file needs a file name</source>
+        <translation>--file demande un nom de fichier</translation>
+    </message>
+    <message>
+        <location filename="../shell/PrintableText.cpp" line="45"/>
+        <source>... (%1 bytes in all)</source>
+        <translation>... (%1 octets en tout)</translation>
     </message>
 </context>
 <context>

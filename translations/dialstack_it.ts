@@ -4,7 +4,7 @@
 <context>
     <name>DialstackConvert</name>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="20"/>
+        <location filename="../convert/CommandLine.cpp" line="10"/>
         <source>usage: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DIR/Dialstack.dat]
                                 [--output FILE] [--verbose]
        dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
@@ -27,7 +27,7 @@ Francia e negli altri paesi che usano la virgola decimale)
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/QueryCommand.cpp" line="42"/>
+        <location filename="../convert/QueryCommand.cpp" line="44"/>
         <source>%n record matches</source>
         <translation>
             <numerusform>%n voce corrisponde</numerusform>
@@ -67,7 +67,7 @@ Francia e negli altri paesi che usano la virgola decimale)
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/ExportCommand.cpp" line="139"/>
+        <location filename="../convert/ExportCommand.cpp" line="141"/>
         <source>%n record exported</source>
         <translation>
             <numerusform>%n voce esportata</numerusform>
@@ -75,173 +75,153 @@ Francia e negli altri paesi che usano la virgola decimale)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="36"/>
+        <location filename="../convert/ImportCommand.cpp" line="37"/>
         <source>standard input</source>
         <translation>standard input</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="38"/>
+        <location filename="../convert/ImportCommand.cpp" line="39"/>
         <source>%1: %2; nothing was imported</source>
         <translation>%1: %2; non è stato importato nulla</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="45"/>
+        <location filename="../convert/ImportCommand.cpp" line="46"/>
         <source>is a folder, not a contact file</source>
         <translation>è una cartella, non un file di contatti</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="48"/>
+        <location filename="../convert/ImportCommand.cpp" line="49"/>
         <source>cannot be opened</source>
         <translation>non si può aprire</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="48"/>
+        <location filename="../convert/ImportCommand.cpp" line="49"/>
         <source>there is no such file</source>
         <translation>questo file non esiste</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="76"/>
+        <location filename="../convert/ImportCommand.cpp" line="77"/>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
         <translation>%1: impossibile salvare: %2; il file dell&apos;elenco non è cambiato</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="79"/>
+        <location filename="../convert/ImportCommand.cpp" line="80"/>
         <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
         <translation>%1: impossibile salvare: %2; il file dell&apos;elenco potrebbe essere danneggiato: controllalo e importa di nuovo</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="15"/>
+        <location filename="../convert/ConvertAccess.cpp" line="15"/>
         <source>%1: is a folder, not a directory file; nothing was converted</source>
         <translation>%1: è una cartella, non un file dell&apos;elenco; non è stato convertito nulla</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="19"/>
+        <location filename="../convert/ConvertAccess.cpp" line="19"/>
         <source>%1: there is no directory file</source>
         <translation>%1: non c&apos;è nessun file dell&apos;elenco</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="47"/>
+        <location filename="../convert/ConvertAccess.cpp" line="40"/>
         <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
         <translation>%1: %2 (chiudi la finestra di Dialstack che lo tiene aperto o attendi l&apos;altra importazione); non è stato cambiato nulla</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="79"/>
+        <location filename="../convert/CommandLine.cpp" line="46"/>
         <source>say export, import or query</source>
         <translation>indica export, import o query</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="90"/>
+        <location filename="../convert/CommandLine.cpp" line="55"/>
         <source>unknown command &apos;%1&apos;</source>
         <translation>comando sconosciuto «%1»</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="99"/>
+        <location filename="../convert/CommandLine.cpp" line="87"/>
         <source>unknown format &apos;%1&apos;</source>
         <translation>formato sconosciuto «%1»</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="114"/>
+        <location filename="../convert/CommandLine.cpp" line="102"/>
         <source>--spreadsheet is for export</source>
         <translation>--spreadsheet vale solo per export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="114"/>
+        <location filename="../convert/CommandLine.cpp" line="102"/>
         <source>--output is for export</source>
         <translation>--output vale solo per export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="128"/>
+        <location filename="../convert/CommandLine.cpp" line="116"/>
         <source>query needs one TEXT to look for</source>
         <translation>query richiede un TESTO da cercare</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="130"/>
+        <location filename="../convert/CommandLine.cpp" line="118"/>
         <source>query takes no --format or --verbose</source>
         <translation>query non accetta --format né --verbose</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="137"/>
+        <location filename="../convert/CommandLine.cpp" line="125"/>
         <source>export takes no file arguments (use --output)</source>
         <translation>export non accetta file come argomenti (usa --output)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="139"/>
+        <location filename="../convert/CommandLine.cpp" line="127"/>
         <source>--output names the directory file itself</source>
         <translation>--output indica il file dell&apos;elenco stesso</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="142"/>
+        <location filename="../convert/CommandLine.cpp" line="130"/>
         <source>--spreadsheet writes CSV, not --format vcard</source>
         <translation>--spreadsheet scrive CSV, non --format vcard</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="149"/>
+        <location filename="../convert/CommandLine.cpp" line="137"/>
         <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
         <translation>serve --format vcard o --format csv (o un --output FILE che termini in .vcf o .csv)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="157"/>
+        <location filename="../convert/CommandLine.cpp" line="145"/>
         <source>import needs at least one file (&apos;-&apos; for standard input)</source>
         <translation>import richiede almeno un file (&apos;-&apos; per lo standard input)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="165"/>
+        <location filename="../convert/CommandLine.cpp" line="153"/>
         <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
         <translation>serve --format vcard o --format csv («%1» non termina in .vcf o .csv)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="180"/>
-        <source>ran out of memory; nothing was changed</source>
-        <translation>memoria esaurita; non è stato cambiato nulla</translation>
-    </message>
-    <message>
-        <location filename="../convert/CommandLine.cpp" line="183"/>
-        <source>a file holds a field too long to be held (%1); nothing was changed</source>
-        <translation>un file contiene un campo troppo lungo (%1); non è stato cambiato nulla</translation>
-    </message>
-    <message>
-        <location filename="../convert/CommandLine.cpp" line="185"/>
-        <source>stopped: %1; nothing was changed</source>
-        <translation>interrotto: %1; non è stato cambiato nulla</translation>
-    </message>
-    <message>
-        <location filename="../convert/CommandLine.cpp" line="193"/>
-        <source>--file needs a file name</source>
-        <translation>--file richiede un nome di file</translation>
-    </message>
-    <message>
-        <location filename="../convert/ImportCommand.cpp" line="57"/>
-        <location filename="../convert/ImportCommand.cpp" line="60"/>
+        <location filename="../convert/ImportCommand.cpp" line="58"/>
+        <location filename="../convert/ImportCommand.cpp" line="61"/>
         <source>cannot be read as %1: %2</source>
         <translation>non si può leggere come %1: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="92"/>
+        <location filename="../convert/ExportCommand.cpp" line="94"/>
         <source>%1: could not be written</source>
         <translation>%1: impossibile scrivere</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="99"/>
+        <location filename="../convert/ExportCommand.cpp" line="101"/>
         <source>could not write to standard output</source>
         <translation>impossibile scrivere sullo standard output</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="112"/>
+        <location filename="../convert/ExportCommand.cpp" line="114"/>
         <source>%1: could not be written: %2</source>
         <translation>%1: impossibile scrivere: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="113"/>
+        <location filename="../convert/ExportCommand.cpp" line="115"/>
         <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
         <translation>%1: impossibile scrivere: %2; il file che c&apos;era non è più com&apos;era</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="27"/>
+        <location filename="../convert/ConvertAccess.cpp" line="26"/>
         <source>%1: the directory file could not be opened: %2; nothing was converted</source>
         <translation>%1: impossibile aprire il file dell&apos;elenco: %2; non è stato convertito nulla</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="31"/>
+        <location filename="../convert/ConvertAccess.cpp" line="30"/>
         <source>%1: the directory file could not be read completely; nothing was converted</source>
         <translation>%1: il file dell&apos;elenco non si è potuto leggere per intero; non è stato convertito nulla</translation>
     </message>
@@ -331,19 +311,14 @@ Francia e negli altri paesi che usano la virgola decimale)
         <translation>«%1» (%2)</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="98"/>
+        <location filename="../convert/ImportCommand.cpp" line="99"/>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
         <translation>%1: la sua ultima voce non ha un nome e aggiungere voci la sovrascriverebbe; dalle prima un nome in Dialstack. Non è stato importato nulla</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="119"/>
+        <location filename="../convert/ExportCommand.cpp" line="121"/>
         <source>%1: written, but %2</source>
         <translation>%1: scritto, ma %2</translation>
-    </message>
-    <message>
-        <location filename="../convert/PrintableText.cpp" line="45"/>
-        <source>... (%1 bytes in all)</source>
-        <translation>... (%1 byte in tutto)</translation>
     </message>
     <message>
         <location filename="../vcard/VCardMapper.cpp" line="143"/>
@@ -401,7 +376,7 @@ Francia e negli altri paesi che usano la virgola decimale)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="73"/>
+        <location filename="../convert/ImportCommand.cpp" line="74"/>
         <source>%1: could not be saved: %2; nothing was imported</source>
         <translation>%1: impossibile salvare: %2; non è stato importato nulla</translation>
     </message>
@@ -432,7 +407,7 @@ Francia e negli altri paesi che usano la virgola decimale)
         <translation>non sincronizzata: %1, un gruppo o un luogo non è un contatto</translation>
     </message>
     <message>
-        <location filename="../sync/DesktopNotifier.cpp" line="78"/>
+        <location filename="../sync/DesktopNotifier.cpp" line="79"/>
         <source>Open Dialstack</source>
         <translation>Apri Dialstack</translation>
     </message>
@@ -452,7 +427,7 @@ Francia e negli altri paesi che usano la virgola decimale)
         <translation>%1 è terminato con lo stato %2</translation>
     </message>
     <message>
-        <location filename="../sync/SyncCommand.cpp" line="26"/>
+        <location filename="../sync/SyncCommand.cpp" line="28"/>
         <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]
                       [--password-file FILE | --password-stdin] [--keep-password]
                       [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]
@@ -510,7 +485,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="50"/>
+        <location filename="../sync/OutcomeWording.cpp" line="51"/>
         <location filename="../sync/SyncReport.cpp" line="22"/>
         <source>%n added</source>
         <translation>
@@ -519,7 +494,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="50"/>
+        <location filename="../sync/OutcomeWording.cpp" line="51"/>
         <location filename="../sync/SyncReport.cpp" line="22"/>
         <source>%n changed</source>
         <translation>
@@ -528,7 +503,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="51"/>
+        <location filename="../sync/OutcomeWording.cpp" line="52"/>
         <location filename="../sync/SyncReport.cpp" line="23"/>
         <source>%n deleted</source>
         <translation>
@@ -537,7 +512,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="79"/>
+        <location filename="../sync/OutcomeWording.cpp" line="80"/>
         <location filename="../sync/SyncReport.cpp" line="94"/>
         <source>%n conflict kept as a copy</source>
         <translation>
@@ -546,13 +521,13 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="83"/>
+        <location filename="../sync/OutcomeWording.cpp" line="84"/>
         <location filename="../sync/SyncReport.cpp" line="98"/>
         <source>Here: %1; on the server: %2; %3</source>
         <translation>Qui: %1; sul server: %2; %3</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="81"/>
+        <location filename="../sync/OutcomeWording.cpp" line="82"/>
         <location filename="../sync/SyncReport.cpp" line="96"/>
         <source>Dry run, nothing changed. Would do here: %1; on the server: %2; %3</source>
         <translation>Prova a vuoto, non è stato cambiato nulla. Risultato previsto qui: %1; sul server: %2; %3</translation>
@@ -628,180 +603,180 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>sarebbero conservate entrambe le versioni di una voce modificata da tutte e due le parti: quella del server e quella di questo computer come %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="262"/>
-        <location filename="../sync/SyncPassword.cpp" line="84"/>
+        <location filename="../sync/OutcomeWording.cpp" line="263"/>
+        <location filename="../sync/SyncPassword.cpp" line="85"/>
         <source>%1: the password file cannot be read</source>
         <translation>%1: il file della password non si può leggere</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="259"/>
-        <location filename="../sync/SyncPassword.cpp" line="80"/>
+        <location filename="../sync/OutcomeWording.cpp" line="260"/>
+        <location filename="../sync/SyncPassword.cpp" line="81"/>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
         <translation>%1: altri possono leggere questo file della password; rendilo leggibile solo a te (chmod 600 %1) ed esegui di nuovo</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="106"/>
+        <location filename="../sync/SyncPassword.cpp" line="107"/>
         <source>Password for %1 at %2: </source>
         <translation>Password di %1 su %2: </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="245"/>
+        <location filename="../sync/OutcomeWording.cpp" line="246"/>
         <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
         <translation>%1: una finestra di Dialstack ha modifiche non salvate, o un altro programma lo sta modificando. Non è stato sincronizzato nulla; la prossima sincronizzazione dopo il salvataggio prenderà le modifiche della finestra</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="240"/>
+        <location filename="../sync/OutcomeWording.cpp" line="241"/>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
         <translation>interrotto da %1; quanto già sincronizzato resta, e la prossima sincronizzazione riprende da lì</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="222"/>
+        <location filename="../sync/OutcomeWording.cpp" line="223"/>
         <source>no address book found at %1 for %2; create one on the server (in its web page, or with your phone&apos;s contacts app), then sync again</source>
         <translation>nessuna rubrica trovata su %1 per %2; creane una sul server (dalla sua pagina web o con l&apos;app contatti del telefono), poi sincronizza di nuovo</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="207"/>
+        <location filename="../sync/OutcomeWording.cpp" line="208"/>
         <source>this user</source>
         <translation>questo utente</translation>
     </message>
     <message>
-        <location filename="../sync/SyncCommand.cpp" line="150"/>
+        <location filename="../sync/SyncCommand.cpp" line="152"/>
         <source>To settle it, run: %1</source>
         <translation>Per risolvere, esegui: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="92"/>
+        <location filename="../sync/SyncOptions.cpp" line="83"/>
         <source>unexpected argument: %1</source>
         <translation>argomento inatteso: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="53"/>
+        <location filename="../sync/SyncOptions.cpp" line="47"/>
         <source>--%1 given more than once</source>
         <translation>--%1 indicato più di una volta</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="114"/>
+        <location filename="../sync/SyncOptions.cpp" line="105"/>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
         <translation>--timeout richiede un numero di secondi da 1 a 3600</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="80"/>
+        <location filename="../sync/SyncRun.cpp" line="78"/>
         <source>--url needs an http:// or https:// address, not %1</source>
         <translation>--url richiede un indirizzo http:// o https://, non %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="82"/>
+        <location filename="../sync/SyncRun.cpp" line="80"/>
         <source>give the user name with --user, not inside the URL</source>
         <translation>indica il nome utente con --user, non dentro l&apos;URL</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="181"/>
+        <location filename="../sync/SyncRun.cpp" line="179"/>
         <source>the first sync of %1 needs --url (the address book or the server)</source>
         <translation>la prima sincronizzazione di %1 richiede --url (la rubrica o il server)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="89"/>
+        <location filename="../sync/OutcomeWording.cpp" line="90"/>
         <source>%1 did not answer within %2 s</source>
         <translation>%1 non ha risposto entro %2 s</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="253"/>
+        <location filename="../sync/OutcomeWording.cpp" line="254"/>
         <source>%1 refused the user name or password</source>
         <translation>%1 ha rifiutato il nome utente o la password</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="191"/>
+        <location filename="../sync/OutcomeWording.cpp" line="192"/>
         <source>%1 of the %2 records here (%3)</source>
         <translation>%1 delle %2 voci qui (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="193"/>
+        <location filename="../sync/OutcomeWording.cpp" line="194"/>
         <source>%1 of the %2 cards on the server (%3)</source>
         <translation>%1 delle %2 schede sul server (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="32"/>
+        <location filename="../sync/OutcomeWording.cpp" line="33"/>
         <location filename="../sync/SyncReport.cpp" line="16"/>
         <source>&quot;%1&quot;</source>
         <translation>«%1»</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="200"/>
+        <location filename="../sync/OutcomeWording.cpp" line="201"/>
         <source>%1 and %2</source>
         <translation>%1 e %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="177"/>
+        <location filename="../sync/OutcomeWording.cpp" line="178"/>
         <source>%1: the directory file could not be read completely; nothing was synced</source>
         <translation>%1: il file dell&apos;elenco non si è potuto leggere per intero; non è stato sincronizzato nulla</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="172"/>
+        <location filename="../sync/OutcomeWording.cpp" line="173"/>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
         <translation>%1: impossibile salvare: %2; il file dell&apos;elenco non è cambiato</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="170"/>
+        <location filename="../sync/OutcomeWording.cpp" line="171"/>
         <source>%1: could not be saved: %2</source>
         <translation>%1: impossibile salvare: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="264"/>
+        <location filename="../sync/OutcomeWording.cpp" line="265"/>
         <source>the address book %1 is gone from the server; nothing was changed here</source>
         <translation>la rubrica %1 non c&apos;è più sul server; qui non è stato cambiato nulla</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="89"/>
+        <location filename="../sync/SyncRun.cpp" line="87"/>
         <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
         <translation>una password non si invia mai su http:// in chiaro, tranne a questo computer; usa https:// per %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="208"/>
+        <location filename="../sync/SyncRun.cpp" line="206"/>
         <source>%1: holds no certificate (PEM) that can be read</source>
         <translation>%1: non contiene alcun certificato (PEM) leggibile</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="129"/>
+        <location filename="../sync/SyncPassword.cpp" line="130"/>
         <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
         <translation>Non è stato possibile conservare la password nel portachiavi (nessuno è in esecuzione); d&apos;ora in poi viene letta dal file %1. Tienilo leggibile solo da te.</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="183"/>
+        <location filename="../sync/OutcomeWording.cpp" line="184"/>
         <source>the server has several address books; run again with --url and one of them:</source>
         <translation>il server ha più rubriche; esegui di nuovo con --url e una di queste:</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="148"/>
+        <location filename="../sync/OutcomeWording.cpp" line="149"/>
         <source>%1: the server does not allow this (403 Forbidden)</source>
         <translation>%1: il server non lo consente (403 Forbidden)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="149"/>
+        <location filename="../sync/OutcomeWording.cpp" line="150"/>
         <source>%1: not found on the server (404)</source>
         <translation>%1: non trovato sul server (404)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="154"/>
+        <location filename="../sync/OutcomeWording.cpp" line="155"/>
         <source>%1: the server answered %2</source>
         <translation>%1: il server ha risposto %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="147"/>
+        <location filename="../sync/OutcomeWording.cpp" line="148"/>
         <source>%1 sent a reply that could not be read: %2</source>
         <translation>%1 ha inviato una risposta illeggibile: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="137"/>
+        <location filename="../sync/OutcomeWording.cpp" line="138"/>
         <source>the server answered %1 (%2)</source>
         <translation>il server ha risposto %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="138"/>
+        <location filename="../sync/OutcomeWording.cpp" line="139"/>
         <source>the server answered %1: %2</source>
         <translation>il server ha risposto %1: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="135"/>
+        <location filename="../sync/OutcomeWording.cpp" line="136"/>
         <source>the server answered %1</source>
         <translation>il server ha risposto %1</translation>
     </message>
@@ -811,32 +786,32 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>la risposta non è un multistatus WebDAV</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="232"/>
+        <location filename="../sync/OutcomeWording.cpp" line="233"/>
         <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
         <translation>la rubrica ha continuato a cambiare mentre questa sincronizzazione vi scriveva; non si è perso nulla, sincronizza di nuovo</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="118"/>
+        <location filename="../sync/OutcomeWording.cpp" line="119"/>
         <source>the card of %1</source>
         <translation>la scheda di %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="119"/>
+        <location filename="../sync/OutcomeWording.cpp" line="120"/>
         <source>status %1</source>
         <translation>stato %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="120"/>
+        <location filename="../sync/OutcomeWording.cpp" line="121"/>
         <source>left out of its reply</source>
         <translation>omessa dalla sua risposta</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="125"/>
+        <location filename="../sync/OutcomeWording.cpp" line="126"/>
         <source>%1 did not give %2 (%3); nothing was changed, run the sync again later</source>
         <translation>%1 non ha fornito %2 (%3); non è stato cambiato nulla, sincronizza di nuovo più tardi</translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="126"/>
+        <location filename="../sync/OutcomeWording.cpp" line="127"/>
         <source>%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later</source>
         <translation>
             <numerusform>%1 non ha fornito %2 (%3) né %n altra scheda; non è stato cambiato nulla, sincronizza di nuovo più tardi</numerusform>
@@ -844,17 +819,17 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="163"/>
+        <location filename="../sync/OutcomeWording.cpp" line="164"/>
         <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
         <translation>%1: il file dell&apos;elenco è cambiato sul disco durante la sincronizzazione; qui non è stato cambiato nulla, sincronizza di nuovo</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="167"/>
+        <location filename="../sync/OutcomeWording.cpp" line="168"/>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
         <translation>%1: la sua ultima voce non ha nome, e aggiungere voci la sovrascriverebbe; dalle prima un nome in Dialstack. Non è stato cambiato nulla</translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="43"/>
+        <location filename="../sync/OutcomeWording.cpp" line="44"/>
         <location filename="../sync/SyncReport.cpp" line="108"/>
         <source>%1 and %n more</source>
         <translation>
@@ -863,27 +838,27 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         </translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="112"/>
+        <location filename="../sync/SyncState.cpp" line="113"/>
         <source>%1: the sync journal could not be written</source>
         <translation>%1: non è stato possibile scrivere il registro di sincronizzazione</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="228"/>
+        <location filename="../sync/SyncState.cpp" line="229"/>
         <source>%1: the folder could not be made</source>
         <translation>%1: non è stato possibile creare la cartella</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="265"/>
+        <location filename="../sync/SyncState.cpp" line="266"/>
         <source>%1: the sync state could not be saved: %2</source>
         <translation>%1: non è stato possibile salvare lo stato di sincronizzazione: %2</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="269"/>
+        <location filename="../sync/SyncState.cpp" line="270"/>
         <source>%1: the sync state could not be made private</source>
         <translation>%1: non è stato possibile rendere privato lo stato di sincronizzazione</translation>
     </message>
     <message>
-        <location filename="../sync/DesktopNotifier.cpp" line="77"/>
+        <location filename="../sync/DesktopNotifier.cpp" line="78"/>
         <source>Dialstack sync needs you</source>
         <translation>La sincronizzazione di Dialstack ha bisogno di te</translation>
     </message>
@@ -893,22 +868,22 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>Dialstack: %1 su %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="217"/>
+        <location filename="../sync/OutcomeWording.cpp" line="218"/>
         <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
         <translation>%1 non è né un server CardDAV né una rubrica (indirizzi provati: %2); indica l&apos;indirizzo della tua rubrica con --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="174"/>
+        <location filename="../sync/SyncRun.cpp" line="172"/>
         <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
         <translation>%1 è sincronizzato con %2; per sincronizzarlo con un&apos;altra rubrica, dimentica prima questa sincronizzazione con --forget</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="251"/>
+        <location filename="../sync/OutcomeWording.cpp" line="252"/>
         <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
         <translation>%1 ha rifiutato la password di %2 letta da %3; metti la nuova password in quel file</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="178"/>
+        <location filename="../sync/OutcomeWording.cpp" line="179"/>
         <source>%1: %2; nothing was synced</source>
         <translation>%1: %2; non è stato sincronizzato nulla</translation>
     </message>
@@ -918,57 +893,57 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>%1: non è stato possibile ottenere un certificato dal server: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="152"/>
+        <location filename="../sync/OutcomeWording.cpp" line="153"/>
         <source>%1: the server answered %2 (%3)</source>
         <translation>%1: il server ha risposto %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="236"/>
+        <location filename="../sync/OutcomeWording.cpp" line="237"/>
         <source>%1: the sync&apos;s memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
         <translation>%1: lo stato di sincronizzazione di questo file dell&apos;elenco è danneggiato (%2); dimenticalo, poi sincronizza di nuovo con --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="222"/>
+        <location filename="../sync/SyncRun.cpp" line="220"/>
         <source>--accept-certificate is for a server at an https:// address</source>
         <translation>--accept-certificate vale per un server con un indirizzo https://</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="108"/>
+        <location filename="../sync/SyncOptions.cpp" line="99"/>
         <source>--accept-certificate needs the certificate&apos;s SHA-256 fingerprint (64 hex digits)</source>
         <translation>--accept-certificate richiede l&apos;impronta SHA-256 del certificato (64 cifre esadecimali)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="132"/>
+        <location filename="../sync/SyncOptions.cpp" line="123"/>
         <source>--discover needs --url (the server or the address book)</source>
         <translation>--discover richiede --url (il server o la rubrica)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="130"/>
+        <location filename="../sync/SyncOptions.cpp" line="121"/>
         <source>--discover, --forget and --timer each run alone</source>
         <translation>--discover, --forget e --timer si usano ciascuno da solo</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="73"/>
+        <location filename="../sync/SyncPassword.cpp" line="74"/>
         <source>--password-stdin: no password came on standard input</source>
         <translation>--password-stdin: non è arrivata nessuna password dallo standard input</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="94"/>
+        <location filename="../sync/SyncOptions.cpp" line="85"/>
         <source>--report takes json</source>
         <translation>--report accetta json</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="127"/>
+        <location filename="../sync/SyncOptions.cpp" line="118"/>
         <source>--timer takes on, off or status</source>
         <translation>--timer accetta on, off o status</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="73"/>
+        <location filename="../sync/OutcomeWording.cpp" line="74"/>
         <source>Address books found:</source>
         <translation>Rubriche trovate:</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="141"/>
+        <location filename="../sync/SyncPassword.cpp" line="142"/>
         <source>Keep it in %1 (readable by you alone)? [y/N]</source>
         <translation>Conservarla in %1 (leggibile solo da te)? [s/N]</translation>
     </message>
@@ -978,87 +953,87 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>s</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="59"/>
+        <location filename="../sync/OutcomeWording.cpp" line="60"/>
         <source>No timer syncs this directory file.</source>
         <translation>Nessun timer sincronizza questo file dell&apos;elenco.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="152"/>
+        <location filename="../sync/SyncPassword.cpp" line="153"/>
         <source>The password could not be kept: %1</source>
         <translation>Non è stato possibile conservare la password: %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="58"/>
+        <location filename="../sync/OutcomeWording.cpp" line="59"/>
         <source>The timer syncs this directory file every quarter of an hour.</source>
         <translation>Il timer sincronizza questo file dell&apos;elenco ogni quarto d&apos;ora.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="88"/>
+        <location filename="../sync/SyncOptions.cpp" line="79"/>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
         <translation>una password non si accetta mai sulla riga di comando: usa --password-file FILE, --password-stdin o il portachiavi</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="102"/>
+        <location filename="../sync/SyncOptions.cpp" line="93"/>
         <source>give the password with --password-file or --password-stdin, not both</source>
         <translation>indica la password con --password-file o con --password-stdin, non con entrambe</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="114"/>
+        <location filename="../sync/SyncRun.cpp" line="112"/>
         <source>is a folder, not a directory file</source>
         <translation>è una cartella, non un file dell&apos;elenco</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="98"/>
+        <location filename="../sync/SyncPassword.cpp" line="99"/>
         <source>it cannot be read</source>
         <translation>non si può leggere</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="107"/>
+        <location filename="../sync/SyncState.cpp" line="108"/>
         <source>it is no sync state this program wrote, or it was cut short</source>
         <translation>non l&apos;ha scritto questo programma, o è stato troncato</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="235"/>
+        <location filename="../sync/SyncRun.cpp" line="233"/>
         <source>it is not the one whose fingerprint was given</source>
         <translation>non è quello di cui è stata data l&apos;impronta</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="255"/>
+        <location filename="../sync/OutcomeWording.cpp" line="256"/>
         <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
         <translation>nessuna password per %1 su %2: il portachiavi non ne ha e nessun file della password è memorizzato</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="266"/>
+        <location filename="../sync/OutcomeWording.cpp" line="267"/>
         <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server&apos;s, trust it</source>
         <translation>il certificato di %1 non è attendibile (%2); la sua impronta SHA-256 è %3. Se è quello del tuo server, consideralo attendibile</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="110"/>
+        <location filename="../sync/SyncRun.cpp" line="108"/>
         <source>the folder does not exist</source>
         <translation>la cartella non esiste</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="112"/>
+        <location filename="../sync/SyncRun.cpp" line="110"/>
         <source>the folder is read-only, so the directory file cannot be saved there</source>
         <translation>la cartella è di sola lettura, quindi il file dell&apos;elenco non si può salvare lì</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="62"/>
+        <location filename="../sync/OutcomeWording.cpp" line="63"/>
         <source>the timer could not be set: %1</source>
         <translation>non è stato possibile impostare il timer: %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="61"/>
+        <location filename="../sync/OutcomeWording.cpp" line="62"/>
         <source>the timer cannot be set: no systemd user manager runs for this user</source>
         <translation>il timer non si può impostare: nessun gestore utente di systemd è in esecuzione per questo utente</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="197"/>
+        <location filename="../sync/OutcomeWording.cpp" line="198"/>
         <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force; to bring them back instead, with --bring-back</source>
         <translation>questa sincronizzazione eliminerebbe %1; non è stato cambiato nulla. Se è ciò che vuoi, eseguila di nuovo con --force; per riaverli invece, con --bring-back</translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="228"/>
+        <location filename="../sync/OutcomeWording.cpp" line="229"/>
         <source>the server refused %n card (%1); everything else is in step</source>
         <translation>
             <numerusform>il server ha rifiutato %n scheda (%1); tutto il resto è allineato</numerusform>
@@ -1066,14 +1041,42 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="104"/>
+        <location filename="../sync/OutcomeWording.cpp" line="105"/>
         <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
         <translation>il server ha rimandato questo programma a %1, un altro server; parla solo con il server che gli è stato indicato. Se quello è giusto, indicalo con --url</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="108"/>
+        <location filename="../sync/OutcomeWording.cpp" line="109"/>
         <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
         <translation>il server rimanda a un altro server, %1, per le rubriche; lì non è stato inviato nulla. Se quel server è giusto, indica la sua rubrica con --url</translation>
+    </message>
+</context>
+<context>
+    <name>DialstackTools</name>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="25"/>
+        <source>ran out of memory; nothing was changed</source>
+        <translation>memoria esaurita; non è stato cambiato nulla</translation>
+    </message>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="28"/>
+        <source>a file holds a field too long to be held (%1); nothing was changed</source>
+        <translation>un file contiene un campo troppo lungo (%1); non è stato cambiato nulla</translation>
+    </message>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="31"/>
+        <source>stopped: %1; nothing was changed</source>
+        <translation>interrotto: %1; non è stato cambiato nulla</translation>
+    </message>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="39"/>
+        <source>--file needs a file name</source>
+        <translation>--file richiede un nome di file</translation>
+    </message>
+    <message>
+        <location filename="../shell/PrintableText.cpp" line="45"/>
+        <source>... (%1 bytes in all)</source>
+        <translation>... (%1 byte in tutto)</translation>
     </message>
 </context>
 <context>

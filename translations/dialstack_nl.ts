@@ -4,7 +4,7 @@
 <context>
     <name>DialstackConvert</name>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="20"/>
+        <location filename="../convert/CommandLine.cpp" line="10"/>
         <source>usage: dialstack-convert export [--format vcard|csv | --spreadsheet] [--file DIR/Dialstack.dat]
                                 [--output FILE] [--verbose]
        dialstack-convert import [--format vcard|csv] [--file DIR/Dialstack.dat] [--verbose] FILE...
@@ -27,7 +27,7 @@ Frankrijk en andere landen met een decimale komma het openen)
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/QueryCommand.cpp" line="42"/>
+        <location filename="../convert/QueryCommand.cpp" line="44"/>
         <source>%n record matches</source>
         <translation>
             <numerusform>%n item komt overeen</numerusform>
@@ -67,7 +67,7 @@ Frankrijk en andere landen met een decimale komma het openen)
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/ExportCommand.cpp" line="139"/>
+        <location filename="../convert/ExportCommand.cpp" line="141"/>
         <source>%n record exported</source>
         <translation>
             <numerusform>%n item geëxporteerd</numerusform>
@@ -75,173 +75,153 @@ Frankrijk en andere landen met een decimale komma het openen)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="36"/>
+        <location filename="../convert/ImportCommand.cpp" line="37"/>
         <source>standard input</source>
         <translation>standaardinvoer</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="38"/>
+        <location filename="../convert/ImportCommand.cpp" line="39"/>
         <source>%1: %2; nothing was imported</source>
         <translation>%1: %2; er is niets geïmporteerd</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="45"/>
+        <location filename="../convert/ImportCommand.cpp" line="46"/>
         <source>is a folder, not a contact file</source>
         <translation>is een map, geen contactenbestand</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="48"/>
+        <location filename="../convert/ImportCommand.cpp" line="49"/>
         <source>cannot be opened</source>
         <translation>kan niet worden geopend</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="48"/>
+        <location filename="../convert/ImportCommand.cpp" line="49"/>
         <source>there is no such file</source>
         <translation>dit bestand bestaat niet</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="76"/>
+        <location filename="../convert/ImportCommand.cpp" line="77"/>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
         <translation>%1: kon niet worden opgeslagen: %2; het telefoonlijstbestand is ongewijzigd</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="79"/>
+        <location filename="../convert/ImportCommand.cpp" line="80"/>
         <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
         <translation>%1: kon niet worden opgeslagen: %2; het telefoonlijstbestand is mogelijk beschadigd: controleer het en importeer opnieuw</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="15"/>
+        <location filename="../convert/ConvertAccess.cpp" line="15"/>
         <source>%1: is a folder, not a directory file; nothing was converted</source>
         <translation>%1: is een map, geen telefoonlijstbestand; er is niets omgezet</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="19"/>
+        <location filename="../convert/ConvertAccess.cpp" line="19"/>
         <source>%1: there is no directory file</source>
         <translation>%1: er is geen telefoonlijstbestand</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="47"/>
+        <location filename="../convert/ConvertAccess.cpp" line="40"/>
         <source>%1: %2 (close Dialstack&apos;s window on it, or wait for the other import); nothing was changed</source>
         <translation>%1: %2 (sluit het Dialstack-venster waarin het open is, of wacht op de andere import); er is niets gewijzigd</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="79"/>
+        <location filename="../convert/CommandLine.cpp" line="46"/>
         <source>say export, import or query</source>
         <translation>geef export, import of query op</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="90"/>
+        <location filename="../convert/CommandLine.cpp" line="55"/>
         <source>unknown command &apos;%1&apos;</source>
         <translation>onbekende opdracht ‘%1’</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="99"/>
+        <location filename="../convert/CommandLine.cpp" line="87"/>
         <source>unknown format &apos;%1&apos;</source>
         <translation>onbekende indeling ‘%1’</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="114"/>
+        <location filename="../convert/CommandLine.cpp" line="102"/>
         <source>--spreadsheet is for export</source>
         <translation>--spreadsheet is alleen voor export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="114"/>
+        <location filename="../convert/CommandLine.cpp" line="102"/>
         <source>--output is for export</source>
         <translation>--output is alleen voor export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="128"/>
+        <location filename="../convert/CommandLine.cpp" line="116"/>
         <source>query needs one TEXT to look for</source>
         <translation>query heeft één TEKST nodig om te zoeken</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="130"/>
+        <location filename="../convert/CommandLine.cpp" line="118"/>
         <source>query takes no --format or --verbose</source>
         <translation>query accepteert geen --format of --verbose</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="137"/>
+        <location filename="../convert/CommandLine.cpp" line="125"/>
         <source>export takes no file arguments (use --output)</source>
         <translation>export accepteert geen bestanden als argument (gebruik --output)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="139"/>
+        <location filename="../convert/CommandLine.cpp" line="127"/>
         <source>--output names the directory file itself</source>
         <translation>--output noemt het telefoonlijstbestand zelf</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="142"/>
+        <location filename="../convert/CommandLine.cpp" line="130"/>
         <source>--spreadsheet writes CSV, not --format vcard</source>
         <translation>--spreadsheet schrijft CSV, niet --format vcard</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="149"/>
+        <location filename="../convert/CommandLine.cpp" line="137"/>
         <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
         <translation>--format vcard of --format csv is nodig (of een --output BESTAND dat op .vcf of .csv eindigt)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="157"/>
+        <location filename="../convert/CommandLine.cpp" line="145"/>
         <source>import needs at least one file (&apos;-&apos; for standard input)</source>
         <translation>import heeft minstens één bestand nodig (&apos;-&apos; voor de standaardinvoer)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="165"/>
+        <location filename="../convert/CommandLine.cpp" line="153"/>
         <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
         <translation>--format vcard of --format csv is nodig (‘%1’ eindigt niet op .vcf of .csv)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="180"/>
-        <source>ran out of memory; nothing was changed</source>
-        <translation>geen geheugen meer; er is niets gewijzigd</translation>
-    </message>
-    <message>
-        <location filename="../convert/CommandLine.cpp" line="183"/>
-        <source>a file holds a field too long to be held (%1); nothing was changed</source>
-        <translation>een bestand bevat een te lang veld (%1); er is niets gewijzigd</translation>
-    </message>
-    <message>
-        <location filename="../convert/CommandLine.cpp" line="185"/>
-        <source>stopped: %1; nothing was changed</source>
-        <translation>gestopt: %1; er is niets gewijzigd</translation>
-    </message>
-    <message>
-        <location filename="../convert/CommandLine.cpp" line="193"/>
-        <source>--file needs a file name</source>
-        <translation>--file heeft een bestandsnaam nodig</translation>
-    </message>
-    <message>
-        <location filename="../convert/ImportCommand.cpp" line="57"/>
-        <location filename="../convert/ImportCommand.cpp" line="60"/>
+        <location filename="../convert/ImportCommand.cpp" line="58"/>
+        <location filename="../convert/ImportCommand.cpp" line="61"/>
         <source>cannot be read as %1: %2</source>
         <translation>kan niet als %1 worden gelezen: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="92"/>
+        <location filename="../convert/ExportCommand.cpp" line="94"/>
         <source>%1: could not be written</source>
         <translation>%1: kon niet worden geschreven</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="99"/>
+        <location filename="../convert/ExportCommand.cpp" line="101"/>
         <source>could not write to standard output</source>
         <translation>kon niet naar de standaarduitvoer schrijven</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="112"/>
+        <location filename="../convert/ExportCommand.cpp" line="114"/>
         <source>%1: could not be written: %2</source>
         <translation>%1: kon niet worden geschreven: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="113"/>
+        <location filename="../convert/ExportCommand.cpp" line="115"/>
         <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
         <translation>%1: kon niet worden geschreven: %2; het bestand dat er stond is niet meer zoals het was</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="27"/>
+        <location filename="../convert/ConvertAccess.cpp" line="26"/>
         <source>%1: the directory file could not be opened: %2; nothing was converted</source>
         <translation>%1: het telefoonlijstbestand kon niet worden geopend: %2; er is niets omgezet</translation>
     </message>
     <message>
-        <location filename="../convert/DirectoryAccess.cpp" line="31"/>
+        <location filename="../convert/ConvertAccess.cpp" line="30"/>
         <source>%1: the directory file could not be read completely; nothing was converted</source>
         <translation>%1: het telefoonlijstbestand kon niet volledig worden gelezen; er is niets omgezet</translation>
     </message>
@@ -331,19 +311,14 @@ Frankrijk en andere landen met een decimale komma het openen)
         <translation>‘%1’ (%2)</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="98"/>
+        <location filename="../convert/ImportCommand.cpp" line="99"/>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
         <translation>%1: het laatste item heeft geen naam, en het toevoegen van items zou het overschrijven; geef het eerst een naam in Dialstack. Er is niets geïmporteerd</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="119"/>
+        <location filename="../convert/ExportCommand.cpp" line="121"/>
         <source>%1: written, but %2</source>
         <translation>%1: geschreven, maar %2</translation>
-    </message>
-    <message>
-        <location filename="../convert/PrintableText.cpp" line="45"/>
-        <source>... (%1 bytes in all)</source>
-        <translation>... (%1 bytes in totaal)</translation>
     </message>
     <message>
         <location filename="../vcard/VCardMapper.cpp" line="143"/>
@@ -401,7 +376,7 @@ Frankrijk en andere landen met een decimale komma het openen)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="73"/>
+        <location filename="../convert/ImportCommand.cpp" line="74"/>
         <source>%1: could not be saved: %2; nothing was imported</source>
         <translation>%1: kon niet worden opgeslagen: %2; er is niets geïmporteerd</translation>
     </message>
@@ -432,7 +407,7 @@ Frankrijk en andere landen met een decimale komma het openen)
         <translation>niet gesynchroniseerd: %1, een groep of plaats is geen contact</translation>
     </message>
     <message>
-        <location filename="../sync/DesktopNotifier.cpp" line="78"/>
+        <location filename="../sync/DesktopNotifier.cpp" line="79"/>
         <source>Open Dialstack</source>
         <translation>Dialstack openen</translation>
     </message>
@@ -452,7 +427,7 @@ Frankrijk en andere landen met een decimale komma het openen)
         <translation>%1 eindigde met status %2</translation>
     </message>
     <message>
-        <location filename="../sync/SyncCommand.cpp" line="26"/>
+        <location filename="../sync/SyncCommand.cpp" line="28"/>
         <source>usage: dialstack-sync [--file DIR/Dialstack.dat] [--url URL] [--user NAME]
                       [--password-file FILE | --password-stdin] [--keep-password]
                       [--certificate FILE | --accept-certificate SHA256] [--timeout SECONDS]
@@ -511,7 +486,7 @@ verdwenen).
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="50"/>
+        <location filename="../sync/OutcomeWording.cpp" line="51"/>
         <location filename="../sync/SyncReport.cpp" line="22"/>
         <source>%n added</source>
         <translation>
@@ -520,7 +495,7 @@ verdwenen).
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="50"/>
+        <location filename="../sync/OutcomeWording.cpp" line="51"/>
         <location filename="../sync/SyncReport.cpp" line="22"/>
         <source>%n changed</source>
         <translation>
@@ -529,7 +504,7 @@ verdwenen).
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="51"/>
+        <location filename="../sync/OutcomeWording.cpp" line="52"/>
         <location filename="../sync/SyncReport.cpp" line="23"/>
         <source>%n deleted</source>
         <translation>
@@ -538,7 +513,7 @@ verdwenen).
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="79"/>
+        <location filename="../sync/OutcomeWording.cpp" line="80"/>
         <location filename="../sync/SyncReport.cpp" line="94"/>
         <source>%n conflict kept as a copy</source>
         <translation>
@@ -547,13 +522,13 @@ verdwenen).
         </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="83"/>
+        <location filename="../sync/OutcomeWording.cpp" line="84"/>
         <location filename="../sync/SyncReport.cpp" line="98"/>
         <source>Here: %1; on the server: %2; %3</source>
         <translation>Hier: %1; op de server: %2; %3</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="81"/>
+        <location filename="../sync/OutcomeWording.cpp" line="82"/>
         <location filename="../sync/SyncReport.cpp" line="96"/>
         <source>Dry run, nothing changed. Would do here: %1; on the server: %2; %3</source>
         <translation>Proefdraai, er is niets gewijzigd. Verwacht resultaat hier: %1; op de server: %2; %3</translation>
@@ -629,180 +604,180 @@ verdwenen).
         <translation>beide versies van een item dat aan beide kanten is gewijzigd, zouden worden bewaard: die van de server, en die van deze computer als %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="262"/>
-        <location filename="../sync/SyncPassword.cpp" line="84"/>
+        <location filename="../sync/OutcomeWording.cpp" line="263"/>
+        <location filename="../sync/SyncPassword.cpp" line="85"/>
         <source>%1: the password file cannot be read</source>
         <translation>%1: het wachtwoordbestand kan niet worden gelezen</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="259"/>
-        <location filename="../sync/SyncPassword.cpp" line="80"/>
+        <location filename="../sync/OutcomeWording.cpp" line="260"/>
+        <location filename="../sync/SyncPassword.cpp" line="81"/>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
         <translation>%1: anderen kunnen dit wachtwoordbestand lezen; maak het alleen voor u leesbaar (chmod 600 %1) en start opnieuw</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="106"/>
+        <location filename="../sync/SyncPassword.cpp" line="107"/>
         <source>Password for %1 at %2: </source>
         <translation>Wachtwoord voor %1 op %2: </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="245"/>
+        <location filename="../sync/OutcomeWording.cpp" line="246"/>
         <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
         <translation>%1: een Dialstack-venster heeft er niet-opgeslagen wijzigingen in, of een ander programma wijzigt het. Er is niets gesynchroniseerd; de volgende synchronisatie na het opslaan neemt de wijzigingen van het venster mee</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="240"/>
+        <location filename="../sync/OutcomeWording.cpp" line="241"/>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
         <translation>gestopt door %1; wat al gesynchroniseerd is blijft bewaard, en de volgende synchronisatie gaat daar verder</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="222"/>
+        <location filename="../sync/OutcomeWording.cpp" line="223"/>
         <source>no address book found at %1 for %2; create one on the server (in its web page, or with your phone&apos;s contacts app), then sync again</source>
         <translation>geen adresboek gevonden op %1 voor %2; maak er een aan op de server (op zijn webpagina, of met de contacten-app van uw telefoon) en synchroniseer dan opnieuw</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="207"/>
+        <location filename="../sync/OutcomeWording.cpp" line="208"/>
         <source>this user</source>
         <translation>deze gebruiker</translation>
     </message>
     <message>
-        <location filename="../sync/SyncCommand.cpp" line="150"/>
+        <location filename="../sync/SyncCommand.cpp" line="152"/>
         <source>To settle it, run: %1</source>
         <translation>Om dit op te lossen, voert u uit: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="92"/>
+        <location filename="../sync/SyncOptions.cpp" line="83"/>
         <source>unexpected argument: %1</source>
         <translation>onverwacht argument: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="53"/>
+        <location filename="../sync/SyncOptions.cpp" line="47"/>
         <source>--%1 given more than once</source>
         <translation>--%1 meer dan eens opgegeven</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="114"/>
+        <location filename="../sync/SyncOptions.cpp" line="105"/>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
         <translation>--timeout heeft een aantal seconden van 1 tot 3600 nodig</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="80"/>
+        <location filename="../sync/SyncRun.cpp" line="78"/>
         <source>--url needs an http:// or https:// address, not %1</source>
         <translation>--url heeft een http://- of https://-adres nodig, niet %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="82"/>
+        <location filename="../sync/SyncRun.cpp" line="80"/>
         <source>give the user name with --user, not inside the URL</source>
         <translation>geef de gebruikersnaam op met --user, niet in de URL</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="181"/>
+        <location filename="../sync/SyncRun.cpp" line="179"/>
         <source>the first sync of %1 needs --url (the address book or the server)</source>
         <translation>de eerste synchronisatie van %1 heeft --url nodig (het adresboek of de server)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="89"/>
+        <location filename="../sync/OutcomeWording.cpp" line="90"/>
         <source>%1 did not answer within %2 s</source>
         <translation>%1 antwoordde niet binnen %2 s</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="253"/>
+        <location filename="../sync/OutcomeWording.cpp" line="254"/>
         <source>%1 refused the user name or password</source>
         <translation>%1 heeft de gebruikersnaam of het wachtwoord geweigerd</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="191"/>
+        <location filename="../sync/OutcomeWording.cpp" line="192"/>
         <source>%1 of the %2 records here (%3)</source>
         <translation>%1 van de %2 items hier (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="193"/>
+        <location filename="../sync/OutcomeWording.cpp" line="194"/>
         <source>%1 of the %2 cards on the server (%3)</source>
         <translation>%1 van de %2 kaarten op de server (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="32"/>
+        <location filename="../sync/OutcomeWording.cpp" line="33"/>
         <location filename="../sync/SyncReport.cpp" line="16"/>
         <source>&quot;%1&quot;</source>
         <translation>‘%1’</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="200"/>
+        <location filename="../sync/OutcomeWording.cpp" line="201"/>
         <source>%1 and %2</source>
         <translation>%1 en %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="177"/>
+        <location filename="../sync/OutcomeWording.cpp" line="178"/>
         <source>%1: the directory file could not be read completely; nothing was synced</source>
         <translation>%1: het telefoonlijstbestand kon niet volledig worden gelezen; er is niets gesynchroniseerd</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="172"/>
+        <location filename="../sync/OutcomeWording.cpp" line="173"/>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
         <translation>%1: kon niet worden opgeslagen: %2; het telefoonlijstbestand is ongewijzigd</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="170"/>
+        <location filename="../sync/OutcomeWording.cpp" line="171"/>
         <source>%1: could not be saved: %2</source>
         <translation>%1: kon niet worden opgeslagen: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="264"/>
+        <location filename="../sync/OutcomeWording.cpp" line="265"/>
         <source>the address book %1 is gone from the server; nothing was changed here</source>
         <translation>het adresboek %1 is van de server verdwenen; hier is niets gewijzigd</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="89"/>
+        <location filename="../sync/SyncRun.cpp" line="87"/>
         <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
         <translation>een wachtwoord wordt nooit via onversleuteld http:// verstuurd, behalve naar deze computer; gebruik https:// voor %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="208"/>
+        <location filename="../sync/SyncRun.cpp" line="206"/>
         <source>%1: holds no certificate (PEM) that can be read</source>
         <translation>%1: bevat geen leesbaar certificaat (PEM)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="129"/>
+        <location filename="../sync/SyncPassword.cpp" line="130"/>
         <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
         <translation>Het wachtwoord kon niet in de sleutelbos worden bewaard (er draait er geen); voortaan wordt het uit het bestand %1 gelezen. Houd dat bestand alleen voor u leesbaar.</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="183"/>
+        <location filename="../sync/OutcomeWording.cpp" line="184"/>
         <source>the server has several address books; run again with --url and one of them:</source>
         <translation>de server heeft meerdere adresboeken; start opnieuw met --url en een daarvan:</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="148"/>
+        <location filename="../sync/OutcomeWording.cpp" line="149"/>
         <source>%1: the server does not allow this (403 Forbidden)</source>
         <translation>%1: de server staat dit niet toe (403 Forbidden)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="149"/>
+        <location filename="../sync/OutcomeWording.cpp" line="150"/>
         <source>%1: not found on the server (404)</source>
         <translation>%1: niet gevonden op de server (404)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="154"/>
+        <location filename="../sync/OutcomeWording.cpp" line="155"/>
         <source>%1: the server answered %2</source>
         <translation>%1: de server antwoordde %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="147"/>
+        <location filename="../sync/OutcomeWording.cpp" line="148"/>
         <source>%1 sent a reply that could not be read: %2</source>
         <translation>%1 stuurde een antwoord dat niet kon worden gelezen: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="137"/>
+        <location filename="../sync/OutcomeWording.cpp" line="138"/>
         <source>the server answered %1 (%2)</source>
         <translation>de server antwoordde %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="138"/>
+        <location filename="../sync/OutcomeWording.cpp" line="139"/>
         <source>the server answered %1: %2</source>
         <translation>de server antwoordde %1: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="135"/>
+        <location filename="../sync/OutcomeWording.cpp" line="136"/>
         <source>the server answered %1</source>
         <translation>de server antwoordde %1</translation>
     </message>
@@ -812,32 +787,32 @@ verdwenen).
         <translation>het antwoord is geen WebDAV-multistatus</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="232"/>
+        <location filename="../sync/OutcomeWording.cpp" line="233"/>
         <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
         <translation>het adresboek bleef veranderen terwijl deze synchronisatie erin schreef; er is niets verloren, synchroniseer opnieuw</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="118"/>
+        <location filename="../sync/OutcomeWording.cpp" line="119"/>
         <source>the card of %1</source>
         <translation>de kaart van %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="119"/>
+        <location filename="../sync/OutcomeWording.cpp" line="120"/>
         <source>status %1</source>
         <translation>status %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="120"/>
+        <location filename="../sync/OutcomeWording.cpp" line="121"/>
         <source>left out of its reply</source>
         <translation>weggelaten uit zijn antwoord</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="125"/>
+        <location filename="../sync/OutcomeWording.cpp" line="126"/>
         <source>%1 did not give %2 (%3); nothing was changed, run the sync again later</source>
         <translation>%1 heeft %2 niet geleverd (%3); er is niets gewijzigd, synchroniseer later opnieuw</translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="126"/>
+        <location filename="../sync/OutcomeWording.cpp" line="127"/>
         <source>%1 did not give %2 (%3) nor %n other cards; nothing was changed, run the sync again later</source>
         <translation>
             <numerusform>%1 heeft %2 (%3) en %n andere kaart niet geleverd; er is niets gewijzigd, synchroniseer later opnieuw</numerusform>
@@ -845,17 +820,17 @@ verdwenen).
         </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="163"/>
+        <location filename="../sync/OutcomeWording.cpp" line="164"/>
         <source>%1: the directory file changed on disk while syncing; nothing was changed here, run the sync again</source>
         <translation>%1: het telefoonlijstbestand is tijdens het synchroniseren op schijf gewijzigd; hier is niets gewijzigd, synchroniseer opnieuw</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="167"/>
+        <location filename="../sync/OutcomeWording.cpp" line="168"/>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was changed</source>
         <translation>%1: het laatste item heeft geen naam, en items toevoegen zou het overschrijven; geef het eerst een naam in Dialstack. Er is niets gewijzigd</translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="43"/>
+        <location filename="../sync/OutcomeWording.cpp" line="44"/>
         <location filename="../sync/SyncReport.cpp" line="108"/>
         <source>%1 and %n more</source>
         <translation>
@@ -864,27 +839,27 @@ verdwenen).
         </translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="112"/>
+        <location filename="../sync/SyncState.cpp" line="113"/>
         <source>%1: the sync journal could not be written</source>
         <translation>%1: het synchronisatielogboek kon niet worden geschreven</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="228"/>
+        <location filename="../sync/SyncState.cpp" line="229"/>
         <source>%1: the folder could not be made</source>
         <translation>%1: de map kon niet worden aangemaakt</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="265"/>
+        <location filename="../sync/SyncState.cpp" line="266"/>
         <source>%1: the sync state could not be saved: %2</source>
         <translation>%1: de synchronisatiestatus kon niet worden opgeslagen: %2</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="269"/>
+        <location filename="../sync/SyncState.cpp" line="270"/>
         <source>%1: the sync state could not be made private</source>
         <translation>%1: de synchronisatiestatus kon niet privé worden gemaakt</translation>
     </message>
     <message>
-        <location filename="../sync/DesktopNotifier.cpp" line="77"/>
+        <location filename="../sync/DesktopNotifier.cpp" line="78"/>
         <source>Dialstack sync needs you</source>
         <translation>De Dialstack-synchronisatie heeft u nodig</translation>
     </message>
@@ -894,22 +869,22 @@ verdwenen).
         <translation>Dialstack: %1 op %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="217"/>
+        <location filename="../sync/OutcomeWording.cpp" line="218"/>
         <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
         <translation>%1 is geen CardDAV-server en geen adresboek (gevraagd: %2); geef het adres van uw adresboek op met --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="174"/>
+        <location filename="../sync/SyncRun.cpp" line="172"/>
         <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
         <translation>%1 wordt gesynchroniseerd met %2; om het met een ander adresboek te synchroniseren, vergeet u eerst deze synchronisatie met --forget</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="251"/>
+        <location filename="../sync/OutcomeWording.cpp" line="252"/>
         <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
         <translation>%1 heeft het wachtwoord voor %2 uit %3 geweigerd; zet het nieuwe wachtwoord in dat bestand</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="178"/>
+        <location filename="../sync/OutcomeWording.cpp" line="179"/>
         <source>%1: %2; nothing was synced</source>
         <translation>%1: %2; er is niets gesynchroniseerd</translation>
     </message>
@@ -919,57 +894,57 @@ verdwenen).
         <translation>%1: er was geen certificaat van de server te krijgen: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="152"/>
+        <location filename="../sync/OutcomeWording.cpp" line="153"/>
         <source>%1: the server answered %2 (%3)</source>
         <translation>%1: de server antwoordde %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="236"/>
+        <location filename="../sync/OutcomeWording.cpp" line="237"/>
         <source>%1: the sync&apos;s memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
         <translation>%1: de synchronisatiestatus van dit telefoonlijstbestand is beschadigd (%2); vergeet hem en synchroniseer daarna opnieuw met --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="222"/>
+        <location filename="../sync/SyncRun.cpp" line="220"/>
         <source>--accept-certificate is for a server at an https:// address</source>
         <translation>--accept-certificate is voor een server met een https://-adres</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="108"/>
+        <location filename="../sync/SyncOptions.cpp" line="99"/>
         <source>--accept-certificate needs the certificate&apos;s SHA-256 fingerprint (64 hex digits)</source>
         <translation>--accept-certificate heeft de SHA-256-vingerafdruk van het certificaat nodig (64 hexadecimale cijfers)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="132"/>
+        <location filename="../sync/SyncOptions.cpp" line="123"/>
         <source>--discover needs --url (the server or the address book)</source>
         <translation>--discover heeft --url nodig (de server of het adresboek)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="130"/>
+        <location filename="../sync/SyncOptions.cpp" line="121"/>
         <source>--discover, --forget and --timer each run alone</source>
         <translation>--discover, --forget en --timer werken elk alleen</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="73"/>
+        <location filename="../sync/SyncPassword.cpp" line="74"/>
         <source>--password-stdin: no password came on standard input</source>
         <translation>--password-stdin: er kwam geen wachtwoord binnen op de standaardinvoer</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="94"/>
+        <location filename="../sync/SyncOptions.cpp" line="85"/>
         <source>--report takes json</source>
         <translation>--report accepteert json</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="127"/>
+        <location filename="../sync/SyncOptions.cpp" line="118"/>
         <source>--timer takes on, off or status</source>
         <translation>--timer accepteert on, off of status</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="73"/>
+        <location filename="../sync/OutcomeWording.cpp" line="74"/>
         <source>Address books found:</source>
         <translation>Gevonden adresboeken:</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="141"/>
+        <location filename="../sync/SyncPassword.cpp" line="142"/>
         <source>Keep it in %1 (readable by you alone)? [y/N]</source>
         <translation>Bewaren in %1 (alleen voor u leesbaar)? [j/N]</translation>
     </message>
@@ -979,87 +954,87 @@ verdwenen).
         <translation>j</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="59"/>
+        <location filename="../sync/OutcomeWording.cpp" line="60"/>
         <source>No timer syncs this directory file.</source>
         <translation>Er is geen timer die dit telefoonlijstbestand synchroniseert.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="152"/>
+        <location filename="../sync/SyncPassword.cpp" line="153"/>
         <source>The password could not be kept: %1</source>
         <translation>Het wachtwoord kon niet worden bewaard: %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="58"/>
+        <location filename="../sync/OutcomeWording.cpp" line="59"/>
         <source>The timer syncs this directory file every quarter of an hour.</source>
         <translation>De timer synchroniseert dit telefoonlijstbestand elk kwartier.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="88"/>
+        <location filename="../sync/SyncOptions.cpp" line="79"/>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
         <translation>een wachtwoord wordt nooit op de opdrachtregel aangenomen: gebruik --password-file BESTAND, --password-stdin of de sleutelbos</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="102"/>
+        <location filename="../sync/SyncOptions.cpp" line="93"/>
         <source>give the password with --password-file or --password-stdin, not both</source>
         <translation>geef het wachtwoord op met --password-file of met --password-stdin, niet met beide</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="114"/>
+        <location filename="../sync/SyncRun.cpp" line="112"/>
         <source>is a folder, not a directory file</source>
         <translation>is een map, geen telefoonlijstbestand</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="98"/>
+        <location filename="../sync/SyncPassword.cpp" line="99"/>
         <source>it cannot be read</source>
         <translation>het kan niet worden gelezen</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="107"/>
+        <location filename="../sync/SyncState.cpp" line="108"/>
         <source>it is no sync state this program wrote, or it was cut short</source>
         <translation>hij is niet door dit programma geschreven, of hij is afgekapt</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="235"/>
+        <location filename="../sync/SyncRun.cpp" line="233"/>
         <source>it is not the one whose fingerprint was given</source>
         <translation>het is niet het certificaat met de opgegeven vingerafdruk</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="255"/>
+        <location filename="../sync/OutcomeWording.cpp" line="256"/>
         <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
         <translation>geen wachtwoord voor %1 op %2: de sleutelbos heeft er geen, en er is geen wachtwoordbestand onthouden</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="266"/>
+        <location filename="../sync/OutcomeWording.cpp" line="267"/>
         <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server&apos;s, trust it</source>
         <translation>het certificaat van %1 wordt niet vertrouwd (%2); de SHA-256-vingerafdruk is %3. Als het van uw eigen server is, vertrouw het dan</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="110"/>
+        <location filename="../sync/SyncRun.cpp" line="108"/>
         <source>the folder does not exist</source>
         <translation>de map bestaat niet</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="112"/>
+        <location filename="../sync/SyncRun.cpp" line="110"/>
         <source>the folder is read-only, so the directory file cannot be saved there</source>
         <translation>de map is alleen-lezen, dus het telefoonlijstbestand kan daar niet worden opgeslagen</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="62"/>
+        <location filename="../sync/OutcomeWording.cpp" line="63"/>
         <source>the timer could not be set: %1</source>
         <translation>de timer kon niet worden ingesteld: %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="61"/>
+        <location filename="../sync/OutcomeWording.cpp" line="62"/>
         <source>the timer cannot be set: no systemd user manager runs for this user</source>
         <translation>de timer kan niet worden ingesteld: er draait geen systemd-gebruikersbeheerder voor deze gebruiker</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="197"/>
+        <location filename="../sync/OutcomeWording.cpp" line="198"/>
         <source>this sync would delete %1; nothing was changed. If that is what you want, run it again with --force; to bring them back instead, with --bring-back</source>
         <translation>deze synchronisatie zou %1 verwijderen; er is niets gewijzigd. Als u dat wilt, start u haar opnieuw met --force; om ze in plaats daarvan terug te halen, met --bring-back</translation>
     </message>
     <message numerus="yes">
-        <location filename="../sync/OutcomeWording.cpp" line="228"/>
+        <location filename="../sync/OutcomeWording.cpp" line="229"/>
         <source>the server refused %n card (%1); everything else is in step</source>
         <translation>
             <numerusform>de server heeft %n kaart geweigerd (%1); al het andere is gelijk</numerusform>
@@ -1067,14 +1042,42 @@ verdwenen).
         </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="104"/>
+        <location filename="../sync/OutcomeWording.cpp" line="105"/>
         <source>the server sent this program to %1, another server; it only talks to the server it was given. If that one is right, give it with --url</source>
         <translation>de server stuurde dit programma door naar %1, een andere server; het praat alleen met de server die het kreeg. Als die de juiste is, geef hem dan op met --url</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="108"/>
+        <location filename="../sync/OutcomeWording.cpp" line="109"/>
         <source>the server points to another server, %1, for the address books; nothing was sent there. If that server is right, give its address book with --url</source>
         <translation>de server verwijst voor de adresboeken naar een andere server, %1; daarheen is niets verstuurd. Als die server de juiste is, geef zijn adresboek dan op met --url</translation>
+    </message>
+</context>
+<context>
+    <name>DialstackTools</name>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="25"/>
+        <source>ran out of memory; nothing was changed</source>
+        <translation>geen geheugen meer; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="28"/>
+        <source>a file holds a field too long to be held (%1); nothing was changed</source>
+        <translation>een bestand bevat een te lang veld (%1); er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="31"/>
+        <source>stopped: %1; nothing was changed</source>
+        <translation>gestopt: %1; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <location filename="../shell/ToolShell.cpp" line="39"/>
+        <source>--file needs a file name</source>
+        <translation>--file heeft een bestandsnaam nodig</translation>
+    </message>
+    <message>
+        <location filename="../shell/PrintableText.cpp" line="45"/>
+        <source>... (%1 bytes in all)</source>
+        <translation>... (%1 bytes in totaal)</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,7 @@ TEST(ConvertCommand, UnreadableInputChangesNothingAndExitsWithOne)
             "folder: is a folder, not a directory file"},
         {"no directory file to export", {"export", "--format", "csv", "--file", "absent.dat"},
             "dialstack-convert: absent.dat: there is no directory file\n"},
+        {"one dash as two", {"export", "-format", "csv", "-file", "absent.dat"}, "absent.dat: there is no directory"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pszWhy);

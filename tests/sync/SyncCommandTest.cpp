@@ -185,6 +185,7 @@ TEST(SyncRunTest, CommandLineFileAndFolderStatuses)
             {"dialstack-sync: damaged.dat: the directory file could not be read completely; nothing was synced\n"}},
         {{"--file", "busy.dat", "--url", url}, ExitStatus::kBusy,
             {"has unsaved changes", "the next sync after you save"}},
+        {{"-file", "busy.dat", "-url", url}, ExitStatus::kBusy, {"has unsaved changes"}},
         {{"--url", url, "--timeout", "1"}, ExitStatus::kFailure, {"127.0.0.1: Connection refused"}},
     };
     // A folder that takes no new file: one of this test's own where the

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-// Every piece of text the converter prints that came from a file (names,
+// Every piece of text the tools print that came from a file or a server (names,
 // values, labels, lines it could not read) goes through Printable, so that
 // no file can send the terminal a control sequence: control characters
 // (C0, DEL, C1), the characters that reorder text on screen and bytes that

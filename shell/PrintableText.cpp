@@ -1,8 +1,8 @@
-#include "convert/PrintableText.h"
+#include "shell/PrintableText.h"
 
 #include <cstdio>
 
-#include "convert/ConvertText.h"
+#include "shell/ShellText.h"
 #include "vcard/Utf8.h"
 
 namespace {
@@ -42,6 +42,6 @@ std::string Printable(std::string_view utf8, size_t nMaxBytes)
         }
     }
     if (i < utf8.size())
-        out += ConvertText::Tr("... (%1 bytes in all)", {std::to_string(utf8.size())});
+        out += CShellText::Tr("... (%1 bytes in all)", {std::to_string(utf8.size())});
     return out;
 }

@@ -1,4 +1,4 @@
-#include "convert/ToolText.h"
+#include "shell/ToolText.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -6,9 +6,9 @@
 #include "data/DirectoryLock.h"
 #include "data/RecordList.h"
 
-// What the commands share about the directory file: taking its lock and
-// loading it whole, each with the message a user needs when it fails.
-class CDirectoryAccess
+// The converter's way to the directory file (shell/DirectoryAccess.h),
+// with the message a user needs when it fails.
+class CConvertAccess
 {
 public:
     // The exit status when the command cannot go on, else -1. bMustExist:
