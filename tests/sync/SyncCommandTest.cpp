@@ -631,8 +631,11 @@ TEST_F(RadicaleRunTest, APasswordFromStandardInputIsKeptInAFileOfTheProgramsOwn)
     const Ran next = RunProgram({});
     EXPECT_EQ(ExitStatus::kSuccess, next.nStatus) << next.err;
 
+    // A certificate accepted by its fingerprint is kept beside the password.
+    const fs::path certificate = fs::path(kept).replace_extension(".pem");
+    WriteFileBytes(certificate.string(), "-----BEGIN CERTIFICATE-----\n");
     EXPECT_EQ(ExitStatus::kSuccess, RunProgram({"--forget"}).nStatus);
-    for (const std::string& path : {kept.string(), CSyncState::PathFor("Dialstack.dat"),
+    for (const std::string& path : {kept.string(), certificate.string(), CSyncState::PathFor("Dialstack.dat"),
              CSyncOutcome::PathFor("Dialstack.dat")})
         EXPECT_FALSE(fs::exists(path)) << path;
     EXPECT_TRUE(fs::exists("Dialstack.dat"));
