@@ -337,7 +337,10 @@ CSyncOutcome CSyncRun::Completed(CSyncOutcome outcome) const
     default: break;
     }
     outcome.bDryRun = m_options.bDryRun;
+    // What the window's Sync Settings shows in its boxes.
     outcome.strCollectionUrl = m_state.m_strCollectionUrl;
+    if (outcome.strUser.empty())
+        outcome.strUser = m_state.m_strUser;
     return outcome;
 }
 

@@ -630,6 +630,10 @@ TEST_F(RadicaleRunTest, APasswordFromStandardInputIsKeptInAFileOfTheProgramsOwn)
     EXPECT_EQ(fs::perms::owner_all, fs::status(kept.parent_path()).permissions());
     const Ran next = RunProgram({});
     EXPECT_EQ(ExitStatus::kSuccess, next.nStatus) << next.err;
+    // The window's Sync Settings opens with the address book and the user.
+    CSyncOutcome last;
+    ASSERT_TRUE(CSyncOutcome::LastFor("Dialstack.dat", last));
+    EXPECT_EQ(server.Book() + "|user", last.strCollectionUrl + "|" + last.strUser);
 
     // A certificate accepted by its fingerprint is kept beside the password.
     const fs::path certificate = fs::path(kept).replace_extension(".pem");
