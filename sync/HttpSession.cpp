@@ -10,7 +10,6 @@
 #include <QSslError>
 #include <QTimer>
 
-
 #ifndef DIALSTACK_VERSION
 #define DIALSTACK_VERSION "unknown"
 #endif
@@ -128,15 +127,11 @@ CHttpReply CHttpSession::Send(
     }
 }
 
-CHttpReply CHttpSession::SendOnce(
-    const QByteArray& verb, const QUrl& url, const std::string& strBody, const Headers& headers)
+// The request with the program's headers: its name, the password for the
+// server it was given only, the body's type, and the certificates the user
+// trusted.
+QNetworkRequest CHttpSession::Request(const QUrl& url, const std::string& strBody, const Headers& headers) const
 {
-    CHttpReply reply;
-    if (m_bStopped) {
-        reply.failure.kind = CSyncOutcome::EKind::kStopped;
-        reply.failure.strDetail = m_strStopReason;
-        return reply;
-    }
     QNetworkRequest request(url);
     request.setRawHeader("User-Agent", "dialstack-sync/" DIALSTACK_VERSION);
     if (!m_authorization.isEmpty() && IsSameOrigin(url, m_origin) && MaySendPassword(url))
@@ -150,7 +145,19 @@ CHttpReply CHttpSession::SendOnce(
         ssl.addCaCertificates(m_trusted);
         request.setSslConfiguration(ssl);
     }
+    return request;
+}
 
+CHttpReply CHttpSession::SendOnce(
+    const QByteArray& verb, const QUrl& url, const std::string& strBody, const Headers& headers)
+{
+    CHttpReply reply;
+    if (m_bStopped) {
+        reply.failure.kind = CSyncOutcome::EKind::kStopped;
+        reply.failure.strDetail = m_strStopReason;
+        return reply;
+    }
+    const QNetworkRequest request = Request(url, strBody, headers);
     QNetworkReply* pReply = m_pNetwork->sendCustomRequest(request, verb, QByteArray::fromStdString(strBody));
     m_pCurrent = pReply;
     // The certificate the server presented, when it is not trusted.

@@ -13,6 +13,7 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
+class QNetworkRequest;
 
 // Requests to one server, one at a time, each waited for: the connection is
 // kept alive between them, since a CardDAV server takes one request per card
@@ -57,6 +58,7 @@ public:
     static bool IsSameOrigin(const QUrl& a, const QUrl& b);
 
 private:
+    QNetworkRequest Request(const QUrl& url, const std::string& strBody, const Headers& headers) const;
     // What a request that got no answer comes to.
     CSyncOutcome NoAnswer(const QUrl& url, QNetworkReply& reply, bool bLate, const QSslCertificate& untrusted) const;
     CHttpReply SendOnce(const QByteArray& verb, const QUrl& url, const std::string& strBody, const Headers& headers);

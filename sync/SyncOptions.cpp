@@ -58,6 +58,57 @@ std::string Sha256Digits(QString text)
     return kHex.match(text).hasMatch() ? text.toStdString() : std::string();
 }
 
+// Where to sync and how to reach it: the file, the server, the user, the
+// password's source, the certificate and the timeout.
+void TakeServer(const Parser& p, CSyncOptions& o)
+{
+    if (p.parser.isSet(p.file))
+        o.strFile = p.Single(p.file);
+    o.strUrl = p.Single(p.url);
+    o.strUser = p.Single(p.user);
+    o.strPasswordFile = p.Single(p.passwordFile);
+    o.bPasswordStdin = p.parser.isSet(p.passwordStdin);
+    if (o.bPasswordStdin && !o.strPasswordFile.empty())
+        throw CSyncText::Tr("give the password with --password-file or --password-stdin, not both");
+    o.bKeepPassword = p.parser.isSet(p.keepPassword);
+    o.strCertificate = p.Single(p.certificate);
+    if (p.parser.isSet(p.acceptCertificate)) {
+        o.strAcceptSha256 = Sha256Digits(QString::fromStdString(p.Single(p.acceptCertificate)));
+        if (o.strAcceptSha256.empty())
+            throw CSyncText::Tr("--accept-certificate needs the certificate's SHA-256 fingerprint (64 hex digits)");
+    }
+    if (p.parser.isSet(p.timeout)) {
+        bool bNumber = false;
+        o.nTimeoutSeconds = QString::fromStdString(p.Single(p.timeout)).toInt(&bNumber);
+        if (!bNumber || o.nTimeoutSeconds < 1 || o.nTimeoutSeconds > 3600)
+            throw CSyncText::Tr("--timeout needs a number of seconds from 1 to 3600");
+    }
+}
+
+// What the run does: sync (and how), or one of the runs that stand alone.
+void TakeRun(const Parser& p, CSyncOptions& o)
+{
+    o.bDryRun = p.parser.isSet(p.dryRun);
+    o.bForce = p.parser.isSet(p.force);
+    o.bBringBack = p.parser.isSet(p.bringBack);
+    o.bVerbose = p.parser.isSet(p.verbose);
+    o.bDiscover = p.parser.isSet(p.discover);
+    o.bForget = p.parser.isSet(p.forget);
+    if (p.parser.isSet(p.timer)) {
+        const std::string value = p.Single(p.timer);
+        o.timer = value == "on" ? CSyncOptions::ETimer::kOn
+            : value == "off"    ? CSyncOptions::ETimer::kOff
+            : value == "status" ? CSyncOptions::ETimer::kStatus
+                                : CSyncOptions::ETimer::kNotAsked;
+        if (o.timer == CSyncOptions::ETimer::kNotAsked)
+            throw CSyncText::Tr("--timer takes on, off or status");
+    }
+    if (int(o.bDiscover) + int(o.bForget) + int(o.timer != CSyncOptions::ETimer::kNotAsked) > 1)
+        throw CSyncText::Tr("--discover, --forget and --timer each run alone");
+    if (o.bDiscover && o.strUrl.empty())
+        throw CSyncText::Tr("--discover needs --url (the server or the address book)");
+}
+
 }   // namespace
 
 bool CSyncOptions::Parse(const std::vector<std::string>& args, std::string& strProblem)
@@ -83,44 +134,8 @@ bool CSyncOptions::Parse(const std::vector<std::string>& args, std::string& strP
             throw CSyncText::Tr("unexpected argument: %1", {Local(p.parser.positionalArguments().first())});
         if (p.parser.isSet(p.report) && (p.Single(p.report) != "json"))
             throw CSyncText::Tr("--report takes json");
-        if (p.parser.isSet(p.file))
-            strFile = p.Single(p.file);
-        strUrl = p.Single(p.url);
-        strUser = p.Single(p.user);
-        strPasswordFile = p.Single(p.passwordFile);
-        bPasswordStdin = p.parser.isSet(p.passwordStdin);
-        if (bPasswordStdin && !strPasswordFile.empty())
-            throw CSyncText::Tr("give the password with --password-file or --password-stdin, not both");
-        bKeepPassword = p.parser.isSet(p.keepPassword);
-        strCertificate = p.Single(p.certificate);
-        if (p.parser.isSet(p.acceptCertificate)) {
-            strAcceptSha256 = Sha256Digits(QString::fromStdString(p.Single(p.acceptCertificate)));
-            if (strAcceptSha256.empty())
-                throw CSyncText::Tr("--accept-certificate needs the certificate's SHA-256 fingerprint (64 hex digits)");
-        }
-        if (p.parser.isSet(p.timeout)) {
-            bool bNumber = false;
-            nTimeoutSeconds = QString::fromStdString(p.Single(p.timeout)).toInt(&bNumber);
-            if (!bNumber || nTimeoutSeconds < 1 || nTimeoutSeconds > 3600)
-                throw CSyncText::Tr("--timeout needs a number of seconds from 1 to 3600");
-        }
-        bDryRun = p.parser.isSet(p.dryRun);
-        bForce = p.parser.isSet(p.force);
-        bBringBack = p.parser.isSet(p.bringBack);
-        bVerbose = p.parser.isSet(p.verbose);
-        bDiscover = p.parser.isSet(p.discover);
-        bForget = p.parser.isSet(p.forget);
-        if (p.parser.isSet(p.timer)) {
-            const std::string value = p.Single(p.timer);
-            timer = value == "on" ? ETimer::kOn : value == "off" ? ETimer::kOff : value == "status" ? ETimer::kStatus
-                                                                                                    : ETimer::kNotAsked;
-            if (timer == ETimer::kNotAsked)
-                throw CSyncText::Tr("--timer takes on, off or status");
-        }
-        if (int(bDiscover) + int(bForget) + int(timer != ETimer::kNotAsked) > 1)
-            throw CSyncText::Tr("--discover, --forget and --timer each run alone");
-        if (bDiscover && strUrl.empty())
-            throw CSyncText::Tr("--discover needs --url (the server or the address book)");
+        TakeServer(p, *this);
+        TakeRun(p, *this);
         if (const std::string problem = CToolShell::DirectoryFileProblem(strFile); !problem.empty())
             throw problem;
     } catch (const std::string& problem) {

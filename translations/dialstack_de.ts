@@ -647,7 +647,7 @@ verschwunden).
         <translation>Um das zu klären, starten Sie: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="83"/>
+        <location filename="../sync/SyncOptions.cpp" line="134"/>
         <source>unexpected argument: %1</source>
         <translation>unerwartetes Argument: %1</translation>
     </message>
@@ -657,7 +657,7 @@ verschwunden).
         <translation>--%1 mehr als einmal angegeben</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="105"/>
+        <location filename="../sync/SyncOptions.cpp" line="84"/>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
         <translation>--timeout braucht eine Sekundenzahl von 1 bis 3600</translation>
     </message>
@@ -910,17 +910,17 @@ verschwunden).
         <translation>--accept-certificate gilt für einen Server mit einer https://-Adresse</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="99"/>
+        <location filename="../sync/SyncOptions.cpp" line="78"/>
         <source>--accept-certificate needs the certificate&apos;s SHA-256 fingerprint (64 hex digits)</source>
         <translation>--accept-certificate braucht den SHA-256-Fingerabdruck des Zertifikats (64 Hexadezimalziffern)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="123"/>
+        <location filename="../sync/SyncOptions.cpp" line="109"/>
         <source>--discover needs --url (the server or the address book)</source>
         <translation>--discover braucht --url (den Server oder das Adressbuch)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="121"/>
+        <location filename="../sync/SyncOptions.cpp" line="107"/>
         <source>--discover, --forget and --timer each run alone</source>
         <translation>--discover, --forget und --timer laufen jeweils allein</translation>
     </message>
@@ -930,12 +930,12 @@ verschwunden).
         <translation>--password-stdin: auf der Standardeingabe kam kein Passwort</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="85"/>
+        <location filename="../sync/SyncOptions.cpp" line="136"/>
         <source>--report takes json</source>
         <translation>--report nimmt json</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="118"/>
+        <location filename="../sync/SyncOptions.cpp" line="104"/>
         <source>--timer takes on, off or status</source>
         <translation>--timer nimmt on, off oder status</translation>
     </message>
@@ -970,12 +970,12 @@ verschwunden).
         <translation>Der Timer gleicht diese Telefonbuchdatei jede Viertelstunde ab.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="79"/>
+        <location filename="../sync/SyncOptions.cpp" line="130"/>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
         <translation>ein Passwort wird nie auf der Befehlszeile angenommen: nutzen Sie --password-file DATEI, --password-stdin oder den Schlüsselbund</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="93"/>
+        <location filename="../sync/SyncOptions.cpp" line="72"/>
         <source>give the password with --password-file or --password-stdin, not both</source>
         <translation>geben Sie das Passwort mit --password-file oder --password-stdin an, nicht mit beiden</translation>
     </message>

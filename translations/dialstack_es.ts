@@ -645,7 +645,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>Para resolverlo, ejecute: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="83"/>
+        <location filename="../sync/SyncOptions.cpp" line="134"/>
         <source>unexpected argument: %1</source>
         <translation>argumento inesperado: %1</translation>
     </message>
@@ -655,7 +655,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>--%1 indicado más de una vez</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="105"/>
+        <location filename="../sync/SyncOptions.cpp" line="84"/>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
         <translation>--timeout necesita un número de segundos de 1 a 3600</translation>
     </message>
@@ -908,17 +908,17 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>--accept-certificate es para un servidor con una dirección https://</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="99"/>
+        <location filename="../sync/SyncOptions.cpp" line="78"/>
         <source>--accept-certificate needs the certificate&apos;s SHA-256 fingerprint (64 hex digits)</source>
         <translation>--accept-certificate necesita la huella SHA-256 del certificado (64 dígitos hexadecimales)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="123"/>
+        <location filename="../sync/SyncOptions.cpp" line="109"/>
         <source>--discover needs --url (the server or the address book)</source>
         <translation>--discover necesita --url (el servidor o la libreta de direcciones)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="121"/>
+        <location filename="../sync/SyncOptions.cpp" line="107"/>
         <source>--discover, --forget and --timer each run alone</source>
         <translation>--discover, --forget y --timer se usan cada uno por separado</translation>
     </message>
@@ -928,12 +928,12 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>--password-stdin: no ha llegado ninguna contraseña por la entrada estándar</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="85"/>
+        <location filename="../sync/SyncOptions.cpp" line="136"/>
         <source>--report takes json</source>
         <translation>--report admite json</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="118"/>
+        <location filename="../sync/SyncOptions.cpp" line="104"/>
         <source>--timer takes on, off or status</source>
         <translation>--timer admite on, off o status</translation>
     </message>
@@ -968,12 +968,12 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>El temporizador sincroniza este archivo de la agenda cada cuarto de hora.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="79"/>
+        <location filename="../sync/SyncOptions.cpp" line="130"/>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
         <translation>nunca se acepta una contraseña en la línea de órdenes: use --password-file ARCHIVO, --password-stdin o el llavero</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="93"/>
+        <location filename="../sync/SyncOptions.cpp" line="72"/>
         <source>give the password with --password-file or --password-stdin, not both</source>
         <translation>indique la contraseña con --password-file o con --password-stdin, no con ambas</translation>
     </message>

@@ -647,7 +647,7 @@ disparu).
         <translation>Pour régler cela, lancez&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="83"/>
+        <location filename="../sync/SyncOptions.cpp" line="134"/>
         <source>unexpected argument: %1</source>
         <translation>argument inattendu&#xa0;: %1</translation>
     </message>
@@ -657,7 +657,7 @@ disparu).
         <translation>--%1 indiqué plus d&apos;une fois</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="105"/>
+        <location filename="../sync/SyncOptions.cpp" line="84"/>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
         <translation>--timeout demande un nombre de secondes de 1 à 3600</translation>
     </message>
@@ -910,17 +910,17 @@ disparu).
         <translation>--accept-certificate vaut pour un serveur à une adresse https://</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="99"/>
+        <location filename="../sync/SyncOptions.cpp" line="78"/>
         <source>--accept-certificate needs the certificate&apos;s SHA-256 fingerprint (64 hex digits)</source>
         <translation>--accept-certificate demande l&apos;empreinte SHA-256 du certificat (64 chiffres hexadécimaux)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="123"/>
+        <location filename="../sync/SyncOptions.cpp" line="109"/>
         <source>--discover needs --url (the server or the address book)</source>
         <translation>--discover demande --url (le serveur ou le carnet d&apos;adresses)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="121"/>
+        <location filename="../sync/SyncOptions.cpp" line="107"/>
         <source>--discover, --forget and --timer each run alone</source>
         <translation>--discover, --forget et --timer s&apos;utilisent chacun seul</translation>
     </message>
@@ -930,12 +930,12 @@ disparu).
         <translation>--password-stdin&#xa0;: aucun mot de passe n&apos;est arrivé sur l&apos;entrée standard</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="85"/>
+        <location filename="../sync/SyncOptions.cpp" line="136"/>
         <source>--report takes json</source>
         <translation>--report prend json</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="118"/>
+        <location filename="../sync/SyncOptions.cpp" line="104"/>
         <source>--timer takes on, off or status</source>
         <translation>--timer prend on, off ou status</translation>
     </message>
@@ -970,12 +970,12 @@ disparu).
         <translation>Le minuteur synchronise ce fichier de l&apos;annuaire tous les quarts d&apos;heure.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="79"/>
+        <location filename="../sync/SyncOptions.cpp" line="130"/>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
         <translation>un mot de passe n&apos;est jamais pris sur la ligne de commande&#xa0;: utilisez --password-file FICHIER, --password-stdin ou le trousseau</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="93"/>
+        <location filename="../sync/SyncOptions.cpp" line="72"/>
         <source>give the password with --password-file or --password-stdin, not both</source>
         <translation>donnez le mot de passe avec --password-file ou --password-stdin, pas les deux</translation>
     </message>

@@ -645,7 +645,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>Per risolvere, esegui: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="83"/>
+        <location filename="../sync/SyncOptions.cpp" line="134"/>
         <source>unexpected argument: %1</source>
         <translation>argomento inatteso: %1</translation>
     </message>
@@ -655,7 +655,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>--%1 indicato più di una volta</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="105"/>
+        <location filename="../sync/SyncOptions.cpp" line="84"/>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
         <translation>--timeout richiede un numero di secondi da 1 a 3600</translation>
     </message>
@@ -908,17 +908,17 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>--accept-certificate vale per un server con un indirizzo https://</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="99"/>
+        <location filename="../sync/SyncOptions.cpp" line="78"/>
         <source>--accept-certificate needs the certificate&apos;s SHA-256 fingerprint (64 hex digits)</source>
         <translation>--accept-certificate richiede l&apos;impronta SHA-256 del certificato (64 cifre esadecimali)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="123"/>
+        <location filename="../sync/SyncOptions.cpp" line="109"/>
         <source>--discover needs --url (the server or the address book)</source>
         <translation>--discover richiede --url (il server o la rubrica)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="121"/>
+        <location filename="../sync/SyncOptions.cpp" line="107"/>
         <source>--discover, --forget and --timer each run alone</source>
         <translation>--discover, --forget e --timer si usano ciascuno da solo</translation>
     </message>
@@ -928,12 +928,12 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>--password-stdin: non è arrivata nessuna password dallo standard input</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="85"/>
+        <location filename="../sync/SyncOptions.cpp" line="136"/>
         <source>--report takes json</source>
         <translation>--report accetta json</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="118"/>
+        <location filename="../sync/SyncOptions.cpp" line="104"/>
         <source>--timer takes on, off or status</source>
         <translation>--timer accetta on, off o status</translation>
     </message>
@@ -968,12 +968,12 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>Il timer sincronizza questo file dell&apos;elenco ogni quarto d&apos;ora.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="79"/>
+        <location filename="../sync/SyncOptions.cpp" line="130"/>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
         <translation>una password non si accetta mai sulla riga di comando: usa --password-file FILE, --password-stdin o il portachiavi</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="93"/>
+        <location filename="../sync/SyncOptions.cpp" line="72"/>
         <source>give the password with --password-file or --password-stdin, not both</source>
         <translation>indica la password con --password-file o con --password-stdin, non con entrambe</translation>
     </message>

@@ -646,7 +646,7 @@ verdwenen).
         <translation>Om dit op te lossen, voert u uit: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="83"/>
+        <location filename="../sync/SyncOptions.cpp" line="134"/>
         <source>unexpected argument: %1</source>
         <translation>onverwacht argument: %1</translation>
     </message>
@@ -656,7 +656,7 @@ verdwenen).
         <translation>--%1 meer dan eens opgegeven</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="105"/>
+        <location filename="../sync/SyncOptions.cpp" line="84"/>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
         <translation>--timeout heeft een aantal seconden van 1 tot 3600 nodig</translation>
     </message>
@@ -909,17 +909,17 @@ verdwenen).
         <translation>--accept-certificate is voor een server met een https://-adres</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="99"/>
+        <location filename="../sync/SyncOptions.cpp" line="78"/>
         <source>--accept-certificate needs the certificate&apos;s SHA-256 fingerprint (64 hex digits)</source>
         <translation>--accept-certificate heeft de SHA-256-vingerafdruk van het certificaat nodig (64 hexadecimale cijfers)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="123"/>
+        <location filename="../sync/SyncOptions.cpp" line="109"/>
         <source>--discover needs --url (the server or the address book)</source>
         <translation>--discover heeft --url nodig (de server of het adresboek)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="121"/>
+        <location filename="../sync/SyncOptions.cpp" line="107"/>
         <source>--discover, --forget and --timer each run alone</source>
         <translation>--discover, --forget en --timer werken elk alleen</translation>
     </message>
@@ -929,12 +929,12 @@ verdwenen).
         <translation>--password-stdin: er kwam geen wachtwoord binnen op de standaardinvoer</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="85"/>
+        <location filename="../sync/SyncOptions.cpp" line="136"/>
         <source>--report takes json</source>
         <translation>--report accepteert json</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="118"/>
+        <location filename="../sync/SyncOptions.cpp" line="104"/>
         <source>--timer takes on, off or status</source>
         <translation>--timer accepteert on, off of status</translation>
     </message>
@@ -969,12 +969,12 @@ verdwenen).
         <translation>De timer synchroniseert dit telefoonlijstbestand elk kwartier.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="79"/>
+        <location filename="../sync/SyncOptions.cpp" line="130"/>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
         <translation>een wachtwoord wordt nooit op de opdrachtregel aangenomen: gebruik --password-file BESTAND, --password-stdin of de sleutelbos</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="93"/>
+        <location filename="../sync/SyncOptions.cpp" line="72"/>
         <source>give the password with --password-file or --password-stdin, not both</source>
         <translation>geef het wachtwoord op met --password-file of met --password-stdin, niet met beide</translation>
     </message>

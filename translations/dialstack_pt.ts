@@ -645,7 +645,7 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>Para resolver, execute: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="83"/>
+        <location filename="../sync/SyncOptions.cpp" line="134"/>
         <source>unexpected argument: %1</source>
         <translation>argumento inesperado: %1</translation>
     </message>
@@ -655,7 +655,7 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>--%1 indicado mais de uma vez</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="105"/>
+        <location filename="../sync/SyncOptions.cpp" line="84"/>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
         <translation>--timeout precisa de um número de segundos de 1 a 3600</translation>
     </message>
@@ -908,17 +908,17 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>--accept-certificate é para um servidor com um endereço https://</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="99"/>
+        <location filename="../sync/SyncOptions.cpp" line="78"/>
         <source>--accept-certificate needs the certificate&apos;s SHA-256 fingerprint (64 hex digits)</source>
         <translation>--accept-certificate precisa da impressão digital SHA-256 do certificado (64 dígitos hexadecimais)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="123"/>
+        <location filename="../sync/SyncOptions.cpp" line="109"/>
         <source>--discover needs --url (the server or the address book)</source>
         <translation>--discover precisa de --url (o servidor ou o livro de endereços)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="121"/>
+        <location filename="../sync/SyncOptions.cpp" line="107"/>
         <source>--discover, --forget and --timer each run alone</source>
         <translation>--discover, --forget e --timer usam-se cada um sozinho</translation>
     </message>
@@ -928,12 +928,12 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>--password-stdin: não chegou nenhuma palavra-passe pela entrada padrão</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="85"/>
+        <location filename="../sync/SyncOptions.cpp" line="136"/>
         <source>--report takes json</source>
         <translation>--report aceita json</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="118"/>
+        <location filename="../sync/SyncOptions.cpp" line="104"/>
         <source>--timer takes on, off or status</source>
         <translation>--timer aceita on, off ou status</translation>
     </message>
@@ -968,12 +968,12 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>O temporizador sincroniza este ficheiro da lista a cada quarto de hora.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="79"/>
+        <location filename="../sync/SyncOptions.cpp" line="130"/>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
         <translation>uma palavra-passe nunca é aceite na linha de comandos: use --password-file FICHEIRO, --password-stdin ou o porta-chaves</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="93"/>
+        <location filename="../sync/SyncOptions.cpp" line="72"/>
         <source>give the password with --password-file or --password-stdin, not both</source>
         <translation>indique a palavra-passe com --password-file ou com --password-stdin, não com ambas</translation>
     </message>
