@@ -1,6 +1,7 @@
 #include "shell/FileName.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 QString CFileName::Decode(const std::string& path)
 {
@@ -10,4 +11,9 @@ QString CFileName::Decode(const std::string& path)
 std::string CFileName::Encode(const QString& name)
 {
     return QFile::encodeName(name).toStdString();
+}
+
+std::string CFileName::Absolute(const std::string& path)
+{
+    return Encode(QFileInfo(Decode(path)).absoluteFilePath());
 }

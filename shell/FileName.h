@@ -13,4 +13,6 @@ class CFileName
 public:
     static QString Decode(const std::string& path);
     static std::string Encode(const QString& name);
+    // The path made absolute against the current folder, as bytes.
+    static std::string Absolute(const std::string& path);
 };

@@ -63,11 +63,6 @@ std::string StatePath(const CSyncOptions& options)
     return CSyncState::PathFor(options.strFile);
 }
 
-std::string AbsolutePath(const std::string& path)
-{
-    return CFileName::Encode(QFileInfo(CFileName::Decode(path)).absoluteFilePath());
-}
-
 CDesktopNotifier Notifier(const CSyncOptions& options)
 {
     QDir().mkpath(QFileInfo(CFileName::Decode(StatePath(options))).absolutePath());
@@ -101,7 +96,7 @@ CSyncOutcome Forget(const CSyncOptions& options)
 CSyncOutcome Timer(const CSyncOptions& options)
 {
     CSyncOutcome outcome;
-    const std::string file = AbsolutePath(options.strFile);
+    const std::string file = CFileName::Absolute(options.strFile);
     if (options.timer == CSyncOptions::ETimer::kStatus)
         outcome.timer = CUserTimer::IsOn(file) ? CSyncOutcome::ETimer::kOn : CSyncOutcome::ETimer::kOff;
     else
@@ -120,7 +115,7 @@ void Keep(const CSyncOutcome& outcome, const COutcomeWording::Wording& wording, 
     if (outcome.kind == EKind::kInStep)
         Notifier(options).Forget();
     else if (outcome.NeedsYou() && IsUnattended())
-        Notifier(options).Notify(Printable(wording.strMessage, 600), AbsolutePath(options.strFile));
+        Notifier(options).Notify(Printable(wording.strMessage, 600), CFileName::Absolute(options.strFile));
 }
 
 struct Presented

@@ -3,7 +3,6 @@
 #include <iostream>
 #include <ostream>
 
-#include <QFileInfo>
 #include <QUrl>
 
 #include "shell/FileName.h"
@@ -23,11 +22,6 @@ CSyncOutcome Of(EKind kind, const std::string& strMessage = "")
     outcome.kind = kind;
     outcome.strMessage = strMessage;
     return outcome;
-}
-
-std::string AbsolutePath(const std::string& path)
-{
-    return CFileName::Encode(QFileInfo(CFileName::Decode(path)).absoluteFilePath());
 }
 
 }   // namespace
@@ -75,7 +69,7 @@ CSyncOutcome CSyncPassword::Given(std::string& strPassword)
     }
     const std::string& path = m_options.strPasswordFile;
     switch (CPasswordSource::ReadFile(path, strPassword)) {
-    case EFile::kRead: m_strFileRead = AbsolutePath(path); return Of(EKind::kInStep);
+    case EFile::kRead: m_strFileRead = CFileName::Absolute(path); return Of(EKind::kInStep);
     case EFile::kShared:
         return Of(EKind::kUsage,
             CSyncText::Tr(
@@ -123,7 +117,7 @@ bool CSyncPassword::Keep(CSyncOutcome& outcome)
     if (!m_options.strPasswordFile.empty()) {
         // The file given holds it already: its path is remembered (never
         // the password), whole, so that a run from another folder finds it.
-        const std::string path = AbsolutePath(m_options.strPasswordFile);
+        const std::string path = CFileName::Absolute(m_options.strPasswordFile);
         outcome.passwordKept = CSyncOutcome::EPasswordKept::kFile;
         outcome.strPasswordFile = path;
         if (path != m_state.m_strPasswordFile)

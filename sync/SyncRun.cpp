@@ -54,11 +54,6 @@ bool Failed(const CSyncOutcome& outcome)
     return outcome.kind != EKind::kInStep;
 }
 
-std::string AbsolutePath(const std::string& path)
-{
-    return CFileName::Encode(QFileInfo(CFileName::Decode(path)).absoluteFilePath());
-}
-
 std::string DisplayUrl(const QUrl& url)
 {
     return url.toDisplayString(QUrl::RemoveUserInfo).toStdString();
@@ -196,7 +191,7 @@ CSyncOutcome CSyncRun::TrustCertificate()
         if (CSyncOutcome outcome = AcceptCertificate(); Failed(outcome))
             return outcome;
     const bool bGiven = !m_options.strCertificate.empty();
-    const std::string path = bGiven ? AbsolutePath(m_options.strCertificate) : m_state.m_strCertificateFile;
+    const std::string path = bGiven ? CFileName::Absolute(m_options.strCertificate) : m_state.m_strCertificateFile;
     if (path.empty())
         return Of(EKind::kInStep);
     const QList<QSslCertificate> certificates

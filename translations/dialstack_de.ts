@@ -606,18 +606,18 @@ verschwunden).
     </message>
     <message>
         <location filename="../sync/OutcomeWording.cpp" line="263"/>
-        <location filename="../sync/SyncPassword.cpp" line="85"/>
+        <location filename="../sync/SyncPassword.cpp" line="79"/>
         <source>%1: the password file cannot be read</source>
         <translation>%1: die Passwortdatei kann nicht gelesen werden</translation>
     </message>
     <message>
         <location filename="../sync/OutcomeWording.cpp" line="260"/>
-        <location filename="../sync/SyncPassword.cpp" line="81"/>
+        <location filename="../sync/SyncPassword.cpp" line="75"/>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
         <translation>%1: andere können diese Passwortdatei lesen; machen Sie sie allein Ihnen lesbar (chmod 600 %1) und starten Sie erneut</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="107"/>
+        <location filename="../sync/SyncPassword.cpp" line="101"/>
         <source>Password for %1 at %2: </source>
         <translation>Passwort für %1 auf %2: </translation>
     </message>
@@ -642,7 +642,7 @@ verschwunden).
         <translation>diesen Benutzer</translation>
     </message>
     <message>
-        <location filename="../sync/SyncCommand.cpp" line="152"/>
+        <location filename="../sync/SyncCommand.cpp" line="147"/>
         <source>To settle it, run: %1</source>
         <translation>Um das zu klären, starten Sie: %1</translation>
     </message>
@@ -662,17 +662,17 @@ verschwunden).
         <translation>--timeout braucht eine Sekundenzahl von 1 bis 3600</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="78"/>
+        <location filename="../sync/SyncRun.cpp" line="73"/>
         <source>--url needs an http:// or https:// address, not %1</source>
         <translation>--url braucht eine http://- oder https://-Adresse, nicht %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="80"/>
+        <location filename="../sync/SyncRun.cpp" line="75"/>
         <source>give the user name with --user, not inside the URL</source>
         <translation>geben Sie den Benutzernamen mit --user an, nicht in der URL</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="179"/>
+        <location filename="../sync/SyncRun.cpp" line="174"/>
         <source>the first sync of %1 needs --url (the address book or the server)</source>
         <translation>der erste Abgleich von %1 braucht --url (das Adressbuch oder den Server)</translation>
     </message>
@@ -728,17 +728,17 @@ verschwunden).
         <translation>das Adressbuch %1 ist vom Server verschwunden; hier wurde nichts geändert</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="87"/>
+        <location filename="../sync/SyncRun.cpp" line="82"/>
         <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
         <translation>ein Passwort wird über unverschlüsseltes http:// nur an diesen Rechner gesendet; nutzen Sie https:// für %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="206"/>
+        <location filename="../sync/SyncRun.cpp" line="201"/>
         <source>%1: holds no certificate (PEM) that can be read</source>
         <translation>%1: enthält kein lesbares Zertifikat (PEM)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="130"/>
+        <location filename="../sync/SyncPassword.cpp" line="124"/>
         <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
         <translation>Das Passwort konnte nicht im Schlüsselbund gespeichert werden (keiner läuft); von nun an wird dafür die Datei %1 gelesen. Sorgen Sie dafür, dass nur Sie sie lesen können.</translation>
     </message>
@@ -875,7 +875,7 @@ verschwunden).
         <translation>%1 ist weder ein CardDAV-Server noch ein Adressbuch (gefragt: %2); geben Sie die Adresse Ihres Adressbuchs mit --url an</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="172"/>
+        <location filename="../sync/SyncRun.cpp" line="167"/>
         <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
         <translation>%1 wird mit %2 abgeglichen; um es mit einem anderen Adressbuch abzugleichen, vergessen Sie diesen Abgleich zuerst mit --forget</translation>
     </message>
@@ -905,7 +905,7 @@ verschwunden).
         <translation>%1: der Abgleichstand dieser Telefonbuchdatei ist beschädigt (%2); vergessen Sie ihn und gleichen Sie dann erneut mit --url ab</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="220"/>
+        <location filename="../sync/SyncRun.cpp" line="215"/>
         <source>--accept-certificate is for a server at an https:// address</source>
         <translation>--accept-certificate gilt für einen Server mit einer https://-Adresse</translation>
     </message>
@@ -925,7 +925,7 @@ verschwunden).
         <translation>--discover, --forget und --timer laufen jeweils allein</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="74"/>
+        <location filename="../sync/SyncPassword.cpp" line="68"/>
         <source>--password-stdin: no password came on standard input</source>
         <translation>--password-stdin: auf der Standardeingabe kam kein Passwort</translation>
     </message>
@@ -945,7 +945,7 @@ verschwunden).
         <translation>Gefundene Adressbücher:</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="142"/>
+        <location filename="../sync/SyncPassword.cpp" line="136"/>
         <source>Keep it in %1 (readable by you alone)? [y/N]</source>
         <translation>In %1 speichern (nur für Sie lesbar)? [j/N]</translation>
     </message>
@@ -960,7 +960,7 @@ verschwunden).
         <translation>Kein Timer gleicht diese Telefonbuchdatei ab.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="153"/>
+        <location filename="../sync/SyncPassword.cpp" line="147"/>
         <source>The password could not be kept: %1</source>
         <translation>Das Passwort konnte nicht gespeichert werden: %1</translation>
     </message>
@@ -980,12 +980,12 @@ verschwunden).
         <translation>geben Sie das Passwort mit --password-file oder --password-stdin an, nicht mit beiden</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="112"/>
+        <location filename="../sync/SyncRun.cpp" line="107"/>
         <source>is a folder, not a directory file</source>
         <translation>ist ein Ordner, keine Telefonbuchdatei</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="99"/>
+        <location filename="../sync/SyncPassword.cpp" line="93"/>
         <source>it cannot be read</source>
         <translation>sie kann nicht gelesen werden</translation>
     </message>
@@ -995,7 +995,7 @@ verschwunden).
         <translation>er ist nicht von diesem Programm geschrieben oder wurde abgeschnitten</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="233"/>
+        <location filename="../sync/SyncRun.cpp" line="228"/>
         <source>it is not the one whose fingerprint was given</source>
         <translation>es ist nicht das mit dem angegebenen Fingerabdruck</translation>
     </message>
@@ -1010,12 +1010,12 @@ verschwunden).
         <translation>dem Zertifikat von %1 wird nicht vertraut (%2); sein SHA-256-Fingerabdruck ist %3. Wenn es das Ihres eigenen Servers ist, vertrauen Sie ihm</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="108"/>
+        <location filename="../sync/SyncRun.cpp" line="103"/>
         <source>the folder does not exist</source>
         <translation>der Ordner existiert nicht</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="110"/>
+        <location filename="../sync/SyncRun.cpp" line="105"/>
         <source>the folder is read-only, so the directory file cannot be saved there</source>
         <translation>der Ordner ist schreibgeschützt, die Telefonbuchdatei kann dort also nicht gespeichert werden</translation>
     </message>

@@ -604,18 +604,18 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
     </message>
     <message>
         <location filename="../sync/OutcomeWording.cpp" line="263"/>
-        <location filename="../sync/SyncPassword.cpp" line="85"/>
+        <location filename="../sync/SyncPassword.cpp" line="79"/>
         <source>%1: the password file cannot be read</source>
         <translation>%1: no se puede leer el archivo de contraseña</translation>
     </message>
     <message>
         <location filename="../sync/OutcomeWording.cpp" line="260"/>
-        <location filename="../sync/SyncPassword.cpp" line="81"/>
+        <location filename="../sync/SyncPassword.cpp" line="75"/>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
         <translation>%1: otros pueden leer este archivo de contraseña; hágalo solo suyo (chmod 600 %1) y vuelva a ejecutar</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="107"/>
+        <location filename="../sync/SyncPassword.cpp" line="101"/>
         <source>Password for %1 at %2: </source>
         <translation>Contraseña de %1 en %2: </translation>
     </message>
@@ -640,7 +640,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>este usuario</translation>
     </message>
     <message>
-        <location filename="../sync/SyncCommand.cpp" line="152"/>
+        <location filename="../sync/SyncCommand.cpp" line="147"/>
         <source>To settle it, run: %1</source>
         <translation>Para resolverlo, ejecute: %1</translation>
     </message>
@@ -660,17 +660,17 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>--timeout necesita un número de segundos de 1 a 3600</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="78"/>
+        <location filename="../sync/SyncRun.cpp" line="73"/>
         <source>--url needs an http:// or https:// address, not %1</source>
         <translation>--url necesita una dirección http:// o https://, no %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="80"/>
+        <location filename="../sync/SyncRun.cpp" line="75"/>
         <source>give the user name with --user, not inside the URL</source>
         <translation>indique el nombre de usuario con --user, no dentro de la URL</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="179"/>
+        <location filename="../sync/SyncRun.cpp" line="174"/>
         <source>the first sync of %1 needs --url (the address book or the server)</source>
         <translation>la primera sincronización de %1 necesita --url (la libreta de direcciones o el servidor)</translation>
     </message>
@@ -726,17 +726,17 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>la libreta de direcciones %1 ya no está en el servidor; aquí no se ha cambiado nada</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="87"/>
+        <location filename="../sync/SyncRun.cpp" line="82"/>
         <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
         <translation>nunca se envía una contraseña por http:// sin cifrar, salvo a este equipo; use https:// para %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="206"/>
+        <location filename="../sync/SyncRun.cpp" line="201"/>
         <source>%1: holds no certificate (PEM) that can be read</source>
         <translation>%1: no contiene ningún certificado (PEM) legible</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="130"/>
+        <location filename="../sync/SyncPassword.cpp" line="124"/>
         <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
         <translation>No se ha podido guardar la contraseña en el llavero (no hay ninguno en marcha); a partir de ahora se lee del archivo %1. Manténgalo legible solo para usted.</translation>
     </message>
@@ -873,7 +873,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>%1 no es ni un servidor CardDAV ni una libreta de direcciones (direcciones consultadas: %2); indique la dirección de su libreta de direcciones con --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="172"/>
+        <location filename="../sync/SyncRun.cpp" line="167"/>
         <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
         <translation>%1 se sincroniza con %2; para sincronizarlo con otra libreta de direcciones, olvide antes esta sincronización con --forget</translation>
     </message>
@@ -903,7 +903,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>%1: el estado de sincronización de este archivo de la agenda está dañado (%2); olvídelo y vuelva a sincronizar con --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="220"/>
+        <location filename="../sync/SyncRun.cpp" line="215"/>
         <source>--accept-certificate is for a server at an https:// address</source>
         <translation>--accept-certificate es para un servidor con una dirección https://</translation>
     </message>
@@ -923,7 +923,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>--discover, --forget y --timer se usan cada uno por separado</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="74"/>
+        <location filename="../sync/SyncPassword.cpp" line="68"/>
         <source>--password-stdin: no password came on standard input</source>
         <translation>--password-stdin: no ha llegado ninguna contraseña por la entrada estándar</translation>
     </message>
@@ -943,7 +943,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>Libretas de direcciones encontradas:</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="142"/>
+        <location filename="../sync/SyncPassword.cpp" line="136"/>
         <source>Keep it in %1 (readable by you alone)? [y/N]</source>
         <translation>¿Guardarla en %1 (legible solo para usted)? [s/N]</translation>
     </message>
@@ -958,7 +958,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>Ningún temporizador sincroniza este archivo de la agenda.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="153"/>
+        <location filename="../sync/SyncPassword.cpp" line="147"/>
         <source>The password could not be kept: %1</source>
         <translation>No se ha podido guardar la contraseña: %1</translation>
     </message>
@@ -978,12 +978,12 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>indique la contraseña con --password-file o con --password-stdin, no con ambas</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="112"/>
+        <location filename="../sync/SyncRun.cpp" line="107"/>
         <source>is a folder, not a directory file</source>
         <translation>es una carpeta, no un archivo de la agenda</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="99"/>
+        <location filename="../sync/SyncPassword.cpp" line="93"/>
         <source>it cannot be read</source>
         <translation>no se puede leer</translation>
     </message>
@@ -993,7 +993,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>no lo ha escrito este programa, o ha quedado cortado</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="233"/>
+        <location filename="../sync/SyncRun.cpp" line="228"/>
         <source>it is not the one whose fingerprint was given</source>
         <translation>no es aquel cuya huella se ha indicado</translation>
     </message>
@@ -1008,12 +1008,12 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>el certificado de %1 no es de confianza (%2); su huella SHA-256 es %3. Si es el de su propio servidor, confíe en él</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="108"/>
+        <location filename="../sync/SyncRun.cpp" line="103"/>
         <source>the folder does not exist</source>
         <translation>la carpeta no existe</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="110"/>
+        <location filename="../sync/SyncRun.cpp" line="105"/>
         <source>the folder is read-only, so the directory file cannot be saved there</source>
         <translation>la carpeta es de solo lectura, así que el archivo de la agenda no se puede guardar ahí</translation>
     </message>

@@ -606,18 +606,18 @@ disparu).
     </message>
     <message>
         <location filename="../sync/OutcomeWording.cpp" line="263"/>
-        <location filename="../sync/SyncPassword.cpp" line="85"/>
+        <location filename="../sync/SyncPassword.cpp" line="79"/>
         <source>%1: the password file cannot be read</source>
         <translation>%1&#xa0;: le fichier de mot de passe est illisible</translation>
     </message>
     <message>
         <location filename="../sync/OutcomeWording.cpp" line="260"/>
-        <location filename="../sync/SyncPassword.cpp" line="81"/>
+        <location filename="../sync/SyncPassword.cpp" line="75"/>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
         <translation>%1&#xa0;: d&apos;autres peuvent lire ce fichier de mot de passe&#x202f;; réservez-le à vous seul (chmod 600 %1) et relancez</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="107"/>
+        <location filename="../sync/SyncPassword.cpp" line="101"/>
         <source>Password for %1 at %2: </source>
         <translation>Mot de passe de %1 sur %2&#xa0;: </translation>
     </message>
@@ -642,7 +642,7 @@ disparu).
         <translation>cet utilisateur</translation>
     </message>
     <message>
-        <location filename="../sync/SyncCommand.cpp" line="152"/>
+        <location filename="../sync/SyncCommand.cpp" line="147"/>
         <source>To settle it, run: %1</source>
         <translation>Pour régler cela, lancez&#xa0;: %1</translation>
     </message>
@@ -662,17 +662,17 @@ disparu).
         <translation>--timeout demande un nombre de secondes de 1 à 3600</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="78"/>
+        <location filename="../sync/SyncRun.cpp" line="73"/>
         <source>--url needs an http:// or https:// address, not %1</source>
         <translation>--url demande une adresse http:// ou https://, pas %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="80"/>
+        <location filename="../sync/SyncRun.cpp" line="75"/>
         <source>give the user name with --user, not inside the URL</source>
         <translation>donnez le nom d&apos;utilisateur avec --user, pas dans l&apos;URL</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="179"/>
+        <location filename="../sync/SyncRun.cpp" line="174"/>
         <source>the first sync of %1 needs --url (the address book or the server)</source>
         <translation>la première synchronisation de %1 demande --url (le carnet d&apos;adresses ou le serveur)</translation>
     </message>
@@ -728,17 +728,17 @@ disparu).
         <translation>le carnet d&apos;adresses %1 a disparu du serveur&#x202f;; rien n&apos;a été modifié ici</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="87"/>
+        <location filename="../sync/SyncRun.cpp" line="82"/>
         <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
         <translation>un mot de passe n&apos;est jamais envoyé en http:// non chiffré, sauf vers cette machine&#x202f;; utilisez https:// pour %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="206"/>
+        <location filename="../sync/SyncRun.cpp" line="201"/>
         <source>%1: holds no certificate (PEM) that can be read</source>
         <translation>%1&#xa0;: ne contient aucun certificat (PEM) lisible</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="130"/>
+        <location filename="../sync/SyncPassword.cpp" line="124"/>
         <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
         <translation>Le mot de passe n&apos;a pas pu être gardé dans le trousseau (aucun n&apos;est lancé)&#x202f;; désormais, le fichier %1 est lu à sa place. Gardez-le lisible par vous seul.</translation>
     </message>
@@ -875,7 +875,7 @@ disparu).
         <translation>%1 n&apos;est ni un serveur CardDAV ni un carnet d&apos;adresses (demandé&#xa0;: %2)&#x202f;; donnez l&apos;adresse de votre carnet d&apos;adresses avec --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="172"/>
+        <location filename="../sync/SyncRun.cpp" line="167"/>
         <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
         <translation>%1 est synchronisé avec %2&#x202f;; pour le synchroniser avec un autre carnet d&apos;adresses, oubliez d&apos;abord cette synchronisation avec --forget</translation>
     </message>
@@ -905,7 +905,7 @@ disparu).
         <translation>%1&#xa0;: l&apos;état de synchronisation de ce fichier de l&apos;annuaire est abîmé (%2)&#x202f;; oubliez-le, puis synchronisez de nouveau avec --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="220"/>
+        <location filename="../sync/SyncRun.cpp" line="215"/>
         <source>--accept-certificate is for a server at an https:// address</source>
         <translation>--accept-certificate vaut pour un serveur à une adresse https://</translation>
     </message>
@@ -925,7 +925,7 @@ disparu).
         <translation>--discover, --forget et --timer s&apos;utilisent chacun seul</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="74"/>
+        <location filename="../sync/SyncPassword.cpp" line="68"/>
         <source>--password-stdin: no password came on standard input</source>
         <translation>--password-stdin&#xa0;: aucun mot de passe n&apos;est arrivé sur l&apos;entrée standard</translation>
     </message>
@@ -945,7 +945,7 @@ disparu).
         <translation>Carnets d&apos;adresses trouvés&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="142"/>
+        <location filename="../sync/SyncPassword.cpp" line="136"/>
         <source>Keep it in %1 (readable by you alone)? [y/N]</source>
         <translation>Le garder dans %1 (lisible par vous seul)&#x202f;? [o/N]</translation>
     </message>
@@ -960,7 +960,7 @@ disparu).
         <translation>Aucun minuteur ne synchronise ce fichier de l&apos;annuaire.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="153"/>
+        <location filename="../sync/SyncPassword.cpp" line="147"/>
         <source>The password could not be kept: %1</source>
         <translation>Le mot de passe n&apos;a pas pu être gardé&#xa0;: %1</translation>
     </message>
@@ -980,12 +980,12 @@ disparu).
         <translation>donnez le mot de passe avec --password-file ou --password-stdin, pas les deux</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="112"/>
+        <location filename="../sync/SyncRun.cpp" line="107"/>
         <source>is a folder, not a directory file</source>
         <translation>est un dossier, pas un fichier de l&apos;annuaire</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="99"/>
+        <location filename="../sync/SyncPassword.cpp" line="93"/>
         <source>it cannot be read</source>
         <translation>il est illisible</translation>
     </message>
@@ -995,7 +995,7 @@ disparu).
         <translation>ce n&apos;est pas un état de synchronisation écrit par ce programme, ou il a été tronqué</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="233"/>
+        <location filename="../sync/SyncRun.cpp" line="228"/>
         <source>it is not the one whose fingerprint was given</source>
         <translation>ce n&apos;est pas celui dont l&apos;empreinte a été donnée</translation>
     </message>
@@ -1010,12 +1010,12 @@ disparu).
         <translation>le certificat de %1 n&apos;est pas reconnu comme fiable (%2)&#x202f;; son empreinte SHA-256 est %3. Si c&apos;est celui de votre propre serveur, faites-lui confiance</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="108"/>
+        <location filename="../sync/SyncRun.cpp" line="103"/>
         <source>the folder does not exist</source>
         <translation>le dossier n&apos;existe pas</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="110"/>
+        <location filename="../sync/SyncRun.cpp" line="105"/>
         <source>the folder is read-only, so the directory file cannot be saved there</source>
         <translation>le dossier est en lecture seule, le fichier de l&apos;annuaire ne peut donc pas y être enregistré</translation>
     </message>

@@ -604,18 +604,18 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
     </message>
     <message>
         <location filename="../sync/OutcomeWording.cpp" line="263"/>
-        <location filename="../sync/SyncPassword.cpp" line="85"/>
+        <location filename="../sync/SyncPassword.cpp" line="79"/>
         <source>%1: the password file cannot be read</source>
         <translation>%1: il file della password non si può leggere</translation>
     </message>
     <message>
         <location filename="../sync/OutcomeWording.cpp" line="260"/>
-        <location filename="../sync/SyncPassword.cpp" line="81"/>
+        <location filename="../sync/SyncPassword.cpp" line="75"/>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
         <translation>%1: altri possono leggere questo file della password; rendilo leggibile solo a te (chmod 600 %1) ed esegui di nuovo</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="107"/>
+        <location filename="../sync/SyncPassword.cpp" line="101"/>
         <source>Password for %1 at %2: </source>
         <translation>Password di %1 su %2: </translation>
     </message>
@@ -640,7 +640,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>questo utente</translation>
     </message>
     <message>
-        <location filename="../sync/SyncCommand.cpp" line="152"/>
+        <location filename="../sync/SyncCommand.cpp" line="147"/>
         <source>To settle it, run: %1</source>
         <translation>Per risolvere, esegui: %1</translation>
     </message>
@@ -660,17 +660,17 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>--timeout richiede un numero di secondi da 1 a 3600</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="78"/>
+        <location filename="../sync/SyncRun.cpp" line="73"/>
         <source>--url needs an http:// or https:// address, not %1</source>
         <translation>--url richiede un indirizzo http:// o https://, non %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="80"/>
+        <location filename="../sync/SyncRun.cpp" line="75"/>
         <source>give the user name with --user, not inside the URL</source>
         <translation>indica il nome utente con --user, non dentro l&apos;URL</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="179"/>
+        <location filename="../sync/SyncRun.cpp" line="174"/>
         <source>the first sync of %1 needs --url (the address book or the server)</source>
         <translation>la prima sincronizzazione di %1 richiede --url (la rubrica o il server)</translation>
     </message>
@@ -726,17 +726,17 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>la rubrica %1 non c&apos;è più sul server; qui non è stato cambiato nulla</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="87"/>
+        <location filename="../sync/SyncRun.cpp" line="82"/>
         <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
         <translation>una password non si invia mai su http:// in chiaro, tranne a questo computer; usa https:// per %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="206"/>
+        <location filename="../sync/SyncRun.cpp" line="201"/>
         <source>%1: holds no certificate (PEM) that can be read</source>
         <translation>%1: non contiene alcun certificato (PEM) leggibile</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="130"/>
+        <location filename="../sync/SyncPassword.cpp" line="124"/>
         <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
         <translation>Non è stato possibile conservare la password nel portachiavi (nessuno è in esecuzione); d&apos;ora in poi viene letta dal file %1. Tienilo leggibile solo da te.</translation>
     </message>
@@ -873,7 +873,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>%1 non è né un server CardDAV né una rubrica (indirizzi provati: %2); indica l&apos;indirizzo della tua rubrica con --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="172"/>
+        <location filename="../sync/SyncRun.cpp" line="167"/>
         <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
         <translation>%1 è sincronizzato con %2; per sincronizzarlo con un&apos;altra rubrica, dimentica prima questa sincronizzazione con --forget</translation>
     </message>
@@ -903,7 +903,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>%1: lo stato di sincronizzazione di questo file dell&apos;elenco è danneggiato (%2); dimenticalo, poi sincronizza di nuovo con --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="220"/>
+        <location filename="../sync/SyncRun.cpp" line="215"/>
         <source>--accept-certificate is for a server at an https:// address</source>
         <translation>--accept-certificate vale per un server con un indirizzo https://</translation>
     </message>
@@ -923,7 +923,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>--discover, --forget e --timer si usano ciascuno da solo</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="74"/>
+        <location filename="../sync/SyncPassword.cpp" line="68"/>
         <source>--password-stdin: no password came on standard input</source>
         <translation>--password-stdin: non è arrivata nessuna password dallo standard input</translation>
     </message>
@@ -943,7 +943,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>Rubriche trovate:</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="142"/>
+        <location filename="../sync/SyncPassword.cpp" line="136"/>
         <source>Keep it in %1 (readable by you alone)? [y/N]</source>
         <translation>Conservarla in %1 (leggibile solo da te)? [s/N]</translation>
     </message>
@@ -958,7 +958,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>Nessun timer sincronizza questo file dell&apos;elenco.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="153"/>
+        <location filename="../sync/SyncPassword.cpp" line="147"/>
         <source>The password could not be kept: %1</source>
         <translation>Non è stato possibile conservare la password: %1</translation>
     </message>
@@ -978,12 +978,12 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>indica la password con --password-file o con --password-stdin, non con entrambe</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="112"/>
+        <location filename="../sync/SyncRun.cpp" line="107"/>
         <source>is a folder, not a directory file</source>
         <translation>è una cartella, non un file dell&apos;elenco</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="99"/>
+        <location filename="../sync/SyncPassword.cpp" line="93"/>
         <source>it cannot be read</source>
         <translation>non si può leggere</translation>
     </message>
@@ -993,7 +993,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>non l&apos;ha scritto questo programma, o è stato troncato</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="233"/>
+        <location filename="../sync/SyncRun.cpp" line="228"/>
         <source>it is not the one whose fingerprint was given</source>
         <translation>non è quello di cui è stata data l&apos;impronta</translation>
     </message>
@@ -1008,12 +1008,12 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>il certificato di %1 non è attendibile (%2); la sua impronta SHA-256 è %3. Se è quello del tuo server, consideralo attendibile</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="108"/>
+        <location filename="../sync/SyncRun.cpp" line="103"/>
         <source>the folder does not exist</source>
         <translation>la cartella non esiste</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="110"/>
+        <location filename="../sync/SyncRun.cpp" line="105"/>
         <source>the folder is read-only, so the directory file cannot be saved there</source>
         <translation>la cartella è di sola lettura, quindi il file dell&apos;elenco non si può salvare lì</translation>
     </message>

@@ -605,18 +605,18 @@ verdwenen).
     </message>
     <message>
         <location filename="../sync/OutcomeWording.cpp" line="263"/>
-        <location filename="../sync/SyncPassword.cpp" line="85"/>
+        <location filename="../sync/SyncPassword.cpp" line="79"/>
         <source>%1: the password file cannot be read</source>
         <translation>%1: het wachtwoordbestand kan niet worden gelezen</translation>
     </message>
     <message>
         <location filename="../sync/OutcomeWording.cpp" line="260"/>
-        <location filename="../sync/SyncPassword.cpp" line="81"/>
+        <location filename="../sync/SyncPassword.cpp" line="75"/>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
         <translation>%1: anderen kunnen dit wachtwoordbestand lezen; maak het alleen voor u leesbaar (chmod 600 %1) en start opnieuw</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="107"/>
+        <location filename="../sync/SyncPassword.cpp" line="101"/>
         <source>Password for %1 at %2: </source>
         <translation>Wachtwoord voor %1 op %2: </translation>
     </message>
@@ -641,7 +641,7 @@ verdwenen).
         <translation>deze gebruiker</translation>
     </message>
     <message>
-        <location filename="../sync/SyncCommand.cpp" line="152"/>
+        <location filename="../sync/SyncCommand.cpp" line="147"/>
         <source>To settle it, run: %1</source>
         <translation>Om dit op te lossen, voert u uit: %1</translation>
     </message>
@@ -661,17 +661,17 @@ verdwenen).
         <translation>--timeout heeft een aantal seconden van 1 tot 3600 nodig</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="78"/>
+        <location filename="../sync/SyncRun.cpp" line="73"/>
         <source>--url needs an http:// or https:// address, not %1</source>
         <translation>--url heeft een http://- of https://-adres nodig, niet %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="80"/>
+        <location filename="../sync/SyncRun.cpp" line="75"/>
         <source>give the user name with --user, not inside the URL</source>
         <translation>geef de gebruikersnaam op met --user, niet in de URL</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="179"/>
+        <location filename="../sync/SyncRun.cpp" line="174"/>
         <source>the first sync of %1 needs --url (the address book or the server)</source>
         <translation>de eerste synchronisatie van %1 heeft --url nodig (het adresboek of de server)</translation>
     </message>
@@ -727,17 +727,17 @@ verdwenen).
         <translation>het adresboek %1 is van de server verdwenen; hier is niets gewijzigd</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="87"/>
+        <location filename="../sync/SyncRun.cpp" line="82"/>
         <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
         <translation>een wachtwoord wordt nooit via onversleuteld http:// verstuurd, behalve naar deze computer; gebruik https:// voor %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="206"/>
+        <location filename="../sync/SyncRun.cpp" line="201"/>
         <source>%1: holds no certificate (PEM) that can be read</source>
         <translation>%1: bevat geen leesbaar certificaat (PEM)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="130"/>
+        <location filename="../sync/SyncPassword.cpp" line="124"/>
         <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
         <translation>Het wachtwoord kon niet in de sleutelbos worden bewaard (er draait er geen); voortaan wordt het uit het bestand %1 gelezen. Houd dat bestand alleen voor u leesbaar.</translation>
     </message>
@@ -874,7 +874,7 @@ verdwenen).
         <translation>%1 is geen CardDAV-server en geen adresboek (gevraagd: %2); geef het adres van uw adresboek op met --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="172"/>
+        <location filename="../sync/SyncRun.cpp" line="167"/>
         <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
         <translation>%1 wordt gesynchroniseerd met %2; om het met een ander adresboek te synchroniseren, vergeet u eerst deze synchronisatie met --forget</translation>
     </message>
@@ -904,7 +904,7 @@ verdwenen).
         <translation>%1: de synchronisatiestatus van dit telefoonlijstbestand is beschadigd (%2); vergeet hem en synchroniseer daarna opnieuw met --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="220"/>
+        <location filename="../sync/SyncRun.cpp" line="215"/>
         <source>--accept-certificate is for a server at an https:// address</source>
         <translation>--accept-certificate is voor een server met een https://-adres</translation>
     </message>
@@ -924,7 +924,7 @@ verdwenen).
         <translation>--discover, --forget en --timer werken elk alleen</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="74"/>
+        <location filename="../sync/SyncPassword.cpp" line="68"/>
         <source>--password-stdin: no password came on standard input</source>
         <translation>--password-stdin: er kwam geen wachtwoord binnen op de standaardinvoer</translation>
     </message>
@@ -944,7 +944,7 @@ verdwenen).
         <translation>Gevonden adresboeken:</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="142"/>
+        <location filename="../sync/SyncPassword.cpp" line="136"/>
         <source>Keep it in %1 (readable by you alone)? [y/N]</source>
         <translation>Bewaren in %1 (alleen voor u leesbaar)? [j/N]</translation>
     </message>
@@ -959,7 +959,7 @@ verdwenen).
         <translation>Er is geen timer die dit telefoonlijstbestand synchroniseert.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="153"/>
+        <location filename="../sync/SyncPassword.cpp" line="147"/>
         <source>The password could not be kept: %1</source>
         <translation>Het wachtwoord kon niet worden bewaard: %1</translation>
     </message>
@@ -979,12 +979,12 @@ verdwenen).
         <translation>geef het wachtwoord op met --password-file of met --password-stdin, niet met beide</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="112"/>
+        <location filename="../sync/SyncRun.cpp" line="107"/>
         <source>is a folder, not a directory file</source>
         <translation>is een map, geen telefoonlijstbestand</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="99"/>
+        <location filename="../sync/SyncPassword.cpp" line="93"/>
         <source>it cannot be read</source>
         <translation>het kan niet worden gelezen</translation>
     </message>
@@ -994,7 +994,7 @@ verdwenen).
         <translation>hij is niet door dit programma geschreven, of hij is afgekapt</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="233"/>
+        <location filename="../sync/SyncRun.cpp" line="228"/>
         <source>it is not the one whose fingerprint was given</source>
         <translation>het is niet het certificaat met de opgegeven vingerafdruk</translation>
     </message>
@@ -1009,12 +1009,12 @@ verdwenen).
         <translation>het certificaat van %1 wordt niet vertrouwd (%2); de SHA-256-vingerafdruk is %3. Als het van uw eigen server is, vertrouw het dan</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="108"/>
+        <location filename="../sync/SyncRun.cpp" line="103"/>
         <source>the folder does not exist</source>
         <translation>de map bestaat niet</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="110"/>
+        <location filename="../sync/SyncRun.cpp" line="105"/>
         <source>the folder is read-only, so the directory file cannot be saved there</source>
         <translation>de map is alleen-lezen, dus het telefoonlijstbestand kan daar niet worden opgeslagen</translation>
     </message>

@@ -604,18 +604,18 @@ de confiança, ou o livro de endereços desapareceu).
     </message>
     <message>
         <location filename="../sync/OutcomeWording.cpp" line="263"/>
-        <location filename="../sync/SyncPassword.cpp" line="85"/>
+        <location filename="../sync/SyncPassword.cpp" line="79"/>
         <source>%1: the password file cannot be read</source>
         <translation>%1: o ficheiro da palavra-passe não pode ser lido</translation>
     </message>
     <message>
         <location filename="../sync/OutcomeWording.cpp" line="260"/>
-        <location filename="../sync/SyncPassword.cpp" line="81"/>
+        <location filename="../sync/SyncPassword.cpp" line="75"/>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
         <translation>%1: outros podem ler este ficheiro da palavra-passe; torne-o só seu (chmod 600 %1) e execute de novo</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="107"/>
+        <location filename="../sync/SyncPassword.cpp" line="101"/>
         <source>Password for %1 at %2: </source>
         <translation>Palavra-passe de %1 em %2: </translation>
     </message>
@@ -640,7 +640,7 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>este utilizador</translation>
     </message>
     <message>
-        <location filename="../sync/SyncCommand.cpp" line="152"/>
+        <location filename="../sync/SyncCommand.cpp" line="147"/>
         <source>To settle it, run: %1</source>
         <translation>Para resolver, execute: %1</translation>
     </message>
@@ -660,17 +660,17 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>--timeout precisa de um número de segundos de 1 a 3600</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="78"/>
+        <location filename="../sync/SyncRun.cpp" line="73"/>
         <source>--url needs an http:// or https:// address, not %1</source>
         <translation>--url precisa de um endereço http:// ou https://, não %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="80"/>
+        <location filename="../sync/SyncRun.cpp" line="75"/>
         <source>give the user name with --user, not inside the URL</source>
         <translation>indique o nome de utilizador com --user, não dentro do URL</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="179"/>
+        <location filename="../sync/SyncRun.cpp" line="174"/>
         <source>the first sync of %1 needs --url (the address book or the server)</source>
         <translation>a primeira sincronização de %1 precisa de --url (o livro de endereços ou o servidor)</translation>
     </message>
@@ -726,17 +726,17 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>o livro de endereços %1 desapareceu do servidor; nada foi alterado aqui</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="87"/>
+        <location filename="../sync/SyncRun.cpp" line="82"/>
         <source>a password is never sent over plain http:// except to this machine; use https:// for %1</source>
         <translation>uma palavra-passe nunca é enviada por http:// sem cifra, exceto para este computador; use https:// para %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="206"/>
+        <location filename="../sync/SyncRun.cpp" line="201"/>
         <source>%1: holds no certificate (PEM) that can be read</source>
         <translation>%1: não contém nenhum certificado (PEM) legível</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="130"/>
+        <location filename="../sync/SyncPassword.cpp" line="124"/>
         <source>The password could not be kept in the keyring (none is running); from now on the file %1 is read for it. Keep it readable by you alone.</source>
         <translation>Não foi possível guardar a palavra-passe no porta-chaves (nenhum está em execução); a partir de agora é lida do ficheiro %1. Mantenha-o legível só por si.</translation>
     </message>
@@ -873,7 +873,7 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>%1 não é um servidor CardDAV nem um livro de endereços (endereços consultados: %2); indique o endereço do seu livro de endereços com --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="172"/>
+        <location filename="../sync/SyncRun.cpp" line="167"/>
         <source>%1 is synced with %2; to sync it with another address book, first forget this sync with --forget</source>
         <translation>%1 está sincronizado com %2; para o sincronizar com outro livro de endereços, esqueça primeiro esta sincronização com --forget</translation>
     </message>
@@ -903,7 +903,7 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>%1: o estado da sincronização deste ficheiro da lista está danificado (%2); esqueça-o e volte a sincronizar com --url</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="220"/>
+        <location filename="../sync/SyncRun.cpp" line="215"/>
         <source>--accept-certificate is for a server at an https:// address</source>
         <translation>--accept-certificate é para um servidor com um endereço https://</translation>
     </message>
@@ -923,7 +923,7 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>--discover, --forget e --timer usam-se cada um sozinho</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="74"/>
+        <location filename="../sync/SyncPassword.cpp" line="68"/>
         <source>--password-stdin: no password came on standard input</source>
         <translation>--password-stdin: não chegou nenhuma palavra-passe pela entrada padrão</translation>
     </message>
@@ -943,7 +943,7 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>Livros de endereços encontrados:</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="142"/>
+        <location filename="../sync/SyncPassword.cpp" line="136"/>
         <source>Keep it in %1 (readable by you alone)? [y/N]</source>
         <translation>Guardá-la em %1 (legível só por si)? [s/N]</translation>
     </message>
@@ -958,7 +958,7 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>Nenhum temporizador sincroniza este ficheiro da lista.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="153"/>
+        <location filename="../sync/SyncPassword.cpp" line="147"/>
         <source>The password could not be kept: %1</source>
         <translation>Não foi possível guardar a palavra-passe: %1</translation>
     </message>
@@ -978,12 +978,12 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>indique a palavra-passe com --password-file ou com --password-stdin, não com ambas</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="112"/>
+        <location filename="../sync/SyncRun.cpp" line="107"/>
         <source>is a folder, not a directory file</source>
         <translation>é uma pasta, não um ficheiro da lista</translation>
     </message>
     <message>
-        <location filename="../sync/SyncPassword.cpp" line="99"/>
+        <location filename="../sync/SyncPassword.cpp" line="93"/>
         <source>it cannot be read</source>
         <translation>não pode ser lido</translation>
     </message>
@@ -993,7 +993,7 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>não foi escrito por este programa, ou ficou cortado</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="233"/>
+        <location filename="../sync/SyncRun.cpp" line="228"/>
         <source>it is not the one whose fingerprint was given</source>
         <translation>não é aquele cuja impressão digital foi indicada</translation>
     </message>
@@ -1008,12 +1008,12 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>o certificado de %1 não é de confiança (%2); a sua impressão digital SHA-256 é %3. Se for o do seu próprio servidor, confie nele</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="108"/>
+        <location filename="../sync/SyncRun.cpp" line="103"/>
         <source>the folder does not exist</source>
         <translation>a pasta não existe</translation>
     </message>
     <message>
-        <location filename="../sync/SyncRun.cpp" line="110"/>
+        <location filename="../sync/SyncRun.cpp" line="105"/>
         <source>the folder is read-only, so the directory file cannot be saved there</source>
         <translation>a pasta é só de leitura, por isso o ficheiro da lista não pode ser guardado lá</translation>
     </message>
