@@ -39,8 +39,14 @@ cp "$root/fuzz/seeds/"* "$root/tests/data/two-records.dat" "$build/corpus/"
 # whose time or memory grows faster than its input fails the run.
 contact_seconds=${CONTACT_FUZZ_SECONDS:-30}
 read -r -a qt_flags <<< "$(pkg-config --cflags --libs Qt6Core)"
+# The tools' texts come through l10n, which has English's plural forms
+# compiled in from the English catalogue.
+/usr/lib/qt6/bin/lrelease -silent "$root/translations/dialstack_en.ts" -qm "$build/dialstack_en.qm"
+cmake -DINPUT="$build/dialstack_en.qm" -DOUTPUT="$build/EnglishCatalogue.cpp" -DFUNCTION=EnglishCatalogueQm \
+  -P "$root/res/EmbedFile.cmake"
+l10n_sources=("$root/l10n/Translators.cpp" "$build/EnglishCatalogue.cpp")
 contact_sources=("$root"/convert/{ContactReader,CsvColumns,CsvReader,CsvTokenizer,CsvWriter,ImportReport,InputText,RecordImporter,VCardReader}.cpp
-  "$root"/shell/{PrintableText,ToolText}.cpp
+  "$root"/shell/{PrintableText,ToolText}.cpp "${l10n_sources[@]}"
   "$root"/vcard/{CardKind,Charset,DirectoryText,FieldChoice,LeftOut,NameParts,NumberChoice,VCardLexer,VCardMapper,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp
   "$root"/sync/Card.cpp)
 for format in vcard csv; do
@@ -76,7 +82,7 @@ dav_seconds=${DAV_FUZZ_SECONDS:-30}
 "$cxx" -std=c++17 -O1 -g -Wall -Wextra -Werror -fPIC \
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
   -I"$root" \
-  "$root/fuzz/DavReplyFuzzer.cpp" "$root"/sync/{Card,DavMultiStatus,SyncText}.cpp "$root/shell/ToolText.cpp" \
+  "$root/fuzz/DavReplyFuzzer.cpp" "$root"/sync/{Card,DavMultiStatus,SyncText}.cpp "$root/shell/ToolText.cpp" "${l10n_sources[@]}" \
   "$root"/vcard/{CardKind,Charset,DirectoryText,FieldChoice,NumberChoice,VCardLexer,VCardParameters,VCardUnfolder,VCardValue,VCardWriter}.cpp \
   "${data_sources[@]}" "${qt_flags[@]}" \
   -o "$build/dav_reply_fuzzer"
