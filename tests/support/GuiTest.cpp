@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QTest>
@@ -188,6 +189,10 @@ std::vector<std::string> OpenWindows()
         description += " \"" + window->windowTitle().toStdString() + '"';
         if (window->isModal())
             description += " (modal)";
+        // What a modal window says tells why it is still up.
+        for (const QLabel* label : window->isModal() ? window->findChildren<QLabel*>() : QList<QLabel*>())
+            if (label->isVisible() && !label->text().isEmpty())
+                description += " [" + label->text().toStdString() + "]";
         open.push_back(description);
     }
     return open;

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include <QApplication>
 #include <QTimer>
@@ -36,8 +37,11 @@ public:
         m_timer = std::make_unique<QTimer>();
         m_timer->setInterval(WatchdogMilliseconds());
         QObject::connect(m_timer.get(), &QTimer::timeout, [] {
+            std::string open;
+            for (const std::string& window : GuiTest::OpenWindows())
+                open += "\n  " + window;
             ADD_FAILURE() << "watchdog: a modal window was still open after " << WatchdogMilliseconds()
-                          << " ms; closing it";
+                          << " ms; closing it. Open:" << open;
             GuiTest::CloseAllModal();
         });
         m_timer->start();
