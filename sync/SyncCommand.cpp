@@ -88,7 +88,7 @@ CSyncOutcome Forget(const CSyncOptions& options)
     }
     CSyncState::Forget(StatePath(options));
     for (const std::string& path : {CSyncOutcome::PathFor(options.strFile), StatePath(options) + ".notified",
-             CConfigFolder::FileFor(options.strFile, ".password")})
+             CConfigFolder::FileFor(options.strFile, ".password"), CConfigFolder::FileFor(options.strFile, ".pem")})
         std::remove(path.c_str());
     return outcome;
 }

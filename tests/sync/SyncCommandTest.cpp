@@ -635,8 +635,11 @@ TEST_F(RadicaleRunTest, APasswordFromStandardInputIsKeptInAFileOfTheProgramsOwn)
     ASSERT_TRUE(CSyncOutcome::LastFor("Dialstack.dat", last));
     EXPECT_EQ(server.Book() + "|user", last.strCollectionUrl + "|" + last.strUser);
 
+    // A certificate accepted by its fingerprint is kept beside the password.
+    const fs::path certificate = fs::path(kept).replace_extension(".pem");
+    WriteFileBytes(certificate.string(), "-----BEGIN CERTIFICATE-----\n");
     EXPECT_EQ(ExitStatus::kSuccess, RunProgram({"--forget"}).nStatus);
-    for (const std::string& path : {kept.string(), CSyncState::PathFor("Dialstack.dat"),
+    for (const std::string& path : {kept.string(), certificate.string(), CSyncState::PathFor("Dialstack.dat"),
              CSyncOutcome::PathFor("Dialstack.dat")})
         EXPECT_FALSE(fs::exists(path)) << path;
     EXPECT_TRUE(fs::exists("Dialstack.dat"));
