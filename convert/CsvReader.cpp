@@ -265,52 +265,70 @@ void CCsvReader::TakeTheOthers()
         const unsigned kindBit = 1u << static_cast<unsigned>(pColumn->kind);
         const bool bFirstOfKind = (kindsSeen & kindBit) == 0;
         kindsSeen |= kindBit;
-        // The five fields keep a value exactly as written; anything moved to
-        // misc is worth a place only when it says something.
-        const ECsvColumn kind = pColumn->kind;
-        const bool bOwnField = kind == ECsvColumn::kEmail || kind == ECsvColumn::kNote;
-        if (!bOwnField && (Trimmed(text).empty() || Trimmed(text) == pColumn->strDefault))
-            continue;
-        switch (kind) {
-        case ECsvColumn::kEmail:
-            for (std::string& address : ValuesOf(text, pColumn->bGrouped)) {
-                if (m_contact.m_strEmail.empty())
-                    m_contact.m_strEmail = std::move(address);
-                else
-                    m_contact.MoveToMisc(Label(*pColumn), address);
-            }
-            break;
-        case ECsvColumn::kNote:
-            if (m_contact.m_strNote.empty())
-                m_contact.m_strNote = text;
-            else
-                m_contact.MoveToMisc(pColumn->strHeader, std::string(text));
-            break;
-        case ECsvColumn::kCompany:
-            if (!m_bCompanyIsName || !bFirstOfKind)
-                m_contact.MoveToMisc(Label(*pColumn), std::string(text));
-            break;
-        case ECsvColumn::kGiven:
-        case ECsvColumn::kMiddle:
-        case ECsvColumn::kFamily:
-        case ECsvColumn::kPrefix:
-        case ECsvColumn::kSuffix:
-            // The first of each kind made the name or was compared with it.
-            if (!bFirstOfKind)
-                m_contact.MoveToMisc(Label(*pColumn), std::string(text));
-            break;
-        case ECsvColumn::kName:
-            if (text != m_contact.m_strName)
-                m_contact.MoveToMisc(pColumn->strHeader, std::string(text));
-            break;
-        case ECsvColumn::kBookkeeping: m_contact.LeaveOut({"%1 = %2", {pColumn->strHeader, std::string(text)}}); break;
-        case ECsvColumn::kOther:
-            // Street, city, ... repeat the formatted address when there is one.
-            if (pColumn->nFormattedColumn < 0 || Trimmed(TextAt(pColumn->nFormattedColumn)).empty())
-                m_contact.MoveToMisc(Label(*pColumn), std::string(text));
-            break;
-        default: break;   // the numbers are taken already
-        }
+        TakeOther(*pColumn, text, bFirstOfKind);
+    }
+}
+
+void CCsvReader::TakeOther(const CCsvColumn& column, std::string_view text, bool bFirstOfKind)
+{
+    // The five fields keep a value exactly as written; anything moved to
+    // misc is worth a place only when it says something.
+    if (column.kind == ECsvColumn::kEmail)
+        TakeEmail(column, text);
+    else if (column.kind == ECsvColumn::kNote)
+        TakeNote(column, text);
+    else if (!Trimmed(text).empty() && Trimmed(text) != column.strDefault)
+        TakeIntoMisc(column, text, bFirstOfKind);
+}
+
+// The first address is the e-mail; every later one moves to misc.
+void CCsvReader::TakeEmail(const CCsvColumn& column, std::string_view text)
+{
+    for (std::string& address : ValuesOf(text, column.bGrouped)) {
+        if (m_contact.m_strEmail.empty())
+            m_contact.m_strEmail = std::move(address);
+        else
+            m_contact.MoveToMisc(Label(column), address);
+    }
+}
+
+void CCsvReader::TakeNote(const CCsvColumn& column, std::string_view text)
+{
+    if (m_contact.m_strNote.empty())
+        m_contact.m_strNote = text;
+    else
+        m_contact.MoveToMisc(column.strHeader, std::string(text));
+}
+
+// A value with no field of its own: into misc, unless the name holds it
+// already; a bookkeeping value is named as left out.
+void CCsvReader::TakeIntoMisc(const CCsvColumn& column, std::string_view text, bool bFirstOfKind)
+{
+    switch (column.kind) {
+    case ECsvColumn::kCompany:
+        if (!m_bCompanyIsName || !bFirstOfKind)
+            m_contact.MoveToMisc(Label(column), std::string(text));
+        break;
+    case ECsvColumn::kGiven:
+    case ECsvColumn::kMiddle:
+    case ECsvColumn::kFamily:
+    case ECsvColumn::kPrefix:
+    case ECsvColumn::kSuffix:
+        // The first of each kind made the name or was compared with it.
+        if (!bFirstOfKind)
+            m_contact.MoveToMisc(Label(column), std::string(text));
+        break;
+    case ECsvColumn::kName:
+        if (text != m_contact.m_strName)
+            m_contact.MoveToMisc(column.strHeader, std::string(text));
+        break;
+    case ECsvColumn::kBookkeeping: m_contact.LeaveOut({"%1 = %2", {column.strHeader, std::string(text)}}); break;
+    case ECsvColumn::kOther:
+        // Street, city, ... repeat the formatted address when there is one.
+        if (column.nFormattedColumn < 0 || Trimmed(TextAt(column.nFormattedColumn)).empty())
+            m_contact.MoveToMisc(Label(column), std::string(text));
+        break;
+    default: break;   // the numbers are taken already
     }
 }
 

@@ -58,6 +58,10 @@ private:
     void TakeName();
     void TakeNumbers();
     void TakeTheOthers();
+    void TakeOther(const CCsvColumn& column, std::string_view text, bool bFirstOfKind);
+    void TakeEmail(const CCsvColumn& column, std::string_view text);
+    void TakeNote(const CCsvColumn& column, std::string_view text);
+    void TakeIntoMisc(const CCsvColumn& column, std::string_view text, bool bFirstOfKind);
 
     ContactHandler m_onContact;
     std::unique_ptr<CCsvTokenizer> m_pTokenizer;

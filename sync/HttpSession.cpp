@@ -151,8 +151,8 @@ QNetworkRequest CHttpSession::Request(const QUrl& url, const std::string& strBod
 CHttpReply CHttpSession::SendOnce(
     const QByteArray& verb, const QUrl& url, const std::string& strBody, const Headers& headers)
 {
-    CHttpReply reply;
     if (m_bStopped) {
+        CHttpReply reply;
         reply.failure.kind = CSyncOutcome::EKind::kStopped;
         reply.failure.strDetail = m_strStopReason;
         return reply;
@@ -160,26 +160,43 @@ CHttpReply CHttpSession::SendOnce(
     const QNetworkRequest request = Request(url, strBody, headers);
     QNetworkReply* pReply = m_pNetwork->sendCustomRequest(request, verb, QByteArray::fromStdString(strBody));
     m_pCurrent = pReply;
-    // The certificate the server presented, when it is not trusted.
     QSslCertificate untrusted;
-    QObject::connect(pReply, &QNetworkReply::sslErrors, pReply, [&](const QList<QSslError>& errors) {
-        untrusted = pReply->sslConfiguration().peerCertificate();
-        for (const QSslError& error : errors)
-            if (untrusted.isNull())
-                untrusted = error.certificate();
-        // A certificate the user trusted as the server's own (by its
-        // fingerprint, or as a file) is the server's, whatever name it bears.
-        if (!untrusted.isNull() && m_trusted.contains(untrusted)) {
-            pReply->ignoreSslErrors();
-            untrusted = QSslCertificate();
-        }
-    });
-    // The deadline covers the whole request: a server that trickles its
-    // reply a byte at a time is as stuck as one that sends nothing.
+    WatchCertificate(pReply, untrusted);
+    const bool bLate = !AwaitReply(pReply);
+    m_pCurrent = nullptr;
+    CHttpReply reply = ReplyFrom(url, *pReply, bLate, untrusted);
+    delete pReply;
+    return reply;
+}
+
+// Keeps in untrusted the certificate the server presents when it is not
+// trusted, for the failure to show; untrusted lives as long as pReply.
+void CHttpSession::WatchCertificate(QNetworkReply* pReply, QSslCertificate& untrusted) const
+{
+    QObject::connect(
+        pReply, &QNetworkReply::sslErrors, pReply, [this, pReply, &untrusted](const QList<QSslError>& errors) {
+            untrusted = pReply->sslConfiguration().peerCertificate();
+            for (const QSslError& error : errors)
+                if (untrusted.isNull())
+                    untrusted = error.certificate();
+            // A certificate the user trusted as the server's own (by its
+            // fingerprint, or as a file) is the server's, whatever name it bears.
+            if (!untrusted.isNull() && m_trusted.contains(untrusted)) {
+                pReply->ignoreSslErrors();
+                untrusted = QSslCertificate();
+            }
+        });
+}
+
+// Waits for the reply to finish; FALSE when the deadline cut it short. The
+// deadline covers the whole request: a server that trickles its reply a
+// byte at a time is as stuck as one that sends nothing.
+bool CHttpSession::AwaitReply(QNetworkReply* pReply)
+{
     bool bLate = false;
     QTimer deadline;
     deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, pReply, [&] {
+    QObject::connect(&deadline, &QTimer::timeout, pReply, [&bLate, pReply] {
         bLate = true;
         pReply->abort();
     });
@@ -189,20 +206,26 @@ CHttpReply CHttpSession::SendOnce(
     if (!pReply->isFinished())
         loop.exec();
     deadline.stop();
-    m_pCurrent = nullptr;
+    return !bLate;
+}
 
-    reply.nStatus = pReply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+// The finished request as the sync sees it: the server's answer, or what
+// getting none comes to.
+CHttpReply CHttpSession::ReplyFrom(
+    const QUrl& url, QNetworkReply& reply, bool bLate, const QSslCertificate& untrusted) const
+{
+    CHttpReply result;
+    result.nStatus = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (bLate || m_bStopped)
-        reply.nStatus = 0;
-    if (reply.nStatus != 0) {
-        reply.strBody = pReply->readAll().toStdString();
-        reply.strEtag = pReply->rawHeader("ETag").toStdString();
-        reply.strLocation = pReply->rawHeader("Location").toStdString();
+        result.nStatus = 0;
+    if (result.nStatus != 0) {
+        result.strBody = reply.readAll().toStdString();
+        result.strEtag = reply.rawHeader("ETag").toStdString();
+        result.strLocation = reply.rawHeader("Location").toStdString();
     } else {
-        reply.failure = NoAnswer(url, *pReply, bLate, untrusted);
+        result.failure = NoAnswer(url, reply, bLate, untrusted);
     }
-    delete pReply;
-    return reply;
+    return result;
 }
 
 CSyncOutcome CHttpSession::NoAnswer(

@@ -62,6 +62,9 @@ private:
     // What a request that got no answer comes to.
     CSyncOutcome NoAnswer(const QUrl& url, QNetworkReply& reply, bool bLate, const QSslCertificate& untrusted) const;
     CHttpReply SendOnce(const QByteArray& verb, const QUrl& url, const std::string& strBody, const Headers& headers);
+    void WatchCertificate(QNetworkReply* pReply, QSslCertificate& untrusted) const;
+    bool AwaitReply(QNetworkReply* pReply);
+    CHttpReply ReplyFrom(const QUrl& url, QNetworkReply& reply, bool bLate, const QSslCertificate& untrusted) const;
 
     std::unique_ptr<QNetworkAccessManager> m_pNetwork;
     QByteArray m_authorization;

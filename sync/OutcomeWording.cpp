@@ -208,27 +208,64 @@ std::string User(const CSyncOutcome& o)
     return o.strUser.empty() ? CSyncText::Tr("this user") : Safe(o.strUser);
 }
 
+std::string NotCardDav(const CSyncOutcome& o)
+{
+    return CSyncText::Tr(
+        "%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address"
+        " book with --url",
+        {Safe(o.strUrl), Names(o.tried)});
+}
+
+std::string NoAddressBook(const CSyncOutcome& o)
+{
+    return CSyncText::Tr("no address book found at %1 for %2; create one on the server (in its web page, or with your"
+                         " phone's contacts app), then sync again",
+        {Safe(o.strUrl), User(o)});
+}
+
+// The cards the server would not take, and its answer when it gave one.
+std::string CardsRefused(const CSyncOutcome& o)
+{
+    return CSyncText::Tr("the server refused %n card (%1); everything else is in step", nullptr,
+        std::max(o.nCount, static_cast<int>(o.names.size())),
+        {Names(o.names) + (o.nHttpStatus != 0 ? "; " + Answer(o) : std::string())});
+}
+
+// A password read from a file names the file, where the new one goes.
+std::string PasswordRefused(const CSyncOutcome& o)
+{
+    if (!o.strPath.empty())
+        return CSyncText::Tr("%1 refused the password for %2 read from %3; put the new password in that file",
+            {Safe(o.strHost), User(o), Safe(o.strPath)});
+    return CSyncText::Tr("%1 refused the user name or password", {Safe(o.strHost)});
+}
+
+// A detail means the file could not be read at all, else others can read it.
+std::string PasswordFileUnsafe(const CSyncOutcome& o)
+{
+    if (o.strDetail.empty())
+        return CSyncText::Tr("%1: others can read this password file; make it yours alone (chmod 600 %1) and run again",
+            {Safe(o.strPath)});
+    return CSyncText::Tr("%1: the password file cannot be read", {Safe(o.strPath)});
+}
+
+std::string CertificateUntrusted(const CSyncOutcome& o)
+{
+    return CSyncText::Tr("the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own"
+                         " server's, trust it",
+        {Safe(o.strHost), Safe(o.strDetail), Safe(o.certificate.strSha256)});
+}
+
 std::string Message(const CSyncOutcome& o, const std::string& strDirectoryFile)
 {
     switch (o.kind) {
     case EKind::kInStep: return InStep(o);
     case EKind::kNetwork: return Network(o);
     case EKind::kServerError: return ServerError(o);
-    case EKind::kNotCardDav:
-        return CSyncText::Tr(
-            "%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address"
-            " book with --url",
-            {Safe(o.strUrl), Names(o.tried)});
-    case EKind::kNoAddressBook:
-        return CSyncText::Tr(
-            "no address book found at %1 for %2; create one on the server (in its web page, or with your"
-            " phone's contacts app), then sync again",
-            {Safe(o.strUrl), User(o)});
+    case EKind::kNotCardDav: return NotCardDav(o);
+    case EKind::kNoAddressBook: return NoAddressBook(o);
     case EKind::kOtherServer: return OtherServer(o);
-    case EKind::kCardsRefused:
-        return CSyncText::Tr("the server refused %n card (%1); everything else is in step", nullptr,
-            std::max(o.nCount, static_cast<int>(o.names.size())),
-            {Names(o.names) + (o.nHttpStatus != 0 ? "; " + Answer(o) : std::string())});
+    case EKind::kCardsRefused: return CardsRefused(o);
     case EKind::kKeptChanging:
         return CSyncText::Tr(
             "the address book kept changing while this sync wrote to it; nothing was lost, run the sync again");
@@ -247,27 +284,14 @@ std::string Message(const CSyncOutcome& o, const std::string& strDirectoryFile)
             "%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was"
             " synced; the next sync after you save takes the window's changes",
             {strDirectoryFile});
-    case EKind::kPasswordRefused:
-        if (!o.strPath.empty())
-            return CSyncText::Tr("%1 refused the password for %2 read from %3; put the new password in that file",
-                {Safe(o.strHost), User(o), Safe(o.strPath)});
-        return CSyncText::Tr("%1 refused the user name or password", {Safe(o.strHost)});
+    case EKind::kPasswordRefused: return PasswordRefused(o);
     case EKind::kPasswordMissing:
         return CSyncText::Tr("no password for %1 at %2: the keyring has none, and no password file is remembered",
             {User(o), Safe(o.strHost)});
-    case EKind::kPasswordFileUnsafe:
-        if (o.strDetail.empty())
-            return CSyncText::Tr(
-                "%1: others can read this password file; make it yours alone (chmod 600 %1) and run again",
-                {Safe(o.strPath)});
-        return CSyncText::Tr("%1: the password file cannot be read", {Safe(o.strPath)});
+    case EKind::kPasswordFileUnsafe: return PasswordFileUnsafe(o);
     case EKind::kAddressBookGone:
         return CSyncText::Tr("the address book %1 is gone from the server; nothing was changed here", {Safe(o.strUrl)});
-    case EKind::kCertificateUntrusted:
-        return CSyncText::Tr(
-            "the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own"
-            " server's, trust it",
-            {Safe(o.strHost), Safe(o.strDetail), Safe(o.certificate.strSha256)});
+    case EKind::kCertificateUntrusted: return CertificateUntrusted(o);
     case EKind::kTooManyDeletions: return Deletions(o);
     }
     return o.strMessage;

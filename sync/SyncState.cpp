@@ -118,6 +118,18 @@ std::string Line(const QJsonObject& object)
     return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString() + '\n';
 }
 
+// The folder the state at strPath goes in, the user's alone: the state
+// names their servers.
+bool MakePrivateFolder(const std::string& strPath, std::string& strError)
+{
+    const QString folder = QFileInfo(CFileName::Decode(strPath)).absolutePath();
+    if (QDir().mkpath(folder)
+        && QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
+        return true;
+    strError = CSyncText::Tr("%1: the folder could not be made", {CFileName::Encode(folder)});
+    return false;
+}
+
 }   // namespace
 
 CSyncState::~CSyncState()
@@ -218,17 +230,10 @@ void CSyncState::ReplayJournal()
     }
 }
 
-bool CSyncState::Save(std::string& strError)
+// The state file's first line: what the state is about, the generation it
+// is once saved, and how many entry lines follow.
+std::string CSyncState::HeaderLine() const
 {
-    CloseJournal();
-    const QFileInfo info(CFileName::Decode(m_strPath));
-    // The folder is the user's alone: it names their servers.
-    if (!QDir().mkpath(info.absolutePath())
-        || !QFile::setPermissions(
-            info.absolutePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)) {
-        strError = CSyncText::Tr("%1: the folder could not be made", {CFileName::Encode(info.absolutePath())});
-        return false;
-    }
     QJsonObject root;
     root["directory"] = QString::fromStdString(m_strDirectoryFile);
     root["server"] = QString::fromStdString(m_strServerUrl);
@@ -248,10 +253,18 @@ bool CSyncState::Save(std::string& strError)
         pending.append(ToJson(create));
     if (!pending.isEmpty())
         root["pending"] = pending;
+    return Line(root);
+}
+
+bool CSyncState::Save(std::string& strError)
+{
+    CloseJournal();
+    if (!MakePrivateFolder(m_strPath, strError))
+        return false;
     // An older state file may have been made readable by others.
     (void)!::chmod(m_strPath.c_str(), kPrivate);
     const CReplaceResult result = ReplaceFileSafely(m_strPath.c_str(), [&](CByteSink& sink) {
-        std::string line = Line(root);
+        std::string line = HeaderLine();
         if (!sink.Write(line.data(), line.size()))
             return false;
         for (const CSyncEntry& entry : m_entries) {

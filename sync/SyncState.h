@@ -74,6 +74,7 @@ public:
     int m_nCardVersion = 0;
 
 private:
+    std::string HeaderLine() const;
     bool Journal(const std::string& strLine, std::string& strError);
     void ReplayJournal();
     void CloseJournal();

@@ -605,13 +605,13 @@ verschwunden).
         <translation>beide Fassungen eines auf beiden Seiten geänderten Eintrags würden behalten: die des Servers und die dieses Rechners als %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="263"/>
+        <location filename="../sync/OutcomeWording.cpp" line="249"/>
         <location filename="../sync/SyncPassword.cpp" line="79"/>
         <source>%1: the password file cannot be read</source>
         <translation>%1: die Passwortdatei kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="260"/>
+        <location filename="../sync/OutcomeWording.cpp" line="247"/>
         <location filename="../sync/SyncPassword.cpp" line="75"/>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
         <translation>%1: andere können diese Passwortdatei lesen; machen Sie sie allein Ihnen lesbar (chmod 600 %1) und starten Sie erneut</translation>
@@ -622,17 +622,17 @@ verschwunden).
         <translation>Passwort für %1 auf %2: </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="246"/>
+        <location filename="../sync/OutcomeWording.cpp" line="283"/>
         <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
         <translation>%1: ein Dialstack-Fenster hat ungespeicherte Änderungen daran, oder ein anderes Programm ändert es gerade. Nichts wurde abgeglichen; der nächste Abgleich nach dem Speichern übernimmt die Änderungen des Fensters</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="241"/>
+        <location filename="../sync/OutcomeWording.cpp" line="278"/>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
         <translation>durch %1 abgebrochen; was schon abgeglichen ist, bleibt, und der nächste Abgleich macht dort weiter</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="223"/>
+        <location filename="../sync/OutcomeWording.cpp" line="221"/>
         <source>no address book found at %1 for %2; create one on the server (in its web page, or with your phone&apos;s contacts app), then sync again</source>
         <translation>kein Adressbuch auf %1 für %2 gefunden; legen Sie eines auf dem Server an (auf seiner Webseite oder mit der Kontakte-App Ihres Telefons) und gleichen Sie dann erneut ab</translation>
     </message>
@@ -682,7 +682,7 @@ verschwunden).
         <translation>%1 hat nicht innerhalb von %2 s geantwortet</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="254"/>
+        <location filename="../sync/OutcomeWording.cpp" line="240"/>
         <source>%1 refused the user name or password</source>
         <translation>%1 hat Benutzername oder Passwort abgelehnt</translation>
     </message>
@@ -723,7 +723,7 @@ verschwunden).
         <translation>%1: konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="265"/>
+        <location filename="../sync/OutcomeWording.cpp" line="293"/>
         <source>the address book %1 is gone from the server; nothing was changed here</source>
         <translation>das Adressbuch %1 ist vom Server verschwunden; hier wurde nichts geändert</translation>
     </message>
@@ -788,7 +788,7 @@ verschwunden).
         <translation>die Antwort ist kein WebDAV-Multistatus</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="233"/>
+        <location filename="../sync/OutcomeWording.cpp" line="270"/>
         <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
         <translation>das Adressbuch hat sich ständig geändert, während dieser Abgleich hineinschrieb; nichts ging verloren, gleichen Sie erneut ab</translation>
     </message>
@@ -845,17 +845,17 @@ verschwunden).
         <translation>%1: das Abgleichprotokoll konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="229"/>
+        <location filename="../sync/SyncState.cpp" line="129"/>
         <source>%1: the folder could not be made</source>
         <translation>%1: der Ordner konnte nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="266"/>
+        <location filename="../sync/SyncState.cpp" line="279"/>
         <source>%1: the sync state could not be saved: %2</source>
         <translation>%1: der Abgleichstand konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="270"/>
+        <location filename="../sync/SyncState.cpp" line="283"/>
         <source>%1: the sync state could not be made private</source>
         <translation>%1: der Abgleichstand konnte nicht privat gemacht werden</translation>
     </message>
@@ -870,7 +870,7 @@ verschwunden).
         <translation>Dialstack: %1 auf %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="218"/>
+        <location filename="../sync/OutcomeWording.cpp" line="213"/>
         <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
         <translation>%1 ist weder ein CardDAV-Server noch ein Adressbuch (gefragt: %2); geben Sie die Adresse Ihres Adressbuchs mit --url an</translation>
     </message>
@@ -880,7 +880,7 @@ verschwunden).
         <translation>%1 wird mit %2 abgeglichen; um es mit einem anderen Adressbuch abzugleichen, vergessen Sie diesen Abgleich zuerst mit --forget</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="252"/>
+        <location filename="../sync/OutcomeWording.cpp" line="238"/>
         <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
         <translation>%1 hat das Passwort für %2 aus %3 abgelehnt; schreiben Sie das neue Passwort in diese Datei</translation>
     </message>
@@ -900,7 +900,7 @@ verschwunden).
         <translation>%1: der Server antwortete mit %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="237"/>
+        <location filename="../sync/OutcomeWording.cpp" line="274"/>
         <source>%1: the sync&apos;s memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
         <translation>%1: der Abgleichstand dieser Telefonbuchdatei ist beschädigt (%2); vergessen Sie ihn und gleichen Sie dann erneut mit --url ab</translation>
     </message>
@@ -1000,12 +1000,12 @@ verschwunden).
         <translation>es ist nicht das mit dem angegebenen Fingerabdruck</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="256"/>
+        <location filename="../sync/OutcomeWording.cpp" line="289"/>
         <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
         <translation>kein Passwort für %1 auf %2: der Schlüsselbund hat keines, und keine Passwortdatei ist gemerkt</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="267"/>
+        <location filename="../sync/OutcomeWording.cpp" line="254"/>
         <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server&apos;s, trust it</source>
         <translation>dem Zertifikat von %1 wird nicht vertraut (%2); sein SHA-256-Fingerabdruck ist %3. Wenn es das Ihres eigenen Servers ist, vertrauen Sie ihm</translation>
     </message>

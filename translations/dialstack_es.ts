@@ -603,13 +603,13 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>se guardarían las dos versiones de un registro cambiado en ambos lados: la del servidor y la de este equipo como %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="263"/>
+        <location filename="../sync/OutcomeWording.cpp" line="249"/>
         <location filename="../sync/SyncPassword.cpp" line="79"/>
         <source>%1: the password file cannot be read</source>
         <translation>%1: no se puede leer el archivo de contraseña</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="260"/>
+        <location filename="../sync/OutcomeWording.cpp" line="247"/>
         <location filename="../sync/SyncPassword.cpp" line="75"/>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
         <translation>%1: otros pueden leer este archivo de contraseña; hágalo solo suyo (chmod 600 %1) y vuelva a ejecutar</translation>
@@ -620,17 +620,17 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>Contraseña de %1 en %2: </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="246"/>
+        <location filename="../sync/OutcomeWording.cpp" line="283"/>
         <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
         <translation>%1: una ventana de Dialstack tiene cambios sin guardar en él, u otro programa lo está cambiando. No se ha sincronizado nada; la próxima sincronización después de guardar recogerá los cambios de la ventana</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="241"/>
+        <location filename="../sync/OutcomeWording.cpp" line="278"/>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
         <translation>detenido por %1; lo ya sincronizado se conserva y la próxima sincronización sigue desde ahí</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="223"/>
+        <location filename="../sync/OutcomeWording.cpp" line="221"/>
         <source>no address book found at %1 for %2; create one on the server (in its web page, or with your phone&apos;s contacts app), then sync again</source>
         <translation>no se ha encontrado ninguna libreta de direcciones en %1 para %2; cree una en el servidor (en su página web o con la aplicación de contactos del teléfono) y vuelva a sincronizar</translation>
     </message>
@@ -680,7 +680,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>%1 no respondió en %2 s</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="254"/>
+        <location filename="../sync/OutcomeWording.cpp" line="240"/>
         <source>%1 refused the user name or password</source>
         <translation>%1 rechazó el usuario o la contraseña</translation>
     </message>
@@ -721,7 +721,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>%1: no se ha podido guardar: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="265"/>
+        <location filename="../sync/OutcomeWording.cpp" line="293"/>
         <source>the address book %1 is gone from the server; nothing was changed here</source>
         <translation>la libreta de direcciones %1 ya no está en el servidor; aquí no se ha cambiado nada</translation>
     </message>
@@ -786,7 +786,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>la respuesta no es un multistatus de WebDAV</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="233"/>
+        <location filename="../sync/OutcomeWording.cpp" line="270"/>
         <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
         <translation>la libreta de direcciones no dejó de cambiar mientras esta sincronización escribía en ella; no se ha perdido nada, vuelva a sincronizar</translation>
     </message>
@@ -843,17 +843,17 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>%1: no se ha podido escribir el diario de sincronización</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="229"/>
+        <location filename="../sync/SyncState.cpp" line="129"/>
         <source>%1: the folder could not be made</source>
         <translation>%1: no se ha podido crear la carpeta</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="266"/>
+        <location filename="../sync/SyncState.cpp" line="279"/>
         <source>%1: the sync state could not be saved: %2</source>
         <translation>%1: no se ha podido guardar el estado de sincronización: %2</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="270"/>
+        <location filename="../sync/SyncState.cpp" line="283"/>
         <source>%1: the sync state could not be made private</source>
         <translation>%1: no se ha podido hacer privado el estado de sincronización</translation>
     </message>
@@ -868,7 +868,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>Dialstack: %1 en %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="218"/>
+        <location filename="../sync/OutcomeWording.cpp" line="213"/>
         <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
         <translation>%1 no es ni un servidor CardDAV ni una libreta de direcciones (direcciones consultadas: %2); indique la dirección de su libreta de direcciones con --url</translation>
     </message>
@@ -878,7 +878,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>%1 se sincroniza con %2; para sincronizarlo con otra libreta de direcciones, olvide antes esta sincronización con --forget</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="252"/>
+        <location filename="../sync/OutcomeWording.cpp" line="238"/>
         <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
         <translation>%1 ha rechazado la contraseña de %2 leída de %3; ponga la contraseña nueva en ese archivo</translation>
     </message>
@@ -898,7 +898,7 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>%1: el servidor ha respondido %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="237"/>
+        <location filename="../sync/OutcomeWording.cpp" line="274"/>
         <source>%1: the sync&apos;s memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
         <translation>%1: el estado de sincronización de este archivo de la agenda está dañado (%2); olvídelo y vuelva a sincronizar con --url</translation>
     </message>
@@ -998,12 +998,12 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>no es aquel cuya huella se ha indicado</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="256"/>
+        <location filename="../sync/OutcomeWording.cpp" line="289"/>
         <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
         <translation>no hay contraseña para %1 en %2: el llavero no tiene ninguna y no hay ningún archivo de contraseña recordado</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="267"/>
+        <location filename="../sync/OutcomeWording.cpp" line="254"/>
         <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server&apos;s, trust it</source>
         <translation>el certificado de %1 no es de confianza (%2); su huella SHA-256 es %3. Si es el de su propio servidor, confíe en él</translation>
     </message>

@@ -605,13 +605,13 @@ disparu).
         <translation>les deux versions d&apos;une fiche modifiée des deux côtés seraient gardées&#xa0;: celle du serveur, et celle de cette machine sous %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="263"/>
+        <location filename="../sync/OutcomeWording.cpp" line="249"/>
         <location filename="../sync/SyncPassword.cpp" line="79"/>
         <source>%1: the password file cannot be read</source>
         <translation>%1&#xa0;: le fichier de mot de passe est illisible</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="260"/>
+        <location filename="../sync/OutcomeWording.cpp" line="247"/>
         <location filename="../sync/SyncPassword.cpp" line="75"/>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
         <translation>%1&#xa0;: d&apos;autres peuvent lire ce fichier de mot de passe&#x202f;; réservez-le à vous seul (chmod 600 %1) et relancez</translation>
@@ -622,17 +622,17 @@ disparu).
         <translation>Mot de passe de %1 sur %2&#xa0;: </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="246"/>
+        <location filename="../sync/OutcomeWording.cpp" line="283"/>
         <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
         <translation>%1&#xa0;: une fenêtre de Dialstack y a des modifications non enregistrées, ou un autre programme le modifie. Rien n&apos;a été synchronisé&#x202f;; la prochaine synchronisation après l&apos;enregistrement prendra les modifications de la fenêtre</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="241"/>
+        <location filename="../sync/OutcomeWording.cpp" line="278"/>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
         <translation>arrêté par %1&#x202f;; ce qui a été synchronisé est gardé, et la prochaine synchronisation reprend à partir de là</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="223"/>
+        <location filename="../sync/OutcomeWording.cpp" line="221"/>
         <source>no address book found at %1 for %2; create one on the server (in its web page, or with your phone&apos;s contacts app), then sync again</source>
         <translation>aucun carnet d&apos;adresses trouvé sur %1 pour %2&#x202f;; créez-en un sur le serveur (sur sa page web ou avec l&apos;application de contacts de votre téléphone), puis synchronisez à nouveau</translation>
     </message>
@@ -682,7 +682,7 @@ disparu).
         <translation>%1 n&apos;a pas répondu dans les %2 s</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="254"/>
+        <location filename="../sync/OutcomeWording.cpp" line="240"/>
         <source>%1 refused the user name or password</source>
         <translation>%1 a refusé le nom d&apos;utilisateur ou le mot de passe</translation>
     </message>
@@ -723,7 +723,7 @@ disparu).
         <translation>%1&#xa0;: impossible d&apos;enregistrer&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="265"/>
+        <location filename="../sync/OutcomeWording.cpp" line="293"/>
         <source>the address book %1 is gone from the server; nothing was changed here</source>
         <translation>le carnet d&apos;adresses %1 a disparu du serveur&#x202f;; rien n&apos;a été modifié ici</translation>
     </message>
@@ -788,7 +788,7 @@ disparu).
         <translation>la réponse n&apos;est pas un multistatus WebDAV</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="233"/>
+        <location filename="../sync/OutcomeWording.cpp" line="270"/>
         <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
         <translation>le carnet d&apos;adresses n&apos;a cessé de changer pendant que cette synchronisation y écrivait&#x202f;; rien n&apos;a été perdu, relancez la synchronisation</translation>
     </message>
@@ -845,17 +845,17 @@ disparu).
         <translation>%1&#xa0;: le journal de synchronisation n&apos;a pas pu être écrit</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="229"/>
+        <location filename="../sync/SyncState.cpp" line="129"/>
         <source>%1: the folder could not be made</source>
         <translation>%1&#xa0;: le dossier n&apos;a pas pu être créé</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="266"/>
+        <location filename="../sync/SyncState.cpp" line="279"/>
         <source>%1: the sync state could not be saved: %2</source>
         <translation>%1&#xa0;: l&apos;état de synchronisation n&apos;a pas pu être enregistré&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="270"/>
+        <location filename="../sync/SyncState.cpp" line="283"/>
         <source>%1: the sync state could not be made private</source>
         <translation>%1&#xa0;: l&apos;état de synchronisation n&apos;a pas pu être rendu privé</translation>
     </message>
@@ -870,7 +870,7 @@ disparu).
         <translation>Dialstack&#xa0;: %1 sur %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="218"/>
+        <location filename="../sync/OutcomeWording.cpp" line="213"/>
         <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
         <translation>%1 n&apos;est ni un serveur CardDAV ni un carnet d&apos;adresses (demandé&#xa0;: %2)&#x202f;; donnez l&apos;adresse de votre carnet d&apos;adresses avec --url</translation>
     </message>
@@ -880,7 +880,7 @@ disparu).
         <translation>%1 est synchronisé avec %2&#x202f;; pour le synchroniser avec un autre carnet d&apos;adresses, oubliez d&apos;abord cette synchronisation avec --forget</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="252"/>
+        <location filename="../sync/OutcomeWording.cpp" line="238"/>
         <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
         <translation>%1 a refusé le mot de passe de %2 lu dans %3&#x202f;; mettez le nouveau mot de passe dans ce fichier</translation>
     </message>
@@ -900,7 +900,7 @@ disparu).
         <translation>%1&#xa0;: le serveur a répondu %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="237"/>
+        <location filename="../sync/OutcomeWording.cpp" line="274"/>
         <source>%1: the sync&apos;s memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
         <translation>%1&#xa0;: l&apos;état de synchronisation de ce fichier de l&apos;annuaire est abîmé (%2)&#x202f;; oubliez-le, puis synchronisez de nouveau avec --url</translation>
     </message>
@@ -1000,12 +1000,12 @@ disparu).
         <translation>ce n&apos;est pas celui dont l&apos;empreinte a été donnée</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="256"/>
+        <location filename="../sync/OutcomeWording.cpp" line="289"/>
         <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
         <translation>aucun mot de passe pour %1 sur %2&#xa0;: le trousseau n&apos;en a pas, et aucun fichier de mot de passe n&apos;est retenu</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="267"/>
+        <location filename="../sync/OutcomeWording.cpp" line="254"/>
         <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server&apos;s, trust it</source>
         <translation>le certificat de %1 n&apos;est pas reconnu comme fiable (%2)&#x202f;; son empreinte SHA-256 est %3. Si c&apos;est celui de votre propre serveur, faites-lui confiance</translation>
     </message>

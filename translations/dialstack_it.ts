@@ -603,13 +603,13 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>sarebbero conservate entrambe le versioni di una voce modificata da tutte e due le parti: quella del server e quella di questo computer come %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="263"/>
+        <location filename="../sync/OutcomeWording.cpp" line="249"/>
         <location filename="../sync/SyncPassword.cpp" line="79"/>
         <source>%1: the password file cannot be read</source>
         <translation>%1: il file della password non si può leggere</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="260"/>
+        <location filename="../sync/OutcomeWording.cpp" line="247"/>
         <location filename="../sync/SyncPassword.cpp" line="75"/>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
         <translation>%1: altri possono leggere questo file della password; rendilo leggibile solo a te (chmod 600 %1) ed esegui di nuovo</translation>
@@ -620,17 +620,17 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>Password di %1 su %2: </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="246"/>
+        <location filename="../sync/OutcomeWording.cpp" line="283"/>
         <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
         <translation>%1: una finestra di Dialstack ha modifiche non salvate, o un altro programma lo sta modificando. Non è stato sincronizzato nulla; la prossima sincronizzazione dopo il salvataggio prenderà le modifiche della finestra</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="241"/>
+        <location filename="../sync/OutcomeWording.cpp" line="278"/>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
         <translation>interrotto da %1; quanto già sincronizzato resta, e la prossima sincronizzazione riprende da lì</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="223"/>
+        <location filename="../sync/OutcomeWording.cpp" line="221"/>
         <source>no address book found at %1 for %2; create one on the server (in its web page, or with your phone&apos;s contacts app), then sync again</source>
         <translation>nessuna rubrica trovata su %1 per %2; creane una sul server (dalla sua pagina web o con l&apos;app contatti del telefono), poi sincronizza di nuovo</translation>
     </message>
@@ -680,7 +680,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>%1 non ha risposto entro %2 s</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="254"/>
+        <location filename="../sync/OutcomeWording.cpp" line="240"/>
         <source>%1 refused the user name or password</source>
         <translation>%1 ha rifiutato il nome utente o la password</translation>
     </message>
@@ -721,7 +721,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>%1: impossibile salvare: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="265"/>
+        <location filename="../sync/OutcomeWording.cpp" line="293"/>
         <source>the address book %1 is gone from the server; nothing was changed here</source>
         <translation>la rubrica %1 non c&apos;è più sul server; qui non è stato cambiato nulla</translation>
     </message>
@@ -786,7 +786,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>la risposta non è un multistatus WebDAV</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="233"/>
+        <location filename="../sync/OutcomeWording.cpp" line="270"/>
         <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
         <translation>la rubrica ha continuato a cambiare mentre questa sincronizzazione vi scriveva; non si è perso nulla, sincronizza di nuovo</translation>
     </message>
@@ -843,17 +843,17 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>%1: non è stato possibile scrivere il registro di sincronizzazione</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="229"/>
+        <location filename="../sync/SyncState.cpp" line="129"/>
         <source>%1: the folder could not be made</source>
         <translation>%1: non è stato possibile creare la cartella</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="266"/>
+        <location filename="../sync/SyncState.cpp" line="279"/>
         <source>%1: the sync state could not be saved: %2</source>
         <translation>%1: non è stato possibile salvare lo stato di sincronizzazione: %2</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="270"/>
+        <location filename="../sync/SyncState.cpp" line="283"/>
         <source>%1: the sync state could not be made private</source>
         <translation>%1: non è stato possibile rendere privato lo stato di sincronizzazione</translation>
     </message>
@@ -868,7 +868,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>Dialstack: %1 su %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="218"/>
+        <location filename="../sync/OutcomeWording.cpp" line="213"/>
         <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
         <translation>%1 non è né un server CardDAV né una rubrica (indirizzi provati: %2); indica l&apos;indirizzo della tua rubrica con --url</translation>
     </message>
@@ -878,7 +878,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>%1 è sincronizzato con %2; per sincronizzarlo con un&apos;altra rubrica, dimentica prima questa sincronizzazione con --forget</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="252"/>
+        <location filename="../sync/OutcomeWording.cpp" line="238"/>
         <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
         <translation>%1 ha rifiutato la password di %2 letta da %3; metti la nuova password in quel file</translation>
     </message>
@@ -898,7 +898,7 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>%1: il server ha risposto %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="237"/>
+        <location filename="../sync/OutcomeWording.cpp" line="274"/>
         <source>%1: the sync&apos;s memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
         <translation>%1: lo stato di sincronizzazione di questo file dell&apos;elenco è danneggiato (%2); dimenticalo, poi sincronizza di nuovo con --url</translation>
     </message>
@@ -998,12 +998,12 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>non è quello di cui è stata data l&apos;impronta</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="256"/>
+        <location filename="../sync/OutcomeWording.cpp" line="289"/>
         <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
         <translation>nessuna password per %1 su %2: il portachiavi non ne ha e nessun file della password è memorizzato</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="267"/>
+        <location filename="../sync/OutcomeWording.cpp" line="254"/>
         <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server&apos;s, trust it</source>
         <translation>il certificato di %1 non è attendibile (%2); la sua impronta SHA-256 è %3. Se è quello del tuo server, consideralo attendibile</translation>
     </message>

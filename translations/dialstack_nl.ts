@@ -604,13 +604,13 @@ verdwenen).
         <translation>beide versies van een item dat aan beide kanten is gewijzigd, zouden worden bewaard: die van de server, en die van deze computer als %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="263"/>
+        <location filename="../sync/OutcomeWording.cpp" line="249"/>
         <location filename="../sync/SyncPassword.cpp" line="79"/>
         <source>%1: the password file cannot be read</source>
         <translation>%1: het wachtwoordbestand kan niet worden gelezen</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="260"/>
+        <location filename="../sync/OutcomeWording.cpp" line="247"/>
         <location filename="../sync/SyncPassword.cpp" line="75"/>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
         <translation>%1: anderen kunnen dit wachtwoordbestand lezen; maak het alleen voor u leesbaar (chmod 600 %1) en start opnieuw</translation>
@@ -621,17 +621,17 @@ verdwenen).
         <translation>Wachtwoord voor %1 op %2: </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="246"/>
+        <location filename="../sync/OutcomeWording.cpp" line="283"/>
         <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
         <translation>%1: een Dialstack-venster heeft er niet-opgeslagen wijzigingen in, of een ander programma wijzigt het. Er is niets gesynchroniseerd; de volgende synchronisatie na het opslaan neemt de wijzigingen van het venster mee</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="241"/>
+        <location filename="../sync/OutcomeWording.cpp" line="278"/>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
         <translation>gestopt door %1; wat al gesynchroniseerd is blijft bewaard, en de volgende synchronisatie gaat daar verder</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="223"/>
+        <location filename="../sync/OutcomeWording.cpp" line="221"/>
         <source>no address book found at %1 for %2; create one on the server (in its web page, or with your phone&apos;s contacts app), then sync again</source>
         <translation>geen adresboek gevonden op %1 voor %2; maak er een aan op de server (op zijn webpagina, of met de contacten-app van uw telefoon) en synchroniseer dan opnieuw</translation>
     </message>
@@ -681,7 +681,7 @@ verdwenen).
         <translation>%1 antwoordde niet binnen %2 s</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="254"/>
+        <location filename="../sync/OutcomeWording.cpp" line="240"/>
         <source>%1 refused the user name or password</source>
         <translation>%1 heeft de gebruikersnaam of het wachtwoord geweigerd</translation>
     </message>
@@ -722,7 +722,7 @@ verdwenen).
         <translation>%1: kon niet worden opgeslagen: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="265"/>
+        <location filename="../sync/OutcomeWording.cpp" line="293"/>
         <source>the address book %1 is gone from the server; nothing was changed here</source>
         <translation>het adresboek %1 is van de server verdwenen; hier is niets gewijzigd</translation>
     </message>
@@ -787,7 +787,7 @@ verdwenen).
         <translation>het antwoord is geen WebDAV-multistatus</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="233"/>
+        <location filename="../sync/OutcomeWording.cpp" line="270"/>
         <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
         <translation>het adresboek bleef veranderen terwijl deze synchronisatie erin schreef; er is niets verloren, synchroniseer opnieuw</translation>
     </message>
@@ -844,17 +844,17 @@ verdwenen).
         <translation>%1: het synchronisatielogboek kon niet worden geschreven</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="229"/>
+        <location filename="../sync/SyncState.cpp" line="129"/>
         <source>%1: the folder could not be made</source>
         <translation>%1: de map kon niet worden aangemaakt</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="266"/>
+        <location filename="../sync/SyncState.cpp" line="279"/>
         <source>%1: the sync state could not be saved: %2</source>
         <translation>%1: de synchronisatiestatus kon niet worden opgeslagen: %2</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="270"/>
+        <location filename="../sync/SyncState.cpp" line="283"/>
         <source>%1: the sync state could not be made private</source>
         <translation>%1: de synchronisatiestatus kon niet privé worden gemaakt</translation>
     </message>
@@ -869,7 +869,7 @@ verdwenen).
         <translation>Dialstack: %1 op %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="218"/>
+        <location filename="../sync/OutcomeWording.cpp" line="213"/>
         <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
         <translation>%1 is geen CardDAV-server en geen adresboek (gevraagd: %2); geef het adres van uw adresboek op met --url</translation>
     </message>
@@ -879,7 +879,7 @@ verdwenen).
         <translation>%1 wordt gesynchroniseerd met %2; om het met een ander adresboek te synchroniseren, vergeet u eerst deze synchronisatie met --forget</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="252"/>
+        <location filename="../sync/OutcomeWording.cpp" line="238"/>
         <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
         <translation>%1 heeft het wachtwoord voor %2 uit %3 geweigerd; zet het nieuwe wachtwoord in dat bestand</translation>
     </message>
@@ -899,7 +899,7 @@ verdwenen).
         <translation>%1: de server antwoordde %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="237"/>
+        <location filename="../sync/OutcomeWording.cpp" line="274"/>
         <source>%1: the sync&apos;s memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
         <translation>%1: de synchronisatiestatus van dit telefoonlijstbestand is beschadigd (%2); vergeet hem en synchroniseer daarna opnieuw met --url</translation>
     </message>
@@ -999,12 +999,12 @@ verdwenen).
         <translation>het is niet het certificaat met de opgegeven vingerafdruk</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="256"/>
+        <location filename="../sync/OutcomeWording.cpp" line="289"/>
         <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
         <translation>geen wachtwoord voor %1 op %2: de sleutelbos heeft er geen, en er is geen wachtwoordbestand onthouden</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="267"/>
+        <location filename="../sync/OutcomeWording.cpp" line="254"/>
         <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server&apos;s, trust it</source>
         <translation>het certificaat van %1 wordt niet vertrouwd (%2); de SHA-256-vingerafdruk is %3. Als het van uw eigen server is, vertrouw het dan</translation>
     </message>

@@ -603,13 +603,13 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>seriam mantidas as duas versões de um registo alterado dos dois lados: a do servidor, e a deste computador como %1</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="263"/>
+        <location filename="../sync/OutcomeWording.cpp" line="249"/>
         <location filename="../sync/SyncPassword.cpp" line="79"/>
         <source>%1: the password file cannot be read</source>
         <translation>%1: o ficheiro da palavra-passe não pode ser lido</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="260"/>
+        <location filename="../sync/OutcomeWording.cpp" line="247"/>
         <location filename="../sync/SyncPassword.cpp" line="75"/>
         <source>%1: others can read this password file; make it yours alone (chmod 600 %1) and run again</source>
         <translation>%1: outros podem ler este ficheiro da palavra-passe; torne-o só seu (chmod 600 %1) e execute de novo</translation>
@@ -620,17 +620,17 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>Palavra-passe de %1 em %2: </translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="246"/>
+        <location filename="../sync/OutcomeWording.cpp" line="283"/>
         <source>%1: a Dialstack window has unsaved changes in it, or another program is changing it. Nothing was synced; the next sync after you save takes the window&apos;s changes</source>
         <translation>%1: uma janela do Dialstack tem alterações por guardar, ou outro programa está a alterá-lo. Nada foi sincronizado; a próxima sincronização depois de guardar leva as alterações da janela</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="241"/>
+        <location filename="../sync/OutcomeWording.cpp" line="278"/>
         <source>stopped by %1; what was synced is kept, and the next sync goes on from there</source>
         <translation>interrompido por %1; o que já foi sincronizado fica guardado, e a próxima sincronização continua a partir daí</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="223"/>
+        <location filename="../sync/OutcomeWording.cpp" line="221"/>
         <source>no address book found at %1 for %2; create one on the server (in its web page, or with your phone&apos;s contacts app), then sync again</source>
         <translation>nenhum livro de endereços encontrado em %1 para %2; crie um no servidor (na sua página web ou com a aplicação de contactos do telemóvel) e sincronize de novo</translation>
     </message>
@@ -680,7 +680,7 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>%1 não respondeu em %2 s</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="254"/>
+        <location filename="../sync/OutcomeWording.cpp" line="240"/>
         <source>%1 refused the user name or password</source>
         <translation>%1 recusou o nome de utilizador ou a palavra-passe</translation>
     </message>
@@ -721,7 +721,7 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>%1: não foi possível guardar: %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="265"/>
+        <location filename="../sync/OutcomeWording.cpp" line="293"/>
         <source>the address book %1 is gone from the server; nothing was changed here</source>
         <translation>o livro de endereços %1 desapareceu do servidor; nada foi alterado aqui</translation>
     </message>
@@ -786,7 +786,7 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>a resposta não é um multistatus WebDAV</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="233"/>
+        <location filename="../sync/OutcomeWording.cpp" line="270"/>
         <source>the address book kept changing while this sync wrote to it; nothing was lost, run the sync again</source>
         <translation>o livro de endereços não parou de mudar enquanto esta sincronização escrevia nele; nada se perdeu, sincronize de novo</translation>
     </message>
@@ -843,17 +843,17 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>%1: não foi possível escrever o diário da sincronização</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="229"/>
+        <location filename="../sync/SyncState.cpp" line="129"/>
         <source>%1: the folder could not be made</source>
         <translation>%1: não foi possível criar a pasta</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="266"/>
+        <location filename="../sync/SyncState.cpp" line="279"/>
         <source>%1: the sync state could not be saved: %2</source>
         <translation>%1: não foi possível guardar o estado da sincronização: %2</translation>
     </message>
     <message>
-        <location filename="../sync/SyncState.cpp" line="270"/>
+        <location filename="../sync/SyncState.cpp" line="283"/>
         <source>%1: the sync state could not be made private</source>
         <translation>%1: não foi possível tornar privado o estado da sincronização</translation>
     </message>
@@ -868,7 +868,7 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>Dialstack: %1 em %2</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="218"/>
+        <location filename="../sync/OutcomeWording.cpp" line="213"/>
         <source>%1 is neither a CardDAV server nor an address book (asked: %2); give the address of your address book with --url</source>
         <translation>%1 não é um servidor CardDAV nem um livro de endereços (endereços consultados: %2); indique o endereço do seu livro de endereços com --url</translation>
     </message>
@@ -878,7 +878,7 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>%1 está sincronizado com %2; para o sincronizar com outro livro de endereços, esqueça primeiro esta sincronização com --forget</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="252"/>
+        <location filename="../sync/OutcomeWording.cpp" line="238"/>
         <source>%1 refused the password for %2 read from %3; put the new password in that file</source>
         <translation>%1 recusou a palavra-passe de %2 lida de %3; ponha a nova palavra-passe nesse ficheiro</translation>
     </message>
@@ -898,7 +898,7 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>%1: o servidor respondeu %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="237"/>
+        <location filename="../sync/OutcomeWording.cpp" line="274"/>
         <source>%1: the sync&apos;s memory of this directory file is damaged (%2); forget it, then sync again with --url</source>
         <translation>%1: o estado da sincronização deste ficheiro da lista está danificado (%2); esqueça-o e volte a sincronizar com --url</translation>
     </message>
@@ -998,12 +998,12 @@ de confiança, ou o livro de endereços desapareceu).
         <translation>não é aquele cuja impressão digital foi indicada</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="256"/>
+        <location filename="../sync/OutcomeWording.cpp" line="289"/>
         <source>no password for %1 at %2: the keyring has none, and no password file is remembered</source>
         <translation>não há palavra-passe para %1 em %2: o porta-chaves não tem nenhuma e nenhum ficheiro de palavra-passe está memorizado</translation>
     </message>
     <message>
-        <location filename="../sync/OutcomeWording.cpp" line="267"/>
+        <location filename="../sync/OutcomeWording.cpp" line="254"/>
         <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3. If it is your own server&apos;s, trust it</source>
         <translation>o certificado de %1 não é de confiança (%2); a sua impressão digital SHA-256 é %3. Se for o do seu próprio servidor, confie nele</translation>
     </message>

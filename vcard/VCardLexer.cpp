@@ -24,63 +24,85 @@ bool CVCardLexer::Split(std::string_view line)
 {
     m_group = m_name = m_value = {};
     m_parameters.clear();
-    // Most lines have no parameters: the name runs up to the colon.
+    return SplitWithoutParameters(line) || SplitWithParameters(line);
+}
+
+// Most lines have no parameters: the name runs up to the colon. FALSE, with
+// nothing taken, when a semicolon or a quote comes first, or no colon at all.
+bool CVCardLexer::SplitWithoutParameters(std::string_view line)
+{
     size_t nNameEnd = 0;
     while (nNameEnd < line.size() && line[nNameEnd] != ':' && line[nNameEnd] != ';' && line[nNameEnd] != '"')
         ++nNameEnd;
-    if (nNameEnd < line.size() && line[nNameEnd] == ':') {
-        EndName(line.substr(0, nNameEnd));
-        m_value = line.substr(nNameEnd + 1);
-        return true;
-    }
-    EState state = EState::kName;
+    if (nNameEnd == line.size() || line[nNameEnd] != ':')
+        return false;
+    EndName(line.substr(0, nNameEnd));
+    m_value = line.substr(nNameEnd + 1);
+    return true;
+}
+
+bool CVCardLexer::SplitWithParameters(std::string_view line)
+{
+    Reading reading;
     size_t nPartStart = 0;   // where the name, parameter name or value being read began
-    std::string_view parameterName;
     for (size_t i = 0; i < line.size(); ++i) {
         const char ch = line[i];
         if (ch != ';' && ch != ':' && ch != '=' && ch != ',' && ch != '"')
             continue;   // no state changes but at these
-        const std::string_view part = line.substr(nPartStart, i - nPartStart);
-        switch (state) {
-        case EState::kName:
-            if (ch == ';' || ch == ':') {
-                EndName(part);
-                state = EState::kParameterName;
-                nPartStart = i + 1;
-            }
-            break;
-        case EState::kParameterName:
-            if (ch == '=') {
-                parameterName = part;
-                state = EState::kParameterValue;
-                nPartStart = i + 1;
-            } else if (ch == ';' || ch == ':') {
-                AddParameter({}, part);   // vCard 2.1: a type or an encoding on its own
-                nPartStart = i + 1;
-            } else if (ch == '"') {
-                parameterName = {};
-                state = EState::kQuotedValue;
-            }
-            break;
-        case EState::kParameterValue:
-            if (ch == '"' && Trimmed(part).empty()) {
-                state = EState::kQuotedValue;
-            } else if (ch == ',' || ch == ';' || ch == ':') {
-                AddParameter(parameterName, part);
-                nPartStart = i + 1;
-                if (ch == ';')
-                    state = EState::kParameterName;
-            }
-            break;
-        case EState::kQuotedValue:
-            if (ch == '"')
-                state = parameterName.empty() ? EState::kParameterName : EState::kParameterValue;
-            break;
-        }
-        if (ch == ':' && state != EState::kQuotedValue && nPartStart == i + 1) {
+        if (!Advance(reading, ch, line.substr(nPartStart, i - nPartStart)))
+            continue;
+        nPartStart = i + 1;
+        // A colon that ends a part (so none inside quotes) ends the parameters.
+        if (ch == ':') {
             m_value = line.substr(i + 1);
             return true;
         }
+    }
+    return false;
+}
+
+// One step of the state machine at ch, one of the characters that can change
+// its state; part is the text read since the last part ended. TRUE when ch
+// ends that part, which is then taken as the name or a parameter.
+bool CVCardLexer::Advance(Reading& reading, char ch, std::string_view part)
+{
+    switch (reading.state) {
+    case EState::kName:
+        if (ch != ';' && ch != ':')
+            return false;
+        EndName(part);
+        reading.state = EState::kParameterName;
+        return true;
+    case EState::kParameterName:
+        if (ch == '=') {
+            reading.parameterName = part;
+            reading.state = EState::kParameterValue;
+            return true;
+        }
+        if (ch == ';' || ch == ':') {
+            AddParameter({}, part);   // vCard 2.1: a type or an encoding on its own
+            return true;
+        }
+        if (ch == '"') {
+            reading.parameterName = {};
+            reading.state = EState::kQuotedValue;
+        }
+        return false;
+    case EState::kParameterValue:
+        if (ch == '"' && Trimmed(part).empty()) {
+            reading.state = EState::kQuotedValue;
+            return false;
+        }
+        if (ch != ',' && ch != ';' && ch != ':')
+            return false;
+        AddParameter(reading.parameterName, part);
+        if (ch == ';')
+            reading.state = EState::kParameterName;
+        return true;
+    case EState::kQuotedValue:
+        if (ch == '"')
+            reading.state = reading.parameterName.empty() ? EState::kParameterName : EState::kParameterValue;
+        return false;
     }
     return false;
 }

@@ -40,6 +40,16 @@ private:
         kQuotedValue,
     };
 
+    // Where the state machine stands in a line with parameters.
+    struct Reading
+    {
+        EState state = EState::kName;
+        std::string_view parameterName;   // of the value being read
+    };
+
+    bool SplitWithoutParameters(std::string_view line);
+    bool SplitWithParameters(std::string_view line);
+    bool Advance(Reading& reading, char ch, std::string_view part);
     void EndName(std::string_view text);
     void AddParameter(std::string_view name, std::string_view value);
 
