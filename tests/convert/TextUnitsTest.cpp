@@ -28,6 +28,7 @@ TEST(VCardLexer, SplitsQuotedParametersGroupsAndBareTypes)
         {"FN:Ann Lee", "|FN||Ann Lee"},
         {"item1.TEL;TYPE=cell,voice:+1 555", "item1|TEL|TYPE=cell,TYPE=voice,|+1 555"},
         {"TEL;CELL;PREF:1", "|TEL|=CELL,=PREF,|1"},
+        {"TEL;CELL,VOICE:1", "|TEL|=CELL,VOICE,|1"},
         {"ADR;LABEL=\"1 Main St; Floor: 2, left\":;;1 Main St", "|ADR|LABEL=1 Main St; Floor: 2, left,|;;1 Main St"},
         {"NOTE:a:b;c", "|NOTE||a:b;c"},
         {"X-Y;P=\"open:quote", "no content line"},
