@@ -28,7 +28,7 @@ struct Canned
 
 // Answers each request with the next canned reply (the last one again
 // once the script runs out; status 0: no answer at all), on a kept-alive
-// connection, and counts them.
+// connection, and counts them and keeps the Depth header of each.
 class ScriptedServer
 {
 public:
@@ -49,6 +49,7 @@ public:
 
     QUrl Collection() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/book/").arg(m_server.serverPort())); }
     int Requests() const { return m_nRequests; }
+    const std::vector<QByteArray>& Depths() const { return m_depths; }
 
 private:
     bool AnswerOne(QTcpSocket& socket, QByteArray& buffer)
@@ -60,6 +61,8 @@ private:
         for (const QByteArray& line : buffer.left(nHeaderEnd).split('\n'))
             if (line.toLower().startsWith("content-length:"))
                 nLength = line.mid(15).trimmed().toLongLong();
+            else if (line.toLower().startsWith("depth:"))
+                m_depths.push_back(line.mid(6).trimmed());
         if (buffer.size() < nHeaderEnd + 4 + nLength)
             return false;
         buffer.remove(0, nHeaderEnd + 4 + nLength);
@@ -76,6 +79,7 @@ private:
     std::vector<Canned> m_script;
     QTcpServer m_server;
     int m_nRequests = 0;
+    std::vector<QByteArray> m_depths;
 };
 
 std::string Multistatus(const std::string& responses)
@@ -287,6 +291,10 @@ TEST(CardDavClientTest, RepliesBecomeWhatTheSyncActsOn)
         CCardDavClient client(session);
         EXPECT_EQ(row.expected, row.action(client, server.Collection()));
         EXPECT_EQ(row.nRequests, server.Requests());
+        // The only depths a client may ask for besides "infinity", which no
+        // request of ours needs.
+        for (const QByteArray& depth : server.Depths())
+            EXPECT_TRUE(depth == "0" || depth == "1") << depth.toStdString();
     }
     // A stopped session sends nothing more, and says why.
     ScriptedServer server({{207, Multistatus(""), ""}});
