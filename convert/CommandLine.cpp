@@ -27,11 +27,6 @@ namespace {
 
 using ConvertText::Tr;
 
-std::string Local(const QString& text)
-{
-    return CFileName::Encode(text);
-}
-
 bool IsSameFile(const std::string& a, const std::string& b)
 {
     const QFileInfo first(CFileName::Decode(a));
@@ -40,11 +35,12 @@ bool IsSameFile(const std::string& a, const std::string& b)
 }
 
 // The command, the first of the arguments.
-std::string TakeCommand(QStringList& positional, CCommandLine::ECommand& command)
+std::string TakeCommand(std::vector<std::string>& positional, CCommandLine::ECommand& command)
 {
-    if (positional.isEmpty())
+    if (positional.empty())
         return ConvertText::Tr("say export, import or query");
-    const QString name = positional.takeFirst();
+    const std::string name = positional.front();
+    positional.erase(positional.begin());
     if (name == "export")
         command = CCommandLine::ECommand::kExport;
     else if (name == "import")
@@ -52,7 +48,7 @@ std::string TakeCommand(QStringList& positional, CCommandLine::ECommand& command
     else if (name == "query")
         command = CCommandLine::ECommand::kQuery;
     else
-        return ConvertText::Tr("unknown command '%1'", {Local(name)});
+        return ConvertText::Tr("unknown command '%1'", {name});
     return "";
 }
 
@@ -67,22 +63,20 @@ bool CCommandLine::Parse(const std::vector<std::string>& args, std::string& strE
     const QCommandLineOption spreadsheet("spreadsheet");
     parser.addOptions({formatOption, outputOption, spreadsheet});
     if (!p.Parse("dialstack-convert", args)) {
-        strError = Local(parser.errorText());
+        strError = p.ErrorText();
         return false;
     }
     if (parser.isSet(p.help) || parser.isSet(p.version)) {
         command = parser.isSet(p.help) ? ECommand::kHelp : ECommand::kVersion;
         return true;
     }
-    QStringList positional = parser.positionalArguments();
-    strError = TakeCommand(positional, command);
+    files = p.Arguments();
+    strError = TakeCommand(files, command);
     if (!strError.empty())
         return false;
-    for (const QString& arg : positional)
-        files.push_back(Local(arg));
     if (parser.isSet(formatOption)) {
         EContactFormat given;
-        const std::string formatName = Local(parser.value(formatOption));
+        const std::string formatName = p.Value(formatOption);
         if (!FormatFromName(formatName, given)) {
             strError = Tr("unknown format '%1'", {formatName});
             return false;
@@ -90,9 +84,9 @@ bool CCommandLine::Parse(const std::vector<std::string>& args, std::string& strE
         format = given;
     }
     if (parser.isSet(p.file))
-        strDirectoryFile = Local(parser.value(p.file));
+        strDirectoryFile = p.Value(p.file);
     if (parser.isSet(outputOption))
-        strOutput = Local(parser.value(outputOption));
+        strOutput = p.Value(outputOption);
     bVerbose = parser.isSet(p.verbose);
     bSpreadsheet = parser.isSet(spreadsheet);
     strError = CToolShell::DirectoryFileProblem(strDirectoryFile);

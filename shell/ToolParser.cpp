@@ -16,3 +16,21 @@ bool CToolParser::Parse(const char* pszProgram, const std::vector<std::string>& 
         arguments << CFileName::Decode(arg);
     return parser.parse(arguments);
 }
+
+std::string CToolParser::Value(const QCommandLineOption& option) const
+{
+    return CFileName::Encode(parser.value(option));
+}
+
+std::vector<std::string> CToolParser::Arguments() const
+{
+    std::vector<std::string> arguments;
+    for (const QString& argument : parser.positionalArguments())
+        arguments.push_back(CFileName::Encode(argument));
+    return arguments;
+}
+
+std::string CToolParser::ErrorText() const
+{
+    return CFileName::Encode(parser.errorText());
+}

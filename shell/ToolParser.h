@@ -24,6 +24,13 @@ public:
     CToolParser();
 
     // args without the program's name, each read as a file name (see
-    // CFileName). FALSE for bad usage, with parser.errorText() saying why.
+    // CFileName). FALSE for bad usage, with ErrorText() saying why.
     bool Parse(const char* pszProgram, const std::vector<std::string>& args);
+
+    // What Parse read, back as the bytes the command line gave: an
+    // option's value (the last one given), the arguments, and why the
+    // command line is bad.
+    std::string Value(const QCommandLineOption& option) const;
+    std::vector<std::string> Arguments() const;
+    std::string ErrorText() const;
 };

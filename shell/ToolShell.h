@@ -7,7 +7,8 @@
 // The shell both command-line programs (dialstack-convert and
 // dialstack-sync) share: how they complain, and how they stop on what
 // cannot be held. Their exit statuses are ExitStatus's. The shell's own
-// texts are in dialstack-convert's catalogue context, for both programs.
+// texts (CShellText) have a catalogue context of their own, for both
+// programs.
 class CToolShell
 {
 public:

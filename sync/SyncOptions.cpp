@@ -2,17 +2,11 @@
 
 #include <QRegularExpression>
 
-#include "shell/FileName.h"
 #include "shell/ToolParser.h"
 #include "shell/ToolShell.h"
 #include "sync/SyncText.h"
 
 namespace {
-
-std::string Local(const QString& text)
-{
-    return CFileName::Encode(text);
-}
 
 // The shell's parser, with the sync's own options.
 struct Parser : CToolParser
@@ -45,7 +39,7 @@ struct Parser : CToolParser
     {
         if (parser.values(option).size() > 1)
             throw std::string(CSyncText::Tr("--%1 given more than once", {option.names().first().toStdString()}));
-        return Local(parser.value(option));
+        return Value(option);
     }
 };
 
@@ -118,7 +112,7 @@ bool CSyncOptions::Parse(const std::vector<std::string>& args, std::string& strP
     if (p.parser.isSet(p.report) && p.parser.values(p.report).last() == QLatin1String("json"))
         report = EReport::kJson;
     if (!bParsed) {
-        strProblem = Local(p.parser.errorText());
+        strProblem = p.ErrorText();
         return false;
     }
     bHelp = p.parser.isSet(p.help);
@@ -130,8 +124,8 @@ bool CSyncOptions::Parse(const std::vector<std::string>& args, std::string& strP
             throw CSyncText::Tr(
                 "a password is never taken on the command line: use --password-file FILE, --password-stdin,"
                 " or the keyring");
-        if (!p.parser.positionalArguments().isEmpty())
-            throw CSyncText::Tr("unexpected argument: %1", {Local(p.parser.positionalArguments().first())});
+        if (const std::vector<std::string> arguments = p.Arguments(); !arguments.empty())
+            throw CSyncText::Tr("unexpected argument: %1", {arguments.front()});
         if (p.parser.isSet(p.report) && (p.Single(p.report) != "json"))
             throw CSyncText::Tr("--report takes json");
         TakeServer(p, *this);

@@ -125,67 +125,67 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
         <translation>%1: %2 (schließen Sie das Dialstack-Fenster dazu oder warten Sie auf den anderen Import); nichts wurde geändert</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="46"/>
+        <location filename="../convert/CommandLine.cpp" line="41"/>
         <source>say export, import or query</source>
         <translation>geben Sie export, import oder query an</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="55"/>
+        <location filename="../convert/CommandLine.cpp" line="51"/>
         <source>unknown command &apos;%1&apos;</source>
         <translation>unbekannter Befehl „%1“</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="87"/>
+        <location filename="../convert/CommandLine.cpp" line="81"/>
         <source>unknown format &apos;%1&apos;</source>
         <translation>unbekanntes Format „%1“</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="102"/>
+        <location filename="../convert/CommandLine.cpp" line="96"/>
         <source>--spreadsheet is for export</source>
         <translation>--spreadsheet gilt nur für export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="102"/>
+        <location filename="../convert/CommandLine.cpp" line="96"/>
         <source>--output is for export</source>
         <translation>--output gilt nur für export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="116"/>
+        <location filename="../convert/CommandLine.cpp" line="110"/>
         <source>query needs one TEXT to look for</source>
         <translation>query braucht genau einen zu suchenden TEXT</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="118"/>
+        <location filename="../convert/CommandLine.cpp" line="112"/>
         <source>query takes no --format or --verbose</source>
         <translation>query nimmt weder --format noch --verbose</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="125"/>
+        <location filename="../convert/CommandLine.cpp" line="119"/>
         <source>export takes no file arguments (use --output)</source>
         <translation>export nimmt keine Dateien als Argumente (nutzen Sie --output)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="127"/>
+        <location filename="../convert/CommandLine.cpp" line="121"/>
         <source>--output names the directory file itself</source>
         <translation>--output nennt die Telefonbuchdatei selbst</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="130"/>
+        <location filename="../convert/CommandLine.cpp" line="124"/>
         <source>--spreadsheet writes CSV, not --format vcard</source>
         <translation>--spreadsheet schreibt CSV, nicht --format vcard</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="137"/>
+        <location filename="../convert/CommandLine.cpp" line="131"/>
         <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
         <translation>--format vcard oder --format csv ist nötig (oder ein --output DATEI, die auf .vcf oder .csv endet)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="145"/>
+        <location filename="../convert/CommandLine.cpp" line="139"/>
         <source>import needs at least one file (&apos;-&apos; for standard input)</source>
         <translation>import braucht mindestens eine Datei („-“ für die Standardeingabe)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="153"/>
+        <location filename="../convert/CommandLine.cpp" line="147"/>
         <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
         <translation>--format vcard oder --format csv ist nötig („%1“ endet nicht auf .vcf oder .csv)</translation>
     </message>
@@ -647,17 +647,17 @@ verschwunden).
         <translation>Um das zu klären, starten Sie: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="134"/>
+        <location filename="../sync/SyncOptions.cpp" line="128"/>
         <source>unexpected argument: %1</source>
         <translation>unerwartetes Argument: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="47"/>
+        <location filename="../sync/SyncOptions.cpp" line="41"/>
         <source>--%1 given more than once</source>
         <translation>--%1 mehr als einmal angegeben</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="84"/>
+        <location filename="../sync/SyncOptions.cpp" line="78"/>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
         <translation>--timeout braucht eine Sekundenzahl von 1 bis 3600</translation>
     </message>
@@ -910,17 +910,17 @@ verschwunden).
         <translation>--accept-certificate gilt für einen Server mit einer https://-Adresse</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="78"/>
+        <location filename="../sync/SyncOptions.cpp" line="72"/>
         <source>--accept-certificate needs the certificate&apos;s SHA-256 fingerprint (64 hex digits)</source>
         <translation>--accept-certificate braucht den SHA-256-Fingerabdruck des Zertifikats (64 Hexadezimalziffern)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="109"/>
+        <location filename="../sync/SyncOptions.cpp" line="103"/>
         <source>--discover needs --url (the server or the address book)</source>
         <translation>--discover braucht --url (den Server oder das Adressbuch)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="107"/>
+        <location filename="../sync/SyncOptions.cpp" line="101"/>
         <source>--discover, --forget and --timer each run alone</source>
         <translation>--discover, --forget und --timer laufen jeweils allein</translation>
     </message>
@@ -930,12 +930,12 @@ verschwunden).
         <translation>--password-stdin: auf der Standardeingabe kam kein Passwort</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="136"/>
+        <location filename="../sync/SyncOptions.cpp" line="130"/>
         <source>--report takes json</source>
         <translation>--report nimmt json</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="104"/>
+        <location filename="../sync/SyncOptions.cpp" line="98"/>
         <source>--timer takes on, off or status</source>
         <translation>--timer nimmt on, off oder status</translation>
     </message>
@@ -970,12 +970,12 @@ verschwunden).
         <translation>Der Timer gleicht diese Telefonbuchdatei jede Viertelstunde ab.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="130"/>
+        <location filename="../sync/SyncOptions.cpp" line="124"/>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
         <translation>ein Passwort wird nie auf der Befehlszeile angenommen: nutzen Sie --password-file DATEI, --password-stdin oder den Schlüsselbund</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="72"/>
+        <location filename="../sync/SyncOptions.cpp" line="66"/>
         <source>give the password with --password-file or --password-stdin, not both</source>
         <translation>geben Sie das Passwort mit --password-file oder --password-stdin an, nicht mit beiden</translation>
     </message>

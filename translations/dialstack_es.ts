@@ -125,67 +125,67 @@ en Alemania, Francia y otros países que usan la coma decimal)
         <translation>%1: %2 (cierre la ventana de Dialstack que lo tiene abierto o espere a que termine la otra importación); no se ha cambiado nada</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="46"/>
+        <location filename="../convert/CommandLine.cpp" line="41"/>
         <source>say export, import or query</source>
         <translation>indique export, import o query</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="55"/>
+        <location filename="../convert/CommandLine.cpp" line="51"/>
         <source>unknown command &apos;%1&apos;</source>
         <translation>orden desconocida «%1»</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="87"/>
+        <location filename="../convert/CommandLine.cpp" line="81"/>
         <source>unknown format &apos;%1&apos;</source>
         <translation>formato desconocido «%1»</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="102"/>
+        <location filename="../convert/CommandLine.cpp" line="96"/>
         <source>--spreadsheet is for export</source>
         <translation>--spreadsheet es solo para export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="102"/>
+        <location filename="../convert/CommandLine.cpp" line="96"/>
         <source>--output is for export</source>
         <translation>--output es solo para export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="116"/>
+        <location filename="../convert/CommandLine.cpp" line="110"/>
         <source>query needs one TEXT to look for</source>
         <translation>query necesita un TEXTO que buscar</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="118"/>
+        <location filename="../convert/CommandLine.cpp" line="112"/>
         <source>query takes no --format or --verbose</source>
         <translation>query no admite --format ni --verbose</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="125"/>
+        <location filename="../convert/CommandLine.cpp" line="119"/>
         <source>export takes no file arguments (use --output)</source>
         <translation>export no admite archivos como argumentos (use --output)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="127"/>
+        <location filename="../convert/CommandLine.cpp" line="121"/>
         <source>--output names the directory file itself</source>
         <translation>--output indica el propio archivo de la agenda</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="130"/>
+        <location filename="../convert/CommandLine.cpp" line="124"/>
         <source>--spreadsheet writes CSV, not --format vcard</source>
         <translation>--spreadsheet escribe CSV, no --format vcard</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="137"/>
+        <location filename="../convert/CommandLine.cpp" line="131"/>
         <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
         <translation>hace falta --format vcard o --format csv (o un --output ARCHIVO que termine en .vcf o .csv)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="145"/>
+        <location filename="../convert/CommandLine.cpp" line="139"/>
         <source>import needs at least one file (&apos;-&apos; for standard input)</source>
         <translation>import necesita al menos un archivo (&apos;-&apos; para la entrada estándar)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="153"/>
+        <location filename="../convert/CommandLine.cpp" line="147"/>
         <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
         <translation>hace falta --format vcard o --format csv («%1» no termina en .vcf ni en .csv)</translation>
     </message>
@@ -645,17 +645,17 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>Para resolverlo, ejecute: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="134"/>
+        <location filename="../sync/SyncOptions.cpp" line="128"/>
         <source>unexpected argument: %1</source>
         <translation>argumento inesperado: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="47"/>
+        <location filename="../sync/SyncOptions.cpp" line="41"/>
         <source>--%1 given more than once</source>
         <translation>--%1 indicado más de una vez</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="84"/>
+        <location filename="../sync/SyncOptions.cpp" line="78"/>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
         <translation>--timeout necesita un número de segundos de 1 a 3600</translation>
     </message>
@@ -908,17 +908,17 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>--accept-certificate es para un servidor con una dirección https://</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="78"/>
+        <location filename="../sync/SyncOptions.cpp" line="72"/>
         <source>--accept-certificate needs the certificate&apos;s SHA-256 fingerprint (64 hex digits)</source>
         <translation>--accept-certificate necesita la huella SHA-256 del certificado (64 dígitos hexadecimales)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="109"/>
+        <location filename="../sync/SyncOptions.cpp" line="103"/>
         <source>--discover needs --url (the server or the address book)</source>
         <translation>--discover necesita --url (el servidor o la libreta de direcciones)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="107"/>
+        <location filename="../sync/SyncOptions.cpp" line="101"/>
         <source>--discover, --forget and --timer each run alone</source>
         <translation>--discover, --forget y --timer se usan cada uno por separado</translation>
     </message>
@@ -928,12 +928,12 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>--password-stdin: no ha llegado ninguna contraseña por la entrada estándar</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="136"/>
+        <location filename="../sync/SyncOptions.cpp" line="130"/>
         <source>--report takes json</source>
         <translation>--report admite json</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="104"/>
+        <location filename="../sync/SyncOptions.cpp" line="98"/>
         <source>--timer takes on, off or status</source>
         <translation>--timer admite on, off o status</translation>
     </message>
@@ -968,12 +968,12 @@ certificado no es de confianza, o la libreta de direcciones ya no está).
         <translation>El temporizador sincroniza este archivo de la agenda cada cuarto de hora.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="130"/>
+        <location filename="../sync/SyncOptions.cpp" line="124"/>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
         <translation>nunca se acepta una contraseña en la línea de órdenes: use --password-file ARCHIVO, --password-stdin o el llavero</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="72"/>
+        <location filename="../sync/SyncOptions.cpp" line="66"/>
         <source>give the password with --password-file or --password-stdin, not both</source>
         <translation>indique la contraseña con --password-file o con --password-stdin, no con ambas</translation>
     </message>

@@ -125,67 +125,67 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
         <translation>%1&#xa0;: %2 (fermez la fenêtre de Dialstack qui l&apos;affiche ou attendez la fin de l&apos;autre importation)&#x202f;; rien n&apos;a été modifié</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="46"/>
+        <location filename="../convert/CommandLine.cpp" line="41"/>
         <source>say export, import or query</source>
         <translation>indiquez export, import ou query</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="55"/>
+        <location filename="../convert/CommandLine.cpp" line="51"/>
         <source>unknown command &apos;%1&apos;</source>
         <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="87"/>
+        <location filename="../convert/CommandLine.cpp" line="81"/>
         <source>unknown format &apos;%1&apos;</source>
         <translation>format inconnu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="102"/>
+        <location filename="../convert/CommandLine.cpp" line="96"/>
         <source>--spreadsheet is for export</source>
         <translation>--spreadsheet ne sert qu&apos;à export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="102"/>
+        <location filename="../convert/CommandLine.cpp" line="96"/>
         <source>--output is for export</source>
         <translation>--output ne sert qu&apos;à export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="116"/>
+        <location filename="../convert/CommandLine.cpp" line="110"/>
         <source>query needs one TEXT to look for</source>
         <translation>query demande un TEXTE à chercher</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="118"/>
+        <location filename="../convert/CommandLine.cpp" line="112"/>
         <source>query takes no --format or --verbose</source>
         <translation>query n&apos;accepte ni --format ni --verbose</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="125"/>
+        <location filename="../convert/CommandLine.cpp" line="119"/>
         <source>export takes no file arguments (use --output)</source>
         <translation>export n&apos;accepte pas de fichiers en argument (utilisez --output)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="127"/>
+        <location filename="../convert/CommandLine.cpp" line="121"/>
         <source>--output names the directory file itself</source>
         <translation>--output désigne le fichier de l&apos;annuaire lui-même</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="130"/>
+        <location filename="../convert/CommandLine.cpp" line="124"/>
         <source>--spreadsheet writes CSV, not --format vcard</source>
         <translation>--spreadsheet écrit du CSV, pas --format vcard</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="137"/>
+        <location filename="../convert/CommandLine.cpp" line="131"/>
         <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
         <translation>--format vcard ou --format csv est nécessaire (ou un --output FICHIER se terminant par .vcf ou .csv)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="145"/>
+        <location filename="../convert/CommandLine.cpp" line="139"/>
         <source>import needs at least one file (&apos;-&apos; for standard input)</source>
         <translation>import demande au moins un fichier («&#xa0;-&#xa0;» pour l&apos;entrée standard)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="153"/>
+        <location filename="../convert/CommandLine.cpp" line="147"/>
         <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
         <translation>--format vcard ou --format csv est nécessaire («&#xa0;%1&#xa0;» ne se termine pas par .vcf ou .csv)</translation>
     </message>
@@ -647,17 +647,17 @@ disparu).
         <translation>Pour régler cela, lancez&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="134"/>
+        <location filename="../sync/SyncOptions.cpp" line="128"/>
         <source>unexpected argument: %1</source>
         <translation>argument inattendu&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="47"/>
+        <location filename="../sync/SyncOptions.cpp" line="41"/>
         <source>--%1 given more than once</source>
         <translation>--%1 indiqué plus d&apos;une fois</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="84"/>
+        <location filename="../sync/SyncOptions.cpp" line="78"/>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
         <translation>--timeout demande un nombre de secondes de 1 à 3600</translation>
     </message>
@@ -910,17 +910,17 @@ disparu).
         <translation>--accept-certificate vaut pour un serveur à une adresse https://</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="78"/>
+        <location filename="../sync/SyncOptions.cpp" line="72"/>
         <source>--accept-certificate needs the certificate&apos;s SHA-256 fingerprint (64 hex digits)</source>
         <translation>--accept-certificate demande l&apos;empreinte SHA-256 du certificat (64 chiffres hexadécimaux)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="109"/>
+        <location filename="../sync/SyncOptions.cpp" line="103"/>
         <source>--discover needs --url (the server or the address book)</source>
         <translation>--discover demande --url (le serveur ou le carnet d&apos;adresses)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="107"/>
+        <location filename="../sync/SyncOptions.cpp" line="101"/>
         <source>--discover, --forget and --timer each run alone</source>
         <translation>--discover, --forget et --timer s&apos;utilisent chacun seul</translation>
     </message>
@@ -930,12 +930,12 @@ disparu).
         <translation>--password-stdin&#xa0;: aucun mot de passe n&apos;est arrivé sur l&apos;entrée standard</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="136"/>
+        <location filename="../sync/SyncOptions.cpp" line="130"/>
         <source>--report takes json</source>
         <translation>--report prend json</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="104"/>
+        <location filename="../sync/SyncOptions.cpp" line="98"/>
         <source>--timer takes on, off or status</source>
         <translation>--timer prend on, off ou status</translation>
     </message>
@@ -970,12 +970,12 @@ disparu).
         <translation>Le minuteur synchronise ce fichier de l&apos;annuaire tous les quarts d&apos;heure.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="130"/>
+        <location filename="../sync/SyncOptions.cpp" line="124"/>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
         <translation>un mot de passe n&apos;est jamais pris sur la ligne de commande&#xa0;: utilisez --password-file FICHIER, --password-stdin ou le trousseau</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="72"/>
+        <location filename="../sync/SyncOptions.cpp" line="66"/>
         <source>give the password with --password-file or --password-stdin, not both</source>
         <translation>donnez le mot de passe avec --password-file ou --password-stdin, pas les deux</translation>
     </message>

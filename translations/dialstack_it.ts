@@ -125,67 +125,67 @@ Francia e negli altri paesi che usano la virgola decimale)
         <translation>%1: %2 (chiudi la finestra di Dialstack che lo tiene aperto o attendi l&apos;altra importazione); non è stato cambiato nulla</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="46"/>
+        <location filename="../convert/CommandLine.cpp" line="41"/>
         <source>say export, import or query</source>
         <translation>indica export, import o query</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="55"/>
+        <location filename="../convert/CommandLine.cpp" line="51"/>
         <source>unknown command &apos;%1&apos;</source>
         <translation>comando sconosciuto «%1»</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="87"/>
+        <location filename="../convert/CommandLine.cpp" line="81"/>
         <source>unknown format &apos;%1&apos;</source>
         <translation>formato sconosciuto «%1»</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="102"/>
+        <location filename="../convert/CommandLine.cpp" line="96"/>
         <source>--spreadsheet is for export</source>
         <translation>--spreadsheet vale solo per export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="102"/>
+        <location filename="../convert/CommandLine.cpp" line="96"/>
         <source>--output is for export</source>
         <translation>--output vale solo per export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="116"/>
+        <location filename="../convert/CommandLine.cpp" line="110"/>
         <source>query needs one TEXT to look for</source>
         <translation>query richiede un TESTO da cercare</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="118"/>
+        <location filename="../convert/CommandLine.cpp" line="112"/>
         <source>query takes no --format or --verbose</source>
         <translation>query non accetta --format né --verbose</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="125"/>
+        <location filename="../convert/CommandLine.cpp" line="119"/>
         <source>export takes no file arguments (use --output)</source>
         <translation>export non accetta file come argomenti (usa --output)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="127"/>
+        <location filename="../convert/CommandLine.cpp" line="121"/>
         <source>--output names the directory file itself</source>
         <translation>--output indica il file dell&apos;elenco stesso</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="130"/>
+        <location filename="../convert/CommandLine.cpp" line="124"/>
         <source>--spreadsheet writes CSV, not --format vcard</source>
         <translation>--spreadsheet scrive CSV, non --format vcard</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="137"/>
+        <location filename="../convert/CommandLine.cpp" line="131"/>
         <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
         <translation>serve --format vcard o --format csv (o un --output FILE che termini in .vcf o .csv)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="145"/>
+        <location filename="../convert/CommandLine.cpp" line="139"/>
         <source>import needs at least one file (&apos;-&apos; for standard input)</source>
         <translation>import richiede almeno un file (&apos;-&apos; per lo standard input)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="153"/>
+        <location filename="../convert/CommandLine.cpp" line="147"/>
         <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
         <translation>serve --format vcard o --format csv («%1» non termina in .vcf o .csv)</translation>
     </message>
@@ -645,17 +645,17 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>Per risolvere, esegui: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="134"/>
+        <location filename="../sync/SyncOptions.cpp" line="128"/>
         <source>unexpected argument: %1</source>
         <translation>argomento inatteso: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="47"/>
+        <location filename="../sync/SyncOptions.cpp" line="41"/>
         <source>--%1 given more than once</source>
         <translation>--%1 indicato più di una volta</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="84"/>
+        <location filename="../sync/SyncOptions.cpp" line="78"/>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
         <translation>--timeout richiede un numero di secondi da 1 a 3600</translation>
     </message>
@@ -908,17 +908,17 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>--accept-certificate vale per un server con un indirizzo https://</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="78"/>
+        <location filename="../sync/SyncOptions.cpp" line="72"/>
         <source>--accept-certificate needs the certificate&apos;s SHA-256 fingerprint (64 hex digits)</source>
         <translation>--accept-certificate richiede l&apos;impronta SHA-256 del certificato (64 cifre esadecimali)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="109"/>
+        <location filename="../sync/SyncOptions.cpp" line="103"/>
         <source>--discover needs --url (the server or the address book)</source>
         <translation>--discover richiede --url (il server o la rubrica)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="107"/>
+        <location filename="../sync/SyncOptions.cpp" line="101"/>
         <source>--discover, --forget and --timer each run alone</source>
         <translation>--discover, --forget e --timer si usano ciascuno da solo</translation>
     </message>
@@ -928,12 +928,12 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>--password-stdin: non è arrivata nessuna password dallo standard input</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="136"/>
+        <location filename="../sync/SyncOptions.cpp" line="130"/>
         <source>--report takes json</source>
         <translation>--report accetta json</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="104"/>
+        <location filename="../sync/SyncOptions.cpp" line="98"/>
         <source>--timer takes on, off or status</source>
         <translation>--timer accetta on, off o status</translation>
     </message>
@@ -968,12 +968,12 @@ il certificato non è attendibile, o la rubrica non c&apos;è più).
         <translation>Il timer sincronizza questo file dell&apos;elenco ogni quarto d&apos;ora.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="130"/>
+        <location filename="../sync/SyncOptions.cpp" line="124"/>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
         <translation>una password non si accetta mai sulla riga di comando: usa --password-file FILE, --password-stdin o il portachiavi</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="72"/>
+        <location filename="../sync/SyncOptions.cpp" line="66"/>
         <source>give the password with --password-file or --password-stdin, not both</source>
         <translation>indica la password con --password-file o con --password-stdin, non con entrambe</translation>
     </message>

@@ -125,67 +125,67 @@ Frankrijk en andere landen met een decimale komma het openen)
         <translation>%1: %2 (sluit het Dialstack-venster waarin het open is, of wacht op de andere import); er is niets gewijzigd</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="46"/>
+        <location filename="../convert/CommandLine.cpp" line="41"/>
         <source>say export, import or query</source>
         <translation>geef export, import of query op</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="55"/>
+        <location filename="../convert/CommandLine.cpp" line="51"/>
         <source>unknown command &apos;%1&apos;</source>
         <translation>onbekende opdracht ‘%1’</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="87"/>
+        <location filename="../convert/CommandLine.cpp" line="81"/>
         <source>unknown format &apos;%1&apos;</source>
         <translation>onbekende indeling ‘%1’</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="102"/>
+        <location filename="../convert/CommandLine.cpp" line="96"/>
         <source>--spreadsheet is for export</source>
         <translation>--spreadsheet is alleen voor export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="102"/>
+        <location filename="../convert/CommandLine.cpp" line="96"/>
         <source>--output is for export</source>
         <translation>--output is alleen voor export</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="116"/>
+        <location filename="../convert/CommandLine.cpp" line="110"/>
         <source>query needs one TEXT to look for</source>
         <translation>query heeft één TEKST nodig om te zoeken</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="118"/>
+        <location filename="../convert/CommandLine.cpp" line="112"/>
         <source>query takes no --format or --verbose</source>
         <translation>query accepteert geen --format of --verbose</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="125"/>
+        <location filename="../convert/CommandLine.cpp" line="119"/>
         <source>export takes no file arguments (use --output)</source>
         <translation>export accepteert geen bestanden als argument (gebruik --output)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="127"/>
+        <location filename="../convert/CommandLine.cpp" line="121"/>
         <source>--output names the directory file itself</source>
         <translation>--output noemt het telefoonlijstbestand zelf</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="130"/>
+        <location filename="../convert/CommandLine.cpp" line="124"/>
         <source>--spreadsheet writes CSV, not --format vcard</source>
         <translation>--spreadsheet schrijft CSV, niet --format vcard</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="137"/>
+        <location filename="../convert/CommandLine.cpp" line="131"/>
         <source>--format vcard or --format csv is needed (or an --output FILE ending in .vcf or .csv)</source>
         <translation>--format vcard of --format csv is nodig (of een --output BESTAND dat op .vcf of .csv eindigt)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="145"/>
+        <location filename="../convert/CommandLine.cpp" line="139"/>
         <source>import needs at least one file (&apos;-&apos; for standard input)</source>
         <translation>import heeft minstens één bestand nodig (&apos;-&apos; voor de standaardinvoer)</translation>
     </message>
     <message>
-        <location filename="../convert/CommandLine.cpp" line="153"/>
+        <location filename="../convert/CommandLine.cpp" line="147"/>
         <source>--format vcard or --format csv is needed (&apos;%1&apos; does not end in .vcf or .csv)</source>
         <translation>--format vcard of --format csv is nodig (‘%1’ eindigt niet op .vcf of .csv)</translation>
     </message>
@@ -646,17 +646,17 @@ verdwenen).
         <translation>Om dit op te lossen, voert u uit: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="134"/>
+        <location filename="../sync/SyncOptions.cpp" line="128"/>
         <source>unexpected argument: %1</source>
         <translation>onverwacht argument: %1</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="47"/>
+        <location filename="../sync/SyncOptions.cpp" line="41"/>
         <source>--%1 given more than once</source>
         <translation>--%1 meer dan eens opgegeven</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="84"/>
+        <location filename="../sync/SyncOptions.cpp" line="78"/>
         <source>--timeout needs a number of seconds from 1 to 3600</source>
         <translation>--timeout heeft een aantal seconden van 1 tot 3600 nodig</translation>
     </message>
@@ -909,17 +909,17 @@ verdwenen).
         <translation>--accept-certificate is voor een server met een https://-adres</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="78"/>
+        <location filename="../sync/SyncOptions.cpp" line="72"/>
         <source>--accept-certificate needs the certificate&apos;s SHA-256 fingerprint (64 hex digits)</source>
         <translation>--accept-certificate heeft de SHA-256-vingerafdruk van het certificaat nodig (64 hexadecimale cijfers)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="109"/>
+        <location filename="../sync/SyncOptions.cpp" line="103"/>
         <source>--discover needs --url (the server or the address book)</source>
         <translation>--discover heeft --url nodig (de server of het adresboek)</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="107"/>
+        <location filename="../sync/SyncOptions.cpp" line="101"/>
         <source>--discover, --forget and --timer each run alone</source>
         <translation>--discover, --forget en --timer werken elk alleen</translation>
     </message>
@@ -929,12 +929,12 @@ verdwenen).
         <translation>--password-stdin: er kwam geen wachtwoord binnen op de standaardinvoer</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="136"/>
+        <location filename="../sync/SyncOptions.cpp" line="130"/>
         <source>--report takes json</source>
         <translation>--report accepteert json</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="104"/>
+        <location filename="../sync/SyncOptions.cpp" line="98"/>
         <source>--timer takes on, off or status</source>
         <translation>--timer accepteert on, off of status</translation>
     </message>
@@ -969,12 +969,12 @@ verdwenen).
         <translation>De timer synchroniseert dit telefoonlijstbestand elk kwartier.</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="130"/>
+        <location filename="../sync/SyncOptions.cpp" line="124"/>
         <source>a password is never taken on the command line: use --password-file FILE, --password-stdin, or the keyring</source>
         <translation>een wachtwoord wordt nooit op de opdrachtregel aangenomen: gebruik --password-file BESTAND, --password-stdin of de sleutelbos</translation>
     </message>
     <message>
-        <location filename="../sync/SyncOptions.cpp" line="72"/>
+        <location filename="../sync/SyncOptions.cpp" line="66"/>
         <source>give the password with --password-file or --password-stdin, not both</source>
         <translation>geef het wachtwoord op met --password-file of met --password-stdin, niet met beide</translation>
     </message>
