@@ -9,12 +9,10 @@
 #include "base/ExitStatus.h"
 #include "convert/ConvertAccess.h"
 #include "convert/ConvertCommand.h"
-#include "convert/CsvWriter.h"
 #include "convert/ConvertText.h"
-#include "vcard/VCardWriter.h"
+#include "convert/CsvWriter.h"
 #include "data/SafeFileReplace.h"
 #include "shell/FileName.h"
-#include "shell/ToolText.h"
 #include "vcard/VCardWriter.h"
 
 namespace {

@@ -15,7 +15,6 @@
 #include "convert/InputText.h"
 #include "convert/RecordImporter.h"
 #include "shell/FileName.h"
-#include "shell/ToolText.h"
 
 namespace {
 

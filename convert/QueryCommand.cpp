@@ -5,11 +5,9 @@
 #include "base/ExitStatus.h"
 #include "convert/ConvertAccess.h"
 #include "convert/ConvertCommand.h"
-#include "vcard/DirectoryText.h"
 #include "convert/ConvertText.h"
 #include "data/RecordMatcher.h"
 #include "shell/PrintableText.h"
-#include "shell/ToolText.h"
 #include "vcard/DirectoryText.h"
 
 namespace {

@@ -27,7 +27,7 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/QueryCommand.cpp" line="44"/>
+        <location filename="../convert/QueryCommand.cpp" line="42"/>
         <source>%n record matches</source>
         <translation>
             <numerusform>%n Eintrag passt</numerusform>
@@ -67,7 +67,7 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/ExportCommand.cpp" line="141"/>
+        <location filename="../convert/ExportCommand.cpp" line="139"/>
         <source>%n record exported</source>
         <translation>
             <numerusform>%n Eintrag exportiert</numerusform>
@@ -75,37 +75,37 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="37"/>
+        <location filename="../convert/ImportCommand.cpp" line="36"/>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="39"/>
+        <location filename="../convert/ImportCommand.cpp" line="38"/>
         <source>%1: %2; nothing was imported</source>
         <translation>%1: %2; nichts wurde importiert</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="46"/>
+        <location filename="../convert/ImportCommand.cpp" line="45"/>
         <source>is a folder, not a contact file</source>
         <translation>ist ein Ordner, keine Kontaktdatei</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="49"/>
+        <location filename="../convert/ImportCommand.cpp" line="48"/>
         <source>cannot be opened</source>
         <translation>kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="49"/>
+        <location filename="../convert/ImportCommand.cpp" line="48"/>
         <source>there is no such file</source>
         <translation>diese Datei gibt es nicht</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="77"/>
+        <location filename="../convert/ImportCommand.cpp" line="76"/>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
         <translation>%1: konnte nicht gespeichert werden: %2; die Telefonbuchdatei ist unverändert</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="80"/>
+        <location filename="../convert/ImportCommand.cpp" line="79"/>
         <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
         <translation>%1: konnte nicht gespeichert werden: %2; die Telefonbuchdatei ist womöglich beschädigt: prüfen Sie sie und importieren Sie erneut</translation>
     </message>
@@ -190,28 +190,28 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
         <translation>--format vcard oder --format csv ist nötig („%1“ endet nicht auf .vcf oder .csv)</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="58"/>
-        <location filename="../convert/ImportCommand.cpp" line="61"/>
+        <location filename="../convert/ImportCommand.cpp" line="57"/>
+        <location filename="../convert/ImportCommand.cpp" line="60"/>
         <source>cannot be read as %1: %2</source>
         <translation>kann nicht als %1 gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="94"/>
+        <location filename="../convert/ExportCommand.cpp" line="92"/>
         <source>%1: could not be written</source>
         <translation>%1: konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="101"/>
+        <location filename="../convert/ExportCommand.cpp" line="99"/>
         <source>could not write to standard output</source>
         <translation>konnte nicht in die Standardausgabe schreiben</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="114"/>
+        <location filename="../convert/ExportCommand.cpp" line="112"/>
         <source>%1: could not be written: %2</source>
         <translation>%1: konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="115"/>
+        <location filename="../convert/ExportCommand.cpp" line="113"/>
         <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
         <translation>%1: konnte nicht geschrieben werden: %2; die Datei, die dort war, ist nicht mehr wie vorher</translation>
     </message>
@@ -311,12 +311,12 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
         <translation>„%1“ (%2)</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="99"/>
+        <location filename="../convert/ImportCommand.cpp" line="98"/>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
         <translation>%1: der letzte Eintrag hat keinen Namen, und neue Einträge würden ihn überschreiben; geben Sie ihm zuerst in Dialstack einen Namen. Nichts wurde importiert</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="121"/>
+        <location filename="../convert/ExportCommand.cpp" line="119"/>
         <source>%1: written, but %2</source>
         <translation>%1: geschrieben, aber %2</translation>
     </message>
@@ -376,7 +376,7 @@ Deutschland, Frankreich und anderen Ländern mit Dezimalkomma sie öffnen)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="74"/>
+        <location filename="../convert/ImportCommand.cpp" line="73"/>
         <source>%1: could not be saved: %2; nothing was imported</source>
         <translation>%1: konnte nicht gespeichert werden: %2; nichts wurde importiert</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>DialstackConvert</name>
     <message numerus="yes">
-        <location filename="../convert/ExportCommand.cpp" line="141"/>
+        <location filename="../convert/ExportCommand.cpp" line="139"/>
         <source>%n record exported</source>
         <translation>
             <numerusform>%n record exported</numerusform>
@@ -52,7 +52,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/QueryCommand.cpp" line="44"/>
+        <location filename="../convert/QueryCommand.cpp" line="42"/>
         <source>%n record matches</source>
         <translation>
             <numerusform>%n record matches</numerusform>

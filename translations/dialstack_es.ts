@@ -27,7 +27,7 @@ en Alemania, Francia y otros países que usan la coma decimal)
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/QueryCommand.cpp" line="44"/>
+        <location filename="../convert/QueryCommand.cpp" line="42"/>
         <source>%n record matches</source>
         <translation>
             <numerusform>%n registro coincide</numerusform>
@@ -67,7 +67,7 @@ en Alemania, Francia y otros países que usan la coma decimal)
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/ExportCommand.cpp" line="141"/>
+        <location filename="../convert/ExportCommand.cpp" line="139"/>
         <source>%n record exported</source>
         <translation>
             <numerusform>%n registro exportado</numerusform>
@@ -75,37 +75,37 @@ en Alemania, Francia y otros países que usan la coma decimal)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="37"/>
+        <location filename="../convert/ImportCommand.cpp" line="36"/>
         <source>standard input</source>
         <translation>entrada estándar</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="39"/>
+        <location filename="../convert/ImportCommand.cpp" line="38"/>
         <source>%1: %2; nothing was imported</source>
         <translation>%1: %2; no se ha importado nada</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="46"/>
+        <location filename="../convert/ImportCommand.cpp" line="45"/>
         <source>is a folder, not a contact file</source>
         <translation>es una carpeta, no un archivo de contactos</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="49"/>
+        <location filename="../convert/ImportCommand.cpp" line="48"/>
         <source>cannot be opened</source>
         <translation>no se puede abrir</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="49"/>
+        <location filename="../convert/ImportCommand.cpp" line="48"/>
         <source>there is no such file</source>
         <translation>ese archivo no existe</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="77"/>
+        <location filename="../convert/ImportCommand.cpp" line="76"/>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
         <translation>%1: no se ha podido guardar: %2; el archivo de la agenda no ha cambiado</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="80"/>
+        <location filename="../convert/ImportCommand.cpp" line="79"/>
         <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
         <translation>%1: no se ha podido guardar: %2; el archivo de la agenda puede estar dañado: revíselo e importe de nuevo</translation>
     </message>
@@ -190,28 +190,28 @@ en Alemania, Francia y otros países que usan la coma decimal)
         <translation>hace falta --format vcard o --format csv («%1» no termina en .vcf ni en .csv)</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="58"/>
-        <location filename="../convert/ImportCommand.cpp" line="61"/>
+        <location filename="../convert/ImportCommand.cpp" line="57"/>
+        <location filename="../convert/ImportCommand.cpp" line="60"/>
         <source>cannot be read as %1: %2</source>
         <translation>no se puede leer como %1: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="94"/>
+        <location filename="../convert/ExportCommand.cpp" line="92"/>
         <source>%1: could not be written</source>
         <translation>%1: no se ha podido escribir</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="101"/>
+        <location filename="../convert/ExportCommand.cpp" line="99"/>
         <source>could not write to standard output</source>
         <translation>no se ha podido escribir en la salida estándar</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="114"/>
+        <location filename="../convert/ExportCommand.cpp" line="112"/>
         <source>%1: could not be written: %2</source>
         <translation>%1: no se ha podido escribir: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="115"/>
+        <location filename="../convert/ExportCommand.cpp" line="113"/>
         <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
         <translation>%1: no se ha podido escribir: %2; el archivo que había ya no está como estaba</translation>
     </message>
@@ -311,12 +311,12 @@ en Alemania, Francia y otros países que usan la coma decimal)
         <translation>«%1» (%2)</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="99"/>
+        <location filename="../convert/ImportCommand.cpp" line="98"/>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
         <translation>%1: su último registro no tiene nombre y añadir registros lo sobrescribiría; póngale antes un nombre en Dialstack. No se importó nada</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="121"/>
+        <location filename="../convert/ExportCommand.cpp" line="119"/>
         <source>%1: written, but %2</source>
         <translation>%1: escrito, pero %2</translation>
     </message>
@@ -376,7 +376,7 @@ en Alemania, Francia y otros países que usan la coma decimal)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="74"/>
+        <location filename="../convert/ImportCommand.cpp" line="73"/>
         <source>%1: could not be saved: %2; nothing was imported</source>
         <translation>%1: no se ha podido guardar: %2; no se ha importado nada</translation>
     </message>

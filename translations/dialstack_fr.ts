@@ -27,7 +27,7 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/QueryCommand.cpp" line="44"/>
+        <location filename="../convert/QueryCommand.cpp" line="42"/>
         <source>%n record matches</source>
         <translation>
             <numerusform>%n fiche correspond</numerusform>
@@ -67,7 +67,7 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/ExportCommand.cpp" line="141"/>
+        <location filename="../convert/ExportCommand.cpp" line="139"/>
         <source>%n record exported</source>
         <translation>
             <numerusform>%n fiche exportée</numerusform>
@@ -75,37 +75,37 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="37"/>
+        <location filename="../convert/ImportCommand.cpp" line="36"/>
         <source>standard input</source>
         <translation>entrée standard</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="39"/>
+        <location filename="../convert/ImportCommand.cpp" line="38"/>
         <source>%1: %2; nothing was imported</source>
         <translation>%1&#xa0;: %2&#x202f;; rien n&apos;a été importé</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="46"/>
+        <location filename="../convert/ImportCommand.cpp" line="45"/>
         <source>is a folder, not a contact file</source>
         <translation>est un dossier, pas un fichier de contacts</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="49"/>
+        <location filename="../convert/ImportCommand.cpp" line="48"/>
         <source>cannot be opened</source>
         <translation>ne peut pas être ouvert</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="49"/>
+        <location filename="../convert/ImportCommand.cpp" line="48"/>
         <source>there is no such file</source>
         <translation>ce fichier n&apos;existe pas</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="77"/>
+        <location filename="../convert/ImportCommand.cpp" line="76"/>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
         <translation>%1&#xa0;: impossible d&apos;enregistrer&#xa0;: %2&#x202f;; le fichier de l&apos;annuaire n&apos;a pas changé</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="80"/>
+        <location filename="../convert/ImportCommand.cpp" line="79"/>
         <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
         <translation>%1&#xa0;: impossible d&apos;enregistrer&#xa0;: %2&#x202f;; le fichier de l&apos;annuaire est peut-être endommagé&#xa0;: vérifiez-le et importez à nouveau</translation>
     </message>
@@ -190,28 +190,28 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
         <translation>--format vcard ou --format csv est nécessaire («&#xa0;%1&#xa0;» ne se termine pas par .vcf ou .csv)</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="58"/>
-        <location filename="../convert/ImportCommand.cpp" line="61"/>
+        <location filename="../convert/ImportCommand.cpp" line="57"/>
+        <location filename="../convert/ImportCommand.cpp" line="60"/>
         <source>cannot be read as %1: %2</source>
         <translation>ne peut pas être lu comme %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="94"/>
+        <location filename="../convert/ExportCommand.cpp" line="92"/>
         <source>%1: could not be written</source>
         <translation>%1&#xa0;: impossible d&apos;écrire</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="101"/>
+        <location filename="../convert/ExportCommand.cpp" line="99"/>
         <source>could not write to standard output</source>
         <translation>impossible d&apos;écrire sur la sortie standard</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="114"/>
+        <location filename="../convert/ExportCommand.cpp" line="112"/>
         <source>%1: could not be written: %2</source>
         <translation>%1&#xa0;: impossible d&apos;écrire&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="115"/>
+        <location filename="../convert/ExportCommand.cpp" line="113"/>
         <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
         <translation>%1&#xa0;: impossible d&apos;écrire&#xa0;: %2&#x202f;; le fichier qui s&apos;y trouvait n&apos;est plus tel qu&apos;il était</translation>
     </message>
@@ -311,12 +311,12 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
         <translation>«&#xa0;%1&#xa0;» (%2)</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="99"/>
+        <location filename="../convert/ImportCommand.cpp" line="98"/>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
         <translation>%1&#xa0;: sa dernière fiche n&apos;a pas de nom, et ajouter des fiches l&apos;écraserait&#x202f;; donnez-lui d&apos;abord un nom dans Dialstack. Rien n&apos;a été importé</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="121"/>
+        <location filename="../convert/ExportCommand.cpp" line="119"/>
         <source>%1: written, but %2</source>
         <translation>%1&#xa0;: écrit, mais %2</translation>
     </message>
@@ -376,7 +376,7 @@ tableurs en France, en Allemagne et dans les autres pays à virgule décimale)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="74"/>
+        <location filename="../convert/ImportCommand.cpp" line="73"/>
         <source>%1: could not be saved: %2; nothing was imported</source>
         <translation>%1&#xa0;: impossible d&apos;enregistrer&#xa0;: %2&#x202f;; rien n&apos;a été importé</translation>
     </message>

@@ -27,7 +27,7 @@ Francia e negli altri paesi che usano la virgola decimale)
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/QueryCommand.cpp" line="44"/>
+        <location filename="../convert/QueryCommand.cpp" line="42"/>
         <source>%n record matches</source>
         <translation>
             <numerusform>%n voce corrisponde</numerusform>
@@ -67,7 +67,7 @@ Francia e negli altri paesi che usano la virgola decimale)
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/ExportCommand.cpp" line="141"/>
+        <location filename="../convert/ExportCommand.cpp" line="139"/>
         <source>%n record exported</source>
         <translation>
             <numerusform>%n voce esportata</numerusform>
@@ -75,37 +75,37 @@ Francia e negli altri paesi che usano la virgola decimale)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="37"/>
+        <location filename="../convert/ImportCommand.cpp" line="36"/>
         <source>standard input</source>
         <translation>standard input</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="39"/>
+        <location filename="../convert/ImportCommand.cpp" line="38"/>
         <source>%1: %2; nothing was imported</source>
         <translation>%1: %2; non è stato importato nulla</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="46"/>
+        <location filename="../convert/ImportCommand.cpp" line="45"/>
         <source>is a folder, not a contact file</source>
         <translation>è una cartella, non un file di contatti</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="49"/>
+        <location filename="../convert/ImportCommand.cpp" line="48"/>
         <source>cannot be opened</source>
         <translation>non si può aprire</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="49"/>
+        <location filename="../convert/ImportCommand.cpp" line="48"/>
         <source>there is no such file</source>
         <translation>questo file non esiste</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="77"/>
+        <location filename="../convert/ImportCommand.cpp" line="76"/>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
         <translation>%1: impossibile salvare: %2; il file dell&apos;elenco non è cambiato</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="80"/>
+        <location filename="../convert/ImportCommand.cpp" line="79"/>
         <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
         <translation>%1: impossibile salvare: %2; il file dell&apos;elenco potrebbe essere danneggiato: controllalo e importa di nuovo</translation>
     </message>
@@ -190,28 +190,28 @@ Francia e negli altri paesi che usano la virgola decimale)
         <translation>serve --format vcard o --format csv («%1» non termina in .vcf o .csv)</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="58"/>
-        <location filename="../convert/ImportCommand.cpp" line="61"/>
+        <location filename="../convert/ImportCommand.cpp" line="57"/>
+        <location filename="../convert/ImportCommand.cpp" line="60"/>
         <source>cannot be read as %1: %2</source>
         <translation>non si può leggere come %1: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="94"/>
+        <location filename="../convert/ExportCommand.cpp" line="92"/>
         <source>%1: could not be written</source>
         <translation>%1: impossibile scrivere</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="101"/>
+        <location filename="../convert/ExportCommand.cpp" line="99"/>
         <source>could not write to standard output</source>
         <translation>impossibile scrivere sullo standard output</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="114"/>
+        <location filename="../convert/ExportCommand.cpp" line="112"/>
         <source>%1: could not be written: %2</source>
         <translation>%1: impossibile scrivere: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="115"/>
+        <location filename="../convert/ExportCommand.cpp" line="113"/>
         <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
         <translation>%1: impossibile scrivere: %2; il file che c&apos;era non è più com&apos;era</translation>
     </message>
@@ -311,12 +311,12 @@ Francia e negli altri paesi che usano la virgola decimale)
         <translation>«%1» (%2)</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="99"/>
+        <location filename="../convert/ImportCommand.cpp" line="98"/>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
         <translation>%1: la sua ultima voce non ha un nome e aggiungere voci la sovrascriverebbe; dalle prima un nome in Dialstack. Non è stato importato nulla</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="121"/>
+        <location filename="../convert/ExportCommand.cpp" line="119"/>
         <source>%1: written, but %2</source>
         <translation>%1: scritto, ma %2</translation>
     </message>
@@ -376,7 +376,7 @@ Francia e negli altri paesi che usano la virgola decimale)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="74"/>
+        <location filename="../convert/ImportCommand.cpp" line="73"/>
         <source>%1: could not be saved: %2; nothing was imported</source>
         <translation>%1: impossibile salvare: %2; non è stato importato nulla</translation>
     </message>

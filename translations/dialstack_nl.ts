@@ -27,7 +27,7 @@ Frankrijk en andere landen met een decimale komma het openen)
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/QueryCommand.cpp" line="44"/>
+        <location filename="../convert/QueryCommand.cpp" line="42"/>
         <source>%n record matches</source>
         <translation>
             <numerusform>%n item komt overeen</numerusform>
@@ -67,7 +67,7 @@ Frankrijk en andere landen met een decimale komma het openen)
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../convert/ExportCommand.cpp" line="141"/>
+        <location filename="../convert/ExportCommand.cpp" line="139"/>
         <source>%n record exported</source>
         <translation>
             <numerusform>%n item geëxporteerd</numerusform>
@@ -75,37 +75,37 @@ Frankrijk en andere landen met een decimale komma het openen)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="37"/>
+        <location filename="../convert/ImportCommand.cpp" line="36"/>
         <source>standard input</source>
         <translation>standaardinvoer</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="39"/>
+        <location filename="../convert/ImportCommand.cpp" line="38"/>
         <source>%1: %2; nothing was imported</source>
         <translation>%1: %2; er is niets geïmporteerd</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="46"/>
+        <location filename="../convert/ImportCommand.cpp" line="45"/>
         <source>is a folder, not a contact file</source>
         <translation>is een map, geen contactenbestand</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="49"/>
+        <location filename="../convert/ImportCommand.cpp" line="48"/>
         <source>cannot be opened</source>
         <translation>kan niet worden geopend</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="49"/>
+        <location filename="../convert/ImportCommand.cpp" line="48"/>
         <source>there is no such file</source>
         <translation>dit bestand bestaat niet</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="77"/>
+        <location filename="../convert/ImportCommand.cpp" line="76"/>
         <source>%1: could not be saved: %2; the directory file is unchanged</source>
         <translation>%1: kon niet worden opgeslagen: %2; het telefoonlijstbestand is ongewijzigd</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="80"/>
+        <location filename="../convert/ImportCommand.cpp" line="79"/>
         <source>%1: could not be saved: %2; the directory file may be damaged: check it, and import again</source>
         <translation>%1: kon niet worden opgeslagen: %2; het telefoonlijstbestand is mogelijk beschadigd: controleer het en importeer opnieuw</translation>
     </message>
@@ -190,28 +190,28 @@ Frankrijk en andere landen met een decimale komma het openen)
         <translation>--format vcard of --format csv is nodig (‘%1’ eindigt niet op .vcf of .csv)</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="58"/>
-        <location filename="../convert/ImportCommand.cpp" line="61"/>
+        <location filename="../convert/ImportCommand.cpp" line="57"/>
+        <location filename="../convert/ImportCommand.cpp" line="60"/>
         <source>cannot be read as %1: %2</source>
         <translation>kan niet als %1 worden gelezen: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="94"/>
+        <location filename="../convert/ExportCommand.cpp" line="92"/>
         <source>%1: could not be written</source>
         <translation>%1: kon niet worden geschreven</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="101"/>
+        <location filename="../convert/ExportCommand.cpp" line="99"/>
         <source>could not write to standard output</source>
         <translation>kon niet naar de standaarduitvoer schrijven</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="114"/>
+        <location filename="../convert/ExportCommand.cpp" line="112"/>
         <source>%1: could not be written: %2</source>
         <translation>%1: kon niet worden geschreven: %2</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="115"/>
+        <location filename="../convert/ExportCommand.cpp" line="113"/>
         <source>%1: could not be written: %2; the file that was there is no longer as it was</source>
         <translation>%1: kon niet worden geschreven: %2; het bestand dat er stond is niet meer zoals het was</translation>
     </message>
@@ -311,12 +311,12 @@ Frankrijk en andere landen met een decimale komma het openen)
         <translation>‘%1’ (%2)</translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="99"/>
+        <location filename="../convert/ImportCommand.cpp" line="98"/>
         <source>%1: its last record has no name, and adding records would overwrite it; give it a name in Dialstack first. Nothing was imported</source>
         <translation>%1: het laatste item heeft geen naam, en het toevoegen van items zou het overschrijven; geef het eerst een naam in Dialstack. Er is niets geïmporteerd</translation>
     </message>
     <message>
-        <location filename="../convert/ExportCommand.cpp" line="121"/>
+        <location filename="../convert/ExportCommand.cpp" line="119"/>
         <source>%1: written, but %2</source>
         <translation>%1: geschreven, maar %2</translation>
     </message>
@@ -376,7 +376,7 @@ Frankrijk en andere landen met een decimale komma het openen)
         </translation>
     </message>
     <message>
-        <location filename="../convert/ImportCommand.cpp" line="74"/>
+        <location filename="../convert/ImportCommand.cpp" line="73"/>
         <source>%1: could not be saved: %2; nothing was imported</source>
         <translation>%1: kon niet worden opgeslagen: %2; er is niets geïmporteerd</translation>
     </message>
